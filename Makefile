@@ -1,0 +1,33 @@
+# The two commands of the README, plus benchmarks and fuzzing.
+.PHONY: run test bench fuzz native windows
+
+run:
+	tools/deps.sh run
+	cmake --preset windows >/dev/null
+	cmake --build --preset windows
+	tools/run-bar.sh
+
+test: native windows
+	tools/run-tests.sh
+
+native:
+	tools/deps.sh test
+	cmake --preset native >/dev/null
+	cmake --build --preset native
+
+windows:
+	tools/deps.sh test
+	cmake --preset windows >/dev/null
+	cmake --build --preset windows
+
+bench:
+	tools/deps.sh bench
+	cmake --preset bench >/dev/null
+	cmake --build --preset bench
+	build/bench/tests/bench/qrv_bench
+
+fuzz:
+	tools/deps.sh fuzz
+	cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz
+	tools/run-fuzz.sh $(FUZZ_SECONDS)

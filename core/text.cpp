@@ -1,0 +1,91 @@
+#include "core/text.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace qrv {
+
+std::size_t Pos(std::string_view sub, std::string_view s) {
+  if (sub.empty()) return 0;
+  const auto at = s.find(sub);
+  return at == std::string_view::npos ? 0 : at + 1;
+}
+
+std::string Copy(std::string_view s, long long index, long long count) {
+  if (index < 1) index = 1;
+  if (count < 1 || index > static_cast<long long>(s.size())) return {};
+  const auto from = static_cast<std::size_t>(index - 1);
+  const auto len = static_cast<std::size_t>(
+      std::min<long long>(count, static_cast<long long>(s.size() - from)));
+  return std::string(s.substr(from, len));
+}
+
+std::string CopyFrom(std::string_view s, long long index) {
+  return Copy(s, index, static_cast<long long>(s.size()) + 1);
+}
+
+char UpperChar(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+static char LowerChar(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+std::string UpperCase(std::string_view s) {
+  std::string out(s);
+  for (char& c : out) c = UpperChar(c);
+  return out;
+}
+
+std::string LowerCase(std::string_view s) {
+  std::string out(s);
+  for (char& c : out) c = LowerChar(c);
+  return out;
+}
+
+bool SameText(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (UpperChar(a[i]) != UpperChar(b[i])) return false;
+  return true;
+}
+
+static bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
+
+std::string_view TrimView(std::string_view s) {
+  while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+std::string Trim(std::string_view s) { return std::string(TrimView(s)); }
+
+std::string TrimLeft(std::string_view s) {
+  while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+  return std::string(s);
+}
+
+std::string TrimRight(std::string_view s) {
+  while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+  return std::string(s);
+}
+
+std::optional<int> ReadInt(std::string_view s) {
+  std::size_t i = 0;
+  while (i < s.size() && s[i] == ' ') ++i;
+  bool negative = false;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
+  if (i == s.size()) return std::nullopt;
+  long long value = 0;
+  for (; i < s.size(); ++i) {
+    if (s[i] < '0' || s[i] > '9') return std::nullopt;
+    value = value * 10 + (s[i] - '0');
+    if (value > static_cast<long long>(INT_MAX) + 1) return std::nullopt;
+  }
+  if (negative) value = -value;
+  if (value < INT_MIN || value > INT_MAX) return std::nullopt;
+  return static_cast<int>(value);
+}
+
+int StrToIntDef(std::string_view s, int fallback) { return ReadInt(s).value_or(fallback); }
+
+bool StartsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
+
+}  // namespace qrv

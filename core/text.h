@@ -1,0 +1,47 @@
+// Text helpers with the semantics the stored formats and the quick-entry parser
+// are defined in: 1-based positions, copies that clamp instead of failing,
+// ASCII case mapping, and trimming of blanks and control characters.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace qrv {
+
+// 1-based position of the first occurrence of `sub` in `s`; 0 when it does not
+// occur or when `sub` is empty.
+std::size_t Pos(std::string_view sub, std::string_view s);
+
+// Up to `count` characters of `s` starting at the 1-based `index`. An index
+// below 1 counts as 1; an index past the end or a count below 1 gives "".
+std::string Copy(std::string_view s, long long index, long long count);
+
+// Everything of `s` from the 1-based `index` to its end (clamped like Copy).
+std::string CopyFrom(std::string_view s, long long index);
+
+// Case mapping of the letters a-z and A-Z only; every other byte is kept, so
+// UTF-8 text stays valid.
+std::string UpperCase(std::string_view s);
+std::string LowerCase(std::string_view s);
+char UpperChar(char c);
+
+// Equality ignoring the case of a-z.
+bool SameText(std::string_view a, std::string_view b);
+
+// Remove blanks and control characters (every byte up to 0x20) from the ends.
+std::string Trim(std::string_view s);
+std::string TrimLeft(std::string_view s);
+std::string TrimRight(std::string_view s);
+std::string_view TrimView(std::string_view s);
+
+// Decimal integer: optional leading blanks, an optional sign, then digits to
+// the end of the text. Anything else, or a value outside the 32-bit range, is
+// no number.
+std::optional<int> ReadInt(std::string_view s);
+int StrToIntDef(std::string_view s, int fallback);
+
+bool StartsWith(std::string_view s, std::string_view prefix);
+
+}  // namespace qrv

@@ -1,0 +1,61 @@
+#include "core/text.h"
+
+#include <gtest/gtest.h>
+
+namespace qrv {
+namespace {
+
+TEST(Text, PosIsOneBasedFirstOccurrenceAndZeroWhenAbsent) {
+  EXPECT_EQ(Pos("{", "K=1{LUNCH}3"), 4u);
+  EXPECT_EQ(Pos("}", "a}b}c"), 2u);
+  EXPECT_EQ(Pos("x", "abc"), 0u);
+  EXPECT_EQ(Pos("", "abc"), 0u);
+  EXPECT_EQ(Pos("abcd", "abc"), 0u);
+}
+
+TEST(Text, CopyClampsInsteadOfFailing) {
+  EXPECT_EQ(Copy("K=1{LUNCH}3", 5, 5), "LUNCH");
+  EXPECT_EQ(Copy("abc", 2, 100), "bc");
+  EXPECT_EQ(Copy("abc", 0, 2), "ab");
+  EXPECT_EQ(Copy("abc", -5, 2), "ab");
+  EXPECT_EQ(Copy("abc", 4, 1), "");
+  EXPECT_EQ(Copy("abc", 99, 1), "");
+  EXPECT_EQ(Copy("abc", 1, 0), "");
+  EXPECT_EQ(Copy("abc", 1, -3), "");
+  EXPECT_EQ(CopyFrom("abc", 2), "bc");
+  EXPECT_EQ(CopyFrom("abc", 9), "");
+}
+
+TEST(Text, CaseMappingTouchesOnlyAsciiLetters) {
+  EXPECT_EQ(UpperCase("lunch @ 12pm"), "LUNCH @ 12PM");
+  EXPECT_EQ(UpperCase("caf\xC3\xA9"), "CAF\xC3\xA9");  // UTF-8 stays valid
+  EXPECT_EQ(LowerCase("MeEt"), "meet");
+  EXPECT_TRUE(SameText("Business", "BUSINESS"));
+  EXPECT_FALSE(SameText("Business", "Busines"));
+}
+
+TEST(Text, TrimRemovesBlanksAndControlCharacters) {
+  EXPECT_EQ(Trim(" \t\r\n word  x \x01"), "word  x");
+  EXPECT_EQ(TrimLeft("  a "), "a ");
+  EXPECT_EQ(TrimRight("  a \r\n"), "  a");
+  EXPECT_EQ(Trim("   "), "");
+}
+
+TEST(Text, ReadIntAcceptsOnlyWholeDecimalNumbers) {
+  EXPECT_EQ(ReadInt("11"), 11);
+  EXPECT_EQ(ReadInt("  -7"), -7);
+  EXPECT_EQ(ReadInt("+3"), 3);
+  EXPECT_EQ(ReadInt("2147483647"), 2147483647);
+  EXPECT_EQ(ReadInt("-2147483648"), -2147483647 - 1);
+  EXPECT_EQ(ReadInt("2147483648"), std::nullopt);
+  EXPECT_EQ(ReadInt("99999999999999999999999"), std::nullopt);
+  EXPECT_EQ(ReadInt(""), std::nullopt);
+  EXPECT_EQ(ReadInt("-"), std::nullopt);
+  EXPECT_EQ(ReadInt("1 "), std::nullopt);
+  EXPECT_EQ(ReadInt("1a"), std::nullopt);
+  EXPECT_EQ(ReadInt("$1F"), std::nullopt);
+  EXPECT_EQ(StrToIntDef("x", 9999), 9999);
+}
+
+}  // namespace
+}  // namespace qrv

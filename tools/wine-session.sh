@@ -1,0 +1,48 @@
+# Sourced by the run and test scripts: a private Wine prefix with a pinned
+# locale, a virtual display when there is none (or always, for tests), and a
+# Wine server kept alive for the session and stopped after it.
+#
+#   wine_session_start PREFIX [own-display]
+#   wine_session_stop
+
+export WINEDEBUG=-all
+export LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+
+QRV_XVFB_PID=""
+
+start_xvfb() {
+  local out
+  out=$(mktemp)
+  Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp >"$out" 2>/dev/null </dev/null &
+  QRV_XVFB_PID=$!
+  for _ in $(seq 100); do
+    [[ -s "$out" ]] && break
+    sleep 0.05
+  done
+  export DISPLAY=":$(head -n1 "$out")"
+  rm -f "$out"
+}
+
+wine_session_start() {
+  export WINEPREFIX="$1"
+  if [[ "${2:-}" == own-display || -z "${DISPLAY:-}" ]]; then
+    start_xvfb
+    QRV_OWN_DISPLAY=1
+  fi
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
+    echo "Preparing the Wine prefix $WINEPREFIX (once)..."
+    wineboot -u </dev/null >/dev/null 2>&1
+  fi
+  # Wine's helper processes must not inherit our output pipes.
+  wineserver -p </dev/null >/dev/null 2>&1
+}
+
+wine_session_stop() {
+  wineserver -k </dev/null >/dev/null 2>&1 || true
+  if [[ -n "$QRV_XVFB_PID" ]]; then
+    kill "$QRV_XVFB_PID" 2>/dev/null || true
+    wait "$QRV_XVFB_PID" 2>/dev/null || true
+  fi
+}
