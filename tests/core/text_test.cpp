@@ -41,7 +41,7 @@ TEST(Text, TrimRemovesBlanksAndControlCharacters) {
   EXPECT_EQ(Trim("   "), "");
 }
 
-TEST(Text, ReadIntAcceptsOnlyWholeDecimalNumbers) {
+TEST(Text, ReadIntAcceptsOnlyWholeNumbers) {
   EXPECT_EQ(ReadInt("11"), 11);
   EXPECT_EQ(ReadInt("  -7"), -7);
   EXPECT_EQ(ReadInt("+3"), 3);
@@ -53,7 +53,12 @@ TEST(Text, ReadIntAcceptsOnlyWholeDecimalNumbers) {
   EXPECT_EQ(ReadInt("-"), std::nullopt);
   EXPECT_EQ(ReadInt("1 "), std::nullopt);
   EXPECT_EQ(ReadInt("1a"), std::nullopt);
-  EXPECT_EQ(ReadInt("$1F"), std::nullopt);
+  EXPECT_EQ(ReadInt("$1F"), 31);
+  EXPECT_EQ(ReadInt("x10"), 16);
+  EXPECT_EQ(ReadInt("-0x10"), -16);
+  EXPECT_EQ(ReadInt("$"), std::nullopt);
+  EXPECT_EQ(ReadInt("1F"), std::nullopt);
+  EXPECT_EQ(ReadInt("$FFFFFFFFF"), std::nullopt);
   EXPECT_EQ(StrToIntDef("x", 9999), 9999);
 }
 

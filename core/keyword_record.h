@@ -1,0 +1,83 @@
+// Keyword records: one line of text per keyword, of four kinds told apart by
+// their first two characters ("K=", "C=", "I=", "S="). Every field is read by
+// the first occurrence of its delimiters and never by a full parse, so any line
+// (damaged, hand-edited, downloaded) reads without error: a missing or
+// misordered delimiter gives an empty field.
+//
+//   item       K=<mode>{KEYWORD}<type 1..10>
+//   category   C=1{KEYWORD}|{Category name}
+//   icon       I=1{KEYWORD}<icon character>
+//   web        S=0{keyword}11<CB=caption!><D=criteria!D>[<CUST=Y>]<HINT=hint!H>|url
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qrv {
+
+// Entry types of keyword records and of the quick-entry window.
+enum EntryType : int {
+  kTask = 1, kNote, kAppointment, kContact, kEmail, kJournal, kTaskRequest, kMeetingRequest,
+  kTextDocument, kInternet, kWebService
+};
+
+// The prefixes that mark a plain keyword record in the keyword file; any other
+// non-empty line there is an enciphered web-service record.
+bool IsPlainRecord(std::string_view line);
+
+// The first three characters: "K=0", "K=1", "C=1", "I=1", "S=0" ...
+std::string RecordKind(std::string_view record);
+// The text between the first "{" and the first "}".
+std::string RecordKeyword(std::string_view record);
+// The text after the first "}" (empty when there is none).
+std::string RecordTail(std::string_view record);
+// The two characters after the first "}" read as a number; none when they are no number.
+std::optional<int> RecordType(std::string_view record);
+// The text between the first `open` and the first `close` after the start of
+// the record; empty when either is missing or `close` comes first.
+std::string TagText(std::string_view record, std::string_view open, std::string_view close);
+// Category record: from the second character after the first "|" to the end,
+// less the last character.
+std::string RecordCategory(std::string_view record);
+
+// Web-service record fields.
+std::string ServiceCaption(std::string_view record);   // <CB=...!>
+std::string ServiceCriteria(std::string_view record);  // <D=...!D>
+std::string ServiceHint(std::string_view record);      // <HINT=...!H>
+std::string ServiceUrl(std::string_view record);       // after the first "|"
+bool IsCustomService(std::string_view record);         // holds "<CUST="
+
+// A record read once, with what matching needs, so that lists are split when
+// they are loaded and not on every keystroke.
+struct KeywordRecord {
+  std::string line;          // the record as stored (plain)
+  std::string kind;          // RecordKind
+  std::string keyword;       // RecordKeyword in capitals
+  std::optional<int> type;   // RecordType
+  std::string tail;          // RecordTail
+  std::string caption;       // ServiceCaption (web-service records)
+  std::string category;      // RecordCategory (category records)
+};
+
+KeywordRecord ReadKeywordRecord(std::string_view line);
+std::vector<KeywordRecord> ReadKeywordRecords(const std::vector<std::string>& lines);
+
+// Record builders, as the keyword dialog and the editor write them.
+std::string ItemRecord(bool anyWord, std::string_view keyword, int type);
+std::string CategoryRecord(std::string_view keyword, std::string_view category);
+std::string IconRecord(std::string_view keyword, char iconChar);
+
+struct WebService {
+  std::string keyword;
+  std::string caption;
+  std::string criteria;
+  bool custom = false;
+  std::string hint;
+  std::string url;
+};
+std::string ServiceRecord(const WebService& service);
+WebService ReadService(std::string_view record);
+
+}  // namespace qrv
