@@ -6,7 +6,7 @@
 #   wine_session_stop
 
 export WINEDEBUG=-all
-export LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8
+{ export LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8; } 2>/dev/null  # Wine's locale; the host may lack it
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 QRV_XVFB_PID=""
@@ -31,12 +31,12 @@ wine_session_start() {
     QRV_OWN_DISPLAY=1
   fi
   mkdir -p "$(dirname "$WINEPREFIX")"
-  if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
-    echo "Preparing the Wine prefix $WINEPREFIX (once)..."
-    wineboot -u </dev/null >/dev/null 2>&1
-  fi
-  # Wine's helper processes must not inherit our output pipes.
+  [[ -f "$WINEPREFIX/system.reg" ]] || echo "Preparing the Wine prefix $WINEPREFIX (once)..."
+  # Keep the server alive and start Wine's own services now, with stdio on
+  # /dev/null: started later by a test, they would inherit ctest's output pipe
+  # and ctest would wait for them forever.
   wineserver -p </dev/null >/dev/null 2>&1
+  wineboot -u </dev/null >/dev/null 2>&1
 }
 
 wine_session_stop() {
