@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qrv {
 
@@ -44,5 +45,11 @@ std::optional<int> ReadInt(std::string_view s);
 int StrToIntDef(std::string_view s, int fallback);
 
 bool StartsWith(std::string_view s, std::string_view prefix);
+
+// The lines of a text as a string list reads them: a line ends at CR LF, LF or
+// a lone CR, and a break at the very end starts no further line.
+std::vector<std::string> SplitLines(std::string_view text);
+// Every line followed by CR LF, as the program's text files are written.
+std::string JoinLines(const std::vector<std::string>& lines);
 
 }  // namespace qrv

@@ -62,5 +62,15 @@ TEST(Text, ReadIntAcceptsOnlyWholeNumbers) {
   EXPECT_EQ(StrToIntDef("x", 9999), 9999);
 }
 
+TEST(Text, LinesEndAtAnyLineBreakAndJoinWithCrLf) {
+  EXPECT_EQ(SplitLines("a\r\nb\nc\rd"), (std::vector<std::string>{"a", "b", "c", "d"}));
+  EXPECT_EQ(SplitLines("a\r\n\r\n"), (std::vector<std::string>{"a", ""}));
+  EXPECT_EQ(SplitLines("\n\r"), (std::vector<std::string>{"", ""}));
+  EXPECT_EQ(SplitLines(std::string("x\0y", 3)), std::vector<std::string>{std::string("x\0y", 3)});
+  EXPECT_TRUE(SplitLines("").empty());
+  EXPECT_EQ(JoinLines({"a", "", "b"}), "a\r\n\r\nb\r\n");
+  EXPECT_EQ(SplitLines(JoinLines({"a", "", "b"})), (std::vector<std::string>{"a", "", "b"}));
+}
+
 }  // namespace
 }  // namespace qrv

@@ -1,0 +1,63 @@
+#include "core/service_file.h"
+
+#include "core/cipher.h"
+#include "core/codepage.h"
+#include "core/text.h"
+
+namespace qrv {
+
+namespace {
+
+constexpr std::string_view kCriteriaMarker = "<QRV!>";
+
+// The line between record and version; it never deciphers to a web-service record.
+constexpr std::string_view kIgnoredLine = "Quorvel web service";
+
+std::string DecipheredLine(std::string_view line) { return AnsiToUtf8(decr(line)); }
+
+std::string ReplaceFirst(std::string_view text, std::string_view what, std::string_view with) {
+  const auto at = text.find(what);
+  if (at == std::string_view::npos) return std::string(text);
+  return std::string(text.substr(0, at)) + std::string(with) +
+         std::string(text.substr(at + what.size()));
+}
+
+}  // namespace
+
+std::string ServiceFileBytes(std::string_view record, std::string_view barVersion) {
+  const std::string_view version = barVersion.empty() ? kNoBarVersion : barVersion;
+  return JoinLines({encr(Utf8ToAnsi(record)), encr(kIgnoredLine), encr(Utf8ToAnsi(version))});
+}
+
+std::vector<std::string> CustomServicesInFile(std::string_view fileBytes) {
+  std::vector<std::string> services;
+  if (fileBytes.size() > kMaxServiceFileBytes) return services;
+  for (const auto& line : SplitLines(fileBytes)) {
+    std::string record = DecipheredLine(line);
+    if (StartsWith(record, "S=") && IsCustomService(record)) services.push_back(std::move(record));
+  }
+  return services;
+}
+
+std::optional<WebService> ServiceInFile(std::string_view fileBytes) {
+  if (fileBytes.size() > kMaxServiceFileBytes) return std::nullopt;
+  const std::vector<std::string> lines = SplitLines(fileBytes);
+  if (lines.empty()) return std::nullopt;
+  const std::string record = DecipheredLine(lines.front());
+  if (!StartsWith(record, "S=0{")) return std::nullopt;
+  WebService service = ReadService(record);
+  service.custom = Pos("<CUST=Y>", record) != 0;
+  return service;
+}
+
+std::string UrlForEditing(std::string_view urlTemplate) {
+  return ReplaceFirst(urlTemplate, kCriteriaMarker, "*");
+}
+
+std::string UrlFromEditing(std::string_view typedUrl) {
+  std::string url = Pos("://", typedUrl) == 0 ? "http://" + std::string(typedUrl)
+                                               : std::string(typedUrl);
+  return ReplaceFirst(url, "*", kCriteriaMarker);
+}
+
+}  // namespace qrv

@@ -1,0 +1,82 @@
+#include "core/service_file.h"
+
+#include <gtest/gtest.h>
+
+#include "core/cipher.h"
+#include "core/text.h"
+
+namespace qrv {
+namespace {
+
+const WebService kLibrary{"Lib", "Library", "", true, "Searches the library.\r\nType lib and a title.",
+                          "https://library.example/search?q=<QRV!>&day=<DD>"};
+
+std::vector<std::string> DecipheredLines(const std::string& bytes) {
+  std::vector<std::string> lines;
+  for (const auto& line : SplitLines(bytes)) lines.push_back(decr(line));
+  return lines;
+}
+
+TEST(ServiceFile, HoldsRecordIgnoredLineAndVersionEnciphered) {
+  const std::string bytes = ServiceFileBytes(ServiceRecord(kLibrary), "2.1");
+  ASSERT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
+  const auto lines = DecipheredLines(bytes);
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[0], ServiceRecord(kLibrary));
+  EXPECT_FALSE(StartsWith(lines[1], "S=") && Pos("<CUST=", lines[1]) != 0);
+  EXPECT_EQ(lines[2], "2.1");
+  EXPECT_EQ(DecipheredLines(ServiceFileBytes(ServiceRecord(kLibrary), ""))[2], "None Installed");
+}
+
+TEST(ServiceFile, BarImportsOnlyServicesAUserMade) {
+  EXPECT_EQ(CustomServicesInFile(ServiceFileBytes(ServiceRecord(kLibrary), "2.1")),
+            std::vector<std::string>{ServiceRecord(kLibrary)});
+  WebService standard = kLibrary;
+  standard.custom = false;
+  EXPECT_TRUE(CustomServicesInFile(ServiceFileBytes(ServiceRecord(standard), "2.1")).empty());
+  // The bar looks only for the start of the marker; the editor only for the one it writes.
+  const std::string otherMarker = "S=0{x}11<CB=X!><D=!D><CUST=N><HINT=!H>|https://x/<QRV!>";
+  EXPECT_EQ(CustomServicesInFile(ServiceFileBytes(otherMarker, "")).size(), 1u);
+  EXPECT_FALSE(ServiceInFile(ServiceFileBytes(otherMarker, ""))->custom);
+}
+
+TEST(ServiceFile, EditorOpensTheFirstRecordCustomOrNot) {
+  const auto opened = ServiceInFile(ServiceFileBytes(ServiceRecord(kLibrary), "2.1"));
+  ASSERT_TRUE(opened.has_value());
+  EXPECT_EQ(opened->keyword, "Lib");
+  EXPECT_EQ(opened->caption, "Library");
+  EXPECT_EQ(opened->hint, kLibrary.hint);
+  EXPECT_EQ(opened->url, kLibrary.url);
+  EXPECT_TRUE(opened->custom);
+  WebService standard = kLibrary;
+  standard.custom = false;
+  EXPECT_FALSE(ServiceInFile(ServiceFileBytes(ServiceRecord(standard), ""))->custom);
+}
+
+TEST(ServiceFile, ReadersRefuseWhatIsNoWebServiceFile) {
+  for (const std::string& bytes : {std::string(), std::string("\r\n\r\n"), std::string("not enciphered at all"),
+                                   encr("K=0{CALL}1<CUST=Y>") + "\r\n", std::string(5000, '\xFF')}) {
+    EXPECT_FALSE(ServiceInFile(bytes).has_value()) << bytes.substr(0, 40);
+    EXPECT_TRUE(CustomServicesInFile(bytes).empty()) << bytes.substr(0, 40);
+  }
+  // The editor wants a record of the form it writes; the bar only its kind.
+  const std::string otherMode = encr("S=1{x}11<CUST=Y>") + "\r\n";
+  EXPECT_FALSE(ServiceInFile(otherMode).has_value());
+  EXPECT_EQ(CustomServicesInFile(otherMode).size(), 1u);
+  // Too large to be a web-service file, even when it begins like one.
+  std::string huge = ServiceFileBytes(ServiceRecord(kLibrary), "2.1");
+  huge.resize(kMaxServiceFileBytes + 1, 'A');
+  EXPECT_TRUE(CustomServicesInFile(huge).empty());
+  EXPECT_FALSE(ServiceInFile(huge).has_value());
+}
+
+TEST(ServiceFile, EditorShowsAndStoresTheCriteriaMarkerAsAStar) {
+  EXPECT_EQ(UrlForEditing("https://x.org/?q=<QRV!>&also=<QRV!>"), "https://x.org/?q=*&also=<QRV!>");
+  EXPECT_EQ(UrlFromEditing("https://x.org/?q=*&n=*"), "https://x.org/?q=<QRV!>&n=*");
+  EXPECT_EQ(UrlFromEditing("www.x.org/find/*"), "http://www.x.org/find/<QRV!>");
+  EXPECT_EQ(UrlFromEditing("ftp://x.org/"), "ftp://x.org/");
+  EXPECT_EQ(UrlFromEditing(UrlForEditing(kLibrary.url)), kLibrary.url);
+}
+
+}  // namespace
+}  // namespace qrv
