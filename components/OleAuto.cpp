@@ -73,6 +73,12 @@ EOleError ServerError(EXCEPINFO& info, HRESULT code) {
   return EOleError(message, reported);
 }
 
+// Throws what a failed Invoke of `member` reported.
+void CheckInvoke(HRESULT hr, EXCEPINFO& info, std::string_view member) {
+  if (hr == DISP_E_EXCEPTION) throw ServerError(info, hr);
+  if (FAILED(hr)) throw EOleError(SystemText(hr) + " (" + std::string(member) + ")", hr);
+}
+
 VARIANT Converted(const VARIANT& value, VARTYPE type) {
   VARIANT out;
   VariantInit(&out);
@@ -272,22 +278,28 @@ OleValue OleObject::Invoke(std::string_view member, WORD flags, const OleArg* ar
   UINT badArg = 0;
   const HRESULT hr = dispatch_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params,
                                        result.Receive(), &info, &badArg);
-  if (hr == DISP_E_EXCEPTION) throw ServerError(info, hr);
-  if (FAILED(hr)) throw EOleError(SystemText(hr) + " (" + std::string(member) + ")", hr);
+  CheckInvoke(hr, info, member);
   return result;
 }
 
+// An object goes into a property by reference, as servers that hold objects
+// expect; one that only knows the plain put gets that instead.
 void OleObject::Put(std::string_view member, const OleArg& value) const {
   const DISPID id = MemberId(member);
   VARIANTARG arg = value.Variant();
   DISPID named = DISPID_PROPERTYPUT;
   DISPPARAMS params{&arg, &named, 1, 1};
+  const bool object = arg.vt == VT_DISPATCH || arg.vt == VT_UNKNOWN;
   EXCEPINFO info{};
   UINT badArg = 0;
-  const HRESULT hr = dispatch_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT,
-                                       &params, nullptr, &info, &badArg);
-  if (hr == DISP_E_EXCEPTION) throw ServerError(info, hr);
-  if (FAILED(hr)) throw EOleError(SystemText(hr) + " (" + std::string(member) + ")", hr);
+  HRESULT hr = dispatch_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT,
+                                 object ? DISPATCH_PROPERTYPUTREF : DISPATCH_PROPERTYPUT, &params,
+                                 nullptr, &info, &badArg);
+  if (object && hr == DISP_E_MEMBERNOTFOUND) {
+    hr = dispatch_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT, &params,
+                           nullptr, &info, &badArg);
+  }
+  CheckInvoke(hr, info, member);
 }
 
 }  // namespace qrv

@@ -109,6 +109,8 @@ class OleObject {
   IDispatch* Dispatch() const noexcept { return dispatch_; }
   void Clear() noexcept;
 
+  // The arguments are OleArg or convert to one. (The list holds one argument
+  // more than is passed, so that a call without arguments has a list too.)
   template <class... A>
   OleValue Call(std::string_view member, const A&... args) const {
     const OleArg list[] = {OleArg(args)..., OleArg::Omitted()};

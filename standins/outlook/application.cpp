@@ -110,7 +110,8 @@ class ExplorerObject : public Object {
  private:
   enum { kCurrentFolder, kDisplay };
   std::span<const Member> Members() const override {
-    static const Member members[] = {{"CurrentFolder", kGet | kPut}, {"Display", kCall}};
+    // Outlook takes a folder into CurrentFolder only by reference.
+    static const Member members[] = {{"CurrentFolder", kGet | kPutRef}, {"Display", kCall}};
     return members;
   }
 

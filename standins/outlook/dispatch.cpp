@@ -12,14 +12,18 @@ namespace {
 // Asked for through QueryInterface, it tells our own objects from foreign ones.
 const IID kStandInObject = {0x6d1f3b52, 0x8c0e, 0x4a97, {0x9e, 0x41, 0x2b, 0x7c, 0x55, 0xd0, 0x13, 0xa8}};
 
+bool IsPut(Access access) { return access == kPut || access == kPutRef; }
+
 const char* KindWord(Access access) {
-  return access == kPut ? "put" : access == kGet ? "get" : "call";
+  return IsPut(access) ? "put" : access == kGet ? "get" : "call";
 }
 
 // Which of the member's ways the caller's flags ask for; 0 when none fits.
 Access AccessFor(WORD flags, unsigned allowed) {
   if (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) {
-    return (allowed & kPut) ? kPut : Access{};
+    if ((flags & DISPATCH_PROPERTYPUTREF) && (allowed & kPutRef)) return kPutRef;
+    if ((flags & DISPATCH_PROPERTYPUT) && (allowed & kPut)) return kPut;
+    return Access{};
   }
   if ((flags & DISPATCH_METHOD) && (allowed & kCall)) return kCall;
   if ((flags & DISPATCH_PROPERTYGET) && (allowed & kGet)) return kGet;
@@ -265,10 +269,10 @@ HRESULT Object::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, 
   const Member& member = members[static_cast<std::size_t>(id - 1)];
   const Access access = AccessFor(flags, member.access);
   if (!access) return DISP_E_MEMBERNOTFOUND;
-  if (!params) return E_INVALIDARG;
+  if (!params || params->cNamedArgs > params->cArgs) return E_INVALIDARG;
   const bool namedPut = params->cNamedArgs == 1 && params->rgdispidNamedArgs &&
                         params->rgdispidNamedArgs[0] == DISPID_PROPERTYPUT;
-  if (access == kPut ? !namedPut : params->cNamedArgs != 0) return DISP_E_PARAMNOTFOUND;
+  if (IsPut(access) ? !namedPut : params->cNamedArgs != 0) return DISP_E_PARAMNOTFOUND;
   if (result) VariantInit(result);
 
   Session& session = Session::Current();
@@ -309,7 +313,7 @@ HRESULT Object::Answered(int member, Access access, const DISPPARAMS& params, VA
   if (const std::string* message = session.Failure(className_, name)) Refuse(*message);
   Var answer = Answer(member, access, args);
   session.Log(KindWord(access), name_, name, args.Notation(),
-              access == kPut ? "" : Notation(answer.Value()));
+              IsPut(access) ? "" : Notation(answer.Value()));
   if (result) *result = answer.Release();
   return S_OK;
 }

@@ -14,7 +14,8 @@
 
 namespace standin {
 
-enum Access : unsigned { kCall = 1, kGet = 2, kPut = 4 };
+// A put by reference is how an object is put into a property that holds one.
+enum Access : unsigned { kCall = 1, kGet = 2, kPut = 4, kPutRef = 8 };
 
 struct Member {
   const char* name;

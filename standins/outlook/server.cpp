@@ -101,10 +101,7 @@ bool ProgIdIsOurs() {
 using namespace standin;
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
-  if (reason == DLL_PROCESS_ATTACH) {
-    module = instance;
-    DisableThreadLibraryCalls(instance);
-  }
+  if (reason == DLL_PROCESS_ATTACH) module = instance;
   return TRUE;
 }
 

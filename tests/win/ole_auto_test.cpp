@@ -34,7 +34,8 @@ TEST_F(OleAutoTest, PutsReachOutlookWithTheirTypeAndGetsComeBackConverted) {
   EXPECT_EQ(Calls(Log(), "put", "ReminderSet").at(0).args, "true");
   EXPECT_EQ(Calls(Log(), "call", "CreateItem").at(0).args, "3");
 
-  const StoreSection* task = Store().Find("Item", "1");
+  const StandInStore store = Store();
+  const StoreSection* task = store.Find("Item", "1");
   ASSERT_NE(task, nullptr);
   EXPECT_EQ(task->Get("Class"), "TaskItem");
   EXPECT_EQ(task->Get("Importance"), "2");

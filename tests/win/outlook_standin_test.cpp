@@ -154,7 +154,8 @@ TEST_F(OutlookStandIn, RecipientsResolveUnlessToldOtherwiseAndSendNeedsThemAll) 
             "Array index out of bounds: there is nothing at position 4.");
   EXPECT_EQ(Message([&] { mail.Call("Send"); }), "Outlook does not recognize one or more names.");
 
-  const StoreSection* stored = Store().Find("Item", "1");
+  const StandInStore store = Store();
+  const StoreSection* stored = store.Find("Item", "1");
   ASSERT_NE(stored, nullptr);
   EXPECT_EQ(stored->Get("Recipient2"), "nobody known");
   EXPECT_EQ(stored->Get("Recipient2.Type"), "2");
@@ -205,7 +206,8 @@ TEST_F(OutlookStandIn, AttachmentsNeedAFileThatExistsAndNotesHaveNone) {
   EXPECT_EQ(Message([&] { outlook.app.Call("CreateItem", 5).Object().Get("Attachments"); }),
             "The automation object has no member \"Attachments\".");
 
-  const StoreSection* stored = Store().Find("Item", "1");
+  const StandInStore store = Store();
+  const StoreSection* stored = store.Find("Item", "1");
   ASSERT_NE(stored, nullptr);
   EXPECT_EQ(stored->Get("Attachment1"), file);
   EXPECT_EQ(stored->Get("Attachment1.Type"), "5");
@@ -352,6 +354,75 @@ TEST_F(OutlookStandIn, AfterQuitOutlookAnswersNoMore) {
   // Started again, it is a new Outlook.
   const Outlook again(StartOutlook());
   EXPECT_NO_THROW(again.app.Call("CreateItem", 3));
+}
+
+
+// Registration written into a private classes key, so the prefix's own stays.
+class Registration : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    RegDeleteTreeW(HKEY_CURRENT_USER, kClasses);
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kClasses, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                              &classes_, nullptr),
+              ERROR_SUCCESS);
+    ASSERT_EQ(RegOverridePredefKey(HKEY_CLASSES_ROOT, classes_), ERROR_SUCCESS);
+    wchar_t self[MAX_PATH];
+    const DWORD length = GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring path(self, length);
+    path = path.substr(0, path.find_last_of(L'\\')) + L"\\..\\..\\standins\\outlook_standin.dll";
+    server_ = LoadLibraryW(path.c_str());
+    ASSERT_NE(server_, nullptr);
+  }
+  void TearDown() override {
+    RegOverridePredefKey(HKEY_CLASSES_ROOT, nullptr);
+    RegCloseKey(classes_);
+    RegDeleteTreeW(HKEY_CURRENT_USER, kClasses);
+    if (server_) FreeLibrary(server_);
+  }
+  HRESULT Call(const char* entry) {
+    auto function = reinterpret_cast<HRESULT(WINAPI*)()>(
+        reinterpret_cast<void*>(GetProcAddress(server_, entry)));
+    return function ? function() : E_NOTIMPL;
+  }
+  std::wstring Value(const wchar_t* key, const wchar_t* name = nullptr) {
+    wchar_t value[MAX_PATH]{};
+    DWORD size = sizeof value;
+    if (RegGetValueW(classes_, key, name, RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS) {
+      return L"(none)";
+    }
+    return value;
+  }
+
+  static constexpr const wchar_t* kClasses = L"Software\\QV\\RegistrationTest";
+  HKEY classes_ = nullptr;
+  HMODULE server_ = nullptr;
+};
+
+TEST_F(Registration, UnregisteringRemovesItsOwnClassAndLeavesAnotherOutlooksName) {
+  ASSERT_EQ(Call("DllRegisterServer"), S_OK);
+  const std::wstring clsid = Value(L"Outlook.Application\\CLSID");
+  ASSERT_EQ(clsid.size(), 38u);
+  const std::wstring server = L"CLSID\\" + clsid + L"\\InprocServer32";
+  wchar_t path[MAX_PATH];
+  const DWORD length = GetModuleFileNameW(server_, path, MAX_PATH);
+  EXPECT_EQ(Value(server.c_str()), std::wstring(path, length));
+  EXPECT_EQ(Value((L"CLSID\\" + clsid + L"\\ProgID").c_str()), L"Outlook.Application");
+
+  ASSERT_EQ(Call("DllUnregisterServer"), S_OK);
+  EXPECT_EQ(Value(L"Outlook.Application\\CLSID"), L"(none)");
+  EXPECT_EQ(Value(server.c_str()), L"(none)");
+
+  // Once another Outlook holds the name, only our class goes.
+  ASSERT_EQ(Call("DllRegisterServer"), S_OK);
+  HKEY name = nullptr;
+  ASSERT_EQ(RegOpenKeyExW(classes_, L"Outlook.Application\\CLSID", 0, KEY_SET_VALUE, &name),
+            ERROR_SUCCESS);
+  const wchar_t other[] = L"{12345678-1234-1234-1234-123456789ABC}";
+  RegSetValueExW(name, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(other), sizeof other);
+  RegCloseKey(name);
+  ASSERT_EQ(Call("DllUnregisterServer"), S_OK);
+  EXPECT_EQ(Value(L"Outlook.Application\\CLSID"), other);
+  EXPECT_EQ(Value(server.c_str()), L"(none)");
 }
 
 }  // namespace
