@@ -34,13 +34,11 @@ TEST_F(OleAutoTest, PutsReachOutlookWithTheirTypeAndGetsComeBackConverted) {
   EXPECT_EQ(Calls(Log(), "put", "ReminderSet").at(0).args, "true");
   EXPECT_EQ(Calls(Log(), "call", "CreateItem").at(0).args, "3");
 
-  const StandInStore store = Store();
-  const StoreSection* task = store.Find("Item", "1");
-  ASSERT_NE(task, nullptr);
-  EXPECT_EQ(task->Get("Class"), "TaskItem");
-  EXPECT_EQ(task->Get("Importance"), "2");
-  EXPECT_EQ(task->Get("ReminderSet"), "true");
-  EXPECT_EQ(task->Get("DueDate"), "3/5/2004");
+  const StoreSection task = Stored("Item", "1");
+  EXPECT_EQ(task.Get("Class"), "TaskItem");
+  EXPECT_EQ(task.Get("Importance"), "2");
+  EXPECT_EQ(task.Get("ReminderSet"), "true");
+  EXPECT_EQ(task.Get("DueDate"), "3/5/2004");
 }
 
 TEST_F(OleAutoTest, ArgumentsArriveInOrderAndOmittedOnesAsLeftOut) {

@@ -102,14 +102,12 @@ TEST_F(OutlookItems, JournalTimerAndTaskAssignmentAreKeptAsState) {
     EXPECT_THROW(outlook.Call("CreateItem", 3).Object().Call("StartTimer"), EOleError);
     EXPECT_THROW(journal.Call("Assign"), EOleError);
   }
-  const StandInStore store = Store();
-  const StoreSection* journal = store.Find("Item", "1");
-  ASSERT_NE(journal, nullptr);
-  EXPECT_EQ(journal->Get("Class"), "JournalItem");
-  EXPECT_EQ(journal->Get("Folder"), "Journal");
-  EXPECT_EQ(journal->Get("TimerStarted"), "yes");
-  EXPECT_EQ(journal->Get("Saved"), "yes");
-  EXPECT_EQ(Store().Find("Item", "2")->Get("Assigned"), "no");
+  const StoreSection journal = Stored("Item", "1");
+  EXPECT_EQ(journal.Get("Class"), "JournalItem");
+  EXPECT_EQ(journal.Get("Folder"), "Journal");
+  EXPECT_EQ(journal.Get("TimerStarted"), "yes");
+  EXPECT_EQ(journal.Get("Saved"), "yes");
+  EXPECT_EQ(Stored("Item", "2").Get("Assigned"), "no");
 }
 
 TEST_F(OutlookItems, TheApplicationRefusesWhatOutlookRefuses) {
@@ -135,7 +133,7 @@ TEST_F(OutlookItems, TheApplicationRefusesWhatOutlookRefuses) {
             "The operation failed.");
   EXPECT_EQ(message([&] { session.Call("GetDefaultFolder", 12).Object().Call("Display"); }),
             "The operation failed.");
-  EXPECT_EQ(Store().Find("Session", "")->Get("LoggedOn"), "no");
+  EXPECT_EQ(Stored("Session").Get("LoggedOn"), "no");
   const std::vector<LogEntry> config = Calls(Log(), "config", "");
   ASSERT_EQ(config.size(), 1u);
   EXPECT_EQ(config[0].result, "unknown setting \"windows\"");

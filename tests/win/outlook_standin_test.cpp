@@ -154,13 +154,11 @@ TEST_F(OutlookStandIn, RecipientsResolveUnlessToldOtherwiseAndSendNeedsThemAll) 
             "Array index out of bounds: there is nothing at position 4.");
   EXPECT_EQ(Message([&] { mail.Call("Send"); }), "Outlook does not recognize one or more names.");
 
-  const StandInStore store = Store();
-  const StoreSection* stored = store.Find("Item", "1");
-  ASSERT_NE(stored, nullptr);
-  EXPECT_EQ(stored->Get("Recipient2"), "nobody known");
-  EXPECT_EQ(stored->Get("Recipient2.Type"), "2");
-  EXPECT_EQ(stored->Get("Recipient2.Resolved"), "no");
-  EXPECT_EQ(stored->Get("Sent"), "no");
+  const StoreSection stored = Stored("Item", "1");
+  EXPECT_EQ(stored.Get("Recipient2"), "nobody known");
+  EXPECT_EQ(stored.Get("Recipient2.Type"), "2");
+  EXPECT_EQ(stored.Get("Recipient2.Resolved"), "no");
+  EXPECT_EQ(stored.Get("Sent"), "no");
 
   Configure("");
   recipients.Call("Item", 3).Object().Put("Type", 1);
@@ -181,17 +179,14 @@ TEST_F(OutlookStandIn, SendRecordsTheItemAsSentAndATaskMustBeAssignedFirst) {
   EXPECT_EQ(Message([&] { outlook.app.Call("CreateItem", 2).Object().Call("Send"); }),
             "The automation object has no member \"Send\".");
 
-  const StandInStore store = Store();
-  const StoreSection* sentMail = store.Find("Item", "1");
-  ASSERT_NE(sentMail, nullptr);
-  EXPECT_EQ(sentMail->Get("Sent"), "yes");
-  EXPECT_EQ(sentMail->Get("Folder"), "Sent Items");
-  EXPECT_EQ(sentMail->Get("Recipient1.Resolved"), "yes");
-  const StoreSection* request = store.Find("Item", "2");
-  ASSERT_NE(request, nullptr);
-  EXPECT_EQ(request->Get("Assigned"), "yes");
-  EXPECT_EQ(request->Get("Sent"), "yes");
-  EXPECT_EQ(request->Get("Folder"), "Tasks");
+  const StoreSection sentMail = Stored("Item", "1");
+  EXPECT_EQ(sentMail.Get("Sent"), "yes");
+  EXPECT_EQ(sentMail.Get("Folder"), "Sent Items");
+  EXPECT_EQ(sentMail.Get("Recipient1.Resolved"), "yes");
+  const StoreSection request = Stored("Item", "2");
+  EXPECT_EQ(request.Get("Assigned"), "yes");
+  EXPECT_EQ(request.Get("Sent"), "yes");
+  EXPECT_EQ(request.Get("Folder"), "Tasks");
 }
 
 TEST_F(OutlookStandIn, AttachmentsNeedAFileThatExistsAndNotesHaveNone) {
@@ -206,12 +201,10 @@ TEST_F(OutlookStandIn, AttachmentsNeedAFileThatExistsAndNotesHaveNone) {
   EXPECT_EQ(Message([&] { outlook.app.Call("CreateItem", 5).Object().Get("Attachments"); }),
             "The automation object has no member \"Attachments\".");
 
-  const StandInStore store = Store();
-  const StoreSection* stored = store.Find("Item", "1");
-  ASSERT_NE(stored, nullptr);
-  EXPECT_EQ(stored->Get("Attachment1"), file);
-  EXPECT_EQ(stored->Get("Attachment1.Type"), "5");
-  EXPECT_FALSE(stored->Has("Attachment2"));
+  const StoreSection stored = Stored("Item", "1");
+  EXPECT_EQ(stored.Get("Attachment1"), file);
+  EXPECT_EQ(stored.Get("Attachment1.Type"), "5");
+  EXPECT_FALSE(stored.Has("Attachment2"));
 }
 
 TEST_F(OutlookStandIn, StoreFileShowsEachChangeWhileOutlookRuns) {
@@ -226,16 +219,14 @@ TEST_F(OutlookStandIn, StoreFileShowsEachChangeWhileOutlookRuns) {
   EXPECT_EQ(Message([&] { note.Put("Subject", "x"); }), "The property \"Subject\" is read-only.");
   EXPECT_EQ(outlook.app.Get("Inspectors").Object().Get("Count").Int(), 1);
 
-  StandInStore store = Store();
-  const StoreSection* shown = store.Find("Item", "1");
-  ASSERT_NE(shown, nullptr);
-  EXPECT_EQ(shown->Get("Class"), "NoteItem");
-  EXPECT_EQ(shown->Get("Folder"), "Notes");
-  EXPECT_EQ(shown->Get("Saved"), "no");
-  EXPECT_EQ(shown->Get("Displays"), "1");
-  EXPECT_EQ(shown->Get("Window"), "open");
-  EXPECT_EQ(shown->Get("Body"), "Call Bob\r\nabout lunch");
-  EXPECT_EQ(shown->Get("Height"), "298");
+  const StoreSection shown = Stored("Item", "1");
+  EXPECT_EQ(shown.Get("Class"), "NoteItem");
+  EXPECT_EQ(shown.Get("Folder"), "Notes");
+  EXPECT_EQ(shown.Get("Saved"), "no");
+  EXPECT_EQ(shown.Get("Displays"), "1");
+  EXPECT_EQ(shown.Get("Window"), "open");
+  EXPECT_EQ(shown.Get("Body"), "Call Bob\r\nabout lunch");
+  EXPECT_EQ(shown.Get("Height"), "298");
 
   note.Call("Save");
   const OleObject meeting = outlook.app.Call("CreateItem", 1).Object();
@@ -247,16 +238,14 @@ TEST_F(OutlookStandIn, StoreFileShowsEachChangeWhileOutlookRuns) {
   Configure("item-windows=closed\r\n");
   EXPECT_EQ(outlook.app.Get("Inspectors").Object().Get("Count").Int(), 0);
 
-  store = Store();
-  EXPECT_EQ(store.Find("Item", "1")->Get("Saved"), "yes");
-  EXPECT_EQ(store.Find("Item", "1")->Get("Window"), "closed");
-  const StoreSection* stored = store.Find("Item", "2");
-  ASSERT_NE(stored, nullptr);
-  EXPECT_EQ(stored->Get("Start"), "3/5/2004 9:00:00 AM");
-  EXPECT_EQ(stored->Get("End"), "3/5/2004");
-  EXPECT_EQ(stored->Get("AllDayEvent"), "false");
-  EXPECT_EQ(stored->Get("MeetingStatus"), "1");
-  EXPECT_EQ(store.Items("AppointmentItem").size(), 1u);
+  EXPECT_EQ(Stored("Item", "1").Get("Saved"), "yes");
+  EXPECT_EQ(Stored("Item", "1").Get("Window"), "closed");
+  const StoreSection stored = Stored("Item", "2");
+  EXPECT_EQ(stored.Get("Start"), "3/5/2004 9:00:00 AM");
+  EXPECT_EQ(stored.Get("End"), "3/5/2004");
+  EXPECT_EQ(stored.Get("AllDayEvent"), "false");
+  EXPECT_EQ(stored.Get("MeetingStatus"), "1");
+  EXPECT_EQ(Store().Items("AppointmentItem").size(), 1u);
 }
 
 TEST_F(OutlookStandIn, AStoreFileReadsBackAsTheSameStore) {
@@ -289,8 +278,8 @@ TEST_F(OutlookStandIn, AStoreFileReadsBackAsTheSameStore) {
   for (std::size_t i = 0; i < before.Items().size(); ++i) {
     EXPECT_EQ(again.Items()[i]->entries, before.Items()[i]->entries) << "item " << i + 1;
   }
-  EXPECT_EQ(again.Find("Explorer", "1")->Get("Folder"), "Calendar");
-  EXPECT_EQ(again.Find("Explorer", "1")->Get("Open"), "yes");
+  EXPECT_EQ(Stored("Explorer", "1").Get("Folder"), "Calendar");
+  EXPECT_EQ(Stored("Explorer", "1").Get("Open"), "yes");
   EXPECT_TRUE(Calls(Log(), "seed", "").empty());
 }
 
@@ -339,12 +328,11 @@ TEST_F(OutlookStandIn, ExplorersFollowTheTestAndTheFolderTheyWereGiven) {
 TEST_F(OutlookStandIn, AfterQuitOutlookAnswersNoMore) {
   const Outlook outlook(StartOutlook());
   outlook.session.Call("Logon");
-  EXPECT_EQ(Store().Find("Session", "")->Get("LoggedOn"), "yes");
+  EXPECT_EQ(Stored("Session").Get("LoggedOn"), "yes");
   outlook.session.Call("Logoff");
   outlook.app.Call("Quit");
-  const StandInStore store = Store();
-  EXPECT_EQ(store.Find("Session", "")->Get("LoggedOn"), "no");
-  EXPECT_EQ(store.Find("Session", "")->Get("Quit"), "yes");
+  EXPECT_EQ(Stored("Session").Get("LoggedOn"), "no");
+  EXPECT_EQ(Stored("Session").Get("Quit"), "yes");
   try {
     outlook.app.Call("CreateItem", 3);
     FAIL() << "Outlook answered after it quit";

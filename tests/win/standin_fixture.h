@@ -45,6 +45,12 @@ class StandInTest : public ::testing::Test {
   OleObject StartOutlook() { return OleObject::Create(L"Outlook.Application"); }
 
   StandInStore Store() const { return StandInStore::Read(Narrow(Path(L"store.ini"))); }
+  // One section of the store file as it is now; an empty one when there is none.
+  StoreSection Stored(std::string_view kind, std::string_view name = {}) const {
+    const StandInStore store = Store();
+    const StoreSection* section = store.Find(kind, name);
+    return section ? *section : StoreSection{};
+  }
   std::vector<LogEntry> Log() const { return ReadStandInLog(Narrow(Path(L"calls.log"))); }
   std::string FolderPath() const { return Narrow(folder_); }
 
