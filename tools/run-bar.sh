@@ -12,6 +12,11 @@ headless=""
 [[ -z "${DISPLAY:-}" ]] && headless=1
 wine_session_start "$build/run-prefix"
 trap wine_session_stop EXIT
+wine_register_outlook "$build/windows"
+# What the bar asked of the stand-in Outlook, and what it holds, to look at.
+mkdir -p "$build/run-outlook"
+export QRV_OUTLOOK_LOG="${QRV_OUTLOOK_LOG:-$build/run-outlook/calls.log}"
+export QRV_OUTLOOK_STORE="${QRV_OUTLOOK_STORE:-$build/run-outlook/store.ini}"
 [[ -n "$headless" ]] && echo "No display found: started a virtual display ($DISPLAY)."
 
 wine "$app/Quorvel.exe" </dev/null >/dev/null 2>&1 &

@@ -8,6 +8,7 @@ build="$root/build"
 source "$root/tools/wine-session.sh"
 wine_session_start "$build/wineprefix" own-display
 trap wine_session_stop EXIT
+wine_register_outlook "$build/windows"
 
 mkdir -p "$build/all"
 cat >"$build/all/CTestTestfile.cmake" <<CTEST

@@ -3,6 +3,7 @@
 # Wine server kept alive for the session and stopped after it.
 #
 #   wine_session_start PREFIX [own-display]
+#   wine_register_outlook BUILD
 #   wine_session_stop
 
 export WINEDEBUG=-all
@@ -37,6 +38,14 @@ wine_session_start() {
   # and ctest would wait for them forever.
   wineserver -p </dev/null >/dev/null 2>&1
   wineboot -u </dev/null >/dev/null 2>&1
+}
+
+# Registers the stand-in Outlook built under BUILD (test and demo
+# infrastructure) in the session's prefix, when it has been built.
+wine_register_outlook() {
+  local dll="$1/standins/outlook_standin.dll"
+  [[ -f "$dll" ]] || return 0
+  wine regsvr32 /s "$(winepath -w "$dll" 2>/dev/null </dev/null)" </dev/null >/dev/null 2>&1
 }
 
 wine_session_stop() {

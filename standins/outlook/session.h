@@ -1,0 +1,65 @@
+// The running stand-in Outlook: its store, and the files a test talks to it
+// through, each named by an environment variable:
+//   QRV_OUTLOOK_CONFIG  settings, read again whenever the file changes
+//   QRV_OUTLOOK_SEED    a store file loaded when Outlook starts
+//   QRV_OUTLOOK_LOG     the call log, one line appended per event
+//   QRV_OUTLOOK_STORE   the store file, rewritten after every change
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include <windows.h>
+
+#include "store.h"
+
+namespace standin {
+
+// How Outlook answers "nothing" (no explorer, no item found).
+enum class Nothing { NullObject, Empty, Null };
+
+class Session {
+ public:
+  static Session& Current();
+
+  // Outlook is asked for: a fresh store from the seed unless one is running.
+  void Start();
+  Store& store() { return store_; }
+
+  // Reads the settings again when their file changed since the last look.
+  void Refresh(bool force = false);
+  // The message a member is told to fail with, or null.
+  const std::string* Failure(std::string_view className, std::string_view member) const;
+  bool Resolves(std::string_view name) const;
+  Nothing nothing() const { return nothing_; }
+
+  // One line of the call log: what happened, to which object, with what.
+  void Log(std::string_view kind, std::string_view object, std::string_view member = {},
+           std::string_view args = {}, std::string_view result = {});
+  void Changed() { dirty_ = true; }
+  // Writes the store file when something changed.
+  void Flush();
+
+  void ObjectBorn() { ++liveObjects_; }
+  void ObjectGone() { --liveObjects_; }
+  int LiveObjects() const { return liveObjects_; }
+  int NextSerial() { return ++serial_; }
+
+ private:
+  void ReadSettings();
+  void ApplySetting(std::string_view key, std::string_view value);
+
+  Store store_;
+  std::wstring configPath_, logPath_, storePath_;
+  WIN32_FILE_ATTRIBUTE_DATA configSeen_{};  // the settings file as last read
+  std::vector<std::pair<std::string, std::string>> failures_;  // target, message
+  std::vector<std::string> unresolved_;
+  Nothing nothing_ = Nothing::NullObject;
+  bool dirty_ = false;
+  int liveObjects_ = 0;
+  int serial_ = 0;
+};
+
+}  // namespace standin
