@@ -56,6 +56,8 @@ std::optional<std::wstring> PassFileToRunningInstance(const std::wstring& name, 
 }
 
 std::optional<std::wstring> HandedPath(WPARAM atom) {
+  // Only a string atom can hold a path; the numbers below are integer atoms.
+  if (LOWORD(atom) < MAXINTATOM) return std::nullopt;
   wchar_t buffer[260];
   const UINT length = GlobalGetAtomNameW(static_cast<ATOM>(LOWORD(atom)), buffer, 260);
   if (length == 0) return std::nullopt;

@@ -39,6 +39,7 @@ HWND Application::Handle() {
 }
 
 void Application::HookMainWindow(const void* owner, MainWindowHook hook) {
+  Handle();
   hooks_.emplace_back(owner, std::move(hook));
 }
 
