@@ -8,7 +8,7 @@ common=(make cmake ninja-build g++ pkg-config
         libgcrypt-mingw-w64-dev libgpg-error-mingw-w64-dev libgcrypt20-dev
         googletest wine wine64 xvfb xauth x11-utils imagemagick)
 case "${1:-test}" in
-  run)   wanted=("${common[@]}") ;;
+  run)   wanted=("${common[@]}" xdotool) ;;
   test)  wanted=("${common[@]}" xdotool python3 python3-pyftpdlib) ;;
   bench) wanted=(make cmake ninja-build g++ libgcrypt20-dev libbenchmark-dev googletest) ;;
   assets) wanted=(python3 python3-pil) ;;  # tools/make_assets.py, to draw the pictures anew
