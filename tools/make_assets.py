@@ -51,17 +51,19 @@ def reduce(img):
     return img.resize((w // SCALE, h // SCALE), Image.LANCZOS)
 
 
-def flatten(img, face):
-    """The reduced picture laid on the face colour; fully clear pixels get the key."""
+def flatten(img, face=None, threshold=24):
+    """The reduced picture on the key colour: pixels at least `threshold` opaque
+    are kept, laid on the face colour when one is given."""
     img = reduce(img)
     out = Image.new("RGB", img.size, KEY)
     px, dst = img.load(), out.load()
     for y in range(img.size[1]):
         for x in range(img.size[0]):
             r, g, b, a = px[x, y]
-            if a >= 24:
-                t = a / 255.0
-                dst[x, y] = tuple(round(c * t + f * (1 - t)) for c, f in zip((r, g, b), face))
+            if a < threshold:
+                continue
+            t = a / 255.0 if face else 1.0
+            dst[x, y] = tuple(round(c * t + f * (1 - t)) for c, f in zip((r, g, b), face or (0, 0, 0)))
     return out
 
 
@@ -213,15 +215,7 @@ def background():
     # Thin rules above the extra button and the preferences button.
     d.line([(s(13), s(217.5)), (s(33), s(217.5))], fill=EDGE + (255,), width=w_(1))
     d.line([(s(13), s(252.5)), (s(33), s(252.5))], fill=EDGE + (255,), width=w_(1))
-    img = reduce(img)
-    out = Image.new("RGB", img.size, KEY)
-    px, dst = img.load(), out.load()
-    for y in range(img.size[1]):
-        for x in range(img.size[0]):
-            r_, g_, b_, a = px[x, y]
-            if a >= 128:
-                dst[x, y] = (r_, g_, b_)
-    return out
+    return flatten(img, threshold=128)  # a hard outline: the shape is taken from it
 
 
 def handle_strip():

@@ -32,6 +32,20 @@ MouseButton ButtonOf(UINT msg) {
   }
 }
 
+constexpr UINT_PTR kHintTimer = 0xF00D;
+constexpr UINT kHintPause = 600;
+constexpr UINT kHintShowTime = 5000;
+
+TTTOOLINFOW HintTool(HWND form, const wchar_t* text) {
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
+  tool.hwnd = form;
+  tool.uId = 1;
+  tool.lpszText = const_cast<wchar_t*>(text);
+  return tool;
+}
+
 }  // namespace
 
 Form::Form(const wchar_t* class_name, const std::wstring& caption, int client_width, int client_height,
@@ -46,7 +60,8 @@ Form::Form(const wchar_t* class_name, const std::wstring& caption, int client_wi
   if (!hwnd_) throw std::runtime_error("The window could not be created.");
   tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
                              0, 0, 0, 0, hwnd_, nullptr, GetModuleHandleW(nullptr), nullptr);
-  SetShowHint(false);
+  TTTOOLINFOW tool = HintTool(hwnd_, L"");
+  SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 Form::~Form() {
@@ -58,13 +73,6 @@ Form::~Form() {
 Control& Form::Adopt(std::unique_ptr<Control> control) {
   controls_.push_back(std::move(control));
   Control& added = *controls_.back();
-  TTTOOLINFOW tool{};
-  tool.cbSize = sizeof tool;
-  tool.uFlags = TTF_SUBCLASS;
-  tool.hwnd = hwnd_;
-  tool.uId = controls_.size();
-  tool.lpszText = LPSTR_TEXTCALLBACKW;
-  SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   ControlChanged(added, added.BoundsRect());
   return added;
 }
@@ -92,20 +100,37 @@ Timer& Form::AddTimer(const std::wstring& name, UINT interval) {
 void Form::ControlChanged(const Control& control, const RECT& old_bounds) {
   InvalidateRect(&old_bounds);
   InvalidateRect(&control.BoundsRect());
-  for (std::size_t i = 0; i < controls_.size(); ++i) {
-    if (controls_[i].get() != &control) continue;
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.hwnd = hwnd_;
-    tool.uId = i + 1;
-    if (control.Visible()) tool.rect = control.BoundsRect();
-    SendMessageW(tooltip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
-  }
 }
+
+// --- hints: one tooltip of the form, shown under the pointer after a pause ------------
+
 
 void Form::SetShowHint(bool show) {
   show_hint_ = show;
-  SendMessageW(tooltip_, TTM_ACTIVATE, show, 0);
+  if (!show) HideHint();
+}
+
+void Form::HideHint() {
+  KillTimer(hwnd_, kHintTimer);
+  if (!hint_shown_) return;
+  TTTOOLINFOW tool = HintTool(hwnd_, L"");
+  SendMessageW(tooltip_, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
+  hint_shown_ = false;
+}
+
+void Form::HintTimer() {
+  if (hint_shown_ || !hovered_ || hovered_->Hint.empty()) {
+    HideHint();
+    return;
+  }
+  TTTOOLINFOW tool = HintTool(hwnd_, hovered_->Hint.c_str());
+  SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+  POINT cursor;
+  GetCursorPos(&cursor);
+  SendMessageW(tooltip_, TTM_TRACKPOSITION, 0, MAKELPARAM(cursor.x + 4, cursor.y + 20));
+  SendMessageW(tooltip_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
+  hint_shown_ = true;
+  SetTimer(hwnd_, kHintTimer, kHintShowTime, nullptr);
 }
 
 static RECT WindowRectOf(HWND hwnd) {
@@ -213,6 +238,10 @@ LRESULT Form::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
       if (wp && OnShow) OnShow();
       break;
     case WM_TIMER:
+      if (wp == kHintTimer) {
+        HintTimer();
+        return 0;
+      }
       for (const auto& t : timers_) {
         if (t->Id() == wp && t->Running() && t->OnTimer) t->OnTimer(*t);
       }
@@ -226,14 +255,6 @@ LRESULT Form::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
       tracking_leave_ = false;
       TrackHover(nullptr);
       return 0;
-    case WM_NOTIFY:
-      if (auto* tip = reinterpret_cast<NMTTDISPINFOW*>(lp);
-          tip->hdr.hwndFrom == tooltip_ && tip->hdr.code == TTN_GETDISPINFOW) {
-        const std::size_t index = tip->hdr.idFrom;
-        tip->lpszText = index >= 1 && index <= controls_.size() ? controls_[index - 1]->Hint.data() : nullptr;
-        return 0;
-      }
-      break;
     case WM_CAPTURECHANGED:
       captured_ = nullptr;
       return 0;
@@ -289,6 +310,7 @@ void Form::MouseMessage(UINT msg, WPARAM wp, LPARAM lp) {
   const bool down = msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_MBUTTONDOWN;
   const bool double_click = msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDBLCLK;
   if (down || double_click) {
+    HideHint();
     Control* target = ControlAtPos(p, false);
     if (!target) return;
     captured_ = target;
@@ -306,6 +328,8 @@ void Form::TrackHover(Control* over) {
   if (over == hovered_) return;
   Control* left = hovered_;
   hovered_ = over;
+  HideHint();
+  if (over && show_hint_ && !over->Hint.empty()) SetTimer(hwnd_, kHintTimer, kHintPause, nullptr);
   if (left) left->MouseLeave();
 }
 

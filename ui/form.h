@@ -87,6 +87,8 @@ class Form {
   void Paint();
   void MouseMessage(UINT msg, WPARAM wp, LPARAM lp);
   void TrackHover(Control* over);
+  void HintTimer();
+  void HideHint();
 
   HWND hwnd_ = nullptr;
   HWND tooltip_ = nullptr;
@@ -98,6 +100,7 @@ class Form {
   bool in_modal_ = false;
   bool tracking_leave_ = false;
   bool show_hint_ = false;
+  bool hint_shown_ = false;
 };
 
 }  // namespace ui

@@ -61,6 +61,17 @@ class Bar : public ::testing::Test {
     std::ifstream in(log.c_str(), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
   }
+  // Starts the bar with settings that hold this POSITION text.
+  void StartWithPosition(const wchar_t* position) {
+    auto settings = e2e::DefaultSettings(L"10");
+    settings[L"POSITION"] = position;
+    e2e::ResetSettings(settings);
+    StartBar();
+  }
+  void CloseBar() {
+    PostMessageW(hwnd, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(bar.WaitForExit(5000));
+  }
   static std::string Line(const std::wstring& path) { return std::string(path.begin(), path.end()) + "\r\n"; }
 
   Process bar;
@@ -146,34 +157,23 @@ TEST_F(Bar, FilesHandedOverDuringStartUpAreServedAfterIt) {
 }
 
 TEST_F(Bar, PositionIsStoredOnExitWhenRemembered) {
-  auto settings = e2e::DefaultSettings(L"10");
-  settings[L"POSITION"] = L"YES,300";
-  e2e::ResetSettings(settings);
-  StartBar();
+  StartWithPosition(L"YES,300");
   EXPECT_EQ(e2e::WindowRect(hwnd).top, 300);
   SetWindowPos(hwnd, nullptr, -1, 250, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   ASSERT_TRUE(e2e::WaitFor([&] { return e2e::WindowRect(hwnd).top == 250; }, 2000));
-  PostMessageW(hwnd, WM_CLOSE, 0, 0);
-  ASSERT_TRUE(bar.WaitForExit(5000));
+  CloseBar();
   EXPECT_EQ(e2e::ReadSetting(L"POSITION"), L"YES,250");
 }
 
 TEST_F(Bar, PositionIsLeftAloneWhenNotRemembered) {
-  auto settings = e2e::DefaultSettings(L"10");
-  settings[L"POSITION"] = L"NO,300";
-  e2e::ResetSettings(settings);
-  StartBar();
+  StartWithPosition(L"NO,300");
   EXPECT_EQ(e2e::WindowRect(hwnd).top, 106);
-  PostMessageW(hwnd, WM_CLOSE, 0, 0);
-  ASSERT_TRUE(bar.WaitForExit(5000));
+  CloseBar();
   EXPECT_EQ(e2e::ReadSetting(L"POSITION"), L"NO,300");
 }
 
 TEST_F(Bar, EndOfSessionEndsTheBarOnlyWhenWindowsReallyEnds) {
-  auto settings = e2e::DefaultSettings(L"10");
-  settings[L"POSITION"] = L"YES,200";
-  e2e::ResetSettings(settings);
-  StartBar();
+  StartWithPosition(L"YES,200");
   EXPECT_EQ(SendMessageW(hwnd, WM_QUERYENDSESSION, 0, 0), TRUE);
   SendMessageW(hwnd, WM_ENDSESSION, FALSE, 0);
   EXPECT_FALSE(bar.WaitForExit(1000));

@@ -9,6 +9,9 @@
 #include "ui/app.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"
+#include "ui/layout.h"
+
+#include <commctrl.h>
 
 namespace {
 
@@ -133,6 +136,36 @@ TEST_F(FormLayer, ClosingAModalFormCancelsIt) {
   };
   close.SetEnabled(true);
   EXPECT_EQ(dialog.ShowModal(), ui::mrCancel);
+}
+
+// The visible tooltip of this thread, if any.
+HWND VisibleHint() {
+  HWND tip = nullptr;
+  while ((tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr)) != nullptr) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(tip, &process);
+    if (process == GetCurrentProcessId() && IsWindowVisible(tip)) return tip;
+  }
+  return nullptr;
+}
+
+TEST_F(FormLayer, HintShowsAfterAPauseOverAControlThatHasOne) {
+  form.SetBounds(200, 200, 100, 80);
+  form.Show();
+  ui::Control& label = ui::Make<ui::Label>(form, ui::LayoutRow{L"L", ui::Make<ui::Label>, 10, 10, 50, 20, L"x"});
+  label.Hint = L"Quit";
+  SendMessageW(form.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(20, 20));
+  Pump(900);
+  EXPECT_EQ(VisibleHint(), nullptr) << "hints are off until the form shows them";
+  form.SetShowHint(true);
+  SendMessageW(form.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(80, 70));  // off the control
+  SendMessageW(form.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(20, 20));
+  Pump(900);
+  HWND tip = VisibleHint();
+  ASSERT_NE(tip, nullptr);
+  SendMessageW(form.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));  // a press hides it
+  SendMessageW(form.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(20, 20));
+  EXPECT_FALSE(IsWindowVisible(tip));
 }
 
 }  // namespace
