@@ -19,10 +19,15 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     }
     return 0;
   }
-  auto& app = ui::Application::Get();
-  app.Initialize(L"Quorvel");
-  app.CreateForm<TQV>();
-  app.CreateForm<TfrmHotkeyEdit>();
-  app.Run();
+  try {
+    auto& app = ui::Application::Get();
+    app.Initialize(L"Quorvel");
+    app.CreateForm<TQV>();
+    app.CreateForm<TfrmHotkeyEdit>();
+    app.Run();
+  } catch (...) {
+    ui::ReportCurrentException();  // a form that could not be made
+    return 1;
+  }
   return 0;
 }

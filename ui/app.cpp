@@ -105,8 +105,10 @@ void Application::Run() {
 }
 
 void Application::Terminate() {
-  if (!terminated_) PostQuitMessage(0);
+  // Wake the loop without leaving a quit message behind: message boxes shown
+  // while the forms are freed would close at once.
   terminated_ = true;
+  PostMessageW(Handle(), WM_NULL, 0, 0);
 }
 
 void Application::Release(Form& form) { PostMessageW(Handle(), kReleaseForm, 0, reinterpret_cast<LPARAM>(&form)); }

@@ -199,7 +199,6 @@ int Form::ShowModal() {
   auto& app = Application::Get();
   while (ModalResult == mrNone && app.HandleMessage()) {
   }
-  if (app.Terminated()) PostQuitMessage(0);  // let the outer loop end too
   in_modal_ = false;
   for (HWND w : disabled.windows) EnableWindow(w, TRUE);
   Hide();

@@ -119,6 +119,21 @@ TEST_F(Bar, StripClickOpensItAndTheIdleTimeCollapsesIt) {
   EXPECT_GE(GetTickCount() - opened, 1500u);
 }
 
+TEST_F(Bar, DraggingTheBackgroundMovesTheBarAndItSnapsBackToTheEdge) {
+  e2e::ResetSettings(e2e::DefaultSettings(L"30"));
+  StartBar();
+  const RECT r = e2e::WindowRect(hwnd);
+  e2e::Click(2, r.top + 100);
+  ASSERT_TRUE(e2e::WaitFor([&] { return e2e::WidthOf(hwnd) == 38; }, 3000));
+  e2e::Drag({20, r.top + 8}, {40, r.top + 68});  // the background above the first button
+  EXPECT_EQ(e2e::WindowRect(hwnd).top, r.top + 60);
+  EXPECT_TRUE(e2e::WaitFor([&] { return e2e::WindowRect(hwnd).left == -1; }, 2500)) << "no snap back";
+  EXPECT_EQ(e2e::WindowRect(hwnd).top, r.top + 60);
+  // The right button on the background moves nothing.
+  e2e::Click(20, r.top + 68, true);
+  EXPECT_EQ(e2e::WindowRect(hwnd).top, r.top + 60);
+}
+
 TEST_F(Bar, SecondInstanceHandsItsFileOverAndEnds) {
   e2e::ResetSettings(e2e::DefaultSettings(L"10"));
   UseHandOffLog();

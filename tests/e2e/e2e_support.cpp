@@ -93,6 +93,21 @@ void Click(int x, int y, bool right) {
   Sleep(50);
 }
 
+void Drag(POINT from, POINT to) {
+  MoveMouse(from.x, from.y);
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  SendInput(1, &input, sizeof(INPUT));
+  Sleep(100);
+  for (int step = 1; step <= 5; ++step) {
+    MoveMouse(from.x + (to.x - from.x) * step / 5, from.y + (to.y - from.y) * step / 5);
+  }
+  input.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(1, &input, sizeof(INPUT));
+  Sleep(100);
+}
+
 constexpr wchar_t kKey[] = L"Software\\QV\\Quorvel";
 
 void ResetSettings(const std::map<std::wstring, std::wstring>& values) {

@@ -41,6 +41,8 @@ inline int WidthOf(HWND hwnd) { const RECT r = WindowRect(hwnd); return r.right 
 // Real input through the system: move the pointer, press and release a button.
 void MoveMouse(int x, int y);
 void Click(int x, int y, bool right = false);
+// Presses the left button at `from`, moves to `to` in steps and lets go.
+void Drag(POINT from, POINT to);
 
 // The settings key: replaced by the given values (none: no key at all), or read.
 void ResetSettings(const std::map<std::wstring, std::wstring>& values);

@@ -138,6 +138,17 @@ TEST_F(FormLayer, ClosingAModalFormCancelsIt) {
   EXPECT_EQ(dialog.ShowModal(), ui::mrCancel);
 }
 
+TEST_F(FormLayer, TerminateEndsTheLoopWithoutLeavingAQuitMessage) {
+  auto& app = ui::Application::Get();
+  app.Terminate();
+  EXPECT_FALSE(app.HandleMessage());
+  MSG msg;
+  EXPECT_FALSE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
+  // A box shown while the forms are freed still waits for its answer.
+  EXPECT_EQ(ui::MessageDlg(L"still asked", ui::MsgKind::kWarning, ui::kOk), ui::mrOk);
+  EXPECT_EQ(g_prompt.text, L"still asked");
+}
+
 // The visible tooltip of this thread, if any.
 HWND VisibleHint() {
   HWND tip = nullptr;
