@@ -1,34 +1,33 @@
-// The bar program.
+// The bar program: one instance at a time. A second instance hands its first
+// argument (a web-service file the user opened) to the running one and ends.
 #include <windows.h>
 
-namespace {
+#include "bar/Instance.h"
+#include "bar/Main.h"
+#include "bar/hkEdit.h"
+#include "ui/app.h"
+#include "ui/wide.h"
 
-LRESULT CALLBACK WndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_DESTROY) {
-    PostQuitMessage(0);
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  InstanceMessage = RegisterWindowMessageW(L"Quorvel_By_Dobrin");
+  if (!IsFirstInstance(L"Quorvel")) {
+    const auto args = CommandLineArguments();
+    if (args.empty()) return 0;
+    if (const auto error = PassFileToRunningInstance(ui::Widen(args.front()), InstanceMessage, 0)) {
+      ui::MessageDlg(*error, ui::MsgKind::kError, ui::kOk);
+      return 1;
+    }
     return 0;
   }
-  return DefWindowProcW(wnd, msg, wp, lp);
-}
-
-}  // namespace
-
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
-  WNDCLASSW wc{};
-  wc.lpfnWndProc = WndProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  wc.lpszClassName = L"TQV";
-  RegisterClassW(&wc);
-  HWND wnd = CreateWindowExW(WS_EX_TOPMOST, L"TQV", L"QV Quorvel", WS_OVERLAPPEDWINDOW, -1, 100, 240,
-                             320, nullptr, nullptr, instance, nullptr);
-  if (!wnd) return 1;
-  ShowWindow(wnd, show);
-  MSG msg;
-  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
+  try {
+    auto& app = ui::Application::Get();
+    app.Initialize(L"Quorvel");
+    app.CreateForm<TQV>();
+    app.CreateForm<TfrmHotkeyEdit>();
+    app.Run();
+  } catch (...) {
+    ui::ReportCurrentException();  // a form that could not be made
+    return 1;
   }
-  return static_cast<int>(msg.wParam);
+  return 0;
 }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a task needs when they are missing.
-# Usage: tools/deps.sh run|test|bench|fuzz
+# Usage: tools/deps.sh run|test|bench|fuzz|assets
 set -euo pipefail
 
 common=(make cmake ninja-build g++ pkg-config
@@ -8,11 +8,12 @@ common=(make cmake ninja-build g++ pkg-config
         libgcrypt-mingw-w64-dev libgpg-error-mingw-w64-dev libgcrypt20-dev
         googletest wine wine64 xvfb xauth x11-utils imagemagick)
 case "${1:-test}" in
-  run)   wanted=("${common[@]}") ;;
+  run)   wanted=("${common[@]}" xdotool) ;;
   test)  wanted=("${common[@]}" xdotool python3 python3-pyftpdlib) ;;
   bench) wanted=(make cmake ninja-build g++ libgcrypt20-dev libbenchmark-dev googletest) ;;
+  assets) wanted=(python3 python3-pil) ;;  # tools/make_assets.py, to draw the pictures anew
   fuzz)  wanted=(make cmake ninja-build clang libclang-rt-14-dev libgcrypt20-dev) ;;
-  *) echo "usage: $0 run|test|bench|fuzz" >&2; exit 2 ;;
+  *) echo "usage: $0 run|test|bench|fuzz|assets" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -23,10 +23,18 @@ wine "$app/Quorvel.exe" </dev/null >/dev/null 2>&1 &
 bar=$!
 
 if [[ -n "$headless" ]]; then
-  sleep 4
+  # Wait for the bar to stand collapsed at the left edge, then open it with a
+  # click on its strip and take the picture.
+  for _ in $(seq 100); do
+    xwininfo -root -tree 2>/dev/null | grep -q '"QV": .* 6x302' && break
+    sleep 0.1
+  done
+  top=$(xwininfo -root -tree 2>/dev/null | sed -n 's/.*"QV": .* 6x302+-1+\([0-9]*\).*/\1/p' | head -n1)
+  xdotool mousemove 2 $(( ${top:-106} + 100 )) click 1 2>/dev/null
+  sleep 1
   mkdir -p "$build/screenshots"
   shot="$build/screenshots/bar.png"
-  if import -window root "$shot" 2>/dev/null; then
+  if import -window root -crop 160x400+0+$(( ${top:-106} > 40 ? ${top:-106} - 40 : 0 )) +repage "$shot" 2>/dev/null; then
     echo "Screenshot of the bar: $shot"
   else
     echo "Could not take a screenshot of display $DISPLAY."

@@ -1,0 +1,37 @@
+// One bar at a time: the single-instance marker, and the hand-off with which a
+// second instance passes a file (a web-service file the user opened) to the
+// running one before it ends.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// The hand-off message, registered under "Quorvel_By_Dobrin" by every instance
+// before it looks for another one.
+extern UINT InstanceMessage;
+
+// True unless the named marker mutex exists already. The first instance keeps
+// its handle for the life of the process.
+bool IsFirstInstance(const wchar_t* mutex_name);
+
+// The arguments after the program on this process's command line.
+std::vector<std::string> CommandLineArguments();
+
+// The absolute form of name with every component as the file system stores it;
+// raises qrv::PathError ("Path ... does not exist!") when it does not exist.
+std::wstring ExpandLongFileName(const std::wstring& name);
+
+// Longest path a hand-off can carry (the longest name a global atom can hold).
+inline constexpr std::size_t kMaxHandedPath = 255;
+
+// Hands name to the running instance: its long path in a global atom, broadcast
+// with `message` to every top-level window; returns once every receiver has
+// answered. Returns the text to report when nothing could be handed over.
+std::optional<std::wstring> PassFileToRunningInstance(const std::wstring& name, UINT message, LPARAM lparam);
+
+// The receiving side: the path in the atom of a hand-off message; nothing when
+// the atom holds no text.
+std::optional<std::wstring> HandedPath(WPARAM atom);

@@ -1,0 +1,176 @@
+#include "bar/Settings.h"
+
+#include <windows.h>
+
+#include "core/text.h"
+#include "ui/wide.h"
+
+qrv::BarSettings BarSettings;
+
+namespace {
+
+// Longer than any path a setting holds; longer values are refused.
+constexpr DWORD kMaxValueChars = 32768;
+
+class RegKey {
+ public:
+  RegKey(HKEY root, const std::wstring& path, bool create = false) {
+    const LONG result = create ? RegCreateKeyExW(root, path.c_str(), 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr,
+                                                 &key_, nullptr)
+                               : RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key_);
+    if (result != ERROR_SUCCESS) key_ = nullptr;
+  }
+  ~RegKey() {
+    if (key_) RegCloseKey(key_);
+  }
+  RegKey(const RegKey&) = delete;
+  RegKey& operator=(const RegKey&) = delete;
+  explicit operator bool() const { return key_ != nullptr; }
+  HKEY get() const { return key_; }
+
+  // A string value (nothing for another type or a missing value); empty name: the default value.
+  std::optional<std::string> Text(const wchar_t* name) const {
+    DWORD type = 0, bytes = 0;
+    if (RegQueryValueExW(key_, name, nullptr, &type, nullptr, &bytes) != ERROR_SUCCESS ||
+        (type != REG_SZ && type != REG_EXPAND_SZ) || bytes > kMaxValueChars * sizeof(wchar_t))
+      return std::nullopt;
+    std::wstring value(bytes / sizeof(wchar_t) + 1, L'\0');
+    bytes = static_cast<DWORD>(value.size() * sizeof(wchar_t));
+    if (RegQueryValueExW(key_, name, nullptr, &type, reinterpret_cast<BYTE*>(value.data()), &bytes) != ERROR_SUCCESS)
+      return std::nullopt;
+    value.resize(wcsnlen(value.c_str(), value.size()));
+    return ui::Narrow(value);
+  }
+
+ private:
+  HKEY key_ = nullptr;
+};
+
+bool FileExists(const std::string& path) {
+  const DWORD attributes = GetFileAttributesW(ui::Widen(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::string FolderOf(const std::string& path) {
+  const auto last = path.find_last_of("\\:");
+  return last == std::string::npos ? std::string() : path.substr(0, last + 1);
+}
+
+// The default value of a program's App Paths key, when the key exists.
+std::optional<std::string> AppPath(const wchar_t* program) {
+  RegKey key(HKEY_LOCAL_MACHINE, std::wstring(L"Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\") + program);
+  if (!key) return std::nullopt;
+  return key.Text(nullptr).value_or("");
+}
+
+std::string LocateOutlook() {
+  std::string path = AppPath(L"OUTLOOK.EXE").value_or(R"(C:\PROGRAM FILES\MICROSOFT OFFICE\OFFICE\OUTLOOK.EXE)");
+  const std::string german = R"(C:\Programme\Microsoft Office\Office\Outlook.exe)";
+  if (!FileExists(path) && FileExists(german)) path = german;
+  return path;
+}
+
+std::string LocateExpress() {
+  const auto found = AppPath(L"MSIMN.EXE");
+  if (!found) return R"(C:\Program Files\Outlook Express\msimn.exe)";
+  std::string path = *found;
+  if (qrv::Pos("%SystemDrive%", path) == 0) return path;
+  const std::string rest = path.substr(std::min(path.size(), path.find('\\')));
+  for (const char* drive : {"C:", "D:", "E:"}) {
+    if (FileExists(drive + rest)) return drive + rest;
+  }
+  return "C:" + rest;
+}
+
+std::string LocateOfficeShortcut(const std::string& outlook) {
+  std::string path;
+  if (RegKey key(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Office\\8.0\\Common\\Assistant"); key)
+    path = key.Text(L"OfficeStartupPath").value_or("");
+  for (const std::string& candidate : {FolderOf(outlook) + "OSA9.EXE",
+                                       std::string(R"(C:\Program Files\Microsoft Office\Office\OSA9.EXE)"),
+                                       std::string(R"(C:\Programme\Microsoft Office\Office\OSA9.EXE)")}) {
+    if (FileExists(candidate)) return candidate;
+  }
+  return path;
+}
+
+void LocatePrograms(qrv::BarSettings& s) {
+  s.OutlookExePath = LocateOutlook();
+  s.BrowserPath = AppPath(L"IEXPLORE.EXE").value_or(R"(C:\PROGRAM FILES\INTERNET EXPLORER\IEXPLORE.EXE)");
+  if (RegKey key(HKEY_USERS, L".DEFAULT\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders"); key)
+    s.SignatureFolder = key.Text(L"AppData").value_or("") + R"(\Microsoft\Shared\Signatures\)";
+  s.ExpressPath = LocateExpress();
+  s.AddressBookPath = AppPath(L"wab.exe").value_or(R"(C:\Program Files\Outlook Express\wab.exe)");
+  s.OfficeShortcutPath = LocateOfficeShortcut(s.OutlookExePath);
+}
+
+}  // namespace
+
+std::optional<qrv::SettingsValues> ReadSettingsKey(const wchar_t* key_path) {
+  RegKey key(HKEY_CURRENT_USER, key_path);
+  if (!key) return std::nullopt;
+  qrv::SettingsValues values;
+  for (DWORD index = 0;; ++index) {
+    wchar_t name[256];
+    DWORD name_length = 256;
+    const LONG result = RegEnumValueW(key.get(), index, name, &name_length, nullptr, nullptr, nullptr, nullptr);
+    if (result == ERROR_NO_MORE_ITEMS) break;
+    if (result != ERROR_SUCCESS) continue;  // a name longer than any setting's
+    if (auto text = key.Text(name)) values[qrv::UpperCase(ui::Narrow(name))] = std::move(*text);
+  }
+  return values;
+}
+
+std::string ReadSetting(const char* name, const wchar_t* key_path) {
+  RegKey key(HKEY_CURRENT_USER, key_path);
+  return key ? key.Text(ui::Widen(name).c_str()).value_or("") : std::string();
+}
+
+bool WriteSetting(const char* name, const std::string& text, const wchar_t* key_path) {
+  RegKey key(HKEY_CURRENT_USER, key_path, true);
+  if (!key) return false;
+  const std::wstring value = ui::Widen(text);
+  return RegSetValueExW(key.get(), ui::Widen(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                        static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
+}
+
+void LoadBarSettings(qrv::BarSettings& settings, const wchar_t* key) {
+  const auto values = ReadSettingsKey(key);
+  const std::string format = ShortDateFormat();
+  if (const auto last_update = qrv::ReadBarSettings(settings, values ? &*values : nullptr, Today(), format))
+    WriteSetting("LASTUPDATE", *last_update, key);  // written again at the next start when this fails
+  LocatePrograms(settings);
+}
+
+std::vector<std::string> ReadJournalTypes() {
+  const std::wstring root = L"Software\\Microsoft\\Shared Tools\\Outlook\\Journaling";
+  std::vector<std::string> types;
+  RegKey key(HKEY_CURRENT_USER, root);
+  if (!key) return types;
+  for (DWORD index = 0;; ++index) {
+    wchar_t name[256];
+    DWORD length = 256;
+    const LONG result = RegEnumKeyExW(key.get(), index, name, &length, nullptr, nullptr, nullptr, nullptr);
+    if (result == ERROR_NO_MORE_ITEMS) break;
+    if (result != ERROR_SUCCESS) continue;
+    std::string type = ui::Narrow(name);
+    RegKey entry(HKEY_CURRENT_USER, root + L"\\" + name);
+    if (const auto description = entry ? entry.Text(L"Description") : std::nullopt;
+        description && !qrv::TrimView(*description).empty())
+      type = *description;
+    types.push_back(std::move(type));
+  }
+  return types;
+}
+
+std::string ShortDateFormat() {
+  wchar_t format[80];
+  if (!GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, format, 80)) return "M/d/yyyy";
+  return ui::Narrow(format);
+}
+
+qrv::Date Today() {
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  return qrv::Date{std::chrono::year{now.wYear}, std::chrono::month{now.wMonth}, std::chrono::day{now.wDay}};
+}

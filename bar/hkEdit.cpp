@@ -1,0 +1,3 @@
+#include "bar/hkEdit.h"
+
+TfrmHotkeyEdit::TfrmHotkeyEdit() : ui::Form(L"TfrmHotkeyEdit", L"Hotkeys", 480, 320) {}

@@ -1,0 +1,227 @@
+#include "e2e_support.h"
+
+#include <cstdint>
+#include <fstream>
+#include <vector>
+
+namespace e2e {
+
+std::wstring AppProgram(const wchar_t* name) {
+  std::wstring path = L"Z:" + std::wstring(QRV_APP_DIR, QRV_APP_DIR + sizeof(QRV_APP_DIR) - 1) + L"/" + name;
+  for (auto& c : path) c = c == L'/' ? L'\\' : c;
+  return path;
+}
+
+Process::Process(Process&& other) noexcept : info_(other.info_) { other.info_ = {}; }
+
+Process& Process::operator=(Process&& other) noexcept {
+  std::swap(info_, other.info_);
+  return *this;
+}
+
+Process::~Process() {
+  if (!info_.hProcess) return;
+  if (Running()) {
+    if (HWND bar = FindBar(info_.dwProcessId)) PostMessageW(bar, WM_CLOSE, 0, 0);
+    if (!WaitForExit(5000)) TerminateProcess(info_.hProcess, 1);
+    WaitForExit(5000);
+  }
+  CloseHandle(info_.hThread);
+  CloseHandle(info_.hProcess);
+}
+
+Process Process::Start(const std::wstring& program, const std::wstring& args) {
+  Process p;
+  std::wstring command = L"\"" + program + L"\" " + args;
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  if (!CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &p.info_))
+    p.info_ = {};
+  return p;
+}
+
+bool Process::Running() const { return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
+
+bool Process::WaitForExit(DWORD ms) const {
+  return info_.hProcess && WaitForSingleObject(info_.hProcess, ms) == WAIT_OBJECT_0;
+}
+
+DWORD Process::ExitCode() const {
+  DWORD code = STILL_ACTIVE;
+  GetExitCodeProcess(info_.hProcess, &code);
+  return code;
+}
+
+bool WaitFor(const std::function<bool()>& condition, DWORD ms) {
+  const DWORD start = GetTickCount();
+  while (!condition()) {
+    if (GetTickCount() - start > ms) return false;
+    Sleep(10);
+  }
+  return true;
+}
+
+HWND FindBar(DWORD process_id) {
+  HWND found = nullptr;
+  while ((found = FindWindowExW(nullptr, found, L"TQV", L"QV")) != nullptr) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(found, &owner);
+    if (owner == process_id) return found;
+  }
+  return nullptr;
+}
+
+RECT WindowRect(HWND hwnd) {
+  RECT rc{};
+  GetWindowRect(hwnd, &rc);
+  return rc;
+}
+
+void MoveMouse(int x, int y) {
+  SetCursorPos(x, y);
+  Sleep(50);
+}
+
+void Click(int x, int y, bool right) {
+  MoveMouse(x, y);
+  INPUT input[2]{};
+  input[0].type = input[1].type = INPUT_MOUSE;
+  input[0].mi.dwFlags = right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
+  input[1].mi.dwFlags = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
+  SendInput(2, input, sizeof(INPUT));
+  Sleep(50);
+}
+
+void Drag(POINT from, POINT to) {
+  MoveMouse(from.x, from.y);
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  SendInput(1, &input, sizeof(INPUT));
+  Sleep(100);
+  for (int step = 1; step <= 5; ++step) {
+    MoveMouse(from.x + (to.x - from.x) * step / 5, from.y + (to.y - from.y) * step / 5);
+  }
+  input.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(1, &input, sizeof(INPUT));
+  Sleep(100);
+}
+
+constexpr wchar_t kKey[] = L"Software\\QV\\Quorvel";
+
+void ResetSettings(const std::map<std::wstring, std::wstring>& values) {
+  RegDeleteTreeW(HKEY_CURRENT_USER, kKey);
+  if (values.empty()) return;
+  HKEY key;
+  RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr);
+  for (const auto& [name, text] : values) {
+    RegSetValueExW(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                   static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+  }
+  RegCloseKey(key);
+}
+
+std::wstring ReadSetting(const wchar_t* name) {
+  wchar_t text[512];
+  DWORD size = sizeof text;
+  if (RegGetValueW(HKEY_CURRENT_USER, kKey, name, RRF_RT_REG_SZ, nullptr, text, &size) != ERROR_SUCCESS) return L"";
+  return text;
+}
+
+std::map<std::wstring, std::wstring> DefaultSettings(const wchar_t* idle_seconds) {
+  return {{L"BUTTON1", L"20,ON"},   {L"BUTTON2", L"54,ON"},   {L"BUTTON3", L"88,ON"},    {L"BUTTON4", L"122,ON"},
+          {L"BUTTON5", L"156,ON"},  {L"BUTTON6", L"190,ON"},  {L"BUTTON7", L"190,OFF"},  {L"BUTTON8", L"190,OFF"},
+          {L"BUTTONE1", L"224,ON"}, {L"BUTTONE2", L"224,OFF"}, {L"BUTTONE3", L"224,OFF"}, {L"BUTTONE4", L"224,OFF"},
+          {L"MINIMIZETIME", idle_seconds}, {L"POSITION", L"NO,100"}, {L"LASTUPDATE", L"1/1/2030"}};
+}
+
+// --- screenshots as PNG files (stored, uncompressed deflate blocks) ------------------
+
+namespace {
+
+std::uint32_t Crc(const std::uint8_t* data, std::size_t size, std::uint32_t crc = 0xFFFFFFFFu) {
+  for (std::size_t i = 0; i < size; ++i) {
+    crc ^= data[i];
+    for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+  }
+  return crc;
+}
+
+void PutBig32(std::vector<std::uint8_t>& out, std::uint32_t v) {
+  for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<std::uint8_t>(v >> shift));
+}
+
+void Chunk(std::vector<std::uint8_t>& png, const char* type, const std::vector<std::uint8_t>& data) {
+  PutBig32(png, static_cast<std::uint32_t>(data.size()));
+  std::vector<std::uint8_t> body(type, type + 4);
+  body.insert(body.end(), data.begin(), data.end());
+  png.insert(png.end(), body.begin(), body.end());
+  PutBig32(png, Crc(body.data(), body.size()) ^ 0xFFFFFFFFu);
+}
+
+std::vector<std::uint8_t> Png(int width, int height, const std::vector<std::uint8_t>& rgb_rows) {
+  std::vector<std::uint8_t> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+  std::vector<std::uint8_t> header;
+  PutBig32(header, static_cast<std::uint32_t>(width));
+  PutBig32(header, static_cast<std::uint32_t>(height));
+  header.insert(header.end(), {8, 2, 0, 0, 0});
+  Chunk(png, "IHDR", header);
+  std::vector<std::uint8_t> z = {0x78, 0x01};
+  std::uint32_t a = 1, b = 0;
+  for (std::size_t at = 0; at < rgb_rows.size();) {
+    const std::size_t n = std::min<std::size_t>(65535, rgb_rows.size() - at);
+    z.push_back(at + n == rgb_rows.size() ? 1 : 0);
+    z.insert(z.end(), {static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8),
+                       static_cast<std::uint8_t>(~n), static_cast<std::uint8_t>(~n >> 8)});
+    z.insert(z.end(), rgb_rows.begin() + static_cast<long>(at), rgb_rows.begin() + static_cast<long>(at + n));
+    at += n;
+  }
+  for (std::uint8_t byte : rgb_rows) {
+    a = (a + byte) % 65521;
+    b = (b + a) % 65521;
+  }
+  PutBig32(z, (b << 16) | a);
+  Chunk(png, "IDAT", z);
+  Chunk(png, "IEND", {});
+  return png;
+}
+
+}  // namespace
+
+std::wstring SaveScreenshot(const wchar_t* name, RECT area) {
+  const int w = area.right - area.left, h = area.bottom - area.top;
+  HDC screen = GetDC(nullptr);
+  HDC mem = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(mem, bitmap);
+  BitBlt(mem, 0, 0, w, h, screen, area.left, area.top, SRCCOPY);
+  std::vector<std::uint8_t> rows;
+  rows.reserve(static_cast<std::size_t>(h) * (3 * w + 1));
+  const auto* pixels = static_cast<const std::uint32_t*>(bits);
+  for (int y = 0; y < h; ++y) {
+    rows.push_back(0);
+    for (int x = 0; x < w; ++x) {
+      const std::uint32_t p = pixels[static_cast<std::size_t>(y) * w + x];
+      rows.insert(rows.end(), {static_cast<std::uint8_t>(p >> 16), static_cast<std::uint8_t>(p >> 8),
+                               static_cast<std::uint8_t>(p)});
+    }
+  }
+  SelectObject(mem, old);
+  DeleteObject(bitmap);
+  DeleteDC(mem);
+  ReleaseDC(nullptr, screen);
+  std::wstring dir = L"Z:" + std::wstring(QRV_SHOT_DIR, QRV_SHOT_DIR + sizeof(QRV_SHOT_DIR) - 1);
+  for (auto& c : dir) c = c == L'/' ? L'\\' : c;
+  CreateDirectoryW(dir.c_str(), nullptr);
+  const std::wstring path = dir + L"\\" + name;
+  const auto png = Png(w, h, rows);
+  std::ofstream(path.c_str(), std::ios::binary).write(reinterpret_cast<const char*>(png.data()),
+                                                       static_cast<std::streamsize>(png.size()));
+  return path;
+}
+
+}  // namespace e2e

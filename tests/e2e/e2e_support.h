@@ -1,0 +1,57 @@
+// What the end-to-end tests drive the real Quorvel.exe with under Wine: the
+// process, its windows, the mouse, the settings key and screenshots.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <string>
+
+namespace e2e {
+
+// A program of the build's application folder, as Wine sees it.
+std::wstring AppProgram(const wchar_t* name);
+
+class Process {
+ public:
+  Process() = default;
+  Process(Process&& other) noexcept;
+  Process& operator=(Process&& other) noexcept;
+  ~Process();
+  // Starts the program with arguments; environment variables are inherited.
+  static Process Start(const std::wstring& program, const std::wstring& args);
+  bool Running() const;
+  bool WaitForExit(DWORD ms) const;
+  DWORD ExitCode() const;
+  DWORD Id() const { return info_.dwProcessId; }
+
+ private:
+  PROCESS_INFORMATION info_{};
+};
+
+// Waits until the condition holds; false when it did not within ms.
+bool WaitFor(const std::function<bool()>& condition, DWORD ms);
+
+// The bar's window (class "TQV", title "QV") of a process, or null.
+HWND FindBar(DWORD process_id);
+RECT WindowRect(HWND hwnd);
+inline int WidthOf(HWND hwnd) { const RECT r = WindowRect(hwnd); return r.right - r.left; }
+
+// Real input through the system: move the pointer, press and release a button.
+void MoveMouse(int x, int y);
+void Click(int x, int y, bool right = false);
+// Presses the left button at `from`, moves to `to` in steps and lets go.
+void Drag(POINT from, POINT to);
+
+// The settings key: replaced by the given values (none: no key at all), or read.
+void ResetSettings(const std::map<std::wstring, std::wstring>& values);
+std::wstring ReadSetting(const wchar_t* name);
+// The values a first start of the bar writes itself, with a short idle time.
+std::map<std::wstring, std::wstring> DefaultSettings(const wchar_t* idle_seconds);
+
+// Saves part of the screen as a PNG file in the build's screenshot folder and
+// returns its path.
+std::wstring SaveScreenshot(const wchar_t* name, RECT area);
+
+}  // namespace e2e

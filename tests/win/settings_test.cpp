@@ -1,0 +1,60 @@
+// The settings key under Wine: values of the wrong type or length read as
+// missing, names in any case, and the first read of a missing key.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "bar/Settings.h"
+
+namespace {
+
+constexpr wchar_t kTestKey[] = L"Software\\QV\\QuorvelSettingsTest";
+
+class SettingsKey : public ::testing::Test {
+ protected:
+  void SetUp() override { RegDeleteTreeW(HKEY_CURRENT_USER, kTestKey); }
+  void TearDown() override { RegDeleteTreeW(HKEY_CURRENT_USER, kTestKey); }
+  void SetRaw(const wchar_t* name, DWORD type, const void* data, DWORD size) {
+    HKEY key;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kTestKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExW(key, name, 0, type, static_cast<const BYTE*>(data), size);
+    RegCloseKey(key);
+  }
+};
+
+TEST_F(SettingsKey, OddValuesReadAsMissing) {
+  EXPECT_EQ(ReadSettingsKey(kTestKey), std::nullopt);
+  ASSERT_TRUE(WriteSetting("BUTTON1", "20,ON", kTestKey));
+  const DWORD number = 5;
+  SetRaw(L"MINIMIZETIME", REG_DWORD, &number, sizeof number);
+  const wchar_t lower[] = L"YES,300";
+  SetRaw(L"position", REG_SZ, lower, sizeof lower);
+  const std::wstring huge(70000, L'x');
+  SetRaw(L"FILENAME", REG_SZ, huge.c_str(), static_cast<DWORD>((huge.size() + 1) * sizeof(wchar_t)));
+  const auto values = ReadSettingsKey(kTestKey);
+  ASSERT_TRUE(values.has_value());
+  EXPECT_EQ(values->at("BUTTON1"), "20,ON");
+  EXPECT_EQ(values->at("POSITION"), "YES,300");
+  EXPECT_EQ(values->count("MINIMIZETIME"), 0u);
+  EXPECT_EQ(values->count("FILENAME"), 0u);
+  EXPECT_EQ(ReadSetting("position", kTestKey), "YES,300");
+  EXPECT_EQ(ReadSetting("SETEXT", kTestKey), "");
+}
+
+TEST_F(SettingsKey, FirstReadStoresLastUpdateAWeekAgoLessADay) {
+  qrv::BarSettings settings;
+  LoadBarSettings(settings, kTestKey);
+  const std::string expected = qrv::FormatShortDate(qrv::AddDays(Today(), -6), ShortDateFormat());
+  EXPECT_EQ(ReadSetting("LASTUPDATE", kTestKey), expected);
+  EXPECT_EQ(ShortDateFormat(), "M/d/yyyy");  // the test prefix's pinned locale
+  EXPECT_EQ(settings.ButtonLayout.size(), 12u);
+  // Without Outlook installed the usual place stands.
+  EXPECT_EQ(settings.OutlookExePath, R"(C:\PROGRAM FILES\MICROSOFT OFFICE\OFFICE\OUTLOOK.EXE)");
+  // Read again, the stored date is kept.
+  ASSERT_TRUE(WriteSetting("LASTUPDATE", "1/2/2020", kTestKey));
+  LoadBarSettings(settings, kTestKey);
+  EXPECT_EQ(ReadSetting("LASTUPDATE", kTestKey), "1/2/2020");
+}
+
+}  // namespace

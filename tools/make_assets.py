@@ -1,0 +1,308 @@
+#!/usr/bin/env python3
+"""Draws the bar's pictures and derives its window shape.
+
+Writes into assets/: the bar background (bar.bmp), the collapsed bar's handle
+strip (barstrip.bmp), one glyph strip per bar button (four pictures side by
+side: normal, disabled, pressed, hover), the program icon (quorvel.ico) and the
+bar's shape (bar.rgn: a 32-bit little-endian byte count, then the rectangles in
+the platform's region-data form, taken row by row from the background's
+outline). Everything is drawn from code, so running it again gives the same
+files. Needs python3-pil.
+"""
+import math
+import os
+import struct
+
+from PIL import Image, ImageDraw
+
+OUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "assets")
+SCALE = 4                      # drawn at four times the size, then reduced: smooth edges
+KEY = (255, 0, 255)            # transparent colour (every picture's bottom-left pixel)
+BAR = (32, 36, 46)             # bar face
+EDGE = (58, 66, 82)            # bar outline
+TILE = (44, 50, 64)            # button face
+TILE_HOVER = (60, 70, 92)
+TILE_DOWN = (24, 27, 35)
+INK = (236, 240, 246)
+DIM = (112, 118, 130)
+
+ACCENTS = {
+    "task": (88, 190, 120), "note": (242, 196, 76), "appointment": (84, 150, 236),
+    "contact": (64, 184, 176), "email": (110, 160, 240), "journal": (238, 140, 84),
+    "outlook": (84, 150, 236), "today": (246, 184, 64), "office": (222, 98, 82),
+    "launch": (176, 130, 236), "prefs": (180, 188, 200),
+}
+
+
+def canvas(w, h):
+    return Image.new("RGBA", (w * SCALE, h * SCALE), (0, 0, 0, 0))
+
+
+def s(v):
+    return v * SCALE
+
+
+def w_(v):
+    return max(1, round(v * SCALE))
+
+
+def reduce(img):
+    w, h = img.size
+    return img.resize((w // SCALE, h // SCALE), Image.LANCZOS)
+
+
+def flatten(img, face=None, threshold=24):
+    """The reduced picture on the key colour: pixels at least `threshold` opaque
+    are kept, laid on the face colour when one is given."""
+    img = reduce(img)
+    out = Image.new("RGB", img.size, KEY)
+    px, dst = img.load(), out.load()
+    for y in range(img.size[1]):
+        for x in range(img.size[0]):
+            r, g, b, a = px[x, y]
+            if a < threshold:
+                continue
+            t = a / 255.0 if face else 1.0
+            dst[x, y] = tuple(round(c * t + f * (1 - t)) for c, f in zip((r, g, b), face or (0, 0, 0)))
+    return out
+
+
+def rounded(d, box, radius, fill, outline=None, width=1):
+    d.rounded_rectangle([s(v) for v in box], radius=s(radius), fill=fill, outline=outline,
+                        width=w_(width) if outline else 0)
+
+
+# --- the icons drawn on the buttons, in a 14 x 14 box at (ox, oy) -------------
+
+def icon(d, kind, ox, oy, ink, accent):
+    L = lambda pts, w=1.6: d.line([(s(ox + x), s(oy + y)) for x, y in pts], fill=ink, width=w_(w), joint="curve")
+    box = lambda x0, y0, x1, y1, **k: d.rectangle([s(ox + x0), s(oy + y0), s(ox + x1), s(oy + y1)], **k)
+    rbox = lambda x0, y0, x1, y1, r, **k: d.rounded_rectangle([s(ox + x0), s(oy + y0), s(ox + x1), s(oy + y1)], radius=s(r), **k)
+    ell = lambda x0, y0, x1, y1, **k: d.ellipse([s(ox + x0), s(oy + y0), s(ox + x1), s(oy + y1)], **k)
+    if kind in ("task", "taskrequest"):
+        rbox(1, 1, 13, 13, 2.5, fill=accent)
+        L([(3.8, 7.2), (6, 9.6), (10.4, 4.4)], 1.9)
+        if kind == "taskrequest":
+            rbox(8.5, 8.5, 14, 14, 2.5, fill=ink)
+            d.line([(s(ox + 10), s(oy + 11.25)), (s(ox + 12.8), s(oy + 11.25))], fill=accent, width=w_(1.2))
+    elif kind == "note":
+        d.polygon([(s(ox + 1), s(oy + 1)), (s(ox + 13), s(oy + 1)), (s(ox + 13), s(oy + 9)),
+                   (s(ox + 9), s(oy + 13)), (s(ox + 1), s(oy + 13))], fill=accent)
+        d.polygon([(s(ox + 9), s(oy + 13)), (s(ox + 9), s(oy + 9)), (s(ox + 13), s(oy + 9))], fill=(255, 236, 170))
+        for y in (4.5, 7.5):
+            d.line([(s(ox + 3.5), s(oy + y)), (s(ox + 10.5), s(oy + y))], fill=(120, 92, 20), width=w_(1))
+    elif kind == "outlook":
+        rbox(1, 1, 13, 13, 3, fill=accent)
+        ell(3.6, 3.6, 10.4, 10.4, outline=ink, width=w_(1.8))
+    elif kind in ("appointment", "meetingrequest"):
+        rbox(1, 2, 13, 13, 2, fill=ink)
+        rbox(1, 2, 13, 5.5, 2, fill=accent)
+        box(1, 4, 13, 5.5, fill=accent)
+        for y in (7.5, 10.2):
+            for x in (3.4, 6.4, 9.4):
+                box(x, y, x + 1.6, y + 1.6, fill=accent)
+        for x in (4, 10):
+            box(x - 0.6, 0.5, x + 0.6, 3.5, fill=ink)
+        if kind == "meetingrequest":
+            ell(8.2, 7.6, 14, 13.4, fill=accent, outline=ink, width=w_(1))
+    elif kind == "contact":
+        ell(4.3, 1, 9.7, 6.4, fill=accent)
+        d.pieslice([s(ox + 1.5), s(oy + 7.2), s(ox + 12.5), s(oy + 18)], 180, 360, fill=accent)
+    elif kind == "email":
+        rbox(0.8, 2.5, 13.2, 11.5, 1.5, fill=accent)
+        L([(1.6, 3.6), (7, 8), (12.4, 3.6)], 1.3)
+    elif kind == "journal":
+        rbox(2, 1, 12.5, 13, 1.5, fill=accent)
+        box(2, 1, 4, 13, fill=(186, 100, 54))
+        for y in (4.5, 7):
+            d.line([(s(ox + 6), s(oy + y)), (s(ox + 10.5), s(oy + y))], fill=ink, width=w_(1))
+    elif kind == "today":
+        ell(4, 4, 10, 10, fill=accent)
+        for k in range(8):
+            a = k * math.pi / 4
+            d.line([(s(ox + 7 + 4.6 * math.cos(a)), s(oy + 7 + 4.6 * math.sin(a))),
+                    (s(ox + 7 + 6.4 * math.cos(a)), s(oy + 7 + 6.4 * math.sin(a)))], fill=accent, width=w_(1.3))
+    elif kind == "office":
+        d.polygon([(s(ox + 2), s(oy + 0.5)), (s(ox + 9), s(oy + 0.5)), (s(ox + 12), s(oy + 3.5)),
+                   (s(ox + 12), s(oy + 13.5)), (s(ox + 2), s(oy + 13.5))], fill=ink)
+        box(4.2, 7.2, 9.8, 8.6, fill=accent)
+        box(6.3, 5.1, 7.7, 10.7, fill=accent)
+    elif kind == "launch":
+        ell(1, 1, 13, 13, fill=accent)
+        d.polygon([(s(ox + 5.3), s(oy + 4)), (s(ox + 10.2), s(oy + 7)), (s(ox + 5.3), s(oy + 10))], fill=ink)
+    elif kind == "prefs":
+        for k in range(8):
+            a = k * math.pi / 4
+            cx, cy = 7 + 5.2 * math.cos(a), 7 + 5.2 * math.sin(a)
+            ell(cx - 1.6, cy - 1.6, cx + 1.6, cy + 1.6, fill=accent)
+        ell(2.2, 2.2, 11.8, 11.8, fill=accent)
+        ell(5, 5, 9, 9, fill=TILE)
+
+
+def state_colours(state, accent):
+    """Face, ink, accent and icon offset of one of the four pictures."""
+    if state == "disabled":
+        return TILE, DIM, DIM, 0
+    if state == "pressed":
+        return TILE_DOWN, INK, accent, 1
+    if state == "hover":
+        return TILE_HOVER, (255, 254, 254), tuple(min(255, c + 24) for c in accent), 0
+    return TILE, INK, accent, 0
+
+
+def glyph_strip(kind, accent, w=25, h=24):
+    strip = Image.new("RGB", (w * 4, h), KEY)
+    for i, state in enumerate(("normal", "disabled", "pressed", "hover")):
+        face, ink, acc, shift = state_colours(state, accent)
+        img = canvas(w, h)
+        d = ImageDraw.Draw(img)
+        # The tile keeps clear of the bar's right edge, which the button touches.
+        rounded(d, (0.5, 0.5, w - 2.5, h - 0.5), 5, fill=face + (255,),
+                outline=(acc + (255,)) if state == "hover" else None)
+        icon(d, kind, (w - 2 - 14) / 2 + shift, (h - 14) / 2 + shift, ink + (255,), acc + (255,))
+        strip.paste(flatten(img, BAR), (i * w, 0))
+    return strip
+
+
+def narrow_strip(accent, w, h, mark):
+    """The folder buttons beside each new-item button and the collapse tab."""
+    strip = Image.new("RGB", (w * 4, h), KEY)
+    for i, state in enumerate(("normal", "disabled", "pressed", "hover")):
+        face, ink, acc, shift = state_colours(state, accent)
+        img = canvas(w, h)
+        d = ImageDraw.Draw(img)
+        # The tile keeps clear of the bar's left edge, which the button touches.
+        rounded(d, (1.5, 0.5, w - 0.5, h - 0.5), 3.5, fill=face + (255,))
+        cx = (w + 1) / 2 + shift * 0.5
+        if mark == "list":
+            for k in range(3):
+                y = h / 2 - 5 + k * 5 + shift * 0.5
+                d.ellipse([s(cx - 1.3), s(y - 1.3), s(cx + 1.3), s(y + 1.3)], fill=acc + (255,))
+        else:  # chevron pointing to the screen edge
+            for dx in (0, 2.6):
+                d.line([(s(cx + dx - 0.2), s(h / 2 - 3.5)), (s(cx + dx - 2.8), s(h / 2)),
+                        (s(cx + dx - 0.2), s(h / 2 + 3.5))], fill=ink + (255,), width=w_(1.3), joint="curve")
+        strip.paste(flatten(img, BAR), (i * w, 0))
+    return strip
+
+
+def quit_strip():
+    w = h = 13
+    strip = Image.new("RGB", (w * 4, h), KEY)
+    for i, state in enumerate(("normal", "disabled", "pressed", "hover")):
+        img = canvas(w, h)
+        d = ImageDraw.Draw(img)
+        face = {"normal": TILE, "disabled": TILE, "pressed": (150, 44, 40), "hover": (214, 66, 58)}[state]
+        ink = DIM if state == "disabled" else INK
+        d.ellipse([s(1), s(1), s(12), s(12)], fill=face + (255,))
+        for a, b in (((4.3, 4.3), (8.7, 8.7)), ((8.7, 4.3), (4.3, 8.7))):
+            d.line([(s(a[0]), s(a[1])), (s(b[0]), s(b[1]))], fill=ink + (255,), width=w_(1.4))
+        strip.paste(flatten(img, BAR), (i * w, 0))
+    return strip
+
+
+# --- the bar, its shape and the collapsed handle ------------------------------
+
+BAR_BOX = (1, 2, 36, 298)      # the shape's bounds: left, top, right, bottom (exclusive)
+
+
+def background():
+    img = canvas(104, 302)
+    d = ImageDraw.Draw(img)
+    l, t, r, b = BAR_BOX
+    rounded(d, (l, t, r, b), 7, fill=EDGE + (255,))
+    rounded(d, (l + 1, t + 1, r - 1, b - 1), 6, fill=BAR + (255,))
+    # Thin rules above the extra button and the preferences button.
+    d.line([(s(13), s(217.5)), (s(33), s(217.5))], fill=EDGE + (255,), width=w_(1))
+    d.line([(s(13), s(252.5)), (s(33), s(252.5))], fill=EDGE + (255,), width=w_(1))
+    return flatten(img, threshold=128)  # a hard outline: the shape is taken from it
+
+
+def handle_strip():
+    w, h = 10, 298
+    img = canvas(w, h)
+    d = ImageDraw.Draw(img)
+    d.rectangle([0, 0, s(w), s(h)], fill=BAR + (255,))
+    top, bottom = (57, 147, 240), (112, 96, 230)
+    for y in range(s(10), s(h - 8)):
+        t = (y - s(10)) / (s(h - 18))
+        c = tuple(round(a + (b - a) * t) for a, b in zip(top, bottom)) + (255,)
+        d.line([(s(3.2), y), (s(5.8), y)], fill=c)
+    # The grip of the quick-entry zone (the collapse tab's span, 223..277).
+    for y in (240, 250, 260):
+        d.ellipse([s(3), s(y - 1.5), s(6), s(y + 1.5)], fill=INK + (255,))
+    return reduce(img).convert("RGB")
+
+
+def shape_rects(img):
+    """Rectangles of the non-key pixels: one run list per row, equal rows merged."""
+    w, h = img.size
+    px = img.load()
+    rows = []
+    for y in range(h):
+        runs, x = [], 0
+        while x < w:
+            if px[x, y] != KEY:
+                start = x
+                while x < w and px[x, y] != KEY:
+                    x += 1
+                runs.append((start, x))
+            else:
+                x += 1
+        rows.append(runs)
+    rects, y = [], 0
+    while y < h:
+        end = y + 1
+        while end < h and rows[end] == rows[y]:
+            end += 1
+        rects += [(a, y, b, end) for a, b in rows[y]]
+        y = end
+    return rects
+
+
+def region_bytes(rects):
+    left = min(r[0] for r in rects); top = min(r[1] for r in rects)
+    right = max(r[2] for r in rects); bottom = max(r[3] for r in rects)
+    data = struct.pack("<8i", 32, 1, len(rects), 16 * len(rects), left, top, right, bottom)
+    data += b"".join(struct.pack("<4i", *r) for r in rects)
+    return struct.pack("<i", len(data)) + data
+
+
+def app_icon(size):
+    img = canvas(size, size)
+    d = ImageDraw.Draw(img)
+    d.rounded_rectangle([0, 0, s(size) - 1, s(size) - 1], radius=s(size * 0.22), fill=(57, 120, 226, 255))
+    m = size * 0.2
+    d.ellipse([s(m), s(m), s(size - m), s(size - m)], outline=(255, 255, 255, 255), width=w_(max(2, size * 0.12)))
+    d.line([(s(size * 0.58), s(size * 0.58)), (s(size * 0.84), s(size * 0.84))], fill=(255, 255, 255, 255),
+           width=w_(max(2, size * 0.13)))
+    return reduce(img)
+
+
+def main():
+    os.makedirs(OUT, exist_ok=True)
+    save = lambda img, name: img.save(os.path.join(OUT, name))
+    bg = background()
+    save(bg, "bar.bmp")
+    with open(os.path.join(OUT, "bar.rgn"), "wb") as f:
+        f.write(region_bytes(shape_rects(bg)))
+    save(handle_strip(), "barstrip.bmp")
+    items = ["task", "note", "appointment", "contact", "email", "journal", "taskrequest", "meetingrequest"]
+    accent_of = {"taskrequest": "task", "meetingrequest": "appointment"}
+    for n, kind in enumerate(items, 1):
+        accent = ACCENTS[accent_of.get(kind, kind)]
+        save(glyph_strip(kind, accent), f"new{n}.bmp")
+        if n <= 6:
+            save(narrow_strip(accent, 9, 24, "list"), f"folder{n}.bmp")
+    for n, kind in enumerate(["outlook", "today", "office", "launch"], 1):
+        save(glyph_strip(kind, ACCENTS[kind]), f"extra{n}.bmp")
+    save(glyph_strip("prefs", ACCENTS["prefs"]), "prefs.bmp")
+    save(narrow_strip(ACCENTS["prefs"], 9, 54, "chevron"), "collapse.bmp")
+    save(quit_strip(), "quit.bmp")
+    icons = [app_icon(n) for n in (16, 32, 48, 256)]
+    icons[-1].save(os.path.join(OUT, "quorvel.ico"), sizes=[(16, 16), (32, 32), (48, 48), (256, 256)],
+                   append_images=icons[:-1])
+
+
+if __name__ == "__main__":
+    main()
