@@ -17,6 +17,12 @@ std::vector<std::string> WebServiceCaptions;
 HWND HelpHandle = nullptr;
 HWND PrefsHandle = nullptr;
 bool SilentUpdate = false;
+bool IconNoteFound = false;
+qrv::OleObject OutlookApp;
+qrv::OleObject OutlookNameSpace;
+qrv::OleObject OutlookFolder;
+qrv::OleObject OutlookExplorer;
+qrv::OleObject OutlookItem;
 
 namespace {
 

@@ -10,6 +10,7 @@
 
 #include "components/CoolButton.h"
 #include "components/CoolForm.h"
+#include "components/OleAuto.h"
 #include "ui/app.h"
 #include "ui/form.h"
 
@@ -24,6 +25,16 @@ extern std::vector<std::string> WebServiceCaptions;
 extern HWND HelpHandle;
 extern HWND PrefsHandle;
 extern bool SilentUpdate;
+extern bool IconNoteFound;  // the icon definitions note was found at the last settings read
+
+// Outlook automation objects, empty until set: the application, its MAPI
+// namespace, the default folder and the explorer fetched last, and the item
+// made last by TQV::NewItem.
+extern qrv::OleObject OutlookApp;
+extern qrv::OleObject OutlookNameSpace;
+extern qrv::OleObject OutlookFolder;
+extern qrv::OleObject OutlookExplorer;
+extern qrv::OleObject OutlookItem;
 
 class TQV : public ui::Form {
  public:
