@@ -42,7 +42,7 @@ bool IsAmPmWord(std::string_view word) {
 // the way an integer may begin is no time, whatever FormatTime makes of it.
 bool MayStartTime(std::string_view text) {
   return !text.empty() && ((text[0] >= '0' && text[0] <= '9') ||
-                           std::string_view(" +-$xX").find(text[0]) != std::string_view::npos);
+                           std::string_view(" +-$x").find(text[0]) != std::string_view::npos);
 }
 
 }  // namespace
@@ -59,11 +59,10 @@ bool DateTimeReader::IsMonthName(std::string_view word) const {
 
 void DateTimeReader::DateStep(const WordList& words, std::size_t s, std::string_view upper) {
   std::optional<Date> found;
-  const bool hasT = upper.find('T') != std::string_view::npos;
-  const auto tomorrow = hasT ? Pos("TOMORROW", upper) : 0;
+  const auto tomorrow = Pos("TOMORROW", upper);
   if (tomorrow != 0 && tomorrow != Pos("TOMORROW'S", upper)) {
     found = AddDays(today_, 1);
-  } else if (hasT && (Pos("TODAY", upper) != 0 || Pos("TONIGHT", upper) != 0)) {
+  } else if (Pos("TODAY", upper) != 0 || Pos("TONIGHT", upper) != 0) {
     found = today_;
   } else if (Pos("-", upper) > 1 && upper.back() != '-' && !(s > 0 && IsMonthName(words[s - 1]))) {
     found = ReadNumericDate(upper, '-', locale_.dateOrder, today_.year);

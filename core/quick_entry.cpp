@@ -31,7 +31,7 @@ WordMatches ReadWords(const QuickEntryInput& in, const KeywordMatcher& keywords,
                       DateTimeReader& reader) {
   WordMatches found;
   const bool wantIcon = in.iconNoteFound && !in.byHand.icon;
-  WordList words(RewriteWords(SplitSubject(in.subject)));
+  WordList words(SubjectWords(in.subject));
   while (words.Next()) {
     const std::size_t s = words.current();
     const std::string upper = UpperCase(words[s]);

@@ -66,11 +66,9 @@ void RewriteWord(std::string word, std::vector<std::string>& out) {
   if (split) out.push_back(std::move(right));
 }
 
-}  // namespace
-
-std::vector<std::string> SplitSubject(std::string_view text) {
-  std::vector<std::string> words;
-  words.reserve(16);
+// Calls `take` with each word of the text, in order.
+template <typename Take>
+void SplitInto(std::string_view text, Take take) {
   std::size_t i = 0;
   const auto skipBlanks = [&] {
     while (i < text.size() && IsSeparatorBlank(text[i])) ++i;
@@ -78,27 +76,34 @@ std::vector<std::string> SplitSubject(std::string_view text) {
   skipBlanks();
   while (i < text.size()) {
     if (text[i] == '"') {
-      words.push_back(QuotedWord(text, i));
+      take(QuotedWord(text, i));
     } else {
       const std::size_t start = i;
       while (i < text.size() && !IsSeparatorBlank(text[i]) && text[i] != ',') ++i;
-      words.emplace_back(text.substr(start, i - start));
+      take(std::string(text.substr(start, i - start)));
     }
     skipBlanks();
     if (i < text.size() && text[i] == ',') {
-      if (i + 1 == text.size()) words.emplace_back();
+      if (i + 1 == text.size()) take(std::string());
       ++i;
       skipBlanks();
     }
   }
+}
+
+}  // namespace
+
+std::vector<std::string> SplitSubject(std::string_view subject) {
+  std::vector<std::string> words;
+  SplitInto(subject, [&words](std::string word) { words.push_back(std::move(word)); });
   return words;
 }
 
-std::vector<std::string> RewriteWords(std::vector<std::string> words) {
-  std::vector<std::string> out;
-  out.reserve(words.size() + 4);
-  for (auto& word : words) RewriteWord(std::move(word), out);
-  return out;
+std::vector<std::string> SubjectWords(std::string_view subject) {
+  std::vector<std::string> words;
+  words.reserve(16);
+  SplitInto(subject, [&words](std::string word) { RewriteWord(std::move(word), words); });
+  return words;
 }
 
 bool ReadsAsNumber(std::string_view text) { return StrToIntDef(text, 99999) != 99999; }

@@ -18,8 +18,9 @@ namespace qrv {
 // may hold blanks; two quotes inside it stand for one. Words keep their case.
 std::vector<std::string> SplitSubject(std::string_view subject);
 
-// The rewrites that make date and time words stand alone, applied to each word.
-std::vector<std::string> RewriteWords(std::vector<std::string> words);
+// The words of the subject as the quick-entry run reads them: split as above,
+// then each rewritten so that the date and time words stand alone.
+std::vector<std::string> SubjectWords(std::string_view subject);
 
 // The whole text converts to an integer and is not 99999, the value that the
 // quick-entry window takes for "no number".
