@@ -85,7 +85,7 @@ BENCHMARK(BM_TypicalSubjectFactoryList);
 void BM_LongSubjectLargeList(benchmark::State& state) {
   static const KeywordMatcher keywords(qrv::ReadKeywordRecords(LargeLines()));
   static const std::vector<std::string> subjects = {
-      "Quarterly figures for Ann and the board before friday 3:30 pm"};  // 60 characters
+      "Quarterly figures for Ann and the board before friday 3:30pm"};  // 60 characters
   RunSubjects(state, keywords, subjects);
 }
 BENCHMARK(BM_LongSubjectLargeList);
