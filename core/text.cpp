@@ -5,26 +5,22 @@
 
 namespace qrv {
 
-std::size_t Pos(std::string_view sub, std::string_view s) {
-  if (sub.empty()) return 0;
-  const auto at = s.find(sub);
-  return at == std::string_view::npos ? 0 : at + 1;
-}
-
-std::string Copy(std::string_view s, long long index, long long count) {
+std::string_view Slice(std::string_view s, long long index, long long count) {
   if (index < 1) index = 1;
   if (count < 1 || index > static_cast<long long>(s.size())) return {};
   const auto from = static_cast<std::size_t>(index - 1);
   const auto len = static_cast<std::size_t>(
       std::min<long long>(count, static_cast<long long>(s.size() - from)));
-  return std::string(s.substr(from, len));
+  return s.substr(from, len);
+}
+
+std::string Copy(std::string_view s, long long index, long long count) {
+  return std::string(Slice(s, index, count));
 }
 
 std::string CopyFrom(std::string_view s, long long index) {
   return Copy(s, index, static_cast<long long>(s.size()) + 1);
 }
-
-char UpperChar(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
 static char LowerChar(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -38,13 +34,6 @@ std::string LowerCase(std::string_view s) {
   std::string out(s);
   for (char& c : out) c = LowerChar(c);
   return out;
-}
-
-bool SameText(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (UpperChar(a[i]) != UpperChar(b[i])) return false;
-  return true;
 }
 
 static bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }

@@ -13,7 +13,11 @@ namespace qrv {
 
 // 1-based position of the first occurrence of `sub` in `s`; 0 when it does not
 // occur or when `sub` is empty.
-std::size_t Pos(std::string_view sub, std::string_view s);
+inline std::size_t Pos(std::string_view sub, std::string_view s) {
+  if (sub.empty()) return 0;
+  const auto at = sub.size() == 1 ? s.find(sub[0]) : s.find(sub);
+  return at == std::string_view::npos ? 0 : at + 1;
+}
 
 // Up to `count` characters of `s` starting at the 1-based `index`. An index
 // below 1 counts as 1; an index past the end or a count below 1 gives "".
@@ -21,15 +25,22 @@ std::string Copy(std::string_view s, long long index, long long count);
 
 // Everything of `s` from the 1-based `index` to its end (clamped like Copy).
 std::string CopyFrom(std::string_view s, long long index);
+// The same part of `s` as Copy, without copying it.
+std::string_view Slice(std::string_view s, long long index, long long count);
 
 // Case mapping of the letters a-z and A-Z only; every other byte is kept, so
 // UTF-8 text stays valid.
 std::string UpperCase(std::string_view s);
 std::string LowerCase(std::string_view s);
-char UpperChar(char c);
+inline char UpperChar(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
 // Equality ignoring the case of a-z.
-bool SameText(std::string_view a, std::string_view b);
+inline bool SameText(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (UpperChar(a[i]) != UpperChar(b[i])) return false;
+  return true;
+}
 
 // Remove blanks and control characters (every byte up to 0x20) from the ends.
 std::string Trim(std::string_view s);

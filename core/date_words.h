@@ -1,0 +1,54 @@
+// The date and time words of a quick-entry subject: each word of the run is
+// offered to the date step and then to the time step, which keep the first two
+// dates and the first two times found.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/dates.h"
+#include "core/subject_words.h"
+
+namespace qrv {
+
+// What the date and time steps of one run share.
+class DateTimeReader {
+ public:
+  DateTimeReader(const LocaleFacts& locale, Date today, TimeOfDay now);
+
+  bool WantsDate() const { return !start_ || !end_; }
+  bool WantsTime() const { return startTime_.empty() || endTime_.empty(); }
+
+  // The word at `s` of `words`, `upper` being it in capitals.
+  void DateStep(const WordList& words, std::size_t s, std::string_view upper);
+  // May insert the part after a "-" as the next word.
+  void TimeStep(WordList& words, std::size_t s);
+
+  const std::optional<Date>& startDate() const { return start_; }
+  const std::optional<Date>& endDate() const { return end_; }
+  // Times are held as hours ":" two minute digits "am"/"pm" ("9:05pm"), or,
+  // for "in 2 hours" and the like, as the short time text in lower case.
+  const std::string& startTime() const { return startTime_; }
+  const std::string& endTime() const { return endTime_; }
+
+ private:
+  bool IsMonthName(std::string_view word) const;
+  std::optional<Date> MonthDate(const WordList& words, std::size_t s, std::string_view upper);
+  std::optional<Date> Weekday(const WordList& words, std::size_t s, std::string_view upper) const;
+  std::optional<Date> InPeriod(const WordList& words, std::size_t s, std::string_view upper);
+  std::optional<Date> RegistersDateSteppedBack();
+  bool InTime(const WordList& words, std::size_t s, std::string& text) const;
+
+  const LocaleFacts& locale_;
+  Date today_;
+  TimeOfDay now_;
+  // The date registers: a month-name date without its own year or day takes
+  // the one set last, by an earlier date word of the same subject.
+  int year_, month_ = 0, day_ = 0;
+  std::optional<Date> start_, end_;
+  std::string startTime_, endTime_;
+};
+
+}  // namespace qrv

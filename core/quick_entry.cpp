@@ -1,0 +1,180 @@
+#include "core/quick_entry.h"
+
+#include <algorithm>
+#include <exception>
+
+#include "core/date_words.h"
+#include "core/subject_words.h"
+#include "core/text.h"
+
+namespace qrv {
+
+namespace {
+
+// The icon number 1..52 of an icon character ("A" .. "t"), 0 for any other.
+int IconNumber(char c) { return c >= 'A' && c <= 't' ? c - '@' : 0; }
+
+// The type button that shows an entry type; none for the types without one.
+std::optional<int> ButtonOf(int type) {
+  if ((type >= kTask && type <= kJournal) || type == kTextDocument) return type;
+  if (type == kInternet || type == kWebService) return kInternet;
+  return std::nullopt;
+}
+
+struct WordMatches {
+  int typeRecord = -1;
+  int iconRecord = -1;
+};
+
+// The word loop: keywords, icon keywords, then the date and time steps.
+WordMatches ReadWords(const QuickEntryInput& in, const KeywordMatcher& keywords,
+                      DateTimeReader& reader) {
+  WordMatches found;
+  const bool wantIcon = in.iconNoteFound && !in.byHand.icon;
+  WordList words(SubjectWords(in.subject));
+  while (words.Next()) {
+    const std::size_t s = words.current();
+    const std::string upper = UpperCase(words[s]);
+    if (found.typeRecord < 0) found.typeRecord = keywords.TypeRecordFor(upper, s == 0);
+    if (wantIcon && found.iconRecord < 0) found.iconRecord = keywords.IconRecordFor(upper);
+    if (reader.WantsDate()) reader.DateStep(words, s, upper);
+    if (reader.WantsTime()) reader.TimeStep(words, s);
+  }
+  return found;
+}
+
+void ApplyTypeRecord(const QuickEntryInput& in, const KeywordRecord& record, QuickEntryResult& r) {
+  r.type = record.type;
+  r.keyword = record.keyword;
+  if (r.type != kWebService) return;
+  r.labelMatch = record.keyword;
+  r.serviceCaption = ServiceCaption(record.line);
+  if (in.byHand.service || r.serviceCaption == in.window.serviceText) return;
+  const auto& items = in.window.serviceItems;
+  const auto item = std::find_if(items.begin(), items.end(),
+                                 [&](const std::string& i) { return SameText(i, r.serviceCaption); });
+  if (item == items.end()) return;
+  r.service = Change::kSet;
+  r.serviceIndex = static_cast<int>(item - items.begin());
+}
+
+void ApplyIconRecord(const QuickEntryInput& in, const KeywordMatcher& keywords, int index,
+                     QuickEntryResult& r) {
+  if (index < 0) {
+    if (!in.byHand.icon) r.icon = Change::kClear;
+    return;
+  }
+  r.iconText = Copy(keywords.records()[static_cast<std::size_t>(index)].tail, 1, 2);
+  const int number = IconNumber(r.iconText[0]);
+  r.icon = number > 0 ? Change::kSet : Change::kClear;
+  r.iconIndex = number - 1;
+}
+
+// The dates and times found, written into the calendar and the time boxes.
+void WriteDatesAndTimes(const QuickEntryInput& in, const LocaleFacts& locale,
+                        const DateTimeReader& reader, QuickEntryResult& r) {
+  const EntryWindowState& w = in.window;
+  DateRange calendar{w.calendarStart, w.calendarEnd};
+  if (!in.byHand.date && reader.startDate()) {
+    const Date start = *reader.startDate();
+    const auto end = reader.endDate();
+    r.calendar = calendar = DateRange{start, end && *end > start ? *end : start};
+    r.showCalendar = true;
+  } else if (!in.byHand.date && w.datePanelVisible) {
+    r.calendar = calendar = DateRange{in.today, in.today};
+    r.showCalendar = true;
+  }
+  if (in.byHand.time) return;
+  const bool journal = w.type == kJournal;
+  if (reader.startTime().empty()) {
+    if (!journal) r.times = TimeBoxes{"None", "None"};
+    return;
+  }
+  TimeBoxes boxes{TimeBoxText(locale, reader.startTime()),
+                  !reader.endTime().empty() || journal
+                      ? TimeBoxText(locale, reader.endTime())
+                      : HourLaterBoxText(locale, reader.startTime())};
+  const Date end = CheckSpanDays(calendar.start, calendar.end, boxes.start, boxes.end);
+  if (end != calendar.end) r.calendar = DateRange{calendar.start, end};
+  r.times = std::move(boxes);
+  r.showCalendar = true;
+}
+
+CategoryChoice ChooseCategories(const QuickEntryInput& in, int type,
+                                const KeywordMatcher& keywords) {
+  CategoryChoice choice;
+  if (type == kTextDocument || type == kInternet || in.byHand.categories || !in.useCategories ||
+      keywords.empty())
+    return choice;
+  choice.apply = true;
+  if (keywords.categories().empty()) return choice;
+  const std::string body = UpperCase(in.body);
+  const std::string subject = UpperCase(in.subject);
+  const auto& items = in.window.categoryItems;
+  for (const auto& category : keywords.categories()) {
+    if (body.find(category.keyword) == std::string::npos &&
+        subject.find(category.keyword) == std::string::npos)
+      continue;
+    const auto same = [&](const std::string& item) { return SameText(item, category.name); };
+    int index;
+    if (const auto it = std::find_if(items.begin(), items.end(), same); it != items.end()) {
+      index = static_cast<int>(it - items.begin());
+    } else {
+      const auto added = std::find_if(choice.append.begin(), choice.append.end(), same);
+      index = static_cast<int>(items.size() + (added - choice.append.begin()));
+      if (added == choice.append.end()) choice.append.push_back(category.name);
+    }
+    choice.showPanel = true;
+    if (std::find(choice.select.begin(), choice.select.end(), index) == choice.select.end())
+      choice.select.push_back(index);
+  }
+  return choice;
+}
+
+QuickEntryResult Run(const QuickEntryInput& in, const KeywordMatcher& keywords,
+                     const LocaleFacts& locale) {
+  QuickEntryResult r;
+  DateTimeReader reader(locale, in.today, in.now);
+  const WordMatches found = ReadWords(in, keywords, reader);
+  if (found.typeRecord >= 0)
+    ApplyTypeRecord(in, keywords.records()[static_cast<std::size_t>(found.typeRecord)], r);
+  r.startDate = reader.startDate();
+  r.endDate = reader.endDate();
+  r.startTime = reader.startTime();
+  r.endTime = reader.endTime();
+  WriteDatesAndTimes(in, locale, reader, r);
+  // A time from the subject and no keyword: the default kind of timed item.
+  if (!r.type && r.times && r.times->start != "None") {
+    r.type = in.itemType;
+    r.typeByDefault = true;
+  }
+  if (r.type && !in.byHand.type) {
+    r.typeButton = ButtonOf(*r.type);
+    r.checkCaption = true;
+    if (*r.type == kInternet) r.service = Change::kClear;
+  }
+  ApplyIconRecord(in, keywords, found.iconRecord, r);
+  r.categories = ChooseCategories(in, r.typeButton.value_or(in.window.type), keywords);
+  return r;
+}
+
+}  // namespace
+
+QuickEntryResult RunQuickEntry(const QuickEntryInput& input, const KeywordMatcher& keywords,
+                               const LocaleFacts& locale) {
+  try {
+    return Run(input, keywords, locale);
+  } catch (const std::exception&) {
+    return QuickEntryResult{};  // out of memory: the window keeps what it shows
+  }
+}
+
+CategoryChoice CheckCategory(const QuickEntryInput& input, const KeywordMatcher& keywords) {
+  try {
+    return ChooseCategories(input, input.window.type, keywords);
+  } catch (const std::exception&) {
+    return CategoryChoice{};
+  }
+}
+
+}  // namespace qrv

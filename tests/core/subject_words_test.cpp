@@ -1,0 +1,65 @@
+#include "core/subject_words.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace qrv {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+TEST(SubjectWords, BlanksControlCharactersAndCommasSeparate) {
+  EXPECT_THAT(SplitSubject("  Lunch\twith\r\nBob  "), ElementsAre("Lunch", "with", "Bob"));
+  EXPECT_THAT(SplitSubject("call, Bob"), ElementsAre("call", "Bob"));
+  EXPECT_THAT(SplitSubject("call:"), ElementsAre("call:"));
+  EXPECT_THAT(SplitSubject("a , , b"), ElementsAre("a", "", "b"));
+  EXPECT_THAT(SplitSubject(",a,"), ElementsAre("", "a", ""));
+  EXPECT_THAT(SplitSubject("a, "), ElementsAre("a"));
+  EXPECT_THAT(SplitSubject(std::string("a\0b\x7f", 4)), ElementsAre("a", "b\x7f"));
+  EXPECT_THAT(SplitSubject(" \x01 "), IsEmpty());
+}
+
+TEST(SubjectWords, QuotedWordsKeepBlanksAndDoubledQuotes) {
+  EXPECT_THAT(SplitSubject("see \"Gone with the Wind\" today"),
+              ElementsAre("see", "Gone with the Wind", "today"));
+  EXPECT_THAT(SplitSubject("\"say \"\"hi\"\"\",x"), ElementsAre("say \"hi\"", "x"));
+  EXPECT_THAT(SplitSubject("\"ab\"cd"), ElementsAre("ab", "cd"));
+  EXPECT_THAT(SplitSubject("it\"s"), ElementsAre("it\"s"));
+  EXPECT_THAT(SplitSubject("\"\""), ElementsAre(""));
+  // An unclosed quote runs to the end and loses nothing.
+  EXPECT_THAT(SplitSubject("buy \"milk and eggs"), ElementsAre("buy", "milk and eggs"));
+  EXPECT_THAT(SplitSubject("\""), ElementsAre(""));
+}
+
+TEST(SubjectWords, RewritesMakeDateAndTimeWordsStandAlone) {
+  EXPECT_THAT(SubjectWords("10am-2pm"), ElementsAre("10am", "2pm"));
+  EXPECT_THAT(SubjectWords("5-7 12-25-2003"), ElementsAre("5-7", "12-25-2003"));
+  EXPECT_THAT(SubjectWords("9-5pm"), ElementsAre("9", "5pm"));
+  EXPECT_THAT(SubjectWords("call-back-now"), ElementsAre("call", "back-now"));
+  EXPECT_THAT(SubjectWords("5-6-"), ElementsAre("5"));
+  EXPECT_THAT(SubjectWords("-5"), ElementsAre("", "5"));
+  EXPECT_THAT(SubjectWords("5th of March"), ElementsAre("5", "March"));
+  EXPECT_THAT(SubjectWords("21ST 2nd 3Rd 32nd 0th th"), ElementsAre("21", "2", "3", "32nd", "0th", "th"));
+  EXPECT_THAT(SubjectWords("this Weekend"), ElementsAre("this", "saturday", "sunday"));
+  EXPECT_THAT(SubjectWords("weekend-trip"), ElementsAre("saturday", "sunday", "trip"));
+  EXPECT_THAT(SubjectWords("10 p.m. 9 A.M."), ElementsAre("10", "PM", "9", "AM"));
+  EXPECT_THAT(SubjectWords("OF of-x"), ElementsAre("x"));
+  EXPECT_THAT(SubjectWords("99999-1"), ElementsAre("99999", "1"));  // 99999 counts as no number
+}
+
+TEST(SubjectWords, InsertedWordsComeNextInTheWalk) {
+  WordList words({"a", "b"});
+  ASSERT_TRUE(words.Next());
+  words.InsertAfterCurrent("x");
+  EXPECT_EQ(words.size(), 3u);
+  EXPECT_EQ(words[1], "x");
+  EXPECT_EQ(words[2], "b");
+  std::string seen = words[0];
+  while (words.Next()) seen += words[words.current()];
+  EXPECT_EQ(seen, "axb");
+  EXPECT_FALSE(WordList({}).Next());
+}
+
+}  // namespace
+}  // namespace qrv
