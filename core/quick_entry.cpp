@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "core/date_words.h"
+#include "core/icon_definitions.h"
 #include "core/subject_words.h"
 #include "core/text.h"
 
@@ -12,8 +13,6 @@ namespace qrv {
 namespace {
 
 // The icon number 1..52 of an icon character ("A" .. "t"), 0 for any other.
-int IconNumber(char c) { return c >= 'A' && c <= 't' ? c - '@' : 0; }
-
 // The type button that shows an entry type; none for the types without one.
 std::optional<int> ButtonOf(int type) {
   if ((type >= kTask && type <= kJournal) || type == kTextDocument) return type;
@@ -65,7 +64,7 @@ void ApplyIconRecord(const QuickEntryInput& in, const KeywordMatcher& keywords, 
     return;
   }
   r.iconText = Copy(keywords.records()[static_cast<std::size_t>(index)].tail, 1, 2);
-  const int number = IconNumber(r.iconText[0]);
+  const int number = CreateIconValue(r.iconText[0]);
   r.icon = number > 0 ? Change::kSet : Change::kClear;
   r.iconIndex = number - 1;
 }
