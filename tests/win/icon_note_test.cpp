@@ -81,15 +81,6 @@ TEST_F(IconNote, FoundNoteGivesOneIconPerLineAfterTheHeading) {
   EXPECT_EQ(finds[0].args, "\"[Subject] = \\\"VIDODU3\\\"\"");
 }
 
-TEST_F(IconNote, AOneLineNoteIsFoundButHoldsNoIcons) {
-  Seed("[Item 1]\r\nClass=NoteItem\r\nBody=VIDODU3\r\n");
-  Connect();
-  bar.ReadIconNote();
-  EXPECT_TRUE(IconNoteFound);
-  EXPECT_EQ(IconDefinitions.size(), 1u);
-  EXPECT_EQ(bar.IconImages.Count(), 0);
-}
-
 TEST_F(IconNote, AGoneNoteClearsTheFlagAndTheDefinitions) {
   Seed(kIconNote);
   Connect();
@@ -124,14 +115,6 @@ TEST_F(IconNote, AnOutlookFailureLeavesTheBarWithoutIcons) {
   Configure("");
   bar.ReadIconNote();
   EXPECT_TRUE(IconNoteFound);
-}
-
-TEST_F(IconNote, EveryOutlookObjectIsReleasedOnceTheBarLetsGo) {
-  Seed(kIconNote);
-  Connect();
-  bar.ReadIconNote();
-  for (OleObject* object : {&OutlookApp, &OutlookNameSpace, &OutlookFolder}) object->Clear();
-  EXPECT_EQ(UnreleasedObjects(Log()), std::vector<std::string>{});
 }
 
 }  // namespace
