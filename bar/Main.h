@@ -11,8 +11,10 @@
 #include "components/CoolButton.h"
 #include "components/CoolForm.h"
 #include "components/OleAuto.h"
+#include "components/ShellExt.h"
 #include "ui/app.h"
 #include "ui/form.h"
+#include "ui/image_list.h"
 
 // Program-wide state of the bar's unit, created empty by the bar form and
 // cleared when it goes.
@@ -58,6 +60,9 @@ class TQV : public ui::Form {
   ui::Timer* IdleTimer;
   ui::Timer* PositionTimer;
   ui::Timer* RTimer;
+  qrv::TShellExt QRVExtension;      // the association of web-service files with the bar
+  ui::ImageList IconImages{16, 16};  // image n - 1 is icon n of IconDefinitions
+  ui::Bitmap Image1;                 // the icon picture drawn last
 
   // Form events and the application's messages.
   void FormCreate();
@@ -116,6 +121,9 @@ class TQV : public ui::Form {
   void CheckExtensions(const std::string& answer);
   void LoadKeywordFile();
   void ReadIconNote();
+  void GenerateIconList();
+  void DrawIcon(const std::string& data, COLORREF foreground, COLORREF background);
+  static std::string IconDataAt(int line);
   void SetTrayIcon(bool active);
   // A web-service file handed over by a second instance or given on the command
   // line; before start-up has finished it waits until it has.

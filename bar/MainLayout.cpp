@@ -86,6 +86,15 @@ void TQV::BuildLayout() {
   for (int n = 1; n <= 6; ++n) BList[n] = &Get<TCoolButton>(L"BList" + std::to_wstring(n));
   for (int n = 1; n <= 4; ++n) CoolButtonE[n] = &Get<TCoolButton>(L"CoolButtonE" + std::to_wstring(n));
 
+  // The association of web-service files, as the form keeps it until the
+  // association check reads the registry.
+  QRVExtension.SetExtDescription(L"Test");
+  QRVExtension.SetFileDescription(L"Test");
+  QRVExtension.SetExtension(L".qrv");
+  QRVExtension.SetIconIndex(0);
+  QRVExtension.SetOpenWithMe(true);
+  QRVExtension.SetParamString(L"%1");
+
   Startup = &AddTimer(L"Startup", 100);
   IdleTimer = &AddTimer(L"IdleTimer", 0);
   PositionTimer = &AddTimer(L"PositionTimer", 1000);

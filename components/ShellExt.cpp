@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/text.h"
+#include "ui/program_file.h"
 
 namespace qrv {
 
@@ -78,18 +79,6 @@ std::optional<int> ReadIndex(const std::wstring& text) {
   return ReadInt(narrow);
 }
 
-std::wstring ProgramPath() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length < path.size()) {
-      path.resize(length);
-      return path;
-    }
-    path.resize(path.size() * 2);
-  }
-}
-
 }  // namespace
 
 TShellExt::TShellExt() { SetOpenWithMe(true); }
@@ -109,7 +98,7 @@ void TShellExt::SetOpenWith(const std::wstring& path) {
 
 void TShellExt::SetOpenWithMe(bool on) {
   openWithMe_ = on;
-  if (on) openWith_ = ProgramPath();
+  if (on) openWith_ = ui::ExeName();
 }
 
 bool TShellExt::WriteAssociation() {

@@ -23,11 +23,8 @@ class Bar : public ::testing::Test {
   DWORD StartBar(const std::wstring& args = L"") {
     const DWORD start = GetTickCount();
     bar = Process::Start(e2e::AppProgram(L"Quorvel.exe"), args);
-    const bool up = e2e::WaitFor([&] {
-      hwnd = e2e::FindBar(bar.Id());
-      return hwnd && IsWindowVisible(hwnd) && e2e::WidthOf(hwnd) == 6;
-    }, 20000);
-    EXPECT_TRUE(up) << "the bar did not come up collapsed";
+    hwnd = e2e::WaitForCollapsedBar(bar, 20000);
+    EXPECT_TRUE(hwnd) << "the bar did not come up collapsed";
     return GetTickCount() - start;
   }
   // The area of the screen around the bar, for screenshots.
@@ -49,18 +46,8 @@ class Bar : public ::testing::Test {
     return file;
   }
   // Lets the bar note handed-over files in a log, and reads it.
-  std::wstring UseHandOffLog() {
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    log = std::wstring(temp) + L"quorvel-handoff.log";
-    DeleteFileW(log.c_str());
-    SetEnvironmentVariableW(L"QRV_HANDOFF_LOG", log.c_str());
-    return log;
-  }
-  std::string HandOffLog() const {
-    std::ifstream in(log.c_str(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
+  void UseHandOffLog() { log = e2e::UseHandOffLog(); }
+  std::string HandOffLog() const { return e2e::ReadHandOffLog(log); }
   // Starts the bar with settings that hold this POSITION text.
   void StartWithPosition(const wchar_t* position) {
     auto settings = e2e::DefaultSettings(L"10");
@@ -72,7 +59,7 @@ class Bar : public ::testing::Test {
     PostMessageW(hwnd, WM_CLOSE, 0, 0);
     ASSERT_TRUE(bar.WaitForExit(5000));
   }
-  static std::string Line(const std::wstring& path) { return std::string(path.begin(), path.end()) + "\r\n"; }
+  static std::string Line(const std::wstring& path) { return e2e::HandOffLine(path); }
 
   Process bar;
   HWND hwnd = nullptr;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <fstream>
+#include <iterator>
 #include <vector>
 
 namespace e2e {
@@ -72,6 +73,31 @@ HWND FindBar(DWORD process_id) {
   return nullptr;
 }
 
+HWND WaitForCollapsedBar(const Process& bar, DWORD ms) {
+  HWND hwnd = nullptr;
+  const bool up = WaitFor([&] {
+    hwnd = FindBar(bar.Id());
+    return hwnd && IsWindowVisible(hwnd) && WidthOf(hwnd) == 6;
+  }, ms);
+  return up ? hwnd : nullptr;
+}
+
+HWND FindMessageBox(DWORD process_id, const wchar_t* caption) {
+  HWND found = nullptr;
+  while ((found = FindWindowExW(nullptr, found, L"#32770", caption)) != nullptr) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(found, &owner);
+    if (owner == process_id) return found;
+  }
+  return nullptr;
+}
+
+std::wstring MessageBoxText(HWND box) {
+  wchar_t text[1024]{};
+  GetDlgItemTextW(box, 0xFFFF, text, 1024);  // the box's text control
+  return text;
+}
+
 RECT WindowRect(HWND hwnd) {
   RECT rc{};
   GetWindowRect(hwnd, &rc);
@@ -134,6 +160,28 @@ std::map<std::wstring, std::wstring> DefaultSettings(const wchar_t* idle_seconds
           {L"BUTTON5", L"156,ON"},  {L"BUTTON6", L"190,ON"},  {L"BUTTON7", L"190,OFF"},  {L"BUTTON8", L"190,OFF"},
           {L"BUTTONE1", L"224,ON"}, {L"BUTTONE2", L"224,OFF"}, {L"BUTTONE3", L"224,OFF"}, {L"BUTTONE4", L"224,OFF"},
           {L"MINIMIZETIME", idle_seconds}, {L"POSITION", L"NO,100"}, {L"LASTUPDATE", L"1/1/2030"}};
+}
+
+std::wstring UseHandOffLog() {
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  const std::wstring log = std::wstring(temp) + L"quorvel-handoff.log";
+  DeleteFileW(log.c_str());
+  SetEnvironmentVariableW(L"QRV_HANDOFF_LOG", log.c_str());
+  return log;
+}
+
+std::string ReadHandOffLog(const std::wstring& log) {
+  std::ifstream in(log.c_str(), std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::string HandOffLine(const std::wstring& path) {
+  const int n = WideCharToMultiByte(CP_UTF8, 0, path.c_str(), static_cast<int>(path.size()), nullptr, 0, nullptr,
+                                    nullptr);
+  std::string line(static_cast<std::size_t>(n), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, path.c_str(), static_cast<int>(path.size()), line.data(), n, nullptr, nullptr);
+  return line + "\r\n";
 }
 
 // --- screenshots as PNG files (stored, uncompressed deflate blocks) ------------------

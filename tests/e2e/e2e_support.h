@@ -35,6 +35,12 @@ bool WaitFor(const std::function<bool()>& condition, DWORD ms);
 
 // The bar's window (class "TQV", title "QV") of a process, or null.
 HWND FindBar(DWORD process_id);
+// Waits until the process's bar stands shown and collapsed; its window, or null.
+HWND WaitForCollapsedBar(const Process& bar, DWORD ms);
+// A message box of a process with this caption ("Warning", "Information"), or
+// null; and the text it shows.
+HWND FindMessageBox(DWORD process_id, const wchar_t* caption);
+std::wstring MessageBoxText(HWND box);
 RECT WindowRect(HWND hwnd);
 inline int WidthOf(HWND hwnd) { const RECT r = WindowRect(hwnd); return r.right - r.left; }
 
@@ -49,6 +55,13 @@ void ResetSettings(const std::map<std::wstring, std::wstring>& values);
 std::wstring ReadSetting(const wchar_t* name);
 // The values a first start of the bar writes itself, with a short idle time.
 std::map<std::wstring, std::wstring> DefaultSettings(const wchar_t* idle_seconds);
+
+// The bar notes the web-service files handed to it in the file named by
+// QRV_HANDOFF_LOG. UseHandOffLog empties a log and names it to the programs
+// started from now on; a path is noted as its UTF-8 text and CR LF.
+std::wstring UseHandOffLog();
+std::string ReadHandOffLog(const std::wstring& log);
+std::string HandOffLine(const std::wstring& path);
 
 // Saves part of the screen as a PNG file in the build's screenshot folder and
 // returns its path.

@@ -7,30 +7,14 @@
 
 #include <optional>
 
+#include "classes_key.h"
+
 namespace qrv {
 namespace {
 
-bool KeyExists(const std::wstring& path) {
-  HKEY key{};
-  if (RegOpenKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-  RegCloseKey(key);
-  return true;
-}
-
-std::optional<std::wstring> DefaultValue(const std::wstring& path) {
-  wchar_t value[1024]{};
-  DWORD size = sizeof value;
-  if (RegGetValueW(HKEY_CLASSES_ROOT, path.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, value, &size) !=
-      ERROR_SUCCESS)
-    return std::nullopt;
-  return value;
-}
-
-void SetDefault(const std::wstring& path, const std::wstring& value) {
-  ASSERT_EQ(RegSetKeyValueW(HKEY_CLASSES_ROOT, path.c_str(), nullptr, REG_SZ, value.c_str(),
-                            static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))),
-            ERROR_SUCCESS);
-}
+using testing::ClassesKeyExists;
+using testing::ClassesDefault;
+using testing::SetClassesDefault;
 
 std::wstring ProgramPath() {
   wchar_t path[MAX_PATH]{};
@@ -68,10 +52,10 @@ TEST_F(ShellExtTest, WrittenAssociationIsReadBackAndRecognised) {
   Register(writer, L".qrvt1", L"Quorvel Test File 1");
   ASSERT_TRUE(writer.WriteAssociation());
   const std::wstring program = ProgramPath();
-  EXPECT_EQ(DefaultValue(L".qrvt1"), L"Quorvel Test File 1");
-  EXPECT_EQ(DefaultValue(L"Quorvel Test File 1"), L"Quorvel Test File 1");
-  EXPECT_EQ(DefaultValue(L"Quorvel Test File 1\\DefaultIcon"), program + L",1");
-  EXPECT_EQ(DefaultValue(L"Quorvel Test File 1\\Shell\\Open\\Command"),
+  EXPECT_EQ(ClassesDefault(L".qrvt1"), L"Quorvel Test File 1");
+  EXPECT_EQ(ClassesDefault(L"Quorvel Test File 1"), L"Quorvel Test File 1");
+  EXPECT_EQ(ClassesDefault(L"Quorvel Test File 1\\DefaultIcon"), program + L",1");
+  EXPECT_EQ(ClassesDefault(L"Quorvel Test File 1\\Shell\\Open\\Command"),
             L"\"" + program + L"\" \"%1\"");
 
   TShellExt reader;
@@ -89,56 +73,56 @@ TEST_F(ShellExtTest, ReadingAMissingAssociationCreatesNoKeys) {
   TShellExt reader;
   reader.SetExtension(L".qrvt2");
   EXPECT_FALSE(reader.ReadAssociation());
-  EXPECT_FALSE(KeyExists(L".qrvt2"));
-  EXPECT_FALSE(KeyExists(L"DefaultIcon"));
+  EXPECT_FALSE(ClassesKeyExists(L".qrvt2"));
+  EXPECT_FALSE(ClassesKeyExists(L"DefaultIcon"));
 
   // An extension that names no file type, or a file type that is not there.
-  SetDefault(L".qrvt2", L"");
+  SetClassesDefault(L".qrvt2", L"");
   EXPECT_FALSE(reader.ReadAssociation());
-  SetDefault(L".qrvt2", L"Quorvel Test File 2");
+  SetClassesDefault(L".qrvt2", L"Quorvel Test File 2");
   EXPECT_FALSE(reader.ReadAssociation());
-  EXPECT_FALSE(KeyExists(L"Quorvel Test File 2"));
-  EXPECT_FALSE(KeyExists(L"DefaultIcon"));
+  EXPECT_FALSE(ClassesKeyExists(L"Quorvel Test File 2"));
+  EXPECT_FALSE(ClassesKeyExists(L"DefaultIcon"));
 }
 
 TEST_F(ShellExtTest, AnIconLocationMustNameFileAndIndex) {
   Use({L".qrvt3", L"Quorvel Test File 3"});
-  SetDefault(L".qrvt3", L"Quorvel Test File 3");
-  SetDefault(L"Quorvel Test File 3", L"Test documents");
-  SetDefault(L"Quorvel Test File 3\\Shell\\Open\\Command", L"\"C:\\Other\\Viewer.exe\" \"%1\"");
+  SetClassesDefault(L".qrvt3", L"Quorvel Test File 3");
+  SetClassesDefault(L"Quorvel Test File 3", L"Test documents");
+  SetClassesDefault(L"Quorvel Test File 3\\Shell\\Open\\Command", L"\"C:\\Other\\Viewer.exe\" \"%1\"");
   TShellExt reader;
   reader.SetExtension(L".qrvt3");
   for (const wchar_t* location : {L"", L"C:\\windows\\system32\\shell32.dll", L"shell32.dll,one"}) {
-    SetDefault(L"Quorvel Test File 3\\DefaultIcon", location);
+    SetClassesDefault(L"Quorvel Test File 3\\DefaultIcon", location);
     EXPECT_FALSE(reader.ReadAssociation()) << location;
   }
-  SetDefault(L"Quorvel Test File 3\\DefaultIcon", L"C:\\windows\\system32\\shell32.dll,0");
+  SetClassesDefault(L"Quorvel Test File 3\\DefaultIcon", L"C:\\windows\\system32\\shell32.dll,0");
   ASSERT_TRUE(reader.ReadAssociation());
   EXPECT_NE(reader.Icon(), nullptr);
   EXPECT_EQ(reader.FileDescription(), L"Test documents");
   EXPECT_EQ(reader.OpenWith(), L"\"C:\\Other\\Viewer.exe\"");
   // A file without icons reads as no icon, and is no failure.
-  SetDefault(L"Quorvel Test File 3\\DefaultIcon", L"C:\\nothing-here.exe,0");
+  SetClassesDefault(L"Quorvel Test File 3\\DefaultIcon", L"C:\\nothing-here.exe,0");
   ASSERT_TRUE(reader.ReadAssociation());
   EXPECT_EQ(reader.Icon(), nullptr);
 }
 
 TEST_F(ShellExtTest, NoValueIsWrittenIntoTheWrongKey) {
   Use({L".qrvt4"});
-  const auto rootBefore = DefaultValue(L"");
+  const auto rootBefore = ClassesDefault(L"");
   TShellExt writer;
   Register(writer, L".qrvt4", L"");
   EXPECT_FALSE(writer.WriteAssociation());
-  EXPECT_FALSE(KeyExists(L".qrvt4"));
+  EXPECT_FALSE(ClassesKeyExists(L".qrvt4"));
   Register(writer, L"", L"Quorvel Test File 4");
   EXPECT_FALSE(writer.WriteAssociation());
-  EXPECT_FALSE(KeyExists(L"Quorvel Test File 4"));
+  EXPECT_FALSE(ClassesKeyExists(L"Quorvel Test File 4"));
   // A file-type key that cannot be made (its name is too long) stops the write.
   const std::wstring tooLong(300, L'x');
   Register(writer, L".qrvt4", tooLong);
   EXPECT_FALSE(writer.WriteAssociation());
-  EXPECT_FALSE(KeyExists(L"DefaultIcon"));
-  EXPECT_EQ(DefaultValue(L""), rootBefore);
+  EXPECT_FALSE(ClassesKeyExists(L"DefaultIcon"));
+  EXPECT_EQ(ClassesDefault(L""), rootBefore);
 }
 
 TEST_F(ShellExtTest, PropertiesKeepTheirRules) {

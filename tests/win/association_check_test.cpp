@@ -1,0 +1,128 @@
+// The bar's check of the ".qrv" association at start-up and from the
+// preferences: registered silently when missing or ours at another path,
+// asked about once when another program holds it, and SETEXT left at "NO".
+#include <gtest/gtest.h>
+
+#include "bar/Main.h"
+#include "bar/Settings.h"
+#include "classes_key.h"
+#include "ui/dialogs.h"
+#include "ui/program_file.h"
+
+namespace {
+
+using qrv::testing::ClassesDefault;
+using qrv::testing::ClassesKeyExists;
+using qrv::testing::SetClassesDefault;
+
+struct Question {
+  std::wstring text;
+  ui::MsgKind kind{};
+  unsigned buttons = 0;
+  int count = 0;
+};
+Question g_question;
+int g_answer = ui::mrNo;
+
+int Answer(const std::wstring& text, ui::MsgKind kind, unsigned buttons) {
+  g_question = {text, kind, buttons, g_question.count + 1};
+  return g_answer;
+}
+
+class AssociationCheck : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Remove();
+    g_question = {};
+    ui::SetPromptHandler(Answer);
+  }
+  void TearDown() override {
+    ui::SetPromptHandler(nullptr);
+    Remove();
+  }
+  static void Remove() {
+    for (const wchar_t* key : {L".qrv", L"Quorvel File", L"Other Viewer Type"}) RegDeleteTreeW(HKEY_CLASSES_ROOT, key);
+  }
+  // Another program holds web-service files under a file type of its own.
+  static void OtherProgramHoldsQrv() {
+    SetClassesDefault(L".qrv", L"Other Viewer Type");
+    SetClassesDefault(L"Other Viewer Type", L"Other Viewer Document");
+    SetClassesDefault(L"Other Viewer Type\\DefaultIcon", L"C:\\windows\\system32\\shell32.dll,0");
+    SetClassesDefault(L"Other Viewer Type\\Shell\\Open\\Command", L"\"C:\\Other\\Viewer.exe\" \"%1\"");
+  }
+  static bool OursIsRegistered() {
+    const std::wstring program = ui::ExeName();
+    return ClassesDefault(L".qrv") == L"Quorvel File" && ClassesDefault(L"Quorvel File") == L"Quorvel File" &&
+           ClassesDefault(L"Quorvel File\\DefaultIcon") == program + L",1" &&
+           ClassesDefault(L"Quorvel File\\Shell\\Open\\Command") == L"\"" + program + L"\" \"%1\"";
+  }
+
+  TQV bar;
+};
+
+TEST_F(AssociationCheck, MissingAssociationIsRegisteredWithoutAQuestion) {
+  ASSERT_TRUE(WriteSetting("SETEXT", "YES"));
+  bar.CheckExtensions("YES");
+  EXPECT_EQ(g_question.count, 0);
+  EXPECT_TRUE(OursIsRegistered());
+  EXPECT_EQ(ReadSetting("SETEXT"), "NO");
+  // Reading the missing association made no keys of its own at the root.
+  EXPECT_FALSE(ClassesKeyExists(L"DefaultIcon"));
+  EXPECT_FALSE(ClassesKeyExists(L"Test"));
+}
+
+TEST_F(AssociationCheck, OwnAssociationIsLeftAlone) {
+  bar.CheckExtensions("");
+  ASSERT_TRUE(OursIsRegistered());
+  // A change the check would undo if it wrote again.
+  SetClassesDefault(L"Quorvel File", L"Web services");
+  bar.CheckExtensions("YES");
+  EXPECT_EQ(ClassesDefault(L"Quorvel File"), L"Web services");
+  EXPECT_EQ(g_question.count, 0);
+}
+
+TEST_F(AssociationCheck, OurFileTypeAtAnotherPathIsTakenOverSilently) {
+  SetClassesDefault(L".qrv", L"Quorvel File");
+  SetClassesDefault(L"Quorvel File", L"Quorvel File");
+  SetClassesDefault(L"Quorvel File\\DefaultIcon", L"C:\\Old Place\\Quorvel.exe,1");
+  SetClassesDefault(L"Quorvel File\\Shell\\Open\\Command", L"\"C:\\Old Place\\Quorvel.exe\" \"%1\"");
+  bar.CheckExtensions("YES");
+  EXPECT_EQ(g_question.count, 0);
+  EXPECT_TRUE(OursIsRegistered());
+}
+
+TEST_F(AssociationCheck, AnotherProgramIsAskedAboutOnceAndTakenOverAtTheNextStart) {
+  OtherProgramHoldsQrv();
+  RegDeleteKeyValueW(HKEY_CURRENT_USER, kSettingsKey, L"SETEXT");
+  g_answer = ui::mrNo;
+  bar.CheckExtensions(ReadSetting("SETEXT"));
+  ASSERT_EQ(g_question.count, 1);
+  EXPECT_EQ(g_question.text,
+            L"Do you want to associate .qrv files with Quorvel?\r\n\r\n.qrv files are currently associated with:\r\n"
+            L"Other Viewer Document\r\n\r\nThis will allow you to double-click .QRV files to add\r\n"
+            L"QRV Web Services to your web choices.");
+  EXPECT_EQ(g_question.kind, ui::MsgKind::kInformation);
+  EXPECT_EQ(g_question.buttons, ui::kYes | ui::kNo);
+  // No leaves the other program's association as it was.
+  EXPECT_EQ(ClassesDefault(L".qrv"), L"Other Viewer Type");
+  EXPECT_EQ(ClassesDefault(L"Other Viewer Type\\Shell\\Open\\Command"), L"\"C:\\Other\\Viewer.exe\" \"%1\"");
+  EXPECT_FALSE(ClassesKeyExists(L"Quorvel File"));
+  EXPECT_EQ(ReadSetting("SETEXT"), "NO");
+
+  TQV next_start;
+  next_start.CheckExtensions(ReadSetting("SETEXT"));
+  EXPECT_EQ(g_question.count, 1);
+  EXPECT_TRUE(OursIsRegistered());
+}
+
+TEST_F(AssociationCheck, ThePreferencesButtonAsksAndYesRegisters) {
+  OtherProgramHoldsQrv();
+  g_answer = ui::mrYes;
+  bar.CheckExtensions("YES");
+  EXPECT_EQ(g_question.count, 1);
+  EXPECT_TRUE(OursIsRegistered());
+  // The other program's own file type is not ours to remove.
+  EXPECT_EQ(ClassesDefault(L"Other Viewer Type"), L"Other Viewer Document");
+}
+
+}  // namespace

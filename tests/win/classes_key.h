@@ -1,0 +1,37 @@
+// Reading and setting keys of HKEY_CLASSES_ROOT (the machine-wide classes key
+// under Wine) in the association tests.
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+namespace qrv::testing {
+
+inline bool ClassesKeyExists(const std::wstring& path) {
+  HKEY key{};
+  if (RegOpenKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+  RegCloseKey(key);
+  return true;
+}
+
+// The key's default value; none when the key or the value is missing.
+inline std::optional<std::wstring> ClassesDefault(const std::wstring& path) {
+  wchar_t value[1024]{};
+  DWORD size = sizeof value;
+  if (RegGetValueW(HKEY_CLASSES_ROOT, path.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, value, &size) !=
+      ERROR_SUCCESS)
+    return std::nullopt;
+  return value;
+}
+
+inline void SetClassesDefault(const std::wstring& path, const std::wstring& value) {
+  ASSERT_EQ(RegSetKeyValueW(HKEY_CLASSES_ROOT, path.c_str(), nullptr, REG_SZ, value.c_str(),
+                            static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))),
+            ERROR_SUCCESS);
+}
+
+}  // namespace qrv::testing

@@ -1,0 +1,108 @@
+// The bar's loading of its keyword files into the program-wide lists, with the
+// warning for a missing keyword file shown through the form layer; and the time
+// it takes with the factory file.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+
+#include "bar/Main.h"
+#include "bar/MainFiles.h"
+#include "core/cipher.h"
+#include "core/file_io.h"
+#include "core/keyword_record.h"
+#include "core/text.h"
+#include "ui/dialogs.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<std::wstring> g_warnings;
+
+int RecordWarning(const std::wstring& text, ui::MsgKind kind, unsigned buttons) {
+  EXPECT_EQ(kind, ui::MsgKind::kWarning);
+  EXPECT_EQ(buttons, ui::kOk);
+  g_warnings.push_back(text);
+  return ui::mrOk;
+}
+
+std::string Service(const std::string& keyword, const std::string& caption) {
+  return qrv::ServiceRecord({keyword, caption, "", false, "Looks up " + caption, "https://example.com/?q=<QRV!>"});
+}
+
+class KeywordLoading : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    g_warnings.clear();
+    ui::SetPromptHandler(RecordWarning);
+    folder_ = fs::temp_directory_path() /
+              ("qrv-keywords-" + std::to_string(GetCurrentProcessId()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(folder_);
+    KeywordList.clear();
+    WebServiceCaptions.clear();
+  }
+  void TearDown() override {
+    ui::SetPromptHandler(nullptr);
+    fs::remove_all(folder_);
+    KeywordList.clear();
+    WebServiceCaptions.clear();
+  }
+  void Write(const char* name, const std::string& bytes) { ASSERT_TRUE(qrv::WriteFileSafely(folder_ / name, bytes)); }
+
+  fs::path folder_;
+};
+
+TEST_F(KeywordLoading, EveryReadReplacesTheListsWithTheFile) {
+  const std::string wiki = Service("Wiki", "Encyclopedia");
+  Write("prefs-qrv.dat", "K=1{CALL}1\r\n" + qrv::encr(wiki) + "\r\n");
+  Write("prefs-qrv.bak", qrv::encr(Service("Map", "Map")) + "\r\n");
+  for (int read = 0; read < 2; ++read) {
+    ReadKeywordFiles(folder_);
+    EXPECT_EQ(KeywordList, (std::vector<std::string>{"K=1{CALL}1", wiki}));
+    EXPECT_EQ(WebServiceCaptions, std::vector<std::string>{"Encyclopedia"});
+  }
+  EXPECT_TRUE(g_warnings.empty());
+}
+
+TEST_F(KeywordLoading, AMissingKeywordFileIsReportedAndTheListKept) {
+  Write("prefs-qrv.bak", qrv::encr(Service("Map", "Map")) + "\r\n");
+  KeywordList = {"K=0{NOTE}2"};
+  ReadKeywordFiles(folder_);
+  EXPECT_EQ(g_warnings, std::vector<std::wstring>{L"The file PREFS-QRV.DAT needs to be in the\r\nsame folder as Quorvel.exe."});
+  EXPECT_EQ(KeywordList, (std::vector<std::string>{"K=0{NOTE}2", Service("Map", "Map")}));
+  EXPECT_EQ(WebServiceCaptions, std::vector<std::string>{"Map"});
+  // Read again, the kept list has its services: the factory's are not added twice.
+  ReadKeywordFiles(folder_);
+  EXPECT_EQ(g_warnings.size(), 2u);
+  EXPECT_EQ(KeywordList.size(), 2u);
+  EXPECT_EQ(WebServiceCaptions, std::vector<std::string>{"Map"});
+}
+
+// The factory file as every new installation starts with it, as keyword file
+// and factory file: the lists and the time a settings read spends on them.
+TEST_F(KeywordLoading, FactoryFileLoadTime) {
+  const auto factory = qrv::ReadFileBytes(QRV_FACTORY_KEYWORD_FILE, 1 << 20);
+  ASSERT_TRUE(factory.has_value());
+  Write("prefs-qrv.dat", *factory);
+  Write("prefs-qrv.bak", *factory);
+  std::vector<double> times;
+  for (int run = 0; run < 21; ++run) {
+    const auto start = std::chrono::steady_clock::now();
+    ReadKeywordFiles(folder_);
+    times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+  }
+  EXPECT_EQ(KeywordList.size(), qrv::SplitLines(*factory).size());
+  EXPECT_FALSE(WebServiceCaptions.empty());
+  const double first = times.front();
+  std::sort(times.begin(), times.end());
+  std::printf("keyword loading of the factory file under Wine: first %.2f ms, median %.2f ms (21 runs)\n", first,
+              times[10]);
+}
+
+}  // namespace
