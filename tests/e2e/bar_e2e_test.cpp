@@ -22,12 +22,8 @@ class Bar : public ::testing::Test {
   // Starts the bar and waits until it stands collapsed; the time that took.
   DWORD StartBar(const std::wstring& args = L"") {
     const DWORD start = GetTickCount();
-    bar = Process::Start(e2e::AppProgram(L"Quorvel.exe"), args);
-    const bool up = e2e::WaitFor([&] {
-      hwnd = e2e::FindBar(bar.Id());
-      return hwnd && IsWindowVisible(hwnd) && e2e::WidthOf(hwnd) == 6;
-    }, 20000);
-    EXPECT_TRUE(up) << "the bar did not come up collapsed";
+    hwnd = e2e::StartBar(bar, args);
+    EXPECT_TRUE(hwnd) << "the bar did not come up collapsed";
     return GetTickCount() - start;
   }
   // The area of the screen around the bar, for screenshots.

@@ -53,6 +53,16 @@ DWORD Process::ExitCode() const {
   return code;
 }
 
+HWND StartBar(Process& bar, const std::wstring& args) {
+  bar = Process::Start(AppProgram(L"Quorvel.exe"), args);
+  HWND hwnd = nullptr;
+  const bool up = WaitFor([&] {
+    hwnd = FindBar(bar.Id());
+    return hwnd && IsWindowVisible(hwnd) && WidthOf(hwnd) == 6;
+  }, 20000);
+  return up ? hwnd : nullptr;
+}
+
 bool WaitFor(const std::function<bool()>& condition, DWORD ms) {
   const DWORD start = GetTickCount();
   while (!condition()) {
@@ -83,13 +93,17 @@ void MoveMouse(int x, int y) {
   Sleep(50);
 }
 
-void Click(int x, int y, bool right) {
-  MoveMouse(x, y);
+void PressButton(bool right) {
   INPUT input[2]{};
   input[0].type = input[1].type = INPUT_MOUSE;
   input[0].mi.dwFlags = right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
   input[1].mi.dwFlags = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
   SendInput(2, input, sizeof(INPUT));
+}
+
+void Click(int x, int y, bool right) {
+  MoveMouse(x, y);
+  PressButton(right);
   Sleep(50);
 }
 
@@ -106,6 +120,42 @@ void Drag(POINT from, POINT to) {
   input.mi.dwFlags = MOUSEEVENTF_LEFTUP;
   SendInput(1, &input, sizeof(INPUT));
   Sleep(100);
+}
+
+void PressKeys(std::initializer_list<WORD> keys) {
+  for (const WORD key : keys) {
+    INPUT input[2]{};
+    input[0].type = input[1].type = INPUT_KEYBOARD;
+    input[0].ki.wVk = input[1].ki.wVk = key;
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, input, sizeof(INPUT));
+    Sleep(20);
+  }
+}
+
+HWND FindWindowOf(DWORD process_id, const wchar_t* window_class) {
+  HWND found = nullptr;
+  while ((found = FindWindowExW(nullptr, found, window_class, nullptr)) != nullptr) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(found, &owner);
+    if (owner == process_id && IsWindowVisible(found)) return found;
+  }
+  return nullptr;
+}
+
+std::wstring MessageText(HWND box) {
+  wchar_t text[512] = L"";
+  GetDlgItemTextW(box, 0xFFFF, text, 512);
+  return text;
+}
+
+void Answer(HWND box, int button) { PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0); }
+
+double UnixSeconds() {
+  FILETIME now{};
+  GetSystemTimePreciseAsFileTime(&now);
+  const unsigned long long ticks = ((static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime);
+  return static_cast<double>(ticks - 116444736000000000ULL) / 1e7;
 }
 
 constexpr wchar_t kKey[] = L"Software\\QV\\Quorvel";
