@@ -156,6 +156,7 @@ class TQV : public ui::Form {
   void BuildLayout();
   void BuildMenus();
   std::string AskCategories(bool from_bar, const std::wstring& caption);
+  void CollapseAfterAction();
   void ReleaseOutlook();
   void PlaceButtons();
   bool UpdateDue() const;

@@ -64,6 +64,13 @@ void TQV::ReleaseOutlook() {
     object->Clear();
 }
 
+// An action started from the open bar collapses it. The bar may have collapsed
+// meanwhile (the idle time ran out while the categories were chosen): it is
+// not opened again.
+void TQV::CollapseAfterAction() {
+  if (!Collapsed()) MinimizeBar();
+}
+
 // --- items ---------------------------------------------------------------------------
 
 void TQV::NewItem(int item_type, bool from_bar, bool force_prompt, const std::wstring& caption) {
@@ -73,7 +80,7 @@ void TQV::NewItem(int item_type, bool from_bar, bool force_prompt, const std::ws
   if (!other_mail &&
       ((qrv::PromptsForCategories(BarSettings.CategoryPromptTypes, item_type) && name != L"New Item") || force_prompt))
     categories = AskCategories(from_bar, name);
-  if (BarSettings.MinimizeButton && from_bar) MinimizeBar();
+  if (BarSettings.MinimizeButton && from_bar) CollapseAfterAction();
   ui::Application::Get().ProcessMessages();
 
   // Whatever happens next, no earlier item is left to be filled or saved.
@@ -126,7 +133,7 @@ void TQV::CreateDisplayOLItem(int item_type, bool from_bar, bool force_prompt, c
 // --- folders and the extra actions ---------------------------------------------------
 
 void TQV::FolderView(int folder_type, bool collapse, bool new_window) {
-  if (BarSettings.MinimizeView && collapse) MinimizeBar();
+  if (BarSettings.MinimizeView && collapse) CollapseAfterAction();
   ui::Application::Get().ProcessMessages();
   if (OtherMailProgram() && (folder_type == 4 || folder_type == 5)) {
     ShellOpen(Handle(), folder_type == 5 ? BarSettings.ExpressPath : BarSettings.AddressBookPath);
@@ -156,7 +163,7 @@ void TQV::FolderView(int folder_type, bool collapse, bool new_window) {
 
 void TQV::OpenExtraItem(int action, bool collapse) {
   ui::Application::Get().ProcessMessages();
-  if (BarSettings.MinimizeButton && collapse) MinimizeBar();
+  if (BarSettings.MinimizeButton && collapse) CollapseAfterAction();
   const std::string& outlook = BarSettings.OutlookExePath;
   switch (action) {
     case 1:

@@ -76,6 +76,25 @@ UINT_PTR g_answerer = 0;
 
 }  // namespace
 
+void ChooseByKeys(std::vector<UINT> keys) {
+  static std::vector<UINT> pending;
+  pending = std::move(keys);
+  SetTimer(nullptr, 0, 120, [](HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    HWND target = GetFocus() ? GetFocus() : GetActiveWindow();
+    for (UINT key : pending) {
+      PostMessageW(target, WM_KEYDOWN, key, 1);
+      PostMessageW(target, WM_KEYUP, key, 0xC0000001);
+    }
+  });
+}
+
+std::vector<UINT> MenuPlace(int place) {
+  std::vector<UINT> keys(static_cast<std::size_t>(place), VK_DOWN);
+  keys.push_back(VK_RETURN);
+  return keys;
+}
+
 std::vector<CategoriesShown>& BarTest::Shown() {
   static std::vector<CategoriesShown> shown;
   return shown;

@@ -38,6 +38,12 @@ struct CategoriesShown {
   std::vector<std::wstring> entries;
 };
 
+// Keys posted to the active window a moment from now: they reach a menu that
+// is up by then as a user's keys would.
+void ChooseByKeys(std::vector<UINT> keys);
+// The keys that choose the item at a place of a menu (1 = the first).
+std::vector<UINT> MenuPlace(int place);
+
 class BarTest : public StandInTest {
  public:
   // The categories dialogs shown so far.

@@ -53,27 +53,15 @@ TEST_F(BarMenu, OutlookProgramsEnableTheirItemsOnlyWhenTheyAreThere) {
   for (const char* name : {"\\OUTLOOK.EXE", "\\Finder.exe"}) DeleteFileW(ui::Widen(FolderPath() + name).c_str());
 }
 
-// Keys posted while the menu is up choose as a user's keys would.
-void ChooseByKeys(int downs) {
-  static int pending;
-  pending = downs;
-  SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    HWND target = GetActiveWindow();
-    for (int i = 0; i < pending; ++i) PostMessageW(target, WM_KEYDOWN, VK_DOWN, 1);
-    PostMessageW(target, WM_KEYDOWN, VK_RETURN, 1);
-  });
-}
-
 TEST_F(BarMenu, ChosenItemsRunTheirCommands) {
   ASSERT_TRUE(bar->ConnectToOutlook());
   Configure("explorer=yes\n");
   bar->Show();
   SetForegroundWindow(bar->Handle());
-  ChooseByKeys(3);  // "Calendar"
+  ChooseByKeys(MenuPlace(3));  // "Calendar"
   bar->PopUpActions->Popup(10, 200);
   EXPECT_EQ(Stored("Explorer", "1").Get("Folder"), "Calendar");
-  ChooseByKeys(14);  // "New Meeting Request"
+  ChooseByKeys(MenuPlace(14));  // "New Meeting Request"
   bar->PopUpActions->Popup(10, 200);
   const auto meetings = Items("AppointmentItem");
   ASSERT_EQ(meetings.size(), 1u);
@@ -81,7 +69,7 @@ TEST_F(BarMenu, ChosenItemsRunTheirCommands) {
   EXPECT_EQ(meetings[0].Get("Displays"), "1");
   // "Tavrobar Enabled" hides the bar and leaves the icon alone.
   ::BarSettings.ProgramMode = "2";
-  ChooseByKeys(20);
+  ChooseByKeys(MenuPlace(20));
   bar->PopUpActions->Popup(10, 200);
   EXPECT_EQ(::BarSettings.ProgramMode, "1");
   EXPECT_FALSE(bar->Visible());

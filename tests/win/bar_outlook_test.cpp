@@ -68,9 +68,11 @@ TEST_F(ConnectedBar, BarButtonAsksForCategoriesBesideTheBarAndKeepsTheListOrder)
   EXPECT_EQ(tasks[0].Get("Categories"), "Business, VIP");
   EXPECT_EQ(tasks[0].Get("Displays"), "1");
   EXPECT_TRUE(bar->Collapsed());  // an item made from the bar collapses it
-  // A type that is not asked for makes its item straight away.
+  // A type that is not asked for makes its item straight away; a bar that
+  // collapsed meanwhile stays so.
   bar->NewItemClick(*bar->CoolButton[3]);
   EXPECT_EQ(Shown().size(), 1u);
+  EXPECT_TRUE(bar->Collapsed());
 }
 
 TEST_F(ConnectedBar, MenuAsksInTheScreenCentreUnderThePlainCaption) {

@@ -11,19 +11,13 @@
 #include "ui/layout.h"
 #include "ui/menu.h"
 #include "ui/windowed.h"
+#include "bar_fixture.h"
 
 namespace {
 
+using qrv::testing::ChooseByKeys;
+using qrv::testing::MenuPlace;
 using ui::Make;
-
-// Runs the message loop for a while.
-void Pump(DWORD ms) {
-  const DWORD end = GetTickCount() + ms;
-  while (GetTickCount() < end) {
-    ui::Application::Get().ProcessMessages();
-    Sleep(5);
-  }
-}
 
 std::wstring MenuText(HMENU menu, UINT position) {
   wchar_t text[128] = L"";
@@ -85,20 +79,6 @@ TEST_F(Menus, SystemMenuShowsTheItemsAsTheyStandNow) {
   DestroyMenu(built);
 }
 
-// Keys posted while the menu is up choose as a user's keys would.
-void ChooseByKeys(std::vector<UINT> keys) {
-  static std::vector<UINT> pending;
-  pending = std::move(keys);
-  SetTimer(nullptr, 0, 150, [](HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    HWND target = GetFocus() ? GetFocus() : GetActiveWindow();
-    for (UINT key : pending) {
-      PostMessageW(target, WM_KEYDOWN, key, 1);
-      PostMessageW(target, WM_KEYUP, key, 0xC0000001);
-    }
-  });
-}
-
 TEST_F(Menus, ChosenItemRunsAfterTheMenuClosed) {
   form.SetBounds(100, 100, 200, 100);
   form.Show();
@@ -113,7 +93,7 @@ TEST_F(Menus, ChosenItemRunsAfterTheMenuClosed) {
   ChooseByKeys({VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT, VK_RETURN});
   menu->Popup(120, 120);
   EXPECT_EQ(chosen, std::vector<int>{7});
-  ChooseByKeys({VK_DOWN, VK_RETURN});
+  ChooseByKeys(MenuPlace(1));
   menu->Popup(120, 120);
   EXPECT_EQ(chosen, (std::vector<int>{7, 1}));
 }
