@@ -1,6 +1,9 @@
 // The bar menu PopUpActions (also the notification-area icon's menu), the
 // programs that enable its items, and the places of the windows the bar opens.
 #include "bar/Main.h"
+
+#include <cstdint>
+
 #include "bar/Settings.h"
 #include "core/bar_windows.h"
 #include "ui/layout.h"
