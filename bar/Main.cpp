@@ -114,6 +114,7 @@ void TQV::StorePosition() {
 void TQV::FormDestroy() {
   StorePosition();
   ClearProgramLists();
+  ReleaseOutlook();
 }
 
 LRESULT TQV::WMQueryEndSession(WPARAM, LPARAM) { return TRUE; }
@@ -258,6 +259,7 @@ void TQV::ProgramMode() {
   const std::string& mode = BarSettings.ProgramMode;
   SetVisible(mode == "0" || mode == "2");
   SetTrayIcon(mode == "1" || mode == "2");
+  Get<ui::MenuItem>(L"ToggleTavrobar1").Checked = Visible();
 }
 
 void TQV::CheckFormPosition(const std::string& text) {
@@ -273,7 +275,7 @@ void TQV::BMinBarMouseUp(ui::Control&, ui::MouseButton button, int x, int y) {
     if (BMin->Top() < y && y < BMin->Top() + BMin->Height()) CreateEntry();
     else MinimizeBar();
   } else if (button == ui::MouseButton::kRight) {
-    PopUpActions(x, y + Top());
+    PopUpActions->Popup(x, y + Top());
   }
 }
 
@@ -286,6 +288,7 @@ void TQV::QuitClick(ui::Control&) { Close(); }
 void TQV::ReadINI() {
   CategoryNames.clear();
   LoadBarSettings(BarSettings);
+  EnableMenuPrograms();
   CoolButtonE[4]->Hint = ui::Widen(qrv::LaunchHint(BarSettings.FileName));
   ProgramMode();
   SetShowHint(BarSettings.Hints);

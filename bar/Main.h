@@ -15,6 +15,7 @@
 #include "ui/app.h"
 #include "ui/form.h"
 #include "ui/image_list.h"
+#include "ui/menu.h"
 
 // Program-wide state of the bar's unit, created empty by the bar form and
 // cleared when it goes.
@@ -63,6 +64,7 @@ class TQV : public ui::Form {
   qrv::TShellExt QRVExtension;      // the association of web-service files with the bar
   ui::ImageList IconImages{16, 16};  // image n - 1 is icon n of IconDefinitions
   ui::Bitmap Image1;                 // the icon picture drawn last
+  ui::PopupMenu* PopUpActions;  // the bar menu, also the notification-area icon's
 
   // Form events and the application's messages.
   void FormCreate();
@@ -106,7 +108,32 @@ class TQV : public ui::Form {
   void ShowUse(int mode);
   void ShowHelp(int page);
   void CreateEntry();
-  void PopUpActions(int x, int y);
+  void ClearPrefsHandle();
+  void ClearHelpHandle();
+  void TrayShowMenu();
+  // Whether the preferences window or the help viewer is there to be reused.
+  static bool PrefsWindowExists();
+  static bool HelpViewerExists();
+  // A new preferences window: kept in PrefsHandle, at left 40 and the bar's top.
+  void PlacePrefsWindow(ui::Form& prefs);
+  // The help viewer: kept in HelpHandle and, unless it is showing, placed.
+  void PlaceHelpViewer(ui::Form& viewer);
+  // A new Information Item window: listed in EntryWindows and placed in the
+  // cascade by its count.
+  void PlaceEntryWindow(ui::Form& entry, int date_panel_height);
+
+  // The bar menu's items; those of Outlook's programs are enabled when the
+  // programs are there.
+  void EnableMenuPrograms();
+  void FolderViewMenuClick(ui::Control& sender);
+  void NewItemMenuClick(ui::Control& sender);
+  void OpenExtraMenuItem(ui::Control& sender);
+  void QuickInformationItem1Click(ui::Control&);
+  void ToggleTavrobar1Click(ui::Control&);
+  void Keywords1Click(ui::Control&);
+  void Hotkeys1Click(ui::Control&);
+  void Update1Click(ui::Control&);
+  void Help1Click(ui::Control&);
 
   // Outlook.
   bool ConnectToOutlook();
@@ -116,6 +143,9 @@ class TQV : public ui::Form {
   void CreateDisplayOLItem(int item_type, bool from_bar, bool force_prompt, const std::wstring& caption);
   void FolderView(int folder_type, bool collapse, bool new_window);
   void OpenExtraItem(int action, bool collapse);
+  // Refills CategoryNames from Outlook's category list in the registry (under
+  // `office_key` of HKEY_CURRENT_USER), or with Outlook's own names.
+  static void ReadCategories(const wchar_t* office_key = L"Software\\Microsoft\\Office");
 
   // Files and the notification-area icon.
   void CheckExtensions(const std::string& answer);
@@ -132,6 +162,10 @@ class TQV : public ui::Form {
 
  private:
   void BuildLayout();
+  void BuildMenus();
+  std::string AskCategories(bool from_bar, const std::wstring& caption);
+  void CollapseAfterAction();
+  void ReleaseOutlook();
   void PlaceButtons();
   bool UpdateDue() const;
   void StorePosition();

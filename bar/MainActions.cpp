@@ -1,8 +1,9 @@
-// The bar's commands: what its buttons start, and the places where the menus,
+// The bar's commands: what its buttons and its menu start, and the places where
 // the preferences window, the help viewer and the Information Item window join
 // the bar as they are built. Until then each of them is a clearly empty call.
 #include "bar/Main.h"
 #include "bar/Settings.h"
+#include "bar/hkEdit.h"
 
 // --- buttons -----------------------------------------------------------------------
 
@@ -28,10 +29,36 @@ void TQV::BPrefsMouseUp(ui::Control&, ui::MouseButton button, int, int) {
   if (button == ui::MouseButton::kRight) ShowUse(1);
 }
 
-// --- windows and menus the bar opens: each arrives with its own change ---------------
+// --- the bar menu ------------------------------------------------------------------
+
+void TQV::FolderViewMenuClick(ui::Control& sender) { FolderView(sender.Tag, false, false); }
+
+void TQV::NewItemMenuClick(ui::Control& sender) { CreateDisplayOLItem(sender.Tag, false, false, sender.Caption()); }
+
+void TQV::OpenExtraMenuItem(ui::Control& sender) { OpenExtraItem(sender.Tag, false); }
+
+void TQV::QuickInformationItem1Click(ui::Control&) { CreateEntry(); }
+
+// Shows or hides the bar; the new mode lives until the preferences are saved.
+void TQV::ToggleTavrobar1Click(ui::Control&) {
+  SetVisible(!Visible());
+  BarSettings.ProgramMode = qrv::ToggledProgramMode(BarSettings.ProgramMode);
+  ProgramMode();
+}
+
+void TQV::Keywords1Click(ui::Control&) { ShowUse(1); }
+
+void TQV::Hotkeys1Click(ui::Control&) {
+  if (frmHotkeyEdit) frmHotkeyEdit->Show();
+}
+
+void TQV::Update1Click(ui::Control&) { ShowUse(2); }
+
+void TQV::Help1Click(ui::Control&) { ShowHelp(0); }
+
+// --- windows the bar opens: each arrives with its own change, placed by
+// PlaceHelpViewer and PlaceEntryWindow ---------------------------------------------
 
 void TQV::ShowHelp(int) {}
 
 void TQV::CreateEntry() {}
-
-void TQV::PopUpActions(int, int) {}

@@ -103,4 +103,5 @@ void TQV::BuildLayout() {
   IdleTimer->OnTimer = [this](ui::Timer& t) { IdleTimerTimer(t); };
   PositionTimer->OnTimer = [this](ui::Timer& t) { PositionTimerTimer(t); };
   RTimer->OnTimer = [this](ui::Timer& t) { RTimerTimer(t); };
+  BuildMenus();
 }

@@ -19,6 +19,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     }
     return 0;
   }
+  // COM for this, the program's only thread, while the forms live: the bar drives Outlook.
+  const qrv::OleSession ole;
   try {
     auto& app = ui::Application::Get();
     app.Initialize(L"Quorvel");

@@ -2,49 +2,11 @@
 
 #include <windows.h>
 
+#include "bar/Registry.h"
 #include "core/text.h"
 #include "ui/wide.h"
 
 qrv::BarSettings BarSettings;
-
-namespace {
-
-// Longer than any path a setting holds; longer values are refused.
-constexpr DWORD kMaxValueChars = 32768;
-
-class RegKey {
- public:
-  RegKey(HKEY root, const std::wstring& path, bool create = false) {
-    const LONG result = create ? RegCreateKeyExW(root, path.c_str(), 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr,
-                                                 &key_, nullptr)
-                               : RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key_);
-    if (result != ERROR_SUCCESS) key_ = nullptr;
-  }
-  ~RegKey() {
-    if (key_) RegCloseKey(key_);
-  }
-  RegKey(const RegKey&) = delete;
-  RegKey& operator=(const RegKey&) = delete;
-  explicit operator bool() const { return key_ != nullptr; }
-  HKEY get() const { return key_; }
-
-  // A string value (nothing for another type or a missing value); empty name: the default value.
-  std::optional<std::string> Text(const wchar_t* name) const {
-    DWORD type = 0, bytes = 0;
-    if (RegQueryValueExW(key_, name, nullptr, &type, nullptr, &bytes) != ERROR_SUCCESS ||
-        (type != REG_SZ && type != REG_EXPAND_SZ) || bytes > kMaxValueChars * sizeof(wchar_t))
-      return std::nullopt;
-    std::wstring value(bytes / sizeof(wchar_t) + 1, L'\0');
-    bytes = static_cast<DWORD>(value.size() * sizeof(wchar_t));
-    if (RegQueryValueExW(key_, name, nullptr, &type, reinterpret_cast<BYTE*>(value.data()), &bytes) != ERROR_SUCCESS)
-      return std::nullopt;
-    value.resize(wcsnlen(value.c_str(), value.size()));
-    return ui::Narrow(value);
-  }
-
- private:
-  HKEY key_ = nullptr;
-};
 
 bool FileExists(const std::string& path) {
   const DWORD attributes = GetFileAttributesW(ui::Widen(path).c_str());
@@ -55,6 +17,8 @@ std::string FolderOf(const std::string& path) {
   const auto last = path.find_last_of("\\:");
   return last == std::string::npos ? std::string() : path.substr(0, last + 1);
 }
+
+namespace {
 
 // The default value of a program's App Paths key, when the key exists.
 std::optional<std::string> AppPath(const wchar_t* program) {

@@ -32,6 +32,11 @@ void LoadBarSettings(qrv::BarSettings& settings, const wchar_t* key = kSettingsK
 // descriptions where they have one.
 std::vector<std::string> ReadJournalTypes();
 
+// Whether a file (not a folder) exists at the path.
+bool FileExists(const std::string& path);
+// The folder of a path with its trailing backslash ("C:\a\b.exe" gives "C:\a\").
+std::string FolderOf(const std::string& path);
+
 // The user's short date format, such as "M/d/yyyy", and today's date.
 std::string ShortDateFormat();
 qrv::Date Today();

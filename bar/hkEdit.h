@@ -7,4 +7,8 @@
 class TfrmHotkeyEdit : public ui::Form {
  public:
   TfrmHotkeyEdit();
+  ~TfrmHotkeyEdit() override;
 };
+
+// The editor while it exists.
+extern TfrmHotkeyEdit* frmHotkeyEdit;

@@ -154,4 +154,10 @@ bool FolderButtonShown(const BarSettings& s, int folder) {
   return false;
 }
 
+std::string ToggledProgramMode(std::string_view mode) {
+  if (mode == "0" || mode == "2") return "1";
+  if (mode == "1") return "2";
+  return std::string(mode);
+}
+
 }  // namespace qrv

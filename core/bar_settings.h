@@ -95,4 +95,8 @@ int FolderOfItemType(int item_type);
 // folder is shown.
 bool FolderButtonShown(const BarSettings& settings, int folder);
 
+// The program mode after the menu's "Tavrobar Enabled" toggle: "0" and "2" give
+// "1", "1" gives "2"; anything else stays.
+std::string ToggledProgramMode(std::string_view mode);
+
 }  // namespace qrv

@@ -20,6 +20,22 @@ struct LayoutRow;
 
 enum class MouseButton { kLeft, kRight, kMiddle };
 
+// The font a layout row names (face, points, bold), freed with its holder.
+class RowFont {
+ public:
+  explicit RowFont(const LayoutRow& row);
+  ~RowFont();
+  RowFont(const RowFont&) = delete;
+  RowFont& operator=(const RowFont&) = delete;
+  HFONT Handle() const { return font_; }
+
+ private:
+  HFONT font_;
+};
+
+// The key of a caption's "&" mark in upper case ("&OK" gives 'O'), or 0.
+wchar_t AcceleratorOf(const std::wstring& caption);
+
 class Control {
  public:
   Control(Form& owner, const LayoutRow& row);
@@ -41,7 +57,7 @@ class Control {
   void SetWidth(int width) { SetBounds(Left(), Top(), width, Height()); }
 
   bool Visible() const { return visible_; }
-  void SetVisible(bool visible);
+  virtual void SetVisible(bool visible);
   bool Enabled() const { return enabled_; }
   virtual void SetEnabled(bool enabled);
   const std::wstring& Caption() const { return caption_; }
@@ -73,6 +89,8 @@ class Control {
   virtual void MouseLeave() {}
   virtual void SysColorChange() {}
   virtual void Click();
+  // Alt and a key: a control whose caption marks that key clicks and answers true.
+  virtual bool Accelerate(wchar_t) { return false; }
 
  private:
   Form& owner_;
@@ -87,13 +105,24 @@ class Control {
 class Label : public Control {
  public:
   Label(Form& owner, const LayoutRow& row);
-  ~Label() override;
   COLORREF Color = RGB(0, 0, 0);
   void Paint(HDC dc) override;
 
  private:
-  HFONT font_ = nullptr;
+  RowFont font_;
   bool centered_;
+};
+
+// A coloured area with its caption at the left, vertically centred.
+class Panel : public Control {
+ public:
+  Panel(Form& owner, const LayoutRow& row);
+  COLORREF Color = GetSysColor(COLOR_BTNFACE);
+  COLORREF FontColor = RGB(0, 0, 0);
+  void Paint(HDC dc) override;
+
+ private:
+  RowFont font_;
 };
 
 // A picture, drawn at the control's top-left corner.
@@ -106,7 +135,9 @@ class Image : public Control {
 };
 
 // A flat picture button: a strip of up to four pictures (up, disabled, down,
-// hover) that fires OnClick when the left button is released over it.
+// hover) that fires OnClick when the left button is released over it. A button
+// with a caption is drawn as a push button with its text instead; Alt and the
+// key its caption marks with "&" click it too.
 class SpeedButton : public Control {
  public:
   SpeedButton(Form& owner, const LayoutRow& row);
@@ -117,9 +148,12 @@ class SpeedButton : public Control {
   void MouseMove(int x, int y) override;
   void MouseUp(MouseButton button, int x, int y) override;
   void MouseLeave() override;
+  bool Accelerate(wchar_t key) override;
 
  private:
   bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < Width() && y < Height(); }
+  void PaintFace(HDC dc);
+  RowFont font_;
   bool pressed_ = false;
   bool hot_ = false;
 };

@@ -7,6 +7,7 @@
 
 #include "ui/app.h"
 #include "ui/dialogs.h"
+#include "ui/windowed.h"
 
 namespace ui {
 
@@ -139,6 +140,12 @@ static RECT WindowRectOf(HWND hwnd) {
   return rc;
 }
 
+std::wstring Form::Caption() const {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd_)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd_, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
 int Form::Left() const { return WindowRectOf(hwnd_).left; }
 int Form::Top() const { return WindowRectOf(hwnd_).top; }
 int Form::Width() const { const RECT r = WindowRectOf(hwnd_); return r.right - r.left; }
@@ -157,6 +164,39 @@ void Form::BringToFront() {
 }
 
 void Form::InvalidateRect(const RECT* rect) { ::InvalidateRect(hwnd_, rect, FALSE); }
+
+void Form::SetBorderIcons(bool shown) {
+  LONG_PTR style = GetWindowLongPtrW(hwnd_, GWL_STYLE);
+  style = shown ? style | WS_SYSMENU | WS_MINIMIZEBOX : style & ~(WS_SYSMENU | WS_MINIMIZEBOX);
+  SetWindowLongPtrW(hwnd_, GWL_STYLE, style);
+  SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+bool Form::Accelerate(wchar_t key) {
+  for (const auto& c : controls_) {
+    if (c->Accelerate(key)) return true;
+  }
+  return false;
+}
+
+// A notification from a child window goes to the control it belongs to.
+void Form::ChildCommand(HWND child, WORD code) {
+  for (const auto& c : controls_) {
+    auto* windowed = dynamic_cast<WindowedControl*>(c.get());
+    if (windowed && windowed->Handle() == child) return windowed->Command(code);
+  }
+}
+
+// The form's focus goes on to its first window that takes it.
+void Form::FocusFirstChild() {
+  for (const auto& c : controls_) {
+    auto* windowed = dynamic_cast<WindowedControl*>(c.get());
+    if (windowed && windowed->Visible() && windowed->Enabled()) {
+      SetFocus(windowed->Handle());
+      return;
+    }
+  }
+}
 
 void Form::Close() {
   bool can_close = true;
@@ -230,6 +270,15 @@ LRESULT Form::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_PAINT: Paint(); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_CLOSE: Close(); return 0;
+    case WM_COMMAND:
+      if (lp) ChildCommand(reinterpret_cast<HWND>(lp), HIWORD(wp));
+      return 0;
+    case WM_SYSCHAR:
+      if (Accelerate(static_cast<wchar_t>(wp))) return 0;
+      break;
+    case WM_SETFOCUS:
+      FocusFirstChild();
+      return 0;
     case WM_ACTIVATE:
       if (LOWORD(wp) != WA_INACTIVE && OnActivate) OnActivate();
       break;

@@ -29,6 +29,8 @@ class Form {
   Form& operator=(const Form&) = delete;
 
   HWND Handle() const { return hwnd_; }
+  std::wstring Caption() const;
+  void SetCaption(const std::wstring& caption) { SetWindowTextW(hwnd_, caption.c_str()); }
 
   // Controls, in painting order (the last one on top).
   Control& Adopt(std::unique_ptr<Control> control);
@@ -60,6 +62,12 @@ class Form {
   void Update() const { UpdateWindow(hwnd_); }
   void InvalidateRect(const RECT* rect);
 
+  // Without border icons the frame keeps its caption but shows no system menu
+  // and no buttons (Alt+F4 still closes the form).
+  void SetBorderIcons(bool shown);
+  // Alt and a key: clicks the control whose caption marks that key.
+  bool Accelerate(wchar_t key);
+
   COLORREF Color = GetSysColor(COLOR_BTNFACE);
   // Hints: each control's Hint shows under the mouse while this is on.
   bool ShowHint() const { return show_hint_; }
@@ -89,6 +97,8 @@ class Form {
   void TrackHover(Control* over);
   void HintTimer();
   void HideHint();
+  void ChildCommand(HWND child, WORD code);
+  void FocusFirstChild();
 
   HWND hwnd_ = nullptr;
   HWND tooltip_ = nullptr;

@@ -18,6 +18,8 @@ enum RowStyle : unsigned {
   kBold = 4,
   kTransparent = 8,  // pictures: leave out the bottom-left colour
   kCentered = 16,    // text: centred in the control
+  kMultiSelect = 32, // lists: each click toggles one entry
+  kChecked = 64,     // menu items: ticked
 };
 
 using MakeControl = Control& (*)(Form&, const LayoutRow&);
@@ -34,6 +36,7 @@ struct LayoutRow {
   const wchar_t* data = nullptr;     // raw data resource
   const wchar_t* font = L"Tahoma";
   int font_size = 8;  // points
+  const wchar_t* parent = nullptr;  // menu items: the menu or item they belong to
 };
 
 template <class T>

@@ -142,5 +142,12 @@ TEST(BarButtons, LaunchHintAndFolderButtons) {
   EXPECT_EQ(FolderOfItemType(5), 5);
 }
 
+TEST(BarProgramMode, MenuToggleGoesBetweenIconAloneAndBoth) {
+  EXPECT_EQ(ToggledProgramMode("0"), "1");
+  EXPECT_EQ(ToggledProgramMode("1"), "2");
+  EXPECT_EQ(ToggledProgramMode("2"), "1");
+  EXPECT_EQ(ToggledProgramMode("7"), "7");
+}
+
 }  // namespace
 }  // namespace qrv

@@ -22,8 +22,7 @@ class Bar : public ::testing::Test {
   // Starts the bar and waits until it stands collapsed; the time that took.
   DWORD StartBar(const std::wstring& args = L"") {
     const DWORD start = GetTickCount();
-    bar = Process::Start(e2e::AppProgram(L"Quorvel.exe"), args);
-    hwnd = e2e::WaitForCollapsedBar(bar, 20000);
+    hwnd = e2e::StartBar(bar, args);
     EXPECT_TRUE(hwnd) << "the bar did not come up collapsed";
     return GetTickCount() - start;
   }

@@ -54,6 +54,11 @@ DWORD Process::ExitCode() const {
   return code;
 }
 
+HWND StartBar(Process& bar, const std::wstring& args) {
+  bar = Process::Start(AppProgram(L"Quorvel.exe"), args);
+  return WaitForCollapsedBar(bar, 20000);
+}
+
 bool WaitFor(const std::function<bool()>& condition, DWORD ms) {
   const DWORD start = GetTickCount();
   while (!condition()) {
@@ -92,11 +97,6 @@ HWND FindMessageBox(DWORD process_id, const wchar_t* caption) {
   return nullptr;
 }
 
-std::wstring MessageBoxText(HWND box) {
-  wchar_t text[1024]{};
-  GetDlgItemTextW(box, 0xFFFF, text, 1024);  // the box's text control
-  return text;
-}
 
 RECT WindowRect(HWND hwnd) {
   RECT rc{};
@@ -109,13 +109,17 @@ void MoveMouse(int x, int y) {
   Sleep(50);
 }
 
-void Click(int x, int y, bool right) {
-  MoveMouse(x, y);
+void PressButton(bool right) {
   INPUT input[2]{};
   input[0].type = input[1].type = INPUT_MOUSE;
   input[0].mi.dwFlags = right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
   input[1].mi.dwFlags = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
   SendInput(2, input, sizeof(INPUT));
+}
+
+void Click(int x, int y, bool right) {
+  MoveMouse(x, y);
+  PressButton(right);
   Sleep(50);
 }
 
@@ -132,6 +136,42 @@ void Drag(POINT from, POINT to) {
   input.mi.dwFlags = MOUSEEVENTF_LEFTUP;
   SendInput(1, &input, sizeof(INPUT));
   Sleep(100);
+}
+
+void PressKeys(std::initializer_list<WORD> keys) {
+  for (const WORD key : keys) {
+    INPUT input[2]{};
+    input[0].type = input[1].type = INPUT_KEYBOARD;
+    input[0].ki.wVk = input[1].ki.wVk = key;
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, input, sizeof(INPUT));
+    Sleep(20);
+  }
+}
+
+HWND FindWindowOf(DWORD process_id, const wchar_t* window_class) {
+  HWND found = nullptr;
+  while ((found = FindWindowExW(nullptr, found, window_class, nullptr)) != nullptr) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(found, &owner);
+    if (owner == process_id && IsWindowVisible(found)) return found;
+  }
+  return nullptr;
+}
+
+std::wstring MessageText(HWND box) {
+  wchar_t text[1024]{};
+  GetDlgItemTextW(box, 0xFFFF, text, 1024);  // the box's text control
+  return text;
+}
+
+void Answer(HWND box, int button) { PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0); }
+
+double UnixSeconds() {
+  FILETIME now{};
+  GetSystemTimePreciseAsFileTime(&now);
+  const unsigned long long ticks = ((static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime);
+  return static_cast<double>(ticks - 116444736000000000ULL) / 1e7;
 }
 
 constexpr wchar_t kKey[] = L"Software\\QV\\Quorvel";

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <string>
 
@@ -30,6 +31,10 @@ class Process {
   PROCESS_INFORMATION info_{};
 };
 
+// Starts the bar and waits until it stands collapsed at the screen's edge; its
+// window, or null when it did not come up within 20 seconds.
+HWND StartBar(Process& bar, const std::wstring& args = L"");
+
 // Waits until the condition holds; false when it did not within ms.
 bool WaitFor(const std::function<bool()>& condition, DWORD ms);
 
@@ -38,17 +43,29 @@ HWND FindBar(DWORD process_id);
 // Waits until the process's bar stands shown and collapsed; its window, or null.
 HWND WaitForCollapsedBar(const Process& bar, DWORD ms);
 // A message box of a process with this caption ("Warning", "Information"), or
-// null; and the text it shows.
+// null.
 HWND FindMessageBox(DWORD process_id, const wchar_t* caption);
-std::wstring MessageBoxText(HWND box);
 RECT WindowRect(HWND hwnd);
 inline int WidthOf(HWND hwnd) { const RECT r = WindowRect(hwnd); return r.right - r.left; }
 
 // Real input through the system: move the pointer, press and release a button.
 void MoveMouse(int x, int y);
 void Click(int x, int y, bool right = false);
+// Presses and releases a button where the pointer is, and returns at once.
+void PressButton(bool right = false);
 // Presses the left button at `from`, moves to `to` in steps and lets go.
 void Drag(POINT from, POINT to);
+// Presses and releases keys, one after the other.
+void PressKeys(std::initializer_list<WORD> keys);
+
+// A visible top-level window of a class ("#32770" for a message box) that a
+// process shows, or null.
+HWND FindWindowOf(DWORD process_id, const wchar_t* window_class);
+// The text of a message box, and the answer given to it (IDOK, IDYES, IDNO).
+std::wstring MessageText(HWND box);
+void Answer(HWND box, int button);
+// Now, in seconds since 1970, as the stand-ins write it in their logs.
+double UnixSeconds();
 
 // The settings key: replaced by the given values (none: no key at all), or read.
 void ResetSettings(const std::map<std::wstring, std::wstring>& values);

@@ -124,7 +124,7 @@ TEST_F(BarFiles, StartUpCompletesWithoutAKeywordFileOnceTheWarningIsAnswered) {
   bar = Process::Start(ProgramCopy(nullptr), L"");
   HWND box = nullptr;
   ASSERT_TRUE(e2e::WaitFor([&] { return (box = e2e::FindMessageBox(bar.Id(), L"Warning")) != nullptr; }, 20000));
-  EXPECT_EQ(e2e::MessageBoxText(box), L"The file PREFS-QRV.DAT needs to be in the\r\nsame folder as Quorvel.exe.");
+  EXPECT_EQ(e2e::MessageText(box), L"The file PREFS-QRV.DAT needs to be in the\r\nsame folder as Quorvel.exe.");
   PostMessageW(box, WM_COMMAND, IDOK, 0);
   hwnd = e2e::WaitForCollapsedBar(bar, 20000);
   EXPECT_TRUE(hwnd) << "the bar did not come up collapsed";

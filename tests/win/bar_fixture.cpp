@@ -1,0 +1,154 @@
+#include "bar_fixture.h"
+
+#include <deque>
+
+namespace qrv::testing {
+namespace {
+
+struct Answer {
+  std::vector<std::wstring> clicks;
+  std::wstring button;
+};
+std::deque<Answer> g_answers;
+
+// Presses and releases the left button at a point of a window's client area.
+void ClickAt(HWND window, int x, int y) {
+  SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+  SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
+// The centre of a captioned button of the dialog, in its client area.
+POINT ButtonCentre(const std::wstring& caption) {
+  const int left = caption == L"&OK" ? 31 : caption == L"&ALL" ? 83 : 135;
+  return {left + 24, 22 + 246 + 11};
+}
+
+std::vector<std::wstring> ListEntries(HWND list) {
+  std::vector<std::wstring> entries;
+  const int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    wchar_t text[256] = L"";
+    if (SendMessageW(list, LB_GETTEXTLEN, i, 0) < 255) SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+    entries.push_back(text);
+  }
+  return entries;
+}
+
+// Looks for a shown categories dialog every few milliseconds and answers it.
+void CALLBACK AnswerDialog(HWND, UINT, UINT_PTR, DWORD) {
+  HWND dialog = FindWindowW(L"TCategories", nullptr);
+  if (!dialog || !IsWindowVisible(dialog)) return;
+  HWND list = FindWindowExW(dialog, nullptr, L"LISTBOX", nullptr);
+  CategoriesShown shown;
+  wchar_t caption[256] = L"";
+  GetWindowTextW(dialog, caption, 256);
+  shown.caption = caption;
+  GetWindowRect(dialog, &shown.bounds);
+  shown.entries = ListEntries(list);
+  Answer answer = g_answers.empty() ? Answer{{}, L"&OK"} : g_answers.front();
+  if (!g_answers.empty()) g_answers.pop_front();
+  for (const std::wstring& entry : answer.clicks) {
+    const LRESULT index = SendMessageW(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(entry.c_str()));
+    SendMessageW(list, LB_SETTOPINDEX, index, 0);  // scrolled into view, as a user would
+    RECT item{};
+    SendMessageW(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
+    ClickAt(list, (item.left + item.right) / 2, (item.top + item.bottom) / 2);
+  }
+  POINT at = ButtonCentre(answer.button);
+  ClickAt(dialog, at.x, at.y);
+  if (answer.button != L"&OK") {
+    at = ButtonCentre(L"&OK");
+    ClickAt(dialog, at.x, at.y);
+  }
+  BarTest::Shown().push_back(shown);
+}
+
+int RecordPrompt(const std::wstring& text, ui::MsgKind kind, unsigned) {
+  BarTest::Prompts().push_back({text, kind});
+  return BarTest::PromptAnswer();
+}
+
+void RecordShell(const std::wstring& file, const std::wstring& parameters, int) {
+  BarTest::Opened().push_back({file, parameters});
+}
+
+UINT_PTR g_answerer = 0;
+
+}  // namespace
+
+void ChooseByKeys(std::vector<UINT> keys) {
+  static std::vector<UINT> pending;
+  pending = std::move(keys);
+  SetTimer(nullptr, 0, 120, [](HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    HWND target = GetFocus() ? GetFocus() : GetActiveWindow();
+    for (UINT key : pending) {
+      PostMessageW(target, WM_KEYDOWN, key, 1);
+      PostMessageW(target, WM_KEYUP, key, 0xC0000001);
+    }
+  });
+}
+
+std::vector<UINT> MenuPlace(int place) {
+  std::vector<UINT> keys(static_cast<std::size_t>(place), VK_DOWN);
+  keys.push_back(VK_RETURN);
+  return keys;
+}
+
+std::vector<CategoriesShown>& BarTest::Shown() {
+  static std::vector<CategoriesShown> shown;
+  return shown;
+}
+
+std::vector<Prompt>& BarTest::Prompts() {
+  static std::vector<Prompt> prompts;
+  return prompts;
+}
+
+std::vector<ShellRequest>& BarTest::Opened() {
+  static std::vector<ShellRequest> opened;
+  return opened;
+}
+
+int& BarTest::PromptAnswer() {
+  static int answer = ui::mrOk;
+  return answer;
+}
+
+void BarTest::SetUp() {
+  StandInTest::SetUp();
+  Shown().clear();
+  Prompts().clear();
+  Opened().clear();
+  PromptAnswer() = ui::mrOk;
+  g_answers.clear();
+  ui::SetPromptHandler(RecordPrompt);
+  ui::SetShellHandler(RecordShell);
+  g_answerer = SetTimer(nullptr, 0, 20, AnswerDialog);
+  ::BarSettings = qrv::BarSettings{};
+  bar = std::make_unique<TQV>();
+  bar->SetBounds(-1, 150, TQV::kOpenWidth, 302);
+}
+
+void BarTest::TearDown() {
+  KillTimer(nullptr, g_answerer);
+  bar.reset();
+  for (auto* object : {&OutlookItem, &OutlookExplorer, &OutlookFolder, &OutlookNameSpace, &OutlookApp})
+    object->Clear();
+  ui::SetPromptHandler(nullptr);
+  ui::SetShellHandler(nullptr);
+  StandInTest::TearDown();
+}
+
+void BarTest::AnswerCategories(std::vector<std::wstring> clicks, std::wstring button) {
+  g_answers.push_back({std::move(clicks), std::move(button)});
+}
+
+std::vector<StoreSection> BarTest::Items(std::string_view className) const {
+  const StandInStore store = Store();
+  std::vector<StoreSection> items;
+  for (const StoreSection* item : store.Items(className)) items.push_back(*item);
+  return items;
+}
+
+}  // namespace qrv::testing

@@ -1,0 +1,71 @@
+// A real bar form in the test process, connected to the stand-in Outlook with
+// files of the test's own, its message boxes and shell requests taken by the
+// test, and an answerer for the categories dialog that acts the way a user
+// does: clicks on the entries and on a button.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "bar/Main.h"
+#include "bar/Settings.h"
+#include "standin_fixture.h"
+#include "ui/app.h"
+#include "ui/dialogs.h"
+#include "ui/shell.h"
+#include "ui/wide.h"
+
+namespace qrv::testing {
+
+struct Prompt {
+  std::wstring text;
+  ui::MsgKind kind;
+};
+
+struct ShellRequest {
+  std::wstring file;
+  std::wstring parameters;
+  bool operator==(const ShellRequest&) const = default;
+};
+
+// What one categories dialog showed and what the answerer did in it.
+struct CategoriesShown {
+  std::wstring caption;
+  RECT bounds;
+  std::vector<std::wstring> entries;
+};
+
+// Keys posted to the active window a moment from now: they reach a menu that
+// is up by then as a user's keys would.
+void ChooseByKeys(std::vector<UINT> keys);
+// The keys that choose the item at a place of a menu (1 = the first).
+std::vector<UINT> MenuPlace(int place);
+
+class BarTest : public StandInTest {
+ public:
+  // The categories dialogs shown so far.
+  static std::vector<CategoriesShown>& Shown();
+  static std::vector<Prompt>& Prompts();
+  static std::vector<ShellRequest>& Opened();
+  // The button the next prompts are answered with.
+  static int& PromptAnswer();
+
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Answers the next categories dialog: clicks these entries in this order,
+  // then the button with this caption ("&OK", "&ALL", "&NONE"; after "&ALL" or
+  // "&NONE" the dialog is closed with "&OK").
+  void AnswerCategories(std::vector<std::wstring> clicks, std::wstring button = L"&OK");
+
+  // The items of the stand-in's store, oldest first.
+  std::vector<StoreSection> Items(std::string_view className = {}) const;
+
+  std::unique_ptr<TQV> bar;
+};
+
+}  // namespace qrv::testing

@@ -1,0 +1,190 @@
+// The bar menu and the windows the bar places, with a real bar form; the
+// reading of Outlook's category list from the registry.
+#include "bar_fixture.h"
+#include "bar/unitCategories.h"
+
+namespace qrv::testing {
+namespace {
+
+using BarMenu = BarTest;
+
+std::vector<std::wstring> MenuLines(HMENU menu) {
+  std::vector<std::wstring> lines;
+  for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i) {
+    wchar_t text[128] = L"";
+    GetMenuStringW(menu, static_cast<UINT>(i), text, 128, MF_BYPOSITION);
+    const UINT state = GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION);
+    lines.push_back((state & MF_SEPARATOR) ? L"-" : std::wstring(text) + ((state & MF_CHECKED) ? L" [x]" : L""));
+  }
+  return lines;
+}
+
+TEST_F(BarMenu, HoldsTheBarCommandsInTheirOrderWithTheirNumbers) {
+  std::vector<ui::MenuItem*> commands;
+  HMENU menu = bar->PopUpActions->Build(commands);
+  EXPECT_EQ(MenuLines(menu),
+            (std::vector<std::wstring>{
+                L"Tasks", L"Notes", L"Calendar", L"Contacts", L"Inbox", L"Journal", L"-", L"New Task", L"New Note",
+                L"New Appointment", L"New Contact", L"New E-Mail Item", L"New Journal Item", L"-",
+                L"New Task Request", L"New Meeting Request", L"-", L"Open Outlook", L"Open Outlook Today",
+                L"Advanced Find...", L"New Information Item", L"New Office Document", L"-", L"Tavrobar Enabled [x]",
+                L"About / Preferences...", L"Keywords...", L"Hotkeys...", L"Update Web Services", L"Help", L"-",
+                L"Exit 'Quorvel'"}));
+  DestroyMenu(menu);
+  std::vector<int> tags;
+  for (const ui::MenuItem* item : commands) tags.push_back(item->Tag);
+  EXPECT_EQ(tags, (std::vector<int>{1, 2, 3, 4, 5, 6, 1, 2, 3, 4, 5, 6, 7, 8, 1, 2, 5, 0, 3, 0, 0, 0, 0, 0, 0, 0}));
+}
+
+TEST_F(BarMenu, OutlookProgramsEnableTheirItemsOnlyWhenTheyAreThere) {
+  const auto enabled = [&](const wchar_t* name) { return bar->Get<ui::MenuItem>(name).Enabled(); };
+  ::BarSettings.OutlookExePath = FolderPath() + "\\OUTLOOK.EXE";
+  bar->EnableMenuPrograms();
+  EXPECT_FALSE(enabled(L"OpenOutlook1") || enabled(L"OpenOutlookToday1") || enabled(L"Find1") ||
+               enabled(L"NewOfficeDocument1"));
+  for (const char* name : {"\\OUTLOOK.EXE", "\\Finder.exe"}) {
+    CloseHandle(CreateFileW(ui::Widen(FolderPath() + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0,
+                            nullptr));
+  }
+  ::BarSettings.OfficeShortcutPath = FolderPath() + "\\OUTLOOK.EXE";
+  bar->EnableMenuPrograms();
+  EXPECT_TRUE(enabled(L"OpenOutlook1") && enabled(L"OpenOutlookToday1") && enabled(L"Find1") &&
+              enabled(L"NewOfficeDocument1"));
+  for (const char* name : {"\\OUTLOOK.EXE", "\\Finder.exe"}) DeleteFileW(ui::Widen(FolderPath() + name).c_str());
+}
+
+TEST_F(BarMenu, ChosenItemsRunTheirCommands) {
+  ASSERT_TRUE(bar->ConnectToOutlook());
+  Configure("explorer=yes\n");
+  bar->Show();
+  SetForegroundWindow(bar->Handle());
+  ChooseByKeys(MenuPlace(3));  // "Calendar"
+  bar->PopUpActions->Popup(10, 200);
+  EXPECT_EQ(Stored("Explorer", "1").Get("Folder"), "Calendar");
+  ChooseByKeys(MenuPlace(14));  // "New Meeting Request"
+  bar->PopUpActions->Popup(10, 200);
+  const auto meetings = Items("AppointmentItem");
+  ASSERT_EQ(meetings.size(), 1u);
+  EXPECT_EQ(meetings[0].Get("MeetingStatus"), "1");
+  EXPECT_EQ(meetings[0].Get("Displays"), "1");
+  // "Tavrobar Enabled" hides the bar and leaves the icon alone.
+  ::BarSettings.ProgramMode = "2";
+  ChooseByKeys(MenuPlace(20));
+  bar->PopUpActions->Popup(10, 200);
+  EXPECT_EQ(::BarSettings.ProgramMode, "1");
+  EXPECT_FALSE(bar->Visible());
+  EXPECT_FALSE(bar->Get<ui::MenuItem>(L"ToggleTavrobar1").Checked);
+}
+
+TEST_F(BarMenu, InformationItemWindowsCascadeFromTheBarAndTheViewerKeepsItsPlaceOnceShown) {
+  EntryWindows.clear();
+  std::vector<std::unique_ptr<ui::Form>> windows;
+  for (int n = 0; n < 3; ++n) {
+    windows.push_back(std::make_unique<ui::Form>(L"TEntryTest", L"entry", 300, 200));
+    bar->PlaceEntryWindow(*windows.back(), 100);
+  }
+  EXPECT_EQ(EntryWindows.size(), 3u);
+  EXPECT_EQ(windows[0]->Left(), 40);
+  EXPECT_EQ(windows[0]->Top(), 150);
+  EXPECT_EQ(windows[2]->Left(), 88);
+  EXPECT_EQ(windows[2]->Top(), 174);
+  EntryWindows.clear();
+
+  ui::Form viewer(L"THelpTest", L"help", 300, 200);
+  bar->PlaceHelpViewer(viewer);
+  EXPECT_TRUE(TQV::HelpViewerExists());
+  EXPECT_EQ(viewer.Left(), 395);
+  EXPECT_EQ(viewer.Height(), 430);
+  viewer.Show();
+  viewer.SetBounds(500, 20, 300, 250);
+  bar->PlaceHelpViewer(viewer);
+  EXPECT_EQ(viewer.Left(), 500);
+  EXPECT_EQ(viewer.Height(), 250);
+  bar->ClearHelpHandle();
+  EXPECT_FALSE(TQV::HelpViewerExists());
+
+  // A window that went without clearing its handle is no window to reuse.
+  auto prefs = std::make_unique<ui::Form>(L"TFormUseTest", L"prefs", 300, 200);
+  bar->PlacePrefsWindow(*prefs);
+  EXPECT_EQ(prefs->Left(), 40);
+  EXPECT_TRUE(TQV::PrefsWindowExists());
+  prefs.reset();
+  EXPECT_FALSE(TQV::PrefsWindowExists());
+  bar->ClearPrefsHandle();
+}
+
+// --- the categories dialog on its own --------------------------------------------------
+
+TEST(CategoriesDialog, EachClickTogglesOneEntryAndTheButtonsWorkByKeyboardToo) {
+  TCategories dialog;
+  dialog.CategoriesList->SetItems({L"Business", L"Ideas", L"VIP"});
+  EXPECT_EQ(dialog.Caption(), L"Categories");
+  EXPECT_FALSE(GetWindowLongPtrW(dialog.Handle(), GWL_STYLE) & WS_SYSMENU);
+  HWND list = dialog.CategoriesList->Handle();
+  const auto click = [&](int index) {
+    const RECT r = dialog.CategoriesList->ItemRect(index);
+    SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(r.left + 5, r.top + 2));
+    SendMessageW(list, WM_LBUTTONUP, 0, MAKELPARAM(r.left + 5, r.top + 2));
+  };
+  click(2);
+  click(0);
+  EXPECT_EQ(dialog.CategoriesList->SelectedItems(), (std::vector<std::wstring>{L"Business", L"VIP"}));
+  click(2);
+  EXPECT_EQ(dialog.CategoriesList->SelectedItems(), std::vector<std::wstring>{L"Business"});
+  // Alt+A and Alt+N while the list has the focus.
+  SendMessageW(list, WM_SYSCHAR, L'a', 0);
+  EXPECT_EQ(dialog.CategoriesList->SelectedItems().size(), 3u);
+  SendMessageW(list, WM_SYSCHAR, L'n', 0);
+  EXPECT_TRUE(dialog.CategoriesList->SelectedItems().empty());
+  SendMessageW(dialog.Handle(), WM_SYSCHAR, L'o', 0);
+  EXPECT_EQ(dialog.ModalResult, ui::mrOk);
+}
+
+// --- Outlook's category list --------------------------------------------------------------
+
+constexpr wchar_t kOffice[] = L"Software\\QV\\QuorvelCategoriesTest";
+
+class CategoryNamesRead : public ::testing::Test {
+ protected:
+  void SetUp() override { RegDeleteTreeW(HKEY_CURRENT_USER, kOffice); }
+  void TearDown() override { RegDeleteTreeW(HKEY_CURRENT_USER, kOffice); }
+  // A value of a version's key (name null: its default value).
+  void SetValue(const wchar_t* version, const wchar_t* name, DWORD type, const std::wstring& text) {
+    HKEY key;
+    const std::wstring path = std::wstring(kOffice) + L"\\" + version + L"\\Outlook\\Categories";
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExW(key, name, 0, type, reinterpret_cast<const BYTE*>(text.c_str()),
+                   static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(key);
+  }
+  static std::vector<std::string> Read() {
+    TQV::ReadCategories(kOffice);
+    return CategoryNames;
+  }
+};
+
+TEST_F(CategoryNamesRead, MasterListGivesItsNamesSortedWithEmptyOnesKept) {
+  SetValue(L"9.0", L"MasterList", REG_SZ, L"vip;;Business;Gifts;");
+  EXPECT_EQ(Read(), (std::vector<std::string>{"", "Business", "Gifts", "vip"}));
+}
+
+TEST_F(CategoryNamesRead, NoListAnywhereGivesOutlooksOwnNames) {
+  EXPECT_EQ(Read().size(), 20u);
+  EXPECT_EQ(Read().front(), "Business");
+  // An empty list under the newer key gives them too, whatever the older key holds.
+  SetValue(L"9.0", L"Other", REG_SZ, L"x");
+  SetValue(L"8.0", nullptr, REG_SZ, L"Ideas;Gifts");
+  EXPECT_EQ(Read().size(), 20u);
+}
+
+TEST_F(CategoryNamesRead, ListOfAnotherTypeCountsAsNoneAndTheOlderKeyIsRead) {
+  SetValue(L"9.0", L"MasterList", REG_BINARY, L"VIP;Ideas");
+  SetValue(L"8.0", nullptr, REG_SZ, L"Ideas;Gifts");
+  EXPECT_EQ(Read(), (std::vector<std::string>{"Gifts", "Ideas"}));
+  SetValue(L"8.0", nullptr, REG_MULTI_SZ, L"Ideas");
+  EXPECT_EQ(Read().size(), 20u);
+}
+
+}  // namespace
+}  // namespace qrv::testing

@@ -1,0 +1,20 @@
+// Opening a file, program or address through the shell, as Explorer would, and
+// the seam through which tests see what would have been opened instead.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace ui {
+
+// Opens `file` with its default verb; `parameters` may be empty. The file is
+// passed as a file, never as a command line, so a path with blanks cannot start
+// another program. A failure is not reported.
+void ShellOpen(HWND owner, const std::wstring& file, const std::wstring& parameters = {}, int show = SW_SHOWNORMAL);
+
+// Tests take the requests here instead; nullptr opens for real again.
+using ShellHandler = void (*)(const std::wstring& file, const std::wstring& parameters, int show);
+void SetShellHandler(ShellHandler handler);
+
+}  // namespace ui
