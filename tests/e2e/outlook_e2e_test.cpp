@@ -238,6 +238,31 @@ TEST_F(BarWithOutlook, WithoutOutlookTheBarStartsWarnsOnceAndRunsOn) {
   }
 }
 
+// At start-up the bar looks for the icon definitions note and reads its body;
+// a note that is missing, or a lookup that fails, never stops the start-up.
+TEST_F(BarWithOutlook, StartUpReadsTheIconNoteAndRunsOnWithoutIt) {
+  Seed("[Item 1]\nClass=NoteItem\nBody=VIDODU3\\r\\nAStar=183C7EFFFF7E3C18\\r\\nBDot=0000183C3C180000\n");
+  StartBar();
+  const auto reads = Calls(Log(), "get", "Body");
+  ASSERT_EQ(reads.size(), 1u) << "the note's body was not read";
+  EXPECT_NE(reads[0].object.find("NoteItem"), std::string::npos);
+  const auto finds = Calls(Log(), "call", "Find");
+  ASSERT_EQ(finds.size(), 1u);
+  EXPECT_EQ(finds[0].args, R"("[Subject] = \"VIDODU3\"")");
+  EXPECT_EQ(WaitForBox(500), nullptr);
+  CloseBar();
+
+  for (const char* broken : {"", "fail=Find The operation failed.\n"}) {
+    SCOPED_TRACE(broken);
+    Seed("");
+    Configure(broken);
+    StartBar();
+    EXPECT_TRUE(Calls(Log(), "get", "Body").size() == 1u) << "a body was read without a note";
+    EXPECT_EQ(WaitForBox(500), nullptr) << "the lookup interrupted the start-up";
+    CloseBar();
+  }
+}
+
 TEST_F(BarWithOutlook, MenuItemsMakeEveryKindOfItem) {
   StartBar();
   // Places in the menu: "New Task" .. "New Journal Item" are 7 .. 12, the requests 13 and 14.
