@@ -243,8 +243,8 @@ def background():
     d.rounded_rectangle([l, t, r, b], radius=s(7), fill=EDGE + (255,))
     d.rounded_rectangle([l + e, t + e, r - e, b - e], radius=s(6), fill=BAR + (255,))
     # Thin rules above the extra button and the preferences button.
-    for y in (217, 252):
-        y = px(y) * SCALE + e / 2
+    for top in (217, 252):
+        y = px(top) * SCALE + e / 2
         d.line([(px(13) * SCALE, y), (px(33) * SCALE, y)], fill=EDGE + (255,), width=e)
     return flatten(img, threshold=128)  # a hard outline: the shape is taken from it
 

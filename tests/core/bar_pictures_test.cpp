@@ -93,7 +93,9 @@ TEST(BarPictures, EveryPictureAndShapeHasItsScaledTwins) {
     const auto shape = base.kind == "RCDATA" ? ReadShape(base.file) : std::nullopt;
     ASSERT_TRUE(original || shape) << name << ": " << base.file << " is missing or damaged";
     const int count = PicturesIn(name);
-    if (original) ASSERT_EQ(original->width % count, 0) << name;
+    if (original) {
+      ASSERT_EQ(original->width % count, 0) << name;
+    }
     for (int percent : kScales) {
       const std::string twinName = name + "_" + std::to_string(percent);
       SCOPED_TRACE(twinName);
