@@ -8,6 +8,12 @@ bar's shape (bar.rgn: a 32-bit little-endian byte count, then the rectangles in
 the platform's region-data form, taken row by row from the background's
 outline). Everything is drawn from code, so running it again gives the same
 files. Needs python3-pil.
+
+The bar's pictures and shape are drawn three times: for 96 DPI (bar.bmp, ...)
+and at 150 % and 200 % of that size (bar_150.bmp, new1_200.bmp, ...), so a bar
+on a denser display shows pictures drawn for its size. Every size is a 96-DPI
+size times the scale with halves rounded up, as the form layer scales its
+windows; a strip of four pictures is four scaled pictures side by side.
 """
 import math
 import os
@@ -34,16 +40,33 @@ ACCENTS = {
 }
 
 
-def canvas(w, h):
-    return Image.new("RGBA", (w * SCALE, h * SCALE), (0, 0, 0, 0))
+SCALES = (100, 150, 200)       # per cent of the 96-DPI sizes
+PCT = 100                      # the scale being drawn
+
+
+def px(v):
+    """A whole 96-DPI size in pixels at the scale being drawn, halves rounded up."""
+    return (v * PCT + 50) // 100
+
+
+def fit(v):
+    """A 96-DPI size, stretched to fill its whole pixels at the scale: the drawings
+    keep to the pictures' edges when a size does not scale to whole pixels."""
+    return v if PCT == 100 else px(v) * 100 / PCT
 
 
 def s(v):
-    return v * SCALE
+    """A 96-DPI position or length on the drawing canvas of the scale."""
+    return v * SCALE if PCT == 100 else v * PCT * SCALE / 100
 
 
 def w_(v):
-    return max(1, round(v * SCALE))
+    return max(1, round(s(v)))
+
+
+def canvas(w, h):
+    """A drawing canvas for a picture of w x h pixels at 96 DPI."""
+    return Image.new("RGBA", (px(w) * SCALE, px(h) * SCALE), (0, 0, 0, 0))
 
 
 def reduce(img):
@@ -150,26 +173,28 @@ def state_colours(state, accent):
     return TILE, INK, accent, 0
 
 
-def glyph_strip(kind, accent, w=25, h=24):
-    strip = Image.new("RGB", (w * 4, h), KEY)
+def glyph_strip(kind, accent, width=25, height=24):
+    strip = Image.new("RGB", (px(width) * 4, px(height)), KEY)
+    w, h = fit(width), fit(height)
     for i, state in enumerate(("normal", "disabled", "pressed", "hover")):
         face, ink, acc, shift = state_colours(state, accent)
-        img = canvas(w, h)
+        img = canvas(width, height)
         d = ImageDraw.Draw(img)
         # The tile keeps clear of the bar's right edge, which the button touches.
         rounded(d, (0.5, 0.5, w - 2.5, h - 0.5), 5, fill=face + (255,),
                 outline=(acc + (255,)) if state == "hover" else None)
         icon(d, kind, (w - 2 - 14) / 2 + shift, (h - 14) / 2 + shift, ink + (255,), acc + (255,))
-        strip.paste(flatten(img, BAR), (i * w, 0))
+        strip.paste(flatten(img, BAR), (i * px(width), 0))
     return strip
 
 
-def narrow_strip(accent, w, h, mark):
+def narrow_strip(accent, width, height, mark):
     """The folder buttons beside each new-item button and the collapse tab."""
-    strip = Image.new("RGB", (w * 4, h), KEY)
+    strip = Image.new("RGB", (px(width) * 4, px(height)), KEY)
+    w, h = fit(width), fit(height)
     for i, state in enumerate(("normal", "disabled", "pressed", "hover")):
         face, ink, acc, shift = state_colours(state, accent)
-        img = canvas(w, h)
+        img = canvas(width, height)
         d = ImageDraw.Draw(img)
         # The tile keeps clear of the bar's left edge, which the button touches.
         rounded(d, (1.5, 0.5, w - 0.5, h - 0.5), 3.5, fill=face + (255,))
@@ -182,22 +207,24 @@ def narrow_strip(accent, w, h, mark):
             for dx in (0, 2.6):
                 d.line([(s(cx + dx - 0.2), s(h / 2 - 3.5)), (s(cx + dx - 2.8), s(h / 2)),
                         (s(cx + dx - 0.2), s(h / 2 + 3.5))], fill=ink + (255,), width=w_(1.3), joint="curve")
-        strip.paste(flatten(img, BAR), (i * w, 0))
+        strip.paste(flatten(img, BAR), (i * px(width), 0))
     return strip
 
 
 def quit_strip():
-    w = h = 13
-    strip = Image.new("RGB", (w * 4, h), KEY)
+    size = 13
+    strip = Image.new("RGB", (px(size) * 4, px(size)), KEY)
+    # The button is drawn about the middle of its whole pixels.
+    m = (fit(size) - size) / 2
     for i, state in enumerate(("normal", "disabled", "pressed", "hover")):
-        img = canvas(w, h)
+        img = canvas(size, size)
         d = ImageDraw.Draw(img)
         face = {"normal": TILE, "disabled": TILE, "pressed": (150, 44, 40), "hover": (214, 66, 58)}[state]
         ink = DIM if state == "disabled" else INK
-        d.ellipse([s(1), s(1), s(12), s(12)], fill=face + (255,))
+        d.ellipse([s(m + 1), s(m + 1), s(m + 12), s(m + 12)], fill=face + (255,))
         for a, b in (((4.3, 4.3), (8.7, 8.7)), ((8.7, 4.3), (4.3, 8.7))):
-            d.line([(s(a[0]), s(a[1])), (s(b[0]), s(b[1]))], fill=ink + (255,), width=w_(1.4))
-        strip.paste(flatten(img, BAR), (i * w, 0))
+            d.line([(s(m + a[0]), s(m + a[1])), (s(m + b[0]), s(m + b[1]))], fill=ink + (255,), width=w_(1.4))
+        strip.paste(flatten(img, BAR), (i * px(size), 0))
     return strip
 
 
@@ -209,22 +236,26 @@ BAR_BOX = (1, 2, 36, 298)      # the shape's bounds: left, top, right, bottom (e
 def background():
     img = canvas(104, 302)
     d = ImageDraw.Draw(img)
-    l, t, r, b = BAR_BOX
-    rounded(d, (l, t, r, b), 7, fill=EDGE + (255,))
-    rounded(d, (l + 1, t + 1, r - 1, b - 1), 6, fill=BAR + (255,))
+    # The outline and the rules keep to whole pixels at every scale: the shape's
+    # bounds are the 96-DPI bounds scaled, and the rules stay sharp.
+    l, t, r, b = (px(v) * SCALE for v in BAR_BOX)
+    e = px(1) * SCALE
+    d.rounded_rectangle([l, t, r, b], radius=s(7), fill=EDGE + (255,))
+    d.rounded_rectangle([l + e, t + e, r - e, b - e], radius=s(6), fill=BAR + (255,))
     # Thin rules above the extra button and the preferences button.
-    d.line([(s(13), s(217.5)), (s(33), s(217.5))], fill=EDGE + (255,), width=w_(1))
-    d.line([(s(13), s(252.5)), (s(33), s(252.5))], fill=EDGE + (255,), width=w_(1))
+    for top in (217, 252):
+        y = px(top) * SCALE + e / 2
+        d.line([(px(13) * SCALE, y), (px(33) * SCALE, y)], fill=EDGE + (255,), width=e)
     return flatten(img, threshold=128)  # a hard outline: the shape is taken from it
 
 
 def handle_strip():
-    w, h = 10, 298
-    img = canvas(w, h)
+    img = canvas(10, 298)
+    w, h = fit(10), fit(298)
     d = ImageDraw.Draw(img)
     d.rectangle([0, 0, s(w), s(h)], fill=BAR + (255,))
     top, bottom = (57, 147, 240), (112, 96, 230)
-    for y in range(s(10), s(h - 8)):
+    for y in range(round(s(10)), round(s(h - 8))):
         t = (y - s(10)) / (s(h - 18))
         c = tuple(round(a + (b - a) * t) for a, b in zip(top, bottom)) + (255,)
         d.line([(s(3.2), y), (s(5.8), y)], fill=c)
@@ -279,26 +310,34 @@ def app_icon(size):
     return reduce(img)
 
 
-def main():
-    os.makedirs(OUT, exist_ok=True)
-    save = lambda img, name: img.save(os.path.join(OUT, name))
+def bar_pictures(suffix):
+    """Everything the bar draws, at the scale being drawn; file names end in the suffix."""
+    save = lambda img, name: img.save(os.path.join(OUT, name + suffix + ".bmp"))
     bg = background()
-    save(bg, "bar.bmp")
-    with open(os.path.join(OUT, "bar.rgn"), "wb") as f:
+    save(bg, "bar")
+    with open(os.path.join(OUT, "bar" + suffix + ".rgn"), "wb") as f:
         f.write(region_bytes(shape_rects(bg)))
-    save(handle_strip(), "barstrip.bmp")
+    save(handle_strip(), "barstrip")
     items = ["task", "note", "appointment", "contact", "email", "journal", "taskrequest", "meetingrequest"]
     accent_of = {"taskrequest": "task", "meetingrequest": "appointment"}
     for n, kind in enumerate(items, 1):
         accent = ACCENTS[accent_of.get(kind, kind)]
-        save(glyph_strip(kind, accent), f"new{n}.bmp")
+        save(glyph_strip(kind, accent), f"new{n}")
         if n <= 6:
-            save(narrow_strip(accent, 9, 24, "list"), f"folder{n}.bmp")
+            save(narrow_strip(accent, 9, 24, "list"), f"folder{n}")
     for n, kind in enumerate(["outlook", "today", "office", "launch"], 1):
-        save(glyph_strip(kind, ACCENTS[kind]), f"extra{n}.bmp")
-    save(glyph_strip("prefs", ACCENTS["prefs"]), "prefs.bmp")
-    save(narrow_strip(ACCENTS["prefs"], 9, 54, "chevron"), "collapse.bmp")
-    save(quit_strip(), "quit.bmp")
+        save(glyph_strip(kind, ACCENTS[kind]), f"extra{n}")
+    save(glyph_strip("prefs", ACCENTS["prefs"]), "prefs")
+    save(narrow_strip(ACCENTS["prefs"], 9, 54, "chevron"), "collapse")
+    save(quit_strip(), "quit")
+
+
+def main():
+    global PCT
+    os.makedirs(OUT, exist_ok=True)
+    for PCT in SCALES:
+        bar_pictures("" if PCT == 100 else f"_{PCT}")
+    PCT = 100
     icons = [app_icon(n) for n in (16, 32, 48, 256)]
     icons[-1].save(os.path.join(OUT, "quorvel.ico"), sizes=[(16, 16), (32, 32), (48, 48), (256, 256)],
                    append_images=icons[:-1])
