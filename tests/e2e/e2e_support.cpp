@@ -44,8 +44,30 @@ Process Process::Start(const std::wstring& program, const std::wstring& args) {
 
 bool Process::Running() const { return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
 
+namespace {
+
+// Handles the test thread's pending messages: a broadcast waits for them.
+void HandleMessages() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+}  // namespace
+
 bool Process::WaitForExit(DWORD ms) const {
-  return info_.hProcess && WaitForSingleObject(info_.hProcess, ms) == WAIT_OBJECT_0;
+  if (!info_.hProcess) return false;
+  const DWORD start = GetTickCount();
+  for (;;) {
+    const DWORD spent = GetTickCount() - start;
+    const DWORD left = spent >= ms ? 0 : ms - spent;
+    const DWORD result = MsgWaitForMultipleObjects(1, &info_.hProcess, FALSE, left, QS_ALLINPUT);
+    if (result == WAIT_OBJECT_0) return true;
+    if (result != WAIT_OBJECT_0 + 1) return false;
+    HandleMessages();
+  }
 }
 
 DWORD Process::ExitCode() const {
@@ -63,6 +85,7 @@ bool WaitFor(const std::function<bool()>& condition, DWORD ms) {
   const DWORD start = GetTickCount();
   while (!condition()) {
     if (GetTickCount() - start > ms) return false;
+    HandleMessages();
     Sleep(10);
   }
   return true;
@@ -70,7 +93,7 @@ bool WaitFor(const std::function<bool()>& condition, DWORD ms) {
 
 HWND FindBar(DWORD process_id) {
   HWND found = nullptr;
-  while ((found = FindWindowExW(nullptr, found, L"TQV", L"QV")) != nullptr) {
+  while ((found = FindWindowExW(nullptr, found, L"QuorvelBar", L"QV")) != nullptr) {
     DWORD owner = 0;
     GetWindowThreadProcessId(found, &owner);
     if (owner == process_id) return found;
@@ -202,26 +225,27 @@ std::map<std::wstring, std::wstring> DefaultSettings(const wchar_t* idle_seconds
           {L"MINIMIZETIME", idle_seconds}, {L"POSITION", L"NO,100"}, {L"LASTUPDATE", L"1/1/2030"}};
 }
 
-std::wstring UseHandOffLog() {
-  wchar_t temp[MAX_PATH];
-  GetTempPathW(MAX_PATH, temp);
-  const std::wstring log = std::wstring(temp) + L"quorvel-handoff.log";
-  DeleteFileW(log.c_str());
-  SetEnvironmentVariableW(L"QRV_HANDOFF_LOG", log.c_str());
-  return log;
+HandOffListener::HandOffListener() {
+  WNDCLASSW type{};
+  type.lpfnWndProc = WindowProc;
+  type.hInstance = GetModuleHandleW(nullptr);
+  type.lpszClassName = L"QuorvelHandOffListener";
+  RegisterClassW(&type);
+  window_ = CreateWindowExW(0, type.lpszClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, type.hInstance,
+                            nullptr);
+  SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
-std::string ReadHandOffLog(const std::wstring& log) {
-  std::ifstream in(log.c_str(), std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
+HandOffListener::~HandOffListener() { DestroyWindow(window_); }
 
-std::string HandOffLine(const std::wstring& path) {
-  const int n = WideCharToMultiByte(CP_UTF8, 0, path.c_str(), static_cast<int>(path.size()), nullptr, 0, nullptr,
-                                    nullptr);
-  std::string line(static_cast<std::size_t>(n), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, path.c_str(), static_cast<int>(path.size()), line.data(), n, nullptr, nullptr);
-  return line + "\r\n";
+LRESULT CALLBACK HandOffListener::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  static const UINT handOff = RegisterWindowMessageW(L"Quorvel_By_Dobrin");
+  auto* listener = reinterpret_cast<HandOffListener*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (msg != handOff || !listener) return DefWindowProcW(hwnd, msg, wp, lp);
+  wchar_t path[260];
+  const UINT length = GlobalGetAtomNameW(static_cast<ATOM>(LOWORD(wp)), path, 260);
+  if (length) listener->paths_.emplace_back(path, length);
+  return 0;
 }
 
 // --- screenshots as PNG files (stored, uncompressed deflate blocks) ------------------

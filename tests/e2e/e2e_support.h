@@ -8,6 +8,7 @@
 #include <initializer_list>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace e2e {
 
@@ -38,7 +39,7 @@ HWND StartBar(Process& bar, const std::wstring& args = L"");
 // Waits until the condition holds; false when it did not within ms.
 bool WaitFor(const std::function<bool()>& condition, DWORD ms);
 
-// The bar's window (class "TQV", title "QV") of a process, or null.
+// The bar's window (class "QuorvelBar", title "QV") of a process, or null.
 HWND FindBar(DWORD process_id);
 // Waits until the process's bar stands shown and collapsed; its window, or null.
 HWND WaitForCollapsedBar(const Process& bar, DWORD ms);
@@ -73,12 +74,24 @@ std::wstring ReadSetting(const wchar_t* name);
 // The values a first start of the bar writes itself, with a short idle time.
 std::map<std::wstring, std::wstring> DefaultSettings(const wchar_t* idle_seconds);
 
-// The bar notes the web-service files handed to it in the file named by
-// QRV_HANDOFF_LOG. UseHandOffLog empties a log and names it to the programs
-// started from now on; a path is noted as its UTF-8 text and CR LF.
-std::wstring UseHandOffLog();
-std::string ReadHandOffLog(const std::wstring& log);
-std::string HandOffLine(const std::wstring& path);
+// Hears the hand-offs a second bar broadcasts to every top-level window, as the
+// running bar does: a hidden top-level window of the test process. It hears
+// them while the test waits (WaitFor and Process::WaitForExit handle the test
+// thread's messages).
+class HandOffListener {
+ public:
+  HandOffListener();
+  ~HandOffListener();
+  HandOffListener(const HandOffListener&) = delete;
+  HandOffListener& operator=(const HandOffListener&) = delete;
+  // The paths handed over so far.
+  const std::vector<std::wstring>& Paths() const { return paths_; }
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  HWND window_ = nullptr;
+  std::vector<std::wstring> paths_;
+};
 
 // Saves part of the screen as a PNG file in the build's screenshot folder and
 // returns its path.

@@ -33,7 +33,6 @@ void WriteBytes(const fs::path& file, const std::string& bytes) {
 class BarFiles : public ::testing::Test {
  protected:
   void SetUp() override {
-    SetEnvironmentVariableW(L"QRV_HANDOFF_LOG", nullptr);
     e2e::ResetSettings(e2e::DefaultSettings(L"10"));
     wchar_t temp[MAX_PATH], long_temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
@@ -97,8 +96,8 @@ TEST_F(BarFiles, StartUpAssociatesWebServiceFilesWithTheBar) {
 }
 
 TEST_F(BarFiles, AFileOpenedThroughTheShellReachesTheRunningBar) {
-  const std::wstring log = e2e::UseHandOffLog();
   StartBar(e2e::AppProgram(L"Quorvel.exe"));
+  e2e::HandOffListener listener;
   const std::wstring file = ServiceFile();
   SHELLEXECUTEINFOW open{};
   open.cbSize = sizeof open;
@@ -109,14 +108,14 @@ TEST_F(BarFiles, AFileOpenedThroughTheShellReachesTheRunningBar) {
   ASSERT_TRUE(ShellExecuteExW(&open));
   ASSERT_NE(open.hProcess, nullptr);
   // The shell started a second bar, which handed the file over and ended.
-  EXPECT_EQ(WaitForSingleObject(open.hProcess, 15000), WAIT_OBJECT_0);
+  EXPECT_TRUE(e2e::WaitFor([&] { return WaitForSingleObject(open.hProcess, 0) == WAIT_OBJECT_0; }, 15000));
   DWORD code = STILL_ACTIVE;
   GetExitCodeProcess(open.hProcess, &code);
   EXPECT_EQ(code, 0u);
   EXPECT_EQ(e2e::FindBar(GetProcessId(open.hProcess)), nullptr);
   CloseHandle(open.hProcess);
-  EXPECT_TRUE(e2e::WaitFor([&] { return e2e::ReadHandOffLog(log) == e2e::HandOffLine(file); }, 3000))
-      << e2e::ReadHandOffLog(log);
+  EXPECT_EQ(listener.Paths(), std::vector<std::wstring>{file});
+  EXPECT_TRUE(e2e::WaitFor([&] { return GetForegroundWindow() == hwnd; }, 3000)) << "the bar did not come to the front";
   EXPECT_TRUE(bar.Running());
 }
 

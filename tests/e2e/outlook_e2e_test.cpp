@@ -111,10 +111,10 @@ class BarWithOutlook : public StandInTest {
     EXPECT_TRUE(bar_.WaitForExit(5000)) << "the bar did not close";
   }
   void OpenBar() {
-    ASSERT_TRUE(e2e::WidthOf(hwnd_) == TQVCollapsed || e2e::WidthOf(hwnd_) == TQVOpen);
-    if (e2e::WidthOf(hwnd_) == TQVOpen) return;
+    ASSERT_TRUE(e2e::WidthOf(hwnd_) == kCollapsed || e2e::WidthOf(hwnd_) == kOpen);
+    if (e2e::WidthOf(hwnd_) == kOpen) return;
     e2e::Click(2, top_ + 100);
-    ASSERT_TRUE(e2e::WaitFor([&] { return e2e::WidthOf(hwnd_) == TQVOpen; }, 3000)) << "the bar did not open";
+    ASSERT_TRUE(e2e::WaitFor([&] { return e2e::WidthOf(hwnd_) == kOpen; }, 3000)) << "the bar did not open";
   }
   // A button of the open bar at its slot top: a new-item or extra button, or
   // the folder button beside it.
@@ -128,7 +128,7 @@ class BarWithOutlook : public StandInTest {
   }
   // The bar menu from the collapsed bar's strip, an item chosen by its place.
   void ChooseFromMenu(int place) {
-    ASSERT_TRUE(e2e::WaitFor([&] { return e2e::WidthOf(hwnd_) == TQVCollapsed; }, 3000));
+    ASSERT_TRUE(e2e::WaitFor([&] { return e2e::WidthOf(hwnd_) == kCollapsed; }, 3000));
     e2e::Click(2, top_ + 150, true);
     Sleep(300);
     for (int i = 0; i < place; ++i) e2e::PressKeys({VK_DOWN});
@@ -174,8 +174,8 @@ class BarWithOutlook : public StandInTest {
     return box;
   }
 
-  static constexpr int TQVCollapsed = 6;
-  static constexpr int TQVOpen = 38;
+  static constexpr int kCollapsed = 6;
+  static constexpr int kOpen = 38;
   std::map<std::wstring, std::wstring> settings_;
   Process bar_;
   HWND hwnd_ = nullptr;
@@ -192,7 +192,7 @@ TEST_F(BarWithOutlook, NewItemButtonsMakeTheirItemsInTheirFoldersAndShowThem) {
     ClickButton(kSlot[n]);
     ASSERT_TRUE(WaitForItemDisplays(static_cast<std::size_t>(n))) << "button " << n;
     // An item made from the bar collapses it.
-    ASSERT_TRUE(e2e::WaitFor([&] { return e2e::WidthOf(hwnd_) == TQVCollapsed; }, 3000));
+    ASSERT_TRUE(e2e::WaitFor([&] { return e2e::WidthOf(hwnd_) == kCollapsed; }, 3000));
   }
   const auto items = StoredItems();
   ASSERT_EQ(items.size(), 6u);
@@ -221,7 +221,7 @@ TEST_F(BarWithOutlook, WithoutOutlookTheBarStartsWarnsOnceAndRunsOn) {
     e2e::Answer(box, IDOK);
     ASSERT_TRUE(e2e::WaitFor([&] {
       hwnd_ = e2e::FindBar(bar_.Id());
-      return hwnd_ && e2e::WidthOf(hwnd_) == TQVCollapsed;
+      return hwnd_ && e2e::WidthOf(hwnd_) == kCollapsed;
     }, 10000)) << "start-up did not complete";
     top_ = e2e::WindowRect(hwnd_).top;
     EXPECT_EQ(WaitForBox(1000), nullptr) << "warned twice";
@@ -278,7 +278,7 @@ TEST_F(BarWithOutlook, MenuItemsMakeEveryKindOfItem) {
   EXPECT_EQ(items[6].Get("Assigned"), "yes");
   EXPECT_EQ(items[7].Get("Class"), "AppointmentItem");
   EXPECT_EQ(items[7].Get("MeetingStatus"), "1");
-  EXPECT_EQ(e2e::WidthOf(hwnd_), TQVCollapsed);  // the menu does not open the bar
+  EXPECT_EQ(e2e::WidthOf(hwnd_), kCollapsed);  // the menu does not open the bar
 }
 
 // What a categories dialog of the bar's shows.
@@ -297,7 +297,7 @@ class CategoriesPrompt : public BarWithOutlook {
   }
   CategoriesDialog WaitForDialog() const {
     CategoriesDialog dialog;
-    if (!e2e::WaitFor([&] { return (dialog.window = e2e::FindWindowOf(bar_.Id(), L"TCategories")) != nullptr; }, 5000))
+    if (!e2e::WaitFor([&] { return (dialog.window = e2e::FindWindowOf(bar_.Id(), L"QuorvelCategories")) != nullptr; }, 5000))
       return dialog;
     wchar_t caption[256] = L"";
     GetWindowTextW(dialog.window, caption, 256);
@@ -484,7 +484,7 @@ TEST_F(BarWithOutlook, NewTaskClickToDisplayTime) {
     e2e::PressButton();
     ASSERT_TRUE(WaitForItemDisplays(run));
     times.push_back((std::stod(ItemDisplays().back().time) - clicked) * 1000.0);
-    ASSERT_TRUE(e2e::WaitFor([&] { return e2e::WidthOf(hwnd_) == TQVCollapsed; }, 3000));
+    ASSERT_TRUE(e2e::WaitFor([&] { return e2e::WidthOf(hwnd_) == kCollapsed; }, 3000));
   }
   std::sort(times.begin(), times.end());
   EXPECT_GT(times.front(), 0.0);

@@ -3,14 +3,18 @@
 // asked about once when another program holds it, and SETEXT left at "NO".
 #include <gtest/gtest.h>
 
-#include "bar/Main.h"
-#include "bar/Settings.h"
+#include "bar/bar_files.h"
+#include "bar/settings.h"
 #include "classes_key.h"
 #include "ui/dialogs.h"
 #include "ui/program_file.h"
 
 namespace {
 
+using qrv::CheckAssociation;
+using qrv::ReadSetting;
+using qrv::WriteSetting;
+using qrv::kSettingsKey;
 using qrv::testing::ClassesDefault;
 using qrv::testing::ClassesKeyExists;
 using qrv::testing::SetClassesDefault;
@@ -56,13 +60,11 @@ class AssociationCheck : public ::testing::Test {
            ClassesDefault(L"Quorvel File\\DefaultIcon") == program + L",1" &&
            ClassesDefault(L"Quorvel File\\Shell\\Open\\Command") == L"\"" + program + L"\" \"%1\"";
   }
-
-  TQV bar;
 };
 
 TEST_F(AssociationCheck, MissingAssociationIsRegisteredWithoutAQuestion) {
   ASSERT_TRUE(WriteSetting("SETEXT", "YES"));
-  bar.CheckExtensions("YES");
+  CheckAssociation("YES");
   EXPECT_EQ(g_question.count, 0);
   EXPECT_TRUE(OursIsRegistered());
   EXPECT_EQ(ReadSetting("SETEXT"), "NO");
@@ -72,11 +74,11 @@ TEST_F(AssociationCheck, MissingAssociationIsRegisteredWithoutAQuestion) {
 }
 
 TEST_F(AssociationCheck, OwnAssociationIsLeftAlone) {
-  bar.CheckExtensions("");
+  CheckAssociation("");
   ASSERT_TRUE(OursIsRegistered());
   // A change the check would undo if it wrote again.
   SetClassesDefault(L"Quorvel File", L"Web services");
-  bar.CheckExtensions("YES");
+  CheckAssociation("YES");
   EXPECT_EQ(ClassesDefault(L"Quorvel File"), L"Web services");
   EXPECT_EQ(g_question.count, 0);
 }
@@ -86,7 +88,7 @@ TEST_F(AssociationCheck, OurFileTypeAtAnotherPathIsTakenOverSilently) {
   SetClassesDefault(L"Quorvel File", L"Quorvel File");
   SetClassesDefault(L"Quorvel File\\DefaultIcon", L"C:\\Old Place\\Quorvel.exe,1");
   SetClassesDefault(L"Quorvel File\\Shell\\Open\\Command", L"\"C:\\Old Place\\Quorvel.exe\" \"%1\"");
-  bar.CheckExtensions("YES");
+  CheckAssociation("YES");
   EXPECT_EQ(g_question.count, 0);
   EXPECT_TRUE(OursIsRegistered());
 }
@@ -95,7 +97,7 @@ TEST_F(AssociationCheck, AnotherProgramIsAskedAboutOnceAndTakenOverAtTheNextStar
   OtherProgramHoldsQrv();
   RegDeleteKeyValueW(HKEY_CURRENT_USER, kSettingsKey, L"SETEXT");
   g_answer = ui::mrNo;
-  bar.CheckExtensions(ReadSetting("SETEXT"));
+  CheckAssociation(ReadSetting("SETEXT"));
   ASSERT_EQ(g_question.count, 1);
   EXPECT_EQ(g_question.text,
             L"Do you want to associate .qrv files with Quorvel?\r\n\r\n.qrv files are currently associated with:\r\n"
@@ -109,8 +111,7 @@ TEST_F(AssociationCheck, AnotherProgramIsAskedAboutOnceAndTakenOverAtTheNextStar
   EXPECT_FALSE(ClassesKeyExists(L"Quorvel File"));
   EXPECT_EQ(ReadSetting("SETEXT"), "NO");
 
-  TQV next_start;
-  next_start.CheckExtensions(ReadSetting("SETEXT"));
+  CheckAssociation(ReadSetting("SETEXT"));  // the next start
   EXPECT_EQ(g_question.count, 1);
   EXPECT_TRUE(OursIsRegistered());
 }
@@ -118,7 +119,7 @@ TEST_F(AssociationCheck, AnotherProgramIsAskedAboutOnceAndTakenOverAtTheNextStar
 TEST_F(AssociationCheck, ThePreferencesButtonAsksAndYesRegisters) {
   OtherProgramHoldsQrv();
   g_answer = ui::mrYes;
-  bar.CheckExtensions("YES");
+  CheckAssociation("YES");
   EXPECT_EQ(g_question.count, 1);
   EXPECT_TRUE(OursIsRegistered());
   // The other program's own file type is not ours to remove.

@@ -36,7 +36,7 @@ std::vector<std::wstring> ListEntries(HWND list) {
 
 // Looks for a shown categories dialog every few milliseconds and answers it.
 void CALLBACK AnswerDialog(HWND, UINT, UINT_PTR, DWORD) {
-  HWND dialog = FindWindowW(L"TCategories", nullptr);
+  HWND dialog = FindWindowW(L"QuorvelCategories", nullptr);
   if (!dialog || !IsWindowVisible(dialog)) return;
   HWND list = FindWindowExW(dialog, nullptr, L"LISTBOX", nullptr);
   CategoriesShown shown;
@@ -125,16 +125,15 @@ void BarTest::SetUp() {
   ui::SetPromptHandler(RecordPrompt);
   ui::SetShellHandler(RecordShell);
   g_answerer = SetTimer(nullptr, 0, 20, AnswerDialog);
-  ::BarSettings = qrv::BarSettings{};
-  bar = std::make_unique<TQV>();
-  bar->SetBounds(-1, 150, TQV::kOpenWidth, 302);
+  bar = std::make_unique<BarWindow>(data, outlook, std::vector<std::string>{},
+                                    [this](const std::wstring& path) { imported.push_back(path); });
+  bar->SetBounds(-1, 150, BarWindow::kOpenWidth, 302);
 }
 
 void BarTest::TearDown() {
   KillTimer(nullptr, g_answerer);
   bar.reset();
-  for (auto* object : {&OutlookItem, &OutlookExplorer, &OutlookFolder, &OutlookNameSpace, &OutlookApp})
-    object->Clear();
+  outlook.Release();
   ui::SetPromptHandler(nullptr);
   ui::SetShellHandler(nullptr);
   StandInTest::TearDown();

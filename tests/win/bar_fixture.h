@@ -1,7 +1,8 @@
-// A real bar form in the test process, connected to the stand-in Outlook with
-// files of the test's own, its message boxes and shell requests taken by the
-// test, and an answerer for the categories dialog that acts the way a user
-// does: clicks on the entries and on a button.
+// A real bar in the test process with its data and an Outlook session of the
+// test's own (the stand-in Outlook with files of the test's own), its message
+// boxes and shell requests taken by the test, and an answerer for the
+// categories dialog that acts the way a user does: clicks on the entries and
+// on a button.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -10,8 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "bar/Main.h"
-#include "bar/Settings.h"
+#include "bar/bar_commands.h"
+#include "bar/bar_window.h"
+#include "bar/settings.h"
 #include "standin_fixture.h"
 #include "ui/app.h"
 #include "ui/dialogs.h"
@@ -65,7 +67,22 @@ class BarTest : public StandInTest {
   // The items of the stand-in's store, oldest first.
   std::vector<StoreSection> Items(std::string_view className = {}) const;
 
-  std::unique_ptr<TQV> bar;
+  BarData data;
+  OutlookSession outlook;
+  std::unique_ptr<BarWindow> bar;
+  // The paths the bar's web-service file import was given.
+  std::vector<std::wstring> imported;
+};
+
+// What the commands need of a bar, standing at top 150 with a 298-pixel strip:
+// it counts the collapses asked for.
+class TestHost : public CommandHost {
+ public:
+  HWND Owner() const override { return nullptr; }
+  int BarTop() const override { return 150; }
+  int StripHeight() const override { return 298; }
+  void CollapseAfterAction() override { ++collapses; }
+  int collapses = 0;
 };
 
 }  // namespace qrv::testing

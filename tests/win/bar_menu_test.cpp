@@ -1,7 +1,7 @@
 // The bar menu and the windows the bar places, with a real bar form; the
 // reading of Outlook's category list from the registry.
 #include "bar_fixture.h"
-#include "bar/unitCategories.h"
+#include "bar/categories_dialog.h"
 
 namespace qrv::testing {
 namespace {
@@ -21,7 +21,7 @@ std::vector<std::wstring> MenuLines(HMENU menu) {
 
 TEST_F(BarMenu, HoldsTheBarCommandsInTheirOrderWithTheirNumbers) {
   std::vector<ui::MenuItem*> commands;
-  HMENU menu = bar->PopUpActions->Build(commands);
+  HMENU menu = bar->BarMenu().Build(commands);
   EXPECT_EQ(MenuLines(menu),
             (std::vector<std::wstring>{
                 L"Tasks", L"Notes", L"Calendar", L"Contacts", L"Inbox", L"Journal", L"-", L"New Task", L"New Note",
@@ -38,61 +38,68 @@ TEST_F(BarMenu, HoldsTheBarCommandsInTheirOrderWithTheirNumbers) {
 
 TEST_F(BarMenu, OutlookProgramsEnableTheirItemsOnlyWhenTheyAreThere) {
   const auto enabled = [&](const wchar_t* name) { return bar->Get<ui::MenuItem>(name).Enabled(); };
-  ::BarSettings.OutlookExePath = FolderPath() + "\\OUTLOOK.EXE";
+  data.settings.OutlookExePath = FolderPath() + "\\OUTLOOK.EXE";
   bar->EnableMenuPrograms();
-  EXPECT_FALSE(enabled(L"OpenOutlook1") || enabled(L"OpenOutlookToday1") || enabled(L"Find1") ||
-               enabled(L"NewOfficeDocument1"));
+  EXPECT_FALSE(enabled(L"openOutlookItem") || enabled(L"outlookTodayItem") || enabled(L"advancedFindItem") ||
+               enabled(L"officeDocumentItem"));
   for (const char* name : {"\\OUTLOOK.EXE", "\\Finder.exe"}) {
     CloseHandle(CreateFileW(ui::Widen(FolderPath() + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0,
                             nullptr));
   }
-  ::BarSettings.OfficeShortcutPath = FolderPath() + "\\OUTLOOK.EXE";
+  data.settings.OfficeShortcutPath = FolderPath() + "\\OUTLOOK.EXE";
   bar->EnableMenuPrograms();
-  EXPECT_TRUE(enabled(L"OpenOutlook1") && enabled(L"OpenOutlookToday1") && enabled(L"Find1") &&
-              enabled(L"NewOfficeDocument1"));
+  EXPECT_TRUE(enabled(L"openOutlookItem") && enabled(L"outlookTodayItem") && enabled(L"advancedFindItem") &&
+              enabled(L"officeDocumentItem"));
   for (const char* name : {"\\OUTLOOK.EXE", "\\Finder.exe"}) DeleteFileW(ui::Widen(FolderPath() + name).c_str());
 }
 
 TEST_F(BarMenu, ChosenItemsRunTheirCommands) {
-  ASSERT_TRUE(bar->ConnectToOutlook());
+  ASSERT_TRUE(outlook.Connect());
   Configure("explorer=yes\n");
   bar->Show();
   SetForegroundWindow(bar->Handle());
   ChooseByKeys(MenuPlace(3));  // "Calendar"
-  bar->PopUpActions->Popup(10, 200);
+  bar->BarMenu().Popup(10, 200);
   EXPECT_EQ(Stored("Explorer", "1").Get("Folder"), "Calendar");
   ChooseByKeys(MenuPlace(14));  // "New Meeting Request"
-  bar->PopUpActions->Popup(10, 200);
+  bar->BarMenu().Popup(10, 200);
   const auto meetings = Items("AppointmentItem");
   ASSERT_EQ(meetings.size(), 1u);
   EXPECT_EQ(meetings[0].Get("MeetingStatus"), "1");
   EXPECT_EQ(meetings[0].Get("Displays"), "1");
   // "Tavrobar Enabled" hides the bar and leaves the icon alone.
-  ::BarSettings.ProgramMode = "2";
+  data.settings.ProgramMode = "2";
   ChooseByKeys(MenuPlace(20));
-  bar->PopUpActions->Popup(10, 200);
-  EXPECT_EQ(::BarSettings.ProgramMode, "1");
+  bar->BarMenu().Popup(10, 200);
+  EXPECT_EQ(data.settings.ProgramMode, "1");
   EXPECT_FALSE(bar->Visible());
-  EXPECT_FALSE(bar->Get<ui::MenuItem>(L"ToggleTavrobar1").Checked);
+  EXPECT_FALSE(bar->Get<ui::MenuItem>(L"toggleBarItem").Checked);
 }
 
 TEST_F(BarMenu, InformationItemWindowsCascadeFromTheBarAndTheViewerKeepsItsPlaceOnceShown) {
-  EntryWindows.clear();
   std::vector<std::unique_ptr<ui::Form>> windows;
   for (int n = 0; n < 3; ++n) {
     windows.push_back(std::make_unique<ui::Form>(L"TEntryTest", L"entry", 300, 200));
     bar->PlaceEntryWindow(*windows.back(), 100);
   }
-  EXPECT_EQ(EntryWindows.size(), 3u);
+  EXPECT_EQ(bar->EntryWindows().Count(), 3);
   EXPECT_EQ(windows[0]->Left(), 40);
   EXPECT_EQ(windows[0]->Top(), 150);
   EXPECT_EQ(windows[2]->Left(), 88);
   EXPECT_EQ(windows[2]->Top(), 174);
-  EntryWindows.clear();
+  // A window that went leaves its place to the next one.
+  windows[1].reset();
+  windows.push_back(std::make_unique<ui::Form>(L"TEntryTest", L"entry", 300, 200));
+  bar->PlaceEntryWindow(*windows.back(), 100);
+  EXPECT_EQ(bar->EntryWindows().Count(), 3);
+  EXPECT_EQ(windows.back()->Left(), 88);
+  for (const auto& window : windows)
+    if (window) bar->EntryWindows().Remove(window->Handle());
+  EXPECT_TRUE(bar->EntryWindows().Empty());
 
   ui::Form viewer(L"THelpTest", L"help", 300, 200);
   bar->PlaceHelpViewer(viewer);
-  EXPECT_TRUE(TQV::HelpViewerExists());
+  EXPECT_TRUE(bar->HelpViewerOpen());
   EXPECT_EQ(viewer.Left(), 395);
   EXPECT_EQ(viewer.Height(), 430);
   viewer.Show();
@@ -100,44 +107,44 @@ TEST_F(BarMenu, InformationItemWindowsCascadeFromTheBarAndTheViewerKeepsItsPlace
   bar->PlaceHelpViewer(viewer);
   EXPECT_EQ(viewer.Left(), 500);
   EXPECT_EQ(viewer.Height(), 250);
-  bar->ClearHelpHandle();
-  EXPECT_FALSE(TQV::HelpViewerExists());
+  bar->ForgetHelpViewer();
+  EXPECT_FALSE(bar->HelpViewerOpen());
 
   // A window that went without clearing its handle is no window to reuse.
   auto prefs = std::make_unique<ui::Form>(L"TFormUseTest", L"prefs", 300, 200);
   bar->PlacePrefsWindow(*prefs);
   EXPECT_EQ(prefs->Left(), 40);
-  EXPECT_TRUE(TQV::PrefsWindowExists());
+  EXPECT_TRUE(bar->PrefsWindowOpen());
   prefs.reset();
-  EXPECT_FALSE(TQV::PrefsWindowExists());
-  bar->ClearPrefsHandle();
+  EXPECT_FALSE(bar->PrefsWindowOpen());
+  bar->ForgetPrefsWindow();
 }
 
 // --- the categories dialog on its own --------------------------------------------------
 
 TEST(CategoriesDialog, EachClickTogglesOneEntryAndTheButtonsWorkByKeyboardToo) {
-  TCategories dialog;
-  dialog.CategoriesList->SetItems({L"Business", L"Ideas", L"VIP"});
+  CategoriesDialog dialog;
+  dialog.List().SetItems({L"Business", L"Ideas", L"VIP"});
   EXPECT_EQ(dialog.Caption(), L"Categories");
   EXPECT_FALSE(GetWindowLongPtrW(dialog.Handle(), GWL_STYLE) & WS_SYSMENU);
-  HWND list = dialog.CategoriesList->Handle();
+  HWND list = dialog.List().Handle();
   const auto click = [&](int index) {
-    const RECT r = dialog.CategoriesList->ItemRect(index);
+    const RECT r = dialog.List().ItemRect(index);
     SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(r.left + 5, r.top + 2));
     SendMessageW(list, WM_LBUTTONUP, 0, MAKELPARAM(r.left + 5, r.top + 2));
   };
   click(2);
   click(0);
-  EXPECT_EQ(dialog.CategoriesList->SelectedItems(), (std::vector<std::wstring>{L"Business", L"VIP"}));
+  EXPECT_EQ(dialog.List().SelectedItems(), (std::vector<std::wstring>{L"Business", L"VIP"}));
   click(2);
-  EXPECT_EQ(dialog.CategoriesList->SelectedItems(), std::vector<std::wstring>{L"Business"});
+  EXPECT_EQ(dialog.List().SelectedItems(), std::vector<std::wstring>{L"Business"});
   // Alt+A and Alt+N while the list has the focus.
   SendMessageW(list, WM_SYSCHAR, L'a', 0);
-  EXPECT_EQ(dialog.CategoriesList->SelectedItems().size(), 3u);
+  EXPECT_EQ(dialog.List().SelectedItems().size(), 3u);
   SendMessageW(list, WM_SYSCHAR, L'n', 0);
-  EXPECT_TRUE(dialog.CategoriesList->SelectedItems().empty());
+  EXPECT_TRUE(dialog.List().SelectedItems().empty());
   SendMessageW(dialog.Handle(), WM_SYSCHAR, L'o', 0);
-  EXPECT_EQ(dialog.ModalResult, ui::mrOk);
+  EXPECT_EQ(dialog.ModalResult, IDOK);
 }
 
 // --- Outlook's category list --------------------------------------------------------------
@@ -159,8 +166,7 @@ class CategoryNamesRead : public ::testing::Test {
     RegCloseKey(key);
   }
   static std::vector<std::string> Read() {
-    TQV::ReadCategories(kOffice);
-    return CategoryNames;
+    return ReadCategoryNames(kOffice);
   }
 };
 

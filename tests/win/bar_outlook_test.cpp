@@ -1,6 +1,6 @@
-// The bar's Outlook road with a real bar form and the stand-in Outlook: the
-// items each button and menu item makes, the categories prompt, the folders,
-// the extra actions, the connection and the closing question.
+// The bar's commands with the stand-in Outlook: the items each button and menu
+// item makes, the categories prompt, the folders, the extra actions; and with a
+// real bar, the connection and the closing question.
 #include <fstream>
 
 #include "bar_fixture.h"
@@ -16,7 +16,16 @@ class ConnectedBar : public BarTest {
  protected:
   void SetUp() override {
     BarTest::SetUp();
-    ASSERT_TRUE(bar->ConnectToOutlook());
+    ASSERT_TRUE(outlook.Connect());
+  }
+  void Show(int type, Origin origin = Origin::kMenu, const std::wstring& caption = L"New Item 0", bool ask = false) {
+    commands.ShowNewItem(static_cast<ItemType>(type), origin, ask, caption);
+  }
+  void View(int folder, Origin origin = Origin::kMenu, bool newWindow = false) {
+    commands.ViewFolder(static_cast<FolderKind>(folder), origin, newWindow);
+  }
+  void Extra(int action, Origin origin = Origin::kMenu) {
+    commands.RunExtraAction(static_cast<ExtraAction>(action), origin);
   }
   // A file that stands for a program the bar starts, in a folder with blanks.
   std::string Program(const std::string& name) {
@@ -24,10 +33,13 @@ class ConnectedBar : public BarTest {
     std::ofstream(path, std::ios::binary) << "MZ";
     return path;
   }
+
+  TestHost host;
+  BarCommands commands{outlook, data, host};
 };
 
 TEST_F(ConnectedBar, EveryNewItemIsMadeInItsFolderWithItsFinishingStepsAndShown) {
-  for (int type = 1; type <= 8; ++type) bar->CreateDisplayOLItem(type, false, false, L"New Item " + std::to_wstring(type));
+  for (int type = 1; type <= 8; ++type) Show(type, Origin::kMenu, L"New Item " + std::to_wstring(type));
   std::vector<std::string> folders, kinds;
   for (const LogEntry& call : Calls(Log(), "call", "GetDefaultFolder")) folders.push_back(call.args);
   for (const LogEntry& call : Calls(Log(), "call", "CreateItem")) kinds.push_back(call.args);
@@ -55,9 +67,9 @@ TEST_F(ConnectedBar, EveryNewItemIsMadeInItsFolderWithItsFinishingStepsAndShown)
 }
 
 TEST_F(ConnectedBar, BarButtonAsksForCategoriesBesideTheBarAndKeepsTheListOrder) {
-  ::BarSettings.CategoryPromptTypes = {"OFF", "1"};
+  data.settings.CategoryPromptTypes = {"OFF", "1"};
   AnswerCategories({L"VIP", L"Business"});
-  bar->NewItemClick(*bar->CoolButton[1]);
+  Show(1, Origin::kBar, L"New Task");
   ASSERT_EQ(Shown().size(), 1u);
   EXPECT_EQ(Shown()[0].caption, L"New Task");
   EXPECT_EQ(Shown()[0].bounds.left, 40);
@@ -67,36 +79,37 @@ TEST_F(ConnectedBar, BarButtonAsksForCategoriesBesideTheBarAndKeepsTheListOrder)
   ASSERT_EQ(tasks.size(), 1u);
   EXPECT_EQ(tasks[0].Get("Categories"), "Business, VIP");
   EXPECT_EQ(tasks[0].Get("Displays"), "1");
-  EXPECT_TRUE(bar->Collapsed());  // an item made from the bar collapses it
-  // A type that is not asked for makes its item straight away; a bar that
-  // collapsed meanwhile stays so.
-  bar->NewItemClick(*bar->CoolButton[3]);
+  EXPECT_EQ(host.collapses, 1);  // an item made from the bar collapses it
+  // A type that is not asked for makes its item straight away.
+  Show(3, Origin::kBar, L"New Appointment");
   EXPECT_EQ(Shown().size(), 1u);
-  EXPECT_TRUE(bar->Collapsed());
+  EXPECT_EQ(host.collapses, 2);
+  // Without collapsing after an action, the bar is left as it is.
+  data.settings.MinimizeButton = false;
+  Show(3, Origin::kBar, L"New Appointment");
+  EXPECT_EQ(host.collapses, 2);
 }
 
 TEST_F(ConnectedBar, MenuAsksInTheScreenCentreUnderThePlainCaption) {
-  ::BarSettings.CategoryPromptTypes = {"3"};
-  auto& item = bar->Get<ui::MenuItem>(L"Appointment1");
-  item.SetCaption(L"New Appointment\tCtrl+Alt+A");  // as a hotkey writes it
+  data.settings.CategoryPromptTypes = {"3"};
   AnswerCategories({L"Ideas", L"Gifts", L"Ideas"});  // the second click takes "Ideas" back
-  bar->NewItemMenuClick(item);
+  Show(3, Origin::kMenu, L"New Appointment\tCtrl+Alt+A");  // a caption as a hotkey writes it
   ASSERT_EQ(Shown().size(), 1u);
   EXPECT_EQ(Shown()[0].caption, L"New Appointment");
   const RECT& r = Shown()[0].bounds;
   EXPECT_EQ(r.left, (GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2);
   EXPECT_EQ(r.top, (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2);
   EXPECT_EQ(Items("AppointmentItem").at(0).Get("Categories"), "Gifts");
-  EXPECT_FALSE(bar->Collapsed());  // not from the bar
+  EXPECT_EQ(host.collapses, 0);  // not from the bar
 }
 
 TEST_F(ConnectedBar, AllAndNoneSetEveryEntryAndAnInformationItemNeverAsks) {
-  ::BarSettings.CategoryPromptTypes = {"6"};
+  data.settings.CategoryPromptTypes = {"6"};
   AnswerCategories({}, L"&ALL");
-  bar->CreateDisplayOLItem(6, false, false, L"New Journal Item");
+  Show(6, Origin::kMenu, L"New Journal Item");
   AnswerCategories({L"VIP"}, L"&NONE");
-  bar->CreateDisplayOLItem(6, false, false, L"New Journal Item");
-  bar->NewItem(6, false, false, L"New Item");
+  Show(6, Origin::kMenu, L"New Journal Item");
+  EXPECT_FALSE(commands.NewItem(ItemType::kJournal, Origin::kMenu, false, L"New Item").IsEmpty());
   ASSERT_EQ(Shown().size(), 2u);
   const auto journal = Items("JournalItem");
   ASSERT_EQ(journal.size(), 3u);
@@ -107,23 +120,19 @@ TEST_F(ConnectedBar, AllAndNoneSetEveryEntryAndAnInformationItemNeverAsks) {
 }
 
 TEST_F(ConnectedBar, RightButtonForcesThePromptExceptOnTheOtherMailProgramsRoad) {
-  bar->NewItemRightClick(*bar->CoolButton[4], ui::MouseButton::kLeft, 0, 0);  // the left button is the click's
-  EXPECT_TRUE(Shown().empty());
   AnswerCategories({L"Hot Contacts"});
-  bar->NewItemRightClick(*bar->CoolButton[4], ui::MouseButton::kRight, 0, 0);
+  Show(4, Origin::kBar, L"New Contact", true);
   ASSERT_EQ(Shown().size(), 1u);
   EXPECT_EQ(Shown()[0].caption, L"New Contact");
   EXPECT_EQ(Items("ContactItem").at(0).Get("Categories"), "Hot Contacts");
 
-  ::BarSettings.EmailType = "1";
-  ::BarSettings.AddressBookPath = R"(C:\Address Book\wab.exe)";
-  ASSERT_FALSE(OutlookItem.IsEmpty());
-  bar->NewItemRightClick(*bar->CoolButton[5], ui::MouseButton::kRight, 0, 0);
-  bar->NewItemRightClick(*bar->CoolButton[4], ui::MouseButton::kRight, 0, 0);
+  data.settings.EmailType = "1";
+  data.settings.AddressBookPath = R"(C:\Address Book\wab.exe)";
+  Show(5, Origin::kBar, L"New E-Mail Item", true);
+  EXPECT_TRUE(commands.NewItem(ItemType::kContact, Origin::kBar, true, L"New Contact").IsEmpty());
   EXPECT_EQ(Shown().size(), 1u);
   EXPECT_EQ(Opened(), (std::vector<ShellRequest>{{L"mailto:", L""}, {LR"(C:\Address Book\wab.exe)", L""}}));
-  // Nothing made, nothing shown, and no earlier item is left to be filled.
-  EXPECT_TRUE(OutlookItem.IsEmpty());
+  // Nothing made and nothing shown.
   EXPECT_EQ(Items().size(), 1u);
   EXPECT_TRUE(Calls(Log(), "call", "Display").size() == 1);
 }
@@ -131,7 +140,7 @@ TEST_F(ConnectedBar, RightButtonForcesThePromptExceptOnTheOtherMailProgramsRoad)
 TEST_F(ConnectedBar, RefusedMemberEndsTheCommandWithOutlooksMessage) {
   Configure("fail=TaskItem.Categories Categories are locked.\n");
   try {
-    bar->CreateDisplayOLItem(1, false, false, L"New Task");
+    Show(1, Origin::kMenu, L"New Task");
     FAIL() << "no error";
   } catch (const EOleError& error) {
     EXPECT_STREQ(error.what(), "Categories are locked.");
@@ -142,61 +151,69 @@ TEST_F(ConnectedBar, RefusedMemberEndsTheCommandWithOutlooksMessage) {
 
 TEST_F(ConnectedBar, FolderButtonTurnsTheOpenOutlookWindowOrStartsOutlookOnTheFolder) {
   Configure("explorer=yes\n");
-  bar->BListFoldersClick(*bar->BList[1]);
+  View(1, Origin::kBar);
   EXPECT_EQ(Stored("Explorer", "1").Get("Folder"), "Tasks");
   EXPECT_EQ(Stored("Explorer", "1").Get("Displays"), "1");
-  EXPECT_TRUE(bar->Collapsed());
+  EXPECT_EQ(host.collapses, 1);
 
   Configure("explorer=no\n");
-  bar->FolderView(3, false, false);  // outlook.exe is not there: nothing
+  View(3);  // outlook.exe is not there: nothing
   EXPECT_TRUE(Opened().empty());
-  ::BarSettings.OutlookExePath = Program("OUTLOOK.EXE");
-  bar->FolderViewMenuClick(bar->Get<ui::MenuItem>(L"ViewCalendarFolder1"));
-  EXPECT_EQ(Opened(), (std::vector<ShellRequest>{{ui::Widen(::BarSettings.OutlookExePath), L"Outlook:Calendar"}}));
+  data.settings.OutlookExePath = Program("OUTLOOK.EXE");
+  View(3);
+  EXPECT_EQ(Opened(), (std::vector<ShellRequest>{{ui::Widen(data.settings.OutlookExePath), L"Outlook:Calendar"}}));
   EXPECT_EQ(Stored("Explorer", "2").kind, "");  // no window opened by the bar itself
 }
 
 TEST_F(ConnectedBar, NewWindowRoadsOpenTheFolderWithOrWithoutTheOutlookBar) {
-  bar->BList1MouseUp(*bar->BList[2], ui::MouseButton::kRight, 0, 0);  // a new window even with FolderState 0
+  View(2, Origin::kBar, true);  // a new window even with FolderState 0
   EXPECT_EQ(Stored("Folder", "Notes").Get("Displays"), "1");
-  ::BarSettings.FolderState = 1;
-  bar->FolderView(5, false, false);
+  data.settings.FolderState = 1;
+  View(5);
   EXPECT_EQ(Stored("Folder", "Inbox").Get("Displays"), "1");
-  ::BarSettings.FolderType = 1;  // without the Outlook Bar: through an explorer of the folder
-  bar->FolderView(6, false, false);
+  data.settings.FolderType = 1;  // without the Outlook Bar: through an explorer of the folder
+  View(6);
   EXPECT_EQ(Stored("Folder", "Journal").Get("Displays"), "0");
   EXPECT_EQ(Calls(Log(), "call", "GetExplorer").at(0).args, "1");
   EXPECT_EQ(Stored("Explorer", "3").Get("Folder"), "Journal");
   EXPECT_EQ(Stored("Explorer", "3").Get("Displays"), "1");
 
-  ::BarSettings.EmailType = "1";
-  ::BarSettings.ExpressPath = R"(C:\Mail\msimn.exe)";
-  ::BarSettings.AddressBookPath = R"(C:\Mail\wab.exe)";
-  bar->FolderView(5, false, true);
-  bar->FolderView(4, false, true);
+  data.settings.EmailType = "1";
+  data.settings.ExpressPath = R"(C:\Mail\msimn.exe)";
+  data.settings.AddressBookPath = R"(C:\Mail\wab.exe)";
+  View(5, Origin::kMenu, true);
+  View(4, Origin::kMenu, true);
   EXPECT_EQ(Opened(), (std::vector<ShellRequest>{{LR"(C:\Mail\msimn.exe)", L""}, {LR"(C:\Mail\wab.exe)", L""}}));
 }
 
 TEST_F(ConnectedBar, ExtraActionsStartTheirProgramsOnlyWhenThereAreSome) {
-  for (int action = 1; action <= 5; ++action) bar->OpenExtraItem(action, false);
+  for (int action = 1; action <= 5; ++action) Extra(action);
   EXPECT_TRUE(Opened().empty());
-  ::BarSettings.OutlookExePath = Program("OUTLOOK.EXE");
-  ::BarSettings.OfficeShortcutPath = Program("OSA9.EXE");
-  ::BarSettings.FileName = Program("My Tool.exe");
-  for (int action = 1; action <= 6; ++action) bar->OpenExtraItem(action, false);
-  const std::wstring outlook = ui::Widen(::BarSettings.OutlookExePath);
-  EXPECT_EQ(Opened(), (std::vector<ShellRequest>{{outlook, L""},
-                                                  {outlook, L"Outlook:Outlook Today"},
-                                                  {ui::Widen(::BarSettings.OfficeShortcutPath), L"-n"},
-                                                  {ui::Widen(::BarSettings.FileName), L""},
+  data.settings.OutlookExePath = Program("OUTLOOK.EXE");
+  data.settings.OfficeShortcutPath = Program("OSA9.EXE");
+  data.settings.FileName = Program("My Tool.exe");
+  for (int action = 1; action <= 6; ++action) Extra(action);
+  const std::wstring outlookExe = ui::Widen(data.settings.OutlookExePath);
+  EXPECT_EQ(Opened(), (std::vector<ShellRequest>{{outlookExe, L""},
+                                                  {outlookExe, L"Outlook:Outlook Today"},
+                                                  {ui::Widen(data.settings.OfficeShortcutPath), L"-n"},
+                                                  {ui::Widen(data.settings.FileName), L""},
                                                   {ui::Widen(FolderPath()) + L"\\Finder.exe", L""}}));
   // With an Outlook window open, "Open Outlook" shows that window.
   Opened().clear();
   Configure("explorer=yes\n");
-  bar->CoolButtonE1Click(*bar->CoolButtonE[1]);
+  Extra(1, Origin::kBar);
   EXPECT_TRUE(Opened().empty());
   EXPECT_EQ(Stored("Explorer", "1").Get("Displays"), "1");
-  EXPECT_TRUE(bar->Collapsed());
+  EXPECT_EQ(host.collapses, 1);
+}
+
+// The prompts whose text starts so.
+std::vector<Prompt> PromptsStartingWith(const std::wstring& start) {
+  std::vector<Prompt> found;
+  for (const Prompt& prompt : BarTest::Prompts())
+    if (prompt.text.starts_with(start)) found.push_back(prompt);
+  return found;
 }
 
 TEST_F(BarOutlook, OutlookThatCannotStartIsReportedOnceAndTheBarRunsOn) {
@@ -204,46 +221,87 @@ TEST_F(BarOutlook, OutlookThatCannotStartIsReportedOnceAndTheBarRunsOn) {
     SCOPED_TRACE(refusal);
     Prompts().clear();
     Configure(refusal);
-    EXPECT_FALSE(bar->ConnectToOutlook());
-    ASSERT_EQ(Prompts().size(), 1u);
-    EXPECT_EQ(Prompts()[0].text, L"Outlook could not be accessed.\r\nMake sure Outlook is correctly installed.");
-    EXPECT_EQ(Prompts()[0].kind, ui::MsgKind::kWarning);
-    EXPECT_TRUE(OutlookApp.IsEmpty());
-    EXPECT_TRUE(OutlookNameSpace.IsEmpty());
+    bar->StartUp();
+    const auto warnings = PromptsStartingWith(L"Outlook could not be accessed");
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_EQ(warnings[0].text, L"Outlook could not be accessed.\r\nMake sure Outlook is correctly installed.");
+    EXPECT_EQ(warnings[0].kind, ui::MsgKind::kWarning);
+    EXPECT_FALSE(outlook.Connected());
+    EXPECT_TRUE(data.icons.definitions.empty());
     // Closing asks nothing about an Outlook the bar does not hold.
-    bool can_close = false;
-    bar->FormCloseQuery(can_close);
-    EXPECT_TRUE(can_close);
-    EXPECT_EQ(Prompts().size(), 1u);
+    const std::size_t asked = Prompts().size();
+    bool canClose = false;
+    bar->OnCloseQuery(canClose);
+    EXPECT_TRUE(canClose);
+    EXPECT_EQ(Prompts().size(), asked);
   }
   EXPECT_TRUE(UnreleasedObjects(Log()).empty());
 }
 
 TEST_F(ConnectedBar, ClosingQuitsOutlookSilentlyOnlyWhenItShowsNoWindowAtAll) {
-  bool can_close = false;
-  bar->CreateDisplayOLItem(1, false, false, L"New Task");  // an item window stays open
+  bool canClose = false;
+  Show(1, Origin::kMenu, L"New Task");  // an item window stays open
   PromptAnswer() = ui::mrNo;
-  bar->FormCloseQuery(can_close);
-  EXPECT_TRUE(can_close);
+  bar->OnCloseQuery(canClose);
+  EXPECT_TRUE(canClose);
   ASSERT_EQ(Prompts().size(), 1u);
   EXPECT_EQ(Prompts()[0].text, L"Do you want to close Outlook also?");
   EXPECT_EQ(Stored("Session").Get("Quit"), "no");
 
   Configure("item-windows=closed\nexplorer=yes\n");
   PromptAnswer() = ui::mrYes;
-  bar->FormCloseQuery(can_close);
+  bar->OnCloseQuery(canClose);
   EXPECT_EQ(Prompts().size(), 2u);
   EXPECT_EQ(Stored("Session").Get("Quit"), "yes");
   EXPECT_EQ(Stored("Session").Get("LoggedOn"), "no");
 }
 
 TEST_F(ConnectedBar, ClosingWithoutOutlookWindowsLogsOffAndQuitsWithoutAsking) {
-  bool can_close = false;
-  bar->FormCloseQuery(can_close);
-  EXPECT_TRUE(can_close);
+  bool canClose = false;
+  bar->OnCloseQuery(canClose);
+  EXPECT_TRUE(canClose);
   EXPECT_TRUE(Prompts().empty());
   EXPECT_EQ(Stored("Session").Get("Quit"), "yes");
   EXPECT_EQ(Stored("Session").Get("LoggedOn"), "no");
+}
+
+// --- the session: what it makes it returns, and it keeps nothing ---------------------------
+
+TEST_F(ConnectedBar, SessionReturnsWhatItMakesAndAFailedItemLeavesNothing) {
+  OleObject folder = outlook.DefaultFolder(13);
+  EXPECT_FALSE(folder.IsEmpty());
+  OleObject first = outlook.CreateItem(3);
+  OleObject second = outlook.CreateItem(3);
+  first.Put("Subject", "first");
+  second.Put("Subject", "second");
+  const auto tasks = Items("TaskItem");
+  ASSERT_EQ(tasks.size(), 2u);
+  EXPECT_EQ(tasks[0].Get("Subject"), "first");  // two items, each its own
+  EXPECT_EQ(tasks[1].Get("Subject"), "second");
+  EXPECT_TRUE(outlook.ActiveExplorer().IsEmpty());
+  Configure("explorer=yes\n");
+  EXPECT_FALSE(outlook.ActiveExplorer().IsEmpty());
+
+  Configure("fail=CreateItem Out of memory.\n");
+  EXPECT_THROW(outlook.CreateItem(3), EOleError);
+  EXPECT_THROW(Show(1, Origin::kMenu, L"New Task"), EOleError);
+  EXPECT_EQ(Items("TaskItem").size(), 2u);
+  EXPECT_EQ(Calls(Log(), "call", "Display").size(), 0u);
+  folder.Clear();
+  first.Clear();
+  second.Clear();
+  outlook.Release();
+  EXPECT_TRUE(UnreleasedObjects(Log()).empty());
+}
+
+TEST_F(BarOutlook, SessionWithoutOutlookRefusesEveryCallAndIsNeverClosed) {
+  EXPECT_FALSE(outlook.Connected());
+  EXPECT_THROW(outlook.CreateItem(3), EOleError);
+  EXPECT_THROW(outlook.DefaultFolder(13), EOleError);
+  EXPECT_THROW(outlook.ActiveExplorer(), EOleError);
+  EXPECT_FALSE(outlook.AnyWindowOpen());
+  outlook.Close();
+  EXPECT_TRUE(Calls(Log(), "call", "Quit").empty());
 }
 
 }  // namespace

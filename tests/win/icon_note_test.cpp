@@ -2,7 +2,7 @@
 // reaches Outlook): the definitions and their pictures when the note is there,
 // and a bar that runs on without icons when it is not, when Outlook is not
 // connected, or when Outlook fails.
-#include "bar/Main.h"
+#include "bar/bar_files.h"
 #include "standin_fixture.h"
 
 namespace qrv::testing {
@@ -19,15 +19,10 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 
 class IconNote : public StandInTest {
  protected:
-  void Connect() {
-    OutlookApp = StartOutlook();
-    OutlookNameSpace = OutlookApp.Call("GetNameSpace", "MAPI").Object();
-  }
+  void Connect() { ASSERT_TRUE(outlook.Connect()); }
+  void Read() { ReadIconNote(outlook, icons); }
   void TearDown() override {
-    for (OleObject* object : {&OutlookApp, &OutlookNameSpace, &OutlookFolder, &OutlookExplorer, &OutlookItem})
-      object->Clear();
-    IconNoteFound = false;
-    IconDefinitions.clear();
+    outlook.Release();
     StandInTest::TearDown();
   }
   // Image `index` of the bar's icon images, drawn on a grey ground: a pixel is
@@ -42,7 +37,7 @@ class IconNote : public StandInTest {
     const RECT all{0, 0, 16, 16};
     FillRect(dc, &all, grey);
     DeleteObject(grey);
-    bar.IconImages.Draw(dc, index, 0, 0);
+    icons.images.Draw(dc, index, 0, 0);
     std::vector<COLORREF> pixels;
     for (int y = 0; y < 16; ++y)
       for (int x = 0; x < 16; ++x) pixels.push_back(GetPixel(dc, x, y));
@@ -58,24 +53,25 @@ class IconNote : public StandInTest {
         ASSERT_EQ(pixels[y * 16 + x], black(x, y) ? kBlack : kWhite) << "image " << index << " at " << x << "," << y;
   }
 
-  TQV bar;
+  OutlookSession outlook;
+  IconSet icons;
 };
 
 TEST_F(IconNote, FoundNoteGivesOneIconPerLineAfterTheHeading) {
   Seed(kIconNote);
   Connect();
-  bar.ReadIconNote();
-  EXPECT_TRUE(IconNoteFound);
-  ASSERT_EQ(IconDefinitions.size(), 5u);
-  EXPECT_EQ(IconDefinitions[2], "ABCorner=8000000000000000");
-  ASSERT_EQ(bar.IconImages.Count(), 4);
+  Read();
+  EXPECT_TRUE(icons.noteFound);
+  ASSERT_EQ(icons.definitions.size(), 5u);
+  EXPECT_EQ(icons.definitions[2], "ABCorner=8000000000000000");
+  ASSERT_EQ(icons.images.Count(), 4);
   ExpectIcon(0, [](int, int y) { return y % 4 < 2; });                   // black bars on rows 0, 2, 4 and 6
   ExpectIcon(1, [](int x, int y) { return x < 2 && y < 2; });            // the top-left block alone
   ExpectIcon(2, [](int x, int y) { return y < 4 && x < 8; });            // "F0F": the digits that are there
   ExpectIcon(3, [](int x, int y) { return y < 2 && x >= 8; });           // "z" draws nothing, "F" its half
-  // The lookup leaves the notes folder as the folder fetched last and no item behind.
-  EXPECT_FALSE(OutlookFolder.IsEmpty());
-  EXPECT_TRUE(OutlookItem.IsEmpty());
+  // The lookup holds on to nothing of Outlook's but the session.
+  outlook.Release();
+  EXPECT_TRUE(UnreleasedObjects(Log()).empty());
   const auto finds = Calls(Log(), "call", "Find");
   ASSERT_EQ(finds.size(), 1u);
   EXPECT_EQ(finds[0].args, "\"[Subject] = \\\"VIDODU3\\\"\"");
@@ -84,22 +80,26 @@ TEST_F(IconNote, FoundNoteGivesOneIconPerLineAfterTheHeading) {
 TEST_F(IconNote, AGoneNoteClearsTheFlagAndTheDefinitions) {
   Seed(kIconNote);
   Connect();
-  bar.ReadIconNote();
-  ASSERT_TRUE(IconNoteFound);
-  OutlookItem = OutlookFolder.Get("Items").Object().Call("Find", "[Subject] = \"VIDODU3\"").Object();
-  OutlookItem.Put("Body", "Shopping list\r\nAAPhone=FF00FF00FF00FF00");
-  OutlookItem.Clear();
-  bar.ReadIconNote();
-  EXPECT_FALSE(IconNoteFound);
-  EXPECT_TRUE(IconDefinitions.empty());
+  Read();
+  ASSERT_TRUE(icons.noteFound);
+  outlook.DefaultFolder(kNotesFolder)
+      .Get("Items")
+      .Object()
+      .Call("Find", "[Subject] = \"VIDODU3\"")
+      .Object()
+      .Put("Body", "Shopping list\r\nAAPhone=FF00FF00FF00FF00");
+  Read();
+  EXPECT_FALSE(icons.noteFound);
+  EXPECT_TRUE(icons.definitions.empty());
+  EXPECT_EQ(icons.images.Count(), 0);
 }
 
 TEST_F(IconNote, WithoutOutlookTheLookupIsSkipped) {
-  IconNoteFound = true;
-  IconDefinitions = {"VIDODU3", "AAPhone=FF00FF00FF00FF00"};
-  bar.ReadIconNote();
-  EXPECT_FALSE(IconNoteFound);
-  EXPECT_TRUE(IconDefinitions.empty());
+  icons.noteFound = true;
+  icons.definitions = {"VIDODU3", "AAPhone=FF00FF00FF00FF00"};
+  Read();
+  EXPECT_FALSE(icons.noteFound);
+  EXPECT_TRUE(icons.definitions.empty());
 }
 
 TEST_F(IconNote, AnOutlookFailureLeavesTheBarWithoutIcons) {
@@ -107,14 +107,13 @@ TEST_F(IconNote, AnOutlookFailureLeavesTheBarWithoutIcons) {
   for (const char* failing : {"Find", "Body", "GetDefaultFolder"}) {
     Configure(std::string("fail=") + failing + " Outlook is busy.\r\n");
     Connect();
-    EXPECT_NO_THROW(bar.ReadIconNote()) << failing;
-    EXPECT_FALSE(IconNoteFound) << failing;
-    EXPECT_TRUE(IconDefinitions.empty()) << failing;
-    EXPECT_TRUE(OutlookItem.IsEmpty()) << failing;
+    EXPECT_NO_THROW(Read()) << failing;
+    EXPECT_FALSE(icons.noteFound) << failing;
+    EXPECT_TRUE(icons.definitions.empty()) << failing;
   }
   Configure("");
-  bar.ReadIconNote();
-  EXPECT_TRUE(IconNoteFound);
+  Read();
+  EXPECT_TRUE(icons.noteFound);
 }
 
 }  // namespace

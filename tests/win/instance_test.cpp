@@ -4,10 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include "bar/Instance.h"
+#include "bar/instance.h"
 #include "core/long_path.h"
 #include "ui/app.h"
 
+namespace qrv {
 namespace {
 
 // A folder and a file with long names in the temporary folder.
@@ -58,7 +59,7 @@ TEST_F(LongNamedFile, DriveRootAndMissingPaths) {
   try {
     ExpandLongFileName(folder + L"\\missing\\x.qrv");
     FAIL() << "no error raised";
-  } catch (const qrv::PathError& e) {
+  } catch (const PathError& e) {
     EXPECT_EQ(std::string(e.what()).find("does not exist!"), std::string(e.what()).size() - 15);
   }
 }
@@ -133,3 +134,4 @@ TEST(SingleInstance, SecondOpenerOfTheMarkerIsNotFirst) {
 }
 
 }  // namespace
+}  // namespace qrv

@@ -10,8 +10,7 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "bar/Main.h"
-#include "bar/MainFiles.h"
+#include "bar/bar_files.h"
 #include "core/cipher.h"
 #include "core/file_io.h"
 #include "core/keyword_record.h"
@@ -44,18 +43,17 @@ class KeywordLoading : public ::testing::Test {
               ("qrv-keywords-" + std::to_string(GetCurrentProcessId()) + "-" +
                ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::create_directories(folder_);
-    KeywordList.clear();
-    WebServiceCaptions.clear();
   }
   void TearDown() override {
     ui::SetPromptHandler(nullptr);
     fs::remove_all(folder_);
-    KeywordList.clear();
-    WebServiceCaptions.clear();
   }
   void Write(const char* name, const std::string& bytes) { ASSERT_TRUE(qrv::WriteFileSafely(folder_ / name, bytes)); }
 
+  void Read() { qrv::ReadKeywordFiles(folder_, data_); }
+
   fs::path folder_;
+  qrv::BarData data_;
 };
 
 TEST_F(KeywordLoading, EveryReadReplacesTheListsWithTheFile) {
@@ -63,25 +61,25 @@ TEST_F(KeywordLoading, EveryReadReplacesTheListsWithTheFile) {
   Write("prefs-qrv.dat", "K=1{CALL}1\r\n" + qrv::encr(wiki) + "\r\n");
   Write("prefs-qrv.bak", qrv::encr(Service("Map", "Map")) + "\r\n");
   for (int read = 0; read < 2; ++read) {
-    ReadKeywordFiles(folder_);
-    EXPECT_EQ(KeywordList, (std::vector<std::string>{"K=1{CALL}1", wiki}));
-    EXPECT_EQ(WebServiceCaptions, std::vector<std::string>{"Encyclopedia"});
+    Read();
+    EXPECT_EQ(data_.keywordList, (std::vector<std::string>{"K=1{CALL}1", wiki}));
+    EXPECT_EQ(data_.webServiceCaptions, std::vector<std::string>{"Encyclopedia"});
   }
   EXPECT_TRUE(g_warnings.empty());
 }
 
 TEST_F(KeywordLoading, AMissingKeywordFileIsReportedAndTheListKept) {
   Write("prefs-qrv.bak", qrv::encr(Service("Map", "Map")) + "\r\n");
-  KeywordList = {"K=0{NOTE}2"};
-  ReadKeywordFiles(folder_);
+  data_.keywordList = {"K=0{NOTE}2"};
+  Read();
   EXPECT_EQ(g_warnings, std::vector<std::wstring>{L"The file PREFS-QRV.DAT needs to be in the\r\nsame folder as Quorvel.exe."});
-  EXPECT_EQ(KeywordList, (std::vector<std::string>{"K=0{NOTE}2", Service("Map", "Map")}));
-  EXPECT_EQ(WebServiceCaptions, std::vector<std::string>{"Map"});
+  EXPECT_EQ(data_.keywordList, (std::vector<std::string>{"K=0{NOTE}2", Service("Map", "Map")}));
+  EXPECT_EQ(data_.webServiceCaptions, std::vector<std::string>{"Map"});
   // Read again, the kept list has its services: the factory's are not added twice.
-  ReadKeywordFiles(folder_);
+  Read();
   EXPECT_EQ(g_warnings.size(), 2u);
-  EXPECT_EQ(KeywordList.size(), 2u);
-  EXPECT_EQ(WebServiceCaptions, std::vector<std::string>{"Map"});
+  EXPECT_EQ(data_.keywordList.size(), 2u);
+  EXPECT_EQ(data_.webServiceCaptions, std::vector<std::string>{"Map"});
 }
 
 // The factory file as every new installation starts with it, as keyword file
@@ -94,11 +92,11 @@ TEST_F(KeywordLoading, FactoryFileLoadTime) {
   std::vector<double> times;
   for (int run = 0; run < 21; ++run) {
     const auto start = std::chrono::steady_clock::now();
-    ReadKeywordFiles(folder_);
+    Read();
     times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
   }
-  EXPECT_EQ(KeywordList.size(), qrv::SplitLines(*factory).size());
-  EXPECT_FALSE(WebServiceCaptions.empty());
+  EXPECT_EQ(data_.keywordList.size(), qrv::SplitLines(*factory).size());
+  EXPECT_FALSE(data_.webServiceCaptions.empty());
   const double first = times.front();
   std::sort(times.begin(), times.end());
   std::printf("keyword loading of the factory file under Wine: first %.2f ms, median %.2f ms (21 runs)\n", first,

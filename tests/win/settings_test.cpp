@@ -4,8 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "bar/Settings.h"
+#include "bar/settings.h"
 
+namespace qrv {
 namespace {
 
 constexpr wchar_t kTestKey[] = L"Software\\QV\\QuorvelSettingsTest";
@@ -43,9 +44,9 @@ TEST_F(SettingsKey, OddValuesReadAsMissing) {
 }
 
 TEST_F(SettingsKey, FirstReadStoresLastUpdateAWeekAgoLessADay) {
-  qrv::BarSettings settings;
+  BarSettings settings;
   LoadBarSettings(settings, kTestKey);
-  const std::string expected = qrv::FormatShortDate(qrv::AddDays(Today(), -6), ShortDateFormat());
+  const std::string expected = FormatShortDate(AddDays(Today(), -6), ShortDateFormat());
   EXPECT_EQ(ReadSetting("LASTUPDATE", kTestKey), expected);
   EXPECT_EQ(ShortDateFormat(), "M/d/yyyy");  // the test prefix's pinned locale
   EXPECT_EQ(settings.ButtonLayout.size(), 12u);
@@ -58,3 +59,4 @@ TEST_F(SettingsKey, FirstReadStoresLastUpdateAWeekAgoLessADay) {
 }
 
 }  // namespace
+}  // namespace qrv

@@ -1,7 +1,8 @@
-#include "bar/Registry.h"
+#include "bar/registry.h"
 
 #include "ui/wide.h"
 
+namespace qrv {
 namespace {
 
 // Longer than any path a setting holds; longer values are refused.
@@ -36,3 +37,5 @@ std::optional<std::string> RegKey::Text(const wchar_t* name) const {
 bool RegKey::HasValue(const wchar_t* name) const {
   return RegQueryValueExW(key_, name, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
 }
+
+}  // namespace qrv

@@ -1,6 +1,6 @@
-// The bar's settings: the program-wide BarSettings, read from the settings key
-// "\Software\QV\Quorvel" under HKEY_CURRENT_USER together with the programs the
-// bar starts, located from the registry with their usual places as fallbacks.
+// The bar's settings: read from the settings key "\Software\QV\Quorvel" under
+// HKEY_CURRENT_USER together with the programs the bar starts, located from the
+// registry with their usual places as fallbacks.
 #pragma once
 
 #include <optional>
@@ -9,14 +9,14 @@
 
 #include "core/bar_settings.h"
 
+namespace qrv {
+
 // The settings key under HKEY_CURRENT_USER.
 inline constexpr wchar_t kSettingsKey[] = L"Software\\QV\\Quorvel";
 
-extern qrv::BarSettings BarSettings;
-
 // Every string value of the key; nothing when the key does not exist. Values of
 // another type, or longer than any setting can be, read as missing.
-std::optional<qrv::SettingsValues> ReadSettingsKey(const wchar_t* key = kSettingsKey);
+std::optional<SettingsValues> ReadSettingsKey(const wchar_t* key = kSettingsKey);
 
 // One string value; empty when it or the key is missing.
 std::string ReadSetting(const char* name, const wchar_t* key = kSettingsKey);
@@ -26,7 +26,7 @@ bool WriteSetting(const char* name, const std::string& text, const wchar_t* key 
 
 // Reads the key into `settings` (writing LASTUPDATE when the key holds none)
 // and locates the programs the bar starts.
-void LoadBarSettings(qrv::BarSettings& settings, const wchar_t* key = kSettingsKey);
+void LoadBarSettings(BarSettings& settings, const wchar_t* key = kSettingsKey);
 
 // Outlook's journal entry types: the names of its journaling keys, or their
 // descriptions where they have one.
@@ -39,4 +39,6 @@ std::string FolderOf(const std::string& path);
 
 // The user's short date format, such as "M/d/yyyy", and today's date.
 std::string ShortDateFormat();
-qrv::Date Today();
+Date Today();
+
+}  // namespace qrv

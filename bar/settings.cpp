@@ -1,12 +1,12 @@
-#include "bar/Settings.h"
+#include "bar/settings.h"
 
 #include <windows.h>
 
-#include "bar/Registry.h"
+#include "bar/registry.h"
 #include "core/text.h"
 #include "ui/wide.h"
 
-qrv::BarSettings BarSettings;
+namespace qrv {
 
 bool FileExists(const std::string& path) {
   const DWORD attributes = GetFileAttributesW(ui::Widen(path).c_str());
@@ -38,7 +38,7 @@ std::string LocateExpress() {
   const auto found = AppPath(L"MSIMN.EXE");
   if (!found) return R"(C:\Program Files\Outlook Express\msimn.exe)";
   std::string path = *found;
-  if (qrv::Pos("%SystemDrive%", path) == 0) return path;
+  if (Pos("%SystemDrive%", path) == 0) return path;
   const std::string rest = path.substr(std::min(path.size(), path.find('\\')));
   for (const char* drive : {"C:", "D:", "E:"}) {
     if (FileExists(drive + rest)) return drive + rest;
@@ -58,7 +58,7 @@ std::string LocateOfficeShortcut(const std::string& outlook) {
   return path;
 }
 
-void LocatePrograms(qrv::BarSettings& s) {
+void LocatePrograms(BarSettings& s) {
   s.OutlookExePath = LocateOutlook();
   s.BrowserPath = AppPath(L"IEXPLORE.EXE").value_or(R"(C:\PROGRAM FILES\INTERNET EXPLORER\IEXPLORE.EXE)");
   if (RegKey key(HKEY_USERS, L".DEFAULT\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders"); key)
@@ -70,39 +70,39 @@ void LocatePrograms(qrv::BarSettings& s) {
 
 }  // namespace
 
-std::optional<qrv::SettingsValues> ReadSettingsKey(const wchar_t* key_path) {
-  RegKey key(HKEY_CURRENT_USER, key_path);
+std::optional<SettingsValues> ReadSettingsKey(const wchar_t* keyPath) {
+  RegKey key(HKEY_CURRENT_USER, keyPath);
   if (!key) return std::nullopt;
-  qrv::SettingsValues values;
+  SettingsValues values;
   for (DWORD index = 0;; ++index) {
     wchar_t name[256];
-    DWORD name_length = 256;
-    const LONG result = RegEnumValueW(key.get(), index, name, &name_length, nullptr, nullptr, nullptr, nullptr);
+    DWORD nameLength = 256;
+    const LONG result = RegEnumValueW(key.Handle(), index, name, &nameLength, nullptr, nullptr, nullptr, nullptr);
     if (result == ERROR_NO_MORE_ITEMS) break;
     if (result != ERROR_SUCCESS) continue;  // a name longer than any setting's
-    if (auto text = key.Text(name)) values[qrv::UpperCase(ui::Narrow(name))] = std::move(*text);
+    if (auto text = key.Text(name)) values[UpperCase(ui::Narrow(name))] = std::move(*text);
   }
   return values;
 }
 
-std::string ReadSetting(const char* name, const wchar_t* key_path) {
-  RegKey key(HKEY_CURRENT_USER, key_path);
+std::string ReadSetting(const char* name, const wchar_t* keyPath) {
+  RegKey key(HKEY_CURRENT_USER, keyPath);
   return key ? key.Text(ui::Widen(name).c_str()).value_or("") : std::string();
 }
 
-bool WriteSetting(const char* name, const std::string& text, const wchar_t* key_path) {
-  RegKey key(HKEY_CURRENT_USER, key_path, true);
+bool WriteSetting(const char* name, const std::string& text, const wchar_t* keyPath) {
+  RegKey key(HKEY_CURRENT_USER, keyPath, true);
   if (!key) return false;
   const std::wstring value = ui::Widen(text);
-  return RegSetValueExW(key.get(), ui::Widen(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+  return RegSetValueExW(key.Handle(), ui::Widen(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                         static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
 }
 
-void LoadBarSettings(qrv::BarSettings& settings, const wchar_t* key) {
+void LoadBarSettings(BarSettings& settings, const wchar_t* key) {
   const auto values = ReadSettingsKey(key);
   const std::string format = ShortDateFormat();
-  if (const auto last_update = qrv::ReadBarSettings(settings, values ? &*values : nullptr, Today(), format))
-    WriteSetting("LASTUPDATE", *last_update, key);  // written again at the next start when this fails
+  if (const auto lastUpdate = ReadBarSettings(settings, values ? &*values : nullptr, Today(), format))
+    WriteSetting("LASTUPDATE", *lastUpdate, key);  // written again at the next start when this fails
   LocatePrograms(settings);
 }
 
@@ -114,13 +114,13 @@ std::vector<std::string> ReadJournalTypes() {
   for (DWORD index = 0;; ++index) {
     wchar_t name[256];
     DWORD length = 256;
-    const LONG result = RegEnumKeyExW(key.get(), index, name, &length, nullptr, nullptr, nullptr, nullptr);
+    const LONG result = RegEnumKeyExW(key.Handle(), index, name, &length, nullptr, nullptr, nullptr, nullptr);
     if (result == ERROR_NO_MORE_ITEMS) break;
     if (result != ERROR_SUCCESS) continue;
     std::string type = ui::Narrow(name);
     RegKey entry(HKEY_CURRENT_USER, root + L"\\" + name);
     if (const auto description = entry ? entry.Text(L"Description") : std::nullopt;
-        description && !qrv::TrimView(*description).empty())
+        description && !TrimView(*description).empty())
       type = *description;
     types.push_back(std::move(type));
   }
@@ -133,8 +133,10 @@ std::string ShortDateFormat() {
   return ui::Narrow(format);
 }
 
-qrv::Date Today() {
+Date Today() {
   SYSTEMTIME now;
   GetLocalTime(&now);
-  return qrv::Date{std::chrono::year{now.wYear}, std::chrono::month{now.wMonth}, std::chrono::day{now.wDay}};
+  return Date{std::chrono::year{now.wYear}, std::chrono::month{now.wMonth}, std::chrono::day{now.wDay}};
 }
+
+}  // namespace qrv

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+namespace qrv {
+
 class RegKey {
  public:
   // Opens the key for reading, or with `create` for reading and writing,
@@ -16,7 +18,7 @@ class RegKey {
   RegKey(const RegKey&) = delete;
   RegKey& operator=(const RegKey&) = delete;
   explicit operator bool() const { return key_ != nullptr; }
-  HKEY get() const { return key_; }
+  HKEY Handle() const { return key_; }
 
   // A string value; nothing for a missing value, another type or a value longer
   // than any the bar keeps. An empty name reads the default value.
@@ -27,3 +29,5 @@ class RegKey {
  private:
   HKEY key_ = nullptr;
 };
+
+}  // namespace qrv

@@ -1,14 +1,19 @@
-#include "bar/Instance.h"
+#include "bar/instance.h"
 
 #include "core/command_line.h"
 #include "core/long_path.h"
 #include "ui/wide.h"
 
-UINT InstanceMessage = 0;
+namespace qrv {
 
-bool IsFirstInstance(const wchar_t* mutex_name) {
+UINT HandOffMessage() {
+  static const UINT message = RegisterWindowMessageW(L"Quorvel_By_Dobrin");
+  return message;
+}
+
+bool IsFirstInstance(const wchar_t* mutexName) {
   [[maybe_unused]] static HANDLE marker = nullptr;
-  HANDLE mutex = CreateMutexW(nullptr, FALSE, mutex_name);
+  HANDLE mutex = CreateMutexW(nullptr, FALSE, mutexName);
   if (mutex && GetLastError() == ERROR_ALREADY_EXISTS) {
     CloseHandle(mutex);
     return false;
@@ -18,7 +23,7 @@ bool IsFirstInstance(const wchar_t* mutex_name) {
 }
 
 std::vector<std::string> CommandLineArguments() {
-  auto args = qrv::SplitCommandLine(ui::Narrow(GetCommandLineW()));
+  auto args = SplitCommandLine(ui::Narrow(GetCommandLineW()));
   if (!args.empty()) args.erase(args.begin());
   return args;
 }
@@ -38,14 +43,14 @@ std::wstring ExpandLongFileName(const std::wstring& name) {
     FindClose(search);
     return ui::Narrow(found.cFileName);
   };
-  return ui::Widen(qrv::BuildLongPath(ui::Narrow(full.empty() ? name : full), find));
+  return ui::Widen(BuildLongPath(ui::Narrow(full.empty() ? name : full), find));
 }
 
 std::optional<std::wstring> PassFileToRunningInstance(const std::wstring& name, UINT message, LPARAM lparam) {
   std::wstring path;
   try {
     path = ExpandLongFileName(name);
-  } catch (const qrv::PathError& e) {
+  } catch (const PathError& e) {
     return ui::Widen(e.what());
   }
   const ATOM atom = path.size() <= kMaxHandedPath ? GlobalAddAtomW(path.c_str()) : 0;
@@ -63,3 +68,5 @@ std::optional<std::wstring> HandedPath(WPARAM atom) {
   if (length == 0) return std::nullopt;
   return std::wstring(buffer, length);
 }
+
+}  // namespace qrv

@@ -9,13 +9,15 @@
 #include <string>
 #include <vector>
 
-// The hand-off message, registered under "Quorvel_By_Dobrin" by every instance
-// before it looks for another one.
-extern UINT InstanceMessage;
+namespace qrv {
+
+// The hand-off message, registered under "Quorvel_By_Dobrin": the same number
+// in every instance.
+UINT HandOffMessage();
 
 // True unless the named marker mutex exists already. The first instance keeps
 // its handle for the life of the process.
-bool IsFirstInstance(const wchar_t* mutex_name);
+bool IsFirstInstance(const wchar_t* mutexName);
 
 // The arguments after the program on this process's command line.
 std::vector<std::string> CommandLineArguments();
@@ -35,3 +37,5 @@ std::optional<std::wstring> PassFileToRunningInstance(const std::wstring& name, 
 // The receiving side: the path in the atom of a hand-off message; nothing when
 // the atom holds no text.
 std::optional<std::wstring> HandedPath(WPARAM atom);
+
+}  // namespace qrv

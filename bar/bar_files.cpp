@@ -1,0 +1,97 @@
+#include "bar/bar_files.h"
+
+#include <stdexcept>
+
+#include "bar/settings.h"
+#include "components/IconPicture.h"
+#include "components/ShellExt.h"
+#include "core/icon_definitions.h"
+#include "core/keyword_file.h"
+#include "ui/dialogs.h"
+#include "ui/program_file.h"
+#include "ui/wide.h"
+
+namespace qrv {
+namespace {
+
+constexpr wchar_t kFileTypeName[] = L"Quorvel File";
+// Icon characters name 52 icons; a note this long is no icon list, and its
+// lines beyond this are not drawn.
+constexpr std::size_t kMaxIconLines = 1000;
+
+std::wstring AssociationQuestion(const std::wstring& current) {
+  return L"Do you want to associate .qrv files with Quorvel?\r\n\r\n.qrv files are currently associated with:\r\n" +
+         current + L"\r\n\r\nThis will allow you to double-click .QRV files to add\r\n"
+                   L"QRV Web Services to your web choices.";
+}
+
+// Whether to write our association over what the registry holds now.
+bool TakeAssociation(TShellExt& association, const std::string& answer) {
+  if (!association.ReadAssociation()) return true;
+  if (association.OpenWith() == L"\"" + ui::ExeName() + L"\"") return false;
+  if (association.ExtDescription() == kFileTypeName || answer == "NO") return true;
+  return ui::MessageDlg(AssociationQuestion(association.FileDescription()), ui::MsgKind::kInformation,
+                        ui::kYes | ui::kNo) == IDYES;
+}
+
+void WriteOurAssociation(TShellExt& association) {
+  association.SetExtDescription(kFileTypeName);
+  association.SetExtension(L".qrv");
+  association.SetFileDescription(kFileTypeName);
+  association.SetIcon(nullptr);
+  association.SetIconIndex(1);
+  association.SetOpenWithMe(true);
+  association.SetParamString(L"%1");
+  association.WriteAssociation();
+}
+
+// Draws icon lines 1.. into the set's pictures.
+void DrawIcons(IconSet& icons) {
+  icons.images.Clear();
+  ui::Bitmap picture;
+  for (std::size_t n = 1; n < icons.definitions.size(); ++n) {
+    picture.Reset(CreateIconBitmap(DrawIconPicture(icons.DataAt(static_cast<int>(n))), RGB(0, 0, 0),
+                                   RGB(255, 255, 255)));
+    // A picture missing would shift every later icon onto the wrong number.
+    if (!icons.images.Add(picture.Handle())) throw std::runtime_error("The icon pictures could not be made.");
+  }
+}
+
+}  // namespace
+
+void CheckAssociation(const std::string& answer) {
+  // What the association holds until it is read from the registry.
+  TShellExt association;
+  association.SetExtDescription(L"Test");
+  association.SetFileDescription(L"Test");
+  association.SetExtension(L".qrv");
+  association.SetIconIndex(0);
+  association.SetOpenWithMe(true);
+  association.SetParamString(L"%1");
+  if (TakeAssociation(association, answer)) WriteOurAssociation(association);
+  WriteSetting("SETEXT", "NO");
+}
+
+void ReadKeywordFiles(const std::filesystem::path& folder, BarData& data) {
+  LoadedKeywords loaded = LoadKeywordFiles(folder, std::move(data.keywordList));
+  data.keywordList = std::move(loaded.keywordList);
+  data.webServiceCaptions = std::move(loaded.webServiceCaptions);
+  if (!loaded.warning.empty()) ui::MessageDlg(ui::Widen(loaded.warning), ui::MsgKind::kWarning, ui::kOk);
+}
+
+void ReadIconNote(const OutlookSession& outlook, IconSet& icons) {
+  icons.Clear();
+  if (!outlook.Connected()) return;
+  try {
+    const auto body = outlook.IconNoteBody();
+    if (!body) return;
+    icons.definitions = IconDefinitions(*body);
+    if (icons.definitions.size() > kMaxIconLines) icons.definitions.resize(kMaxIconLines);
+    icons.noteFound = true;
+    DrawIcons(icons);
+  } catch (...) {
+    icons.Clear();
+  }
+}
+
+}  // namespace qrv

@@ -1,0 +1,41 @@
+// The bar program: one instance at a time. A second instance hands its first
+// argument (a web-service file the user opened) to the running one and ends.
+#include <windows.h>
+
+#include "bar/bar_data.h"
+#include "bar/bar_window.h"
+#include "bar/hotkey_editor.h"
+#include "bar/instance.h"
+#include "bar/outlook_session.h"
+#include "ui/app.h"
+#include "ui/wide.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  const UINT handOff = qrv::HandOffMessage();
+  if (!qrv::IsFirstInstance(L"Quorvel")) {
+    const auto args = qrv::CommandLineArguments();
+    if (args.empty()) return 0;
+    if (const auto error = qrv::PassFileToRunningInstance(ui::Widen(args.front()), handOff, 0)) {
+      ui::MessageDlg(*error, ui::MsgKind::kError, ui::kOk);
+      return 1;
+    }
+    return 0;
+  }
+  // COM for this, the program's only thread, while the forms live: the bar drives Outlook.
+  const qrv::OleSession ole;
+  try {
+    // The bar's data and its Outlook session outlive the forms, which go when the loop ends.
+    qrv::BarData data;
+    qrv::OutlookSession outlook;
+    auto& app = ui::Application::Get();
+    app.Initialize(L"Quorvel");
+    // The import of handed-over web-service files arrives with the preferences window.
+    app.CreateForm<qrv::BarWindow>(data, outlook, qrv::CommandLineArguments(), nullptr);
+    app.CreateForm<qrv::HotkeyEditor>();
+    app.Run();
+  } catch (...) {
+    ui::ReportCurrentException();  // a form that could not be made
+    return 1;
+  }
+  return 0;
+}

@@ -1,0 +1,45 @@
+// The bar's connection to Outlook: the application and its MAPI namespace,
+// held from the start-up until the bar goes. Every call is late-bound; a call
+// Outlook refuses, or any call while not connected, raises EOleError naming
+// the member. What a method makes
+// or finds it returns: the session keeps nothing between calls.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "components/OleAuto.h"
+
+namespace qrv {
+
+// Outlook's number of its notes folder, where the icon note lives.
+inline constexpr int kNotesFolder = 12;
+
+class OutlookSession {
+ public:
+  // Starts or joins Outlook and logs on; false, holding nothing, when Outlook
+  // is not installed, does not start or refuses the logon.
+  bool Connect();
+  bool Connected() const { return !nameSpace_.IsEmpty(); }
+  // Logs off and quits Outlook; nothing when not connected or Outlook is gone.
+  void Close();
+  // Lets go of Outlook without closing it.
+  void Release();
+
+  // Whether Outlook shows any window: a main window or an item's.
+  bool AnyWindowOpen() const;
+  // A new, unsaved and unshown item of an Outlook item kind.
+  OleObject CreateItem(int kind) const;
+  // One of Outlook's default folders by its number.
+  OleObject DefaultFolder(int folder) const;
+  // Outlook's main window; empty when none is open.
+  OleObject ActiveExplorer() const;
+  // The body of the user's icon note; nothing when there is no such note.
+  std::optional<std::string> IconNoteBody() const;
+
+ private:
+  OleObject app_;
+  OleObject nameSpace_;
+};
+
+}  // namespace qrv
