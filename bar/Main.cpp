@@ -29,7 +29,7 @@ namespace {
 constexpr COLORREF kBarFace = RGB(32, 36, 46);
 
 void ClearProgramLists() {
-  for (auto* list : {&EntryWindows, &CategoryNames, &BarSettings.CategoryPromptTypes, &KeywordList,
+  for (auto* list : {&EntryWindows, &CategoryNames, &BarSettings.categoryPromptTypes, &KeywordList,
                      &IconDefinitions, &JournalTypes, &WebServiceCaptions})
     list->clear();
 }
@@ -106,7 +106,7 @@ void TQV::FormCloseQuery(bool& can_close) {
 }
 
 void TQV::StorePosition() {
-  if (!BarSettings.RememberPosition) return;
+  if (!BarSettings.rememberPosition) return;
   if (!WriteSetting("POSITION", qrv::PositionText(true, Top())))
     ui::MessageDlg(L"The position of the bar could not be saved.", ui::MsgKind::kWarning, ui::kOk);
 }
@@ -123,7 +123,7 @@ LRESULT TQV::WMEndSession(WPARAM ending, LPARAM) {
   // Windows may end the process as soon as this returns: keep the position now.
   if (ending) {
     StorePosition();
-    BarSettings.RememberPosition = false;
+    BarSettings.rememberPosition = false;
     ui::Application::Get().Terminate();
   }
   return 0;
@@ -191,20 +191,20 @@ void TQV::StartupTimer(ui::Timer&) {
   PositionTimer->SetEnabled(true);
   MinimizeBar();
   for (const auto& request : qrv::OutlookRequests(args_)) {
-    if (request.kind == qrv::StartupRequest::kFolderView) FolderView(request.number, false, false);
-    else OpenExtraItem(request.number, false);
+    if (const auto* folder = std::get_if<qrv::FolderKind>(&request)) FolderView(static_cast<int>(*folder), false, false);
+    else OpenExtraItem(static_cast<int>(std::get<qrv::ExtraAction>(request)), false);
   }
   if (UpdateDue()) ShowUse(2);
   ServePendingRequests();
 }
 
 bool TQV::UpdateDue() const {
-  const auto due = qrv::AddDays(BarSettings.LastUpdate, BarSettings.UpdateDays);
-  return (BarSettings.UpdateCheck == 1 || BarSettings.UpdateCheck == 2) && Today() >= due;
+  const auto due = qrv::AddDays(BarSettings.lastUpdate, BarSettings.updateDays);
+  return (BarSettings.updateCheck == 1 || BarSettings.updateCheck == 2) && due && Today() >= *due;
 }
 
 void TQV::IdleTimerTimer(ui::Timer&) {
-  if (BarSettings.Minimize) MinimizeBar();
+  if (BarSettings.minimize) MinimizeBar();
 }
 
 void TQV::PositionTimerTimer(ui::Timer&) {
@@ -242,7 +242,7 @@ void TQV::MinimizeBar() {
 
 void TQV::DisplayButtons(bool shown) {
   for (int folder = 1; folder <= 6; ++folder) BList[folder]->SetVisible(false);
-  for (int folder = 1; folder <= 6; ++folder) BList[folder]->SetVisible(qrv::FolderButtonShown(BarSettings, folder) && shown);
+  for (int folder = 1; folder <= 6; ++folder) BList[folder]->SetVisible(qrv::FolderButtonShown(BarSettings, static_cast<qrv::FolderKind>(folder)) && shown);
   BPrefs->SetVisible(true);
   BPrefs->SetEnabled(shown);
   for (ui::Control* c : {static_cast<ui::Control*>(BMin), static_cast<ui::Control*>(BQuit)}) {
@@ -256,16 +256,16 @@ void TQV::HideLables() {
 }
 
 void TQV::ProgramMode() {
-  const std::string& mode = BarSettings.ProgramMode;
-  SetVisible(mode == "0" || mode == "2");
-  SetTrayIcon(mode == "1" || mode == "2");
+  const qrv::ProgramMode mode = BarSettings.programMode;
+  SetVisible(qrv::ShowsBar(mode));
+  SetTrayIcon(qrv::ShowsTrayIcon(mode));
   Get<ui::MenuItem>(L"ToggleTavrobar1").Checked = Visible();
 }
 
 void TQV::CheckFormPosition(const std::string& text) {
   const qrv::BarPosition position = qrv::ParsePosition(text);
-  BarSettings.RememberPosition = position.remember;
-  BarSettings.BarTop = position.top;
+  BarSettings.rememberPosition = position.remember;
+  BarSettings.barTop = position.top;
   SetTop(position.top);
 }
 
@@ -289,11 +289,11 @@ void TQV::ReadINI() {
   CategoryNames.clear();
   LoadBarSettings(BarSettings);
   EnableMenuPrograms();
-  CoolButtonE[4]->Hint = ui::Widen(qrv::LaunchHint(BarSettings.FileName));
+  CoolButtonE[4]->Hint = ui::Widen(qrv::LaunchHint(BarSettings.fileName));
   ProgramMode();
-  SetShowHint(BarSettings.Hints);
-  IdleTimer->SetInterval(static_cast<UINT>(BarSettings.MinimizeTimeMs));
-  CheckFormPosition(BarSettings.PositionText);
+  SetShowHint(BarSettings.hints);
+  IdleTimer->SetInterval(static_cast<UINT>(BarSettings.minimizeTimeMs));
+  CheckFormPosition(BarSettings.positionText);
   HideLables();
   PlaceButtons();
   JournalTypes = ReadJournalTypes();
@@ -303,12 +303,13 @@ void TQV::ReadINI() {
 }
 
 void TQV::PlaceButtons() {
-  for (const qrv::ButtonPlacement& p : BarSettings.ButtonLayout) {
+  for (const qrv::ButtonPlacement& p : BarSettings.buttonLayout) {
     TCoolButton* button = p.extra ? CoolButtonE[p.button] : CoolButton[p.button];
     button->SetBounds(12, p.top, button->Width(), button->Height());
     button->SetVisible(p.shown);
     if (p.shown && !p.extra) {
-      TCoolButton* folder = BList[qrv::FolderOfItemType(p.button)];
+      TCoolButton* folder = BList[static_cast<int>(
+          qrv::FolderOfEntryType(static_cast<qrv::EntryType>(p.button)).value_or(qrv::FolderKind::kTasks))];
       folder->SetBounds(1, p.top, folder->Width(), folder->Height());
     }
   }

@@ -42,7 +42,7 @@ void TQV::QuickInformationItem1Click(ui::Control&) { CreateEntry(); }
 // Shows or hides the bar; the new mode lives until the preferences are saved.
 void TQV::ToggleTavrobar1Click(ui::Control&) {
   SetVisible(!Visible());
-  BarSettings.ProgramMode = qrv::ToggledProgramMode(BarSettings.ProgramMode);
+  BarSettings.programMode = qrv::ToggledProgramMode(BarSettings.programMode);
   ProgramMode();
 }
 

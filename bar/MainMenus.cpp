@@ -79,11 +79,11 @@ void TQV::BuildMenus() {
 
 // The Outlook programs' items are offered only when the programs are there.
 void TQV::EnableMenuPrograms() {
-  const bool outlook = FileExists(BarSettings.OutlookExePath);
+  const bool outlook = FileExists(BarSettings.outlookExePath);
   Get<ui::MenuItem>(L"OpenOutlook1").SetEnabled(outlook);
   Get<ui::MenuItem>(L"OpenOutlookToday1").SetEnabled(outlook);
-  Get<ui::MenuItem>(L"Find1").SetEnabled(FileExists(FolderOf(BarSettings.OutlookExePath) + "Finder.exe"));
-  Get<ui::MenuItem>(L"NewOfficeDocument1").SetEnabled(FileExists(BarSettings.OfficeShortcutPath));
+  Get<ui::MenuItem>(L"Find1").SetEnabled(FileExists(FolderOf(BarSettings.outlookExePath) + "Finder.exe"));
+  Get<ui::MenuItem>(L"NewOfficeDocument1").SetEnabled(FileExists(BarSettings.officeShortcutPath));
 }
 
 // --- the windows the bar keeps and places ------------------------------------------

@@ -14,7 +14,7 @@
 namespace {
 
 // The other mail program (EmailType "1") takes the contacts and e-mail roads.
-bool OtherMailProgram() { return BarSettings.EmailType == "1"; }
+bool OtherMailProgram() { return BarSettings.emailType == "1"; }
 
 void ShellOpen(HWND owner, const std::string& file, const std::string& parameters = {}, int show = SW_SHOWNORMAL) {
   ui::ShellOpen(owner, ui::Widen(file), ui::Widen(parameters), show);
@@ -78,18 +78,18 @@ void TQV::NewItem(int item_type, bool from_bar, bool force_prompt, const std::ws
   const bool other_mail = OtherMailProgram() && (item_type == 4 || item_type == 5);
   std::string categories;
   if (!other_mail &&
-      ((qrv::PromptsForCategories(BarSettings.CategoryPromptTypes, item_type) && name != L"New Item") || force_prompt))
+      ((qrv::PromptsForCategories(BarSettings.categoryPromptTypes, static_cast<qrv::EntryType>(item_type)) && name != L"New Item") || force_prompt))
     categories = AskCategories(from_bar, name);
-  if (BarSettings.MinimizeButton && from_bar) CollapseAfterAction();
+  if (BarSettings.minimizeButton && from_bar) CollapseAfterAction();
   ui::Application::Get().ProcessMessages();
 
   // Whatever happens next, no earlier item is left to be filled or saved.
   OutlookItem.Clear();
   if (other_mail) {
-    ShellOpen(Handle(), item_type == 4 ? BarSettings.AddressBookPath : "mailto:");
+    ShellOpen(Handle(), item_type == 4 ? BarSettings.addressBookPath : "mailto:");
     return;
   }
-  const auto road = qrv::ItemRoadOf(item_type);
+  const auto road = qrv::ItemRoadOf(static_cast<qrv::EntryType>(item_type));
   if (!road) return;
   OutlookFolder = OutlookNameSpace.Call("GetDefaultFolder", road->folder).Object();
   OutlookItem = OutlookApp.Call("CreateItem", road->kind).Object();
@@ -133,17 +133,17 @@ void TQV::CreateDisplayOLItem(int item_type, bool from_bar, bool force_prompt, c
 // --- folders and the extra actions ---------------------------------------------------
 
 void TQV::FolderView(int folder_type, bool collapse, bool new_window) {
-  if (BarSettings.MinimizeView && collapse) CollapseAfterAction();
+  if (BarSettings.minimizeView && collapse) CollapseAfterAction();
   ui::Application::Get().ProcessMessages();
   if (OtherMailProgram() && (folder_type == 4 || folder_type == 5)) {
-    ShellOpen(Handle(), folder_type == 5 ? BarSettings.ExpressPath : BarSettings.AddressBookPath);
+    ShellOpen(Handle(), folder_type == 5 ? BarSettings.expressPath : BarSettings.addressBookPath);
     return;
   }
-  const auto road = qrv::FolderRoadOf(folder_type);
+  const auto road = qrv::FolderRoadOf(static_cast<qrv::FolderKind>(folder_type));
   if (!road) return;
-  if (BarSettings.FolderState == 1 || new_window) {
+  if (BarSettings.folderState == 1 || new_window) {
     OutlookFolder = OutlookNameSpace.Call("GetDefaultFolder", road->folder).Object();
-    if (BarSettings.FolderType == 1) {
+    if (BarSettings.folderType == 1) {
       OutlookExplorer = OutlookFolder.Call("GetExplorer", 1).Object();
       OutlookExplorer.Call("Display");
     } else {
@@ -156,15 +156,15 @@ void TQV::FolderView(int folder_type, bool collapse, bool new_window) {
     // The open Outlook window turns to the folder.
     OutlookExplorer.Put("CurrentFolder", OutlookNameSpace.Call("GetDefaultFolder", road->folder).Object());
     OutlookExplorer.Call("Display");
-  } else if (FileExists(BarSettings.OutlookExePath)) {
-    ShellOpen(Handle(), BarSettings.OutlookExePath, road->argument);
+  } else if (FileExists(BarSettings.outlookExePath)) {
+    ShellOpen(Handle(), BarSettings.outlookExePath, road->argument);
   }
 }
 
 void TQV::OpenExtraItem(int action, bool collapse) {
   ui::Application::Get().ProcessMessages();
-  if (BarSettings.MinimizeButton && collapse) CollapseAfterAction();
-  const std::string& outlook = BarSettings.OutlookExePath;
+  if (BarSettings.minimizeButton && collapse) CollapseAfterAction();
+  const std::string& outlook = BarSettings.outlookExePath;
   switch (action) {
     case 1:
       OutlookExplorer = OutlookApp.Call("ActiveExplorer").Object();
@@ -175,10 +175,10 @@ void TQV::OpenExtraItem(int action, bool collapse) {
       if (FileExists(outlook)) ShellOpen(Handle(), outlook, "Outlook:Outlook Today");
       break;
     case 3:
-      if (FileExists(BarSettings.OfficeShortcutPath)) ShellOpen(Handle(), BarSettings.OfficeShortcutPath, "-n");
+      if (FileExists(BarSettings.officeShortcutPath)) ShellOpen(Handle(), BarSettings.officeShortcutPath, "-n");
       break;
     case 4:
-      if (FileExists(BarSettings.FileName)) ShellOpen(Handle(), BarSettings.FileName);
+      if (FileExists(BarSettings.fileName)) ShellOpen(Handle(), BarSettings.fileName);
       break;
     case 5:
       // Advanced Find is a program beside Outlook's own.

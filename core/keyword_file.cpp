@@ -26,9 +26,9 @@ bool CollectServiceCaptions(const std::vector<std::string>& keywordList,
 void AddFactoryServices(const std::string& factoryFile, LoadedKeywords& loaded) {
   const std::vector<std::string> lines = PlainLines(factoryFile);
   for (auto line = lines.rbegin(); line != lines.rend(); ++line)
-    if (Pos("<CB=", *line) != 0) loaded.keywordList.push_back(*line);
+    if (Contains(*line, "<CB=")) loaded.keywordList.push_back(*line);
   for (const auto& line : lines)
-    if (Pos("<CB=", line) != 0) loaded.webServiceCaptions.push_back(ServiceCaption(line));
+    if (Contains(line, "<CB=")) loaded.webServiceCaptions.push_back(ServiceCaption(line));
 }
 
 }  // namespace
@@ -36,7 +36,7 @@ void AddFactoryServices(const std::string& factoryFile, LoadedKeywords& loaded) 
 std::vector<std::string> PlainLines(std::string_view fileBytes) {
   std::vector<std::string> lines = SplitLines(fileBytes);
   for (auto& line : lines) {
-    if (!line.empty() && !IsPlainRecord(line)) line = decr(line);
+    if (!line.empty() && !IsPlainRecord(line)) line = DecipherLine(line);
     line = AnsiToUtf8(line);
   }
   return lines;
@@ -68,7 +68,7 @@ std::string KeywordFileBytes(const KeywordLists& lists) {
   std::vector<std::string> lines;
   for (const auto* plain : {&lists.itemKeywords, &lists.categoryKeywords, &lists.iconKeywords})
     for (const auto& record : *plain) lines.push_back(Utf8ToAnsi(record));
-  for (const auto& record : lists.webServices) lines.push_back(encr(Utf8ToAnsi(record)));
+  for (const auto& record : lists.webServices) lines.push_back(EncipherLine(Utf8ToAnsi(record)));
   return JoinLines(lines);
 }
 

@@ -28,7 +28,7 @@ struct HandChoices {
 
 // What the window shows when the run starts.
 struct EntryWindowState {
-  int type = kTask;                           // entry type of the pressed type button, 0 for none
+  std::optional<EntryType> type = EntryType::kTask;  // of the pressed type button, none for none
   std::span<const std::string> serviceItems;  // the web-service choice's items
   std::string_view serviceText;               // and its current text
   bool datePanelVisible = false;
@@ -40,7 +40,7 @@ struct EntryWindowState {
 struct QuickEntryInput {
   std::string_view subject;
   std::string_view body;
-  int itemType = kTask;  // the default kind of a timed item: task or appointment
+  EntryType itemType = EntryType::kTask;  // the default kind of a timed item: task or appointment
   bool useCategories = true;
   bool iconNoteFound = false;
   HandChoices byHand;
@@ -73,7 +73,9 @@ struct CategoryChoice {
 
 struct QuickEntryResult {
   // What the subject says.
-  std::optional<int> type;      // entry type of the first matching keyword, or the default kind
+  // Entry type of the first matching keyword, or the default kind. A record may
+  // hold a number that is no entry type; it is passed on as it is.
+  std::optional<EntryType> type;
   bool typeByDefault = false;   // of a timed item when only a time was found
   std::string keyword;          // the matching keyword, in capitals
   std::string serviceCaption;   // its caption when it is a web-service keyword
@@ -84,7 +86,7 @@ struct QuickEntryResult {
   std::string endTime;
 
   // What the window shows; an empty value or kKeep leaves the control as it is.
-  std::optional<int> typeButton;          // press the button of this type: 1-6, 9 or 10
+  std::optional<EntryType> typeButton;    // press the button of this type: task .. journal, text, internet
   bool checkCaption = false;              // lay the window out for its type again
   std::optional<std::string> labelMatch;  // the web-service keyword that matched
   Change service = Change::kKeep;         // kSet: select serviceIndex and show its hint;

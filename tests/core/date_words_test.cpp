@@ -18,12 +18,12 @@ LocaleFacts DayFirst() {
 
 QuickEntryResult Read(std::string_view subject, Date today = kMonday,
                       const LocaleFacts& locale = EnUsLocale()) {
-  static const KeywordMatcher none;
+  static const KeywordMatcher kNone;
   QuickEntryInput in;
   in.subject = subject;
   in.today = today;
   in.now = {10, 15, 30};
-  return RunQuickEntry(in, none, locale);
+  return RunQuickEntry(in, kNone, locale);
 }
 
 struct DateCase {

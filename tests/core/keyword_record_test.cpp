@@ -37,7 +37,7 @@ TEST(KeywordRecord, ReadsEveryWebServiceTag) {
   EXPECT_EQ(back.hint, s.hint);
   EXPECT_EQ(back.url, s.url);
   const auto r = ReadKeywordRecord(line);
-  EXPECT_EQ(r.type, kWebService);
+  EXPECT_EQ(r.type, NumberOf(EntryType::kWebService));
   EXPECT_EQ(r.caption, "Encyclopedia");
   EXPECT_FALSE(IsCustomService("S=0{a}11<CB=x!><D=!D><HINT=!H>|u"));
 }

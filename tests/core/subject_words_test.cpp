@@ -52,11 +52,11 @@ TEST(SubjectWords, InsertedWordsComeNextInTheWalk) {
   WordList words({"a", "b"});
   ASSERT_TRUE(words.Next());
   words.InsertAfterCurrent("x");
-  EXPECT_EQ(words.size(), 3u);
+  EXPECT_EQ(words.Size(), 3u);
   EXPECT_EQ(words[1], "x");
   EXPECT_EQ(words[2], "b");
   std::string seen = words[0];
-  while (words.Next()) seen += words[words.current()];
+  while (words.Next()) seen += words[words.Current()];
   EXPECT_EQ(seen, "axb");
   EXPECT_FALSE(WordList({}).Next());
 }

@@ -38,7 +38,7 @@ TEST_F(BarMenu, HoldsTheBarCommandsInTheirOrderWithTheirNumbers) {
 
 TEST_F(BarMenu, OutlookProgramsEnableTheirItemsOnlyWhenTheyAreThere) {
   const auto enabled = [&](const wchar_t* name) { return bar->Get<ui::MenuItem>(name).Enabled(); };
-  ::BarSettings.OutlookExePath = FolderPath() + "\\OUTLOOK.EXE";
+  ::BarSettings.outlookExePath = FolderPath() + "\\OUTLOOK.EXE";
   bar->EnableMenuPrograms();
   EXPECT_FALSE(enabled(L"OpenOutlook1") || enabled(L"OpenOutlookToday1") || enabled(L"Find1") ||
                enabled(L"NewOfficeDocument1"));
@@ -46,7 +46,7 @@ TEST_F(BarMenu, OutlookProgramsEnableTheirItemsOnlyWhenTheyAreThere) {
     CloseHandle(CreateFileW(ui::Widen(FolderPath() + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0,
                             nullptr));
   }
-  ::BarSettings.OfficeShortcutPath = FolderPath() + "\\OUTLOOK.EXE";
+  ::BarSettings.officeShortcutPath = FolderPath() + "\\OUTLOOK.EXE";
   bar->EnableMenuPrograms();
   EXPECT_TRUE(enabled(L"OpenOutlook1") && enabled(L"OpenOutlookToday1") && enabled(L"Find1") &&
               enabled(L"NewOfficeDocument1"));
@@ -68,10 +68,10 @@ TEST_F(BarMenu, ChosenItemsRunTheirCommands) {
   EXPECT_EQ(meetings[0].Get("MeetingStatus"), "1");
   EXPECT_EQ(meetings[0].Get("Displays"), "1");
   // "Tavrobar Enabled" hides the bar and leaves the icon alone.
-  ::BarSettings.ProgramMode = "2";
+  ::BarSettings.programMode = qrv::ProgramMode::kBarAndTray;
   ChooseByKeys(MenuPlace(20));
   bar->PopUpActions->Popup(10, 200);
-  EXPECT_EQ(::BarSettings.ProgramMode, "1");
+  EXPECT_EQ(::BarSettings.programMode, qrv::ProgramMode::kTrayOnly);
   EXPECT_FALSE(bar->Visible());
   EXPECT_FALSE(bar->Get<ui::MenuItem>(L"ToggleTavrobar1").Checked);
 }

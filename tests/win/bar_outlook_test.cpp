@@ -55,7 +55,7 @@ TEST_F(ConnectedBar, EveryNewItemIsMadeInItsFolderWithItsFinishingStepsAndShown)
 }
 
 TEST_F(ConnectedBar, BarButtonAsksForCategoriesBesideTheBarAndKeepsTheListOrder) {
-  ::BarSettings.CategoryPromptTypes = {"OFF", "1"};
+  ::BarSettings.categoryPromptTypes = {"OFF", "1"};
   AnswerCategories({L"VIP", L"Business"});
   bar->NewItemClick(*bar->CoolButton[1]);
   ASSERT_EQ(Shown().size(), 1u);
@@ -76,7 +76,7 @@ TEST_F(ConnectedBar, BarButtonAsksForCategoriesBesideTheBarAndKeepsTheListOrder)
 }
 
 TEST_F(ConnectedBar, MenuAsksInTheScreenCentreUnderThePlainCaption) {
-  ::BarSettings.CategoryPromptTypes = {"3"};
+  ::BarSettings.categoryPromptTypes = {"3"};
   auto& item = bar->Get<ui::MenuItem>(L"Appointment1");
   item.SetCaption(L"New Appointment\tCtrl+Alt+A");  // as a hotkey writes it
   AnswerCategories({L"Ideas", L"Gifts", L"Ideas"});  // the second click takes "Ideas" back
@@ -91,7 +91,7 @@ TEST_F(ConnectedBar, MenuAsksInTheScreenCentreUnderThePlainCaption) {
 }
 
 TEST_F(ConnectedBar, AllAndNoneSetEveryEntryAndAnInformationItemNeverAsks) {
-  ::BarSettings.CategoryPromptTypes = {"6"};
+  ::BarSettings.categoryPromptTypes = {"6"};
   AnswerCategories({}, L"&ALL");
   bar->CreateDisplayOLItem(6, false, false, L"New Journal Item");
   AnswerCategories({L"VIP"}, L"&NONE");
@@ -115,8 +115,8 @@ TEST_F(ConnectedBar, RightButtonForcesThePromptExceptOnTheOtherMailProgramsRoad)
   EXPECT_EQ(Shown()[0].caption, L"New Contact");
   EXPECT_EQ(Items("ContactItem").at(0).Get("Categories"), "Hot Contacts");
 
-  ::BarSettings.EmailType = "1";
-  ::BarSettings.AddressBookPath = R"(C:\Address Book\wab.exe)";
+  ::BarSettings.emailType = "1";
+  ::BarSettings.addressBookPath = R"(C:\Address Book\wab.exe)";
   ASSERT_FALSE(OutlookItem.IsEmpty());
   bar->NewItemRightClick(*bar->CoolButton[5], ui::MouseButton::kRight, 0, 0);
   bar->NewItemRightClick(*bar->CoolButton[4], ui::MouseButton::kRight, 0, 0);
@@ -150,28 +150,28 @@ TEST_F(ConnectedBar, FolderButtonTurnsTheOpenOutlookWindowOrStartsOutlookOnTheFo
   Configure("explorer=no\n");
   bar->FolderView(3, false, false);  // outlook.exe is not there: nothing
   EXPECT_TRUE(Opened().empty());
-  ::BarSettings.OutlookExePath = Program("OUTLOOK.EXE");
+  ::BarSettings.outlookExePath = Program("OUTLOOK.EXE");
   bar->FolderViewMenuClick(bar->Get<ui::MenuItem>(L"ViewCalendarFolder1"));
-  EXPECT_EQ(Opened(), (std::vector<ShellRequest>{{ui::Widen(::BarSettings.OutlookExePath), L"Outlook:Calendar"}}));
+  EXPECT_EQ(Opened(), (std::vector<ShellRequest>{{ui::Widen(::BarSettings.outlookExePath), L"Outlook:Calendar"}}));
   EXPECT_EQ(Stored("Explorer", "2").kind, "");  // no window opened by the bar itself
 }
 
 TEST_F(ConnectedBar, NewWindowRoadsOpenTheFolderWithOrWithoutTheOutlookBar) {
   bar->BList1MouseUp(*bar->BList[2], ui::MouseButton::kRight, 0, 0);  // a new window even with FolderState 0
   EXPECT_EQ(Stored("Folder", "Notes").Get("Displays"), "1");
-  ::BarSettings.FolderState = 1;
+  ::BarSettings.folderState = 1;
   bar->FolderView(5, false, false);
   EXPECT_EQ(Stored("Folder", "Inbox").Get("Displays"), "1");
-  ::BarSettings.FolderType = 1;  // without the Outlook Bar: through an explorer of the folder
+  ::BarSettings.folderType = 1;  // without the Outlook Bar: through an explorer of the folder
   bar->FolderView(6, false, false);
   EXPECT_EQ(Stored("Folder", "Journal").Get("Displays"), "0");
   EXPECT_EQ(Calls(Log(), "call", "GetExplorer").at(0).args, "1");
   EXPECT_EQ(Stored("Explorer", "3").Get("Folder"), "Journal");
   EXPECT_EQ(Stored("Explorer", "3").Get("Displays"), "1");
 
-  ::BarSettings.EmailType = "1";
-  ::BarSettings.ExpressPath = R"(C:\Mail\msimn.exe)";
-  ::BarSettings.AddressBookPath = R"(C:\Mail\wab.exe)";
+  ::BarSettings.emailType = "1";
+  ::BarSettings.expressPath = R"(C:\Mail\msimn.exe)";
+  ::BarSettings.addressBookPath = R"(C:\Mail\wab.exe)";
   bar->FolderView(5, false, true);
   bar->FolderView(4, false, true);
   EXPECT_EQ(Opened(), (std::vector<ShellRequest>{{LR"(C:\Mail\msimn.exe)", L""}, {LR"(C:\Mail\wab.exe)", L""}}));
@@ -180,15 +180,15 @@ TEST_F(ConnectedBar, NewWindowRoadsOpenTheFolderWithOrWithoutTheOutlookBar) {
 TEST_F(ConnectedBar, ExtraActionsStartTheirProgramsOnlyWhenThereAreSome) {
   for (int action = 1; action <= 5; ++action) bar->OpenExtraItem(action, false);
   EXPECT_TRUE(Opened().empty());
-  ::BarSettings.OutlookExePath = Program("OUTLOOK.EXE");
-  ::BarSettings.OfficeShortcutPath = Program("OSA9.EXE");
-  ::BarSettings.FileName = Program("My Tool.exe");
+  ::BarSettings.outlookExePath = Program("OUTLOOK.EXE");
+  ::BarSettings.officeShortcutPath = Program("OSA9.EXE");
+  ::BarSettings.fileName = Program("My Tool.exe");
   for (int action = 1; action <= 6; ++action) bar->OpenExtraItem(action, false);
-  const std::wstring outlook = ui::Widen(::BarSettings.OutlookExePath);
+  const std::wstring outlook = ui::Widen(::BarSettings.outlookExePath);
   EXPECT_EQ(Opened(), (std::vector<ShellRequest>{{outlook, L""},
                                                   {outlook, L"Outlook:Outlook Today"},
-                                                  {ui::Widen(::BarSettings.OfficeShortcutPath), L"-n"},
-                                                  {ui::Widen(::BarSettings.FileName), L""},
+                                                  {ui::Widen(::BarSettings.officeShortcutPath), L"-n"},
+                                                  {ui::Widen(::BarSettings.fileName), L""},
                                                   {ui::Widen(FolderPath()) + L"\\Finder.exe", L""}}));
   // With an Outlook window open, "Open Outlook" shows that window.
   Opened().clear();
