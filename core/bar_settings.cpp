@@ -8,26 +8,28 @@ namespace {
 
 // The working texts before the key is read.
 const SettingsValues& InitialTexts() {
-  static const SettingsValues kTexts = {
-      {"HINTS", "YES"},          {"MINIMIZE", "YES"},       {"MINIMIZETIME", "10"},
-      {"MINIMIZEVIEW", "YES"},   {"MINIMIZEBUTTON", "YES"}, {"POSITION", "NO,100"},
-      {"USECATEGORIES", "YES"},  {"APPTREMINDER", "YES"},   {"JOURNALTIME", "YES"},
-      {"TAB", "NO"},             {"KEYWORDREMOVAL", "YES"}, {"NEWIEWINDOW", "NO"},
-      {"ITEMTYPE", "3"},         {"JOURNALTYPE", "Phone call"}, {"UPDATECHECK", "1"},
-      {"UPDATETIME", "7"},       {"PROGRAMMODE", "2"},      {"EMAILTYPE", "0"}};
+  static const SettingsValues kTexts = {{"HINTS", "YES"},          {"MINIMIZE", "YES"},
+                                        {"MINIMIZETIME", "10"},    {"MINIMIZEVIEW", "YES"},
+                                        {"MINIMIZEBUTTON", "YES"}, {"POSITION", "NO,100"},
+                                        {"USECATEGORIES", "YES"},  {"APPTREMINDER", "YES"},
+                                        {"JOURNALTIME", "YES"},    {"TAB", "NO"},
+                                        {"KEYWORDREMOVAL", "YES"}, {"NEWIEWINDOW", "NO"},
+                                        {"ITEMTYPE", "3"},         {"JOURNALTYPE", "Phone call"},
+                                        {"UPDATECHECK", "1"},      {"UPDATETIME", "7"},
+                                        {"PROGRAMMODE", "2"},      {"EMAILTYPE", "0"}};
   return kTexts;
 }
 
 // What a key without button settings (a first start) gets.
 const SettingsValues& DefaultTexts() {
   static const SettingsValues kTexts = {
-      {"PROGRAMMODE", "2"},    {"EMAILTYPE", "0"},      {"FOLDERSTATE", "0"},   {"FOLDERTYPE", "0"},
-      {"HINTS", "YES"},        {"MINIMIZE", "YES"},     {"MINIMIZETIME", "10"}, {"MINIMIZEVIEW", "YES"},
-      {"MINIMIZEBUTTON", "YES"}, {"POSITION", "NO,100"}, {"BUTTON1", "20,ON"},   {"BUTTON2", "54,ON"},
-      {"BUTTON3", "88,ON"},    {"BUTTON4", "122,ON"},   {"BUTTON5", "156,ON"},  {"BUTTON6", "190,ON"},
-      {"BUTTON7", "190,OFF"},  {"BUTTON8", "190,OFF"},  {"CATEGORY1", "OFF"},   {"CATEGORY2", "OFF"},
-      {"CATEGORY3", "OFF"},    {"CATEGORY4", "OFF"},    {"CATEGORY5", "OFF"},   {"CATEGORY6", "OFF"},
-      {"BUTTONE1", "224,ON"},  {"BUTTONE2", "224,OFF"}, {"BUTTONE3", "224,OFF"}, {"BUTTONE4", "224,OFF"}};
+      {"PROGRAMMODE", "2"},      {"EMAILTYPE", "0"},      {"FOLDERSTATE", "0"},    {"FOLDERTYPE", "0"},
+      {"HINTS", "YES"},          {"MINIMIZE", "YES"},     {"MINIMIZETIME", "10"},  {"MINIMIZEVIEW", "YES"},
+      {"MINIMIZEBUTTON", "YES"}, {"POSITION", "NO,100"},  {"BUTTON1", "20,ON"},    {"BUTTON2", "54,ON"},
+      {"BUTTON3", "88,ON"},      {"BUTTON4", "122,ON"},   {"BUTTON5", "156,ON"},   {"BUTTON6", "190,ON"},
+      {"BUTTON7", "190,OFF"},    {"BUTTON8", "190,OFF"},  {"CATEGORY1", "OFF"},    {"CATEGORY2", "OFF"},
+      {"CATEGORY3", "OFF"},      {"CATEGORY4", "OFF"},    {"CATEGORY5", "OFF"},    {"CATEGORY6", "OFF"},
+      {"BUTTONE1", "224,ON"},    {"BUTTONE2", "224,OFF"}, {"BUTTONE3", "224,OFF"}, {"BUTTONE4", "224,OFF"}};
   return kTexts;
 }
 
@@ -69,8 +71,10 @@ void PlaceButton(BarSettings& s, const std::string& text, int button, bool extra
   const auto top = ReadInt(text.substr(0, comma));
   if (!top) return;
   const bool shown = text.substr(comma + 1) == "ON";
-  if (extra) s.extraButtonShown[static_cast<std::size_t>(button)] = shown;
-  else s.buttonShown[static_cast<std::size_t>(button)] = shown;
+  if (extra)
+    s.extraButtonShown[static_cast<std::size_t>(button)] = shown;
+  else
+    s.buttonShown[static_cast<std::size_t>(button)] = shown;
   s.buttonLayout.push_back({button, extra, *top, shown});
 }
 
@@ -149,9 +153,12 @@ std::optional<ProgramMode> ReadProgramMode(std::string_view text) {
 
 std::optional<FolderKind> FolderOfEntryType(EntryType type) {
   switch (type) {
-    case EntryType::kTaskRequest: return FolderKind::kTasks;
-    case EntryType::kMeetingRequest: return FolderKind::kCalendar;
-    default: return FolderKindOf(NumberOf(type));  // task .. journal: the folder of the same number
+    case EntryType::kTaskRequest:
+      return FolderKind::kTasks;
+    case EntryType::kMeetingRequest:
+      return FolderKind::kCalendar;
+    default:
+      return FolderKindOf(NumberOf(type));  // task .. journal: the folder of the same number
   }
 }
 

@@ -84,8 +84,7 @@ struct BarSettings {
   // BUTTONE1..4, only those with a usable top.
   std::vector<ButtonPlacement> buttonLayout;
   // Programs and folders located at each read (Windows side).
-  std::string outlookExePath, browserPath, expressPath, addressBookPath, signatureFolder,
-      officeShortcutPath;
+  std::string outlookExePath, browserPath, expressPath, addressBookPath, signatureFolder, officeShortcutPath;
 };
 
 // Longest idle time the bar accepts, in seconds; above it the default applies.

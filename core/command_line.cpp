@@ -28,8 +28,10 @@ std::vector<std::string> SplitCommandLine(std::string_view line) {
     std::string arg;
     bool quoted = false;
     for (; i < line.size() && (quoted || !IsSeparator(line[i])); ++i) {
-      if (line[i] == '"') quoted = !quoted;
-      else arg += line[i];
+      if (line[i] == '"')
+        quoted = !quoted;
+      else
+        arg += line[i];
     }
     args.push_back(std::move(arg));
   }
@@ -59,8 +61,7 @@ std::vector<StartupRequest> OutlookRequests(const std::vector<std::string>& args
 }
 
 std::optional<std::string> HandedFileArgument(const std::vector<std::string>& args) {
-  if (args.empty() || args[0].empty() || IsWaitArgument(args[0]) || IsOutlookArgument(args[0]))
-    return std::nullopt;
+  if (args.empty() || args[0].empty() || IsWaitArgument(args[0]) || IsOutlookArgument(args[0])) return std::nullopt;
   return args[0];
 }
 

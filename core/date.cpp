@@ -37,13 +37,11 @@ Date DateOfDayNumber(long long z) {
 }  // namespace
 
 bool IsValidDate(int year, int month, int day) {
-  return year >= 1 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 &&
-         day <= DaysInMonth(year, month);
+  return year >= 1 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 && day <= DaysInMonth(year, month);
 }
 
 std::optional<Date> MakeDate(long long year, long long month, long long day) {
-  if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 ||
-      day > DaysInMonth(year, static_cast<int>(month)))
+  if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, static_cast<int>(month)))
     return std::nullopt;
   return Date{static_cast<int>(year), static_cast<int>(month), static_cast<int>(day)};
 }

@@ -16,9 +16,7 @@ int DayWord(std::string_view word) {
   return n >= 1 && n <= 31 ? n : 0;
 }
 
-bool IsYearWord(std::string_view word) {
-  return word.size() == 4 && ReadIntOr(word, 99999) < 9999;
-}
+bool IsYearWord(std::string_view word) { return word.size() == 4 && ReadIntOr(word, 99999) < 9999; }
 
 // n of "in n days", "in n hours" ...: the word before `s` is a number below
 // 9999 and the one before that is "in".
@@ -34,15 +32,13 @@ bool IsOneOf(std::string_view word, std::initializer_list<std::string_view> list
   return false;
 }
 
-bool IsAmPmWord(std::string_view word) {
-  return word.size() <= 2 && IsOneOf(word, {"a", "am", "p", "pm"});
-}
+bool IsAmPmWord(std::string_view word) { return word.size() <= 2 && IsOneOf(word, {"a", "am", "p", "pm"}); }
 
 // The hours of a time are read as an integer, so a text that does not begin
 // the way an integer may begin is no time, whatever FormatTime makes of it.
 bool MayStartTime(std::string_view text) {
-  return !text.empty() && ((text[0] >= '0' && text[0] <= '9') ||
-                           std::string_view(" +-$x").find(text[0]) != std::string_view::npos);
+  return !text.empty() &&
+         ((text[0] >= '0' && text[0] <= '9') || std::string_view(" +-$x").find(text[0]) != std::string_view::npos);
 }
 
 }  // namespace
@@ -52,8 +48,7 @@ DateTimeReader::DateTimeReader(const LocaleFacts& locale, Date today, TimeOfDay 
 
 bool DateTimeReader::IsMonthName(std::string_view word) const {
   for (int m = 0; m < 12; ++m)
-    if (NameIs(locale_.longMonthNames[m], word) || NameIs(locale_.shortMonthNames[m], word))
-      return true;
+    if (NameIs(locale_.longMonthNames[m], word) || NameIs(locale_.shortMonthNames[m], word)) return true;
   return false;
 }
 
@@ -74,19 +69,18 @@ void DateTimeReader::DateStep(const WordList& words, std::size_t s, std::string_
     if (!found) found = InPeriod(words, s, upper);
   }
   if (!found) return;
-  if (!start_) start_ = found;
-  else if (!end_) end_ = found;
+  if (!start_)
+    start_ = found;
+  else if (!end_)
+    end_ = found;
 }
 
 // "25 December 2003", "December 25 2003", "Dec 24-26": sets the date registers
 // from the words around a month name.
-std::optional<Date> DateTimeReader::MonthDate(const WordList& words, std::size_t s,
-                                              std::string_view upper) {
+std::optional<Date> DateTimeReader::MonthDate(const WordList& words, std::size_t s, std::string_view upper) {
   std::optional<Date> found;
   for (int m = 1; m <= 12; ++m) {
-    if (!NameIs(locale_.longMonthNames[m - 1], upper) &&
-        !NameIs(locale_.shortMonthNames[m - 1], upper))
-      continue;
+    if (!NameIs(locale_.longMonthNames[m - 1], upper) && !NameIs(locale_.shortMonthNames[m - 1], upper)) continue;
     month_ = m;
     const bool hasNext = s + 1 < words.Size();
     const int dayBefore = s > 0 ? DayWord(words[s - 1]) : 0;
@@ -115,17 +109,15 @@ std::optional<Date> DateTimeReader::MonthDate(const WordList& words, std::size_t
 
 // "friday", "Fri", "Fri.", "next friday": the first such day after the base
 // day (today, or the start date already found), a week later after "next".
-std::optional<Date> DateTimeReader::Weekday(const WordList& words, std::size_t s,
-                                            std::string_view upper) const {
+std::optional<Date> DateTimeReader::Weekday(const WordList& words, std::size_t s, std::string_view upper) const {
   std::optional<Date> found;
   std::optional<Date> base;
   int i = 1;
   for (int k = 0; k < 7; ++k) {
     const std::string& shortName = locale_.shortDayNames[k];
-    const bool shortWithDot = !upper.empty() && upper.back() == '.' &&
-                              NameIs(shortName, upper.substr(0, upper.size() - 1));
-    if (!NameIs(locale_.longDayNames[k], upper) && !NameIs(shortName, upper) && !shortWithDot)
-      continue;
+    const bool shortWithDot =
+        !upper.empty() && upper.back() == '.' && NameIs(shortName, upper.substr(0, upper.size() - 1));
+    if (!NameIs(locale_.longDayNames[k], upper) && !NameIs(shortName, upper) && !shortWithDot) continue;
     // "Friday March 5 ...": the month name's date decides.
     if (s + 2 < words.Size() && IsMonthName(words[s + 1])) {
       found.reset();
@@ -145,8 +137,7 @@ std::optional<Date> DateTimeReader::Weekday(const WordList& words, std::size_t s
 }
 
 // "in 3 days", "in 2 weeks", "in 1 month", "in 5 years".
-std::optional<Date> DateTimeReader::InPeriod(const WordList& words, std::size_t s,
-                                             std::string_view upper) {
+std::optional<Date> DateTimeReader::InPeriod(const WordList& words, std::size_t s, std::string_view upper) {
   const auto n = CountBefore(words, s);
   if (!n) return std::nullopt;
   if (IsOneOf(upper, {"DAY", "DAYS"})) return AddDays(today_, *n);
@@ -207,8 +198,10 @@ void DateTimeReader::TimeStep(WordList& words, std::size_t s) {
     if (s + 1 < words.Size() && !both && IsAmPmWord(words[s + 1])) found = false;
   }
   if (!found) return;
-  if (startTime_.empty()) startTime_ = text;
-  else if (endTime_.empty()) endTime_ = text;
+  if (startTime_.empty())
+    startTime_ = text;
+  else if (endTime_.empty())
+    endTime_ = text;
 }
 
 // "in 2 hours", "in 45 mins": now plus that time, within the next day.
@@ -216,9 +209,12 @@ bool DateTimeReader::InTime(const WordList& words, std::size_t s, std::string& t
   const auto n = CountBefore(words, s);
   if (!n) return false;
   long long minutes;
-  if (IsOneOf(text, {"hour", "hours"})) minutes = 60LL * *n;
-  else if (IsOneOf(text, {"minute", "min", "minutes", "mins"})) minutes = *n;
-  else return false;
+  if (IsOneOf(text, {"hour", "hours"}))
+    minutes = 60LL * *n;
+  else if (IsOneOf(text, {"minute", "min", "minutes", "mins"}))
+    minutes = *n;
+  else
+    return false;
   const auto time = AddMinutes(minutes, now_);
   if (!time) return false;
   text = AsciiLower(FormatShortTime(locale_, TimeOfDay{time->hour, time->minute, 0}));

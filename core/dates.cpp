@@ -67,19 +67,17 @@ bool ContainsText(std::string_view s, std::string_view sub) {
 }  // namespace
 
 const LocaleFacts& EnUsLocale() {
-  static const LocaleFacts kLocale{
-      DateOrder::kMonthDayYear,
-      "h:mm tt",
-      {"January", "February", "March", "April", "May", "June", "July", "August", "September",
-       "October", "November", "December"},
-      {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"},
-      {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"},
-      {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"}};
+  static const LocaleFacts kLocale{DateOrder::kMonthDayYear,
+                                   "h:mm tt",
+                                   {"January", "February", "March", "April", "May", "June", "July", "August",
+                                    "September", "October", "November", "December"},
+                                   {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"},
+                                   {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"},
+                                   {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"}};
   return kLocale;
 }
 
-std::optional<Date> ReadNumericDate(std::string_view text, char separator, DateOrder order,
-                                    int thisYear) {
+std::optional<Date> ReadNumericDate(std::string_view text, char separator, DateOrder order, int thisYear) {
   int numbers[3];
   std::size_t digits[3];
   int count = 0;
@@ -101,9 +99,12 @@ std::optional<Date> ReadNumericDate(std::string_view text, char separator, DateO
     day = numbers[dayFirst ? 0 : 1];
   } else {
     int y;
-    if (order == DateOrder::kMonthDayYear) y = 2, month = numbers[0], day = numbers[1];
-    else if (order == DateOrder::kDayMonthYear) y = 2, month = numbers[1], day = numbers[0];
-    else y = 0, month = numbers[1], day = numbers[2];
+    if (order == DateOrder::kMonthDayYear)
+      y = 2, month = numbers[0], day = numbers[1];
+    else if (order == DateOrder::kDayMonthYear)
+      y = 2, month = numbers[1], day = numbers[0];
+    else
+      y = 0, month = numbers[1], day = numbers[2];
     year = digits[y] <= 2 ? WindowedYear(numbers[y], thisYear) : numbers[y];
   }
   return MakeDate(year, month, day);
@@ -125,7 +126,8 @@ std::optional<TimeOfDay> ReadTime(std::string_view text) {
   const std::string_view suffix = TrimView(s.substr(i));
   if (suffix.empty()) return t.hour <= 23 ? std::optional(t) : std::nullopt;
   const bool pm = EqualsIgnoringCase(suffix, "pm") || EqualsIgnoringCase(suffix, "p");
-  if ((!pm && !EqualsIgnoringCase(suffix, "am") && !EqualsIgnoringCase(suffix, "a")) || t.hour > 12) return std::nullopt;
+  if ((!pm && !EqualsIgnoringCase(suffix, "am") && !EqualsIgnoringCase(suffix, "a")) || t.hour > 12)
+    return std::nullopt;
   t.hour = t.hour % 12 + (pm ? 12 : 0);
   return t;
 }
@@ -139,11 +141,16 @@ std::string FormatShortTime(const LocaleFacts& locale, TimeOfDay time) {
     while (i + run < f.size() && f[i + run] == c) ++run;
     const bool wide = run >= 2;
     const int hour12 = time.hour % 12 == 0 ? 12 : time.hour % 12;
-    if (c == 'h') out += wide ? TwoDigits(hour12) : std::to_string(hour12);
-    else if (c == 'H') out += wide ? TwoDigits(time.hour) : std::to_string(time.hour);
-    else if (c == 'm') out += wide ? TwoDigits(time.minute) : std::to_string(time.minute);
-    else if (c == 's') out += wide ? TwoDigits(time.second) : std::to_string(time.second);
-    else if (c == 't') out += std::string(time.hour < 12 ? "AM" : "PM").substr(0, wide ? 2 : 1);
+    if (c == 'h')
+      out += wide ? TwoDigits(hour12) : std::to_string(hour12);
+    else if (c == 'H')
+      out += wide ? TwoDigits(time.hour) : std::to_string(time.hour);
+    else if (c == 'm')
+      out += wide ? TwoDigits(time.minute) : std::to_string(time.minute);
+    else if (c == 's')
+      out += wide ? TwoDigits(time.second) : std::to_string(time.second);
+    else if (c == 't')
+      out += std::string(time.hour < 12 ? "AM" : "PM").substr(0, wide ? 2 : 1);
     else if (c == '\'') {
       const auto close = f.find('\'', i + 1);
       const auto end = close == std::string::npos ? f.size() : close;
@@ -177,8 +184,7 @@ std::string InitialFormatTime(std::string_view text) {
 std::string FormatTime(std::string_view text) {
   std::string s = AsciiLower(text);
   if (!s.empty() && (s.back() == 'a' || s.back() == 'p')) s += 'm';
-  if (!Contains(s, ":") && ReadIntOr(s, -1) != -1 && (s.size() == 3 || s.size() == 4))
-    s.insert(s.end() - 2, ':');
+  if (!Contains(s, ":") && ReadIntOr(s, -1) != -1 && (s.size() == 3 || s.size() == 4)) s.insert(s.end() - 2, ':');
   if (!Contains(s, ":") && s.size() > 2) {
     const auto m = static_cast<long long>(PositionOf("m", s));
     std::string withMinutes = SubText(s, 1, m - 2);
@@ -202,8 +208,7 @@ bool CheckTime(std::string_view text) {
   if (text.empty()) return false;
   const std::string s = AsciiLower(text);
   const char last = s.back();
-  const bool suffixed =
-      last == 'm' || ((last == 'a' || last == 'p') && s.size() >= 2 && IsDigit(s[s.size() - 2]));
+  const bool suffixed = last == 'm' || ((last == 'a' || last == 'p') && s.size() >= 2 && IsDigit(s[s.size() - 2]));
   if (!suffixed) return false;
   const auto colon = static_cast<long long>(PositionOf(":", s));
   const int hours = ReadIntOr(SubView(s, 1, colon - 1), 99);
@@ -230,8 +235,10 @@ std::string HourLaterBoxText(const LocaleFacts& locale, std::string_view foundSt
   const int hour = ReadIntOr(parts->hour, 0);
   std::string_view suffix = parts->suffix;
   int later;
-  if (hour >= 1 && hour <= 10) later = hour + 1;
-  else if (hour == 12) later = 1;
+  if (hour >= 1 && hour <= 10)
+    later = hour + 1;
+  else if (hour == 12)
+    later = 1;
   else if (hour == 11 && (suffix == "am" || suffix == "pm")) {
     later = 12;
     suffix = suffix == "am" ? "pm" : "am";

@@ -31,9 +31,9 @@ struct LocaleFacts {
   // texts are split at ":" and "m", so it shows "tt"; a caller whose user has a
   // 24-hour format passes "h:mm tt".
   std::string shortTimeFormat = "h:mm tt";
-  std::array<std::string, 12> longMonthNames;   // January first
+  std::array<std::string, 12> longMonthNames;  // January first
   std::array<std::string, 12> shortMonthNames;
-  std::array<std::string, 7> longDayNames;      // Sunday first
+  std::array<std::string, 7> longDayNames;  // Sunday first
   std::array<std::string, 7> shortDayNames;
 };
 
@@ -45,8 +45,7 @@ const LocaleFacts& EnUsLocale();
 // locale's order; a year of one or two digits falls into the 100 years that
 // begin 50 years before `thisYear`. Two numbers are month and day (day and
 // month in a day-first locale) of `thisYear`. None when it is no valid date.
-std::optional<Date> ReadNumericDate(std::string_view text, char separator, DateOrder order,
-                                    int thisYear);
+std::optional<Date> ReadNumericDate(std::string_view text, char separator, DateOrder order, int thisYear);
 
 // A time as typed or shown in a time box: hours, optionally ":" minutes and
 // ":" seconds, then optionally blanks and "am", "pm", "a" or "p" in any case.

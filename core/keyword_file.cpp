@@ -15,8 +15,7 @@ namespace {
 constexpr std::size_t kMaxKeywordFileBytes = 64u << 20;
 
 // Appends the caption of every web-service record; false when there was none.
-bool CollectServiceCaptions(const std::vector<std::string>& keywordList,
-                            std::vector<std::string>& captions) {
+bool CollectServiceCaptions(const std::vector<std::string>& keywordList, std::vector<std::string>& captions) {
   for (const auto& line : keywordList)
     if (StartsWith(line, "S=0")) captions.push_back(ServiceCaption(line));
   return !captions.empty();
@@ -42,8 +41,7 @@ std::vector<std::string> PlainLines(std::string_view fileBytes) {
   return lines;
 }
 
-LoadedKeywords LoadKeywordLists(std::vector<std::string> keywordList,
-                                const std::optional<std::string>& keywordFile,
+LoadedKeywords LoadKeywordLists(std::vector<std::string> keywordList, const std::optional<std::string>& keywordFile,
                                 const std::optional<std::string>& factoryFile) {
   LoadedKeywords loaded;
   if (keywordFile) {
@@ -57,10 +55,8 @@ LoadedKeywords LoadKeywordLists(std::vector<std::string> keywordList,
   return loaded;
 }
 
-LoadedKeywords LoadKeywordFiles(const std::filesystem::path& folder,
-                                std::vector<std::string> keywordList) {
-  return LoadKeywordLists(std::move(keywordList),
-                          ReadFileBytes(folder / kKeywordFileName, kMaxKeywordFileBytes),
+LoadedKeywords LoadKeywordFiles(const std::filesystem::path& folder, std::vector<std::string> keywordList) {
+  return LoadKeywordLists(std::move(keywordList), ReadFileBytes(folder / kKeywordFileName, kMaxKeywordFileBytes),
                           ReadFileBytes(folder / kFactoryKeywordFileName, kMaxKeywordFileBytes));
 }
 

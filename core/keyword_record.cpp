@@ -5,8 +5,7 @@
 namespace qrv {
 
 bool IsPlainRecord(std::string_view line) {
-  return StartsWith(line, "I=") || StartsWith(line, "C=") || StartsWith(line, "K=") ||
-         StartsWith(line, "S=");
+  return StartsWith(line, "I=") || StartsWith(line, "C=") || StartsWith(line, "K=") || StartsWith(line, "S=");
 }
 
 std::string RecordKind(std::string_view record) { return SubText(record, 1, 3); }

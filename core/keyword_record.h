@@ -67,13 +67,13 @@ bool IsCustomService(std::string_view record);         // holds "<CUST="
 // A record read once, with what matching needs, so that lists are split when
 // they are loaded and not on every keystroke.
 struct KeywordRecord {
-  std::string line;          // the record as stored (plain)
-  std::string kind;          // RecordKind
-  std::string keyword;       // RecordKeyword in capitals
-  std::optional<int> type;   // RecordType (a number, not always an entry type)
-  std::string tail;          // RecordTail
-  std::string caption;       // ServiceCaption (web-service records)
-  std::string category;      // RecordCategory (category records)
+  std::string line;         // the record as stored (plain)
+  std::string kind;         // RecordKind
+  std::string keyword;      // RecordKeyword in capitals
+  std::optional<int> type;  // RecordType (a number, not always an entry type)
+  std::string tail;         // RecordTail
+  std::string caption;      // ServiceCaption (web-service records)
+  std::string category;     // RecordCategory (category records)
 };
 
 KeywordRecord ReadKeywordRecord(std::string_view line);

@@ -8,8 +8,7 @@ std::string PathDirectory(std::string_view path) {
   const auto last = path.find_last_of("\\:");
   if (last == std::string_view::npos) return {};
   std::string dir(path.substr(0, last + 1));
-  if (dir.size() > 1 && dir.back() == '\\' && dir[dir.size() - 2] != ':' && dir[dir.size() - 2] != '\\')
-    dir.pop_back();
+  if (dir.size() > 1 && dir.back() == '\\' && dir[dir.size() - 2] != ':' && dir[dir.size() - 2] != '\\') dir.pop_back();
   return dir;
 }
 

@@ -41,18 +41,20 @@ std::vector<std::string> SplitCategoryList(std::string_view masterList) {
   if (masterList.empty()) return names;
   names.emplace_back();
   for (const char c : masterList) {
-    if (c == ';') names.emplace_back();
-    else names.back() += c;
+    if (c == ';')
+      names.emplace_back();
+    else
+      names.back() += c;
   }
   if (TrimView(names.back()).empty()) names.pop_back();
   return names;
 }
 
 std::vector<std::string> DefaultCategoryNames() {
-  return {"Business", "Competition",   "Favorites",    "Gifts",         "Goals/Objectives",
-          "Holiday",  "Holiday Cards", "Hot Contacts", "Ideas",         "International",
-          "Key Customer", "Miscellaneous", "Personal", "Phone Calls",   "Status",
-          "Strategies", "Suppliers",   "Time & Expenses", "VIP",        "Waiting"};
+  return {"Business",     "Competition",   "Favorites",       "Gifts",       "Goals/Objectives",
+          "Holiday",      "Holiday Cards", "Hot Contacts",    "Ideas",       "International",
+          "Key Customer", "Miscellaneous", "Personal",        "Phone Calls", "Status",
+          "Strategies",   "Suppliers",     "Time & Expenses", "VIP",         "Waiting"};
 }
 
 void SortCategoryNames(std::vector<std::string>& names) {

@@ -28,8 +28,7 @@ struct WordMatches {
 };
 
 // The word loop: keywords, icon keywords, then the date and time steps.
-WordMatches ReadWords(const QuickEntryInput& in, const KeywordMatcher& keywords,
-                      DateTimeReader& reader) {
+WordMatches ReadWords(const QuickEntryInput& in, const KeywordMatcher& keywords, DateTimeReader& reader) {
   WordMatches found;
   const bool wantIcon = in.iconNoteFound && !in.byHand.icon;
   WordList words(SubjectWords(in.subject));
@@ -59,8 +58,7 @@ void ApplyTypeRecord(const QuickEntryInput& in, const KeywordRecord& record, Qui
   r.serviceIndex = static_cast<int>(item - items.begin());
 }
 
-void ApplyIconRecord(const QuickEntryInput& in, const KeywordMatcher& keywords, int index,
-                     QuickEntryResult& r) {
+void ApplyIconRecord(const QuickEntryInput& in, const KeywordMatcher& keywords, int index, QuickEntryResult& r) {
   if (index < 0) {
     if (!in.byHand.icon) r.icon = Change::kClear;
     return;
@@ -72,8 +70,8 @@ void ApplyIconRecord(const QuickEntryInput& in, const KeywordMatcher& keywords, 
 }
 
 // The dates and times found, written into the calendar and the time boxes.
-void WriteDatesAndTimes(const QuickEntryInput& in, const LocaleFacts& locale,
-                        const DateTimeReader& reader, QuickEntryResult& r) {
+void WriteDatesAndTimes(const QuickEntryInput& in, const LocaleFacts& locale, const DateTimeReader& reader,
+                        QuickEntryResult& r) {
   const EntryWindowState& w = in.window;
   DateRange calendar{w.calendarStart, w.calendarEnd};
   if (!in.byHand.date && reader.StartDate()) {
@@ -91,10 +89,9 @@ void WriteDatesAndTimes(const QuickEntryInput& in, const LocaleFacts& locale,
     if (!journal) r.times = TimeBoxes{"None", "None"};
     return;
   }
-  TimeBoxes boxes{TimeBoxText(locale, reader.StartTime()),
-                  !reader.EndTime().empty() || journal
-                      ? TimeBoxText(locale, reader.EndTime())
-                      : HourLaterBoxText(locale, reader.StartTime())};
+  TimeBoxes boxes{TimeBoxText(locale, reader.StartTime()), !reader.EndTime().empty() || journal
+                                                               ? TimeBoxText(locale, reader.EndTime())
+                                                               : HourLaterBoxText(locale, reader.StartTime())};
   const Date end = CheckSpanDays(calendar.start, calendar.end, boxes.start, boxes.end);
   if (end != calendar.end) r.calendar = DateRange{calendar.start, end};
   r.times = std::move(boxes);
@@ -104,8 +101,7 @@ void WriteDatesAndTimes(const QuickEntryInput& in, const LocaleFacts& locale,
 CategoryChoice ChooseCategories(const QuickEntryInput& in, std::optional<EntryType> type,
                                 const KeywordMatcher& keywords) {
   CategoryChoice choice;
-  if (type == EntryType::kTextDocument || type == EntryType::kInternet || in.byHand.categories ||
-      !in.useCategories ||
+  if (type == EntryType::kTextDocument || type == EntryType::kInternet || in.byHand.categories || !in.useCategories ||
       keywords.Empty())
     return choice;
   choice.apply = true;
@@ -114,8 +110,7 @@ CategoryChoice ChooseCategories(const QuickEntryInput& in, std::optional<EntryTy
   const std::string subject = AsciiUpper(in.subject);
   const auto& items = in.window.categoryItems;
   for (const auto& category : keywords.Categories()) {
-    if (body.find(category.keyword) == std::string::npos &&
-        subject.find(category.keyword) == std::string::npos)
+    if (body.find(category.keyword) == std::string::npos && subject.find(category.keyword) == std::string::npos)
       continue;
     const auto same = [&](const std::string& item) { return EqualsIgnoringCase(item, category.name); };
     int index;
@@ -133,13 +128,11 @@ CategoryChoice ChooseCategories(const QuickEntryInput& in, std::optional<EntryTy
   return choice;
 }
 
-QuickEntryResult Run(const QuickEntryInput& in, const KeywordMatcher& keywords,
-                     const LocaleFacts& locale) {
+QuickEntryResult Run(const QuickEntryInput& in, const KeywordMatcher& keywords, const LocaleFacts& locale) {
   QuickEntryResult r;
   DateTimeReader reader(locale, in.today, in.now);
   const WordMatches found = ReadWords(in, keywords, reader);
-  if (found.typeRecord >= 0)
-    ApplyTypeRecord(in, keywords.Records()[static_cast<std::size_t>(found.typeRecord)], r);
+  if (found.typeRecord >= 0) ApplyTypeRecord(in, keywords.Records()[static_cast<std::size_t>(found.typeRecord)], r);
   r.startDate = reader.StartDate();
   r.endDate = reader.EndDate();
   r.startTime = reader.StartTime();

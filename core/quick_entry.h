@@ -29,8 +29,8 @@ struct HandChoices {
 // What the window shows when the run starts.
 struct EntryWindowState {
   std::optional<EntryType> type = EntryType::kTask;  // of the pressed type button, none for none
-  std::span<const std::string> serviceItems;  // the web-service choice's items
-  std::string_view serviceText;               // and its current text
+  std::span<const std::string> serviceItems;         // the web-service choice's items
+  std::string_view serviceText;                      // and its current text
   bool datePanelVisible = false;
   Date calendarStart;
   Date calendarEnd;
@@ -76,13 +76,13 @@ struct QuickEntryResult {
   // Entry type of the first matching keyword, or the default kind. A record may
   // hold a number that is no entry type; it is passed on as it is.
   std::optional<EntryType> type;
-  bool typeByDefault = false;   // of a timed item when only a time was found
-  std::string keyword;          // the matching keyword, in capitals
-  std::string serviceCaption;   // its caption when it is a web-service keyword
-  std::string iconText;         // the icon character(s) of the matching icon keyword
+  bool typeByDefault = false;  // of a timed item when only a time was found
+  std::string keyword;         // the matching keyword, in capitals
+  std::string serviceCaption;  // its caption when it is a web-service keyword
+  std::string iconText;        // the icon character(s) of the matching icon keyword
   std::optional<Date> startDate;
   std::optional<Date> endDate;
-  std::string startTime;        // "9:05pm", or "2:15 pm" for "in 2 hours" ...
+  std::string startTime;  // "9:05pm", or "2:15 pm" for "in 2 hours" ...
   std::string endTime;
 
   // What the window shows; an empty value or kKeep leaves the control as it is.
@@ -95,12 +95,11 @@ struct QuickEntryResult {
   int iconIndex = -1;
   std::optional<DateRange> calendar;
   std::optional<TimeBoxes> times;
-  bool showCalendar = false;              // show the date panel (for types that have one)
+  bool showCalendar = false;  // show the date panel (for types that have one)
   CategoryChoice categories;
 };
 
-QuickEntryResult RunQuickEntry(const QuickEntryInput& input, const KeywordMatcher& keywords,
-                               const LocaleFacts& locale);
+QuickEntryResult RunQuickEntry(const QuickEntryInput& input, const KeywordMatcher& keywords, const LocaleFacts& locale);
 
 // The categories whose keywords occur anywhere in the body or the subject, for
 // the window's current type; run on its own when the body changes.

@@ -18,8 +18,7 @@ std::string DecipheredLine(std::string_view line) { return AnsiToUtf8(DecipherLi
 std::string ReplaceFirst(std::string_view text, std::string_view what, std::string_view with) {
   const auto at = text.find(what);
   if (at == std::string_view::npos) return std::string(text);
-  return std::string(text.substr(0, at)) + std::string(with) +
-         std::string(text.substr(at + what.size()));
+  return std::string(text.substr(0, at)) + std::string(with) + std::string(text.substr(at + what.size()));
 }
 
 }  // namespace
@@ -50,13 +49,10 @@ std::optional<WebService> ServiceInFile(std::string_view fileBytes) {
   return service;
 }
 
-std::string UrlForEditing(std::string_view urlTemplate) {
-  return ReplaceFirst(urlTemplate, kCriteriaMarker, "*");
-}
+std::string UrlForEditing(std::string_view urlTemplate) { return ReplaceFirst(urlTemplate, kCriteriaMarker, "*"); }
 
 std::string UrlFromEditing(std::string_view typedUrl) {
-  std::string url = !Contains(typedUrl, "://") ? "http://" + std::string(typedUrl)
-                                               : std::string(typedUrl);
+  std::string url = !Contains(typedUrl, "://") ? "http://" + std::string(typedUrl) : std::string(typedUrl);
   return ReplaceFirst(url, "*", kCriteriaMarker);
 }
 

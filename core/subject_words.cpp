@@ -59,8 +59,10 @@ void RewriteWord(std::string word, std::vector<std::string>& out) {
   const bool weekend = EqualsIgnoringCase(word, "WEEKEND");
   if (weekend) word = "saturday";
   DropOrdinalEnding(word);
-  if (EqualsIgnoringCase(word, "A.M.")) word = "AM";
-  else if (EqualsIgnoringCase(word, "P.M.")) word = "PM";
+  if (EqualsIgnoringCase(word, "A.M."))
+    word = "AM";
+  else if (EqualsIgnoringCase(word, "P.M."))
+    word = "PM";
   if (!EqualsIgnoringCase(word, "OF")) out.push_back(std::move(word));
   if (weekend) out.emplace_back("sunday");
   if (split) out.push_back(std::move(right));

@@ -9,8 +9,7 @@ std::string_view SubView(std::string_view s, long long index, long long count) {
   if (index < 1) index = 1;
   if (count < 1 || index > static_cast<long long>(s.size())) return {};
   const auto from = static_cast<std::size_t>(index - 1);
-  const auto len = static_cast<std::size_t>(
-      std::min<long long>(count, static_cast<long long>(s.size() - from)));
+  const auto len = static_cast<std::size_t>(std::min<long long>(count, static_cast<long long>(s.size() - from)));
   return s.substr(from, len);
 }
 
@@ -74,9 +73,12 @@ std::optional<int> ReadInt(std::string_view s) {
   for (; i < s.size(); ++i) {
     const char c = AsciiUpperChar(s[i]);
     int digit;
-    if (c >= '0' && c <= '9') digit = c - '0';
-    else if (base == 16 && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-    else return std::nullopt;
+    if (c >= '0' && c <= '9')
+      digit = c - '0';
+    else if (base == 16 && c >= 'A' && c <= 'F')
+      digit = c - 'A' + 10;
+    else
+      return std::nullopt;
     value = value * base + digit;
     if (value > static_cast<long long>(INT_MAX) + 1) return std::nullopt;
   }

@@ -14,9 +14,15 @@ qrv::KeywordLists Lists5000() {
   for (int i = 0; i < 5000; ++i) {
     const std::string word = "WORD" + std::to_string(i);
     switch (i % 4) {
-      case 0: lists.itemKeywords.push_back(qrv::ItemRecord(i % 8 == 0, word, static_cast<qrv::EntryType>(1 + i % 10))); break;
-      case 1: lists.categoryKeywords.push_back(qrv::CategoryRecord(word, "Category " + word)); break;
-      case 2: lists.iconKeywords.push_back(qrv::IconRecord(word, static_cast<char>('A' + i % 52))); break;
+      case 0:
+        lists.itemKeywords.push_back(qrv::ItemRecord(i % 8 == 0, word, static_cast<qrv::EntryType>(1 + i % 10)));
+        break;
+      case 1:
+        lists.categoryKeywords.push_back(qrv::CategoryRecord(word, "Category " + word));
+        break;
+      case 2:
+        lists.iconKeywords.push_back(qrv::IconRecord(word, static_cast<char>('A' + i % 52)));
+        break;
       default:
         lists.webServices.push_back(qrv::ServiceRecord(
             {"Svc" + std::to_string(i), "Service " + std::to_string(i), "", i % 3 == 0,

@@ -29,11 +29,21 @@ std::vector<std::string> LargeLines() {
   for (int i = 0; lines.size() < 5000; ++i) {
     const std::string word = "KEYWORD" + std::to_string(i);
     switch (i % 10) {
-      case 0: lines.push_back(qrv::CategoryRecord(word, "Category " + std::to_string(i))); break;
-      case 1: lines.push_back(qrv::ServiceRecord({word, "Caption " + std::to_string(i), "", true, "", "https://x/<QRV!>"})); break;
-      case 2: lines.push_back(qrv::IconRecord(word + "*", 'C')); break;
-      case 3: lines.push_back(qrv::ItemRecord(true, word + "*", qrv::EntryType::kAppointment)); break;
-      default: lines.push_back(qrv::ItemRecord(i % 2 == 0, word, static_cast<qrv::EntryType>(1 + i % 9))); break;
+      case 0:
+        lines.push_back(qrv::CategoryRecord(word, "Category " + std::to_string(i)));
+        break;
+      case 1:
+        lines.push_back(qrv::ServiceRecord({word, "Caption " + std::to_string(i), "", true, "", "https://x/<QRV!>"}));
+        break;
+      case 2:
+        lines.push_back(qrv::IconRecord(word + "*", 'C'));
+        break;
+      case 3:
+        lines.push_back(qrv::ItemRecord(true, word + "*", qrv::EntryType::kAppointment));
+        break;
+      default:
+        lines.push_back(qrv::ItemRecord(i % 2 == 0, word, static_cast<qrv::EntryType>(1 + i % 9)));
+        break;
     }
   }
   return lines;
@@ -49,21 +59,19 @@ qrv::QuickEntryInput Input(std::string_view subject) {
   return in;
 }
 
-void RunSubjects(benchmark::State& state, const KeywordMatcher& keywords,
-                 const std::vector<std::string>& subjects) {
+void RunSubjects(benchmark::State& state, const KeywordMatcher& keywords, const std::vector<std::string>& subjects) {
   std::size_t i = 0;
   for (auto _ : state) {
-    auto result = qrv::RunQuickEntry(Input(subjects[i++ % subjects.size()]), keywords,
-                                     qrv::EnUsLocale());
+    auto result = qrv::RunQuickEntry(Input(subjects[i++ % subjects.size()]), keywords, qrv::EnUsLocale());
     benchmark::DoNotOptimize(result);
   }
 }
 
 void BmTypicalSubjectFactoryList(benchmark::State& state) {
   static const KeywordMatcher kEywords(qrv::ReadKeywordRecords(FactoryLines()));
-  static const std::vector<std::string> kSubjects = {
-      "Lunch with Bob tomorrow at noon", "call Ann friday 3pm", "Dentist March 5 9:30 am",
-      "Team meeting next monday 10am-11am", "pay the phone bill in 3 days"};
+  static const std::vector<std::string> kSubjects = {"Lunch with Bob tomorrow at noon", "call Ann friday 3pm",
+                                                     "Dentist March 5 9:30 am", "Team meeting next monday 10am-11am",
+                                                     "pay the phone bill in 3 days"};
   RunSubjects(state, kEywords, kSubjects);
 }
 BENCHMARK(BmTypicalSubjectFactoryList);

@@ -30,10 +30,10 @@ TEST(BarSettingsRead, NoKeyGivesTheFirstStartLayout) {
   EXPECT_EQ(s.journalType, "Phone call");
   EXPECT_FALSE(s.rememberPosition);
   EXPECT_EQ(s.barTop, 106);
-  const std::vector<ButtonPlacement> expected = {
-      {7, false, 190, false}, {8, false, 190, false}, {1, false, 20, true},  {2, false, 54, true},
-      {3, false, 88, true},   {4, false, 122, true},  {5, false, 156, true}, {6, false, 190, true},
-      {1, true, 224, true},   {2, true, 224, false},  {3, true, 224, false}, {4, true, 224, false}};
+  const std::vector<ButtonPlacement> expected = {{7, false, 190, false}, {8, false, 190, false}, {1, false, 20, true},
+                                                 {2, false, 54, true},   {3, false, 88, true},   {4, false, 122, true},
+                                                 {5, false, 156, true},  {6, false, 190, true},  {1, true, 224, true},
+                                                 {2, true, 224, false},  {3, true, 224, false},  {4, true, 224, false}};
   EXPECT_EQ(s.buttonLayout, expected);
   EXPECT_EQ(s.categoryPromptTypes, std::vector<std::string>(6, "OFF"));
   // The last update is a week ago less a day, and that date is stored.
@@ -42,8 +42,11 @@ TEST(BarSettingsRead, NoKeyGivesTheFirstStartLayout) {
 }
 
 TEST(BarSettingsRead, KeyWithButtonsReadsMissingValuesAsEmpty) {
-  const SettingsValues key = {{"BUTTON1", "54,ON"}, {"MINIMIZETIME", "30"}, {"LASTUPDATE", "1/15/2024"},
-                              {"CATEGORY2", "3"},   {"CATEGORY3", "0"}};
+  const SettingsValues key = {{"BUTTON1", "54,ON"},
+                              {"MINIMIZETIME", "30"},
+                              {"LASTUPDATE", "1/15/2024"},
+                              {"CATEGORY2", "3"},
+                              {"CATEGORY3", "0"}};
   const Read r = ReadKey(&key);
   const BarSettings& s = r.settings;
   EXPECT_TRUE(s.hints);  // empty is not "NO"
@@ -60,10 +63,10 @@ TEST(BarSettingsRead, KeyWithButtonsReadsMissingValuesAsEmpty) {
 }
 
 TEST(BarSettingsRead, OddValuesTakeTheirDefaults) {
-  const SettingsValues key = {
-      {"BUTTON1", "20,ON"},      {"PROGRAMMODE", "7"},   {"EMAILTYPE", "2"},   {"ITEMTYPE", "2"},
-      {"MINIMIZETIME", "soon"},  {"UPDATECHECK", "x"},   {"UPDATETIME", "-4"}, {"POSITION", "YES,abc"},
-      {"LASTUPDATE", "31/31/24"}, {"FOLDERSTATE", "one"}, {"BUTTON2", "top,ON"}, {"BUTTON3", "88ON"}};
+  const SettingsValues key = {{"BUTTON1", "20,ON"},   {"PROGRAMMODE", "7"},     {"EMAILTYPE", "2"},
+                              {"ITEMTYPE", "2"},      {"MINIMIZETIME", "soon"}, {"UPDATECHECK", "x"},
+                              {"UPDATETIME", "-4"},   {"POSITION", "YES,abc"},  {"LASTUPDATE", "31/31/24"},
+                              {"FOLDERSTATE", "one"}, {"BUTTON2", "top,ON"},    {"BUTTON3", "88ON"}};
   const Read r = ReadKey(&key);
   const BarSettings& s = r.settings;
   EXPECT_EQ(s.programMode, ProgramMode::kBarAndTray);

@@ -32,10 +32,9 @@ TEST(CommandLine, OutlookArgumentsOpenFoldersInTheOrderGiven) {
   using R = StartupRequest;
   EXPECT_EQ(OutlookRequests({"OUTLOOK:INBOX", "OUTLOOK:TASKS"}),
             (std::vector<R>{FolderKind::kInbox, FolderKind::kTasks}));
-  EXPECT_EQ(OutlookRequests({"outlook", "Outlook:Journal", "OUTLOOK:CALENDAR", "OUTLOOK:NOTES",
-                             "OUTLOOK:CONTACTS"}),
-            (std::vector<R>{ExtraAction::kOpenOutlook, FolderKind::kJournal, FolderKind::kCalendar,
-                            FolderKind::kNotes, FolderKind::kContacts}));
+  EXPECT_EQ(OutlookRequests({"outlook", "Outlook:Journal", "OUTLOOK:CALENDAR", "OUTLOOK:NOTES", "OUTLOOK:CONTACTS"}),
+            (std::vector<R>{ExtraAction::kOpenOutlook, FolderKind::kJournal, FolderKind::kCalendar, FolderKind::kNotes,
+                            FolderKind::kContacts}));
   EXPECT_TRUE(OutlookRequests({"OUTLOOK:TASK", "OUTLOOKS", "C:\\a.qrv", "WAIT:2"}).empty());
 }
 

@@ -15,8 +15,8 @@ TEST(OutlookRoad, RequestsMakeTheirKindInTheFolderOfTheirKind) {
   EXPECT_EQ(ItemRoadOf(EntryType::kTaskRequest)->kind, 3);
   EXPECT_EQ(ItemRoadOf(EntryType::kMeetingRequest)->folder, 9);
   EXPECT_EQ(ItemRoadOf(EntryType::kMeetingRequest)->kind, 1);
-  EXPECT_EQ(ItemRoadOf(EntryType::kNote)->kind, 5);   // note
-  EXPECT_EQ(ItemRoadOf(EntryType::kEmail)->folder, 6); // e-mail: the inbox
+  EXPECT_EQ(ItemRoadOf(EntryType::kNote)->kind, 5);     // note
+  EXPECT_EQ(ItemRoadOf(EntryType::kEmail)->folder, 6);  // e-mail: the inbox
   EXPECT_FALSE(ItemRoadOf(static_cast<EntryType>(0)));
   EXPECT_FALSE(ItemRoadOf(static_cast<EntryType>(9)));
   EXPECT_EQ(std::string(FolderRoadOf(FolderKind::kInbox)->argument), "Outlook:Inbox");

@@ -32,14 +32,27 @@ class QuickEntry : public ::testing::Test {
 
   std::vector<std::string> services_{"Encyclopedia", "Google"};
   std::vector<std::string> categories_{"Business", "Personal"};
-  KeywordMatcher keywords_{ReadKeywordRecords({
-      "K=1{CALL}1", "K=1{BAD}x", "K=1{MEET*}3", "K=1{MEETING}1", "K=0{BUY}1", "K=0{NOTE}2",
-      "K=1{JOURNAL}6", "K=1{ASSIGN}7", "K=1{WWW.*}10",
-      "S=0{g}11<CB=google!><D=!D><HINT=!H>|https://www.google.com/search?q=<QRV!>",
-      "S=0{wiki*}11<CB=Encyclopedia!><D=!D><HINT=!H>|https://w.example/<QRV!>",
-      "S=0{img}11<CB=Images!><D=!D><HINT=!H>|https://i.example/<QRV!>",
-      "C=1{PHONE}|{Phone Calls}", "C=1{busi}|{BUSINESS}", "C=1{}|{Empty}", "C=1{CALL}|{phone calls}",
-      "I=1{BDAY}C", "I=1{PARTY*}B", "I=1{NONE}@", "I=1{BLANK}"})};
+  KeywordMatcher keywords_{
+      ReadKeywordRecords({"K=1{CALL}1",
+                          "K=1{BAD}x",
+                          "K=1{MEET*}3",
+                          "K=1{MEETING}1",
+                          "K=0{BUY}1",
+                          "K=0{NOTE}2",
+                          "K=1{JOURNAL}6",
+                          "K=1{ASSIGN}7",
+                          "K=1{WWW.*}10",
+                          "S=0{g}11<CB=google!><D=!D><HINT=!H>|https://www.google.com/search?q=<QRV!>",
+                          "S=0{wiki*}11<CB=Encyclopedia!><D=!D><HINT=!H>|https://w.example/<QRV!>",
+                          "S=0{img}11<CB=Images!><D=!D><HINT=!H>|https://i.example/<QRV!>",
+                          "C=1{PHONE}|{Phone Calls}",
+                          "C=1{busi}|{BUSINESS}",
+                          "C=1{}|{Empty}",
+                          "C=1{CALL}|{phone calls}",
+                          "I=1{BDAY}C",
+                          "I=1{PARTY*}B",
+                          "I=1{NONE}@",
+                          "I=1{BLANK}"})};
   QuickEntryInput in_;
 };
 
@@ -75,7 +88,7 @@ TEST_F(QuickEntry, WebServicesMatchTheWholeFirstWordAndSelectTheirCaption) {
   EXPECT_EQ(r.service, Change::kSet);
   EXPECT_EQ(r.serviceIndex, 1);
   EXPECT_EQ(Run("weather g").type, std::nullopt);
-  EXPECT_EQ(Run("wikipedia x").type, std::nullopt);  // no "*" for web services
+  EXPECT_EQ(Run("wikipedia x").type, std::nullopt);   // no "*" for web services
   EXPECT_EQ(Run("img cats").service, Change::kKeep);  // caption not among the items
   in_.window.serviceText = "google";
   EXPECT_EQ(Run("g x").service, Change::kKeep);

@@ -8,7 +8,11 @@
 namespace qrv {
 namespace {
 
-const WebService kLibrary{"Lib", "Library", "", true, "Searches the library.\r\nType lib and a title.",
+const WebService kLibrary{"Lib",
+                          "Library",
+                          "",
+                          true,
+                          "Searches the library.\r\nType lib and a title.",
                           "https://library.example/search?q=<QRV!>&day=<DD>"};
 
 std::vector<std::string> DecipheredLines(const std::string& bytes) {

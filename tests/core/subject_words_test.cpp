@@ -21,8 +21,7 @@ TEST(SubjectWords, BlanksControlCharactersAndCommasSeparate) {
 }
 
 TEST(SubjectWords, QuotedWordsKeepBlanksAndDoubledQuotes) {
-  EXPECT_THAT(SplitSubject("see \"Gone with the Wind\" today"),
-              ElementsAre("see", "Gone with the Wind", "today"));
+  EXPECT_THAT(SplitSubject("see \"Gone with the Wind\" today"), ElementsAre("see", "Gone with the Wind", "today"));
   EXPECT_THAT(SplitSubject("\"say \"\"hi\"\"\",x"), ElementsAre("say \"hi\"", "x"));
   EXPECT_THAT(SplitSubject("\"ab\"cd"), ElementsAre("ab", "cd"));
   EXPECT_THAT(SplitSubject("it\"s"), ElementsAre("it\"s"));
