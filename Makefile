@@ -1,5 +1,5 @@
 # The two commands of the README, plus benchmarks and fuzzing.
-.PHONY: run test bench fuzz native windows
+.PHONY: run test bench fuzz native windows format
 
 run:
 	tools/deps.sh run
@@ -25,6 +25,11 @@ bench:
 	cmake --preset bench >/dev/null
 	cmake --build --preset bench
 	build/bench/tests/bench/qrv_bench
+
+# Lays out every tracked C++ file as .clang-format says (tools/check-format.sh checks it).
+format:
+	tools/deps.sh test
+	git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format -i
 
 fuzz:
 	tools/deps.sh fuzz

@@ -39,7 +39,7 @@ int BarWindow::StripHeight() const { return collapsedStrip_->Height(); }
 void BarWindow::ShowButtons(bool shown) {
   for (int folder = 1; folder <= 6; ++folder) folderButtons_[folder]->SetVisible(false);
   for (int folder = 1; folder <= 6; ++folder)
-    folderButtons_[folder]->SetVisible(FolderButtonShown(data_.settings, folder) && shown);
+    folderButtons_[folder]->SetVisible(FolderButtonShown(data_.settings, static_cast<FolderKind>(folder)) && shown);
   prefsButton_->SetVisible(true);
   prefsButton_->SetEnabled(shown);
   for (ui::Control* c : {static_cast<ui::Control*>(collapseButton_), static_cast<ui::Control*>(quitButton_)}) {
@@ -53,12 +53,14 @@ void BarWindow::HideLoadingLetters() {
 }
 
 void BarWindow::PlaceButtons() {
-  for (const ButtonPlacement& p : data_.settings.ButtonLayout) {
+  for (const ButtonPlacement& p : data_.settings.buttonLayout) {
     TCoolButton* button = p.extra ? extraButtons_[p.button] : newItemButtons_[p.button];
     button->SetBounds(12, p.top, button->Width(), button->Height());
     button->SetVisible(p.shown);
-    if (p.shown && !p.extra) {
-      TCoolButton* folder = folderButtons_[FolderOfItemType(p.button)];
+    const auto type = p.extra ? std::nullopt : EntryTypeOf(p.button);
+    const auto kind = type ? FolderOfEntryType(*type) : std::nullopt;
+    if (p.shown && kind) {
+      TCoolButton* folder = folderButtons_[static_cast<int>(*kind)];
       folder->SetBounds(1, p.top, folder->Width(), folder->Height());
     }
   }
@@ -67,13 +69,13 @@ void BarWindow::PlaceButtons() {
 // --- what the buttons start ------------------------------------------------------------
 
 void BarWindow::OnNewItemButtonClick(ui::Control& sender) {
-  commands_.ShowNewItem(static_cast<ItemType>(sender.Tag), Origin::kBar, false, sender.Hint);
+  commands_.ShowNewItem(static_cast<EntryType>(sender.Tag), Origin::kBar, false, sender.Hint);
 }
 
 // The right button asks for the item's categories whatever the settings say.
 void BarWindow::OnNewItemButtonMouseUp(ui::Control& sender, ui::MouseButton button, int, int) {
   if (button == ui::MouseButton::kRight)
-    commands_.ShowNewItem(static_cast<ItemType>(sender.Tag), Origin::kBar, true, sender.Hint);
+    commands_.ShowNewItem(static_cast<EntryType>(sender.Tag), Origin::kBar, true, sender.Hint);
 }
 
 void BarWindow::OnFolderButtonClick(ui::Control& sender) {
@@ -89,7 +91,7 @@ void BarWindow::OnExtraButtonClick(ui::Control& sender) {
   commands_.RunExtraAction(static_cast<ExtraAction>(sender.Tag), Origin::kBar);
 }
 
-void BarWindow::OnPrefsButtonClick(ui::Control&) { ShowPreferences(PreferencePage::kAbout); }
+void BarWindow::OnPrefsButtonClick(ui::Control&) { ShowPreferences(PreferencePage::kGeneral); }
 
 void BarWindow::OnPrefsButtonMouseUp(ui::Control&, ui::MouseButton button, int, int) {
   if (button == ui::MouseButton::kRight) ShowPreferences(PreferencePage::kKeywords);

@@ -25,7 +25,7 @@ constexpr int kMeeting = 1;
 BarCommands::BarCommands(OutlookSession& outlook, BarData& data, CommandHost& host)
     : outlook_(outlook), data_(data), host_(host) {}
 
-bool BarCommands::OtherMailProgram() const { return data_.settings.EmailType == kOtherMailProgram; }
+bool BarCommands::OtherMailProgram() const { return data_.settings.emailType == kOtherMailProgram; }
 
 void BarCommands::Open(const std::string& file, const std::string& parameters, int show) const {
   ui::ShellOpen(host_.Owner(), ui::Widen(file), ui::Widen(parameters), show);
@@ -33,40 +33,40 @@ void BarCommands::Open(const std::string& file, const std::string& parameters, i
 
 // --- items ---------------------------------------------------------------------------
 
-OleObject BarCommands::NewItem(ItemType type, Origin origin, bool askCategories, const std::wstring& caption) {
+OleObject BarCommands::NewItem(EntryType type, Origin origin, bool askCategories, const std::wstring& caption) {
   const BarSettings& settings = data_.settings;
   const std::wstring name = PlainCaption(caption);
-  const bool otherMail = OtherMailProgram() && (type == ItemType::kContact || type == ItemType::kMail);
-  const bool prompted = PromptsForCategories(settings.CategoryPromptTypes, static_cast<int>(type)) &&
+  const bool otherMail = OtherMailProgram() && (type == EntryType::kContact || type == EntryType::kEmail);
+  const bool prompted = PromptsForCategories(settings.categoryPromptTypes, type) &&
                         name != kInformationItemCaption;
   std::string categories;
   if (!otherMail && (prompted || askCategories)) categories = AskCategories(origin, name);
-  if (settings.MinimizeButton && origin == Origin::kBar) host_.CollapseAfterAction();
+  if (settings.minimizeButton && origin == Origin::kBar) host_.CollapseAfterAction();
   ui::Application::Get().ProcessMessages();
 
   if (otherMail) {
-    Open(type == ItemType::kContact ? settings.AddressBookPath : "mailto:");
+    Open(type == EntryType::kContact ? settings.addressBookPath : "mailto:");
     return {};
   }
-  const auto road = ItemRoadOf(static_cast<int>(type));
+  const auto road = ItemRoadOf(type);
   if (!road) return {};
   outlook_.DefaultFolder(road->folder);  // the default folder of the kind is opened first
   OleObject item = outlook_.CreateItem(road->kind);
-  if (type == ItemType::kNote) {
+  if (type == EntryType::kNote) {
     // A new note opens beside the bar, as high as its strip.
     item.Put("Left", 40);
     item.Put("Top", host_.BarTop());
     item.Put("Height", host_.StripHeight());
-  } else if (type == ItemType::kTaskRequest) {
+  } else if (type == EntryType::kTaskRequest) {
     item.Call("Assign");
-  } else if (type == ItemType::kMeetingRequest) {
+  } else if (type == EntryType::kMeetingRequest) {
     item.Put("MeetingStatus", kMeeting);
   }
   item.Put("Categories", categories);
   return item;
 }
 
-void BarCommands::ShowNewItem(ItemType type, Origin origin, bool askCategories, const std::wstring& caption) {
+void BarCommands::ShowNewItem(EntryType type, Origin origin, bool askCategories, const std::wstring& caption) {
   const OleObject item = NewItem(type, origin, askCategories, caption);
   if (!item.IsEmpty()) item.Call("Display");
 }
@@ -94,15 +94,15 @@ std::string BarCommands::AskCategories(Origin origin, const std::wstring& captio
 
 void BarCommands::ViewFolder(FolderKind folder, Origin origin, bool newWindow) {
   const BarSettings& settings = data_.settings;
-  if (settings.MinimizeView && origin == Origin::kBar) host_.CollapseAfterAction();
+  if (settings.minimizeView && origin == Origin::kBar) host_.CollapseAfterAction();
   ui::Application::Get().ProcessMessages();
   if (OtherMailProgram() && (folder == FolderKind::kContacts || folder == FolderKind::kInbox)) {
-    Open(folder == FolderKind::kInbox ? settings.ExpressPath : settings.AddressBookPath);
+    Open(folder == FolderKind::kInbox ? settings.expressPath : settings.addressBookPath);
     return;
   }
-  const auto road = FolderRoadOf(static_cast<int>(folder));
+  const auto road = FolderRoadOf(folder);
   if (!road) return;
-  if (settings.FolderState == kFolderInNewWindow || newWindow) {
+  if (settings.folderState == kFolderInNewWindow || newWindow) {
     OpenFolderWindow(road->folder);
     return;
   }
@@ -110,14 +110,14 @@ void BarCommands::ViewFolder(FolderKind folder, Origin origin, bool newWindow) {
     // The open Outlook window turns to the folder.
     explorer.Put("CurrentFolder", outlook_.DefaultFolder(road->folder));
     explorer.Call("Display");
-  } else if (FileExists(settings.OutlookExePath)) {
-    Open(settings.OutlookExePath, road->argument);
+  } else if (FileExists(settings.outlookExePath)) {
+    Open(settings.outlookExePath, road->argument);
   }
 }
 
 void BarCommands::OpenFolderWindow(int folder) {
   const OleObject shown = outlook_.DefaultFolder(folder);
-  if (data_.settings.FolderType == kFolderWithoutOutlookBar) {
+  if (data_.settings.folderType == kFolderWithoutOutlookBar) {
     shown.Call("GetExplorer", 1).Object().Call("Display");
   } else {
     shown.Call("Display");
@@ -127,8 +127,8 @@ void BarCommands::OpenFolderWindow(int folder) {
 void BarCommands::RunExtraAction(ExtraAction action, Origin origin) {
   const BarSettings& settings = data_.settings;
   ui::Application::Get().ProcessMessages();
-  if (settings.MinimizeButton && origin == Origin::kBar) host_.CollapseAfterAction();
-  const std::string& outlook = settings.OutlookExePath;
+  if (settings.minimizeButton && origin == Origin::kBar) host_.CollapseAfterAction();
+  const std::string& outlook = settings.outlookExePath;
   switch (action) {
     case ExtraAction::kOpenOutlook:
       if (const OleObject explorer = outlook_.ActiveExplorer(); !explorer.IsEmpty()) explorer.Call("Display");
@@ -137,11 +137,11 @@ void BarCommands::RunExtraAction(ExtraAction action, Origin origin) {
     case ExtraAction::kOutlookToday:
       if (FileExists(outlook)) Open(outlook, "Outlook:Outlook Today");
       break;
-    case ExtraAction::kOfficeDocument:
-      if (FileExists(settings.OfficeShortcutPath)) Open(settings.OfficeShortcutPath, "-n");
+    case ExtraAction::kNewOfficeDocument:
+      if (FileExists(settings.officeShortcutPath)) Open(settings.officeShortcutPath, "-n");
       break;
     case ExtraAction::kLaunchProgram:
-      if (FileExists(settings.FileName)) Open(settings.FileName);
+      if (FileExists(settings.fileName)) Open(settings.fileName);
       break;
     case ExtraAction::kAdvancedFind:
       // Advanced Find is a program beside Outlook's own.

@@ -42,9 +42,9 @@ class BarCommands {
   // A new item of the type, asking for its categories first where the settings
   // say so or `askCategories` forces it; returned unshown. Empty when the other
   // mail program took the command.
-  OleObject NewItem(ItemType type, Origin origin, bool askCategories, const std::wstring& caption);
+  OleObject NewItem(EntryType type, Origin origin, bool askCategories, const std::wstring& caption);
   // A new item, shown.
-  void ShowNewItem(ItemType type, Origin origin, bool askCategories, const std::wstring& caption);
+  void ShowNewItem(EntryType type, Origin origin, bool askCategories, const std::wstring& caption);
   // Opens a folder: in the open Outlook window, or in a window of its own.
   void ViewFolder(FolderKind folder, Origin origin, bool newWindow);
   void RunExtraAction(ExtraAction action, Origin origin);

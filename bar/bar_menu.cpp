@@ -77,11 +77,11 @@ void BarWindow::BuildMenu() {
 // The Outlook programs' items are offered only when the programs are there.
 void BarWindow::EnableMenuPrograms() {
   const BarSettings& settings = data_.settings;
-  const bool outlook = FileExists(settings.OutlookExePath);
+  const bool outlook = FileExists(settings.outlookExePath);
   Get<ui::MenuItem>(L"openOutlookItem").SetEnabled(outlook);
   Get<ui::MenuItem>(L"outlookTodayItem").SetEnabled(outlook);
-  Get<ui::MenuItem>(L"advancedFindItem").SetEnabled(FileExists(FolderOf(settings.OutlookExePath) + "Finder.exe"));
-  Get<ui::MenuItem>(L"officeDocumentItem").SetEnabled(FileExists(settings.OfficeShortcutPath));
+  Get<ui::MenuItem>(L"advancedFindItem").SetEnabled(FileExists(FolderOf(settings.outlookExePath) + "Finder.exe"));
+  Get<ui::MenuItem>(L"officeDocumentItem").SetEnabled(FileExists(settings.officeShortcutPath));
 }
 
 // --- what the items start ----------------------------------------------------------------
@@ -91,7 +91,7 @@ void BarWindow::OnFolderMenuClick(ui::Control& sender) {
 }
 
 void BarWindow::OnNewItemMenuClick(ui::Control& sender) {
-  commands_.ShowNewItem(static_cast<ItemType>(sender.Tag), Origin::kMenu, false, sender.Caption());
+  commands_.ShowNewItem(static_cast<EntryType>(sender.Tag), Origin::kMenu, false, sender.Caption());
 }
 
 void BarWindow::OnExtraMenuClick(ui::Control& sender) {
@@ -103,11 +103,11 @@ void BarWindow::OnInformationItemMenuClick(ui::Control&) { CreateEntry(); }
 // Shows or hides the bar; the new mode lives until the preferences are saved.
 void BarWindow::OnToggleBarMenuClick(ui::Control&) {
   SetVisible(!Visible());
-  data_.settings.ProgramMode = ToggledProgramMode(data_.settings.ProgramMode);
+  data_.settings.programMode = ToggledProgramMode(data_.settings.programMode);
   ApplyProgramMode();
 }
 
-void BarWindow::OnPreferencesMenuClick(ui::Control&) { ShowPreferences(PreferencePage::kAbout); }
+void BarWindow::OnPreferencesMenuClick(ui::Control&) { ShowPreferences(PreferencePage::kGeneral); }
 
 void BarWindow::OnKeywordsMenuClick(ui::Control&) { ShowPreferences(PreferencePage::kKeywords); }
 

@@ -95,7 +95,7 @@ void BarWindow::OnFormCloseQuery(bool& canClose) {
 }
 
 void BarWindow::StorePosition() {
-  if (!data_.settings.RememberPosition) return;
+  if (!data_.settings.rememberPosition) return;
   if (!WriteSetting("POSITION", PositionText(true, Top())))
     ui::MessageDlg(L"The position of the bar could not be saved.", ui::MsgKind::kWarning, ui::kOk);
 }
@@ -109,7 +109,7 @@ LRESULT BarWindow::OnEndSession(WPARAM ending) {
   // Windows may end the process as soon as this returns: keep the position now.
   if (ending) {
     StorePosition();
-    data_.settings.RememberPosition = false;
+    data_.settings.rememberPosition = false;
     ui::Application::Get().Terminate();
   }
   return 0;
@@ -136,7 +136,7 @@ void BarWindow::ReceiveHandedFile(const std::wstring& path) {
     pendingFiles_.push_back(path);
     return;
   }
-  ShowPreferences(PreferencePage::kWebServiceFile);
+  ShowPreferences(PreferencePage::kImport);
   SetForegroundWindow(Handle());
   BringToFront();
   try {
@@ -186,10 +186,10 @@ void BarWindow::StartUp() {
   positionTimer_->SetEnabled(true);
   ToggleCollapsed();
   for (const auto& request : OutlookRequests(args_)) {
-    if (request.kind == StartupRequest::kFolderView) {
-      commands_.ViewFolder(static_cast<FolderKind>(request.number), Origin::kMenu, false);
+    if (const auto* folder = std::get_if<FolderKind>(&request)) {
+      commands_.ViewFolder(*folder, Origin::kMenu, false);
     } else {
-      commands_.RunExtraAction(static_cast<ExtraAction>(request.number), Origin::kMenu);
+      commands_.RunExtraAction(std::get<ExtraAction>(request), Origin::kMenu);
     }
   }
   if (UpdateDue()) ShowPreferences(PreferencePage::kUpdate);
@@ -206,11 +206,11 @@ void BarWindow::ConnectOutlook() {
 
 bool BarWindow::UpdateDue() const {
   const BarSettings& settings = data_.settings;
-  return ChecksForUpdates(settings.UpdateCheck) && Today() >= AddDays(settings.LastUpdate, settings.UpdateDays);
+  return ChecksForUpdates(settings.updateCheck) && Today() >= AddDays(settings.lastUpdate, settings.updateDays);
 }
 
 void BarWindow::OnIdleTimer() {
-  if (data_.settings.Minimize) ToggleCollapsed();
+  if (data_.settings.minimize) ToggleCollapsed();
 }
 
 void BarWindow::OnPositionTimer() {
@@ -231,11 +231,11 @@ void BarWindow::ReadSettings() {
   LoadBarSettings(data_.settings);
   EnableMenuPrograms();
   extraButtons_[static_cast<int>(ExtraAction::kLaunchProgram)]->Hint =
-      ui::Widen(LaunchHint(data_.settings.FileName));
+      ui::Widen(LaunchHint(data_.settings.fileName));
   ApplyProgramMode();
-  SetShowHint(data_.settings.Hints);
-  idleTimer_->SetInterval(static_cast<UINT>(data_.settings.MinimizeTimeMs));
-  ApplyPosition(data_.settings.PositionText);
+  SetShowHint(data_.settings.hints);
+  idleTimer_->SetInterval(static_cast<UINT>(data_.settings.minimizeTimeMs));
+  ApplyPosition(data_.settings.positionText);
   HideLoadingLetters();
   PlaceButtons();
   data_.journalTypes = ReadJournalTypes();
@@ -245,16 +245,16 @@ void BarWindow::ReadSettings() {
 }
 
 void BarWindow::ApplyProgramMode() {
-  const std::string& mode = data_.settings.ProgramMode;
-  SetVisible(ModeShowsBar(mode));
-  SetTrayIcon(ModeShowsTrayIcon(mode));
+  const ProgramMode mode = data_.settings.programMode;
+  SetVisible(ShowsBar(mode));
+  SetTrayIcon(ShowsTrayIcon(mode));
   toggleBarItem_->Checked = Visible();
 }
 
 void BarWindow::ApplyPosition(const std::string& text) {
   const BarPosition position = ParsePosition(text);
-  data_.settings.RememberPosition = position.remember;
-  data_.settings.BarTop = position.top;
+  data_.settings.rememberPosition = position.remember;
+  data_.settings.barTop = position.top;
   SetTop(position.top);
 }
 

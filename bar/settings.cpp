@@ -38,7 +38,7 @@ std::string LocateExpress() {
   const auto found = AppPath(L"MSIMN.EXE");
   if (!found) return R"(C:\Program Files\Outlook Express\msimn.exe)";
   std::string path = *found;
-  if (Pos("%SystemDrive%", path) == 0) return path;
+  if (PositionOf("%SystemDrive%", path) == 0) return path;
   const std::string rest = path.substr(std::min(path.size(), path.find('\\')));
   for (const char* drive : {"C:", "D:", "E:"}) {
     if (FileExists(drive + rest)) return drive + rest;
@@ -59,13 +59,13 @@ std::string LocateOfficeShortcut(const std::string& outlook) {
 }
 
 void LocatePrograms(BarSettings& s) {
-  s.OutlookExePath = LocateOutlook();
-  s.BrowserPath = AppPath(L"IEXPLORE.EXE").value_or(R"(C:\PROGRAM FILES\INTERNET EXPLORER\IEXPLORE.EXE)");
+  s.outlookExePath = LocateOutlook();
+  s.browserPath = AppPath(L"IEXPLORE.EXE").value_or(R"(C:\PROGRAM FILES\INTERNET EXPLORER\IEXPLORE.EXE)");
   if (RegKey key(HKEY_USERS, L".DEFAULT\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders"); key)
-    s.SignatureFolder = key.Text(L"AppData").value_or("") + R"(\Microsoft\Shared\Signatures\)";
-  s.ExpressPath = LocateExpress();
-  s.AddressBookPath = AppPath(L"wab.exe").value_or(R"(C:\Program Files\Outlook Express\wab.exe)");
-  s.OfficeShortcutPath = LocateOfficeShortcut(s.OutlookExePath);
+    s.signatureFolder = key.Text(L"AppData").value_or("") + R"(\Microsoft\Shared\Signatures\)";
+  s.expressPath = LocateExpress();
+  s.addressBookPath = AppPath(L"wab.exe").value_or(R"(C:\Program Files\Outlook Express\wab.exe)");
+  s.officeShortcutPath = LocateOfficeShortcut(s.outlookExePath);
 }
 
 }  // namespace
@@ -80,7 +80,7 @@ std::optional<SettingsValues> ReadSettingsKey(const wchar_t* keyPath) {
     const LONG result = RegEnumValueW(key.Handle(), index, name, &nameLength, nullptr, nullptr, nullptr, nullptr);
     if (result == ERROR_NO_MORE_ITEMS) break;
     if (result != ERROR_SUCCESS) continue;  // a name longer than any setting's
-    if (auto text = key.Text(name)) values[UpperCase(ui::Narrow(name))] = std::move(*text);
+    if (auto text = key.Text(name)) values[AsciiUpper(ui::Narrow(name))] = std::move(*text);
   }
   return values;
 }
@@ -136,7 +136,7 @@ std::string ShortDateFormat() {
 Date Today() {
   SYSTEMTIME now;
   GetLocalTime(&now);
-  return Date{std::chrono::year{now.wYear}, std::chrono::month{now.wMonth}, std::chrono::day{now.wDay}};
+  return Date{now.wYear, now.wMonth, now.wDay};
 }
 
 }  // namespace qrv

@@ -8,27 +8,29 @@ namespace {
 
 // The working texts before the key is read.
 const SettingsValues& InitialTexts() {
-  static const SettingsValues texts = {
-      {"HINTS", "YES"},          {"MINIMIZE", "YES"},       {"MINIMIZETIME", "10"},
-      {"MINIMIZEVIEW", "YES"},   {"MINIMIZEBUTTON", "YES"}, {"POSITION", "NO,100"},
-      {"USECATEGORIES", "YES"},  {"APPTREMINDER", "YES"},   {"JOURNALTIME", "YES"},
-      {"TAB", "NO"},             {"KEYWORDREMOVAL", "YES"}, {"NEWIEWINDOW", "NO"},
-      {"ITEMTYPE", "3"},         {"JOURNALTYPE", "Phone call"}, {"UPDATECHECK", "1"},
-      {"UPDATETIME", "7"},       {"PROGRAMMODE", "2"},      {"EMAILTYPE", "0"}};
-  return texts;
+  static const SettingsValues kTexts = {{"HINTS", "YES"},          {"MINIMIZE", "YES"},
+                                        {"MINIMIZETIME", "10"},    {"MINIMIZEVIEW", "YES"},
+                                        {"MINIMIZEBUTTON", "YES"}, {"POSITION", "NO,100"},
+                                        {"USECATEGORIES", "YES"},  {"APPTREMINDER", "YES"},
+                                        {"JOURNALTIME", "YES"},    {"TAB", "NO"},
+                                        {"KEYWORDREMOVAL", "YES"}, {"NEWIEWINDOW", "NO"},
+                                        {"ITEMTYPE", "3"},         {"JOURNALTYPE", "Phone call"},
+                                        {"UPDATECHECK", "1"},      {"UPDATETIME", "7"},
+                                        {"PROGRAMMODE", "2"},      {"EMAILTYPE", "0"}};
+  return kTexts;
 }
 
 // What a key without button settings (a first start) gets.
 const SettingsValues& DefaultTexts() {
-  static const SettingsValues texts = {
-      {"PROGRAMMODE", "2"},    {"EMAILTYPE", "0"},      {"FOLDERSTATE", "0"},   {"FOLDERTYPE", "0"},
-      {"HINTS", "YES"},        {"MINIMIZE", "YES"},     {"MINIMIZETIME", "10"}, {"MINIMIZEVIEW", "YES"},
-      {"MINIMIZEBUTTON", "YES"}, {"POSITION", "NO,100"}, {"BUTTON1", "20,ON"},   {"BUTTON2", "54,ON"},
-      {"BUTTON3", "88,ON"},    {"BUTTON4", "122,ON"},   {"BUTTON5", "156,ON"},  {"BUTTON6", "190,ON"},
-      {"BUTTON7", "190,OFF"},  {"BUTTON8", "190,OFF"},  {"CATEGORY1", "OFF"},   {"CATEGORY2", "OFF"},
-      {"CATEGORY3", "OFF"},    {"CATEGORY4", "OFF"},    {"CATEGORY5", "OFF"},   {"CATEGORY6", "OFF"},
-      {"BUTTONE1", "224,ON"},  {"BUTTONE2", "224,OFF"}, {"BUTTONE3", "224,OFF"}, {"BUTTONE4", "224,OFF"}};
-  return texts;
+  static const SettingsValues kTexts = {
+      {"PROGRAMMODE", "2"},      {"EMAILTYPE", "0"},      {"FOLDERSTATE", "0"},    {"FOLDERTYPE", "0"},
+      {"HINTS", "YES"},          {"MINIMIZE", "YES"},     {"MINIMIZETIME", "10"},  {"MINIMIZEVIEW", "YES"},
+      {"MINIMIZEBUTTON", "YES"}, {"POSITION", "NO,100"},  {"BUTTON1", "20,ON"},    {"BUTTON2", "54,ON"},
+      {"BUTTON3", "88,ON"},      {"BUTTON4", "122,ON"},   {"BUTTON5", "156,ON"},   {"BUTTON6", "190,ON"},
+      {"BUTTON7", "190,OFF"},    {"BUTTON8", "190,OFF"},  {"CATEGORY1", "OFF"},    {"CATEGORY2", "OFF"},
+      {"CATEGORY3", "OFF"},      {"CATEGORY4", "OFF"},    {"CATEGORY5", "OFF"},    {"CATEGORY6", "OFF"},
+      {"BUTTONE1", "224,ON"},    {"BUTTONE2", "224,OFF"}, {"BUTTONE3", "224,OFF"}, {"BUTTONE4", "224,OFF"}};
+  return kTexts;
 }
 
 class WorkingTexts {
@@ -48,7 +50,7 @@ class WorkingTexts {
   }
   bool On(std::string_view name) const { return Get(name) != "NO"; }
   bool Yes(std::string_view name) const { return Get(name) == "YES"; }
-  int Int(std::string_view name, int fallback) const { return StrToIntDef(Get(name), fallback); }
+  int Int(std::string_view name, int fallback) const { return ReadIntOr(Get(name), fallback); }
 
  private:
   SettingsValues texts_;
@@ -69,13 +71,15 @@ void PlaceButton(BarSettings& s, const std::string& text, int button, bool extra
   const auto top = ReadInt(text.substr(0, comma));
   if (!top) return;
   const bool shown = text.substr(comma + 1) == "ON";
-  if (extra) s.ExtraButtonShown[static_cast<std::size_t>(button)] = shown;
-  else s.ButtonShown[static_cast<std::size_t>(button)] = shown;
-  s.ButtonLayout.push_back({button, extra, *top, shown});
+  if (extra)
+    s.extraButtonShown[static_cast<std::size_t>(button)] = shown;
+  else
+    s.buttonShown[static_cast<std::size_t>(button)] = shown;
+  s.buttonLayout.push_back({button, extra, *top, shown});
 }
 
 void PlaceButtons(BarSettings& s, const WorkingTexts& t) {
-  s.ButtonLayout.clear();
+  s.buttonLayout.clear();
   for (int button : {7, 8, 1, 2, 3, 4, 5, 6}) PlaceButton(s, t.Get("BUTTON" + std::to_string(button)), button, false);
   for (int button = 1; button <= 4; ++button) PlaceButton(s, t.Get("BUTTONE" + std::to_string(button)), button, true);
 }
@@ -83,81 +87,91 @@ void PlaceButtons(BarSettings& s, const WorkingTexts& t) {
 }  // namespace
 
 std::optional<std::string> ReadBarSettings(BarSettings& s, const SettingsValues* key, Date today,
-                                           std::string_view short_date_format) {
+                                           std::string_view shortDateFormat) {
   const WorkingTexts t(key);
-  s.ProgramMode = NormalisedMode(t.Get("PROGRAMMODE"), 2, "2");
-  s.EmailType = NormalisedMode(t.Get("EMAILTYPE"), 1, "0");
-  s.FileName = t.Get("FILENAME");
-  s.FolderState = t.Int("FOLDERSTATE", 0);
-  s.FolderType = t.Int("FOLDERTYPE", 0);
-  s.CategoryPromptTypes.clear();
+  s.programMode = ReadProgramMode(t.Get("PROGRAMMODE")).value_or(ProgramMode::kBarAndTray);
+  s.emailType = NormalisedMode(t.Get("EMAILTYPE"), 1, "0");
+  s.fileName = t.Get("FILENAME");
+  s.folderState = t.Int("FOLDERSTATE", 0);
+  s.folderType = t.Int("FOLDERTYPE", 0);
+  s.categoryPromptTypes.clear();
   for (int slot = 1; slot <= 6; ++slot) {
     const std::string text = t.Get("CATEGORY" + std::to_string(slot));
-    if (text != "0") s.CategoryPromptTypes.push_back(text);
+    if (text != "0") s.categoryPromptTypes.push_back(text);
   }
-  s.Hints = t.On("HINTS");
-  s.Minimize = t.On("MINIMIZE");
-  s.UseCategories = t.On("USECATEGORIES");
-  s.ApptReminder = t.On("APPTREMINDER");
-  s.JournalTime = t.On("JOURNALTIME");
-  s.KeywordRemoval = t.On("KEYWORDREMOVAL");
-  s.Tab = t.Yes("TAB");
-  s.NewIEWindow = t.Yes("NEWIEWINDOW");
-  s.ItemType = t.Get("ITEMTYPE") == "1" ? 1 : 3;
-  s.JournalType = t.Get("JOURNALTYPE").empty() ? "Phone call" : t.Get("JOURNALTYPE");
-  s.MinimizeTimeMs = InRange(t.Int("MINIMIZETIME", 10), 0, kMaxMinimizeSeconds, 10) * 1000;
-  s.MinimizeView = t.On("MINIMIZEVIEW");
-  s.MinimizeButton = t.On("MINIMIZEBUTTON");
-  s.UpdateCheck = t.Int("UPDATECHECK", 1);
-  s.UpdateDays = InRange(t.Int("UPDATETIME", 7), 0, 9999, 7);
+  s.hints = t.On("HINTS");
+  s.minimize = t.On("MINIMIZE");
+  s.useCategories = t.On("USECATEGORIES");
+  s.apptReminder = t.On("APPTREMINDER");
+  s.journalTime = t.On("JOURNALTIME");
+  s.keywordRemoval = t.On("KEYWORDREMOVAL");
+  s.tab = t.Yes("TAB");
+  s.newIeWindow = t.Yes("NEWIEWINDOW");
+  s.itemType = t.Get("ITEMTYPE") == "1" ? EntryType::kTask : EntryType::kAppointment;
+  s.journalType = t.Get("JOURNALTYPE").empty() ? "Phone call" : t.Get("JOURNALTYPE");
+  s.minimizeTimeMs = InRange(t.Int("MINIMIZETIME", 10), 0, kMaxMinimizeSeconds, 10) * 1000;
+  s.minimizeView = t.On("MINIMIZEVIEW");
+  s.minimizeButton = t.On("MINIMIZEBUTTON");
+  s.updateCheck = t.Int("UPDATECHECK", 1);
+  s.updateDays = InRange(t.Int("UPDATETIME", 7), 0, 9999, 7);
 
-  std::optional<std::string> last_update_to_store;
-  const std::string last_update = t.Get("LASTUPDATE");
-  const auto parsed = ParseShortDate(last_update, short_date_format);
-  s.LastUpdate = parsed ? *parsed : AddDays(today, -6);
-  if (last_update.empty()) last_update_to_store = FormatShortDate(s.LastUpdate, short_date_format);
+  std::optional<std::string> lastUpdateToStore;
+  const std::string lastUpdate = t.Get("LASTUPDATE");
+  const auto parsed = ParseShortDate(lastUpdate, shortDateFormat);
+  s.lastUpdate = parsed ? *parsed : AddDays(today, -6).value_or(today);
+  if (lastUpdate.empty()) lastUpdateToStore = FormatShortDate(s.lastUpdate, shortDateFormat);
 
-  s.PositionText = t.Get("POSITION");
-  const BarPosition position = ParsePosition(s.PositionText);
-  s.RememberPosition = position.remember;
-  s.BarTop = position.top;
+  s.positionText = t.Get("POSITION");
+  const BarPosition position = ParsePosition(s.positionText);
+  s.rememberPosition = position.remember;
+  s.barTop = position.top;
   PlaceButtons(s, t);
-  return last_update_to_store;
+  return lastUpdateToStore;
 }
 
 BarPosition ParsePosition(std::string_view text) {
   const auto comma = text.find(',');
   if (comma == std::string_view::npos || text.substr(0, comma) != "YES") return {false, 106};
-  return {true, StrToIntDef(text.substr(comma + 1), 106)};
+  return {true, ReadIntOr(text.substr(comma + 1), 106)};
 }
 
 std::string PositionText(bool remember, int top) { return (remember ? "YES," : "NO,") + std::to_string(top); }
 
-std::string LaunchHint(std::string_view file_name) {
-  if (TrimView(file_name).empty()) return "Launch Program";
-  const auto last = file_name.find_last_of("\\:");
-  return "Launch " + std::string(last == std::string_view::npos ? file_name : file_name.substr(last + 1));
+std::string LaunchHint(std::string_view fileName) {
+  if (TrimView(fileName).empty()) return "Launch Program";
+  const auto last = fileName.find_last_of("\\:");
+  return "Launch " + std::string(last == std::string_view::npos ? fileName : fileName.substr(last + 1));
 }
 
-int FolderOfItemType(int item_type) {
-  switch (item_type) {
-    case 7: return 1;
-    case 8: return 3;
-    default: return item_type;
+std::string ProgramModeText(ProgramMode mode) { return std::to_string(static_cast<int>(mode)); }
+
+std::optional<ProgramMode> ReadProgramMode(std::string_view text) {
+  const auto value = ReadInt(text);
+  if (!value || *value < 0 || *value > 2) return std::nullopt;
+  return static_cast<ProgramMode>(*value);
+}
+
+std::optional<FolderKind> FolderOfEntryType(EntryType type) {
+  switch (type) {
+    case EntryType::kTaskRequest:
+      return FolderKind::kTasks;
+    case EntryType::kMeetingRequest:
+      return FolderKind::kCalendar;
+    default:
+      return FolderKindOf(NumberOf(type));  // task .. journal: the folder of the same number
   }
 }
 
-bool FolderButtonShown(const BarSettings& s, int folder) {
+bool FolderButtonShown(const BarSettings& s, FolderKind folder) {
   for (int type = 1; type <= 8; ++type) {
-    if (FolderOfItemType(type) == folder && s.ButtonShown[static_cast<std::size_t>(type)]) return true;
+    if (FolderOfEntryType(static_cast<EntryType>(type)) == folder && s.buttonShown[static_cast<std::size_t>(type)])
+      return true;
   }
   return false;
 }
 
-std::string ToggledProgramMode(std::string_view mode) {
-  if (mode == "0" || mode == "2") return "1";
-  if (mode == "1") return "2";
-  return std::string(mode);
+ProgramMode ToggledProgramMode(ProgramMode mode) {
+  return mode == ProgramMode::kTrayOnly ? ProgramMode::kBarAndTray : ProgramMode::kTrayOnly;
 }
 
 }  // namespace qrv

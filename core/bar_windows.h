@@ -19,7 +19,7 @@ struct WindowPlace {
 // right and 12 down for each earlier one from (40, the bar's top); at left 64
 // when it would leave the screen at the right, at the bar's top + 12 when it
 // would leave it at the bottom with its date panel shown.
-WindowPlace EntryWindowPlace(int n, int width, int height, int date_panel_height, int bar_top, ScreenSize screen);
+WindowPlace EntryWindowPlace(int n, int width, int height, int datePanelHeight, int barTop, ScreenSize screen);
 
 // The help viewer, when it is not showing yet: left 395 beside the bar (64 when
 // that leaves the screen), the bar's top (15 when that leaves the screen), and
@@ -29,6 +29,6 @@ struct HelpViewerPlace {
   int top;
   int height;
 };
-HelpViewerPlace PlaceHelpViewer(int width, int bar_top, ScreenSize screen);
+HelpViewerPlace PlaceHelpViewer(int width, int barTop, ScreenSize screen);
 
 }  // namespace qrv

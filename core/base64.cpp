@@ -52,8 +52,10 @@ std::string Base64Decode(std::string_view text) {
     const unsigned c3 = Value(text[i + 2]), c4 = Value(text[i + 3]);
     int count = 3;
     if (i + 4 == text.size()) {  // only the last group is examined for "="
-      if (text[i + 2] == '=') count = 1;
-      else if (text[i + 3] == '=') count = 2;
+      if (text[i + 2] == '=')
+        count = 1;
+      else if (text[i + 3] == '=')
+        count = 2;
     }
     out += static_cast<char>(((c1 << 2) | ((c2 >> 4) & 3)) & 0xFF);
     if (count > 1) out += static_cast<char>(((c2 << 4) | ((c3 >> 2) & 15)) & 0xFF);

@@ -17,13 +17,13 @@ constexpr std::size_t kBlock = 8;
 constexpr std::size_t kDigest = 20;
 
 void InitLibrary() {
-  static const bool ready = [] {
+  static const bool kReady = [] {
     gcry_check_version(nullptr);
     gcry_control(GCRYCTL_DISABLE_SECMEM, 0);
     gcry_control(GCRYCTL_INITIALIZATION_FINISHED, 0);
     return true;
   }();
-  (void)ready;
+  (void)kReady;
 }
 
 void Check(gcry_error_t err) {
@@ -86,7 +86,7 @@ class LineCipher {
 
 }  // namespace
 
-std::string encr(std::string_view line) {
+std::string EncipherLine(std::string_view line) {
   try {
     LineCipher cipher;
     std::string buffer(line);
@@ -97,7 +97,7 @@ std::string encr(std::string_view line) {
   }
 }
 
-std::string decr(std::string_view line) {
+std::string DecipherLine(std::string_view line) {
   try {
     LineCipher cipher;
     std::string buffer = Base64Decode(line);

@@ -12,7 +12,7 @@ namespace qrv {
 // Both work on the bytes of one line (the system code page, no line break) and
 // answer their input unchanged when any step fails. Every call keys a fresh
 // cipher from the initial vector, so lines are independent of each other.
-std::string encr(std::string_view line);
-std::string decr(std::string_view line);
+std::string EncipherLine(std::string_view line);
+std::string DecipherLine(std::string_view line);
 
 }  // namespace qrv

@@ -10,10 +10,10 @@ namespace {
 
 bool IsSeparator(char c) { return static_cast<unsigned char>(c) <= ' '; }
 
-bool IsWaitArgument(std::string_view arg) { return StartsWith(UpperCase(arg.substr(0, 5)), "WAIT:"); }
+bool IsWaitArgument(std::string_view arg) { return StartsWith(AsciiUpper(arg.substr(0, 5)), "WAIT:"); }
 
 bool IsOutlookArgument(std::string_view arg) {
-  const std::string upper = UpperCase(arg);
+  const std::string upper = AsciiUpper(arg);
   return upper == "OUTLOOK" || StartsWith(upper, "OUTLOOK:");
 }
 
@@ -28,8 +28,10 @@ std::vector<std::string> SplitCommandLine(std::string_view line) {
     std::string arg;
     bool quoted = false;
     for (; i < line.size() && (quoted || !IsSeparator(line[i])); ++i) {
-      if (line[i] == '"') quoted = !quoted;
-      else arg += line[i];
+      if (line[i] == '"')
+        quoted = !quoted;
+      else
+        arg += line[i];
     }
     args.push_back(std::move(arg));
   }
@@ -39,7 +41,7 @@ std::vector<std::string> SplitCommandLine(std::string_view line) {
 int WaitSeconds(const std::vector<std::string>& args) {
   int wait = -1;
   for (const auto& arg : args) {
-    if (arg.size() >= 6 && IsWaitArgument(arg)) wait = StrToIntDef(CopyFrom(arg, 6), 0);
+    if (arg.size() >= 6 && IsWaitArgument(arg)) wait = ReadIntOr(SubTextFrom(arg, 6), 0);
   }
   return std::min(wait, kMaxWaitSeconds);
 }
@@ -49,18 +51,17 @@ std::vector<StartupRequest> OutlookRequests(const std::vector<std::string>& args
                                              "OUTLOOK:CONTACTS", "OUTLOOK:INBOX", "OUTLOOK:JOURNAL"};
   std::vector<StartupRequest> requests;
   for (const auto& arg : args) {
-    const std::string upper = UpperCase(arg);
-    if (upper == "OUTLOOK") requests.push_back({StartupRequest::kOpenOutlook, 1});
+    const std::string upper = AsciiUpper(arg);
+    if (upper == "OUTLOOK") requests.emplace_back(ExtraAction::kOpenOutlook);
     for (int folder = 1; folder <= 6; ++folder) {
-      if (upper == kFolders[folder - 1]) requests.push_back({StartupRequest::kFolderView, folder});
+      if (upper == kFolders[folder - 1]) requests.emplace_back(static_cast<FolderKind>(folder));
     }
   }
   return requests;
 }
 
 std::optional<std::string> HandedFileArgument(const std::vector<std::string>& args) {
-  if (args.empty() || args[0].empty() || IsWaitArgument(args[0]) || IsOutlookArgument(args[0]))
-    return std::nullopt;
+  if (args.empty() || args[0].empty() || IsWaitArgument(args[0]) || IsOutlookArgument(args[0])) return std::nullopt;
   return args[0];
 }
 

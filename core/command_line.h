@@ -5,7 +5,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
+
+#include "core/outlook_road.h"
 
 namespace qrv {
 
@@ -27,11 +30,9 @@ inline constexpr int kMaxWaitSeconds = 3600;
 int WaitSeconds(const std::vector<std::string>& args);
 
 // What an "OUTLOOK..." start-up argument asks for, in the order given.
-struct StartupRequest {
-  enum Kind { kFolderView, kOpenOutlook } kind;
-  int number;  // folder type 1..6 for kFolderView, extra action 1 for kOpenOutlook
-  bool operator==(const StartupRequest&) const = default;
-};
+// "OUTLOOK:<folder>" shows a folder, "OUTLOOK" runs the extra action that
+// opens Outlook.
+using StartupRequest = std::variant<FolderKind, ExtraAction>;
 std::vector<StartupRequest> OutlookRequests(const std::vector<std::string>& args);
 
 // The file a first instance was started with (by a double-click on a

@@ -7,42 +7,38 @@ namespace qrv {
 namespace {
 
 bool NameIs(const std::string& name, std::string_view word) {
-  return name.size() == word.size() && !name.empty() && SameText(name, word);
+  return name.size() == word.size() && !name.empty() && EqualsIgnoringCase(name, word);
 }
 
 // A day of the month 1..31, or 0.
 int DayWord(std::string_view word) {
-  const int n = StrToIntDef(word, 99999);
+  const int n = ReadIntOr(word, 99999);
   return n >= 1 && n <= 31 ? n : 0;
 }
 
-bool IsYearWord(std::string_view word) {
-  return word.size() == 4 && StrToIntDef(word, 99999) < 9999;
-}
+bool IsYearWord(std::string_view word) { return word.size() == 4 && ReadIntOr(word, 99999) < 9999; }
 
 // n of "in n days", "in n hours" ...: the word before `s` is a number below
 // 9999 and the one before that is "in".
 std::optional<int> CountBefore(const WordList& words, std::size_t s) {
-  if (s < 2 || !SameText(words[s - 2], "IN")) return std::nullopt;
-  const int n = StrToIntDef(words[s - 1], 99999);
+  if (s < 2 || !EqualsIgnoringCase(words[s - 2], "IN")) return std::nullopt;
+  const int n = ReadIntOr(words[s - 1], 99999);
   return n < 9999 ? std::optional(n) : std::nullopt;
 }
 
 bool IsOneOf(std::string_view word, std::initializer_list<std::string_view> list) {
   for (const auto item : list)
-    if (SameText(word, item)) return true;
+    if (EqualsIgnoringCase(word, item)) return true;
   return false;
 }
 
-bool IsAmPmWord(std::string_view word) {
-  return word.size() <= 2 && IsOneOf(word, {"a", "am", "p", "pm"});
-}
+bool IsAmPmWord(std::string_view word) { return word.size() <= 2 && IsOneOf(word, {"a", "am", "p", "pm"}); }
 
 // The hours of a time are read as an integer, so a text that does not begin
 // the way an integer may begin is no time, whatever FormatTime makes of it.
 bool MayStartTime(std::string_view text) {
-  return !text.empty() && ((text[0] >= '0' && text[0] <= '9') ||
-                           std::string_view(" +-$x").find(text[0]) != std::string_view::npos);
+  return !text.empty() &&
+         ((text[0] >= '0' && text[0] <= '9') || std::string_view(" +-$x").find(text[0]) != std::string_view::npos);
 }
 
 }  // namespace
@@ -52,21 +48,20 @@ DateTimeReader::DateTimeReader(const LocaleFacts& locale, Date today, TimeOfDay 
 
 bool DateTimeReader::IsMonthName(std::string_view word) const {
   for (int m = 0; m < 12; ++m)
-    if (NameIs(locale_.longMonthNames[m], word) || NameIs(locale_.shortMonthNames[m], word))
-      return true;
+    if (NameIs(locale_.longMonthNames[m], word) || NameIs(locale_.shortMonthNames[m], word)) return true;
   return false;
 }
 
 void DateTimeReader::DateStep(const WordList& words, std::size_t s, std::string_view upper) {
   std::optional<Date> found;
-  const auto tomorrow = Pos("TOMORROW", upper);
-  if (tomorrow != 0 && tomorrow != Pos("TOMORROW'S", upper)) {
+  const auto tomorrow = PositionOf("TOMORROW", upper);
+  if (tomorrow != 0 && tomorrow != PositionOf("TOMORROW'S", upper)) {
     found = AddDays(today_, 1);
-  } else if (Pos("TODAY", upper) != 0 || Pos("TONIGHT", upper) != 0) {
+  } else if (Contains(upper, "TODAY") || Contains(upper, "TONIGHT")) {
     found = today_;
-  } else if (Pos("-", upper) > 1 && upper.back() != '-' && !(s > 0 && IsMonthName(words[s - 1]))) {
+  } else if (PositionOf("-", upper) > 1 && upper.back() != '-' && !(s > 0 && IsMonthName(words[s - 1]))) {
     found = ReadNumericDate(upper, '-', locale_.dateOrder, today_.year);
-  } else if (Pos("/", upper) > 1 && upper.back() != '/') {
+  } else if (PositionOf("/", upper) > 1 && upper.back() != '/') {
     found = ReadNumericDate(upper, '/', locale_.dateOrder, today_.year);
   } else {
     found = MonthDate(words, s, upper);
@@ -74,36 +69,35 @@ void DateTimeReader::DateStep(const WordList& words, std::size_t s, std::string_
     if (!found) found = InPeriod(words, s, upper);
   }
   if (!found) return;
-  if (!start_) start_ = found;
-  else if (!end_) end_ = found;
+  if (!start_)
+    start_ = found;
+  else if (!end_)
+    end_ = found;
 }
 
 // "25 December 2003", "December 25 2003", "Dec 24-26": sets the date registers
 // from the words around a month name.
-std::optional<Date> DateTimeReader::MonthDate(const WordList& words, std::size_t s,
-                                              std::string_view upper) {
+std::optional<Date> DateTimeReader::MonthDate(const WordList& words, std::size_t s, std::string_view upper) {
   std::optional<Date> found;
   for (int m = 1; m <= 12; ++m) {
-    if (!NameIs(locale_.longMonthNames[m - 1], upper) &&
-        !NameIs(locale_.shortMonthNames[m - 1], upper))
-      continue;
+    if (!NameIs(locale_.longMonthNames[m - 1], upper) && !NameIs(locale_.shortMonthNames[m - 1], upper)) continue;
     month_ = m;
-    const bool hasNext = s + 1 < words.size();
+    const bool hasNext = s + 1 < words.Size();
     const int dayBefore = s > 0 ? DayWord(words[s - 1]) : 0;
     if (dayBefore != 0 && !(s > 1 && IsMonthName(words[s - 2]))) {
       day_ = dayBefore;
-      if (hasNext && IsYearWord(words[s + 1])) year_ = StrToIntDef(words[s + 1], 0);
+      if (hasNext && IsYearWord(words[s + 1])) year_ = ReadIntOr(words[s + 1], 0);
     } else if (hasNext) {
-      if (s + 2 < words.size() && IsYearWord(words[s + 2])) year_ = StrToIntDef(words[s + 2], 0);
+      if (s + 2 < words.Size() && IsYearWord(words[s + 2])) year_ = ReadIntOr(words[s + 2], 0);
       const std::string& next = words[s + 1];
-      const auto dash = static_cast<long long>(Pos("-", next));
+      const auto dash = static_cast<long long>(PositionOf("-", next));
       if (dash == 0) {
         if (const int day = DayWord(next)) day_ = day;
       } else if (!start_) {
         // A range: the day before the "-" is the date found, the one after it the end.
-        if (const int first = DayWord(Copy(next, 1, dash - 1))) {
+        if (const int first = DayWord(SubText(next, 1, dash - 1))) {
           day_ = first;
-          if (const int last = DayWord(CopyFrom(next, dash + 1)))
+          if (const int last = DayWord(SubTextFrom(next, dash + 1)))
             if (const auto end = MakeDate(year_, m, last)) end_ = end;
         }
       }
@@ -115,25 +109,23 @@ std::optional<Date> DateTimeReader::MonthDate(const WordList& words, std::size_t
 
 // "friday", "Fri", "Fri.", "next friday": the first such day after the base
 // day (today, or the start date already found), a week later after "next".
-std::optional<Date> DateTimeReader::Weekday(const WordList& words, std::size_t s,
-                                            std::string_view upper) const {
+std::optional<Date> DateTimeReader::Weekday(const WordList& words, std::size_t s, std::string_view upper) const {
   std::optional<Date> found;
   std::optional<Date> base;
   int i = 1;
   for (int k = 0; k < 7; ++k) {
     const std::string& shortName = locale_.shortDayNames[k];
-    const bool shortWithDot = !upper.empty() && upper.back() == '.' &&
-                              NameIs(shortName, upper.substr(0, upper.size() - 1));
-    if (!NameIs(locale_.longDayNames[k], upper) && !NameIs(shortName, upper) && !shortWithDot)
-      continue;
+    const bool shortWithDot =
+        !upper.empty() && upper.back() == '.' && NameIs(shortName, upper.substr(0, upper.size() - 1));
+    if (!NameIs(locale_.longDayNames[k], upper) && !NameIs(shortName, upper) && !shortWithDot) continue;
     // "Friday March 5 ...": the month name's date decides.
-    if (s + 2 < words.size() && IsMonthName(words[s + 1])) {
+    if (s + 2 < words.Size() && IsMonthName(words[s + 1])) {
       found.reset();
       continue;
     }
     if (!base) {
       base = start_.value_or(today_);
-      if (s > 0 && SameText(words[s - 1], "NEXT")) base = AddDays(*base, 6);
+      if (s > 0 && EqualsIgnoringCase(words[s - 1], "NEXT")) base = AddDays(*base, 6);
       if (!base) return std::nullopt;
     }
     for (; i < 15 && !found; ++i) {
@@ -145,8 +137,7 @@ std::optional<Date> DateTimeReader::Weekday(const WordList& words, std::size_t s
 }
 
 // "in 3 days", "in 2 weeks", "in 1 month", "in 5 years".
-std::optional<Date> DateTimeReader::InPeriod(const WordList& words, std::size_t s,
-                                             std::string_view upper) {
+std::optional<Date> DateTimeReader::InPeriod(const WordList& words, std::size_t s, std::string_view upper) {
   const auto n = CountBefore(words, s);
   if (!n) return std::nullopt;
   if (IsOneOf(upper, {"DAY", "DAYS"})) return AddDays(today_, *n);
@@ -185,17 +176,17 @@ void DateTimeReader::TimeStep(WordList& words, std::size_t s) {
   std::string text = InitialFormatTime(words[s]);
   const bool hasA = text.find('a') != std::string::npos;
   const bool hasP = text.find('p') != std::string::npos;
-  const auto colon = Pos(":", text);
+  const auto colon = PositionOf(":", text);
   bool found;
   if (!hasA && !hasP && colon != 2 && colon != 3) {
     found = InTime(words, s, text);
   } else {
     // "9 pm": the suffix joins the word before it.
-    if (s > 0 && IsAmPmWord(text)) text = LowerCase(words[s - 1] + words[s]);
-    const auto dash = static_cast<long long>(Pos("-", text));
+    if (s > 0 && IsAmPmWord(text)) text = AsciiLower(words[s - 1] + words[s]);
+    const auto dash = static_cast<long long>(PositionOf("-", text));
     if (dash > 1) {
-      words.InsertAfterCurrent(CopyFrom(text, dash + 1));
-      text = Copy(text, 1, dash - 1);
+      words.InsertAfterCurrent(SubTextFrom(text, dash + 1));
+      text = SubText(text, 1, dash - 1);
     }
     found = MayStartTime(text);
     if (found) {
@@ -203,12 +194,14 @@ void DateTimeReader::TimeStep(WordList& words, std::size_t s) {
       found = CheckTime(text);
     }
     // "9:30 pm": the time is taken when the suffix word joins it.
-    const bool both = Pos("a", text) != 0 && Pos("p", text) != 0;
-    if (s + 1 < words.size() && !both && IsAmPmWord(words[s + 1])) found = false;
+    const bool both = Contains(text, "a") && Contains(text, "p");
+    if (s + 1 < words.Size() && !both && IsAmPmWord(words[s + 1])) found = false;
   }
   if (!found) return;
-  if (startTime_.empty()) startTime_ = text;
-  else if (endTime_.empty()) endTime_ = text;
+  if (startTime_.empty())
+    startTime_ = text;
+  else if (endTime_.empty())
+    endTime_ = text;
 }
 
 // "in 2 hours", "in 45 mins": now plus that time, within the next day.
@@ -216,12 +209,15 @@ bool DateTimeReader::InTime(const WordList& words, std::size_t s, std::string& t
   const auto n = CountBefore(words, s);
   if (!n) return false;
   long long minutes;
-  if (IsOneOf(text, {"hour", "hours"})) minutes = 60LL * *n;
-  else if (IsOneOf(text, {"minute", "min", "minutes", "mins"})) minutes = *n;
-  else return false;
+  if (IsOneOf(text, {"hour", "hours"}))
+    minutes = 60LL * *n;
+  else if (IsOneOf(text, {"minute", "min", "minutes", "mins"}))
+    minutes = *n;
+  else
+    return false;
   const auto time = AddMinutes(minutes, now_);
   if (!time) return false;
-  text = LowerCase(FormatShortTime(locale_, TimeOfDay{time->hour, time->minute, 0}));
+  text = AsciiLower(FormatShortTime(locale_, TimeOfDay{time->hour, time->minute, 0}));
   return true;
 }
 

@@ -26,12 +26,12 @@ class DateTimeReader {
   // May insert the part after a "-" as the next word.
   void TimeStep(WordList& words, std::size_t s);
 
-  const std::optional<Date>& startDate() const { return start_; }
-  const std::optional<Date>& endDate() const { return end_; }
+  const std::optional<Date>& StartDate() const { return start_; }
+  const std::optional<Date>& EndDate() const { return end_; }
   // Times are held as hours ":" two minute digits "am"/"pm" ("9:05pm"), or,
   // for "in 2 hours" and the like, as the short time text in lower case.
-  const std::string& startTime() const { return startTime_; }
-  const std::string& endTime() const { return endTime_; }
+  const std::string& StartTime() const { return startTime_; }
+  const std::string& EndTime() const { return endTime_; }
 
  private:
   bool IsMonthName(std::string_view word) const;

@@ -10,36 +10,6 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-bool IsLeapYear(long long year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int DaysInMonth(long long year, int month) {
-  static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
-}
-
-// Days since 1 January 1970 of a proleptic Gregorian date, and back.
-long long DayNumber(Date d) {
-  const long long y = d.month <= 2 ? d.year - 1 : d.year;
-  const long long era = y / 400;
-  const long long yearOfEra = y - era * 400;
-  const long long dayOfYear = (153 * (d.month > 2 ? d.month - 3 : d.month + 9) + 2) / 5 + d.day - 1;
-  const long long dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-  return era * 146097 + dayOfEra - 719468;
-}
-
-Date DateOfDayNumber(long long z) {
-  z += 719468;
-  const long long era = z / 146097;
-  const long long dayOfEra = z - era * 146097;
-  const long long yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-  const long long dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-  const long long mp = (5 * dayOfYear + 2) / 153;
-  const int day = static_cast<int>(dayOfYear - (153 * mp + 2) / 5 + 1);
-  const int month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-  const long long year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
-  return Date{static_cast<int>(year), month, day};
-}
-
 // Reads up to `maxDigits` decimal digits at `i`; none when there is no digit or
 // a further digit follows.
 std::optional<int> ScanNumber(std::string_view s, std::size_t& i, std::size_t maxDigits,
@@ -69,11 +39,11 @@ struct TimeParts {
 };
 
 std::optional<TimeParts> SplitFoundTime(std::string_view text) {
-  const auto colon = static_cast<long long>(Pos(":", text));
-  const auto m = static_cast<long long>(Pos("m", text));
+  const auto colon = static_cast<long long>(PositionOf(":", text));
+  const auto m = static_cast<long long>(PositionOf("m", text));
   if (colon == 0 || m <= colon) return std::nullopt;
-  return TimeParts{TrimView(Slice(text, 1, colon - 1)), Slice(text, colon + 1, m - colon - 2),
-                   Slice(text, m - 1, 2)};
+  return TimeParts{TrimView(SubView(text, 1, colon - 1)), SubView(text, colon + 1, m - colon - 2),
+                   SubView(text, m - 1, 2)};
 }
 
 // The box text of hours ":" minutes and suffix, "None" when that is no time.
@@ -90,51 +60,24 @@ std::string BoxText(const LocaleFacts& locale, std::string_view hour, std::strin
 // Whether `sub` occurs in `s`, ignoring the case of a-z.
 bool ContainsText(std::string_view s, std::string_view sub) {
   for (std::size_t i = 0; i + sub.size() <= s.size(); ++i)
-    if (SameText(s.substr(i, sub.size()), sub)) return true;
+    if (EqualsIgnoringCase(s.substr(i, sub.size()), sub)) return true;
   return false;
 }
 
 }  // namespace
 
-bool IsValidDate(int year, int month, int day) {
-  return year >= 1 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 &&
-         day <= DaysInMonth(year, month);
-}
-
-std::optional<Date> MakeDate(long long year, long long month, long long day) {
-  if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 ||
-      day > DaysInMonth(year, static_cast<int>(month)))
-    return std::nullopt;
-  return Date{static_cast<int>(year), static_cast<int>(month), static_cast<int>(day)};
-}
-
-std::optional<Date> AddDays(Date date, long long days) {
-  static const long long kFirst = DayNumber(Date{1, 1, 1});
-  static const long long kLast = DayNumber(Date{9999, 12, 31});
-  const long long n = DayNumber(date);
-  if (days < kFirst - n || days > kLast - n) return std::nullopt;
-  return DateOfDayNumber(n + days);
-}
-
-int DayOfWeek(Date date) {
-  // 1 January 1970 was a Thursday.
-  return static_cast<int>(((DayNumber(date) % 7) + 7 + 4) % 7);
-}
-
 const LocaleFacts& EnUsLocale() {
-  static const LocaleFacts locale{
-      DateOrder::kMonthDayYear,
-      "h:mm tt",
-      {"January", "February", "March", "April", "May", "June", "July", "August", "September",
-       "October", "November", "December"},
-      {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"},
-      {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"},
-      {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"}};
-  return locale;
+  static const LocaleFacts kLocale{DateOrder::kMonthDayYear,
+                                   "h:mm tt",
+                                   {"January", "February", "March", "April", "May", "June", "July", "August",
+                                    "September", "October", "November", "December"},
+                                   {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"},
+                                   {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"},
+                                   {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"}};
+  return kLocale;
 }
 
-std::optional<Date> ReadNumericDate(std::string_view text, char separator, DateOrder order,
-                                    int thisYear) {
+std::optional<Date> ReadNumericDate(std::string_view text, char separator, DateOrder order, int thisYear) {
   int numbers[3];
   std::size_t digits[3];
   int count = 0;
@@ -156,9 +99,12 @@ std::optional<Date> ReadNumericDate(std::string_view text, char separator, DateO
     day = numbers[dayFirst ? 0 : 1];
   } else {
     int y;
-    if (order == DateOrder::kMonthDayYear) y = 2, month = numbers[0], day = numbers[1];
-    else if (order == DateOrder::kDayMonthYear) y = 2, month = numbers[1], day = numbers[0];
-    else y = 0, month = numbers[1], day = numbers[2];
+    if (order == DateOrder::kMonthDayYear)
+      y = 2, month = numbers[0], day = numbers[1];
+    else if (order == DateOrder::kDayMonthYear)
+      y = 2, month = numbers[1], day = numbers[0];
+    else
+      y = 0, month = numbers[1], day = numbers[2];
     year = digits[y] <= 2 ? WindowedYear(numbers[y], thisYear) : numbers[y];
   }
   return MakeDate(year, month, day);
@@ -179,8 +125,9 @@ std::optional<TimeOfDay> ReadTime(std::string_view text) {
   }
   const std::string_view suffix = TrimView(s.substr(i));
   if (suffix.empty()) return t.hour <= 23 ? std::optional(t) : std::nullopt;
-  const bool pm = SameText(suffix, "pm") || SameText(suffix, "p");
-  if ((!pm && !SameText(suffix, "am") && !SameText(suffix, "a")) || t.hour > 12) return std::nullopt;
+  const bool pm = EqualsIgnoringCase(suffix, "pm") || EqualsIgnoringCase(suffix, "p");
+  if ((!pm && !EqualsIgnoringCase(suffix, "am") && !EqualsIgnoringCase(suffix, "a")) || t.hour > 12)
+    return std::nullopt;
   t.hour = t.hour % 12 + (pm ? 12 : 0);
   return t;
 }
@@ -194,11 +141,16 @@ std::string FormatShortTime(const LocaleFacts& locale, TimeOfDay time) {
     while (i + run < f.size() && f[i + run] == c) ++run;
     const bool wide = run >= 2;
     const int hour12 = time.hour % 12 == 0 ? 12 : time.hour % 12;
-    if (c == 'h') out += wide ? TwoDigits(hour12) : std::to_string(hour12);
-    else if (c == 'H') out += wide ? TwoDigits(time.hour) : std::to_string(time.hour);
-    else if (c == 'm') out += wide ? TwoDigits(time.minute) : std::to_string(time.minute);
-    else if (c == 's') out += wide ? TwoDigits(time.second) : std::to_string(time.second);
-    else if (c == 't') out += std::string(time.hour < 12 ? "AM" : "PM").substr(0, wide ? 2 : 1);
+    if (c == 'h')
+      out += wide ? TwoDigits(hour12) : std::to_string(hour12);
+    else if (c == 'H')
+      out += wide ? TwoDigits(time.hour) : std::to_string(time.hour);
+    else if (c == 'm')
+      out += wide ? TwoDigits(time.minute) : std::to_string(time.minute);
+    else if (c == 's')
+      out += wide ? TwoDigits(time.second) : std::to_string(time.second);
+    else if (c == 't')
+      out += std::string(time.hour < 12 ? "AM" : "PM").substr(0, wide ? 2 : 1);
     else if (c == '\'') {
       const auto close = f.find('\'', i + 1);
       const auto end = close == std::string::npos ? f.size() : close;
@@ -223,28 +175,27 @@ std::optional<TimeOfDay> AddMinutes(long long minutes, TimeOfDay time) {
 }
 
 std::string InitialFormatTime(std::string_view text) {
-  const std::string s = LowerCase(text);
+  const std::string s = AsciiLower(text);
   if (s == "noon") return "12:00pm";
   if (s == "midnight") return "12:00am";
   return s;
 }
 
 std::string FormatTime(std::string_view text) {
-  std::string s = LowerCase(text);
+  std::string s = AsciiLower(text);
   if (!s.empty() && (s.back() == 'a' || s.back() == 'p')) s += 'm';
-  if (Pos(":", s) == 0 && StrToIntDef(s, -1) != -1 && (s.size() == 3 || s.size() == 4))
-    s.insert(s.end() - 2, ':');
-  if (Pos(":", s) == 0 && s.size() > 2) {
-    const auto m = static_cast<long long>(Pos("m", s));
-    std::string withMinutes = Copy(s, 1, m - 2);
+  if (!Contains(s, ":") && ReadIntOr(s, -1) != -1 && (s.size() == 3 || s.size() == 4)) s.insert(s.end() - 2, ':');
+  if (!Contains(s, ":") && s.size() > 2) {
+    const auto m = static_cast<long long>(PositionOf("m", s));
+    std::string withMinutes = SubText(s, 1, m - 2);
     withMinutes += ":00";
-    withMinutes += CopyFrom(s, m - 1);
+    withMinutes += SubTextFrom(s, m - 1);
     s = std::move(withMinutes);
   }
-  const auto colon = Pos(":", s);
+  const auto colon = PositionOf(":", s);
   if (colon == 0 || s.size() - colon != 2) return s;
-  const int minutes = StrToIntDef(Slice(s, static_cast<long long>(colon) + 1, 2), 99);
-  const int hours = StrToIntDef(Slice(s, 1, static_cast<long long>(colon) - 1), 99);
+  const int minutes = ReadIntOr(SubView(s, static_cast<long long>(colon) + 1, 2), 99);
+  const int hours = ReadIntOr(SubView(s, 1, static_cast<long long>(colon) - 1), 99);
   if (minutes < 0 || minutes > 59 || hours < 0 || hours > 23) return s;
   std::string time = std::to_string(hours == 0 ? 12 : (hours > 12 ? hours - 12 : hours));
   time += ':';
@@ -255,16 +206,15 @@ std::string FormatTime(std::string_view text) {
 
 bool CheckTime(std::string_view text) {
   if (text.empty()) return false;
-  const std::string s = LowerCase(text);
+  const std::string s = AsciiLower(text);
   const char last = s.back();
-  const bool suffixed =
-      last == 'm' || ((last == 'a' || last == 'p') && s.size() >= 2 && IsDigit(s[s.size() - 2]));
+  const bool suffixed = last == 'm' || ((last == 'a' || last == 'p') && s.size() >= 2 && IsDigit(s[s.size() - 2]));
   if (!suffixed) return false;
-  const auto colon = static_cast<long long>(Pos(":", s));
-  const int hours = StrToIntDef(Slice(s, 1, colon - 1), 99);
-  const auto m = static_cast<long long>(Pos("m", s));
-  const std::string_view minuteText = Slice(s, colon + 1, m - colon - 2);
-  const int minutes = StrToIntDef(minuteText, 99);
+  const auto colon = static_cast<long long>(PositionOf(":", s));
+  const int hours = ReadIntOr(SubView(s, 1, colon - 1), 99);
+  const auto m = static_cast<long long>(PositionOf("m", s));
+  const std::string_view minuteText = SubView(s, colon + 1, m - colon - 2);
+  const int minutes = ReadIntOr(minuteText, 99);
   return hours >= 1 && hours <= 12 && minuteText.size() == 2 && minutes >= 0 && minutes <= 59;
 }
 
@@ -282,11 +232,13 @@ std::string TimeBoxText(const LocaleFacts& locale, std::string_view foundTime) {
 std::string HourLaterBoxText(const LocaleFacts& locale, std::string_view foundStart) {
   const auto parts = SplitFoundTime(foundStart);
   if (!parts) return "None";
-  const int hour = StrToIntDef(parts->hour, 0);
+  const int hour = ReadIntOr(parts->hour, 0);
   std::string_view suffix = parts->suffix;
   int later;
-  if (hour >= 1 && hour <= 10) later = hour + 1;
-  else if (hour == 12) later = 1;
+  if (hour >= 1 && hour <= 10)
+    later = hour + 1;
+  else if (hour == 12)
+    later = 1;
   else if (hour == 11 && (suffix == "am" || suffix == "pm")) {
     later = 12;
     suffix = suffix == "am" ? "pm" : "am";
@@ -301,9 +253,9 @@ Date CheckSpanDays(Date start, Date end, std::string_view startBox, std::string_
   std::pair<int, int> times[2];  // hours of the day, then minutes
   const std::string_view boxes[2] = {startBox, endBox};
   for (int i = 0; i < 2; ++i) {
-    const auto colon = static_cast<long long>(Pos(":", boxes[i]));
-    const int hours = StrToIntDef(Slice(boxes[i], 1, colon - 1), 99);
-    const int minutes = StrToIntDef(Slice(boxes[i], colon + 1, 2), 99);
+    const auto colon = static_cast<long long>(PositionOf(":", boxes[i]));
+    const int hours = ReadIntOr(SubView(boxes[i], 1, colon - 1), 99);
+    const int minutes = ReadIntOr(SubView(boxes[i], colon + 1, 2), 99);
     const bool am = ContainsText(boxes[i], "am");
     if (hours == 99 || (!am && !ContainsText(boxes[i], "pm"))) return end;
     const bool pm = !am;

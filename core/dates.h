@@ -1,31 +1,16 @@
-// Calendar dates, times of day and the locale facts the quick-entry window reads
+// Dates as typed, times of day and the locale facts the quick-entry window reads
 // them with. Nothing here reads the clock or the system locale: today, now and
 // the locale are always given by the caller, so every answer is repeatable.
 #pragma once
 
 #include <array>
-#include <compare>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "core/date.h"
+
 namespace qrv {
-
-// A calendar day of the years 1 to 9999 (the range the calendar control and
-// Outlook accept). Ordered by year, then month, then day.
-struct Date {
-  int year = 0;
-  int month = 0;
-  int day = 0;
-  auto operator<=>(const Date&) const = default;
-};
-
-bool IsValidDate(int year, int month, int day);
-std::optional<Date> MakeDate(long long year, long long month, long long day);
-// The day `days` after `date` (before, when negative); none outside 1..9999.
-std::optional<Date> AddDays(Date date, long long days);
-// 0 = Sunday ... 6 = Saturday.
-int DayOfWeek(Date date);
 
 struct TimeOfDay {
   int hour = 0;  // 0..23
@@ -46,9 +31,9 @@ struct LocaleFacts {
   // texts are split at ":" and "m", so it shows "tt"; a caller whose user has a
   // 24-hour format passes "h:mm tt".
   std::string shortTimeFormat = "h:mm tt";
-  std::array<std::string, 12> longMonthNames;   // January first
+  std::array<std::string, 12> longMonthNames;  // January first
   std::array<std::string, 12> shortMonthNames;
-  std::array<std::string, 7> longDayNames;      // Sunday first
+  std::array<std::string, 7> longDayNames;  // Sunday first
   std::array<std::string, 7> shortDayNames;
 };
 
@@ -60,8 +45,7 @@ const LocaleFacts& EnUsLocale();
 // locale's order; a year of one or two digits falls into the 100 years that
 // begin 50 years before `thisYear`. Two numbers are month and day (day and
 // month in a day-first locale) of `thisYear`. None when it is no valid date.
-std::optional<Date> ReadNumericDate(std::string_view text, char separator, DateOrder order,
-                                    int thisYear);
+std::optional<Date> ReadNumericDate(std::string_view text, char separator, DateOrder order, int thisYear);
 
 // A time as typed or shown in a time box: hours, optionally ":" minutes and
 // ":" seconds, then optionally blanks and "am", "pm", "a" or "p" in any case.

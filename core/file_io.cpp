@@ -24,8 +24,7 @@ bool WriteFileSafely(const fs::path& file, std::string_view bytes) {
   // The user's write protection holds: renaming over the file would get round it.
   std::error_code ec;
   const fs::file_status status = fs::status(file, ec);
-  if (fs::exists(status) && (status.permissions() & fs::perms::owner_write) == fs::perms::none)
-    return false;
+  if (fs::exists(status) && (status.permissions() & fs::perms::owner_write) == fs::perms::none) return false;
   fs::path temporary = file;
   temporary += ".tmp";
   fs::remove(temporary, ec);  // a leftover of an interrupted save

@@ -12,7 +12,7 @@ constexpr std::size_t kDataDigits = 16;
 
 int HexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
-  c = UpperChar(c);
+  c = AsciiUpperChar(c);
   if (c >= 'A' && c <= 'F') return c - 'A' + 10;
   return 0;  // unreadable: no black blocks
 }
@@ -40,7 +40,7 @@ std::vector<std::string> IconDefinitions(std::string_view noteBody) { return Spl
 std::string IconDataAt(const std::vector<std::string>& definitions, std::size_t index) {
   if (index >= definitions.size()) return {};
   const std::string& line = definitions[index];
-  return Copy(line, static_cast<long long>(Pos("=", line)) + 1, kDataDigits);
+  return SubText(line, static_cast<long long>(PositionOf("=", line)) + 1, kDataDigits);
 }
 
 bool IconPicture::IsBlack(int x, int y) const {

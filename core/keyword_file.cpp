@@ -15,8 +15,7 @@ namespace {
 constexpr std::size_t kMaxKeywordFileBytes = 64u << 20;
 
 // Appends the caption of every web-service record; false when there was none.
-bool CollectServiceCaptions(const std::vector<std::string>& keywordList,
-                            std::vector<std::string>& captions) {
+bool CollectServiceCaptions(const std::vector<std::string>& keywordList, std::vector<std::string>& captions) {
   for (const auto& line : keywordList)
     if (StartsWith(line, "S=0")) captions.push_back(ServiceCaption(line));
   return !captions.empty();
@@ -26,9 +25,9 @@ bool CollectServiceCaptions(const std::vector<std::string>& keywordList,
 void AddFactoryServices(const std::string& factoryFile, LoadedKeywords& loaded) {
   const std::vector<std::string> lines = PlainLines(factoryFile);
   for (auto line = lines.rbegin(); line != lines.rend(); ++line)
-    if (Pos("<CB=", *line) != 0) loaded.keywordList.push_back(*line);
+    if (Contains(*line, "<CB=")) loaded.keywordList.push_back(*line);
   for (const auto& line : lines)
-    if (Pos("<CB=", line) != 0) loaded.webServiceCaptions.push_back(ServiceCaption(line));
+    if (Contains(line, "<CB=")) loaded.webServiceCaptions.push_back(ServiceCaption(line));
 }
 
 }  // namespace
@@ -36,14 +35,13 @@ void AddFactoryServices(const std::string& factoryFile, LoadedKeywords& loaded) 
 std::vector<std::string> PlainLines(std::string_view fileBytes) {
   std::vector<std::string> lines = SplitLines(fileBytes);
   for (auto& line : lines) {
-    if (!line.empty() && !IsPlainRecord(line)) line = decr(line);
+    if (!line.empty() && !IsPlainRecord(line)) line = DecipherLine(line);
     line = AnsiToUtf8(line);
   }
   return lines;
 }
 
-LoadedKeywords LoadKeywordLists(std::vector<std::string> keywordList,
-                                const std::optional<std::string>& keywordFile,
+LoadedKeywords LoadKeywordLists(std::vector<std::string> keywordList, const std::optional<std::string>& keywordFile,
                                 const std::optional<std::string>& factoryFile) {
   LoadedKeywords loaded;
   if (keywordFile) {
@@ -57,10 +55,8 @@ LoadedKeywords LoadKeywordLists(std::vector<std::string> keywordList,
   return loaded;
 }
 
-LoadedKeywords LoadKeywordFiles(const std::filesystem::path& folder,
-                                std::vector<std::string> keywordList) {
-  return LoadKeywordLists(std::move(keywordList),
-                          ReadFileBytes(folder / kKeywordFileName, kMaxKeywordFileBytes),
+LoadedKeywords LoadKeywordFiles(const std::filesystem::path& folder, std::vector<std::string> keywordList) {
+  return LoadKeywordLists(std::move(keywordList), ReadFileBytes(folder / kKeywordFileName, kMaxKeywordFileBytes),
                           ReadFileBytes(folder / kFactoryKeywordFileName, kMaxKeywordFileBytes));
 }
 
@@ -68,7 +64,7 @@ std::string KeywordFileBytes(const KeywordLists& lists) {
   std::vector<std::string> lines;
   for (const auto* plain : {&lists.itemKeywords, &lists.categoryKeywords, &lists.iconKeywords})
     for (const auto& record : *plain) lines.push_back(Utf8ToAnsi(record));
-  for (const auto& record : lists.webServices) lines.push_back(encr(Utf8ToAnsi(record)));
+  for (const auto& record : lists.webServices) lines.push_back(EncipherLine(Utf8ToAnsi(record)));
   return JoinLines(lines);
 }
 

@@ -23,9 +23,9 @@ inline constexpr std::string_view kKeywordFileSaveWarning =
 
 // What a settings read takes from the two files.
 struct LoadedKeywords {
-  std::vector<std::string> keywordList;          // every record, plain text (UTF-8)
-  std::vector<std::string> webServiceCaptions;   // for the web-service choice
-  std::string_view warning;                      // a warning to show, or empty
+  std::vector<std::string> keywordList;         // every record, plain text (UTF-8)
+  std::vector<std::string> webServiceCaptions;  // for the web-service choice
+  std::string_view warning;                     // a warning to show, or empty
 };
 
 // Loads the keyword list from the contents of the two files (none when a file
@@ -33,13 +33,11 @@ struct LoadedKeywords {
 // kept, and the missing-file warning is answered. When the list holds no
 // web-service record, the factory file's web services are added: their records
 // to the end of the list in reverse file order, their captions in file order.
-LoadedKeywords LoadKeywordLists(std::vector<std::string> keywordList,
-                                const std::optional<std::string>& keywordFile,
+LoadedKeywords LoadKeywordLists(std::vector<std::string> keywordList, const std::optional<std::string>& keywordFile,
                                 const std::optional<std::string>& factoryFile);
 
 // The same, reading both files from the program's folder.
-LoadedKeywords LoadKeywordFiles(const std::filesystem::path& folder,
-                                std::vector<std::string> keywordList);
+LoadedKeywords LoadKeywordFiles(const std::filesystem::path& folder, std::vector<std::string> keywordList);
 
 // The four lists the preferences window edits, each in its own order.
 struct KeywordLists {

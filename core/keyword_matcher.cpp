@@ -25,8 +25,7 @@ int KeywordMatcher::Table::Find(std::string_view word) const {
   if (const auto it = whole_.find(word); it != whole_.end()) keep(it->second);
   for (const std::size_t length : beginningLengths_) {
     if (length > word.size()) break;
-    if (const auto it = beginnings_.find(word.substr(0, length)); it != beginnings_.end())
-      keep(it->second);
+    if (const auto it = beginnings_.find(word.substr(0, length)); it != beginnings_.end()) keep(it->second);
   }
   return best;
 }

@@ -23,8 +23,8 @@ class KeywordMatcher {
   KeywordMatcher() = default;
   explicit KeywordMatcher(std::vector<KeywordRecord> records);
 
-  const std::vector<KeywordRecord>& records() const { return records_; }
-  bool empty() const { return records_.empty(); }
+  const std::vector<KeywordRecord>& Records() const { return records_; }
+  bool Empty() const { return records_.empty(); }
 
   // Index of the first record that sets the entry type for `word` (in
   // capitals), or -1. Item records "K=1" match any word, "K=0" and web-service
@@ -36,11 +36,11 @@ class KeywordMatcher {
   // `word` by the same rules, or -1.
   int IconRecordFor(std::string_view word) const;
   // The category records, in list order.
-  const std::vector<Category>& categories() const { return categories_; }
+  const std::vector<Category>& Categories() const { return categories_; }
 
  private:
   struct Hash {
-    using is_transparent = void;
+    using is_transparent = void;  // NOLINT(readability-identifier-naming): the standard library's name
     std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
   };
   using FirstIndex = std::unordered_map<std::string, int, Hash, std::equal_to<>>;

@@ -5,43 +5,42 @@
 namespace qrv {
 
 bool IsPlainRecord(std::string_view line) {
-  return StartsWith(line, "I=") || StartsWith(line, "C=") || StartsWith(line, "K=") ||
-         StartsWith(line, "S=");
+  return StartsWith(line, "I=") || StartsWith(line, "C=") || StartsWith(line, "K=") || StartsWith(line, "S=");
 }
 
-std::string RecordKind(std::string_view record) { return Copy(record, 1, 3); }
+std::string RecordKind(std::string_view record) { return SubText(record, 1, 3); }
 
 std::string RecordKeyword(std::string_view record) {
-  const auto open = static_cast<long long>(Pos("{", record));
-  const auto close = static_cast<long long>(Pos("}", record));
+  const auto open = static_cast<long long>(PositionOf("{", record));
+  const auto close = static_cast<long long>(PositionOf("}", record));
   if (open == 0 || close == 0) return {};
-  return Copy(record, open + 1, close - open - 1);
+  return SubText(record, open + 1, close - open - 1);
 }
 
 std::string RecordTail(std::string_view record) {
-  const auto close = Pos("}", record);
-  return close == 0 ? std::string() : CopyFrom(record, static_cast<long long>(close) + 1);
+  const auto close = PositionOf("}", record);
+  return close == 0 ? std::string() : SubTextFrom(record, static_cast<long long>(close) + 1);
 }
 
 std::optional<int> RecordType(std::string_view record) {
-  const auto close = Pos("}", record);
+  const auto close = PositionOf("}", record);
   if (close == 0) return std::nullopt;
-  return ReadInt(Copy(record, static_cast<long long>(close) + 1, 2));
+  return ReadInt(SubText(record, static_cast<long long>(close) + 1, 2));
 }
 
 std::string TagText(std::string_view record, std::string_view open, std::string_view close) {
-  const auto from = static_cast<long long>(Pos(open, record));
-  const auto to = static_cast<long long>(Pos(close, record));
+  const auto from = static_cast<long long>(PositionOf(open, record));
+  const auto to = static_cast<long long>(PositionOf(close, record));
   if (from == 0 || to == 0) return {};
   const long long start = from + static_cast<long long>(open.size());
-  return Copy(record, start, to - start);
+  return SubText(record, start, to - start);
 }
 
 std::string RecordCategory(std::string_view record) {
-  const auto bar = static_cast<long long>(Pos("|", record));
+  const auto bar = static_cast<long long>(PositionOf("|", record));
   if (bar == 0) return {};
   const long long start = bar + 2;
-  return Copy(record, start, static_cast<long long>(record.size()) - start);
+  return SubText(record, start, static_cast<long long>(record.size()) - start);
 }
 
 std::string ServiceCaption(std::string_view record) { return TagText(record, "<CB=", "!>"); }
@@ -49,17 +48,17 @@ std::string ServiceCriteria(std::string_view record) { return TagText(record, "<
 std::string ServiceHint(std::string_view record) { return TagText(record, "<HINT=", "!H>"); }
 
 std::string ServiceUrl(std::string_view record) {
-  const auto bar = Pos("|", record);
-  return bar == 0 ? std::string() : CopyFrom(record, static_cast<long long>(bar) + 1);
+  const auto bar = PositionOf("|", record);
+  return bar == 0 ? std::string() : SubTextFrom(record, static_cast<long long>(bar) + 1);
 }
 
-bool IsCustomService(std::string_view record) { return Pos("<CUST=", record) != 0; }
+bool IsCustomService(std::string_view record) { return Contains(record, "<CUST="); }
 
 KeywordRecord ReadKeywordRecord(std::string_view line) {
   KeywordRecord r;
   r.line = std::string(line);
   r.kind = RecordKind(line);
-  r.keyword = UpperCase(RecordKeyword(line));
+  r.keyword = AsciiUpper(RecordKeyword(line));
   r.type = RecordType(line);
   r.tail = RecordTail(line);
   if (StartsWith(line, "S=")) r.caption = ServiceCaption(line);
@@ -74,8 +73,13 @@ std::vector<KeywordRecord> ReadKeywordRecords(const std::vector<std::string>& li
   return records;
 }
 
-std::string ItemRecord(bool anyWord, std::string_view keyword, int type) {
-  return std::string(anyWord ? "K=1{" : "K=0{") + std::string(keyword) + "}" + std::to_string(type);
+std::string ItemRecord(bool anyWord, std::string_view keyword, EntryType type) {
+  return std::string(anyWord ? "K=1{" : "K=0{") + std::string(keyword) + "}" + std::to_string(NumberOf(type));
+}
+
+std::optional<EntryType> EntryTypeOf(int number) {
+  if (number < NumberOf(EntryType::kTask) || number > NumberOf(EntryType::kWebService)) return std::nullopt;
+  return static_cast<EntryType>(number);
 }
 
 std::string CategoryRecord(std::string_view keyword, std::string_view category) {

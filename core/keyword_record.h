@@ -17,11 +17,26 @@
 
 namespace qrv {
 
-// Entry types of keyword records and of the quick-entry window.
-enum EntryType : int {
-  kTask = 1, kNote, kAppointment, kContact, kEmail, kJournal, kTaskRequest, kMeetingRequest,
-  kTextDocument, kInternet, kWebService
+// Entry types of keyword records, of the quick-entry window and of the bar's
+// new-item buttons (task .. meeting request). The numbers are those stored in
+// item records and in the settings, so they never change.
+enum class EntryType : int {
+  kTask = 1,
+  kNote = 2,
+  kAppointment = 3,
+  kContact = 4,
+  kEmail = 5,
+  kJournal = 6,
+  kTaskRequest = 7,
+  kMeetingRequest = 8,
+  kTextDocument = 9,
+  kInternet = 10,
+  kWebService = 11,
 };
+
+// The entry type a stored number stands for; none for any other number.
+std::optional<EntryType> EntryTypeOf(int number);
+inline int NumberOf(EntryType type) { return static_cast<int>(type); }
 
 // The prefixes that mark a plain keyword record in the keyword file; any other
 // non-empty line there is an enciphered web-service record.
@@ -52,20 +67,20 @@ bool IsCustomService(std::string_view record);         // holds "<CUST="
 // A record read once, with what matching needs, so that lists are split when
 // they are loaded and not on every keystroke.
 struct KeywordRecord {
-  std::string line;          // the record as stored (plain)
-  std::string kind;          // RecordKind
-  std::string keyword;       // RecordKeyword in capitals
-  std::optional<int> type;   // RecordType
-  std::string tail;          // RecordTail
-  std::string caption;       // ServiceCaption (web-service records)
-  std::string category;      // RecordCategory (category records)
+  std::string line;         // the record as stored (plain)
+  std::string kind;         // RecordKind
+  std::string keyword;      // RecordKeyword in capitals
+  std::optional<int> type;  // RecordType (a number, not always an entry type)
+  std::string tail;         // RecordTail
+  std::string caption;      // ServiceCaption (web-service records)
+  std::string category;     // RecordCategory (category records)
 };
 
 KeywordRecord ReadKeywordRecord(std::string_view line);
 std::vector<KeywordRecord> ReadKeywordRecords(const std::vector<std::string>& lines);
 
 // Record builders, as the keyword dialog and the editor write them.
-std::string ItemRecord(bool anyWord, std::string_view keyword, int type);
+std::string ItemRecord(bool anyWord, std::string_view keyword, EntryType type);
 std::string CategoryRecord(std::string_view keyword, std::string_view category);
 std::string IconRecord(std::string_view keyword, char iconChar);
 

@@ -8,8 +8,7 @@ std::string PathDirectory(std::string_view path) {
   const auto last = path.find_last_of("\\:");
   if (last == std::string_view::npos) return {};
   std::string dir(path.substr(0, last + 1));
-  if (dir.size() > 1 && dir.back() == '\\' && dir[dir.size() - 2] != ':' && dir[dir.size() - 2] != '\\')
-    dir.pop_back();
+  if (dir.size() > 1 && dir.back() == '\\' && dir[dir.size() - 2] != ':' && dir[dir.size() - 2] != '\\') dir.pop_back();
   return dir;
 }
 
@@ -18,9 +17,9 @@ namespace {
 // "\\server\share": the top of a network path, which cannot be searched for.
 bool IsShareRoot(std::string_view path) {
   if (path.size() < 5 || path.substr(0, 2) != "\\\\") return false;
-  const auto server_end = path.find('\\', 2);
-  return server_end != std::string_view::npos && server_end > 2 && server_end + 1 < path.size() &&
-         path.find('\\', server_end + 1) == std::string_view::npos;
+  const auto serverEnd = path.find('\\', 2);
+  return serverEnd != std::string_view::npos && serverEnd > 2 && serverEnd + 1 < path.size() &&
+         path.find('\\', serverEnd + 1) == std::string_view::npos;
 }
 
 }  // namespace

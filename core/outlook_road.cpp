@@ -6,46 +6,60 @@
 
 namespace qrv {
 
-std::optional<ItemRoad> ItemRoadOf(int item_type) {
+std::optional<FolderKind> FolderKindOf(int number) {
+  if (number < 1 || number > 6) return std::nullopt;
+  return static_cast<FolderKind>(number);
+}
+
+std::optional<ExtraAction> ExtraActionOf(int number) {
+  if (number < 1 || number > 5) return std::nullopt;
+  return static_cast<ExtraAction>(number);
+}
+
+std::optional<ItemRoad> ItemRoadOf(EntryType type) {
   // Task, note, appointment, contact, e-mail, journal entry, task request, meeting request.
   static constexpr ItemRoad kRoads[] = {{13, 3}, {12, 5}, {9, 1}, {10, 2}, {6, 0}, {11, 4}, {13, 3}, {9, 1}};
-  if (item_type < 1 || item_type > 8) return std::nullopt;
-  return kRoads[item_type - 1];
+  const int number = NumberOf(type);
+  if (number < 1 || number > 8) return std::nullopt;
+  return kRoads[number - 1];
 }
 
-std::optional<FolderRoad> FolderRoadOf(int folder_type) {
+std::optional<FolderRoad> FolderRoadOf(FolderKind folder) {
   static constexpr FolderRoad kRoads[] = {{13, "Outlook:Tasks"},    {12, "Outlook:Notes"}, {9, "Outlook:Calendar"},
                                           {10, "Outlook:Contacts"}, {6, "Outlook:Inbox"},  {11, "Outlook:Journal"}};
-  if (folder_type < 1 || folder_type > 6) return std::nullopt;
-  return kRoads[folder_type - 1];
+  const int number = static_cast<int>(folder);
+  if (number < 1 || number > 6) return std::nullopt;
+  return kRoads[number - 1];
 }
 
-bool PromptsForCategories(const std::vector<std::string>& prompt_types, int item_type) {
-  return std::find(prompt_types.begin(), prompt_types.end(), std::to_string(item_type)) != prompt_types.end();
+bool PromptsForCategories(const std::vector<std::string>& promptTypes, EntryType type) {
+  return std::find(promptTypes.begin(), promptTypes.end(), std::to_string(NumberOf(type))) != promptTypes.end();
 }
 
-std::vector<std::string> SplitCategoryList(std::string_view master_list) {
+std::vector<std::string> SplitCategoryList(std::string_view masterList) {
   std::vector<std::string> names;
-  if (master_list.empty()) return names;
+  if (masterList.empty()) return names;
   names.emplace_back();
-  for (const char c : master_list) {
-    if (c == ';') names.emplace_back();
-    else names.back() += c;
+  for (const char c : masterList) {
+    if (c == ';')
+      names.emplace_back();
+    else
+      names.back() += c;
   }
   if (TrimView(names.back()).empty()) names.pop_back();
   return names;
 }
 
 std::vector<std::string> DefaultCategoryNames() {
-  return {"Business", "Competition",   "Favorites",    "Gifts",         "Goals/Objectives",
-          "Holiday",  "Holiday Cards", "Hot Contacts", "Ideas",         "International",
-          "Key Customer", "Miscellaneous", "Personal", "Phone Calls",   "Status",
-          "Strategies", "Suppliers",   "Time & Expenses", "VIP",        "Waiting"};
+  return {"Business",     "Competition",   "Favorites",       "Gifts",       "Goals/Objectives",
+          "Holiday",      "Holiday Cards", "Hot Contacts",    "Ideas",       "International",
+          "Key Customer", "Miscellaneous", "Personal",        "Phone Calls", "Status",
+          "Strategies",   "Suppliers",     "Time & Expenses", "VIP",         "Waiting"};
 }
 
 void SortCategoryNames(std::vector<std::string>& names) {
   std::stable_sort(names.begin(), names.end(),
-                   [](const std::string& a, const std::string& b) { return UpperCase(a) < UpperCase(b); });
+                   [](const std::string& a, const std::string& b) { return AsciiUpper(a) < AsciiUpper(b); });
 }
 
 std::string JoinCategories(const std::vector<std::string>& names) {

@@ -7,31 +7,58 @@
 #include <string_view>
 #include <vector>
 
+#include "core/keyword_record.h"
+
 namespace qrv {
 
-// A new item of a bar item type (1 task .. 8 meeting request): the default
-// folder fetched first and the kind of item made.
+// The Outlook folders the bar's folder buttons, its menu and the "OUTLOOK:"
+// start-up arguments open. The numbers are those of the settings and the menu.
+enum class FolderKind : int {
+  kTasks = 1,
+  kNotes = 2,
+  kCalendar = 3,
+  kContacts = 4,
+  kInbox = 5,
+  kJournal = 6,
+};
+
+// The bar's extra actions, by the numbers of their buttons and menu items.
+enum class ExtraAction : int {
+  kOpenOutlook = 1,
+  kOutlookToday = 2,
+  kNewOfficeDocument = 3,
+  kLaunchProgram = 4,
+  kAdvancedFind = 5,
+};
+
+// The folder kind and extra action of a stored or menu number; none for others.
+std::optional<FolderKind> FolderKindOf(int number);
+std::optional<ExtraAction> ExtraActionOf(int number);
+
+// A new item of a bar item type (task .. meeting request): the default folder
+// fetched first and the kind of item made; none for the other entry types.
 struct ItemRoad {
   int folder;  // GetDefaultFolder number
   int kind;    // CreateItem kind
 };
-std::optional<ItemRoad> ItemRoadOf(int item_type);
+std::optional<ItemRoad> ItemRoadOf(EntryType type);
 
-// An Outlook folder of a folder type (1 tasks .. 6 journal): its default-folder
-// number and the argument that opens it in a starting outlook.exe.
+// An Outlook folder: its default-folder number and the argument that opens it
+// in a starting outlook.exe.
 struct FolderRoad {
   int folder;
   const char* argument;
 };
-std::optional<FolderRoad> FolderRoadOf(int folder_type);
+// None for a number that is no folder kind.
+std::optional<FolderRoad> FolderRoadOf(FolderKind folder);
 
 // Whether new items of a bar item type ask for categories first: when the
 // decimal text of the type is among the prompt types.
-bool PromptsForCategories(const std::vector<std::string>& prompt_types, int item_type);
+bool PromptsForCategories(const std::vector<std::string>& promptTypes, EntryType type);
 
 // The names of a category master list: split at every ";", an empty last name
 // (after trimming) dropped, every other name kept as written.
-std::vector<std::string> SplitCategoryList(std::string_view master_list);
+std::vector<std::string> SplitCategoryList(std::string_view masterList);
 
 // The names Outlook offers when it holds no list of its own.
 std::vector<std::string> DefaultCategoryNames();

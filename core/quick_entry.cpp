@@ -12,11 +12,13 @@ namespace qrv {
 
 namespace {
 
-// The icon number 1..52 of an icon character ("A" .. "t"), 0 for any other.
 // The type button that shows an entry type; none for the types without one.
-std::optional<int> ButtonOf(int type) {
-  if ((type >= kTask && type <= kJournal) || type == kTextDocument) return type;
-  if (type == kInternet || type == kWebService) return kInternet;
+std::optional<EntryType> ButtonOf(EntryType type) {
+  const int number = NumberOf(type);
+  if ((number >= NumberOf(EntryType::kTask) && number <= NumberOf(EntryType::kJournal)) ||
+      type == EntryType::kTextDocument)
+    return type;
+  if (type == EntryType::kInternet || type == EntryType::kWebService) return EntryType::kInternet;
   return std::nullopt;
 }
 
@@ -26,14 +28,13 @@ struct WordMatches {
 };
 
 // The word loop: keywords, icon keywords, then the date and time steps.
-WordMatches ReadWords(const QuickEntryInput& in, const KeywordMatcher& keywords,
-                      DateTimeReader& reader) {
+WordMatches ReadWords(const QuickEntryInput& in, const KeywordMatcher& keywords, DateTimeReader& reader) {
   WordMatches found;
   const bool wantIcon = in.iconNoteFound && !in.byHand.icon;
   WordList words(SubjectWords(in.subject));
   while (words.Next()) {
-    const std::size_t s = words.current();
-    const std::string upper = UpperCase(words[s]);
+    const std::size_t s = words.Current();
+    const std::string upper = AsciiUpper(words[s]);
     if (found.typeRecord < 0) found.typeRecord = keywords.TypeRecordFor(upper, s == 0);
     if (wantIcon && found.iconRecord < 0) found.iconRecord = keywords.IconRecordFor(upper);
     if (reader.WantsDate()) reader.DateStep(words, s, upper);
@@ -43,40 +44,39 @@ WordMatches ReadWords(const QuickEntryInput& in, const KeywordMatcher& keywords,
 }
 
 void ApplyTypeRecord(const QuickEntryInput& in, const KeywordRecord& record, QuickEntryResult& r) {
-  r.type = record.type;
+  if (record.type) r.type = static_cast<EntryType>(*record.type);
   r.keyword = record.keyword;
-  if (r.type != kWebService) return;
+  if (r.type != EntryType::kWebService) return;
   r.labelMatch = record.keyword;
   r.serviceCaption = ServiceCaption(record.line);
   if (in.byHand.service || r.serviceCaption == in.window.serviceText) return;
   const auto& items = in.window.serviceItems;
   const auto item = std::find_if(items.begin(), items.end(),
-                                 [&](const std::string& i) { return SameText(i, r.serviceCaption); });
+                                 [&](const std::string& i) { return EqualsIgnoringCase(i, r.serviceCaption); });
   if (item == items.end()) return;
   r.service = Change::kSet;
   r.serviceIndex = static_cast<int>(item - items.begin());
 }
 
-void ApplyIconRecord(const QuickEntryInput& in, const KeywordMatcher& keywords, int index,
-                     QuickEntryResult& r) {
+void ApplyIconRecord(const QuickEntryInput& in, const KeywordMatcher& keywords, int index, QuickEntryResult& r) {
   if (index < 0) {
     if (!in.byHand.icon) r.icon = Change::kClear;
     return;
   }
-  r.iconText = Copy(keywords.records()[static_cast<std::size_t>(index)].tail, 1, 2);
+  r.iconText = SubText(keywords.Records()[static_cast<std::size_t>(index)].tail, 1, 2);
   const int number = CreateIconValue(r.iconText[0]);
   r.icon = number > 0 ? Change::kSet : Change::kClear;
   r.iconIndex = number - 1;
 }
 
 // The dates and times found, written into the calendar and the time boxes.
-void WriteDatesAndTimes(const QuickEntryInput& in, const LocaleFacts& locale,
-                        const DateTimeReader& reader, QuickEntryResult& r) {
+void WriteDatesAndTimes(const QuickEntryInput& in, const LocaleFacts& locale, const DateTimeReader& reader,
+                        QuickEntryResult& r) {
   const EntryWindowState& w = in.window;
   DateRange calendar{w.calendarStart, w.calendarEnd};
-  if (!in.byHand.date && reader.startDate()) {
-    const Date start = *reader.startDate();
-    const auto end = reader.endDate();
+  if (!in.byHand.date && reader.StartDate()) {
+    const Date start = *reader.StartDate();
+    const auto end = reader.EndDate();
     r.calendar = calendar = DateRange{start, end && *end > start ? *end : start};
     r.showCalendar = true;
   } else if (!in.byHand.date && w.datePanelVisible) {
@@ -84,37 +84,35 @@ void WriteDatesAndTimes(const QuickEntryInput& in, const LocaleFacts& locale,
     r.showCalendar = true;
   }
   if (in.byHand.time) return;
-  const bool journal = w.type == kJournal;
-  if (reader.startTime().empty()) {
+  const bool journal = w.type == EntryType::kJournal;
+  if (reader.StartTime().empty()) {
     if (!journal) r.times = TimeBoxes{"None", "None"};
     return;
   }
-  TimeBoxes boxes{TimeBoxText(locale, reader.startTime()),
-                  !reader.endTime().empty() || journal
-                      ? TimeBoxText(locale, reader.endTime())
-                      : HourLaterBoxText(locale, reader.startTime())};
+  TimeBoxes boxes{TimeBoxText(locale, reader.StartTime()), !reader.EndTime().empty() || journal
+                                                               ? TimeBoxText(locale, reader.EndTime())
+                                                               : HourLaterBoxText(locale, reader.StartTime())};
   const Date end = CheckSpanDays(calendar.start, calendar.end, boxes.start, boxes.end);
   if (end != calendar.end) r.calendar = DateRange{calendar.start, end};
   r.times = std::move(boxes);
   r.showCalendar = true;
 }
 
-CategoryChoice ChooseCategories(const QuickEntryInput& in, int type,
+CategoryChoice ChooseCategories(const QuickEntryInput& in, std::optional<EntryType> type,
                                 const KeywordMatcher& keywords) {
   CategoryChoice choice;
-  if (type == kTextDocument || type == kInternet || in.byHand.categories || !in.useCategories ||
-      keywords.empty())
+  if (type == EntryType::kTextDocument || type == EntryType::kInternet || in.byHand.categories || !in.useCategories ||
+      keywords.Empty())
     return choice;
   choice.apply = true;
-  if (keywords.categories().empty()) return choice;
-  const std::string body = UpperCase(in.body);
-  const std::string subject = UpperCase(in.subject);
+  if (keywords.Categories().empty()) return choice;
+  const std::string body = AsciiUpper(in.body);
+  const std::string subject = AsciiUpper(in.subject);
   const auto& items = in.window.categoryItems;
-  for (const auto& category : keywords.categories()) {
-    if (body.find(category.keyword) == std::string::npos &&
-        subject.find(category.keyword) == std::string::npos)
+  for (const auto& category : keywords.Categories()) {
+    if (body.find(category.keyword) == std::string::npos && subject.find(category.keyword) == std::string::npos)
       continue;
-    const auto same = [&](const std::string& item) { return SameText(item, category.name); };
+    const auto same = [&](const std::string& item) { return EqualsIgnoringCase(item, category.name); };
     int index;
     if (const auto it = std::find_if(items.begin(), items.end(), same); it != items.end()) {
       index = static_cast<int>(it - items.begin());
@@ -130,17 +128,15 @@ CategoryChoice ChooseCategories(const QuickEntryInput& in, int type,
   return choice;
 }
 
-QuickEntryResult Run(const QuickEntryInput& in, const KeywordMatcher& keywords,
-                     const LocaleFacts& locale) {
+QuickEntryResult Run(const QuickEntryInput& in, const KeywordMatcher& keywords, const LocaleFacts& locale) {
   QuickEntryResult r;
   DateTimeReader reader(locale, in.today, in.now);
   const WordMatches found = ReadWords(in, keywords, reader);
-  if (found.typeRecord >= 0)
-    ApplyTypeRecord(in, keywords.records()[static_cast<std::size_t>(found.typeRecord)], r);
-  r.startDate = reader.startDate();
-  r.endDate = reader.endDate();
-  r.startTime = reader.startTime();
-  r.endTime = reader.endTime();
+  if (found.typeRecord >= 0) ApplyTypeRecord(in, keywords.Records()[static_cast<std::size_t>(found.typeRecord)], r);
+  r.startDate = reader.StartDate();
+  r.endDate = reader.EndDate();
+  r.startTime = reader.StartTime();
+  r.endTime = reader.EndTime();
   WriteDatesAndTimes(in, locale, reader, r);
   // A time from the subject and no keyword: the default kind of timed item.
   if (!r.type && r.times && r.times->start != "None") {
@@ -150,10 +146,10 @@ QuickEntryResult Run(const QuickEntryInput& in, const KeywordMatcher& keywords,
   if (r.type && !in.byHand.type) {
     r.typeButton = ButtonOf(*r.type);
     r.checkCaption = true;
-    if (*r.type == kInternet) r.service = Change::kClear;
+    if (*r.type == EntryType::kInternet) r.service = Change::kClear;
   }
   ApplyIconRecord(in, keywords, found.iconRecord, r);
-  r.categories = ChooseCategories(in, r.typeButton.value_or(in.window.type), keywords);
+  r.categories = ChooseCategories(in, r.typeButton ? r.typeButton : in.window.type, keywords);
   return r;
 }
 

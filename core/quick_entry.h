@@ -28,9 +28,9 @@ struct HandChoices {
 
 // What the window shows when the run starts.
 struct EntryWindowState {
-  int type = kTask;                           // entry type of the pressed type button, 0 for none
-  std::span<const std::string> serviceItems;  // the web-service choice's items
-  std::string_view serviceText;               // and its current text
+  std::optional<EntryType> type = EntryType::kTask;  // of the pressed type button, none for none
+  std::span<const std::string> serviceItems;         // the web-service choice's items
+  std::string_view serviceText;                      // and its current text
   bool datePanelVisible = false;
   Date calendarStart;
   Date calendarEnd;
@@ -40,7 +40,7 @@ struct EntryWindowState {
 struct QuickEntryInput {
   std::string_view subject;
   std::string_view body;
-  int itemType = kTask;  // the default kind of a timed item: task or appointment
+  EntryType itemType = EntryType::kTask;  // the default kind of a timed item: task or appointment
   bool useCategories = true;
   bool iconNoteFound = false;
   HandChoices byHand;
@@ -73,18 +73,20 @@ struct CategoryChoice {
 
 struct QuickEntryResult {
   // What the subject says.
-  std::optional<int> type;      // entry type of the first matching keyword, or the default kind
-  bool typeByDefault = false;   // of a timed item when only a time was found
-  std::string keyword;          // the matching keyword, in capitals
-  std::string serviceCaption;   // its caption when it is a web-service keyword
-  std::string iconText;         // the icon character(s) of the matching icon keyword
+  // Entry type of the first matching keyword, or the default kind. A record may
+  // hold a number that is no entry type; it is passed on as it is.
+  std::optional<EntryType> type;
+  bool typeByDefault = false;  // of a timed item when only a time was found
+  std::string keyword;         // the matching keyword, in capitals
+  std::string serviceCaption;  // its caption when it is a web-service keyword
+  std::string iconText;        // the icon character(s) of the matching icon keyword
   std::optional<Date> startDate;
   std::optional<Date> endDate;
-  std::string startTime;        // "9:05pm", or "2:15 pm" for "in 2 hours" ...
+  std::string startTime;  // "9:05pm", or "2:15 pm" for "in 2 hours" ...
   std::string endTime;
 
   // What the window shows; an empty value or kKeep leaves the control as it is.
-  std::optional<int> typeButton;          // press the button of this type: 1-6, 9 or 10
+  std::optional<EntryType> typeButton;    // press the button of this type: task .. journal, text, internet
   bool checkCaption = false;              // lay the window out for its type again
   std::optional<std::string> labelMatch;  // the web-service keyword that matched
   Change service = Change::kKeep;         // kSet: select serviceIndex and show its hint;
@@ -93,12 +95,11 @@ struct QuickEntryResult {
   int iconIndex = -1;
   std::optional<DateRange> calendar;
   std::optional<TimeBoxes> times;
-  bool showCalendar = false;              // show the date panel (for types that have one)
+  bool showCalendar = false;  // show the date panel (for types that have one)
   CategoryChoice categories;
 };
 
-QuickEntryResult RunQuickEntry(const QuickEntryInput& input, const KeywordMatcher& keywords,
-                               const LocaleFacts& locale);
+QuickEntryResult RunQuickEntry(const QuickEntryInput& input, const KeywordMatcher& keywords, const LocaleFacts& locale);
 
 // The categories whose keywords occur anywhere in the body or the subject, for
 // the window's current type; run on its own when the body changes.

@@ -13,20 +13,19 @@ constexpr std::string_view kCriteriaMarker = "<QRV!>";
 // The line between record and version; it never deciphers to a web-service record.
 constexpr std::string_view kIgnoredLine = "Quorvel web service";
 
-std::string DecipheredLine(std::string_view line) { return AnsiToUtf8(decr(line)); }
+std::string DecipheredLine(std::string_view line) { return AnsiToUtf8(DecipherLine(line)); }
 
 std::string ReplaceFirst(std::string_view text, std::string_view what, std::string_view with) {
   const auto at = text.find(what);
   if (at == std::string_view::npos) return std::string(text);
-  return std::string(text.substr(0, at)) + std::string(with) +
-         std::string(text.substr(at + what.size()));
+  return std::string(text.substr(0, at)) + std::string(with) + std::string(text.substr(at + what.size()));
 }
 
 }  // namespace
 
 std::string ServiceFileBytes(std::string_view record, std::string_view barVersion) {
   const std::string_view version = barVersion.empty() ? kNoBarVersion : barVersion;
-  return JoinLines({encr(Utf8ToAnsi(record)), encr(kIgnoredLine), encr(Utf8ToAnsi(version))});
+  return JoinLines({EncipherLine(Utf8ToAnsi(record)), EncipherLine(kIgnoredLine), EncipherLine(Utf8ToAnsi(version))});
 }
 
 std::vector<std::string> CustomServicesInFile(std::string_view fileBytes) {
@@ -46,17 +45,14 @@ std::optional<WebService> ServiceInFile(std::string_view fileBytes) {
   const std::string record = DecipheredLine(lines.front());
   if (!StartsWith(record, "S=0{")) return std::nullopt;
   WebService service = ReadService(record);
-  service.custom = Pos("<CUST=Y>", record) != 0;
+  service.custom = Contains(record, "<CUST=Y>");
   return service;
 }
 
-std::string UrlForEditing(std::string_view urlTemplate) {
-  return ReplaceFirst(urlTemplate, kCriteriaMarker, "*");
-}
+std::string UrlForEditing(std::string_view urlTemplate) { return ReplaceFirst(urlTemplate, kCriteriaMarker, "*"); }
 
 std::string UrlFromEditing(std::string_view typedUrl) {
-  std::string url = Pos("://", typedUrl) == 0 ? "http://" + std::string(typedUrl)
-                                               : std::string(typedUrl);
+  std::string url = !Contains(typedUrl, "://") ? "http://" + std::string(typedUrl) : std::string(typedUrl);
   return ReplaceFirst(url, "*", kCriteriaMarker);
 }
 

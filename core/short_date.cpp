@@ -49,10 +49,7 @@ std::optional<Date> ParseShortDate(std::string_view text, std::string_view forma
     (order[k] == 'd' ? day : order[k] == 'M' ? month : year) = numbers[k];
   }
   if (year < 100) year += year >= 50 ? 1900 : 2000;
-  const Date date{std::chrono::year{year}, std::chrono::month{static_cast<unsigned>(month)},
-                  std::chrono::day{static_cast<unsigned>(day)}};
-  if (!date.ok()) return std::nullopt;
-  return date;
+  return MakeDate(year, month, day);
 }
 
 std::string FormatShortDate(Date date, std::string_view format) {
@@ -62,11 +59,10 @@ std::string FormatShortDate(Date date, std::string_view format) {
     const int run = RunLength(format, i);
     char buffer[8];
     if (c == 'd' || c == 'M') {
-      const unsigned value = c == 'd' ? static_cast<unsigned>(date.day()) : static_cast<unsigned>(date.month());
-      std::snprintf(buffer, sizeof buffer, run >= 2 ? "%02u" : "%u", value);
+      std::snprintf(buffer, sizeof buffer, run >= 2 ? "%02d" : "%d", c == 'd' ? date.day : date.month);
       out += buffer;
     } else if (c == 'y') {
-      const int year = static_cast<int>(date.year());
+      const int year = date.year;
       std::snprintf(buffer, sizeof buffer, run >= 3 ? "%04d" : "%02d", run >= 3 ? year : year % 100);
       out += buffer;
     } else {
@@ -76,7 +72,5 @@ std::string FormatShortDate(Date date, std::string_view format) {
   }
   return out;
 }
-
-Date AddDays(Date date, int days) { return Date{std::chrono::sys_days{date} + std::chrono::days{days}}; }
 
 }  // namespace qrv

@@ -2,14 +2,13 @@
 // "dd.MM.yyyy"), as the settings key stores them.
 #pragma once
 
-#include <chrono>
 #include <optional>
 #include <string>
 #include <string_view>
 
-namespace qrv {
+#include "core/date.h"
 
-using Date = std::chrono::year_month_day;
+namespace qrv {
 
 // Reads day, month and year in the order the format gives them, separated by
 // anything that is not a digit. A two-digit year counts as 19xx from 50 on and
@@ -19,7 +18,5 @@ std::optional<Date> ParseShortDate(std::string_view text, std::string_view forma
 // Writes the date by the format's letters d, dd, M, MM, yy, yyyy; every other
 // character of the format is copied.
 std::string FormatShortDate(Date date, std::string_view format);
-
-Date AddDays(Date date, int days);
 
 }  // namespace qrv

@@ -34,10 +34,10 @@ std::string QuotedWord(std::string_view text, std::size_t& i) {
 void DropOrdinalEnding(std::string& word) {
   if (word.size() <= 2) return;
   const std::string_view ending = std::string_view(word).substr(word.size() - 2);
-  if (!SameText(ending, "ST") && !SameText(ending, "ND") && !SameText(ending, "RD") &&
-      !SameText(ending, "TH"))
+  if (!EqualsIgnoringCase(ending, "ST") && !EqualsIgnoringCase(ending, "ND") && !EqualsIgnoringCase(ending, "RD") &&
+      !EqualsIgnoringCase(ending, "TH"))
     return;
-  const int day = StrToIntDef(std::string_view(word).substr(0, word.size() - 2), 0);
+  const int day = ReadIntOr(std::string_view(word).substr(0, word.size() - 2), 0);
   if (day >= 1 && day <= 31) word.resize(word.size() - 2);
 }
 
@@ -56,12 +56,14 @@ void RewriteWord(std::string word, std::vector<std::string>& out) {
       word = std::move(left);
     }
   }
-  const bool weekend = SameText(word, "WEEKEND");
+  const bool weekend = EqualsIgnoringCase(word, "WEEKEND");
   if (weekend) word = "saturday";
   DropOrdinalEnding(word);
-  if (SameText(word, "A.M.")) word = "AM";
-  else if (SameText(word, "P.M.")) word = "PM";
-  if (!SameText(word, "OF")) out.push_back(std::move(word));
+  if (EqualsIgnoringCase(word, "A.M."))
+    word = "AM";
+  else if (EqualsIgnoringCase(word, "P.M."))
+    word = "PM";
+  if (!EqualsIgnoringCase(word, "OF")) out.push_back(std::move(word));
   if (weekend) out.emplace_back("sunday");
   if (split) out.push_back(std::move(right));
 }
@@ -106,7 +108,7 @@ std::vector<std::string> SubjectWords(std::string_view subject) {
   return words;
 }
 
-bool ReadsAsNumber(std::string_view text) { return StrToIntDef(text, 99999) != 99999; }
+bool ReadsAsNumber(std::string_view text) { return ReadIntOr(text, 99999) != 99999; }
 
 WordList::WordList(std::vector<std::string> words) : ahead_(std::move(words)) {
   std::reverse(ahead_.begin(), ahead_.end());

@@ -40,8 +40,8 @@ class WordList {
     ahead_.pop_back();
     return true;
   }
-  std::size_t current() const { return visited_.size() - 1; }
-  std::size_t size() const { return visited_.size() + ahead_.size(); }
+  std::size_t Current() const { return visited_.size() - 1; }
+  std::size_t Size() const { return visited_.size() + ahead_.size(); }
   const std::string& operator[](std::size_t index) const {
     if (index < visited_.size()) return visited_[index];
     return ahead_[ahead_.size() - 1 - (index - visited_.size())];

@@ -5,32 +5,31 @@
 
 namespace qrv {
 
-std::string_view Slice(std::string_view s, long long index, long long count) {
+std::string_view SubView(std::string_view s, long long index, long long count) {
   if (index < 1) index = 1;
   if (count < 1 || index > static_cast<long long>(s.size())) return {};
   const auto from = static_cast<std::size_t>(index - 1);
-  const auto len = static_cast<std::size_t>(
-      std::min<long long>(count, static_cast<long long>(s.size() - from)));
+  const auto len = static_cast<std::size_t>(std::min<long long>(count, static_cast<long long>(s.size() - from)));
   return s.substr(from, len);
 }
 
-std::string Copy(std::string_view s, long long index, long long count) {
-  return std::string(Slice(s, index, count));
+std::string SubText(std::string_view s, long long index, long long count) {
+  return std::string(SubView(s, index, count));
 }
 
-std::string CopyFrom(std::string_view s, long long index) {
-  return Copy(s, index, static_cast<long long>(s.size()) + 1);
+std::string SubTextFrom(std::string_view s, long long index) {
+  return SubText(s, index, static_cast<long long>(s.size()) + 1);
 }
 
 static char LowerChar(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
-std::string UpperCase(std::string_view s) {
+std::string AsciiUpper(std::string_view s) {
   std::string out(s);
-  for (char& c : out) c = UpperChar(c);
+  for (char& c : out) c = AsciiUpperChar(c);
   return out;
 }
 
-std::string LowerCase(std::string_view s) {
+std::string AsciiLower(std::string_view s) {
   std::string out(s);
   for (char& c : out) c = LowerChar(c);
   return out;
@@ -72,11 +71,14 @@ std::optional<int> ReadInt(std::string_view s) {
   if (i == s.size()) return std::nullopt;
   long long value = 0;
   for (; i < s.size(); ++i) {
-    const char c = UpperChar(s[i]);
+    const char c = AsciiUpperChar(s[i]);
     int digit;
-    if (c >= '0' && c <= '9') digit = c - '0';
-    else if (base == 16 && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-    else return std::nullopt;
+    if (c >= '0' && c <= '9')
+      digit = c - '0';
+    else if (base == 16 && c >= 'A' && c <= 'F')
+      digit = c - 'A' + 10;
+    else
+      return std::nullopt;
     value = value * base + digit;
     if (value > static_cast<long long>(INT_MAX) + 1) return std::nullopt;
   }
@@ -85,7 +87,7 @@ std::optional<int> ReadInt(std::string_view s) {
   return static_cast<int>(value);
 }
 
-int StrToIntDef(std::string_view s, int fallback) { return ReadInt(s).value_or(fallback); }
+int ReadIntOr(std::string_view s, int fallback) { return ReadInt(s).value_or(fallback); }
 
 bool StartsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
 

@@ -9,7 +9,7 @@ common=(make cmake ninja-build g++ pkg-config
         googletest wine wine64 xvfb xauth x11-utils imagemagick)
 case "${1:-test}" in
   run)   wanted=("${common[@]}" xdotool) ;;
-  test)  wanted=("${common[@]}" xdotool python3 python3-pyftpdlib) ;;
+  test)  wanted=("${common[@]}" xdotool python3 python3-pyftpdlib clang-format clang-tidy) ;;
   bench) wanted=(make cmake ninja-build g++ libgcrypt20-dev libbenchmark-dev googletest) ;;
   assets) wanted=(python3 python3-pil) ;;  # tools/make_assets.py, to draw the pictures anew
   fuzz)  wanted=(make cmake ninja-build clang libclang-rt-14-dev libgcrypt20-dev) ;;

@@ -23,10 +23,14 @@ bool ReadSource(const std::string& text, qrv::KeywordLists& lists) {
   for (const auto& line : qrv::SplitLines(text)) {
     ++number;
     if (qrv::Trim(line).empty() || qrv::StartsWith(line, "#")) continue;
-    if (qrv::StartsWith(line, "K=")) lists.itemKeywords.push_back(line);
-    else if (qrv::StartsWith(line, "C=")) lists.categoryKeywords.push_back(line);
-    else if (qrv::StartsWith(line, "I=")) lists.iconKeywords.push_back(line);
-    else if (qrv::StartsWith(line, "S=")) lists.webServices.push_back(line);
+    if (qrv::StartsWith(line, "K="))
+      lists.itemKeywords.push_back(line);
+    else if (qrv::StartsWith(line, "C="))
+      lists.categoryKeywords.push_back(line);
+    else if (qrv::StartsWith(line, "I="))
+      lists.iconKeywords.push_back(line);
+    else if (qrv::StartsWith(line, "S="))
+      lists.webServices.push_back(line);
     else {
       std::fprintf(stderr, "line %d is no keyword record: %s\n", number, line.c_str());
       return false;
@@ -52,8 +56,7 @@ int main(int argc, char** argv) {
   const std::string bytes = qrv::KeywordFileBytes(lists);
   if (check) {
     if (qrv::ReadFileBytes(argv[2], kMaxSourceBytes) == bytes) return 0;
-    std::fprintf(stderr, "%s is not what %s makes; run: %s %s %s\n", argv[2], argv[1], argv[0],
-                 argv[1], argv[2]);
+    std::fprintf(stderr, "%s is not what %s makes; run: %s %s %s\n", argv[2], argv[1], argv[0], argv[1], argv[2]);
     return 1;
   }
   if (qrv::WriteFileSafely(argv[2], bytes)) return 0;

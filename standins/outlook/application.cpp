@@ -27,7 +27,7 @@ class Application : public Object {
     switch (member) {
       case kGetNameSpace:
         args.Expect(1, 1);
-        if (!qrv::SameText(args.Text(0), "MAPI")) Refuse("Only the \"MAPI\" namespace is offered.");
+        if (!qrv::EqualsIgnoringCase(args.Text(0), "MAPI")) Refuse("Only the \"MAPI\" namespace is offered.");
         return Var::Of(NewNameSpace());
       case kCreateItem: {
         args.Expect(1, 1);

@@ -252,7 +252,7 @@ HRESULT Object::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID*
   const std::string name = Narrow(names[0] ? std::wstring_view(names[0]) : std::wstring_view());
   const std::span<const Member> members = Members();
   for (std::size_t i = 0; i < members.size(); ++i) {
-    if (qrv::SameText(members[i].name, name) && Has(static_cast<int>(i))) {
+    if (qrv::EqualsIgnoringCase(members[i].name, name) && Has(static_cast<int>(i))) {
       ids[0] = static_cast<DISPID>(i + 1);
       return count == 1 ? S_OK : DISP_E_UNKNOWNNAME;  // members take no named arguments
     }

@@ -17,7 +17,7 @@ class Reader {
   }
   bool Take(std::string_view token) {
     SkipBlanks();
-    if (!qrv::SameText(text_.substr(0, token.size()), token)) return false;
+    if (!qrv::EqualsIgnoringCase(text_.substr(0, token.size()), token)) return false;
     text_.remove_prefix(token.size());
     return true;
   }
@@ -96,7 +96,7 @@ bool Condition::Matches(const Item& item) const {
     bool all = true;
     for (const Comparison& c : allOf) {
       const std::string value = HasProperty(*c.property, item.kind) ? item.Value(*c.property) : "";
-      if (qrv::SameText(value, c.value) != c.equal) all = false;
+      if (qrv::EqualsIgnoringCase(value, c.value) != c.equal) all = false;
     }
     if (all) return true;
   }

@@ -18,7 +18,7 @@ std::string PickFolder(const std::vector<std::string>& paths, const Args& args) 
   if (args.IsText(0)) {
     const std::string name = args.Text(0);
     for (const std::string& path : paths) {
-      if (qrv::SameText(FolderName(path), name)) return path;
+      if (qrv::EqualsIgnoringCase(FolderName(path), name)) return path;
     }
     Refuse("The folder \"" + name + "\" was not found.");
   }

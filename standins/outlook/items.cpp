@@ -100,7 +100,7 @@ class ItemObject : public Object {
     args.Expect(0, 0);
     const std::string value = item.Value(info);
     switch (info.type) {
-      case PropType::Int: return Var::Int(qrv::StrToIntDef(value, 0));
+      case PropType::Int: return Var::Int(qrv::ReadIntOr(value, 0));
       case PropType::Bool: return Var::Bool(value == "true");
       case PropType::Date: return Var::Date(ParseStoreDate(value).value_or(0));
       case PropType::Text: break;

@@ -125,26 +125,26 @@ void Session::ReadSettings() {
 }
 
 void Session::ApplySetting(std::string_view key, std::string_view value) {
-  if (qrv::SameText(key, "fail")) {
+  if (qrv::EqualsIgnoringCase(key, "fail")) {
     const std::size_t blank = value.find(' ');
     std::string message = blank == std::string_view::npos ? "" : qrv::Trim(value.substr(blank));
     if (message.empty()) message = "The operation failed.";
     failures_.emplace_back(std::string(value.substr(0, blank)), Unescape(message));
-  } else if (qrv::SameText(key, "unresolved")) {
+  } else if (qrv::EqualsIgnoringCase(key, "unresolved")) {
     unresolved_.emplace_back(value);
-  } else if (qrv::SameText(key, "nothing")) {
-    nothing_ = qrv::SameText(value, "empty")  ? Nothing::Empty
-               : qrv::SameText(value, "null") ? Nothing::Null
+  } else if (qrv::EqualsIgnoringCase(key, "nothing")) {
+    nothing_ = qrv::EqualsIgnoringCase(value, "empty")  ? Nothing::Empty
+               : qrv::EqualsIgnoringCase(value, "null") ? Nothing::Null
                                               : Nothing::NullObject;
-  } else if (qrv::SameText(key, "explorer")) {
+  } else if (qrv::EqualsIgnoringCase(key, "explorer")) {
     // An Outlook window that the user opened or closed meanwhile.
-    if (qrv::SameText(value, "no")) {
+    if (qrv::EqualsIgnoringCase(value, "no")) {
       store_.CloseExplorers();
     } else if (!store_.ActiveExplorer()) {
       store_.AddExplorer("Inbox").open = true;
     }
     Changed();
-  } else if (qrv::SameText(key, "item-windows") && qrv::SameText(value, "closed")) {
+  } else if (qrv::EqualsIgnoringCase(key, "item-windows") && qrv::EqualsIgnoringCase(value, "closed")) {
     store_.CloseItemWindows();
     Changed();
   } else {
@@ -155,9 +155,9 @@ void Session::ApplySetting(std::string_view key, std::string_view value) {
 const std::string* Session::Failure(std::string_view className, std::string_view member) const {
   for (const auto& [target, message] : failures_) {
     const std::size_t dot = target.find('.');
-    if (dot == std::string::npos ? qrv::SameText(target, member)
-                                 : qrv::SameText(target.substr(0, dot), className) &&
-                                       qrv::SameText(target.substr(dot + 1), member)) {
+    if (dot == std::string::npos ? qrv::EqualsIgnoringCase(target, member)
+                                 : qrv::EqualsIgnoringCase(target.substr(0, dot), className) &&
+                                       qrv::EqualsIgnoringCase(target.substr(dot + 1), member)) {
       return &message;
     }
   }
@@ -168,7 +168,7 @@ bool Session::Resolves(std::string_view name) const {
   const std::string trimmed = qrv::Trim(name);
   if (trimmed.empty()) return false;
   for (const std::string& unknown : unresolved_) {
-    if (qrv::SameText(unknown, trimmed)) return false;
+    if (qrv::EqualsIgnoringCase(unknown, trimmed)) return false;
   }
   return true;
 }

@@ -86,7 +86,7 @@ const std::vector<PropertyInfo>& Properties() { return kProperties; }
 
 const PropertyInfo* FindProperty(std::string_view name) {
   for (const PropertyInfo& info : kProperties) {
-    if (qrv::SameText(info.name, name)) return &info;
+    if (qrv::EqualsIgnoringCase(info.name, name)) return &info;
   }
   return nullptr;
 }
@@ -103,8 +103,8 @@ std::optional<std::string> StoredValue(const PropertyInfo& info, std::string_vie
       return std::to_string(*value);
     }
     case PropType::Bool:
-      if (qrv::SameText(text, "true")) return "true";
-      if (qrv::SameText(text, "false")) return "false";
+      if (qrv::EqualsIgnoringCase(text, "true")) return "true";
+      if (qrv::EqualsIgnoringCase(text, "false")) return "false";
       return std::nullopt;
     case PropType::Date: {
       const std::optional<double> date = ParseStoreDate(text);
@@ -121,7 +121,7 @@ const char* ClassName(ItemKind kind) { return kClassNames[static_cast<int>(kind)
 
 bool KindFromClassName(std::string_view name, ItemKind& kind) {
   for (int k = 0; k < kItemKinds; ++k) {
-    if (qrv::SameText(kClassNames[k], name)) {
+    if (qrv::EqualsIgnoringCase(kClassNames[k], name)) {
       kind = static_cast<ItemKind>(k);
       return true;
     }
@@ -186,7 +186,7 @@ const Folder* Store::DefaultFolder(int number) const {
 
 Folder* Store::FindFolder(std::string_view path) {
   for (Folder& folder : folders_) {
-    if (qrv::SameText(folder.path, path)) return &folder;
+    if (qrv::EqualsIgnoringCase(folder.path, path)) return &folder;
   }
   return nullptr;
 }
@@ -205,7 +205,7 @@ std::vector<std::string> Store::SubFolders(std::string_view parent) const {
     const std::size_t slash = folder.path.rfind('/');
     const std::string_view up =
         slash == std::string::npos ? std::string_view() : std::string_view(folder.path).substr(0, slash);
-    if (qrv::SameText(up, parent)) paths.push_back(folder.path);
+    if (qrv::EqualsIgnoringCase(up, parent)) paths.push_back(folder.path);
   }
   return paths;
 }
@@ -228,7 +228,7 @@ Item* Store::FindItem(int id) {
 std::vector<Item*> Store::ItemsIn(std::string_view folder) {
   std::vector<Item*> found;
   for (Item& item : items_) {
-    if ((item.saved || item.sent) && qrv::SameText(item.folder, folder)) found.push_back(&item);
+    if ((item.saved || item.sent) && qrv::EqualsIgnoringCase(item.folder, folder)) found.push_back(&item);
   }
   return found;
 }

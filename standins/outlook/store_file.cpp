@@ -64,8 +64,8 @@ std::vector<Section> Sections(std::string_view text, Problems& problems) {
 }
 
 std::optional<bool> YesNo(std::string_view text) {
-  if (qrv::SameText(text, "yes")) return true;
-  if (qrv::SameText(text, "no")) return false;
+  if (qrv::EqualsIgnoringCase(text, "yes")) return true;
+  if (qrv::EqualsIgnoringCase(text, "no")) return false;
   return std::nullopt;
 }
 
@@ -84,7 +84,7 @@ bool SetCount(int& count, std::string_view text) {
 
 // "Recipient3.Type" -> list "Recipient", position 3, field "Type".
 bool SplitListKey(std::string_view key, std::string_view list, int& position, std::string& field) {
-  if (key.size() <= list.size() || !qrv::SameText(key.substr(0, list.size()), list)) return false;
+  if (key.size() <= list.size() || !qrv::EqualsIgnoringCase(key.substr(0, list.size()), list)) return false;
   std::string_view rest = key.substr(list.size());
   const std::size_t dot = rest.find('.');
   field = dot == std::string_view::npos ? "" : std::string(rest.substr(dot + 1));
@@ -109,8 +109,8 @@ bool SetRecipient(Item& item, const Entry& entry) {
     recipient.name = entry.value;
     return true;
   }
-  if (qrv::SameText(field, "Type")) return SetCount(recipient.type, entry.value);
-  if (qrv::SameText(field, "Resolved")) return SetFlag(recipient.resolved, entry.value);
+  if (qrv::EqualsIgnoringCase(field, "Type")) return SetCount(recipient.type, entry.value);
+  if (qrv::EqualsIgnoringCase(field, "Resolved")) return SetFlag(recipient.resolved, entry.value);
   return false;
 }
 
@@ -123,23 +123,23 @@ bool SetAttachment(Item& item, const Entry& entry) {
     attachment.path = entry.value;
     return true;
   }
-  return qrv::SameText(field, "Type") && SetCount(attachment.type, entry.value);
+  return qrv::EqualsIgnoringCase(field, "Type") && SetCount(attachment.type, entry.value);
 }
 
 bool SetState(Store& store, Item& item, const Entry& entry) {
   const std::string& key = entry.key;
-  if (qrv::SameText(key, "Folder")) {
+  if (qrv::EqualsIgnoringCase(key, "Folder")) {
     item.folder = store.EnsureFolder(entry.value).path;
     return true;
   }
-  if (qrv::SameText(key, "Saved")) return SetFlag(item.saved, entry.value);
-  if (qrv::SameText(key, "Sent")) return SetFlag(item.sent, entry.value);
-  if (qrv::SameText(key, "Assigned")) return SetFlag(item.assigned, entry.value);
-  if (qrv::SameText(key, "TimerStarted")) return SetFlag(item.timerStarted, entry.value);
-  if (qrv::SameText(key, "Displays")) return SetCount(item.displays, entry.value);
-  if (qrv::SameText(key, "Window")) {
-    item.windowOpen = qrv::SameText(entry.value, "open");
-    return item.windowOpen || qrv::SameText(entry.value, "closed");
+  if (qrv::EqualsIgnoringCase(key, "Saved")) return SetFlag(item.saved, entry.value);
+  if (qrv::EqualsIgnoringCase(key, "Sent")) return SetFlag(item.sent, entry.value);
+  if (qrv::EqualsIgnoringCase(key, "Assigned")) return SetFlag(item.assigned, entry.value);
+  if (qrv::EqualsIgnoringCase(key, "TimerStarted")) return SetFlag(item.timerStarted, entry.value);
+  if (qrv::EqualsIgnoringCase(key, "Displays")) return SetCount(item.displays, entry.value);
+  if (qrv::EqualsIgnoringCase(key, "Window")) {
+    item.windowOpen = qrv::EqualsIgnoringCase(entry.value, "open");
+    return item.windowOpen || qrv::EqualsIgnoringCase(entry.value, "closed");
   }
   return false;
 }
@@ -162,7 +162,7 @@ void LoadItem(Store& store, const Section& section, Problems& problems) {
   ItemKind kind{};
   const Entry* kindEntry = nullptr;
   for (const Entry& entry : section.entries) {
-    if (qrv::SameText(entry.key, "Class")) kindEntry = &entry;
+    if (qrv::EqualsIgnoringCase(entry.key, "Class")) kindEntry = &entry;
   }
   if (!kindEntry || !KindFromClassName(kindEntry->value, kind)) {
     problems.Add(section.line, "an item needs a Class: MailItem, AppointmentItem, ContactItem, "
@@ -180,11 +180,11 @@ void LoadExplorer(Store& store, const Section& section, Problems& problems) {
   Explorer& explorer = store.AddExplorer("Inbox");
   for (const Entry& entry : section.entries) {
     bool known = true;
-    if (qrv::SameText(entry.key, "Folder")) {
+    if (qrv::EqualsIgnoringCase(entry.key, "Folder")) {
       explorer.folder = store.EnsureFolder(entry.value).path;
-    } else if (qrv::SameText(entry.key, "Open")) {
+    } else if (qrv::EqualsIgnoringCase(entry.key, "Open")) {
       known = SetFlag(explorer.open, entry.value);
-    } else if (qrv::SameText(entry.key, "Displays")) {
+    } else if (qrv::EqualsIgnoringCase(entry.key, "Displays")) {
       known = SetCount(explorer.displays, entry.value);
     } else {
       known = false;
@@ -198,13 +198,13 @@ void LoadExplorer(Store& store, const Section& section, Problems& problems) {
 std::vector<std::string> Store::Load(std::string_view text) {
   Problems problems;
   for (const Section& section : Sections(text, problems)) {
-    if (qrv::SameText(section.kind, "Item")) {
+    if (qrv::EqualsIgnoringCase(section.kind, "Item")) {
       LoadItem(*this, section, problems);
-    } else if (qrv::SameText(section.kind, "Folder")) {
+    } else if (qrv::EqualsIgnoringCase(section.kind, "Folder")) {
       EnsureFolder(section.name);  // its numbers and counts are the stand-in's own
-    } else if (qrv::SameText(section.kind, "Explorer")) {
+    } else if (qrv::EqualsIgnoringCase(section.kind, "Explorer")) {
       LoadExplorer(*this, section, problems);
-    } else if (!qrv::SameText(section.kind, "Session")) {
+    } else if (!qrv::EqualsIgnoringCase(section.kind, "Session")) {
       problems.Add(section.line, "unknown section \"" + section.kind + "\"");
     }
   }

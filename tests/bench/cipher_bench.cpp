@@ -13,13 +13,13 @@ std::string Record200() {
   return r;
 }
 
-void BM_CipherRoundTrip200(benchmark::State& state) {
+void BmCipherRoundTrip200(benchmark::State& state) {
   const std::string record = Record200();
   for (auto _ : state) {
-    std::string line = qrv::decr(qrv::encr(record));
+    std::string line = qrv::DecipherLine(qrv::EncipherLine(record));
     benchmark::DoNotOptimize(line);
   }
 }
-BENCHMARK(BM_CipherRoundTrip200);
+BENCHMARK(BmCipherRoundTrip200);
 
 }  // namespace

@@ -14,9 +14,15 @@ qrv::KeywordLists Lists5000() {
   for (int i = 0; i < 5000; ++i) {
     const std::string word = "WORD" + std::to_string(i);
     switch (i % 4) {
-      case 0: lists.itemKeywords.push_back(qrv::ItemRecord(i % 8 == 0, word, 1 + i % 10)); break;
-      case 1: lists.categoryKeywords.push_back(qrv::CategoryRecord(word, "Category " + word)); break;
-      case 2: lists.iconKeywords.push_back(qrv::IconRecord(word, static_cast<char>('A' + i % 52))); break;
+      case 0:
+        lists.itemKeywords.push_back(qrv::ItemRecord(i % 8 == 0, word, static_cast<qrv::EntryType>(1 + i % 10)));
+        break;
+      case 1:
+        lists.categoryKeywords.push_back(qrv::CategoryRecord(word, "Category " + word));
+        break;
+      case 2:
+        lists.iconKeywords.push_back(qrv::IconRecord(word, static_cast<char>('A' + i % 52)));
+        break;
       default:
         lists.webServices.push_back(qrv::ServiceRecord(
             {"Svc" + std::to_string(i), "Service " + std::to_string(i), "", i % 3 == 0,
@@ -27,7 +33,7 @@ qrv::KeywordLists Lists5000() {
   return lists;
 }
 
-void BM_LoadKeywordFile5000(benchmark::State& state) {
+void BmLoadKeywordFile5000(benchmark::State& state) {
   const std::string file = qrv::KeywordFileBytes(Lists5000());
   for (auto _ : state) {
     auto loaded = qrv::LoadKeywordLists({}, file, std::nullopt);
@@ -35,15 +41,15 @@ void BM_LoadKeywordFile5000(benchmark::State& state) {
   }
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(file.size()));
 }
-BENCHMARK(BM_LoadKeywordFile5000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BmLoadKeywordFile5000)->Unit(benchmark::kMillisecond);
 
-void BM_SaveKeywordFile5000(benchmark::State& state) {
+void BmSaveKeywordFile5000(benchmark::State& state) {
   const qrv::KeywordLists lists = Lists5000();
   for (auto _ : state) {
     std::string bytes = qrv::KeywordFileBytes(lists);
     benchmark::DoNotOptimize(bytes);
   }
 }
-BENCHMARK(BM_SaveKeywordFile5000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BmSaveKeywordFile5000)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -29,11 +29,21 @@ std::vector<std::string> LargeLines() {
   for (int i = 0; lines.size() < 5000; ++i) {
     const std::string word = "KEYWORD" + std::to_string(i);
     switch (i % 10) {
-      case 0: lines.push_back(qrv::CategoryRecord(word, "Category " + std::to_string(i))); break;
-      case 1: lines.push_back(qrv::ServiceRecord({word, "Caption " + std::to_string(i), "", true, "", "https://x/<QRV!>"})); break;
-      case 2: lines.push_back(qrv::IconRecord(word + "*", 'C')); break;
-      case 3: lines.push_back(qrv::ItemRecord(true, word + "*", 3)); break;
-      default: lines.push_back(qrv::ItemRecord(i % 2 == 0, word, 1 + i % 9)); break;
+      case 0:
+        lines.push_back(qrv::CategoryRecord(word, "Category " + std::to_string(i)));
+        break;
+      case 1:
+        lines.push_back(qrv::ServiceRecord({word, "Caption " + std::to_string(i), "", true, "", "https://x/<QRV!>"}));
+        break;
+      case 2:
+        lines.push_back(qrv::IconRecord(word + "*", 'C'));
+        break;
+      case 3:
+        lines.push_back(qrv::ItemRecord(true, word + "*", qrv::EntryType::kAppointment));
+        break;
+      default:
+        lines.push_back(qrv::ItemRecord(i % 2 == 0, word, static_cast<qrv::EntryType>(1 + i % 9)));
+        break;
     }
   }
   return lines;
@@ -49,40 +59,38 @@ qrv::QuickEntryInput Input(std::string_view subject) {
   return in;
 }
 
-void RunSubjects(benchmark::State& state, const KeywordMatcher& keywords,
-                 const std::vector<std::string>& subjects) {
+void RunSubjects(benchmark::State& state, const KeywordMatcher& keywords, const std::vector<std::string>& subjects) {
   std::size_t i = 0;
   for (auto _ : state) {
-    auto result = qrv::RunQuickEntry(Input(subjects[i++ % subjects.size()]), keywords,
-                                     qrv::EnUsLocale());
+    auto result = qrv::RunQuickEntry(Input(subjects[i++ % subjects.size()]), keywords, qrv::EnUsLocale());
     benchmark::DoNotOptimize(result);
   }
 }
 
-void BM_TypicalSubjectFactoryList(benchmark::State& state) {
-  static const KeywordMatcher keywords(qrv::ReadKeywordRecords(FactoryLines()));
-  static const std::vector<std::string> subjects = {
-      "Lunch with Bob tomorrow at noon", "call Ann friday 3pm", "Dentist March 5 9:30 am",
-      "Team meeting next monday 10am-11am", "pay the phone bill in 3 days"};
-  RunSubjects(state, keywords, subjects);
+void BmTypicalSubjectFactoryList(benchmark::State& state) {
+  static const KeywordMatcher kEywords(qrv::ReadKeywordRecords(FactoryLines()));
+  static const std::vector<std::string> kSubjects = {"Lunch with Bob tomorrow at noon", "call Ann friday 3pm",
+                                                     "Dentist March 5 9:30 am", "Team meeting next monday 10am-11am",
+                                                     "pay the phone bill in 3 days"};
+  RunSubjects(state, kEywords, kSubjects);
 }
-BENCHMARK(BM_TypicalSubjectFactoryList);
+BENCHMARK(BmTypicalSubjectFactoryList);
 
-void BM_LongSubjectLargeList(benchmark::State& state) {
-  static const KeywordMatcher keywords(qrv::ReadKeywordRecords(LargeLines()));
-  static const std::vector<std::string> subjects = {
+void BmLongSubjectLargeList(benchmark::State& state) {
+  static const KeywordMatcher kEywords(qrv::ReadKeywordRecords(LargeLines()));
+  static const std::vector<std::string> kSubjects = {
       "Quarterly figures for Ann and the board before friday 3:30pm"};  // 60 characters
-  RunSubjects(state, keywords, subjects);
+  RunSubjects(state, kEywords, kSubjects);
 }
-BENCHMARK(BM_LongSubjectLargeList);
+BENCHMARK(BmLongSubjectLargeList);
 
-void BM_LoadLargeList(benchmark::State& state) {
+void BmLoadLargeList(benchmark::State& state) {
   const std::vector<std::string> lines = LargeLines();
   for (auto _ : state) {
     KeywordMatcher keywords(qrv::ReadKeywordRecords(lines));
     benchmark::DoNotOptimize(keywords);
   }
 }
-BENCHMARK(BM_LoadLargeList);
+BENCHMARK(BmLoadLargeList);
 
 }  // namespace

@@ -5,108 +5,109 @@
 namespace qrv {
 namespace {
 
-using namespace std::chrono;
-
-constexpr Date kToday{year{2024}, month{3}, day{5}};
+constexpr Date kToday{2024, 3, 5};
 
 struct Read {
   BarSettings settings;
-  std::optional<std::string> stored_last_update;
+  std::optional<std::string> storedLastUpdate;
 };
 
 Read ReadKey(const SettingsValues* key) {
   Read r;
-  r.stored_last_update = ReadBarSettings(r.settings, key, kToday, "M/d/yyyy");
+  r.storedLastUpdate = ReadBarSettings(r.settings, key, kToday, "M/d/yyyy");
   return r;
 }
 
 TEST(BarSettingsRead, NoKeyGivesTheFirstStartLayout) {
   const Read r = ReadKey(nullptr);
   const BarSettings& s = r.settings;
-  EXPECT_EQ(s.ProgramMode, "2");
-  EXPECT_EQ(s.EmailType, "0");
-  EXPECT_EQ(s.MinimizeTimeMs, 10000);
-  EXPECT_TRUE(s.Minimize && s.Hints && s.MinimizeView && s.MinimizeButton);
-  EXPECT_FALSE(s.Tab || s.NewIEWindow);
-  EXPECT_EQ(s.ItemType, 3);
-  EXPECT_EQ(s.JournalType, "Phone call");
-  EXPECT_FALSE(s.RememberPosition);
-  EXPECT_EQ(s.BarTop, 106);
-  const std::vector<ButtonPlacement> expected = {
-      {7, false, 190, false}, {8, false, 190, false}, {1, false, 20, true},  {2, false, 54, true},
-      {3, false, 88, true},   {4, false, 122, true},  {5, false, 156, true}, {6, false, 190, true},
-      {1, true, 224, true},   {2, true, 224, false},  {3, true, 224, false}, {4, true, 224, false}};
-  EXPECT_EQ(s.ButtonLayout, expected);
-  EXPECT_EQ(s.CategoryPromptTypes, std::vector<std::string>(6, "OFF"));
+  EXPECT_EQ(s.programMode, ProgramMode::kBarAndTray);
+  EXPECT_EQ(s.emailType, "0");
+  EXPECT_EQ(s.minimizeTimeMs, 10000);
+  EXPECT_TRUE(s.minimize && s.hints && s.minimizeView && s.minimizeButton);
+  EXPECT_FALSE(s.tab || s.newIeWindow);
+  EXPECT_EQ(s.itemType, EntryType::kAppointment);
+  EXPECT_EQ(s.journalType, "Phone call");
+  EXPECT_FALSE(s.rememberPosition);
+  EXPECT_EQ(s.barTop, 106);
+  const std::vector<ButtonPlacement> expected = {{7, false, 190, false}, {8, false, 190, false}, {1, false, 20, true},
+                                                 {2, false, 54, true},   {3, false, 88, true},   {4, false, 122, true},
+                                                 {5, false, 156, true},  {6, false, 190, true},  {1, true, 224, true},
+                                                 {2, true, 224, false},  {3, true, 224, false},  {4, true, 224, false}};
+  EXPECT_EQ(s.buttonLayout, expected);
+  EXPECT_EQ(s.categoryPromptTypes, std::vector<std::string>(6, "OFF"));
   // The last update is a week ago less a day, and that date is stored.
-  EXPECT_EQ(s.LastUpdate, (Date{year{2024}, month{2}, day{28}}));
-  EXPECT_EQ(r.stored_last_update, "2/28/2024");
+  EXPECT_EQ(s.lastUpdate, (Date{2024, 2, 28}));
+  EXPECT_EQ(r.storedLastUpdate, "2/28/2024");
 }
 
 TEST(BarSettingsRead, KeyWithButtonsReadsMissingValuesAsEmpty) {
-  const SettingsValues key = {{"BUTTON1", "54,ON"}, {"MINIMIZETIME", "30"}, {"LASTUPDATE", "1/15/2024"},
-                              {"CATEGORY2", "3"},   {"CATEGORY3", "0"}};
+  const SettingsValues key = {{"BUTTON1", "54,ON"},
+                              {"MINIMIZETIME", "30"},
+                              {"LASTUPDATE", "1/15/2024"},
+                              {"CATEGORY2", "3"},
+                              {"CATEGORY3", "0"}};
   const Read r = ReadKey(&key);
   const BarSettings& s = r.settings;
-  EXPECT_TRUE(s.Hints);  // empty is not "NO"
-  EXPECT_FALSE(s.Tab);   // empty is not "YES"
-  EXPECT_EQ(s.JournalType, "Phone call");
-  EXPECT_EQ(s.UpdateCheck, 1);
-  EXPECT_EQ(s.UpdateDays, 7);
-  EXPECT_EQ(s.MinimizeTimeMs, 30000);
-  EXPECT_EQ(s.LastUpdate, (Date{year{2024}, month{1}, day{15}}));
-  EXPECT_EQ(r.stored_last_update, std::nullopt);
+  EXPECT_TRUE(s.hints);  // empty is not "NO"
+  EXPECT_FALSE(s.tab);   // empty is not "YES"
+  EXPECT_EQ(s.journalType, "Phone call");
+  EXPECT_EQ(s.updateCheck, 1);
+  EXPECT_EQ(s.updateDays, 7);
+  EXPECT_EQ(s.minimizeTimeMs, 30000);
+  EXPECT_EQ(s.lastUpdate, (Date{2024, 1, 15}));
+  EXPECT_EQ(r.storedLastUpdate, std::nullopt);
   // Only BUTTON1 had a comma: the other buttons are left as they are.
-  EXPECT_EQ(s.ButtonLayout, (std::vector<ButtonPlacement>{{1, false, 54, true}}));
-  EXPECT_EQ(s.CategoryPromptTypes, (std::vector<std::string>{"", "3", "", "", ""}));
+  EXPECT_EQ(s.buttonLayout, (std::vector<ButtonPlacement>{{1, false, 54, true}}));
+  EXPECT_EQ(s.categoryPromptTypes, (std::vector<std::string>{"", "3", "", "", ""}));
 }
 
 TEST(BarSettingsRead, OddValuesTakeTheirDefaults) {
-  const SettingsValues key = {
-      {"BUTTON1", "20,ON"},      {"PROGRAMMODE", "7"},   {"EMAILTYPE", "2"},   {"ITEMTYPE", "2"},
-      {"MINIMIZETIME", "soon"},  {"UPDATECHECK", "x"},   {"UPDATETIME", "-4"}, {"POSITION", "YES,abc"},
-      {"LASTUPDATE", "31/31/24"}, {"FOLDERSTATE", "one"}, {"BUTTON2", "top,ON"}, {"BUTTON3", "88ON"}};
+  const SettingsValues key = {{"BUTTON1", "20,ON"},   {"PROGRAMMODE", "7"},     {"EMAILTYPE", "2"},
+                              {"ITEMTYPE", "2"},      {"MINIMIZETIME", "soon"}, {"UPDATECHECK", "x"},
+                              {"UPDATETIME", "-4"},   {"POSITION", "YES,abc"},  {"LASTUPDATE", "31/31/24"},
+                              {"FOLDERSTATE", "one"}, {"BUTTON2", "top,ON"},    {"BUTTON3", "88ON"}};
   const Read r = ReadKey(&key);
   const BarSettings& s = r.settings;
-  EXPECT_EQ(s.ProgramMode, "2");
-  EXPECT_EQ(s.EmailType, "0");
-  EXPECT_EQ(s.ItemType, 3);
-  EXPECT_EQ(s.MinimizeTimeMs, 10000);
-  EXPECT_EQ(s.UpdateCheck, 1);
-  EXPECT_EQ(s.UpdateDays, 7);
-  EXPECT_EQ(s.FolderState, 0);
-  EXPECT_TRUE(s.RememberPosition);
-  EXPECT_EQ(s.BarTop, 106);
+  EXPECT_EQ(s.programMode, ProgramMode::kBarAndTray);
+  EXPECT_EQ(s.emailType, "0");
+  EXPECT_EQ(s.itemType, EntryType::kAppointment);
+  EXPECT_EQ(s.minimizeTimeMs, 10000);
+  EXPECT_EQ(s.updateCheck, 1);
+  EXPECT_EQ(s.updateDays, 7);
+  EXPECT_EQ(s.folderState, 0);
+  EXPECT_TRUE(s.rememberPosition);
+  EXPECT_EQ(s.barTop, 106);
   // An unreadable date is replaced for this run and not written back.
-  EXPECT_EQ(s.LastUpdate, (Date{year{2024}, month{2}, day{28}}));
-  EXPECT_EQ(r.stored_last_update, std::nullopt);
-  EXPECT_EQ(s.ButtonLayout.size(), 1u);
+  EXPECT_EQ(s.lastUpdate, (Date{2024, 2, 28}));
+  EXPECT_EQ(r.storedLastUpdate, std::nullopt);
+  EXPECT_EQ(s.buttonLayout.size(), 1u);
 }
 
 TEST(BarSettingsRead, ModesAreKeptAsTheirDecimalValue) {
   const SettingsValues key = {{"BUTTON1", "20,ON"}, {"PROGRAMMODE", " 1"}, {"EMAILTYPE", "$1"}};
   const Read r = ReadKey(&key);
-  EXPECT_EQ(r.settings.ProgramMode, "1");
-  EXPECT_EQ(r.settings.EmailType, "1");
+  EXPECT_EQ(r.settings.programMode, ProgramMode::kTrayOnly);
+  EXPECT_EQ(r.settings.emailType, "1");
 }
 
 TEST(BarSettingsRead, IdleTimeZeroSwitchesCollapsingOffAndHugeValuesAreRefused) {
   SettingsValues key = {{"BUTTON1", "20,ON"}, {"MINIMIZETIME", "0"}};
-  EXPECT_EQ(ReadKey(&key).settings.MinimizeTimeMs, 0);
+  EXPECT_EQ(ReadKey(&key).settings.minimizeTimeMs, 0);
   key["MINIMIZETIME"] = "3000000";  // would overflow the interval in milliseconds
-  EXPECT_EQ(ReadKey(&key).settings.MinimizeTimeMs, 10000);
+  EXPECT_EQ(ReadKey(&key).settings.minimizeTimeMs, 10000);
   key["MINIMIZETIME"] = "-5";
-  EXPECT_EQ(ReadKey(&key).settings.MinimizeTimeMs, 10000);
+  EXPECT_EQ(ReadKey(&key).settings.minimizeTimeMs, 10000);
 }
 
 TEST(BarSettingsRead, ShownFlagsOfUnplacedButtonsSurviveARead) {
   BarSettings s;
-  s.ButtonShown[4] = true;
+  s.buttonShown[4] = true;
   const SettingsValues key = {{"BUTTON1", "20,OFF"}, {"BUTTON4", "garbage"}, {"BUTTONE2", "224,ON"}};
   ReadBarSettings(s, &key, kToday, "M/d/yyyy");
-  EXPECT_FALSE(s.ButtonShown[1]);
-  EXPECT_TRUE(s.ButtonShown[4]);
-  EXPECT_TRUE(s.ExtraButtonShown[2]);
+  EXPECT_FALSE(s.buttonShown[1]);
+  EXPECT_TRUE(s.buttonShown[4]);
+  EXPECT_TRUE(s.extraButtonShown[2]);
 }
 
 TEST(BarSettingsRead, LastUpdateFollowsTheUsersDateFormat) {
@@ -115,7 +116,7 @@ TEST(BarSettingsRead, LastUpdateFollowsTheUsersDateFormat) {
   const SettingsValues key = {{"BUTTON1", "20,ON"}, {"LASTUPDATE", "28.02.2024"}};
   EXPECT_EQ(ReadBarSettings(s, nullptr, kToday, "dd.MM.yyyy"), "28.02.2024");
   EXPECT_EQ(ReadBarSettings(s, &key, kToday, "dd.MM.yyyy"), std::nullopt);
-  EXPECT_EQ(s.LastUpdate, (Date{year{2024}, month{2}, day{28}}));
+  EXPECT_EQ(s.lastUpdate, (Date{2024, 2, 28}));
 }
 
 TEST(BarPositionText, RemembersOnlyAfterYes) {
@@ -134,19 +135,35 @@ TEST(BarButtons, LaunchHintAndFolderButtons) {
   EXPECT_EQ(LaunchHint(R"(C:\Windows\notepad.exe)"), "Launch notepad.exe");
   EXPECT_EQ(LaunchHint("  "), "Launch Program");
   BarSettings s;
-  s.ButtonShown[7] = true;  // a task request shows the task folder button
-  s.ButtonShown[8] = true;
-  EXPECT_TRUE(FolderButtonShown(s, 1));
-  EXPECT_TRUE(FolderButtonShown(s, 3));
-  EXPECT_FALSE(FolderButtonShown(s, 2));
-  EXPECT_EQ(FolderOfItemType(5), 5);
+  s.buttonShown[7] = true;  // a task request shows the task folder button
+  s.buttonShown[8] = true;
+  EXPECT_TRUE(FolderButtonShown(s, FolderKind::kTasks));
+  EXPECT_TRUE(FolderButtonShown(s, FolderKind::kCalendar));
+  EXPECT_FALSE(FolderButtonShown(s, FolderKind::kNotes));
+  EXPECT_EQ(FolderOfEntryType(EntryType::kEmail), FolderKind::kInbox);
+  EXPECT_EQ(FolderOfEntryType(EntryType::kTextDocument), std::nullopt);  // no folder button
 }
 
 TEST(BarProgramMode, MenuToggleGoesBetweenIconAloneAndBoth) {
-  EXPECT_EQ(ToggledProgramMode("0"), "1");
-  EXPECT_EQ(ToggledProgramMode("1"), "2");
-  EXPECT_EQ(ToggledProgramMode("2"), "1");
-  EXPECT_EQ(ToggledProgramMode("7"), "7");
+  EXPECT_EQ(ToggledProgramMode(ProgramMode::kBarOnly), ProgramMode::kTrayOnly);
+  EXPECT_EQ(ToggledProgramMode(ProgramMode::kTrayOnly), ProgramMode::kBarAndTray);
+  EXPECT_EQ(ToggledProgramMode(ProgramMode::kBarAndTray), ProgramMode::kTrayOnly);
+}
+
+// The mode read from the key is written back as the same text, and only the
+// three stored numbers are modes.
+TEST(BarProgramMode, KeyTextsRoundTrip) {
+  for (const char* text : {"0", "1", "2"}) EXPECT_EQ(ProgramModeText(*ReadProgramMode(text)), text);
+  EXPECT_EQ(ReadProgramMode(" 2"), ProgramMode::kBarAndTray);
+  EXPECT_EQ(ReadProgramMode("-1"), std::nullopt);
+  EXPECT_EQ(ReadProgramMode("3"), std::nullopt);
+  EXPECT_EQ(ReadProgramMode(""), std::nullopt);
+  EXPECT_TRUE(ShowsBar(ProgramMode::kBarOnly) && !ShowsTrayIcon(ProgramMode::kBarOnly));
+  EXPECT_TRUE(!ShowsBar(ProgramMode::kTrayOnly) && ShowsTrayIcon(ProgramMode::kTrayOnly));
+  const SettingsValues key = {{"BUTTON1", "20,ON"}, {"PROGRAMMODE", "0"}, {"ITEMTYPE", "1"}};
+  const Read r = ReadKey(&key);
+  EXPECT_EQ(r.settings.programMode, ProgramMode::kBarOnly);
+  EXPECT_EQ(r.settings.itemType, EntryType::kTask);
 }
 
 }  // namespace

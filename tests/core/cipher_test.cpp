@@ -27,38 +27,38 @@ const Known kKnown[] = {
 
 TEST(Cipher, EnciphersKnownLinesToTheByte) {
   for (const auto& k : kKnown) {
-    EXPECT_EQ(encr(k.plain), k.enciphered) << k.plain;
-    EXPECT_EQ(decr(k.enciphered), k.plain) << k.enciphered;
+    EXPECT_EQ(EncipherLine(k.plain), k.enciphered) << k.plain;
+    EXPECT_EQ(DecipherLine(k.enciphered), k.plain) << k.enciphered;
   }
 }
 
 TEST(Cipher, LinesAreIndependentOfEachOther) {
   // A fresh cipher for every call: the same line twice gives the same text.
-  EXPECT_EQ(encr("abcd"), encr("abcd"));
-  EXPECT_EQ(decr(encr("xyz")), "xyz");
-  EXPECT_EQ(encr("abcd"), "/4AHWQ==");
+  EXPECT_EQ(EncipherLine("abcd"), EncipherLine("abcd"));
+  EXPECT_EQ(DecipherLine(EncipherLine("xyz")), "xyz");
+  EXPECT_EQ(EncipherLine("abcd"), "/4AHWQ==");
 }
 
 TEST(Cipher, LengthFollowsThePlainLine) {
   for (std::size_t n = 0; n < 50; ++n) {
     const std::string plain(n, 'q');
-    EXPECT_EQ(encr(plain).size(), (n + 2) / 3 * 4);
+    EXPECT_EQ(EncipherLine(plain).size(), (n + 2) / 3 * 4);
   }
 }
 
 TEST(Cipher, WhatDoesNotDecipherComesBackUnchanged) {
-  EXPECT_EQ(decr("K=1{LUNCH}3"), "K=1{LUNCH}3");  // length 11
-  EXPECT_EQ(decr("abcde"), "abcde");
+  EXPECT_EQ(DecipherLine("K=1{LUNCH}3"), "K=1{LUNCH}3");  // length 11
+  EXPECT_EQ(DecipherLine("abcde"), "abcde");
   // Plain text of a length 4k is not detected: it deciphers to other bytes.
-  EXPECT_NE(decr("K=1{LUNCH}31"), "K=1{LUNCH}31");
-  EXPECT_EQ(decr("K=1{LUNCH}31").size(), 9u);
+  EXPECT_NE(DecipherLine("K=1{LUNCH}31"), "K=1{LUNCH}31");
+  EXPECT_EQ(DecipherLine("K=1{LUNCH}31").size(), 9u);
 }
 
 TEST(Cipher, RoundTripsAnyBytes) {
   std::string all;
   for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
-  EXPECT_EQ(decr(encr(all)), all);
-  EXPECT_EQ(decr(encr("\r\n\r\n")), "\r\n\r\n");
+  EXPECT_EQ(DecipherLine(EncipherLine(all)), all);
+  EXPECT_EQ(DecipherLine(EncipherLine("\r\n\r\n")), "\r\n\r\n");
 }
 
 }  // namespace

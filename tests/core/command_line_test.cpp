@@ -31,11 +31,10 @@ TEST(CommandLine, WaitArgumentTakesTheLastAndReadsOddNumbersAsZero) {
 TEST(CommandLine, OutlookArgumentsOpenFoldersInTheOrderGiven) {
   using R = StartupRequest;
   EXPECT_EQ(OutlookRequests({"OUTLOOK:INBOX", "OUTLOOK:TASKS"}),
-            (std::vector<R>{{R::kFolderView, 5}, {R::kFolderView, 1}}));
-  EXPECT_EQ(OutlookRequests({"outlook", "Outlook:Journal", "OUTLOOK:CALENDAR", "OUTLOOK:NOTES",
-                             "OUTLOOK:CONTACTS"}),
-            (std::vector<R>{{R::kOpenOutlook, 1}, {R::kFolderView, 6}, {R::kFolderView, 3},
-                            {R::kFolderView, 2}, {R::kFolderView, 4}}));
+            (std::vector<R>{FolderKind::kInbox, FolderKind::kTasks}));
+  EXPECT_EQ(OutlookRequests({"outlook", "Outlook:Journal", "OUTLOOK:CALENDAR", "OUTLOOK:NOTES", "OUTLOOK:CONTACTS"}),
+            (std::vector<R>{ExtraAction::kOpenOutlook, FolderKind::kJournal, FolderKind::kCalendar, FolderKind::kNotes,
+                            FolderKind::kContacts}));
   EXPECT_TRUE(OutlookRequests({"OUTLOOK:TASK", "OUTLOOKS", "C:\\a.qrv", "WAIT:2"}).empty());
 }
 

@@ -16,14 +16,13 @@ LocaleFacts DayFirst() {
   return locale;
 }
 
-QuickEntryResult Read(std::string_view subject, Date today = kMonday,
-                      const LocaleFacts& locale = EnUsLocale()) {
-  static const KeywordMatcher none;
+QuickEntryResult Read(std::string_view subject, Date today = kMonday, const LocaleFacts& locale = EnUsLocale()) {
+  static const KeywordMatcher kNone;
   QuickEntryInput in;
   in.subject = subject;
   in.today = today;
   in.now = {10, 15, 30};
-  return RunQuickEntry(in, none, locale);
+  return RunQuickEntry(in, kNone, locale);
 }
 
 struct DateCase {
@@ -142,22 +141,35 @@ TEST(DateWords, LocaleNamesAreTheOnesRead) {
 }
 
 TEST(DateWords, TimesInEveryForm) {
-  const std::tuple<const char*, const char*, const char*> cases[] = {
-      {"lunch at noon", "12:00pm", ""},  {"midnight", "12:00am", ""},
-      {"9a", "9:00am", ""},              {"11PM", "11:00pm", ""},
-      {"9:30pm", "9:30pm", ""},          {"9:30p", "9:30pm", ""},
-      {"9:30", "9:30am", ""},            {"17:45", "5:45pm", ""},
-      {"0:15", "12:15am", ""},           {"9 am", "9:00am", ""},
-      {"10 p.m.", "10:00pm", ""},        {"9:30 pm", "9:30pm", ""},
-      {"9am-5pm", "9:00am", "5:00pm"},   {"9:00 to 17:30", "9:00am", "5:30pm"},
-      {"1 2pm 3pm 4pm", "2:00pm", "3:00pm"},
-      {"930", "", ""},                   {"930am", "", ""},
-      {"9:5pm", "", ""},                 {"13pm", "", ""},
-      {"buy a car", "", ""},             {"page 5 p", "5:00pm", ""},
-      {"in 2 hours", "12:15 pm", ""},    {"in 45 mins", "11:00 am", ""},
-      {"in 1 minute", "10:16 am", ""},   {"in 30 hours", "4:15 pm", ""},
-      {"in 38 hours", "", ""},           {"in 1093 hours", "", ""},
-      {"in -1 hours", "", ""},           {"in 9999 minutes", "", ""}};
+  const std::tuple<const char*, const char*, const char*> cases[] = {{"lunch at noon", "12:00pm", ""},
+                                                                     {"midnight", "12:00am", ""},
+                                                                     {"9a", "9:00am", ""},
+                                                                     {"11PM", "11:00pm", ""},
+                                                                     {"9:30pm", "9:30pm", ""},
+                                                                     {"9:30p", "9:30pm", ""},
+                                                                     {"9:30", "9:30am", ""},
+                                                                     {"17:45", "5:45pm", ""},
+                                                                     {"0:15", "12:15am", ""},
+                                                                     {"9 am", "9:00am", ""},
+                                                                     {"10 p.m.", "10:00pm", ""},
+                                                                     {"9:30 pm", "9:30pm", ""},
+                                                                     {"9am-5pm", "9:00am", "5:00pm"},
+                                                                     {"9:00 to 17:30", "9:00am", "5:30pm"},
+                                                                     {"1 2pm 3pm 4pm", "2:00pm", "3:00pm"},
+                                                                     {"930", "", ""},
+                                                                     {"930am", "", ""},
+                                                                     {"9:5pm", "", ""},
+                                                                     {"13pm", "", ""},
+                                                                     {"buy a car", "", ""},
+                                                                     {"page 5 p", "5:00pm", ""},
+                                                                     {"in 2 hours", "12:15 pm", ""},
+                                                                     {"in 45 mins", "11:00 am", ""},
+                                                                     {"in 1 minute", "10:16 am", ""},
+                                                                     {"in 30 hours", "4:15 pm", ""},
+                                                                     {"in 38 hours", "", ""},
+                                                                     {"in 1093 hours", "", ""},
+                                                                     {"in -1 hours", "", ""},
+                                                                     {"in 9999 minutes", "", ""}};
   for (const auto& [subject, start, end] : cases) {
     const auto r = Read(subject);
     EXPECT_EQ(r.startTime, start) << subject;

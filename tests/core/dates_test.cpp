@@ -36,17 +36,16 @@ TEST(Dates, NumericDatesFollowTheLocaleOrderAndTheFiftyYearWindow) {
   EXPECT_EQ(ReadNumericDate("3/5", '/', kDmy, 2003), (Date{2003, 5, 3}));
   EXPECT_EQ(ReadNumericDate("3/5/", '/', kMdy, 2003), (Date{2003, 3, 5}));
   EXPECT_EQ(ReadNumericDate("2/29/2004", '/', kMdy, 2003), (Date{2004, 2, 29}));
-  for (const char* bad : {"2/29/2003", "13/1", "3-5", "3//5", "3/5//", "12345/1", "1/2/3/4", "/3/5",
-                          "3/5x", "3", "a/b", "3/ 5", ""})
+  for (const char* bad :
+       {"2/29/2003", "13/1", "3-5", "3//5", "3/5//", "12345/1", "1/2/3/4", "/3/5", "3/5x", "3", "a/b", "3/ 5", ""})
     EXPECT_EQ(ReadNumericDate(bad, '/', kMdy, 2003), std::nullopt) << bad;
 }
 
 TEST(Dates, FormatTimeCompletesTypedTimes) {
   const std::pair<const char*, const char*> cases[] = {
-      {"9a", "9:00am"},     {"11pm", "11:00pm"},  {"9:30p", "9:30pm"}, {"930", "9:30am"},
-      {"1130", "11:30am"},  {"17:45", "5:45pm"},  {"0:15", "12:15am"}, {"12:30", "12:30pm"},
-      {"9:05", "9:05am"},   {"9:30 PM", "9:30 pm"}, {"24:00", "24:00"}, {"9:60", "9:60"},
-      {"930am", "930:00am"}, {"abc", ":00abc"},   {"", ""}};
+      {"9a", "9:00am"},    {"11pm", "11:00pm"}, {"9:30p", "9:30pm"},   {"930", "9:30am"},  {"1130", "11:30am"},
+      {"17:45", "5:45pm"}, {"0:15", "12:15am"}, {"12:30", "12:30pm"},  {"9:05", "9:05am"}, {"9:30 PM", "9:30 pm"},
+      {"24:00", "24:00"},  {"9:60", "9:60"},    {"930am", "930:00am"}, {"abc", ":00abc"},  {"", ""}};
   for (const auto& [typed, formatted] : cases) EXPECT_EQ(FormatTime(typed), formatted) << typed;
   EXPECT_EQ(InitialFormatTime("Noon"), "12:00pm");
   EXPECT_EQ(InitialFormatTime("midnight"), "12:00am");
@@ -55,8 +54,7 @@ TEST(Dates, FormatTimeCompletesTypedTimes) {
 
 TEST(Dates, CheckTimeAcceptsOnlyComplete12HourTimes) {
   for (const char* good : {"9:05pm", "12:00am", "1:59AM"}) EXPECT_TRUE(CheckTime(good)) << good;
-  for (const char* bad : {"9:5pm", "13:00pm", "0:30am", "930:00am", "9:30", "9:60pm", "9:30a", "pm",
-                          ":00pm", ""})
+  for (const char* bad : {"9:5pm", "13:00pm", "0:30am", "930:00am", "9:30", "9:60pm", "9:30a", "pm", ":00pm", ""})
     EXPECT_FALSE(CheckTime(bad)) << bad;
 }
 
@@ -109,8 +107,7 @@ TEST(Dates, CheckSpanDaysMovesAnEndBeforeTheStartToTheNextDay) {
   EXPECT_EQ(CheckSpanDays(day, next, "10:00 PM", "1:00 AM"), next);  // a range is left alone
   EXPECT_EQ(CheckSpanDays(day, day, "None", "1:00 AM"), day);
   EXPECT_EQ(CheckSpanDays(day, day, "22:00", "01:00"), day);
-  EXPECT_EQ(CheckSpanDays({9999, 12, 31}, {9999, 12, 31}, "10:00 PM", "1:00 AM"),
-            (Date{9999, 12, 31}));
+  EXPECT_EQ(CheckSpanDays({9999, 12, 31}, {9999, 12, 31}, "10:00 PM", "1:00 AM"), (Date{9999, 12, 31}));
 }
 
 }  // namespace

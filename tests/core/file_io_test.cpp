@@ -19,10 +19,10 @@ class FileIo : public ::testing::Test {
   }
   void TearDown() override {
     std::error_code ec;
-    fs::permissions(file(), fs::perms::owner_write, fs::perm_options::add, ec);
+    fs::permissions(File(), fs::perms::owner_write, fs::perm_options::add, ec);
     fs::remove_all(folder_, ec);
   }
-  fs::path file() const { return folder_ / "prefs-qrv.dat"; }
+  fs::path File() const { return folder_ / "prefs-qrv.dat"; }
   bool OnlyTheFileIsLeft() const {
     return std::distance(fs::directory_iterator(folder_), fs::directory_iterator()) == 1;
   }
@@ -31,49 +31,49 @@ class FileIo : public ::testing::Test {
 };
 
 TEST_F(FileIo, WritesAndReplacesWholeFilesWithoutLeftovers) {
-  ASSERT_TRUE(WriteFileSafely(file(), std::string("first\r\n\0second", 15)));
-  EXPECT_EQ(ReadFileBytes(file(), 100), std::string("first\r\n\0second", 15));
-  ASSERT_TRUE(WriteFileSafely(file(), "new"));
-  EXPECT_EQ(ReadFileBytes(file(), 100), "new");
+  ASSERT_TRUE(WriteFileSafely(File(), std::string("first\r\n\0second", 15)));
+  EXPECT_EQ(ReadFileBytes(File(), 100), std::string("first\r\n\0second", 15));
+  ASSERT_TRUE(WriteFileSafely(File(), "new"));
+  EXPECT_EQ(ReadFileBytes(File(), 100), "new");
   EXPECT_TRUE(OnlyTheFileIsLeft());
 }
 
 TEST_F(FileIo, ALeftoverTemporaryFileDoesNotStopASave) {
-  fs::path leftover = file();
+  fs::path leftover = File();
   leftover += ".tmp";
   ASSERT_TRUE(WriteFileSafely(leftover, "half a save"));
-  ASSERT_TRUE(WriteFileSafely(file(), "whole"));
-  EXPECT_EQ(ReadFileBytes(file(), 100), "whole");
+  ASSERT_TRUE(WriteFileSafely(File(), "whole"));
+  EXPECT_EQ(ReadFileBytes(File(), 100), "whole");
   EXPECT_TRUE(OnlyTheFileIsLeft());
 }
 
 TEST_F(FileIo, AFailedSaveKeepsWhatWasThere) {
   // A folder in the file's place cannot be replaced by a file.
-  fs::create_directory(file());
-  EXPECT_FALSE(WriteFileSafely(file(), "lost"));
-  EXPECT_TRUE(fs::is_directory(file()));
+  fs::create_directory(File());
+  EXPECT_FALSE(WriteFileSafely(File(), "lost"));
+  EXPECT_TRUE(fs::is_directory(File()));
   EXPECT_TRUE(OnlyTheFileIsLeft());
   // Nor can a file be written into a folder that does not exist.
   EXPECT_FALSE(WriteFileSafely(folder_ / "missing" / "prefs-qrv.dat", "lost"));
 }
 
 TEST_F(FileIo, AWriteProtectedFileIsNotReplaced) {
-  ASSERT_TRUE(WriteFileSafely(file(), "old"));
-  fs::permissions(file(), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+  ASSERT_TRUE(WriteFileSafely(File(), "old"));
+  fs::permissions(File(), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                   fs::perm_options::remove);
-  EXPECT_FALSE(WriteFileSafely(file(), "new"));
-  EXPECT_EQ(ReadFileBytes(file(), 100), "old");
+  EXPECT_FALSE(WriteFileSafely(File(), "new"));
+  EXPECT_EQ(ReadFileBytes(File(), 100), "old");
   EXPECT_TRUE(OnlyTheFileIsLeft());
 }
 
 TEST_F(FileIo, ReadsOnlyExistingRegularFilesWithinTheLimit) {
-  ASSERT_TRUE(WriteFileSafely(file(), "12345"));
-  EXPECT_EQ(ReadFileBytes(file(), 5), "12345");
-  EXPECT_EQ(ReadFileBytes(file(), 4), std::nullopt);
+  ASSERT_TRUE(WriteFileSafely(File(), "12345"));
+  EXPECT_EQ(ReadFileBytes(File(), 5), "12345");
+  EXPECT_EQ(ReadFileBytes(File(), 4), std::nullopt);
   EXPECT_EQ(ReadFileBytes(folder_ / "none", 100), std::nullopt);
   EXPECT_EQ(ReadFileBytes(folder_, 100), std::nullopt);
-  ASSERT_TRUE(WriteFileSafely(file(), ""));
-  EXPECT_EQ(ReadFileBytes(file(), 0), "");
+  ASSERT_TRUE(WriteFileSafely(File(), ""));
+  EXPECT_EQ(ReadFileBytes(File(), 0), "");
 }
 
 }  // namespace

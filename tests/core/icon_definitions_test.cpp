@@ -65,7 +65,9 @@ TEST(IconPicture, DrawsWhatCanBeReadOfAShortOrDamagedLine) {
   EXPECT_EQ(shortLine[2], "##..............");
   EXPECT_EQ(shortLine[4], std::string(16, '.'));
   // A character that is no digit leaves its four blocks white; the others stay in place.
-  const auto damaged = Rows(DrawIconPicture("FxF-\xC9" "FFF00000000"));
+  const auto damaged =
+      Rows(DrawIconPicture("FxF-\xC9"
+                           "FFF00000000"));
   EXPECT_EQ(damaged[0], "########........");
   EXPECT_EQ(damaged[2], "########........");
   EXPECT_EQ(damaged[4], "........########");

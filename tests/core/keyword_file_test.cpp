@@ -36,17 +36,17 @@ KeywordLists SplitByKind(const std::vector<std::string>& keywordList) {
 
 TEST(KeywordFile, LoadsPlainRecordsAndDeciphersWebServiceLines) {
   const std::string wiki = Service("Wiki", "Encyclopedia");
-  const std::string file = "K=1{CALL}1\r\n" + encr(wiki) + "\r\nC=1{PHONE}|{Phone Calls}\r\n";
+  const std::string file = "K=1{CALL}1\r\n" + EncipherLine(wiki) + "\r\nC=1{PHONE}|{Phone Calls}\r\n";
   const LoadedKeywords loaded = LoadKeywordLists({}, file, std::nullopt);
   EXPECT_EQ(loaded.keywordList, (std::vector<std::string>{"K=1{CALL}1", wiki, "C=1{PHONE}|{Phone Calls}"}));
   EXPECT_EQ(loaded.webServiceCaptions, std::vector<std::string>{"Encyclopedia"});
   EXPECT_TRUE(loaded.warning.empty());
-  EXPECT_EQ(ReadKeywordRecord(loaded.keywordList[0]).type, kTask);
+  EXPECT_EQ(ReadKeywordRecord(loaded.keywordList[0]).type, NumberOf(EntryType::kTask));
 }
 
 TEST(KeywordFile, HintWithLineBreaksSurvivesSaveAndLoad) {
-  const std::string service = ServiceRecord(
-      {"Map", "Map", "", true, "Shows a place.\r\nType map and the town.", "https://osm.org/?q=<QRV!>"});
+  const std::string service =
+      ServiceRecord({"Map", "Map", "", true, "Shows a place.\r\nType map and the town.", "https://osm.org/?q=<QRV!>"});
   const std::string bytes = FileOf({"K=0{NOTE}2"}, {service, Service("Wiki", "Wikipedia")});
   EXPECT_EQ(SplitLines(bytes).size(), 3u);
   const LoadedKeywords loaded = LoadKeywordLists({}, bytes, std::nullopt);
@@ -58,9 +58,8 @@ TEST(KeywordFile, HintWithLineBreaksSurvivesSaveAndLoad) {
 TEST(KeywordFile, FactoryServicesJoinAKeywordListWithoutAny) {
   const std::string a = Service("A", "First"), b = Service("B", "Second"), c = Service("C", "Third");
   // An item record, an empty line and a line without a caption never count as services.
-  const std::string factory =
-      "K=0{CALL}1\r\n" + encr(a) + "\r\n\r\n" + encr(b) + "\r\n" + encr("S=0{x}11 damaged") + "\r\n" +
-      encr(c) + "\r\n";
+  const std::string factory = "K=0{CALL}1\r\n" + EncipherLine(a) + "\r\n\r\n" + EncipherLine(b) + "\r\n" +
+                              EncipherLine("S=0{x}11 damaged") + "\r\n" + EncipherLine(c) + "\r\n";
   const LoadedKeywords loaded = LoadKeywordLists({}, FileOf({"K=0{TODO}1"}, {}), factory);
   EXPECT_EQ(loaded.webServiceCaptions, (std::vector<std::string>{"First", "Second", "Third"}));
   EXPECT_EQ(loaded.keywordList, (std::vector<std::string>{"K=0{TODO}1", c, b, a}));
@@ -68,8 +67,7 @@ TEST(KeywordFile, FactoryServicesJoinAKeywordListWithoutAny) {
 
 TEST(KeywordFile, FactoryServicesAreNotAddedWhenTheListHasItsOwn) {
   const std::string own = Service("Own", "Own Search", true);
-  const LoadedKeywords loaded =
-      LoadKeywordLists({}, FileOf({}, {own}), FileOf({}, {Service("A", "Factory")}));
+  const LoadedKeywords loaded = LoadKeywordLists({}, FileOf({}, {own}), FileOf({}, {Service("A", "Factory")}));
   EXPECT_EQ(loaded.keywordList, std::vector<std::string>{own});
   EXPECT_EQ(loaded.webServiceCaptions, std::vector<std::string>{"Own Search"});
 }
@@ -93,13 +91,12 @@ TEST(KeywordFile, DamagedLinesStayAsTheyAre) {
 }
 
 TEST(KeywordFile, StoresTextInTheSystemCodePage) {
-  const std::string cafe = "K=1{CAF\xC3\x89}3";                                     // É
-  const std::string euro = Service("Euro", "Pris i \xE2\x82\xAC");                  // €
+  const std::string cafe = "K=1{CAF\xC3\x89}3";                     // É
+  const std::string euro = Service("Euro", "Pris i \xE2\x82\xAC");  // €
   const std::string bytes = FileOf({cafe}, {euro});
   EXPECT_EQ(SplitLines(bytes)[0], "K=1{CAF\xC9}3");
-  EXPECT_EQ(decr(SplitLines(bytes)[1]), ServiceRecord({"Euro", "Pris i \x80", "", false,
-                                                       "About Pris i \x80",
-                                                       "https://example.com/?q=<QRV!>"}));
+  EXPECT_EQ(DecipherLine(SplitLines(bytes)[1]),
+            ServiceRecord({"Euro", "Pris i \x80", "", false, "About Pris i \x80", "https://example.com/?q=<QRV!>"}));
   const LoadedKeywords loaded = LoadKeywordLists({}, bytes, std::nullopt);
   EXPECT_EQ(loaded.keywordList, (std::vector<std::string>{cafe, euro}));
 }
@@ -108,8 +105,8 @@ TEST(KeywordFile, WritesItemsCategoriesIconsThenEncipheredServices) {
   const std::string service = Service("Wiki", "Wikipedia");
   const std::string bytes =
       KeywordFileBytes({{"K=0{CALL}1", "K=1{LUNCH}3"}, {"C=1{PHONE}|{Phone}"}, {"I=1{BDAY}C"}, {service}});
-  EXPECT_EQ(bytes, "K=0{CALL}1\r\nK=1{LUNCH}3\r\nC=1{PHONE}|{Phone}\r\nI=1{BDAY}C\r\n" +
-                       encr(service) + "\r\n");
+  EXPECT_EQ(bytes,
+            "K=0{CALL}1\r\nK=1{LUNCH}3\r\nC=1{PHONE}|{Phone}\r\nI=1{BDAY}C\r\n" + EncipherLine(service) + "\r\n");
   EXPECT_EQ(KeywordFileBytes({}), "");
 }
 
@@ -148,17 +145,20 @@ TEST(FactoryKeywordFile, HoldsSoundItemKeywordsAndWebServices) {
     keywords.push_back(r.keyword);
     if (r.kind == "K=0" || r.kind == "K=1") {
       ASSERT_TRUE(r.type.has_value()) << line;
-      EXPECT_EQ(line, ItemRecord(r.kind == "K=1", r.keyword, *r.type));
-      EXPECT_TRUE(*r.type >= kTask && *r.type <= kInternet && *r.type != kTaskRequest &&
-                  *r.type != kMeetingRequest) << line;
+      const auto type = EntryTypeOf(*r.type);
+      ASSERT_TRUE(type) << line;
+      EXPECT_EQ(line, ItemRecord(r.kind == "K=1", r.keyword, *type));
+      EXPECT_TRUE(*type <= EntryType::kInternet && *type != EntryType::kTaskRequest &&
+                  *type != EntryType::kMeetingRequest)
+          << line;
     } else {
       ASSERT_EQ(r.kind, "S=0") << line;
       const WebService s = ReadService(line);
       EXPECT_EQ(ServiceRecord(s), line);
-      EXPECT_EQ(r.type, kWebService) << line;
+      EXPECT_EQ(r.type, NumberOf(EntryType::kWebService)) << line;
       EXPECT_FALSE(s.caption.empty() || s.hint.empty() || s.custom) << line;
       EXPECT_TRUE(StartsWith(s.url, "https://")) << line;
-      EXPECT_EQ(Pos("<QRV!>", s.url) != 0, true) << line;
+      EXPECT_EQ(Contains(s.url, "<QRV!>"), true) << line;
     }
   }
   for (const char* word : {"CALL", "MEET*", "LUNCH", "EMAIL", "NOTE", "JOURNAL", "TODO", "BUY", "PHONE"})

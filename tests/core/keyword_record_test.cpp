@@ -23,7 +23,11 @@ TEST(KeywordRecord, ReadsCategoryAndIconTails) {
 }
 
 TEST(KeywordRecord, ReadsEveryWebServiceTag) {
-  WebService s{"Wiki", "Encyclopedia", "", true, "Look it up\r\nin the encyclopedia",
+  WebService s{"Wiki",
+               "Encyclopedia",
+               "",
+               true,
+               "Look it up\r\nin the encyclopedia",
                "https://en.wikipedia.org/w/index.php?search=<QRV!>"};
   const std::string line = ServiceRecord(s);
   EXPECT_EQ(line,
@@ -37,14 +41,14 @@ TEST(KeywordRecord, ReadsEveryWebServiceTag) {
   EXPECT_EQ(back.hint, s.hint);
   EXPECT_EQ(back.url, s.url);
   const auto r = ReadKeywordRecord(line);
-  EXPECT_EQ(r.type, kWebService);
+  EXPECT_EQ(r.type, NumberOf(EntryType::kWebService));
   EXPECT_EQ(r.caption, "Encyclopedia");
   EXPECT_FALSE(IsCustomService("S=0{a}11<CB=x!><D=!D><HINT=!H>|u"));
 }
 
 TEST(KeywordRecord, DamagedRecordsGiveEmptyFields) {
-  for (const char* line : {"", "K", "K=1", "K=1}X{3", "S=0{x}11!><CB=cap", "S=0<HINT=never closed",
-                           "C=1{x}", "}{", "S=0{x}11<CB=!>"}) {
+  for (const char* line :
+       {"", "K", "K=1", "K=1}X{3", "S=0{x}11!><CB=cap", "S=0<HINT=never closed", "C=1{x}", "}{", "S=0{x}11<CB=!>"}) {
     const auto r = ReadKeywordRecord(line);
     EXPECT_EQ(r.caption, "") << line;
     EXPECT_EQ(r.category, "") << line;

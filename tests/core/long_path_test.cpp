@@ -22,11 +22,11 @@ class FakeDisk {
  public:
   std::optional<std::string> operator()(const std::string& path) const {
     ++lookups;
-    const auto it = stored_.find(path);
-    if (it == stored_.end()) return std::nullopt;
+    const auto it = stored.find(path);
+    if (it == stored.end()) return std::nullopt;
     return it->second;
   }
-  std::map<std::string, std::string> stored_ = {
+  std::map<std::string, std::string> stored = {
       {R"(C:\PROGRA~1)", "Program Files"},
       {R"(C:\PROGRA~1\QUORVEL)", "Quorvel"},
       {R"(C:\PROGRA~1\QUORVEL\MYSERV~1.QRV)", "My Service.qrv"},
@@ -69,7 +69,7 @@ TEST(LongPath, WildcardsAndEmptyPathsNeverMatchAnEntry) {
 
 TEST(LongPath, NetworkShareRootIsKeptAndItsFilesExpanded) {
   FakeDisk disk;
-  disk.stored_[R"(\\server\share\SERVIC~1.QRV)"] = "Services.qrv";
+  disk.stored[R"(\\server\share\SERVIC~1.QRV)"] = "Services.qrv";
   EXPECT_EQ(BuildLongPath(R"(\\server\share\SERVIC~1.QRV)", std::ref(disk)), R"(\\server\share\Services.qrv)");
 }
 

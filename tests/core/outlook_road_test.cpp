@@ -11,24 +11,24 @@ using Names = std::vector<std::string>;
 
 TEST(OutlookRoad, RequestsMakeTheirKindInTheFolderOfTheirKind) {
   // A task request is a task, a meeting request an appointment, each in its own folder.
-  EXPECT_EQ(ItemRoadOf(7)->folder, 13);
-  EXPECT_EQ(ItemRoadOf(7)->kind, 3);
-  EXPECT_EQ(ItemRoadOf(8)->folder, 9);
-  EXPECT_EQ(ItemRoadOf(8)->kind, 1);
-  EXPECT_EQ(ItemRoadOf(2)->kind, 5);   // note
-  EXPECT_EQ(ItemRoadOf(5)->folder, 6); // e-mail: the inbox
-  EXPECT_FALSE(ItemRoadOf(0));
-  EXPECT_FALSE(ItemRoadOf(9));
-  EXPECT_EQ(std::string(FolderRoadOf(5)->argument), "Outlook:Inbox");
-  EXPECT_EQ(FolderRoadOf(6)->folder, 11);
-  EXPECT_FALSE(FolderRoadOf(7));
+  EXPECT_EQ(ItemRoadOf(EntryType::kTaskRequest)->folder, 13);
+  EXPECT_EQ(ItemRoadOf(EntryType::kTaskRequest)->kind, 3);
+  EXPECT_EQ(ItemRoadOf(EntryType::kMeetingRequest)->folder, 9);
+  EXPECT_EQ(ItemRoadOf(EntryType::kMeetingRequest)->kind, 1);
+  EXPECT_EQ(ItemRoadOf(EntryType::kNote)->kind, 5);     // note
+  EXPECT_EQ(ItemRoadOf(EntryType::kEmail)->folder, 6);  // e-mail: the inbox
+  EXPECT_FALSE(ItemRoadOf(static_cast<EntryType>(0)));
+  EXPECT_FALSE(ItemRoadOf(static_cast<EntryType>(9)));
+  EXPECT_EQ(std::string(FolderRoadOf(FolderKind::kInbox)->argument), "Outlook:Inbox");
+  EXPECT_EQ(FolderRoadOf(FolderKind::kJournal)->folder, 11);
+  EXPECT_FALSE(FolderRoadOf(static_cast<FolderKind>(7)));
 }
 
 TEST(OutlookRoad, OnlyTheExactTypeNumberAsksForCategories) {
-  const Names prompt_types = {"OFF", "1", "18"};
-  EXPECT_TRUE(PromptsForCategories(prompt_types, 1));
-  EXPECT_FALSE(PromptsForCategories(prompt_types, 8));  // "18" is no 8
-  EXPECT_FALSE(PromptsForCategories({}, 1));
+  const Names promptTypes = {"OFF", "1", "18"};
+  EXPECT_TRUE(PromptsForCategories(promptTypes, EntryType::kTask));
+  EXPECT_FALSE(PromptsForCategories(promptTypes, EntryType::kMeetingRequest));  // "18" is no 8
+  EXPECT_FALSE(PromptsForCategories({}, EntryType::kTask));
 }
 
 TEST(CategoryList, SeparatorsInARowKeepAnEmptyNameAndATrailingOneIsDropped) {

@@ -8,6 +8,8 @@
 namespace qrv {
 namespace {
 
+using enum EntryType;
+
 using ::testing::ElementsAre;
 
 const Date kMonday{2003, 3, 3};
@@ -15,30 +17,43 @@ const Date kMonday{2003, 3, 3};
 class QuickEntry : public ::testing::Test {
  protected:
   QuickEntry() {
-    in.today = kMonday;
-    in.now = {10, 15, 30};
-    in.window.calendarStart = in.window.calendarEnd = kMonday;
-    in.window.serviceItems = services;
-    in.window.categoryItems = categories;
-    in.iconNoteFound = true;
+    in_.today = kMonday;
+    in_.now = {10, 15, 30};
+    in_.window.calendarStart = in_.window.calendarEnd = kMonday;
+    in_.window.serviceItems = services_;
+    in_.window.categoryItems = categories_;
+    in_.iconNoteFound = true;
   }
 
   QuickEntryResult Run(std::string_view subject) {
-    in.subject = subject;
-    return RunQuickEntry(in, keywords, EnUsLocale());
+    in_.subject = subject;
+    return RunQuickEntry(in_, keywords_, EnUsLocale());
   }
 
-  std::vector<std::string> services{"Encyclopedia", "Google"};
-  std::vector<std::string> categories{"Business", "Personal"};
-  KeywordMatcher keywords{ReadKeywordRecords({
-      "K=1{CALL}1", "K=1{BAD}x", "K=1{MEET*}3", "K=1{MEETING}1", "K=0{BUY}1", "K=0{NOTE}2",
-      "K=1{JOURNAL}6", "K=1{ASSIGN}7", "K=1{WWW.*}10",
-      "S=0{g}11<CB=google!><D=!D><HINT=!H>|https://www.google.com/search?q=<QRV!>",
-      "S=0{wiki*}11<CB=Encyclopedia!><D=!D><HINT=!H>|https://w.example/<QRV!>",
-      "S=0{img}11<CB=Images!><D=!D><HINT=!H>|https://i.example/<QRV!>",
-      "C=1{PHONE}|{Phone Calls}", "C=1{busi}|{BUSINESS}", "C=1{}|{Empty}", "C=1{CALL}|{phone calls}",
-      "I=1{BDAY}C", "I=1{PARTY*}B", "I=1{NONE}@", "I=1{BLANK}"})};
-  QuickEntryInput in;
+  std::vector<std::string> services_{"Encyclopedia", "Google"};
+  std::vector<std::string> categories_{"Business", "Personal"};
+  KeywordMatcher keywords_{
+      ReadKeywordRecords({"K=1{CALL}1",
+                          "K=1{BAD}x",
+                          "K=1{MEET*}3",
+                          "K=1{MEETING}1",
+                          "K=0{BUY}1",
+                          "K=0{NOTE}2",
+                          "K=1{JOURNAL}6",
+                          "K=1{ASSIGN}7",
+                          "K=1{WWW.*}10",
+                          "S=0{g}11<CB=google!><D=!D><HINT=!H>|https://www.google.com/search?q=<QRV!>",
+                          "S=0{wiki*}11<CB=Encyclopedia!><D=!D><HINT=!H>|https://w.example/<QRV!>",
+                          "S=0{img}11<CB=Images!><D=!D><HINT=!H>|https://i.example/<QRV!>",
+                          "C=1{PHONE}|{Phone Calls}",
+                          "C=1{busi}|{BUSINESS}",
+                          "C=1{}|{Empty}",
+                          "C=1{CALL}|{phone calls}",
+                          "I=1{BDAY}C",
+                          "I=1{PARTY*}B",
+                          "I=1{NONE}@",
+                          "I=1{BLANK}"})};
+  QuickEntryInput in_;
 };
 
 TEST_F(QuickEntry, TheEarlierWordDecidesThenTheFirstRecord) {
@@ -73,18 +88,18 @@ TEST_F(QuickEntry, WebServicesMatchTheWholeFirstWordAndSelectTheirCaption) {
   EXPECT_EQ(r.service, Change::kSet);
   EXPECT_EQ(r.serviceIndex, 1);
   EXPECT_EQ(Run("weather g").type, std::nullopt);
-  EXPECT_EQ(Run("wikipedia x").type, std::nullopt);  // no "*" for web services
+  EXPECT_EQ(Run("wikipedia x").type, std::nullopt);   // no "*" for web services
   EXPECT_EQ(Run("img cats").service, Change::kKeep);  // caption not among the items
-  in.window.serviceText = "google";
+  in_.window.serviceText = "google";
   EXPECT_EQ(Run("g x").service, Change::kKeep);
-  in.window.serviceText = "Google";
+  in_.window.serviceText = "Google";
   EXPECT_EQ(Run("g x").service, Change::kSet);  // the caption differs from the text shown
-  in.byHand.type = true;
+  in_.byHand.type = true;
   r = Run("g x");
   EXPECT_EQ(r.typeButton, std::nullopt);
   EXPECT_FALSE(r.checkCaption);
   EXPECT_EQ(r.service, Change::kSet);
-  in.byHand.service = true;
+  in_.byHand.service = true;
   EXPECT_EQ(Run("g x").service, Change::kKeep);
 }
 
@@ -92,7 +107,7 @@ TEST_F(QuickEntry, AnInternetAddressClearsTheServiceChoice) {
   const auto r = Run("www.example.com");
   EXPECT_EQ(r.typeButton, kInternet);
   EXPECT_EQ(r.service, Change::kClear);
-  in.byHand.type = true;
+  in_.byHand.type = true;
   EXPECT_EQ(Run("www.example.com").service, Change::kKeep);
 }
 
@@ -101,12 +116,12 @@ TEST_F(QuickEntry, ATimeFromTheSubjectMakesTheDefaultKind) {
   EXPECT_EQ(r.type, kTask);
   EXPECT_TRUE(r.typeByDefault);
   EXPECT_EQ(r.typeButton, kTask);
-  in.itemType = kAppointment;
+  in_.itemType = kAppointment;
   EXPECT_EQ(Run("dentist 3pm").typeButton, kAppointment);
   EXPECT_EQ(Run("note 3pm").type, kNote);
   EXPECT_EQ(Run("dentist").typeButton, std::nullopt);
   // A time chosen by hand is not the subject's: the type stays as it is.
-  in.byHand.time = true;
+  in_.byHand.time = true;
   r = Run("dentist 3pm");
   EXPECT_EQ(r.type, std::nullopt);
   EXPECT_EQ(r.times, std::nullopt);
@@ -122,10 +137,10 @@ TEST_F(QuickEntry, IconKeywordsNeedTheIconNote) {
   EXPECT_EQ(Run("none").icon, Change::kClear);    // "@" is no icon
   EXPECT_EQ(Run("blank bday").iconText, "C");     // a record without an icon goes on
   EXPECT_EQ(Run("lunch").icon, Change::kClear);
-  in.iconNoteFound = false;
+  in_.iconNoteFound = false;
   EXPECT_EQ(Run("bday").iconText, "");
   EXPECT_EQ(Run("bday").icon, Change::kClear);
-  in.byHand.icon = true;
+  in_.byHand.icon = true;
   EXPECT_EQ(Run("bday").icon, Change::kKeep);
 }
 
@@ -144,25 +159,25 @@ TEST_F(QuickEntry, DatesAndTimesGoToTheCalendarAndTheTimeBoxes) {
   EXPECT_EQ(r.calendar, std::nullopt);
   EXPECT_EQ(r.times, (TimeBoxes{"None", "None"}));
   EXPECT_FALSE(r.showCalendar);
-  in.window.datePanelVisible = true;
-  in.window.calendarStart = in.window.calendarEnd = {2003, 5, 1};
+  in_.window.datePanelVisible = true;
+  in_.window.calendarStart = in_.window.calendarEnd = {2003, 5, 1};
   EXPECT_EQ(Run("nothing here").calendar, (DateRange{kMonday, kMonday}));
 }
 
 TEST_F(QuickEntry, HandChosenDatesAndTimesStay) {
-  in.byHand.date = true;
-  in.window.calendarStart = in.window.calendarEnd = {2003, 5, 1};
+  in_.byHand.date = true;
+  in_.window.calendarStart = in_.window.calendarEnd = {2003, 5, 1};
   auto r = Run("party tomorrow 11pm");
   EXPECT_EQ(r.startDate, (Date{2003, 3, 4}));
   EXPECT_EQ(r.calendar, (DateRange{{2003, 5, 1}, {2003, 5, 2}}));  // only the end follows the times
-  in.byHand.time = true;
+  in_.byHand.time = true;
   r = Run("party tomorrow 11pm");
   EXPECT_EQ(r.calendar, std::nullopt);
   EXPECT_EQ(r.times, std::nullopt);
 }
 
 TEST_F(QuickEntry, AJournalKeepsItsTimesUnlessTheSubjectHasOne) {
-  in.window.type = kJournal;
+  in_.window.type = kJournal;
   auto r = Run("journal phone log");
   EXPECT_EQ(r.times, std::nullopt);
   EXPECT_FALSE(r.typeByDefault);
@@ -180,27 +195,27 @@ TEST_F(QuickEntry, CategoriesAreFoundAnywhereInTheBodyOrSubject) {
   r = Run("phone call");  // CALL's category is the same one, in other letters
   EXPECT_THAT(r.categories.append, ElementsAre("Phone Calls"));
   EXPECT_THAT(r.categories.select, ElementsAre(2));
-  in.body = "about the business plan";
+  in_.body = "about the business plan";
   r = Run("call Ann");
   EXPECT_THAT(r.categories.append, ElementsAre("phone calls"));
   EXPECT_THAT(r.categories.select, ElementsAre(0, 2));
-  in.body = "";
+  in_.body = "";
   r = Run("lunch");
   EXPECT_TRUE(r.categories.apply);  // deselects what an earlier run selected
   EXPECT_TRUE(r.categories.select.empty());
   EXPECT_FALSE(r.categories.showPanel);
   EXPECT_FALSE(Run("g phone").categories.apply);  // web searches have no categories
-  in.window.type = kTextDocument;
-  EXPECT_FALSE(CheckCategory(in, keywords).apply);
-  in.window.type = kTask;
-  in.body = "phone";
-  EXPECT_TRUE(CheckCategory(in, keywords).apply);
-  in.byHand.categories = true;
+  in_.window.type = kTextDocument;
+  EXPECT_FALSE(CheckCategory(in_, keywords_).apply);
+  in_.window.type = kTask;
+  in_.body = "phone";
+  EXPECT_TRUE(CheckCategory(in_, keywords_).apply);
+  in_.byHand.categories = true;
   EXPECT_FALSE(Run("phone").categories.apply);
-  in.byHand.categories = false;
-  in.useCategories = false;
+  in_.byHand.categories = false;
+  in_.useCategories = false;
   EXPECT_FALSE(Run("phone").categories.apply);
-  EXPECT_FALSE(RunQuickEntry(in, KeywordMatcher{}, EnUsLocale()).categories.apply);
+  EXPECT_FALSE(RunQuickEntry(in_, KeywordMatcher{}, EnUsLocale()).categories.apply);
 }
 
 TEST_F(QuickEntry, HostileSubjectsEndQuietly) {

@@ -31,7 +31,7 @@ TEST(RegionData, DamagedValuesAreRefused) {
   auto mask = EncodeMask(kShape);
   EXPECT_EQ(DecodeMask(std::span(mask).first(3)), std::nullopt);
   EXPECT_EQ(DecodeMask(std::span(mask).first(mask.size() - 1)), std::nullopt);  // count beyond the bytes
-  mask[3] = 0x80;  // negative count
+  mask[3] = 0x80;                                                               // negative count
   EXPECT_EQ(DecodeMask(mask), std::nullopt);
 
   auto data = EncodeRegionData(kShape);

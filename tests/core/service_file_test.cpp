@@ -8,12 +8,16 @@
 namespace qrv {
 namespace {
 
-const WebService kLibrary{"Lib", "Library", "", true, "Searches the library.\r\nType lib and a title.",
+const WebService kLibrary{"Lib",
+                          "Library",
+                          "",
+                          true,
+                          "Searches the library.\r\nType lib and a title.",
                           "https://library.example/search?q=<QRV!>&day=<DD>"};
 
 std::vector<std::string> DecipheredLines(const std::string& bytes) {
   std::vector<std::string> lines;
-  for (const auto& line : SplitLines(bytes)) lines.push_back(decr(line));
+  for (const auto& line : SplitLines(bytes)) lines.push_back(DecipherLine(line));
   return lines;
 }
 
@@ -23,7 +27,7 @@ TEST(ServiceFile, HoldsRecordIgnoredLineAndVersionEnciphered) {
   const auto lines = DecipheredLines(bytes);
   ASSERT_EQ(lines.size(), 3u);
   EXPECT_EQ(lines[0], ServiceRecord(kLibrary));
-  EXPECT_FALSE(StartsWith(lines[1], "S=") && Pos("<CUST=", lines[1]) != 0);
+  EXPECT_FALSE(StartsWith(lines[1], "S=") && Contains(lines[1], "<CUST="));
   EXPECT_EQ(lines[2], "2.1");
   EXPECT_EQ(DecipheredLines(ServiceFileBytes(ServiceRecord(kLibrary), ""))[2], "None Installed");
 }
@@ -55,12 +59,12 @@ TEST(ServiceFile, EditorOpensTheFirstRecordCustomOrNot) {
 
 TEST(ServiceFile, ReadersRefuseWhatIsNoWebServiceFile) {
   for (const std::string& bytes : {std::string(), std::string("\r\n\r\n"), std::string("not enciphered at all"),
-                                   encr("K=0{CALL}1<CUST=Y>") + "\r\n", std::string(5000, '\xFF')}) {
+                                   EncipherLine("K=0{CALL}1<CUST=Y>") + "\r\n", std::string(5000, '\xFF')}) {
     EXPECT_FALSE(ServiceInFile(bytes).has_value()) << bytes.substr(0, 40);
     EXPECT_TRUE(CustomServicesInFile(bytes).empty()) << bytes.substr(0, 40);
   }
   // The editor wants a record of the form it writes; the bar only its kind.
-  const std::string otherMode = encr("S=1{x}11<CUST=Y>") + "\r\n";
+  const std::string otherMode = EncipherLine("S=1{x}11<CUST=Y>") + "\r\n";
   EXPECT_FALSE(ServiceInFile(otherMode).has_value());
   EXPECT_EQ(CustomServicesInFile(otherMode).size(), 1u);
   // Too large to be a web-service file, even when it begins like one.

@@ -21,8 +21,7 @@ TEST(SubjectWords, BlanksControlCharactersAndCommasSeparate) {
 }
 
 TEST(SubjectWords, QuotedWordsKeepBlanksAndDoubledQuotes) {
-  EXPECT_THAT(SplitSubject("see \"Gone with the Wind\" today"),
-              ElementsAre("see", "Gone with the Wind", "today"));
+  EXPECT_THAT(SplitSubject("see \"Gone with the Wind\" today"), ElementsAre("see", "Gone with the Wind", "today"));
   EXPECT_THAT(SplitSubject("\"say \"\"hi\"\"\",x"), ElementsAre("say \"hi\"", "x"));
   EXPECT_THAT(SplitSubject("\"ab\"cd"), ElementsAre("ab", "cd"));
   EXPECT_THAT(SplitSubject("it\"s"), ElementsAre("it\"s"));
@@ -52,11 +51,11 @@ TEST(SubjectWords, InsertedWordsComeNextInTheWalk) {
   WordList words({"a", "b"});
   ASSERT_TRUE(words.Next());
   words.InsertAfterCurrent("x");
-  EXPECT_EQ(words.size(), 3u);
+  EXPECT_EQ(words.Size(), 3u);
   EXPECT_EQ(words[1], "x");
   EXPECT_EQ(words[2], "b");
   std::string seen = words[0];
-  while (words.Next()) seen += words[words.current()];
+  while (words.Next()) seen += words[words.Current()];
   EXPECT_EQ(seen, "axb");
   EXPECT_FALSE(WordList({}).Next());
 }

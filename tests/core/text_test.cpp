@@ -6,32 +6,32 @@ namespace qrv {
 namespace {
 
 TEST(Text, PosIsOneBasedFirstOccurrenceAndZeroWhenAbsent) {
-  EXPECT_EQ(Pos("{", "K=1{LUNCH}3"), 4u);
-  EXPECT_EQ(Pos("}", "a}b}c"), 2u);
-  EXPECT_EQ(Pos("x", "abc"), 0u);
-  EXPECT_EQ(Pos("", "abc"), 0u);
-  EXPECT_EQ(Pos("abcd", "abc"), 0u);
+  EXPECT_EQ(PositionOf("{", "K=1{LUNCH}3"), 4u);
+  EXPECT_EQ(PositionOf("}", "a}b}c"), 2u);
+  EXPECT_EQ(PositionOf("x", "abc"), 0u);
+  EXPECT_EQ(PositionOf("", "abc"), 0u);
+  EXPECT_EQ(PositionOf("abcd", "abc"), 0u);
 }
 
 TEST(Text, CopyClampsInsteadOfFailing) {
-  EXPECT_EQ(Copy("K=1{LUNCH}3", 5, 5), "LUNCH");
-  EXPECT_EQ(Copy("abc", 2, 100), "bc");
-  EXPECT_EQ(Copy("abc", 0, 2), "ab");
-  EXPECT_EQ(Copy("abc", -5, 2), "ab");
-  EXPECT_EQ(Copy("abc", 4, 1), "");
-  EXPECT_EQ(Copy("abc", 99, 1), "");
-  EXPECT_EQ(Copy("abc", 1, 0), "");
-  EXPECT_EQ(Copy("abc", 1, -3), "");
-  EXPECT_EQ(CopyFrom("abc", 2), "bc");
-  EXPECT_EQ(CopyFrom("abc", 9), "");
+  EXPECT_EQ(SubText("K=1{LUNCH}3", 5, 5), "LUNCH");
+  EXPECT_EQ(SubText("abc", 2, 100), "bc");
+  EXPECT_EQ(SubText("abc", 0, 2), "ab");
+  EXPECT_EQ(SubText("abc", -5, 2), "ab");
+  EXPECT_EQ(SubText("abc", 4, 1), "");
+  EXPECT_EQ(SubText("abc", 99, 1), "");
+  EXPECT_EQ(SubText("abc", 1, 0), "");
+  EXPECT_EQ(SubText("abc", 1, -3), "");
+  EXPECT_EQ(SubTextFrom("abc", 2), "bc");
+  EXPECT_EQ(SubTextFrom("abc", 9), "");
 }
 
 TEST(Text, CaseMappingTouchesOnlyAsciiLetters) {
-  EXPECT_EQ(UpperCase("lunch @ 12pm"), "LUNCH @ 12PM");
-  EXPECT_EQ(UpperCase("caf\xC3\xA9"), "CAF\xC3\xA9");  // UTF-8 stays valid
-  EXPECT_EQ(LowerCase("MeEt"), "meet");
-  EXPECT_TRUE(SameText("Business", "BUSINESS"));
-  EXPECT_FALSE(SameText("Business", "Busines"));
+  EXPECT_EQ(AsciiUpper("lunch @ 12pm"), "LUNCH @ 12PM");
+  EXPECT_EQ(AsciiUpper("caf\xC3\xA9"), "CAF\xC3\xA9");  // UTF-8 stays valid
+  EXPECT_EQ(AsciiLower("MeEt"), "meet");
+  EXPECT_TRUE(EqualsIgnoringCase("Business", "BUSINESS"));
+  EXPECT_FALSE(EqualsIgnoringCase("Business", "Busines"));
 }
 
 TEST(Text, TrimRemovesBlanksAndControlCharacters) {
@@ -59,7 +59,7 @@ TEST(Text, ReadIntAcceptsOnlyWholeNumbers) {
   EXPECT_EQ(ReadInt("$"), std::nullopt);
   EXPECT_EQ(ReadInt("1F"), std::nullopt);
   EXPECT_EQ(ReadInt("$FFFFFFFFF"), std::nullopt);
-  EXPECT_EQ(StrToIntDef("x", 9999), 9999);
+  EXPECT_EQ(ReadIntOr("x", 9999), 9999);
 }
 
 TEST(Text, LinesEndAtAnyLineBreakAndJoinWithCrLf) {

@@ -7,7 +7,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string line(reinterpret_cast<const char*>(data), size);
-  const std::string plain = qrv::decr(line);
-  if (qrv::decr(qrv::encr(plain)) != plain) __builtin_trap();
+  const std::string plain = qrv::DecipherLine(line);
+  if (qrv::DecipherLine(qrv::EncipherLine(plain)) != plain) __builtin_trap();
   return 0;
 }

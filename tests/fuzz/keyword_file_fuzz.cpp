@@ -22,16 +22,17 @@ void CheckServiceRoundTrip(const std::string& line) {
   for (const auto* field : {&s.keyword, &s.caption, &s.criteria, &s.hint})
     if (field->find_first_of("{}<>!|") != std::string::npos) return;
   const qrv::WebService back = qrv::ReadService(qrv::ServiceRecord(s));
-  if (back.keyword != s.keyword || back.caption != s.caption || back.criteria != s.criteria ||
-      back.hint != s.hint || back.url != s.url || back.custom != s.custom)
+  if (back.keyword != s.keyword || back.caption != s.caption || back.criteria != s.criteria || back.hint != s.hint ||
+      back.url != s.url || back.custom != s.custom)
     __builtin_trap();
 }
 
 void CheckSaveAndLoad(const std::vector<std::string>& keywordList) {
   qrv::KeywordLists lists;
-  const std::pair<std::string_view, std::vector<std::string>*> kinds[] = {
-      {"K=", &lists.itemKeywords}, {"C=", &lists.categoryKeywords}, {"I=", &lists.iconKeywords},
-      {"S=", &lists.webServices}};
+  const std::pair<std::string_view, std::vector<std::string>*> kinds[] = {{"K=", &lists.itemKeywords},
+                                                                          {"C=", &lists.categoryKeywords},
+                                                                          {"I=", &lists.iconKeywords},
+                                                                          {"S=", &lists.webServices}};
   std::vector<std::string> expected;
   for (const auto& [prefix, list] : kinds)
     for (const auto& line : keywordList) {

@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string record = qrv::AnsiToUtf8(input);
   if (record.find_first_of("\r\n") != std::string::npos) return 0;
   const std::string file = qrv::ServiceFileBytes(record, "1.0");
-  const bool custom = qrv::StartsWith(record, "S=") && qrv::Pos("<CUST=", record) != 0;
+  const bool custom = qrv::StartsWith(record, "S=") && qrv::Contains(record, "<CUST=");
   const auto imported = qrv::CustomServicesInFile(file);
   if (custom ? imported != std::vector<std::string>{record} : !imported.empty()) __builtin_trap();
   const auto opened = qrv::ServiceInFile(file);

@@ -38,7 +38,7 @@ TEST_F(BarMenu, HoldsTheBarCommandsInTheirOrderWithTheirNumbers) {
 
 TEST_F(BarMenu, OutlookProgramsEnableTheirItemsOnlyWhenTheyAreThere) {
   const auto enabled = [&](const wchar_t* name) { return bar->Get<ui::MenuItem>(name).Enabled(); };
-  data.settings.OutlookExePath = FolderPath() + "\\OUTLOOK.EXE";
+  data.settings.outlookExePath = FolderPath() + "\\OUTLOOK.EXE";
   bar->EnableMenuPrograms();
   EXPECT_FALSE(enabled(L"openOutlookItem") || enabled(L"outlookTodayItem") || enabled(L"advancedFindItem") ||
                enabled(L"officeDocumentItem"));
@@ -46,7 +46,7 @@ TEST_F(BarMenu, OutlookProgramsEnableTheirItemsOnlyWhenTheyAreThere) {
     CloseHandle(CreateFileW(ui::Widen(FolderPath() + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0,
                             nullptr));
   }
-  data.settings.OfficeShortcutPath = FolderPath() + "\\OUTLOOK.EXE";
+  data.settings.officeShortcutPath = FolderPath() + "\\OUTLOOK.EXE";
   bar->EnableMenuPrograms();
   EXPECT_TRUE(enabled(L"openOutlookItem") && enabled(L"outlookTodayItem") && enabled(L"advancedFindItem") &&
               enabled(L"officeDocumentItem"));
@@ -68,10 +68,10 @@ TEST_F(BarMenu, ChosenItemsRunTheirCommands) {
   EXPECT_EQ(meetings[0].Get("MeetingStatus"), "1");
   EXPECT_EQ(meetings[0].Get("Displays"), "1");
   // "Tavrobar Enabled" hides the bar and leaves the icon alone.
-  data.settings.ProgramMode = "2";
+  data.settings.programMode = ProgramMode::kBarAndTray;
   ChooseByKeys(MenuPlace(20));
   bar->BarMenu().Popup(10, 200);
-  EXPECT_EQ(data.settings.ProgramMode, "1");
+  EXPECT_EQ(data.settings.programMode, ProgramMode::kTrayOnly);
   EXPECT_FALSE(bar->Visible());
   EXPECT_FALSE(bar->Get<ui::MenuItem>(L"toggleBarItem").Checked);
 }

@@ -19,7 +19,7 @@ class ConnectedBar : public BarTest {
     ASSERT_TRUE(outlook.Connect());
   }
   void Show(int type, Origin origin = Origin::kMenu, const std::wstring& caption = L"New Item 0", bool ask = false) {
-    commands.ShowNewItem(static_cast<ItemType>(type), origin, ask, caption);
+    commands.ShowNewItem(static_cast<EntryType>(type), origin, ask, caption);
   }
   void View(int folder, Origin origin = Origin::kMenu, bool newWindow = false) {
     commands.ViewFolder(static_cast<FolderKind>(folder), origin, newWindow);
@@ -67,7 +67,7 @@ TEST_F(ConnectedBar, EveryNewItemIsMadeInItsFolderWithItsFinishingStepsAndShown)
 }
 
 TEST_F(ConnectedBar, BarButtonAsksForCategoriesBesideTheBarAndKeepsTheListOrder) {
-  data.settings.CategoryPromptTypes = {"OFF", "1"};
+  data.settings.categoryPromptTypes = {"OFF", "1"};
   AnswerCategories({L"VIP", L"Business"});
   Show(1, Origin::kBar, L"New Task");
   ASSERT_EQ(Shown().size(), 1u);
@@ -85,13 +85,13 @@ TEST_F(ConnectedBar, BarButtonAsksForCategoriesBesideTheBarAndKeepsTheListOrder)
   EXPECT_EQ(Shown().size(), 1u);
   EXPECT_EQ(host.collapses, 2);
   // Without collapsing after an action, the bar is left as it is.
-  data.settings.MinimizeButton = false;
+  data.settings.minimizeButton = false;
   Show(3, Origin::kBar, L"New Appointment");
   EXPECT_EQ(host.collapses, 2);
 }
 
 TEST_F(ConnectedBar, MenuAsksInTheScreenCentreUnderThePlainCaption) {
-  data.settings.CategoryPromptTypes = {"3"};
+  data.settings.categoryPromptTypes = {"3"};
   AnswerCategories({L"Ideas", L"Gifts", L"Ideas"});  // the second click takes "Ideas" back
   Show(3, Origin::kMenu, L"New Appointment\tCtrl+Alt+A");  // a caption as a hotkey writes it
   ASSERT_EQ(Shown().size(), 1u);
@@ -104,12 +104,12 @@ TEST_F(ConnectedBar, MenuAsksInTheScreenCentreUnderThePlainCaption) {
 }
 
 TEST_F(ConnectedBar, AllAndNoneSetEveryEntryAndAnInformationItemNeverAsks) {
-  data.settings.CategoryPromptTypes = {"6"};
+  data.settings.categoryPromptTypes = {"6"};
   AnswerCategories({}, L"&ALL");
   Show(6, Origin::kMenu, L"New Journal Item");
   AnswerCategories({L"VIP"}, L"&NONE");
   Show(6, Origin::kMenu, L"New Journal Item");
-  EXPECT_FALSE(commands.NewItem(ItemType::kJournal, Origin::kMenu, false, L"New Item").IsEmpty());
+  EXPECT_FALSE(commands.NewItem(EntryType::kJournal, Origin::kMenu, false, L"New Item").IsEmpty());
   ASSERT_EQ(Shown().size(), 2u);
   const auto journal = Items("JournalItem");
   ASSERT_EQ(journal.size(), 3u);
@@ -126,10 +126,10 @@ TEST_F(ConnectedBar, RightButtonForcesThePromptExceptOnTheOtherMailProgramsRoad)
   EXPECT_EQ(Shown()[0].caption, L"New Contact");
   EXPECT_EQ(Items("ContactItem").at(0).Get("Categories"), "Hot Contacts");
 
-  data.settings.EmailType = "1";
-  data.settings.AddressBookPath = R"(C:\Address Book\wab.exe)";
+  data.settings.emailType = "1";
+  data.settings.addressBookPath = R"(C:\Address Book\wab.exe)";
   Show(5, Origin::kBar, L"New E-Mail Item", true);
-  EXPECT_TRUE(commands.NewItem(ItemType::kContact, Origin::kBar, true, L"New Contact").IsEmpty());
+  EXPECT_TRUE(commands.NewItem(EntryType::kContact, Origin::kBar, true, L"New Contact").IsEmpty());
   EXPECT_EQ(Shown().size(), 1u);
   EXPECT_EQ(Opened(), (std::vector<ShellRequest>{{L"mailto:", L""}, {LR"(C:\Address Book\wab.exe)", L""}}));
   // Nothing made and nothing shown.
@@ -159,28 +159,28 @@ TEST_F(ConnectedBar, FolderButtonTurnsTheOpenOutlookWindowOrStartsOutlookOnTheFo
   Configure("explorer=no\n");
   View(3);  // outlook.exe is not there: nothing
   EXPECT_TRUE(Opened().empty());
-  data.settings.OutlookExePath = Program("OUTLOOK.EXE");
+  data.settings.outlookExePath = Program("OUTLOOK.EXE");
   View(3);
-  EXPECT_EQ(Opened(), (std::vector<ShellRequest>{{ui::Widen(data.settings.OutlookExePath), L"Outlook:Calendar"}}));
+  EXPECT_EQ(Opened(), (std::vector<ShellRequest>{{ui::Widen(data.settings.outlookExePath), L"Outlook:Calendar"}}));
   EXPECT_EQ(Stored("Explorer", "2").kind, "");  // no window opened by the bar itself
 }
 
 TEST_F(ConnectedBar, NewWindowRoadsOpenTheFolderWithOrWithoutTheOutlookBar) {
   View(2, Origin::kBar, true);  // a new window even with FolderState 0
   EXPECT_EQ(Stored("Folder", "Notes").Get("Displays"), "1");
-  data.settings.FolderState = 1;
+  data.settings.folderState = 1;
   View(5);
   EXPECT_EQ(Stored("Folder", "Inbox").Get("Displays"), "1");
-  data.settings.FolderType = 1;  // without the Outlook Bar: through an explorer of the folder
+  data.settings.folderType = 1;  // without the Outlook Bar: through an explorer of the folder
   View(6);
   EXPECT_EQ(Stored("Folder", "Journal").Get("Displays"), "0");
   EXPECT_EQ(Calls(Log(), "call", "GetExplorer").at(0).args, "1");
   EXPECT_EQ(Stored("Explorer", "3").Get("Folder"), "Journal");
   EXPECT_EQ(Stored("Explorer", "3").Get("Displays"), "1");
 
-  data.settings.EmailType = "1";
-  data.settings.ExpressPath = R"(C:\Mail\msimn.exe)";
-  data.settings.AddressBookPath = R"(C:\Mail\wab.exe)";
+  data.settings.emailType = "1";
+  data.settings.expressPath = R"(C:\Mail\msimn.exe)";
+  data.settings.addressBookPath = R"(C:\Mail\wab.exe)";
   View(5, Origin::kMenu, true);
   View(4, Origin::kMenu, true);
   EXPECT_EQ(Opened(), (std::vector<ShellRequest>{{LR"(C:\Mail\msimn.exe)", L""}, {LR"(C:\Mail\wab.exe)", L""}}));
@@ -189,15 +189,15 @@ TEST_F(ConnectedBar, NewWindowRoadsOpenTheFolderWithOrWithoutTheOutlookBar) {
 TEST_F(ConnectedBar, ExtraActionsStartTheirProgramsOnlyWhenThereAreSome) {
   for (int action = 1; action <= 5; ++action) Extra(action);
   EXPECT_TRUE(Opened().empty());
-  data.settings.OutlookExePath = Program("OUTLOOK.EXE");
-  data.settings.OfficeShortcutPath = Program("OSA9.EXE");
-  data.settings.FileName = Program("My Tool.exe");
+  data.settings.outlookExePath = Program("OUTLOOK.EXE");
+  data.settings.officeShortcutPath = Program("OSA9.EXE");
+  data.settings.fileName = Program("My Tool.exe");
   for (int action = 1; action <= 6; ++action) Extra(action);
-  const std::wstring outlookExe = ui::Widen(data.settings.OutlookExePath);
+  const std::wstring outlookExe = ui::Widen(data.settings.outlookExePath);
   EXPECT_EQ(Opened(), (std::vector<ShellRequest>{{outlookExe, L""},
                                                   {outlookExe, L"Outlook:Outlook Today"},
-                                                  {ui::Widen(data.settings.OfficeShortcutPath), L"-n"},
-                                                  {ui::Widen(data.settings.FileName), L""},
+                                                  {ui::Widen(data.settings.officeShortcutPath), L"-n"},
+                                                  {ui::Widen(data.settings.fileName), L""},
                                                   {ui::Widen(FolderPath()) + L"\\Finder.exe", L""}}));
   // With an Outlook window open, "Open Outlook" shows that window.
   Opened().clear();

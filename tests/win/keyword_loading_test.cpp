@@ -58,8 +58,8 @@ class KeywordLoading : public ::testing::Test {
 
 TEST_F(KeywordLoading, EveryReadReplacesTheListsWithTheFile) {
   const std::string wiki = Service("Wiki", "Encyclopedia");
-  Write("prefs-qrv.dat", "K=1{CALL}1\r\n" + qrv::encr(wiki) + "\r\n");
-  Write("prefs-qrv.bak", qrv::encr(Service("Map", "Map")) + "\r\n");
+  Write("prefs-qrv.dat", "K=1{CALL}1\r\n" + qrv::EncipherLine(wiki) + "\r\n");
+  Write("prefs-qrv.bak", qrv::EncipherLine(Service("Map", "Map")) + "\r\n");
   for (int read = 0; read < 2; ++read) {
     Read();
     EXPECT_EQ(data_.keywordList, (std::vector<std::string>{"K=1{CALL}1", wiki}));
@@ -69,7 +69,7 @@ TEST_F(KeywordLoading, EveryReadReplacesTheListsWithTheFile) {
 }
 
 TEST_F(KeywordLoading, AMissingKeywordFileIsReportedAndTheListKept) {
-  Write("prefs-qrv.bak", qrv::encr(Service("Map", "Map")) + "\r\n");
+  Write("prefs-qrv.bak", qrv::EncipherLine(Service("Map", "Map")) + "\r\n");
   data_.keywordList = {"K=0{NOTE}2"};
   Read();
   EXPECT_EQ(g_warnings, std::vector<std::wstring>{L"The file PREFS-QRV.DAT needs to be in the\r\nsame folder as Quorvel.exe."});

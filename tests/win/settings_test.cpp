@@ -46,12 +46,12 @@ TEST_F(SettingsKey, OddValuesReadAsMissing) {
 TEST_F(SettingsKey, FirstReadStoresLastUpdateAWeekAgoLessADay) {
   BarSettings settings;
   LoadBarSettings(settings, kTestKey);
-  const std::string expected = FormatShortDate(AddDays(Today(), -6), ShortDateFormat());
+  const std::string expected = FormatShortDate(*AddDays(Today(), -6), ShortDateFormat());
   EXPECT_EQ(ReadSetting("LASTUPDATE", kTestKey), expected);
   EXPECT_EQ(ShortDateFormat(), "M/d/yyyy");  // the test prefix's pinned locale
-  EXPECT_EQ(settings.ButtonLayout.size(), 12u);
+  EXPECT_EQ(settings.buttonLayout.size(), 12u);
   // Without Outlook installed the usual place stands.
-  EXPECT_EQ(settings.OutlookExePath, R"(C:\PROGRAM FILES\MICROSOFT OFFICE\OFFICE\OUTLOOK.EXE)");
+  EXPECT_EQ(settings.outlookExePath, R"(C:\PROGRAM FILES\MICROSOFT OFFICE\OFFICE\OUTLOOK.EXE)");
   // Read again, the stored date is kept.
   ASSERT_TRUE(WriteSetting("LASTUPDATE", "1/2/2020", kTestKey));
   LoadBarSettings(settings, kTestKey);
