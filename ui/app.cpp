@@ -139,7 +139,8 @@ void Application::FreeReleased(const Form* form) {
     forms_.erase(it);
     return;
   }
-  for (const auto& owner : forms_) {
+  // Owned forms are freed by their owner, which may live anywhere (a member, a test's local).
+  for (Form* owner : std::vector<Form*>(liveForms_)) {
     if (owner->FreeOwned(form)) return;
   }
 }

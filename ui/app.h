@@ -63,6 +63,9 @@ class Application : private Window {
   void Release(Form& form);
   // Frees every form, the last created first.
   void DestroyForms();
+  // Every form that exists, wherever it is kept (used by Form).
+  void FormCreated(Form& form) { liveForms_.push_back(&form); }
+  void FormDestroyed(Form& form) { std::erase(liveForms_, &form); }
 
  private:
   struct FilterEntry;
@@ -77,6 +80,7 @@ class Application : private Window {
   std::vector<std::shared_ptr<FilterEntry>> filters_;
   int nextFilterId_ = 1;
   std::vector<std::unique_ptr<Form>> forms_;
+  std::vector<Form*> liveForms_;
   bool terminated_ = false;
 };
 

@@ -29,6 +29,7 @@ Form::Form(const FormArgs& args) : owner_(args.owner), designSize_(args.clientSi
                 .text = args.caption,
                 .bounds = {CW_USEDEFAULT, CW_USEDEFAULT, 0, 0},
                 .parent = owner_ ? owner_->Handle() : Application::Get().Handle()});
+  Application::Get().FormCreated(*this);
   dpi_ = DpiOf(Handle());
   SetClientSize(designSize_);
   filterId_ = Application::Get().AddMessageFilter([this](MSG& msg) { return FilterMessage(msg); });
@@ -39,6 +40,7 @@ Form::Form(const FormArgs& args) : owner_(args.owner), designSize_(args.clientSi
 
 Form::~Form() {
   Application::Get().RemoveMessageFilter(filterId_);
+  Application::Get().FormDestroyed(*this);
   owned_.clear();
   // The tooltip and the controls' windows go with the form's window.
 }
