@@ -151,6 +151,15 @@ bool Form::FilterMessage(MSG& msg) {
   return IsDialogMessageW(Handle(), &msg) != FALSE;
 }
 
+// What the dialog manager asks of a dialog when a mnemonic or Tab moves the
+// focus: to a given window, or to the next or previous tab stop.
+void Form::MoveFocus(WPARAM wp, LPARAM lp) {
+  HWND target = LOWORD(lp) ? reinterpret_cast<HWND>(wp) : GetNextDlgTabItem(Handle(), GetFocus(), wp != 0);
+  if (!target) return;
+  SetFocus(target);
+  if (SendMessageW(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageW(target, EM_SETSEL, 0, -1);
+}
+
 void Form::Closing() {
   if (!CanClose()) return;
   if (inModal_) {
@@ -183,6 +192,7 @@ LRESULT Form::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_INITMENUPOPUP:
       if (menuBar_) menuBar_->InitPopup(reinterpret_cast<HMENU>(wp));
       return 0;
+    case WM_NEXTDLGCTL: MoveFocus(wp, lp); return 0;
     case DM_GETDEFID: return defaultId_ ? MAKELRESULT(defaultId_, DC_HASDEFID) : 0;
     case WM_SIZE: LayOutChildren(); return 0;
     case WM_DPICHANGED: DpiChangedTo(HIWORD(wp), *reinterpret_cast<RECT*>(lp)); return 0;

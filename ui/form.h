@@ -105,6 +105,7 @@ class Form : public Window, public Container {
  private:
   bool FilterMessage(MSG& msg);
   void Closing();
+  void MoveFocus(WPARAM wp, LPARAM lp);
   void DpiChangedTo(UINT dpi, const RECT& suggested);
 
   Form* owner_;

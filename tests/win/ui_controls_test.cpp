@@ -32,7 +32,7 @@ struct AllKinds : qrv::Form {
   qrv::Label nameLabel{*this, {.bounds = {8, 10, 40, 16}, .text = L"&Name"}};
   qrv::Edit nameEdit{*this, {.bounds = {50, 8, 120, 20}, .anchors = {.right = true}}};
   qrv::CheckBox doneCheck{*this, {.bounds = {8, 34, 100, 20}, .text = L"&Done"}};
-  qrv::RadioButton lowRadio{*this, {.bounds = {8, 58, 60, 20}, .text = L"Low", .groupStart = true}};
+  qrv::RadioButton lowRadio{*this, {.bounds = {8, 58, 60, 20}, .text = L"Low", .checked = true, .groupStart = true}};
   qrv::RadioButton highRadio{*this, {.bounds = {70, 58, 60, 20}, .text = L"High"}};
   qrv::GroupBox group{*this, {.bounds = {180, 30, 100, 60}, .text = L"Group"}};
   qrv::ComboBox kindCombo{*this, {.bounds = {8, 84, 120, 100}, .items = {L"Task", L"Note"}}};

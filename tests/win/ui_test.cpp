@@ -7,6 +7,8 @@
 
 #include <stdexcept>
 
+#include <commctrl.h>
+
 #include "ui/app.h"
 #include "ui/buttons.h"
 #include "ui/edits.h"
@@ -177,6 +179,44 @@ TEST_F(FormLayer, TerminateLeavesNoQuitMessageAndALaterLoopRunsAgain) {
   // A box shown after the loop still waits for its answer.
   EXPECT_EQ(qrv::ShowMessage(L"still asked", qrv::MessageKind::kWarning), qrv::DialogResult::kOk);
   EXPECT_EQ(prompts.text, L"still asked");
+}
+
+// The visible tooltip of this process, if any.
+HWND VisibleHint() {
+  HWND tip = nullptr;
+  while ((tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr)) != nullptr) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(tip, &process);
+    if (process == GetCurrentProcessId() && IsWindowVisible(tip)) return tip;
+  }
+  return nullptr;
+}
+
+TEST_F(FormLayer, HintShowsUnderTheMouseOverAControlThatHasOne) {
+  form.SetWindowRect(200, 200, 200, 120);
+  qrv::Button quit(form, {.bounds = {10, 10, 60, 24}, .text = L"Quit"});
+  quit.SetHint(L"Quit the program");
+  form.Show();
+  SetForegroundWindow(form.Handle());
+  RECT rc{};
+  GetWindowRect(quit.Handle(), &rc);
+  SetCursorPos(rc.left + 5, rc.top + 5);
+  SetCursorPos(rc.left + 10, rc.top + 10);
+  Pump(1200);
+  EXPECT_EQ(VisibleHint(), nullptr) << "hints are off until the form shows them";
+  form.SetShowHints(true);
+  SetCursorPos(rc.left + 5, rc.top + 5);
+  Pump(50);
+  SetCursorPos(rc.left + 12, rc.top + 8);
+  Pump(1500);
+  HWND tip = VisibleHint();
+  ASSERT_NE(tip, nullptr);
+  wchar_t text[64] = L"";
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.lpszText = text;
+  SendMessageW(tip, TTM_GETCURRENTTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  EXPECT_STREQ(text, L"Quit the program");
 }
 
 // A form of a few controls, shown and freed.
