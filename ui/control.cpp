@@ -76,14 +76,14 @@ bool Container::Reflect(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
 
 // --- Control ---------------------------------------------------------------------
 
-Control::Control(Container& parent, const ControlSpec& spec)
-    : anchors(spec.anchors), parent_(parent), bounds_(spec.bounds) {
-  const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | spec.style | (spec.visible ? WS_VISIBLE : 0) |
-                      (spec.enabled ? 0 : WS_DISABLED);
-  const int id = spec.id ? spec.id : parent.NextControlId();
-  hwnd_ = CreateWindowExW(spec.exStyle, spec.className, spec.text.c_str(), style, parent.Scale(bounds_.left),
+Control::Control(Container& parent, const ControlBasics& basics)
+    : anchors(basics.anchors), parent_(parent), bounds_(basics.bounds) {
+  const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | basics.style | (basics.visible ? WS_VISIBLE : 0) |
+                      (basics.enabled ? 0 : WS_DISABLED);
+  const int id = basics.id ? basics.id : parent.NextControlId();
+  hwnd_ = CreateWindowExW(basics.exStyle, basics.className, basics.text.c_str(), style, parent.Scale(bounds_.left),
                           parent.Scale(bounds_.top), parent.Scale(bounds_.width), parent.Scale(bounds_.height),
-                          spec.window ? spec.window : parent.ContainerHandle(),
+                          basics.window ? basics.window : parent.ContainerHandle(),
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
   if (!hwnd_) throw std::runtime_error("The control could not be created.");
   SetPropW(hwnd_, kObjectProperty, this);
@@ -163,7 +163,7 @@ bool Control::Visible() const { return (GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS
 
 void Control::SetVisible(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
 
-void Control::SetFont(const FontSpec& font) {
+void Control::SetFont(const FontChoice& font) {
   font_ = font;
   DpiChanged();
 }

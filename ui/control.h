@@ -72,7 +72,7 @@ class Container {
 };
 
 // What every kind of control hands to the base.
-struct ControlSpec {
+struct ControlBasics {
   const wchar_t* className = nullptr;
   DWORD style = 0;
   DWORD exStyle = 0;
@@ -114,7 +114,7 @@ class Control {
   void Focus() { SetFocus(hwnd_); }
   bool Focused() const { return GetFocus() == hwnd_; }
   // Another font than the form's (a face, size or weight of its own).
-  void SetFont(const FontSpec& font);
+  void SetFont(const FontChoice& font);
   // Text shown under the mouse after a pause, while the form shows hints.
   void SetHint(const std::wstring& hint);
   virtual void DpiChanged();
@@ -127,7 +127,7 @@ class Control {
   virtual bool HandleMeasureItem(MEASUREITEMSTRUCT&) { return false; }
 
  protected:
-  Control(Container& parent, const ControlSpec& spec);
+  Control(Container& parent, const ControlBasics& basics);
   // Messages of the window itself; the base passes them on to the system class.
   virtual LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp);
   LRESULT Send(UINT msg, WPARAM wp = 0, LPARAM lp = 0) const { return SendMessageW(hwnd_, msg, wp, lp); }
@@ -157,7 +157,7 @@ class Control {
   Container& parent_;
   Bounds bounds_;
   HWND hwnd_ = nullptr;
-  FontSpec font_;
+  FontChoice font_;
   int quiet_ = 0;
 };
 

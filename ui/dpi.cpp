@@ -9,7 +9,7 @@ namespace qrv {
 namespace {
 
 struct CachedEntry {
-  FontSpec spec;
+  FontChoice choice;
   UINT dpi;
   OwnedFont font;
 };
@@ -29,16 +29,16 @@ UINT DpiOf(HWND hwnd) {
   return static_cast<UINT>(GetDeviceCaps(screen.Get(), LOGPIXELSY));
 }
 
-HFONT CachedFont(const FontSpec& spec, UINT dpi) {
+HFONT CachedFont(const FontChoice& choice, UINT dpi) {
   for (const CachedEntry& entry : Cache()) {
-    if (entry.dpi == dpi && entry.spec == spec) return entry.font.Get();
+    if (entry.dpi == dpi && entry.choice == choice) return entry.font.Get();
   }
-  const int height = -MulDiv(spec.points, static_cast<int>(dpi), 72);
-  HFONT font = CreateFontW(height, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+  const int height = -MulDiv(choice.points, static_cast<int>(dpi), 72);
+  HFONT font = CreateFontW(height, 0, 0, 0, choice.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH,
-                           spec.face.c_str());
+                           choice.face.c_str());
   if (!font) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  Cache().push_back({spec, dpi, OwnedFont(font)});
+  Cache().push_back({choice, dpi, OwnedFont(font)});
   return font;
 }
 

@@ -19,15 +19,15 @@ inline int ScaleFromDpi(int pixels, UINT dpi) {
 // The DPI a window is shown at (the screen's, where the system cannot say).
 UINT DpiOf(HWND hwnd);
 
-struct FontSpec {
+struct FontChoice {
   std::wstring face = L"Tahoma";
   int points = 8;
   bool bold = false;
-  bool operator==(const FontSpec&) const = default;
+  bool operator==(const FontChoice&) const = default;
 };
 
-// The font for a spec at a DPI; it lives as long as the program and the caller
+// The font of a choice at a DPI; it lives as long as the program and the caller
 // never deletes it.
-HFONT CachedFont(const FontSpec& spec, UINT dpi);
+HFONT CachedFont(const FontChoice& choice, UINT dpi);
 
 }  // namespace qrv

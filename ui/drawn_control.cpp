@@ -136,7 +136,7 @@ LRESULT DrawnControl::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
 
 // --- PictureLabel and PictureImage -----------------------------------------------------
 
-PictureLabel::PictureLabel(Container& parent, const DrawnArgs& args, const FontSpec& font, bool centered)
+PictureLabel::PictureLabel(Container& parent, const DrawnArgs& args, const FontChoice& font, bool centered)
     : DrawnControl(parent, args), font_(font), centered_(centered) {}
 
 void PictureLabel::Paint(HDC dc) {

@@ -63,12 +63,12 @@ class DrawnControl : public Control {
 // Text on the form's background (the bar's loading letters).
 class PictureLabel : public DrawnControl {
  public:
-  PictureLabel(Container& parent, const DrawnArgs& args, const FontSpec& font, bool centered = false);
+  PictureLabel(Container& parent, const DrawnArgs& args, const FontChoice& font, bool centered = false);
   COLORREF color = RGB(0, 0, 0);
   void Paint(HDC dc) override;
 
  private:
-  FontSpec font_;
+  FontChoice font_;
   bool centered_;
 };
 

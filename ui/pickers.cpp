@@ -5,7 +5,7 @@
 namespace qrv {
 namespace {
 
-ControlSpec SpecOf(const wchar_t* className, DWORD style, const PickerArgs& args) {
+ControlBasics BasicsOf(const wchar_t* className, DWORD style, const PickerArgs& args) {
   return {.className = className,
           .style = style,
           .bounds = args.bounds,
@@ -17,7 +17,7 @@ ControlSpec SpecOf(const wchar_t* className, DWORD style, const PickerArgs& args
 }  // namespace
 
 MonthCalendar::MonthCalendar(Container& parent, const PickerArgs& args)
-    : Control(parent, SpecOf(MONTHCAL_CLASSW, WS_TABSTOP | MCS_MULTISELECT, args)) {}
+    : Control(parent, BasicsOf(MONTHCAL_CLASSW, WS_TABSTOP | MCS_MULTISELECT, args)) {}
 
 std::pair<SYSTEMTIME, SYSTEMTIME> MonthCalendar::Range() const {
   SYSTEMTIME range[2]{};
@@ -44,7 +44,7 @@ bool MonthCalendar::HandleNotify(NMHDR& header, LRESULT& result) {
 }
 
 UpDown::UpDown(Container& parent, const PickerArgs& args)
-    : Control(parent, SpecOf(UPDOWN_CLASSW, UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS, args)),
+    : Control(parent, BasicsOf(UPDOWN_CLASSW, UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS, args)),
       minimum_(args.minimum),
       maximum_(args.maximum) {
   if (args.buddy) Send(UDM_SETBUDDY, reinterpret_cast<WPARAM>(args.buddy));
@@ -71,7 +71,7 @@ bool UpDown::HandleNotify(NMHDR& header, LRESULT& result) {
 }
 
 HotKeyControl::HotKeyControl(Container& parent, const PickerArgs& args)
-    : Control(parent, SpecOf(HOTKEY_CLASSW, WS_TABSTOP, args)) {}
+    : Control(parent, BasicsOf(HOTKEY_CLASSW, WS_TABSTOP, args)) {}
 
 void HotKeyControl::SetHotKey(WORD key, WORD modifiers, Notify notify) {
   {
@@ -86,7 +86,7 @@ void HotKeyControl::HandleCommand(WORD code) {
 }
 
 ProgressBar::ProgressBar(Container& parent, const PickerArgs& args)
-    : Control(parent, SpecOf(PROGRESS_CLASSW, 0, args)) {
+    : Control(parent, BasicsOf(PROGRESS_CLASSW, 0, args)) {
   Send(PBM_SETRANGE32, static_cast<WPARAM>(args.minimum), args.maximum);
 }
 
