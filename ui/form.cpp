@@ -12,9 +12,12 @@ namespace {
 
 DWORD StyleOf(FormStyle style) {
   switch (style) {
-    case FormStyle::kDialog: return WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-    case FormStyle::kSizable: return WS_OVERLAPPEDWINDOW;
-    case FormStyle::kBorderless: return WS_POPUP;
+    case FormStyle::kDialog:
+      return WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    case FormStyle::kSizable:
+      return WS_OVERLAPPEDWINDOW;
+    case FormStyle::kBorderless:
+      return WS_POPUP;
   }
   return WS_POPUP;
 }
@@ -33,8 +36,8 @@ Form::Form(const FormArgs& args) : owner_(args.owner), designSize_(args.clientSi
   dpi_ = DpiOf(Handle());
   SetClientSize(designSize_);
   filterId_ = Application::Get().AddMessageFilter([this](MSG& msg) { return FilterMessage(msg); });
-  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, 0, 0,
-                             0, 0, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, 0, 0, 0,
+                             0, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
   SendMessageW(tooltip_, TTM_ACTIVATE, FALSE, 0);
 }
 
@@ -109,6 +112,7 @@ void Form::ApplyDpi(UINT dpi) {
   SetClientSize(size);
   RefreshChildFonts();
   LayOutChildren();
+  DpiChanged();
 }
 
 void Form::DpiChangedTo(UINT dpi, const RECT& suggested) {
@@ -117,6 +121,7 @@ void Form::DpiChangedTo(UINT dpi, const RECT& suggested) {
   SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   LayOutChildren();
+  DpiChanged();
 }
 
 void Form::SetShowHints(bool show) { SendMessageW(tooltip_, TTM_ACTIVATE, show, 0); }
@@ -183,7 +188,9 @@ LRESULT Form::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
       PaintBackground(reinterpret_cast<HDC>(wp), client);
       return 1;
     }
-    case WM_CLOSE: Closing(); return 0;
+    case WM_CLOSE:
+      Closing();
+      return 0;
     case WM_COMMAND:
       // Esc without a cancel button, and menu or accelerator commands.
       if (menuBar_ && menuBar_->Command(LOWORD(wp))) return 0;
@@ -192,10 +199,17 @@ LRESULT Form::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_INITMENUPOPUP:
       if (menuBar_) menuBar_->InitPopup(reinterpret_cast<HMENU>(wp));
       return 0;
-    case WM_NEXTDLGCTL: MoveFocus(wp, lp); return 0;
-    case DM_GETDEFID: return defaultId_ ? MAKELRESULT(defaultId_, DC_HASDEFID) : 0;
-    case WM_SIZE: LayOutChildren(); return 0;
-    case WM_DPICHANGED: DpiChangedTo(HIWORD(wp), *reinterpret_cast<RECT*>(lp)); return 0;
+    case WM_NEXTDLGCTL:
+      MoveFocus(wp, lp);
+      return 0;
+    case DM_GETDEFID:
+      return defaultId_ ? MAKELRESULT(defaultId_, DC_HASDEFID) : 0;
+    case WM_SIZE:
+      LayOutChildren();
+      return 0;
+    case WM_DPICHANGED:
+      DpiChangedTo(HIWORD(wp), *reinterpret_cast<RECT*>(lp));
+      return 0;
     case WM_TIMER:
       // A handler may free timers: look each one up again before it runs.
       for (Timer* timer : std::vector<Timer*>(timers_)) {

@@ -101,6 +101,8 @@ class Form : public Window, public Container {
   virtual bool PreTranslate(MSG&) { return false; }
   // Asked before the form closes.
   virtual bool CanClose() { return true; }
+  // Called once the form and its controls have taken another DPI.
+  virtual void DpiChanged() {}
 
  private:
   bool FilterMessage(MSG& msg);

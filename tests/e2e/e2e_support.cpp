@@ -93,7 +93,7 @@ bool WaitFor(const std::function<bool()>& condition, DWORD ms) {
 
 HWND FindBar(DWORD process_id) {
   HWND found = nullptr;
-  while ((found = FindWindowExW(nullptr, found, L"QuorvelBar", L"QV")) != nullptr) {
+  while ((found = FindWindowExW(nullptr, found, nullptr, L"QV")) != nullptr) {
     DWORD owner = 0;
     GetWindowThreadProcessId(found, &owner);
     if (owner == process_id) return found;
@@ -103,10 +103,12 @@ HWND FindBar(DWORD process_id) {
 
 HWND WaitForCollapsedBar(const Process& bar, DWORD ms) {
   HWND hwnd = nullptr;
-  const bool up = WaitFor([&] {
-    hwnd = FindBar(bar.Id());
-    return hwnd && IsWindowVisible(hwnd) && WidthOf(hwnd) == 6;
-  }, ms);
+  const bool up = WaitFor(
+      [&] {
+        hwnd = FindBar(bar.Id());
+        return hwnd && IsWindowVisible(hwnd) && WidthOf(hwnd) == 6;
+      },
+      ms);
   return up ? hwnd : nullptr;
 }
 
@@ -119,7 +121,6 @@ HWND FindMessageBox(DWORD process_id, const wchar_t* caption) {
   }
   return nullptr;
 }
-
 
 RECT WindowRect(HWND hwnd) {
   RECT rc{};
@@ -182,6 +183,17 @@ HWND FindWindowOf(DWORD process_id, const wchar_t* window_class) {
   return nullptr;
 }
 
+HWND FindWindowWithChild(DWORD process_id, const wchar_t* child_class) {
+  HWND found = nullptr;
+  while ((found = FindWindowExW(nullptr, found, nullptr, nullptr)) != nullptr) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(found, &owner);
+    if (owner == process_id && IsWindowVisible(found) && FindWindowExW(found, nullptr, child_class, nullptr))
+      return found;
+  }
+  return nullptr;
+}
+
 std::wstring MessageText(HWND box) {
   wchar_t text[1024]{};
   GetDlgItemTextW(box, 0xFFFF, text, 1024);  // the box's text control
@@ -219,10 +231,11 @@ std::wstring ReadSetting(const wchar_t* name) {
 }
 
 std::map<std::wstring, std::wstring> DefaultSettings(const wchar_t* idle_seconds) {
-  return {{L"BUTTON1", L"20,ON"},   {L"BUTTON2", L"54,ON"},   {L"BUTTON3", L"88,ON"},    {L"BUTTON4", L"122,ON"},
-          {L"BUTTON5", L"156,ON"},  {L"BUTTON6", L"190,ON"},  {L"BUTTON7", L"190,OFF"},  {L"BUTTON8", L"190,OFF"},
-          {L"BUTTONE1", L"224,ON"}, {L"BUTTONE2", L"224,OFF"}, {L"BUTTONE3", L"224,OFF"}, {L"BUTTONE4", L"224,OFF"},
-          {L"MINIMIZETIME", idle_seconds}, {L"POSITION", L"NO,100"}, {L"LASTUPDATE", L"1/1/2030"}};
+  return {{L"BUTTON1", L"20,ON"},          {L"BUTTON2", L"54,ON"},    {L"BUTTON3", L"88,ON"},
+          {L"BUTTON4", L"122,ON"},         {L"BUTTON5", L"156,ON"},   {L"BUTTON6", L"190,ON"},
+          {L"BUTTON7", L"190,OFF"},        {L"BUTTON8", L"190,OFF"},  {L"BUTTONE1", L"224,ON"},
+          {L"BUTTONE2", L"224,OFF"},       {L"BUTTONE3", L"224,OFF"}, {L"BUTTONE4", L"224,OFF"},
+          {L"MINIMIZETIME", idle_seconds}, {L"POSITION", L"NO,100"},  {L"LASTUPDATE", L"1/1/2030"}};
 }
 
 HandOffListener::HandOffListener() {
@@ -231,8 +244,8 @@ HandOffListener::HandOffListener() {
   type.hInstance = GetModuleHandleW(nullptr);
   type.lpszClassName = L"QuorvelHandOffListener";
   RegisterClassW(&type);
-  window_ = CreateWindowExW(0, type.lpszClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, type.hInstance,
-                            nullptr);
+  window_ =
+      CreateWindowExW(0, type.lpszClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, type.hInstance, nullptr);
   SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
@@ -284,8 +297,8 @@ std::vector<std::uint8_t> Png(int width, int height, const std::vector<std::uint
   for (std::size_t at = 0; at < rgb_rows.size();) {
     const std::size_t n = std::min<std::size_t>(65535, rgb_rows.size() - at);
     z.push_back(at + n == rgb_rows.size() ? 1 : 0);
-    z.insert(z.end(), {static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8),
-                       static_cast<std::uint8_t>(~n), static_cast<std::uint8_t>(~n >> 8)});
+    z.insert(z.end(), {static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8), static_cast<std::uint8_t>(~n),
+                       static_cast<std::uint8_t>(~n >> 8)});
     z.insert(z.end(), rgb_rows.begin() + static_cast<long>(at), rgb_rows.begin() + static_cast<long>(at + n));
     at += n;
   }
@@ -331,8 +344,8 @@ std::wstring SaveScreenshot(const wchar_t* name, RECT area) {
   CreateDirectoryW(dir.c_str(), nullptr);
   const std::wstring path = dir + L"\\" + name;
   const auto png = Png(w, h, rows);
-  std::ofstream(path.c_str(), std::ios::binary).write(reinterpret_cast<const char*>(png.data()),
-                                                       static_cast<std::streamsize>(png.size()));
+  std::ofstream(path.c_str(), std::ios::binary)
+      .write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
   return path;
 }
 

@@ -39,7 +39,7 @@ HWND StartBar(Process& bar, const std::wstring& args = L"");
 // Waits until the condition holds; false when it did not within ms.
 bool WaitFor(const std::function<bool()>& condition, DWORD ms);
 
-// The bar's window (class "QuorvelBar", title "QV") of a process, or null.
+// The bar's window (titled "QV") of a process, or null.
 HWND FindBar(DWORD process_id);
 // Waits until the process's bar stands shown and collapsed; its window, or null.
 HWND WaitForCollapsedBar(const Process& bar, DWORD ms);
@@ -47,7 +47,10 @@ HWND WaitForCollapsedBar(const Process& bar, DWORD ms);
 // null.
 HWND FindMessageBox(DWORD process_id, const wchar_t* caption);
 RECT WindowRect(HWND hwnd);
-inline int WidthOf(HWND hwnd) { const RECT r = WindowRect(hwnd); return r.right - r.left; }
+inline int WidthOf(HWND hwnd) {
+  const RECT r = WindowRect(hwnd);
+  return r.right - r.left;
+}
 
 // Real input through the system: move the pointer, press and release a button.
 void MoveMouse(int x, int y);
@@ -62,6 +65,9 @@ void PressKeys(std::initializer_list<WORD> keys);
 // A visible top-level window of a class ("#32770" for a message box) that a
 // process shows, or null.
 HWND FindWindowOf(DWORD process_id, const wchar_t* window_class);
+// A visible top-level window of a process that holds a child of a class
+// ("LISTBOX" for the categories dialog), or null.
+HWND FindWindowWithChild(DWORD process_id, const wchar_t* child_class);
 // The text of a message box, and the answer given to it (IDOK, IDYES, IDNO).
 std::wstring MessageText(HWND box);
 void Answer(HWND box, int button);

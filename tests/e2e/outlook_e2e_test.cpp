@@ -59,9 +59,10 @@ class BarWithOutlook : public StandInTest {
     GetModuleFileNameW(nullptr, self, MAX_PATH);
     std::wstring logger(self);
     logger = logger.substr(0, logger.find_last_of(L'\\')) + L"\\..\\..\\standins\\arglog.exe";
-    for (const std::wstring& program : {office_ + L"\\OUTLOOK.EXE", office_ + L"\\Finder.exe", office_ + L"\\OSA9.EXE",
-                                        programs_ + L"\\MSIMN.EXE", programs_ + L"\\wab.exe", programs_ + L"\\My Tool.exe",
-                                        programs_ + L"\\Mail.exe", programs_ + L"\\Office.exe"}) {
+    for (const std::wstring& program :
+         {office_ + L"\\OUTLOOK.EXE", office_ + L"\\Finder.exe", office_ + L"\\OSA9.EXE", programs_ + L"\\MSIMN.EXE",
+          programs_ + L"\\wab.exe", programs_ + L"\\My Tool.exe", programs_ + L"\\Mail.exe",
+          programs_ + L"\\Office.exe"}) {
       ASSERT_TRUE(CopyFileW(logger.c_str(), program.c_str(), FALSE));
     }
     SetText(HKEY_LOCAL_MACHINE, std::wstring(kAppPaths) + L"OUTLOOK.EXE", nullptr, office_ + L"\\OUTLOOK.EXE");
@@ -79,8 +80,10 @@ class BarWithOutlook : public StandInTest {
     bar_ = Process();
     for (const wchar_t* program : {L"OUTLOOK.EXE", L"MSIMN.EXE", L"wab.exe"})
       RegDeleteTreeW(HKEY_LOCAL_MACHINE, (std::wstring(kAppPaths) + program).c_str());
-    if (mail_to_.empty()) RegDeleteTreeW(HKEY_CLASSES_ROOT, L"mailto");
-    else SetText(HKEY_CLASSES_ROOT, kMailTo, nullptr, mail_to_);
+    if (mail_to_.empty())
+      RegDeleteTreeW(HKEY_CLASSES_ROOT, L"mailto");
+    else
+      SetText(HKEY_CLASSES_ROOT, kMailTo, nullptr, mail_to_);
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Office");
     SetEnvironmentVariableW(L"QRV_ARGLOG", nullptr);
     for (const std::wstring& folder : {office_, programs_}) {
@@ -219,10 +222,13 @@ TEST_F(BarWithOutlook, WithoutOutlookTheBarStartsWarnsOnceAndRunsOn) {
     ASSERT_TRUE(box) << "no warning";
     EXPECT_EQ(e2e::MessageText(box), L"Outlook could not be accessed.\r\nMake sure Outlook is correctly installed.");
     e2e::Answer(box, IDOK);
-    ASSERT_TRUE(e2e::WaitFor([&] {
-      hwnd_ = e2e::FindBar(bar_.Id());
-      return hwnd_ && e2e::WidthOf(hwnd_) == kCollapsed;
-    }, 10000)) << "start-up did not complete";
+    ASSERT_TRUE(e2e::WaitFor(
+        [&] {
+          hwnd_ = e2e::FindBar(bar_.Id());
+          return hwnd_ && e2e::WidthOf(hwnd_) == kCollapsed;
+        },
+        10000))
+        << "start-up did not complete";
     top_ = e2e::WindowRect(hwnd_).top;
     EXPECT_EQ(WaitForBox(1000), nullptr) << "warned twice";
     // A command that needs Outlook reports it and the bar runs on.
@@ -297,7 +303,8 @@ class CategoriesPrompt : public BarWithOutlook {
   }
   CategoriesDialog WaitForDialog() const {
     CategoriesDialog dialog;
-    if (!e2e::WaitFor([&] { return (dialog.window = e2e::FindWindowOf(bar_.Id(), L"QuorvelCategories")) != nullptr; }, 5000))
+    if (!e2e::WaitFor([&] { return (dialog.window = e2e::FindWindowWithChild(bar_.Id(), L"LISTBOX")) != nullptr; },
+                      5000))
       return dialog;
     wchar_t caption[256] = L"";
     GetWindowTextW(dialog.window, caption, 256);
@@ -306,7 +313,8 @@ class CategoriesPrompt : public BarWithOutlook {
     HWND list = FindWindowExW(dialog.window, nullptr, L"LISTBOX", nullptr);
     for (int i = 0, n = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0)); i < n && i < 100; ++i) {
       wchar_t text[256] = L"";
-      if (SendMessageW(list, LB_GETTEXTLEN, i, 0) < 255) SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+      if (SendMessageW(list, LB_GETTEXTLEN, i, 0) < 255)
+        SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
       dialog.entries.push_back(text);
     }
     return dialog;
@@ -315,7 +323,8 @@ class CategoriesPrompt : public BarWithOutlook {
   void Choose(const CategoriesDialog& dialog, std::initializer_list<const wchar_t*> entries) {
     HWND list = FindWindowExW(dialog.window, nullptr, L"LISTBOX", nullptr);
     for (const wchar_t* entry : entries) {
-      const LRESULT index = SendMessageW(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(entry));
+      const LRESULT index =
+          SendMessageW(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(entry));
       RECT item{};
       SendMessageW(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
       POINT at{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
@@ -420,14 +429,13 @@ TEST_F(BarWithOutlook, ExtraActionsStartTheirProgramsWithTheirArguments) {
   ChooseFromMenu(19);  // "New Office Document"
   ASSERT_TRUE(WaitForStarts(5));
   const std::string outlook = OfficePath(L"OUTLOOK.EXE");
-  const std::vector<Started> expected = {
-      {outlook, "\"" + outlook + "\""},
-      {ProgramPath(L"My Tool.exe"), "\"" + ProgramPath(L"My Tool.exe") + "\""},
-      {outlook, "\"" + outlook + "\" Outlook:Outlook Today"},
-      // Advanced Find, from a folder with blanks: the program beside Outlook's,
-      // not a program named by the path's first words.
-      {OfficePath(L"Finder.exe"), "\"" + OfficePath(L"Finder.exe") + "\""},
-      {OfficePath(L"OSA9.EXE"), "\"" + OfficePath(L"OSA9.EXE") + "\" -n"}};
+  const std::vector<Started> expected = {{outlook, "\"" + outlook + "\""},
+                                         {ProgramPath(L"My Tool.exe"), "\"" + ProgramPath(L"My Tool.exe") + "\""},
+                                         {outlook, "\"" + outlook + "\" Outlook:Outlook Today"},
+                                         // Advanced Find, from a folder with blanks: the program beside Outlook's,
+                                         // not a program named by the path's first words.
+                                         {OfficePath(L"Finder.exe"), "\"" + OfficePath(L"Finder.exe") + "\""},
+                                         {OfficePath(L"OSA9.EXE"), "\"" + OfficePath(L"OSA9.EXE") + "\" -n"}};
   EXPECT_EQ(StartedPrograms(), expected);
 }
 

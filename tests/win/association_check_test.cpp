@@ -12,23 +12,23 @@
 namespace {
 
 using qrv::CheckAssociation;
+using qrv::kSettingsKey;
 using qrv::ReadSetting;
 using qrv::WriteSetting;
-using qrv::kSettingsKey;
 using qrv::testing::ClassesDefault;
 using qrv::testing::ClassesKeyExists;
 using qrv::testing::SetClassesDefault;
 
 struct Question {
   std::wstring text;
-  ui::MsgKind kind{};
-  unsigned buttons = 0;
+  qrv::MessageKind kind{};
+  qrv::MessageButtons buttons{};
   int count = 0;
 };
 Question g_question;
-int g_answer = ui::mrNo;
+qrv::DialogResult g_answer = qrv::DialogResult::kNo;
 
-int Answer(const std::wstring& text, ui::MsgKind kind, unsigned buttons) {
+qrv::DialogResult Answer(const std::wstring& text, qrv::MessageKind kind, qrv::MessageButtons buttons) {
   g_question = {text, kind, buttons, g_question.count + 1};
   return g_answer;
 }
@@ -38,10 +38,10 @@ class AssociationCheck : public ::testing::Test {
   void SetUp() override {
     Remove();
     g_question = {};
-    ui::SetPromptHandler(Answer);
+    qrv::SetPromptHandler(Answer);
   }
   void TearDown() override {
-    ui::SetPromptHandler(nullptr);
+    qrv::SetPromptHandler(nullptr);
     Remove();
   }
   static void Remove() {
@@ -55,7 +55,7 @@ class AssociationCheck : public ::testing::Test {
     SetClassesDefault(L"Other Viewer Type\\Shell\\Open\\Command", L"\"C:\\Other\\Viewer.exe\" \"%1\"");
   }
   static bool OursIsRegistered() {
-    const std::wstring program = ui::ExeName();
+    const std::wstring program = qrv::ExeName();
     return ClassesDefault(L".qrv") == L"Quorvel File" && ClassesDefault(L"Quorvel File") == L"Quorvel File" &&
            ClassesDefault(L"Quorvel File\\DefaultIcon") == program + L",1" &&
            ClassesDefault(L"Quorvel File\\Shell\\Open\\Command") == L"\"" + program + L"\" \"%1\"";
@@ -96,15 +96,15 @@ TEST_F(AssociationCheck, OurFileTypeAtAnotherPathIsTakenOverSilently) {
 TEST_F(AssociationCheck, AnotherProgramIsAskedAboutOnceAndTakenOverAtTheNextStart) {
   OtherProgramHoldsQrv();
   RegDeleteKeyValueW(HKEY_CURRENT_USER, kSettingsKey, L"SETEXT");
-  g_answer = ui::mrNo;
+  g_answer = qrv::DialogResult::kNo;
   CheckAssociation(ReadSetting("SETEXT"));
   ASSERT_EQ(g_question.count, 1);
   EXPECT_EQ(g_question.text,
             L"Do you want to associate .qrv files with Quorvel?\r\n\r\n.qrv files are currently associated with:\r\n"
             L"Other Viewer Document\r\n\r\nThis will allow you to double-click .QRV files to add\r\n"
             L"QRV Web Services to your web choices.");
-  EXPECT_EQ(g_question.kind, ui::MsgKind::kInformation);
-  EXPECT_EQ(g_question.buttons, ui::kYes | ui::kNo);
+  EXPECT_EQ(g_question.kind, qrv::MessageKind::kInformation);
+  EXPECT_EQ(g_question.buttons, qrv::MessageButtons::kYesNo);
   // No leaves the other program's association as it was.
   EXPECT_EQ(ClassesDefault(L".qrv"), L"Other Viewer Type");
   EXPECT_EQ(ClassesDefault(L"Other Viewer Type\\Shell\\Open\\Command"), L"\"C:\\Other\\Viewer.exe\" \"%1\"");
@@ -118,7 +118,7 @@ TEST_F(AssociationCheck, AnotherProgramIsAskedAboutOnceAndTakenOverAtTheNextStar
 
 TEST_F(AssociationCheck, ThePreferencesButtonAsksAndYesRegisters) {
   OtherProgramHoldsQrv();
-  g_answer = ui::mrYes;
+  g_answer = qrv::DialogResult::kYes;
   CheckAssociation("YES");
   EXPECT_EQ(g_question.count, 1);
   EXPECT_TRUE(OursIsRegistered());

@@ -8,7 +8,7 @@ namespace qrv::testing {
 namespace {
 
 std::wstring AppProgram(const wchar_t* name) {
-  std::wstring path = L"Z:" + ui::Widen(QRV_APP_DIR) + L"/" + name;
+  std::wstring path = L"Z:" + qrv::Widen(QRV_APP_DIR) + L"/" + name;
   for (auto& c : path) c = c == L'/' ? L'\\' : c;
   return path;
 }
@@ -45,7 +45,7 @@ class HandOffToBar : public BarTest {
                         &process))
       return static_cast<DWORD>(-1);
     while (MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, 15000, QS_ALLINPUT) == WAIT_OBJECT_0 + 1)
-      ui::Application::Get().ProcessMessages();
+      qrv::Application::Get().ProcessMessages();
     DWORD code = STILL_ACTIVE;
     GetExitCodeProcess(process.hProcess, &code);
     CloseHandle(process.hThread);
@@ -63,7 +63,7 @@ class HandOffToBar : public BarTest {
 };
 
 TEST_F(HandOffToBar, FilesWaitForTheStartUpAndAreServedAfterItThenAtOnce) {
-  RestartBar({ui::Narrow(shortPath)});  // started by a double-click on the file
+  RestartBar({qrv::Narrow(shortPath)});  // started by a double-click on the file
   EXPECT_EQ(RunSecondInstance(shortPath), 0u);
   EXPECT_TRUE(imported.empty());  // the settings are not read yet
   bar->StartUp();

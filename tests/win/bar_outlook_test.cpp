@@ -92,7 +92,7 @@ TEST_F(ConnectedBar, BarButtonAsksForCategoriesBesideTheBarAndKeepsTheListOrder)
 
 TEST_F(ConnectedBar, MenuAsksInTheScreenCentreUnderThePlainCaption) {
   data.settings.categoryPromptTypes = {"3"};
-  AnswerCategories({L"Ideas", L"Gifts", L"Ideas"});  // the second click takes "Ideas" back
+  AnswerCategories({L"Ideas", L"Gifts", L"Ideas"});        // the second click takes "Ideas" back
   Show(3, Origin::kMenu, L"New Appointment\tCtrl+Alt+A");  // a caption as a hotkey writes it
   ASSERT_EQ(Shown().size(), 1u);
   EXPECT_EQ(Shown()[0].caption, L"New Appointment");
@@ -120,11 +120,23 @@ TEST_F(ConnectedBar, AllAndNoneSetEveryEntryAndAnInformationItemNeverAsks) {
 }
 
 TEST_F(ConnectedBar, RightButtonForcesThePromptExceptOnTheOtherMailProgramsRoad) {
+  // On the bar's contact button a left click makes the contact straight away;
+  // the right button asks for its categories first.
+  HWND contactButton = bar->NewItemButton(EntryType::kContact).Handle();
+  const auto press = [&](UINT down, UINT up, WPARAM held) {
+    SendMessageW(contactButton, down, held, MAKELPARAM(10, 10));
+    SendMessageW(contactButton, up, 0, MAKELPARAM(10, 10));
+  };
+  press(WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON);
+  EXPECT_TRUE(Shown().empty());
   AnswerCategories({L"Hot Contacts"});
-  Show(4, Origin::kBar, L"New Contact", true);
+  press(WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON);
   ASSERT_EQ(Shown().size(), 1u);
   EXPECT_EQ(Shown()[0].caption, L"New Contact");
-  EXPECT_EQ(Items("ContactItem").at(0).Get("Categories"), "Hot Contacts");
+  const auto contacts = Items("ContactItem");
+  ASSERT_EQ(contacts.size(), 2u);
+  EXPECT_EQ(contacts[0].Get("Categories"), "");
+  EXPECT_EQ(contacts[1].Get("Categories"), "Hot Contacts");
 
   data.settings.emailType = "1";
   data.settings.addressBookPath = R"(C:\Address Book\wab.exe)";
@@ -133,8 +145,20 @@ TEST_F(ConnectedBar, RightButtonForcesThePromptExceptOnTheOtherMailProgramsRoad)
   EXPECT_EQ(Shown().size(), 1u);
   EXPECT_EQ(Opened(), (std::vector<ShellRequest>{{L"mailto:", L""}, {LR"(C:\Address Book\wab.exe)", L""}}));
   // Nothing made and nothing shown.
-  EXPECT_EQ(Items().size(), 1u);
-  EXPECT_TRUE(Calls(Log(), "call", "Display").size() == 1);
+  EXPECT_EQ(Items().size(), 2u);
+  EXPECT_EQ(Calls(Log(), "call", "Display").size(), 2u);
+}
+
+// Esc in the categories dialog: the item is made all the same, without categories.
+TEST_F(ConnectedBar, CancelledPromptMakesTheItemWithoutCategories) {
+  data.settings.categoryPromptTypes = {"1"};
+  AnswerCategories({L"VIP"}, L"Esc");
+  Show(1, Origin::kMenu, L"New Task");
+  ASSERT_EQ(Shown().size(), 1u);
+  const auto tasks = Items("TaskItem");
+  ASSERT_EQ(tasks.size(), 1u);
+  EXPECT_EQ(tasks[0].Get("Categories"), "");
+  EXPECT_EQ(tasks[0].Get("Displays"), "1");
 }
 
 TEST_F(ConnectedBar, RefusedMemberEndsTheCommandWithOutlooksMessage) {
@@ -161,7 +185,7 @@ TEST_F(ConnectedBar, FolderButtonTurnsTheOpenOutlookWindowOrStartsOutlookOnTheFo
   EXPECT_TRUE(Opened().empty());
   data.settings.outlookExePath = Program("OUTLOOK.EXE");
   View(3);
-  EXPECT_EQ(Opened(), (std::vector<ShellRequest>{{ui::Widen(data.settings.outlookExePath), L"Outlook:Calendar"}}));
+  EXPECT_EQ(Opened(), (std::vector<ShellRequest>{{qrv::Widen(data.settings.outlookExePath), L"Outlook:Calendar"}}));
   EXPECT_EQ(Stored("Explorer", "2").kind, "");  // no window opened by the bar itself
 }
 
@@ -193,12 +217,12 @@ TEST_F(ConnectedBar, ExtraActionsStartTheirProgramsOnlyWhenThereAreSome) {
   data.settings.officeShortcutPath = Program("OSA9.EXE");
   data.settings.fileName = Program("My Tool.exe");
   for (int action = 1; action <= 6; ++action) Extra(action);
-  const std::wstring outlookExe = ui::Widen(data.settings.outlookExePath);
+  const std::wstring outlookExe = qrv::Widen(data.settings.outlookExePath);
   EXPECT_EQ(Opened(), (std::vector<ShellRequest>{{outlookExe, L""},
-                                                  {outlookExe, L"Outlook:Outlook Today"},
-                                                  {ui::Widen(data.settings.officeShortcutPath), L"-n"},
-                                                  {ui::Widen(data.settings.fileName), L""},
-                                                  {ui::Widen(FolderPath()) + L"\\Finder.exe", L""}}));
+                                                 {outlookExe, L"Outlook:Outlook Today"},
+                                                 {qrv::Widen(data.settings.officeShortcutPath), L"-n"},
+                                                 {qrv::Widen(data.settings.fileName), L""},
+                                                 {qrv::Widen(FolderPath()) + L"\\Finder.exe", L""}}));
   // With an Outlook window open, "Open Outlook" shows that window.
   Opened().clear();
   Configure("explorer=yes\n");
@@ -225,13 +249,13 @@ TEST_F(BarOutlook, OutlookThatCannotStartIsReportedOnceAndTheBarRunsOn) {
     const auto warnings = PromptsStartingWith(L"Outlook could not be accessed");
     ASSERT_EQ(warnings.size(), 1u);
     EXPECT_EQ(warnings[0].text, L"Outlook could not be accessed.\r\nMake sure Outlook is correctly installed.");
-    EXPECT_EQ(warnings[0].kind, ui::MsgKind::kWarning);
+    EXPECT_EQ(warnings[0].kind, qrv::MessageKind::kWarning);
     EXPECT_FALSE(outlook.Connected());
     EXPECT_TRUE(data.icons.definitions.empty());
     // Closing asks nothing about an Outlook the bar does not hold.
     const std::size_t asked = Prompts().size();
     bool canClose = false;
-    bar->OnCloseQuery(canClose);
+    canClose = bar->CanClose();
     EXPECT_TRUE(canClose);
     EXPECT_EQ(Prompts().size(), asked);
   }
@@ -241,16 +265,16 @@ TEST_F(BarOutlook, OutlookThatCannotStartIsReportedOnceAndTheBarRunsOn) {
 TEST_F(ConnectedBar, ClosingQuitsOutlookSilentlyOnlyWhenItShowsNoWindowAtAll) {
   bool canClose = false;
   Show(1, Origin::kMenu, L"New Task");  // an item window stays open
-  PromptAnswer() = ui::mrNo;
-  bar->OnCloseQuery(canClose);
+  PromptAnswer() = qrv::DialogResult::kNo;
+  canClose = bar->CanClose();
   EXPECT_TRUE(canClose);
   ASSERT_EQ(Prompts().size(), 1u);
   EXPECT_EQ(Prompts()[0].text, L"Do you want to close Outlook also?");
   EXPECT_EQ(Stored("Session").Get("Quit"), "no");
 
   Configure("item-windows=closed\nexplorer=yes\n");
-  PromptAnswer() = ui::mrYes;
-  bar->OnCloseQuery(canClose);
+  PromptAnswer() = qrv::DialogResult::kYes;
+  canClose = bar->CanClose();
   EXPECT_EQ(Prompts().size(), 2u);
   EXPECT_EQ(Stored("Session").Get("Quit"), "yes");
   EXPECT_EQ(Stored("Session").Get("LoggedOn"), "no");
@@ -258,7 +282,7 @@ TEST_F(ConnectedBar, ClosingQuitsOutlookSilentlyOnlyWhenItShowsNoWindowAtAll) {
 
 TEST_F(ConnectedBar, ClosingWithoutOutlookWindowsLogsOffAndQuitsWithoutAsking) {
   bool canClose = false;
-  bar->OnCloseQuery(canClose);
+  canClose = bar->CanClose();
   EXPECT_TRUE(canClose);
   EXPECT_TRUE(Prompts().empty());
   EXPECT_EQ(Stored("Session").Get("Quit"), "yes");

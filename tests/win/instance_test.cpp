@@ -48,7 +48,8 @@ TEST_F(LongNamedFile, ShortAndRelativeNamesExpandToTheLongPath) {
   const std::wstring short_name = short_file.substr(short_file.rfind(L'\\') + 1);
   SetCurrentDirectoryW(ShortName(folder).c_str());
   const std::wstring from_relative = ExpandLongFileName(short_name);
-  const std::wstring from_dots = ExpandLongFileName(L"..\\" + folder.substr(folder.rfind(L'\\') + 1) + L"\\My Web Service File.qrv");
+  const std::wstring from_dots =
+      ExpandLongFileName(L"..\\" + folder.substr(folder.rfind(L'\\') + 1) + L"\\My Web Service File.qrv");
   SetCurrentDirectoryW(previous);
   EXPECT_EQ(from_relative, file);
   EXPECT_EQ(from_dots, file);
@@ -71,7 +72,7 @@ class HandOff : public LongNamedFile {
     LongNamedFile::SetUp();
     // A message of this test process alone: a broadcast reaches every process.
     message = RegisterWindowMessageW((L"QuorvelHandOffTest" + std::to_wstring(GetCurrentProcessId())).c_str());
-    ui::Application::Get().HookMainWindow(this, [this](UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
+    qrv::Application::Get().HookMainWindow(this, [this](UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
       if (msg != message) return false;
       ++received;
       if (const auto path = HandedPath(wp)) paths.push_back(*path);
@@ -80,7 +81,7 @@ class HandOff : public LongNamedFile {
     });
   }
   void TearDown() override {
-    ui::Application::Get().UnhookMainWindow(this);
+    qrv::Application::Get().UnhookMainWindow(this);
     LongNamedFile::TearDown();
   }
   UINT message = 0;
