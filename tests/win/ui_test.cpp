@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 #include <commctrl.h>
 
@@ -18,8 +20,8 @@
 
 namespace {
 
-using qrv::testing::Pump;
 using qrv::testing::prompts;
+using qrv::testing::Pump;
 
 class FormLayer : public ::testing::Test {
  protected:
@@ -82,6 +84,22 @@ TEST_F(FormLayer, ExceptionLeavingAMainWindowHookIsReported) {
   EXPECT_EQ(prompts.text, L"bad hand-off");
 }
 
+// A form that draws pictures of its own takes them anew once its controls have
+// the new DPI, whichever way the DPI changed.
+TEST_F(FormLayer, DpiChangedRunsAfterTheControlsTookTheNewDpi) {
+  struct PictureForm : qrv::Form {
+    PictureForm() : Form({.caption = L"pictures", .clientSize = {100, 80}}) {}
+    void DpiChanged() override { seen.push_back({Dpi(), label.PlacedRect().right}); }
+    qrv::Label label{*this, {.bounds = {10, 10, 40, 16}, .text = L"x"}};
+    std::vector<std::pair<UINT, LONG>> seen;
+  } pictures;
+  pictures.ApplyDpi(144);
+  pictures.ApplyDpi(144);  // no change, no call
+  RECT suggested = pictures.WindowRect();
+  SendMessageW(pictures.Handle(), WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&suggested));
+  EXPECT_EQ(pictures.seen, (std::vector<std::pair<UINT, LONG>>{{144, 75}, {96, 50}}));
+}
+
 TEST_F(FormLayer, MessageFiltersRunNewestFirstAndCanKeepAMessageBack) {
   auto& app = qrv::Application::Get();
   std::vector<int> order;
@@ -138,7 +156,8 @@ TEST_F(FormLayer, ClosingAModalFormCancelsIt) {
 // An owned form that says when it goes.
 class Noted : public qrv::Form {
  public:
-  Noted(qrv::Form& owner, bool& gone) : Form({.caption = L"owned", .clientSize = {50, 30}, .owner = &owner}), gone_(gone) {}
+  Noted(qrv::Form& owner, bool& gone)
+      : Form({.caption = L"owned", .clientSize = {50, 30}, .owner = &owner}), gone_(gone) {}
   ~Noted() override { gone_ = true; }
 
  private:
@@ -234,11 +253,20 @@ TEST_F(FormLayer, OpeningAndClosingManyFormsLeavesNoSystemObjectsBehind) {
   };
   auto windows = [] {
     int count = 0;
-    EnumThreadWindows(GetCurrentThreadId(), [](HWND, LPARAM p) { ++*reinterpret_cast<int*>(p); return TRUE; },
-                      reinterpret_cast<LPARAM>(&count));
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND, LPARAM p) {
+          ++*reinterpret_cast<int*>(p);
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
     return count;
   };
-  { SmallForm warmUp; warmUp.Show(); Pump(10); }
+  {
+    SmallForm warmUp;
+    warmUp.Show();
+    Pump(10);
+  }
   const auto before = counts();
   const int windowsBefore = windows();
   for (int i = 0; i < 200; ++i) {
