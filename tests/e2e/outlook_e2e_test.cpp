@@ -385,6 +385,28 @@ TEST_F(CategoriesPrompt, MenuAsksInTheMiddleOfTheScreen) {
   EXPECT_EQ(StoredItems().at(0).Get("Categories"), "Zeta");
 }
 
+// The dialog by keyboard alone: the list has the focus, arrows move in it,
+// Space chooses, Tab reaches OK and Enter presses it; Esc applies nothing.
+TEST_F(CategoriesPrompt, KeysChooseAndEnterIsOkWhileEscAppliesNothing) {
+  settings_[L"CATEGORY3"] = L"1";
+  StartBar();
+  ClickButton(kSlot[1]);  // "New Task"
+  ASSERT_TRUE(WaitForDialog().window) << "no categories dialog";
+  Sleep(200);
+  e2e::PressKeys({VK_SPACE, VK_DOWN, VK_DOWN, VK_SPACE, VK_TAB, VK_RETURN});  // alpha and Zeta
+  ASSERT_TRUE(WaitForItemDisplays(1));
+  ClickButton(kSlot[1]);
+  ASSERT_TRUE(WaitForDialog().window) << "no categories dialog";
+  Sleep(200);
+  e2e::PressKeys({VK_DOWN, VK_SPACE, VK_ESCAPE});
+  ASSERT_TRUE(WaitForItemDisplays(2));
+  EXPECT_EQ(e2e::FindWindowWithChild(bar_.Id(), L"LISTBOX"), nullptr);
+  const auto items = StoredItems();
+  ASSERT_EQ(items.size(), 2u);
+  EXPECT_EQ(items[0].Get("Categories"), "alpha, Zeta");
+  EXPECT_EQ(items[1].Get("Categories"), "");
+}
+
 TEST_F(BarWithOutlook, FolderButtonsTurnOutlooksWindowOrStartOutlookOnTheFolder) {
   StartBar();
   ClickFolderButton(kSlot[1]);  // no Outlook window: outlook.exe opens the tasks
