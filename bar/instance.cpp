@@ -7,8 +7,8 @@
 namespace qrv {
 
 UINT HandOffMessage() {
-  static const UINT message = RegisterWindowMessageW(L"Quorvel_By_Dobrin");
-  return message;
+  static const UINT kMessage = RegisterWindowMessageW(L"Quorvel_By_Dobrin");
+  return kMessage;
 }
 
 bool IsFirstInstance(const wchar_t* mutexName) {

@@ -36,19 +36,13 @@ HWND Application::Handle() {
     InitCommonControlsEx(&controls);
     // A hidden top-level window: unlike a message-only window it also receives
     // messages broadcast to all top-level windows.
-    CreateHandle({.className = L"QrvApplication", .exStyle = WS_EX_TOOLWINDOW, .style = WS_POPUP, .text = title_,
+    CreateHandle({.className = L"QrvApplication",
+                  .exStyle = WS_EX_TOOLWINDOW,
+                  .style = WS_POPUP,
+                  .text = title_,
                   .bounds = {0, 0, 0, 0}});
   }
   return Window::Handle();
-}
-
-void Application::HookMainWindow(const void* owner, MainWindowHook hook) {
-  Handle();
-  hooks_.emplace_back(owner, std::move(hook));
-}
-
-void Application::UnhookMainWindow(const void* owner) {
-  std::erase_if(hooks_, [owner](const auto& h) { return h.first == owner; });
 }
 
 int Application::AddMessageFilter(MessageFilter filter) {
@@ -64,12 +58,6 @@ void Application::RemoveMessageFilter(int id) {
 }
 
 LRESULT Application::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
-  for (std::size_t i = 0; i < hooks_.size(); ++i) {
-    LRESULT result = 0;
-    bool handled = false;
-    Guarded([&] { handled = hooks_[i].second(msg, wp, lp, result); });
-    if (handled) return result;
-  }
   if (msg == kReleaseForm) {
     FreeReleased(reinterpret_cast<const Form*>(lp));
     return 0;

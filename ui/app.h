@@ -27,12 +27,6 @@ class Application : private Window {
   void Initialize(const std::wstring& title);
   HWND Handle();
 
-  // A hook sees every message of the application window first; it answers true
-  // (and sets the result) when it handled the message.
-  using MainWindowHook = std::function<bool(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)>;
-  void HookMainWindow(const void* owner, MainWindowHook hook);
-  void UnhookMainWindow(const void* owner);
-
   // A filter answers true when it handled the message, which is then neither
   // translated nor dispatched. Returns the id to remove it with.
   using MessageFilter = std::function<bool(MSG& msg)>;
@@ -76,7 +70,6 @@ class Application : private Window {
   void FreeReleased(const Form* form);
 
   std::wstring title_ = L"Application";
-  std::vector<std::pair<const void*, MainWindowHook>> hooks_;
   std::vector<std::shared_ptr<FilterEntry>> filters_;
   int nextFilterId_ = 1;
   std::vector<std::unique_ptr<Form>> forms_;

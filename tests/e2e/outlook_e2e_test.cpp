@@ -41,7 +41,7 @@ std::wstring GetText(HKEY root, const std::wstring& key) {
 // One start of a program the bar asked for: the program and its command line.
 struct Started {
   std::string program;
-  std::string command_line;
+  std::string commandLine;
   bool operator==(const Started&) const = default;
 };
 
@@ -49,10 +49,10 @@ class BarWithOutlook : public StandInTest {
  protected:
   void SetUp() override {
     StandInTest::SetUp();
-    wchar_t temp[MAX_PATH], long_temp[MAX_PATH], self[MAX_PATH];
+    wchar_t temp[MAX_PATH], longTemp[MAX_PATH], self[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
-    GetLongPathNameW(temp, long_temp, MAX_PATH);
-    programs_ = std::wstring(long_temp) + L"qrv e2e " + std::to_wstring(GetCurrentProcessId());
+    GetLongPathNameW(temp, longTemp, MAX_PATH);
+    programs_ = std::wstring(longTemp) + L"qrv e2e " + std::to_wstring(GetCurrentProcessId());
     office_ = programs_ + L"\\Office Suite";
     CreateDirectoryW(programs_.c_str(), nullptr);
     CreateDirectoryW(office_.c_str(), nullptr);
@@ -68,7 +68,7 @@ class BarWithOutlook : public StandInTest {
     SetText(HKEY_LOCAL_MACHINE, std::wstring(kAppPaths) + L"OUTLOOK.EXE", nullptr, office_ + L"\\OUTLOOK.EXE");
     SetText(HKEY_LOCAL_MACHINE, std::wstring(kAppPaths) + L"MSIMN.EXE", nullptr, programs_ + L"\\MSIMN.EXE");
     SetText(HKEY_LOCAL_MACHINE, std::wstring(kAppPaths) + L"wab.exe", nullptr, programs_ + L"\\wab.exe");
-    mail_to_ = GetText(HKEY_CLASSES_ROOT, kMailTo);
+    mailTo_ = GetText(HKEY_CLASSES_ROOT, kMailTo);
     SetText(HKEY_CLASSES_ROOT, kMailTo, nullptr, L"\"" + programs_ + L"\\Mail.exe\" %1");
     SetEnvironmentVariableW(L"QRV_ARGLOG", (programs_ + L"\\started.log").c_str());
     settings_ = e2e::DefaultSettings(L"60");
@@ -80,10 +80,10 @@ class BarWithOutlook : public StandInTest {
     bar_ = Process();
     for (const wchar_t* program : {L"OUTLOOK.EXE", L"MSIMN.EXE", L"wab.exe"})
       RegDeleteTreeW(HKEY_LOCAL_MACHINE, (std::wstring(kAppPaths) + program).c_str());
-    if (mail_to_.empty())
+    if (mailTo_.empty())
       RegDeleteTreeW(HKEY_CLASSES_ROOT, L"mailto");
     else
-      SetText(HKEY_CLASSES_ROOT, kMailTo, nullptr, mail_to_);
+      SetText(HKEY_CLASSES_ROOT, kMailTo, nullptr, mailTo_);
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Office");
     SetEnvironmentVariableW(L"QRV_ARGLOG", nullptr);
     for (const std::wstring& folder : {office_, programs_}) {
@@ -121,13 +121,13 @@ class BarWithOutlook : public StandInTest {
   }
   // A button of the open bar at its slot top: a new-item or extra button, or
   // the folder button beside it.
-  void ClickButton(int slot_top, bool right = false) {
+  void ClickButton(int slotTop, bool right = false) {
     OpenBar();
-    e2e::Click(24, top_ + slot_top + 12, right);
+    e2e::Click(24, top_ + slotTop + 12, right);
   }
-  void ClickFolderButton(int slot_top, bool right = false) {
+  void ClickFolderButton(int slotTop, bool right = false) {
     OpenBar();
-    e2e::Click(5, top_ + slot_top + 12, right);
+    e2e::Click(5, top_ + slotTop + 12, right);
   }
   // The bar menu from the collapsed bar's strip, an item chosen by its place.
   void ChooseFromMenu(int place) {
@@ -183,7 +183,7 @@ class BarWithOutlook : public StandInTest {
   Process bar_;
   HWND hwnd_ = nullptr;
   int top_ = 0;
-  std::wstring programs_, office_, mail_to_;
+  std::wstring programs_, office_, mailTo_;
 };
 
 // The slot tops of the bar.
@@ -412,7 +412,7 @@ TEST_F(BarWithOutlook, FolderButtonsTurnOutlooksWindowOrStartOutlookOnTheFolder)
   ClickFolderButton(kSlot[1]);  // no Outlook window: outlook.exe opens the tasks
   ASSERT_TRUE(WaitForStarts(1));
   EXPECT_EQ(StartedPrograms()[0].program, OfficePath(L"OUTLOOK.EXE"));
-  EXPECT_EQ(StartedPrograms()[0].command_line, "\"" + OfficePath(L"OUTLOOK.EXE") + "\" Outlook:Tasks");
+  EXPECT_EQ(StartedPrograms()[0].commandLine, "\"" + OfficePath(L"OUTLOOK.EXE") + "\" Outlook:Tasks");
   Configure("explorer=yes\n");
   ClickFolderButton(kSlot[3]);
   ASSERT_TRUE(e2e::WaitFor([&] { return Stored("Explorer", "1").Get("Folder") == "Calendar"; }, 5000));
@@ -474,7 +474,7 @@ TEST_F(BarWithOutlook, OtherMailProgramTakesTheMailAndContactRoads) {
   ASSERT_TRUE(WaitForStarts(4));
   const auto started = StartedPrograms();
   EXPECT_EQ(started[0].program, ProgramPath(L"Mail.exe"));
-  EXPECT_NE(started[0].command_line.find(" mailto:"), std::string::npos) << started[0].command_line;
+  EXPECT_NE(started[0].commandLine.find(" mailto:"), std::string::npos) << started[0].commandLine;
   EXPECT_EQ(started[1].program, ProgramPath(L"wab.exe"));
   EXPECT_EQ(started[2].program, ProgramPath(L"MSIMN.EXE"));
   EXPECT_EQ(started[3].program, ProgramPath(L"wab.exe"));

@@ -9,7 +9,7 @@ struct Answer {
   std::vector<std::wstring> clicks;
   std::wstring button;
 };
-std::deque<Answer> g_answers;
+std::deque<Answer> gAnswers;
 
 // Presses and releases the left button at a point of a window's client area.
 void ClickAt(HWND window, int x, int y) {
@@ -61,8 +61,8 @@ void CALLBACK AnswerDialog(HWND, UINT, UINT_PTR, DWORD) {
   shown.caption = caption;
   GetWindowRect(dialog, &shown.bounds);
   shown.entries = ListEntries(list);
-  Answer answer = g_answers.empty() ? Answer{{}, L"&OK"} : g_answers.front();
-  if (!g_answers.empty()) g_answers.pop_front();
+  Answer answer = gAnswers.empty() ? Answer{{}, L"&OK"} : gAnswers.front();
+  if (!gAnswers.empty()) gAnswers.pop_front();
   for (const std::wstring& entry : answer.clicks) {
     const LRESULT index =
         SendMessageW(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(entry.c_str()));
@@ -89,7 +89,7 @@ void RecordShell(const std::wstring& file, const std::wstring& parameters, int) 
   BarTest::Opened().push_back({file, parameters});
 }
 
-UINT_PTR g_answerer = 0;
+UINT_PTR gAnswerer = 0;
 
 }  // namespace
 
@@ -138,26 +138,26 @@ void BarTest::SetUp() {
   Prompts().clear();
   Opened().clear();
   PromptAnswer() = qrv::DialogResult::kOk;
-  g_answers.clear();
+  gAnswers.clear();
   qrv::SetPromptHandler(RecordPrompt);
   qrv::SetShellHandler(RecordShell);
-  g_answerer = SetTimer(nullptr, 0, 20, AnswerDialog);
-  bar = std::make_unique<BarWindow>(data, outlook, std::vector<std::string>{},
-                                    [this](const std::wstring& path) { imported.push_back(path); });
-  bar->SetWindowRect(-1, 150, BarWindow::kOpenWidth, BarWindow::kHeight);
+  gAnswerer = SetTimer(nullptr, 0, 20, AnswerDialog);
+  bar_ = std::make_unique<BarWindow>(data_, outlook_, std::vector<std::string>{},
+                                     [this](const std::wstring& path) { imported_.push_back(path); });
+  bar_->SetWindowRect(-1, 150, BarWindow::kOpenWidth, BarWindow::kHeight);
 }
 
 void BarTest::TearDown() {
-  KillTimer(nullptr, g_answerer);
-  bar.reset();
-  outlook.Release();
+  KillTimer(nullptr, gAnswerer);
+  bar_.reset();
+  outlook_.Release();
   qrv::SetPromptHandler(nullptr);
   qrv::SetShellHandler(nullptr);
   StandInTest::TearDown();
 }
 
 void BarTest::AnswerCategories(std::vector<std::wstring> clicks, std::wstring button) {
-  g_answers.push_back({std::move(clicks), std::move(button)});
+  gAnswers.push_back({std::move(clicks), std::move(button)});
 }
 
 std::vector<StoreSection> BarTest::Items(std::string_view className) const {

@@ -67,11 +67,11 @@ class BarTest : public StandInTest {
   // The items of the stand-in's store, oldest first.
   std::vector<StoreSection> Items(std::string_view className = {}) const;
 
-  BarData data;
-  OutlookSession outlook;
-  std::unique_ptr<BarWindow> bar;
+  BarData data_;
+  OutlookSession outlook_;
+  std::unique_ptr<BarWindow> bar_;
   // The paths the bar's web-service file import was given.
-  std::vector<std::wstring> imported;
+  std::vector<std::wstring> imported_;
 };
 
 // What the commands need of a bar, standing at top 150 with a 298-pixel strip:

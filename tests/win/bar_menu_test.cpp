@@ -21,7 +21,7 @@ std::vector<std::wstring> MenuLines(HMENU menu) {
 
 TEST_F(BarMenu, HoldsTheBarCommandsInTheirOrderWithTheirNumbers) {
   std::vector<qrv::MenuItem*> commands;
-  HMENU menu = bar->BarMenu().Build(commands);
+  HMENU menu = bar_->BarMenu().Build(commands);
   EXPECT_EQ(MenuLines(menu), (std::vector<std::wstring>{L"Tasks",
                                                         L"Notes",
                                                         L"Calendar",
@@ -57,7 +57,7 @@ TEST_F(BarMenu, HoldsTheBarCommandsInTheirOrderWithTheirNumbers) {
   ASSERT_EQ(commands.size(), 26u);
   // The folder items turn Outlook's window to their folders, and the new-item
   // items make items of their kinds, in the menu's order.
-  ASSERT_TRUE(outlook.Connect());
+  ASSERT_TRUE(outlook_.Connect());
   Configure("explorer=yes\n");
   const std::vector<std::string> folders{"Tasks", "Notes", "Calendar", "Contacts", "Inbox", "Journal"};
   for (std::size_t n = 0; n < folders.size(); ++n) {
@@ -78,52 +78,52 @@ const MenuItem& ItemNamed(BarWindow& bar, const std::wstring& text) {
 }
 
 TEST_F(BarMenu, OutlookProgramsEnableTheirItemsOnlyWhenTheyAreThere) {
-  const auto enabled = [&](const wchar_t* text) { return ItemNamed(*bar, text).enabled; };
-  data.settings.outlookExePath = FolderPath() + "\\OUTLOOK.EXE";
-  bar->EnableMenuPrograms();
+  const auto enabled = [&](const wchar_t* text) { return ItemNamed(*bar_, text).enabled; };
+  data_.settings.outlookExePath = FolderPath() + "\\OUTLOOK.EXE";
+  bar_->EnableMenuPrograms();
   EXPECT_FALSE(enabled(L"Open Outlook") || enabled(L"Open Outlook Today") || enabled(L"Advanced Find...") ||
                enabled(L"New Office Document"));
   for (const char* name : {"\\OUTLOOK.EXE", "\\Finder.exe"}) {
     CloseHandle(
         CreateFileW(qrv::Widen(FolderPath() + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
   }
-  data.settings.officeShortcutPath = FolderPath() + "\\OUTLOOK.EXE";
-  bar->EnableMenuPrograms();
+  data_.settings.officeShortcutPath = FolderPath() + "\\OUTLOOK.EXE";
+  bar_->EnableMenuPrograms();
   EXPECT_TRUE(enabled(L"Open Outlook") && enabled(L"Open Outlook Today") && enabled(L"Advanced Find...") &&
               enabled(L"New Office Document"));
   for (const char* name : {"\\OUTLOOK.EXE", "\\Finder.exe"}) DeleteFileW(qrv::Widen(FolderPath() + name).c_str());
 }
 
 TEST_F(BarMenu, ChosenItemsRunTheirCommands) {
-  ASSERT_TRUE(outlook.Connect());
+  ASSERT_TRUE(outlook_.Connect());
   Configure("explorer=yes\n");
-  bar->Show();
-  SetForegroundWindow(bar->Handle());
+  bar_->Show();
+  SetForegroundWindow(bar_->Handle());
   ChooseByKeys(MenuPlace(3));  // "Calendar"
-  bar->BarMenu().Popup(*bar, 10, 200);
+  bar_->BarMenu().Popup(*bar_, 10, 200);
   EXPECT_EQ(Stored("Explorer", "1").Get("Folder"), "Calendar");
   ChooseByKeys(MenuPlace(14));  // "New Meeting Request"
-  bar->BarMenu().Popup(*bar, 10, 200);
+  bar_->BarMenu().Popup(*bar_, 10, 200);
   const auto meetings = Items("AppointmentItem");
   ASSERT_EQ(meetings.size(), 1u);
   EXPECT_EQ(meetings[0].Get("MeetingStatus"), "1");
   EXPECT_EQ(meetings[0].Get("Displays"), "1");
   // "Tavrobar Enabled" hides the bar and leaves the icon alone.
-  data.settings.programMode = ProgramMode::kBarAndTray;
+  data_.settings.programMode = ProgramMode::kBarAndTray;
   ChooseByKeys(MenuPlace(20));
-  bar->BarMenu().Popup(*bar, 10, 200);
-  EXPECT_EQ(data.settings.programMode, ProgramMode::kTrayOnly);
-  EXPECT_FALSE(bar->Visible());
-  EXPECT_FALSE(ItemNamed(*bar, L"Tavrobar Enabled").checked);
+  bar_->BarMenu().Popup(*bar_, 10, 200);
+  EXPECT_EQ(data_.settings.programMode, ProgramMode::kTrayOnly);
+  EXPECT_FALSE(bar_->Visible());
+  EXPECT_FALSE(ItemNamed(*bar_, L"Tavrobar Enabled").checked);
 }
 
 TEST_F(BarMenu, InformationItemWindowsCascadeFromTheBarAndTheViewerKeepsItsPlaceOnceShown) {
   std::vector<std::unique_ptr<qrv::Form>> windows;
   for (int n = 0; n < 3; ++n) {
     windows.push_back(std::make_unique<Form>(FormArgs{.caption = L"entry", .clientSize = {300, 200}}));
-    bar->PlaceEntryWindow(*windows.back(), 100);
+    bar_->PlaceEntryWindow(*windows.back(), 100);
   }
-  EXPECT_EQ(bar->EntryWindows().Count(), 3);
+  EXPECT_EQ(bar_->EntryWindows().Count(), 3);
   EXPECT_EQ(windows[0]->WindowRect().left, 40);
   EXPECT_EQ(windows[0]->WindowRect().top, 150);
   EXPECT_EQ(windows[2]->WindowRect().left, 88);
@@ -131,34 +131,34 @@ TEST_F(BarMenu, InformationItemWindowsCascadeFromTheBarAndTheViewerKeepsItsPlace
   // A window that went leaves its place to the next one.
   windows[1].reset();
   windows.push_back(std::make_unique<Form>(FormArgs{.caption = L"entry", .clientSize = {300, 200}}));
-  bar->PlaceEntryWindow(*windows.back(), 100);
-  EXPECT_EQ(bar->EntryWindows().Count(), 3);
+  bar_->PlaceEntryWindow(*windows.back(), 100);
+  EXPECT_EQ(bar_->EntryWindows().Count(), 3);
   EXPECT_EQ(windows.back()->WindowRect().left, 88);
   for (const auto& window : windows)
-    if (window) bar->EntryWindows().Remove(window->Handle());
-  EXPECT_TRUE(bar->EntryWindows().Empty());
+    if (window) bar_->EntryWindows().Remove(window->Handle());
+  EXPECT_TRUE(bar_->EntryWindows().Empty());
 
   Form viewer({.caption = L"help", .clientSize = {300, 200}});
-  bar->PlaceHelpViewer(viewer);
-  EXPECT_TRUE(bar->HelpViewerOpen());
+  bar_->PlaceHelpViewer(viewer);
+  EXPECT_TRUE(bar_->HelpViewerOpen());
   EXPECT_EQ(viewer.WindowRect().left, 395);
   EXPECT_EQ((viewer.WindowRect().bottom - viewer.WindowRect().top), 430);
   viewer.Show();
   viewer.SetWindowRect(500, 20, 300, 250);
-  bar->PlaceHelpViewer(viewer);
+  bar_->PlaceHelpViewer(viewer);
   EXPECT_EQ(viewer.WindowRect().left, 500);
   EXPECT_EQ((viewer.WindowRect().bottom - viewer.WindowRect().top), 250);
-  bar->ForgetHelpViewer();
-  EXPECT_FALSE(bar->HelpViewerOpen());
+  bar_->ForgetHelpViewer();
+  EXPECT_FALSE(bar_->HelpViewerOpen());
 
   // A window that went without clearing its handle is no window to reuse.
   auto prefs = std::make_unique<Form>(FormArgs{.caption = L"prefs", .clientSize = {300, 200}});
-  bar->PlacePrefsWindow(*prefs);
+  bar_->PlacePrefsWindow(*prefs);
   EXPECT_EQ(prefs->WindowRect().left, 40);
-  EXPECT_TRUE(bar->PrefsWindowOpen());
+  EXPECT_TRUE(bar_->PrefsWindowOpen());
   prefs.reset();
-  EXPECT_FALSE(bar->PrefsWindowOpen());
-  bar->ForgetPrefsWindow();
+  EXPECT_FALSE(bar_->PrefsWindowOpen());
+  bar_->ForgetPrefsWindow();
 }
 
 // --- the categories dialog on its own --------------------------------------------------

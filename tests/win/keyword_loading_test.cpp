@@ -21,12 +21,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<std::wstring> g_warnings;
+std::vector<std::wstring> gWarnings;
 
 qrv::DialogResult RecordWarning(const std::wstring& text, qrv::MessageKind kind, qrv::MessageButtons buttons) {
   EXPECT_EQ(kind, qrv::MessageKind::kWarning);
   EXPECT_EQ(buttons, qrv::MessageButtons::kOk);
-  g_warnings.push_back(text);
+  gWarnings.push_back(text);
   return qrv::DialogResult::kOk;
 }
 
@@ -37,7 +37,7 @@ std::string Service(const std::string& keyword, const std::string& caption) {
 class KeywordLoading : public ::testing::Test {
  protected:
   void SetUp() override {
-    g_warnings.clear();
+    gWarnings.clear();
     qrv::SetPromptHandler(RecordWarning);
     folder_ = fs::temp_directory_path() / ("qrv-keywords-" + std::to_string(GetCurrentProcessId()) + "-" +
                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
@@ -64,20 +64,20 @@ TEST_F(KeywordLoading, EveryReadReplacesTheListsWithTheFile) {
     EXPECT_EQ(data_.keywordList, (std::vector<std::string>{"K=1{CALL}1", wiki}));
     EXPECT_EQ(data_.webServiceCaptions, std::vector<std::string>{"Encyclopedia"});
   }
-  EXPECT_TRUE(g_warnings.empty());
+  EXPECT_TRUE(gWarnings.empty());
 }
 
 TEST_F(KeywordLoading, AMissingKeywordFileIsReportedAndTheListKept) {
   Write("prefs-qrv.bak", qrv::EncipherLine(Service("Map", "Map")) + "\r\n");
   data_.keywordList = {"K=0{NOTE}2"};
   Read();
-  EXPECT_EQ(g_warnings,
+  EXPECT_EQ(gWarnings,
             std::vector<std::wstring>{L"The file PREFS-QRV.DAT needs to be in the\r\nsame folder as Quorvel.exe."});
   EXPECT_EQ(data_.keywordList, (std::vector<std::string>{"K=0{NOTE}2", Service("Map", "Map")}));
   EXPECT_EQ(data_.webServiceCaptions, std::vector<std::string>{"Map"});
   // Read again, the kept list has its services: the factory's are not added twice.
   Read();
-  EXPECT_EQ(g_warnings.size(), 2u);
+  EXPECT_EQ(gWarnings.size(), 2u);
   EXPECT_EQ(data_.keywordList.size(), 2u);
   EXPECT_EQ(data_.webServiceCaptions, std::vector<std::string>{"Map"});
 }

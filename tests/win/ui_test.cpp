@@ -30,11 +30,11 @@ class FormLayer : public ::testing::Test {
     qrv::SetPromptHandler(qrv::testing::RecordPrompt);
   }
   void TearDown() override { qrv::SetPromptHandler(nullptr); }
-  qrv::Form form{{.caption = L"test", .clientSize = {100, 80}}};
+  qrv::Form form_{{.caption = L"test", .clientSize = {100, 80}}};
 };
 
 TEST_F(FormLayer, TimerWithIntervalZeroIsOff) {
-  qrv::Timer timer(form, 0);
+  qrv::Timer timer(form_, 0);
   int fired = 0;
   timer.onTimer = [&] { ++fired; };
   timer.SetEnabled(true);
@@ -51,7 +51,7 @@ TEST_F(FormLayer, TimerWithIntervalZeroIsOff) {
 }
 
 TEST_F(FormLayer, ExceptionLeavingATimerIsReportedOnceAndTheProgramRunsOn) {
-  qrv::Timer timer(form, 10, true);
+  qrv::Timer timer(form_, 10, true);
   int fired = 0;
   timer.onTimer = [&] {
     if (++fired == 1) throw std::runtime_error("Disk full");
@@ -65,23 +65,27 @@ TEST_F(FormLayer, ExceptionLeavingATimerIsReportedOnceAndTheProgramRunsOn) {
 }
 
 TEST_F(FormLayer, ExceptionLeavingAControlsEventIsReportedOnce) {
-  qrv::Button button(form, {.bounds = {10, 10, 60, 20}, .text = L"Go"});
+  qrv::Button button(form_, {.bounds = {10, 10, 60, 20}, .text = L"Go"});
   button.onClick = [] { throw std::logic_error("bad click"); };
   SendMessageW(button.Handle(), BM_CLICK, 0, 0);
   EXPECT_EQ(prompts.count, 1);
   EXPECT_EQ(prompts.text, L"bad click");
 }
 
-TEST_F(FormLayer, ExceptionLeavingAMainWindowHookIsReported) {
-  auto& app = qrv::Application::Get();
-  const UINT message = RegisterWindowMessageW(L"QuorvelUiTestHook");
-  app.HookMainWindow(this, [message](UINT msg, WPARAM, LPARAM, LRESULT&) -> bool {
-    if (msg == message) throw std::logic_error("bad hand-off");
-    return false;
-  });
-  SendMessageW(app.Handle(), message, 0, 0);
-  app.UnhookMainWindow(this);
+// A form's own handler (the bar's hand-off, for one) that throws is reported
+// once, and the form answers on.
+TEST_F(FormLayer, ExceptionLeavingAFormsOwnHandlerIsReported) {
+  struct HandOffForm : qrv::Form {
+    HandOffForm() : Form({.caption = L"hand-off", .clientSize = {100, 80}}) {}
+    LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override {
+      if (msg == WM_APP + 3) throw std::logic_error("bad hand-off");
+      return Form::WndProc(msg, wp, lp);
+    }
+  } receiver;
+  SendMessageW(receiver.Handle(), WM_APP + 3, 0, 0);
   EXPECT_EQ(prompts.text, L"bad hand-off");
+  EXPECT_EQ(prompts.count, 1);
+  EXPECT_EQ(SendMessageW(receiver.Handle(), WM_GETTEXTLENGTH, 0, 0), 8);
 }
 
 // A form that draws pictures of its own takes them anew once its controls have
@@ -112,11 +116,11 @@ TEST_F(FormLayer, MessageFiltersRunNewestFirstAndCanKeepAMessageBack) {
     order.push_back(2);
     return msg.wParam == 1;  // kept back: the first filter never sees it
   });
-  PostMessageW(form.Handle(), WM_APP + 7, 0, 0);
-  PostMessageW(form.Handle(), WM_APP + 7, 1, 0);
+  PostMessageW(form_.Handle(), WM_APP + 7, 0, 0);
+  PostMessageW(form_.Handle(), WM_APP + 7, 1, 0);
   app.ProcessMessages();
   app.RemoveMessageFilter(second);
-  PostMessageW(form.Handle(), WM_APP + 7, 0, 0);
+  PostMessageW(form_.Handle(), WM_APP + 7, 0, 0);
   app.ProcessMessages();
   app.RemoveMessageFilter(first);
   EXPECT_EQ(order, (std::vector<int>{2, 1, 2, 1}));
@@ -124,27 +128,27 @@ TEST_F(FormLayer, MessageFiltersRunNewestFirstAndCanKeepAMessageBack) {
 
 TEST_F(FormLayer, ModalFormDisablesOnlyItsOwnerAndEndsWithItsButtonsResult) {
   qrv::Form other{{.caption = L"other", .clientSize = {60, 40}}};
-  form.Show();
+  form_.Show();
   other.Show();
-  qrv::Form dialog{{.caption = L"dialog", .clientSize = {120, 60}, .owner = &form}};
+  qrv::Form dialog{{.caption = L"dialog", .clientSize = {120, 60}, .owner = &form_}};
   qrv::Button yes(dialog, {.bounds = {10, 10, 60, 24}, .text = L"&Yes", .result = qrv::DialogResult::kYes});
   qrv::Timer answer(dialog, 30, true);
   bool ownerDisabled = false, otherEnabled = false;
   answer.onTimer = [&] {
     answer.SetEnabled(false);
-    ownerDisabled = !IsWindowEnabled(form.Handle());
+    ownerDisabled = !IsWindowEnabled(form_.Handle());
     otherEnabled = IsWindowEnabled(other.Handle()) != FALSE;
     SendMessageW(yes.Handle(), BM_CLICK, 0, 0);
   };
   EXPECT_EQ(dialog.ShowModal(), qrv::DialogResult::kYes);
   EXPECT_TRUE(ownerDisabled);
   EXPECT_TRUE(otherEnabled);
-  EXPECT_TRUE(IsWindowEnabled(form.Handle()));
+  EXPECT_TRUE(IsWindowEnabled(form_.Handle()));
   EXPECT_FALSE(dialog.Visible());
 }
 
 TEST_F(FormLayer, ClosingAModalFormCancelsIt) {
-  qrv::Form dialog{{.caption = L"dialog", .clientSize = {60, 40}, .owner = &form}};
+  qrv::Form dialog{{.caption = L"dialog", .clientSize = {60, 40}, .owner = &form_}};
   qrv::Timer close(dialog, 30, true);
   close.onTimer = [&] {
     close.SetEnabled(false);
@@ -166,9 +170,9 @@ class Noted : public qrv::Form {
 
 TEST_F(FormLayer, ClosingAFormFreesItOnlyAfterItsHandlerAndOwnedFormsGoWithTheirOwner) {
   bool closedGone = false, keptGone = false;
-  auto& closed = form.CreateOwned<Noted>(closedGone);
+  auto& closed = form_.CreateOwned<Noted>(closedGone);
   closed.closeAction = qrv::CloseAction::kFree;
-  form.CreateOwned<Noted>(keptGone);
+  form_.CreateOwned<Noted>(keptGone);
   closed.Close();
   EXPECT_FALSE(closedGone);  // posted, not done inside the caller
   Pump(50);
@@ -212,18 +216,18 @@ HWND VisibleHint() {
 }
 
 TEST_F(FormLayer, HintShowsUnderTheMouseOverAControlThatHasOne) {
-  form.SetWindowRect(200, 200, 200, 120);
-  qrv::Button quit(form, {.bounds = {10, 10, 60, 24}, .text = L"Quit"});
+  form_.SetWindowRect(200, 200, 200, 120);
+  qrv::Button quit(form_, {.bounds = {10, 10, 60, 24}, .text = L"Quit"});
   quit.SetHint(L"Quit the program");
-  form.Show();
-  SetForegroundWindow(form.Handle());
+  form_.Show();
+  SetForegroundWindow(form_.Handle());
   RECT rc{};
   GetWindowRect(quit.Handle(), &rc);
   SetCursorPos(rc.left + 5, rc.top + 5);
   SetCursorPos(rc.left + 10, rc.top + 10);
   Pump(1200);
   EXPECT_EQ(VisibleHint(), nullptr) << "hints are off until the form shows them";
-  form.SetShowHints(true);
+  form_.SetShowHints(true);
   SetCursorPos(rc.left + 5, rc.top + 5);
   Pump(50);
   SetCursorPos(rc.left + 12, rc.top + 8);
