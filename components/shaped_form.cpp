@@ -32,12 +32,27 @@ std::vector<std::uint8_t> ShapedForm::SaveMask() const {
 
 void ShapedForm::SetPicture(Picture picture) {
   picture_ = std::move(picture);
+  flattened_ = {};
   InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 void ShapedForm::PaintBackground(HDC dc, const RECT& area) {
   Form::PaintBackground(dc, area);
-  picture_.Draw(dc, 0, 0, transparentBackground);
+  if (!transparentBackground) {
+    picture_.Draw(dc, 0, 0, false);
+    return;
+  }
+  // Every drawn control paints the background under it: the picture is laid
+  // on the form's colour once, and then copied, which costs far less than
+  // leaving out its transparent colour on each paint.
+  if (picture_.Empty()) return;
+  if (flattenedOn_ != background || flattened_.Empty()) {
+    const std::uint32_t clear = picture_.Pixel(0, picture_.Height() - 1);
+    const std::uint32_t face = ToRgb(background);
+    flattened_ = picture_.Part(0, picture_.Width(), [clear, face](std::uint32_t p) { return p == clear ? face : p; });
+    flattenedOn_ = background;
+  }
+  flattened_.Draw(dc, 0, 0, false);
 }
 
 LRESULT ShapedForm::WndProc(UINT msg, WPARAM wp, LPARAM lp) {

@@ -40,6 +40,9 @@ class ShapedForm : public Form {
 
  private:
   Picture picture_;
+  // The picture on the form's colour, as last painted.
+  Picture flattened_;
+  COLORREF flattenedOn_ = CLR_INVALID;
   std::vector<std::uint8_t> regionData_;
 };
 

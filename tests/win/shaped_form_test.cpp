@@ -61,6 +61,14 @@ TEST_F(ShapedFormTest, BackgroundPictureSitsAtTheFormsCornerOverItsColour) {
   EXPECT_EQ(GetPixel(dc.Get(), 0, 0), RGB(255, 0, 0));
   EXPECT_EQ(GetPixel(dc.Get(), 1, 1), RGB(0, 255, 0));  // the form's colour shows through
   EXPECT_EQ(GetPixel(dc.Get(), 6, 6), RGB(0, 255, 0));
+  // Another colour of the form shows through at the next paint, and so does a new picture.
+  form.background = RGB(0, 0, 0);
+  form.PaintBackground(dc.Get(), RECT{0, 0, 8, 8});
+  EXPECT_EQ(GetPixel(dc.Get(), 1, 1), RGB(0, 0, 0));
+  pixels[5] = 0xFF0000;
+  form.SetPicture(qrv::Picture::FromPixels(4, 4, pixels));
+  form.PaintBackground(dc.Get(), RECT{0, 0, 8, 8});
+  EXPECT_EQ(GetPixel(dc.Get(), 1, 1), RGB(255, 0, 0));
 }
 
 TEST_F(ShapedFormTest, RightButtonDoesNotMoveTheWindow) {
