@@ -25,6 +25,10 @@ bench:
 	cmake --preset bench >/dev/null
 	cmake --build --preset bench
 	build/bench/tests/bench/qrv_bench
+	tools/deps.sh test
+	cmake --preset windows >/dev/null
+	cmake --build --preset windows --target form_bench
+	tools/run-form-bench.sh
 
 # Lays out every tracked C++ file as .clang-format says (tools/check-format.sh checks it).
 format:

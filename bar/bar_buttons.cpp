@@ -7,22 +7,41 @@
 
 namespace qrv {
 
+void BarWindow::MoveTo(int left, int top) {
+  SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void BarWindow::SetBarWidth(int designWidth) {
+  const RECT bar = WindowRect();
+  SetWindowRect(bar.left, bar.top, Scale(designWidth), bar.bottom - bar.top);
+}
+
+void BarWindow::SetShown(bool shown) {
+  if (shown) {
+    ShowWindow(Handle(), SW_SHOW);
+  } else {
+    Hide();
+  }
+}
+
 void BarWindow::ToggleCollapsed() {
-  auto& app = ui::Application::Get();
+  auto& app = Application::Get();
   if (Collapsed()) {
-    collapsedStrip_->SetVisible(false);
+    collapsed_ = false;
+    collapsedStrip_.SetVisible(false);
     ShowButtons(true);
     app.ProcessMessages();
-    SetWidth(kOpenWidth);
-    Update();
-    idleTimer_->SetEnabled(true);
+    SetBarWidth(kOpenWidth);
+    UpdateWindow(Handle());
+    idleTimer_.SetEnabled(true);
   } else {
-    idleTimer_->SetEnabled(false);
-    collapsedStrip_->SetVisible(true);
-    SetWidth(kCollapsedWidth);
+    collapsed_ = true;
+    idleTimer_.SetEnabled(false);
+    collapsedStrip_.SetVisible(true);
+    SetBarWidth(kCollapsedWidth);
     app.ProcessMessages();
     ShowButtons(false);
-    Update();
+    UpdateWindow(Handle());
   }
   app.ProcessMessages();
 }
@@ -34,83 +53,81 @@ void BarWindow::CollapseAfterAction() {
   if (!Collapsed()) ToggleCollapsed();
 }
 
-int BarWindow::StripHeight() const { return collapsedStrip_->Height(); }
+int BarWindow::StripHeight() const { return collapsedStrip_.Height(); }
 
 void BarWindow::ShowButtons(bool shown) {
-  for (int folder = 1; folder <= 6; ++folder) folderButtons_[folder]->SetVisible(false);
-  for (int folder = 1; folder <= 6; ++folder)
-    folderButtons_[folder]->SetVisible(FolderButtonShown(data_.settings, static_cast<FolderKind>(folder)) && shown);
-  prefsButton_->SetVisible(true);
-  prefsButton_->SetEnabled(shown);
-  for (ui::Control* c : {static_cast<ui::Control*>(collapseButton_), static_cast<ui::Control*>(quitButton_)}) {
-    c->SetVisible(shown);
-    c->SetEnabled(shown);
+  for (std::size_t n = 0; n < folderButtons_.size(); ++n) {
+    const auto folder = static_cast<FolderKind>(n + 1);
+    folderButtons_[n].SetVisible(FolderButtonShown(data_.settings, folder) && shown);
+  }
+  prefsButton_.SetVisible(true);
+  prefsButton_.SetEnabled(shown);
+  for (BarButton* button : {&collapseButton_, &quitButton_}) {
+    button->SetVisible(shown);
+    button->SetEnabled(shown);
   }
 }
 
 void BarWindow::HideLoadingLetters() {
-  for (int n = 1; n <= 8; ++n) loadingLetters_[n]->SetVisible(false);
+  for (PictureLabel& letter : loadingLetters_) letter.SetVisible(false);
 }
 
 void BarWindow::PlaceButtons() {
   for (const ButtonPlacement& p : data_.settings.buttonLayout) {
-    TCoolButton* button = p.extra ? extraButtons_[p.button] : newItemButtons_[p.button];
-    button->SetBounds(12, p.top, button->Width(), button->Height());
-    button->SetVisible(p.shown);
+    const auto index = static_cast<std::size_t>(p.button) - 1;
+    BarButton& button = p.extra ? extraButtons_.at(index) : newItemButtons_.at(index);
+    const Bounds bounds = button.DesignBounds();
+    button.SetBounds({12, p.top, bounds.width, bounds.height});
+    button.SetVisible(p.shown);
     const auto type = p.extra ? std::nullopt : EntryTypeOf(p.button);
     const auto kind = type ? FolderOfEntryType(*type) : std::nullopt;
     if (p.shown && kind) {
-      TCoolButton* folder = folderButtons_[static_cast<int>(*kind)];
-      folder->SetBounds(1, p.top, folder->Width(), folder->Height());
+      BarButton& folder = FolderButton(*kind);
+      const Bounds folderBounds = folder.DesignBounds();
+      folder.SetBounds({1, p.top, folderBounds.width, folderBounds.height});
     }
   }
 }
 
 // --- what the buttons start ------------------------------------------------------------
 
-void BarWindow::OnNewItemButtonClick(ui::Control& sender) {
-  commands_.ShowNewItem(static_cast<EntryType>(sender.Tag), Origin::kBar, false, sender.Hint);
+void BarWindow::OnNewItemButtonClick(EntryType type) {
+  commands_.ShowNewItem(type, Origin::kBar, false, NewItemName(type));
 }
 
 // The right button asks for the item's categories whatever the settings say.
-void BarWindow::OnNewItemButtonMouseUp(ui::Control& sender, ui::MouseButton button, int, int) {
-  if (button == ui::MouseButton::kRight)
-    commands_.ShowNewItem(static_cast<EntryType>(sender.Tag), Origin::kBar, true, sender.Hint);
+void BarWindow::OnNewItemButtonRightClick(EntryType type, MouseButton button) {
+  if (button == MouseButton::kRight) commands_.ShowNewItem(type, Origin::kBar, true, NewItemName(type));
 }
 
-void BarWindow::OnFolderButtonClick(ui::Control& sender) {
-  commands_.ViewFolder(static_cast<FolderKind>(sender.Tag), Origin::kBar, false);
-}
+void BarWindow::OnFolderButtonClick(FolderKind folder) { commands_.ViewFolder(folder, Origin::kBar, false); }
 
 // The right button opens the folder in a window of its own.
-void BarWindow::OnFolderButtonRightClick(ui::Control& sender, ui::MouseButton button, int, int) {
-  if (button == ui::MouseButton::kRight) commands_.ViewFolder(static_cast<FolderKind>(sender.Tag), Origin::kBar, true);
+void BarWindow::OnFolderButtonRightClick(FolderKind folder, MouseButton button) {
+  if (button == MouseButton::kRight) commands_.ViewFolder(folder, Origin::kBar, true);
 }
 
-void BarWindow::OnExtraButtonClick(ui::Control& sender) {
-  commands_.RunExtraAction(static_cast<ExtraAction>(sender.Tag), Origin::kBar);
+void BarWindow::OnExtraButtonClick(ExtraAction action) { commands_.RunExtraAction(action, Origin::kBar); }
+
+void BarWindow::OnPrefsButtonRightClick(MouseButton button) {
+  if (button == MouseButton::kRight) ShowPreferences(PreferencePage::kKeywords);
 }
-
-void BarWindow::OnPrefsButtonClick(ui::Control&) { ShowPreferences(PreferencePage::kGeneral); }
-
-void BarWindow::OnPrefsButtonMouseUp(ui::Control&, ui::MouseButton button, int, int) {
-  if (button == ui::MouseButton::kRight) ShowPreferences(PreferencePage::kKeywords);
-}
-
-void BarWindow::OnCollapseButtonClick(ui::Control&) { ToggleCollapsed(); }
-
-void BarWindow::OnQuitButtonClick(ui::Control&) { Close(); }
 
 // On the strip of the collapsed bar: a click opens the bar, or opens a new
 // Information Item where the collapse button would be; the right button shows
 // the bar menu.
-void BarWindow::OnCollapsedStripMouseUp(ui::Control&, ui::MouseButton button, int x, int y) {
-  if (x >= Width()) return;
-  if (button == ui::MouseButton::kLeft) {
-    if (collapseButton_->Top() < y && y < collapseButton_->Top() + collapseButton_->Height()) CreateEntry();
-    else ToggleCollapsed();
-  } else if (button == ui::MouseButton::kRight) {
-    barMenu_->Popup(x, y + Top());
+void BarWindow::OnCollapsedStripMouseUp(MouseButton button, int x, int y) {
+  const RECT bar = WindowRect();
+  if (x >= bar.right - bar.left) return;
+  if (button == MouseButton::kLeft) {
+    const RECT collapse = collapseButton_.PlacedRect();
+    if (collapse.top < y && y < collapse.bottom) {
+      CreateEntry();
+    } else {
+      ToggleCollapsed();
+    }
+  } else if (button == MouseButton::kRight) {
+    barMenu_.Popup(*this, x, y + bar.top);
   }
 }
 

@@ -28,7 +28,7 @@ BarCommands::BarCommands(OutlookSession& outlook, BarData& data, CommandHost& ho
 bool BarCommands::OtherMailProgram() const { return data_.settings.emailType == kOtherMailProgram; }
 
 void BarCommands::Open(const std::string& file, const std::string& parameters, int show) const {
-  ui::ShellOpen(host_.Owner(), ui::Widen(file), ui::Widen(parameters), show);
+  ShellOpen(host_.Owner(), Widen(file), Widen(parameters), show);
 }
 
 // --- items ---------------------------------------------------------------------------
@@ -37,12 +37,11 @@ OleObject BarCommands::NewItem(EntryType type, Origin origin, bool askCategories
   const BarSettings& settings = data_.settings;
   const std::wstring name = PlainCaption(caption);
   const bool otherMail = OtherMailProgram() && (type == EntryType::kContact || type == EntryType::kEmail);
-  const bool prompted = PromptsForCategories(settings.categoryPromptTypes, type) &&
-                        name != kInformationItemCaption;
+  const bool prompted = PromptsForCategories(settings.categoryPromptTypes, type) && name != kInformationItemCaption;
   std::string categories;
   if (!otherMail && (prompted || askCategories)) categories = AskCategories(origin, name);
   if (settings.minimizeButton && origin == Origin::kBar) host_.CollapseAfterAction();
-  ui::Application::Get().ProcessMessages();
+  Application::Get().ProcessMessages();
 
   if (otherMail) {
     Open(type == EntryType::kContact ? settings.addressBookPath : "mailto:");
@@ -74,19 +73,22 @@ void BarCommands::ShowNewItem(EntryType type, Origin origin, bool askCategories,
 std::string BarCommands::AskCategories(Origin origin, const std::wstring& caption) {
   data_.categoryNames = ReadCategoryNames();
   CategoriesDialog dialog;
+  const RECT r = dialog.WindowRect();
+  const int width = r.right - r.left, height = r.bottom - r.top;
   if (origin == Origin::kBar) {
-    dialog.SetBounds(40, host_.BarTop(), dialog.Width(), dialog.Height());
+    dialog.SetWindowRect(40, host_.BarTop(), width, height);
   } else {
-    dialog.SetBounds((GetSystemMetrics(SM_CXSCREEN) - dialog.Width()) / 2,
-                     (GetSystemMetrics(SM_CYSCREEN) - dialog.Height()) / 2, dialog.Width(), dialog.Height());
+    dialog.SetWindowRect((GetSystemMetrics(SM_CXSCREEN) - width) / 2, (GetSystemMetrics(SM_CYSCREEN) - height) / 2,
+                         width, height);
   }
   dialog.SetCaption(caption);
   std::vector<std::wstring> entries;
-  for (const std::string& name : data_.categoryNames) entries.push_back(ui::Widen(name));
-  dialog.List().SetItems(entries);
-  dialog.ShowModal();  // however it was closed, the selection counts
+  for (const std::string& name : data_.categoryNames) entries.push_back(Widen(name));
+  dialog.SetEntries(entries);
+  // Cancelled (Esc, or closed otherwise), the item gets no categories.
+  if (dialog.ShowModal() != DialogResult::kOk) return {};
   std::vector<std::string> chosen;
-  for (const std::wstring& entry : dialog.List().SelectedItems()) chosen.push_back(ui::Narrow(entry));
+  for (const std::wstring& entry : dialog.ChosenEntries()) chosen.push_back(Narrow(entry));
   return JoinCategories(chosen);
 }
 
@@ -95,7 +97,7 @@ std::string BarCommands::AskCategories(Origin origin, const std::wstring& captio
 void BarCommands::ViewFolder(FolderKind folder, Origin origin, bool newWindow) {
   const BarSettings& settings = data_.settings;
   if (settings.minimizeView && origin == Origin::kBar) host_.CollapseAfterAction();
-  ui::Application::Get().ProcessMessages();
+  Application::Get().ProcessMessages();
   if (OtherMailProgram() && (folder == FolderKind::kContacts || folder == FolderKind::kInbox)) {
     Open(folder == FolderKind::kInbox ? settings.expressPath : settings.addressBookPath);
     return;
@@ -126,13 +128,15 @@ void BarCommands::OpenFolderWindow(int folder) {
 
 void BarCommands::RunExtraAction(ExtraAction action, Origin origin) {
   const BarSettings& settings = data_.settings;
-  ui::Application::Get().ProcessMessages();
+  Application::Get().ProcessMessages();
   if (settings.minimizeButton && origin == Origin::kBar) host_.CollapseAfterAction();
   const std::string& outlook = settings.outlookExePath;
   switch (action) {
     case ExtraAction::kOpenOutlook:
-      if (const OleObject explorer = outlook_.ActiveExplorer(); !explorer.IsEmpty()) explorer.Call("Display");
-      else if (FileExists(outlook)) Open(outlook);
+      if (const OleObject explorer = outlook_.ActiveExplorer(); !explorer.IsEmpty())
+        explorer.Call("Display");
+      else if (FileExists(outlook))
+        Open(outlook);
       break;
     case ExtraAction::kOutlookToday:
       if (FileExists(outlook)) Open(outlook, "Outlook:Outlook Today");

@@ -16,8 +16,8 @@ namespace qrv {
 // picture per icon line.
 struct IconSet {
   std::vector<std::string> definitions;
-  bool noteFound = false;  // the note was there at the last settings read
-  ui::ImageList images{16, 16};  // picture n - 1 is icon n
+  bool noteFound = false;    // the note was there at the last settings read
+  ImageList images{16, 16};  // picture n - 1 is icon n
 
   // The picture data of a line; empty for a line that is not there.
   std::string DataAt(int line) const;

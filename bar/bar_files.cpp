@@ -21,17 +21,18 @@ constexpr std::size_t kMaxIconLines = 1000;
 
 std::wstring AssociationQuestion(const std::wstring& current) {
   return L"Do you want to associate .qrv files with Quorvel?\r\n\r\n.qrv files are currently associated with:\r\n" +
-         current + L"\r\n\r\nThis will allow you to double-click .QRV files to add\r\n"
-                   L"QRV Web Services to your web choices.";
+         current +
+         L"\r\n\r\nThis will allow you to double-click .QRV files to add\r\n"
+         L"QRV Web Services to your web choices.";
 }
 
 // Whether to write our association over what the registry holds now.
 bool TakeAssociation(TShellExt& association, const std::string& answer) {
   if (!association.ReadAssociation()) return true;
-  if (association.OpenWith() == L"\"" + ui::ExeName() + L"\"") return false;
+  if (association.OpenWith() == L"\"" + ExeName() + L"\"") return false;
   if (association.ExtDescription() == kFileTypeName || answer == "NO") return true;
-  return ui::MessageDlg(AssociationQuestion(association.FileDescription()), ui::MsgKind::kInformation,
-                        ui::kYes | ui::kNo) == IDYES;
+  return ShowMessage(AssociationQuestion(association.FileDescription()), MessageKind::kInformation,
+                     MessageButtons::kYesNo) == DialogResult::kYes;
 }
 
 void WriteOurAssociation(TShellExt& association) {
@@ -48,10 +49,10 @@ void WriteOurAssociation(TShellExt& association) {
 // Draws icon lines 1.. into the set's pictures.
 void DrawIcons(IconSet& icons) {
   icons.images.Clear();
-  ui::Bitmap picture;
+  Bitmap picture;
   for (std::size_t n = 1; n < icons.definitions.size(); ++n) {
-    picture.Reset(CreateIconBitmap(DrawIconPicture(icons.DataAt(static_cast<int>(n))), RGB(0, 0, 0),
-                                   RGB(255, 255, 255)));
+    picture.Reset(
+        CreateIconBitmap(DrawIconPicture(icons.DataAt(static_cast<int>(n))), RGB(0, 0, 0), RGB(255, 255, 255)));
     // A picture missing would shift every later icon onto the wrong number.
     if (!icons.images.Add(picture.Handle())) throw std::runtime_error("The icon pictures could not be made.");
   }
@@ -76,7 +77,7 @@ void ReadKeywordFiles(const std::filesystem::path& folder, BarData& data) {
   LoadedKeywords loaded = LoadKeywordFiles(folder, std::move(data.keywordList));
   data.keywordList = std::move(loaded.keywordList);
   data.webServiceCaptions = std::move(loaded.webServiceCaptions);
-  if (!loaded.warning.empty()) ui::MessageDlg(ui::Widen(loaded.warning), ui::MsgKind::kWarning, ui::kOk);
+  if (!loaded.warning.empty()) ShowMessage(Widen(loaded.warning), MessageKind::kWarning);
 }
 
 void ReadIconNote(const OutlookSession& outlook, IconSet& icons) {

@@ -10,28 +10,34 @@ bool WindowExists(HWND window) { return window && IsWindow(window); }
 
 ScreenSize Screen() { return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
 
+int WidthOf(const RECT& r) { return r.right - r.left; }
+int HeightOf(const RECT& r) { return r.bottom - r.top; }
+
 }  // namespace
 
 bool BarWindow::PrefsWindowOpen() const { return WindowExists(prefsWindow_); }
 
 bool BarWindow::HelpViewerOpen() const { return WindowExists(helpViewer_); }
 
-void BarWindow::PlacePrefsWindow(ui::Form& prefs) {
+void BarWindow::PlacePrefsWindow(Form& prefs) {
   prefsWindow_ = prefs.Handle();
-  prefs.SetBounds(40, Top(), prefs.Width(), prefs.Height());
+  const RECT r = prefs.WindowRect();
+  prefs.SetWindowRect(40, Top(), WidthOf(r), HeightOf(r));
 }
 
-void BarWindow::PlaceHelpViewer(ui::Form& viewer) {
+void BarWindow::PlaceHelpViewer(Form& viewer) {
   helpViewer_ = viewer.Handle();
   if (viewer.Visible()) return;  // an open viewer keeps its place and size
-  const HelpViewerPlace place = qrv::PlaceHelpViewer(viewer.Width(), Top(), Screen());
-  viewer.SetBounds(place.left, place.top, viewer.Width(), place.height);
+  const RECT r = viewer.WindowRect();
+  const HelpViewerPlace place = qrv::PlaceHelpViewer(WidthOf(r), Top(), Screen());
+  viewer.SetWindowRect(place.left, place.top, WidthOf(r), place.height);
 }
 
-void BarWindow::PlaceEntryWindow(ui::Form& entry, int datePanelHeight) {
+void BarWindow::PlaceEntryWindow(Form& entry, int datePanelHeight) {
   const int n = entryWindows_.Add(entry.Handle());
-  const WindowPlace place = EntryWindowPlace(n, entry.Width(), entry.Height(), datePanelHeight, Top(), Screen());
-  entry.SetBounds(place.left, place.top, entry.Width(), entry.Height());
+  const RECT r = entry.WindowRect();
+  const WindowPlace place = EntryWindowPlace(n, WidthOf(r), HeightOf(r), datePanelHeight, Top(), Screen());
+  entry.SetWindowRect(place.left, place.top, WidthOf(r), HeightOf(r));
 }
 
 }  // namespace qrv

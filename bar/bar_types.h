@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <string>
 #include <string_view>
 
 #include "core/bar_settings.h"
@@ -24,5 +25,9 @@ inline constexpr int kFolderInNewWindow = 1;
 inline constexpr int kFolderWithoutOutlookBar = 1;
 // The UpdateCheck settings that look for due updates (0 never does).
 inline bool ChecksForUpdates(int updateCheck) { return updateCheck == 1 || updateCheck == 2; }
+
+// The name of a new item of the type ("New Task"), as its button's hint and the
+// categories prompt show it.
+std::wstring NewItemName(EntryType type);
 
 }  // namespace qrv

@@ -1,5 +1,6 @@
 #include "bar/bar_window.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "bar/bar_files.h"
@@ -12,48 +13,14 @@
 #include "ui/wide.h"
 
 namespace qrv {
-namespace {
 
-constexpr COLORREF kBarFace = RGB(32, 36, 46);
+// --- starting, closing and ending ----------------------------------------------------
 
-}  // namespace
-
-BarWindow::BarWindow(BarData& data, OutlookSession& outlook, std::vector<std::string> args,
-                     WebServiceFileImport import)
-    : ui::Form(L"QuorvelBar", L"QV", 174, 302, true),
-      data_(data),
-      outlook_(outlook),
-      commands_(outlook, data, *this),
-      args_(std::move(args)),
-      import_(std::move(import)) {
-  Color = kBarFace;
-  BuildLayout();
-  OnCreate = [this] { OnFormCreate(); };
-  OnShow = [this] { OnFormShow(); };
-  OnActivate = [this] { OnFormActivate(); };
-  OnCloseQuery = [this](bool& canClose) { OnFormCloseQuery(canClose); };
-  OnDestroy = [this] { OnFormDestroy(); };
-  HandleMessage(WM_QUERYENDSESSION, [](WPARAM, LPARAM) -> LRESULT { return TRUE; });
-  HandleMessage(WM_ENDSESSION, [this](WPARAM wp, LPARAM) { return OnEndSession(wp); });
-  auto& app = ui::Application::Get();
-  app.HookMainWindow(this, [this](UINT msg, WPARAM wp, LPARAM, LRESULT& result) { return OnHandOff(msg, wp, result); });
-  app.OnMessage = [this](MSG& msg, bool& handled) { OnAppMessage(msg, handled); };
-  TakeFileArgument();
-}
-
-BarWindow::~BarWindow() {
-  auto& app = ui::Application::Get();
-  app.UnhookMainWindow(this);
-  app.OnMessage = nullptr;
-}
-
-// --- creation, showing and closing -------------------------------------------------
-
-void BarWindow::OnFormCreate() {
-  SetLeft(-1);
+void BarWindow::Launch() {
+  MoveTo(-1, Top());
   ApplyPosition(ReadSetting("POSITION"));
   CheckAssociation(ReadSetting("SETEXT"));
-  startUpTimer_->SetEnabled(true);
+  startUpTimer_.SetEnabled(true);
 }
 
 // The file the bar was started with waits for the start-up like a handed one.
@@ -61,48 +28,36 @@ void BarWindow::TakeFileArgument() {
   const auto file = HandedFileArgument(args_);
   if (!file) return;
   try {
-    const std::wstring path = ExpandLongFileName(ui::Widen(*file));
+    const std::wstring path = ExpandLongFileName(Widen(*file));
     if (!(GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY)) pendingFiles_.push_back(path);
   } catch (const std::exception&) {
     // Not a file: a first instance acts only on its start-up arguments.
   }
 }
 
-void BarWindow::OnFormActivate() { ShowWindow(ui::Application::Get().Handle(), SW_HIDE); }
-
-void BarWindow::OnFormShow() {
-  SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
-void BarWindow::OnFormCloseQuery(bool& canClose) {
-  canClose = false;
+bool BarWindow::CanClose() {
   if (!entryWindows_.Empty()) {
     MessageBeep(MB_ICONEXCLAMATION);
-    if (ui::MessageDlg(L"Are you sure you want to quit?\r\n \r\nThere are open Information Items,\r\n"
-                       L"This information will not be saved.",
-                       ui::MsgKind::kWarning, ui::kOk | ui::kCancel) != IDOK)
-      return;
+    if (ShowMessage(L"Are you sure you want to quit?\r\n \r\nThere are open Information Items,\r\n"
+                    L"This information will not be saved.",
+                    MessageKind::kWarning, MessageButtons::kOkCancel) != DialogResult::kOk)
+      return false;
   }
   try {
-    if (!outlook_.AnyWindowOpen() ||
-        ui::MessageDlg(L"Do you want to close Outlook also?", ui::MsgKind::kWarning, ui::kYes | ui::kNo) == IDYES)
+    if (!outlook_.AnyWindowOpen() || ShowMessage(L"Do you want to close Outlook also?", MessageKind::kWarning,
+                                                 MessageButtons::kYesNo) == DialogResult::kYes)
       outlook_.Close();
   } catch (...) {
     // Outlook gone: the bar closes all the same.
   }
   SetTrayIcon(false);
-  canClose = true;
+  return true;
 }
 
 void BarWindow::StorePosition() {
   if (!data_.settings.rememberPosition) return;
   if (!WriteSetting("POSITION", PositionText(true, Top())))
-    ui::MessageDlg(L"The position of the bar could not be saved.", ui::MsgKind::kWarning, ui::kOk);
-}
-
-void BarWindow::OnFormDestroy() {
-  StorePosition();
-  outlook_.Release();
+    ShowMessage(L"The position of the bar could not be saved.", MessageKind::kWarning);
 }
 
 LRESULT BarWindow::OnEndSession(WPARAM ending) {
@@ -110,25 +65,17 @@ LRESULT BarWindow::OnEndSession(WPARAM ending) {
   if (ending) {
     StorePosition();
     data_.settings.rememberPosition = false;
-    ui::Application::Get().Terminate();
+    Application::Get().Terminate();
   }
   return 0;
 }
 
-// --- the application's messages and hand-offs ----------------------------------------
+// --- hand-offs -------------------------------------------------------------------------
 
-void BarWindow::OnAppMessage(MSG& msg, bool&) {
-  if ((msg.message == WM_MOUSEMOVE || msg.message == WM_KEYDOWN) && idleTimer_->Enabled() && Left() == -1) {
-    idleTimer_->SetEnabled(false);
-    idleTimer_->SetEnabled(true);
-  }
-}
-
-bool BarWindow::OnHandOff(UINT msg, WPARAM wp, LRESULT& result) {
-  if (msg != HandOffMessage()) return false;
-  result = 0;
-  if (const auto path = HandedPath(wp)) ReceiveHandedFile(*path);
-  return true;
+void BarWindow::ReceiveHandOff(WPARAM atom) {
+  Guarded([&] {
+    if (const auto path = HandedPath(atom)) ReceiveHandedFile(*path);
+  });
 }
 
 void BarWindow::ReceiveHandedFile(const std::wstring& path) {
@@ -138,11 +85,11 @@ void BarWindow::ReceiveHandedFile(const std::wstring& path) {
   }
   ShowPreferences(PreferencePage::kImport);
   SetForegroundWindow(Handle());
-  BringToFront();
+  SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   try {
     if (import_) import_(path);
   } catch (const std::exception& e) {
-    ui::MessageDlg(ui::Widen(e.what()), ui::MsgKind::kError, ui::kOk);
+    ShowMessage(Widen(e.what()), MessageKind::kError);
   }
 }
 
@@ -151,7 +98,7 @@ void BarWindow::ShowPreferences(PreferencePage page) {
     pendingPreferences_ = page;
     return;
   }
-  updateCheckTimer_->SetEnabled(false);
+  updateCheckTimer_.SetEnabled(false);
   // The preferences window arrives with its own change.
 }
 
@@ -163,27 +110,27 @@ void BarWindow::ServePendingRequests() {
 // --- start-up and the timers ---------------------------------------------------------
 
 void BarWindow::OnStartUpTimer() {
-  startUpTimer_->SetEnabled(false);
+  startUpTimer_.SetEnabled(false);
   StartUp();
 }
 
 void BarWindow::StartUp() {
-  startUpTimer_->SetEnabled(false);
-  updateCheckTimer_->SetEnabled(true);
-  ui::Application::Get().ProcessMessages();
+  startUpTimer_.SetEnabled(false);
+  updateCheckTimer_.SetEnabled(true);
+  Application::Get().ProcessMessages();
   const int wait = WaitSeconds(args_);
   if (wait > 0) Sleep(static_cast<DWORD>(wait) * 1000);
-  if (wait == 0 && ui::MessageDlg(L"Do you want to continue running QRV and start Outlook?",
-                                  ui::MsgKind::kInformation, ui::kYes | ui::kNo) != IDYES) {
+  if (wait == 0 && ShowMessage(L"Do you want to continue running QRV and start Outlook?", MessageKind::kInformation,
+                               MessageButtons::kYesNo) != DialogResult::kYes) {
     Close();
     return;
   }
   ConnectOutlook();
-  prefsButton_->SetVisible(true);
+  prefsButton_.SetVisible(true);
   ReadSettings();
   settingsRead_ = true;
-  collapsedStrip_->SetLeft(-1);
-  positionTimer_->SetEnabled(true);
+  collapsedStrip_.SetBounds({-1, 0, 10, 298});
+  positionTimer_.SetEnabled(true);
   ToggleCollapsed();
   for (const auto& request : OutlookRequests(args_)) {
     if (const auto* folder = std::get_if<FolderKind>(&request)) {
@@ -200,8 +147,7 @@ void BarWindow::ConnectOutlook() {
   if (outlook_.Connect()) return;
   // Not installed, not starting, or refusing the logon: the bar runs on without it.
   MessageBeep(MB_ICONEXCLAMATION);
-  ui::MessageDlg(L"Outlook could not be accessed.\r\nMake sure Outlook is correctly installed.", ui::MsgKind::kWarning,
-                 ui::kOk);
+  ShowMessage(L"Outlook could not be accessed.\r\nMake sure Outlook is correctly installed.", MessageKind::kWarning);
 }
 
 bool BarWindow::UpdateDue() const {
@@ -214,10 +160,11 @@ void BarWindow::OnIdleTimer() {
 }
 
 void BarWindow::OnPositionTimer() {
-  if (Left() != -1) SetLeft(-1);
+  if (Left() != -1) MoveTo(-1, Top());
   // A bar below the screen (after a change of resolution) comes back to its bottom.
   const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-  if (Top() > screenHeight) SetTop(std::max(0, screenHeight - Height()));
+  const RECT bar = WindowRect();
+  if (bar.top > screenHeight) MoveTo(-1, std::max(0, screenHeight - static_cast<int>(bar.bottom - bar.top)));
 }
 
 void BarWindow::OnUpdateCheckTimer() {
@@ -230,32 +177,32 @@ void BarWindow::ReadSettings() {
   data_.categoryNames.clear();
   LoadBarSettings(data_.settings);
   EnableMenuPrograms();
-  extraButtons_[static_cast<int>(ExtraAction::kLaunchProgram)]->Hint =
-      ui::Widen(LaunchHint(data_.settings.fileName));
+  extraButtons_[static_cast<std::size_t>(ExtraAction::kLaunchProgram) - 1].SetHint(
+      Widen(LaunchHint(data_.settings.fileName)));
   ApplyProgramMode();
-  SetShowHint(data_.settings.hints);
-  idleTimer_->SetInterval(static_cast<UINT>(data_.settings.minimizeTimeMs));
+  SetShowHints(data_.settings.hints);
+  idleTimer_.SetInterval(static_cast<UINT>(data_.settings.minimizeTimeMs));
   ApplyPosition(data_.settings.positionText);
   HideLoadingLetters();
   PlaceButtons();
   data_.journalTypes = ReadJournalTypes();
-  ReadKeywordFiles(ui::ProgramFolder(), data_);
+  ReadKeywordFiles(ProgramFolder(), data_);
   ReadIconNote(outlook_, data_.icons);
-  ui::Application::Get().ProcessMessages();
+  Application::Get().ProcessMessages();
 }
 
 void BarWindow::ApplyProgramMode() {
   const ProgramMode mode = data_.settings.programMode;
-  SetVisible(ShowsBar(mode));
+  SetShown(ShowsBar(mode));
   SetTrayIcon(ShowsTrayIcon(mode));
-  toggleBarItem_->Checked = Visible();
+  toggleBarItem_.checked = Visible();
 }
 
 void BarWindow::ApplyPosition(const std::string& text) {
   const BarPosition position = ParsePosition(text);
   data_.settings.rememberPosition = position.remember;
   data_.settings.barTop = position.top;
-  SetTop(position.top);
+  MoveTo(Left(), position.top);
 }
 
 // The notification-area icon arrives with its own change.

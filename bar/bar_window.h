@@ -1,8 +1,9 @@
 // The bar: the program's main window. A narrow borderless topmost window at
 // the left screen edge, shaped by its background picture, either collapsed to
-// a 6-pixel strip or open at 38 pixels with its buttons. It owns its controls
-// and timers; what its buttons and menu start runs in BarCommands, and it reads
-// its files through the bar's files unit.
+// a 6-pixel strip or open at 38 pixels with its buttons (pixels at 96 DPI; the
+// bar scales with its display). It owns its controls, menu and timers; what its
+// buttons and menu start runs in BarCommands, and it reads its files through
+// the bar's files unit.
 #pragma once
 
 #include <array>
@@ -13,20 +14,22 @@
 
 #include "bar/bar_commands.h"
 #include "bar/bar_data.h"
+#include "bar/bar_pictures.h"
 #include "bar/bar_types.h"
 #include "bar/entry_window_list.h"
 #include "bar/outlook_session.h"
-#include "components/CoolButton.h"
-#include "components/CoolForm.h"
-#include "ui/form.h"
+#include "components/shaped_form.h"
 #include "ui/menu.h"
+#include "ui/timer.h"
 
 namespace qrv {
 
-class BarWindow : public ui::Form, private CommandHost {
+class BarWindow : public ShapedForm, private CommandHost {
  public:
+  // Widths and height at 96 DPI.
   static constexpr int kCollapsedWidth = 6;
   static constexpr int kOpenWidth = 38;
+  static constexpr int kHeight = 302;
 
   // Takes a web-service file handed over by a second instance or given on the
   // command line.
@@ -37,14 +40,21 @@ class BarWindow : public ui::Form, private CommandHost {
   BarWindow(BarData& data, OutlookSession& outlook, std::vector<std::string> args, WebServiceFileImport import);
   ~BarWindow() override;
 
-  bool Collapsed() const { return Width() == kCollapsedWidth; }
+  // Places the bar at the left edge where the settings say, asks about the
+  // ".qrv" association and starts the start-up timer. The program calls it
+  // once, right after making the bar.
+  void Launch();
+  bool Collapsed() const { return collapsed_; }
   // Opens the collapsed bar, or collapses the open one.
   void ToggleCollapsed();
   // Connects to Outlook, reads the settings and the files, collapses the bar
   // and serves the requests that waited for it. The start-up timer runs it.
   void StartUp();
+  // Asked before the bar closes: the questions about open Information Items
+  // and Outlook; true lets it close.
+  bool CanClose() override;
   // The bar menu, also the notification-area icon's.
-  ui::PopupMenu& BarMenu() const { return *barMenu_; }
+  PopupMenu& BarMenu() { return barMenu_; }
   // The Outlook programs' menu items are enabled when the programs are there.
   void EnableMenuPrograms();
   // Opens the preferences window on a page; before start-up has read the
@@ -55,29 +65,32 @@ class BarWindow : public ui::Form, private CommandHost {
   // cascade by their place in the list), the preferences window at left 40 and
   // the bar's top, and the help viewer (placed unless it is showing).
   EntryWindowList& EntryWindows() { return entryWindows_; }
-  void PlaceEntryWindow(ui::Form& entry, int datePanelHeight);
-  void PlacePrefsWindow(ui::Form& prefs);
+  void PlaceEntryWindow(Form& entry, int datePanelHeight);
+  void PlacePrefsWindow(Form& prefs);
   void ForgetPrefsWindow() { prefsWindow_ = nullptr; }
   bool PrefsWindowOpen() const;
-  void PlaceHelpViewer(ui::Form& viewer);
+  void PlaceHelpViewer(Form& viewer);
   void ForgetHelpViewer() { helpViewer_ = nullptr; }
   bool HelpViewerOpen() const;
 
+  // The buttons, for the tests that click them.
+  BarButton& NewItemButton(EntryType type) { return newItemButtons_.at(static_cast<std::size_t>(type) - 1); }
+  BarButton& FolderButton(FolderKind folder) { return folderButtons_.at(static_cast<std::size_t>(folder) - 1); }
+
+ protected:
+  LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
+  void DpiChanged() override;
+
  private:
   // Building (bar_layout.cpp, bar_menu.cpp).
-  void BuildLayout();
   void BindButtons();
-  void BuildTimers();
-  void BuildMenu();
+  void BindTimers();
+  void BindMenu();
+  void LoadBackground();
 
-  // Form events and messages.
-  void OnFormCreate();
-  void OnFormActivate();
-  void OnFormShow();
-  void OnFormCloseQuery(bool& canClose);
-  void OnFormDestroy();
-  void OnAppMessage(MSG& msg, bool& handled);
-  bool OnHandOff(UINT msg, WPARAM wp, LRESULT& result);
+  // Messages.
+  bool KeepAwake(const MSG& msg);
+  void ReceiveHandOff(WPARAM atom);
   LRESULT OnEndSession(WPARAM ending);
 
   // Timers.
@@ -87,36 +100,31 @@ class BarWindow : public ui::Form, private CommandHost {
   void OnUpdateCheckTimer();
 
   // Buttons and the strip.
-  void OnNewItemButtonClick(ui::Control& sender);
-  void OnNewItemButtonMouseUp(ui::Control& sender, ui::MouseButton button, int, int);
-  void OnFolderButtonClick(ui::Control& sender);
-  void OnFolderButtonRightClick(ui::Control& sender, ui::MouseButton button, int, int);
-  void OnExtraButtonClick(ui::Control& sender);
-  void OnPrefsButtonClick(ui::Control&);
-  void OnPrefsButtonMouseUp(ui::Control&, ui::MouseButton button, int, int);
-  void OnCollapseButtonClick(ui::Control&);
-  void OnQuitButtonClick(ui::Control&);
-  void OnCollapsedStripMouseUp(ui::Control&, ui::MouseButton button, int x, int y);
+  void OnNewItemButtonClick(EntryType type);
+  void OnNewItemButtonRightClick(EntryType type, MouseButton button);
+  void OnFolderButtonClick(FolderKind folder);
+  void OnFolderButtonRightClick(FolderKind folder, MouseButton button);
+  void OnExtraButtonClick(ExtraAction action);
+  void OnPrefsButtonRightClick(MouseButton button);
+  void OnCollapsedStripMouseUp(MouseButton button, int x, int y);
 
   // The bar menu.
-  void OnFolderMenuClick(ui::Control& sender);
-  void OnNewItemMenuClick(ui::Control& sender);
-  void OnExtraMenuClick(ui::Control& sender);
-  void OnInformationItemMenuClick(ui::Control&);
-  void OnToggleBarMenuClick(ui::Control&);
-  void OnPreferencesMenuClick(ui::Control&);
-  void OnKeywordsMenuClick(ui::Control&);
-  void OnHotkeysMenuClick(ui::Control&);
-  void OnUpdateMenuClick(ui::Control&);
-  void OnHelpMenuClick(ui::Control&);
+  void OnNewItemMenuClick(EntryType type, const MenuItem& item);
+  void OnToggleBarMenuClick();
+  void OnHotkeysMenuClick();
 
   // CommandHost.
   HWND Owner() const override { return Handle(); }
-  int BarTop() const override { return Top(); }
+  int BarTop() const override { return WindowRect().top; }
   int StripHeight() const override;
   void CollapseAfterAction() override;
 
   // The bar itself.
+  int Left() const { return WindowRect().left; }
+  int Top() const { return WindowRect().top; }
+  void MoveTo(int left, int top);
+  void SetBarWidth(int designWidth);
+  void SetShown(bool shown);
   void ShowButtons(bool shown);
   void HideLoadingLetters();
   void ApplyProgramMode();
@@ -142,25 +150,49 @@ class BarWindow : public ui::Form, private CommandHost {
   HWND prefsWindow_ = nullptr;
   HWND helpViewer_ = nullptr;
   bool settingsRead_ = false;
+  bool collapsed_ = false;
+  int filterId_ = 0;
   std::vector<std::wstring> pendingFiles_;
   std::optional<PreferencePage> pendingPreferences_;
 
-  // Controls (index = tag; index 0 unused) and timers.
-  TCoolForm* background_;
-  ui::Image* collapsedStrip_;
-  std::array<ui::Label*, 9> loadingLetters_{};
-  std::array<TCoolButton*, 9> newItemButtons_{};
-  std::array<TCoolButton*, 7> folderButtons_{};
-  std::array<TCoolButton*, 5> extraButtons_{};
-  TCoolButton* collapseButton_;
-  TCoolButton* prefsButton_;
-  ui::SpeedButton* quitButton_;
-  ui::PopupMenu* barMenu_;
-  ui::MenuItem* toggleBarItem_;
-  ui::Timer* startUpTimer_;
-  ui::Timer* idleTimer_;
-  ui::Timer* positionTimer_;
-  ui::Timer* updateCheckTimer_;
+  // Controls, in places at 96 DPI. The first made lies on top.
+  BarImage collapsedStrip_{*this, {0, 0, 10, 298}, L"BARSTRIP"};
+  std::array<PictureLabel, 8> loadingLetters_;
+  std::array<BarButton, 8> newItemButtons_;  // by entry type, task first
+  std::array<BarButton, 6> folderButtons_;   // by folder kind, tasks first
+  std::array<BarButton, 4> extraButtons_;    // by extra action, Open Outlook first
+  BarButton collapseButton_{*this, {1, 223, 9, 54}, L"COLLAPSE"};
+  BarButton prefsButton_{*this, {12, 258, 25, 24}, L"PREFS"};
+  BarButton quitButton_{*this, {0, 282, 13, 13}, L"QUIT", true};
+
+  // The bar menu, item by item in its order.
+  PopupMenu barMenu_;
+  std::array<MenuItem, 6> folderItems_;  // by folder kind
+  MenuItem foldersSeparator_{barMenu_, {.text = L"-"}};
+  std::array<MenuItem, 6> newItemItems_;  // entry types task to journal
+  MenuItem itemsSeparator_{barMenu_, {.text = L"-"}};
+  MenuItem newTaskRequestItem_{barMenu_, {.text = L"New Task Request"}};
+  MenuItem newMeetingRequestItem_{barMenu_, {.text = L"New Meeting Request"}};
+  MenuItem requestsSeparator_{barMenu_, {.text = L"-"}};
+  MenuItem openOutlookItem_{barMenu_, {.text = L"Open Outlook"}};
+  MenuItem outlookTodayItem_{barMenu_, {.text = L"Open Outlook Today"}};
+  MenuItem advancedFindItem_{barMenu_, {.text = L"Advanced Find..."}};
+  MenuItem informationItemItem_{barMenu_, {.text = L"New Information Item"}};
+  MenuItem officeDocumentItem_{barMenu_, {.text = L"New Office Document"}};
+  MenuItem actionsSeparator_{barMenu_, {.text = L"-"}};
+  MenuItem toggleBarItem_{barMenu_, {.text = L"Tavrobar Enabled", .checked = true}};
+  MenuItem preferencesItem_{barMenu_, {.text = L"About / Preferences..."}};
+  MenuItem keywordsItem_{barMenu_, {.text = L"Keywords..."}};
+  MenuItem hotkeysItem_{barMenu_, {.text = L"Hotkeys..."}};
+  MenuItem updateItem_{barMenu_, {.text = L"Update Web Services"}};
+  MenuItem helpItem_{barMenu_, {.text = L"Help"}};
+  MenuItem exitSeparator_{barMenu_, {.text = L"-"}};
+  MenuItem exitItem_{barMenu_, {.text = L"Exit 'Quorvel'"}};
+
+  Timer startUpTimer_{*this, 100};
+  Timer idleTimer_{*this, 0};
+  Timer positionTimer_{*this, 1000};
+  Timer updateCheckTimer_{*this, kUpdateCheckIntervalMs};
 };
 
 }  // namespace qrv

@@ -1,56 +1,63 @@
 #include "bar/categories_dialog.h"
 
 #include "ui/app.h"
-#include "ui/layout.h"
+#include "ui/gdi.h"
 
 namespace qrv {
 namespace {
 
-using ui::kBold;
-using ui::kMultiSelect;
-using ui::Make;
-
-// The work area below the title panel.
-constexpr int kWork = 22;
+// The title band above the work area, and its colours.
+constexpr int kTitleHeight = 22;
+constexpr COLORREF kTitleBand = RGB(0, 0, 128);
 
 }  // namespace
 
-CategoriesDialog::CategoriesDialog() : ui::Form(L"QuorvelCategories", L"Categories", 222, 304) {
-  SetBorderIcons(false);
-  ui::BuildLayout(*this, {
-      // name, kind, left, top, width, height, caption, style, tag, hint, picture, data, font, points
-      {L"titlePanel", Make<ui::Panel>, 0, 0, 222, kWork, L" Select Categories...", kBold, 0, L"", nullptr, nullptr,
-       L"Arial", 10},
-      {L"listLabel", Make<ui::Label>, 10, kWork + 5, 194, 14, L" Available Outlook categories: "},
-      {L"categoriesList", Make<ui::ListBox>, 10, kWork + 22, 194, 220, L"", kMultiSelect},
-      {L"okButton", Make<ui::SpeedButton>, 31, kWork + 246, 49, 22, L"&OK"},
-      {L"allButton", Make<ui::SpeedButton>, 83, kWork + 246, 49, 22, L"&ALL"},
-      {L"noneButton", Make<ui::SpeedButton>, 135, kWork + 246, 49, 22, L"&NONE"},
-  });
-  ui::BindClicks(*this, {
-      {L"okButton", &CategoriesDialog::OnOkClick},
-      {L"allButton", &CategoriesDialog::OnAllClick},
-      {L"noneButton", &CategoriesDialog::OnNoneClick},
-  });
-  titlePanel_ = &Get<ui::Panel>(L"titlePanel");
-  titlePanel_->Color = RGB(0, 0, 128);
-  titlePanel_->FontColor = RGB(255, 255, 255);
-  categoriesList_ = &Get<ui::ListBox>(L"categoriesList");
+CategoriesDialog::CategoriesDialog()
+    : Form({.caption = L"Categories", .clientSize = {222, 304}}),
+      title_(*this, {.bounds = {0, 3, 222, 17}, .text = L" Select Categories..."},
+             {.face = L"Arial", .points = 10, .bold = true}),
+      listLabel_(*this, {.bounds = {10, kTitleHeight + 5, 194, 14}, .text = L" Available Outlook categories: "}),
+      categoriesList_(*this, {.bounds = {10, kTitleHeight + 22, 194, 220}, .multiSelect = true}),
+      okButton_(
+          *this,
+          {.bounds = {31, kTitleHeight + 246, 49, 22}, .text = L"&OK", .isDefault = true, .result = DialogResult::kOk}),
+      allButton_(*this, {.bounds = {83, kTitleHeight + 246, 49, 22}, .text = L"&ALL"}),
+      noneButton_(*this, {.bounds = {135, kTitleHeight + 246, 49, 22}, .text = L"&NONE"}) {
+  // A caption without the system menu and its buttons (Esc still cancels).
+  SetWindowLongPtrW(Handle(), GWL_STYLE, GetWindowLongPtrW(Handle(), GWL_STYLE) & ~WS_SYSMENU);
+  SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+  title_.color = RGB(255, 255, 255);
+  allButton_.onClick = [this] { SelectAll(true); };
+  noneButton_.onClick = [this] { SelectAll(false); };
   BringBarToFront();
+}
+
+std::vector<std::wstring> CategoriesDialog::ChosenEntries() const {
+  const std::vector<std::wstring> entries = categoriesList_.Items();
+  std::vector<std::wstring> chosen;
+  for (int index : categoriesList_.SelectedIndexes()) chosen.push_back(entries.at(static_cast<std::size_t>(index)));
+  return chosen;
+}
+
+void CategoriesDialog::PaintBackground(HDC dc, const RECT& area) {
+  Form::PaintBackground(dc, area);
+  RECT band{};
+  GetClientRect(Handle(), &band);
+  band.bottom = Scale(kTitleHeight);
+  OwnedBrush brush(CreateSolidBrush(kTitleBand));
+  FillRect(dc, &band, brush.Get());
 }
 
 // The bar comes to the front first, so the dialog opens beside it in view.
 void CategoriesDialog::BringBarToFront() {
-  if (ui::Form* bar = ui::Application::Get().MainForm()) {
+  if (Form* bar = Application::Get().MainForm()) {
     SetForegroundWindow(bar->Handle());
-    bar->BringToFront();
+    SetWindowPos(bar->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
 }
 
-void CategoriesDialog::OnOkClick(ui::Control&) { ModalResult = IDOK; }
-
-void CategoriesDialog::OnAllClick(ui::Control&) { categoriesList_->SelectAll(true); }
-
-void CategoriesDialog::OnNoneClick(ui::Control&) { categoriesList_->SelectAll(false); }
+void CategoriesDialog::SelectAll(bool selected) {
+  for (int n = 0; n < categoriesList_.Count(); ++n) categoriesList_.SetSelected(n, selected);
+}
 
 }  // namespace qrv

@@ -4,7 +4,7 @@ namespace qrv {
 
 HotkeyEditor* hotkeyEditor = nullptr;
 
-HotkeyEditor::HotkeyEditor() : ui::Form(L"QuorvelHotkeys", L"Hotkeys", 480, 320) { hotkeyEditor = this; }
+HotkeyEditor::HotkeyEditor() : Form({.caption = L"Hotkeys", .clientSize = {480, 320}}) { hotkeyEditor = this; }
 
 HotkeyEditor::~HotkeyEditor() { hotkeyEditor = nullptr; }
 

@@ -6,7 +6,7 @@
 
 namespace qrv {
 
-class HotkeyEditor : public ui::Form {
+class HotkeyEditor : public Form {
  public:
   HotkeyEditor();
   ~HotkeyEditor() override;

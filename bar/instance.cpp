@@ -7,8 +7,8 @@
 namespace qrv {
 
 UINT HandOffMessage() {
-  static const UINT message = RegisterWindowMessageW(L"Quorvel_By_Dobrin");
-  return message;
+  static const UINT kMessage = RegisterWindowMessageW(L"Quorvel_By_Dobrin");
+  return kMessage;
 }
 
 bool IsFirstInstance(const wchar_t* mutexName) {
@@ -23,7 +23,7 @@ bool IsFirstInstance(const wchar_t* mutexName) {
 }
 
 std::vector<std::string> CommandLineArguments() {
-  auto args = SplitCommandLine(ui::Narrow(GetCommandLineW()));
+  auto args = SplitCommandLine(Narrow(GetCommandLineW()));
   if (!args.empty()) args.erase(args.begin());
   return args;
 }
@@ -38,12 +38,12 @@ std::wstring ExpandLongFileName(const std::wstring& name) {
   full.resize(n < full.size() ? n : 0);
   const auto find = [](const std::string& path) -> std::optional<std::string> {
     WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW(ui::Widen(path).c_str(), &found);
+    HANDLE search = FindFirstFileW(Widen(path).c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return std::nullopt;
     FindClose(search);
-    return ui::Narrow(found.cFileName);
+    return Narrow(found.cFileName);
   };
-  return ui::Widen(BuildLongPath(ui::Narrow(full.empty() ? name : full), find));
+  return Widen(BuildLongPath(Narrow(full.empty() ? name : full), find));
 }
 
 std::optional<std::wstring> PassFileToRunningInstance(const std::wstring& name, UINT message, LPARAM lparam) {
@@ -51,7 +51,7 @@ std::optional<std::wstring> PassFileToRunningInstance(const std::wstring& name, 
   try {
     path = ExpandLongFileName(name);
   } catch (const PathError& e) {
-    return ui::Widen(e.what());
+    return Widen(e.what());
   }
   const ATOM atom = path.size() <= kMaxHandedPath ? GlobalAddAtomW(path.c_str()) : 0;
   if (!atom) return L"The path is too long to hand over to the running Quorvel:\r\n" + path;

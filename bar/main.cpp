@@ -15,8 +15,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   if (!qrv::IsFirstInstance(L"Quorvel")) {
     const auto args = qrv::CommandLineArguments();
     if (args.empty()) return 0;
-    if (const auto error = qrv::PassFileToRunningInstance(ui::Widen(args.front()), handOff, 0)) {
-      ui::MessageDlg(*error, ui::MsgKind::kError, ui::kOk);
+    if (const auto error = qrv::PassFileToRunningInstance(qrv::Widen(args.front()), handOff, 0)) {
+      qrv::ShowMessage(*error, qrv::MessageKind::kError);
       return 1;
     }
     return 0;
@@ -27,14 +27,15 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // The bar's data and its Outlook session outlive the forms, which go when the loop ends.
     qrv::BarData data;
     qrv::OutlookSession outlook;
-    auto& app = ui::Application::Get();
+    auto& app = qrv::Application::Get();
     app.Initialize(L"Quorvel");
     // The import of handed-over web-service files arrives with the preferences window.
-    app.CreateForm<qrv::BarWindow>(data, outlook, qrv::CommandLineArguments(), nullptr);
+    auto& bar = app.CreateForm<qrv::BarWindow>(data, outlook, qrv::CommandLineArguments(), nullptr);
     app.CreateForm<qrv::HotkeyEditor>();
+    bar.Launch();
     app.Run();
   } catch (...) {
-    ui::ReportCurrentException();  // a form that could not be made
+    qrv::ReportCurrentException();  // a form that could not be made
     return 1;
   }
   return 0;

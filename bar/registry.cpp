@@ -11,9 +11,9 @@ constexpr DWORD kMaxValueChars = 32768;
 }  // namespace
 
 RegKey::RegKey(HKEY root, const std::wstring& path, bool create) {
-  const LONG result = create ? RegCreateKeyExW(root, path.c_str(), 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr,
-                                               &key_, nullptr)
-                             : RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key_);
+  const LONG result =
+      create ? RegCreateKeyExW(root, path.c_str(), 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, &key_, nullptr)
+             : RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key_);
   if (result != ERROR_SUCCESS) key_ = nullptr;
 }
 
@@ -31,7 +31,7 @@ std::optional<std::string> RegKey::Text(const wchar_t* name) const {
   if (RegQueryValueExW(key_, name, nullptr, &type, reinterpret_cast<BYTE*>(value.data()), &bytes) != ERROR_SUCCESS)
     return std::nullopt;
   value.resize(wcsnlen(value.c_str(), value.size()));
-  return ui::Narrow(value);
+  return Narrow(value);
 }
 
 bool RegKey::HasValue(const wchar_t* name) const {

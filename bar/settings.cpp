@@ -9,7 +9,7 @@
 namespace qrv {
 
 bool FileExists(const std::string& path) {
-  const DWORD attributes = GetFileAttributesW(ui::Widen(path).c_str());
+  const DWORD attributes = GetFileAttributesW(Widen(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
@@ -50,9 +50,9 @@ std::string LocateOfficeShortcut(const std::string& outlook) {
   std::string path;
   if (RegKey key(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Office\\8.0\\Common\\Assistant"); key)
     path = key.Text(L"OfficeStartupPath").value_or("");
-  for (const std::string& candidate : {FolderOf(outlook) + "OSA9.EXE",
-                                       std::string(R"(C:\Program Files\Microsoft Office\Office\OSA9.EXE)"),
-                                       std::string(R"(C:\Programme\Microsoft Office\Office\OSA9.EXE)")}) {
+  for (const std::string& candidate :
+       {FolderOf(outlook) + "OSA9.EXE", std::string(R"(C:\Program Files\Microsoft Office\Office\OSA9.EXE)"),
+        std::string(R"(C:\Programme\Microsoft Office\Office\OSA9.EXE)")}) {
     if (FileExists(candidate)) return candidate;
   }
   return path;
@@ -80,21 +80,21 @@ std::optional<SettingsValues> ReadSettingsKey(const wchar_t* keyPath) {
     const LONG result = RegEnumValueW(key.Handle(), index, name, &nameLength, nullptr, nullptr, nullptr, nullptr);
     if (result == ERROR_NO_MORE_ITEMS) break;
     if (result != ERROR_SUCCESS) continue;  // a name longer than any setting's
-    if (auto text = key.Text(name)) values[AsciiUpper(ui::Narrow(name))] = std::move(*text);
+    if (auto text = key.Text(name)) values[AsciiUpper(Narrow(name))] = std::move(*text);
   }
   return values;
 }
 
 std::string ReadSetting(const char* name, const wchar_t* keyPath) {
   RegKey key(HKEY_CURRENT_USER, keyPath);
-  return key ? key.Text(ui::Widen(name).c_str()).value_or("") : std::string();
+  return key ? key.Text(Widen(name).c_str()).value_or("") : std::string();
 }
 
 bool WriteSetting(const char* name, const std::string& text, const wchar_t* keyPath) {
   RegKey key(HKEY_CURRENT_USER, keyPath, true);
   if (!key) return false;
-  const std::wstring value = ui::Widen(text);
-  return RegSetValueExW(key.Handle(), ui::Widen(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+  const std::wstring value = Widen(text);
+  return RegSetValueExW(key.Handle(), Widen(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                         static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
 }
 
@@ -117,7 +117,7 @@ std::vector<std::string> ReadJournalTypes() {
     const LONG result = RegEnumKeyExW(key.Handle(), index, name, &length, nullptr, nullptr, nullptr, nullptr);
     if (result == ERROR_NO_MORE_ITEMS) break;
     if (result != ERROR_SUCCESS) continue;
-    std::string type = ui::Narrow(name);
+    std::string type = Narrow(name);
     RegKey entry(HKEY_CURRENT_USER, root + L"\\" + name);
     if (const auto description = entry ? entry.Text(L"Description") : std::nullopt;
         description && !TrimView(*description).empty())
@@ -130,7 +130,7 @@ std::vector<std::string> ReadJournalTypes() {
 std::string ShortDateFormat() {
   wchar_t format[80];
   if (!GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, format, 80)) return "M/d/yyyy";
-  return ui::Narrow(format);
+  return Narrow(format);
 }
 
 Date Today() {

@@ -8,7 +8,7 @@
 namespace qrv {
 namespace {
 
-std::string FromBstr(BSTR text) { return ui::Narrow({text, text ? SysStringLen(text) : 0u}); }
+std::string FromBstr(BSTR text) { return Narrow({text, text ? SysStringLen(text) : 0u}); }
 
 // Automation's own codes, for systems whose message table lacks them.
 const char* AutomationText(HRESULT code) {
@@ -31,7 +31,7 @@ std::string SystemText(HRESULT code) {
   const DWORD length = FormatMessageW(
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
       nullptr, static_cast<DWORD>(code), 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-  std::string text = ui::Narrow({buffer, length});
+  std::string text = Narrow({buffer, length});
   LocalFree(buffer);
   while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' ')) {
     text.pop_back();
@@ -89,7 +89,7 @@ OleArg::OleArg(const char* text) : OleArg(std::string_view(text ? text : "")) {}
 OleArg::OleArg(const std::string& text) : OleArg(std::string_view(text)) {}
 
 OleArg::OleArg(std::string_view text) : OleArg() {
-  const std::wstring wide = ui::Widen(text);
+  const std::wstring wide = Widen(text);
   value_.vt = VT_BSTR;
   value_.bstrVal = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
   if (!value_.bstrVal) throw std::bad_alloc();
@@ -239,7 +239,7 @@ DISPID OleObject::MemberId(std::string_view member) const {
     throw EOleError("Cannot use \"" + std::string(member) + "\": there is no automation object.",
                     E_POINTER);
   }
-  std::wstring name = ui::Widen(member);
+  std::wstring name = Widen(member);
   LPOLESTR names[] = {name.data()};
   DISPID id = DISPID_UNKNOWN;
   const HRESULT hr = dispatch_->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);

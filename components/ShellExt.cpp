@@ -98,7 +98,7 @@ void TShellExt::SetOpenWith(const std::wstring& path) {
 
 void TShellExt::SetOpenWithMe(bool on) {
   openWithMe_ = on;
-  if (on) openWith_ = ui::ExeName();
+  if (on) openWith_ = ExeName();
 }
 
 bool TShellExt::WriteAssociation() {

@@ -4,13 +4,20 @@
 
 #include <algorithm>
 
-namespace ui {
+#include "ui/form.h"
 
+namespace qrv {
 namespace {
 
 constexpr UINT kReleaseForm = WM_APP + 1;
 
 }  // namespace
+
+struct Application::FilterEntry {
+  int id;
+  MessageFilter filter;
+  bool alive = true;
+};
 
 Application& Application::Get() {
   static Application app;
@@ -19,60 +26,65 @@ Application& Application::Get() {
 
 void Application::Initialize(const std::wstring& title) {
   title_ = title;
-  if (hwnd_) SetWindowTextW(hwnd_, title_.c_str());
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&controls);
+  if (Window::Handle()) SetWindowTextW(Window::Handle(), title_.c_str());
 }
 
 HWND Application::Handle() {
-  if (hwnd_) return hwnd_;
-  WNDCLASSW wc{};
-  wc.lpfnWndProc = WindowProc;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.lpszClassName = L"TApplication";
-  RegisterClassW(&wc);
-  // A hidden top-level window: unlike a message-only window it also receives
-  // messages broadcast to all top-level windows.
-  hwnd_ = CreateWindowExW(WS_EX_TOOLWINDOW, wc.lpszClassName, title_.c_str(), WS_POPUP, 0, 0, 0, 0, nullptr,
-                          nullptr, wc.hInstance, nullptr);
-  return hwnd_;
-}
-
-void Application::HookMainWindow(const void* owner, MainWindowHook hook) {
-  Handle();
-  hooks_.emplace_back(owner, std::move(hook));
-}
-
-void Application::UnhookMainWindow(const void* owner) {
-  std::erase_if(hooks_, [owner](const auto& h) { return h.first == owner; });
-}
-
-LRESULT CALLBACK Application::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  Application& app = Get();
-  for (std::size_t i = 0; i < app.hooks_.size(); ++i) {
-    LRESULT result = 0;
-    bool handled = false;
-    Guarded([&] { handled = app.hooks_[i].second(msg, wp, lp, result); });
-    if (handled) return result;
+  if (!Window::Handle()) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_TAB_CLASSES |
+                                                       ICC_UPDOWN_CLASS | ICC_HOTKEY_CLASS | ICC_PROGRESS_CLASS};
+    InitCommonControlsEx(&controls);
+    // A hidden top-level window: unlike a message-only window it also receives
+    // messages broadcast to all top-level windows.
+    CreateHandle({.className = L"QrvApplication",
+                  .exStyle = WS_EX_TOOLWINDOW,
+                  .style = WS_POPUP,
+                  .text = title_,
+                  .bounds = {0, 0, 0, 0}});
   }
+  return Window::Handle();
+}
+
+int Application::AddMessageFilter(MessageFilter filter) {
+  filters_.push_back(std::make_shared<FilterEntry>(FilterEntry{nextFilterId_, std::move(filter)}));
+  return nextFilterId_++;
+}
+
+void Application::RemoveMessageFilter(int id) {
+  for (auto& entry : filters_) {
+    if (entry->id == id) entry->alive = false;
+  }
+  std::erase_if(filters_, [](const auto& entry) { return !entry->alive; });
+}
+
+LRESULT Application::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == kReleaseForm) {
-    auto* form = reinterpret_cast<Form*>(lp);
-    const auto it = std::find_if(app.forms_.begin(), app.forms_.end(), [form](const auto& f) { return f.get() == form; });
-    if (it != app.forms_.end()) {
-      Free(*it);
-      app.forms_.erase(it);
-    }
+    FreeReleased(reinterpret_cast<const Form*>(lp));
     return 0;
   }
-  return DefWindowProcW(hwnd, msg, wp, lp);
+  return Window::WndProc(msg, wp, lp);
 }
 
 void Application::Dispatch(MSG& msg) {
-  bool handled = false;
-  if (OnMessage) Guarded([&] { OnMessage(msg, handled); });
-  if (handled) return;
+  // A filter may remove filters (its form closing): run over a copy, skipping the removed.
+  const auto filters = filters_;
+  for (auto it = filters.rbegin(); it != filters.rend(); ++it) {
+    bool handled = false;
+    if ((*it)->alive) Guarded([&] { handled = (*it)->filter(msg); });
+    if (handled) return;
+  }
   TranslateMessage(&msg);
   DispatchMessageW(&msg);
+}
+
+bool Application::WaitAndDispatch() {
+  MSG msg;
+  if (GetMessageW(&msg, nullptr, 0, 0) <= 0) {
+    terminated_ = true;
+    return false;
+  }
+  Dispatch(msg);
+  return true;
 }
 
 void Application::ProcessMessages() {
@@ -86,21 +98,15 @@ void Application::ProcessMessages() {
   }
 }
 
-bool Application::HandleMessage() {
-  if (terminated_) return false;
-  MSG msg;
-  if (GetMessageW(&msg, nullptr, 0, 0) <= 0) {
-    terminated_ = true;
-    return false;
-  }
-  Dispatch(msg);
-  return true;
+bool Application::RunUntil(const std::function<bool()>& done) {
+  while (!terminated_ && !done()) WaitAndDispatch();
+  return !terminated_;
 }
 
 void Application::Run() {
+  terminated_ = false;
   if (Form* main = MainForm()) main->Show();
-  while (HandleMessage()) {
-  }
+  RunUntil([] { return false; });
   DestroyForms();
 }
 
@@ -113,16 +119,25 @@ void Application::Terminate() {
 
 void Application::Release(Form& form) { PostMessageW(Handle(), kReleaseForm, 0, reinterpret_cast<LPARAM>(&form)); }
 
-void Application::Free(std::unique_ptr<Form>& form) {
-  if (form->OnDestroy) Guarded(form->OnDestroy);
-  form.reset();
+// The form is looked for by address only: it may have gone with its owner already.
+void Application::FreeReleased(const Form* form) {
+  const auto it = std::find_if(forms_.begin(), forms_.end(), [form](const auto& f) { return f.get() == form; });
+  if (it != forms_.end()) {
+    std::unique_ptr<Form> freed = std::move(*it);
+    forms_.erase(it);
+    return;
+  }
+  // Owned forms are freed by their owner, which may live anywhere (a member, a test's local).
+  for (Form* owner : std::vector<Form*>(liveForms_)) {
+    if (owner->FreeOwned(form)) return;
+  }
 }
 
 void Application::DestroyForms() {
   while (!forms_.empty()) {
-    Free(forms_.back());
+    std::unique_ptr<Form> freed = std::move(forms_.back());
     forms_.pop_back();
   }
 }
 
-}  // namespace ui
+}  // namespace qrv

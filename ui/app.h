@@ -1,6 +1,8 @@
-// The application: its hidden top-level window (the owner of every form and the
-// receiver of messages broadcast to all top-level windows), the forms it owns,
-// and the message loop with an application-wide message handler.
+// The application: its hidden top-level window (the owner of top-level forms
+// and the receiver of messages broadcast to all top-level windows), the forms
+// it owns, and the message loop. The loop runs a list of message filters
+// before a message is translated and dispatched: each form's dialog keys, a
+// menu bar's accelerators, a key capture; the newest filter sees it first.
 #pragma once
 
 #include <windows.h>
@@ -11,11 +13,13 @@
 #include <vector>
 
 #include "ui/dialogs.h"
-#include "ui/form.h"
+#include "ui/window.h"
 
-namespace ui {
+namespace qrv {
 
-class Application {
+class Form;
+
+class Application : private Window {
  public:
   static Application& Get();
 
@@ -23,52 +27,54 @@ class Application {
   void Initialize(const std::wstring& title);
   HWND Handle();
 
-  // A hook sees every message of the application window first; it answers true
-  // (and sets the result) when it handled the message.
-  using MainWindowHook = std::function<bool(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)>;
-  void HookMainWindow(const void* owner, MainWindowHook hook);
-  void UnhookMainWindow(const void* owner);
+  // A filter answers true when it handled the message, which is then neither
+  // translated nor dispatched. Returns the id to remove it with.
+  using MessageFilter = std::function<bool(MSG& msg)>;
+  int AddMessageFilter(MessageFilter filter);
+  void RemoveMessageFilter(int id);
 
-  // Sees every message the loop takes from the queue, for all windows, before
-  // it is dispatched; setting `handled` keeps it from being dispatched.
-  std::function<void(MSG& msg, bool& handled)> OnMessage;
-
-  // Creates a form, owned by the application, and runs its OnCreate. The first
-  // form created is the main form.
+  // Creates a top-level form owned by the application; the first is the main form.
   template <class F, class... Args>
   F& CreateForm(Args&&... args) {
     auto form = std::make_unique<F>(std::forward<Args>(args)...);
     F& created = *form;
     forms_.push_back(std::move(form));
-    if (created.OnCreate) Guarded(created.OnCreate);
     return created;
   }
   Form* MainForm() const { return forms_.empty() ? nullptr : forms_.front().get(); }
 
-  // Shows the main form and runs the loop until Terminate; then frees every form.
+  // Shows the main form and runs the loop until Terminate; then frees every
+  // form. Each run starts anew, also after an earlier run ended.
   void Run();
+  // Runs the loop until `done` answers true; false when the program is ending.
+  bool RunUntil(const std::function<bool()>& done);
   // Handles every pending message without waiting.
   void ProcessMessages();
-  // Waits for one message and handles it; false once the program is ending.
-  bool HandleMessage();
   void Terminate();
   bool Terminated() const { return terminated_; }
-  // Frees a form once the message being handled is done.
+  // Frees a form (of the application or owned by a form) once the message
+  // being handled is done.
   void Release(Form& form);
   // Frees every form, the last created first.
   void DestroyForms();
+  // Every form that exists, wherever it is kept (used by Form).
+  void FormCreated(Form& form) { liveForms_.push_back(&form); }
+  void FormDestroyed(Form& form) { std::erase(liveForms_, &form); }
 
  private:
+  struct FilterEntry;
   Application() = default;
-  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
+  bool WaitAndDispatch();
   void Dispatch(MSG& msg);
-  static void Free(std::unique_ptr<Form>& form);
+  void FreeReleased(const Form* form);
 
-  HWND hwnd_ = nullptr;
   std::wstring title_ = L"Application";
-  std::vector<std::pair<const void*, MainWindowHook>> hooks_;
+  std::vector<std::shared_ptr<FilterEntry>> filters_;
+  int nextFilterId_ = 1;
   std::vector<std::unique_ptr<Form>> forms_;
+  std::vector<Form*> liveForms_;
   bool terminated_ = false;
 };
 
-}  // namespace ui
+}  // namespace qrv

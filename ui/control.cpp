@@ -1,199 +1,177 @@
 #include "ui/control.h"
 
-#include <cwctype>
+#include <algorithm>
+#include <stdexcept>
 
+#include "ui/dialogs.h"
 #include "ui/form.h"
-#include "ui/layout.h"
 
-namespace ui {
+namespace qrv {
+namespace {
 
-RowFont::RowFont(const LayoutRow& row) {
-  HDC screen = GetDC(nullptr);
-  const int height = -MulDiv(row.font_size, GetDeviceCaps(screen, LOGPIXELSY), 72);
-  ReleaseDC(nullptr, screen);
-  font_ = CreateFontW(height, 0, 0, 0, (row.style & kBold) ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                      DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH,
-                      row.font);
+constexpr wchar_t kObjectProperty[] = L"QrvControl";
+
+}  // namespace
+
+// --- Container -------------------------------------------------------------------
+
+SIZE Container::ClientSize96() const {
+  RECT rc{};
+  GetClientRect(ContainerHandle(), &rc);
+  const SIZE design = DesignClientSize();
+  // At the designed size exactly, keep the designed numbers (no rounding back and forth).
+  const int width = rc.right == Scale(design.cx) ? design.cx : ScaleFromDpi(rc.right, Dpi());
+  const int height = rc.bottom == Scale(design.cy) ? design.cy : ScaleFromDpi(rc.bottom, Dpi());
+  return {width, height};
 }
 
-RowFont::~RowFont() {
-  if (font_) DeleteObject(font_);
+void Container::LayOutChildren() {
+  for (Control* child : children_) child->Place();
 }
 
-wchar_t AcceleratorOf(const std::wstring& caption) {
-  for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
-    if (caption[i] != L'&') continue;
-    if (caption[i + 1] != L'&') return static_cast<wchar_t>(towupper(caption[i + 1]));
-    ++i;  // "&&" is an ampersand
+void Container::RefreshChildFonts() {
+  for (Control* child : children_) child->DpiChanged();
+}
+
+bool Container::Reflect(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  switch (msg) {
+    case WM_COMMAND: {
+      Control* child = lp ? Control::FromHandle(reinterpret_cast<HWND>(lp)) : nullptr;
+      if (!child) return false;
+      child->HandleCommand(HIWORD(wp));
+      result = 0;
+      return true;
+    }
+    case WM_NOTIFY: {
+      auto* header = reinterpret_cast<NMHDR*>(lp);
+      Control* child = Control::FromHandle(header->hwndFrom);
+      return child && child->HandleNotify(*header, result);
+    }
+    case WM_CTLCOLORBTN: case WM_CTLCOLOREDIT: case WM_CTLCOLORLISTBOX: case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORSCROLLBAR: {
+      Control* child = Control::FromHandle(reinterpret_cast<HWND>(lp));
+      HBRUSH brush = child ? child->HandleCtlColor(reinterpret_cast<HDC>(wp)) : nullptr;
+      if (!brush) return false;
+      result = reinterpret_cast<LRESULT>(brush);
+      return true;
+    }
+    case WM_DRAWITEM: {
+      auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lp);
+      Control* child = item->CtlType == ODT_MENU ? nullptr : Control::FromHandle(item->hwndItem);
+      if (!child || !child->HandleDrawItem(*item)) return false;
+      result = TRUE;
+      return true;
+    }
+    case WM_MEASUREITEM: {
+      auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
+      HWND window = item->CtlType == ODT_MENU ? nullptr : GetDlgItem(ContainerHandle(), static_cast<int>(wp));
+      Control* child = window ? Control::FromHandle(window) : nullptr;
+      if (!child || !child->HandleMeasureItem(*item)) return false;
+      result = TRUE;
+      return true;
+    }
   }
-  return 0;
+  return false;
 }
 
-Control::Control(Form& owner, const LayoutRow& row)
-    : Tag(row.tag),
-      Hint(row.hint),
-      owner_(owner),
-      name_(row.name),
-      rect_{row.left, row.top, row.left + row.width, row.top + row.height},
-      visible_(!(row.style & kHidden)),
-      enabled_(!(row.style & kDisabled)),
-      caption_(row.caption) {}
+// --- Control ---------------------------------------------------------------------
 
-void Control::SetBounds(int left, int top, int width, int height) {
-  const RECT old = rect_;
-  rect_ = {left, top, left + width, top + height};
-  if (!EqualRect(&old, &rect_)) owner_.ControlChanged(*this, old);
+Control::Control(Container& parent, const ControlBasics& basics)
+    : anchors(basics.anchors), parent_(parent), bounds_(basics.bounds) {
+  const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | basics.style | (basics.visible ? WS_VISIBLE : 0) |
+                      (basics.enabled ? 0 : WS_DISABLED);
+  const int id = basics.id ? basics.id : parent.NextControlId();
+  hwnd_ = CreateWindowExW(basics.exStyle, basics.className, basics.text.c_str(), style, parent.Scale(bounds_.left),
+                          parent.Scale(bounds_.top), parent.Scale(bounds_.width), parent.Scale(bounds_.height),
+                          basics.window ? basics.window : parent.ContainerHandle(),
+                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+  if (!hwnd_) throw std::runtime_error("The control could not be created.");
+  SetPropW(hwnd_, kObjectProperty, this);
+  SetWindowSubclass(hwnd_, SubclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
+  parent_.children_.push_back(this);
+  Send(WM_SETFONT, reinterpret_cast<WPARAM>(CachedFont(font_, parent_.Dpi())), FALSE);
 }
 
-void Control::SetVisible(bool visible) {
-  if (visible == visible_) return;
-  visible_ = visible;
-  owner_.ControlChanged(*this, rect_);
+Control::~Control() {
+  std::erase(parent_.children_, this);
+  if (!hwnd_) return;
+  RemoveWindowSubclass(hwnd_, SubclassProc, 1);
+  RemovePropW(hwnd_, kObjectProperty);
+  DestroyWindow(hwnd_);
 }
 
-void Control::SetEnabled(bool enabled) {
-  if (enabled == enabled_) return;
-  enabled_ = enabled;
-  Invalidate();
-}
+Control* Control::FromHandle(HWND hwnd) { return static_cast<Control*>(GetPropW(hwnd, kObjectProperty)); }
 
-void Control::SetCaption(const std::wstring& caption) {
-  if (caption == caption_) return;
-  caption_ = caption;
-  Invalidate();
-}
+LRESULT Control::WndProc(UINT msg, WPARAM wp, LPARAM lp) { return DefSubclassProc(hwnd_, msg, wp, lp); }
 
-void Control::Invalidate() { owner_.InvalidateRect(&rect_); }
-
-void Control::Repaint() {
-  Invalidate();
-  owner_.Update();
-}
-
-POINT Control::FromScreen(POINT screen) const {
-  ScreenToClient(owner_.Handle(), &screen);
-  return {screen.x - rect_.left, screen.y - rect_.top};
-}
-
-void Control::MouseDown(MouseButton button, int x, int y) {
-  if (OnMouseDown) OnMouseDown(*this, button, x, y);
-}
-
-void Control::MouseMove(int x, int y) {
-  if (OnMouseMove) OnMouseMove(*this, x, y);
-}
-
-void Control::MouseUp(MouseButton button, int x, int y) {
-  if (OnMouseUp) OnMouseUp(*this, button, x, y);
-}
-
-void Control::DblClick() {
-  if (OnDblClick) OnDblClick(*this);
-}
-
-void Control::Click() {
-  if (OnClick) OnClick(*this);
-}
-
-// --- Label -------------------------------------------------------------------
-
-Label::Label(Form& owner, const LayoutRow& row)
-    : Control(owner, row), font_(row), centered_(row.style & kCentered) {}
-
-void Label::Paint(HDC dc) {
-  RECT rc{0, 0, Width(), Height()};
-  HGDIOBJ old = SelectObject(dc, font_.Handle());
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, Enabled() ? Color : GetSysColor(COLOR_GRAYTEXT));
-  DrawTextW(dc, Caption().c_str(), -1, &rc, DT_NOPREFIX | DT_WORDBREAK | (centered_ ? DT_CENTER : DT_LEFT));
-  SelectObject(dc, old);
-}
-
-// --- Panel -------------------------------------------------------------------
-
-Panel::Panel(Form& owner, const LayoutRow& row) : Control(owner, row), font_(row) {}
-
-void Panel::Paint(HDC dc) {
-  RECT rc{0, 0, Width(), Height()};
-  HBRUSH brush = CreateSolidBrush(Color);
-  FillRect(dc, &rc, brush);
-  DeleteObject(brush);
-  HGDIOBJ old = SelectObject(dc, font_.Handle());
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, FontColor);
-  DrawTextW(dc, Caption().c_str(), -1, &rc, DT_NOPREFIX | DT_SINGLELINE | DT_VCENTER | DT_LEFT);
-  SelectObject(dc, old);
-}
-
-// --- Image -------------------------------------------------------------------
-
-Image::Image(Form& owner, const LayoutRow& row)
-    : Control(owner, row),
-      Pict(row.picture ? Picture::FromResource(row.picture) : Picture()),
-      Transparent(row.style & kTransparent) {}
-
-void Image::Paint(HDC dc) { Pict.Draw(dc, 0, 0, Transparent); }
-
-// --- SpeedButton -------------------------------------------------------------
-
-SpeedButton::SpeedButton(Form& owner, const LayoutRow& row)
-    : Control(owner, row), Glyph(row.picture ? Picture::FromResource(row.picture) : Picture()), font_(row) {}
-
-void SpeedButton::Paint(HDC dc) {
-  if (!Caption().empty()) return PaintFace(dc);
-  if (Glyph.Empty()) return;
-  const int count = std::clamp(NumGlyphs, 1, 4);
-  const int width = Glyph.Width() / count;
-  int index = !Enabled() ? 1 : pressed_ && hot_ ? 2 : hot_ ? 3 : 0;
-  if (index >= count) index = 0;
-  Glyph.Draw(dc, (Width() - width) / 2, (Height() - Glyph.Height()) / 2, index * width, width, Glyph.Height(), true);
-}
-
-void SpeedButton::PaintFace(HDC dc) {
-  RECT rc{0, 0, Width(), Height()};
-  const bool down = pressed_ && hot_;
-  DrawFrameControl(dc, &rc, DFC_BUTTON, DFCS_BUTTONPUSH | (down ? DFCS_PUSHED : 0));
-  if (down) OffsetRect(&rc, 1, 1);
-  HGDIOBJ old = SelectObject(dc, font_.Handle());
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, GetSysColor(Enabled() ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
-  DrawTextW(dc, Caption().c_str(), -1, &rc, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
-  SelectObject(dc, old);
-}
-
-bool SpeedButton::Accelerate(wchar_t key) {
-  if (!Visible() || !Enabled() || key == 0 || AcceleratorOf(Caption()) != towupper(key)) return false;
-  Click();
-  return true;
-}
-
-void SpeedButton::MouseDown(MouseButton button, int x, int y) {
-  Control::MouseDown(button, x, y);
-  if (button != MouseButton::kLeft || !Enabled()) return;
-  pressed_ = true;
-  Invalidate();
-}
-
-void SpeedButton::MouseMove(int x, int y) {
-  Control::MouseMove(x, y);
-  if (Inside(x, y) != hot_) {
-    hot_ = Inside(x, y);
-    Invalidate();
+LRESULT CALLBACK Control::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) noexcept {
+  auto* self = reinterpret_cast<Control*>(data);
+  if (msg == WM_NCDESTROY) {
+    RemoveWindowSubclass(hwnd, SubclassProc, 1);
+    RemovePropW(hwnd, kObjectProperty);
+    self->hwnd_ = nullptr;
+    return DefSubclassProc(hwnd, msg, wp, lp);
+  }
+  try {
+    return self->WndProc(msg, wp, lp);
+  } catch (...) {
+    ReportCurrentException();
+    return 0;
   }
 }
 
-void SpeedButton::MouseUp(MouseButton button, int x, int y) {
-  Control::MouseUp(button, x, y);
-  if (button != MouseButton::kLeft || !pressed_) return;
-  pressed_ = false;
-  Invalidate();
-  if (Inside(x, y)) Click();
+void Control::SetBounds(const Bounds& bounds) {
+  bounds_ = bounds;
+  Place();
 }
 
-void SpeedButton::MouseLeave() {
-  if (!hot_) return;
-  hot_ = false;
-  Invalidate();
+RECT Control::PlacedRect() const {
+  RECT rc{};
+  GetWindowRect(hwnd_, &rc);
+  MapWindowPoints(HWND_DESKTOP, GetParent(hwnd_), reinterpret_cast<POINT*>(&rc), 2);
+  return rc;
 }
 
-}  // namespace ui
+void Control::Place() {
+  const SIZE now = parent_.ClientSize96();
+  const SIZE design = parent_.DesignClientSize();
+  const int dx = now.cx - design.cx, dy = now.cy - design.cy;
+  Bounds b = bounds_;
+  if (anchors.right) (anchors.left ? b.width : b.left) += dx;
+  if (anchors.bottom) (anchors.top ? b.height : b.top) += dy;
+  SetWindowPos(hwnd_, nullptr, parent_.Scale(b.left), parent_.Scale(b.top), parent_.Scale(std::max(b.width, 0)),
+               parent_.Scale(std::max(b.height, 0)), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+std::wstring Control::Text() const {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd_)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd_, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+void Control::SetText(const std::wstring& text, Notify notify) {
+  {
+    QuietScope quiet(*this);
+    SetWindowTextW(hwnd_, text.c_str());
+  }
+  if (notify == Notify::kYes) TextChanged();
+}
+
+void Control::SetEnabled(bool enabled) { EnableWindow(hwnd_, enabled); }
+
+bool Control::Visible() const { return (GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0; }
+
+void Control::SetVisible(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
+
+void Control::SetFont(const FontChoice& font) {
+  font_ = font;
+  DpiChanged();
+}
+
+void Control::DpiChanged() {
+  Send(WM_SETFONT, reinterpret_cast<WPARAM>(CachedFont(font_, parent_.Dpi())), TRUE);
+}
+
+void Control::SetHint(const std::wstring& hint) { parent_.OwnerForm().SetHint(hwnd_, hint); }
+
+}  // namespace qrv

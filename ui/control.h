@@ -1,161 +1,164 @@
-// Controls of a form. A control here is drawn by its form and gets its mouse
-// input from it (no window of its own), so it can show the form's background
-// through its transparent parts. Each kind is made from one row of a layout
-// table (layout.h): adding a kind is a class with a constructor taking the form
-// and the row.
+// Controls: real child windows, each kept as a typed member of its form or
+// panel and created in declaration order (which is also the Tab order). A
+// control's object is found from its window through a window property; the
+// container reflects the notifications a child sends (WM_COMMAND, WM_NOTIFY,
+// WM_CTLCOLOR*, WM_DRAWITEM, WM_MEASUREITEM) to it, and it fires its typed
+// events. Events fire for what the user does; a change the program makes fires
+// none unless the caller asks with Notify::kYes.
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
-#include <algorithm>
 #include <functional>
 #include <string>
+#include <vector>
 
-#include "ui/picture.h"
+#include "ui/dpi.h"
 
-namespace ui {
+namespace qrv {
 
+class Control;
 class Form;
-struct LayoutRow;
 
-enum class MouseButton { kLeft, kRight, kMiddle };
-
-// The font a layout row names (face, points, bold), freed with its holder.
-class RowFont {
- public:
-  explicit RowFont(const LayoutRow& row);
-  ~RowFont();
-  RowFont(const RowFont&) = delete;
-  RowFont& operator=(const RowFont&) = delete;
-  HFONT Handle() const { return font_; }
-
- private:
-  HFONT font_;
+// A place in pixels at 96 DPI, relative to the parent's client area.
+struct Bounds {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  bool operator==(const Bounds&) const = default;
 };
 
-// The key of a caption's "&" mark in upper case ("&OK" gives 'O'), or 0.
-wchar_t AcceleratorOf(const std::wstring& caption);
+// Which edges of its parent a control keeps its distance to when the parent
+// is resized; left and right together stretch it.
+struct Anchors {
+  bool left = true;
+  bool top = true;
+  bool right = false;
+  bool bottom = false;
+};
+
+// Whether a change made by the program fires the control's event.
+enum class Notify { kNo, kYes };
+
+// A window that holds controls: a form or a panel.
+class Container {
+ public:
+  virtual ~Container() = default;
+  virtual HWND ContainerHandle() const = 0;
+  virtual UINT Dpi() const = 0;
+  virtual Form& OwnerForm() = 0;
+  // The client size the children's bounds were designed for, at 96 DPI.
+  virtual SIZE DesignClientSize() const = 0;
+
+  int Scale(int designPixels) const { return ScaleToDpi(designPixels, Dpi()); }
+  // The client size now, at 96 DPI.
+  SIZE ClientSize96() const;
+  const std::vector<Control*>& Children() const { return children_; }
+  // Places every child for the current size and DPI, and gives it its font.
+  void LayOutChildren();
+  void RefreshChildFonts();
+  int NextControlId() { return nextId_++; }
+
+ protected:
+  // A notification of a child window goes to the child's object; true when handled.
+  bool Reflect(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+
+ private:
+  friend class Control;
+  std::vector<Control*> children_;
+  int nextId_ = 1000;
+};
+
+// What every kind of control hands to the base.
+struct ControlBasics {
+  const wchar_t* className = nullptr;
+  DWORD style = 0;
+  DWORD exStyle = 0;
+  Bounds bounds{};
+  std::wstring text{};
+  Anchors anchors{};
+  bool visible = true;
+  bool enabled = true;
+  int id = 0;               // 0: the container gives one
+  HWND window = nullptr;    // the parent window, when not the container's own
+};
 
 class Control {
  public:
-  Control(Form& owner, const LayoutRow& row);
-  virtual ~Control() = default;
+  virtual ~Control();
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
 
-  const std::wstring& Name() const { return name_; }
-  Form& Owner() const { return owner_; }
+  static Control* FromHandle(HWND hwnd);
+  HWND Handle() const { return hwnd_; }
+  Container& Parent() const { return parent_; }
+  int Id() const { return GetDlgCtrlID(hwnd_); }
 
-  int Left() const { return rect_.left; }
-  int Top() const { return rect_.top; }
-  int Width() const { return rect_.right - rect_.left; }
-  int Height() const { return rect_.bottom - rect_.top; }
-  const RECT& BoundsRect() const { return rect_; }
-  virtual void SetBounds(int left, int top, int width, int height);
-  void SetLeft(int left) { SetBounds(left, Top(), Width(), Height()); }
-  void SetTop(int top) { SetBounds(Left(), top, Width(), Height()); }
-  void SetWidth(int width) { SetBounds(Left(), Top(), width, Height()); }
+  const Bounds& DesignBounds() const { return bounds_; }
+  void SetBounds(const Bounds& bounds);
+  Anchors anchors{};
+  // Puts the window where its bounds, anchors and the parent's DPI say.
+  virtual void Place();
+  // The place of the window in its parent's client area, in pixels.
+  RECT PlacedRect() const;
 
-  bool Visible() const { return visible_; }
-  virtual void SetVisible(bool visible);
-  bool Enabled() const { return enabled_; }
-  virtual void SetEnabled(bool enabled);
-  const std::wstring& Caption() const { return caption_; }
-  void SetCaption(const std::wstring& caption);
+  std::wstring Text() const;
+  void SetText(const std::wstring& text, Notify notify = Notify::kNo);
+  bool Enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
+  void SetEnabled(bool enabled);
+  // Whether the control itself is shown (its form may be hidden).
+  bool Visible() const;
+  void SetVisible(bool visible);
+  void Focus() { SetFocus(hwnd_); }
+  bool Focused() const { return GetFocus() == hwnd_; }
+  // Another font than the form's (a face, size or weight of its own).
+  void SetFont(const FontChoice& font);
+  // Text shown under the mouse after a pause, while the form shows hints.
+  void SetHint(const std::wstring& hint);
+  virtual void DpiChanged();
 
-  int Tag = 0;
-  std::wstring Hint;
+  // Reflected notifications, in the control's own terms.
+  virtual void HandleCommand(WORD) {}
+  virtual bool HandleNotify(NMHDR&, LRESULT&) { return false; }
+  virtual HBRUSH HandleCtlColor(HDC) { return nullptr; }
+  virtual bool HandleDrawItem(DRAWITEMSTRUCT&) { return false; }
+  virtual bool HandleMeasureItem(MEASUREITEMSTRUCT&) { return false; }
 
-  // Repaint later, or at once.
-  void Invalidate();
-  void Repaint();
-  // A point on the screen in this control's coordinates.
-  POINT FromScreen(POINT screen) const;
+ protected:
+  Control(Container& parent, const ControlBasics& basics);
+  // Messages of the window itself; the base passes them on to the system class.
+  virtual LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT Send(UINT msg, WPARAM wp = 0, LPARAM lp = 0) const { return SendMessageW(hwnd_, msg, wp, lp); }
+  // Called after SetText with Notify::kYes.
+  virtual void TextChanged() {}
 
-  // Events, set by the form that owns the control.
-  std::function<void(Control&)> OnClick;
-  std::function<void(Control&)> OnDblClick;
-  std::function<void(Control&, MouseButton, int x, int y)> OnMouseDown;
-  std::function<void(Control&, MouseButton, int x, int y)> OnMouseUp;
-  std::function<void(Control&, int x, int y)> OnMouseMove;
+  // While one exists, the control is being changed by the program: events stay quiet.
+  class QuietScope {
+   public:
+    explicit QuietScope(Control& control) : control_(control) { ++control_.quiet_; }
+    ~QuietScope() { --control_.quiet_; }
+    QuietScope(const QuietScope&) = delete;
+    QuietScope& operator=(const QuietScope&) = delete;
 
-  // Called by the form: painting with the origin at the control's top-left
-  // corner, and the mouse in control coordinates.
-  virtual void Paint(HDC) {}
-  virtual void MouseDown(MouseButton button, int x, int y);
-  virtual void MouseMove(int x, int y);
-  virtual void MouseUp(MouseButton button, int x, int y);
-  virtual void DblClick();
-  virtual void MouseLeave() {}
-  virtual void SysColorChange() {}
-  virtual void Click();
-  // Alt and a key: a control whose caption marks that key clicks and answers true.
-  virtual bool Accelerate(wchar_t) { return false; }
-
- private:
-  Form& owner_;
-  std::wstring name_;
-  RECT rect_;
-  bool visible_;
-  bool enabled_;
-  std::wstring caption_;
-};
-
-// Text on the form's background.
-class Label : public Control {
- public:
-  Label(Form& owner, const LayoutRow& row);
-  COLORREF Color = RGB(0, 0, 0);
-  void Paint(HDC dc) override;
+   private:
+    Control& control_;
+  };
+  bool Quiet() const { return quiet_ > 0; }
+  // Runs an event handler for the user's action.
+  template <class Event, class... Args>
+  void Fire(const Event& event, Args&&... args) {
+    if (!Quiet() && event) event(std::forward<Args>(args)...);
+  }
 
  private:
-  RowFont font_;
-  bool centered_;
+  static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) noexcept;
+  Container& parent_;
+  Bounds bounds_;
+  HWND hwnd_ = nullptr;
+  FontChoice font_;
+  int quiet_ = 0;
 };
 
-// A coloured area with its caption at the left, vertically centred.
-class Panel : public Control {
- public:
-  Panel(Form& owner, const LayoutRow& row);
-  COLORREF Color = GetSysColor(COLOR_BTNFACE);
-  COLORREF FontColor = RGB(0, 0, 0);
-  void Paint(HDC dc) override;
-
- private:
-  RowFont font_;
-};
-
-// A picture, drawn at the control's top-left corner.
-class Image : public Control {
- public:
-  Image(Form& owner, const LayoutRow& row);
-  Picture Pict;
-  bool Transparent;
-  void Paint(HDC dc) override;
-};
-
-// A flat picture button: a strip of up to four pictures (up, disabled, down,
-// hover) that fires OnClick when the left button is released over it. A button
-// with a caption is drawn as a push button with its text instead; Alt and the
-// key its caption marks with "&" click it too.
-class SpeedButton : public Control {
- public:
-  SpeedButton(Form& owner, const LayoutRow& row);
-  Picture Glyph;
-  int NumGlyphs = 4;
-  void Paint(HDC dc) override;
-  void MouseDown(MouseButton button, int x, int y) override;
-  void MouseMove(int x, int y) override;
-  void MouseUp(MouseButton button, int x, int y) override;
-  void MouseLeave() override;
-  bool Accelerate(wchar_t key) override;
-
- private:
-  bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < Width() && y < Height(); }
-  void PaintFace(HDC dc);
-  RowFont font_;
-  bool pressed_ = false;
-  bool hot_ = false;
-};
-
-}  // namespace ui
+}  // namespace qrv

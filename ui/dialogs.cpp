@@ -6,49 +6,51 @@
 
 #include "ui/wide.h"
 
-namespace ui {
-
+namespace qrv {
 namespace {
 
-PromptHandler g_prompt_handler = nullptr;
+PromptHandler promptHandler = nullptr;
 
-const wchar_t* Caption(MsgKind kind) {
+const wchar_t* CaptionOf(MessageKind kind) {
   switch (kind) {
-    case MsgKind::kWarning: return L"Warning";
-    case MsgKind::kInformation: return L"Information";
-    case MsgKind::kError: return L"Error";
-    case MsgKind::kConfirmation: return L"Confirm";
+    case MessageKind::kWarning: return L"Warning";
+    case MessageKind::kInformation: return L"Information";
+    case MessageKind::kError: return L"Error";
+    case MessageKind::kConfirmation: return L"Confirm";
   }
   return L"";
 }
 
-UINT Style(MsgKind kind, unsigned buttons) {
+UINT StyleOf(MessageKind kind, MessageButtons buttons) {
   UINT style = MB_TASKMODAL | MB_SETFOREGROUND;
   switch (kind) {
-    case MsgKind::kWarning: style |= MB_ICONWARNING; break;
-    case MsgKind::kInformation: style |= MB_ICONINFORMATION; break;
-    case MsgKind::kError: style |= MB_ICONERROR; break;
-    case MsgKind::kConfirmation: style |= MB_ICONQUESTION; break;
+    case MessageKind::kWarning: style |= MB_ICONWARNING; break;
+    case MessageKind::kInformation: style |= MB_ICONINFORMATION; break;
+    case MessageKind::kError: style |= MB_ICONERROR; break;
+    case MessageKind::kConfirmation: style |= MB_ICONQUESTION; break;
   }
-  if ((buttons & kYes) && (buttons & kNo)) style |= (buttons & kCancel) ? MB_YESNOCANCEL : MB_YESNO;
-  else if ((buttons & kOk) && (buttons & kCancel)) style |= MB_OKCANCEL;
-  else style |= MB_OK;
+  switch (buttons) {
+    case MessageButtons::kOk: return style | MB_OK;
+    case MessageButtons::kOkCancel: return style | MB_OKCANCEL;
+    case MessageButtons::kYesNo: return style | MB_YESNO;
+    case MessageButtons::kYesNoCancel: return style | MB_YESNOCANCEL;
+  }
   return style;
 }
 
 }  // namespace
 
-int MessageDlg(const std::wstring& text, MsgKind kind, unsigned buttons) {
-  if (g_prompt_handler) return g_prompt_handler(text, kind, buttons);
-  switch (MessageBoxW(nullptr, text.c_str(), Caption(kind), Style(kind, buttons))) {
-    case IDOK: return mrOk;
-    case IDYES: return mrYes;
-    case IDNO: return mrNo;
-    default: return mrCancel;
+DialogResult ShowMessage(const std::wstring& text, MessageKind kind, MessageButtons buttons) {
+  if (promptHandler) return promptHandler(text, kind, buttons);
+  switch (MessageBoxW(nullptr, text.c_str(), CaptionOf(kind), StyleOf(kind, buttons))) {
+    case IDOK: return DialogResult::kOk;
+    case IDYES: return DialogResult::kYes;
+    case IDNO: return DialogResult::kNo;
+    default: return DialogResult::kCancel;
   }
 }
 
-void SetPromptHandler(PromptHandler handler) { g_prompt_handler = handler; }
+void SetPromptHandler(PromptHandler handler) { promptHandler = handler; }
 
 void ReportCurrentException() noexcept {
   try {
@@ -59,10 +61,10 @@ void ReportCurrentException() noexcept {
       text = Widen(e.what());
     } catch (...) {
     }
-    MessageDlg(text, MsgKind::kError, kOk);
+    ShowMessage(text, MessageKind::kError);
   } catch (...) {
     // Nothing more can be reported; the program runs on.
   }
 }
 
-}  // namespace ui
+}  // namespace qrv

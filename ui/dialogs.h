@@ -1,27 +1,25 @@
-// Message boxes with the program's captions and buttons, the seam through which
-// tests answer them, and the one place that reports an exception that left an
-// event handler: an error box with the exception's text, the program running on.
+// Message boxes with the program's captions, the seam through which tests
+// answer them, and the one place that reports an exception that left an event
+// handler: an error box with the exception's text, the program running on.
 #pragma once
 
 #include <string>
 
-namespace ui {
+namespace qrv {
 
-enum class MsgKind { kWarning, kInformation, kError, kConfirmation };
+// How a modal form or a message box ended.
+enum class DialogResult { kNone = 0, kOk = 1, kCancel = 2, kYes = 6, kNo = 7 };
 
-// Buttons of a message box, combined with |.
-enum MsgButtons : unsigned { kOk = 1, kCancel = 2, kYes = 4, kNo = 8 };
+enum class MessageKind { kWarning, kInformation, kError, kConfirmation };
+enum class MessageButtons { kOk, kOkCancel, kYesNo, kYesNoCancel };
 
-// Results of a modal form or message box.
-enum ModalResult : int { mrNone = 0, mrOk = 1, mrCancel = 2, mrYes = 6, mrNo = 7 };
+// Shows a box captioned "Warning", "Information", "Error" or "Confirm" and
+// returns the button pressed (kCancel when the box is closed otherwise).
+DialogResult ShowMessage(const std::wstring& text, MessageKind kind, MessageButtons buttons = MessageButtons::kOk);
 
-// Shows the box ("Warning", "Information", "Error" or "Confirm") and returns the
-// button pressed.
-int MessageDlg(const std::wstring& text, MsgKind kind, unsigned buttons);
-
-// Tests answer prompts through this instead of a box on the screen; nullptr
-// brings the boxes back.
-using PromptHandler = int (*)(const std::wstring& text, MsgKind kind, unsigned buttons);
+// Tests answer the boxes through this instead of the screen; nullptr brings the
+// boxes back.
+using PromptHandler = DialogResult (*)(const std::wstring& text, MessageKind kind, MessageButtons buttons);
 void SetPromptHandler(PromptHandler handler);
 
 // Reports the exception being handled; call it only inside a catch block.
@@ -37,4 +35,4 @@ void Guarded(Fn&& fn) noexcept {
   }
 }
 
-}  // namespace ui
+}  // namespace qrv

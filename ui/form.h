@@ -1,116 +1,127 @@
-// A form: a top-level window of the program, owned by the application window,
-// that owns its controls and timers (they are freed with it) and paints its
-// controls itself, double-buffered. Its events are plain members set by the
-// form class; other messages are handled per message.
+// A form: a top-level window that holds controls (typed members of the form's
+// class, created in declaration order) and timers, lays them out at its DPI,
+// and handles the keys of every Windows dialog through the application's
+// message filters. A form is owned by the application or by the form that
+// opened it, and freed with its owner. Closing or freeing a form is never done
+// inside its own handler: it is posted.
 #pragma once
 
 #include <windows.h>
 
-#include <functional>
 #include <memory>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "ui/control.h"
-#include "ui/timer.h"
+#include "ui/dialogs.h"
+#include "ui/window.h"
 
-namespace ui {
+namespace qrv {
 
+class MenuBar;
+class Timer;
+
+enum class FormStyle { kDialog, kSizable, kBorderless };
 enum class CloseAction { kHide, kFree };
 
-class Form {
- public:
-  // Creates the (hidden) window: borderless when `borderless`, else a dialog frame.
-  Form(const wchar_t* class_name, const std::wstring& caption, int client_width, int client_height,
-       bool borderless = false);
-  virtual ~Form();
-  Form(const Form&) = delete;
-  Form& operator=(const Form&) = delete;
-
-  HWND Handle() const { return hwnd_; }
-  std::wstring Caption() const;
-  void SetCaption(const std::wstring& caption) { SetWindowTextW(hwnd_, caption.c_str()); }
-
-  // Controls, in painting order (the last one on top).
-  Control& Adopt(std::unique_ptr<Control> control);
-  Control& FindControl(const std::wstring& name) const;
-  template <class T>
-  T& Get(const std::wstring& name) const {
-    if (auto* c = dynamic_cast<T*>(&FindControl(name))) return *c;
-    throw std::logic_error("control of another kind");
-  }
-  const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
-  // The topmost visible control at a point of the client area.
-  Control* ControlAtPos(POINT client, bool allow_disabled) const;
-  Timer& AddTimer(const std::wstring& name, UINT interval);
-
-  int Left() const;
-  int Top() const;
-  int Width() const;
-  int Height() const;
-  void SetBounds(int left, int top, int width, int height);
-  void SetLeft(int left) { SetBounds(left, Top(), Width(), Height()); }
-  void SetTop(int top) { SetBounds(Left(), top, Width(), Height()); }
-  void SetWidth(int width) { SetBounds(Left(), Top(), width, Height()); }
-
-  bool Visible() const;
-  void Show();
-  void Hide();
-  void SetVisible(bool visible) { visible ? Show() : Hide(); }
-  void BringToFront();
-  void Update() const { UpdateWindow(hwnd_); }
-  void InvalidateRect(const RECT* rect);
-
-  // Without border icons the frame keeps its caption but shows no system menu
-  // and no buttons (Alt+F4 still closes the form).
-  void SetBorderIcons(bool shown);
-  // Alt and a key: clicks the control whose caption marks that key.
-  bool Accelerate(wchar_t key);
-
-  COLORREF Color = GetSysColor(COLOR_BTNFACE);
-  // Hints: each control's Hint shows under the mouse while this is on.
-  bool ShowHint() const { return show_hint_; }
-  void SetShowHint(bool show);
-  // Called by a control whose place, size or visibility changed.
-  void ControlChanged(const Control& control, const RECT& old_bounds);
-
-  // Asks OnCloseQuery; the main form then ends the program, a modal form ends
-  // its modal loop, any other form is hidden or freed as OnClose decides.
-  void Close();
-  int ShowModal();
-  int ModalResult = 0;
-
-  // OnDestroy runs when the application frees the form, before anything of it goes.
-  std::function<void()> OnCreate, OnShow, OnActivate, OnDestroy;
-  std::function<void(bool& can_close)> OnCloseQuery;
-  std::function<void(CloseAction& action)> OnClose;
-
-  // Handles one window message; the handler's result is the message's result.
-  void HandleMessage(UINT msg, std::function<LRESULT(WPARAM, LPARAM)> handler);
-
- private:
-  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-  LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp);
-  void Paint();
-  void MouseMessage(UINT msg, WPARAM wp, LPARAM lp);
-  void TrackHover(Control* over);
-  void HintTimer();
-  void HideHint();
-  void ChildCommand(HWND child, WORD code);
-  void FocusFirstChild();
-
-  HWND hwnd_ = nullptr;
-  HWND tooltip_ = nullptr;
-  std::vector<std::unique_ptr<Control>> controls_;
-  std::vector<std::unique_ptr<Timer>> timers_;
-  std::unordered_map<UINT, std::function<LRESULT(WPARAM, LPARAM)>> handlers_;
-  Control* captured_ = nullptr;
-  Control* hovered_ = nullptr;
-  bool in_modal_ = false;
-  bool tracking_leave_ = false;
-  bool show_hint_ = false;
-  bool hint_shown_ = false;
+struct FormArgs {
+  std::wstring caption{};
+  SIZE clientSize{0, 0};  // at 96 DPI
+  FormStyle style = FormStyle::kDialog;
+  Form* owner = nullptr;
+  bool topMost = false;
 };
 
-}  // namespace ui
+class Form : public Window, public Container {
+ public:
+  explicit Form(const FormArgs& args);
+  ~Form() override;
+
+  // Container
+  HWND ContainerHandle() const override { return Handle(); }
+  UINT Dpi() const override { return dpi_; }
+  Form& OwnerForm() override { return *this; }
+  SIZE DesignClientSize() const override { return designSize_; }
+
+  Form* Owner() const { return owner_; }
+  // Opens a form owned by this one; F's constructor takes this form first.
+  template <class F, class... Args>
+  F& CreateOwned(Args&&... args) {
+    auto form = std::make_unique<F>(*this, std::forward<Args>(args)...);
+    F& created = *form;
+    owned_.push_back(std::move(form));
+    return created;
+  }
+  // Frees an owned form (or one owned by an owned form); false when not found.
+  bool FreeOwned(const Form* form);
+
+  std::wstring Caption() const;
+  void SetCaption(const std::wstring& caption) { SetWindowTextW(Handle(), caption.c_str()); }
+  RECT WindowRect() const;
+  // Moves the window; the size is in pixels of the screen.
+  void SetWindowRect(int left, int top, int width, int height);
+  // Sizes the window so that its client area is this size at 96 DPI.
+  void SetClientSize(SIZE designSize);
+
+  bool Visible() const { return IsWindowVisible(Handle()) != FALSE; }
+  void Show();
+  void Hide() { ShowWindow(Handle(), SW_HIDE); }
+  // Asks the form to close, once the message being handled is done.
+  void Close() { PostMessageW(Handle(), WM_CLOSE, 0, 0); }
+  CloseAction closeAction = CloseAction::kHide;
+
+  // Shows the form with only its owner disabled and runs a loop until a button
+  // with a dialog result, EndModal or closing ends it.
+  DialogResult ShowModal();
+  void EndModal(DialogResult result) { result_ = result; }
+  bool InModal() const { return inModal_; }
+
+  // Takes another DPI: the window and every control scale to it.
+  void ApplyDpi(UINT dpi);
+  // Hints of controls show under the mouse while this is on.
+  void SetShowHints(bool show);
+  void SetHint(HWND control, const std::wstring& hint);
+  // The button Enter clicks (control id IDOK), answered to DM_GETDEFID.
+  void SetDefaultId(int id) { defaultId_ = id; }
+
+  // Paints the form's background under an area of its client area; drawn
+  // controls ask for the part under them before they paint themselves.
+  virtual void PaintBackground(HDC dc, const RECT& area);
+  COLORREF background = GetSysColor(COLOR_BTNFACE);
+
+  // Used by MenuBar and Timer.
+  void SetMenuBar(MenuBar* bar) { menuBar_ = bar; }
+  UINT_PTR AddTimer(Timer& timer);
+  void RemoveTimer(Timer& timer);
+
+ protected:
+  // A form's own handlers: override and fall back to Form::WndProc.
+  LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
+  // Sees a key (or any message for this form's windows) before the dialog keys.
+  virtual bool PreTranslate(MSG&) { return false; }
+  // Asked before the form closes.
+  virtual bool CanClose() { return true; }
+  // Called once the form and its controls have taken another DPI.
+  virtual void DpiChanged() {}
+
+ private:
+  bool FilterMessage(MSG& msg);
+  void Closing();
+  void MoveFocus(WPARAM wp, LPARAM lp);
+  void DpiChangedTo(UINT dpi, const RECT& suggested);
+
+  Form* owner_;
+  SIZE designSize_;
+  UINT dpi_ = kDesignDpi;
+  int filterId_ = 0;
+  int defaultId_ = 0;
+  HWND tooltip_ = nullptr;
+  bool inModal_ = false;
+  DialogResult result_ = DialogResult::kNone;
+  MenuBar* menuBar_ = nullptr;
+  std::vector<Timer*> timers_;
+  UINT_PTR nextTimerId_ = 1;
+  std::vector<std::unique_ptr<Form>> owned_;
+};
+
+}  // namespace qrv

@@ -1,6 +1,6 @@
 #include "ui/image_list.h"
 
-namespace ui {
+namespace qrv {
 
 void Bitmap::Reset(HBITMAP bitmap) {
   if (bitmap_ && bitmap_ != bitmap) DeleteObject(bitmap_);
@@ -25,4 +25,4 @@ void ImageList::Draw(HDC dc, int index, int x, int y) const {
   if (list_) ImageList_Draw(list_, index, dc, x, y, ILD_NORMAL);
 }
 
-}  // namespace ui
+}  // namespace qrv

@@ -5,7 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-namespace ui {
+namespace qrv {
 
 class Bitmap {
  public:
@@ -43,4 +43,4 @@ class ImageList {
   HIMAGELIST list_;
 };
 
-}  // namespace ui
+}  // namespace qrv

@@ -1,58 +1,138 @@
 #include "ui/menu.h"
 
-#include <stdexcept>
+#include <algorithm>
 
+#include "ui/app.h"
 #include "ui/form.h"
-#include "ui/layout.h"
 
-namespace ui {
+namespace qrv {
 namespace {
 
-void AppendItems(HMENU menu, const std::vector<MenuItem*>& items, std::vector<MenuItem*>& commands) {
-  for (MenuItem* item : items) {
-    if (!item->Visible()) continue;
-    if (item->IsSeparator()) {
-      AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-      continue;
-    }
-    const UINT state = (item->Enabled() ? 0 : MF_GRAYED) | (item->Checked ? MF_CHECKED : 0);
-    if (!item->Items.empty()) {
-      HMENU sub = CreatePopupMenu();
-      AppendItems(sub, item->Items, commands);
-      AppendMenuW(menu, MF_POPUP | MF_STRING | state, reinterpret_cast<UINT_PTR>(sub), item->Caption().c_str());
-      continue;
-    }
-    commands.push_back(item);
-    AppendMenuW(menu, MF_STRING | state, commands.size(), item->Caption().c_str());
-  }
+std::wstring MenuText(const MenuItem& item) {
+  return item.hotkeyText.empty() ? item.text : item.text + L"\t" + item.hotkeyText;
 }
+
+UINT StateOf(const MenuItem& item) { return (item.enabled ? 0 : MF_GRAYED) | (item.checked ? MF_CHECKED : 0); }
+
+void ClearMenu(HMENU menu) {
+  while (GetMenuItemCount(menu) > 0) DeleteMenu(menu, 0, MF_BYPOSITION);
+}
+
+// Menu bar commands stay clear of the dialog ids (IDOK, IDCANCEL, ...) that
+// reach the form as commands without a control too.
+constexpr UINT kMenuIdBase = 0x100;
 
 }  // namespace
 
-PopupMenu::PopupMenu(Form& owner, const LayoutRow& row) : Control(owner, row) {}
+void MenuItems::AppendTo(HMENU menu, std::vector<MenuItem*>& commands, UINT idBase) const {
+  for (MenuItem* item : items_) {
+    if (!item->visible) continue;
+    if (item->IsSeparator()) {
+      AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    } else if (!item->Items().empty()) {
+      HMENU sub = CreatePopupMenu();
+      item->AppendTo(sub, commands, idBase);
+      AppendMenuW(menu, MF_POPUP | MF_STRING | StateOf(*item), reinterpret_cast<UINT_PTR>(sub), MenuText(*item).c_str());
+    } else {
+      commands.push_back(item);
+      AppendMenuW(menu, MF_STRING | StateOf(*item), idBase + commands.size(), MenuText(*item).c_str());
+    }
+  }
+}
+
+MenuItem::MenuItem(MenuItems& parent, const MenuItemArgs& args)
+    : text(args.text),
+      hotkeyText(args.hotkeyText),
+      checked(args.checked),
+      enabled(args.enabled),
+      visible(args.visible),
+      accelerator(args.accelerator),
+      parent_(parent) {
+  parent_.items_.push_back(this);
+}
+
+MenuItem::~MenuItem() { std::erase(parent_.items_, this); }
 
 HMENU PopupMenu::Build(std::vector<MenuItem*>& commands) const {
   HMENU menu = CreatePopupMenu();
   commands.clear();
-  AppendItems(menu, Items, commands);
+  AppendTo(menu, commands);
   return menu;
 }
 
-void PopupMenu::Popup(int x, int y) {
-  if (OnPopup) OnPopup(*this);
+void PopupMenu::Popup(Form& owner, int x, int y) {
+  if (onPopup) onPopup();
   std::vector<MenuItem*> commands;
   HMENU menu = Build(commands);
-  const UINT chosen = TrackPopupMenuEx(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY,
-                                       x, y, Owner().Handle(), nullptr);
+  const UINT chosen = TrackPopupMenuEx(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD |
+                                                 TPM_NONOTIFY,
+                                       x, y, owner.Handle(), nullptr);
   DestroyMenu(menu);
-  if (chosen >= 1 && chosen <= commands.size()) commands[chosen - 1]->Click();
+  // The item runs once the menu has gone, and only if it is still there.
+  if (chosen < 1 || chosen > commands.size()) return;
+  MenuItem* item = commands[chosen - 1];
+  if (item->onClick) item->onClick();
 }
 
-MenuItem::MenuItem(Form& owner, const LayoutRow& row) : Control(owner, row), Checked(row.style & kChecked) {
-  Control& parent = owner.FindControl(row.parent ? row.parent : L"");
-  if (auto* menu = dynamic_cast<PopupMenu*>(&parent)) menu->Items.push_back(this);
-  else if (auto* item = dynamic_cast<MenuItem*>(&parent)) item->Items.push_back(this);
-  else throw std::logic_error("a menu item belongs to a menu or to an item");
+// --- MenuBar ---------------------------------------------------------------------
+
+MenuBar::MenuBar(Form& form) : form_(form) { form_.SetMenuBar(this); }
+
+MenuBar::~MenuBar() {
+  Application::Get().RemoveMessageFilter(filterId_);
+  form_.SetMenuBar(nullptr);
+  if (accelerators_) DestroyAcceleratorTable(accelerators_);
+  if (bar_ && form_.Handle()) SetMenu(form_.Handle(), nullptr);
+  if (bar_) DestroyMenu(bar_);
 }
 
-}  // namespace ui
+void MenuBar::CollectAccelerators(const MenuItems& items, std::vector<ACCEL>& table) {
+  for (MenuItem* item : items.Items()) {
+    if (item->accelerator.key) {
+      commands_.push_back(item);
+      ACCEL accel = item->accelerator;
+      accel.cmd = static_cast<WORD>(kMenuIdBase + commands_.size());
+      table.push_back(accel);
+    }
+    CollectAccelerators(*item, table);
+  }
+}
+
+void MenuBar::Attach() {
+  bar_ = CreateMenu();
+  for (MenuItem* top : Items()) {
+    HMENU dropDown = CreatePopupMenu();
+    dropDowns_.emplace_back(dropDown, top);
+    AppendMenuW(bar_, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(dropDown), top->text.c_str());
+  }
+  std::vector<ACCEL> table;
+  CollectAccelerators(*this, table);
+  acceleratorCount_ = commands_.size();
+  if (!table.empty()) accelerators_ = CreateAcceleratorTableW(table.data(), static_cast<int>(table.size()));
+  SetMenu(form_.Handle(), bar_);
+  filterId_ = Application::Get().AddMessageFilter([this](MSG& msg) {
+    const bool ours = msg.hwnd == form_.Handle() || IsChild(form_.Handle(), msg.hwnd);
+    return accelerators_ && ours && TranslateAcceleratorW(form_.Handle(), accelerators_, &msg) != 0;
+  });
+}
+
+bool MenuBar::InitPopup(HMENU menu) {
+  const auto it = std::find_if(dropDowns_.begin(), dropDowns_.end(), [menu](const auto& d) { return d.first == menu; });
+  if (it == dropDowns_.end()) return false;
+  commands_.resize(acceleratorCount_);
+  std::vector<MenuItem*> shown;
+  ClearMenu(menu);
+  it->second->AppendTo(menu, shown, static_cast<UINT>(kMenuIdBase + acceleratorCount_));
+  commands_.insert(commands_.end(), shown.begin(), shown.end());
+  return true;
+}
+
+bool MenuBar::Command(int id) {
+  const int index = id - static_cast<int>(kMenuIdBase) - 1;
+  if (index < 0 || static_cast<std::size_t>(index) >= commands_.size()) return false;
+  MenuItem* item = commands_[static_cast<std::size_t>(index)];
+  if (item->enabled && item->onClick) item->onClick();
+  return true;
+}
+
+}  // namespace qrv

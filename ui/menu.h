@@ -1,44 +1,91 @@
-// Pop-up menus made from layout rows: a PopupMenu row, then one MenuItem row
-// per item naming the menu (or, for a sub-menu, the item) it belongs to. An item
-// is a control without a place of its own: its Caption ("-" draws a separator;
-// a tab puts the text after it at the right, as a hotkey), Tag, Enabled,
-// Visible and Checked say how it shows, and OnClick runs when it is chosen.
-// The system menu is built anew each time the menu pops up, so a change shows
-// at the next popup.
+// Menus as typed objects: items with a text, a hotkey text shown at the right,
+// checked, enabled and visible state, sub-menus and onClick. A pop-up menu is
+// built anew each time it shows and runs the chosen item's onClick after it
+// has closed; a menu bar builds each drop-down as it opens and translates its
+// accelerators through a message filter of the application.
 #pragma once
 
+#include <windows.h>
+
 #include <functional>
+#include <string>
 #include <vector>
 
-#include "ui/control.h"
+namespace qrv {
 
-namespace ui {
-
+class Form;
 class MenuItem;
 
-class PopupMenu : public Control {
+// Something that holds menu items: a menu, or an item with a sub-menu.
+class MenuItems {
  public:
-  PopupMenu(Form& owner, const LayoutRow& row);
+  friend class MenuBar;
+  virtual ~MenuItems() = default;
+  const std::vector<MenuItem*>& Items() const { return items_; }
 
-  // Runs OnPopup, shows the menu with its top-left corner at a point of the
-  // screen and, once it has closed, runs the chosen item's OnClick.
-  void Popup(int x, int y);
-  // The system menu; `commands` receives the items that can be chosen, the
-  // command number of each being its place in that list plus one. The caller
-  // destroys the menu.
+ protected:
+  // Appends the visible items to a system menu and the ones that can be chosen
+  // to `commands`; an item's command id is idBase plus its place there plus one.
+  void AppendTo(HMENU menu, std::vector<MenuItem*>& commands, UINT idBase = 0) const;
+
+ private:
+  friend class MenuItem;
+  std::vector<MenuItem*> items_;
+};
+
+struct MenuItemArgs {
+  std::wstring text{};          // "-" is a separator; "&" marks the mnemonic
+  std::wstring hotkeyText{};    // shown at the right, after a tab
+  bool checked = false;
+  bool enabled = true;
+  bool visible = true;
+  ACCEL accelerator{0, 0, 0};  // fVirt (FVIRTKEY | FCONTROL ...), key; menu bars only
+};
+
+class MenuItem : public MenuItems {
+ public:
+  MenuItem(MenuItems& parent, const MenuItemArgs& args);
+  ~MenuItem() override;
+  std::wstring text, hotkeyText;
+  bool checked, enabled, visible;
+  ACCEL accelerator;
+  std::function<void()> onClick;
+  bool IsSeparator() const { return text == L"-"; }
+
+ private:
+  MenuItems& parent_;
+};
+
+class PopupMenu : public MenuItems {
+ public:
+  // Shows the menu at a point of the screen, owned by the form's window.
+  void Popup(Form& owner, int x, int y);
+  // The system menu as the items stand now; `commands` gets the items that can
+  // be chosen, each item's command being its place in that list plus one.
   HMENU Build(std::vector<MenuItem*>& commands) const;
-
-  std::vector<MenuItem*> Items;
-  std::function<void(PopupMenu&)> OnPopup;
+  std::function<void()> onPopup;
 };
 
-class MenuItem : public Control {
+class MenuBar : public MenuItems {
  public:
-  MenuItem(Form& owner, const LayoutRow& row);
-  bool IsSeparator() const { return Caption() == L"-"; }
+  explicit MenuBar(Form& form);
+  ~MenuBar() override;
+  // Builds the bar from its items and gives it to the form; call once they exist.
+  void Attach();
+  // Runs the item of a menu or accelerator command; false when it is not ours.
+  bool Command(int id);
+  // Fills a drop-down anew as it opens.
+  bool InitPopup(HMENU menu);
 
-  bool Checked;
-  std::vector<MenuItem*> Items;  // a sub-menu when not empty
+ private:
+  void CollectAccelerators(const MenuItems& items, std::vector<ACCEL>& table);
+  Form& form_;
+  HMENU bar_ = nullptr;
+  HACCEL accelerators_ = nullptr;
+  int filterId_ = 0;
+  std::vector<MenuItem*> commands_;  // the accelerators' items, then the open drop-down's
+  std::size_t acceleratorCount_ = 0;
+  std::vector<std::pair<HMENU, const MenuItems*>> dropDowns_;
 };
 
-}  // namespace ui
+}  // namespace qrv

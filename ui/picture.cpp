@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-namespace ui {
+namespace qrv {
 
 struct Picture::Bits {
   HBITMAP bitmap = nullptr;
@@ -64,31 +64,31 @@ std::uint32_t Picture::Pixel(int x, int y) const {
   return bits_->pixels[static_cast<std::size_t>(y) * width_ + x] & 0x00FFFFFF;
 }
 
-void Picture::Draw(HDC dc, int x, int y, int src_x, int width, int height, bool transparent) const {
+void Picture::Draw(HDC dc, int x, int y, int srcX, int width, int height, bool transparent) const {
   if (Empty() || width <= 0 || height <= 0) return;
   HDC mem = CreateCompatibleDC(dc);
   HGDIOBJ old = SelectObject(mem, bits_->bitmap);
   if (transparent) {
-    const UINT key = ToColorRef(Pixel(src_x, height_ - 1));
-    TransparentBlt(dc, x, y, width, height, mem, src_x, 0, width, height, key);
+    const UINT key = ToColorRef(Pixel(srcX, height_ - 1));
+    TransparentBlt(dc, x, y, width, height, mem, srcX, 0, width, height, key);
   } else {
-    BitBlt(dc, x, y, width, height, mem, src_x, 0, SRCCOPY);
+    BitBlt(dc, x, y, width, height, mem, srcX, 0, SRCCOPY);
   }
   SelectObject(mem, old);
   DeleteDC(mem);
 }
 
-Picture Picture::Part(int src_x, int width, const std::function<std::uint32_t(std::uint32_t)>& map) const {
-  if (Empty() || src_x < 0 || width <= 0 || src_x + width > width_) return {};
+Picture Picture::Part(int srcX, int width, const std::function<std::uint32_t(std::uint32_t)>& map) const {
+  if (Empty() || srcX < 0 || width <= 0 || srcX + width > width_) return {};
   std::vector<std::uint32_t> pixels;
   pixels.reserve(static_cast<std::size_t>(width) * height_);
   for (int y = 0; y < height_; ++y) {
     for (int x = 0; x < width; ++x) {
-      const std::uint32_t p = Pixel(src_x + x, y);
+      const std::uint32_t p = Pixel(srcX + x, y);
       pixels.push_back(map ? map(p) : p);
     }
   }
   return FromPixels(width, height_, std::move(pixels));
 }
 
-}  // namespace ui
+}  // namespace qrv

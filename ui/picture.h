@@ -10,7 +10,7 @@
 #include <memory>
 #include <vector>
 
-namespace ui {
+namespace qrv {
 
 class Picture {
  public:
@@ -26,13 +26,13 @@ class Picture {
   // The pixel as 0x00RRGGBB; the caller keeps x and y inside the picture.
   std::uint32_t Pixel(int x, int y) const;
 
-  // Draws the part (src_x, 0, width, height) at (x, y). With `transparent`,
+  // Draws the part (srcX, 0, width, height) at (x, y). With `transparent`,
   // pixels of the part's bottom-left colour are left out.
-  void Draw(HDC dc, int x, int y, int src_x, int width, int height, bool transparent) const;
+  void Draw(HDC dc, int x, int y, int srcX, int width, int height, bool transparent) const;
   void Draw(HDC dc, int x, int y, bool transparent) const { Draw(dc, x, y, 0, width_, height_, transparent); }
 
-  // A copy of the part (src_x, 0, width, height) with every pixel passed through map.
-  Picture Part(int src_x, int width, const std::function<std::uint32_t(std::uint32_t)>& map = {}) const;
+  // A copy of the part (srcX, 0, width, height) with every pixel passed through map.
+  Picture Part(int srcX, int width, const std::function<std::uint32_t(std::uint32_t)>& map = {}) const;
 
  private:
   struct Bits;
@@ -45,4 +45,4 @@ class Picture {
 std::uint32_t ToRgb(COLORREF color);
 COLORREF ToColorRef(std::uint32_t rgb);
 
-}  // namespace ui
+}  // namespace qrv

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-namespace ui {
+namespace qrv {
 
 std::wstring ExeName() {
   std::wstring path(MAX_PATH, L'\0');
@@ -18,4 +18,4 @@ std::wstring ExeName() {
 
 std::filesystem::path ProgramFolder() { return std::filesystem::path(ExeName()).parent_path(); }
 
-}  // namespace ui
+}  // namespace qrv

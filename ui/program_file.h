@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <string>
 
-namespace ui {
+namespace qrv {
 
 // The full path of the running program.
 std::wstring ExeName();
 std::filesystem::path ProgramFolder();
 
-}  // namespace ui
+}  // namespace qrv

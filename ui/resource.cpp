@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-namespace ui {
+namespace qrv {
 
 std::span<const std::uint8_t> ResourceData(const wchar_t* name) {
   HMODULE module = GetModuleHandleW(nullptr);
@@ -14,4 +14,4 @@ std::span<const std::uint8_t> ResourceData(const wchar_t* name) {
   return {static_cast<const std::uint8_t*>(data), SizeofResource(module, found)};
 }
 
-}  // namespace ui
+}  // namespace qrv

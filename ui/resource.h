@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <span>
 
-namespace ui {
+namespace qrv {
 
 // The bytes of a raw data resource of the running program; empty when missing.
 std::span<const std::uint8_t> ResourceData(const wchar_t* name);
 
-}  // namespace ui
+}  // namespace qrv

@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace ui {
+namespace qrv {
 
 // Opens `file` with its default verb; `parameters` may be empty. The file is
 // passed as a file, never as a command line, so a path with blanks cannot start
@@ -17,4 +17,4 @@ void ShellOpen(HWND owner, const std::wstring& file, const std::wstring& paramet
 using ShellHandler = void (*)(const std::wstring& file, const std::wstring& parameters, int show);
 void SetShellHandler(ShellHandler handler);
 
-}  // namespace ui
+}  // namespace qrv

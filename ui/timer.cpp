@@ -2,13 +2,16 @@
 
 #include "ui/form.h"
 
-namespace ui {
+namespace qrv {
 
-Timer::Timer(Form& owner, std::wstring name, UINT_PTR id, UINT interval)
-    : owner_(owner), name_(std::move(name)), id_(id), interval_(interval) {}
+Timer::Timer(Form& owner, UINT interval, bool enabled)
+    : owner_(owner), id_(owner.AddTimer(*this)), interval_(interval), enabled_(enabled) {
+  Update();
+}
 
 Timer::~Timer() {
-  if (running_) KillTimer(owner_.Handle(), id_);
+  if (running_ && owner_.Handle()) KillTimer(owner_.Handle(), id_);
+  owner_.RemoveTimer(*this);
 }
 
 void Timer::SetInterval(UINT ms) {
@@ -28,4 +31,4 @@ void Timer::Update() {
   running_ = enabled_ && interval_ > 0 && SetTimer(owner_.Handle(), id_, interval_, nullptr) != 0;
 }
 
-}  // namespace ui
+}  // namespace qrv

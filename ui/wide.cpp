@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-namespace ui {
+namespace qrv {
 
 std::wstring Widen(std::string_view utf8) {
   if (utf8.empty()) return {};
@@ -21,4 +21,4 @@ std::string Narrow(std::wstring_view wide) {
   return out;
 }
 
-}  // namespace ui
+}  // namespace qrv

@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
-namespace ui {
+namespace qrv {
 
 std::wstring Widen(std::string_view utf8);
 std::string Narrow(std::wstring_view wide);
 
-}  // namespace ui
+}  // namespace qrv

@@ -20,26 +20,26 @@ class Bar : public ::testing::Test {
   // Starts the bar and waits until it stands collapsed; the time that took.
   DWORD StartBar(const std::wstring& args = L"") {
     const DWORD start = GetTickCount();
-    hwnd = e2e::StartBar(bar, args);
-    EXPECT_TRUE(hwnd) << "the bar did not come up collapsed";
+    hwnd_ = e2e::StartBar(bar_, args);
+    EXPECT_TRUE(hwnd_) << "the bar did not come up collapsed";
     return GetTickCount() - start;
   }
   // The area of the screen around the bar, for screenshots.
   RECT AroundBar() const {
-    const RECT r = e2e::WindowRect(hwnd);
+    const RECT r = e2e::WindowRect(hwnd_);
     return RECT{0, std::max(0L, r.top - 20), 120, r.bottom + 20};
   }
   // A temporary folder and file with long names, and the file's short name.
-  std::wstring MakeServiceFile(std::wstring& short_path) {
-    wchar_t temp[MAX_PATH], long_temp[MAX_PATH], short_name[MAX_PATH];
+  std::wstring MakeServiceFile(std::wstring& shortPath) {
+    wchar_t temp[MAX_PATH], longTemp[MAX_PATH], shortName[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
-    GetLongPathNameW(temp, long_temp, MAX_PATH);
-    const std::wstring folder = std::wstring(long_temp) + L"Quorvel End To End";
+    GetLongPathNameW(temp, longTemp, MAX_PATH);
+    const std::wstring folder = std::wstring(longTemp) + L"Quorvel End To End";
     CreateDirectoryW(folder.c_str(), nullptr);
     const std::wstring file = folder + L"\\Handed Over Service.qrv";
     CloseHandle(CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-    GetShortPathNameW(file.c_str(), short_name, MAX_PATH);
-    short_path = short_name;
+    GetShortPathNameW(file.c_str(), shortName, MAX_PATH);
+    shortPath = shortName;
     return file;
   }
   // Starts the bar with settings that hold this POSITION text.
@@ -50,29 +50,29 @@ class Bar : public ::testing::Test {
     StartBar();
   }
   void CloseBar() {
-    PostMessageW(hwnd, WM_CLOSE, 0, 0);
-    ASSERT_TRUE(bar.WaitForExit(5000));
+    PostMessageW(hwnd_, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(bar_.WaitForExit(5000));
   }
   // The bar served a hand-off the way the user sees it: it came to the front.
   bool BarInFront() const {
-    return e2e::WaitFor([&] { return GetForegroundWindow() == hwnd; }, 3000);
+    return e2e::WaitFor([&] { return GetForegroundWindow() == hwnd_; }, 3000);
   }
 
-  Process bar;
-  HWND hwnd = nullptr;
+  Process bar_;
+  HWND hwnd_ = nullptr;
 };
 
 TEST_F(Bar, StartsCollapsedTopmostAtTheLeftEdgeWithItsShape) {
   e2e::ResetSettings({});
   StartBar();
-  ASSERT_TRUE(hwnd);
-  const RECT r = e2e::WindowRect(hwnd);
+  ASSERT_TRUE(hwnd_);
+  const RECT r = e2e::WindowRect(hwnd_);
   EXPECT_EQ(r.left, -1);
   EXPECT_EQ(r.top, 106);
   EXPECT_EQ(r.bottom - r.top, 302);
-  EXPECT_TRUE(GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  EXPECT_TRUE(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE) & WS_EX_TOPMOST);
   HRGN region = CreateRectRgn(0, 0, 0, 0);
-  EXPECT_EQ(GetWindowRgn(hwnd, region), COMPLEXREGION);
+  EXPECT_EQ(GetWindowRgn(hwnd_, region), COMPLEXREGION);
   RECT box{};
   GetRgnBox(region, &box);
   DeleteObject(region);
@@ -83,52 +83,53 @@ TEST_F(Bar, StartsCollapsedTopmostAtTheLeftEdgeWithItsShape) {
   // A first start leaves the date of the last update in the key.
   EXPECT_FALSE(e2e::ReadSetting(L"LASTUPDATE").empty());
   Sleep(300);  // the strip is painted just after the width changes
-  std::wprintf(L"screenshot of the collapsed bar: %ls\n", e2e::SaveScreenshot(L"bar-collapsed.png", AroundBar()).c_str());
+  std::wprintf(L"screenshot of the collapsed bar: %ls\n",
+               e2e::SaveScreenshot(L"bar-collapsed.png", AroundBar()).c_str());
 }
 
 TEST_F(Bar, StripClickOpensItAndTheIdleTimeCollapsesIt) {
   e2e::ResetSettings(e2e::DefaultSettings(L"2"));
   StartBar();
-  ASSERT_TRUE(hwnd);
-  const RECT r = e2e::WindowRect(hwnd);
+  ASSERT_TRUE(hwnd_);
+  const RECT r = e2e::WindowRect(hwnd_);
   e2e::Click(2, r.top + 100);
-  ASSERT_TRUE(e2e::WaitFor([&] { return e2e::WidthOf(hwnd) == 38; }, 3000)) << "the strip click did not open the bar";
+  ASSERT_TRUE(e2e::WaitFor([&] { return e2e::WidthOf(hwnd_) == 38; }, 3000)) << "the strip click did not open the bar";
   e2e::MoveMouse(24, r.top + 66);  // over the note button: its hover picture shows
   Sleep(300);
   std::wprintf(L"screenshot of the open bar: %ls\n", e2e::SaveScreenshot(L"bar-open.png", AroundBar()).c_str());
   const DWORD opened = GetTickCount();
   e2e::MoveMouse(300, 600);
-  ASSERT_TRUE(e2e::WaitFor([&] { return e2e::WidthOf(hwnd) == 6; }, 6000)) << "the idle time did not collapse it";
+  ASSERT_TRUE(e2e::WaitFor([&] { return e2e::WidthOf(hwnd_) == 6; }, 6000)) << "the idle time did not collapse it";
   EXPECT_GE(GetTickCount() - opened, 1500u);
 }
 
 TEST_F(Bar, DraggingTheBackgroundMovesTheBarAndItSnapsBackToTheEdge) {
   e2e::ResetSettings(e2e::DefaultSettings(L"30"));
   StartBar();
-  const RECT r = e2e::WindowRect(hwnd);
+  const RECT r = e2e::WindowRect(hwnd_);
   e2e::Click(2, r.top + 100);
-  ASSERT_TRUE(e2e::WaitFor([&] { return e2e::WidthOf(hwnd) == 38; }, 3000));
+  ASSERT_TRUE(e2e::WaitFor([&] { return e2e::WidthOf(hwnd_) == 38; }, 3000));
   e2e::Drag({20, r.top + 8}, {40, r.top + 68});  // the background above the first button
-  EXPECT_EQ(e2e::WindowRect(hwnd).top, r.top + 60);
-  EXPECT_TRUE(e2e::WaitFor([&] { return e2e::WindowRect(hwnd).left == -1; }, 2500)) << "no snap back";
-  EXPECT_EQ(e2e::WindowRect(hwnd).top, r.top + 60);
+  EXPECT_EQ(e2e::WindowRect(hwnd_).top, r.top + 60);
+  EXPECT_TRUE(e2e::WaitFor([&] { return e2e::WindowRect(hwnd_).left == -1; }, 2500)) << "no snap back";
+  EXPECT_EQ(e2e::WindowRect(hwnd_).top, r.top + 60);
   // The right button on the background moves nothing.
   e2e::Click(20, r.top + 68, true);
-  EXPECT_EQ(e2e::WindowRect(hwnd).top, r.top + 60);
+  EXPECT_EQ(e2e::WindowRect(hwnd_).top, r.top + 60);
 }
 
 TEST_F(Bar, SecondInstanceHandsItsFileOverAndEnds) {
   e2e::ResetSettings(e2e::DefaultSettings(L"10"));
   StartBar();
-  std::wstring short_path;
-  const std::wstring file = MakeServiceFile(short_path);
+  std::wstring shortPath;
+  const std::wstring file = MakeServiceFile(shortPath);
   e2e::HandOffListener listener;
-  Process second = Process::Start(e2e::AppProgram(L"Quorvel.exe"), L"\"" + short_path + L"\"");
+  Process second = Process::Start(e2e::AppProgram(L"Quorvel.exe"), L"\"" + shortPath + L"\"");
   ASSERT_TRUE(second.WaitForExit(10000));
   EXPECT_EQ(second.ExitCode(), 0u);
   EXPECT_EQ(listener.Paths(), std::vector<std::wstring>{file});
   EXPECT_TRUE(BarInFront());
-  EXPECT_TRUE(bar.Running());
+  EXPECT_TRUE(bar_.Running());
   EXPECT_EQ(e2e::FindBar(second.Id()), nullptr);
 }
 
@@ -138,52 +139,52 @@ TEST_F(Bar, SecondInstanceWithoutArgumentsEndsAtOnce) {
   Process second = Process::Start(e2e::AppProgram(L"Quorvel.exe"), L"");
   ASSERT_TRUE(second.WaitForExit(5000));
   EXPECT_EQ(second.ExitCode(), 0u);
-  EXPECT_TRUE(bar.Running());
+  EXPECT_TRUE(bar_.Running());
 }
 
 TEST_F(Bar, FilesHandedOverDuringStartUpAreServedAfterIt) {
   e2e::ResetSettings(e2e::DefaultSettings(L"10"));
   e2e::HandOffListener listener;
-  std::wstring short_path;
-  const std::wstring file = MakeServiceFile(short_path);
+  std::wstring shortPath;
+  const std::wstring file = MakeServiceFile(shortPath);
   // Started with the file itself, and given it again while it waits in start-up.
-  bar = Process::Start(e2e::AppProgram(L"Quorvel.exe"), L"\"" + file + L"\" WAIT:2");
-  ASSERT_TRUE(e2e::WaitFor([&] { return (hwnd = e2e::FindBar(bar.Id())) != nullptr; }, 10000));
-  Process second = Process::Start(e2e::AppProgram(L"Quorvel.exe"), L"\"" + short_path + L"\"");
+  bar_ = Process::Start(e2e::AppProgram(L"Quorvel.exe"), L"\"" + file + L"\" WAIT:2");
+  ASSERT_TRUE(e2e::WaitFor([&] { return (hwnd_ = e2e::FindBar(bar_.Id())) != nullptr; }, 10000));
+  Process second = Process::Start(e2e::AppProgram(L"Quorvel.exe"), L"\"" + shortPath + L"\"");
   ASSERT_TRUE(second.WaitForExit(15000));
   EXPECT_EQ(second.ExitCode(), 0u);
   EXPECT_EQ(listener.Paths(), std::vector<std::wstring>{file});
   // Once started up, the bar serves both files and comes to the front.
-  ASSERT_TRUE(e2e::WaitFor([&] { return e2e::WidthOf(hwnd) == 6; }, 10000));
+  ASSERT_TRUE(e2e::WaitFor([&] { return e2e::WidthOf(hwnd_) == 6; }, 10000));
   EXPECT_TRUE(BarInFront());
 }
 
 TEST_F(Bar, PositionIsStoredOnExitWhenRemembered) {
   StartWithPosition(L"YES,300");
-  EXPECT_EQ(e2e::WindowRect(hwnd).top, 300);
-  SetWindowPos(hwnd, nullptr, -1, 250, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  ASSERT_TRUE(e2e::WaitFor([&] { return e2e::WindowRect(hwnd).top == 250; }, 2000));
+  EXPECT_EQ(e2e::WindowRect(hwnd_).top, 300);
+  SetWindowPos(hwnd_, nullptr, -1, 250, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ASSERT_TRUE(e2e::WaitFor([&] { return e2e::WindowRect(hwnd_).top == 250; }, 2000));
   CloseBar();
   EXPECT_EQ(e2e::ReadSetting(L"POSITION"), L"YES,250");
 }
 
 TEST_F(Bar, PositionIsLeftAloneWhenNotRemembered) {
   StartWithPosition(L"NO,300");
-  EXPECT_EQ(e2e::WindowRect(hwnd).top, 106);
+  EXPECT_EQ(e2e::WindowRect(hwnd_).top, 106);
   CloseBar();
   EXPECT_EQ(e2e::ReadSetting(L"POSITION"), L"NO,300");
 }
 
 TEST_F(Bar, EndOfSessionEndsTheBarOnlyWhenWindowsReallyEnds) {
   StartWithPosition(L"YES,200");
-  EXPECT_EQ(SendMessageW(hwnd, WM_QUERYENDSESSION, 0, 0), TRUE);
-  SendMessageW(hwnd, WM_ENDSESSION, FALSE, 0);
-  EXPECT_FALSE(bar.WaitForExit(1000));
-  SetWindowPos(hwnd, nullptr, -1, 220, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  ASSERT_TRUE(e2e::WaitFor([&] { return e2e::WindowRect(hwnd).top == 220; }, 2000));
-  SendMessageW(hwnd, WM_ENDSESSION, TRUE, 0);
+  EXPECT_EQ(SendMessageW(hwnd_, WM_QUERYENDSESSION, 0, 0), TRUE);
+  SendMessageW(hwnd_, WM_ENDSESSION, FALSE, 0);
+  EXPECT_FALSE(bar_.WaitForExit(1000));
+  SetWindowPos(hwnd_, nullptr, -1, 220, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ASSERT_TRUE(e2e::WaitFor([&] { return e2e::WindowRect(hwnd_).top == 220; }, 2000));
+  SendMessageW(hwnd_, WM_ENDSESSION, TRUE, 0);
   EXPECT_EQ(e2e::ReadSetting(L"POSITION"), L"YES,220");  // stored before the answer
-  EXPECT_TRUE(bar.WaitForExit(5000));
+  EXPECT_TRUE(bar_.WaitForExit(5000));
 }
 
 // Process start to the bar shown and collapsed, Outlook absent.
@@ -192,7 +193,7 @@ TEST_F(Bar, StartUpTime) {
   std::vector<DWORD> times;
   for (int run = 0; run < 5; ++run) {
     times.push_back(StartBar());
-    bar = Process();
+    bar_ = Process();
   }
   std::sort(times.begin(), times.end());
   std::printf("bar start-up under Wine: median %lu ms (fastest %lu, slowest %lu, 5 runs)\n", times[2], times[0],

@@ -91,35 +91,36 @@ bool WaitFor(const std::function<bool()>& condition, DWORD ms) {
   return true;
 }
 
-HWND FindBar(DWORD process_id) {
+HWND FindBar(DWORD processId) {
   HWND found = nullptr;
-  while ((found = FindWindowExW(nullptr, found, L"QuorvelBar", L"QV")) != nullptr) {
+  while ((found = FindWindowExW(nullptr, found, nullptr, L"QV")) != nullptr) {
     DWORD owner = 0;
     GetWindowThreadProcessId(found, &owner);
-    if (owner == process_id) return found;
+    if (owner == processId) return found;
   }
   return nullptr;
 }
 
 HWND WaitForCollapsedBar(const Process& bar, DWORD ms) {
   HWND hwnd = nullptr;
-  const bool up = WaitFor([&] {
-    hwnd = FindBar(bar.Id());
-    return hwnd && IsWindowVisible(hwnd) && WidthOf(hwnd) == 6;
-  }, ms);
+  const bool up = WaitFor(
+      [&] {
+        hwnd = FindBar(bar.Id());
+        return hwnd && IsWindowVisible(hwnd) && WidthOf(hwnd) == 6;
+      },
+      ms);
   return up ? hwnd : nullptr;
 }
 
-HWND FindMessageBox(DWORD process_id, const wchar_t* caption) {
+HWND FindMessageBox(DWORD processId, const wchar_t* caption) {
   HWND found = nullptr;
   while ((found = FindWindowExW(nullptr, found, L"#32770", caption)) != nullptr) {
     DWORD owner = 0;
     GetWindowThreadProcessId(found, &owner);
-    if (owner == process_id) return found;
+    if (owner == processId) return found;
   }
   return nullptr;
 }
-
 
 RECT WindowRect(HWND hwnd) {
   RECT rc{};
@@ -172,12 +173,23 @@ void PressKeys(std::initializer_list<WORD> keys) {
   }
 }
 
-HWND FindWindowOf(DWORD process_id, const wchar_t* window_class) {
+HWND FindWindowOf(DWORD processId, const wchar_t* windowClass) {
   HWND found = nullptr;
-  while ((found = FindWindowExW(nullptr, found, window_class, nullptr)) != nullptr) {
+  while ((found = FindWindowExW(nullptr, found, windowClass, nullptr)) != nullptr) {
     DWORD owner = 0;
     GetWindowThreadProcessId(found, &owner);
-    if (owner == process_id && IsWindowVisible(found)) return found;
+    if (owner == processId && IsWindowVisible(found)) return found;
+  }
+  return nullptr;
+}
+
+HWND FindWindowWithChild(DWORD processId, const wchar_t* childClass) {
+  HWND found = nullptr;
+  while ((found = FindWindowExW(nullptr, found, nullptr, nullptr)) != nullptr) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(found, &owner);
+    if (owner == processId && IsWindowVisible(found) && FindWindowExW(found, nullptr, childClass, nullptr))
+      return found;
   }
   return nullptr;
 }
@@ -218,11 +230,12 @@ std::wstring ReadSetting(const wchar_t* name) {
   return text;
 }
 
-std::map<std::wstring, std::wstring> DefaultSettings(const wchar_t* idle_seconds) {
-  return {{L"BUTTON1", L"20,ON"},   {L"BUTTON2", L"54,ON"},   {L"BUTTON3", L"88,ON"},    {L"BUTTON4", L"122,ON"},
-          {L"BUTTON5", L"156,ON"},  {L"BUTTON6", L"190,ON"},  {L"BUTTON7", L"190,OFF"},  {L"BUTTON8", L"190,OFF"},
-          {L"BUTTONE1", L"224,ON"}, {L"BUTTONE2", L"224,OFF"}, {L"BUTTONE3", L"224,OFF"}, {L"BUTTONE4", L"224,OFF"},
-          {L"MINIMIZETIME", idle_seconds}, {L"POSITION", L"NO,100"}, {L"LASTUPDATE", L"1/1/2030"}};
+std::map<std::wstring, std::wstring> DefaultSettings(const wchar_t* idleSeconds) {
+  return {{L"BUTTON1", L"20,ON"},         {L"BUTTON2", L"54,ON"},    {L"BUTTON3", L"88,ON"},
+          {L"BUTTON4", L"122,ON"},        {L"BUTTON5", L"156,ON"},   {L"BUTTON6", L"190,ON"},
+          {L"BUTTON7", L"190,OFF"},       {L"BUTTON8", L"190,OFF"},  {L"BUTTONE1", L"224,ON"},
+          {L"BUTTONE2", L"224,OFF"},      {L"BUTTONE3", L"224,OFF"}, {L"BUTTONE4", L"224,OFF"},
+          {L"MINIMIZETIME", idleSeconds}, {L"POSITION", L"NO,100"},  {L"LASTUPDATE", L"1/1/2030"}};
 }
 
 HandOffListener::HandOffListener() {
@@ -231,17 +244,17 @@ HandOffListener::HandOffListener() {
   type.hInstance = GetModuleHandleW(nullptr);
   type.lpszClassName = L"QuorvelHandOffListener";
   RegisterClassW(&type);
-  window_ = CreateWindowExW(0, type.lpszClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, type.hInstance,
-                            nullptr);
+  window_ =
+      CreateWindowExW(0, type.lpszClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, type.hInstance, nullptr);
   SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 HandOffListener::~HandOffListener() { DestroyWindow(window_); }
 
 LRESULT CALLBACK HandOffListener::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  static const UINT handOff = RegisterWindowMessageW(L"Quorvel_By_Dobrin");
+  static const UINT kHandOff = RegisterWindowMessageW(L"Quorvel_By_Dobrin");
   auto* listener = reinterpret_cast<HandOffListener*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (msg != handOff || !listener) return DefWindowProcW(hwnd, msg, wp, lp);
+  if (msg != kHandOff || !listener) return DefWindowProcW(hwnd, msg, wp, lp);
   wchar_t path[260];
   const UINT length = GlobalGetAtomNameW(static_cast<ATOM>(LOWORD(wp)), path, 260);
   if (length) listener->paths_.emplace_back(path, length);
@@ -272,7 +285,7 @@ void Chunk(std::vector<std::uint8_t>& png, const char* type, const std::vector<s
   PutBig32(png, Crc(body.data(), body.size()) ^ 0xFFFFFFFFu);
 }
 
-std::vector<std::uint8_t> Png(int width, int height, const std::vector<std::uint8_t>& rgb_rows) {
+std::vector<std::uint8_t> Png(int width, int height, const std::vector<std::uint8_t>& rgbRows) {
   std::vector<std::uint8_t> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
   std::vector<std::uint8_t> header;
   PutBig32(header, static_cast<std::uint32_t>(width));
@@ -281,15 +294,15 @@ std::vector<std::uint8_t> Png(int width, int height, const std::vector<std::uint
   Chunk(png, "IHDR", header);
   std::vector<std::uint8_t> z = {0x78, 0x01};
   std::uint32_t a = 1, b = 0;
-  for (std::size_t at = 0; at < rgb_rows.size();) {
-    const std::size_t n = std::min<std::size_t>(65535, rgb_rows.size() - at);
-    z.push_back(at + n == rgb_rows.size() ? 1 : 0);
-    z.insert(z.end(), {static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8),
-                       static_cast<std::uint8_t>(~n), static_cast<std::uint8_t>(~n >> 8)});
-    z.insert(z.end(), rgb_rows.begin() + static_cast<long>(at), rgb_rows.begin() + static_cast<long>(at + n));
+  for (std::size_t at = 0; at < rgbRows.size();) {
+    const std::size_t n = std::min<std::size_t>(65535, rgbRows.size() - at);
+    z.push_back(at + n == rgbRows.size() ? 1 : 0);
+    z.insert(z.end(), {static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8), static_cast<std::uint8_t>(~n),
+                       static_cast<std::uint8_t>(~n >> 8)});
+    z.insert(z.end(), rgbRows.begin() + static_cast<long>(at), rgbRows.begin() + static_cast<long>(at + n));
     at += n;
   }
-  for (std::uint8_t byte : rgb_rows) {
+  for (std::uint8_t byte : rgbRows) {
     a = (a + byte) % 65521;
     b = (b + a) % 65521;
   }
@@ -331,8 +344,8 @@ std::wstring SaveScreenshot(const wchar_t* name, RECT area) {
   CreateDirectoryW(dir.c_str(), nullptr);
   const std::wstring path = dir + L"\\" + name;
   const auto png = Png(w, h, rows);
-  std::ofstream(path.c_str(), std::ios::binary).write(reinterpret_cast<const char*>(png.data()),
-                                                       static_cast<std::streamsize>(png.size()));
+  std::ofstream(path.c_str(), std::ios::binary)
+      .write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
   return path;
 }
 

@@ -39,15 +39,18 @@ HWND StartBar(Process& bar, const std::wstring& args = L"");
 // Waits until the condition holds; false when it did not within ms.
 bool WaitFor(const std::function<bool()>& condition, DWORD ms);
 
-// The bar's window (class "QuorvelBar", title "QV") of a process, or null.
-HWND FindBar(DWORD process_id);
+// The bar's window (titled "QV") of a process, or null.
+HWND FindBar(DWORD processId);
 // Waits until the process's bar stands shown and collapsed; its window, or null.
 HWND WaitForCollapsedBar(const Process& bar, DWORD ms);
 // A message box of a process with this caption ("Warning", "Information"), or
 // null.
-HWND FindMessageBox(DWORD process_id, const wchar_t* caption);
+HWND FindMessageBox(DWORD processId, const wchar_t* caption);
 RECT WindowRect(HWND hwnd);
-inline int WidthOf(HWND hwnd) { const RECT r = WindowRect(hwnd); return r.right - r.left; }
+inline int WidthOf(HWND hwnd) {
+  const RECT r = WindowRect(hwnd);
+  return r.right - r.left;
+}
 
 // Real input through the system: move the pointer, press and release a button.
 void MoveMouse(int x, int y);
@@ -61,7 +64,10 @@ void PressKeys(std::initializer_list<WORD> keys);
 
 // A visible top-level window of a class ("#32770" for a message box) that a
 // process shows, or null.
-HWND FindWindowOf(DWORD process_id, const wchar_t* window_class);
+HWND FindWindowOf(DWORD processId, const wchar_t* windowClass);
+// A visible top-level window of a process that holds a child of a class
+// ("LISTBOX" for the categories dialog), or null.
+HWND FindWindowWithChild(DWORD processId, const wchar_t* childClass);
 // The text of a message box, and the answer given to it (IDOK, IDYES, IDNO).
 std::wstring MessageText(HWND box);
 void Answer(HWND box, int button);
@@ -72,7 +78,7 @@ double UnixSeconds();
 void ResetSettings(const std::map<std::wstring, std::wstring>& values);
 std::wstring ReadSetting(const wchar_t* name);
 // The values a first start of the bar writes itself, with a short idle time.
-std::map<std::wstring, std::wstring> DefaultSettings(const wchar_t* idle_seconds);
+std::map<std::wstring, std::wstring> DefaultSettings(const wchar_t* idleSeconds);
 
 // Hears the hand-offs a second bar broadcasts to every top-level window, as the
 // running bar does: a hidden top-level window of the test process. It hears

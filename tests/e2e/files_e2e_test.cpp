@@ -2,6 +2,7 @@
 // writes at start-up and the shell then follows to hand a web-service file to
 // the running bar, and start-up with the keyword file missing or damaged.
 #include <windows.h>
+// After windows.h, which it needs.
 #include <shellapi.h>
 
 #include <gtest/gtest.h>
@@ -34,45 +35,45 @@ class BarFiles : public ::testing::Test {
  protected:
   void SetUp() override {
     e2e::ResetSettings(e2e::DefaultSettings(L"10"));
-    wchar_t temp[MAX_PATH], long_temp[MAX_PATH];
+    wchar_t temp[MAX_PATH], longTemp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
-    GetLongPathNameW(temp, long_temp, MAX_PATH);
-    folder_ = fs::path(long_temp) / ("Quorvel Files " + std::to_string(GetCurrentProcessId()));
+    GetLongPathNameW(temp, longTemp, MAX_PATH);
+    folder_ = fs::path(longTemp) / ("Quorvel Files " + std::to_string(GetCurrentProcessId()));
     fs::create_directories(folder_);
   }
   void TearDown() override {
-    bar = Process();  // closes the bar before its folder goes
+    bar_ = Process();  // closes the bar before its folder goes
     std::error_code ignored;
     fs::remove_all(folder_, ignored);
   }
 
   // A program folder of the test's own: a copy of the bar and, when given,
   // its keyword file and the factory file.
-  std::wstring ProgramCopy(const std::string* keyword_file) {
+  std::wstring ProgramCopy(const std::string* keywordFile) {
     const fs::path app = e2e::AppProgram(L"Quorvel.exe");
     const fs::path program = folder_ / "Quorvel.exe";
     fs::copy_file(app, program, fs::copy_options::overwrite_existing);
     fs::copy_file(app.parent_path() / "prefs-qrv.bak", folder_ / "prefs-qrv.bak", fs::copy_options::overwrite_existing);
-    if (keyword_file) WriteBytes(folder_ / "prefs-qrv.dat", *keyword_file);
+    if (keywordFile) WriteBytes(folder_ / "prefs-qrv.dat", *keywordFile);
     return program.wstring();
   }
   // A web-service file as the editor writes it, in a folder with blanks in its name.
   std::wstring ServiceFile() {
     const fs::path file = folder_ / "My Web Service.qrv";
-    const qrv::WebService service{"Docs", "Documentation", "", true, "Searches the documentation.",
-                                  "https://docs.example.org/search?q=<QRV!>"};
+    const qrv::WebService service{
+        "Docs", "Documentation", "", true, "Searches the documentation.", "https://docs.example.org/search?q=<QRV!>"};
     WriteBytes(file, qrv::ServiceFileBytes(qrv::ServiceRecord(service), "3.22"));
     return file.wstring();
   }
   void StartBar(const std::wstring& program) {
-    bar = Process::Start(program, L"");
-    hwnd = e2e::WaitForCollapsedBar(bar, 20000);
-    ASSERT_TRUE(hwnd) << "the bar did not come up collapsed";
+    bar_ = Process::Start(program, L"");
+    hwnd_ = e2e::WaitForCollapsedBar(bar_, 20000);
+    ASSERT_TRUE(hwnd_) << "the bar did not come up collapsed";
   }
 
   fs::path folder_;
-  Process bar;
-  HWND hwnd = nullptr;
+  Process bar_;
+  HWND hwnd_ = nullptr;
 };
 
 TEST_F(BarFiles, StartUpAssociatesWebServiceFilesWithTheBar) {
@@ -115,28 +116,29 @@ TEST_F(BarFiles, AFileOpenedThroughTheShellReachesTheRunningBar) {
   EXPECT_EQ(e2e::FindBar(GetProcessId(open.hProcess)), nullptr);
   CloseHandle(open.hProcess);
   EXPECT_EQ(listener.Paths(), std::vector<std::wstring>{file});
-  EXPECT_TRUE(e2e::WaitFor([&] { return GetForegroundWindow() == hwnd; }, 3000)) << "the bar did not come to the front";
-  EXPECT_TRUE(bar.Running());
+  EXPECT_TRUE(e2e::WaitFor([&] { return GetForegroundWindow() == hwnd_; }, 3000))
+      << "the bar did not come to the front";
+  EXPECT_TRUE(bar_.Running());
 }
 
 TEST_F(BarFiles, StartUpCompletesWithoutAKeywordFileOnceTheWarningIsAnswered) {
-  bar = Process::Start(ProgramCopy(nullptr), L"");
+  bar_ = Process::Start(ProgramCopy(nullptr), L"");
   HWND box = nullptr;
-  ASSERT_TRUE(e2e::WaitFor([&] { return (box = e2e::FindMessageBox(bar.Id(), L"Warning")) != nullptr; }, 20000));
+  ASSERT_TRUE(e2e::WaitFor([&] { return (box = e2e::FindMessageBox(bar_.Id(), L"Warning")) != nullptr; }, 20000));
   EXPECT_EQ(e2e::MessageText(box), L"The file PREFS-QRV.DAT needs to be in the\r\nsame folder as Quorvel.exe.");
   PostMessageW(box, WM_COMMAND, IDOK, 0);
-  hwnd = e2e::WaitForCollapsedBar(bar, 20000);
-  EXPECT_TRUE(hwnd) << "the bar did not come up collapsed";
+  hwnd_ = e2e::WaitForCollapsedBar(bar_, 20000);
+  EXPECT_TRUE(hwnd_) << "the bar did not come up collapsed";
 }
 
 TEST_F(BarFiles, StartUpCompletesWithADamagedKeywordFile) {
   std::string damaged = "K=1{CALL}1\r\nS=0{broken\r\nS=0{x}11<CB=no end<HINT=|\r\n====\r\nQUJD\r\n";
   damaged += std::string(100000, 'A') + "\r\n";  // deciphers to noise
   for (int i = 0; i < 4096; ++i) damaged += static_cast<char>((i * 37) % 256);
-  bar = Process::Start(ProgramCopy(&damaged), L"");
-  hwnd = e2e::WaitForCollapsedBar(bar, 20000);
-  ASSERT_TRUE(hwnd) << "the bar did not come up collapsed";
-  EXPECT_EQ(e2e::FindMessageBox(bar.Id(), nullptr), nullptr);
+  bar_ = Process::Start(ProgramCopy(&damaged), L"");
+  hwnd_ = e2e::WaitForCollapsedBar(bar_, 20000);
+  ASSERT_TRUE(hwnd_) << "the bar did not come up collapsed";
+  EXPECT_EQ(e2e::FindMessageBox(bar_.Id(), nullptr), nullptr);
 }
 
 }  // namespace

@@ -41,7 +41,7 @@ std::wstring GetText(HKEY root, const std::wstring& key) {
 // One start of a program the bar asked for: the program and its command line.
 struct Started {
   std::string program;
-  std::string command_line;
+  std::string commandLine;
   bool operator==(const Started&) const = default;
 };
 
@@ -49,25 +49,26 @@ class BarWithOutlook : public StandInTest {
  protected:
   void SetUp() override {
     StandInTest::SetUp();
-    wchar_t temp[MAX_PATH], long_temp[MAX_PATH], self[MAX_PATH];
+    wchar_t temp[MAX_PATH], longTemp[MAX_PATH], self[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
-    GetLongPathNameW(temp, long_temp, MAX_PATH);
-    programs_ = std::wstring(long_temp) + L"qrv e2e " + std::to_wstring(GetCurrentProcessId());
+    GetLongPathNameW(temp, longTemp, MAX_PATH);
+    programs_ = std::wstring(longTemp) + L"qrv e2e " + std::to_wstring(GetCurrentProcessId());
     office_ = programs_ + L"\\Office Suite";
     CreateDirectoryW(programs_.c_str(), nullptr);
     CreateDirectoryW(office_.c_str(), nullptr);
     GetModuleFileNameW(nullptr, self, MAX_PATH);
     std::wstring logger(self);
     logger = logger.substr(0, logger.find_last_of(L'\\')) + L"\\..\\..\\standins\\arglog.exe";
-    for (const std::wstring& program : {office_ + L"\\OUTLOOK.EXE", office_ + L"\\Finder.exe", office_ + L"\\OSA9.EXE",
-                                        programs_ + L"\\MSIMN.EXE", programs_ + L"\\wab.exe", programs_ + L"\\My Tool.exe",
-                                        programs_ + L"\\Mail.exe", programs_ + L"\\Office.exe"}) {
+    for (const std::wstring& program :
+         {office_ + L"\\OUTLOOK.EXE", office_ + L"\\Finder.exe", office_ + L"\\OSA9.EXE", programs_ + L"\\MSIMN.EXE",
+          programs_ + L"\\wab.exe", programs_ + L"\\My Tool.exe", programs_ + L"\\Mail.exe",
+          programs_ + L"\\Office.exe"}) {
       ASSERT_TRUE(CopyFileW(logger.c_str(), program.c_str(), FALSE));
     }
     SetText(HKEY_LOCAL_MACHINE, std::wstring(kAppPaths) + L"OUTLOOK.EXE", nullptr, office_ + L"\\OUTLOOK.EXE");
     SetText(HKEY_LOCAL_MACHINE, std::wstring(kAppPaths) + L"MSIMN.EXE", nullptr, programs_ + L"\\MSIMN.EXE");
     SetText(HKEY_LOCAL_MACHINE, std::wstring(kAppPaths) + L"wab.exe", nullptr, programs_ + L"\\wab.exe");
-    mail_to_ = GetText(HKEY_CLASSES_ROOT, kMailTo);
+    mailTo_ = GetText(HKEY_CLASSES_ROOT, kMailTo);
     SetText(HKEY_CLASSES_ROOT, kMailTo, nullptr, L"\"" + programs_ + L"\\Mail.exe\" %1");
     SetEnvironmentVariableW(L"QRV_ARGLOG", (programs_ + L"\\started.log").c_str());
     settings_ = e2e::DefaultSettings(L"60");
@@ -79,8 +80,10 @@ class BarWithOutlook : public StandInTest {
     bar_ = Process();
     for (const wchar_t* program : {L"OUTLOOK.EXE", L"MSIMN.EXE", L"wab.exe"})
       RegDeleteTreeW(HKEY_LOCAL_MACHINE, (std::wstring(kAppPaths) + program).c_str());
-    if (mail_to_.empty()) RegDeleteTreeW(HKEY_CLASSES_ROOT, L"mailto");
-    else SetText(HKEY_CLASSES_ROOT, kMailTo, nullptr, mail_to_);
+    if (mailTo_.empty())
+      RegDeleteTreeW(HKEY_CLASSES_ROOT, L"mailto");
+    else
+      SetText(HKEY_CLASSES_ROOT, kMailTo, nullptr, mailTo_);
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Office");
     SetEnvironmentVariableW(L"QRV_ARGLOG", nullptr);
     for (const std::wstring& folder : {office_, programs_}) {
@@ -118,13 +121,13 @@ class BarWithOutlook : public StandInTest {
   }
   // A button of the open bar at its slot top: a new-item or extra button, or
   // the folder button beside it.
-  void ClickButton(int slot_top, bool right = false) {
+  void ClickButton(int slotTop, bool right = false) {
     OpenBar();
-    e2e::Click(24, top_ + slot_top + 12, right);
+    e2e::Click(24, top_ + slotTop + 12, right);
   }
-  void ClickFolderButton(int slot_top, bool right = false) {
+  void ClickFolderButton(int slotTop, bool right = false) {
     OpenBar();
-    e2e::Click(5, top_ + slot_top + 12, right);
+    e2e::Click(5, top_ + slotTop + 12, right);
   }
   // The bar menu from the collapsed bar's strip, an item chosen by its place.
   void ChooseFromMenu(int place) {
@@ -180,7 +183,7 @@ class BarWithOutlook : public StandInTest {
   Process bar_;
   HWND hwnd_ = nullptr;
   int top_ = 0;
-  std::wstring programs_, office_, mail_to_;
+  std::wstring programs_, office_, mailTo_;
 };
 
 // The slot tops of the bar.
@@ -219,10 +222,13 @@ TEST_F(BarWithOutlook, WithoutOutlookTheBarStartsWarnsOnceAndRunsOn) {
     ASSERT_TRUE(box) << "no warning";
     EXPECT_EQ(e2e::MessageText(box), L"Outlook could not be accessed.\r\nMake sure Outlook is correctly installed.");
     e2e::Answer(box, IDOK);
-    ASSERT_TRUE(e2e::WaitFor([&] {
-      hwnd_ = e2e::FindBar(bar_.Id());
-      return hwnd_ && e2e::WidthOf(hwnd_) == kCollapsed;
-    }, 10000)) << "start-up did not complete";
+    ASSERT_TRUE(e2e::WaitFor(
+        [&] {
+          hwnd_ = e2e::FindBar(bar_.Id());
+          return hwnd_ && e2e::WidthOf(hwnd_) == kCollapsed;
+        },
+        10000))
+        << "start-up did not complete";
     top_ = e2e::WindowRect(hwnd_).top;
     EXPECT_EQ(WaitForBox(1000), nullptr) << "warned twice";
     // A command that needs Outlook reports it and the bar runs on.
@@ -297,7 +303,8 @@ class CategoriesPrompt : public BarWithOutlook {
   }
   CategoriesDialog WaitForDialog() const {
     CategoriesDialog dialog;
-    if (!e2e::WaitFor([&] { return (dialog.window = e2e::FindWindowOf(bar_.Id(), L"QuorvelCategories")) != nullptr; }, 5000))
+    if (!e2e::WaitFor([&] { return (dialog.window = e2e::FindWindowWithChild(bar_.Id(), L"LISTBOX")) != nullptr; },
+                      5000))
       return dialog;
     wchar_t caption[256] = L"";
     GetWindowTextW(dialog.window, caption, 256);
@@ -306,7 +313,8 @@ class CategoriesPrompt : public BarWithOutlook {
     HWND list = FindWindowExW(dialog.window, nullptr, L"LISTBOX", nullptr);
     for (int i = 0, n = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0)); i < n && i < 100; ++i) {
       wchar_t text[256] = L"";
-      if (SendMessageW(list, LB_GETTEXTLEN, i, 0) < 255) SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+      if (SendMessageW(list, LB_GETTEXTLEN, i, 0) < 255)
+        SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
       dialog.entries.push_back(text);
     }
     return dialog;
@@ -315,7 +323,8 @@ class CategoriesPrompt : public BarWithOutlook {
   void Choose(const CategoriesDialog& dialog, std::initializer_list<const wchar_t*> entries) {
     HWND list = FindWindowExW(dialog.window, nullptr, L"LISTBOX", nullptr);
     for (const wchar_t* entry : entries) {
-      const LRESULT index = SendMessageW(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(entry));
+      const LRESULT index =
+          SendMessageW(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(entry));
       RECT item{};
       SendMessageW(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
       POINT at{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
@@ -376,12 +385,34 @@ TEST_F(CategoriesPrompt, MenuAsksInTheMiddleOfTheScreen) {
   EXPECT_EQ(StoredItems().at(0).Get("Categories"), "Zeta");
 }
 
+// The dialog by keyboard alone: the list has the focus, arrows move in it,
+// Space chooses, Tab reaches OK and Enter presses it; Esc applies nothing.
+TEST_F(CategoriesPrompt, KeysChooseAndEnterIsOkWhileEscAppliesNothing) {
+  settings_[L"CATEGORY3"] = L"1";
+  StartBar();
+  ClickButton(kSlot[1]);  // "New Task"
+  ASSERT_TRUE(WaitForDialog().window) << "no categories dialog";
+  Sleep(200);
+  e2e::PressKeys({VK_SPACE, VK_DOWN, VK_DOWN, VK_SPACE, VK_TAB, VK_RETURN});  // alpha and Zeta
+  ASSERT_TRUE(WaitForItemDisplays(1));
+  ClickButton(kSlot[1]);
+  ASSERT_TRUE(WaitForDialog().window) << "no categories dialog";
+  Sleep(200);
+  e2e::PressKeys({VK_DOWN, VK_SPACE, VK_ESCAPE});
+  ASSERT_TRUE(WaitForItemDisplays(2));
+  EXPECT_EQ(e2e::FindWindowWithChild(bar_.Id(), L"LISTBOX"), nullptr);
+  const auto items = StoredItems();
+  ASSERT_EQ(items.size(), 2u);
+  EXPECT_EQ(items[0].Get("Categories"), "alpha, Zeta");
+  EXPECT_EQ(items[1].Get("Categories"), "");
+}
+
 TEST_F(BarWithOutlook, FolderButtonsTurnOutlooksWindowOrStartOutlookOnTheFolder) {
   StartBar();
   ClickFolderButton(kSlot[1]);  // no Outlook window: outlook.exe opens the tasks
   ASSERT_TRUE(WaitForStarts(1));
   EXPECT_EQ(StartedPrograms()[0].program, OfficePath(L"OUTLOOK.EXE"));
-  EXPECT_EQ(StartedPrograms()[0].command_line, "\"" + OfficePath(L"OUTLOOK.EXE") + "\" Outlook:Tasks");
+  EXPECT_EQ(StartedPrograms()[0].commandLine, "\"" + OfficePath(L"OUTLOOK.EXE") + "\" Outlook:Tasks");
   Configure("explorer=yes\n");
   ClickFolderButton(kSlot[3]);
   ASSERT_TRUE(e2e::WaitFor([&] { return Stored("Explorer", "1").Get("Folder") == "Calendar"; }, 5000));
@@ -420,14 +451,13 @@ TEST_F(BarWithOutlook, ExtraActionsStartTheirProgramsWithTheirArguments) {
   ChooseFromMenu(19);  // "New Office Document"
   ASSERT_TRUE(WaitForStarts(5));
   const std::string outlook = OfficePath(L"OUTLOOK.EXE");
-  const std::vector<Started> expected = {
-      {outlook, "\"" + outlook + "\""},
-      {ProgramPath(L"My Tool.exe"), "\"" + ProgramPath(L"My Tool.exe") + "\""},
-      {outlook, "\"" + outlook + "\" Outlook:Outlook Today"},
-      // Advanced Find, from a folder with blanks: the program beside Outlook's,
-      // not a program named by the path's first words.
-      {OfficePath(L"Finder.exe"), "\"" + OfficePath(L"Finder.exe") + "\""},
-      {OfficePath(L"OSA9.EXE"), "\"" + OfficePath(L"OSA9.EXE") + "\" -n"}};
+  const std::vector<Started> expected = {{outlook, "\"" + outlook + "\""},
+                                         {ProgramPath(L"My Tool.exe"), "\"" + ProgramPath(L"My Tool.exe") + "\""},
+                                         {outlook, "\"" + outlook + "\" Outlook:Outlook Today"},
+                                         // Advanced Find, from a folder with blanks: the program beside Outlook's,
+                                         // not a program named by the path's first words.
+                                         {OfficePath(L"Finder.exe"), "\"" + OfficePath(L"Finder.exe") + "\""},
+                                         {OfficePath(L"OSA9.EXE"), "\"" + OfficePath(L"OSA9.EXE") + "\" -n"}};
   EXPECT_EQ(StartedPrograms(), expected);
 }
 
@@ -444,7 +474,7 @@ TEST_F(BarWithOutlook, OtherMailProgramTakesTheMailAndContactRoads) {
   ASSERT_TRUE(WaitForStarts(4));
   const auto started = StartedPrograms();
   EXPECT_EQ(started[0].program, ProgramPath(L"Mail.exe"));
-  EXPECT_NE(started[0].command_line.find(" mailto:"), std::string::npos) << started[0].command_line;
+  EXPECT_NE(started[0].commandLine.find(" mailto:"), std::string::npos) << started[0].commandLine;
   EXPECT_EQ(started[1].program, ProgramPath(L"wab.exe"));
   EXPECT_EQ(started[2].program, ProgramPath(L"MSIMN.EXE"));
   EXPECT_EQ(started[3].program, ProgramPath(L"wab.exe"));

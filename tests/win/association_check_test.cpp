@@ -12,36 +12,36 @@
 namespace {
 
 using qrv::CheckAssociation;
+using qrv::kSettingsKey;
 using qrv::ReadSetting;
 using qrv::WriteSetting;
-using qrv::kSettingsKey;
 using qrv::testing::ClassesDefault;
 using qrv::testing::ClassesKeyExists;
 using qrv::testing::SetClassesDefault;
 
 struct Question {
   std::wstring text;
-  ui::MsgKind kind{};
-  unsigned buttons = 0;
+  qrv::MessageKind kind{};
+  qrv::MessageButtons buttons{};
   int count = 0;
 };
-Question g_question;
-int g_answer = ui::mrNo;
+Question gQuestion;
+qrv::DialogResult gAnswer = qrv::DialogResult::kNo;
 
-int Answer(const std::wstring& text, ui::MsgKind kind, unsigned buttons) {
-  g_question = {text, kind, buttons, g_question.count + 1};
-  return g_answer;
+qrv::DialogResult Answer(const std::wstring& text, qrv::MessageKind kind, qrv::MessageButtons buttons) {
+  gQuestion = {text, kind, buttons, gQuestion.count + 1};
+  return gAnswer;
 }
 
 class AssociationCheck : public ::testing::Test {
  protected:
   void SetUp() override {
     Remove();
-    g_question = {};
-    ui::SetPromptHandler(Answer);
+    gQuestion = {};
+    qrv::SetPromptHandler(Answer);
   }
   void TearDown() override {
-    ui::SetPromptHandler(nullptr);
+    qrv::SetPromptHandler(nullptr);
     Remove();
   }
   static void Remove() {
@@ -55,7 +55,7 @@ class AssociationCheck : public ::testing::Test {
     SetClassesDefault(L"Other Viewer Type\\Shell\\Open\\Command", L"\"C:\\Other\\Viewer.exe\" \"%1\"");
   }
   static bool OursIsRegistered() {
-    const std::wstring program = ui::ExeName();
+    const std::wstring program = qrv::ExeName();
     return ClassesDefault(L".qrv") == L"Quorvel File" && ClassesDefault(L"Quorvel File") == L"Quorvel File" &&
            ClassesDefault(L"Quorvel File\\DefaultIcon") == program + L",1" &&
            ClassesDefault(L"Quorvel File\\Shell\\Open\\Command") == L"\"" + program + L"\" \"%1\"";
@@ -65,7 +65,7 @@ class AssociationCheck : public ::testing::Test {
 TEST_F(AssociationCheck, MissingAssociationIsRegisteredWithoutAQuestion) {
   ASSERT_TRUE(WriteSetting("SETEXT", "YES"));
   CheckAssociation("YES");
-  EXPECT_EQ(g_question.count, 0);
+  EXPECT_EQ(gQuestion.count, 0);
   EXPECT_TRUE(OursIsRegistered());
   EXPECT_EQ(ReadSetting("SETEXT"), "NO");
   // Reading the missing association made no keys of its own at the root.
@@ -80,7 +80,7 @@ TEST_F(AssociationCheck, OwnAssociationIsLeftAlone) {
   SetClassesDefault(L"Quorvel File", L"Web services");
   CheckAssociation("YES");
   EXPECT_EQ(ClassesDefault(L"Quorvel File"), L"Web services");
-  EXPECT_EQ(g_question.count, 0);
+  EXPECT_EQ(gQuestion.count, 0);
 }
 
 TEST_F(AssociationCheck, OurFileTypeAtAnotherPathIsTakenOverSilently) {
@@ -89,22 +89,22 @@ TEST_F(AssociationCheck, OurFileTypeAtAnotherPathIsTakenOverSilently) {
   SetClassesDefault(L"Quorvel File\\DefaultIcon", L"C:\\Old Place\\Quorvel.exe,1");
   SetClassesDefault(L"Quorvel File\\Shell\\Open\\Command", L"\"C:\\Old Place\\Quorvel.exe\" \"%1\"");
   CheckAssociation("YES");
-  EXPECT_EQ(g_question.count, 0);
+  EXPECT_EQ(gQuestion.count, 0);
   EXPECT_TRUE(OursIsRegistered());
 }
 
 TEST_F(AssociationCheck, AnotherProgramIsAskedAboutOnceAndTakenOverAtTheNextStart) {
   OtherProgramHoldsQrv();
   RegDeleteKeyValueW(HKEY_CURRENT_USER, kSettingsKey, L"SETEXT");
-  g_answer = ui::mrNo;
+  gAnswer = qrv::DialogResult::kNo;
   CheckAssociation(ReadSetting("SETEXT"));
-  ASSERT_EQ(g_question.count, 1);
-  EXPECT_EQ(g_question.text,
+  ASSERT_EQ(gQuestion.count, 1);
+  EXPECT_EQ(gQuestion.text,
             L"Do you want to associate .qrv files with Quorvel?\r\n\r\n.qrv files are currently associated with:\r\n"
             L"Other Viewer Document\r\n\r\nThis will allow you to double-click .QRV files to add\r\n"
             L"QRV Web Services to your web choices.");
-  EXPECT_EQ(g_question.kind, ui::MsgKind::kInformation);
-  EXPECT_EQ(g_question.buttons, ui::kYes | ui::kNo);
+  EXPECT_EQ(gQuestion.kind, qrv::MessageKind::kInformation);
+  EXPECT_EQ(gQuestion.buttons, qrv::MessageButtons::kYesNo);
   // No leaves the other program's association as it was.
   EXPECT_EQ(ClassesDefault(L".qrv"), L"Other Viewer Type");
   EXPECT_EQ(ClassesDefault(L"Other Viewer Type\\Shell\\Open\\Command"), L"\"C:\\Other\\Viewer.exe\" \"%1\"");
@@ -112,15 +112,15 @@ TEST_F(AssociationCheck, AnotherProgramIsAskedAboutOnceAndTakenOverAtTheNextStar
   EXPECT_EQ(ReadSetting("SETEXT"), "NO");
 
   CheckAssociation(ReadSetting("SETEXT"));  // the next start
-  EXPECT_EQ(g_question.count, 1);
+  EXPECT_EQ(gQuestion.count, 1);
   EXPECT_TRUE(OursIsRegistered());
 }
 
 TEST_F(AssociationCheck, ThePreferencesButtonAsksAndYesRegisters) {
   OtherProgramHoldsQrv();
-  g_answer = ui::mrYes;
+  gAnswer = qrv::DialogResult::kYes;
   CheckAssociation("YES");
-  EXPECT_EQ(g_question.count, 1);
+  EXPECT_EQ(gQuestion.count, 1);
   EXPECT_TRUE(OursIsRegistered());
   // The other program's own file type is not ours to remove.
   EXPECT_EQ(ClassesDefault(L"Other Viewer Type"), L"Other Viewer Document");

@@ -9,7 +9,7 @@ struct Answer {
   std::vector<std::wstring> clicks;
   std::wstring button;
 };
-std::deque<Answer> g_answers;
+std::deque<Answer> gAnswers;
 
 // Presses and releases the left button at a point of a window's client area.
 void ClickAt(HWND window, int x, int y) {
@@ -17,10 +17,25 @@ void ClickAt(HWND window, int x, int y) {
   SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
 
-// The centre of a captioned button of the dialog, in its client area.
-POINT ButtonCentre(const std::wstring& caption) {
-  const int left = caption == L"&OK" ? 31 : caption == L"&ALL" ? 83 : 135;
-  return {left + 24, 22 + 246 + 11};
+// Presses and releases the left button in the middle of a child window.
+void ClickOn(HWND window) {
+  RECT r{};
+  GetClientRect(window, &r);
+  ClickAt(window, r.right / 2, r.bottom / 2);
+}
+
+// The categories dialog when one shows: a visible window of this thread with a list.
+HWND ShownCategoriesDialog() {
+  HWND found = nullptr;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM result) -> BOOL {
+        if (!IsWindowVisible(window) || !FindWindowExW(window, nullptr, L"LISTBOX", nullptr)) return TRUE;
+        *reinterpret_cast<HWND*>(result) = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
 }
 
 std::vector<std::wstring> ListEntries(HWND list) {
@@ -28,7 +43,8 @@ std::vector<std::wstring> ListEntries(HWND list) {
   const int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
   for (int i = 0; i < count; ++i) {
     wchar_t text[256] = L"";
-    if (SendMessageW(list, LB_GETTEXTLEN, i, 0) < 255) SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+    if (SendMessageW(list, LB_GETTEXTLEN, i, 0) < 255)
+      SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
     entries.push_back(text);
   }
   return entries;
@@ -36,8 +52,8 @@ std::vector<std::wstring> ListEntries(HWND list) {
 
 // Looks for a shown categories dialog every few milliseconds and answers it.
 void CALLBACK AnswerDialog(HWND, UINT, UINT_PTR, DWORD) {
-  HWND dialog = FindWindowW(L"QuorvelCategories", nullptr);
-  if (!dialog || !IsWindowVisible(dialog)) return;
+  HWND dialog = ShownCategoriesDialog();
+  if (!dialog) return;
   HWND list = FindWindowExW(dialog, nullptr, L"LISTBOX", nullptr);
   CategoriesShown shown;
   wchar_t caption[256] = L"";
@@ -45,25 +61,26 @@ void CALLBACK AnswerDialog(HWND, UINT, UINT_PTR, DWORD) {
   shown.caption = caption;
   GetWindowRect(dialog, &shown.bounds);
   shown.entries = ListEntries(list);
-  Answer answer = g_answers.empty() ? Answer{{}, L"&OK"} : g_answers.front();
-  if (!g_answers.empty()) g_answers.pop_front();
+  Answer answer = gAnswers.empty() ? Answer{{}, L"&OK"} : gAnswers.front();
+  if (!gAnswers.empty()) gAnswers.pop_front();
   for (const std::wstring& entry : answer.clicks) {
-    const LRESULT index = SendMessageW(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(entry.c_str()));
+    const LRESULT index =
+        SendMessageW(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(entry.c_str()));
     SendMessageW(list, LB_SETTOPINDEX, index, 0);  // scrolled into view, as a user would
     RECT item{};
     SendMessageW(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
     ClickAt(list, (item.left + item.right) / 2, (item.top + item.bottom) / 2);
   }
-  POINT at = ButtonCentre(answer.button);
-  ClickAt(dialog, at.x, at.y);
-  if (answer.button != L"&OK") {
-    at = ButtonCentre(L"&OK");
-    ClickAt(dialog, at.x, at.y);
+  if (answer.button == L"Esc") {
+    PostMessageW(list, WM_KEYDOWN, VK_ESCAPE, 1);
+  } else {
+    ClickOn(FindWindowExW(dialog, nullptr, L"Button", answer.button.c_str()));
+    if (answer.button != L"&OK") ClickOn(FindWindowExW(dialog, nullptr, L"Button", L"&OK"));
   }
   BarTest::Shown().push_back(shown);
 }
 
-int RecordPrompt(const std::wstring& text, ui::MsgKind kind, unsigned) {
+DialogResult RecordPrompt(const std::wstring& text, MessageKind kind, MessageButtons) {
   BarTest::Prompts().push_back({text, kind});
   return BarTest::PromptAnswer();
 }
@@ -72,7 +89,7 @@ void RecordShell(const std::wstring& file, const std::wstring& parameters, int) 
   BarTest::Opened().push_back({file, parameters});
 }
 
-UINT_PTR g_answerer = 0;
+UINT_PTR gAnswerer = 0;
 
 }  // namespace
 
@@ -110,8 +127,8 @@ std::vector<ShellRequest>& BarTest::Opened() {
   return opened;
 }
 
-int& BarTest::PromptAnswer() {
-  static int answer = ui::mrOk;
+DialogResult& BarTest::PromptAnswer() {
+  static DialogResult answer = qrv::DialogResult::kOk;
   return answer;
 }
 
@@ -120,27 +137,27 @@ void BarTest::SetUp() {
   Shown().clear();
   Prompts().clear();
   Opened().clear();
-  PromptAnswer() = ui::mrOk;
-  g_answers.clear();
-  ui::SetPromptHandler(RecordPrompt);
-  ui::SetShellHandler(RecordShell);
-  g_answerer = SetTimer(nullptr, 0, 20, AnswerDialog);
-  bar = std::make_unique<BarWindow>(data, outlook, std::vector<std::string>{},
-                                    [this](const std::wstring& path) { imported.push_back(path); });
-  bar->SetBounds(-1, 150, BarWindow::kOpenWidth, 302);
+  PromptAnswer() = qrv::DialogResult::kOk;
+  gAnswers.clear();
+  qrv::SetPromptHandler(RecordPrompt);
+  qrv::SetShellHandler(RecordShell);
+  gAnswerer = SetTimer(nullptr, 0, 20, AnswerDialog);
+  bar_ = std::make_unique<BarWindow>(data_, outlook_, std::vector<std::string>{},
+                                     [this](const std::wstring& path) { imported_.push_back(path); });
+  bar_->SetWindowRect(-1, 150, BarWindow::kOpenWidth, BarWindow::kHeight);
 }
 
 void BarTest::TearDown() {
-  KillTimer(nullptr, g_answerer);
-  bar.reset();
-  outlook.Release();
-  ui::SetPromptHandler(nullptr);
-  ui::SetShellHandler(nullptr);
+  KillTimer(nullptr, gAnswerer);
+  bar_.reset();
+  outlook_.Release();
+  qrv::SetPromptHandler(nullptr);
+  qrv::SetShellHandler(nullptr);
   StandInTest::TearDown();
 }
 
 void BarTest::AnswerCategories(std::vector<std::wstring> clicks, std::wstring button) {
-  g_answers.push_back({std::move(clicks), std::move(button)});
+  gAnswers.push_back({std::move(clicks), std::move(button)});
 }
 
 std::vector<StoreSection> BarTest::Items(std::string_view className) const {

@@ -24,7 +24,7 @@ namespace qrv::testing {
 
 struct Prompt {
   std::wstring text;
-  ui::MsgKind kind;
+  qrv::MessageKind kind;
 };
 
 struct ShellRequest {
@@ -53,7 +53,7 @@ class BarTest : public StandInTest {
   static std::vector<Prompt>& Prompts();
   static std::vector<ShellRequest>& Opened();
   // The button the next prompts are answered with.
-  static int& PromptAnswer();
+  static DialogResult& PromptAnswer();
 
  protected:
   void SetUp() override;
@@ -61,17 +61,17 @@ class BarTest : public StandInTest {
 
   // Answers the next categories dialog: clicks these entries in this order,
   // then the button with this caption ("&OK", "&ALL", "&NONE"; after "&ALL" or
-  // "&NONE" the dialog is closed with "&OK").
+  // "&NONE" the dialog is closed with "&OK"; "Esc" presses Esc instead).
   void AnswerCategories(std::vector<std::wstring> clicks, std::wstring button = L"&OK");
 
   // The items of the stand-in's store, oldest first.
   std::vector<StoreSection> Items(std::string_view className = {}) const;
 
-  BarData data;
-  OutlookSession outlook;
-  std::unique_ptr<BarWindow> bar;
+  BarData data_;
+  OutlookSession outlook_;
+  std::unique_ptr<BarWindow> bar_;
   // The paths the bar's web-service file import was given.
-  std::vector<std::wstring> imported;
+  std::vector<std::wstring> imported_;
 };
 
 // What the commands need of a bar, standing at top 150 with a 298-pixel strip:

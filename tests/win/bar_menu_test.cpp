@@ -1,7 +1,7 @@
 // The bar menu and the windows the bar places, with a real bar form; the
 // reading of Outlook's category list from the registry.
-#include "bar_fixture.h"
 #include "bar/categories_dialog.h"
+#include "bar_fixture.h"
 
 namespace qrv::testing {
 namespace {
@@ -20,111 +20,163 @@ std::vector<std::wstring> MenuLines(HMENU menu) {
 }
 
 TEST_F(BarMenu, HoldsTheBarCommandsInTheirOrderWithTheirNumbers) {
-  std::vector<ui::MenuItem*> commands;
-  HMENU menu = bar->BarMenu().Build(commands);
-  EXPECT_EQ(MenuLines(menu),
-            (std::vector<std::wstring>{
-                L"Tasks", L"Notes", L"Calendar", L"Contacts", L"Inbox", L"Journal", L"-", L"New Task", L"New Note",
-                L"New Appointment", L"New Contact", L"New E-Mail Item", L"New Journal Item", L"-",
-                L"New Task Request", L"New Meeting Request", L"-", L"Open Outlook", L"Open Outlook Today",
-                L"Advanced Find...", L"New Information Item", L"New Office Document", L"-", L"Tavrobar Enabled [x]",
-                L"About / Preferences...", L"Keywords...", L"Hotkeys...", L"Update Web Services", L"Help", L"-",
-                L"Exit 'Quorvel'"}));
+  std::vector<qrv::MenuItem*> commands;
+  HMENU menu = bar_->BarMenu().Build(commands);
+  EXPECT_EQ(MenuLines(menu), (std::vector<std::wstring>{L"Tasks",
+                                                        L"Notes",
+                                                        L"Calendar",
+                                                        L"Contacts",
+                                                        L"Inbox",
+                                                        L"Journal",
+                                                        L"-",
+                                                        L"New Task",
+                                                        L"New Note",
+                                                        L"New Appointment",
+                                                        L"New Contact",
+                                                        L"New E-Mail Item",
+                                                        L"New Journal Item",
+                                                        L"-",
+                                                        L"New Task Request",
+                                                        L"New Meeting Request",
+                                                        L"-",
+                                                        L"Open Outlook",
+                                                        L"Open Outlook Today",
+                                                        L"Advanced Find...",
+                                                        L"New Information Item",
+                                                        L"New Office Document",
+                                                        L"-",
+                                                        L"Tavrobar Enabled [x]",
+                                                        L"About / Preferences...",
+                                                        L"Keywords...",
+                                                        L"Hotkeys...",
+                                                        L"Update Web Services",
+                                                        L"Help",
+                                                        L"-",
+                                                        L"Exit 'Quorvel'"}));
   DestroyMenu(menu);
-  std::vector<int> tags;
-  for (const ui::MenuItem* item : commands) tags.push_back(item->Tag);
-  EXPECT_EQ(tags, (std::vector<int>{1, 2, 3, 4, 5, 6, 1, 2, 3, 4, 5, 6, 7, 8, 1, 2, 5, 0, 3, 0, 0, 0, 0, 0, 0, 0}));
+  ASSERT_EQ(commands.size(), 26u);
+  // The folder items turn Outlook's window to their folders, and the new-item
+  // items make items of their kinds, in the menu's order.
+  ASSERT_TRUE(outlook_.Connect());
+  Configure("explorer=yes\n");
+  const std::vector<std::string> folders{"Tasks", "Notes", "Calendar", "Contacts", "Inbox", "Journal"};
+  for (std::size_t n = 0; n < folders.size(); ++n) {
+    commands[n]->onClick();
+    EXPECT_EQ(Stored("Explorer", "1").Get("Folder"), folders[n]);
+  }
+  for (std::size_t n = 6; n < 14; ++n) commands[n]->onClick();
+  std::vector<std::string> kinds;
+  for (const LogEntry& call : Calls(Log(), "call", "CreateItem")) kinds.push_back(call.args);
+  EXPECT_EQ(kinds, (std::vector<std::string>{"3", "5", "1", "2", "0", "4", "3", "1"}));
+}
+
+// A bar menu item by its text.
+const MenuItem& ItemNamed(BarWindow& bar, const std::wstring& text) {
+  for (const MenuItem* item : bar.BarMenu().Items())
+    if (item->text == text) return *item;
+  throw std::logic_error("no such menu item");
 }
 
 TEST_F(BarMenu, OutlookProgramsEnableTheirItemsOnlyWhenTheyAreThere) {
-  const auto enabled = [&](const wchar_t* name) { return bar->Get<ui::MenuItem>(name).Enabled(); };
-  data.settings.outlookExePath = FolderPath() + "\\OUTLOOK.EXE";
-  bar->EnableMenuPrograms();
-  EXPECT_FALSE(enabled(L"openOutlookItem") || enabled(L"outlookTodayItem") || enabled(L"advancedFindItem") ||
-               enabled(L"officeDocumentItem"));
+  const auto enabled = [&](const wchar_t* text) { return ItemNamed(*bar_, text).enabled; };
+  data_.settings.outlookExePath = FolderPath() + "\\OUTLOOK.EXE";
+  bar_->EnableMenuPrograms();
+  EXPECT_FALSE(enabled(L"Open Outlook") || enabled(L"Open Outlook Today") || enabled(L"Advanced Find...") ||
+               enabled(L"New Office Document"));
   for (const char* name : {"\\OUTLOOK.EXE", "\\Finder.exe"}) {
-    CloseHandle(CreateFileW(ui::Widen(FolderPath() + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0,
-                            nullptr));
+    CloseHandle(
+        CreateFileW(qrv::Widen(FolderPath() + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
   }
-  data.settings.officeShortcutPath = FolderPath() + "\\OUTLOOK.EXE";
-  bar->EnableMenuPrograms();
-  EXPECT_TRUE(enabled(L"openOutlookItem") && enabled(L"outlookTodayItem") && enabled(L"advancedFindItem") &&
-              enabled(L"officeDocumentItem"));
-  for (const char* name : {"\\OUTLOOK.EXE", "\\Finder.exe"}) DeleteFileW(ui::Widen(FolderPath() + name).c_str());
+  data_.settings.officeShortcutPath = FolderPath() + "\\OUTLOOK.EXE";
+  bar_->EnableMenuPrograms();
+  EXPECT_TRUE(enabled(L"Open Outlook") && enabled(L"Open Outlook Today") && enabled(L"Advanced Find...") &&
+              enabled(L"New Office Document"));
+  for (const char* name : {"\\OUTLOOK.EXE", "\\Finder.exe"}) DeleteFileW(qrv::Widen(FolderPath() + name).c_str());
 }
 
 TEST_F(BarMenu, ChosenItemsRunTheirCommands) {
-  ASSERT_TRUE(outlook.Connect());
+  ASSERT_TRUE(outlook_.Connect());
   Configure("explorer=yes\n");
-  bar->Show();
-  SetForegroundWindow(bar->Handle());
+  bar_->Show();
+  SetForegroundWindow(bar_->Handle());
   ChooseByKeys(MenuPlace(3));  // "Calendar"
-  bar->BarMenu().Popup(10, 200);
+  bar_->BarMenu().Popup(*bar_, 10, 200);
   EXPECT_EQ(Stored("Explorer", "1").Get("Folder"), "Calendar");
   ChooseByKeys(MenuPlace(14));  // "New Meeting Request"
-  bar->BarMenu().Popup(10, 200);
+  bar_->BarMenu().Popup(*bar_, 10, 200);
   const auto meetings = Items("AppointmentItem");
   ASSERT_EQ(meetings.size(), 1u);
   EXPECT_EQ(meetings[0].Get("MeetingStatus"), "1");
   EXPECT_EQ(meetings[0].Get("Displays"), "1");
   // "Tavrobar Enabled" hides the bar and leaves the icon alone.
-  data.settings.programMode = ProgramMode::kBarAndTray;
+  data_.settings.programMode = ProgramMode::kBarAndTray;
   ChooseByKeys(MenuPlace(20));
-  bar->BarMenu().Popup(10, 200);
-  EXPECT_EQ(data.settings.programMode, ProgramMode::kTrayOnly);
-  EXPECT_FALSE(bar->Visible());
-  EXPECT_FALSE(bar->Get<ui::MenuItem>(L"toggleBarItem").Checked);
+  bar_->BarMenu().Popup(*bar_, 10, 200);
+  EXPECT_EQ(data_.settings.programMode, ProgramMode::kTrayOnly);
+  EXPECT_FALSE(bar_->Visible());
+  EXPECT_FALSE(ItemNamed(*bar_, L"Tavrobar Enabled").checked);
 }
 
 TEST_F(BarMenu, InformationItemWindowsCascadeFromTheBarAndTheViewerKeepsItsPlaceOnceShown) {
-  std::vector<std::unique_ptr<ui::Form>> windows;
+  std::vector<std::unique_ptr<qrv::Form>> windows;
   for (int n = 0; n < 3; ++n) {
-    windows.push_back(std::make_unique<ui::Form>(L"TEntryTest", L"entry", 300, 200));
-    bar->PlaceEntryWindow(*windows.back(), 100);
+    windows.push_back(std::make_unique<Form>(FormArgs{.caption = L"entry", .clientSize = {300, 200}}));
+    bar_->PlaceEntryWindow(*windows.back(), 100);
   }
-  EXPECT_EQ(bar->EntryWindows().Count(), 3);
-  EXPECT_EQ(windows[0]->Left(), 40);
-  EXPECT_EQ(windows[0]->Top(), 150);
-  EXPECT_EQ(windows[2]->Left(), 88);
-  EXPECT_EQ(windows[2]->Top(), 174);
+  EXPECT_EQ(bar_->EntryWindows().Count(), 3);
+  EXPECT_EQ(windows[0]->WindowRect().left, 40);
+  EXPECT_EQ(windows[0]->WindowRect().top, 150);
+  EXPECT_EQ(windows[2]->WindowRect().left, 88);
+  EXPECT_EQ(windows[2]->WindowRect().top, 174);
   // A window that went leaves its place to the next one.
   windows[1].reset();
-  windows.push_back(std::make_unique<ui::Form>(L"TEntryTest", L"entry", 300, 200));
-  bar->PlaceEntryWindow(*windows.back(), 100);
-  EXPECT_EQ(bar->EntryWindows().Count(), 3);
-  EXPECT_EQ(windows.back()->Left(), 88);
+  windows.push_back(std::make_unique<Form>(FormArgs{.caption = L"entry", .clientSize = {300, 200}}));
+  bar_->PlaceEntryWindow(*windows.back(), 100);
+  EXPECT_EQ(bar_->EntryWindows().Count(), 3);
+  EXPECT_EQ(windows.back()->WindowRect().left, 88);
   for (const auto& window : windows)
-    if (window) bar->EntryWindows().Remove(window->Handle());
-  EXPECT_TRUE(bar->EntryWindows().Empty());
+    if (window) bar_->EntryWindows().Remove(window->Handle());
+  EXPECT_TRUE(bar_->EntryWindows().Empty());
 
-  ui::Form viewer(L"THelpTest", L"help", 300, 200);
-  bar->PlaceHelpViewer(viewer);
-  EXPECT_TRUE(bar->HelpViewerOpen());
-  EXPECT_EQ(viewer.Left(), 395);
-  EXPECT_EQ(viewer.Height(), 430);
+  Form viewer({.caption = L"help", .clientSize = {300, 200}});
+  bar_->PlaceHelpViewer(viewer);
+  EXPECT_TRUE(bar_->HelpViewerOpen());
+  EXPECT_EQ(viewer.WindowRect().left, 395);
+  EXPECT_EQ((viewer.WindowRect().bottom - viewer.WindowRect().top), 430);
   viewer.Show();
-  viewer.SetBounds(500, 20, 300, 250);
-  bar->PlaceHelpViewer(viewer);
-  EXPECT_EQ(viewer.Left(), 500);
-  EXPECT_EQ(viewer.Height(), 250);
-  bar->ForgetHelpViewer();
-  EXPECT_FALSE(bar->HelpViewerOpen());
+  viewer.SetWindowRect(500, 20, 300, 250);
+  bar_->PlaceHelpViewer(viewer);
+  EXPECT_EQ(viewer.WindowRect().left, 500);
+  EXPECT_EQ((viewer.WindowRect().bottom - viewer.WindowRect().top), 250);
+  bar_->ForgetHelpViewer();
+  EXPECT_FALSE(bar_->HelpViewerOpen());
 
   // A window that went without clearing its handle is no window to reuse.
-  auto prefs = std::make_unique<ui::Form>(L"TFormUseTest", L"prefs", 300, 200);
-  bar->PlacePrefsWindow(*prefs);
-  EXPECT_EQ(prefs->Left(), 40);
-  EXPECT_TRUE(bar->PrefsWindowOpen());
+  auto prefs = std::make_unique<Form>(FormArgs{.caption = L"prefs", .clientSize = {300, 200}});
+  bar_->PlacePrefsWindow(*prefs);
+  EXPECT_EQ(prefs->WindowRect().left, 40);
+  EXPECT_TRUE(bar_->PrefsWindowOpen());
   prefs.reset();
-  EXPECT_FALSE(bar->PrefsWindowOpen());
-  bar->ForgetPrefsWindow();
+  EXPECT_FALSE(bar_->PrefsWindowOpen());
+  bar_->ForgetPrefsWindow();
 }
 
 // --- the categories dialog on its own --------------------------------------------------
 
-TEST(CategoriesDialog, EachClickTogglesOneEntryAndTheButtonsWorkByKeyboardToo) {
+// Messages posted to the focused window a moment from now: keys the user
+// presses in a dialog that is up by then.
+void PostLater(std::vector<std::pair<UINT, WPARAM>> messages) {
+  static std::vector<std::pair<UINT, WPARAM>> pending;
+  pending = std::move(messages);
+  SetTimer(nullptr, 0, 120, [](HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    for (const auto& [message, key] : pending) PostMessageW(GetFocus(), message, key, 1);
+  });
+}
+
+TEST(CategoriesDialog, EachClickTogglesOneEntryAndTheKeysChooseAllNoneOkAndCancel) {
   CategoriesDialog dialog;
-  dialog.List().SetItems({L"Business", L"Ideas", L"VIP"});
+  dialog.SetEntries({L"Business", L"Ideas", L"VIP"});
   EXPECT_EQ(dialog.Caption(), L"Categories");
   EXPECT_FALSE(GetWindowLongPtrW(dialog.Handle(), GWL_STYLE) & WS_SYSMENU);
   HWND list = dialog.List().Handle();
@@ -135,16 +187,16 @@ TEST(CategoriesDialog, EachClickTogglesOneEntryAndTheButtonsWorkByKeyboardToo) {
   };
   click(2);
   click(0);
-  EXPECT_EQ(dialog.List().SelectedItems(), (std::vector<std::wstring>{L"Business", L"VIP"}));
+  EXPECT_EQ(dialog.ChosenEntries(), (std::vector<std::wstring>{L"Business", L"VIP"}));
   click(2);
-  EXPECT_EQ(dialog.List().SelectedItems(), std::vector<std::wstring>{L"Business"});
-  // Alt+A and Alt+N while the list has the focus.
-  SendMessageW(list, WM_SYSCHAR, L'a', 0);
-  EXPECT_EQ(dialog.List().SelectedItems().size(), 3u);
-  SendMessageW(list, WM_SYSCHAR, L'n', 0);
-  EXPECT_TRUE(dialog.List().SelectedItems().empty());
-  SendMessageW(dialog.Handle(), WM_SYSCHAR, L'o', 0);
-  EXPECT_EQ(dialog.ModalResult, IDOK);
+  EXPECT_EQ(dialog.ChosenEntries(), std::vector<std::wstring>{L"Business"});
+  // Alt+A chooses every entry and Enter is OK; Alt+N clears them and Esc cancels.
+  PostLater({{WM_SYSCHAR, L'a'}, {WM_KEYDOWN, VK_RETURN}});
+  EXPECT_EQ(dialog.ShowModal(), DialogResult::kOk);
+  EXPECT_EQ(dialog.ChosenEntries().size(), 3u);
+  PostLater({{WM_SYSCHAR, L'n'}, {WM_KEYDOWN, VK_ESCAPE}});
+  EXPECT_EQ(dialog.ShowModal(), DialogResult::kCancel);
+  EXPECT_TRUE(dialog.ChosenEntries().empty());
 }
 
 // --- Outlook's category list --------------------------------------------------------------
@@ -165,9 +217,7 @@ class CategoryNamesRead : public ::testing::Test {
                    static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
     RegCloseKey(key);
   }
-  static std::vector<std::string> Read() {
-    return ReadCategoryNames(kOffice);
-  }
+  static std::vector<std::string> Read() { return ReadCategoryNames(kOffice); }
 };
 
 TEST_F(CategoryNamesRead, MasterListGivesItsNamesSortedWithEmptyOnesKept) {

@@ -16,16 +16,16 @@ class ConnectedBar : public BarTest {
  protected:
   void SetUp() override {
     BarTest::SetUp();
-    ASSERT_TRUE(outlook.Connect());
+    ASSERT_TRUE(outlook_.Connect());
   }
   void Show(int type, Origin origin = Origin::kMenu, const std::wstring& caption = L"New Item 0", bool ask = false) {
-    commands.ShowNewItem(static_cast<EntryType>(type), origin, ask, caption);
+    commands_.ShowNewItem(static_cast<EntryType>(type), origin, ask, caption);
   }
   void View(int folder, Origin origin = Origin::kMenu, bool newWindow = false) {
-    commands.ViewFolder(static_cast<FolderKind>(folder), origin, newWindow);
+    commands_.ViewFolder(static_cast<FolderKind>(folder), origin, newWindow);
   }
   void Extra(int action, Origin origin = Origin::kMenu) {
-    commands.RunExtraAction(static_cast<ExtraAction>(action), origin);
+    commands_.RunExtraAction(static_cast<ExtraAction>(action), origin);
   }
   // A file that stands for a program the bar starts, in a folder with blanks.
   std::string Program(const std::string& name) {
@@ -34,8 +34,8 @@ class ConnectedBar : public BarTest {
     return path;
   }
 
-  TestHost host;
-  BarCommands commands{outlook, data, host};
+  TestHost host_;
+  BarCommands commands_{outlook_, data_, host_};
 };
 
 TEST_F(ConnectedBar, EveryNewItemIsMadeInItsFolderWithItsFinishingStepsAndShown) {
@@ -67,7 +67,7 @@ TEST_F(ConnectedBar, EveryNewItemIsMadeInItsFolderWithItsFinishingStepsAndShown)
 }
 
 TEST_F(ConnectedBar, BarButtonAsksForCategoriesBesideTheBarAndKeepsTheListOrder) {
-  data.settings.categoryPromptTypes = {"OFF", "1"};
+  data_.settings.categoryPromptTypes = {"OFF", "1"};
   AnswerCategories({L"VIP", L"Business"});
   Show(1, Origin::kBar, L"New Task");
   ASSERT_EQ(Shown().size(), 1u);
@@ -79,20 +79,20 @@ TEST_F(ConnectedBar, BarButtonAsksForCategoriesBesideTheBarAndKeepsTheListOrder)
   ASSERT_EQ(tasks.size(), 1u);
   EXPECT_EQ(tasks[0].Get("Categories"), "Business, VIP");
   EXPECT_EQ(tasks[0].Get("Displays"), "1");
-  EXPECT_EQ(host.collapses, 1);  // an item made from the bar collapses it
+  EXPECT_EQ(host_.collapses, 1);  // an item made from the bar collapses it
   // A type that is not asked for makes its item straight away.
   Show(3, Origin::kBar, L"New Appointment");
   EXPECT_EQ(Shown().size(), 1u);
-  EXPECT_EQ(host.collapses, 2);
+  EXPECT_EQ(host_.collapses, 2);
   // Without collapsing after an action, the bar is left as it is.
-  data.settings.minimizeButton = false;
+  data_.settings.minimizeButton = false;
   Show(3, Origin::kBar, L"New Appointment");
-  EXPECT_EQ(host.collapses, 2);
+  EXPECT_EQ(host_.collapses, 2);
 }
 
 TEST_F(ConnectedBar, MenuAsksInTheScreenCentreUnderThePlainCaption) {
-  data.settings.categoryPromptTypes = {"3"};
-  AnswerCategories({L"Ideas", L"Gifts", L"Ideas"});  // the second click takes "Ideas" back
+  data_.settings.categoryPromptTypes = {"3"};
+  AnswerCategories({L"Ideas", L"Gifts", L"Ideas"});        // the second click takes "Ideas" back
   Show(3, Origin::kMenu, L"New Appointment\tCtrl+Alt+A");  // a caption as a hotkey writes it
   ASSERT_EQ(Shown().size(), 1u);
   EXPECT_EQ(Shown()[0].caption, L"New Appointment");
@@ -100,16 +100,16 @@ TEST_F(ConnectedBar, MenuAsksInTheScreenCentreUnderThePlainCaption) {
   EXPECT_EQ(r.left, (GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2);
   EXPECT_EQ(r.top, (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2);
   EXPECT_EQ(Items("AppointmentItem").at(0).Get("Categories"), "Gifts");
-  EXPECT_EQ(host.collapses, 0);  // not from the bar
+  EXPECT_EQ(host_.collapses, 0);  // not from the bar
 }
 
 TEST_F(ConnectedBar, AllAndNoneSetEveryEntryAndAnInformationItemNeverAsks) {
-  data.settings.categoryPromptTypes = {"6"};
+  data_.settings.categoryPromptTypes = {"6"};
   AnswerCategories({}, L"&ALL");
   Show(6, Origin::kMenu, L"New Journal Item");
   AnswerCategories({L"VIP"}, L"&NONE");
   Show(6, Origin::kMenu, L"New Journal Item");
-  EXPECT_FALSE(commands.NewItem(EntryType::kJournal, Origin::kMenu, false, L"New Item").IsEmpty());
+  EXPECT_FALSE(commands_.NewItem(EntryType::kJournal, Origin::kMenu, false, L"New Item").IsEmpty());
   ASSERT_EQ(Shown().size(), 2u);
   const auto journal = Items("JournalItem");
   ASSERT_EQ(journal.size(), 3u);
@@ -120,21 +120,45 @@ TEST_F(ConnectedBar, AllAndNoneSetEveryEntryAndAnInformationItemNeverAsks) {
 }
 
 TEST_F(ConnectedBar, RightButtonForcesThePromptExceptOnTheOtherMailProgramsRoad) {
+  // On the bar's contact button a left click makes the contact straight away;
+  // the right button asks for its categories first.
+  HWND contactButton = bar_->NewItemButton(EntryType::kContact).Handle();
+  const auto press = [&](UINT down, UINT up, WPARAM held) {
+    SendMessageW(contactButton, down, held, MAKELPARAM(10, 10));
+    SendMessageW(contactButton, up, 0, MAKELPARAM(10, 10));
+  };
+  press(WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON);
+  EXPECT_TRUE(Shown().empty());
   AnswerCategories({L"Hot Contacts"});
-  Show(4, Origin::kBar, L"New Contact", true);
+  press(WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON);
   ASSERT_EQ(Shown().size(), 1u);
   EXPECT_EQ(Shown()[0].caption, L"New Contact");
-  EXPECT_EQ(Items("ContactItem").at(0).Get("Categories"), "Hot Contacts");
+  const auto contacts = Items("ContactItem");
+  ASSERT_EQ(contacts.size(), 2u);
+  EXPECT_EQ(contacts[0].Get("Categories"), "");
+  EXPECT_EQ(contacts[1].Get("Categories"), "Hot Contacts");
 
-  data.settings.emailType = "1";
-  data.settings.addressBookPath = R"(C:\Address Book\wab.exe)";
+  data_.settings.emailType = "1";
+  data_.settings.addressBookPath = R"(C:\Address Book\wab.exe)";
   Show(5, Origin::kBar, L"New E-Mail Item", true);
-  EXPECT_TRUE(commands.NewItem(EntryType::kContact, Origin::kBar, true, L"New Contact").IsEmpty());
+  EXPECT_TRUE(commands_.NewItem(EntryType::kContact, Origin::kBar, true, L"New Contact").IsEmpty());
   EXPECT_EQ(Shown().size(), 1u);
   EXPECT_EQ(Opened(), (std::vector<ShellRequest>{{L"mailto:", L""}, {LR"(C:\Address Book\wab.exe)", L""}}));
   // Nothing made and nothing shown.
-  EXPECT_EQ(Items().size(), 1u);
-  EXPECT_TRUE(Calls(Log(), "call", "Display").size() == 1);
+  EXPECT_EQ(Items().size(), 2u);
+  EXPECT_EQ(Calls(Log(), "call", "Display").size(), 2u);
+}
+
+// Esc in the categories dialog: the item is made all the same, without categories.
+TEST_F(ConnectedBar, CancelledPromptMakesTheItemWithoutCategories) {
+  data_.settings.categoryPromptTypes = {"1"};
+  AnswerCategories({L"VIP"}, L"Esc");
+  Show(1, Origin::kMenu, L"New Task");
+  ASSERT_EQ(Shown().size(), 1u);
+  const auto tasks = Items("TaskItem");
+  ASSERT_EQ(tasks.size(), 1u);
+  EXPECT_EQ(tasks[0].Get("Categories"), "");
+  EXPECT_EQ(tasks[0].Get("Displays"), "1");
 }
 
 TEST_F(ConnectedBar, RefusedMemberEndsTheCommandWithOutlooksMessage) {
@@ -154,33 +178,33 @@ TEST_F(ConnectedBar, FolderButtonTurnsTheOpenOutlookWindowOrStartsOutlookOnTheFo
   View(1, Origin::kBar);
   EXPECT_EQ(Stored("Explorer", "1").Get("Folder"), "Tasks");
   EXPECT_EQ(Stored("Explorer", "1").Get("Displays"), "1");
-  EXPECT_EQ(host.collapses, 1);
+  EXPECT_EQ(host_.collapses, 1);
 
   Configure("explorer=no\n");
   View(3);  // outlook.exe is not there: nothing
   EXPECT_TRUE(Opened().empty());
-  data.settings.outlookExePath = Program("OUTLOOK.EXE");
+  data_.settings.outlookExePath = Program("OUTLOOK.EXE");
   View(3);
-  EXPECT_EQ(Opened(), (std::vector<ShellRequest>{{ui::Widen(data.settings.outlookExePath), L"Outlook:Calendar"}}));
+  EXPECT_EQ(Opened(), (std::vector<ShellRequest>{{qrv::Widen(data_.settings.outlookExePath), L"Outlook:Calendar"}}));
   EXPECT_EQ(Stored("Explorer", "2").kind, "");  // no window opened by the bar itself
 }
 
 TEST_F(ConnectedBar, NewWindowRoadsOpenTheFolderWithOrWithoutTheOutlookBar) {
   View(2, Origin::kBar, true);  // a new window even with FolderState 0
   EXPECT_EQ(Stored("Folder", "Notes").Get("Displays"), "1");
-  data.settings.folderState = 1;
+  data_.settings.folderState = 1;
   View(5);
   EXPECT_EQ(Stored("Folder", "Inbox").Get("Displays"), "1");
-  data.settings.folderType = 1;  // without the Outlook Bar: through an explorer of the folder
+  data_.settings.folderType = 1;  // without the Outlook Bar: through an explorer of the folder
   View(6);
   EXPECT_EQ(Stored("Folder", "Journal").Get("Displays"), "0");
   EXPECT_EQ(Calls(Log(), "call", "GetExplorer").at(0).args, "1");
   EXPECT_EQ(Stored("Explorer", "3").Get("Folder"), "Journal");
   EXPECT_EQ(Stored("Explorer", "3").Get("Displays"), "1");
 
-  data.settings.emailType = "1";
-  data.settings.expressPath = R"(C:\Mail\msimn.exe)";
-  data.settings.addressBookPath = R"(C:\Mail\wab.exe)";
+  data_.settings.emailType = "1";
+  data_.settings.expressPath = R"(C:\Mail\msimn.exe)";
+  data_.settings.addressBookPath = R"(C:\Mail\wab.exe)";
   View(5, Origin::kMenu, true);
   View(4, Origin::kMenu, true);
   EXPECT_EQ(Opened(), (std::vector<ShellRequest>{{LR"(C:\Mail\msimn.exe)", L""}, {LR"(C:\Mail\wab.exe)", L""}}));
@@ -189,23 +213,23 @@ TEST_F(ConnectedBar, NewWindowRoadsOpenTheFolderWithOrWithoutTheOutlookBar) {
 TEST_F(ConnectedBar, ExtraActionsStartTheirProgramsOnlyWhenThereAreSome) {
   for (int action = 1; action <= 5; ++action) Extra(action);
   EXPECT_TRUE(Opened().empty());
-  data.settings.outlookExePath = Program("OUTLOOK.EXE");
-  data.settings.officeShortcutPath = Program("OSA9.EXE");
-  data.settings.fileName = Program("My Tool.exe");
+  data_.settings.outlookExePath = Program("OUTLOOK.EXE");
+  data_.settings.officeShortcutPath = Program("OSA9.EXE");
+  data_.settings.fileName = Program("My Tool.exe");
   for (int action = 1; action <= 6; ++action) Extra(action);
-  const std::wstring outlookExe = ui::Widen(data.settings.outlookExePath);
+  const std::wstring outlookExe = qrv::Widen(data_.settings.outlookExePath);
   EXPECT_EQ(Opened(), (std::vector<ShellRequest>{{outlookExe, L""},
-                                                  {outlookExe, L"Outlook:Outlook Today"},
-                                                  {ui::Widen(data.settings.officeShortcutPath), L"-n"},
-                                                  {ui::Widen(data.settings.fileName), L""},
-                                                  {ui::Widen(FolderPath()) + L"\\Finder.exe", L""}}));
+                                                 {outlookExe, L"Outlook:Outlook Today"},
+                                                 {qrv::Widen(data_.settings.officeShortcutPath), L"-n"},
+                                                 {qrv::Widen(data_.settings.fileName), L""},
+                                                 {qrv::Widen(FolderPath()) + L"\\Finder.exe", L""}}));
   // With an Outlook window open, "Open Outlook" shows that window.
   Opened().clear();
   Configure("explorer=yes\n");
   Extra(1, Origin::kBar);
   EXPECT_TRUE(Opened().empty());
   EXPECT_EQ(Stored("Explorer", "1").Get("Displays"), "1");
-  EXPECT_EQ(host.collapses, 1);
+  EXPECT_EQ(host_.collapses, 1);
 }
 
 // The prompts whose text starts so.
@@ -221,17 +245,17 @@ TEST_F(BarOutlook, OutlookThatCannotStartIsReportedOnceAndTheBarRunsOn) {
     SCOPED_TRACE(refusal);
     Prompts().clear();
     Configure(refusal);
-    bar->StartUp();
+    bar_->StartUp();
     const auto warnings = PromptsStartingWith(L"Outlook could not be accessed");
     ASSERT_EQ(warnings.size(), 1u);
     EXPECT_EQ(warnings[0].text, L"Outlook could not be accessed.\r\nMake sure Outlook is correctly installed.");
-    EXPECT_EQ(warnings[0].kind, ui::MsgKind::kWarning);
-    EXPECT_FALSE(outlook.Connected());
-    EXPECT_TRUE(data.icons.definitions.empty());
+    EXPECT_EQ(warnings[0].kind, qrv::MessageKind::kWarning);
+    EXPECT_FALSE(outlook_.Connected());
+    EXPECT_TRUE(data_.icons.definitions.empty());
     // Closing asks nothing about an Outlook the bar does not hold.
     const std::size_t asked = Prompts().size();
     bool canClose = false;
-    bar->OnCloseQuery(canClose);
+    canClose = bar_->CanClose();
     EXPECT_TRUE(canClose);
     EXPECT_EQ(Prompts().size(), asked);
   }
@@ -241,16 +265,16 @@ TEST_F(BarOutlook, OutlookThatCannotStartIsReportedOnceAndTheBarRunsOn) {
 TEST_F(ConnectedBar, ClosingQuitsOutlookSilentlyOnlyWhenItShowsNoWindowAtAll) {
   bool canClose = false;
   Show(1, Origin::kMenu, L"New Task");  // an item window stays open
-  PromptAnswer() = ui::mrNo;
-  bar->OnCloseQuery(canClose);
+  PromptAnswer() = qrv::DialogResult::kNo;
+  canClose = bar_->CanClose();
   EXPECT_TRUE(canClose);
   ASSERT_EQ(Prompts().size(), 1u);
   EXPECT_EQ(Prompts()[0].text, L"Do you want to close Outlook also?");
   EXPECT_EQ(Stored("Session").Get("Quit"), "no");
 
   Configure("item-windows=closed\nexplorer=yes\n");
-  PromptAnswer() = ui::mrYes;
-  bar->OnCloseQuery(canClose);
+  PromptAnswer() = qrv::DialogResult::kYes;
+  canClose = bar_->CanClose();
   EXPECT_EQ(Prompts().size(), 2u);
   EXPECT_EQ(Stored("Session").Get("Quit"), "yes");
   EXPECT_EQ(Stored("Session").Get("LoggedOn"), "no");
@@ -258,7 +282,7 @@ TEST_F(ConnectedBar, ClosingQuitsOutlookSilentlyOnlyWhenItShowsNoWindowAtAll) {
 
 TEST_F(ConnectedBar, ClosingWithoutOutlookWindowsLogsOffAndQuitsWithoutAsking) {
   bool canClose = false;
-  bar->OnCloseQuery(canClose);
+  canClose = bar_->CanClose();
   EXPECT_TRUE(canClose);
   EXPECT_TRUE(Prompts().empty());
   EXPECT_EQ(Stored("Session").Get("Quit"), "yes");
@@ -268,39 +292,39 @@ TEST_F(ConnectedBar, ClosingWithoutOutlookWindowsLogsOffAndQuitsWithoutAsking) {
 // --- the session: what it makes it returns, and it keeps nothing ---------------------------
 
 TEST_F(ConnectedBar, SessionReturnsWhatItMakesAndAFailedItemLeavesNothing) {
-  OleObject folder = outlook.DefaultFolder(13);
+  OleObject folder = outlook_.DefaultFolder(13);
   EXPECT_FALSE(folder.IsEmpty());
-  OleObject first = outlook.CreateItem(3);
-  OleObject second = outlook.CreateItem(3);
+  OleObject first = outlook_.CreateItem(3);
+  OleObject second = outlook_.CreateItem(3);
   first.Put("Subject", "first");
   second.Put("Subject", "second");
   const auto tasks = Items("TaskItem");
   ASSERT_EQ(tasks.size(), 2u);
   EXPECT_EQ(tasks[0].Get("Subject"), "first");  // two items, each its own
   EXPECT_EQ(tasks[1].Get("Subject"), "second");
-  EXPECT_TRUE(outlook.ActiveExplorer().IsEmpty());
+  EXPECT_TRUE(outlook_.ActiveExplorer().IsEmpty());
   Configure("explorer=yes\n");
-  EXPECT_FALSE(outlook.ActiveExplorer().IsEmpty());
+  EXPECT_FALSE(outlook_.ActiveExplorer().IsEmpty());
 
   Configure("fail=CreateItem Out of memory.\n");
-  EXPECT_THROW(outlook.CreateItem(3), EOleError);
+  EXPECT_THROW(outlook_.CreateItem(3), EOleError);
   EXPECT_THROW(Show(1, Origin::kMenu, L"New Task"), EOleError);
   EXPECT_EQ(Items("TaskItem").size(), 2u);
   EXPECT_EQ(Calls(Log(), "call", "Display").size(), 0u);
   folder.Clear();
   first.Clear();
   second.Clear();
-  outlook.Release();
+  outlook_.Release();
   EXPECT_TRUE(UnreleasedObjects(Log()).empty());
 }
 
 TEST_F(BarOutlook, SessionWithoutOutlookRefusesEveryCallAndIsNeverClosed) {
-  EXPECT_FALSE(outlook.Connected());
-  EXPECT_THROW(outlook.CreateItem(3), EOleError);
-  EXPECT_THROW(outlook.DefaultFolder(13), EOleError);
-  EXPECT_THROW(outlook.ActiveExplorer(), EOleError);
-  EXPECT_FALSE(outlook.AnyWindowOpen());
-  outlook.Close();
+  EXPECT_FALSE(outlook_.Connected());
+  EXPECT_THROW(outlook_.CreateItem(3), EOleError);
+  EXPECT_THROW(outlook_.DefaultFolder(13), EOleError);
+  EXPECT_THROW(outlook_.ActiveExplorer(), EOleError);
+  EXPECT_FALSE(outlook_.AnyWindowOpen());
+  outlook_.Close();
   EXPECT_TRUE(Calls(Log(), "call", "Quit").empty());
 }
 

@@ -10,7 +10,9 @@
 namespace qrv {
 namespace {
 
-std::unique_ptr<ui::Form> Window() { return std::make_unique<ui::Form>(L"TEntryListTest", L"entry", 100, 100); }
+std::unique_ptr<qrv::Form> Window() {
+  return std::make_unique<Form>(FormArgs{.caption = L"entry", .clientSize = {100, 100}});
+}
 
 TEST(EntryWindowList, PlacesCountOpenWindowsOnceAndForgetThoseThatWent) {
   EntryWindowList list;

@@ -19,10 +19,10 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 
 class IconNote : public StandInTest {
  protected:
-  void Connect() { ASSERT_TRUE(outlook.Connect()); }
-  void Read() { ReadIconNote(outlook, icons); }
+  void Connect() { ASSERT_TRUE(outlook_.Connect()); }
+  void Read() { ReadIconNote(outlook_, icons_); }
   void TearDown() override {
-    outlook.Release();
+    outlook_.Release();
     StandInTest::TearDown();
   }
   // Image `index` of the bar's icon images, drawn on a grey ground: a pixel is
@@ -37,7 +37,7 @@ class IconNote : public StandInTest {
     const RECT all{0, 0, 16, 16};
     FillRect(dc, &all, grey);
     DeleteObject(grey);
-    icons.images.Draw(dc, index, 0, 0);
+    icons_.images.Draw(dc, index, 0, 0);
     std::vector<COLORREF> pixels;
     for (int y = 0; y < 16; ++y)
       for (int x = 0; x < 16; ++x) pixels.push_back(GetPixel(dc, x, y));
@@ -53,24 +53,24 @@ class IconNote : public StandInTest {
         ASSERT_EQ(pixels[y * 16 + x], black(x, y) ? kBlack : kWhite) << "image " << index << " at " << x << "," << y;
   }
 
-  OutlookSession outlook;
-  IconSet icons;
+  OutlookSession outlook_;
+  IconSet icons_;
 };
 
 TEST_F(IconNote, FoundNoteGivesOneIconPerLineAfterTheHeading) {
   Seed(kIconNote);
   Connect();
   Read();
-  EXPECT_TRUE(icons.noteFound);
-  ASSERT_EQ(icons.definitions.size(), 5u);
-  EXPECT_EQ(icons.definitions[2], "ABCorner=8000000000000000");
-  ASSERT_EQ(icons.images.Count(), 4);
-  ExpectIcon(0, [](int, int y) { return y % 4 < 2; });                   // black bars on rows 0, 2, 4 and 6
-  ExpectIcon(1, [](int x, int y) { return x < 2 && y < 2; });            // the top-left block alone
-  ExpectIcon(2, [](int x, int y) { return y < 4 && x < 8; });            // "F0F": the digits that are there
-  ExpectIcon(3, [](int x, int y) { return y < 2 && x >= 8; });           // "z" draws nothing, "F" its half
+  EXPECT_TRUE(icons_.noteFound);
+  ASSERT_EQ(icons_.definitions.size(), 5u);
+  EXPECT_EQ(icons_.definitions[2], "ABCorner=8000000000000000");
+  ASSERT_EQ(icons_.images.Count(), 4);
+  ExpectIcon(0, [](int, int y) { return y % 4 < 2; });          // black bars on rows 0, 2, 4 and 6
+  ExpectIcon(1, [](int x, int y) { return x < 2 && y < 2; });   // the top-left block alone
+  ExpectIcon(2, [](int x, int y) { return y < 4 && x < 8; });   // "F0F": the digits that are there
+  ExpectIcon(3, [](int x, int y) { return y < 2 && x >= 8; });  // "z" draws nothing, "F" its half
   // The lookup holds on to nothing of Outlook's but the session.
-  outlook.Release();
+  outlook_.Release();
   EXPECT_TRUE(UnreleasedObjects(Log()).empty());
   const auto finds = Calls(Log(), "call", "Find");
   ASSERT_EQ(finds.size(), 1u);
@@ -81,25 +81,25 @@ TEST_F(IconNote, AGoneNoteClearsTheFlagAndTheDefinitions) {
   Seed(kIconNote);
   Connect();
   Read();
-  ASSERT_TRUE(icons.noteFound);
-  outlook.DefaultFolder(kNotesFolder)
+  ASSERT_TRUE(icons_.noteFound);
+  outlook_.DefaultFolder(kNotesFolder)
       .Get("Items")
       .Object()
       .Call("Find", "[Subject] = \"VIDODU3\"")
       .Object()
       .Put("Body", "Shopping list\r\nAAPhone=FF00FF00FF00FF00");
   Read();
-  EXPECT_FALSE(icons.noteFound);
-  EXPECT_TRUE(icons.definitions.empty());
-  EXPECT_EQ(icons.images.Count(), 0);
+  EXPECT_FALSE(icons_.noteFound);
+  EXPECT_TRUE(icons_.definitions.empty());
+  EXPECT_EQ(icons_.images.Count(), 0);
 }
 
 TEST_F(IconNote, WithoutOutlookTheLookupIsSkipped) {
-  icons.noteFound = true;
-  icons.definitions = {"VIDODU3", "AAPhone=FF00FF00FF00FF00"};
+  icons_.noteFound = true;
+  icons_.definitions = {"VIDODU3", "AAPhone=FF00FF00FF00FF00"};
   Read();
-  EXPECT_FALSE(icons.noteFound);
-  EXPECT_TRUE(icons.definitions.empty());
+  EXPECT_FALSE(icons_.noteFound);
+  EXPECT_TRUE(icons_.definitions.empty());
 }
 
 TEST_F(IconNote, AnOutlookFailureLeavesTheBarWithoutIcons) {
@@ -108,12 +108,12 @@ TEST_F(IconNote, AnOutlookFailureLeavesTheBarWithoutIcons) {
     Configure(std::string("fail=") + failing + " Outlook is busy.\r\n");
     Connect();
     EXPECT_NO_THROW(Read()) << failing;
-    EXPECT_FALSE(icons.noteFound) << failing;
-    EXPECT_TRUE(icons.definitions.empty()) << failing;
+    EXPECT_FALSE(icons_.noteFound) << failing;
+    EXPECT_TRUE(icons_.definitions.empty()) << failing;
   }
   Configure("");
   Read();
-  EXPECT_TRUE(icons.noteFound);
+  EXPECT_TRUE(icons_.noteFound);
 }
 
 }  // namespace

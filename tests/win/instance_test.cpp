@@ -6,7 +6,7 @@
 
 #include "bar/instance.h"
 #include "core/long_path.h"
-#include "ui/app.h"
+#include "ui/form.h"
 
 namespace qrv {
 namespace {
@@ -17,115 +17,119 @@ class LongNamedFile : public ::testing::Test {
   void SetUp() override {
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
-    wchar_t long_temp[MAX_PATH];
-    GetLongPathNameW(temp, long_temp, MAX_PATH);
-    folder = std::wstring(long_temp) + L"Quorvel Hand-off Folder " + std::to_wstring(GetCurrentProcessId());
-    CreateDirectoryW(folder.c_str(), nullptr);
-    file = folder + L"\\My Web Service File.qrv";
-    HANDLE h = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    wchar_t longTemp[MAX_PATH];
+    GetLongPathNameW(temp, longTemp, MAX_PATH);
+    folder_ = std::wstring(longTemp) + L"Quorvel Hand-off Folder " + std::to_wstring(GetCurrentProcessId());
+    CreateDirectoryW(folder_.c_str(), nullptr);
+    file_ = folder_ + L"\\My Web Service File.qrv";
+    HANDLE h = CreateFileW(file_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     ASSERT_NE(h, INVALID_HANDLE_VALUE);
     CloseHandle(h);
   }
   void TearDown() override {
-    DeleteFileW(file.c_str());
-    RemoveDirectoryW(folder.c_str());
+    DeleteFileW(file_.c_str());
+    RemoveDirectoryW(folder_.c_str());
   }
   std::wstring ShortName(const std::wstring& path) {
-    wchar_t short_path[MAX_PATH];
-    const DWORD n = GetShortPathNameW(path.c_str(), short_path, MAX_PATH);
-    return std::wstring(short_path, n);
+    wchar_t shortPath[MAX_PATH];
+    const DWORD n = GetShortPathNameW(path.c_str(), shortPath, MAX_PATH);
+    return std::wstring(shortPath, n);
   }
-  std::wstring folder, file;
+  std::wstring folder_, file_;
 };
 
 TEST_F(LongNamedFile, ShortAndRelativeNamesExpandToTheLongPath) {
-  const std::wstring short_file = ShortName(file);
-  ASSERT_NE(short_file, file) << "the system gave no short name";
-  EXPECT_EQ(ExpandLongFileName(short_file), file);
+  const std::wstring shortFile = ShortName(file_);
+  ASSERT_NE(shortFile, file_) << "the system gave no short name";
+  EXPECT_EQ(ExpandLongFileName(shortFile), file_);
 
   wchar_t previous[MAX_PATH];
   GetCurrentDirectoryW(MAX_PATH, previous);
-  const std::wstring short_name = short_file.substr(short_file.rfind(L'\\') + 1);
-  SetCurrentDirectoryW(ShortName(folder).c_str());
-  const std::wstring from_relative = ExpandLongFileName(short_name);
-  const std::wstring from_dots = ExpandLongFileName(L"..\\" + folder.substr(folder.rfind(L'\\') + 1) + L"\\My Web Service File.qrv");
+  const std::wstring shortName = shortFile.substr(shortFile.rfind(L'\\') + 1);
+  SetCurrentDirectoryW(ShortName(folder_).c_str());
+  const std::wstring fromRelative = ExpandLongFileName(shortName);
+  const std::wstring fromDots =
+      ExpandLongFileName(L"..\\" + folder_.substr(folder_.rfind(L'\\') + 1) + L"\\My Web Service File.qrv");
   SetCurrentDirectoryW(previous);
-  EXPECT_EQ(from_relative, file);
-  EXPECT_EQ(from_dots, file);
+  EXPECT_EQ(fromRelative, file_);
+  EXPECT_EQ(fromDots, file_);
 }
 
 TEST_F(LongNamedFile, DriveRootAndMissingPaths) {
   EXPECT_EQ(ExpandLongFileName(L"C:\\"), L"C:");
   try {
-    ExpandLongFileName(folder + L"\\missing\\x.qrv");
+    ExpandLongFileName(folder_ + L"\\missing\\x.qrv");
     FAIL() << "no error raised";
   } catch (const PathError& e) {
     EXPECT_EQ(std::string(e.what()).find("does not exist!"), std::string(e.what()).size() - 15);
   }
 }
 
-// The receiving side of a hand-off is the application window's hook, as in the bar.
-class HandOff : public LongNamedFile {
- protected:
-  void SetUp() override {
-    LongNamedFile::SetUp();
-    // A message of this test process alone: a broadcast reaches every process.
-    message = RegisterWindowMessageW((L"QuorvelHandOffTest" + std::to_wstring(GetCurrentProcessId())).c_str());
-    ui::Application::Get().HookMainWindow(this, [this](UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
-      if (msg != message) return false;
-      ++received;
-      if (const auto path = HandedPath(wp)) paths.push_back(*path);
-      result = 0;
-      return true;
-    });
-  }
-  void TearDown() override {
-    ui::Application::Get().UnhookMainWindow(this);
-    LongNamedFile::TearDown();
-  }
-  UINT message = 0;
+// The receiving side of a hand-off: a top-level window of the process hears
+// the broadcast, as the bar's own window does.
+class HandOffReceiver : public qrv::Form {
+ public:
+  explicit HandOffReceiver(UINT message) : Form({.caption = L"hand-off"}), message_(message) {}
   int received = 0;
   std::vector<std::wstring> paths;
+
+ protected:
+  LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override {
+    if (msg != message_) return Form::WndProc(msg, wp, lp);
+    ++received;
+    if (const auto path = HandedPath(wp)) paths.push_back(*path);
+    return 0;
+  }
+
+ private:
+  UINT message_;
+};
+
+class HandOff : public LongNamedFile {
+ protected:
+  // A message of this test process alone: a broadcast reaches every process.
+  UINT message_ = RegisterWindowMessageW((L"QuorvelHandOffTest" + std::to_wstring(GetCurrentProcessId())).c_str());
+  HandOffReceiver receiver_{message_};
 };
 
 TEST_F(HandOff, RunningInstanceGetsTheLongPathAndTheAtomIsGone) {
-  EXPECT_EQ(PassFileToRunningInstance(ShortName(file), message, 0), std::nullopt);
-  ASSERT_EQ(paths.size(), 1u);
-  EXPECT_EQ(paths[0], file);
-  EXPECT_EQ(GlobalFindAtomW(file.c_str()), 0);
+  EXPECT_EQ(PassFileToRunningInstance(ShortName(file_), message_, 0), std::nullopt);
+  ASSERT_EQ(receiver_.paths.size(), 1u);
+  EXPECT_EQ(receiver_.paths[0], file_);
+  EXPECT_EQ(GlobalFindAtomW(file_.c_str()), 0);
 }
 
 TEST_F(HandOff, MissingFileIsReportedAndNothingIsSent) {
-  const auto error = PassFileToRunningInstance(folder + L"\\gone.qrv", message, 0);
+  const auto error = PassFileToRunningInstance(folder_ + L"\\gone.qrv", message_, 0);
   ASSERT_TRUE(error.has_value());
-  EXPECT_EQ(*error, L"Path " + folder + L"\\gone.qrv does not exist!");
-  EXPECT_EQ(received, 0);
+  EXPECT_EQ(*error, L"Path " + folder_ + L"\\gone.qrv does not exist!");
+  EXPECT_EQ(receiver_.received, 0);
 }
 
 TEST_F(HandOff, PathLongerThanAnAtomHoldsIsReportedAndNothingIsSent) {
   // Nested folders until the file's path passes what an atom can hold.
   std::vector<std::wstring> made;
-  std::wstring deep = folder;
+  std::wstring deep = folder_;
   while (deep.size() < kMaxHandedPath) {
     deep += L"\\A folder with a rather long name to pass the limit";
     ASSERT_TRUE(CreateDirectoryW((L"\\\\?\\" + deep).c_str(), nullptr));
     made.push_back(deep);
   }
-  const std::wstring long_file = deep + L"\\service.qrv";
-  CloseHandle(CreateFileW((L"\\\\?\\" + long_file).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-  const auto error = PassFileToRunningInstance(long_file, message, 0);
-  DeleteFileW((L"\\\\?\\" + long_file).c_str());
+  const std::wstring longFile = deep + L"\\service.qrv";
+  CloseHandle(CreateFileW((L"\\\\?\\" + longFile).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+  const auto error = PassFileToRunningInstance(longFile, message_, 0);
+  DeleteFileW((L"\\\\?\\" + longFile).c_str());
   for (auto it = made.rbegin(); it != made.rend(); ++it) RemoveDirectoryW((L"\\\\?\\" + *it).c_str());
   ASSERT_TRUE(error.has_value());
   EXPECT_NE(error->find(L"too long"), std::wstring::npos) << *error;
-  EXPECT_EQ(received, 0);
+  EXPECT_EQ(receiver_.received, 0);
 }
 
 TEST_F(HandOff, MessageWhoseAtomHoldsNoTextIsIgnored) {
-  SendMessageW(HWND_BROADCAST, message, 0, 0);
-  SendMessageW(HWND_BROADCAST, message, 0xBFFF, 0);
-  EXPECT_GE(received, 2);
-  EXPECT_TRUE(paths.empty());
+  SendMessageW(HWND_BROADCAST, message_, 0, 0);
+  SendMessageW(HWND_BROADCAST, message_, 0xBFFF, 0);
+  EXPECT_GE(receiver_.received, 2);
+  EXPECT_TRUE(receiver_.paths.empty());
 }
 
 TEST(SingleInstance, SecondOpenerOfTheMarkerIsNotFirst) {

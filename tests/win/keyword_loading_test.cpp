@@ -21,13 +21,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<std::wstring> g_warnings;
+std::vector<std::wstring> gWarnings;
 
-int RecordWarning(const std::wstring& text, ui::MsgKind kind, unsigned buttons) {
-  EXPECT_EQ(kind, ui::MsgKind::kWarning);
-  EXPECT_EQ(buttons, ui::kOk);
-  g_warnings.push_back(text);
-  return ui::mrOk;
+qrv::DialogResult RecordWarning(const std::wstring& text, qrv::MessageKind kind, qrv::MessageButtons buttons) {
+  EXPECT_EQ(kind, qrv::MessageKind::kWarning);
+  EXPECT_EQ(buttons, qrv::MessageButtons::kOk);
+  gWarnings.push_back(text);
+  return qrv::DialogResult::kOk;
 }
 
 std::string Service(const std::string& keyword, const std::string& caption) {
@@ -37,15 +37,14 @@ std::string Service(const std::string& keyword, const std::string& caption) {
 class KeywordLoading : public ::testing::Test {
  protected:
   void SetUp() override {
-    g_warnings.clear();
-    ui::SetPromptHandler(RecordWarning);
-    folder_ = fs::temp_directory_path() /
-              ("qrv-keywords-" + std::to_string(GetCurrentProcessId()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    gWarnings.clear();
+    qrv::SetPromptHandler(RecordWarning);
+    folder_ = fs::temp_directory_path() / ("qrv-keywords-" + std::to_string(GetCurrentProcessId()) + "-" +
+                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::create_directories(folder_);
   }
   void TearDown() override {
-    ui::SetPromptHandler(nullptr);
+    qrv::SetPromptHandler(nullptr);
     fs::remove_all(folder_);
   }
   void Write(const char* name, const std::string& bytes) { ASSERT_TRUE(qrv::WriteFileSafely(folder_ / name, bytes)); }
@@ -65,19 +64,20 @@ TEST_F(KeywordLoading, EveryReadReplacesTheListsWithTheFile) {
     EXPECT_EQ(data_.keywordList, (std::vector<std::string>{"K=1{CALL}1", wiki}));
     EXPECT_EQ(data_.webServiceCaptions, std::vector<std::string>{"Encyclopedia"});
   }
-  EXPECT_TRUE(g_warnings.empty());
+  EXPECT_TRUE(gWarnings.empty());
 }
 
 TEST_F(KeywordLoading, AMissingKeywordFileIsReportedAndTheListKept) {
   Write("prefs-qrv.bak", qrv::EncipherLine(Service("Map", "Map")) + "\r\n");
   data_.keywordList = {"K=0{NOTE}2"};
   Read();
-  EXPECT_EQ(g_warnings, std::vector<std::wstring>{L"The file PREFS-QRV.DAT needs to be in the\r\nsame folder as Quorvel.exe."});
+  EXPECT_EQ(gWarnings,
+            std::vector<std::wstring>{L"The file PREFS-QRV.DAT needs to be in the\r\nsame folder as Quorvel.exe."});
   EXPECT_EQ(data_.keywordList, (std::vector<std::string>{"K=0{NOTE}2", Service("Map", "Map")}));
   EXPECT_EQ(data_.webServiceCaptions, std::vector<std::string>{"Map"});
   // Read again, the kept list has its services: the factory's are not added twice.
   Read();
-  EXPECT_EQ(g_warnings.size(), 2u);
+  EXPECT_EQ(gWarnings.size(), 2u);
   EXPECT_EQ(data_.keywordList.size(), 2u);
   EXPECT_EQ(data_.webServiceCaptions, std::vector<std::string>{"Map"});
 }

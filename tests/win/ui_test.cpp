@@ -1,55 +1,42 @@
 // The form layer under Wine: timers, the report of an exception that leaves a
-// handler, modal forms and the application's message handling.
+// handler, message filters, modal and owned forms, the loop run twice, and
+// what opening many forms leaves behind.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <stdexcept>
-
-#include "ui/app.h"
-#include "ui/dialogs.h"
-#include "ui/form.h"
-#include "ui/layout.h"
+#include <utility>
+#include <vector>
 
 #include <commctrl.h>
 
+#include "ui/app.h"
+#include "ui/buttons.h"
+#include "ui/edits.h"
+#include "ui/form.h"
+#include "ui/timer.h"
+#include "ui_test_support.h"
+
 namespace {
 
-struct Prompt {
-  std::wstring text;
-  ui::MsgKind kind{};
-  int count = 0;
-};
-Prompt g_prompt;
-
-int RecordPrompt(const std::wstring& text, ui::MsgKind kind, unsigned) {
-  g_prompt = {text, kind, g_prompt.count + 1};
-  return ui::mrOk;
-}
-
-// Runs the message loop for a while.
-void Pump(DWORD ms) {
-  const DWORD end = GetTickCount() + ms;
-  while (GetTickCount() < end) {
-    ui::Application::Get().ProcessMessages();
-    Sleep(5);
-  }
-}
+using qrv::testing::prompts;
+using qrv::testing::Pump;
 
 class FormLayer : public ::testing::Test {
  protected:
   void SetUp() override {
-    g_prompt = {};
-    ui::SetPromptHandler(RecordPrompt);
+    prompts = {};
+    qrv::SetPromptHandler(qrv::testing::RecordPrompt);
   }
-  void TearDown() override { ui::SetPromptHandler(nullptr); }
-  ui::Form form{L"TTestForm", L"test", 100, 80};
+  void TearDown() override { qrv::SetPromptHandler(nullptr); }
+  qrv::Form form_{{.caption = L"test", .clientSize = {100, 80}}};
 };
 
 TEST_F(FormLayer, TimerWithIntervalZeroIsOff) {
-  ui::Timer& timer = form.AddTimer(L"T", 0);
+  qrv::Timer timer(form_, 0);
   int fired = 0;
-  timer.OnTimer = [&](ui::Timer&) { ++fired; };
+  timer.onTimer = [&] { ++fired; };
   timer.SetEnabled(true);
   Pump(120);
   EXPECT_EQ(fired, 0);
@@ -63,93 +50,161 @@ TEST_F(FormLayer, TimerWithIntervalZeroIsOff) {
   EXPECT_EQ(fired, before);
 }
 
-TEST_F(FormLayer, ExceptionLeavingATimerIsReportedAndTheProgramRunsOn) {
-  ui::Timer& timer = form.AddTimer(L"T", 10);
+TEST_F(FormLayer, ExceptionLeavingATimerIsReportedOnceAndTheProgramRunsOn) {
+  qrv::Timer timer(form_, 10, true);
   int fired = 0;
-  timer.OnTimer = [&](ui::Timer& t) {
+  timer.onTimer = [&] {
     if (++fired == 1) throw std::runtime_error("Disk full");
-    t.SetEnabled(false);
+    timer.SetEnabled(false);
   };
-  timer.SetEnabled(true);
   Pump(300);
-  EXPECT_EQ(g_prompt.count, 1);
-  EXPECT_EQ(g_prompt.text, L"Disk full");
-  EXPECT_EQ(g_prompt.kind, ui::MsgKind::kError);
-  EXPECT_EQ(fired, 2);  // the timer went on after the report
+  EXPECT_EQ(prompts.count, 1);
+  EXPECT_EQ(prompts.text, L"Disk full");
+  EXPECT_EQ(prompts.kind, qrv::MessageKind::kError);
+  EXPECT_EQ(fired, 2);
 }
 
-TEST_F(FormLayer, ExceptionLeavingAMainWindowHookIsReported) {
-  auto& app = ui::Application::Get();
-  const UINT message = RegisterWindowMessageW(L"QuorvelUiTestHook");
-  app.HookMainWindow(this, [message](UINT msg, WPARAM, LPARAM, LRESULT&) -> bool {
-    if (msg == message) throw std::logic_error("bad hand-off");
+TEST_F(FormLayer, ExceptionLeavingAControlsEventIsReportedOnce) {
+  qrv::Button button(form_, {.bounds = {10, 10, 60, 20}, .text = L"Go"});
+  button.onClick = [] { throw std::logic_error("bad click"); };
+  SendMessageW(button.Handle(), BM_CLICK, 0, 0);
+  EXPECT_EQ(prompts.count, 1);
+  EXPECT_EQ(prompts.text, L"bad click");
+}
+
+// A form's own handler (the bar's hand-off, for one) that throws is reported
+// once, and the form answers on.
+TEST_F(FormLayer, ExceptionLeavingAFormsOwnHandlerIsReported) {
+  struct HandOffForm : qrv::Form {
+    HandOffForm() : Form({.caption = L"hand-off", .clientSize = {100, 80}}) {}
+    LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override {
+      if (msg == WM_APP + 3) throw std::logic_error("bad hand-off");
+      return Form::WndProc(msg, wp, lp);
+    }
+  } receiver;
+  SendMessageW(receiver.Handle(), WM_APP + 3, 0, 0);
+  EXPECT_EQ(prompts.text, L"bad hand-off");
+  EXPECT_EQ(prompts.count, 1);
+  EXPECT_EQ(SendMessageW(receiver.Handle(), WM_GETTEXTLENGTH, 0, 0), 8);
+}
+
+// A form that draws pictures of its own takes them anew once its controls have
+// the new DPI, whichever way the DPI changed.
+TEST_F(FormLayer, DpiChangedRunsAfterTheControlsTookTheNewDpi) {
+  struct PictureForm : qrv::Form {
+    PictureForm() : Form({.caption = L"pictures", .clientSize = {100, 80}}) {}
+    void DpiChanged() override { seen.push_back({Dpi(), label.PlacedRect().right}); }
+    qrv::Label label{*this, {.bounds = {10, 10, 40, 16}, .text = L"x"}};
+    std::vector<std::pair<UINT, LONG>> seen;
+  } pictures;
+  pictures.ApplyDpi(144);
+  pictures.ApplyDpi(144);  // no change, no call
+  RECT suggested = pictures.WindowRect();
+  SendMessageW(pictures.Handle(), WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&suggested));
+  EXPECT_EQ(pictures.seen, (std::vector<std::pair<UINT, LONG>>{{144, 75}, {96, 50}}));
+}
+
+TEST_F(FormLayer, MessageFiltersRunNewestFirstAndCanKeepAMessageBack) {
+  auto& app = qrv::Application::Get();
+  std::vector<int> order;
+  const int first = app.AddMessageFilter([&](MSG& msg) {
+    if (msg.message == WM_APP + 7) order.push_back(1);
     return false;
   });
-  SendMessageW(app.Handle(), message, 0, 0);
-  app.UnhookMainWindow(this);
-  EXPECT_EQ(g_prompt.text, L"bad hand-off");
-}
-
-TEST_F(FormLayer, ApplicationMessageHandlerSeesQueuedMessagesAndCanKeepThemBack) {
-  auto& app = ui::Application::Get();
-  int seen = 0, dispatched = 0;
-  form.HandleMessage(WM_APP + 7, [&](WPARAM, LPARAM) -> LRESULT {
-    ++dispatched;
-    return 0;
+  const int second = app.AddMessageFilter([&](MSG& msg) {
+    if (msg.message != WM_APP + 7) return false;
+    order.push_back(2);
+    return msg.wParam == 1;  // kept back: the first filter never sees it
   });
-  app.OnMessage = [&](MSG& msg, bool& handled) {
-    if (msg.message != WM_APP + 7) return;
-    ++seen;
-    handled = msg.wParam == 1;
-  };
-  PostMessageW(form.Handle(), WM_APP + 7, 0, 0);
-  PostMessageW(form.Handle(), WM_APP + 7, 1, 0);
+  PostMessageW(form_.Handle(), WM_APP + 7, 0, 0);
+  PostMessageW(form_.Handle(), WM_APP + 7, 1, 0);
   app.ProcessMessages();
-  app.OnMessage = nullptr;
-  EXPECT_EQ(seen, 2);
-  EXPECT_EQ(dispatched, 1);
+  app.RemoveMessageFilter(second);
+  PostMessageW(form_.Handle(), WM_APP + 7, 0, 0);
+  app.ProcessMessages();
+  app.RemoveMessageFilter(first);
+  EXPECT_EQ(order, (std::vector<int>{2, 1, 2, 1}));
 }
 
-TEST_F(FormLayer, ModalFormDisablesTheOthersUntilItHasAResult) {
-  form.Show();
-  ui::Form dialog(L"TTestDialog", L"dialog", 60, 40);
-  ui::Timer& answer = dialog.AddTimer(L"Answer", 30);
-  bool other_disabled = false;
-  answer.OnTimer = [&](ui::Timer& t) {
-    other_disabled = !IsWindowEnabled(form.Handle());
-    t.SetEnabled(false);
-    dialog.ModalResult = ui::mrYes;
+TEST_F(FormLayer, ModalFormDisablesOnlyItsOwnerAndEndsWithItsButtonsResult) {
+  qrv::Form other{{.caption = L"other", .clientSize = {60, 40}}};
+  form_.Show();
+  other.Show();
+  qrv::Form dialog{{.caption = L"dialog", .clientSize = {120, 60}, .owner = &form_}};
+  qrv::Button yes(dialog, {.bounds = {10, 10, 60, 24}, .text = L"&Yes", .result = qrv::DialogResult::kYes});
+  qrv::Timer answer(dialog, 30, true);
+  bool ownerDisabled = false, otherEnabled = false;
+  answer.onTimer = [&] {
+    answer.SetEnabled(false);
+    ownerDisabled = !IsWindowEnabled(form_.Handle());
+    otherEnabled = IsWindowEnabled(other.Handle()) != FALSE;
+    SendMessageW(yes.Handle(), BM_CLICK, 0, 0);
   };
-  answer.SetEnabled(true);
-  EXPECT_EQ(dialog.ShowModal(), ui::mrYes);
-  EXPECT_TRUE(other_disabled);
-  EXPECT_TRUE(IsWindowEnabled(form.Handle()));
+  EXPECT_EQ(dialog.ShowModal(), qrv::DialogResult::kYes);
+  EXPECT_TRUE(ownerDisabled);
+  EXPECT_TRUE(otherEnabled);
+  EXPECT_TRUE(IsWindowEnabled(form_.Handle()));
   EXPECT_FALSE(dialog.Visible());
 }
 
 TEST_F(FormLayer, ClosingAModalFormCancelsIt) {
-  ui::Form dialog(L"TTestDialog", L"dialog", 60, 40);
-  ui::Timer& close = dialog.AddTimer(L"Close", 30);
-  close.OnTimer = [&](ui::Timer& t) {
-    t.SetEnabled(false);
-    PostMessageW(dialog.Handle(), WM_CLOSE, 0, 0);
+  qrv::Form dialog{{.caption = L"dialog", .clientSize = {60, 40}, .owner = &form_}};
+  qrv::Timer close(dialog, 30, true);
+  close.onTimer = [&] {
+    close.SetEnabled(false);
+    dialog.Close();
   };
-  close.SetEnabled(true);
-  EXPECT_EQ(dialog.ShowModal(), ui::mrCancel);
+  EXPECT_EQ(dialog.ShowModal(), qrv::DialogResult::kCancel);
 }
 
-TEST_F(FormLayer, TerminateEndsTheLoopWithoutLeavingAQuitMessage) {
-  auto& app = ui::Application::Get();
-  app.Terminate();
-  EXPECT_FALSE(app.HandleMessage());
+// An owned form that says when it goes.
+class Noted : public qrv::Form {
+ public:
+  Noted(qrv::Form& owner, bool& gone)
+      : Form({.caption = L"owned", .clientSize = {50, 30}, .owner = &owner}), gone_(gone) {}
+  ~Noted() override { gone_ = true; }
+
+ private:
+  bool& gone_;
+};
+
+TEST_F(FormLayer, ClosingAFormFreesItOnlyAfterItsHandlerAndOwnedFormsGoWithTheirOwner) {
+  bool closedGone = false, keptGone = false;
+  auto& closed = form_.CreateOwned<Noted>(closedGone);
+  closed.closeAction = qrv::CloseAction::kFree;
+  form_.CreateOwned<Noted>(keptGone);
+  closed.Close();
+  EXPECT_FALSE(closedGone);  // posted, not done inside the caller
+  Pump(50);
+  EXPECT_TRUE(closedGone);
+  EXPECT_FALSE(keptGone);
+  {
+    qrv::Form owner{{.caption = L"owner", .clientSize = {50, 30}}};
+    owner.CreateOwned<Noted>(keptGone);
+  }
+  EXPECT_TRUE(keptGone);
+}
+
+TEST_F(FormLayer, TerminateLeavesNoQuitMessageAndALaterLoopRunsAgain) {
+  auto& app = qrv::Application::Get();
+  for (int run = 0; run < 2; ++run) {
+    auto& main = app.CreateForm<qrv::Form>(qrv::FormArgs{.caption = L"main", .clientSize = {50, 30}});
+    int ticks = 0;
+    qrv::Timer timer(main, 20, true);
+    timer.onTimer = [&] {
+      if (++ticks == 3) app.Terminate();
+    };
+    app.Run();
+    EXPECT_EQ(ticks, 3) << "run " << run;
+  }
   MSG msg;
   EXPECT_FALSE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
-  // A box shown while the forms are freed still waits for its answer.
-  EXPECT_EQ(ui::MessageDlg(L"still asked", ui::MsgKind::kWarning, ui::kOk), ui::mrOk);
-  EXPECT_EQ(g_prompt.text, L"still asked");
+  // A box shown after the loop still waits for its answer.
+  EXPECT_EQ(qrv::ShowMessage(L"still asked", qrv::MessageKind::kWarning), qrv::DialogResult::kOk);
+  EXPECT_EQ(prompts.text, L"still asked");
 }
 
-// The visible tooltip of this thread, if any.
+// The visible tooltip of this process, if any.
 HWND VisibleHint() {
   HWND tip = nullptr;
   while ((tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr)) != nullptr) {
@@ -160,23 +215,72 @@ HWND VisibleHint() {
   return nullptr;
 }
 
-TEST_F(FormLayer, HintShowsAfterAPauseOverAControlThatHasOne) {
-  form.SetBounds(200, 200, 100, 80);
-  form.Show();
-  ui::Control& label = ui::Make<ui::Label>(form, ui::LayoutRow{L"L", ui::Make<ui::Label>, 10, 10, 50, 20, L"x"});
-  label.Hint = L"Quit";
-  SendMessageW(form.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(20, 20));
-  Pump(900);
+TEST_F(FormLayer, HintShowsUnderTheMouseOverAControlThatHasOne) {
+  form_.SetWindowRect(200, 200, 200, 120);
+  qrv::Button quit(form_, {.bounds = {10, 10, 60, 24}, .text = L"Quit"});
+  quit.SetHint(L"Quit the program");
+  form_.Show();
+  SetForegroundWindow(form_.Handle());
+  RECT rc{};
+  GetWindowRect(quit.Handle(), &rc);
+  SetCursorPos(rc.left + 5, rc.top + 5);
+  SetCursorPos(rc.left + 10, rc.top + 10);
+  Pump(1200);
   EXPECT_EQ(VisibleHint(), nullptr) << "hints are off until the form shows them";
-  form.SetShowHint(true);
-  SendMessageW(form.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(80, 70));  // off the control
-  SendMessageW(form.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(20, 20));
-  Pump(900);
+  form_.SetShowHints(true);
+  SetCursorPos(rc.left + 5, rc.top + 5);
+  Pump(50);
+  SetCursorPos(rc.left + 12, rc.top + 8);
+  Pump(1500);
   HWND tip = VisibleHint();
   ASSERT_NE(tip, nullptr);
-  SendMessageW(form.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));  // a press hides it
-  SendMessageW(form.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(20, 20));
-  EXPECT_FALSE(IsWindowVisible(tip));
+  wchar_t text[64] = L"";
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.lpszText = text;
+  SendMessageW(tip, TTM_GETCURRENTTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  EXPECT_STREQ(text, L"Quit the program");
+}
+
+// A form of a few controls, shown and freed.
+struct SmallForm : qrv::Form {
+  SmallForm() : Form({.caption = L"small", .clientSize = {200, 100}}) {}
+  qrv::Label label{*this, {.bounds = {8, 8, 60, 16}, .text = L"&Name"}};
+  qrv::Edit edit{*this, {.bounds = {70, 8, 100, 20}}};
+  qrv::Button ok{*this, {.bounds = {70, 40, 60, 24}, .text = L"OK", .isDefault = true}};
+};
+
+TEST_F(FormLayer, OpeningAndClosingManyFormsLeavesNoSystemObjectsBehind) {
+  auto counts = [] {
+    return std::pair{GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS),
+                     GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS)};
+  };
+  auto windows = [] {
+    int count = 0;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND, LPARAM p) {
+          ++*reinterpret_cast<int*>(p);
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count;
+  };
+  {
+    SmallForm warmUp;
+    warmUp.Show();
+    Pump(10);
+  }
+  const auto before = counts();
+  const int windowsBefore = windows();
+  for (int i = 0; i < 200; ++i) {
+    SmallForm small;
+    small.Show();
+    qrv::Application::Get().ProcessMessages();
+  }
+  Pump(20);
+  EXPECT_EQ(counts(), before);
+  EXPECT_EQ(windows(), windowsBefore);
 }
 
 }  // namespace

@@ -1,0 +1,104 @@
+// The bar at another DPI, with its pictures and shape compiled in as in the
+// program: the window, its buttons and its shape scale together, and each
+// picture is the one drawn for the nearest scale.
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "bar/bar_window.h"
+#include "ui/app.h"
+
+namespace qrv {
+namespace {
+
+// A rectangle's sides, left, top, right, bottom, to compare and print.
+std::array<LONG, 4> Box(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+// The bounding box of the window's shape.
+RECT ShapeBox(HWND window) {
+  RECT box{};
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  if (GetWindowRgn(window, region) != ERROR) GetRgnBox(region, &box);
+  DeleteObject(region);
+  return box;
+}
+
+// The bounding box of a picture's drawn pixels (those not of its bottom-left colour).
+RECT DrawnBox(const Picture& picture) {
+  RECT box{picture.Width(), picture.Height(), 0, 0};
+  const std::uint32_t clear = picture.Pixel(0, picture.Height() - 1);
+  for (int y = 0; y < picture.Height(); ++y) {
+    for (int x = 0; x < picture.Width(); ++x) {
+      if (picture.Pixel(x, y) == clear) continue;
+      box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y), std::max<LONG>(box.right, x + 1),
+             std::max<LONG>(box.bottom, y + 1)};
+    }
+  }
+  return box;
+}
+
+TEST(PictureNames, TheNearestDrawnScaleIsChosen) {
+  EXPECT_EQ(PictureNameForDpi(L"NEW1", 96), L"NEW1");
+  EXPECT_EQ(PictureNameForDpi(L"NEW1", 119), L"NEW1");      // 124 %
+  EXPECT_EQ(PictureNameForDpi(L"NEW1", 120), L"NEW1_150");  // 125 %
+  EXPECT_EQ(PictureNameForDpi(L"NEW1", 144), L"NEW1_150");
+  EXPECT_EQ(PictureNameForDpi(L"NEW1", 168), L"NEW1_200");  // 175 %
+  EXPECT_EQ(PictureNameForDpi(L"NEW1", 288), L"NEW1_200");
+}
+
+class BarAtDpi : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    bar_ = std::make_unique<BarWindow>(data_, outlook_, std::vector<std::string>{}, nullptr);
+    bar_->SetWindowRect(-1, 150, BarWindow::kOpenWidth, BarWindow::kHeight);
+  }
+  void TearDown() override { bar_.reset(); }
+  int Width() const { return bar_->WindowRect().right - bar_->WindowRect().left; }
+  int Height() const { return bar_->WindowRect().bottom - bar_->WindowRect().top; }
+
+  BarData data_;
+  OutlookSession outlook_;
+  std::unique_ptr<BarWindow> bar_;
+};
+
+TEST_F(BarAtDpi, WidthButtonsPicturesAndShapeScaleTogether) {
+  ASSERT_FALSE(bar_->BackgroundPicture().Empty()) << "the bar's pictures are not compiled in";
+  const RECT shapeAt96 = ShapeBox(bar_->Handle());
+  EXPECT_EQ(Box(shapeAt96), Box(DrawnBox(bar_->BackgroundPicture())));
+
+  bar_->ApplyDpi(144);
+  EXPECT_EQ(Width(), 57);
+  EXPECT_EQ(Height(), 453);
+  EXPECT_EQ(bar_->BackgroundPicture().Width(), 156);
+  EXPECT_EQ(bar_->BackgroundPicture().Height(), 453);
+  // The note button: 12, 54, 25 x 24 at 96 DPI; its strip of four the one drawn at 150 %.
+  const BarButton& note = bar_->NewItemButton(EntryType::kNote);
+  EXPECT_EQ(Box(note.PlacedRect()), Box({18, 81, 56, 117}));
+  EXPECT_EQ(note.Glyph().Width(), 4 * 38);
+  EXPECT_EQ(note.Glyph().Height(), 36);
+  EXPECT_EQ(bar_->FolderButton(FolderKind::kNotes).PlacedRect().bottom, 117);
+  // The shape is the outline of the bigger background, not the small one.
+  const RECT shapeAt144 = ShapeBox(bar_->Handle());
+  EXPECT_EQ(Box(shapeAt144), Box(DrawnBox(bar_->BackgroundPicture())));
+  EXPECT_GT(shapeAt144.bottom, shapeAt96.bottom * 3 / 2 - 2);
+
+  // Back at 96 DPI, everything is as it was.
+  bar_->ApplyDpi(96);
+  EXPECT_EQ(Width(), BarWindow::kOpenWidth);
+  EXPECT_EQ(Box(note.PlacedRect()), Box({12, 54, 37, 78}));
+  EXPECT_EQ(note.Glyph().Width(), 4 * 25);
+  EXPECT_EQ(Box(ShapeBox(bar_->Handle())), Box(shapeAt96));
+}
+
+TEST_F(BarAtDpi, CollapsingAndOpeningKeepTheScaledWidths) {
+  bar_->ApplyDpi(144);
+  bar_->ToggleCollapsed();
+  EXPECT_TRUE(bar_->Collapsed());
+  EXPECT_EQ(Width(), 9);
+  bar_->ToggleCollapsed();
+  EXPECT_FALSE(bar_->Collapsed());
+  EXPECT_EQ(Width(), 57);
+}
+
+}  // namespace
+}  // namespace qrv

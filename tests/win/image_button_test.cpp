@@ -1,0 +1,195 @@
+// The hover image button on a real form under Wine: the pixel-precise hover
+// test, pressing and releasing, groups, and how its pictures are drawn.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "components/image_button.h"
+#include "ui/form.h"
+#include "ui/gdi.h"
+
+namespace {
+
+using qrv::ImageButton;
+using qrv::MouseButton;
+using qrv::Picture;
+
+constexpr std::uint32_t kKey = 0xFF00FF;
+constexpr std::uint32_t kWhite = 0xFFFFFF;
+constexpr std::uint32_t kGrey = 0x808080;
+constexpr std::uint32_t kBlue = 0x2050C0;
+
+// A strip of four 20 x 20 pictures, each a disc of `colour` on the key colour;
+// picture 1 (disabled) has a white pixel at (10, 4) and a grey one at (10, 15).
+Picture DiscStrip(int count = 4) {
+  const int size = 20;
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(size * count * size), kKey);
+  for (int i = 0; i < count; ++i) {
+    for (int y = 0; y < size; ++y) {
+      for (int x = 0; x < size; ++x) {
+        const int dx = x - 10, dy = y - 10;
+        if (dx * dx + dy * dy <= 64) pixels[static_cast<std::size_t>(y * size * count + i * size + x)] = kBlue + i;
+      }
+    }
+  }
+  if (count > 1) {
+    pixels[static_cast<std::size_t>(4 * size * count + size + 10)] = kWhite;
+    pixels[static_cast<std::size_t>(15 * size * count + size + 10)] = kGrey;
+  }
+  return Picture::FromPixels(size * count, size, std::move(pixels));
+}
+
+class ImageButtonTest : public ::testing::Test {
+ protected:
+  ImageButton& AddButton(int left) {
+    auto& button = *buttons.emplace_back(std::make_unique<ImageButton>(form, qrv::ImageButtonArgs{.bounds = {left, 10, 20, 20}}));
+    button.SetGlyph(DiscStrip());
+    button.onClick = [this] { ++clicks; };
+    return button;
+  }
+  // The colour the button paints at a point of its own.
+  COLORREF Painted(ImageButton& button, int x, int y) {
+    qrv::WindowDc screen(nullptr);
+    qrv::MemoryDc dc(screen.Get());
+    qrv::OwnedBitmap bitmap(CreateCompatibleBitmap(screen.Get(), button.Width(), button.Height()));
+    qrv::SelectedObject select(dc.Get(), bitmap.Get());
+    RECT all{0, 0, button.Width(), button.Height()};
+    FillRect(dc.Get(), &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    button.Paint(dc.Get());
+    return GetPixel(dc.Get(), x, y);
+  }
+  qrv::Form form{{.caption = L"buttons", .clientSize = {200, 60}}};
+  std::vector<std::unique_ptr<ImageButton>> buttons;
+  int clicks = 0;
+};
+
+TEST_F(ImageButtonTest, HoverOnlyOverDrawnPixels) {
+  ImageButton& button = AddButton(10);
+  button.MouseMove(1, 1);  // transparent corner of the disc
+  EXPECT_FALSE(button.MouseInControl());
+  EXPECT_EQ(Painted(button, 1, 1), RGB(0, 0, 0));  // the form shows through
+  button.MouseMove(10, 10);
+  EXPECT_TRUE(button.MouseInControl());
+  EXPECT_EQ(Painted(button, 10, 10), qrv::ToColorRef(kBlue + 3));  // hover picture
+  button.MouseLeave();
+  EXPECT_FALSE(button.MouseInControl());
+  EXPECT_EQ(Painted(button, 10, 10), qrv::ToColorRef(kBlue));  // normal picture
+}
+
+TEST_F(ImageButtonTest, HoverTestStaysInsideTheGlyph) {
+  ImageButton& button = AddButton(10);
+  for (POINT p : {POINT{-3, 10}, POINT{10, -3}, POINT{500, 10}, POINT{10, 500}, POINT{-100000, -100000}}) {
+    button.MouseMove(p.x, p.y);
+    EXPECT_FALSE(button.MouseInControl()) << p.x << "," << p.y;
+  }
+  button.SetGlyph(Picture());
+  button.MouseMove(10, 10);
+  EXPECT_FALSE(button.MouseInControl());
+}
+
+TEST_F(ImageButtonTest, ClickOnlyWhenTheLeftButtonIsReleasedOverIt) {
+  ImageButton& button = AddButton(10);
+  int rightUps = 0;
+  button.onMouseUp = [&](MouseButton b, int, int) { rightUps += b == MouseButton::kRight; };
+
+  button.MouseDown(MouseButton::kLeft, 10, 10);
+  EXPECT_EQ(button.ButtonState(), ImageButton::State::kPressed);
+  button.MouseMove(60, 10);
+  button.MouseUp(MouseButton::kLeft, 60, 10);
+  EXPECT_EQ(clicks, 0);
+  EXPECT_EQ(button.ButtonState(), ImageButton::State::kUp);
+
+  button.MouseDown(MouseButton::kRight, 10, 10);
+  button.MouseUp(MouseButton::kRight, 10, 10);
+  EXPECT_EQ(clicks, 0);
+  EXPECT_EQ(rightUps, 1);
+
+  button.MouseDown(MouseButton::kLeft, 10, 10);
+  button.MouseUp(MouseButton::kLeft, 10, 20);  // the bottom edge still counts
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(ImageButtonTest, DisabledButtonShowsItsDisabledPictureAndIgnoresPresses) {
+  ImageButton& button = AddButton(10);
+  button.SetEnabled(false);
+  button.MouseMove(10, 10);
+  button.MouseDown(MouseButton::kLeft, 10, 10);
+  button.MouseUp(MouseButton::kLeft, 10, 10);
+  EXPECT_EQ(clicks, 0);
+  EXPECT_EQ(Painted(button, 10, 10), qrv::ToColorRef(kBlue + 1));
+  EXPECT_EQ(button.ButtonState(), ImageButton::State::kDisabled);
+  // White and grey of the disabled picture take the system's 3-D colours.
+  EXPECT_EQ(Painted(button, 10, 4), GetSysColor(COLOR_BTNHIGHLIGHT));
+  EXPECT_EQ(Painted(button, 10, 15), GetSysColor(COLOR_BTNSHADOW));
+}
+
+TEST_F(ImageButtonTest, OnePictureStripIsDrawnEmbossedWhenDisabled) {
+  ImageButton& button = AddButton(10);
+  button.SetGlyph(DiscStrip(1));
+  button.SetGlyphCount(1);
+  button.SetEnabled(false);
+  EXPECT_EQ(Painted(button, 10, 10), GetSysColor(COLOR_BTNSHADOW));
+  EXPECT_EQ(Painted(button, 11, 19), GetSysColor(COLOR_BTNHIGHLIGHT));  // the disc's edge, one pixel off
+}
+
+TEST_F(ImageButtonTest, PropertiesKeepToTheirRanges) {
+  ImageButton& button = AddButton(10);
+  button.SetGlyphCount(6);
+  EXPECT_EQ(button.GlyphCount(), 4);
+  button.SetGlyphCount(0);
+  EXPECT_EQ(button.GlyphCount(), 1);
+  button.SetGlyphCount(-7);
+  EXPECT_EQ(button.GlyphCount(), 1);
+  button.SetMargin(-2);
+  EXPECT_EQ(button.Margin(), -1);
+  button.SetMargin(3);
+  EXPECT_EQ(button.Margin(), 3);
+}
+
+TEST_F(ImageButtonTest, GroupKeepsOneButtonDown) {
+  ImageButton& first = AddButton(10);
+  ImageButton& second = AddButton(40);
+  first.SetGroupIndex(1);
+  second.SetGroupIndex(1);
+  first.MouseDown(MouseButton::kLeft, 10, 10);
+  first.MouseUp(MouseButton::kLeft, 10, 10);
+  EXPECT_TRUE(first.Down());
+  second.MouseDown(MouseButton::kLeft, 10, 10);
+  second.MouseUp(MouseButton::kLeft, 10, 10);
+  EXPECT_TRUE(second.Down());
+  EXPECT_FALSE(first.Down());
+  second.MouseDown(MouseButton::kLeft, 10, 10);
+  second.MouseUp(MouseButton::kLeft, 10, 10);
+  EXPECT_TRUE(second.Down());  // without AllowAllUp a down button stays down
+  EXPECT_EQ(clicks, 3);
+  // Outside a group a button never stays down.
+  ImageButton& loose = AddButton(70);
+  loose.SetDown(true);
+  EXPECT_FALSE(loose.Down());
+}
+
+TEST(ImageButtonPlacement, PictureAndCaptionFollowLayoutMarginAndSpacing) {
+  using P = ImageButton;
+  // No caption, the defaults: the picture is centred.
+  auto p = P::PlaceGlyphAndText({25, 24}, {21, 20}, {0, 0}, qrv::GlyphLayout::kLeft, -1, 4);
+  EXPECT_EQ(p.glyph.x, 2);
+  EXPECT_EQ(p.glyph.y, 2);
+  // A caption right of the picture, centred together.
+  p = P::PlaceGlyphAndText({100, 24}, {16, 16}, {40, 13}, qrv::GlyphLayout::kLeft, -1, 4);
+  EXPECT_EQ(p.glyph.x, 20);
+  EXPECT_EQ(p.text.left, 40);
+  // Margin and spacing both free: equal thirds.
+  p = P::PlaceGlyphAndText({100, 24}, {16, 16}, {40, 13}, qrv::GlyphLayout::kRight, -1, -1);
+  EXPECT_EQ(p.glyph.x, 100 - 14 - 16);
+  EXPECT_EQ(p.text.left, p.glyph.x - 14 - 40);
+  // On top: the picture at the margin, the text below it.
+  p = P::PlaceGlyphAndText({60, 60}, {16, 16}, {30, 13}, qrv::GlyphLayout::kTop, 5, -1);
+  EXPECT_EQ(p.glyph.y, 5);
+  EXPECT_EQ(p.text.top, 5 + 16 + (60 - 5 - 16 - 13) / 2);
+  EXPECT_EQ(p.glyph.x, 22);
+}
+
+}  // namespace

@@ -1,0 +1,74 @@
+// Helpers of the form layer's tests: the message loop for a while, real key
+// presses and clicks through SendInput, and a recorder for message boxes.
+#pragma once
+
+#include <windows.h>
+
+#include <initializer_list>
+#include <string>
+
+#include "ui/app.h"
+#include "ui/dialogs.h"
+
+namespace qrv::testing {
+
+struct Prompts {
+  std::wstring text;
+  MessageKind kind{};
+  int count = 0;
+};
+inline Prompts prompts;
+
+inline DialogResult RecordPrompt(const std::wstring& text, MessageKind kind, MessageButtons) {
+  prompts = {text, kind, prompts.count + 1};
+  return DialogResult::kOk;
+}
+
+// Runs the message loop for a while.
+inline void Pump(DWORD ms) {
+  const DWORD end = GetTickCount() + ms;
+  do {
+    Application::Get().ProcessMessages();
+    Sleep(5);
+  } while (GetTickCount() < end);
+}
+
+inline void Key(WORD key, bool up) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = key;
+  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  SendInput(1, &input, sizeof input);
+}
+
+// Presses each key in turn (held with `modifier` when given), pumping after each.
+inline void PressKeys(std::initializer_list<WORD> keys, WORD modifier = 0) {
+  for (WORD key : keys) {
+    if (modifier) Key(modifier, false);
+    Key(key, false);
+    Key(key, true);
+    if (modifier) Key(modifier, true);
+    Pump(40);
+  }
+}
+
+// A left click at a point of the screen.
+inline void ClickAt(POINT screen) {
+  SetCursorPos(screen.x, screen.y);
+  Pump(20);
+  INPUT input[2]{};
+  input[0].type = input[1].type = INPUT_MOUSE;
+  input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, input, sizeof input[0]);
+  Pump(60);
+}
+
+// A left click in the middle of a window.
+inline void ClickOn(HWND hwnd) {
+  RECT rc{};
+  GetWindowRect(hwnd, &rc);
+  ClickAt({(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2});
+}
+
+}  // namespace qrv::testing

@@ -1,0 +1,89 @@
+// Buttons and static texts: push button, check box, radio button, group box
+// and label. "&" in a text marks the mnemonic key.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "ui/control.h"
+#include "ui/dialogs.h"
+
+namespace qrv {
+
+struct ButtonArgs {
+  Bounds bounds{};
+  std::wstring text{};
+  Anchors anchors{};
+  bool visible = true;
+  bool enabled = true;
+  bool isDefault = false;  // Enter clicks it; its control id is IDOK
+  bool isCancel = false;   // Esc clicks it; its control id is IDCANCEL
+  // A button with a result ends its modal form with it after onClick.
+  DialogResult result = DialogResult::kNone;
+};
+
+class Button : public Control {
+ public:
+  Button(Container& parent, const ButtonArgs& args);
+  // Clicks it as the user would (onClick and the dialog result).
+  void Click();
+  std::function<void()> onClick;
+  void HandleCommand(WORD code) override;
+
+ private:
+  DialogResult result_;
+};
+
+struct CheckArgs {
+  Bounds bounds{};
+  std::wstring text{};
+  Anchors anchors{};
+  bool visible = true;
+  bool enabled = true;
+  bool checked = false;
+  bool groupStart = false;  // radio buttons: the first of a group
+  bool pushLike = false;    // drawn as a button that stays down
+};
+
+// A check box; onChange follows every change the user makes.
+class CheckBox : public Control {
+ public:
+  CheckBox(Container& parent, const CheckArgs& args);
+  bool Checked() const;
+  void SetChecked(bool checked, Notify notify = Notify::kNo);
+  std::function<void()> onChange;
+  void HandleCommand(WORD code) override;
+
+ protected:
+  CheckBox(Container& parent, const CheckArgs& args, DWORD kindStyle);
+};
+
+// A radio button: one of a group (from a groupStart to the next) is checked;
+// the arrow keys move within the group. onChange fires on the one checked.
+class RadioButton : public CheckBox {
+ public:
+  RadioButton(Container& parent, const CheckArgs& args);
+};
+
+struct StaticArgs {
+  Bounds bounds{};
+  std::wstring text{};
+  Anchors anchors{};
+  bool visible = true;
+  bool enabled = true;
+  bool centered = false;
+};
+
+// A frame with a caption around related controls.
+class GroupBox : public Control {
+ public:
+  GroupBox(Container& parent, const StaticArgs& args);
+};
+
+// A text; its mnemonic moves the focus to the control created after it.
+class Label : public Control {
+ public:
+  Label(Container& parent, const StaticArgs& args);
+};
+
+}  // namespace qrv

@@ -1,0 +1,131 @@
+#include "ui/edits.h"
+
+#include <richedit.h>
+
+#include <cstring>
+
+namespace qrv {
+namespace {
+
+HMODULE LoadRichEditLibrary() {
+  static HMODULE module = LoadLibraryW(L"riched20.dll");
+  return module;
+}
+
+// Stream callbacks: plain UTF-16 text from and to a std::wstring.
+struct StreamCursor {
+  std::wstring* text;
+  std::size_t offset = 0;
+};
+
+DWORD CALLBACK StreamIn(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* done) {
+  auto* cursor = reinterpret_cast<StreamCursor*>(cookie);
+  const std::size_t bytesLeft = (cursor->text->size() - cursor->offset) * sizeof(wchar_t);
+  const std::size_t count = std::min<std::size_t>(bytesLeft, static_cast<std::size_t>(size) & ~std::size_t{1});
+  std::memcpy(buffer, reinterpret_cast<const char*>(cursor->text->data()) + cursor->offset * sizeof(wchar_t), count);
+  cursor->offset += count / sizeof(wchar_t);
+  *done = static_cast<LONG>(count);
+  return 0;
+}
+
+DWORD CALLBACK StreamOut(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* done) {
+  auto* cursor = reinterpret_cast<StreamCursor*>(cookie);
+  cursor->text->append(reinterpret_cast<const wchar_t*>(buffer), static_cast<std::size_t>(size) / sizeof(wchar_t));
+  *done = size;
+  return 0;
+}
+
+}  // namespace
+
+Edit::Edit(Container& parent, const EditArgs& args)
+    : Control(parent, {.className = WC_EDITW,
+                       .style = WS_TABSTOP | static_cast<DWORD>(args.multiLine
+                                                                    ? ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL
+                                                                    : ES_AUTOHSCROLL) |
+                                (args.readOnly ? static_cast<DWORD>(ES_READONLY) : 0u),
+                       .exStyle = WS_EX_CLIENTEDGE,
+                       .bounds = args.bounds,
+                       .text = args.text,
+                       .anchors = args.anchors,
+                       .visible = args.visible,
+                       .enabled = args.enabled}) {}
+
+void Edit::HandleCommand(WORD code) {
+  if (code == EN_CHANGE) Fire(onChange);
+}
+
+RichEdit::RichEdit(Container& parent, const EditArgs& args)
+    : Control(parent, {.className = (LoadRichEditLibrary(), RICHEDIT_CLASSW),
+                       .style = WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL |
+                                (args.readOnly ? static_cast<DWORD>(ES_READONLY) : 0u),
+                       .exStyle = WS_EX_CLIENTEDGE,
+                       .bounds = args.bounds,
+                       .anchors = args.anchors,
+                       .visible = args.visible,
+                       .enabled = args.enabled}) {
+  Send(EM_SETEVENTMASK, 0, ENM_CHANGE);
+  SetPlainText(args.text);
+}
+
+std::wstring RichEdit::PlainText() const {
+  std::wstring text;
+  StreamCursor cursor{&text};
+  EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&cursor), 0, StreamOut};
+  Send(EM_STREAMOUT, SF_TEXT | SF_UNICODE, reinterpret_cast<LPARAM>(&stream));
+  return text;
+}
+
+void RichEdit::SetPlainText(const std::wstring& text, Notify notify) {
+  {
+    QuietScope quiet(*this);
+    std::wstring copy = text;
+    StreamCursor cursor{&copy};
+    EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&cursor), 0, StreamIn};
+    Send(EM_STREAMIN, SF_TEXT | SF_UNICODE, reinterpret_cast<LPARAM>(&stream));
+  }
+  if (notify == Notify::kYes && onChange) onChange();
+}
+
+void RichEdit::HandleCommand(WORD code) {
+  if (code == EN_CHANGE) Fire(onChange);
+}
+
+ComboBox::ComboBox(Container& parent, const ComboArgs& args)
+    : Control(parent, {.className = WC_COMBOBOXW,
+                       .style = WS_TABSTOP | WS_VSCROLL |
+                                static_cast<DWORD>(args.editable ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST),
+                       .bounds = args.bounds,
+                       .anchors = args.anchors,
+                       .visible = args.visible,
+                       .enabled = args.enabled}) {
+  SetItems(args.items);
+}
+
+void ComboBox::SetItems(const std::vector<std::wstring>& items) {
+  QuietScope quiet(*this);
+  Send(CB_RESETCONTENT);
+  for (const std::wstring& item : items) Send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+}
+
+void ComboBox::SetSelection(int index, Notify notify) {
+  {
+    QuietScope quiet(*this);
+    Send(CB_SETCURSEL, static_cast<WPARAM>(index));
+  }
+  if (notify == Notify::kYes && onSelect) onSelect();
+}
+
+HWND ComboBox::EditHandle() const {
+  if ((GetWindowLongPtrW(Handle(), GWL_STYLE) & 3) != CBS_DROPDOWN) return nullptr;
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  GetComboBoxInfo(Handle(), &info);
+  return info.hwndItem;
+}
+
+void ComboBox::HandleCommand(WORD code) {
+  if (code == CBN_SELCHANGE) Fire(onSelect);
+  if (code == CBN_EDITCHANGE) Fire(onChange);
+}
+
+}  // namespace qrv

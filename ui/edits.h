@@ -1,0 +1,68 @@
+// Text controls: edit (one line or many), rich edit with plain text streamed in
+// and out, and combo box (a drop-down list or editable, its edit reachable).
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/control.h"
+
+namespace qrv {
+
+struct EditArgs {
+  Bounds bounds{};
+  std::wstring text{};
+  Anchors anchors{};
+  bool visible = true;
+  bool enabled = true;
+  bool multiLine = false;
+  bool readOnly = false;
+};
+
+// onChange follows every change of the text by the user.
+class Edit : public Control {
+ public:
+  Edit(Container& parent, const EditArgs& args);
+  void Select(int start, int end) { Send(EM_SETSEL, static_cast<WPARAM>(start), end); }
+  std::function<void()> onChange;
+  void HandleCommand(WORD code) override;
+
+ protected:
+  void TextChanged() override { if (onChange) onChange(); }
+};
+
+class RichEdit : public Control {
+ public:
+  RichEdit(Container& parent, const EditArgs& args);
+  // The text as plain UTF-16, streamed through the control.
+  std::wstring PlainText() const;
+  void SetPlainText(const std::wstring& text, Notify notify = Notify::kNo);
+  std::function<void()> onChange;
+  void HandleCommand(WORD code) override;
+};
+
+struct ComboArgs {
+  Bounds bounds{};  // the height is the dropped-down list's
+  Anchors anchors{};
+  bool visible = true;
+  bool enabled = true;
+  bool editable = false;  // else a drop-down list
+  std::vector<std::wstring> items{};
+};
+
+class ComboBox : public Control {
+ public:
+  ComboBox(Container& parent, const ComboArgs& args);
+  void SetItems(const std::vector<std::wstring>& items);
+  int Count() const { return static_cast<int>(Send(CB_GETCOUNT)); }
+  int Selection() const { return static_cast<int>(Send(CB_GETCURSEL)); }
+  void SetSelection(int index, Notify notify = Notify::kNo);
+  // The edit of an editable combo box (null for a drop-down list).
+  HWND EditHandle() const;
+  std::function<void()> onSelect;  // an entry chosen from the list
+  std::function<void()> onChange;  // the editable text changed
+  void HandleCommand(WORD code) override;
+};
+
+}  // namespace qrv

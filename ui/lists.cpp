@@ -1,0 +1,184 @@
+#include "ui/lists.h"
+
+namespace qrv {
+
+ListBox::ListBox(Container& parent, const ListBoxArgs& args)
+    : Control(parent, {.className = WC_LISTBOXW,
+                       .style = WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
+                                (args.multiSelect ? static_cast<DWORD>(LBS_MULTIPLESEL) : 0u),
+                       .exStyle = WS_EX_CLIENTEDGE,
+                       .bounds = args.bounds,
+                       .anchors = args.anchors,
+                       .visible = args.visible,
+                       .enabled = args.enabled}),
+      multi_(args.multiSelect) {
+  SetItems(args.items);
+}
+
+void ListBox::SetItems(const std::vector<std::wstring>& items) {
+  QuietScope quiet(*this);
+  Send(WM_SETREDRAW, FALSE);
+  Send(LB_RESETCONTENT);
+  for (const std::wstring& item : items) Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+  Send(WM_SETREDRAW, TRUE);
+  InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+std::vector<std::wstring> ListBox::Items() const {
+  std::vector<std::wstring> items;
+  for (int i = 0, n = Count(); i < n; ++i) {
+    const LRESULT length = Send(LB_GETTEXTLEN, static_cast<WPARAM>(i));
+    std::wstring text(length > 0 ? static_cast<std::size_t>(length) + 1 : 1, L'\0');
+    if (length > 0) Send(LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
+    items.push_back(std::move(text));
+  }
+  return items;
+}
+
+bool ListBox::Selected(int index) const {
+  if (!multi_) return Send(LB_GETCURSEL) == index;
+  return Send(LB_GETSEL, static_cast<WPARAM>(index)) > 0;
+}
+
+void ListBox::SetSelected(int index, bool selected, Notify notify) {
+  if (multi_) Send(LB_SETSEL, selected, index);
+  else if (selected || Selected(index)) Send(LB_SETCURSEL, static_cast<WPARAM>(selected ? index : -1));
+  if (notify == Notify::kYes && onSelect) onSelect();
+}
+
+std::vector<int> ListBox::SelectedIndexes() const {
+  std::vector<int> chosen;
+  for (int i = 0, n = Count(); i < n; ++i) {
+    if (Selected(i)) chosen.push_back(i);
+  }
+  return chosen;
+}
+
+RECT ListBox::ItemRect(int index) const {
+  RECT rc{};
+  Send(LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&rc));
+  return rc;
+}
+
+void ListBox::HandleCommand(WORD code) {
+  if (code == LBN_SELCHANGE) Fire(onSelect);
+  if (code == LBN_DBLCLK) Fire(onDoubleClick);
+}
+
+// --- ListView --------------------------------------------------------------------
+
+ListView::ListView(Container& parent, const ListViewArgs& args)
+    : Control(parent, {.className = WC_LISTVIEWW,
+                       .style = WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL |
+                                (args.editLabels ? static_cast<DWORD>(LVS_EDITLABELS) : 0u),
+                       .exStyle = WS_EX_CLIENTEDGE,
+                       .bounds = args.bounds,
+                       .anchors = args.anchors,
+                       .visible = args.visible,
+                       .enabled = args.enabled}),
+      columns_(args.columns) {
+  const DWORD extended = LVS_EX_FULLROWSELECT | (args.checkBoxes ? LVS_EX_CHECKBOXES : 0u);
+  Send(LVM_SETEXTENDEDLISTVIEWSTYLE, extended, extended);
+  for (std::size_t i = 0; i < columns_.size(); ++i) {
+    LVCOLUMNW column{};
+    column.mask = LVCF_TEXT | LVCF_WIDTH;
+    column.pszText = columns_[i].title.data();
+    column.cx = Parent().Scale(columns_[i].width);
+    Send(LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
+  }
+}
+
+void ListView::DpiChanged() {
+  Control::DpiChanged();
+  for (std::size_t i = 0; i < columns_.size(); ++i) Send(LVM_SETCOLUMNWIDTH, i, Parent().Scale(columns_[i].width));
+}
+
+int ListView::AddRow(const std::vector<std::wstring>& cells) {
+  QuietScope quiet(*this);
+  LVITEMW item{};
+  item.mask = LVIF_TEXT;
+  item.iItem = Count();
+  std::wstring first = cells.empty() ? std::wstring() : cells[0];
+  item.pszText = first.data();
+  const int row = static_cast<int>(Send(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+  for (std::size_t i = 1; i < cells.size() && row >= 0; ++i) SetCellText(row, static_cast<int>(i), cells[i]);
+  return row;
+}
+
+void ListView::Clear() {
+  QuietScope quiet(*this);
+  Send(LVM_DELETEALLITEMS);
+}
+
+std::wstring ListView::CellText(int row, int column) const {
+  std::wstring text(512, L'\0');
+  LVITEMW item{};
+  item.iSubItem = column;
+  item.pszText = text.data();
+  item.cchTextMax = static_cast<int>(text.size());
+  const LRESULT length = Send(LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+  text.resize(static_cast<std::size_t>(length > 0 ? length : 0));
+  return text;
+}
+
+void ListView::SetCellText(int row, int column, const std::wstring& text) {
+  QuietScope quiet(*this);
+  std::wstring copy = text;
+  LVITEMW item{};
+  item.iSubItem = column;
+  item.pszText = copy.data();
+  Send(LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}
+
+bool ListView::Checked(int row) const {
+  return ((Send(LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_STATEIMAGEMASK) >> 12) - 1) == 1;
+}
+
+void ListView::SetChecked(int row, bool checked, Notify notify) {
+  {
+    QuietScope quiet(*this);
+    LVITEMW item{};
+    item.stateMask = LVIS_STATEIMAGEMASK;
+    item.state = INDEXTOSTATEIMAGEMASK(checked ? 2 : 1);
+    Send(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+  }
+  if (notify == Notify::kYes && onCheck) onCheck(row, checked);
+}
+
+void ListView::SetSelection(int row, Notify notify) {
+  {
+    QuietScope quiet(*this);
+    LVITEMW item{};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    Send(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+  }
+  if (notify == Notify::kYes && onSelect) onSelect(row);
+}
+
+void ListView::ItemChanged(const NMLISTVIEW& change) {
+  if (change.iItem < 0 || !(change.uChanged & LVIF_STATE)) return;
+  const UINT oldCheck = change.uOldState & LVIS_STATEIMAGEMASK, newCheck = change.uNewState & LVIS_STATEIMAGEMASK;
+  // The first state image is set when a row is added: not a change by the user.
+  if (oldCheck && newCheck && oldCheck != newCheck) Fire(onCheck, change.iItem, newCheck == INDEXTOSTATEIMAGEMASK(2));
+  if ((change.uNewState & LVIS_SELECTED) && !(change.uOldState & LVIS_SELECTED)) Fire(onSelect, change.iItem);
+}
+
+bool ListView::HandleNotify(NMHDR& header, LRESULT& result) {
+  switch (header.code) {
+    case LVN_ITEMCHANGED:
+      ItemChanged(reinterpret_cast<NMLISTVIEW&>(header));
+      result = 0;
+      return true;
+    case LVN_ENDLABELEDITW: {
+      auto& edit = reinterpret_cast<NMLVDISPINFOW&>(header);
+      // A cancelled edit has no text; with no handler the new text is kept.
+      result = edit.item.pszText && (!onLabelEdit || onLabelEdit(edit.item.iItem, edit.item.pszText));
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace qrv

@@ -1,0 +1,83 @@
+// Lists: a list box of texts (one or several selected) and a report list view
+// with columns, check boxes and in-place editing of the first column.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/control.h"
+
+namespace qrv {
+
+struct ListBoxArgs {
+  Bounds bounds{};
+  Anchors anchors{};
+  bool visible = true;
+  bool enabled = true;
+  bool multiSelect = false;  // each click toggles one entry
+  std::vector<std::wstring> items{};
+};
+
+class ListBox : public Control {
+ public:
+  ListBox(Container& parent, const ListBoxArgs& args);
+  void SetItems(const std::vector<std::wstring>& items);
+  std::vector<std::wstring> Items() const;
+  int Count() const { return static_cast<int>(Send(LB_GETCOUNT)); }
+  bool Selected(int index) const;
+  void SetSelected(int index, bool selected, Notify notify = Notify::kNo);
+  std::vector<int> SelectedIndexes() const;
+  RECT ItemRect(int index) const;
+  std::function<void()> onSelect;  // the user changed the selection
+  std::function<void()> onDoubleClick;
+  void HandleCommand(WORD code) override;
+
+ private:
+  bool multi_;
+};
+
+struct ListColumn {
+  std::wstring title{};
+  int width = 80;  // at 96 DPI
+};
+
+struct ListViewArgs {
+  Bounds bounds{};
+  Anchors anchors{};
+  bool visible = true;
+  bool enabled = true;
+  std::vector<ListColumn> columns{};
+  bool checkBoxes = false;
+  bool editLabels = false;
+};
+
+class ListView : public Control {
+ public:
+  ListView(Container& parent, const ListViewArgs& args);
+  // Adds a row of cell texts at the end; returns its index.
+  int AddRow(const std::vector<std::wstring>& cells);
+  void Clear();
+  int Count() const { return static_cast<int>(Send(LVM_GETITEMCOUNT)); }
+  std::wstring CellText(int row, int column) const;
+  void SetCellText(int row, int column, const std::wstring& text);
+  bool Checked(int row) const;
+  void SetChecked(int row, bool checked, Notify notify = Notify::kNo);
+  int Selection() const { return static_cast<int>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED)); }
+  void SetSelection(int row, Notify notify = Notify::kNo);
+  // Starts editing the first cell of a row in place.
+  HWND EditLabel(int row) { return reinterpret_cast<HWND>(Send(LVM_EDITLABELW, static_cast<WPARAM>(row))); }
+  void DpiChanged() override;
+
+  std::function<void(int row)> onSelect;
+  std::function<void(int row, bool checked)> onCheck;
+  // The user finished editing a row's first cell: true keeps the new text.
+  std::function<bool(int row, const std::wstring& text)> onLabelEdit;
+  bool HandleNotify(NMHDR& header, LRESULT& result) override;
+
+ private:
+  void ItemChanged(const NMLISTVIEW& change);
+  std::vector<ListColumn> columns_;
+};
+
+}  // namespace qrv

@@ -1,0 +1,125 @@
+#include "ui/panels.h"
+
+#include "ui/window.h"
+
+namespace qrv {
+
+Panel::Panel(Container& parent, const PanelArgs& args)
+    : Control(parent, {.className = PlainWindowClass(L"QrvPanel"),
+                       .style = WS_CLIPCHILDREN,
+                       .exStyle = WS_EX_CONTROLPARENT,
+                       .bounds = args.bounds,
+                       .anchors = args.anchors,
+                       .visible = args.visible,
+                       .window = args.window}) {}
+
+void Panel::Place() {
+  Control::Place();
+  LayOutChildren();
+}
+
+void Panel::DpiChanged() {
+  Control::DpiChanged();
+  RefreshChildFonts();
+}
+
+LRESULT Panel::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
+  if (LRESULT result = 0; Reflect(msg, wp, lp, result)) return result;
+  return Control::WndProc(msg, wp, lp);
+}
+
+// --- TabControl ------------------------------------------------------------------
+
+TabControl::TabControl(Container& parent, const TabArgs& args)
+    : Control(parent, {.className = WC_TABCONTROLW,
+                       .style = WS_TABSTOP | WS_CLIPCHILDREN,
+                       .exStyle = WS_EX_CONTROLPARENT,
+                       .bounds = args.bounds,
+                       .anchors = args.anchors,
+                       .visible = args.visible}) {
+  for (std::size_t i = 0; i < args.pages.size(); ++i) {
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    std::wstring title = args.pages[i];
+    item.pszText = title.data();
+    Send(TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
+  }
+  // The pages' bounds come from the tab's display area, so they follow its tabs.
+  for (std::size_t i = 0; i < args.pages.size(); ++i) {
+    pages_.push_back(std::make_unique<Panel>(parent, PanelArgs{.bounds = PageBounds(), .visible = i == 0,
+                                                               .window = Handle()}));
+  }
+}
+
+Bounds TabControl::PageBounds() const {
+  RECT area{};
+  GetClientRect(Handle(), &area);
+  Send(TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+  const UINT dpi = Parent().Dpi();
+  return {ScaleFromDpi(area.left, dpi), ScaleFromDpi(area.top, dpi), ScaleFromDpi(area.right - area.left, dpi),
+          ScaleFromDpi(area.bottom - area.top, dpi)};
+}
+
+void TabControl::Place() {
+  Control::Place();
+  // A page fills the tab's display area, whatever its tab's size now.
+  const Bounds page = PageBounds();
+  for (const auto& panel : pages_) panel->SetBounds(page);
+}
+
+void TabControl::DpiChanged() {
+  Control::DpiChanged();
+  for (const auto& panel : pages_) panel->DpiChanged();
+}
+
+void TabControl::SetSelection(int index, Notify notify) {
+  Send(TCM_SETCURSEL, static_cast<WPARAM>(index));
+  ShowSelectedPage();
+  if (notify == Notify::kYes && onSelect) onSelect();
+}
+
+void TabControl::ShowSelectedPage() {
+  const int selected = Selection();
+  for (std::size_t i = 0; i < pages_.size(); ++i) pages_[i]->SetVisible(static_cast<int>(i) == selected);
+}
+
+bool TabControl::HandleNotify(NMHDR& header, LRESULT& result) {
+  if (header.code != TCN_SELCHANGE) return false;
+  ShowSelectedPage();
+  Fire(onSelect);
+  result = 0;
+  return true;
+}
+
+// --- ImageButtonColumn -------------------------------------------------------------
+
+ImageButtonColumn::ImageButtonColumn(Container& parent, const ImageColumnArgs& args) {
+  Bounds bounds = args.bounds;
+  for (std::size_t i = 0; i < args.pictures.size(); ++i) {
+    pictures_.push_back(std::make_unique<Bitmap>(args.pictures[i]));
+    auto button = std::make_unique<RadioButton>(
+        parent, CheckArgs{.bounds = bounds, .anchors = args.anchors, .groupStart = i == 0, .pushLike = true});
+    SetWindowLongPtrW(button->Handle(), GWL_STYLE, GetWindowLongPtrW(button->Handle(), GWL_STYLE) | BS_BITMAP);
+    SendMessageW(button->Handle(), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(args.pictures[i]));
+    const int index = static_cast<int>(i);
+    button->onChange = [this, index] {
+      if (onSelect) onSelect(index);
+    };
+    buttons_.push_back(std::move(button));
+    bounds.top += bounds.height + args.spacing;
+  }
+}
+
+int ImageButtonColumn::Selection() const {
+  for (std::size_t i = 0; i < buttons_.size(); ++i) {
+    if (buttons_[i]->Checked()) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+void ImageButtonColumn::SetSelection(int index, Notify notify) {
+  for (std::size_t i = 0; i < buttons_.size(); ++i) buttons_[i]->SetChecked(static_cast<int>(i) == index);
+  if (notify == Notify::kYes && onSelect) onSelect(index);
+}
+
+}  // namespace qrv

@@ -1,0 +1,93 @@
+#include "ui/pickers.h"
+
+#include <algorithm>
+
+namespace qrv {
+namespace {
+
+ControlBasics BasicsOf(const wchar_t* className, DWORD style, const PickerArgs& args) {
+  return {.className = className,
+          .style = style,
+          .bounds = args.bounds,
+          .anchors = args.anchors,
+          .visible = args.visible,
+          .enabled = args.enabled};
+}
+
+}  // namespace
+
+MonthCalendar::MonthCalendar(Container& parent, const PickerArgs& args)
+    : Control(parent, BasicsOf(MONTHCAL_CLASSW, WS_TABSTOP | MCS_MULTISELECT, args)) {}
+
+std::pair<SYSTEMTIME, SYSTEMTIME> MonthCalendar::Range() const {
+  SYSTEMTIME range[2]{};
+  Send(MCM_GETSELRANGE, 0, reinterpret_cast<LPARAM>(range));
+  return {range[0], range[1]};
+}
+
+bool MonthCalendar::SetRange(const SYSTEMTIME& first, const SYSTEMTIME& last, Notify notify) {
+  SYSTEMTIME range[2]{first, last};
+  bool done;
+  {
+    QuietScope quiet(*this);
+    done = Send(MCM_SETSELRANGE, 0, reinterpret_cast<LPARAM>(range)) != 0;
+  }
+  if (done && notify == Notify::kYes && onSelect) onSelect();
+  return done;
+}
+
+bool MonthCalendar::HandleNotify(NMHDR& header, LRESULT& result) {
+  if (header.code != MCN_SELCHANGE) return false;
+  Fire(onSelect);
+  result = 0;
+  return true;
+}
+
+UpDown::UpDown(Container& parent, const PickerArgs& args)
+    : Control(parent, BasicsOf(UPDOWN_CLASSW, UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS, args)),
+      minimum_(args.minimum),
+      maximum_(args.maximum) {
+  if (args.buddy) Send(UDM_SETBUDDY, reinterpret_cast<WPARAM>(args.buddy));
+  Send(UDM_SETRANGE32, static_cast<WPARAM>(minimum_), maximum_);
+  SetPosition(minimum_);
+}
+
+void UpDown::SetPosition(int position, Notify notify) {
+  {
+    QuietScope quiet(*this);
+    Send(UDM_SETPOS32, 0, position);
+  }
+  if (notify == Notify::kYes && onChange) onChange(Position());
+}
+
+bool UpDown::HandleNotify(NMHDR& header, LRESULT& result) {
+  if (header.code != UDN_DELTAPOS) return false;
+  const auto& delta = reinterpret_cast<NMUPDOWN&>(header);
+  // The position changes after this notification: hand on where it goes.
+  const int next = std::clamp(delta.iPos + delta.iDelta, minimum_, maximum_);
+  if (next != delta.iPos) Fire(onChange, next);
+  result = 0;
+  return true;
+}
+
+HotKeyControl::HotKeyControl(Container& parent, const PickerArgs& args)
+    : Control(parent, BasicsOf(HOTKEY_CLASSW, WS_TABSTOP, args)) {}
+
+void HotKeyControl::SetHotKey(WORD key, WORD modifiers, Notify notify) {
+  {
+    QuietScope quiet(*this);
+    Send(HKM_SETHOTKEY, MAKEWORD(key, modifiers));
+  }
+  if (notify == Notify::kYes && onChange) onChange();
+}
+
+void HotKeyControl::HandleCommand(WORD code) {
+  if (code == EN_CHANGE) Fire(onChange);
+}
+
+ProgressBar::ProgressBar(Container& parent, const PickerArgs& args)
+    : Control(parent, BasicsOf(PROGRESS_CLASSW, 0, args)) {
+  Send(PBM_SETRANGE32, static_cast<WPARAM>(args.minimum), args.maximum);
+}
+
+}  // namespace qrv

@@ -1,0 +1,61 @@
+// Controls that pick a value: month calendar (a range of days), up-down beside
+// an edit, hot-key control and the progress bar that only shows one.
+#pragma once
+
+#include <functional>
+
+#include "ui/control.h"
+
+namespace qrv {
+
+struct PickerArgs {
+  Bounds bounds{};
+  Anchors anchors{};
+  bool visible = true;
+  bool enabled = true;
+  int minimum = 0;  // up-down and progress bar
+  int maximum = 100;
+  HWND buddy = nullptr;  // up-down: the edit it counts in
+};
+
+class MonthCalendar : public Control {
+ public:
+  MonthCalendar(Container& parent, const PickerArgs& args);
+  // The selected days, first and last.
+  std::pair<SYSTEMTIME, SYSTEMTIME> Range() const;
+  bool SetRange(const SYSTEMTIME& first, const SYSTEMTIME& last, Notify notify = Notify::kNo);
+  std::function<void()> onSelect;
+  bool HandleNotify(NMHDR& header, LRESULT& result) override;
+};
+
+class UpDown : public Control {
+ public:
+  UpDown(Container& parent, const PickerArgs& args);
+  int Position() const { return static_cast<int>(Send(UDM_GETPOS32)); }
+  void SetPosition(int position, Notify notify = Notify::kNo);
+  std::function<void(int position)> onChange;
+  bool HandleNotify(NMHDR& header, LRESULT& result) override;
+
+ private:
+  int minimum_, maximum_;
+};
+
+class HotKeyControl : public Control {
+ public:
+  HotKeyControl(Container& parent, const PickerArgs& args);
+  // The virtual key and the HOTKEYF_ modifiers.
+  WORD Key() const { return LOBYTE(LOWORD(Send(HKM_GETHOTKEY))); }
+  WORD Modifiers() const { return HIBYTE(LOWORD(Send(HKM_GETHOTKEY))); }
+  void SetHotKey(WORD key, WORD modifiers, Notify notify = Notify::kNo);
+  std::function<void()> onChange;
+  void HandleCommand(WORD code) override;
+};
+
+class ProgressBar : public Control {
+ public:
+  ProgressBar(Container& parent, const PickerArgs& args);
+  int Position() const { return static_cast<int>(Send(PBM_GETPOS)); }
+  void SetPosition(int position) { Send(PBM_SETPOS, static_cast<WPARAM>(position)); }
+};
+
+}  // namespace qrv
