@@ -107,6 +107,22 @@ std::vector<std::string> SplitLines(std::string_view text) {
   return lines;
 }
 
+std::size_t CountLines(std::string_view text) {
+  std::size_t count = 0;
+  for (std::size_t start = 0; start < text.size(); ++count) {
+    const std::size_t end = text.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) return count + 1;
+    start = end + 1;
+    if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
+  }
+  return count;
+}
+
+std::string_view WithoutByteOrderMark(std::string_view text) {
+  constexpr std::string_view kMark = "\xEF\xBB\xBF";
+  return StartsWith(text, kMark) ? text.substr(kMark.size()) : text;
+}
+
 std::string JoinLines(const std::vector<std::string>& lines) {
   std::string text;
   for (const auto& line : lines) {

@@ -34,7 +34,7 @@ qrv::KeywordLists Lists5000() {
 }
 
 void BmLoadKeywordFile5000(benchmark::State& state) {
-  const std::string file = qrv::KeywordFileBytes(Lists5000());
+  const std::string file = qrv::KeywordFileBytes(Lists5000()).value();
   for (auto _ : state) {
     auto loaded = qrv::LoadKeywordLists({}, file, std::nullopt);
     benchmark::DoNotOptimize(loaded);

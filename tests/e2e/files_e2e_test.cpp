@@ -61,7 +61,7 @@ class BarFiles : public ::testing::Test {
     const fs::path file = folder_ / "My Web Service.qrv";
     const qrv::WebService service{"Docs", "Documentation", "", true, "Searches the documentation.",
                                   "https://docs.example.org/search?q=<QRV!>"};
-    WriteBytes(file, qrv::ServiceFileBytes(qrv::ServiceRecord(service), "3.22"));
+    WriteBytes(file, *qrv::ServiceFileBytes(qrv::ServiceRecord(service), "3.22"));
     return file.wstring();
   }
   void StartBar(const std::wstring& program) {
