@@ -54,16 +54,27 @@ class RecordCipher {
   }
   bool Decrypt(std::string& buffer) {
     if (!ready_) return false;
-    if (buffer.empty()) return true;
+    const std::size_t n = buffer.size();
+    if (n == 0) return true;
+    // The register of byte i is the eight bytes from i of the vector followed
+    // by the cipher bytes. The library's 64-bit CFB decryption encrypts, four
+    // blocks at a time, each input block before it adds the next one: fed the
+    // registers of bytes 1 .. n-1 and a zero block after the vector of byte 0,
+    // its output block i is E(register i) added to register i+1.
     std::string stream(reinterpret_cast<const char*>(vector_.data()), vector_.size());
     stream += buffer;
-    std::vector<unsigned char> registers(buffer.size() * kBlock);
-    for (std::size_t i = 0; i < buffer.size(); ++i) std::memcpy(&registers[i * kBlock], &stream[i], kBlock);
+    std::vector<unsigned char> blocks(n * kBlock, 0);
+    for (std::size_t i = 1; i < n; ++i) std::memcpy(&blocks[(i - 1) * kBlock], &stream[i], kBlock);
     {
       const std::lock_guard<std::mutex> lock(mutex_);
-      if (gcry_cipher_encrypt(ecb_, registers.data(), registers.size(), nullptr, 0)) return false;
+      if (gcry_cipher_setiv(bulk_, vector_.data(), vector_.size()) ||
+          gcry_cipher_decrypt(bulk_, blocks.data(), blocks.size(), nullptr, 0))
+        return false;
     }
-    for (std::size_t i = 0; i < buffer.size(); ++i) buffer[i] = static_cast<char>(buffer[i] ^ registers[i * kBlock]);
+    for (std::size_t i = 0; i < n; ++i) {
+      const auto nextFirst = static_cast<unsigned char>(i + 1 < n ? stream[i + 1] : 0);
+      buffer[i] = static_cast<char>(buffer[i] ^ blocks[i * kBlock] ^ nextFirst);
+    }
     return true;
   }
 
@@ -75,14 +86,17 @@ class RecordCipher {
     std::array<unsigned char, kDigest> key{};
     gcry_md_hash_buffer(GCRY_MD_SHA1, key.data(), kPassPhrase.data(), kPassPhrase.size());
     vector_.fill(0xFF);
-    ready_ = Open(ecb_, GCRY_CIPHER_MODE_ECB, key) && Open(cfb_, GCRY_CIPHER_MODE_CFB8, key) &&
-             !gcry_cipher_encrypt(ecb_, vector_.data(), vector_.size(), nullptr, 0);
+    gcry_cipher_hd_t ecb = nullptr;
+    ready_ = Open(ecb, GCRY_CIPHER_MODE_ECB, key) && Open(cfb_, GCRY_CIPHER_MODE_CFB8, key) &&
+             Open(bulk_, GCRY_CIPHER_MODE_CFB, key) &&
+             !gcry_cipher_encrypt(ecb, vector_.data(), vector_.size(), nullptr, 0);
+    if (ecb) gcry_cipher_close(ecb);
     Wipe(key.data(), key.size());
   }
   ~RecordCipher() {
     Wipe(vector_.data(), vector_.size());
-    if (ecb_) gcry_cipher_close(ecb_);
     if (cfb_) gcry_cipher_close(cfb_);
+    if (bulk_) gcry_cipher_close(bulk_);
   }
 
   static bool Open(gcry_cipher_hd_t& handle, int mode, const std::array<unsigned char, kDigest>& key) {
@@ -91,8 +105,8 @@ class RecordCipher {
   }
 
   std::mutex mutex_;
-  gcry_cipher_hd_t ecb_ = nullptr;
-  gcry_cipher_hd_t cfb_ = nullptr;
+  gcry_cipher_hd_t cfb_ = nullptr;   // CFB-8: enciphering
+  gcry_cipher_hd_t bulk_ = nullptr;  // CFB-64: the block encryptions of deciphering
   Block vector_{};
   bool ready_ = false;
 };
