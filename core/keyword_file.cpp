@@ -60,7 +60,7 @@ std::vector<std::string> PlainLines(std::string_view fileBytes) {
 LoadedKeywords LoadKeywordLists(std::vector<std::string> keywordList, const std::optional<std::string>& keywordFile,
                                 const std::optional<std::string>& factoryFile) {
   LoadedKeywords loaded;
-  if (keywordFile && CountLines(*keywordFile) <= kMaxKeywordLines) {
+  if (keywordFile && CountLines(*keywordFile, kMaxKeywordLines) <= kMaxKeywordLines) {
     loaded.keywordList = PlainLines(*keywordFile);
   } else {
     loaded.keywordList = std::move(keywordList);
@@ -68,7 +68,7 @@ LoadedKeywords LoadKeywordLists(std::vector<std::string> keywordList, const std:
                                  : std::string(kKeywordFileMissingWarning);
   }
   if (!CollectServiceCaptions(loaded.keywordList, loaded.webServiceCaptions) && factoryFile &&
-      CountLines(*factoryFile) <= kMaxKeywordLines)
+      CountLines(*factoryFile, kMaxKeywordLines) <= kMaxKeywordLines)
     AddFactoryServices(*factoryFile, loaded);
   return loaded;
 }

@@ -119,9 +119,9 @@ std::vector<std::string> SplitLines(std::string_view text) {
   return lines;
 }
 
-std::size_t CountLines(std::string_view text) {
+std::size_t CountLines(std::string_view text, std::size_t limit) {
   std::size_t count = 0;
-  for (std::size_t start = 0; start < text.size(); ++count) {
+  for (std::size_t start = 0; start < text.size() && count <= limit; ++count) {
     const std::size_t end = NextLineBreak(text, start);
     if (end == text.size()) return count + 1;
     start = AfterLineBreak(text, end);
