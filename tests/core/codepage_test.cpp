@@ -33,16 +33,12 @@ TEST(Codepage, UnheldOrBrokenTextIsRefusedByNameNeverReplaced) {
   EXPECT_TRUE(UnheldCharacterMessage("\xC5\x81").find("\"\xC5\x81\"") != std::string::npos);
 }
 
-// A stand-in for a Central European system: the bytes of Windows-1250 for
-// three letters 1252 lacks or puts elsewhere, ASCII for the rest.
+// A stand-in for a Central European system: ASCII, and "Ł" at 0xA3 as in Windows-1250.
 class CentralEuropean final : public CodePage {
  public:
   std::string ToUtf8(std::string_view bytes) const override {
     std::string out;
-    for (char c : bytes) {
-      const auto b = static_cast<unsigned char>(c);
-      AppendUtf8(out, b == 0xA3 ? U'\u0141' : b == 0xC6 ? U'\u0106' : b == 0xD3 ? U'\u00D3' : b);
-    }
+    for (char c : bytes) out += c == '\xA3' ? std::string("\xC5\x81") : std::string(1, c);
     return out;
   }
   std::optional<std::string> FromUtf8(std::string_view utf8, std::string* unheld) const override {
@@ -50,18 +46,11 @@ class CentralEuropean final : public CodePage {
     for (std::size_t i = 0; i < utf8.size();) {
       const std::size_t at = i;
       const char32_t c = NextCodePoint(utf8, i);
-      if (c < 0x80)
-        out += static_cast<char>(c);
-      else if (c == U'\u0141')
-        out += '\xA3';
-      else if (c == U'\u0106')
-        out += '\xC6';
-      else if (c == U'\u00D3')
-        out += '\xD3';
-      else {
+      if (c >= 0x80 && c != U'\u0141') {
         if (unheld) *unheld = std::string(utf8.substr(at, i - at));
         return std::nullopt;
       }
+      out += c < 0x80 ? static_cast<char>(c) : '\xA3';
     }
     return out;
   }
@@ -75,11 +64,11 @@ class SystemCodePageTest : public ::testing::Test {
 };
 
 TEST_F(SystemCodePageTest, StoredFilesAreWrittenAndReadInTheInstalledCodePage) {
-  const std::string name = "K=1{\xC5\x81\xC3\x93\xC4\x86}3";  // ŁÓĆ
-  const auto bytes = KeywordFileBytes({{name}, {}, {}, {}});
+  const std::string held = "K=1{\xC5\x81OD}3";
+  const auto bytes = KeywordFileBytes({{held}, {}, {}, {}});
   ASSERT_TRUE(bytes);
-  EXPECT_EQ(*bytes, "K=1{\xA3\xD3\xC6}3\r\n");
-  EXPECT_EQ(LoadKeywordLists({}, *bytes, std::nullopt).keywordList, std::vector<std::string>{name});
+  EXPECT_EQ(*bytes, "K=1{\xA3OD}3\r\n");
+  EXPECT_EQ(LoadKeywordLists({}, *bytes, std::nullopt).keywordList, std::vector<std::string>{held});
   const auto file = ServiceFileBytes("S=0{\xC5\x81}11<CB=\xC5\x81!><D=!D><CUST=Y><HINT=!H>|https://x/", "");
   ASSERT_TRUE(file);
   EXPECT_EQ(CustomServicesInFile(*file).front(), "S=0{\xC5\x81}11<CB=\xC5\x81!><D=!D><CUST=Y><HINT=!H>|https://x/");

@@ -62,7 +62,9 @@ class SavedAttributes : public ::testing::Test {
  protected:
   void SetUp() override {
     UseWindowsSystem();
-    folder_ = fs::temp_directory_path() / "qrv-windows-system";
+    // One folder per test: the tests run side by side in processes of their own.
+    folder_ = fs::temp_directory_path() /
+              ("qrv-windows-system-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(folder_);
     fs::create_directories(folder_);
   }
