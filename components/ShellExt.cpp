@@ -139,9 +139,12 @@ bool TShellExt::ReadIcon(HKEY fileType) {
   if (comma == std::wstring::npos) return false;
   const std::optional<int> index = ReadIndex(location.substr(comma + 1));
   if (!index) return false;
+  SetIcon(nullptr);
+  // ExtractIcon answers the number of icons for the index -1, not an icon, and
+  // knows no other negative index: such a location reads as no icon.
+  if (*index < 0) return true;
   const std::wstring file = location.substr(0, comma);
   HICON extracted = ExtractIconW(GetModuleHandleW(nullptr), file.c_str(), static_cast<UINT>(*index));
-  SetIcon(nullptr);
   // ExtractIcon answers 1 for a file that is no program, library or icon file.
   if (extracted && extracted != reinterpret_cast<HICON>(1)) icon_ = extracted;
   return true;

@@ -1,5 +1,6 @@
 #include "core/base64.h"
 
+#include <array>
 #include <cstdint>
 
 namespace qrv {
@@ -45,22 +46,29 @@ std::string Base64Encode(std::string_view bytes) {
 
 std::string Base64Decode(std::string_view text) {
   if (text.size() % 4 != 0) throw Base64Error();
-  std::string out;
-  out.reserve(text.size() / 4 * 3);
-  for (std::size_t i = 0; i < text.size(); i += 4) {
-    const unsigned c1 = Value(text[i]), c2 = Value(text[i + 1]);
-    const unsigned c3 = Value(text[i + 2]), c4 = Value(text[i + 3]);
-    int count = 3;
-    if (i + 4 == text.size()) {  // only the last group is examined for "="
-      if (text[i + 2] == '=')
-        count = 1;
-      else if (text[i + 3] == '=')
-        count = 2;
-    }
-    out += static_cast<char>(((c1 << 2) | ((c2 >> 4) & 3)) & 0xFF);
-    if (count > 1) out += static_cast<char>(((c2 << 4) | ((c3 >> 2) & 15)) & 0xFF);
-    if (count > 2) out += static_cast<char>(((c3 << 6) | (c4 & 63)) & 0xFF);
+  static const std::array<std::uint8_t, 256> kValues = [] {
+    std::array<std::uint8_t, 256> values{};
+    for (int c = 0; c < 256; ++c)
+      values[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(Value(static_cast<char>(c)));
+    return values;
+  }();
+  // Only the last group is examined for "=".
+  std::size_t size = text.size() / 4 * 3;
+  if (!text.empty() && text[text.size() - 2] == '=')
+    size -= 2;
+  else if (!text.empty() && text[text.size() - 1] == '=')
+    size -= 1;
+  std::string out(text.size() / 4 * 3, '\0');
+  for (std::size_t i = 0, o = 0; i < text.size(); i += 4, o += 3) {
+    const unsigned c1 = kValues[static_cast<std::uint8_t>(text[i])],
+                   c2 = kValues[static_cast<std::uint8_t>(text[i + 1])];
+    const unsigned c3 = kValues[static_cast<std::uint8_t>(text[i + 2])],
+                   c4 = kValues[static_cast<std::uint8_t>(text[i + 3])];
+    out[o] = static_cast<char>(((c1 << 2) | ((c2 >> 4) & 3)) & 0xFF);
+    out[o + 1] = static_cast<char>(((c2 << 4) | ((c3 >> 2) & 15)) & 0xFF);
+    out[o + 2] = static_cast<char>(((c3 << 6) | (c4 & 63)) & 0xFF);
   }
+  out.resize(size);
   return out;
 }
 

@@ -10,8 +10,9 @@
 namespace qrv {
 
 // Both work on the bytes of one line (the system code page, no line break) and
-// answer their input unchanged when any step fails. Every call keys a fresh
-// cipher from the initial vector, so lines are independent of each other.
+// answer their input unchanged when any step fails. Every line starts from the
+// same initial vector, so lines are independent of each other; both may be
+// called from any thread.
 std::string EncipherLine(std::string_view line);
 std::string DecipherLine(std::string_view line);
 

@@ -1,6 +1,7 @@
 #include "core/codepage.h"
 
 #include <array>
+#include <atomic>
 
 namespace qrv {
 
@@ -12,28 +13,61 @@ constexpr std::array<char16_t, 32> kHigh = {0x20AC, 0x0081, 0x201A, 0x0192, 0x20
                                             0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
                                             0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+// The byte of one character in Windows-1252; none when it has none.
+std::optional<char> ByteOf1252(char32_t cp) {
+  if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
+  for (std::size_t i = 0; i < kHigh.size(); ++i)
+    if (kHigh[i] == cp) return static_cast<char>(0x80 + i);
+  return std::nullopt;
+}
+
+class Windows1252Table final : public CodePage {
+ public:
+  std::string ToUtf8(std::string_view bytes) const override {
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 8);
+    for (char c : bytes) AppendUtf8(out, AnsiCharToUnicode(static_cast<unsigned char>(c)));
+    return out;
+  }
+  std::optional<std::string> FromUtf8(std::string_view utf8, std::string* unheld) const override {
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+      const std::size_t at = i;
+      const char32_t cp = NextCodePoint(utf8, i);
+      const std::optional<char> byte = cp == 0xFFFD ? std::nullopt : ByteOf1252(cp);
+      if (!byte) {
+        if (unheld) *unheld = std::string(utf8.substr(at, i - at));
+        return std::nullopt;
+      }
+      out += *byte;
+    }
+    return out;
+  }
+};
+
+std::atomic<const CodePage*> systemCodePage{nullptr};
+
+}  // namespace
+
 void AppendUtf8(std::string& out, char32_t cp) {
   if (cp < 0x80) {
     out += static_cast<char>(cp);
   } else if (cp < 0x800) {
     out += static_cast<char>(0xC0 | (cp >> 6));
     out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
+  } else if (cp < 0x10000) {
     out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
     out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
     out += static_cast<char>(0x80 | (cp & 0x3F));
   }
 }
 
-char UnicodeToAnsi(char32_t cp) {
-  if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
-  for (std::size_t i = 0; i < kHigh.size(); ++i)
-    if (kHigh[i] == cp) return static_cast<char>(0x80 + i);
-  return '?';
-}
-
-// Decodes one UTF-8 sequence at `i`; answers the character and advances `i`,
-// or answers U+FFFD and advances by one byte for an invalid sequence.
 char32_t NextCodePoint(std::string_view s, std::size_t& i) {
   const auto b0 = static_cast<unsigned char>(s[i]);
   int extra = 0;
@@ -76,24 +110,36 @@ char32_t NextCodePoint(std::string_view s, std::size_t& i) {
   return cp;
 }
 
-}  // namespace
+const CodePage& Windows1252() {
+  static const Windows1252Table kTable;
+  return kTable;
+}
+
+const CodePage& SystemCodePage() {
+  const CodePage* installed = systemCodePage.load();
+  return installed ? *installed : Windows1252();
+}
+
+void SetSystemCodePage(const CodePage& codePage) { systemCodePage.store(&codePage); }
 
 char16_t AnsiCharToUnicode(unsigned char c) {
   return (c >= 0x80 && c < 0xA0) ? kHigh[c - 0x80] : static_cast<char16_t>(c);
 }
 
-std::string AnsiToUtf8(std::string_view ansi) {
-  std::string out;
-  out.reserve(ansi.size() + ansi.size() / 8);
-  for (char c : ansi) AppendUtf8(out, AnsiCharToUnicode(static_cast<unsigned char>(c)));
-  return out;
+std::string AnsiToUtf8(std::string_view ansi) { return SystemCodePage().ToUtf8(ansi); }
+
+std::optional<std::string> Utf8ToAnsi(std::string_view utf8, std::string* unheld) {
+  return SystemCodePage().FromUtf8(utf8, unheld);
 }
 
-std::string Utf8ToAnsi(std::string_view utf8) {
-  std::string out;
-  out.reserve(utf8.size());
-  for (std::size_t i = 0; i < utf8.size();) out += UnicodeToAnsi(NextCodePoint(utf8, i));
-  return out;
+std::string UnheldCharacter(std::string_view utf8) {
+  std::string unheld;
+  return SystemCodePage().FromUtf8(utf8, &unheld) ? std::string() : unheld;
+}
+
+std::string UnheldCharacterMessage(std::string_view character) {
+  return "The character \"" + std::string(character) +
+         "\" cannot be stored: the code page of this system has no such character.";
 }
 
 }  // namespace qrv

@@ -30,10 +30,26 @@ void AddFactoryServices(const std::string& factoryFile, LoadedKeywords& loaded) 
     if (Contains(line, "<CB=")) loaded.webServiceCaptions.push_back(ServiceCaption(line));
 }
 
+// One record of the keyword file in the system code page; none when it cannot be stored.
+std::optional<std::string> StoredRecord(const std::string& record, bool plain, std::string* fault) {
+  if (plain && record.find_first_of("\r\n") != std::string::npos) {
+    if (fault) *fault = "A keyword record cannot hold a line break: " + record;
+    return std::nullopt;
+  }
+  std::string unheld;
+  std::optional<std::string> bytes = Utf8ToAnsi(record, &unheld);
+  if (!bytes && fault) *fault = UnheldCharacterMessage(unheld);
+  return bytes;
+}
+
 }  // namespace
 
+std::string KeywordFileUnreadableWarning(std::string_view reason) {
+  return "The file PREFS-QRV.DAT could not be read.\r\n" + std::string(reason);
+}
+
 std::vector<std::string> PlainLines(std::string_view fileBytes) {
-  std::vector<std::string> lines = SplitLines(fileBytes);
+  std::vector<std::string> lines = SplitLines(WithoutByteOrderMark(fileBytes));
   for (auto& line : lines) {
     if (!line.empty() && !IsPlainRecord(line)) line = DecipherLine(line);
     line = AnsiToUtf8(line);
@@ -44,32 +60,59 @@ std::vector<std::string> PlainLines(std::string_view fileBytes) {
 LoadedKeywords LoadKeywordLists(std::vector<std::string> keywordList, const std::optional<std::string>& keywordFile,
                                 const std::optional<std::string>& factoryFile) {
   LoadedKeywords loaded;
-  if (keywordFile) {
+  if (keywordFile && CountLines(*keywordFile, kMaxKeywordLines) <= kMaxKeywordLines) {
     loaded.keywordList = PlainLines(*keywordFile);
   } else {
     loaded.keywordList = std::move(keywordList);
-    loaded.warning = kKeywordFileMissingWarning;
+    loaded.warning = keywordFile ? KeywordFileUnreadableWarning("It holds more than 100,000 lines.")
+                                 : std::string(kKeywordFileMissingWarning);
   }
-  if (!CollectServiceCaptions(loaded.keywordList, loaded.webServiceCaptions) && factoryFile)
+  if (!CollectServiceCaptions(loaded.keywordList, loaded.webServiceCaptions) && factoryFile &&
+      CountLines(*factoryFile, kMaxKeywordLines) <= kMaxKeywordLines)
     AddFactoryServices(*factoryFile, loaded);
   return loaded;
 }
 
 LoadedKeywords LoadKeywordFiles(const std::filesystem::path& folder, std::vector<std::string> keywordList) {
-  return LoadKeywordLists(std::move(keywordList), ReadFileBytes(folder / kKeywordFileName, kMaxKeywordFileBytes),
-                          ReadFileBytes(folder / kFactoryKeywordFileName, kMaxKeywordFileBytes));
+  FileRead keywordFile = ReadStoredFile(folder / kKeywordFileName, kMaxKeywordFileBytes);
+  const auto factoryFile = ReadFileBytes(folder / kFactoryKeywordFileName, kMaxKeywordFileBytes);
+  if (keywordFile.status != ReadStatus::kUnreadable)
+    return LoadKeywordLists(
+        std::move(keywordList),
+        keywordFile.status == ReadStatus::kRead ? std::optional(std::move(keywordFile.bytes)) : std::nullopt,
+        factoryFile);
+  // Kept as held, as for a missing file, but said as it is.
+  LoadedKeywords loaded = LoadKeywordLists(std::move(keywordList), std::nullopt, factoryFile);
+  loaded.warning = KeywordFileUnreadableWarning(keywordFile.reason);
+  return loaded;
 }
 
-std::string KeywordFileBytes(const KeywordLists& lists) {
+std::optional<std::string> KeywordFileBytes(const KeywordLists& lists, std::string* fault) {
   std::vector<std::string> lines;
   for (const auto* plain : {&lists.itemKeywords, &lists.categoryKeywords, &lists.iconKeywords})
-    for (const auto& record : *plain) lines.push_back(Utf8ToAnsi(record));
-  for (const auto& record : lists.webServices) lines.push_back(EncipherLine(Utf8ToAnsi(record)));
+    for (const auto& record : *plain) {
+      std::optional<std::string> stored = StoredRecord(record, true, fault);
+      if (!stored) return std::nullopt;
+      lines.push_back(std::move(*stored));
+    }
+  for (const auto& record : lists.webServices) {
+    const std::optional<std::string> stored = StoredRecord(record, false, fault);
+    if (!stored) return std::nullopt;
+    lines.push_back(EncipherLine(*stored));
+  }
   return JoinLines(lines);
 }
 
-bool SaveKeywordFile(const std::filesystem::path& folder, const KeywordLists& lists) {
-  return WriteFileSafely(folder / kKeywordFileName, KeywordFileBytes(lists));
+SaveResult SaveKeywordFile(const std::filesystem::path& folder, const KeywordLists& lists) {
+  std::string fault;
+  const std::optional<std::string> bytes = KeywordFileBytes(lists, &fault);
+  if (!bytes) return SaveResult{false, false, fault};
+  return WriteFileSafely(folder / kKeywordFileName, *bytes);
+}
+
+std::string KeywordFileSaveWarning(const SaveResult& result) {
+  if (result.writeProtected) return std::string(kKeywordFileSaveWarning);
+  return "File could not be saved.\r\n" + result.reason;
 }
 
 }  // namespace qrv

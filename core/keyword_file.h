@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/file_io.h"
+
 namespace qrv {
 
 inline constexpr std::string_view kKeywordFileName = "prefs-qrv.dat";
@@ -21,18 +23,27 @@ inline constexpr std::string_view kKeywordFileMissingWarning =
 inline constexpr std::string_view kKeywordFileSaveWarning =
     "File could not be saved.\r\nMake sure prefs-qrv.dat is not write-protected.";
 
+// Far beyond any real keyword list; a file with more lines is refused unread
+// rather than swallowed.
+inline constexpr std::size_t kMaxKeywordLines = 100'000;
+
 // What a settings read takes from the two files.
 struct LoadedKeywords {
   std::vector<std::string> keywordList;         // every record, plain text (UTF-8)
   std::vector<std::string> webServiceCaptions;  // for the web-service choice
-  std::string_view warning;                     // a warning to show, or empty
+  std::string warning;                          // a warning to show, or empty
 };
+
+// The warning for a keyword file that is there but could not be read.
+std::string KeywordFileUnreadableWarning(std::string_view reason);
 
 // Loads the keyword list from the contents of the two files (none when a file
 // is missing). Without a keyword file the list the program already holds is
-// kept, and the missing-file warning is answered. When the list holds no
-// web-service record, the factory file's web services are added: their records
-// to the end of the list in reverse file order, their captions in file order.
+// kept, and the missing-file warning is answered; so it is for a keyword file
+// of more than kMaxKeywordLines lines, with the unreadable-file warning. When
+// the list holds no web-service record, the factory file's web services are
+// added: their records to the end of the list in reverse file order, their
+// captions in file order.
 LoadedKeywords LoadKeywordLists(std::vector<std::string> keywordList, const std::optional<std::string>& keywordFile,
                                 const std::optional<std::string>& factoryFile);
 
@@ -48,16 +59,20 @@ struct KeywordLists {
 };
 
 // The bytes of the keyword file: item, category and icon records, then the
-// enciphered web-service records.
-std::string KeywordFileBytes(const KeywordLists& lists);
+// enciphered web-service records. None when a record cannot be stored: a plain
+// record holding a line break (it would read back as two), or a character the
+// system code page cannot hold; `fault` then says which.
+std::optional<std::string> KeywordFileBytes(const KeywordLists& lists, std::string* fault = nullptr);
 
-// Writes the keyword file into the program's folder, safely. On false the old
-// file is intact and the caller shows kKeywordFileSaveWarning.
-bool SaveKeywordFile(const std::filesystem::path& folder, const KeywordLists& lists);
+// Writes the keyword file into the program's folder, safely. When it fails the
+// old file is intact and the caller shows KeywordFileSaveWarning.
+SaveResult SaveKeywordFile(const std::filesystem::path& folder, const KeywordLists& lists);
+std::string KeywordFileSaveWarning(const SaveResult& result);
 
-// The lines of a stored file in plain text: every line that is not empty and
-// is no plain keyword record is deciphered (a line that does not decipher stays
-// as it is), and all of them are turned from the system code page into UTF-8.
+// The lines of a stored file in plain text: a leading byte-order mark is
+// skipped, every line that is not empty and is no plain keyword record is
+// deciphered (a line that does not decipher stays as it is), and all of them
+// are turned from the system code page into UTF-8.
 std::vector<std::string> PlainLines(std::string_view fileBytes);
 
 }  // namespace qrv

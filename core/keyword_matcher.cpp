@@ -7,9 +7,11 @@
 namespace qrv {
 
 void KeywordMatcher::Table::Add(const std::string& keyword, int index, bool beginnings) {
+  // An empty keyword, or a beginning of nothing ("*"), would match every word.
+  if (keyword.empty() || (beginnings && keyword == "*")) return;
   // Records are added in list order, so the first holder of a key stays.
   whole_.try_emplace(keyword, index);
-  if (!beginnings || keyword.empty() || keyword.back() != '*') return;
+  if (!beginnings || keyword.back() != '*') return;
   const std::string_view start(keyword.data(), keyword.size() - 1);
   if (!beginnings_.try_emplace(std::string(start), index).second) return;
   const auto at = std::lower_bound(beginningLengths_.begin(), beginningLengths_.end(), start.size());

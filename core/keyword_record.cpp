@@ -73,7 +73,72 @@ std::vector<KeywordRecord> ReadKeywordRecords(const std::vector<std::string>& li
   return records;
 }
 
+namespace {
+
+struct FieldRule {
+  const char* name;
+  std::vector<std::string_view> refused;  // texts the field must not hold
+};
+
+// What each field must not hold: its own closing delimiter and every
+// delimiter searched for from the start of the record after it. A keyword
+// holds none of the brackets of the tags, so no tag can start or end in it.
+const FieldRule& RuleOf(RecordField field) {
+  static const FieldRule kKeyword{"A keyword", {"{", "}", "|", "<", ">", "\r", "\n"}};
+  static const FieldRule kCategory{"A category", {"\r", "\n"}};
+  static const FieldRule kCaption{"A caption", {"|", "!>", "<D=", "!D>", "<CUST=", "<HINT=", "!H>", "\r", "\n"}};
+  static const FieldRule kCriteria{"A criteria text", {"|", "!D>", "<CUST=", "<HINT=", "!H>", "\r", "\n"}};
+  static const FieldRule kHint{"A hint", {"|", "!H>", "<CUST="}};
+  static const FieldRule kUrl{"A URL", {"<CUST=", "\r", "\n"}};
+  switch (field) {
+    case RecordField::kKeyword:
+      return kKeyword;
+    case RecordField::kCategory:
+      return kCategory;
+    case RecordField::kCaption:
+      return kCaption;
+    case RecordField::kCriteria:
+      return kCriteria;
+    case RecordField::kHint:
+      return kHint;
+    case RecordField::kUrl:
+      break;
+  }
+  return kUrl;
+}
+
+std::string Shown(std::string_view refused) {
+  if (refused == "\r" || refused == "\n") return "a line break";
+  return "\"" + std::string(refused) + "\"";
+}
+
+void Check(RecordField field, std::string_view text) {
+  if (std::string fault = RecordFieldFault(field, text); !fault.empty()) throw RecordFieldError(fault);
+}
+
+}  // namespace
+
+std::string RecordFieldFault(RecordField field, std::string_view text) {
+  const FieldRule& rule = RuleOf(field);
+  if (field == RecordField::kKeyword && text.empty()) return "A keyword cannot be empty.";
+  for (const std::string_view refused : rule.refused)
+    if (Contains(text, refused)) return std::string(rule.name) + " cannot hold " + Shown(refused) + ".";
+  return {};
+}
+
+std::string ServiceFault(const WebService& s) {
+  const std::pair<RecordField, const std::string*> fields[] = {{RecordField::kKeyword, &s.keyword},
+                                                               {RecordField::kCaption, &s.caption},
+                                                               {RecordField::kCriteria, &s.criteria},
+                                                               {RecordField::kHint, &s.hint},
+                                                               {RecordField::kUrl, &s.url}};
+  for (const auto& [field, text] : fields)
+    if (std::string fault = RecordFieldFault(field, *text); !fault.empty()) return fault;
+  return {};
+}
+
 std::string ItemRecord(bool anyWord, std::string_view keyword, EntryType type) {
+  Check(RecordField::kKeyword, keyword);
   return std::string(anyWord ? "K=1{" : "K=0{") + std::string(keyword) + "}" + std::to_string(NumberOf(type));
 }
 
@@ -83,14 +148,18 @@ std::optional<EntryType> EntryTypeOf(int number) {
 }
 
 std::string CategoryRecord(std::string_view keyword, std::string_view category) {
+  Check(RecordField::kKeyword, keyword);
+  Check(RecordField::kCategory, category);
   return "C=1{" + std::string(keyword) + "}|{" + std::string(category) + "}";
 }
 
 std::string IconRecord(std::string_view keyword, char iconChar) {
+  Check(RecordField::kKeyword, keyword);
   return "I=1{" + std::string(keyword) + "}" + iconChar;
 }
 
 std::string ServiceRecord(const WebService& s) {
+  if (std::string fault = ServiceFault(s); !fault.empty()) throw RecordFieldError(fault);
   std::string r = "S=0{" + s.keyword + "}11<CB=" + s.caption + "!><D=" + s.criteria + "!D>";
   if (s.custom) r += "<CUST=Y>";
   r += "<HINT=" + s.hint + "!H>|" + s.url;

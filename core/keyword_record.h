@@ -11,6 +11,7 @@
 #pragma once
 
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -79,11 +80,6 @@ struct KeywordRecord {
 KeywordRecord ReadKeywordRecord(std::string_view line);
 std::vector<KeywordRecord> ReadKeywordRecords(const std::vector<std::string>& lines);
 
-// Record builders, as the keyword dialog and the editor write them.
-std::string ItemRecord(bool anyWord, std::string_view keyword, EntryType type);
-std::string CategoryRecord(std::string_view keyword, std::string_view category);
-std::string IconRecord(std::string_view keyword, char iconChar);
-
 struct WebService {
   std::string keyword;
   std::string caption;
@@ -92,6 +88,28 @@ struct WebService {
   std::string hint;
   std::string url;
 };
+
+// The fields a record is built from. Fields are found by the first occurrence
+// of their delimiters, so a field holding a delimiter would read back as
+// another field, and a line break in a plain record would split it in two.
+enum class RecordField { kKeyword, kCategory, kCaption, kCriteria, kHint, kUrl };
+
+// Why `text` cannot be stored as this field, naming what it must not hold;
+// empty when it can. The one check every record builder, writer and dialog asks.
+std::string RecordFieldFault(RecordField field, std::string_view text);
+std::string ServiceFault(const WebService& service);
+
+// Thrown by the record builders for a field that fails the check above, so a
+// record that would read back as something else is never made.
+class RecordFieldError : public std::invalid_argument {
+ public:
+  using std::invalid_argument::invalid_argument;
+};
+
+// Record builders, as the keyword dialog and the editor write them.
+std::string ItemRecord(bool anyWord, std::string_view keyword, EntryType type);
+std::string CategoryRecord(std::string_view keyword, std::string_view category);
+std::string IconRecord(std::string_view keyword, char iconChar);
 std::string ServiceRecord(const WebService& service);
 WebService ReadService(std::string_view record);
 

@@ -57,9 +57,12 @@ std::vector<std::string> DefaultCategoryNames() {
           "Strategies",   "Suppliers",     "Time & Expenses", "VIP",         "Waiting"};
 }
 
-void SortCategoryNames(std::vector<std::string>& names) {
+int CaselessByteOrder(std::string_view a, std::string_view b) { return AsciiUpper(a).compare(AsciiUpper(b)); }
+
+void SortCategoryNames(std::vector<std::string>& names, TextOrder order) {
+  if (!order) order = CaselessByteOrder;
   std::stable_sort(names.begin(), names.end(),
-                   [](const std::string& a, const std::string& b) { return AsciiUpper(a) < AsciiUpper(b); });
+                   [order](const std::string& a, const std::string& b) { return order(a, b) < 0; });
 }
 
 std::string JoinCategories(const std::vector<std::string>& names) {

@@ -63,9 +63,16 @@ std::vector<std::string> SplitCategoryList(std::string_view masterList);
 // The names Outlook offers when it holds no list of its own.
 std::vector<std::string> DefaultCategoryNames();
 
-// Sorts without regard to letter case; names that differ only in case keep
-// their order.
-void SortCategoryNames(std::vector<std::string>& names);
+// An order of texts as the user's locale sorts them: below zero when `a`
+// comes first, zero when they sort alike, above zero when `b` comes first.
+// The Windows program passes the system's comparison for the user's locale.
+using TextOrder = int (*)(std::string_view a, std::string_view b);
+
+// Ignoring letter case, by bytes: the order when no locale's is given.
+int CaselessByteOrder(std::string_view a, std::string_view b);
+
+// Sorts in `order`; names that sort alike keep their order.
+void SortCategoryNames(std::vector<std::string>& names, TextOrder order = CaselessByteOrder);
 
 // Category names as an item's Categories take them: joined by ", ".
 std::string JoinCategories(const std::vector<std::string>& names);

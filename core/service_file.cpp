@@ -23,15 +23,18 @@ std::string ReplaceFirst(std::string_view text, std::string_view what, std::stri
 
 }  // namespace
 
-std::string ServiceFileBytes(std::string_view record, std::string_view barVersion) {
+std::optional<std::string> ServiceFileBytes(std::string_view record, std::string_view barVersion, std::string* unheld) {
   const std::string_view version = barVersion.empty() ? kNoBarVersion : barVersion;
-  return JoinLines({EncipherLine(Utf8ToAnsi(record)), EncipherLine(kIgnoredLine), EncipherLine(Utf8ToAnsi(version))});
+  const std::optional<std::string> storedRecord = Utf8ToAnsi(record, unheld);
+  const std::optional<std::string> storedVersion = storedRecord ? Utf8ToAnsi(version, unheld) : std::nullopt;
+  if (!storedVersion) return std::nullopt;
+  return JoinLines({EncipherLine(*storedRecord), EncipherLine(kIgnoredLine), EncipherLine(*storedVersion)});
 }
 
 std::vector<std::string> CustomServicesInFile(std::string_view fileBytes) {
   std::vector<std::string> services;
   if (fileBytes.size() > kMaxServiceFileBytes) return services;
-  for (const auto& line : SplitLines(fileBytes)) {
+  for (const auto& line : SplitLines(WithoutByteOrderMark(fileBytes))) {
     std::string record = DecipheredLine(line);
     if (StartsWith(record, "S=") && IsCustomService(record)) services.push_back(std::move(record));
   }
@@ -40,7 +43,7 @@ std::vector<std::string> CustomServicesInFile(std::string_view fileBytes) {
 
 std::optional<WebService> ServiceInFile(std::string_view fileBytes) {
   if (fileBytes.size() > kMaxServiceFileBytes) return std::nullopt;
-  const std::vector<std::string> lines = SplitLines(fileBytes);
+  const std::vector<std::string> lines = SplitLines(WithoutByteOrderMark(fileBytes));
   if (lines.empty()) return std::nullopt;
   const std::string record = DecipheredLine(lines.front());
   if (!StartsWith(record, "S=0{")) return std::nullopt;

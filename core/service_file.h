@@ -2,7 +2,7 @@
 // service to the bar: exactly three lines, each enciphered alone and ending in
 // CR LF: the web-service record, a line every reader ignores, and the version
 // of the installed bar. The files travel between users, so readers take any
-// bytes without fault.
+// bytes without fault; a leading byte-order mark is skipped.
 #pragma once
 
 #include <optional>
@@ -21,8 +21,10 @@ inline constexpr std::size_t kMaxServiceFileBytes = 1u << 20;
 inline constexpr std::string_view kNoBarVersion = "None Installed";
 
 // The file's bytes for one web-service record (UTF-8) and the bar version found
-// in the settings (empty when missing).
-std::string ServiceFileBytes(std::string_view record, std::string_view barVersion);
+// in the settings (empty when missing); none when the system code page cannot
+// hold a character of either, which then goes to `unheld`.
+std::optional<std::string> ServiceFileBytes(std::string_view record, std::string_view barVersion,
+                                            std::string* unheld = nullptr);
 
 // The bar's import: every line deciphered, and only web-service records that a
 // user made (those holding the custom marker) taken, in file order.

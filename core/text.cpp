@@ -91,20 +91,47 @@ int ReadIntOr(std::string_view s, int fallback) { return ReadInt(s).value_or(fal
 
 bool StartsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
 
+namespace {
+
+// Where the next line break (CR or LF) is from `start`; the size of `text`
+// when there is none. A plain loop: find_first_of looks each byte up in the
+// set of two, which made it the dearest step of loading a keyword file.
+std::size_t NextLineBreak(std::string_view text, std::size_t start) {
+  while (start < text.size() && text[start] != '\r' && text[start] != '\n') ++start;
+  return start;
+}
+
+// The start of the line after the break at `end`: CR LF counts as one break.
+std::size_t AfterLineBreak(std::string_view text, std::size_t end) {
+  return end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1);
+}
+
+}  // namespace
+
 std::vector<std::string> SplitLines(std::string_view text) {
   std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    const std::size_t end = text.find_first_of("\r\n", start);
-    if (end == std::string_view::npos) {
-      lines.emplace_back(text.substr(start));
-      break;
-    }
+  for (std::size_t start = 0; start < text.size();) {
+    const std::size_t end = NextLineBreak(text, start);
     lines.emplace_back(text.substr(start, end - start));
-    start = end + 1;
-    if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
+    if (end == text.size()) break;
+    start = AfterLineBreak(text, end);
   }
   return lines;
+}
+
+std::size_t CountLines(std::string_view text, std::size_t limit) {
+  std::size_t count = 0;
+  for (std::size_t start = 0; start < text.size() && count <= limit; ++count) {
+    const std::size_t end = NextLineBreak(text, start);
+    if (end == text.size()) return count + 1;
+    start = AfterLineBreak(text, end);
+  }
+  return count;
+}
+
+std::string_view WithoutByteOrderMark(std::string_view text) {
+  constexpr std::string_view kMark = "\xEF\xBB\xBF";
+  return StartsWith(text, kMark) ? text.substr(kMark.size()) : text;
 }
 
 std::string JoinLines(const std::vector<std::string>& lines) {

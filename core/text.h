@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -65,6 +66,12 @@ bool StartsWith(std::string_view s, std::string_view prefix);
 // The lines of a text as a string list reads them: a line ends at CR LF, LF or
 // a lone CR, and a break at the very end starts no further line.
 std::vector<std::string> SplitLines(std::string_view text);
+// How many lines SplitLines would make of `text`, without making them; the
+// count stops once it is past `limit`.
+std::size_t CountLines(std::string_view text, std::size_t limit = SIZE_MAX);
+// `text` without a leading UTF-8 byte-order mark, which some editors put
+// before a file's first line.
+std::string_view WithoutByteOrderMark(std::string_view text);
 // Every line followed by CR LF, as the program's text files are written.
 std::string JoinLines(const std::vector<std::string>& lines);
 

@@ -6,6 +6,7 @@
 //   factory_keywords SOURCE TARGET --check  fail unless TARGET is exactly that
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -53,13 +54,20 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "cannot read the records of %s\n", argv[1]);
     return 2;
   }
-  const std::string bytes = qrv::KeywordFileBytes(lists);
+  std::string fault;
+  const std::optional<std::string> made = qrv::KeywordFileBytes(lists, &fault);
+  if (!made) {
+    std::fprintf(stderr, "%s: %s\n", argv[1], fault.c_str());
+    return 2;
+  }
+  const std::string& bytes = *made;
   if (check) {
     if (qrv::ReadFileBytes(argv[2], kMaxSourceBytes) == bytes) return 0;
     std::fprintf(stderr, "%s is not what %s makes; run: %s %s %s\n", argv[2], argv[1], argv[0], argv[1], argv[2]);
     return 1;
   }
-  if (qrv::WriteFileSafely(argv[2], bytes)) return 0;
-  std::fprintf(stderr, "cannot write %s\n", argv[2]);
+  const qrv::SaveResult saved = qrv::WriteFileSafely(argv[2], bytes);
+  if (saved) return 0;
+  std::fprintf(stderr, "cannot write %s: %s\n", argv[2], saved.reason.c_str());
   return 1;
 }

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
+#include <system_error>
 
 namespace qrv {
 namespace {
@@ -47,23 +49,51 @@ TEST_F(FileIo, ALeftoverTemporaryFileDoesNotStopASave) {
   EXPECT_TRUE(OnlyTheFileIsLeft());
 }
 
-TEST_F(FileIo, AFailedSaveKeepsWhatWasThere) {
+TEST_F(FileIo, AFailedSaveKeepsWhatWasThereAndSaysWhy) {
   // A folder in the file's place cannot be replaced by a file.
   fs::create_directory(File());
-  EXPECT_FALSE(WriteFileSafely(File(), "lost"));
+  SaveResult result = WriteFileSafely(File(), "lost");
+  EXPECT_FALSE(result);
+  EXPECT_FALSE(result.writeProtected);
+  EXPECT_FALSE(result.reason.empty());
   EXPECT_TRUE(fs::is_directory(File()));
   EXPECT_TRUE(OnlyTheFileIsLeft());
-  // Nor can a file be written into a folder that does not exist.
-  EXPECT_FALSE(WriteFileSafely(folder_ / "missing" / "prefs-qrv.dat", "lost"));
+  // Nor can a file be written into a folder that does not exist: the system's reason is named.
+  result = WriteFileSafely(folder_ / "missing" / "prefs-qrv.dat", "lost");
+  EXPECT_FALSE(result);
+  EXPECT_FALSE(result.writeProtected);
+  EXPECT_EQ(result.reason, std::error_code(ENOENT, std::generic_category()).message());
 }
 
 TEST_F(FileIo, AWriteProtectedFileIsNotReplaced) {
   ASSERT_TRUE(WriteFileSafely(File(), "old"));
   fs::permissions(File(), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                   fs::perm_options::remove);
-  EXPECT_FALSE(WriteFileSafely(File(), "new"));
+  const SaveResult result = WriteFileSafely(File(), "new");
+  EXPECT_FALSE(result);
+  EXPECT_TRUE(result.writeProtected);
   EXPECT_EQ(ReadFileBytes(File(), 100), "old");
   EXPECT_TRUE(OnlyTheFileIsLeft());
+}
+
+TEST_F(FileIo, TheReplacementKeepsTheReplacedFilesAttributes) {
+  ASSERT_TRUE(WriteFileSafely(File(), "old"));
+  fs::permissions(File(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  const fs::perms kept = fs::status(File()).permissions() & fs::perms::mask;  // as far as the system keeps them
+  ASSERT_TRUE(WriteFileSafely(File(), "new"));
+  EXPECT_EQ(fs::status(File()).permissions() & fs::perms::mask, kept);
+}
+
+TEST_F(FileIo, ReadingTellsAMissingFileFromOneThatCannotBeRead) {
+  EXPECT_EQ(ReadStoredFile(File(), 100).status, ReadStatus::kMissing);
+  fs::create_directory(File());
+  const FileRead folder = ReadStoredFile(File(), 100);
+  EXPECT_EQ(folder.status, ReadStatus::kUnreadable);
+  EXPECT_FALSE(folder.reason.empty());
+  fs::remove(File());
+  ASSERT_TRUE(WriteFileSafely(File(), "12345"));
+  EXPECT_EQ(ReadStoredFile(File(), 4).status, ReadStatus::kUnreadable);
+  EXPECT_EQ(ReadStoredFile(File(), 5).bytes, "12345");
 }
 
 TEST_F(FileIo, ReadsOnlyExistingRegularFilesWithinTheLimit) {

@@ -19,7 +19,7 @@ std::string Service(const std::string& keyword, const std::string& caption, bool
 
 // The keyword file as the program writes it, from lines that are plain or to be enciphered.
 std::string FileOf(const std::vector<std::string>& plain, const std::vector<std::string>& services) {
-  return KeywordFileBytes({plain, {}, {}, services});
+  return KeywordFileBytes({plain, {}, {}, services}).value();
 }
 
 // The preferences window's split of a keyword list into its four lists.
@@ -104,7 +104,7 @@ TEST(KeywordFile, StoresTextInTheSystemCodePage) {
 TEST(KeywordFile, WritesItemsCategoriesIconsThenEncipheredServices) {
   const std::string service = Service("Wiki", "Wikipedia");
   const std::string bytes =
-      KeywordFileBytes({{"K=0{CALL}1", "K=1{LUNCH}3"}, {"C=1{PHONE}|{Phone}"}, {"I=1{BDAY}C"}, {service}});
+      KeywordFileBytes({{"K=0{CALL}1", "K=1{LUNCH}3"}, {"C=1{PHONE}|{Phone}"}, {"I=1{BDAY}C"}, {service}}).value();
   EXPECT_EQ(bytes,
             "K=0{CALL}1\r\nK=1{LUNCH}3\r\nC=1{PHONE}|{Phone}\r\nI=1{BDAY}C\r\n" + EncipherLine(service) + "\r\n");
   EXPECT_EQ(KeywordFileBytes({}), "");
@@ -121,6 +121,50 @@ TEST(KeywordFile, SavesIntoTheProgramFolderAndLoadsFromIt) {
   EXPECT_EQ(loaded.keywordList, (std::vector<std::string>{"K=0{CALL}1", Service("Wiki", "Wikipedia")}));
   std::filesystem::remove_all(folder);
   EXPECT_EQ(LoadKeywordFiles(folder, {}).warning, kKeywordFileMissingWarning);
+}
+
+TEST(KeywordFile, AByteOrderMarkBeforeTheFirstRecordIsSkipped) {
+  const std::string wiki = Service("Wiki", "Wikipedia");
+  const std::pair<std::string, std::string> storedAndRead[] = {{"K=1{CALL}1", "K=1{CALL}1"},
+                                                               {EncipherLine(wiki), wiki}};
+  for (const auto& [stored, read] : storedAndRead) {
+    const LoadedKeywords loaded = LoadKeywordLists({}, "\xEF\xBB\xBF" + stored + "\r\nK=0{NOTE}2\r\n", std::nullopt);
+    EXPECT_EQ(loaded.keywordList, (std::vector<std::string>{read, "K=0{NOTE}2"}));
+  }
+}
+
+TEST(KeywordFile, AFileOfTooManyLinesIsRefusedAndTheHeldListKept) {
+  const std::vector<std::string> held{"K=0{BUY}1"};
+  const LoadedKeywords loaded = LoadKeywordLists(held, std::string(kMaxKeywordLines + 1, '\n'), std::nullopt);
+  EXPECT_EQ(loaded.keywordList, held);
+  EXPECT_NE(loaded.warning.find("could not be read"), std::string::npos);
+  // As many lines as the limit still load.
+  EXPECT_EQ(LoadKeywordLists({}, std::string(kMaxKeywordLines, '\n'), std::nullopt).keywordList.size(),
+            kMaxKeywordLines);
+}
+
+TEST(KeywordFile, AKeywordFileThatCannotBeReadIsNotCalledMissing) {
+  const auto folder = std::filesystem::temp_directory_path() / "qrv-keyword-file-unreadable";
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder / kKeywordFileName);  // a folder in the file's place
+  const LoadedKeywords loaded = LoadKeywordFiles(folder, {"K=0{BUY}1"});
+  EXPECT_EQ(loaded.keywordList, std::vector<std::string>{"K=0{BUY}1"});
+  EXPECT_NE(loaded.warning, kKeywordFileMissingWarning);
+  EXPECT_EQ(loaded.warning.rfind(KeywordFileUnreadableWarning(""), 0), 0u) << loaded.warning;
+  std::filesystem::remove_all(folder);
+}
+
+TEST(KeywordFile, ARecordThatWouldNotReadBackIsNeverSaved) {
+  const auto folder = std::filesystem::temp_directory_path() / "qrv-keyword-file-refused";
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder);
+  ASSERT_TRUE(SaveKeywordFile(folder, {{"K=0{CALL}1"}, {}, {}, {}}));
+  // A line break in a plain record would turn it into two on the next load.
+  const SaveResult refused = SaveKeywordFile(folder, {{"K=0{CALL}1"}, {"C=1{PHONE}|{Phone\r\nCalls}"}, {}, {}});
+  EXPECT_FALSE(refused);
+  EXPECT_NE(KeywordFileSaveWarning(refused).find("line break"), std::string::npos);
+  EXPECT_EQ(LoadKeywordFiles(folder, {}).keywordList, std::vector<std::string>{"K=0{CALL}1"});
+  std::filesystem::remove_all(folder);
 }
 
 // The factory file we ship, loaded as a keyword file and saved again from the

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/text.h"
+
 namespace qrv {
 namespace {
 
@@ -56,6 +58,52 @@ TEST(KeywordRecord, DamagedRecordsGiveEmptyFields) {
   }
   EXPECT_EQ(ReadKeywordRecord("K=1}X{3").keyword, "");
   EXPECT_EQ(ServiceUrl("no bar at all"), "");
+}
+
+// Fields that would read back as other fields, or split a record, are refused
+// by name; every field the check lets through reads back as written.
+TEST(RecordFields, WhatWouldReadBackAsAnotherFieldIsRefused) {
+  EXPECT_NE(RecordFieldFault(RecordField::kHint, "a | b"), "");
+  EXPECT_NE(RecordFieldFault(RecordField::kCaption, "Maps!>"), "");
+  EXPECT_NE(RecordFieldFault(RecordField::kKeyword, ""), "");
+  for (const char* keyword : {"A{B", "A}B", "A|B", "LUNCH\r\n", "<CB=x"})
+    EXPECT_NE(RecordFieldFault(RecordField::kKeyword, keyword), "") << keyword;
+  EXPECT_NE(RecordFieldFault(RecordField::kCategory, "Phone\r\nCalls"), "");
+  EXPECT_EQ(RecordFieldFault(RecordField::kHint, "a | b"), "A hint cannot hold \"|\".");
+  EXPECT_THROW(ItemRecord(false, "A|B", EntryType::kTask), RecordFieldError);
+  EXPECT_THROW(CategoryRecord("PHONE", "Phone\nCalls"), RecordFieldError);
+  EXPECT_THROW(IconRecord("", 'C'), RecordFieldError);
+  EXPECT_THROW(ServiceRecord({"Map", "Map", "", false, "a | b", "https://x/<QRV!>"}), RecordFieldError);
+}
+
+TEST(RecordFields, EveryFieldTheCheckAcceptsReadsBackAsWritten) {
+  const std::vector<std::string> pieces = {"a",   "{",    "}",   "|",        "<",      ">",    "!",        "!>", "!D>",
+                                           "!H>", "<CB=", "<D=", "<CUST=Y>", "<HINT=", "\r\n", "\xC3\xA9", "Z",  "="};
+  std::size_t accepted = 0;
+  for (const auto& x : pieces)
+    for (const auto& y : pieces) {
+      const std::string text = "a" + x + y;
+      for (const RecordField field : {RecordField::kKeyword, RecordField::kCaption, RecordField::kCriteria,
+                                      RecordField::kHint, RecordField::kUrl}) {
+        WebService s{"KW", "Caption", "Criteria", false, "Hint", "https://x/<QRV!>"};
+        std::string* slot[] = {&s.keyword, &s.caption, &s.criteria, &s.hint, &s.url};
+        *slot[static_cast<int>(field) == 0 ? 0 : static_cast<int>(field) - 1] = text;
+        if (!ServiceFault(s).empty()) continue;
+        ++accepted;
+        const WebService back = ReadService(ServiceRecord(s));
+        EXPECT_TRUE(back.keyword == s.keyword && back.caption == s.caption && back.criteria == s.criteria &&
+                    back.hint == s.hint && back.url == s.url && !back.custom)
+            << text << " as field " << static_cast<int>(field);
+      }
+      if (RecordFieldFault(RecordField::kKeyword, text).empty() &&
+          RecordFieldFault(RecordField::kCategory, text).empty()) {
+        const KeywordRecord r = ReadKeywordRecord(CategoryRecord(text, text));
+        EXPECT_EQ(r.keyword, AsciiUpper(text));
+        EXPECT_EQ(r.category, text);
+        EXPECT_EQ(ReadKeywordRecord(ItemRecord(true, text, EntryType::kNote)).type, 2) << text;
+      }
+    }
+  EXPECT_GT(accepted, 500u);  // the check refuses what it must, not everything
 }
 
 TEST(KeywordRecord, TellsPlainFromEncipheredLines) {

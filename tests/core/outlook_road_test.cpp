@@ -85,5 +85,17 @@ TEST(BarWindows, HelpViewerStandsBesideTheBarWithinTheScreen) {
   EXPECT_EQ(PlaceHelpViewer(500, 594, kScreen).top, 594);
 }
 
+TEST(CategoryList, SortsInTheGivenOrderAndKeepsTheOrderOfNamesThatSortAlike) {
+  // A locale's order stands in here: shorter names first.
+  const TextOrder shorterFirst = [](std::string_view a, std::string_view b) {
+    return static_cast<int>(a.size()) - static_cast<int>(b.size());
+  };
+  Names names = {"Zoo", "\xC3\x84rger", "Abend", "ab", "AB"};
+  SortCategoryNames(names, shorterFirst);
+  EXPECT_EQ(names, (Names{"ab", "AB", "Zoo", "Abend", "\xC3\x84rger"}));
+  SortCategoryNames(names, nullptr);  // no order given: by bytes, ignoring case
+  EXPECT_EQ(names, (Names{"ab", "AB", "Abend", "Zoo", "\xC3\x84rger"}));
+}
+
 }  // namespace
 }  // namespace qrv

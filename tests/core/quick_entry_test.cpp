@@ -218,6 +218,17 @@ TEST_F(QuickEntry, CategoriesAreFoundAnywhereInTheBodyOrSubject) {
   EXPECT_FALSE(RunQuickEntry(in_, KeywordMatcher{}, EnUsLocale()).categories.apply);
 }
 
+TEST(KeywordMatching, AnEmptyKeywordOrAnEmptyBeginningMatchesNoWord) {
+  const KeywordMatcher keywords(
+      ReadKeywordRecords({"K=1{}3", "K=0{*}2", "K=1{*}5", "I=1{*}C", "I=1{}C", "S=0{}11<CB=x!><D=!D><HINT=!H>|u"}));
+  for (const char* word : {"LUNCH", "A", "*"}) {
+    EXPECT_EQ(keywords.TypeRecordFor(word, true), -1) << word;
+    EXPECT_EQ(keywords.TypeRecordFor(word, false), -1) << word;
+    EXPECT_EQ(keywords.IconRecordFor(word), -1) << word;
+  }
+  EXPECT_EQ(keywords.TypeRecordFor("", true), -1);
+}
+
 TEST_F(QuickEntry, HostileSubjectsEndQuietly) {
   std::string words;
   for (int i = 0; i < 20000; ++i) words += "1-a-p-2 in 99999999999 hours \"x\"\" 9:30, ";

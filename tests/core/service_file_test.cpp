@@ -22,30 +22,30 @@ std::vector<std::string> DecipheredLines(const std::string& bytes) {
 }
 
 TEST(ServiceFile, HoldsRecordIgnoredLineAndVersionEnciphered) {
-  const std::string bytes = ServiceFileBytes(ServiceRecord(kLibrary), "2.1");
+  const std::string bytes = *ServiceFileBytes(ServiceRecord(kLibrary), "2.1");
   ASSERT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
   const auto lines = DecipheredLines(bytes);
   ASSERT_EQ(lines.size(), 3u);
   EXPECT_EQ(lines[0], ServiceRecord(kLibrary));
   EXPECT_FALSE(StartsWith(lines[1], "S=") && Contains(lines[1], "<CUST="));
   EXPECT_EQ(lines[2], "2.1");
-  EXPECT_EQ(DecipheredLines(ServiceFileBytes(ServiceRecord(kLibrary), ""))[2], "None Installed");
+  EXPECT_EQ(DecipheredLines(*ServiceFileBytes(ServiceRecord(kLibrary), ""))[2], "None Installed");
 }
 
 TEST(ServiceFile, BarImportsOnlyServicesAUserMade) {
-  EXPECT_EQ(CustomServicesInFile(ServiceFileBytes(ServiceRecord(kLibrary), "2.1")),
+  EXPECT_EQ(CustomServicesInFile(*ServiceFileBytes(ServiceRecord(kLibrary), "2.1")),
             std::vector<std::string>{ServiceRecord(kLibrary)});
   WebService standard = kLibrary;
   standard.custom = false;
-  EXPECT_TRUE(CustomServicesInFile(ServiceFileBytes(ServiceRecord(standard), "2.1")).empty());
+  EXPECT_TRUE(CustomServicesInFile(*ServiceFileBytes(ServiceRecord(standard), "2.1")).empty());
   // The bar looks only for the start of the marker; the editor only for the one it writes.
   const std::string otherMarker = "S=0{x}11<CB=X!><D=!D><CUST=N><HINT=!H>|https://x/<QRV!>";
-  EXPECT_EQ(CustomServicesInFile(ServiceFileBytes(otherMarker, "")).size(), 1u);
-  EXPECT_FALSE(ServiceInFile(ServiceFileBytes(otherMarker, ""))->custom);
+  EXPECT_EQ(CustomServicesInFile(*ServiceFileBytes(otherMarker, "")).size(), 1u);
+  EXPECT_FALSE(ServiceInFile(*ServiceFileBytes(otherMarker, ""))->custom);
 }
 
 TEST(ServiceFile, EditorOpensTheFirstRecordCustomOrNot) {
-  const auto opened = ServiceInFile(ServiceFileBytes(ServiceRecord(kLibrary), "2.1"));
+  const auto opened = ServiceInFile(*ServiceFileBytes(ServiceRecord(kLibrary), "2.1"));
   ASSERT_TRUE(opened.has_value());
   EXPECT_EQ(opened->keyword, "Lib");
   EXPECT_EQ(opened->caption, "Library");
@@ -54,7 +54,7 @@ TEST(ServiceFile, EditorOpensTheFirstRecordCustomOrNot) {
   EXPECT_TRUE(opened->custom);
   WebService standard = kLibrary;
   standard.custom = false;
-  EXPECT_FALSE(ServiceInFile(ServiceFileBytes(ServiceRecord(standard), ""))->custom);
+  EXPECT_FALSE(ServiceInFile(*ServiceFileBytes(ServiceRecord(standard), ""))->custom);
 }
 
 TEST(ServiceFile, ReadersRefuseWhatIsNoWebServiceFile) {
@@ -68,10 +68,17 @@ TEST(ServiceFile, ReadersRefuseWhatIsNoWebServiceFile) {
   EXPECT_FALSE(ServiceInFile(otherMode).has_value());
   EXPECT_EQ(CustomServicesInFile(otherMode).size(), 1u);
   // Too large to be a web-service file, even when it begins like one.
-  std::string huge = ServiceFileBytes(ServiceRecord(kLibrary), "2.1");
+  std::string huge = *ServiceFileBytes(ServiceRecord(kLibrary), "2.1");
   huge.resize(kMaxServiceFileBytes + 1, 'A');
   EXPECT_TRUE(CustomServicesInFile(huge).empty());
   EXPECT_FALSE(ServiceInFile(huge).has_value());
+}
+
+TEST(ServiceFile, AByteOrderMarkBeforeTheRecordIsSkipped) {
+  const std::string file = "\xEF\xBB\xBF" + *ServiceFileBytes(ServiceRecord(kLibrary), "2.1");
+  EXPECT_EQ(CustomServicesInFile(file), std::vector<std::string>{ServiceRecord(kLibrary)});
+  ASSERT_TRUE(ServiceInFile(file).has_value());
+  EXPECT_EQ(ServiceInFile(file)->url, kLibrary.url);
 }
 
 TEST(ServiceFile, EditorShowsAndStoresTheCriteriaMarkerAsAStar) {

@@ -16,7 +16,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const std::string record = qrv::AnsiToUtf8(input);
   if (record.find_first_of("\r\n") != std::string::npos) return 0;
-  const std::string file = qrv::ServiceFileBytes(record, "1.0");
+  // Whatever was read from the code page can be written back to it.
+  const auto written = qrv::ServiceFileBytes(record, "1.0");
+  if (!written) __builtin_trap();
+  const std::string& file = *written;
   const bool custom = qrv::StartsWith(record, "S=") && qrv::Contains(record, "<CUST=");
   const auto imported = qrv::CustomServicesInFile(file);
   if (custom ? imported != std::vector<std::string>{record} : !imported.empty()) __builtin_trap();

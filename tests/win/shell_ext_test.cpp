@@ -105,6 +105,10 @@ TEST_F(ShellExtTest, AnIconLocationMustNameFileAndIndex) {
   SetClassesDefault(L"Quorvel Test File 3\\DefaultIcon", L"C:\\nothing-here.exe,0");
   ASSERT_TRUE(reader.ReadAssociation());
   EXPECT_EQ(reader.Icon(), nullptr);
+  // The index -1 asks for the number of icons, which is no icon to keep or destroy.
+  SetClassesDefault(L"Quorvel Test File 3\\DefaultIcon", L"C:\\windows\\system32\\shell32.dll,-1");
+  ASSERT_TRUE(reader.ReadAssociation());
+  EXPECT_EQ(reader.Icon(), nullptr);
 }
 
 TEST_F(ShellExtTest, NoValueIsWrittenIntoTheWrongKey) {
