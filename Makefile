@@ -20,11 +20,12 @@ windows:
 	cmake --preset windows >/dev/null
 	cmake --build --preset windows
 
-bench:
+bench: windows
 	tools/deps.sh bench
 	cmake --preset bench >/dev/null
 	cmake --build --preset bench
 	build/bench/tests/bench/qrv_bench
+	tools/run-startup-bench.sh
 
 # Lays out every tracked C++ file as .clang-format says (tools/check-format.sh checks it).
 format:
