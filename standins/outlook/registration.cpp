@@ -15,13 +15,12 @@ constexpr wchar_t kDescription[] = L"Quorvel stand-in Outlook (tests and demonst
 
 bool SetKeyValue(const std::wstring& path, const wchar_t* name, const std::wstring& value) {
   HKEY key = nullptr;
-  if (RegCreateKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key,
-                      nullptr) != ERROR_SUCCESS) {
+  if (RegCreateKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
+      ERROR_SUCCESS) {
     return false;
   }
-  const LSTATUS status =
-      RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                     static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+  const LSTATUS status = RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                                        static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
   RegCloseKey(key);
   return status == ERROR_SUCCESS;
 }
@@ -37,8 +36,8 @@ bool DeleteClass() {
 bool ProgIdIsOurs() {
   wchar_t value[64]{};
   DWORD size = sizeof value;
-  return RegGetValueW(HKEY_CLASSES_ROOT, L"Outlook.Application\\CLSID", nullptr, RRF_RT_REG_SZ,
-                      nullptr, value, &size) == ERROR_SUCCESS &&
+  return RegGetValueW(HKEY_CLASSES_ROOT, L"Outlook.Application\\CLSID", nullptr, RRF_RT_REG_SZ, nullptr, value,
+                      &size) == ERROR_SUCCESS &&
          _wcsicmp(value, kClsidText) == 0;
 }
 

@@ -5,10 +5,10 @@
 // stands in the running object table and serves every program that asks until
 // that window is closed. "/RegServer" and "/UnregServer" write and remove its
 // registration.
-#include <windows.h>
 #include <ole2.h>
 #include <oleauto.h>
 #include <tlhelp32.h>
+#include <windows.h>
 
 #include <iterator>
 #include <string>
@@ -133,8 +133,8 @@ bool OpenUserWindow() {
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   windowClass.lpszClassName = kWindowClass;
   RegisterClassW(&windowClass);
-  userWindow = CreateWindowExW(0, kWindowClass, L"Inbox - Outlook", WS_OVERLAPPEDWINDOW, 400, 200,
-                               480, 320, nullptr, nullptr, windowClass.hInstance, nullptr);
+  userWindow = CreateWindowExW(0, kWindowClass, L"Inbox - Outlook", WS_OVERLAPPEDWINDOW, 400, 200, 480, 320, nullptr,
+                               nullptr, windowClass.hInstance, nullptr);
   if (!userWindow) return false;
   ShowWindow(userWindow, SW_SHOWNOACTIVATE);
   Session& session = Session::Current();
@@ -186,8 +186,7 @@ int Serve(StartKind kind) {
   // Outlook takes its time to start: nobody reaches it meanwhile.
   if (const DWORD delay = session.StartDelayMs()) Sleep(delay);
   if (kind == StartKind::kByUser && !OpenUserWindow()) return 1;
-  if (FAILED(CoRegisterClassObject(kClsid, &factory, CLSCTX_LOCAL_SERVER, REGCLS_MULTIPLEUSE,
-                                   &classCookie))) {
+  if (FAILED(CoRegisterClassObject(kClsid, &factory, CLSCTX_LOCAL_SERVER, REGCLS_MULTIPLEUSE, &classCookie))) {
     return 1;
   }
   HANDLE parent = OpenParent();
@@ -202,8 +201,7 @@ int Serve(StartKind kind) {
 StartKind StartKindOf(std::wstring commandLine) {
   for (wchar_t& c : commandLine) c = static_cast<wchar_t>(towlower(c));
   if (commandLine.find(L"regserver") != std::wstring::npos) {
-    return commandLine.find(L"unregserver") != std::wstring::npos ? StartKind::kUnregister
-                                                                   : StartKind::kRegister;
+    return commandLine.find(L"unregserver") != std::wstring::npos ? StartKind::kUnregister : StartKind::kRegister;
   }
   return commandLine.find(L"embedding") != std::wstring::npos ? StartKind::kByCom : StartKind::kByUser;
 }

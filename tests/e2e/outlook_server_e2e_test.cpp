@@ -47,9 +47,7 @@ class BarWithOutlookServer : public StandInTest {
     DWORD_PTR result = 0;
     return SendMessageTimeoutW(hwnd_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &result) != 0;
   }
-  std::size_t Count(std::string_view kind, std::string_view member) const {
-    return Calls(Log(), kind, member).size();
-  }
+  std::size_t Count(std::string_view kind, std::string_view member) const { return Calls(Log(), kind, member).size(); }
   HWND Box(DWORD ms) const {
     HWND box = nullptr;
     e2e::WaitFor([&] { return (box = e2e::FindWindowOf(bar_.Id(), L"#32770")) != nullptr; }, ms);

@@ -41,8 +41,15 @@ TEST_F(OutlookServer, AnswersFromAProcessOfItsOwnThatEndsWithTheLastObject) {
     outlook.Call("CreateItem", 3).Object().Call("Save");
     EXPECT_EQ(tasks.Get("Items").Object().Get("Count").Int(), 2);
     // A second request while the first Outlook runs reaches the same one.
-    EXPECT_EQ(StartOutlook().Call("GetNameSpace", "MAPI").Object().Call("GetDefaultFolder", 13).Object()
-                  .Get("Items").Object().Get("Count").Int(),
+    EXPECT_EQ(StartOutlook()
+                  .Call("GetNameSpace", "MAPI")
+                  .Object()
+                  .Call("GetDefaultFolder", 13)
+                  .Object()
+                  .Get("Items")
+                  .Object()
+                  .Get("Count")
+                  .Int(),
               2);
     ASSERT_EQ(Starts().size(), 1u);
     EXPECT_NE(Starts()[0], GetCurrentProcessId());
@@ -55,8 +62,14 @@ TEST_F(OutlookServer, AnswersFromAProcessOfItsOwnThatEndsWithTheLastObject) {
   EXPECT_TRUE(Ends(Starts()[0], 5000)) << "Outlook ran on without objects";
   // The next request starts a new Outlook from the seed.
   OleObject outlook = StartOutlook();
-  EXPECT_EQ(outlook.Call("GetNameSpace", "MAPI").Object().Call("GetDefaultFolder", 13).Object()
-                .Get("Items").Object().Get("Count").Int(),
+  EXPECT_EQ(outlook.Call("GetNameSpace", "MAPI")
+                .Object()
+                .Call("GetDefaultFolder", 13)
+                .Object()
+                .Get("Items")
+                .Object()
+                .Get("Count")
+                .Int(),
             1);
   ASSERT_EQ(Starts().size(), 2u);
   EXPECT_NE(Starts()[1], Starts()[0]);
