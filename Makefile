@@ -20,7 +20,7 @@ windows:
 	cmake --preset windows >/dev/null
 	cmake --build --preset windows
 
-bench:
+bench: windows
 	tools/deps.sh bench
 	cmake --preset bench >/dev/null
 	cmake --build --preset bench
@@ -29,6 +29,7 @@ bench:
 	cmake --preset windows >/dev/null
 	cmake --build --preset windows --target form_bench
 	tools/run-form-bench.sh
+	tools/run-startup-bench.sh
 
 # Lays out every tracked C++ file as .clang-format says (tools/check-format.sh checks it).
 format:

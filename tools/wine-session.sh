@@ -46,11 +46,12 @@ wine_session_start() {
 }
 
 # Registers the stand-in Outlook built under BUILD (test and demo
-# infrastructure) in the session's prefix, when it has been built.
+# infrastructure) as a local server in the session's prefix, when it has been
+# built.
 wine_register_outlook() {
-  local dll="$1/standins/outlook_standin.dll"
-  [[ -f "$dll" ]] || return 0
-  wine regsvr32 /s "$(winepath -w "$dll" 2>/dev/null </dev/null)" </dev/null >/dev/null 2>&1
+  local server="$1/standins/outlook_standin.exe"
+  [[ -f "$server" ]] || return 0
+  wine "$server" /RegServer </dev/null >/dev/null 2>&1
 }
 
 wine_session_stop() {

@@ -46,10 +46,7 @@ class Application : public Object {
       }
       case kQuit:
         args.Expect(0, 0);
-        store.CloseExplorers();
-        store.CloseItemWindows();
-        store.quit = true;
-        Session::Current().Changed();
+        Session::Current().Quit();
         return Var();
       default:
         args.Expect(0, 0);

@@ -311,7 +311,12 @@ HRESULT Object::Answered(int member, Access access, const DISPPARAMS& params, VA
     throw Fault{RPC_E_DISCONNECTED, "Outlook has been closed.", true};
   }
   if (const std::string* message = session.Failure(className_, name)) Refuse(*message);
+  // A member told to be slow keeps the caller waiting, as a busy Outlook does.
+  if (const DWORD ms = session.SlowMs(className_, name)) Sleep(ms);
   Var answer = Answer(member, access, args);
+  // The store is written before the call is logged: a test that sees the call
+  // in the log finds its effect in the store file.
+  session.Flush();
   session.Log(KindWord(access), name_, name, args.Notation(),
               IsPut(access) ? "" : Notation(answer.Value()));
   if (result) *result = answer.Release();

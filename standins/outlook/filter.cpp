@@ -42,11 +42,22 @@ class Reader {
     const char first = text_.front();
     if (first == '"' || first == '\'') {
       text_.remove_prefix(1);
-      return Until(first);
+      return Quoted(first);
     }
     const std::size_t end = text_.find(' ');
     std::string value(text_.substr(0, end));
     text_.remove_prefix(value.size());
+    return value;
+  }
+  // The rest of a quoted value; the quote doubled stands for itself, as in
+  // Outlook's filters: "Say ""hi""" is Say "hi".
+  std::string Quoted(char quote) {
+    std::string value = Until(quote);
+    while (!text_.empty() && text_.front() == quote) {
+      text_.remove_prefix(1);
+      value += quote;
+      value += Until(quote);
+    }
     return value;
   }
   [[noreturn]] void Fail() const {

@@ -1,5 +1,6 @@
 #include "session.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "core/text.h"
@@ -9,6 +10,7 @@ namespace standin {
 namespace {
 
 constexpr DWORD kMaxFileSize = 16 * 1024 * 1024;
+constexpr DWORD kMaxDelayMs = 60 * 1000;
 
 std::wstring Environment(const wchar_t* name) {
   wchar_t buffer[MAX_PATH * 2];
@@ -68,6 +70,26 @@ std::string Now() {
   return text;
 }
 
+// A setting's "Member" or "Class.Member" naming this member.
+bool Targets(std::string_view target, std::string_view className, std::string_view member) {
+  const std::size_t dot = target.find('.');
+  return dot == std::string_view::npos
+             ? qrv::EqualsIgnoringCase(target, member)
+             : qrv::EqualsIgnoringCase(target.substr(0, dot), className) &&
+                   qrv::EqualsIgnoringCase(target.substr(dot + 1), member);
+}
+
+// A count of milliseconds in a setting, bounded to a minute; 0 when it is no number.
+DWORD Milliseconds(std::string_view text) {
+  const std::string digits = qrv::Trim(text);
+  DWORD ms = 0;
+  for (const char c : digits) {
+    if (c < '0' || c > '9') return 0;
+    ms = std::min<DWORD>(ms * 10 + static_cast<DWORD>(c - '0'), kMaxDelayMs);
+  }
+  return ms;
+}
+
 bool SameStamp(const WIN32_FILE_ATTRIBUTE_DATA& a, const WIN32_FILE_ATTRIBUTE_DATA& b) {
   return CompareFileTime(&a.ftLastWriteTime, &b.ftLastWriteTime) == 0 &&
          a.nFileSizeLow == b.nFileSizeLow && a.nFileSizeHigh == b.nFileSizeHigh;
@@ -81,7 +103,7 @@ Session& Session::Current() {
 }
 
 void Session::Start() {
-  if (liveObjects_ > 0 && !store_.quit) return;  // Outlook is running already
+  started_ = true;
   configPath_ = Environment(L"QRV_OUTLOOK_CONFIG");
   logPath_ = Environment(L"QRV_OUTLOOK_LOG");
   storePath_ = Environment(L"QRV_OUTLOOK_STORE");
@@ -109,7 +131,9 @@ void Session::Refresh(bool force) {
 
 void Session::ReadSettings() {
   failures_.clear();
+  slowMembers_.clear();
   unresolved_.clear();
+  startDelayMs_ = 0;
   nothing_ = Nothing::NullObject;
   std::string text;
   if (!ReadWholeFile(configPath_, text)) return;
@@ -130,6 +154,12 @@ void Session::ApplySetting(std::string_view key, std::string_view value) {
     std::string message = blank == std::string_view::npos ? "" : qrv::Trim(value.substr(blank));
     if (message.empty()) message = "The operation failed.";
     failures_.emplace_back(std::string(value.substr(0, blank)), Unescape(message));
+  } else if (qrv::EqualsIgnoringCase(key, "slow")) {
+    const std::size_t blank = value.find(' ');
+    const std::string target(value.substr(0, blank));
+    slowMembers_.emplace_back(target, blank == std::string_view::npos ? 0 : Milliseconds(value.substr(blank)));
+  } else if (qrv::EqualsIgnoringCase(key, "start-delay")) {
+    startDelayMs_ = Milliseconds(value);
   } else if (qrv::EqualsIgnoringCase(key, "unresolved")) {
     unresolved_.emplace_back(value);
   } else if (qrv::EqualsIgnoringCase(key, "nothing")) {
@@ -154,14 +184,28 @@ void Session::ApplySetting(std::string_view key, std::string_view value) {
 
 const std::string* Session::Failure(std::string_view className, std::string_view member) const {
   for (const auto& [target, message] : failures_) {
-    const std::size_t dot = target.find('.');
-    if (dot == std::string::npos ? qrv::EqualsIgnoringCase(target, member)
-                                 : qrv::EqualsIgnoringCase(target.substr(0, dot), className) &&
-                                       qrv::EqualsIgnoringCase(target.substr(dot + 1), member)) {
-      return &message;
-    }
+    if (Targets(target, className, member)) return &message;
   }
   return nullptr;
+}
+
+DWORD Session::SlowMs(std::string_view className, std::string_view member) const {
+  for (const auto& [target, ms] : slowMembers_) {
+    if (Targets(target, className, member)) return ms;
+  }
+  return 0;
+}
+
+void Session::ObjectGone() {
+  if (--liveObjects_ == 0 && onIdle_) onIdle_();
+}
+
+void Session::Quit() {
+  store_.CloseExplorers();
+  store_.CloseItemWindows();
+  store_.quit = true;
+  Changed();
+  if (onQuit_) onQuit_();
 }
 
 bool Session::Resolves(std::string_view name) const {

@@ -4,6 +4,7 @@
 //   QRV_OUTLOOK_SEED    a store file loaded when Outlook starts
 //   QRV_OUTLOOK_LOG     the call log, one line appended per event
 //   QRV_OUTLOOK_STORE   the store file, rewritten after every change
+// The server inherits them from the program that starts it (the bar, a test).
 #pragma once
 
 #include <string>
@@ -24,8 +25,10 @@ class Session {
  public:
   static Session& Current();
 
-  // Outlook is asked for: a fresh store from the seed unless one is running.
+  // Outlook starts: a fresh store from the seed and the settings read.
   void Start();
+  // Started and not quit since.
+  bool Running() const { return started_ && !store_.quit; }
   Store& store() { return store_; }
 
   // Reads the settings again when their file changed since the last look.
@@ -33,6 +36,9 @@ class Session {
   // The message a member is told to fail with, or null.
   const std::string* Failure(std::string_view className, std::string_view member) const;
   bool Resolves(std::string_view name) const;
+  // How long Outlook takes to start, and how long a member takes to answer.
+  DWORD StartDelayMs() const { return startDelayMs_; }
+  DWORD SlowMs(std::string_view className, std::string_view member) const;
   Nothing nothing() const { return nothing_; }
 
   // One line of the call log: what happened, to which object, with what.
@@ -43,7 +49,15 @@ class Session {
   void Flush();
 
   void ObjectBorn() { ++liveObjects_; }
-  void ObjectGone() { --liveObjects_; }
+  void ObjectGone();
+  // Outlook is told to quit: every window closes and no call is answered.
+  void Quit();
+  // What the server does when the last object handed out has been released,
+  // and when Outlook quits.
+  void SetHandlers(void (*onIdle)(), void (*onQuit)()) {
+    onIdle_ = onIdle;
+    onQuit_ = onQuit;
+  }
   int LiveObjects() const { return liveObjects_; }
   int NextSerial() { return ++serial_; }
 
@@ -55,8 +69,13 @@ class Session {
   std::wstring configPath_, logPath_, storePath_;
   WIN32_FILE_ATTRIBUTE_DATA configSeen_{};  // the settings file as last read
   std::vector<std::pair<std::string, std::string>> failures_;  // target, message
+  std::vector<std::pair<std::string, DWORD>> slowMembers_;      // target, milliseconds
   std::vector<std::string> unresolved_;
   Nothing nothing_ = Nothing::NullObject;
+  DWORD startDelayMs_ = 0;
+  void (*onIdle_)() = nullptr;
+  void (*onQuit_)() = nullptr;
+  bool started_ = false;
   bool dirty_ = false;
   int liveObjects_ = 0;
   int serial_ = 0;

@@ -187,17 +187,4 @@ TEST_F(Bar, EndOfSessionEndsTheBarOnlyWhenWindowsReallyEnds) {
   EXPECT_TRUE(bar_.WaitForExit(5000));
 }
 
-// Process start to the bar shown and collapsed, Outlook absent.
-TEST_F(Bar, StartUpTime) {
-  e2e::ResetSettings(e2e::DefaultSettings(L"10"));
-  std::vector<DWORD> times;
-  for (int run = 0; run < 5; ++run) {
-    times.push_back(StartBar());
-    bar_ = Process();
-  }
-  std::sort(times.begin(), times.end());
-  std::printf("bar start-up under Wine: median %lu ms (fastest %lu, slowest %lu, 5 runs)\n", times[2], times[0],
-              times[4]);
-}
-
 }  // namespace

@@ -110,12 +110,17 @@ std::vector<LogEntry> ReadStandInLog(const std::string& path) {
 }
 
 std::vector<std::string> UnreleasedObjects(const std::vector<LogEntry>& log) {
-  std::vector<std::string> live;
+  // Each Outlook process counts its objects from 1: a name is one object only
+  // together with its process.
+  std::vector<std::pair<std::string, std::string>> live;
   for (const LogEntry& entry : log) {
-    if (entry.kind == "new") live.push_back(entry.object);
-    if (entry.kind == "free") live.erase(std::remove(live.begin(), live.end(), entry.object), live.end());
+    const std::pair<std::string, std::string> object{entry.process, entry.object};
+    if (entry.kind == "new") live.push_back(object);
+    if (entry.kind == "free") live.erase(std::remove(live.begin(), live.end(), object), live.end());
   }
-  return live;
+  std::vector<std::string> names;
+  for (const auto& object : live) names.push_back(object.second);
+  return names;
 }
 
 std::vector<LogEntry> Calls(const std::vector<LogEntry>& log, std::string_view kind,

@@ -5,6 +5,7 @@
 #include <functional>
 #include <iterator>
 
+#include "registration.h"
 #include "standin_fixture.h"
 
 namespace qrv::testing {
@@ -42,23 +43,25 @@ std::string Message(const std::function<void()>& call) {
   return "(no error)";
 }
 
-TEST_F(OutlookStandIn, IsRegisteredUnderOutlooksNameAsAnInProcessServer) {
+TEST_F(OutlookStandIn, IsRegisteredUnderOutlooksNameAsALocalServer) {
   CLSID clsid{};
   ASSERT_EQ(CLSIDFromProgID(L"Outlook.Application", &clsid), S_OK);
   wchar_t text[64];
   StringFromGUID2(clsid, text, 64);
-  const std::wstring key = std::wstring(L"CLSID\\") + text + L"\\InprocServer32";
-  wchar_t path[MAX_PATH]{};
-  DWORD size = sizeof path;
-  ASSERT_EQ(RegGetValueW(HKEY_CLASSES_ROOT, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, path, &size),
+  const std::wstring key = std::wstring(L"CLSID\\") + text;
+  wchar_t command[MAX_PATH]{};
+  DWORD size = sizeof command;
+  ASSERT_EQ(RegGetValueW(HKEY_CLASSES_ROOT, (key + L"\\LocalServer32").c_str(), nullptr, RRF_RT_REG_SZ,
+                         nullptr, command, &size),
             ERROR_SUCCESS);
-  EXPECT_NE(GetFileAttributesW(path), INVALID_FILE_ATTRIBUTES);
-  wchar_t model[32]{};
-  size = sizeof model;
-  ASSERT_EQ(RegGetValueW(HKEY_CLASSES_ROOT, key.c_str(), L"ThreadingModel", RRF_RT_REG_SZ, nullptr,
-                         model, &size),
+  std::wstring program(command);
+  ASSERT_TRUE(program.size() > 2 && program.front() == L'"' && program.back() == L'"') << "unquoted";
+  EXPECT_NE(GetFileAttributesW(program.substr(1, program.size() - 2).c_str()), INVALID_FILE_ATTRIBUTES);
+  // An in-process registration left from before would win over the server.
+  HKEY inProcess = nullptr;
+  EXPECT_NE(RegOpenKeyExW(HKEY_CLASSES_ROOT, (key + L"\\InprocServer32").c_str(), 0, KEY_READ, &inProcess),
             ERROR_SUCCESS);
-  EXPECT_STREQ(model, L"Apartment");
+  if (inProcess) RegCloseKey(inProcess);
 }
 
 TEST_F(OutlookStandIn, FindMatchesTheConditionsOfTheIconNoteAndTheContactSearch) {
@@ -78,6 +81,13 @@ TEST_F(OutlookStandIn, FindMatchesTheConditionsOfTheIconNoteAndTheContactSearch)
   EXPECT_EQ(fullName("[FirstName] = \"Jane\""), "Doe, Jane");
   EXPECT_EQ(fullName("[LastName] = \"Doe\" or [FullName] = \"Bob Jones\""), "Doe, Jane");
   EXPECT_EQ(fullName("[FullName] <> \"Bob Smith\" and [FirstName] = 'Bob'"), "Bob Jones");
+  // A quote inside a quoted value is doubled, as Outlook's filters write it.
+  OleObject quoted = outlook.app.Call("CreateItem", 2).Object();
+  quoted.Put("FullName", "Bob \"Jr\" O'Neil");
+  quoted.Call("Save");
+  EXPECT_EQ(fullName("[FullName] = \"Bob \"\"Jr\"\" O'Neil\""), "Bob \"Jr\" O'Neil");
+  EXPECT_EQ(fullName("[FullName] = 'Bob \"Jr\" O''Neil'"), "Bob \"Jr\" O'Neil");
+  EXPECT_EQ(fullName("[FullName] = \"Bob \"\"Jr\"\"\" or [FullName] = \"Bob Jones\""), "Bob Jones");
   // Only the folder searched counts: the note is no contact, the shared contact
   // lives in a folder of its own.
   EXPECT_EQ(fullName("[Subject] = \"VIDODU3\""), "(none)");
@@ -354,23 +364,11 @@ class Registration : public ::testing::Test {
                               &classes_, nullptr),
               ERROR_SUCCESS);
     ASSERT_EQ(RegOverridePredefKey(HKEY_CLASSES_ROOT, classes_), ERROR_SUCCESS);
-    wchar_t self[MAX_PATH];
-    const DWORD length = GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring path(self, length);
-    path = path.substr(0, path.find_last_of(L'\\')) + L"\\..\\..\\standins\\outlook_standin.dll";
-    server_ = LoadLibraryW(path.c_str());
-    ASSERT_NE(server_, nullptr);
   }
   void TearDown() override {
     RegOverridePredefKey(HKEY_CLASSES_ROOT, nullptr);
     RegCloseKey(classes_);
     RegDeleteTreeW(HKEY_CURRENT_USER, kClasses);
-    if (server_) FreeLibrary(server_);
-  }
-  HRESULT Call(const char* entry) {
-    auto function = reinterpret_cast<HRESULT(WINAPI*)()>(
-        reinterpret_cast<void*>(GetProcAddress(server_, entry)));
-    return function ? function() : E_NOTIMPL;
   }
   std::wstring Value(const wchar_t* key, const wchar_t* name = nullptr) {
     wchar_t value[MAX_PATH]{};
@@ -382,35 +380,47 @@ class Registration : public ::testing::Test {
   }
 
   static constexpr const wchar_t* kClasses = L"Software\\QV\\RegistrationTest";
+  static constexpr const wchar_t* kProgram = L"C:\\Stand In\\outlook_standin.exe";
   HKEY classes_ = nullptr;
-  HMODULE server_ = nullptr;
 };
 
 TEST_F(Registration, UnregisteringRemovesItsOwnClassAndLeavesAnotherOutlooksName) {
-  ASSERT_EQ(Call("DllRegisterServer"), S_OK);
+  ASSERT_TRUE(standin::RegisterServer(kProgram));
   const std::wstring clsid = Value(L"Outlook.Application\\CLSID");
   ASSERT_EQ(clsid.size(), 38u);
-  const std::wstring server = L"CLSID\\" + clsid + L"\\InprocServer32";
-  wchar_t path[MAX_PATH];
-  const DWORD length = GetModuleFileNameW(server_, path, MAX_PATH);
-  EXPECT_EQ(Value(server.c_str()), std::wstring(path, length));
+  const std::wstring server = L"CLSID\\" + clsid + L"\\LocalServer32";
+  EXPECT_EQ(Value(server.c_str()), L"\"" + std::wstring(kProgram) + L"\"");
   EXPECT_EQ(Value((L"CLSID\\" + clsid + L"\\ProgID").c_str()), L"Outlook.Application");
 
-  ASSERT_EQ(Call("DllUnregisterServer"), S_OK);
+  ASSERT_TRUE(standin::UnregisterServer());
   EXPECT_EQ(Value(L"Outlook.Application\\CLSID"), L"(none)");
   EXPECT_EQ(Value(server.c_str()), L"(none)");
 
   // Once another Outlook holds the name, only our class goes.
-  ASSERT_EQ(Call("DllRegisterServer"), S_OK);
+  ASSERT_TRUE(standin::RegisterServer(kProgram));
   HKEY name = nullptr;
   ASSERT_EQ(RegOpenKeyExW(classes_, L"Outlook.Application\\CLSID", 0, KEY_SET_VALUE, &name),
             ERROR_SUCCESS);
   const wchar_t other[] = L"{12345678-1234-1234-1234-123456789ABC}";
   RegSetValueExW(name, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(other), sizeof other);
   RegCloseKey(name);
-  ASSERT_EQ(Call("DllUnregisterServer"), S_OK);
+  ASSERT_TRUE(standin::UnregisterServer());
   EXPECT_EQ(Value(L"Outlook.Application\\CLSID"), other);
   EXPECT_EQ(Value(server.c_str()), L"(none)");
+}
+
+TEST_F(Registration, AnEarlierInProcessRegistrationIsReplaced) {
+  const std::wstring clsid = L"CLSID\\{3E6C0C8A-5B3F-4B8E-9E2D-7A1C4F0B9D21}";
+  HKEY old = nullptr;
+  ASSERT_EQ(RegCreateKeyExW(classes_, (clsid + L"\\InprocServer32").c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
+                            &old, nullptr),
+            ERROR_SUCCESS);
+  const wchar_t library[] = L"C:\\Stand In\\outlook_standin.dll";
+  RegSetValueExW(old, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(library), sizeof library);
+  RegCloseKey(old);
+  ASSERT_TRUE(standin::RegisterServer(kProgram));
+  EXPECT_EQ(Value((clsid + L"\\InprocServer32").c_str()), L"(none)");
+  EXPECT_EQ(Value((clsid + L"\\LocalServer32").c_str()), L"\"" + std::wstring(kProgram) + L"\"");
 }
 
 }  // namespace

@@ -44,6 +44,38 @@ class StandInTest : public ::testing::Test {
 
   OleObject StartOutlook() { return OleObject::Create(L"Outlook.Application"); }
 
+  // Outlook as the user starts it: its own window, and shared with every
+  // program that asks for Outlook. Its process once it answers, or null.
+  HANDLE StartUsersOutlook() {
+    wchar_t self[MAX_PATH];
+    const std::wstring test(self, GetModuleFileNameW(nullptr, self, MAX_PATH));
+    std::wstring command = L"\"" + test.substr(0, test.find_last_of(L'\\')) +
+                           L"\\..\\..\\standins\\outlook_standin.exe\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+      return nullptr;
+    }
+    CloseHandle(process.hThread);
+    CLSID clsid{};
+    CLSIDFromProgID(L"Outlook.Application", &clsid);
+    for (int tries = 0; tries < 200; ++tries) {
+      IUnknown* running = nullptr;
+      if (SUCCEEDED(GetActiveObject(clsid, nullptr, &running))) {
+        running->Release();
+        return process.hProcess;
+      }
+      if (WaitForSingleObject(process.hProcess, 50) == WAIT_OBJECT_0) break;
+    }
+    TerminateProcess(process.hProcess, 1);
+    CloseHandle(process.hProcess);
+    return nullptr;
+  }
+  // The window of the user's Outlook, or null.
+  static HWND UsersOutlookWindow() { return FindWindowW(L"QuorvelOutlookStandIn", nullptr); }
+
   StandInStore Store() const { return StandInStore::Read(Narrow(Path(L"store.ini"))); }
   // One section of the store file as it is now; an empty one when there is none.
   StoreSection Stored(std::string_view kind, std::string_view name = {}) const {
