@@ -92,6 +92,7 @@ class EntryWindow : public Form {
   void ApplyDateArea(const EntryLayout& layout);
   void PlaceRow(const HeaderRow& row);
   void Arrange();
+  void ArrangeDatePanel(int width);
   void ArrangeEntryArea(int width, int height);
   void ArrangeHeader(int width);
   void ShowCalendar();
@@ -137,6 +138,7 @@ class EntryWindow : public Form {
   Priority priority_ = Priority::kNormal;
   int iconIndex_ = -1;
   int addressFields_ = 1;
+  int todayLeft_ = 87;
   std::string labelMatch_;
   std::vector<std::string> serviceItems_;   // the web-service choice's items, in its order
   std::vector<std::string> categoryItems_;  // the category list's items

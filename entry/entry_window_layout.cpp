@@ -1,5 +1,7 @@
 // The window laid out for its entry type, its panels shown and hidden, and its
 // controls placed for its size.
+#include <algorithm>
+
 #include "entry/entry_window.h"
 #include "ui/wide.h"
 
@@ -68,11 +70,7 @@ void EntryWindow::ApplyDateArea(const EntryLayout& l) {
   Apply(l.timer, timerButton_);
   Apply(l.noneButton, noneButton_);
   Apply(l.floatButton, floatButton_);
-  if (l.todayLeft) {
-    Bounds today = todayButton_.DesignBounds();
-    today.left = *l.todayLeft;
-    todayButton_.SetBounds(today);
-  }
+  if (l.todayLeft) todayLeft_ = *l.todayLeft;
   iconButton_.SetVisible(l.iconShown);
 }
 
@@ -83,10 +81,26 @@ void EntryWindow::Arrange() {
   const int entryWidth = client.cx - (CategoryPanelShown() ? kCategoryPanelWidth : 0);
   const int entryHeight = client.cy - (DatePanelShown() ? kDatePanelHeight : 0);
   datePanel_.SetBounds({0, entryHeight, entryWidth, kDatePanelHeight});
+  ArrangeDatePanel(entryWidth);
   categoryPanel_.SetBounds({entryWidth, 0, kCategoryPanelWidth, client.cy});
   categoryList_.SetBounds({0, 18, kCategoryPanelWidth, client.cy - 18 - 26});
   noneCategoryButton_.SetBounds({4, client.cy - 24, 60, 21});
   ArrangeEntryArea(entryWidth, entryHeight);
+}
+
+// The calendar takes the size its font needs (at least the designed one),
+// centred under the times, and the buttons follow under it.
+void EntryWindow::ArrangeDatePanel(int width) {
+  RECT need{};
+  SendMessageW(calendar_.Handle(), MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&need));
+  const int calendarWidth = std::max(197, ScaleFromDpi(need.right, Dpi()));
+  const int calendarHeight = std::clamp(ScaleFromDpi(need.bottom, Dpi()), 136, kDatePanelHeight - 27 - 21);
+  const int left = std::max(0, (width - calendarWidth) / 2);
+  calendar_.SetBounds({left, 27, calendarWidth, calendarHeight});
+  const int shift = left - 39, buttonsTop = 27 + calendarHeight + 1;
+  todayButton_.SetBounds({todayLeft_ + shift, buttonsTop, 49, 19});
+  noneButton_.SetBounds({139 + shift, buttonsTop, 49, 19});
+  floatButton_.SetBounds({139 + shift, buttonsTop, 49, 19});
 }
 
 void EntryWindow::ArrangeEntryArea(int width, int height) {

@@ -17,9 +17,9 @@ struct EntryOpening {
   ScreenSize screen{};  // the work area; {0, 0}: the primary monitor's
   // Lists the new window among the bar's open windows and answers its place
   // there, 1 for the first (EntryWindowList::Add).
-  std::function<int(HWND)> listWindow;
+  std::function<int(HWND)> listWindow{};
   // Takes it off the list as it goes (EntryWindowList::Remove).
-  std::function<void(HWND)> unlistWindow;
+  std::function<void(HWND)> unlistWindow{};
   const EntryClock* clock = nullptr;  // none: the system's
 };
 
