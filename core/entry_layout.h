@@ -81,6 +81,7 @@ struct EntryLayoutInput {
   bool twoLineSubject = false;
   bool iconNoteFound = false;
   bool floatShown = false;  // the floating-date button shows now
+  bool operator==(const EntryLayoutInput&) const = default;
 };
 
 // The entry type the window stands for: a task or an appointment with

@@ -219,10 +219,10 @@ EntryWindow::~EntryWindow() {
 }
 
 void EntryWindow::Clear() {
-  if (!subjectEdit_.PlainText().empty()) subjectEdit_.SetPlainText(L"", Notify::kYes);
+  if (GetWindowTextLengthW(subjectEdit_.Handle()) > 0) subjectEdit_.SetPlainText(L"", Notify::kYes);
   if (!recipientsEdit_.Text().empty()) recipientsEdit_.SetText(L"", Notify::kYes);
   if (!copiesEdit_.Text().empty()) copiesEdit_.SetText(L"");
-  if (!body_.PlainText().empty()) body_.SetPlainText(L"", Notify::kYes);
+  if (GetWindowTextLengthW(body_.Handle()) > 0) body_.SetPlainText(L"", Notify::kYes);
   attachmentsList_.SetItems({});
   const Date today = clock_.Today();
   SetDates({today, today});
@@ -265,8 +265,8 @@ std::vector<std::wstring> EntryWindow::ChosenCategories() const {
 }
 
 bool EntryWindow::Empty() const {
-  return subjectEdit_.PlainText().empty() && recipientsEdit_.Text().empty() && copiesEdit_.Text().empty() &&
-         body_.PlainText().empty() && attachmentsList_.Count() == 0;
+  return GetWindowTextLengthW(subjectEdit_.Handle()) == 0 && recipientsEdit_.Text().empty() &&
+         copiesEdit_.Text().empty() && GetWindowTextLengthW(body_.Handle()) == 0 && attachmentsList_.Count() == 0;
 }
 
 bool EntryWindow::Save() {

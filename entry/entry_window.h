@@ -48,7 +48,7 @@ class EntryWindow : public Form {
   // What the window holds.
   std::optional<EntryType> TypeButton() const;  // the type button that is down
   std::optional<EntryType> Type() const;        // with the requests
-  std::wstring Subject() const { return subjectEdit_.PlainText(); }
+  std::wstring Subject() const { return subjectEdit_.Text(); }
   std::wstring Recipients() const { return recipientsEdit_.Text(); }
   std::wstring Copies() const { return copiesEdit_.Text(); }
   std::wstring Body() const { return body_.PlainText(); }
@@ -88,6 +88,7 @@ class EntryWindow : public Form {
  private:
   // Layout
   void CheckCaption();
+  bool DatePanelMayChange(const EntryLayoutInput& input) const;
   void ApplyHeader(const EntryLayout& layout);
   void ApplyDateArea(const EntryLayout& layout);
   void PlaceRow(const HeaderRow& row);
@@ -135,6 +136,8 @@ class EntryWindow : public Form {
   bool asking_ = false;
   bool built_ = false;
   EntryLayout layout_;
+  std::optional<EntryLayoutInput> laidOutFor_;
+  bool laidOutWithAttachments_ = false;
   Priority priority_ = Priority::kNormal;
   int iconIndex_ = -1;
   int addressFields_ = 1;

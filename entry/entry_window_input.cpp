@@ -47,7 +47,7 @@ bool NoTime(const std::wstring& text) { return text.empty() || text == kNone; }
 void EntryWindow::SubjectChanged() {
   // The subject is one line: pasted line breaks become one blank, and go where
   // they end the text.
-  const std::wstring subject = subjectEdit_.PlainText();
+  const std::wstring subject = subjectEdit_.Text();
   if (subject.find_first_of(L"\r\n") != std::wstring::npos) {
     subjectEdit_.SetPlainText(OneLine(subject));
     SendMessageW(subjectEdit_.Handle(), EM_SETSEL, static_cast<WPARAM>(-1), -1);
@@ -59,7 +59,7 @@ void EntryWindow::SubjectChanged() {
 
 void EntryWindow::BodyChanged() {
   if (byHand_.categories) return;
-  const std::string subject = Narrow(subjectEdit_.PlainText()), body = Narrow(body_.PlainText());
+  const std::string subject = Narrow(subjectEdit_.Text()), body = Narrow(body_.Text());
   ApplyCategories(CheckCategory(ParserInput(subject, body, {}, {}), data_.keywords));
 }
 
@@ -87,7 +87,7 @@ QuickEntryInput EntryWindow::ParserInput(const std::string& subject, const std::
 }
 
 void EntryWindow::RunParser() {
-  const std::string subject = Narrow(subjectEdit_.PlainText()), body = Narrow(body_.PlainText());
+  const std::string subject = Narrow(subjectEdit_.Text()), body = Narrow(body_.Text());
   const int service = serviceCombo_.Selection();
   const std::string serviceText = service >= 0 ? serviceItems_.at(static_cast<std::size_t>(service)) : "";
   const std::string startBox = Narrow(startTime_.Text());
@@ -102,10 +102,10 @@ void EntryWindow::ApplyParserResult(const QuickEntryResult& r) {
   if (r.service == Change::kClear) serviceCombo_.SetSelection(-1);
   if (r.typeButton) SetTypeButton(*r.typeButton);
   if (r.checkCaption) CheckCaption();
-  if (r.calendar) SetDates(*r.calendar);
+  if (r.calendar && *r.calendar != Dates()) SetDates(*r.calendar);
   if (r.times) {
-    startTime_.SetText(Widen(r.times->start));
-    endTime_.SetText(Widen(r.times->end));
+    if (const std::wstring start = Widen(r.times->start); start != startTime_.Text()) startTime_.SetText(start);
+    if (const std::wstring end = Widen(r.times->end); end != endTime_.Text()) endTime_.SetText(end);
   }
   if (r.showCalendar) ShowCalendar();
   if (r.icon == Change::kSet) iconIndex_ = r.iconIndex;
@@ -121,8 +121,10 @@ void EntryWindow::ApplyCategories(const CategoryChoice& choice) {
     for (const auto& item : categoryItems_) items.push_back(Widen(item));
     categoryList_.SetItems(items);
   }
-  for (int i = 0; i < categoryList_.Count(); ++i)
-    categoryList_.SetSelected(i, std::find(choice.select.begin(), choice.select.end(), i) != choice.select.end());
+  for (int i = 0; i < categoryList_.Count(); ++i) {
+    const bool selected = std::find(choice.select.begin(), choice.select.end(), i) != choice.select.end();
+    if (categoryList_.Selected(i) != selected) categoryList_.SetSelected(i, selected);
+  }
   if (choice.showPanel && !CategoryPanelShown()) ToggleCategoryPanel();
 }
 

@@ -15,14 +15,20 @@ void Apply(Show show, Control& control) {
 }  // namespace
 
 void EntryWindow::CheckCaption() {
-  layout_ = LayOutEntry({.type = TypeButton(),
-                         .hasRecipients = Type() != TypeButton(),
-                         .twoLineSubject = twoLineSubject_,
-                         .iconNoteFound = data_.iconNoteFound,
-                         .floatShown = floatButton_.Visible()});
+  const EntryLayoutInput input{.type = TypeButton(),
+                               .hasRecipients = Type() != TypeButton(),
+                               .twoLineSubject = twoLineSubject_,
+                               .iconNoteFound = data_.iconNoteFound,
+                               .floatShown = floatButton_.Visible()};
+  // Typing calls this on every key: a layout that did not change is left alone.
+  const bool attachments = attachmentsList_.Count() > 0;
+  if (laidOutFor_ == input && laidOutWithAttachments_ == attachments && !DatePanelMayChange(input)) return;
+  laidOutFor_ = input;
+  laidOutWithAttachments_ = attachments;
+  layout_ = LayOutEntry(input);
   const EntryLayout& l = layout_;
   const auto type = TypeButton();
-  const bool attachmentsShow = attachmentsList_.Count() > 0 && l.attachmentsAllowed && type;
+  const bool attachmentsShow = attachments && l.attachmentsAllowed && type;
   attachmentsList_.SetVisible(attachmentsShow);
   if (!l.processCaption.empty()) processButton_.SetText(Widen(l.processCaption));
   if (l.processEnabled) processButton_.SetEnabled(*l.processEnabled);
@@ -72,6 +78,13 @@ void EntryWindow::ApplyDateArea(const EntryLayout& l) {
   Apply(l.floatButton, floatButton_);
   if (l.todayLeft) todayLeft_ = *l.todayLeft;
   iconButton_.SetVisible(l.iconShown);
+}
+
+// Whether laying out again would show or hide the date panel, which the
+// user's date commands may have changed since.
+bool EntryWindow::DatePanelMayChange(const EntryLayoutInput& input) const {
+  const qrv::Show panel = LayOutEntry(input).datePanel;
+  return (panel == qrv::Show::kShow && !DatePanelShown()) || (panel == qrv::Show::kHide && DatePanelShown());
 }
 
 // Places the panels and the controls for the client size now.
