@@ -215,6 +215,9 @@ EntryWindow::EntryWindow(const EntryData& data, EntryActions& actions, const Ent
 
 // The bar's list of open windows learns of the window once, as it goes.
 EntryWindow::~EntryWindow() {
+  // Controls lose the focus as they go: their handlers must not run on the rest.
+  startTime_.onExit = endTime_.onExit = nullptr;
+  built_ = false;
   if (onClosed) onClosed(Handle());
 }
 

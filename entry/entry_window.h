@@ -107,6 +107,7 @@ class EntryWindow : public Form {
   QuickEntryInput ParserInput(const std::string& subject, const std::string& body, const std::string& serviceText,
                               const std::string& startBox) const;
   void RunParser();
+  void ParseNow();
   void ApplyParserResult(const QuickEntryResult& result);
   void ApplyCategories(const CategoryChoice& choice);
   void SetTypeButton(std::optional<EntryType> type);

@@ -1,6 +1,7 @@
 // What the user types: the subject read by the quick-entry parser on every
 // change, the keys the fields share, and the editing of dates and times.
 #include <algorithm>
+#include <exception>
 
 #include "entry/entry_window.h"
 #include "ui/wide.h"
@@ -59,8 +60,10 @@ void EntryWindow::SubjectChanged() {
 
 void EntryWindow::BodyChanged() {
   if (byHand_.categories) return;
-  const std::string subject = Narrow(subjectEdit_.Text()), body = Narrow(body_.Text());
-  ApplyCategories(CheckCategory(ParserInput(subject, body, {}, {}), data_.keywords));
+  try {
+    const std::string subject = Narrow(subjectEdit_.Text()), body = Narrow(body_.Text());
+    ApplyCategories(CheckCategory(ParserInput(subject, body, {}, {}), data_.keywords));
+  } catch (const std::exception&) {}
 }
 
 QuickEntryInput EntryWindow::ParserInput(const std::string& subject, const std::string& body,
@@ -86,7 +89,15 @@ QuickEntryInput EntryWindow::ParserInput(const std::string& subject, const std::
   return in;
 }
 
+// Typing never shows a message: a parse that fails (out of memory) leaves the
+// fields as they are and the next change tries again.
 void EntryWindow::RunParser() {
+  try {
+    ParseNow();
+  } catch (const std::exception&) {}
+}
+
+void EntryWindow::ParseNow() {
   const std::string subject = Narrow(subjectEdit_.Text()), body = Narrow(body_.Text());
   const int service = serviceCombo_.Selection();
   const std::string serviceText = service >= 0 ? serviceItems_.at(static_cast<std::size_t>(service)) : "";

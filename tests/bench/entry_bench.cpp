@@ -19,6 +19,7 @@
 #include "core/keyword_file.h"
 #include "entry/open_entry.h"
 #include "ui/app.h"
+#include "ui/edits.h"
 
 namespace {
 
@@ -79,6 +80,26 @@ double TypingMs(Bar& bar, const std::wstring& subject) {
   return Median(times);
 }
 
+// The floor: the same characters typed into a form holding only a rich edit.
+double BareRichEditMs(const std::wstring& subject) {
+  qrv::Form form({.caption = L"bare", .clientSize = {272, 221}});
+  qrv::RichEdit edit(form, {.bounds = {65, 2, 158, 19}});
+  form.Show();
+  edit.Focus();
+  std::vector<double> times;
+  for (int run = 0; run < 5; ++run) {
+    edit.SetPlainText(L"");
+    for (wchar_t c : subject) {
+      const auto start = Clock::now();
+      PostMessageW(edit.Handle(), WM_CHAR, c, 0);
+      qrv::Application::Get().ProcessMessages();
+      UpdateWindow(form.Handle());
+      times.push_back(Ms(start));
+    }
+  }
+  return Median(times);
+}
+
 double OpeningMs(Bar& bar) {
   std::vector<double> times;
   for (int run = 0; run < 9; ++run) {
@@ -133,5 +154,6 @@ int main(int argc, char** argv) {
               TypingMs(factory, subject));
   std::printf("  a typed character, %zu records:       %7.2f ms\n", large.keywords.Records().size(),
               TypingMs(large, subject));
+  std::printf("  a typed character, a bare rich edit:   %7.2f ms\n", BareRichEditMs(subject));
   return 0;
 }
