@@ -99,7 +99,8 @@ class EntryWindow : public Form {
   void ShowCalendar();
   void HideCalendar();
   void GrowBy(int dx, int dy);
-  void CheckLine1Height();
+  void CheckLine1Height(const std::wstring& subject);
+  bool FitsOneLine(const std::wstring& subject) const;
 
   // Quick entry
   void SubjectChanged();
@@ -107,7 +108,7 @@ class EntryWindow : public Form {
   QuickEntryInput ParserInput(const std::string& subject, const std::string& body, const std::string& serviceText,
                               const std::string& startBox) const;
   void RunParser();
-  void ParseNow();
+  void ParseNow(const std::wstring& subject);
   void ApplyParserResult(const QuickEntryResult& result);
   void ApplyCategories(const CategoryChoice& choice);
   void SetTypeButton(std::optional<EntryType> type);

@@ -48,14 +48,18 @@ bool NoTime(const std::wstring& text) { return text.empty() || text == kNone; }
 void EntryWindow::SubjectChanged() {
   // The subject is one line: pasted line breaks become one blank, and go where
   // they end the text.
-  const std::wstring subject = subjectEdit_.Text();
+  std::wstring subject = subjectEdit_.Text();
   if (subject.find_first_of(L"\r\n") != std::wstring::npos) {
-    subjectEdit_.SetPlainText(OneLine(subject));
+    subject = OneLine(subject);
+    subjectEdit_.SetPlainText(subject);
     SendMessageW(subjectEdit_.Handle(), EM_SETSEL, static_cast<WPARAM>(-1), -1);
   }
-  CheckLine1Height();
+  CheckLine1Height(subject);
   // Typed recipients stop the subject from choosing the type.
-  if (!recipientsEdit_.Visible() || recipientsEdit_.Text().empty()) RunParser();
+  if (recipientsEdit_.Visible() && GetWindowTextLengthW(recipientsEdit_.Handle()) > 0) return;
+  try {
+    ParseNow(subject);
+  } catch (const std::exception&) {}
 }
 
 void EntryWindow::BodyChanged() {
@@ -93,12 +97,13 @@ QuickEntryInput EntryWindow::ParserInput(const std::string& subject, const std::
 // fields as they are and the next change tries again.
 void EntryWindow::RunParser() {
   try {
-    ParseNow();
+    ParseNow(subjectEdit_.Text());
   } catch (const std::exception&) {}
 }
 
-void EntryWindow::ParseNow() {
-  const std::string subject = Narrow(subjectEdit_.Text()), body = Narrow(body_.Text());
+void EntryWindow::ParseNow(const std::wstring& subjectText) {
+  const std::string subject = Narrow(subjectText);
+  const std::string body = data_.settings.useCategories && !byHand_.categories ? Narrow(body_.Text()) : "";
   const int service = serviceCombo_.Selection();
   const std::string serviceText = service >= 0 ? serviceItems_.at(static_cast<std::size_t>(service)) : "";
   const std::string startBox = Narrow(startTime_.Text());
@@ -110,8 +115,8 @@ void EntryWindow::ParseNow() {
 void EntryWindow::ApplyParserResult(const QuickEntryResult& r) {
   if (r.labelMatch) labelMatch_ = *r.labelMatch;
   if (r.service == Change::kSet) serviceCombo_.SetSelection(r.serviceIndex);
-  if (r.service == Change::kClear) serviceCombo_.SetSelection(-1);
-  if (r.typeButton) SetTypeButton(*r.typeButton);
+  if (r.service == Change::kClear && serviceCombo_.Selection() != -1) serviceCombo_.SetSelection(-1);
+  if (r.typeButton && TypeButton() != r.typeButton) SetTypeButton(*r.typeButton);
   if (r.checkCaption) CheckCaption();
   if (r.calendar && *r.calendar != Dates()) SetDates(*r.calendar);
   if (r.times) {

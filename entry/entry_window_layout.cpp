@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "entry/entry_window.h"
+#include "ui/gdi.h"
 #include "ui/wide.h"
 
 namespace qrv {
@@ -197,8 +198,10 @@ void EntryWindow::ToggleCategoryPanel() {
 
 // A subject that wraps gets a second line; it goes back to one only when its
 // text fits one line again.
-void EntryWindow::CheckLine1Height() {
-  const auto lines = SendMessageW(subjectEdit_.Handle(), EM_GETLINECOUNT, 0, 0);
+void EntryWindow::CheckLine1Height(const std::wstring& subject) {
+  // Counting the lines makes the rich edit lay its text out again: a subject
+  // well inside one line is not counted.
+  const auto lines = FitsOneLine(subject) ? 1 : SendMessageW(subjectEdit_.Handle(), EM_GETLINECOUNT, 0, 0);
   if (!twoLineSubject_ && lines > 1) {
     twoLineSubject_ = true;
     CheckCaption();
@@ -207,6 +210,16 @@ void EntryWindow::CheckLine1Height() {
     CheckCaption();
     InvalidateRect(subjectEdit_.Handle(), nullptr, TRUE);
   }
+}
+
+bool EntryWindow::FitsOneLine(const std::wstring& subject) const {
+  RECT area{};
+  SendMessageW(subjectEdit_.Handle(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
+  WindowDc dc(subjectEdit_.Handle());
+  SelectedObject font(dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageW(subjectEdit_.Handle(), WM_GETFONT, 0, 0)));
+  SIZE size{};
+  GetTextExtentPoint32W(dc.Get(), subject.c_str(), static_cast<int>(subject.size()), &size);
+  return size.cx + Scale(8) < area.right - area.left;
 }
 
 void EntryWindow::AssignDate() {

@@ -55,7 +55,15 @@ TEST_F(EntryWindowTest, ANewWindowIsAnEmptyTaskAtItsSmallestSize) {
 TEST_F(EntryWindowTest, TypingASubjectChoosesTypeDateAndTimes) {
   EntryWindow& window = OpenWindow();
   const int height = ClientOf(window).cy;
+  const HWND subject = GetFocus();
+  const auto subjectHeight = [subject] {
+    RECT rc{};
+    GetWindowRect(subject, &rc);
+    return rc.bottom - rc.top;
+  };
+  ASSERT_EQ(subjectHeight(), window.Scale(19));
   TypeText(L"lunch with Bob tomorrow at noon");
+  EXPECT_EQ(subjectHeight(), window.Scale(33));  // it wraps: two lines
   EXPECT_EQ(window.Subject(), L"lunch with Bob tomorrow at noon");
   EXPECT_EQ(window.TypeButton(), kAppointment);  // a time and no keyword: the default kind
   EXPECT_EQ(window.Caption(), L"Appointment - QRV");
@@ -69,6 +77,8 @@ TEST_F(EntryWindowTest, TypingASubjectChoosesTypeDateAndTimes) {
   for (int i = 0; i < 8; ++i) PressKeys({VK_BACK});
   EXPECT_EQ(window.StartTimeText(), L"None");
   EXPECT_EQ(window.TypeButton(), kAppointment);
+  Chord({VK_CONTROL}, 'R');
+  EXPECT_EQ(subjectHeight(), window.Scale(19));
 }
 
 TEST_F(EntryWindowTest, WhatTheUserChoseByHandIsNeverOverwritten) {
