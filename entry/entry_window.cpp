@@ -332,6 +332,7 @@ LRESULT EntryWindow::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
       return result;
     }
     case WM_GETMINMAXINFO: {
+      if (!built_) break;
       const ClientSize minimum = EntryMinimumClientSize(DatePanelShown(), CategoryPanelShown());
       RECT rc{0, 0, Scale(minimum.width), Scale(minimum.height)};
       AdjustWindowRectEx(&rc, static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_STYLE)), FALSE,

@@ -205,8 +205,11 @@ bool EntryWindow::PreTranslate(MSG& msg) {
 bool EntryWindow::HandleKeyDown(MSG& msg, EntryField field, Modifiers m) {
   const WPARAM key = msg.wParam;
   if (key == VK_TAB && !m.ctrl && !m.alt) return HandleTab(field, m);
-  const bool droppedDown = SendMessageW(GetAncestor(msg.hwnd, GA_PARENT), CB_GETDROPPEDSTATE, 0, 0) ||
-                           SendMessageW(msg.hwnd, CB_GETDROPPEDSTATE, 0, 0);
+  // Esc in an open drop-down list closes the list, not the window.
+  const HWND combo = IsEditBox(field)                        ? nullptr
+                     : FieldOf(GetParent(msg.hwnd)) == field ? GetParent(msg.hwnd)
+                                                             : msg.hwnd;
+  const bool droppedDown = combo && SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0);
   const bool enterHere =
       key == VK_RETURN && !m.ctrl &&
       (field == EntryField::kSubject || field == EntryField::kStartTime || field == EntryField::kEndTime);
