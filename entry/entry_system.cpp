@@ -67,6 +67,11 @@ LocaleFacts ReadLocaleFacts() {
   return facts;
 }
 
+const LocaleFacts& UserLocaleFacts() {
+  static const LocaleFacts kFacts = ReadLocaleFacts();
+  return kFacts;
+}
+
 SYSTEMTIME ToSystemTime(Date date) {
   SYSTEMTIME time{};
   time.wYear = static_cast<WORD>(date.year);

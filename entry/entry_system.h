@@ -10,6 +10,8 @@ namespace qrv {
 // The user's short date order, short time format and month and day names,
 // with the English ones where the system has none.
 LocaleFacts ReadLocaleFacts();
+// The same, read once for the program's life.
+const LocaleFacts& UserLocaleFacts();
 
 SYSTEMTIME ToSystemTime(Date date);
 Date FromSystemTime(const SYSTEMTIME& time);

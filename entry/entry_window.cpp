@@ -52,7 +52,7 @@ EntryWindow::EntryWindow(const EntryData& data, EntryActions& actions, const Ent
       data_(data),
       actions_(actions),
       clock_(clock),
-      locale_(ReadLocaleFacts()),
+      locale_(UserLocaleFacts()),
       iconButton_(*this, {.bounds = {0, 2, 20, 20}, .visible = false}),
       subjectLabel_(*this, LabelAt(10, 5, 52, L"Subject:")),
       subjectEdit_(*this, {.bounds = {kFieldLeft, 2, 158, kSubjectHeight}}),

@@ -20,9 +20,10 @@ EntryWindow& OpenEntryWindow(const EntryData& data, EntryActions& actions, const
   const int width = rc.right - rc.left, height = rc.bottom - rc.top;
   const WindowPlace place = EntryWindowPlace(n, width, height, window.Scale(kDatePanelHeight), opening.barTop, screen);
   window.SetWindowRect(place.left, place.top, width, height);
+  // The window was reset to an empty task as it was made; showing it puts the
+  // focus on the subject, its first field.
   window.Show();
   SetForegroundWindow(window.Handle());
-  window.Clear();
   return window;
 }
 
