@@ -33,7 +33,8 @@ struct EntryClock {
 
 // What the window asks of its owner. Each command answers whether it finished:
 // a save that stopped (its own question, a cancelled dialog, an error) answers
-// false and the window keeps its text.
+// false and the window keeps its text. After a finished save or open the
+// window clears and closes itself: an action never closes it.
 class EntryActions {
  public:
   virtual ~EntryActions() = default;
