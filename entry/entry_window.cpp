@@ -329,6 +329,8 @@ LRESULT EntryWindow::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SIZE: {
       const LRESULT result = Form::WndProc(msg, wp, lp);
       Arrange();
+      // A wider or narrower subject may need one line more or less.
+      if (built_) CheckLine1Height(subjectEdit_.Text());
       return result;
     }
     case WM_GETMINMAXINFO: {
