@@ -105,6 +105,19 @@ TEST_F(EntryWindowTest, WhatTheUserChoseByHandIsNeverOverwritten) {
   EXPECT_EQ(window.EndTimeText(), L"4:00 PM");  // the subject's, not filled again
 }
 
+TEST_F(EntryWindowTest, CategoryKeywordsChooseCategoriesAndOpenTheirPanel) {
+  EntryWindow& window = OpenWindow();
+  const int width = ClientOf(window).cx;
+  TypeText(L"phone Bob");
+  // A category Outlook does not list yet is added to the list and chosen.
+  EXPECT_EQ(window.ChosenCategories(), std::vector<std::wstring>{L"Phone Calls"});
+  EXPECT_TRUE(window.CategoryPanelShown());
+  EXPECT_EQ(ClientOf(window).cx, width + window.Scale(222));
+  for (int i = 0; i < 9; ++i) PressKeys({VK_BACK});
+  EXPECT_TRUE(window.ChosenCategories().empty());
+  EXPECT_TRUE(window.CategoryPanelShown());  // the panel stays open
+}
+
 TEST_F(EntryWindowTest, CtrlKeysRunCommandsAndLeaveClipboardKeysToTheField) {
   EntryWindow& window = OpenWindow();
   TypeText(L"memo");
