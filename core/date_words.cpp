@@ -1,5 +1,7 @@
 #include "core/date_words.h"
 
+#include <algorithm>
+
 #include "core/text.h"
 
 namespace qrv {
@@ -32,6 +34,9 @@ bool IsOneOf(std::string_view word, std::initializer_list<std::string_view> list
   return false;
 }
 
+// Times joined by "-" ("5-6-7-8pm") longer than this are not read as times.
+constexpr std::size_t kLongestTimeChain = 32;
+
 bool IsAmPmWord(std::string_view word) { return word.size() <= 2 && IsOneOf(word, {"a", "am", "p", "pm"}); }
 
 // The hours of a time are read as an integer, so a text that does not begin
@@ -54,6 +59,7 @@ bool DateTimeReader::IsMonthName(std::string_view word) const {
 
 void DateTimeReader::DateStep(const WordList& words, std::size_t s, std::string_view upper) {
   std::optional<Date> found;
+  yearGiven_ = true;  // words like "today" and weekdays are never moved to next year
   const auto tomorrow = PositionOf("TOMORROW", upper);
   if (tomorrow != 0 && tomorrow != PositionOf("TOMORROW'S", upper)) {
     found = AddDays(today_, 1);
@@ -61,18 +67,27 @@ void DateTimeReader::DateStep(const WordList& words, std::size_t s, std::string_
     found = today_;
   } else if (PositionOf("-", upper) > 1 && upper.back() != '-' && !(s > 0 && IsMonthName(words[s - 1]))) {
     found = ReadNumericDate(upper, '-', locale_.dateOrder, today_.year);
+    yearGiven_ = std::count(upper.begin(), upper.end(), '-') >= 2;
   } else if (PositionOf("/", upper) > 1 && upper.back() != '/') {
     found = ReadNumericDate(upper, '/', locale_.dateOrder, today_.year);
+    yearGiven_ = std::count(upper.begin(), upper.end(), '/') >= 2;
   } else {
+    yearGiven_ = false;
     found = MonthDate(words, s, upper);
+    if (!found) yearGiven_ = true;
     if (!found) found = Weekday(words, s, upper);
     if (!found) found = InPeriod(words, s, upper);
   }
   if (!found) return;
-  if (!start_)
+  if (!start_) {
     start_ = found;
-  else if (!end_)
+  } else if (!end_) {
+    // An end without a year before its start is next year's: "Dec 28 to Jan 3".
+    if (*found < *start_ && !yearGiven_) {
+      if (const auto next = MakeDate(found->year + 1, found->month, found->day)) found = next;
+    }
     end_ = found;
+  }
 }
 
 // "25 December 2003", "December 25 2003", "Dec 24-26": sets the date registers
@@ -86,9 +101,15 @@ std::optional<Date> DateTimeReader::MonthDate(const WordList& words, std::size_t
     const int dayBefore = s > 0 ? DayWord(words[s - 1]) : 0;
     if (dayBefore != 0 && !(s > 1 && IsMonthName(words[s - 2]))) {
       day_ = dayBefore;
-      if (hasNext && IsYearWord(words[s + 1])) year_ = ReadIntOr(words[s + 1], 0);
+      if (hasNext && IsYearWord(words[s + 1])) {
+        year_ = ReadIntOr(words[s + 1], 0);
+        yearGiven_ = true;
+      }
     } else if (hasNext) {
-      if (s + 2 < words.Size() && IsYearWord(words[s + 2])) year_ = ReadIntOr(words[s + 2], 0);
+      if (s + 2 < words.Size() && IsYearWord(words[s + 2])) {
+        year_ = ReadIntOr(words[s + 2], 0);
+        yearGiven_ = true;
+      }
       const std::string& next = words[s + 1];
       const auto dash = static_cast<long long>(PositionOf("-", next));
       if (dash == 0) {
@@ -183,9 +204,14 @@ void DateTimeReader::TimeStep(WordList& words, std::size_t s) {
   } else {
     // "9 pm": the suffix joins the word before it.
     if (s > 0 && IsAmPmWord(text)) text = AsciiLower(words[s - 1] + words[s]);
+    // "9am-5pm": the part after the "-" is visited as a word of its own. A
+    // long word of many "-" is no time and is not walked piece by piece, which
+    // would take time growing with the square of its length.
     const auto dash = static_cast<long long>(PositionOf("-", text));
     if (dash > 1) {
-      words.InsertAfterCurrent(SubTextFrom(text, dash + 1));
+      std::string rest = SubTextFrom(text, dash + 1);
+      if (rest.find('-') != std::string::npos && text.size() > kLongestTimeChain) return;
+      words.InsertAfterCurrent(std::move(rest));
       text = SubText(text, 1, dash - 1);
     }
     found = MayStartTime(text);
@@ -205,7 +231,7 @@ void DateTimeReader::TimeStep(WordList& words, std::size_t s) {
 }
 
 // "in 2 hours", "in 45 mins": now plus that time, within the next day.
-bool DateTimeReader::InTime(const WordList& words, std::size_t s, std::string& text) const {
+bool DateTimeReader::InTime(const WordList& words, std::size_t s, std::string& text) {
   const auto n = CountBefore(words, s);
   if (!n) return false;
   long long minutes;
@@ -218,6 +244,8 @@ bool DateTimeReader::InTime(const WordList& words, std::size_t s, std::string& t
   const auto time = AddMinutes(minutes, now_);
   if (!time) return false;
   text = AsciiLower(FormatShortTime(locale_, TimeOfDay{time->hour, time->minute, 0}));
+  // Past midnight the time is tomorrow's, unless the subject gave a date first.
+  if ((*time < now_ || minutes >= 24 * 60) && !start_) start_ = AddDays(today_, 1);
   return true;
 }
 

@@ -39,7 +39,7 @@ class DateTimeReader {
   std::optional<Date> Weekday(const WordList& words, std::size_t s, std::string_view upper) const;
   std::optional<Date> InPeriod(const WordList& words, std::size_t s, std::string_view upper);
   std::optional<Date> RegistersDateSteppedBack();
-  bool InTime(const WordList& words, std::size_t s, std::string& text) const;
+  bool InTime(const WordList& words, std::size_t s, std::string& text);
 
   const LocaleFacts& locale_;
   Date today_;
@@ -48,6 +48,7 @@ class DateTimeReader {
   // the one set last, by an earlier date word of the same subject.
   int year_, month_ = 0, day_ = 0;
   std::optional<Date> start_, end_;
+  bool yearGiven_ = true;  // the date being read gave its year, or needs none
   std::string startTime_, endTime_;
 };
 

@@ -138,8 +138,10 @@ QuickEntryResult Run(const QuickEntryInput& in, const KeywordMatcher& keywords, 
   r.startTime = reader.StartTime();
   r.endTime = reader.EndTime();
   WriteDatesAndTimes(in, locale, reader, r);
-  // A time from the subject and no keyword: the default kind of timed item.
-  if (!r.type && r.times && r.times->start != "None") {
+  // A time and no keyword: the default kind of timed item. The time may come
+  // from the subject or be one the user chose by hand in the start time box.
+  const std::string_view startShown = r.times ? std::string_view(r.times->start) : in.window.startTimeBox;
+  if (!r.type && !startShown.empty() && startShown != "None") {
     r.type = in.itemType;
     r.typeByDefault = true;
   }

@@ -35,6 +35,7 @@ struct EntryWindowState {
   Date calendarStart;
   Date calendarEnd;
   std::span<const std::string> categoryItems;
+  std::string_view startTimeBox = "None";  // what the start time box shows
 };
 
 struct QuickEntryInput {

@@ -64,9 +64,6 @@ std::optional<int> ReadInt(std::string_view s) {
   if (i < s.size() && (s[i] == '$' || s[i] == 'x' || s[i] == 'X')) {
     base = 16;
     ++i;
-  } else if (i + 1 < s.size() && s[i] == '0' && (s[i + 1] == 'x' || s[i + 1] == 'X')) {
-    base = 16;
-    i += 2;
   }
   if (i == s.size()) return std::nullopt;
   long long value = 0;

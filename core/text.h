@@ -54,7 +54,7 @@ std::string TrimRight(std::string_view s);
 std::string_view TrimView(std::string_view s);
 
 // Integer as the stored formats read it: optional leading blanks, an optional
-// sign, then decimal digits, or "$", "x" or "0x" and hexadecimal digits, to the
+// sign, then decimal digits, or "$" or "x" and hexadecimal digits, to the
 // end of the text. Anything else, or a value outside the 32-bit range, is no
 // number.
 std::optional<int> ReadInt(std::string_view s);

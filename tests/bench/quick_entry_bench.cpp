@@ -84,6 +84,15 @@ void BmLongSubjectLargeList(benchmark::State& state) {
 }
 BENCHMARK(BmLongSubjectLargeList);
 
+// One word of 10,000 characters joined by "-": every run stays linear.
+void BmHyphenatedSubject10000(benchmark::State& state) {
+  static const KeywordMatcher kEywords(qrv::ReadKeywordRecords(FactoryLines()));
+  std::string word = "well";
+  while (word.size() < 10000) word += "-known";
+  RunSubjects(state, kEywords, {word});
+}
+BENCHMARK(BmHyphenatedSubject10000)->Unit(benchmark::kMicrosecond);
+
 void BmLoadLargeList(benchmark::State& state) {
   const std::vector<std::string> lines = LargeLines();
   for (auto _ : state) {

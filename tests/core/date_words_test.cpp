@@ -2,6 +2,9 @@
 // now, in a month-first and a day-first locale.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <chrono>
+
 #include "core/quick_entry.h"
 
 namespace qrv {
@@ -184,6 +187,57 @@ TEST(DateWords, APartAfterADashIsReadAsTheNextWord) {
   EXPECT_EQ(r.startDate, std::nullopt);
   EXPECT_EQ(r.startTime, "11:00am");
   EXPECT_EQ(Read("5-6-7-8pm 9pm").endTime, "9:00pm");
+}
+
+TEST(DateWords, RangesMarksAndMidnightReadAsMeant) {
+  const std::array<std::array<const char*, 3>, 8> cases{{{"call 3-5pm", "3:00pm", "5:00pm"},
+                                                         {"8-10am", "8:00am", "10:00am"},
+                                                         {"11-1pm", "11:00am", "1:00pm"},
+                                                         {"10am-2pm", "10:00am", "2:00pm"},
+                                                         {"meet at 3pm.", "3:00pm", ""},
+                                                         {"lunch (noon)", "12:00pm", ""},
+                                                         {"call me at 9am!", "9:00am", ""},
+                                                         {"0x10 people", "", ""}}};
+  for (const auto& [subject, start, end] : cases) {
+    const auto r = Read(subject);
+    EXPECT_EQ(r.startTime, start) << subject;
+    EXPECT_EQ(r.endTime, end) << subject;
+  }
+  EXPECT_EQ(Read("party (friday)").startDate, kFriday);
+  EXPECT_EQ(Read("party friday?").startDate, kFriday);
+  EXPECT_EQ(Read("meet 9-5").startDate, (Date{2003, 9, 5}));  // still a date
+  // Past midnight the time is tomorrow's; a date in the subject still decides.
+  QuickEntryInput in;
+  in.today = kMonday;
+  in.now = {23, 0, 0};
+  in.subject = "in 90 minutes";
+  const KeywordMatcher none;
+  EXPECT_EQ(RunQuickEntry(in, none, EnUsLocale()).startDate, (Date{2003, 3, 4}));
+  in.subject = "friday in 90 minutes";
+  EXPECT_EQ(RunQuickEntry(in, none, EnUsLocale()).startDate, kFriday);
+  in.subject = "in 2 hours";
+  in.now = {10, 0, 0};
+  EXPECT_EQ(RunQuickEntry(in, none, EnUsLocale()).startDate, std::nullopt);
+}
+
+TEST(DateWords, AnEndBeforeItsStartWithoutAYearIsNextYears) {
+  ExpectDates({{"trip Dec 28 to Jan 3", Date{2003, 12, 28}, Date{2004, 1, 3}},
+               {"trip 12/28 to 1/3", Date{2003, 12, 28}, Date{2004, 1, 3}},
+               {"trip Dec 28 to Jan 3 2003", Date{2003, 12, 28}, Date{2003, 1, 3}},
+               {"tomorrow today", Date{2003, 3, 4}, kMonday}},
+              EnUsLocale());
+}
+
+TEST(DateWords, ALongHyphenatedWordTakesLinearTime) {
+  std::string word = "a";
+  while (word.size() < 200000) word += "-pa";
+  const auto start = std::chrono::steady_clock::now();
+  const auto r = Read(word);
+  const auto elapsed = std::chrono::steady_clock::now() - start;
+  EXPECT_EQ(r.startTime, "");
+  // Walking the word piece by piece takes minutes at this length.
+  EXPECT_LT(elapsed, std::chrono::seconds(2));
+  EXPECT_EQ(Read("5-6-7-8pm 9pm").endTime, "9:00pm");  // short chains are still read
 }
 
 }  // namespace

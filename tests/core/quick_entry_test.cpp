@@ -120,12 +120,18 @@ TEST_F(QuickEntry, ATimeFromTheSubjectMakesTheDefaultKind) {
   EXPECT_EQ(Run("dentist 3pm").typeButton, kAppointment);
   EXPECT_EQ(Run("note 3pm").type, kNote);
   EXPECT_EQ(Run("dentist").typeButton, std::nullopt);
-  // A time chosen by hand is not the subject's: the type stays as it is.
+  // With the times chosen by hand the boxes are left alone, and what the start
+  // box shows decides the default kind.
   in_.byHand.time = true;
   r = Run("dentist 3pm");
   EXPECT_EQ(r.type, std::nullopt);
   EXPECT_EQ(r.times, std::nullopt);
   EXPECT_EQ(r.startTime, "3:00pm");
+  in_.window.startTimeBox = "9:30 AM";
+  r = Run("dentist");
+  EXPECT_EQ(r.typeButton, kAppointment);
+  EXPECT_TRUE(r.typeByDefault);
+  EXPECT_EQ(r.times, std::nullopt);
 }
 
 TEST_F(QuickEntry, IconKeywordsNeedTheIconNote) {

@@ -34,7 +34,8 @@ TEST(SubjectWords, QuotedWordsKeepBlanksAndDoubledQuotes) {
 TEST(SubjectWords, RewritesMakeDateAndTimeWordsStandAlone) {
   EXPECT_THAT(SubjectWords("10am-2pm"), ElementsAre("10am", "2pm"));
   EXPECT_THAT(SubjectWords("5-7 12-25-2003"), ElementsAre("5-7", "12-25-2003"));
-  EXPECT_THAT(SubjectWords("9-5pm"), ElementsAre("9", "5pm"));
+  EXPECT_THAT(SubjectWords("9-5pm"), ElementsAre("9am", "5pm"));  // the range crosses noon
+  EXPECT_THAT(SubjectWords("3-5pm 12-2P (friday) 3pm.!"), ElementsAre("3pm", "5pm", "12p", "2P", "friday", "3pm"));
   EXPECT_THAT(SubjectWords("call-back-now"), ElementsAre("call", "back-now"));
   EXPECT_THAT(SubjectWords("5-6-"), ElementsAre("5"));
   EXPECT_THAT(SubjectWords("-5"), ElementsAre("", "5"));

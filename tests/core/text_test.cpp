@@ -55,7 +55,8 @@ TEST(Text, ReadIntAcceptsOnlyWholeNumbers) {
   EXPECT_EQ(ReadInt("1a"), std::nullopt);
   EXPECT_EQ(ReadInt("$1F"), 31);
   EXPECT_EQ(ReadInt("x10"), 16);
-  EXPECT_EQ(ReadInt("-0x10"), -16);
+  EXPECT_EQ(ReadInt("-x10"), -16);
+  EXPECT_EQ(ReadInt("0x10"), std::nullopt);  // only "$" and "x" mark hexadecimal
   EXPECT_EQ(ReadInt("$"), std::nullopt);
   EXPECT_EQ(ReadInt("1F"), std::nullopt);
   EXPECT_EQ(ReadInt("$FFFFFFFFF"), std::nullopt);

@@ -1,0 +1,211 @@
+// The Information Item window: the user types a subject in free text and the
+// window shows the fields of the entry type it implies (or the one chosen by
+// hand), with a body, a date panel and a category panel. Every change of the
+// subject runs the quick-entry parser and applies its answer without touching
+// what the user chose by hand. Several windows may be open at once; each frees
+// itself when it closes.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/entry_keys.h"
+#include "core/entry_layout.h"
+#include "core/quick_entry.h"
+#include "entry/entry_data.h"
+#include "ui/buttons.h"
+#include "ui/edits.h"
+#include "ui/form.h"
+#include "ui/lists.h"
+#include "ui/menu.h"
+#include "ui/panels.h"
+#include "ui/pickers.h"
+
+namespace qrv {
+
+enum class Priority { kLow, kNormal, kHigh };
+
+// An editable combo of times whose leaving is an event of its own.
+class TimeBox : public ComboBox {
+ public:
+  TimeBox(Container& parent, const ComboArgs& args) : ComboBox(parent, args) {}
+  // A time picked from the list is in the box's text before onSelect runs.
+  std::function<void()> onExit;
+  void HandleCommand(WORD code) override;
+};
+
+class EntryWindow : public Form {
+ public:
+  EntryWindow(const EntryData& data, EntryActions& actions, const EntryClock& clock = SystemClock());
+  ~EntryWindow() override;
+
+  // Back to an empty task, keeping the marks and choices a reset keeps.
+  void Clear();
+
+  // What the window holds.
+  std::optional<EntryType> TypeButton() const;  // the type button that is down
+  std::optional<EntryType> Type() const;        // with the requests
+  std::wstring Subject() const { return subjectEdit_.Text(); }
+  std::wstring Recipients() const { return recipientsEdit_.Text(); }
+  std::wstring Copies() const { return copiesEdit_.Text(); }
+  std::wstring Body() const { return body_.PlainText(); }
+  std::wstring StartTimeText() const { return startTime_.Text(); }
+  std::wstring EndTimeText() const { return endTime_.Text(); }
+  DateRange Dates() const;
+  bool DatePanelShown() const { return datePanel_.Visible(); }
+  bool CategoryPanelShown() const { return categoryPanel_.Visible(); }
+  std::vector<std::wstring> ChosenCategories() const;
+  Priority ItemPriority() const { return priority_; }
+  bool ReminderOn() const { return reminderButton_.Checked(); }
+  const HandChoices& ByHand() const { return byHand_; }
+  const std::string& LabelMatch() const { return labelMatch_; }
+  int IconIndex() const { return iconIndex_; }  // from 0; -1 for none
+  bool Empty() const;
+
+  // Commands of the buttons and keys.
+  bool Save();  // clears and closes the window when the save finished
+  bool Open();
+  void CheckNames() { actions_.CheckNames(*this); }
+  void FindContact() { actions_.FindContact(*this); }
+  void ChooseType(EntryType type);  // as a type button pressed by hand
+  void AssignDate();
+  void Today();
+  void ToggleCategoryPanel();
+  void ChoosePriority(Priority priority);
+  void Print();
+
+  // For the bar's list of open windows: called once as the window closes.
+  std::function<void(HWND)> onClosed;
+
+ protected:
+  LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
+  bool PreTranslate(MSG& msg) override;
+  bool CanClose() override;
+
+ private:
+  // Layout
+  void CheckCaption();
+  bool DatePanelMayChange(const EntryLayoutInput& input) const;
+  void ApplyHeader(const EntryLayout& layout);
+  void ApplyDateArea(const EntryLayout& layout);
+  void PlaceRow(const HeaderRow& row);
+  void Arrange();
+  void ArrangeDatePanel(int width);
+  void ArrangeEntryArea(int width, int height);
+  void ArrangeHeader(int width);
+  void ShowCalendar();
+  void HideCalendar();
+  void GrowBy(int dx, int dy);
+  void CheckLine1Height(const std::wstring& subject);
+  bool FitsOneLine(const std::wstring& subject) const;
+
+  // Quick entry
+  void SubjectChanged();
+  void BodyChanged();
+  QuickEntryInput ParserInput(const std::string& subject, const std::string& body, const std::string& serviceText,
+                              const std::string& startBox) const;
+  void RunParser();
+  void ParseNow(const std::wstring& subject);
+  void ApplyParserResult(const QuickEntryResult& result);
+  void ApplyCategories(const CategoryChoice& choice);
+  void SetTypeButton(std::optional<EntryType> type);
+  void TypeClicked(EntryType type);
+
+  // Keys, dates and times
+  std::optional<EntryField> FieldOf(HWND window) const;
+  EntryKeyContext KeyContext(EntryField field) const;
+  bool HandleKeyDown(MSG& msg, EntryField field, Modifiers modifiers);
+  bool HandleTab(EntryField field, Modifiers modifiers);
+  void RunKeyCommand(const KeyAction& action, EntryField field);
+  void StartTimeChanged();
+  void EndTimeChanged();
+  void LeaveStartTime();
+  void LeaveEndTime();
+  void CheckSpanDays();
+  void SetDates(const DateRange& range);
+  bool AskBeforeClosing();
+
+  const EntryData& data_;
+  EntryActions& actions_;
+  const EntryClock& clock_;
+  LocaleFacts locale_;
+  DigitKeys digitKeys_{};
+  HandChoices byHand_;
+  bool twoLineSubject_ = false;
+  bool asking_ = false;
+  bool built_ = false;
+  EntryLayout layout_;
+  std::optional<EntryLayoutInput> laidOutFor_;
+  bool laidOutWithAttachments_ = false;
+  Priority priority_ = Priority::kNormal;
+  int iconIndex_ = -1;
+  int addressFields_ = 1;
+  int todayLeft_ = 87;
+  std::string labelMatch_;
+  std::vector<std::string> serviceItems_;   // the web-service choice's items, in its order
+  std::vector<std::string> categoryItems_;  // the category list's items
+
+  // Header
+  Button iconButton_;
+  Label subjectLabel_;
+  RichEdit subjectEdit_;
+  Button toButton_;
+  Label row2Label_;
+  Edit recipientsEdit_;
+  ComboBox serviceCombo_;
+  Button ccButton_;
+  Label row3Label_;
+  Edit copiesEdit_;
+  ComboBox statusCombo_;
+  ComboBox journalTypeCombo_;
+  // Body
+  RichEdit body_;
+  RichEdit webBody_;
+  ListBox attachmentsList_;
+  // Date panel
+  Panel datePanel_;
+  Label timeLabel_;
+  TimeBox startTime_;
+  Label dashLabel_;
+  TimeBox endTime_;
+  CheckBox reminderButton_;
+  CheckBox timerButton_;
+  MonthCalendar calendar_;
+  Button todayButton_;
+  Button noneButton_;
+  CheckBox floatButton_;
+  // Right column: priority and the type buttons, task first
+  Button priorityButton_;
+  std::array<std::unique_ptr<RadioButton>, 8> typeButtons_;
+  // Footer
+  Button assignDateButton_;
+  Button categoriesButton_;
+  Button attachButton_;
+  Button signatureButton_;
+  Button keywordsButton_;
+  Button helpButton_;
+  Button escapeButton_;
+  Button resetButton_;
+  Button openButton_;
+  Button processButton_;
+  // Category panel
+  Panel categoryPanel_;
+  Label categoryTitle_;
+  ListBox categoryList_;
+  Button noneCategoryButton_;
+  // Priority menu
+  PopupMenu priorityMenu_;
+  MenuItem lowItem_;
+  MenuItem normalItem_;
+  MenuItem highItem_;
+};
+
+// The entry types of the type buttons, top to bottom.
+inline constexpr std::array kTypeButtonTypes{EntryType::kInternet,    EntryType::kTask,        EntryType::kNote,
+                                             EntryType::kAppointment, EntryType::kContact,     EntryType::kEmail,
+                                             EntryType::kJournal,     EntryType::kTextDocument};
+
+}  // namespace qrv

@@ -1,0 +1,159 @@
+// The Information Item window under Wine: how long opening it takes and how
+// long a typed character takes until the window's controls show the parser's
+// answer, with the factory keyword list and with one of 5,000 records; medians
+// printed in milliseconds. Not a timed test; run with `make bench`.
+//
+// With "--shot FILE" it opens one window, types "lunch with Bob tomorrow at
+// noon" and writes the window's place on the screen (left top width height)
+// to FILE, then waits a few seconds for tools/entry-shot.sh to take the picture.
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "core/file_io.h"
+#include "core/keyword_file.h"
+#include "entry/open_entry.h"
+#include "ui/app.h"
+#include "ui/edits.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Ms(Clock::time_point start) { return std::chrono::duration<double, std::milli>(Clock::now() - start).count(); }
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+std::vector<std::string> FactoryList() {
+  wchar_t path[MAX_PATH]{};
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  const auto folder = std::filesystem::path(path).parent_path();
+  for (const auto& candidate : {folder / "prefs-qrv.bak", folder / ".." / "app" / "prefs-qrv.bak"}) {
+    if (auto bytes = qrv::ReadFileBytes(candidate, 1 << 20)) return qrv::LoadKeywordLists({}, bytes, bytes).keywordList;
+  }
+  std::fprintf(stderr, "The factory keyword file was not found; using an empty list.\n");
+  return {};
+}
+
+struct Bar {
+  explicit Bar(std::vector<std::string> list) : keywords(qrv::ReadKeywordRecords(list)) {}
+  qrv::BarSettings settings;
+  qrv::KeywordMatcher keywords;
+  std::vector<std::string> services{"Google", "Encyclopedia"}, categories{"Business", "Personal"},
+      journalTypes{"Phone call", "Meeting"};
+  bool iconNoteFound = false;
+  qrv::EntryData data{settings, keywords, services, categories, journalTypes, iconNoteFound};
+};
+
+qrv::EntryWindow& Open(Bar& bar) { return qrv::OpenEntryWindow(bar.data, qrv::NoEntryActions(), {.barTop = 100}); }
+
+void Close(qrv::EntryWindow& window) {
+  qrv::Application::Get().Release(window);
+  qrv::Application::Get().ProcessMessages();
+}
+
+// Each character goes through the loop as typed text does and is handled,
+// painted and answered before the clock stops.
+double TypingMs(Bar& bar, const std::wstring& subject) {
+  std::vector<double> times;
+  qrv::EntryWindow& window = Open(bar);
+  for (int run = 0; run < 5; ++run) {
+    window.Clear();
+    qrv::Application::Get().ProcessMessages();
+    for (wchar_t c : subject) {
+      const auto start = Clock::now();
+      PostMessageW(GetFocus(), WM_CHAR, c, 0);
+      qrv::Application::Get().ProcessMessages();
+      UpdateWindow(window.Handle());
+      times.push_back(Ms(start));
+    }
+  }
+  Close(window);
+  return Median(times);
+}
+
+// The floor: the same characters typed into a form holding only a rich edit.
+double BareRichEditMs(const std::wstring& subject) {
+  qrv::Form form({.caption = L"bare", .clientSize = {272, 221}});
+  qrv::RichEdit edit(form, {.bounds = {65, 2, 158, 19}});
+  form.Show();
+  edit.Focus();
+  std::vector<double> times;
+  for (int run = 0; run < 5; ++run) {
+    edit.SetPlainText(L"");
+    for (wchar_t c : subject) {
+      const auto start = Clock::now();
+      PostMessageW(edit.Handle(), WM_CHAR, c, 0);
+      qrv::Application::Get().ProcessMessages();
+      UpdateWindow(form.Handle());
+      times.push_back(Ms(start));
+    }
+  }
+  return Median(times);
+}
+
+double OpeningMs(Bar& bar) {
+  std::vector<double> times;
+  for (int run = 0; run < 9; ++run) {
+    const auto start = Clock::now();
+    qrv::EntryWindow& window = Open(bar);
+    UpdateWindow(window.Handle());
+    qrv::Application::Get().ProcessMessages();
+    times.push_back(Ms(start));
+    Close(window);
+  }
+  return Median(times);
+}
+
+int Shot(const char* file) {
+  Bar bar(FactoryList());
+  qrv::EntryWindow& window = Open(bar);
+  SetForegroundWindow(window.Handle());
+  for (wchar_t c : std::wstring(L"lunch with Bob tomorrow at noon")) {
+    INPUT input[2]{};
+    input[0].type = input[1].type = INPUT_KEYBOARD;
+    input[0].ki.wScan = input[1].ki.wScan = c;
+    input[0].ki.dwFlags = KEYEVENTF_UNICODE;
+    input[1].ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
+    SendInput(2, input, sizeof input[0]);
+    for (int i = 0; i < 4; ++i) {
+      qrv::Application::Get().ProcessMessages();
+      Sleep(5);
+    }
+  }
+  const RECT rc = window.WindowRect();
+  std::ofstream(file) << rc.left << ' ' << rc.top << ' ' << rc.right - rc.left << ' ' << rc.bottom - rc.top << '\n';
+  for (int i = 0; i < 400; ++i) {
+    qrv::Application::Get().ProcessMessages();
+    Sleep(10);
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qrv::Application::Get().CreateForm<qrv::Form>(qrv::FormArgs{.caption = L"bar"});
+  if (argc == 3 && std::string(argv[1]) == "--shot") return Shot(argv[2]);
+  const std::wstring subject = L"lunch with Bob tomorrow at noon";
+  Bar factory(FactoryList());
+  std::vector<std::string> big = factory.keywords.Records().empty() ? std::vector<std::string>{} : FactoryList();
+  for (int i = 0; big.size() < 5000; ++i) big.push_back("K=1{WORD" + std::to_string(i) + "}1");
+  Bar large(big);
+  std::printf("Information Item window, medians under Wine:\n");
+  std::printf("  opening from the bar:                  %7.2f ms\n", OpeningMs(factory));
+  std::printf("  a typed character, factory list (%zu): %7.2f ms\n", factory.keywords.Records().size(),
+              TypingMs(factory, subject));
+  std::printf("  a typed character, %zu records:       %7.2f ms\n", large.keywords.Records().size(),
+              TypingMs(large, subject));
+  std::printf("  a typed character, a bare rich edit:   %7.2f ms\n", BareRichEditMs(subject));
+  return 0;
+}

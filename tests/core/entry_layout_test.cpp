@@ -1,0 +1,83 @@
+// The Information Item window's layout for each entry type and its sizes with
+// the date and category panels.
+#include "core/entry_layout.h"
+
+#include <gtest/gtest.h>
+
+namespace qrv {
+namespace {
+
+using enum EntryType;
+
+EntryLayout For(std::optional<EntryType> type, bool recipients = false, bool twoLines = false, bool iconNote = false) {
+  return LayOutEntry(
+      {.type = type, .hasRecipients = recipients, .twoLineSubject = twoLines, .iconNoteFound = iconNote});
+}
+
+TEST(EntryLayout, RecipientsMakeRequestsThatSendOnlyOfTasksAndAppointments) {
+  EXPECT_EQ(For(kTask, true).captionWord, "Task Request");
+  EXPECT_EQ(For(kTask, true).processCaption, "&Send");
+  EXPECT_EQ(For(kTask, true).startTimeEnabled, false);  // a request has no reminder of ours
+  EXPECT_EQ(For(kTask, false).processCaption, "&Save");
+  EXPECT_EQ(For(kAppointment, true).captionWord, "Meeting Request");
+  EXPECT_EQ(For(kAppointment, true).iconShown, false);
+  EXPECT_EQ(For(kEmail, true).captionWord, "E-Mail");
+  EXPECT_EQ(For(kContact, true).captionWord, "Contact");
+  // A request can always be sent, also after the internet layout disabled the button.
+  EXPECT_EQ(For(kInternet).processEnabled, false);
+  EXPECT_EQ(For(kTask, true).processEnabled, true);
+  EXPECT_EQ(For(kAppointment, true).processEnabled, true);
+}
+
+TEST(EntryLayout, TwoLineSubjectMovesEveryRowDownByTheSameAmount) {
+  for (EntryType type : {kTask, kNote, kAppointment, kContact, kEmail, kJournal, kTextDocument, kInternet}) {
+    const EntryLayout one = For(type), two = For(type, false, true);
+    EXPECT_EQ(two.headerHeight - one.headerHeight, 14) << NumberOf(type);
+    if (one.row2.field != RowField::kNone) {
+      EXPECT_EQ(two.row2.top - one.row2.top, 14);
+    }
+    // Each row's label sits 3 pixels below its field, and rows do not overlap.
+    if (one.row3.field != RowField::kNone) {
+      EXPECT_EQ(one.row3.labelTop, one.row3.top + 3);
+      EXPECT_GE(one.row3.top, one.row2.top + 19);
+      EXPECT_LE(one.row3.top + 19, one.headerHeight);
+    }
+  }
+  EXPECT_EQ(For(kTask).headerHeight, 61);
+  EXPECT_EQ(For(kTask, false, true).row2.top, 35);
+}
+
+TEST(EntryLayout, OnlyTimedTypesHaveADatePanelAndTheNoTypeLayoutKeepsTheHeader) {
+  EXPECT_EQ(For(kAppointment).datePanel, Show::kShow);
+  EXPECT_EQ(For(kJournal).datePanel, Show::kShow);
+  EXPECT_TRUE(For(kJournal).startTimeNowWhenNone);
+  EXPECT_EQ(For(kTask).datePanel, Show::kKeep);  // a task may or may not have a date
+  EXPECT_TRUE(For(kTask).assignDateEnabled);
+  for (EntryType type : {kNote, kContact, kEmail, kTextDocument, kInternet}) {
+    EXPECT_EQ(For(type).datePanel, Show::kHide);
+    EXPECT_FALSE(For(type).assignDateEnabled);
+  }
+  const EntryLayout none = For(std::nullopt);
+  EXPECT_EQ(none.captionWord, "Information");
+  EXPECT_FALSE(none.changesHeader);
+  EXPECT_TRUE(none.processCaption.empty());
+  EXPECT_EQ(none.datePanel, Show::kHide);
+}
+
+TEST(EntryLayout, TheFloatingDateButtonDecidesWhereTodayGoes) {
+  EXPECT_EQ(For(kAppointment, false, false, true).floatButton, Show::kShow);
+  EXPECT_EQ(For(kAppointment, false, false, true).todayLeft, 87);
+  EXPECT_EQ(For(kAppointment).floatButton, Show::kKeep);
+  EXPECT_EQ(For(kAppointment).todayLeft, 113);
+  EXPECT_EQ(LayOutEntry({.type = kAppointment, .floatShown = true}).todayLeft, 87);
+  EXPECT_EQ(For(kAppointment, true, false, true).floatButton, Show::kHide);
+}
+
+TEST(EntryLayout, PanelsRaiseTheMinimumSize) {
+  EXPECT_EQ(EntryMinimumClientSize(false, false), (ClientSize{272, 221}));
+  EXPECT_EQ(EntryMinimumClientSize(true, false).height, 221 + 190);
+  EXPECT_EQ(EntryMinimumClientSize(false, true).width, 272 + 222);
+}
+
+}  // namespace
+}  // namespace qrv

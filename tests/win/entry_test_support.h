@@ -1,0 +1,101 @@
+// A bar's worth of data for Information Item windows under test, a fixed
+// clock, actions that count their calls, and typing through real key input.
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "entry/open_entry.h"
+#include "ui/app.h"
+#include "ui_test_support.h"
+
+namespace qrv::testing {
+
+inline const Date kToday{2003, 3, 3};  // a Monday
+
+struct FixedClock : EntryClock {
+  Date Today() const override { return kToday; }
+  TimeOfDay Now() const override { return {10, 15, 0}; }
+};
+
+struct CountingActions : EntryActions {
+  bool saveFinishes = false;
+  int saves = 0, opens = 0, checks = 0, finds = 0;
+  std::wstring savedSubject;
+  bool Save(EntryWindow& window) override {
+    ++saves;
+    savedSubject = window.Subject();
+    return saveFinishes;
+  }
+  bool Open(EntryWindow&) override { return ++opens, true; }
+  void CheckNames(EntryWindow&) override { ++checks; }
+  void FindContact(EntryWindow&) override { ++finds; }
+};
+
+inline DialogResult promptAnswer = DialogResult::kCancel;
+inline DialogResult AnswerPrompt(const std::wstring& text, MessageKind kind, MessageButtons) {
+  prompts = {text, kind, prompts.count + 1};
+  return promptAnswer;
+}
+
+// Types text as the keyboard would, one character at a time.
+inline void TypeText(const std::wstring& text) {
+  for (wchar_t c : text) {
+    INPUT input[2]{};
+    input[0].type = input[1].type = INPUT_KEYBOARD;
+    input[0].ki.wScan = input[1].ki.wScan = c;
+    input[0].ki.dwFlags = KEYEVENTF_UNICODE;
+    input[1].ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
+    SendInput(2, input, sizeof input[0]);
+    Pump(10);
+  }
+  Pump(60);
+}
+
+// The bar's data and the open windows, with a main form standing in for the bar.
+class EntryFixture : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    prompts = {};
+    promptAnswer = DialogResult::kCancel;
+    SetPromptHandler(AnswerPrompt);
+    if (!Application::Get().MainForm()) Application::Get().CreateForm<Form>(FormArgs{.caption = L"bar"});
+    settings.hints = false;
+  }
+  void TearDown() override {
+    for (EntryWindow* window : live) Application::Get().Release(*window);
+    Pump(50);
+    SetPromptHandler(nullptr);
+  }
+
+  EntryWindow& OpenWindow() {
+    EntryWindow& window = OpenEntryWindow(
+        data, actions,
+        {.barTop = 100,
+         .listWindow = [this](HWND) { return ++listed; },
+         .unlistWindow = [this](HWND w) { std::erase_if(live, [w](EntryWindow* e) { return e->Handle() == w; }); },
+         .clock = &clock});
+    live.push_back(&window);
+    SetForegroundWindow(window.Handle());
+    Pump(60);
+    return window;
+  }
+  bool Open(const EntryWindow* window) const { return std::find(live.begin(), live.end(), window) != live.end(); }
+
+  BarSettings settings;
+  KeywordMatcher keywords{ReadKeywordRecords({"K=1{CALL}1", "K=0{NOTE}2", "K=1{MEET*}3", "C=1{PHONE}|{Phone Calls}"})};
+  std::vector<std::string> services{"Google"}, categories{"Business", "Personal"}, journalTypes{"Phone call"};
+  bool iconNoteFound = false;
+  EntryData data{settings, keywords, services, categories, journalTypes, iconNoteFound};
+  CountingActions actions;
+  FixedClock clock;
+  std::vector<EntryWindow*> live;
+  int listed = 0;
+};
+
+}  // namespace qrv::testing

@@ -1,0 +1,290 @@
+// The Information Item window under Wine, driven by real key input: a subject
+// parsed as it is typed, choices made by hand kept, the Ctrl and type keys,
+// the time boxes, the panels and closing with and without text.
+#include <windows.h>
+
+#include <winspool.h>
+
+#include <gtest/gtest.h>
+
+#include "entry_test_support.h"
+
+namespace qrv::testing {
+namespace {
+
+using enum EntryType;
+
+SIZE ClientOf(const Form& window) {
+  RECT rc{};
+  GetClientRect(window.Handle(), &rc);
+  return {rc.right, rc.bottom};
+}
+
+void Chord(std::initializer_list<WORD> held, WORD key) {
+  for (WORD k : held) Key(k, false);
+  Key(key, false);
+  Key(key, true);
+  for (WORD k : held) Key(k, true);
+  Pump(80);
+}
+
+class EntryWindowTest : public EntryFixture {};
+
+TEST_F(EntryWindowTest, ANewWindowIsAnEmptyTaskAtItsSmallestSize) {
+  EntryWindow& window = OpenWindow();
+  EXPECT_EQ(window.Caption(), L"Task - QRV");
+  EXPECT_EQ(window.TypeButton(), kTask);
+  EXPECT_FALSE(window.DatePanelShown());
+  EXPECT_EQ(window.StartTimeText(), L"None");
+  EXPECT_EQ(window.EndTimeText(), L"None");
+  EXPECT_EQ(window.ItemPriority(), Priority::kNormal);
+  EXPECT_EQ(window.Dates(), (DateRange{kToday, kToday}));
+  const SIZE client = ClientOf(window);
+  EXPECT_EQ(client.cx, window.Scale(272));
+  EXPECT_EQ(client.cy, window.Scale(221));
+  EXPECT_EQ(listed, 1);
+  const RECT place = window.WindowRect();
+  EXPECT_EQ(place.left, 40);
+  EXPECT_EQ(place.top, 100);
+  // The second window opens one step down the cascade.
+  EntryWindow& second = OpenWindow();
+  EXPECT_EQ(second.WindowRect().left, 64);
+  EXPECT_EQ(second.WindowRect().top, 112);
+}
+
+TEST_F(EntryWindowTest, TypingASubjectChoosesTypeDateAndTimes) {
+  EntryWindow& window = OpenWindow();
+  const int height = ClientOf(window).cy;
+  const HWND subject = GetFocus();
+  const auto subjectHeight = [subject] {
+    RECT rc{};
+    GetWindowRect(subject, &rc);
+    return rc.bottom - rc.top;
+  };
+  ASSERT_EQ(subjectHeight(), window.Scale(19));
+  TypeText(L"lunch with Bob tomorrow at noon");
+  EXPECT_EQ(subjectHeight(), window.Scale(33));  // it wraps: two lines
+  const RECT rc = window.WindowRect();
+  window.SetWindowRect(rc.left, rc.top, rc.right - rc.left + window.Scale(200), rc.bottom - rc.top);
+  EXPECT_EQ(subjectHeight(), window.Scale(19));  // wide enough for one
+  window.SetWindowRect(rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
+  EXPECT_EQ(subjectHeight(), window.Scale(33));
+  EXPECT_EQ(window.Subject(), L"lunch with Bob tomorrow at noon");
+  EXPECT_EQ(window.TypeButton(), kAppointment);  // a time and no keyword: the default kind
+  EXPECT_EQ(window.Caption(), L"Appointment - QRV");
+  EXPECT_TRUE(window.DatePanelShown());
+  EXPECT_EQ(ClientOf(window).cy, height + window.Scale(190));
+  EXPECT_EQ(window.Dates(), (DateRange{{2003, 3, 4}, {2003, 3, 4}}));
+  EXPECT_EQ(window.StartTimeText(), L"12:00 PM");
+  EXPECT_EQ(window.EndTimeText(), L"1:00 PM");
+  EXPECT_FALSE(window.ByHand().type);
+  // Taking the time out again clears the boxes; the type stays.
+  for (int i = 0; i < 8; ++i) PressKeys({VK_BACK});
+  EXPECT_EQ(window.StartTimeText(), L"None");
+  EXPECT_EQ(window.TypeButton(), kAppointment);
+  Chord({VK_CONTROL}, 'R');
+  EXPECT_EQ(subjectHeight(), window.Scale(19));
+}
+
+TEST_F(EntryWindowTest, WhatTheUserChoseByHandIsNeverOverwritten) {
+  EntryWindow& window = OpenWindow();
+  Chord({VK_CONTROL, VK_SHIFT}, 'N');  // a note, by hand
+  EXPECT_EQ(window.TypeButton(), kNote);
+  EXPECT_TRUE(window.ByHand().type);
+  TypeText(L"call Anna friday 3pm");
+  EXPECT_EQ(window.TypeButton(), kNote);
+  Chord({VK_CONTROL, VK_SHIFT}, 'A');
+  EXPECT_EQ(window.Caption(), L"Appointment - QRV");
+  // A start time typed by hand stays when the subject changes.
+  Chord({VK_CONTROL}, 'D');
+  SendMessageW(GetFocus(), EM_SETSEL, 0, -1);
+  TypeText(L"930");
+  PressKeys({VK_RETURN});
+  EXPECT_EQ(window.StartTimeText(), L"9:30 AM");
+  EXPECT_TRUE(window.ByHand().time);
+  EXPECT_EQ(window.EndTimeText(), L"4:00 PM");  // the subject's, not filled again
+}
+
+TEST_F(EntryWindowTest, CategoryKeywordsChooseCategoriesAndOpenTheirPanel) {
+  EntryWindow& window = OpenWindow();
+  const int width = ClientOf(window).cx;
+  TypeText(L"phone Bob");
+  // A category Outlook does not list yet is added to the list and chosen.
+  EXPECT_EQ(window.ChosenCategories(), std::vector<std::wstring>{L"Phone Calls"});
+  EXPECT_TRUE(window.CategoryPanelShown());
+  EXPECT_EQ(ClientOf(window).cx, width + window.Scale(222));
+  for (int i = 0; i < 9; ++i) PressKeys({VK_BACK});
+  EXPECT_TRUE(window.ChosenCategories().empty());
+  EXPECT_TRUE(window.CategoryPanelShown());  // the panel stays open
+}
+
+TEST_F(EntryWindowTest, CtrlKeysRunCommandsAndLeaveClipboardKeysToTheField) {
+  EntryWindow& window = OpenWindow();
+  TypeText(L"memo");
+  Chord({VK_CONTROL}, 'A');
+  Chord({VK_CONTROL}, 'C');
+  Chord({VK_CONTROL}, 'V');
+  Chord({VK_CONTROL}, 'V');
+  EXPECT_EQ(window.Subject(), L"memomemo");
+  Chord({VK_CONTROL}, 'Q');  // no command: not typed either
+  EXPECT_EQ(window.Subject(), L"memomemo");
+  Chord({VK_CONTROL}, 'S');
+  EXPECT_EQ(actions.saves, 1);
+  EXPECT_EQ(actions.savedSubject, L"memomemo");
+  EXPECT_TRUE(Open(&window));  // the save did not finish: the window stays
+  Chord({VK_CONTROL}, 'K');
+  Chord({VK_CONTROL}, 'F');
+  EXPECT_EQ(actions.checks, 1);
+  EXPECT_EQ(actions.finds, 1);
+  // Ctrl+5 picks e-mail through the key's release, Ctrl+Shift+M as well.
+  Chord({VK_CONTROL}, '5');
+  EXPECT_EQ(window.Caption(), L"E-Mail - QRV");
+  Chord({VK_CONTROL, VK_SHIFT}, 'K');
+  EXPECT_EQ(window.TypeButton(), kTask);
+  // A dated task loses its date with Ctrl+N and gets it back with Ctrl+D.
+  Chord({VK_CONTROL}, 'D');
+  EXPECT_TRUE(window.DatePanelShown());
+  Chord({VK_CONTROL}, 'N');
+  EXPECT_FALSE(window.DatePanelShown());
+  Chord({VK_CONTROL}, 'R');
+  EXPECT_EQ(window.Subject(), L"");
+  EXPECT_EQ(window.Caption(), L"Task - QRV");
+}
+
+TEST_F(EntryWindowTest, AltGrCharactersAreTypedIntoTheFields) {
+  EntryWindow& window = OpenWindow();
+  BYTE keys[256]{};
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = keys[VK_LCONTROL] = keys[VK_MENU] = keys[VK_RMENU] = 0x80;
+  SetKeyboardState(keys);
+  HWND subject = GetFocus();
+  for (wchar_t c : std::wstring(L"a@b\\{\u20AC")) PostMessageW(subject, WM_CHAR, c, 0);
+  Pump(80);
+  keys[VK_CONTROL] = keys[VK_LCONTROL] = keys[VK_MENU] = keys[VK_RMENU] = 0;
+  SetKeyboardState(keys);
+  EXPECT_EQ(window.Subject(), L"a@b\\{\u20AC");
+  EXPECT_EQ(window.TypeButton(), kTask);
+}
+
+TEST_F(EntryWindowTest, EscapeClosesAnEmptyWindowAndAsksWhenItHoldsText) {
+  EntryWindow& empty = OpenWindow();
+  PressKeys({VK_ESCAPE});
+  Pump(80);
+  EXPECT_FALSE(Open(&empty));
+  EXPECT_EQ(prompts.count, 0);
+
+  EntryWindow& window = OpenWindow();
+  TypeText(L"keep me");
+  promptAnswer = DialogResult::kCancel;
+  PressKeys({VK_ESCAPE});
+  Pump(80);
+  EXPECT_EQ(prompts.count, 1);
+  EXPECT_EQ(prompts.text, L"Save Information Item before closing? ");
+  EXPECT_TRUE(Open(&window));
+  // Yes with a save that stops keeps the window and its text.
+  promptAnswer = DialogResult::kYes;
+  PressKeys({VK_ESCAPE});
+  Pump(80);
+  EXPECT_EQ(actions.saves, 1);
+  EXPECT_TRUE(Open(&window));
+  EXPECT_EQ(window.Subject(), L"keep me");
+  // Yes with a save that finishes closes the window once.
+  actions.saveFinishes = true;
+  PressKeys({VK_ESCAPE});
+  Pump(120);
+  EXPECT_EQ(actions.saves, 2);
+  EXPECT_FALSE(Open(&window));
+  EXPECT_EQ(prompts.count, 3);
+}
+
+TEST_F(EntryWindowTest, AWindowHoldingOnlyABodyAsks) {
+  EntryWindow& window = OpenWindow();
+  const HWND subject = GetFocus();
+  for (int i = 0; i < 10; ++i) {
+    wchar_t name[32]{};
+    GetClassNameW(GetFocus(), name, 32);
+    if (GetFocus() != subject && lstrcmpiW(name, L"RichEdit20W") == 0) break;
+    PressKeys({VK_TAB});
+  }
+  TypeText(L"notes");
+  ASSERT_EQ(window.Body(), L"notes");
+  window.Close();
+  Pump(80);
+  EXPECT_EQ(prompts.count, 1);
+  EXPECT_TRUE(Open(&window));
+  EXPECT_FALSE(window.Empty());
+}
+
+TEST_F(EntryWindowTest, TabAndEnterFollowTheSettingAndTheType) {
+  settings.tab = true;
+  EntryWindow& window = OpenWindow();
+  const HWND subject = GetFocus();
+  PressKeys({VK_RETURN});  // the subject stays one line
+  EXPECT_EQ(window.Subject(), L"");
+  for (int i = 0; i < 10 && window.Body().empty(); ++i) PressKeys({VK_TAB});
+  EXPECT_EQ(window.Body(), L"\t");  // the body took the Tab
+  const HWND body = GetFocus();
+  PressKeys({VK_TAB}, VK_SHIFT);
+  EXPECT_NE(GetFocus(), body);
+  // Enter in the subject of an internet entry runs the search and keeps the window.
+  SetFocus(subject);
+  Chord({VK_CONTROL, VK_SHIFT}, 'I');
+  EXPECT_EQ(window.Caption(), L"Internet - QRV");
+  PressKeys({VK_RETURN});
+  EXPECT_EQ(actions.opens, 1);
+  EXPECT_TRUE(Open(&window));
+}
+
+TEST_F(EntryWindowTest, TimeBoxesAreNormalisedWhenLeftAndTheEndFollows) {
+  EntryWindow& window = OpenWindow();
+  Chord({VK_CONTROL, VK_SHIFT}, 'A');
+  ASSERT_TRUE(window.DatePanelShown());
+  Chord({VK_CONTROL}, 'D');  // to the start time
+  SendMessageW(GetFocus(), EM_SETSEL, 0, -1);
+  TypeText(L"11:30p");
+  PressKeys({VK_RETURN});
+  EXPECT_EQ(window.StartTimeText(), L"11:30 PM");
+  EXPECT_EQ(window.EndTimeText(), L"12:30 AM");                  // wraps at midnight
+  EXPECT_EQ(window.Dates(), (DateRange{kToday, {2003, 3, 4}}));  // and ends the next day
+  TypeText(L"x");
+  PressKeys({VK_TAB});
+  EXPECT_EQ(window.StartTimeText(), L"None");  // no time
+  EXPECT_EQ(prompts.count, 0);
+  // A journal entry starts now when it has no start time.
+  Chord({VK_CONTROL, VK_SHIFT}, 'J');
+  EXPECT_EQ(window.StartTimeText(), L"10:15 AM");
+}
+
+TEST_F(EntryWindowTest, PanelsGrowTheWindowUnlessItIsMaximised) {
+  EntryWindow& window = OpenWindow();
+  const SIZE before = ClientOf(window);
+  window.ToggleCategoryPanel();
+  EXPECT_EQ(ClientOf(window).cx, before.cx + window.Scale(222));
+  window.ToggleCategoryPanel();
+  EXPECT_EQ(ClientOf(window).cx, before.cx);
+  ShowWindow(window.Handle(), SW_MAXIMIZE);
+  Pump(80);
+  const RECT maximised = window.WindowRect();
+  window.ToggleCategoryPanel();
+  window.ChooseType(kAppointment);
+  EXPECT_TRUE(window.DatePanelShown());
+  EXPECT_TRUE(window.CategoryPanelShown());
+  EXPECT_EQ(window.WindowRect().right, maximised.right);
+  EXPECT_EQ(window.WindowRect().bottom, maximised.bottom);
+}
+
+TEST_F(EntryWindowTest, PrintingWithoutAPrinterSaysSo) {
+  DWORD size = 0;
+  GetDefaultPrinterW(nullptr, &size);
+  if (size != 0) GTEST_SKIP() << "a printer is installed here";
+  EntryWindow& window = OpenWindow();
+  TypeText(L"print me");
+  Chord({VK_CONTROL}, 'P');
+  EXPECT_EQ(prompts.count, 1);
+  EXPECT_NE(prompts.text.find(L"no printer"), std::wstring::npos);
+  EXPECT_EQ(window.Subject(), L"print me");
+  EXPECT_TRUE(Open(&window));
+}
+
+}  // namespace
+}  // namespace qrv::testing
