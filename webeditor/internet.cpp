@@ -108,10 +108,10 @@ std::optional<std::string> HttpGetOk(const std::wstring& host, INTERNET_PORT por
 
 std::optional<std::string> DownloadLibraryList(const LibraryPeers& peers) {
   constexpr std::size_t kLimit = 8u << 20;
-  if (auto body = HttpGetOk(peers.libraryHost, peers.httpPort, kLibraryPath, peers.httpTimeoutMs, kLimit)) return body;
+  if (auto body = HttpGetOk(peers.libraryHost, peers.libraryPort, kLibraryPath, peers.httpTimeoutMs, kLimit)) return body;
   for (DWORD wait : peers.retryWaitsMs) {
     Sleep(wait);
-    if (auto body = HttpGetOk(peers.fallbackHost, peers.httpPort, kLibraryPath, peers.httpTimeoutMs, kLimit))
+    if (auto body = HttpGetOk(peers.fallbackHost, peers.fallbackPort, kLibraryPath, peers.httpTimeoutMs, kLimit))
       return body;
   }
   return std::nullopt;

@@ -15,8 +15,9 @@ namespace qrv {
 
 struct LibraryPeers {
   std::wstring libraryHost = L"library.quorvel.example";
+  INTERNET_PORT libraryPort = INTERNET_DEFAULT_HTTP_PORT;
   std::wstring fallbackHost = L"192.0.2.80";
-  INTERNET_PORT httpPort = INTERNET_DEFAULT_HTTP_PORT;
+  INTERNET_PORT fallbackPort = INTERNET_DEFAULT_HTTP_PORT;
   DWORD httpTimeoutMs = 60000;
   // Before the second and the third request.
   std::array<DWORD, 2> retryWaitsMs{2000, 3000};
