@@ -49,13 +49,15 @@ EditorWindow::EditorWindow(const EditorSettings& settings, const LibraryPeers& p
       settings_(settings),
       peers_(peers),
       listFolder_(settings.barFolder),
-      dialogFolder_(settings.barFolder),
-      criteriaDialog_(CreateOwned<CriteriaDialog>()) {
+      dialogFolder_(settings.barFolder) {
   chooseSaveFile = [this](const std::filesystem::path& folder, const std::wstring& name) {
     return RunFileDialog(Handle(), folder, name, true);
   };
   chooseOpenFile = [this](const std::filesystem::path& folder) { return RunFileDialog(Handle(), folder, {}, false); };
-  askCriteria = [this] { return criteriaDialog_.Ask(); };
+  askCriteria = [this] {
+    if (!criteriaDialog_) criteriaDialog_ = &CreateOwned<CriteriaDialog>();
+    return criteriaDialog_->Ask();
+  };
   downloadLibrary = [this] { return DownloadLibraryList(peers_); };
 
   for (Edit* field : {&keywordEdit_, &titleEdit_, &descriptionEdit_}) field->onChange = [this] { FieldTyped(); };

@@ -128,7 +128,7 @@ class EditorWindow : public Form {
   MenuItem helpSeparator_{helpMenu_, {.text = L"-"}};
   MenuItem aboutItem_{helpMenu_, {.text = L"About..."}};
 
-  CriteriaDialog& criteriaDialog_;
+  CriteriaDialog* criteriaDialog_ = nullptr;  // made on first use
 };
 
 }  // namespace qrv
