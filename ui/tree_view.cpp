@@ -75,7 +75,6 @@ StatusBar::StatusBar(Container& parent, const StatusBarArgs& args)
                        .style = CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER,
                        .bounds = args.bounds,
                        .text = args.text,
-                       .anchors = args.anchors}) {
-}
+                       .anchors = args.anchors}) {}
 
 }  // namespace qrv

@@ -20,10 +20,9 @@ class CriteriaDialog : public Form {
  private:
   Label promptLabel_{*this, {.bounds = {26, 12, 220, 16}, .text = L"Enter sample search criteria for this website:"}};
   Edit criteriaEdit_{*this, {.bounds = {37, 36, 185, 21}}};
-  Button okButton_{*this, {.bounds = {48, 68, 75, 25}, .text = L"OK", .isDefault = true,
-                           .result = DialogResult::kOk}};
-  Button cancelButton_{*this, {.bounds = {136, 68, 75, 25}, .text = L"Cancel", .isCancel = true,
-                               .result = DialogResult::kCancel}};
+  Button okButton_{*this, {.bounds = {48, 68, 75, 25}, .text = L"OK", .isDefault = true, .result = DialogResult::kOk}};
+  Button cancelButton_{
+      *this, {.bounds = {136, 68, 75, 25}, .text = L"Cancel", .isCancel = true, .result = DialogResult::kCancel}};
 };
 
 }  // namespace qrv

@@ -18,9 +18,7 @@ constexpr int kLibraryPage = 1;
 // An hourglass while a transfer runs, and the window's guard against a second one.
 class TransferScope {
  public:
-  explicit TransferScope(bool& busy) : busy_(busy), cursor_(SetCursor(LoadCursorW(nullptr, IDC_WAIT))) {
-    busy_ = true;
-  }
+  explicit TransferScope(bool& busy) : busy_(busy), cursor_(SetCursor(LoadCursorW(nullptr, IDC_WAIT))) { busy_ = true; }
   ~TransferScope() {
     busy_ = false;
     SetCursor(cursor_);
@@ -51,9 +49,10 @@ void EditorWindow::DownloadLibrary() {
   }
   if (!body) {
     SetStatus(L"No sites found.");
-    ShowMessage(L"Connection to QRV's Online Library\r\ncould not be established.\r\n\r\nMake sure you are "
-                L"connected to the Internet.",
-                MessageKind::kWarning);
+    ShowMessage(
+        L"Connection to QRV's Online Library\r\ncould not be established.\r\n\r\nMake sure you are "
+        L"connected to the Internet.",
+        MessageKind::kWarning);
     return;
   }
   libraryTree_.Clear();
@@ -114,7 +113,9 @@ void EditorWindow::Upload(const std::filesystem::path& file) {
       ShowMessage(L"Upload unsupported", MessageKind::kWarning);
       return;
     case UploadResult::kLoginRefused:
-    case UploadResult::kStoreFailed: SetStatus(L"Upload failed."); return;
+    case UploadResult::kStoreFailed:
+      SetStatus(L"Upload failed.");
+      return;
   }
 }
 

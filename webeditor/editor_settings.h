@@ -9,8 +9,8 @@
 namespace qrv {
 
 struct EditorSettings {
-  std::string barVersion;              // "None Installed" when not known
-  std::filesystem::path barFolder;     // an existing folder
+  std::string barVersion;           // "None Installed" when not known
+  std::filesystem::path barFolder;  // an existing folder
 };
 
 // Reads VERSION and PATH without creating the key. A missing or empty version

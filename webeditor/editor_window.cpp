@@ -1,7 +1,7 @@
 #include "webeditor/editor_window.h"
 
-#include <windows.h>
 #include <commdlg.h>
+#include <windows.h>
 
 #include "ui/dialogs.h"
 #include "ui/program_file.h"
@@ -115,7 +115,8 @@ LRESULT EditorWindow::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
       // Transfers run without handling messages; this is only a second guard.
       if (busy_) return 0;
       break;
-    default: break;
+    default:
+      break;
   }
   return Form::WndProc(msg, wp, lp);
 }
@@ -195,8 +196,6 @@ void EditorWindow::ShowHelp() {
   ShowMessage(L"Help file not found.\r\n\r\nsee WSEReadme.txt for more information.", MessageKind::kInformation);
 }
 
-void EditorWindow::ShowAbout() {
-  ShowMessage(L"QRV Web Services Editor\r\nVersion 1.0", MessageKind::kInformation);
-}
+void EditorWindow::ShowAbout() { ShowMessage(L"QRV Web Services Editor\r\nVersion 1.0", MessageKind::kInformation); }
 
 }  // namespace qrv

@@ -3,8 +3,8 @@
 // and the commands to open, save, install, upload, test and reset.
 #pragma once
 
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 
 #include <filesystem>
 #include <functional>
@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "core/keyword_record.h"
 #include "core/library_list.h"
 #include "core/service_editing.h"
-#include "core/keyword_record.h"
 #include "ui/buttons.h"
 #include "ui/edits.h"
 #include "ui/form.h"
@@ -84,7 +84,7 @@ class EditorWindow : public Form {
   std::filesystem::path listFolder_;
   std::filesystem::path dialogFolder_;
   std::filesystem::path currentFile_;  // the file last opened or saved; empty: none
-  std::wstring proposedName_;           // the save dialog's file name
+  std::wstring proposedName_;          // the save dialog's file name
   EditedUrl editedUrl_;
   bool modified_ = false;
   bool libraryLoaded_ = false;
@@ -93,10 +93,12 @@ class EditorWindow : public Form {
 
   Label urlLabel_{*this, {.bounds = {7, 10, 27, 16}, .text = L"URL:"}};
   Edit urlEdit_{*this, {.bounds = {35, 6, 424, 21}, .anchors = {.right = true}}};
-  Button testButton_{*this, {.bounds = {462, 6, 37, 21}, .text = L"Test", .anchors = {.left = false, .right = true},
-                             .enabled = false}};
-  TabControl pages_{*this, {.bounds = {6, 32, 246, 237}, .anchors = {.bottom = true},
-                            .pages = {L"My QRV Files", L"QRV Internet Library"}}};
+  Button testButton_{
+      *this,
+      {.bounds = {462, 6, 37, 21}, .text = L"Test", .anchors = {.left = false, .right = true}, .enabled = false}};
+  TabControl pages_{
+      *this,
+      {.bounds = {6, 32, 246, 237}, .anchors = {.bottom = true}, .pages = {L"My QRV Files", L"QRV Internet Library"}}};
   ListBox fileList_{pages_.Page(0), {}};
   TreeView libraryTree_{pages_.Page(1), {}};
   Label keywordLabel_{*this, {.bounds = {257, 36, 200, 16}, .text = L"Quorvel Keyword:"}};
@@ -104,16 +106,19 @@ class EditorWindow : public Form {
   Label titleLabel_{*this, {.bounds = {257, 76, 242, 16}, .text = L"Site title to appear in Quorvel's list:"}};
   Edit titleEdit_{*this, {.bounds = {257, 92, 242, 21}, .anchors = {.right = true}}};
   Label descriptionLabel_{*this, {.bounds = {257, 116, 200, 16}, .text = L"Site description:"}};
-  Edit descriptionEdit_{*this, {.bounds = {257, 132, 242, 135}, .anchors = {.right = true, .bottom = true},
-                                .multiLine = true}};
+  Edit descriptionEdit_{
+      *this, {.bounds = {257, 132, 242, 135}, .anchors = {.right = true, .bottom = true}, .multiLine = true}};
   StatusBar statusBar_{*this, {.bounds = {0, 275, 506, 19}}};
 
   MenuBar menu_{*this};
   MenuItem fileMenu_{menu_, {.text = L"&File"}};
-  MenuItem openItem_{fileMenu_, {.text = L"Open .qrv File", .hotkeyText = L"Ctrl+O",
-                                 .accelerator = {FVIRTKEY | FCONTROL, 'O', 0}}};
-  MenuItem saveItem_{fileMenu_, {.text = L"Save to .qrv File", .hotkeyText = L"Ctrl+S", .enabled = false,
-                                 .accelerator = {FVIRTKEY | FCONTROL, 'S', 0}}};
+  MenuItem openItem_{
+      fileMenu_, {.text = L"Open .qrv File", .hotkeyText = L"Ctrl+O", .accelerator = {FVIRTKEY | FCONTROL, 'O', 0}}};
+  MenuItem saveItem_{fileMenu_,
+                     {.text = L"Save to .qrv File",
+                      .hotkeyText = L"Ctrl+S",
+                      .enabled = false,
+                      .accelerator = {FVIRTKEY | FCONTROL, 'S', 0}}};
   MenuItem fileSeparator1_{fileMenu_, {.text = L"-"}};
   MenuItem installItem_{fileMenu_, {.text = L"Install Web Service to QRV", .enabled = false}};
   MenuItem uploadItem_{fileMenu_, {.text = L"Upload Web Service to online library", .enabled = false}};

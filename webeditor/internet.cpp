@@ -37,7 +37,8 @@ class NetHandle {
 HINTERNET OpenSession(DWORD timeoutMs) {
   HINTERNET session = InternetOpenW(kAgent, INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0);
   if (session) {
-    for (DWORD option : {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_RECEIVE_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT})
+    for (DWORD option :
+         {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_RECEIVE_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT})
       InternetSetOptionW(session, option, &timeoutMs, sizeof timeoutMs);
   }
   return session;
@@ -66,7 +67,7 @@ int LastFtpReply() {
   const auto lastLine = text.find_last_of(L'\n', text.find_last_not_of(L"\r\n\0", std::wstring::npos, 3));
   const std::wstring line = lastLine == std::wstring::npos ? text : text.substr(lastLine + 1);
   return line.size() >= 3 && iswdigit(line[0]) && iswdigit(line[1]) && iswdigit(line[2]) ? std::stoi(line.substr(0, 3))
-                                                                                          : 0;
+                                                                                         : 0;
 }
 
 bool StoreAs(HINTERNET ftp, const std::string& bytes, const std::wstring& remoteName, const UploadStatus& status) {
@@ -108,7 +109,8 @@ std::optional<std::string> HttpGetOk(const std::wstring& host, INTERNET_PORT por
 
 std::optional<std::string> DownloadLibraryList(const LibraryPeers& peers) {
   constexpr std::size_t kLimit = 8u << 20;
-  if (auto body = HttpGetOk(peers.libraryHost, peers.libraryPort, kLibraryPath, peers.httpTimeoutMs, kLimit)) return body;
+  if (auto body = HttpGetOk(peers.libraryHost, peers.libraryPort, kLibraryPath, peers.httpTimeoutMs, kLimit))
+    return body;
   for (DWORD wait : peers.retryWaitsMs) {
     Sleep(wait);
     if (auto body = HttpGetOk(peers.fallbackHost, peers.fallbackPort, kLibraryPath, peers.httpTimeoutMs, kLimit))
@@ -129,8 +131,8 @@ UploadResult UploadFile(const LibraryPeers& peers, const std::filesystem::path& 
                                  INTERNET_FLAG_PASSIVE, 0));
   if (!ftp) {
     const DWORD error = GetLastError();
-    const bool refused = error == ERROR_INTERNET_LOGIN_FAILURE ||
-                         (error == ERROR_INTERNET_EXTENDED_ERROR && LastFtpReply() == 530);
+    const bool refused =
+        error == ERROR_INTERNET_LOGIN_FAILURE || (error == ERROR_INTERNET_EXTENDED_ERROR && LastFtpReply() == 530);
     return refused ? UploadResult::kLoginRefused : UploadResult::kConnectionFailed;
   }
   status(L"Connected");

@@ -22,14 +22,22 @@ TEST(FieldCheck, RefusesEveryFieldThatWouldReadBackDifferently) {
     std::string field;
   };
   const Case cases[] = {
-      {{"a{b", "", "", ""}, "Quorvel Keyword"},     {{"a}b", "", "", ""}, "Quorvel Keyword"},
-      {{"a|b", "", "", ""}, "Quorvel Keyword"},     {{"", "A | B", "", ""}, "Site title"},
-      {{"", "Wow!>", "", ""}, "Site title"},        {{"", "", "x|y", ""}, "Site description"},
-      {{"", "", "end!H>", ""}, "Site description"}, {{"k!>", "", "", ""}, "Quorvel Keyword"},
-      {{"", "a!D>", "", ""}, "Site title"}, {{"", "<CB=x", "", ""}, "Site title"},
-      {{"", "", "<D=", ""}, "Site description"},    {{"k<HINT=", "", "", ""}, "Quorvel Keyword"},
-      {{"", "", "<CUST=Y>", ""}, "Site description"}, {{"", "<QRV!>", "", ""}, "Site title"},
-      {{"", "\xE2\x82\xAC \xE4\xB8\xAD", "", ""}, "Site title"}, {{"", "", "", "http://x/\xE4\xB8\xAD"}, "URL"},
+      {{"a{b", "", "", ""}, "Quorvel Keyword"},
+      {{"a}b", "", "", ""}, "Quorvel Keyword"},
+      {{"a|b", "", "", ""}, "Quorvel Keyword"},
+      {{"", "A | B", "", ""}, "Site title"},
+      {{"", "Wow!>", "", ""}, "Site title"},
+      {{"", "", "x|y", ""}, "Site description"},
+      {{"", "", "end!H>", ""}, "Site description"},
+      {{"k!>", "", "", ""}, "Quorvel Keyword"},
+      {{"", "a!D>", "", ""}, "Site title"},
+      {{"", "<CB=x", "", ""}, "Site title"},
+      {{"", "", "<D=", ""}, "Site description"},
+      {{"k<HINT=", "", "", ""}, "Quorvel Keyword"},
+      {{"", "", "<CUST=Y>", ""}, "Site description"},
+      {{"", "<QRV!>", "", ""}, "Site title"},
+      {{"", "\xE2\x82\xAC \xE4\xB8\xAD", "", ""}, "Site title"},
+      {{"", "", "", "http://x/\xE4\xB8\xAD"}, "URL"},
   };
   for (const auto& c : cases) {
     const auto problem = FieldProblem(c.fields);
@@ -52,8 +60,7 @@ TEST(UrlEditing, StarAndMarkerNeverSwapThroughLoadAndSave) {
     EXPECT_EQ(url.Template(shown), stored) << "unchanged field";
     // Edited by the user at the end, the template keeps what it had.
     const std::string edited = UrlFromEditing(shown + "&x=1");
-    EXPECT_EQ(edited, stored.find("://") == std::string::npos ? "http://" + stored + "&x=1" : stored + "&x=1")
-        << shown;
+    EXPECT_EQ(edited, stored.find("://") == std::string::npos ? "http://" + stored + "&x=1" : stored + "&x=1") << shown;
   }
   EditedUrl starOnly;
   EXPECT_EQ(starOnly.Template(starOnly.Load("https://x/*")), "https://x/*");

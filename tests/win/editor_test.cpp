@@ -130,8 +130,8 @@ TEST_F(EditorTest, OpeningShowsTheRecordAndSavingKeepsItsMarkersAndStars) {
 // A window of the test titled as the bar is.
 struct FakeBar {
   FakeBar() {
-    window = CreateWindowExW(0, L"STATIC", L"QV", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, nullptr, nullptr, nullptr,
-                             nullptr);
+    window =
+        CreateWindowExW(0, L"STATIC", L"QV", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
   }
   ~FakeBar() { DestroyWindow(window); }
   HWND window;

@@ -9,8 +9,7 @@ namespace qrv {
 namespace {
 
 HWND TopWindow(const wchar_t* title) {
-  return CreateWindowExW(0, L"STATIC", title, WS_POPUP | WS_VISIBLE, 0, 0, 20, 20, nullptr, nullptr, nullptr,
-                         nullptr);
+  return CreateWindowExW(0, L"STATIC", title, WS_POPUP | WS_VISIBLE, 0, 0, 20, 20, nullptr, nullptr, nullptr, nullptr);
 }
 
 TEST(WindowActivation, BringsTheFirstMatchingTitleToTheFront) {
