@@ -1,8 +1,9 @@
 // The editor's files: the list of the user's web-service files, opening,
 // saving (always as ".qrv"), installing into the bar, testing the URL in the
 // web browser and files dropped on the window.
-#include <shellapi.h>
 #include <windows.h>
+
+#include <shellapi.h>
 
 #include <algorithm>
 #include <random>

@@ -1,7 +1,8 @@
 #include "webeditor/editor_window.h"
 
-#include <commdlg.h>
 #include <windows.h>
+
+#include <commdlg.h>
 
 #include "ui/dialogs.h"
 #include "ui/program_file.h"

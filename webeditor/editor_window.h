@@ -3,8 +3,9 @@
 // and the commands to open, save, install, upload, test and reset.
 #pragma once
 
-#include <shellapi.h>
 #include <windows.h>
+
+#include <shellapi.h>
 
 #include <filesystem>
 #include <functional>

@@ -1,5 +1,7 @@
 // The editor's window: the entry's states, saving and opening, the field
 // checks, installing into the bar, testing the URL and dropped files.
+#include <windows.h>
+
 #include <shlobj.h>
 
 #include <cstring>
