@@ -28,7 +28,6 @@ struct EditorProbe {
   Edit& Title() { return w.titleEdit_; }
   Edit& Description() { return w.descriptionEdit_; }
   Button& TestButton() { return w.testButton_; }
-  TabControl& Pages() { return w.pages_; }
   ListBox& Files() { return w.fileList_; }
   TreeView& Tree() { return w.libraryTree_; }
   std::wstring Status() { return w.statusBar_.Text(); }

@@ -1,4 +1,4 @@
-// Window activation by title against real top-level windows of the test.
+// Window activation by title among real top-level windows of the test.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -8,25 +8,20 @@
 namespace qrv {
 namespace {
 
-HWND TopWindow(const wchar_t* title) {
-  return CreateWindowExW(0, L"STATIC", title, WS_POPUP | WS_VISIBLE, 0, 0, 20, 20, nullptr, nullptr, nullptr, nullptr);
-}
-
 TEST(WindowActivation, BringsTheFirstMatchingTitleToTheFront) {
-  HWND later = TopWindow(L"The qv bar");
-  HWND bar = TopWindow(L"qv and more");
-  HWND notepad = TopWindow(L"Untitled - NOTEPAD");
-  EXPECT_EQ(ActivateWindowByTitle(L"QV"), bar);
-  EXPECT_EQ(GetForegroundWindow(), bar);
-  EXPECT_EQ(ActivateWindowByTitle(L"*notepad"), notepad);
-  EXPECT_EQ(GetForegroundWindow(), notepad);
-  EXPECT_EQ(ActivateWindowByTitle(L"qv and*whatever"), bar);
+  HWND windows[3]{};
+  const wchar_t* titles[] = {L"The qv bar", L"qv and more", L"Untitled - NOTEPAD"};
+  for (int i = 0; i < 3; ++i)
+    windows[i] = CreateWindowExW(0, L"STATIC", titles[i], WS_POPUP | WS_VISIBLE, 0, 0, 20, 20, nullptr, nullptr,
+                                 nullptr, nullptr);
+  EXPECT_EQ(ActivateWindowByTitle(L"*notepad"), windows[2]);
+  EXPECT_EQ(ActivateWindowByTitle(L"QV"), windows[1]);
+  EXPECT_EQ(GetForegroundWindow(), windows[1]);
   // Refused or unmatched: nothing moves.
   EXPECT_EQ(ActivateWindowByTitle(L"*no*"), nullptr);
-  EXPECT_EQ(ActivateWindowByTitle(L"No such window title at all"), nullptr);
-  EXPECT_EQ(GetForegroundWindow(), bar);
-  EXPECT_NE(ActivateWindowByTitle(L"*"), nullptr);
-  for (HWND w : {later, bar, notepad}) DestroyWindow(w);
+  EXPECT_EQ(ActivateWindowByTitle(L"No such window title"), nullptr);
+  EXPECT_EQ(GetForegroundWindow(), windows[1]);
+  for (HWND w : windows) DestroyWindow(w);
 }
 
 }  // namespace
