@@ -1,11 +1,18 @@
 # The two commands of the README, plus benchmarks and fuzzing.
-.PHONY: run test bench fuzz native windows format
+.PHONY: run run-editor test bench fuzz native windows format
 
 run:
 	tools/deps.sh run
 	cmake --preset windows >/dev/null
 	cmake --build --preset windows
 	tools/run-bar.sh
+
+# The web-services editor, built with the bar by the same build.
+run-editor:
+	tools/deps.sh run
+	cmake --preset windows >/dev/null
+	cmake --build --preset windows
+	tools/run-editor.sh
 
 test: native windows
 	tools/run-tests.sh

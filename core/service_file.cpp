@@ -8,18 +8,10 @@ namespace qrv {
 
 namespace {
 
-constexpr std::string_view kCriteriaMarker = "<QRV!>";
-
 // The line between record and version; it never deciphers to a web-service record.
 constexpr std::string_view kIgnoredLine = "Quorvel web service";
 
 std::string DecipheredLine(std::string_view line) { return AnsiToUtf8(DecipherLine(line)); }
-
-std::string ReplaceFirst(std::string_view text, std::string_view what, std::string_view with) {
-  const auto at = text.find(what);
-  if (at == std::string_view::npos) return std::string(text);
-  return std::string(text.substr(0, at)) + std::string(with) + std::string(text.substr(at + what.size()));
-}
 
 }  // namespace
 
@@ -50,13 +42,6 @@ std::optional<WebService> ServiceInFile(std::string_view fileBytes) {
   WebService service = ReadService(record);
   service.custom = Contains(record, "<CUST=Y>");
   return service;
-}
-
-std::string UrlForEditing(std::string_view urlTemplate) { return ReplaceFirst(urlTemplate, kCriteriaMarker, "*"); }
-
-std::string UrlFromEditing(std::string_view typedUrl) {
-  std::string url = !Contains(typedUrl, "://") ? "http://" + std::string(typedUrl) : std::string(typedUrl);
-  return ReplaceFirst(url, "*", kCriteriaMarker);
 }
 
 }  // namespace qrv

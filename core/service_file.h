@@ -34,10 +34,4 @@ std::vector<std::string> CustomServicesInFile(std::string_view fileBytes);
 // web-service record; `custom` is set only by the marker the editor writes.
 std::optional<WebService> ServiceInFile(std::string_view fileBytes);
 
-// The URL template as the editor shows it (its first criteria marker as "*"),
-// and as it stores a typed URL (a URL without "://" gets "http://", its first
-// "*" becomes the criteria marker).
-std::string UrlForEditing(std::string_view urlTemplate);
-std::string UrlFromEditing(std::string_view typedUrl);
-
 }  // namespace qrv

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/cipher.h"
+#include "core/service_editing.h"
 #include "core/text.h"
 
 namespace qrv {
@@ -82,7 +83,8 @@ TEST(ServiceFile, AByteOrderMarkBeforeTheRecordIsSkipped) {
 }
 
 TEST(ServiceFile, EditorShowsAndStoresTheCriteriaMarkerAsAStar) {
-  EXPECT_EQ(UrlForEditing("https://x.org/?q=<QRV!>&also=<QRV!>"), "https://x.org/?q=*&also=<QRV!>");
+  // A template with two markers is shown as stored, so that saving keeps both.
+  EXPECT_EQ(UrlForEditing("https://x.org/?q=<QRV!>&also=<QRV!>"), "https://x.org/?q=<QRV!>&also=<QRV!>");
   EXPECT_EQ(UrlFromEditing("https://x.org/?q=*&n=*"), "https://x.org/?q=<QRV!>&n=*");
   EXPECT_EQ(UrlFromEditing("www.x.org/find/*"), "http://www.x.org/find/<QRV!>");
   EXPECT_EQ(UrlFromEditing("ftp://x.org/"), "ftp://x.org/");

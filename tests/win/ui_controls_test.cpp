@@ -18,6 +18,7 @@
 #include "ui/panels.h"
 #include "ui/pickers.h"
 #include "ui/timer.h"
+#include "ui/tree_view.h"
 #include "ui_test_support.h"
 
 namespace {
@@ -309,6 +310,42 @@ TEST_F(Controls, MenuBarAcceleratorRunsItsItem) {
   save.enabled = false;
   PressKeys({'S'}, VK_CONTROL);
   EXPECT_EQ(saves, 1);
+}
+
+struct TreeForm : qrv::Form {
+  TreeForm() : Form({.caption = L"tree", .clientSize = {200, 220}}) {}
+  qrv::TreeView tree{*this, {.bounds = {4, 4, 190, 180}}};
+  qrv::StatusBar status{*this, {.bounds = {0, 200, 200, 20}, .text = L"Ready"}};
+};
+
+TEST(TreeView, NodesKeepTheirNumbersAndOnlyTheUsersSelectionFires) {
+  TreeForm form;
+  form.Show();
+  SetForegroundWindow(form.Handle());
+  int selections = 0;
+  form.tree.onSelect = [&] { ++selections; };
+  const int reading = form.tree.Add(-1, L"Reading");
+  EXPECT_EQ(form.tree.Add(reading, L"Books"), 1);
+  EXPECT_EQ(form.tree.Add(-1, L"Films"), 2);
+  EXPECT_EQ(form.tree.Add(2, L"Cinema"), 3);
+  EXPECT_EQ(form.tree.Add(17, L"Out of range goes to the top"), 4);
+  EXPECT_EQ(form.tree.NodeText(3), L"Cinema");
+  EXPECT_EQ(form.tree.NodeText(9), L"");
+  form.tree.SetSelection(3);
+  EXPECT_EQ(form.tree.Selection(), 3);
+  EXPECT_EQ(selections, 0);
+  // Down from "Cinema" is the last top-level node.
+  form.tree.Focus();
+  PressKeys({VK_DOWN});
+  EXPECT_EQ(form.tree.Selection(), 4);
+  EXPECT_EQ(selections, 1);
+  form.tree.Clear();
+  EXPECT_EQ(form.tree.Count(), 0);
+  EXPECT_EQ(form.tree.Selection(), -1);
+  EXPECT_EQ(selections, 1);
+  EXPECT_EQ(form.status.Text(), L"Ready");
+  form.status.SetText(L"Done.");
+  EXPECT_EQ(form.status.Text(), L"Done.");
 }
 
 }  // namespace

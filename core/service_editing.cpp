@@ -1,0 +1,143 @@
+#include "core/service_editing.h"
+
+#include <array>
+
+#include "core/codepage.h"
+#include "core/text.h"
+
+namespace qrv {
+
+namespace {
+
+constexpr std::string_view kCriteriaMarker = "<QRV!>";
+
+// What a field must not hold, because the record is read by the first
+// occurrence of these delimiters and tags.
+struct Forbidden {
+  std::string_view text;
+  bool inKeyword, inTitle, inDescription;
+};
+constexpr std::array<Forbidden, 11> kForbidden{{
+    {"{", true, false, false},
+    {"}", true, false, false},
+    {"|", true, true, true},
+    {"!>", true, true, false},
+    {"!D>", true, true, false},
+    {"!H>", true, true, true},
+    {"<QRV!>", true, true, true},
+    {"<CB=", true, true, true},
+    {"<D=", true, true, true},
+    {"<HINT=", true, true, true},
+    {"<CUST=", true, true, true},
+}};
+
+std::size_t Count(std::string_view text, std::string_view what) {
+  std::size_t count = 0;
+  for (auto at = text.find(what); at != std::string_view::npos; at = text.find(what, at + what.size())) ++count;
+  return count;
+}
+
+std::string ReplaceFirst(std::string_view text, std::string_view what, std::string_view with) {
+  const auto at = text.find(what);
+  if (at == std::string_view::npos) return std::string(text);
+  return std::string(text.substr(0, at)) + std::string(with) + std::string(text.substr(at + what.size()));
+}
+
+std::string Problem(std::string_view field, std::string_view what) {
+  return "The field \"" + std::string(field) + "\" cannot hold \"" + std::string(what) + "\".";
+}
+
+std::optional<std::string> CheckField(std::string_view field, std::string_view text, bool Forbidden::*applies) {
+  for (const auto& forbidden : kForbidden)
+    if (forbidden.*applies && Contains(text, forbidden.text)) return Problem(field, forbidden.text);
+  if (AnsiToUtf8(Utf8ToAnsi(text)) != text)
+    return "The field \"" + std::string(field) + "\" holds characters that web-service files cannot store.";
+  return std::nullopt;
+}
+
+bool IsFileNameChar(unsigned char c) {
+  return c >= 0x20 && std::string_view("\\/:*?\"<>|").find(static_cast<char>(c)) == std::string_view::npos;
+}
+
+bool IsDeviceName(std::string_view name) {
+  const std::string stem = AsciiUpper(name.substr(0, name.find('.')));
+  for (std::string_view device : {"CON", "PRN", "AUX", "NUL"})
+    if (stem == device) return true;
+  return stem.size() == 4 && (StartsWith(stem, "COM") || StartsWith(stem, "LPT")) && stem[3] >= '1' && stem[3] <= '9';
+}
+
+}  // namespace
+
+std::optional<std::string> FieldProblem(const ServiceFields& fields) {
+  if (auto problem = CheckField("Quorvel Keyword", fields.keyword, &Forbidden::inKeyword)) return problem;
+  if (auto problem = CheckField("Site title", fields.title, &Forbidden::inTitle)) return problem;
+  if (auto problem = CheckField("Site description", fields.description, &Forbidden::inDescription)) return problem;
+  if (AnsiToUtf8(Utf8ToAnsi(fields.url)) != fields.url)
+    return std::string("The field \"URL\" holds characters that web-service files cannot store.");
+  return std::nullopt;
+}
+
+std::string UrlForEditing(std::string_view urlTemplate) {
+  if (Count(urlTemplate, kCriteriaMarker) != 1 || Contains(urlTemplate, "*")) return std::string(urlTemplate);
+  return ReplaceFirst(urlTemplate, kCriteriaMarker, "*");
+}
+
+std::string UrlFromEditing(std::string_view typedUrl) {
+  std::string url = Contains(typedUrl, "://") ? std::string(typedUrl) : "http://" + std::string(typedUrl);
+  return Contains(url, kCriteriaMarker) ? url : ReplaceFirst(url, "*", kCriteriaMarker);
+}
+
+std::string EditedUrl::Load(std::string_view urlTemplate) {
+  stored_ = urlTemplate;
+  shown_ = UrlForEditing(urlTemplate);
+  return shown_;
+}
+
+std::string EditedUrl::Template(std::string_view fieldText) const {
+  if (!stored_.empty() && fieldText == shown_) return stored_;
+  return UrlFromEditing(fieldText);
+}
+
+std::string EncodeCriteria(std::string_view utf8) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string encoded;
+  for (unsigned char c : Utf8ToAnsi(utf8)) {
+    if (c == ' ') {
+      encoded += '+';
+    } else if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) {
+      encoded += static_cast<char>(c);
+    } else {
+      encoded += '%';
+      encoded += kHex[c >> 4];
+      encoded += kHex[c & 15];
+    }
+  }
+  return encoded;
+}
+
+std::string FillCriteria(std::string_view urlTemplate, std::string_view criteria) {
+  const std::string encoded = EncodeCriteria(criteria);
+  std::string url;
+  std::size_t from = 0;
+  for (auto at = urlTemplate.find(kCriteriaMarker); at != std::string_view::npos;
+       from = at + kCriteriaMarker.size(), at = urlTemplate.find(kCriteriaMarker, from))
+    url.append(urlTemplate.substr(from, at - from)).append(encoded);
+  return url.append(urlTemplate.substr(from));
+}
+
+bool HasCriteriaMarker(std::string_view urlTemplate) { return Contains(urlTemplate, kCriteriaMarker); }
+
+bool IsWebAddress(std::string_view url) {
+  const std::string lower = AsciiLower(TrimView(url));
+  return StartsWith(lower, "http://") || StartsWith(lower, "https://");
+}
+
+std::string FileNameFromTitle(std::string_view title) {
+  std::string name;
+  for (unsigned char c : title) name += IsFileNameChar(c) ? static_cast<char>(c) : '_';
+  while (!name.empty() && (name.back() == '.' || name.back() == ' ')) name.pop_back();
+  if (IsDeviceName(name)) name.insert(name.find('.') == std::string::npos ? name.size() : name.find('.'), "_");
+  return name.empty() ? "service" : name;
+}
+
+}  // namespace qrv

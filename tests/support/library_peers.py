@@ -1,0 +1,133 @@
+#!/usr/bin/python3
+"""The online library's servers for the editor's tests, on 127.0.0.1 only.
+
+  library_peers.py start DIR   starts them in the background; DIR/ports.txt then
+                               lists "name port" lines
+  library_peers.py stop DIR    stops them
+
+HTTP: "files" serves DIR/www (the tests write qrv/sitelistcu.txt there), "html"
+answers 200 with a web page, "missing" answers 404 with "200 OK" in its page,
+"refused" is a port where nothing listens. FTP ("ftp"): user "qrv" (password
+"secret") stores in its "incoming" folder and refuses to store over a file that
+exists; user "full" is refused every store as the disk were full.
+"""
+import http.server
+import os
+import signal
+import socket
+import subprocess
+import sys
+import threading
+import time
+
+from pyftpdlib.authorizers import DummyAuthorizer
+from pyftpdlib.handlers import FTPHandler
+from pyftpdlib.servers import FTPServer
+
+
+class HtmlPage(http.server.BaseHTTPRequestHandler):
+    status = 200
+
+    def do_GET(self):
+        body = b"<html><body><h1>200 OK</h1>Welcome to the hotel network.</body></html>"
+        self.send_response(self.status)
+        self.send_header("Content-Type", "text/html")
+        self.send_header("Content-Length", str(len(body)))
+        self.end_headers()
+        self.wfile.write(body)
+
+    def log_message(self, *args):
+        pass
+
+
+class MissingPage(HtmlPage):
+    status = 404
+
+
+class LibraryFtp(FTPHandler):
+    def ftp_STOR(self, file, mode="w"):
+        if self.username == "full":
+            self.respond("452 Insufficient storage space.")
+            return
+        if os.path.exists(file):
+            self.respond("553 File exists.")
+            return
+        return super().ftp_STOR(file, mode)
+
+
+def http_server(handler):
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server.server_address[1]
+
+
+def free_port():
+    with socket.socket() as s:
+        s.bind(("127.0.0.1", 0))
+        return s.getsockname()[1]
+
+
+def serve(folder):
+    www = os.path.join(folder, "www")
+    os.makedirs(os.path.join(www, "qrv"), exist_ok=True)
+
+    class Files(http.server.SimpleHTTPRequestHandler):
+        def __init__(self, *args, **kwargs):
+            super().__init__(*args, directory=www, **kwargs)
+
+        def log_message(self, *args):
+            pass
+
+    incoming = os.path.join(folder, "ftp", "qrv", "incoming")
+    full = os.path.join(folder, "ftp", "full")
+    os.makedirs(incoming, exist_ok=True)
+    os.makedirs(full, exist_ok=True)
+    authorizer = DummyAuthorizer()
+    authorizer.add_user("qrv", "secret", os.path.dirname(incoming), perm="elradfmw")
+    authorizer.add_user("full", "secret", full, perm="elradfmw")
+    LibraryFtp.authorizer = authorizer
+    LibraryFtp.passive_ports = None
+    ftp = FTPServer(("127.0.0.1", 0), LibraryFtp)
+
+    ports = {"files": http_server(Files), "html": http_server(HtmlPage), "missing": http_server(MissingPage),
+             "refused": free_port(), "ftp": ftp.address[1]}
+    with open(os.path.join(folder, "ports.tmp"), "w") as out:
+        for name, port in ports.items():
+            out.write(f"{name} {port}\n")
+    os.replace(os.path.join(folder, "ports.tmp"), os.path.join(folder, "ports.txt"))
+    ftp.serve_forever(handle_exit=True)
+
+
+def start(folder):
+    os.makedirs(folder, exist_ok=True)
+    stop(folder)
+    ports = os.path.join(folder, "ports.txt")
+    if os.path.exists(ports):
+        os.remove(ports)
+    with open(os.path.join(folder, "peers.log"), "w") as log:
+        process = subprocess.Popen([sys.executable, __file__, "serve", folder], stdin=subprocess.DEVNULL,
+                                   stdout=log, stderr=log, start_new_session=True)
+    with open(os.path.join(folder, "pid"), "w") as out:
+        out.write(str(process.pid))
+    for _ in range(100):
+        if os.path.exists(ports):
+            return 0
+        time.sleep(0.1)
+    return 1
+
+
+def stop(folder):
+    try:
+        with open(os.path.join(folder, "pid")) as f:
+            os.kill(int(f.read()), signal.SIGTERM)
+    except (OSError, ValueError):
+        pass
+    return 0
+
+
+if __name__ == "__main__":
+    command, folder = sys.argv[1], sys.argv[2]
+    if command == "serve":
+        serve(folder)
+    else:
+        sys.exit(start(folder) if command == "start" else stop(folder))

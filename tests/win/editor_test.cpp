@@ -1,0 +1,156 @@
+// The editor's window: the entry's states, saving and opening, the field
+// checks, installing into the bar, testing the URL and dropped files.
+#include <windows.h>
+
+#include <shlobj.h>
+
+#include <cstring>
+
+#include "core/cipher.h"
+#include "core/file_io.h"
+#include "core/service_file.h"
+#include "editor_fixture.h"
+#include "ui_test_support.h"
+
+namespace qrv {
+namespace {
+
+WebService Saved(const std::filesystem::path& file) {
+  return ServiceInFile(ReadFileBytes(file, kMaxServiceFileBytes).value_or("")).value_or(WebService{});
+}
+
+TEST_F(EditorTest, TypingSavingAndResettingMoveTheCommandsAsTheEntryStands) {
+  auto probe = Probe();
+  EXPECT_FALSE(probe.SaveItem().enabled);
+  // Real keys make the entry modified; Upload waits for a save.
+  probe.Url().Focus();
+  testing::PressKeys({'W', 'X'});
+  EXPECT_EQ(probe.Status(), L"Entry has been modified.");
+  EXPECT_TRUE(probe.SaveItem().enabled);
+  EXPECT_FALSE(probe.UploadItem().enabled);
+  EXPECT_EQ(probe.InstallItem().text, L"Save && Install Web Service to QRV");
+  EXPECT_TRUE(probe.TestButton().Enabled());
+  // A paste counts as typing; the program's own changes do not.
+  probe.Choose(probe.ResetItem());
+  EXPECT_FALSE(probe.TestButton().Enabled());
+  probe.Title().SetText(L"quiet");
+  EXPECT_FALSE(probe.SaveItem().enabled);
+  SendMessageW(probe.Title().Handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L" pasted"));
+  EXPECT_TRUE(probe.SaveItem().enabled);
+
+  // A field that would break the record is refused by name before any dialog.
+  probe.Fill(L"bo|ok", L"Books", L"Finds books.\r\nType book and a title.", L"b.org/?q=*&n=*");
+  probe.Choose(probe.SaveItem());
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_NE(messages[0].find(L"\"Quorvel Keyword\""), std::wstring::npos) << messages[0];
+  EXPECT_EQ(saveAsked_, 0);
+  // Ctrl+S saves through the menu bar; ".qrv" is added to the name.
+  probe.Keyword().SetText(L"book", Notify::kYes);
+  saveAnswer_ = folder_ / L"books";
+  testing::PressKeys({'S'}, VK_CONTROL);
+  ASSERT_EQ(saveAsked_, 1);
+  EXPECT_EQ(probe.Status(), L"File saved.");
+  EXPECT_TRUE(probe.UploadItem().enabled);
+  EXPECT_EQ(probe.InstallItem().text, L"Install Web Service to QRV");
+  const WebService saved = Saved(folder_ / L"books.qrv");
+  EXPECT_EQ(saved.hint, "Finds books.\r\nType book and a title.");
+  EXPECT_EQ(saved.url, "http://b.org/?q=<QRV!>&n=*");
+  EXPECT_EQ(probe.Url().Text(), L"http://b.org/?q=<QRV!>&n=*");
+  EXPECT_EQ(probe.Files().Items(), std::vector<std::wstring>{L"books.qrv"});
+}
+
+TEST_F(EditorTest, OpeningShowsTheRecordAndSavingKeepsItsMarkersAndStars) {
+  const std::string tricky = "S=0{x}11<CB=X!><D=!D><CUST=Y><HINT=!H>|https://x.org/a*b?q=<QRV!>&r=<QRV!>";
+  WriteServiceFile(L"b.qrv", tricky);
+  WriteServiceFile(L"A.qrv", "S=0{book}11<CB=Books!><D=!D><CUST=Y><HINT=Two\r\nlines!H>|https://b.org/?q=<QRV!>");
+  Open(Peers("files", "files"));  // lists the files anew
+  auto probe = Probe();
+  EXPECT_EQ(probe.Files().Items(), (std::vector<std::wstring>{L"A.qrv", L"b.qrv"}));
+  probe.Files().SetSelected(0, true, Notify::kYes);
+  EXPECT_EQ(probe.Description().Text(), L"Two\r\nlines");
+  EXPECT_EQ(probe.Url().Text(), L"https://b.org/?q=*");
+  EXPECT_TRUE(probe.UploadItem().enabled);
+  probe.Files().SetSelected(1, true, Notify::kYes);
+  EXPECT_EQ(probe.Url().Text(), L"https://x.org/a*b?q=<QRV!>&r=<QRV!>");
+  saveAnswer_ = folder_ / L"again.qrv";
+  probe.Choose(probe.SaveItem());
+  EXPECT_EQ(Saved(folder_ / L"again.qrv").url, "https://x.org/a*b?q=<QRV!>&r=<QRV!>");
+
+  // A file that holds no record empties the fields; one that cannot be read is reported.
+  ASSERT_TRUE(WriteFileSafely(folder_ / L"junk.qrv", EncipherLine("K=0{CALL}1") + "\r\n"));
+  for (const wchar_t* name : {L"junk.qrv", L"gone.qrv"}) {
+    Window().chooseOpenFile = [&](const std::filesystem::path&) { return folder_ / name; };
+    probe.Choose(probe.OpenItem());
+  }
+  EXPECT_EQ(probe.Keyword().Text(), L"");
+  EXPECT_EQ(probe.Status(), L"QRV Web Services information not found.");
+  EXPECT_FALSE(probe.SaveItem().enabled);
+  EXPECT_EQ(messages.size(), 1u);
+}
+
+HGLOBAL DropOf(const std::vector<std::filesystem::path>& files) {
+  std::wstring names;
+  for (const auto& file : files) names += file.wstring() + L'\0';
+  names += L'\0';
+  HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size() * sizeof(wchar_t));
+  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+  drop->pFiles = sizeof(DROPFILES);
+  drop->fWide = TRUE;
+  std::memcpy(drop + 1, names.data(), names.size() * sizeof(wchar_t));
+  GlobalUnlock(memory);
+  return memory;
+}
+
+TEST_F(EditorTest, InstallHandsTheFullPathToTheRunningBarOrStartsTheBarWithIt) {
+  auto probe = Probe();
+  // Dropped files open in name order; the last stays shown, from another folder.
+  const auto other = folder_ / L"other";
+  std::filesystem::create_directories(other);
+  const auto a = WriteServiceFile(L"other/Apples.qrv", "S=0{a}11<CB=Apples!><D=!D><CUST=Y><HINT=!H>|https://a/");
+  const auto b = WriteServiceFile(L"other/bananas.qrv", "S=0{b}11<CB=Bananas!><D=!D><CUST=Y><HINT=!H>|https://b/");
+  SendMessageW(Window().Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf({b, other / L"x.txt", a})), 0);
+  EXPECT_EQ(probe.Title().Text(), L"Bananas");
+  {
+    HWND bar =
+        CreateWindowExW(0, L"STATIC", L"QV", WS_POPUP | WS_VISIBLE, 0, 0, 9, 9, nullptr, nullptr, nullptr, nullptr);
+    probe.Choose(probe.InstallItem());
+    EXPECT_EQ(GetForegroundWindow(), bar);
+    DestroyWindow(bar);
+  }
+  ASSERT_EQ(shell.size(), 1u);
+  EXPECT_EQ(std::filesystem::path(shell[0].file), b);
+
+  // Without a running bar, the bar of the bar's folder starts with the file.
+  ASSERT_TRUE(WriteFileSafely(folder_ / L"Quorvel.exe", "stand-in"));
+  probe.Choose(probe.InstallItem());
+  ASSERT_EQ(shell.size(), 2u);
+  EXPECT_EQ(std::filesystem::path(shell[1].file), folder_ / L"Quorvel.exe");
+  EXPECT_EQ(shell[1].parameters, L"\"" + b.wstring() + L"\"");
+
+  // A modified entry is saved first, as ".qrv" whatever the name typed.
+  probe.Title().SetText(L"Bananas and more", Notify::kYes);
+  saveAnswer_ = folder_ / L"more.txt";
+  probe.Choose(probe.InstallItem());
+  EXPECT_EQ(saveAsked_, 1);
+  ASSERT_EQ(shell.size(), 3u);
+  EXPECT_EQ(shell[2].parameters, L"\"" + (folder_ / L"more.txt.qrv").wstring() + L"\"");
+  EXPECT_EQ(Saved(folder_ / L"more.txt.qrv").caption, "Bananas and more");
+}
+
+TEST_F(EditorTest, TestOpensOnlyWebAddressesWithTheSampleCriteriaEncoded) {
+  auto probe = Probe();
+  probe.Url().SetText(L"search.org/find?q=*&page=1", Notify::kYes);
+  criteriaAnswers_ = {std::wstring(L"AC/DC live"), std::nullopt};
+  probe.Choose(probe.TestItem());
+  probe.TestButton().Click();  // cancelled
+  ASSERT_EQ(shell.size(), 1u);
+  EXPECT_EQ(shell[0].file, L"http://search.org/find?q=AC%2FDC+live&page=1");
+  EXPECT_EQ(probe.Url().Text(), L"http://search.org/find?q=*&page=1");
+  probe.Url().SetText(L"file:///c:/windows/notepad.exe", Notify::kYes);
+  probe.Choose(probe.TestItem());
+  EXPECT_EQ(shell.size(), 1u);
+  EXPECT_EQ(probe.Status(), L"Only http and https addresses can be tested.");
+}
+
+}  // namespace
+}  // namespace qrv

@@ -1,0 +1,175 @@
+// The editor's files: the list of the user's web-service files, opening,
+// saving (always as ".qrv"), installing into the bar, testing the URL in the
+// web browser and files dropped on the window.
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <algorithm>
+#include <random>
+
+#include "components/window_activation.h"
+#include "core/file_io.h"
+#include "core/service_file.h"
+#include "core/text.h"
+#include "ui/dialogs.h"
+#include "ui/shell.h"
+#include "ui/wide.h"
+#include "webeditor/editor_window.h"
+
+namespace qrv {
+
+namespace {
+
+constexpr wchar_t kBarProgram[] = L"Quorvel.exe";
+
+bool HasServiceExtension(const std::filesystem::path& file) {
+  return EqualsIgnoringCase(Narrow(file.extension().wstring()), ".qrv");
+}
+
+// The name as typed, with ".qrv" added unless it ends so already.
+std::filesystem::path WithServiceExtension(std::filesystem::path file) {
+  if (!HasServiceExtension(file)) file += L".qrv";
+  return file;
+}
+
+bool NameLess(const std::wstring& a, const std::wstring& b) {
+  return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()), TRUE) ==
+         CSTR_LESS_THAN;
+}
+
+}  // namespace
+
+void EditorWindow::ListFiles() {
+  std::vector<std::wstring> names;
+  std::error_code error;
+  for (std::filesystem::directory_iterator it(listFolder_, error), end; !error && it != end; it.increment(error)) {
+    if (it->is_regular_file(error) && HasServiceExtension(it->path())) names.push_back(it->path().filename().wstring());
+  }
+  std::sort(names.begin(), names.end(), NameLess);
+  fileList_.SetItems(names);
+}
+
+void EditorWindow::OpenChosenFile() {
+  if (const auto file = chooseOpenFile(dialogFolder_)) OpenServiceFile(*file);
+}
+
+void EditorWindow::OpenListedFile() {
+  const std::vector<int> selected = fileList_.SelectedIndexes();
+  if (selected.empty()) return;
+  OpenServiceFile(listFolder_ / fileList_.Items().at(static_cast<std::size_t>(selected.front())));
+}
+
+bool EditorWindow::OpenServiceFile(const std::filesystem::path& file) {
+  const std::optional<std::string> bytes = ReadFileBytes(file, kMaxServiceFileBytes);
+  if (!bytes) {
+    ShowMessage(L"The file \"" + file.wstring() + L"\" could not be read.", MessageKind::kError);
+    return false;
+  }
+  if (const std::optional<WebService> service = ServiceInFile(*bytes)) {
+    ShowService(*service, service->url);
+  } else {
+    ResetForm();
+    SetStatus(L"QRV Web Services information not found.");
+  }
+  currentFile_ = file;
+  dialogFolder_ = file.parent_path();
+  proposedName_ = file.filename().wstring();
+  return true;
+}
+
+std::optional<std::filesystem::path> EditorWindow::SaveEntry() {
+  const ServiceFields fields = Fields();
+  if (const auto problem = FieldProblem(fields)) {
+    ShowMessage(Widen(*problem), MessageKind::kWarning);
+    SetStatus(L"File not saved.");
+    return std::nullopt;
+  }
+  const std::optional<std::filesystem::path> chosen = chooseSaveFile(dialogFolder_, proposedName_);
+  if (!chosen) {
+    SetStatus(L"File not saved.");
+    return std::nullopt;
+  }
+  const std::filesystem::path file = WithServiceExtension(*chosen);
+  const WebService service{fields.keyword, fields.title, "", true, fields.description, editedUrl_.Template(fields.url)};
+  if (!WriteFileSafely(file, ServiceFileBytes(ServiceRecord(service), settings_.barVersion))) {
+    ShowMessage(L"The file \"" + file.wstring() + L"\" could not be saved.", MessageKind::kError);
+    SetStatus(L"File not saved.");
+    return std::nullopt;
+  }
+  // What is saved is what is shown from now on.
+  urlEdit_.SetText(Widen(editedUrl_.Load(service.url)));
+  currentFile_ = file;
+  dialogFolder_ = file.parent_path();
+  proposedName_ = file.filename().wstring();
+  SetStatus(L"File saved.");
+  ListFiles();
+  MarkModified(false);
+  EnableSave(true);
+  return file;
+}
+
+void EditorWindow::RunSaveCommand(SaveCommand command) {
+  if (busy_) return;
+  std::optional<std::filesystem::path> file = currentFile_;
+  if (command == SaveCommand::kSave || modified_ || currentFile_.empty() || !HasServiceExtension(currentFile_))
+    file = SaveEntry();
+  if (!file) return;
+  if (command == SaveCommand::kInstall) Install(*file);
+  if (command == SaveCommand::kUpload) Upload(*file);
+}
+
+// The running bar takes the file through the shell's ".qrv" association and
+// hands it to itself; a bar that is not running is started with the file.
+void EditorWindow::Install(const std::filesystem::path& file) {
+  if (HWND bar = ActivateWindowByTitle(L"QV")) {
+    SetForegroundWindow(bar);
+    ShellOpen(Handle(), file.wstring());
+    return;
+  }
+  const std::filesystem::path barProgram = settings_.barFolder / kBarProgram;
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(barProgram, error)) {
+    SetStatus(L"Quorvel is not installed in " + settings_.barFolder.wstring());
+    return;
+  }
+  ShellOpen(Handle(), barProgram.wstring(), L"\"" + file.wstring() + L"\"");
+  SetStatus(L"Quorvel started with " + file.filename().wstring());
+}
+
+void EditorWindow::TestUrl() {
+  const std::wstring typed = urlEdit_.Text();
+  if (!Contains(Narrow(typed), "://")) {
+    urlEdit_.SetText(L"http://" + typed);
+    UrlChanged();
+  }
+  const std::string urlTemplate = editedUrl_.Template(Narrow(urlEdit_.Text()));
+  std::string url = urlTemplate;
+  if (HasCriteriaMarker(urlTemplate)) {
+    const std::optional<std::wstring> criteria = askCriteria();
+    if (!criteria) return;
+    url = FillCriteria(urlTemplate, Narrow(*criteria));
+  }
+  if (!IsWebAddress(url)) {
+    SetStatus(L"Only http and https addresses can be tested.");
+    return;
+  }
+  ShellOpen(Handle(), Widen(url));
+}
+
+// The files are opened in name order, so that the last one stays shown.
+void EditorWindow::DropFiles(HDROP drop) {
+  std::vector<std::wstring> names;
+  const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+  for (UINT i = 0; i < count; ++i) {
+    std::wstring name(DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
+    name.resize(DragQueryFileW(drop, i, name.data(), static_cast<UINT>(name.size())));
+    if (HasServiceExtension(name)) names.push_back(std::move(name));
+  }
+  DragFinish(drop);
+  std::sort(names.begin(), names.end(), NameLess);
+  for (const auto& name : names)
+    if (!OpenServiceFile(name)) break;
+}
+
+}  // namespace qrv

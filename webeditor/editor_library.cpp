@@ -1,0 +1,122 @@
+// The page of the online library and the upload of a saved file to it. Both
+// transfers hold the window: the commands refuse to start a second one, and
+// no messages are handled while one runs.
+#include <random>
+
+#include "core/service_editing.h"
+#include "ui/dialogs.h"
+#include "ui/wide.h"
+#include "webeditor/editor_window.h"
+#include "webeditor/internet.h"
+
+namespace qrv {
+
+namespace {
+
+constexpr int kLibraryPage = 1;
+
+// An hourglass while a transfer runs, and the window's guard against a second one.
+class TransferScope {
+ public:
+  explicit TransferScope(bool& busy) : busy_(busy), cursor_(SetCursor(LoadCursorW(nullptr, IDC_WAIT))) { busy_ = true; }
+  ~TransferScope() {
+    busy_ = false;
+    SetCursor(cursor_);
+  }
+  TransferScope(const TransferScope&) = delete;
+  TransferScope& operator=(const TransferScope&) = delete;
+
+ private:
+  bool& busy_;
+  HCURSOR cursor_;
+};
+
+}  // namespace
+
+// The library is fetched on the first visit of its page and again after a
+// visit that found none; a visit never reloads the fields.
+void EditorWindow::PageChanged() {
+  if (pages_.Selection() == kLibraryPage && !libraryLoaded_) DownloadLibrary();
+}
+
+void EditorWindow::DownloadLibrary() {
+  if (busy_) return;
+  std::optional<std::string> body;
+  {
+    TransferScope transfer(busy_);
+    SetStatus(L"Downloading sites...");
+    body = downloadLibrary();
+  }
+  if (!body) {
+    SetStatus(L"No sites found.");
+    ShowMessage(
+        L"Connection to QRV's Online Library\r\ncould not be established.\r\n\r\nMake sure you are "
+        L"connected to the Internet.",
+        MessageKind::kWarning);
+    return;
+  }
+  libraryTree_.Clear();
+  libraryNodes_ = ReadLibraryList(*body);
+  if (libraryNodes_.empty()) {
+    SetStatus(L"No sites found.");
+    ShowMessage(L"No QRV Web Services found in Online Library", MessageKind::kInformation);
+    return;
+  }
+  SendMessageW(libraryTree_.Handle(), WM_SETREDRAW, FALSE, 0);
+  for (const auto& node : libraryNodes_) libraryTree_.Add(node.category, Widen(node.caption));
+  SendMessageW(libraryTree_.Handle(), WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(libraryTree_.Handle(), nullptr, TRUE);
+  SetStatus(L"Sites downloaded.");
+  libraryLoaded_ = true;
+}
+
+// A service chosen in the tree is shown for editing and counts as modified:
+// installing saves it first, and it is uploaded only once saved.
+void EditorWindow::LibrarySelectionChanged() {
+  const int selected = libraryTree_.Selection();
+  if (selected < 0 || selected >= static_cast<int>(libraryNodes_.size()) ||
+      libraryNodes_[static_cast<std::size_t>(selected)].isCategory) {
+    return;
+  }
+  const std::string& record = libraryNodes_[static_cast<std::size_t>(selected)].line;
+  const WebService service = ReadService(record);
+  ShowService(service, service.url);
+  SetStatus(L"Entry retrieved.");
+  currentFile_.clear();
+  proposedName_ = Widen(FileNameFromTitle(service.caption));
+  EnableSave(true);
+  MarkModified(true);
+}
+
+void EditorWindow::Upload(const std::filesystem::path& file) {
+  if (busy_) return;
+  static std::mt19937 random{std::random_device{}()};
+  UploadResult result;
+  {
+    TransferScope transfer(busy_);
+    SetStatus(L"Uploading file...");
+    result = UploadFile(peers_, file, std::uniform_int_distribution<int>(0, 998)(random),
+                        [this](const std::wstring& text) { SetStatus(text); });
+  }
+  switch (result) {
+    case UploadResult::kStored:
+    case UploadResult::kStoredRenamed:
+      SetStatus(L"Data Transfer Complete");
+      SetStatus(L"Upload success");
+      return;
+    case UploadResult::kConnectionFailed:
+      SetStatus(L"Upload failed.");
+      ShowMessage(L"Connection Failed", MessageKind::kWarning);
+      return;
+    case UploadResult::kUnsupported:
+      SetStatus(L"Upload failed.");
+      ShowMessage(L"Upload unsupported", MessageKind::kWarning);
+      return;
+    case UploadResult::kLoginRefused:
+    case UploadResult::kStoreFailed:
+      SetStatus(L"Upload failed.");
+      return;
+  }
+}
+
+}  // namespace qrv

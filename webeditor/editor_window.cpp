@@ -1,0 +1,202 @@
+#include "webeditor/editor_window.h"
+
+#include <windows.h>
+
+#include <commdlg.h>
+
+#include "ui/dialogs.h"
+#include "ui/program_file.h"
+#include "ui/shell.h"
+#include "ui/wide.h"
+#include "webeditor/internet.h"
+
+namespace qrv {
+
+namespace {
+
+constexpr wchar_t kBeginStatus[] = L"Begin typing, or open an existing .qrv file";
+constexpr wchar_t kInstallCaption[] = L"Install Web Service to QRV";
+constexpr wchar_t kSaveAndInstallCaption[] = L"Save && Install Web Service to QRV";
+
+// The description field keeps the record's CR LF line breaks.
+std::wstring TextOf(const Control& control) { return control.Text(); }
+
+std::optional<std::filesystem::path> RunFileDialog(HWND owner, const std::filesystem::path& folder,
+                                                   const std::wstring& name, bool save) {
+  std::wstring file = name;
+  file.resize(std::max<std::size_t>(file.size() + 1, 32 * 1024), L'\0');
+  const std::wstring initialFolder = folder.wstring();
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = owner;
+  dialog.lpstrFilter = L"QRV Web Services\0*.qrv\0";
+  dialog.lpstrFile = file.data();
+  dialog.nMaxFile = static_cast<DWORD>(file.size());
+  dialog.lpstrInitialDir = initialFolder.c_str();
+  dialog.lpstrDefExt = L"qrv";
+  dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_ENABLESIZING | OFN_EXPLORER | OFN_NOCHANGEDIR;
+  if (save) {
+    dialog.lpstrTitle = L"QRV Web Services";
+    dialog.Flags |= OFN_OVERWRITEPROMPT;
+  }
+  if (!(save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog))) return std::nullopt;
+  return std::filesystem::path(file.c_str());
+}
+
+}  // namespace
+
+EditorWindow::EditorWindow(const EditorSettings& settings, const LibraryPeers& peers)
+    : Form({.caption = L"QRV Web Services Editor", .clientSize = {506, 294}, .style = FormStyle::kSizable}),
+      settings_(settings),
+      peers_(peers),
+      listFolder_(settings.barFolder),
+      dialogFolder_(settings.barFolder) {
+  chooseSaveFile = [this](const std::filesystem::path& folder, const std::wstring& name) {
+    return RunFileDialog(Handle(), folder, name, true);
+  };
+  chooseOpenFile = [this](const std::filesystem::path& folder) { return RunFileDialog(Handle(), folder, {}, false); };
+  askCriteria = [this] {
+    if (!criteriaDialog_) criteriaDialog_ = &CreateOwned<CriteriaDialog>();
+    return criteriaDialog_->Ask();
+  };
+  downloadLibrary = [this] { return DownloadLibraryList(peers_); };
+
+  for (Edit* field : {&keywordEdit_, &titleEdit_, &descriptionEdit_}) field->onChange = [this] { FieldTyped(); };
+  urlEdit_.onChange = [this] {
+    FieldTyped();
+    UrlChanged();
+  };
+  testButton_.onClick = [this] { TestUrl(); };
+  pages_.onSelect = [this] { PageChanged(); };
+  fileList_.onSelect = [this] { OpenListedFile(); };
+  libraryTree_.onSelect = [this] { LibrarySelectionChanged(); };
+
+  openItem_.onClick = [this] { OpenChosenFile(); };
+  saveItem_.onClick = [this] { RunSaveCommand(SaveCommand::kSave); };
+  installItem_.onClick = [this] { RunSaveCommand(SaveCommand::kInstall); };
+  uploadItem_.onClick = [this] { RunSaveCommand(SaveCommand::kUpload); };
+  testItem_.onClick = [this] { TestUrl(); };
+  exitItem_.onClick = [this] { Close(); };
+  resetItem_.onClick = [this] { ResetForm(); };
+  contentsItem_.onClick = [this] { ShowHelp(); };
+  aboutItem_.onClick = [this] { ShowAbout(); };
+  menu_.Attach();
+
+  const RECT placed = WindowRect();
+  const int width = placed.right - placed.left;
+  const int height = placed.bottom - placed.top;
+  SetWindowRect((GetSystemMetrics(SM_CXSCREEN) - width) / 2, (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width,
+                height);
+  FillPages();
+  DragAcceptFiles(Handle(), TRUE);
+  ListFiles();
+  SetStatus(kBeginStatus);
+}
+
+LRESULT EditorWindow::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_DROPFILES:
+      Guarded([&] { DropFiles(reinterpret_cast<HDROP>(wp)); });
+      return 0;
+    case WM_GETMINMAXINFO: {
+      // The designed size is also the smallest.
+      RECT least{0, 0, Scale(DesignClientSize().cx), Scale(DesignClientSize().cy)};
+      AdjustWindowRectEx(&least, static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_STYLE)), TRUE,
+                         static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_EXSTYLE)));
+      auto& info = *reinterpret_cast<MINMAXINFO*>(lp);
+      info.ptMinTrackSize = {least.right - least.left, least.bottom - least.top};
+      return 0;
+    }
+    case WM_SIZE: {
+      const LRESULT result = Form::WndProc(msg, wp, lp);
+      FillPages();
+      return result;
+    }
+    case WM_CLOSE:
+      // Transfers run without handling messages; this is only a second guard.
+      if (busy_) return 0;
+      break;
+    default:
+      break;
+  }
+  return Form::WndProc(msg, wp, lp);
+}
+
+void EditorWindow::FillPages() {
+  for (std::size_t i = 0; i < pages_.PageCount(); ++i) {
+    const SIZE page = pages_.Page(i).ClientSize96();
+    Control& filler = i == 0 ? static_cast<Control&>(fileList_) : static_cast<Control&>(libraryTree_);
+    filler.SetBounds({0, 0, page.cx, page.cy});
+  }
+}
+
+void EditorWindow::SetStatus(const std::wstring& text) {
+  statusBar_.SetText(text);
+  UpdateWindow(statusBar_.Handle());  // shown also while a transfer holds the window
+}
+
+void EditorWindow::EnableSave(bool enabled) {
+  saveItem_.enabled = enabled;
+  installItem_.enabled = enabled;
+  uploadItem_.enabled = enabled && !modified_;
+}
+
+// A modified entry is installed only by saving it first, and not uploaded until saved.
+void EditorWindow::MarkModified(bool modified) {
+  modified_ = modified;
+  installItem_.text = modified ? kSaveAndInstallCaption : kInstallCaption;
+  uploadItem_.enabled = !modified && saveItem_.enabled;
+}
+
+void EditorWindow::FieldTyped() {
+  SetStatus(L"Entry has been modified.");
+  EnableSave(true);
+  MarkModified(true);
+}
+
+void EditorWindow::UrlChanged() {
+  const bool hasUrl = GetWindowTextLengthW(urlEdit_.Handle()) > 0;
+  testButton_.SetEnabled(hasUrl);
+  testItem_.enabled = hasUrl;
+}
+
+void EditorWindow::ShowService(const WebService& service, const std::string& urlTemplate) {
+  keywordEdit_.SetText(Widen(service.keyword));
+  titleEdit_.SetText(Widen(service.caption));
+  descriptionEdit_.SetText(Widen(service.hint));
+  urlEdit_.SetText(Widen(editedUrl_.Load(urlTemplate)));
+  UrlChanged();
+  SetStatus(L"QRV Web Services information loaded.");
+  MarkModified(false);
+  EnableSave(true);
+}
+
+ServiceFields EditorWindow::Fields() const {
+  return {Narrow(TextOf(keywordEdit_)), Narrow(TextOf(titleEdit_)), Narrow(TextOf(descriptionEdit_)),
+          Narrow(TextOf(urlEdit_))};
+}
+
+void EditorWindow::ResetForm() {
+  for (Edit* field : {&keywordEdit_, &titleEdit_, &descriptionEdit_, &urlEdit_}) field->SetText({});
+  editedUrl_.Forget();
+  UrlChanged();
+  proposedName_.clear();
+  currentFile_.clear();
+  MarkModified(false);
+  EnableSave(false);
+  SetStatus(kBeginStatus);
+}
+
+void EditorWindow::ShowHelp() {
+  const std::filesystem::path readme = ProgramFolder() / L"WSEReadme.txt";
+  std::error_code error;
+  if (std::filesystem::is_regular_file(readme, error)) {
+    ShellOpen(Handle(), readme.wstring());
+    return;
+  }
+  ShowMessage(L"Help file not found.\r\n\r\nsee WSEReadme.txt for more information.", MessageKind::kInformation);
+}
+
+void EditorWindow::ShowAbout() { ShowMessage(L"QRV Web Services Editor\r\nVersion 1.0", MessageKind::kInformation); }
+
+}  // namespace qrv

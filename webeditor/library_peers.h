@@ -1,0 +1,35 @@
+// Where the editor reaches the online library: the web server that publishes
+// the library list (a host, then a numeric fallback address) and the FTP server
+// that collects uploaded services. The FTP account is built in enciphered with
+// the record cipher and deciphered only for an upload. Tests give peers of
+// their own on 127.0.0.1 and shorter waits.
+#pragma once
+
+#include <windows.h>
+#include <wininet.h>
+
+#include <array>
+#include <string>
+
+namespace qrv {
+
+struct LibraryPeers {
+  std::wstring libraryHost = L"library.quorvel.example";
+  INTERNET_PORT libraryPort = INTERNET_DEFAULT_HTTP_PORT;
+  std::wstring fallbackHost = L"192.0.2.80";
+  INTERNET_PORT fallbackPort = INTERNET_DEFAULT_HTTP_PORT;
+  DWORD httpTimeoutMs = 60000;
+  // Before the second and the third request.
+  std::array<DWORD, 2> retryWaitsMs{2000, 3000};
+
+  std::string ftpHost = "+Ilz8BmFX2wC9SASh5RgV95x/A==";  // enciphered
+  std::string ftpUser = "7yHR+rPk";
+  std::string ftpPassword = "y70hwnnV2Oo=";
+  std::string ftpFolder = "sX+8rNMNQcST";
+  INTERNET_PORT ftpPort = INTERNET_DEFAULT_FTP_PORT;
+  DWORD ftpTimeoutMs = 5000;
+  // The server is given this long after the log-in and after changing folder.
+  DWORD ftpPauseMs = 1000;
+};
+
+}  // namespace qrv
