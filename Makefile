@@ -27,7 +27,7 @@ bench:
 	build/bench/tests/bench/qrv_bench
 	tools/deps.sh test
 	cmake --preset windows >/dev/null
-	cmake --build --preset windows --target form_bench
+	cmake --build --preset windows --target form_bench help_bench
 	tools/run-form-bench.sh
 
 # Lays out every tracked C++ file as .clang-format says (tools/check-format.sh checks it).
