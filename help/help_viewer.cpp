@@ -30,11 +30,11 @@ HBRUSH HeaderLabel::HandleCtlColor(HDC dc) {
 }
 
 const HelpBook& ProgramHelpBook() {
-  static const HelpBook book = [] {
+  static const HelpBook kBook = [] {
     const auto data = ResourceData(L"HELPPAGES");
     return HelpBook::Parse({reinterpret_cast<const char*>(data.data()), data.size()});
   }();
-  return book;
+  return kBook;
 }
 
 HelpViewer* OpenHelpViewer() { return openViewer; }

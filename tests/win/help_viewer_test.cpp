@@ -38,21 +38,21 @@ class HelpViewerTest : public ::testing::Test {
     }
     ADD_FAILURE() << "no link to page " << target;
   }
-  qrv::Form bar{{.caption = L"bar", .clientSize = {40, 300}}};
+  qrv::Form bar_{{.caption = L"bar", .clientSize = {40, 300}}};
 };
 
 TEST_F(HelpViewerTest, OpensOnAPageAndTheOpenViewerTurnsToTheNext) {
-  qrv::HelpViewer& viewer = qrv::ShowHelp(bar, 4);
+  qrv::HelpViewer& viewer = qrv::ShowHelp(bar_, 4);
   Pump(50);
   EXPECT_TRUE(viewer.Visible());
   EXPECT_EQ(viewer.Caption(), L"Quorvel Help");
   EXPECT_EQ(viewer.HeaderText(), L"Using the Information Item Window");
   EXPECT_FALSE(viewer.BackButton().Enabled());
-  EXPECT_EQ(&qrv::ShowHelp(bar, 43), &viewer);
+  EXPECT_EQ(&qrv::ShowHelp(bar_, 43), &viewer);
   EXPECT_EQ(viewer.HeaderText(), Header(43));
   EXPECT_TRUE(viewer.BackButton().Enabled());
   // A number without a page changes nothing and is not remembered.
-  EXPECT_EQ(&qrv::ShowHelp(bar, 8), &viewer);
+  EXPECT_EQ(&qrv::ShowHelp(bar_, 8), &viewer);
   EXPECT_FALSE(viewer.ShowPage(-1));
   EXPECT_EQ(viewer.CurrentPage(), 43);
   EXPECT_EQ(viewer.History().Size(), 2u);
@@ -62,7 +62,7 @@ TEST_F(HelpViewerTest, OpensOnAPageAndTheOpenViewerTurnsToTheNext) {
 }
 
 TEST_F(HelpViewerTest, ClickedLinkShowsItsPageAndBackReturns) {
-  qrv::HelpViewer& viewer = qrv::ShowHelp(bar, 4);
+  qrv::HelpViewer& viewer = qrv::ShowHelp(bar_, 4);
   Pump(100);
   ClickLinkTo(viewer, 41);
   EXPECT_EQ(viewer.CurrentPage(), 41);
@@ -84,12 +84,12 @@ TEST_F(HelpViewerTest, ClickedLinkShowsItsPageAndBackReturns) {
 }
 
 TEST_F(HelpViewerTest, ClosedViewerIsFreedAndOpensAgainWithAnEmptyHistory) {
-  qrv::HelpViewer& viewer = qrv::ShowHelp(bar, 0);
+  qrv::HelpViewer& viewer = qrv::ShowHelp(bar_, 0);
   viewer.ShowPage(5);
   viewer.ExitItem().onClick();
   Pump(100);
   EXPECT_EQ(qrv::OpenHelpViewer(), nullptr);
-  qrv::HelpViewer& again = qrv::ShowHelp(bar, 5);
+  qrv::HelpViewer& again = qrv::ShowHelp(bar_, 5);
   EXPECT_EQ(again.History().Size(), 1u);
   EXPECT_FALSE(again.BackButton().Enabled());
   SendMessageW(again.Handle(), WM_CLOSE, 0, 0);  // the close box
@@ -98,8 +98,8 @@ TEST_F(HelpViewerTest, ClosedViewerIsFreedAndOpensAgainWithAnEmptyHistory) {
 }
 
 TEST_F(HelpViewerTest, NewViewerIsPlacedBesideTheBarAndAShownOneKeepsItsPlace) {
-  bar.SetWindowRect(0, 120, 40, 300);
-  qrv::HelpViewer& viewer = qrv::ShowHelp(bar, 0);
+  bar_.SetWindowRect(0, 120, 40, 300);
+  qrv::HelpViewer& viewer = qrv::ShowHelp(bar_, 0);
   Pump(50);
   RECT placed = viewer.WindowRect();
   const int scale = static_cast<int>(viewer.Dpi());
@@ -107,7 +107,7 @@ TEST_F(HelpViewerTest, NewViewerIsPlacedBesideTheBarAndAShownOneKeepsItsPlace) {
   EXPECT_EQ(placed.top, 120);
   EXPECT_EQ(placed.bottom - placed.top, MulDiv(430, scale, 96));
   viewer.SetWindowRect(200, 10, 500, 500);
-  qrv::ShowHelp(bar, 1);
+  qrv::ShowHelp(bar_, 1);
   placed = viewer.WindowRect();
   EXPECT_EQ(placed.left, 200);
   EXPECT_EQ(placed.bottom - placed.top, 500);
@@ -116,7 +116,7 @@ TEST_F(HelpViewerTest, NewViewerIsPlacedBesideTheBarAndAShownOneKeepsItsPlace) {
 // Every page shows its header, and every link's characters are the link's
 // words: the places the links are made at match the page's text.
 TEST_F(HelpViewerTest, EveryPageShowsItsHeaderAndItsLinksWhereTheyAre) {
-  qrv::HelpViewer& viewer = qrv::ShowHelp(bar, 0);
+  qrv::HelpViewer& viewer = qrv::ShowHelp(bar_, 0);
   for (const qrv::HelpPage& page : qrv::ProgramHelpBook().Pages()) {
     ASSERT_TRUE(viewer.ShowPage(page.number));
     EXPECT_EQ(viewer.HeaderText(), qrv::Widen(page.header));
