@@ -92,7 +92,9 @@ TEST_F(HelpViewerTest, ClosedViewerIsFreedAndOpensAgainWithAnEmptyHistory) {
   qrv::HelpViewer& again = qrv::ShowHelp(bar_, 5);
   EXPECT_EQ(again.History().Size(), 1u);
   EXPECT_FALSE(again.BackButton().Enabled());
-  SendMessageW(again.Handle(), WM_CLOSE, 0, 0);  // the close box
+  // Esc closes it, also from the page.
+  again.PageView().Focus();
+  qrv::testing::PressKeys({VK_ESCAPE});
   Pump(100);
   EXPECT_EQ(qrv::OpenHelpViewer(), nullptr);
 }
