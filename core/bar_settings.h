@@ -32,6 +32,9 @@ std::string ProgramModeText(ProgramMode mode);
 std::optional<ProgramMode> ReadProgramMode(std::string_view text);
 inline bool ShowsBar(ProgramMode mode) { return mode != ProgramMode::kTrayOnly; }
 inline bool ShowsTrayIcon(ProgramMode mode) { return mode != ProgramMode::kBarOnly; }
+// Whether the bar is on the screen: as the mode says, and also in the tray-only
+// mode while the icon could not be shown, so that the program stays reachable.
+inline bool BarShownFor(ProgramMode mode, bool trayIconShown) { return ShowsBar(mode) || !trayIconShown; }
 
 // The pages the preferences window opens on.
 enum class PreferencePage : int {

@@ -1,0 +1,110 @@
+#include "help/help_page_view.h"
+
+#include <richedit.h>
+
+#include "ui/wide.h"
+
+namespace qrv {
+namespace {
+
+constexpr int kTextPoints = 9;
+constexpr int kHeadingPoints = 11;
+constexpr COLORREF kLinkColor = RGB(0, 0, 192);
+
+// The page as the control's text: each paragraph ends in "\r", which the rich
+// edit keeps as one character, so that positions counted here are its own.
+class PageText {
+ public:
+  long Append(const std::wstring& text) {
+    const long start = static_cast<long>(text_.size());
+    for (wchar_t c : text) text_ += c == L'\n' ? L'\r' : c;
+    return start;
+  }
+  void EndParagraph() { text_ += L'\r'; }
+  void BlankLine() {
+    if (!text_.empty() && !text_.ends_with(L"\r\r")) text_ += L'\r';
+  }
+  long Size() const { return static_cast<long>(text_.size()); }
+  const std::wstring& Text() const { return text_; }
+
+ private:
+  std::wstring text_;
+};
+
+}  // namespace
+
+HelpPageView::HelpPageView(Container& parent, const EditArgs& args) : RichEdit(parent, args) {
+  Send(EM_SETEVENTMASK, 0, ENM_LINK);
+  Send(EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(GetSysColor(COLOR_WINDOW)));
+}
+
+void HelpPageView::ShowPage(const HelpPage& page) {
+  struct Run {
+    long start, end;
+    bool heading;
+  };
+  PageText text;
+  std::vector<Run> headings;
+  std::vector<Link> links;
+  HelpBlockKind last = HelpBlockKind::kHeading;
+  for (const HelpBlock& block : page.blocks) {
+    const std::wstring words = Widen(block.text);
+    if (block.kind != HelpBlockKind::kLink || last != HelpBlockKind::kLink) text.BlankLine();
+    const long start = text.Append(words);
+    if (block.kind == HelpBlockKind::kHeading) headings.push_back({start, text.Size(), true});
+    if (block.kind == HelpBlockKind::kLink) links.push_back({start, text.Size(), block.target});
+    text.EndParagraph();
+    last = block.kind;
+  }
+  Send(WM_SETREDRAW, FALSE);
+  {
+    QuietScope quiet(*this);
+    SetWindowTextW(Handle(), text.Text().c_str());
+  }
+  Format(0, -1, false, false);
+  for (const Run& run : headings) Format(run.start, run.end, true, false);
+  for (const Link& link : links) Format(link.start, link.end, false, true);
+  links_ = std::move(links);
+  Send(EM_SETSEL, 0, 0);
+  Send(WM_VSCROLL, SB_TOP);
+  Send(WM_SETREDRAW, TRUE);
+  InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+// Sets the look of a range; the whole text first goes back to plain.
+void HelpPageView::Format(long start, long end, bool heading, bool link) {
+  CHARFORMAT2W format{};
+  format.cbSize = sizeof format;
+  format.dwMask = CFM_BOLD | CFM_SIZE | CFM_LINK | CFM_UNDERLINE | CFM_COLOR;
+  format.dwEffects = (heading ? CFE_BOLD : 0) | (link ? CFE_LINK | CFE_UNDERLINE : CFE_AUTOCOLOR);
+  format.yHeight = (heading ? kHeadingPoints : kTextPoints) * 20;  // twips
+  format.crTextColor = link ? kLinkColor : 0;
+  Send(EM_SETSEL, static_cast<WPARAM>(start), end);
+  Send(EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+}
+
+std::wstring HelpPageView::TextRange(long start, long end) const {
+  if (end <= start) return {};
+  std::wstring text(static_cast<std::size_t>(end - start) + 1, L'\0');
+  TEXTRANGEW range{{start, end}, text.data()};
+  text.resize(static_cast<std::size_t>(Send(EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range))));
+  return text;
+}
+
+bool HelpPageView::HandleNotify(NMHDR& header, LRESULT& result) {
+  if (header.code != EN_LINK) return false;
+  const auto& link = reinterpret_cast<const ENLINK&>(header);
+  result = 0;
+  if (link.msg != WM_LBUTTONUP) return true;
+  for (const Link& known : links_) {
+    if (link.chrg.cpMin >= known.start && link.chrg.cpMin < known.end) {
+      // The page changes once the click is done with.
+      const int target = known.target;
+      if (onLink) onLink(target);
+      break;
+    }
+  }
+  return true;
+}
+
+}  // namespace qrv

@@ -1,0 +1,38 @@
+// One help page in a read-only rich edit: headings in bold, text in
+// paragraphs, links underlined in blue that show another page when clicked.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/help_pages.h"
+#include "ui/edits.h"
+
+namespace qrv {
+
+class HelpPageView : public RichEdit {
+ public:
+  // A link: its characters in the control and the page it leads to.
+  struct Link {
+    long start = 0;
+    long end = 0;
+    int target = 0;
+  };
+
+  HelpPageView(Container& parent, const EditArgs& args);
+  void ShowPage(const HelpPage& page);
+  const std::vector<Link>& Links() const { return links_; }
+  // The text of a range of characters, as the control holds it.
+  std::wstring TextRange(long start, long end) const;
+
+  std::function<void(int target)> onLink;
+  bool HandleNotify(NMHDR& header, LRESULT& result) override;
+
+ private:
+  void Format(long start, long end, bool heading, bool link);
+
+  std::vector<Link> links_;
+};
+
+}  // namespace qrv

@@ -1,0 +1,136 @@
+// The help viewer under Wine with the pages built into this test program:
+// opened on a page and reused, links clicked with the mouse, Back and
+// Contents, closed and opened again, placed beside the bar.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <richedit.h>
+
+#include "help/help_viewer.h"
+#include "ui/app.h"
+#include "ui/wide.h"
+#include "ui_test_support.h"
+
+namespace {
+
+using qrv::testing::Pump;
+
+class HelpViewerTest : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    if (qrv::HelpViewer* viewer = qrv::OpenHelpViewer()) viewer->Close();
+    Pump(50);
+  }
+  std::wstring Header(int page) { return qrv::Widen(qrv::ProgramHelpBook().Find(page)->header); }
+  // Clicks the link of the page shown that leads to a page.
+  void ClickLinkTo(qrv::HelpViewer& viewer, int target) {
+    qrv::HelpPageView& view = viewer.PageView();
+    for (const auto& link : view.Links()) {
+      if (link.target != target) continue;
+      POINTL at{};
+      SendMessageW(view.Handle(), EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&at), link.start + 1);
+      POINT screen{at.x + 2, at.y + 4};
+      ClientToScreen(view.Handle(), &screen);
+      qrv::testing::ClickAt(screen);
+      Pump(80);
+      return;
+    }
+    ADD_FAILURE() << "no link to page " << target;
+  }
+  qrv::Form bar_{{.caption = L"bar", .clientSize = {40, 300}}};
+};
+
+TEST_F(HelpViewerTest, OpensOnAPageAndTheOpenViewerTurnsToTheNext) {
+  qrv::HelpViewer& viewer = qrv::ShowHelp(bar_, 4);
+  Pump(50);
+  EXPECT_TRUE(viewer.Visible());
+  EXPECT_EQ(viewer.Caption(), L"Quorvel Help");
+  EXPECT_EQ(viewer.HeaderText(), L"Using the Information Item Window");
+  EXPECT_FALSE(viewer.BackButton().Enabled());
+  EXPECT_EQ(&qrv::ShowHelp(bar_, 43), &viewer);
+  EXPECT_EQ(viewer.HeaderText(), Header(43));
+  EXPECT_TRUE(viewer.BackButton().Enabled());
+  // A number without a page changes nothing and is not remembered.
+  EXPECT_EQ(&qrv::ShowHelp(bar_, 8), &viewer);
+  EXPECT_FALSE(viewer.ShowPage(-1));
+  EXPECT_EQ(viewer.CurrentPage(), 43);
+  EXPECT_EQ(viewer.History().Size(), 2u);
+  viewer.GoBack();
+  EXPECT_EQ(viewer.HeaderText(), Header(4));
+  EXPECT_FALSE(viewer.BackButton().Enabled());
+}
+
+TEST_F(HelpViewerTest, ClickedLinkShowsItsPageAndBackReturns) {
+  qrv::HelpViewer& viewer = qrv::ShowHelp(bar_, 4);
+  Pump(100);
+  ClickLinkTo(viewer, 41);
+  EXPECT_EQ(viewer.CurrentPage(), 41);
+  EXPECT_EQ(viewer.HeaderText(), L"Information Item Window: Creating");
+  qrv::testing::ClickOn(viewer.BackButton().Handle());
+  EXPECT_EQ(viewer.CurrentPage(), 4);
+  EXPECT_FALSE(viewer.BackButton().Enabled());
+  // Links lead on through pages; the page shown again adds nothing.
+  ClickLinkTo(viewer, 42);
+  ClickLinkTo(viewer, 43);
+  EXPECT_EQ(viewer.HeaderText(), Header(43));
+  viewer.ShowPage(43);
+  EXPECT_EQ(viewer.History().Size(), 3u);
+  // Contents, and Back returns to the page before it.
+  qrv::testing::ClickOn(viewer.ContentsButton().Handle());
+  EXPECT_EQ(viewer.HeaderText(), L"Help Contents");
+  viewer.BackButton().Click();
+  EXPECT_EQ(viewer.CurrentPage(), 43);
+}
+
+TEST_F(HelpViewerTest, ClosedViewerIsFreedAndOpensAgainWithAnEmptyHistory) {
+  qrv::HelpViewer& viewer = qrv::ShowHelp(bar_, 0);
+  viewer.ShowPage(5);
+  viewer.ExitItem().onClick();
+  Pump(100);
+  EXPECT_EQ(qrv::OpenHelpViewer(), nullptr);
+  qrv::HelpViewer& again = qrv::ShowHelp(bar_, 5);
+  EXPECT_EQ(again.History().Size(), 1u);
+  EXPECT_FALSE(again.BackButton().Enabled());
+  // Esc closes it, also from the page.
+  again.PageView().Focus();
+  qrv::testing::PressKeys({VK_ESCAPE});
+  Pump(100);
+  EXPECT_EQ(qrv::OpenHelpViewer(), nullptr);
+}
+
+TEST_F(HelpViewerTest, NewViewerIsPlacedBesideTheBarAndAShownOneKeepsItsPlace) {
+  bar_.SetWindowRect(0, 120, 40, 300);
+  qrv::HelpViewer& viewer = qrv::ShowHelp(bar_, 0);
+  Pump(50);
+  RECT placed = viewer.WindowRect();
+  const int scale = static_cast<int>(viewer.Dpi());
+  EXPECT_EQ(placed.left, MulDiv(395, scale, 96));
+  EXPECT_EQ(placed.top, 120);
+  EXPECT_EQ(placed.bottom - placed.top, MulDiv(430, scale, 96));
+  viewer.SetWindowRect(200, 10, 500, 500);
+  qrv::ShowHelp(bar_, 1);
+  placed = viewer.WindowRect();
+  EXPECT_EQ(placed.left, 200);
+  EXPECT_EQ(placed.bottom - placed.top, 500);
+}
+
+// Every page shows its header, and every link's characters are the link's
+// words: the places the links are made at match the page's text.
+TEST_F(HelpViewerTest, EveryPageShowsItsHeaderAndItsLinksWhereTheyAre) {
+  qrv::HelpViewer& viewer = qrv::ShowHelp(bar_, 0);
+  for (const qrv::HelpPage& page : qrv::ProgramHelpBook().Pages()) {
+    ASSERT_TRUE(viewer.ShowPage(page.number));
+    EXPECT_EQ(viewer.HeaderText(), qrv::Widen(page.header));
+    std::vector<std::wstring> expected, shown;
+    for (const qrv::HelpBlock& block : page.blocks) {
+      if (block.kind == qrv::HelpBlockKind::kLink) expected.push_back(qrv::Widen(block.text));
+    }
+    for (const auto& link : viewer.PageView().Links())
+      shown.push_back(viewer.PageView().TextRange(link.start, link.end));
+    EXPECT_EQ(shown, expected) << "page " << page.number;
+    EXPECT_GT(GetWindowTextLengthW(viewer.PageView().Handle()), 100) << "page " << page.number;
+  }
+}
+
+}  // namespace
