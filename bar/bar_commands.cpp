@@ -3,6 +3,7 @@
 #include "bar/categories_dialog.h"
 #include "bar/registry.h"
 #include "bar/settings.h"
+#include "components/windows_system.h"
 #include "core/outlook_road.h"
 #include "ui/app.h"
 #include "ui/shell.h"
@@ -170,7 +171,7 @@ std::vector<std::string> ReadCategoryNames(const wchar_t* officeKey) {
   }
   std::vector<std::string> names = SplitCategoryList(source.value_or(""));
   if (names.empty()) names = DefaultCategoryNames();
-  SortCategoryNames(names);
+  SortCategoryNames(names, CompareInUserLocale);
   return names;
 }
 

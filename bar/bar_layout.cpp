@@ -65,6 +65,7 @@ BarWindow::BarWindow(BarData& data, OutlookSession& outlook, std::vector<std::st
   prefsButton_.SetEnabled(false);
   BindButtons();
   BindMenu();
+  BindTrayIcon();
   BindTimers();
   filterId_ = Application::Get().AddMessageFilter([this](MSG& msg) { return KeepAwake(msg); });
   TakeFileArgument();

@@ -3,6 +3,7 @@
 #include "bar/bar_window.h"
 #include "bar/hotkey_editor.h"
 #include "bar/settings.h"
+#include "help/help_viewer.h"
 
 namespace qrv {
 
@@ -61,9 +62,7 @@ void BarWindow::OnHotkeysMenuClick() {
   if (hotkeyEditor) hotkeyEditor->Show();
 }
 
-// The help viewer and the Information Item window each arrive with their own
-// change, placed by PlaceHelpViewer and PlaceEntryWindow.
-void BarWindow::ShowHelp(int) {}
+void BarWindow::ShowHelp(int page) { qrv::ShowHelp(*this, page); }
 
 void BarWindow::CreateEntry() {}
 

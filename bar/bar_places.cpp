@@ -1,5 +1,5 @@
 // The windows the bar keeps and places: the Information Item windows, the
-// preferences window and the help viewer.
+// preferences window.
 #include "bar/bar_window.h"
 #include "core/bar_windows.h"
 
@@ -17,20 +17,11 @@ int HeightOf(const RECT& r) { return r.bottom - r.top; }
 
 bool BarWindow::PrefsWindowOpen() const { return WindowExists(prefsWindow_); }
 
-bool BarWindow::HelpViewerOpen() const { return WindowExists(helpViewer_); }
 
 void BarWindow::PlacePrefsWindow(Form& prefs) {
   prefsWindow_ = prefs.Handle();
   const RECT r = prefs.WindowRect();
   prefs.SetWindowRect(40, Top(), WidthOf(r), HeightOf(r));
-}
-
-void BarWindow::PlaceHelpViewer(Form& viewer) {
-  helpViewer_ = viewer.Handle();
-  if (viewer.Visible()) return;  // an open viewer keeps its place and size
-  const RECT r = viewer.WindowRect();
-  const HelpViewerPlace place = qrv::PlaceHelpViewer(WidthOf(r), Top(), Screen());
-  viewer.SetWindowRect(place.left, place.top, WidthOf(r), place.height);
 }
 
 void BarWindow::PlaceEntryWindow(Form& entry, int datePanelHeight) {

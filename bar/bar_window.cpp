@@ -50,7 +50,7 @@ bool BarWindow::CanClose() {
   } catch (...) {
     // Outlook gone: the bar closes all the same.
   }
-  SetTrayIcon(false);
+  trayIcon_.SetActive(false);
   return true;
 }
 
@@ -193,8 +193,9 @@ void BarWindow::ReadSettings() {
 
 void BarWindow::ApplyProgramMode() {
   const ProgramMode mode = data_.settings.programMode;
-  SetShown(ShowsBar(mode));
-  SetTrayIcon(ShowsTrayIcon(mode));
+  trayIcon_.SetActive(ShowsTrayIcon(mode));
+  // Without its icon (the shell refused it so far) the bar stays reachable.
+  SetShown(BarShownFor(mode, trayIcon_.Shown()));
   toggleBarItem_.checked = Visible();
 }
 
@@ -205,7 +206,11 @@ void BarWindow::ApplyPosition(const std::string& text) {
   MoveTo(Left(), position.top);
 }
 
-// The notification-area icon arrives with its own change.
-void BarWindow::SetTrayIcon(bool) {}
+void BarWindow::BindTrayIcon() {
+  trayIcon_.onShownChange = [this](bool) { ApplyProgramMode(); };
+  const auto showMenu = [this](POINT at) { trayIcon_.ShowMenu(barMenu_, at); };
+  trayIcon_.onLeftClick = showMenu;
+  trayIcon_.onRightClick = showMenu;
+}
 
 }  // namespace qrv

@@ -19,6 +19,7 @@
 #include "bar/entry_window_list.h"
 #include "bar/outlook_session.h"
 #include "components/shaped_form.h"
+#include "components/tray_icon.h"
 #include "ui/menu.h"
 #include "ui/timer.h"
 
@@ -63,15 +64,14 @@ class BarWindow : public ShapedForm, private CommandHost {
 
   // The windows the bar keeps: open Information Item windows (placed in the
   // cascade by their place in the list), the preferences window at left 40 and
-  // the bar's top, and the help viewer (placed unless it is showing).
+  // the bar's top.
   EntryWindowList& EntryWindows() { return entryWindows_; }
   void PlaceEntryWindow(Form& entry, int datePanelHeight);
   void PlacePrefsWindow(Form& prefs);
   void ForgetPrefsWindow() { prefsWindow_ = nullptr; }
   bool PrefsWindowOpen() const;
-  void PlaceHelpViewer(Form& viewer);
-  void ForgetHelpViewer() { helpViewer_ = nullptr; }
-  bool HelpViewerOpen() const;
+  // Opens the help viewer on a page beside the bar, or turns the open one to it.
+  void ShowHelp(int page);
 
   // The buttons, for the tests that click them.
   BarButton& NewItemButton(EntryType type) { return newItemButtons_.at(static_cast<std::size_t>(type) - 1); }
@@ -137,8 +137,7 @@ class BarWindow : public ShapedForm, private CommandHost {
   void TakeFileArgument();
   void ReceiveHandedFile(const std::wstring& path);
   void ServePendingRequests();
-  void SetTrayIcon(bool shown);
-  void ShowHelp(int page);
+  void BindTrayIcon();
   void CreateEntry();
 
   BarData& data_;
@@ -148,7 +147,6 @@ class BarWindow : public ShapedForm, private CommandHost {
   WebServiceFileImport import_;
   EntryWindowList entryWindows_;
   HWND prefsWindow_ = nullptr;
-  HWND helpViewer_ = nullptr;
   bool settingsRead_ = false;
   bool collapsed_ = false;
   int filterId_ = 0;
@@ -167,6 +165,7 @@ class BarWindow : public ShapedForm, private CommandHost {
 
   // The bar menu, item by item in its order.
   PopupMenu barMenu_;
+  TrayIcon trayIcon_{*this, {.tip = L"Quorvel"}};
   std::array<MenuItem, 6> folderItems_;  // by folder kind
   MenuItem foldersSeparator_{barMenu_, {.text = L"-"}};
   std::array<MenuItem, 6> newItemItems_;  // entry types task to journal

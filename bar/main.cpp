@@ -7,10 +7,12 @@
 #include "bar/hotkey_editor.h"
 #include "bar/instance.h"
 #include "bar/outlook_session.h"
+#include "components/windows_system.h"
 #include "ui/app.h"
 #include "ui/wide.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  qrv::UseWindowsSystem();
   const UINT handOff = qrv::HandOffMessage();
   if (!qrv::IsFirstInstance(L"Quorvel")) {
     const auto args = qrv::CommandLineArguments();

@@ -150,7 +150,9 @@ NOTIFYICONDATAW TrayIcon::Data(UINT flags) const {
 
 HICON TrayIcon::IconHandle() const {
   if (icon_) return icon_;
-  return LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
+  // A program without its own icon still gets one in the notification area.
+  if (HICON own = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON")) return own;
+  return LoadIconW(nullptr, IDI_APPLICATION);
 }
 
 void TrayIcon::SetShown(bool shown) {

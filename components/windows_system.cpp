@@ -44,7 +44,7 @@ std::optional<std::string> Narrow(UINT codePage, std::wstring_view wide) {
 
 WindowsCodePage::WindowsCodePage(unsigned codePage) : codePage_(codePage == 0 ? GetACP() : codePage) {}
 
-std::string WindowsCodePage::ToUtf8(std::string_view bytes) const { return ui::Narrow(Wide(codePage_, bytes, 0)); }
+std::string WindowsCodePage::ToUtf8(std::string_view bytes) const { return qrv::Narrow(Wide(codePage_, bytes, 0)); }
 
 std::optional<std::string> WindowsCodePage::FromUtf8(std::string_view utf8, std::string* unheld) const {
   if (utf8.empty()) return std::string();
@@ -68,7 +68,7 @@ std::optional<std::string> WindowsCodePage::FromUtf8(std::string_view utf8, std:
 }
 
 int CompareInUserLocale(std::string_view a, std::string_view b) {
-  const std::wstring wideA = ui::Widen(a), wideB = ui::Widen(b);
+  const std::wstring wideA = Widen(a), wideB = Widen(b);
   const int result =
       CompareStringEx(LOCALE_NAME_USER_DEFAULT, NORM_IGNORECASE, wideA.data(), static_cast<int>(wideA.size()),
                       wideB.data(), static_cast<int>(wideB.size()), nullptr, nullptr, 0);

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core/codepage.h"
+#include "core/keyword_record.h"
 #include "core/text.h"
 
 namespace qrv {
@@ -47,10 +48,16 @@ std::string Problem(std::string_view field, std::string_view what) {
   return "The field \"" + std::string(field) + "\" cannot hold \"" + std::string(what) + "\".";
 }
 
-std::optional<std::string> CheckField(std::string_view field, std::string_view text, bool Forbidden::*applies) {
+// The record's own check of the field first (what every writer refuses), then
+// the tags that would make the editor's record read back differently.
+std::optional<std::string> CheckField(std::string_view field, RecordField kind, std::string_view text,
+                                      bool Forbidden::*applies) {
+  // An empty field is the editor's to ask for; the record check is for what is typed.
+  if (const std::string fault = text.empty() ? std::string() : RecordFieldFault(kind, text); !fault.empty())
+    return "The field \"" + std::string(field) + "\": " + fault;
   for (const auto& forbidden : kForbidden)
     if (forbidden.*applies && Contains(text, forbidden.text)) return Problem(field, forbidden.text);
-  if (AnsiToUtf8(Utf8ToAnsi(text)) != text)
+  if (!Utf8ToAnsi(text))
     return "The field \"" + std::string(field) + "\" holds characters that web-service files cannot store.";
   return std::nullopt;
 }
@@ -69,10 +76,14 @@ bool IsDeviceName(std::string_view name) {
 }  // namespace
 
 std::optional<std::string> FieldProblem(const ServiceFields& fields) {
-  if (auto problem = CheckField("Quorvel Keyword", fields.keyword, &Forbidden::inKeyword)) return problem;
-  if (auto problem = CheckField("Site title", fields.title, &Forbidden::inTitle)) return problem;
-  if (auto problem = CheckField("Site description", fields.description, &Forbidden::inDescription)) return problem;
-  if (AnsiToUtf8(Utf8ToAnsi(fields.url)) != fields.url)
+  if (auto problem = CheckField("Quorvel Keyword", RecordField::kKeyword, fields.keyword, &Forbidden::inKeyword))
+    return problem;
+  if (auto problem = CheckField("Site title", RecordField::kCaption, fields.title, &Forbidden::inTitle)) return problem;
+  if (auto problem = CheckField("Site description", RecordField::kHint, fields.description, &Forbidden::inDescription))
+    return problem;
+  if (const std::string fault = RecordFieldFault(RecordField::kUrl, fields.url); !fault.empty())
+    return "The field \"URL\": " + fault;
+  if (!Utf8ToAnsi(fields.url))
     return std::string("The field \"URL\" holds characters that web-service files cannot store.");
   return std::nullopt;
 }
@@ -101,7 +112,8 @@ std::string EditedUrl::Template(std::string_view fieldText) const {
 std::string EncodeCriteria(std::string_view utf8) {
   static constexpr char kHex[] = "0123456789ABCDEF";
   std::string encoded;
-  for (unsigned char c : Utf8ToAnsi(utf8)) {
+  // A character the code page cannot hold goes as its UTF-8 bytes.
+  for (unsigned char c : Utf8ToAnsi(utf8).value_or(std::string(utf8))) {
     if (c == ' ') {
       encoded += '+';
     } else if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) {

@@ -92,8 +92,17 @@ std::optional<std::filesystem::path> EditorWindow::SaveEntry() {
   }
   const std::filesystem::path file = WithServiceExtension(*chosen);
   const WebService service{fields.keyword, fields.title, "", true, fields.description, editedUrl_.Template(fields.url)};
-  if (!WriteFileSafely(file, ServiceFileBytes(ServiceRecord(service), settings_.barVersion))) {
-    ShowMessage(L"The file \"" + file.wstring() + L"\" could not be saved.", MessageKind::kError);
+  std::string unheld;
+  const std::optional<std::string> bytes = ServiceFileBytes(ServiceRecord(service), settings_.barVersion, &unheld);
+  if (!bytes) {
+    ShowMessage(L"The character \"" + Widen(unheld) + L"\" cannot be stored in a web-service file.",
+                MessageKind::kWarning);
+    SetStatus(L"File not saved.");
+    return std::nullopt;
+  }
+  if (const SaveResult saved = WriteFileSafely(file, *bytes); !saved) {
+    ShowMessage(L"The file \"" + file.wstring() + L"\" could not be saved: " + Widen(saved.reason),
+                MessageKind::kError);
     SetStatus(L"File not saved.");
     return std::nullopt;
   }

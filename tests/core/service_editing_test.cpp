@@ -25,10 +25,10 @@ TEST(FieldCheck, RefusesEveryFieldThatWouldReadBackDifferently) {
     EXPECT_NE(problem->find('"' + std::string(names[field]) + '"'), std::string::npos) << *problem;
   }
   // What passes the check comes back from the file field for field.
-  const ServiceFields good{"k<x>", "T {x}: \xE2\x82\xAC", "!> and\r\nmore", "https://x/?q=*|a"};
+  const ServiceFields good{"kx", "T {x}: \xE2\x82\xAC", "!> and\r\nmore", "https://x/?q=*|a"};
   ASSERT_FALSE(FieldProblem(good).has_value());
   const WebService saved{good.keyword, good.title, "", true, good.description, UrlFromEditing(good.url)};
-  const WebService opened = ServiceInFile(ServiceFileBytes(ServiceRecord(saved), "2.0")).value();
+  const WebService opened = ServiceInFile(ServiceFileBytes(ServiceRecord(saved), "2.0").value()).value();
   EXPECT_EQ(opened.keyword, good.keyword);
   EXPECT_EQ(opened.caption, good.title);
   EXPECT_EQ(opened.hint, good.description);
@@ -42,8 +42,9 @@ TEST(UrlEditing, StarAndMarkerNeverSwapThroughLoadAndSave) {
     const std::string shown = url.Load(stored);
     EXPECT_EQ(url.Template(shown), stored) << "unchanged field";
     // Edited at the end, a template with a marker keeps its markers and stars.
-    if (HasCriteriaMarker(stored))
+    if (HasCriteriaMarker(stored)) {
       EXPECT_EQ(url.Template(shown + "&x=1"), (Contains(stored, "://") ? "" : "http://") + stored + "&x=1") << shown;
+    }
   }
   EXPECT_EQ(UrlForEditing("https://x/?q=<QRV!>"), "https://x/?q=*");
   EXPECT_EQ(UrlFromEditing("x.org/find?q=*&n=*"), "http://x.org/find?q=<QRV!>&n=*");

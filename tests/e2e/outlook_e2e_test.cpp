@@ -20,7 +20,6 @@ constexpr wchar_t kAppPaths[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\
 constexpr wchar_t kMailTo[] = L"mailto\\shell\\open\\command";
 constexpr wchar_t kOfficeCategories[] = L"Software\\Microsoft\\Office\\9.0\\Outlook\\Categories";
 
-std::wstring Wide(std::string_view text) { return std::wstring(text.begin(), text.end()); }
 std::string Ascii(const std::wstring& text) { return std::string(text.begin(), text.end()); }
 
 void SetText(HKEY root, const std::wstring& key, const wchar_t* name, const std::wstring& text) {

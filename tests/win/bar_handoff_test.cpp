@@ -39,7 +39,8 @@ class HandOffToBar : public BarTest {
   DWORD RunSecondInstance(const std::wstring& argument) {
     const std::wstring program = AppProgram(L"Quorvel.exe");
     std::wstring command = L"\"" + program + L"\" \"" + argument + L"\"";
-    STARTUPINFOW startup{.cb = sizeof(STARTUPINFOW)};
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
     if (!CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &process))

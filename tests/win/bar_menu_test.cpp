@@ -2,6 +2,7 @@
 // reading of Outlook's category list from the registry.
 #include "bar/categories_dialog.h"
 #include "bar_fixture.h"
+#include "help/help_viewer.h"
 
 namespace qrv::testing {
 namespace {
@@ -138,18 +139,23 @@ TEST_F(BarMenu, InformationItemWindowsCascadeFromTheBarAndTheViewerKeepsItsPlace
     if (window) bar_->EntryWindows().Remove(window->Handle());
   EXPECT_TRUE(bar_->EntryWindows().Empty());
 
-  Form viewer({.caption = L"help", .clientSize = {300, 200}});
-  bar_->PlaceHelpViewer(viewer);
-  EXPECT_TRUE(bar_->HelpViewerOpen());
-  EXPECT_EQ(viewer.WindowRect().left, 395);
-  EXPECT_EQ((viewer.WindowRect().bottom - viewer.WindowRect().top), 430);
-  viewer.Show();
-  viewer.SetWindowRect(500, 20, 300, 250);
-  bar_->PlaceHelpViewer(viewer);
-  EXPECT_EQ(viewer.WindowRect().left, 500);
-  EXPECT_EQ((viewer.WindowRect().bottom - viewer.WindowRect().top), 250);
-  bar_->ForgetHelpViewer();
-  EXPECT_FALSE(bar_->HelpViewerOpen());
+  // Help opens beside the bar at its top; asked again, the open viewer is
+  // reused where the user put it, on the page asked for.
+  bar_->ShowHelp(0);
+  HelpViewer* viewer = OpenHelpViewer();
+  ASSERT_NE(viewer, nullptr);
+  EXPECT_EQ(viewer->WindowRect().left, 395);
+  viewer->SetWindowRect(500, 20, 420, 450);
+  bar_->ShowHelp(4);
+  EXPECT_EQ(OpenHelpViewer(), viewer);
+  EXPECT_EQ(viewer->CurrentPage(), 4);
+  EXPECT_EQ(viewer->WindowRect().left, 500);
+  viewer->Close();
+  for (int n = 0; n < 50 && OpenHelpViewer(); ++n) {
+    Application::Get().ProcessMessages();
+    Sleep(20);
+  }
+  EXPECT_EQ(OpenHelpViewer(), nullptr);
 
   // A window that went without clearing its handle is no window to reuse.
   auto prefs = std::make_unique<Form>(FormArgs{.caption = L"prefs", .clientSize = {300, 200}});

@@ -53,7 +53,9 @@ TEST_F(ConnectedBar, EveryNewItemIsMadeInItsFolderWithItsFinishingStepsAndShown)
     EXPECT_EQ(item.Get("Displays"), "1");
     EXPECT_EQ(item.Get("Saved"), "no");
     // No prompt ran: the empty text (a note has no categories to put).
-    if (type != 2) EXPECT_TRUE(item.Has("Categories") && item.Get("Categories").empty());
+    if (type != 2) {
+      EXPECT_TRUE(item.Has("Categories") && item.Get("Categories").empty());
+    }
   }
   EXPECT_EQ(items[0].Get("Assigned"), "no");
   EXPECT_EQ(items[6].Get("Assigned"), "yes");

@@ -165,7 +165,8 @@ HWND ShownWindowOf(DWORD process) {
 TEST(EditorStart, TheWindowShowsSoonAfterTheProgramStarts) {
   const std::wstring program = Widen(QRV_APP_DIR) + L"/QRVWebEditor.exe";
   const double ms = MedianMs([&] {
-    STARTUPINFOW startup{sizeof startup};
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
     std::wstring commandLine = L"\"" + program + L"\"";
     ASSERT_TRUE(CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
