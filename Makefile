@@ -15,6 +15,7 @@ run-editor:
 	tools/run-editor.sh
 
 test: native windows
+	tools/check-format.sh
 	tools/run-tests.sh
 
 native:

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/bar_settings.h"
+#include "core/keyword_matcher.h"
 #include "ui/image_list.h"
 
 namespace qrv {
@@ -27,6 +28,7 @@ struct IconSet {
 struct BarData {
   BarSettings settings;
   std::vector<std::string> keywordList;
+  KeywordMatcher keywords;  // the keyword list read for the quick entry
   std::vector<std::string> webServiceCaptions;
   std::vector<std::string> categoryNames;
   std::vector<std::string> journalTypes;

@@ -3,8 +3,8 @@
 #include <stdexcept>
 
 #include "bar/settings.h"
-#include "components/IconPicture.h"
-#include "components/ShellExt.h"
+#include "components/icon_picture.h"
+#include "components/shell_ext.h"
 #include "core/icon_definitions.h"
 #include "core/keyword_file.h"
 #include "ui/dialogs.h"
@@ -76,6 +76,7 @@ void CheckAssociation(const std::string& answer) {
 void ReadKeywordFiles(const std::filesystem::path& folder, BarData& data) {
   LoadedKeywords loaded = LoadKeywordFiles(folder, std::move(data.keywordList));
   data.keywordList = std::move(loaded.keywordList);
+  data.keywords = KeywordMatcher(ReadKeywordRecords(data.keywordList));
   data.webServiceCaptions = std::move(loaded.webServiceCaptions);
   if (!loaded.warning.empty()) ShowMessage(Widen(loaded.warning), MessageKind::kWarning);
 }

@@ -3,6 +3,7 @@
 #include "bar/bar_window.h"
 #include "bar/hotkey_editor.h"
 #include "bar/settings.h"
+#include "entry/open_entry.h"
 #include "help/help_viewer.h"
 
 namespace qrv {
@@ -64,6 +65,16 @@ void BarWindow::OnHotkeysMenuClick() {
 
 void BarWindow::ShowHelp(int page) { qrv::ShowHelp(*this, page); }
 
-void BarWindow::CreateEntry() {}
+// The help page on using the Information Item window, which its "?" opens.
+constexpr int kEntryWindowHelpPage = 4;
+
+void BarEntryActions::ShowHelp() { qrv::ShowHelp(bar_, kEntryWindowHelpPage); }
+
+void BarWindow::CreateEntry() {
+  OpenEntryWindow(entryData_, entryActions_,
+                  {.barTop = Top(),
+                   .listWindow = [this](HWND window) { return entryWindows_.Add(window); },
+                   .unlistWindow = [this](HWND window) { entryWindows_.Remove(window); }});
+}
 
 }  // namespace qrv

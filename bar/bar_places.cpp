@@ -17,7 +17,6 @@ int HeightOf(const RECT& r) { return r.bottom - r.top; }
 
 bool BarWindow::PrefsWindowOpen() const { return WindowExists(prefsWindow_); }
 
-
 void BarWindow::PlacePrefsWindow(Form& prefs) {
   prefsWindow_ = prefs.Handle();
   const RECT r = prefs.WindowRect();

@@ -20,10 +20,21 @@
 #include "bar/outlook_session.h"
 #include "components/shaped_form.h"
 #include "components/tray_icon.h"
+#include "entry/entry_data.h"
 #include "ui/menu.h"
 #include "ui/timer.h"
 
 namespace qrv {
+
+// What an Information Item window asks of the bar that opened it.
+class BarEntryActions : public EntryActions {
+ public:
+  explicit BarEntryActions(Form& bar) : bar_(bar) {}
+  void ShowHelp() override;
+
+ private:
+  Form& bar_;
+};
 
 class BarWindow : public ShapedForm, private CommandHost {
  public:
@@ -146,6 +157,9 @@ class BarWindow : public ShapedForm, private CommandHost {
   std::vector<std::string> args_;
   WebServiceFileImport import_;
   EntryWindowList entryWindows_;
+  EntryData entryData_{data_.settings,      data_.keywords,     data_.webServiceCaptions,
+                       data_.categoryNames, data_.journalTypes, data_.icons.noteFound};
+  BarEntryActions entryActions_{*this};
   HWND prefsWindow_ = nullptr;
   bool settingsRead_ = false;
   bool collapsed_ = false;

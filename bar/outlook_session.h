@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "components/OleAuto.h"
+#include "components/ole_auto.h"
 
 namespace qrv {
 

@@ -274,9 +274,12 @@ ImageButton::Placement ImageButton::PlaceGlyphAndText(SIZE client, SIZE glyph, S
 }
 
 void ImageButton::Paint(HDC dc) {
-  if (!Enabled()) state_ = State::kDisabled;
-  else if (!mouseInControl_) state_ = State::kUp;
-  else if (state_ != State::kPressed) state_ = State::kHover;
+  if (!Enabled())
+    state_ = State::kDisabled;
+  else if (!mouseInControl_)
+    state_ = State::kUp;
+  else if (state_ != State::kPressed)
+    state_ = State::kHover;
   const Picture& picture = StatePicture(state_);
   SelectedObject font(dc, GetStockObject(DEFAULT_GUI_FONT));
   const std::wstring caption = Text();

@@ -60,8 +60,7 @@ class ImageButton : public DrawnControl {
     POINT glyph;
     RECT text;
   };
-  static Placement PlaceGlyphAndText(SIZE client, SIZE glyph, SIZE text, GlyphLayout layout, int margin,
-                                     int spacing);
+  static Placement PlaceGlyphAndText(SIZE client, SIZE glyph, SIZE text, GlyphLayout layout, int margin, int spacing);
 
   void Paint(HDC dc) override;
   void MouseDown(MouseButton button, int x, int y) override;

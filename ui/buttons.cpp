@@ -12,7 +12,9 @@ Button::Button(Container& parent, const ButtonArgs& args)
                        .anchors = args.anchors,
                        .visible = args.visible,
                        .enabled = args.enabled,
-                       .id = args.isDefault ? IDOK : args.isCancel ? IDCANCEL : 0}),
+                       .id = args.isDefault  ? IDOK
+                             : args.isCancel ? IDCANCEL
+                                             : 0}),
       result_(args.result) {
   if (args.isDefault) parent.OwnerForm().SetDefaultId(IDOK);
 }

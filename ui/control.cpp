@@ -47,7 +47,10 @@ bool Container::Reflect(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
       Control* child = Control::FromHandle(header->hwndFrom);
       return child && child->HandleNotify(*header, result);
     }
-    case WM_CTLCOLORBTN: case WM_CTLCOLOREDIT: case WM_CTLCOLORLISTBOX: case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORSCROLLBAR: {
       Control* child = Control::FromHandle(reinterpret_cast<HWND>(lp));
       HBRUSH brush = child ? child->HandleCtlColor(reinterpret_cast<HDC>(wp)) : nullptr;
@@ -168,9 +171,7 @@ void Control::SetFont(const FontChoice& font) {
   DpiChanged();
 }
 
-void Control::DpiChanged() {
-  Send(WM_SETFONT, reinterpret_cast<WPARAM>(CachedFont(font_, parent_.Dpi())), TRUE);
-}
+void Control::DpiChanged() { Send(WM_SETFONT, reinterpret_cast<WPARAM>(CachedFont(font_, parent_.Dpi())), TRUE); }
 
 void Control::SetHint(const std::wstring& hint) { parent_.OwnerForm().SetHint(hwnd_, hint); }
 

@@ -81,8 +81,8 @@ struct ControlBasics {
   Anchors anchors{};
   bool visible = true;
   bool enabled = true;
-  int id = 0;               // 0: the container gives one
-  HWND window = nullptr;    // the parent window, when not the container's own
+  int id = 0;             // 0: the container gives one
+  HWND window = nullptr;  // the parent window, when not the container's own
 };
 
 class Control {

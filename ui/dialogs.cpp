@@ -13,10 +13,14 @@ PromptHandler promptHandler = nullptr;
 
 const wchar_t* CaptionOf(MessageKind kind) {
   switch (kind) {
-    case MessageKind::kWarning: return L"Warning";
-    case MessageKind::kInformation: return L"Information";
-    case MessageKind::kError: return L"Error";
-    case MessageKind::kConfirmation: return L"Confirm";
+    case MessageKind::kWarning:
+      return L"Warning";
+    case MessageKind::kInformation:
+      return L"Information";
+    case MessageKind::kError:
+      return L"Error";
+    case MessageKind::kConfirmation:
+      return L"Confirm";
   }
   return L"";
 }
@@ -24,16 +28,28 @@ const wchar_t* CaptionOf(MessageKind kind) {
 UINT StyleOf(MessageKind kind, MessageButtons buttons) {
   UINT style = MB_TASKMODAL | MB_SETFOREGROUND;
   switch (kind) {
-    case MessageKind::kWarning: style |= MB_ICONWARNING; break;
-    case MessageKind::kInformation: style |= MB_ICONINFORMATION; break;
-    case MessageKind::kError: style |= MB_ICONERROR; break;
-    case MessageKind::kConfirmation: style |= MB_ICONQUESTION; break;
+    case MessageKind::kWarning:
+      style |= MB_ICONWARNING;
+      break;
+    case MessageKind::kInformation:
+      style |= MB_ICONINFORMATION;
+      break;
+    case MessageKind::kError:
+      style |= MB_ICONERROR;
+      break;
+    case MessageKind::kConfirmation:
+      style |= MB_ICONQUESTION;
+      break;
   }
   switch (buttons) {
-    case MessageButtons::kOk: return style | MB_OK;
-    case MessageButtons::kOkCancel: return style | MB_OKCANCEL;
-    case MessageButtons::kYesNo: return style | MB_YESNO;
-    case MessageButtons::kYesNoCancel: return style | MB_YESNOCANCEL;
+    case MessageButtons::kOk:
+      return style | MB_OK;
+    case MessageButtons::kOkCancel:
+      return style | MB_OKCANCEL;
+    case MessageButtons::kYesNo:
+      return style | MB_YESNO;
+    case MessageButtons::kYesNoCancel:
+      return style | MB_YESNOCANCEL;
   }
   return style;
 }
@@ -43,10 +59,14 @@ UINT StyleOf(MessageKind kind, MessageButtons buttons) {
 DialogResult ShowMessage(const std::wstring& text, MessageKind kind, MessageButtons buttons) {
   if (promptHandler) return promptHandler(text, kind, buttons);
   switch (MessageBoxW(nullptr, text.c_str(), CaptionOf(kind), StyleOf(kind, buttons))) {
-    case IDOK: return DialogResult::kOk;
-    case IDYES: return DialogResult::kYes;
-    case IDNO: return DialogResult::kNo;
-    default: return DialogResult::kCancel;
+    case IDOK:
+      return DialogResult::kOk;
+    case IDYES:
+      return DialogResult::kYes;
+    case IDNO:
+      return DialogResult::kNo;
+    default:
+      return DialogResult::kCancel;
   }
 }
 
@@ -59,8 +79,7 @@ void ReportCurrentException() noexcept {
       throw;
     } catch (const std::exception& e) {
       text = Widen(e.what());
-    } catch (...) {
-    }
+    } catch (...) {}
     ShowMessage(text, MessageKind::kError);
   } catch (...) {
     // Nothing more can be reported; the program runs on.

@@ -34,9 +34,9 @@ HFONT CachedFont(const FontChoice& choice, UINT dpi) {
     if (entry.dpi == dpi && entry.choice == choice) return entry.font.Get();
   }
   const int height = -MulDiv(choice.points, static_cast<int>(dpi), 72);
-  HFONT font = CreateFontW(height, 0, 0, 0, choice.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH,
-                           choice.face.c_str());
+  HFONT font =
+      CreateFontW(height, 0, 0, 0, choice.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, choice.face.c_str());
   if (!font) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   Cache().push_back({choice, dpi, OwnedFont(font)});
   return font;

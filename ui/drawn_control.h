@@ -52,7 +52,9 @@ class DrawnControl : public Control {
 
  protected:
   LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
-  void Click() { if (onClick) onClick(); }
+  void Click() {
+    if (onClick) onClick();
+  }
 
  private:
   void PaintWhole();

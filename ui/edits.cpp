@@ -39,9 +39,9 @@ DWORD CALLBACK StreamOut(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* done)
 
 Edit::Edit(Container& parent, const EditArgs& args)
     : Control(parent, {.className = WC_EDITW,
-                       .style = WS_TABSTOP | static_cast<DWORD>(args.multiLine
-                                                                    ? ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL
-                                                                    : ES_AUTOHSCROLL) |
+                       .style = WS_TABSTOP |
+                                static_cast<DWORD>(args.multiLine ? ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL
+                                                                  : ES_AUTOHSCROLL) |
                                 (args.readOnly ? static_cast<DWORD>(ES_READONLY) : 0u),
                        .exStyle = WS_EX_CLIENTEDGE,
                        .bounds = args.bounds,

@@ -29,7 +29,9 @@ class Edit : public Control {
   void HandleCommand(WORD code) override;
 
  protected:
-  void TextChanged() override { if (onChange) onChange(); }
+  void TextChanged() override {
+    if (onChange) onChange();
+  }
 };
 
 class RichEdit : public Control {

@@ -42,8 +42,10 @@ bool ListBox::Selected(int index) const {
 }
 
 void ListBox::SetSelected(int index, bool selected, Notify notify) {
-  if (multi_) Send(LB_SETSEL, selected, index);
-  else if (selected || Selected(index)) Send(LB_SETCURSEL, static_cast<WPARAM>(selected ? index : -1));
+  if (multi_)
+    Send(LB_SETSEL, selected, index);
+  else if (selected || Selected(index))
+    Send(LB_SETCURSEL, static_cast<WPARAM>(selected ? index : -1));
   if (notify == Notify::kYes && onSelect) onSelect();
 }
 

@@ -32,7 +32,8 @@ void MenuItems::AppendTo(HMENU menu, std::vector<MenuItem*>& commands, UINT idBa
     } else if (!item->Items().empty()) {
       HMENU sub = CreatePopupMenu();
       item->AppendTo(sub, commands, idBase);
-      AppendMenuW(menu, MF_POPUP | MF_STRING | StateOf(*item), reinterpret_cast<UINT_PTR>(sub), MenuText(*item).c_str());
+      AppendMenuW(menu, MF_POPUP | MF_STRING | StateOf(*item), reinterpret_cast<UINT_PTR>(sub),
+                  MenuText(*item).c_str());
     } else {
       commands.push_back(item);
       AppendMenuW(menu, MF_STRING | StateOf(*item), idBase + commands.size(), MenuText(*item).c_str());
@@ -64,9 +65,9 @@ void PopupMenu::Popup(Form& owner, int x, int y) {
   if (onPopup) onPopup();
   std::vector<MenuItem*> commands;
   HMENU menu = Build(commands);
-  const UINT chosen = TrackPopupMenuEx(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD |
-                                                 TPM_NONOTIFY,
-                                       x, y, owner.Handle(), nullptr);
+  const UINT chosen =
+      TrackPopupMenuEx(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, x, y,
+                       owner.Handle(), nullptr);
   DestroyMenu(menu);
   // The item runs once the menu has gone, and only if it is still there.
   if (chosen < 1 || chosen > commands.size()) return;

@@ -34,8 +34,8 @@ class MenuItems {
 };
 
 struct MenuItemArgs {
-  std::wstring text{};          // "-" is a separator; "&" marks the mnemonic
-  std::wstring hotkeyText{};    // shown at the right, after a tab
+  std::wstring text{};        // "-" is a separator; "&" marks the mnemonic
+  std::wstring hotkeyText{};  // shown at the right, after a tab
   bool checked = false;
   bool enabled = true;
   bool visible = true;

@@ -46,8 +46,8 @@ TabControl::TabControl(Container& parent, const TabArgs& args)
   }
   // The pages' bounds come from the tab's display area, so they follow its tabs.
   for (std::size_t i = 0; i < args.pages.size(); ++i) {
-    pages_.push_back(std::make_unique<Panel>(parent, PanelArgs{.bounds = PageBounds(), .visible = i == 0,
-                                                               .window = Handle()}));
+    pages_.push_back(
+        std::make_unique<Panel>(parent, PanelArgs{.bounds = PageBounds(), .visible = i == 0, .window = Handle()}));
   }
 }
 

@@ -62,9 +62,9 @@ class TabControl : public Control {
 };
 
 struct ImageColumnArgs {
-  Bounds bounds{};      // of the first button; the others follow below it
+  Bounds bounds{};  // of the first button; the others follow below it
   Anchors anchors{};
-  int spacing = 0;    // between buttons, at 96 DPI
+  int spacing = 0;                  // between buttons, at 96 DPI
   std::vector<HBITMAP> pictures{};  // one per button; the column takes them over
 };
 

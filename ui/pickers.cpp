@@ -44,7 +44,8 @@ bool MonthCalendar::HandleNotify(NMHDR& header, LRESULT& result) {
 }
 
 UpDown::UpDown(Container& parent, const PickerArgs& args)
-    : Control(parent, BasicsOf(UPDOWN_CLASSW, UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS, args)),
+    : Control(parent,
+              BasicsOf(UPDOWN_CLASSW, UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS, args)),
       minimum_(args.minimum),
       maximum_(args.maximum) {
   if (args.buddy) Send(UDM_SETBUDDY, reinterpret_cast<WPARAM>(args.buddy));

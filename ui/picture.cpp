@@ -38,8 +38,8 @@ Picture Picture::FromPixels(int width, int height, std::vector<std::uint32_t> pi
 }
 
 Picture Picture::FromResource(const wchar_t* name) {
-  HBITMAP loaded = static_cast<HBITMAP>(
-      LoadImageW(GetModuleHandleW(nullptr), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+  HBITMAP loaded =
+      static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
   if (!loaded) return {};
   BITMAP bm{};
   GetObjectW(loaded, sizeof bm, &bm);

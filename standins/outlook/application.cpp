@@ -16,8 +16,10 @@ class Application : public Object {
  private:
   enum { kGetNameSpace, kCreateItem, kActiveExplorer, kQuit, kInspectors };
   std::span<const Member> Members() const override {
-    static const Member members[] = {{"GetNameSpace", kCall}, {"CreateItem", kCall},
-                                     {"ActiveExplorer", kCall}, {"Quit", kCall},
+    static const Member members[] = {{"GetNameSpace", kCall},
+                                     {"CreateItem", kCall},
+                                     {"ActiveExplorer", kCall},
+                                     {"Quit", kCall},
                                      {"Inspectors", kGet}};
     return members;
   }
@@ -62,8 +64,8 @@ class NameSpace : public Object {
  private:
   enum { kLogon, kLogoff, kGetDefaultFolder, kFolders };
   std::span<const Member> Members() const override {
-    static const Member members[] = {{"Logon", kCall}, {"Logoff", kCall},
-                                     {"GetDefaultFolder", kCall}, {"Folders", kCall | kGet}};
+    static const Member members[] = {
+        {"Logon", kCall}, {"Logoff", kCall}, {"GetDefaultFolder", kCall}, {"Folders", kCall | kGet}};
     return members;
   }
 

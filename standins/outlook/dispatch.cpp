@@ -14,9 +14,7 @@ const IID kStandInObject = {0x6d1f3b52, 0x8c0e, 0x4a97, {0x9e, 0x41, 0x2b, 0x7c,
 
 bool IsPut(Access access) { return access == kPut || access == kPutRef; }
 
-const char* KindWord(Access access) {
-  return IsPut(access) ? "put" : access == kGet ? "get" : "call";
-}
+const char* KindWord(Access access) { return IsPut(access) ? "put" : access == kGet ? "get" : "call"; }
 
 // Which of the member's ways the caller's flags ask for; 0 when none fits.
 Access AccessFor(WORD flags, unsigned allowed) {
@@ -51,12 +49,16 @@ void Refuse(std::string message) { throw Fault{E_FAIL, std::move(message)}; }
 std::string Notation(const VARIANT& value) {
   char number[64];
   switch (value.vt) {
-    case VT_EMPTY: return "<empty>";
-    case VT_NULL: return "<null>";
+    case VT_EMPTY:
+      return "<empty>";
+    case VT_NULL:
+      return "<null>";
     case VT_BSTR:
       return "\"" + Escape(Narrow(std::wstring_view(value.bstrVal, SysStringLen(value.bstrVal)))) + "\"";
-    case VT_BOOL: return value.boolVal ? "true" : "false";
-    case VT_DATE: return "#" + DateText(value.date) + "#";
+    case VT_BOOL:
+      return value.boolVal ? "true" : "false";
+    case VT_DATE:
+      return "#" + DateText(value.date) + "#";
     case VT_DISPATCH:
     case VT_UNKNOWN: {
       if (!value.punkVal) return "<nothing>";
@@ -74,7 +76,8 @@ std::string Notation(const VARIANT& value) {
       if (text.find_first_of(".en") == std::string::npos) text += ".0";  // never mistaken for an integer
       return text;
     }
-    default: break;
+    default:
+      break;
   }
   VARIANT integer;
   VariantInit(&integer);
@@ -190,9 +193,14 @@ Var Var::Of(Object* fresh) {
 Var Var::Nothing() {
   Var var;
   switch (Session::Current().nothing()) {
-    case standin::Nothing::Empty: break;
-    case standin::Nothing::Null: var.value_.vt = VT_NULL; break;
-    case standin::Nothing::NullObject: var.value_.vt = VT_DISPATCH; break;
+    case standin::Nothing::Empty:
+      break;
+    case standin::Nothing::Null:
+      var.value_.vt = VT_NULL;
+      break;
+    case standin::Nothing::NullObject:
+      var.value_.vt = VT_DISPATCH;
+      break;
   }
   return var;
 }
@@ -260,8 +268,8 @@ HRESULT Object::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID*
   return DISP_E_UNKNOWNNAME;
 }
 
-HRESULT Object::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
-                       EXCEPINFO* info, UINT* argError) {
+HRESULT Object::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result, EXCEPINFO* info,
+                       UINT* argError) {
   const std::span<const Member> members = Members();
   if (id < 1 || static_cast<std::size_t>(id) > members.size() || !Has(id - 1)) {
     return DISP_E_MEMBERNOTFOUND;
@@ -270,8 +278,8 @@ HRESULT Object::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, 
   const Access access = AccessFor(flags, member.access);
   if (!access) return DISP_E_MEMBERNOTFOUND;
   if (!params || params->cNamedArgs > params->cArgs) return E_INVALIDARG;
-  const bool namedPut = params->cNamedArgs == 1 && params->rgdispidNamedArgs &&
-                        params->rgdispidNamedArgs[0] == DISPID_PROPERTYPUT;
+  const bool namedPut =
+      params->cNamedArgs == 1 && params->rgdispidNamedArgs && params->rgdispidNamedArgs[0] == DISPID_PROPERTYPUT;
   if (IsPut(access) ? !namedPut : params->cNamedArgs != 0) return DISP_E_PARAMNOTFOUND;
   if (result) VariantInit(result);
 
@@ -317,8 +325,7 @@ HRESULT Object::Answered(int member, Access access, const DISPPARAMS& params, VA
   // The store is written before the call is logged: a test that sees the call
   // in the log finds its effect in the store file.
   session.Flush();
-  session.Log(KindWord(access), name_, name, args.Notation(),
-              IsPut(access) ? "" : Notation(answer.Value()));
+  session.Log(KindWord(access), name_, name, args.Notation(), IsPut(access) ? "" : Notation(answer.Value()));
   if (result) *result = answer.Release();
   return S_OK;
 }

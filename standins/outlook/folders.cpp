@@ -40,8 +40,8 @@ class FolderObject : public Object {
  private:
   enum { kName, kDisplay, kGetExplorer, kItems, kFolders };
   std::span<const Member> Members() const override {
-    static const Member members[] = {{"Name", kGet},  {"Display", kCall}, {"GetExplorer", kCall},
-                                     {"Items", kGet}, {"Folders", kCall | kGet}};
+    static const Member members[] = {
+        {"Name", kGet}, {"Display", kCall}, {"GetExplorer", kCall}, {"Items", kGet}, {"Folders", kCall | kGet}};
     return members;
   }
 
@@ -96,9 +96,7 @@ class Folders : public Object {
     return members;
   }
 
-  std::vector<std::string> Paths() const {
-    return parent_ ? TheStore().SubFolders(*parent_) : TopFolders();
-  }
+  std::vector<std::string> Paths() const { return parent_ ? TheStore().SubFolders(*parent_) : TopFolders(); }
 
   Var Answer(int member, Access, const Args& args) override {
     const std::vector<std::string> paths = Paths();
@@ -120,8 +118,7 @@ class Items : public Object {
  private:
   enum { kFind, kFindNext, kItem, kCount };
   std::span<const Member> Members() const override {
-    static const Member members[] = {
-        {"Find", kCall}, {"FindNext", kCall}, {"Item", kCall | kGet}, {"Count", kGet}};
+    static const Member members[] = {{"Find", kCall}, {"FindNext", kCall}, {"Item", kCall | kGet}, {"Count", kGet}};
     return members;
   }
 

@@ -59,8 +59,7 @@ class RecipientObject : public Object {
  private:
   enum { kName, kType, kResolve, kResolved };
   std::span<const Member> Members() const override {
-    static const Member members[] = {
-        {"Name", kGet}, {"Type", kGet | kPut}, {"Resolve", kCall}, {"Resolved", kGet}};
+    static const Member members[] = {{"Name", kGet}, {"Type", kGet | kPut}, {"Resolve", kCall}, {"Resolved", kGet}};
     return members;
   }
 
@@ -77,13 +76,16 @@ class RecipientObject : public Object {
     }
     args.Expect(0, 0);
     switch (member) {
-      case kName: return Var::Text(recipient.name);
-      case kType: return Var::Int(recipient.type);
+      case kName:
+        return Var::Text(recipient.name);
+      case kType:
+        return Var::Int(recipient.type);
       case kResolve:
         recipient.resolved = Session::Current().Resolves(recipient.name);
         Session::Current().Changed();
         return Var::Bool(recipient.resolved);
-      default: return Var::Bool(recipient.resolved);
+      default:
+        return Var::Bool(recipient.resolved);
     }
   }
 

@@ -15,8 +15,7 @@ constexpr unsigned Kinds(std::initializer_list<ItemKind> kinds) {
 }
 
 constexpr unsigned kAllKinds = (1u << kItemKinds) - 1;
-constexpr unsigned kAddressed = Kinds({ItemKind::Mail, ItemKind::Appointment, ItemKind::Task,
-                                       ItemKind::Journal});
+constexpr unsigned kAddressed = Kinds({ItemKind::Mail, ItemKind::Appointment, ItemKind::Task, ItemKind::Journal});
 
 // The members every item has or may have; its properties follow them.
 enum { kDisplay, kSave, kSend, kAssign, kStartTimer, kRecipients, kAttachments, kMethods };
@@ -44,16 +43,12 @@ const std::vector<Member>& ItemMembers() {
   return members;
 }
 
-const PropertyInfo& PropertyAt(int member) {
-  return Properties()[static_cast<std::size_t>(member - kMethods)];
-}
+const PropertyInfo& PropertyAt(int member) { return Properties()[static_cast<std::size_t>(member - kMethods)]; }
 
 class ItemObject : public Object {
  public:
   ItemObject(const Item& item)
-      : Object(standin::ClassName(item.kind), "item " + std::to_string(item.id)),
-        id_(item.id),
-        kind_(item.kind) {}
+      : Object(standin::ClassName(item.kind), "item " + std::to_string(item.id)), id_(item.id), kind_(item.kind) {}
 
  private:
   std::span<const Member> Members() const override { return ItemMembers(); }
@@ -100,10 +95,14 @@ class ItemObject : public Object {
     args.Expect(0, 0);
     const std::string value = item.Value(info);
     switch (info.type) {
-      case PropType::Int: return Var::Int(qrv::ReadIntOr(value, 0));
-      case PropType::Bool: return Var::Bool(value == "true");
-      case PropType::Date: return Var::Date(ParseStoreDate(value).value_or(0));
-      case PropType::Text: break;
+      case PropType::Int:
+        return Var::Int(qrv::ReadIntOr(value, 0));
+      case PropType::Bool:
+        return Var::Bool(value == "true");
+      case PropType::Date:
+        return Var::Date(ParseStoreDate(value).value_or(0));
+      case PropType::Text:
+        break;
     }
     return Var::Text(value);
   }

@@ -5,10 +5,10 @@
 // stands in the running object table and serves every program that asks until
 // that window is closed. "/RegServer" and "/UnregServer" write and remove its
 // registration.
+#include <windows.h>
 #include <ole2.h>
 #include <oleauto.h>
 #include <tlhelp32.h>
-#include <windows.h>
 
 #include <iterator>
 #include <string>

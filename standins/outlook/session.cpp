@@ -21,8 +21,7 @@ std::wstring Environment(const wchar_t* name) {
 
 bool ReadWholeFile(const std::wstring& path, std::string& text) {
   if (path.empty()) return false;
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ,
-                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   LARGE_INTEGER size{};
@@ -30,28 +29,26 @@ bool ReadWholeFile(const std::wstring& path, std::string& text) {
   if (ok) {
     text.resize(static_cast<std::size_t>(size.QuadPart));
     DWORD read = 0;
-    ok = ReadFile(file, text.data(), static_cast<DWORD>(text.size()), &read, nullptr) &&
-         read == text.size();
+    ok = ReadFile(file, text.data(), static_cast<DWORD>(text.size()), &read, nullptr) && read == text.size();
   }
   CloseHandle(file);
   return ok;
 }
 
 bool WriteWholeFile(const std::wstring& path, std::string_view text) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file =
+      CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   DWORD written = 0;
-  const bool ok = WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
-                  written == text.size();
+  const bool ok =
+      WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) && written == text.size();
   CloseHandle(file);
   return ok;
 }
 
 void AppendToFile(const std::wstring& path, std::string_view text) {
-  HANDLE file = CreateFileW(path.c_str(), FILE_APPEND_DATA,
-                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                            OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file = CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                            nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return;
   DWORD written = 0;
   WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
@@ -63,8 +60,7 @@ std::string Now() {
   FILETIME now{};
   GetSystemTimePreciseAsFileTime(&now);
   const unsigned long long ticks =
-      ((static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime) -
-      116444736000000000ULL;
+      ((static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime) - 116444736000000000ULL;
   char text[32];
   std::snprintf(text, sizeof text, "%llu.%06llu", ticks / 10000000ULL, (ticks / 10ULL) % 1000000ULL);
   return text;
@@ -73,10 +69,9 @@ std::string Now() {
 // A setting's "Member" or "Class.Member" naming this member.
 bool Targets(std::string_view target, std::string_view className, std::string_view member) {
   const std::size_t dot = target.find('.');
-  return dot == std::string_view::npos
-             ? qrv::EqualsIgnoringCase(target, member)
-             : qrv::EqualsIgnoringCase(target.substr(0, dot), className) &&
-                   qrv::EqualsIgnoringCase(target.substr(dot + 1), member);
+  return dot == std::string_view::npos ? qrv::EqualsIgnoringCase(target, member)
+                                       : qrv::EqualsIgnoringCase(target.substr(0, dot), className) &&
+                                             qrv::EqualsIgnoringCase(target.substr(dot + 1), member);
 }
 
 // A count of milliseconds in a setting, bounded to a minute; 0 when it is no number.
@@ -91,8 +86,8 @@ DWORD Milliseconds(std::string_view text) {
 }
 
 bool SameStamp(const WIN32_FILE_ATTRIBUTE_DATA& a, const WIN32_FILE_ATTRIBUTE_DATA& b) {
-  return CompareFileTime(&a.ftLastWriteTime, &b.ftLastWriteTime) == 0 &&
-         a.nFileSizeLow == b.nFileSizeLow && a.nFileSizeHigh == b.nFileSizeHigh;
+  return CompareFileTime(&a.ftLastWriteTime, &b.ftLastWriteTime) == 0 && a.nFileSizeLow == b.nFileSizeLow &&
+         a.nFileSizeHigh == b.nFileSizeHigh;
 }
 
 }  // namespace
@@ -120,8 +115,7 @@ void Session::Start() {
 
 void Session::Refresh(bool force) {
   WIN32_FILE_ATTRIBUTE_DATA stamp{};
-  if (configPath_.empty() ||
-      !GetFileAttributesExW(configPath_.c_str(), GetFileExInfoStandard, &stamp)) {
+  if (configPath_.empty() || !GetFileAttributesExW(configPath_.c_str(), GetFileExInfoStandard, &stamp)) {
     stamp = {};
   }
   if (!force && SameStamp(stamp, configSeen_)) return;
@@ -165,7 +159,7 @@ void Session::ApplySetting(std::string_view key, std::string_view value) {
   } else if (qrv::EqualsIgnoringCase(key, "nothing")) {
     nothing_ = qrv::EqualsIgnoringCase(value, "empty")  ? Nothing::Empty
                : qrv::EqualsIgnoringCase(value, "null") ? Nothing::Null
-                                              : Nothing::NullObject;
+                                                        : Nothing::NullObject;
   } else if (qrv::EqualsIgnoringCase(key, "explorer")) {
     // An Outlook window that the user opened or closed meanwhile.
     if (qrv::EqualsIgnoringCase(value, "no")) {
@@ -217,8 +211,8 @@ bool Session::Resolves(std::string_view name) const {
   return true;
 }
 
-void Session::Log(std::string_view kind, std::string_view object, std::string_view member,
-                  std::string_view args, std::string_view result) {
+void Session::Log(std::string_view kind, std::string_view object, std::string_view member, std::string_view args,
+                  std::string_view result) {
   if (logPath_.empty()) return;
   std::string line = Now();
   line += '\t' + std::to_string(GetCurrentProcessId());

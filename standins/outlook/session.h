@@ -42,8 +42,8 @@ class Session {
   Nothing nothing() const { return nothing_; }
 
   // One line of the call log: what happened, to which object, with what.
-  void Log(std::string_view kind, std::string_view object, std::string_view member = {},
-           std::string_view args = {}, std::string_view result = {});
+  void Log(std::string_view kind, std::string_view object, std::string_view member = {}, std::string_view args = {},
+           std::string_view result = {});
   void Changed() { dirty_ = true; }
   // Writes the store file when something changed.
   void Flush();
@@ -67,9 +67,9 @@ class Session {
 
   Store store_;
   std::wstring configPath_, logPath_, storePath_;
-  WIN32_FILE_ATTRIBUTE_DATA configSeen_{};  // the settings file as last read
+  WIN32_FILE_ATTRIBUTE_DATA configSeen_{};                     // the settings file as last read
   std::vector<std::pair<std::string, std::string>> failures_;  // target, message
-  std::vector<std::pair<std::string, DWORD>> slowMembers_;      // target, milliseconds
+  std::vector<std::pair<std::string, DWORD>> slowMembers_;     // target, milliseconds
   std::vector<std::string> unresolved_;
   Nothing nothing_ = Nothing::NullObject;
   DWORD startDelayMs_ = 0;

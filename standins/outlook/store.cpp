@@ -47,10 +47,9 @@ const std::vector<PropertyInfo> kProperties = {
     {"Height", PropType::Int, kNote, 0, 32767, "166", 0},
 };
 
-const char* const kClassNames[kItemKinds] = {"MailItem",    "AppointmentItem", "ContactItem",
-                                             "TaskItem",    "JournalItem",     "NoteItem"};
-const char* const kKindFolders[kItemKinds] = {"Drafts", "Calendar", "Contacts",
-                                              "Tasks",  "Journal",  "Notes"};
+const char* const kClassNames[kItemKinds] = {"MailItem", "AppointmentItem", "ContactItem",
+                                             "TaskItem", "JournalItem",     "NoteItem"};
+const char* const kKindFolders[kItemKinds] = {"Drafts", "Calendar", "Contacts", "Tasks", "Journal", "Notes"};
 
 struct DefaultFolderEntry {
   int number;
@@ -63,9 +62,7 @@ const DefaultFolderEntry kDefaultFolders[] = {
 
 const char* YesNo(bool value) { return value ? "yes" : "no"; }
 
-std::string FirstLine(const std::string& text) {
-  return text.substr(0, text.find_first_of("\r\n"));
-}
+std::string FirstLine(const std::string& text) { return text.substr(0, text.find_first_of("\r\n")); }
 
 // First and last name as Outlook splits a full name: "Last, First" or
 // "First ... Last"; one word is a first name.
@@ -279,14 +276,13 @@ std::string Store::Dump() const {
   }
   for (const Explorer& explorer : explorers_) {
     out += "\r\n[Explorer " + std::to_string(explorer.id) + "]\r\nFolder=" + explorer.folder +
-           "\r\nOpen=" + YesNo(explorer.open) + "\r\nDisplays=" + std::to_string(explorer.displays) +
-           "\r\n";
+           "\r\nOpen=" + YesNo(explorer.open) + "\r\nDisplays=" + std::to_string(explorer.displays) + "\r\n";
   }
   for (const Item& item : items_) {
-    out += "\r\n[Item " + std::to_string(item.id) + "]\r\nClass=" + ClassName(item.kind) +
-           "\r\nFolder=" + item.folder + "\r\nSaved=" + YesNo(item.saved) + "\r\nSent=" +
-           YesNo(item.sent) + "\r\nDisplays=" + std::to_string(item.displays) +
-           "\r\nWindow=" + (item.windowOpen ? "open" : "closed") + "\r\n";
+    out += "\r\n[Item " + std::to_string(item.id) + "]\r\nClass=" + ClassName(item.kind) + "\r\nFolder=" + item.folder +
+           "\r\nSaved=" + YesNo(item.saved) + "\r\nSent=" + YesNo(item.sent) +
+           "\r\nDisplays=" + std::to_string(item.displays) + "\r\nWindow=" + (item.windowOpen ? "open" : "closed") +
+           "\r\n";
     if (item.kind == ItemKind::Task) out += "Assigned=" + std::string(YesNo(item.assigned)) + "\r\n";
     if (item.kind == ItemKind::Journal) {
       out += "TimerStarted=" + std::string(YesNo(item.timerStarted)) + "\r\n";
@@ -299,8 +295,8 @@ std::string Store::Dump() const {
     for (std::size_t i = 0; i < item.recipients.size(); ++i) {
       const Recipient& r = item.recipients[i];
       const std::string key = "Recipient" + std::to_string(i + 1);
-      out += key + "=" + Escape(r.name) + "\r\n" + key + ".Type=" + std::to_string(r.type) +
-             "\r\n" + key + ".Resolved=" + YesNo(r.resolved) + "\r\n";
+      out += key + "=" + Escape(r.name) + "\r\n" + key + ".Type=" + std::to_string(r.type) + "\r\n" + key +
+             ".Resolved=" + YesNo(r.resolved) + "\r\n";
     }
     for (std::size_t i = 0; i < item.attachments.size(); ++i) {
       const Attachment& a = item.attachments[i];

@@ -26,7 +26,7 @@ struct PropertyInfo {
   unsigned kinds;  // bit (1 << kind)
   int min;
   int max;
-  const char* unset;  // what a get answers before anything was put
+  const char* unset;      // what a get answers before anything was put
   unsigned derivedKinds;  // kinds where it is read only, worked out from others
 };
 

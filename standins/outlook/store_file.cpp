@@ -27,9 +27,7 @@ struct Section {
 
 class Problems {
  public:
-  void Add(int line, const std::string& what) {
-    list.push_back("line " + std::to_string(line) + ": " + what);
-  }
+  void Add(int line, const std::string& what) { list.push_back("line " + std::to_string(line) + ": " + what); }
   std::vector<std::string> list;
 };
 
@@ -165,8 +163,9 @@ void LoadItem(Store& store, const Section& section, Problems& problems) {
     if (qrv::EqualsIgnoringCase(entry.key, "Class")) kindEntry = &entry;
   }
   if (!kindEntry || !KindFromClassName(kindEntry->value, kind)) {
-    problems.Add(section.line, "an item needs a Class: MailItem, AppointmentItem, ContactItem, "
-                               "TaskItem, JournalItem or NoteItem");
+    problems.Add(section.line,
+                 "an item needs a Class: MailItem, AppointmentItem, ContactItem, "
+                 "TaskItem, JournalItem or NoteItem");
     return;
   }
   Item& item = store.CreateItem(kind);

@@ -25,10 +25,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   if (length == 0 || length >= MAX_PATH) return 1;
   wchar_t self[MAX_PATH];
   const DWORD selfLength = GetModuleFileNameW(nullptr, self, MAX_PATH);
-  const std::string line = Utf8(std::wstring(self, selfLength < MAX_PATH ? selfLength : 0)) + "\t" +
-                           Utf8(GetCommandLineW()) + "\r\n";
-  HANDLE file = CreateFileW(logPath, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  const std::string line =
+      Utf8(std::wstring(self, selfLength < MAX_PATH ? selfLength : 0)) + "\t" + Utf8(GetCommandLineW()) + "\r\n";
+  HANDLE file = CreateFileW(logPath, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return 1;
   DWORD written = 0;
   const BOOL ok = WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);

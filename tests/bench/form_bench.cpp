@@ -24,11 +24,11 @@ class SixtyControls : public qrv::Form {
   SixtyControls() : Form({.caption = L"bench", .clientSize = {600, 20 * 24 + 16}}) {
     for (int row = 0; row < 20; ++row) {
       const int top = 8 + row * 24;
-      labels_.push_back(std::make_unique<qrv::Label>(*this, qrv::StaticArgs{.bounds = {8, top + 2, 80, 16},
-                                                                            .text = L"&Field " + std::to_wstring(row)}));
+      labels_.push_back(std::make_unique<qrv::Label>(
+          *this, qrv::StaticArgs{.bounds = {8, top + 2, 80, 16}, .text = L"&Field " + std::to_wstring(row)}));
       edits_.push_back(std::make_unique<qrv::Edit>(*this, qrv::EditArgs{.bounds = {96, top, 300, 20}}));
-      checks_.push_back(std::make_unique<qrv::CheckBox>(*this, qrv::CheckArgs{.bounds = {404, top, 120, 20},
-                                                                              .text = L"Option"}));
+      checks_.push_back(
+          std::make_unique<qrv::CheckBox>(*this, qrv::CheckArgs{.bounds = {404, top, 120, 20}, .text = L"Option"}));
     }
   }
 
@@ -56,8 +56,8 @@ int main() {
   std::vector<double> times;
   for (int i = 0; i < kRuns; ++i) times.push_back(CreateAndShowMs());
   std::sort(times.begin(), times.end());
-  std::printf("form of 60 controls, create and show: median %.2f ms (min %.2f, max %.2f, %d runs)\n",
-              times[kRuns / 2], times.front(), times.back(), kRuns);
+  std::printf("form of 60 controls, create and show: median %.2f ms (min %.2f, max %.2f, %d runs)\n", times[kRuns / 2],
+              times.front(), times.back(), kRuns);
   std::printf("GDI objects %lu, USER objects %lu\n", GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS),
               GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS));
   return 0;

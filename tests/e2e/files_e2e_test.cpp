@@ -60,8 +60,8 @@ class BarFiles : public ::testing::Test {
   // A web-service file as the editor writes it, in a folder with blanks in its name.
   std::wstring ServiceFile() {
     const fs::path file = folder_ / "My Web Service.qrv";
-    const qrv::WebService service{"Docs", "Documentation", "", true, "Searches the documentation.",
-                                  "https://docs.example.org/search?q=<QRV!>"};
+    const qrv::WebService service{
+        "Docs", "Documentation", "", true, "Searches the documentation.", "https://docs.example.org/search?q=<QRV!>"};
     WriteBytes(file, *qrv::ServiceFileBytes(qrv::ServiceRecord(service), "3.22"));
     return file.wstring();
   }

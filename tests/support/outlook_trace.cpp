@@ -68,8 +68,7 @@ StandInStore StandInStore::Parse(std::string_view text) {
     }
     const std::size_t equals = line.find('=');
     if (store.sections_.empty() || equals == std::string_view::npos) continue;
-    store.sections_.back().entries.emplace_back(std::string(line.substr(0, equals)),
-                                                Unescape(line.substr(equals + 1)));
+    store.sections_.back().entries.emplace_back(std::string(line.substr(0, equals)), Unescape(line.substr(equals + 1)));
   }
   return store;
 }
@@ -123,8 +122,7 @@ std::vector<std::string> UnreleasedObjects(const std::vector<LogEntry>& log) {
   return names;
 }
 
-std::vector<LogEntry> Calls(const std::vector<LogEntry>& log, std::string_view kind,
-                            std::string_view member) {
+std::vector<LogEntry> Calls(const std::vector<LogEntry>& log, std::string_view kind, std::string_view member) {
   std::vector<LogEntry> found;
   for (const LogEntry& entry : log) {
     if (entry.kind == kind && entry.member == member) found.push_back(entry);

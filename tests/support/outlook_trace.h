@@ -52,7 +52,6 @@ std::vector<LogEntry> ReadStandInLog(const std::string& path);
 std::vector<std::string> UnreleasedObjects(const std::vector<LogEntry>& log);
 
 // The log entries of one kind and member ("call", "Display"), in order.
-std::vector<LogEntry> Calls(const std::vector<LogEntry>& log, std::string_view kind,
-                            std::string_view member);
+std::vector<LogEntry> Calls(const std::vector<LogEntry>& log, std::string_view kind, std::string_view member);
 
 }  // namespace qrv::testing

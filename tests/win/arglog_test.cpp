@@ -31,14 +31,12 @@ std::string Ascii(const std::wstring& text) { return std::string(text.begin(), t
 TEST(ArgumentLogger, RecordsWhichProgramRanAndItsCommandLine) {
   wchar_t temp[MAX_PATH];
   GetTempPathW(MAX_PATH, temp);
-  const std::wstring folder =
-      std::wstring(temp) + L"qrv arglog " + std::to_wstring(GetCurrentProcessId());
+  const std::wstring folder = std::wstring(temp) + L"qrv arglog " + std::to_wstring(GetCurrentProcessId());
   ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
   const std::wstring program = folder + L"\\Finder.exe";
   const std::wstring log = folder + L"\\started.log";
   // Built beside the stand-in Outlook: build/standins, two folders up from the tests.
-  ASSERT_TRUE(CopyFileW((TestFolder() + L"\\..\\..\\standins\\arglog.exe").c_str(), program.c_str(),
-                        FALSE));
+  ASSERT_TRUE(CopyFileW((TestFolder() + L"\\..\\..\\standins\\arglog.exe").c_str(), program.c_str(), FALSE));
   SetEnvironmentVariableW(L"QRV_ARGLOG", log.c_str());
 
   SHELLEXECUTEINFOW run{};
@@ -56,15 +54,15 @@ TEST(ArgumentLogger, RecordsWhichProgramRanAndItsCommandLine) {
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
   std::wstring commandLine = L"\"" + program + L"\" -n";
-  ASSERT_TRUE(CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                             nullptr, nullptr, &startup, &process));
+  ASSERT_TRUE(CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                             &startup, &process));
   EXPECT_EQ(WaitForSingleObject(process.hProcess, 10000), WAIT_OBJECT_0);
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
 
   const std::string quoted = "\"" + Ascii(program) + "\"";
-  EXPECT_EQ(ReadAll(log), Ascii(program) + "\t" + quoted + " Outlook:Tasks\r\n" + Ascii(program) +
-                              "\t" + quoted + " -n\r\n");
+  EXPECT_EQ(ReadAll(log),
+            Ascii(program) + "\t" + quoted + " Outlook:Tasks\r\n" + Ascii(program) + "\t" + quoted + " -n\r\n");
   DeleteFileW(log.c_str());
   DeleteFileW(program.c_str());
   RemoveDirectoryW(folder.c_str());

@@ -118,6 +118,27 @@ TEST_F(BarMenu, ChosenItemsRunTheirCommands) {
   EXPECT_FALSE(ItemNamed(*bar_, L"Tavrobar Enabled").checked);
 }
 
+TEST_F(BarMenu, NewInformationItemOpensAWindowBesideTheBarThatLeavesTheListAsItCloses) {
+  // In the program the bar is the application's main form; here a stand-in is.
+  Application::Get().CreateForm<Form>(FormArgs{.caption = L"main"});
+  bar_->Show();
+  ItemNamed(*bar_, L"New Information Item").onClick();
+  ASSERT_EQ(bar_->EntryWindows().Count(), 1);
+  const HWND window = FindWindowW(nullptr, L"Task - QRV");
+  ASSERT_NE(window, nullptr);
+  RECT place{};
+  GetWindowRect(window, &place);
+  EXPECT_GE(place.left, bar_->WindowRect().right);
+  // Empty, it closes without a question and frees itself.
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  for (int n = 0; n < 50 && IsWindow(window); ++n) {
+    Application::Get().ProcessMessages();
+    Sleep(20);
+  }
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_EQ(bar_->EntryWindows().Count(), 0);
+}
+
 TEST_F(BarMenu, InformationItemWindowsCascadeFromTheBarAndTheViewerKeepsItsPlaceOnceShown) {
   std::vector<std::unique_ptr<qrv::Form>> windows;
   for (int n = 0; n < 3; ++n) {

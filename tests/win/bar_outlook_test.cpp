@@ -4,7 +4,7 @@
 #include <fstream>
 
 #include "bar_fixture.h"
-#include "components/OleAuto.h"
+#include "components/ole_auto.h"
 #include "ui/wide.h"
 
 namespace qrv::testing {

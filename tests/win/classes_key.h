@@ -22,8 +22,7 @@ inline bool ClassesKeyExists(const std::wstring& path) {
 inline std::optional<std::wstring> ClassesDefault(const std::wstring& path) {
   wchar_t value[1024]{};
   DWORD size = sizeof value;
-  if (RegGetValueW(HKEY_CLASSES_ROOT, path.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, value, &size) !=
-      ERROR_SUCCESS)
+  if (RegGetValueW(HKEY_CLASSES_ROOT, path.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS)
     return std::nullopt;
   return value;
 }

@@ -10,8 +10,8 @@
 namespace {
 
 TEST(WineHarness, CreatesAWindowOnTheDisplay) {
-  HWND wnd = CreateWindowExW(0, L"STATIC", L"harness", WS_OVERLAPPEDWINDOW, 10, 10, 200, 100,
-                             nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  HWND wnd = CreateWindowExW(0, L"STATIC", L"harness", WS_OVERLAPPEDWINDOW, 10, 10, 200, 100, nullptr, nullptr,
+                             GetModuleHandleW(nullptr), nullptr);
   ASSERT_NE(wnd, nullptr);
   ShowWindow(wnd, SW_SHOW);
   RECT rc{};
@@ -34,17 +34,15 @@ TEST(WineHarness, NamedMutexIsSeenByASecondOpener) {
 
 TEST(WineHarness, RegistryValueIsWrittenAndReadBack) {
   HKEY key{};
-  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\QV\\HarnessTest", 0, nullptr, 0,
-                            KEY_ALL_ACCESS, nullptr, &key, nullptr),
+  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\QV\\HarnessTest", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                            &key, nullptr),
             ERROR_SUCCESS);
   const wchar_t value[] = L"YES";
-  ASSERT_EQ(RegSetValueExW(key, L"MINIMIZE", 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
-                           sizeof value),
+  ASSERT_EQ(RegSetValueExW(key, L"MINIMIZE", 0, REG_SZ, reinterpret_cast<const BYTE*>(value), sizeof value),
             ERROR_SUCCESS);
   wchar_t read[16]{};
   DWORD size = sizeof read;
-  ASSERT_EQ(RegGetValueW(key, nullptr, L"MINIMIZE", RRF_RT_REG_SZ, nullptr, read, &size),
-            ERROR_SUCCESS);
+  ASSERT_EQ(RegGetValueW(key, nullptr, L"MINIMIZE", RRF_RT_REG_SZ, nullptr, read, &size), ERROR_SUCCESS);
   EXPECT_STREQ(read, L"YES");
   RegCloseKey(key);
   EXPECT_EQ(RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\QV\\HarnessTest"), ERROR_SUCCESS);
@@ -56,8 +54,7 @@ TEST(WineHarness, SystemCodePageAgreesWithTheCoreTable) {
     const char byte = static_cast<char>(b);
     wchar_t wide = 0;
     ASSERT_EQ(MultiByteToWideChar(CP_ACP, 0, &byte, 1, &wide, 1), 1);
-    EXPECT_EQ(static_cast<char16_t>(wide), qrv::AnsiCharToUnicode(static_cast<unsigned char>(b)))
-        << "byte " << b;
+    EXPECT_EQ(static_cast<char16_t>(wide), qrv::AnsiCharToUnicode(static_cast<unsigned char>(b))) << "byte " << b;
   }
 }
 

@@ -1,5 +1,5 @@
 // The icon picture painted into a bitmap shows exactly the blocks of its definition.
-#include "components/IconPicture.h"
+#include "components/icon_picture.h"
 
 #include <gtest/gtest.h>
 
@@ -29,8 +29,7 @@ void ExpectPainted(std::string_view data, COLORREF fore, COLORREF back) {
   const auto pixels = Pixels(bitmap);
   for (int y = 0; y < kIconSize; ++y)
     for (int x = 0; x < kIconSize; ++x)
-      EXPECT_EQ(pixels[y * kIconSize + x], picture.IsBlack(x, y) ? fore : back)
-          << data << " at " << x << "," << y;
+      EXPECT_EQ(pixels[y * kIconSize + x], picture.IsBlack(x, y) ? fore : back) << data << " at " << x << "," << y;
   DeleteObject(bitmap);
 }
 

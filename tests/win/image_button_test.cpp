@@ -45,7 +45,8 @@ Picture DiscStrip(int count = 4) {
 class ImageButtonTest : public ::testing::Test {
  protected:
   ImageButton& AddButton(int left) {
-    auto& button = *buttons.emplace_back(std::make_unique<ImageButton>(form, qrv::ImageButtonArgs{.bounds = {left, 10, 20, 20}}));
+    auto& button =
+        *buttons.emplace_back(std::make_unique<ImageButton>(form, qrv::ImageButtonArgs{.bounds = {left, 10, 20, 20}}));
     button.SetGlyph(DiscStrip());
     button.onClick = [this] { ++clicks; };
     return button;

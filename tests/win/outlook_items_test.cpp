@@ -121,18 +121,14 @@ TEST_F(OutlookItems, TheApplicationRefusesWhatOutlookRefuses) {
     }
     return std::string("(no error)");
   };
-  EXPECT_EQ(message([&] { outlook.Call("GetNameSpace", "Exchange"); }),
-            "Only the \"MAPI\" namespace is offered.");
+  EXPECT_EQ(message([&] { outlook.Call("GetNameSpace", "Exchange"); }), "Only the \"MAPI\" namespace is offered.");
   EXPECT_EQ(message([&] { outlook.Call("CreateItem", 7); }), "CreateItem makes no item of kind 7.");
   const OleObject session = outlook.Call("GetNameSpace", "MAPI").Object();
-  EXPECT_EQ(message([&] { session.Call("GetDefaultFolder", 3); }),
-            "There is no default folder number 3.");
+  EXPECT_EQ(message([&] { session.Call("GetDefaultFolder", 3); }), "There is no default folder number 3.");
   EXPECT_EQ(message([&] { session.Call("Logon"); }), "The profile is in use.");
   // A member named alone fails on every object that has it.
-  EXPECT_EQ(message([&] { outlook.Call("CreateItem", 5).Object().Call("Display"); }),
-            "The operation failed.");
-  EXPECT_EQ(message([&] { session.Call("GetDefaultFolder", 12).Object().Call("Display"); }),
-            "The operation failed.");
+  EXPECT_EQ(message([&] { outlook.Call("CreateItem", 5).Object().Call("Display"); }), "The operation failed.");
+  EXPECT_EQ(message([&] { session.Call("GetDefaultFolder", 12).Object().Call("Display"); }), "The operation failed.");
   EXPECT_EQ(Stored("Session").Get("LoggedOn"), "no");
   const std::vector<LogEntry> config = Calls(Log(), "config", "");
   ASSERT_EQ(config.size(), 1u);

@@ -24,8 +24,7 @@ const char kSeed[] =
 
 class Outlook {
  public:
-  explicit Outlook(OleObject app)
-      : app(std::move(app)), session(this->app.Call("GetNameSpace", "MAPI").Object()) {}
+  explicit Outlook(OleObject app) : app(std::move(app)), session(this->app.Call("GetNameSpace", "MAPI").Object()) {}
   OleObject Folder(int number) const { return session.Call("GetDefaultFolder", number).Object(); }
   OleValue Find(int folder, const std::string& condition) const {
     return Folder(folder).Get("Items").Object().Call("Find", condition);
@@ -51,8 +50,8 @@ TEST_F(OutlookStandIn, IsRegisteredUnderOutlooksNameAsALocalServer) {
   const std::wstring key = std::wstring(L"CLSID\\") + text;
   wchar_t command[MAX_PATH]{};
   DWORD size = sizeof command;
-  ASSERT_EQ(RegGetValueW(HKEY_CLASSES_ROOT, (key + L"\\LocalServer32").c_str(), nullptr, RRF_RT_REG_SZ,
-                         nullptr, command, &size),
+  ASSERT_EQ(RegGetValueW(HKEY_CLASSES_ROOT, (key + L"\\LocalServer32").c_str(), nullptr, RRF_RT_REG_SZ, nullptr,
+                         command, &size),
             ERROR_SUCCESS);
   std::wstring program(command);
   ASSERT_TRUE(program.size() > 2 && program.front() == L'"' && program.back() == L'"') << "unquoted";
@@ -116,8 +115,7 @@ TEST_F(OutlookStandIn, ConditionsOutlookCannotReadAreRefusedWithItsMessage) {
             "Cannot parse condition. Error at \"Jr\" Smith\"\".");
   EXPECT_EQ(Message([&] { outlook.Find(10, "[Nickname] = \"Bob\""); }),
             "The property \"Nickname\" in the condition is unknown.");
-  EXPECT_EQ(Message([&] { outlook.Find(10, "[FullName] = \"Bob"); }),
-            "Cannot parse condition. Error at \"Bob\".");
+  EXPECT_EQ(Message([&] { outlook.Find(10, "[FullName] = \"Bob"); }), "Cannot parse condition. Error at \"Bob\".");
   EXPECT_EQ(Message([&] { outlook.Find(10, "[FullName] = \"Bob\" andalso"); }),
             "Cannot parse condition. Error at \"andalso\".");
 }
@@ -125,8 +123,7 @@ TEST_F(OutlookStandIn, ConditionsOutlookCannotReadAreRefusedWithItsMessage) {
 TEST_F(OutlookStandIn, TheSharedContactsFolderIsReachedByNameOnlyWhenItExists) {
   {
     const Outlook outlook(StartOutlook());
-    const OleObject contacts =
-        outlook.session.Call("Folders", 1).Object().Call("Folders", "Contacts").Object();
+    const OleObject contacts = outlook.session.Call("Folders", 1).Object().Call("Folders", "Contacts").Object();
     EXPECT_EQ(Message([&] { contacts.Call("Folders", "Contacts-Shared"); }),
               "The folder \"Contacts-Shared\" was not found.");
   }
@@ -141,16 +138,14 @@ TEST_F(OutlookStandIn, TheSharedContactsFolderIsReachedByNameOnlyWhenItExists) {
   EXPECT_EQ(shared.Get("Name").Text(), "Contacts-Shared");
   EXPECT_EQ(shared.Get("Items").Object().Call("Find", "[LastName] = \"Lee\"").Object().Get("FullName").Text(),
             "Kim Lee");
-  EXPECT_EQ(outlook.session.Get("Folders").Object().Call("Item", 1).Object().Get("Name").Text(),
-            "Personal Folders");
+  EXPECT_EQ(outlook.session.Get("Folders").Object().Call("Item", 1).Object().Get("Name").Text(), "Personal Folders");
 }
 
 TEST_F(OutlookStandIn, RecipientsResolveUnlessToldOtherwiseAndSendNeedsThemAll) {
   Configure("unresolved=Nobody Known\r\n");
   const Outlook outlook(StartOutlook());
   const OleObject mail = outlook.app.Call("CreateItem", 0).Object();
-  EXPECT_EQ(Message([&] { mail.Call("Send"); }),
-            "There must be at least one name in the To, Cc or Bcc box.");
+  EXPECT_EQ(Message([&] { mail.Call("Send"); }), "There must be at least one name in the To, Cc or Bcc box.");
   const OleObject recipients = mail.Get("Recipients").Object();
   recipients.Call("Add", "Bob Smith");
   recipients.Call("Add", "nobody known");
@@ -160,8 +155,7 @@ TEST_F(OutlookStandIn, RecipientsResolveUnlessToldOtherwiseAndSendNeedsThemAll) 
   EXPECT_FALSE(recipients.Call("Item", 3).Object().Call("Resolve").Bool());
   recipients.Call("Item", 2).Object().Put("Type", 2);
   EXPECT_EQ(recipients.Get("Count").Int(), 3);
-  EXPECT_EQ(Message([&] { recipients.Call("Item", 4); }),
-            "Array index out of bounds: there is nothing at position 4.");
+  EXPECT_EQ(Message([&] { recipients.Call("Item", 4); }), "Array index out of bounds: there is nothing at position 4.");
   EXPECT_EQ(Message([&] { mail.Call("Send"); }), "Outlook does not recognize one or more names.");
 
   const StoreSection stored = Stored("Item", "1");
@@ -304,16 +298,14 @@ TEST_F(OutlookStandIn, SeedEntriesThatMakeNoSenseAreLeftOutAndNamed) {
   EXPECT_EQ(outlook.Find(13, "[Subject] = \"Kept\"").Object().Get("Importance").Int(), 1);
   std::vector<std::string> problems;
   for (const LogEntry& entry : Calls(Log(), "seed", "")) problems.push_back(entry.result);
-  EXPECT_EQ(problems, (std::vector<std::string>{
-                          "line 14: not an entry of a section",
-                          "line 1: an item needs a Class: MailItem, AppointmentItem, ContactItem, "
-                          "TaskItem, JournalItem or NoteItem",
-                          "line 6: TaskItem has no \"Location\"",
-                          "line 7: \"9\" is no value for \"Importance\"",
-                          "line 8: \"someday\" is no value for \"DueDate\"",
-                          "line 9: TaskItem has no \"Recipient5000\"",
-                          "line 12: \"Subject\" is worked out, not stored",
-                          "line 13: unknown section \"Mailbox\""}));
+  EXPECT_EQ(problems,
+            (std::vector<std::string>{
+                "line 14: not an entry of a section",
+                "line 1: an item needs a Class: MailItem, AppointmentItem, ContactItem, "
+                "TaskItem, JournalItem or NoteItem",
+                "line 6: TaskItem has no \"Location\"", "line 7: \"9\" is no value for \"Importance\"",
+                "line 8: \"someday\" is no value for \"DueDate\"", "line 9: TaskItem has no \"Recipient5000\"",
+                "line 12: \"Subject\" is worked out, not stored", "line 13: unknown section \"Mailbox\""}));
 }
 
 TEST_F(OutlookStandIn, ExplorersFollowTheTestAndTheFolderTheyWereGiven) {
@@ -354,14 +346,12 @@ TEST_F(OutlookStandIn, AfterQuitOutlookAnswersNoMore) {
   EXPECT_NO_THROW(again.app.Call("CreateItem", 3));
 }
 
-
 // Registration written into a private classes key, so the prefix's own stays.
 class Registration : public ::testing::Test {
  protected:
   void SetUp() override {
     RegDeleteTreeW(HKEY_CURRENT_USER, kClasses);
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kClasses, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                              &classes_, nullptr),
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kClasses, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &classes_, nullptr),
               ERROR_SUCCESS);
     ASSERT_EQ(RegOverridePredefKey(HKEY_CLASSES_ROOT, classes_), ERROR_SUCCESS);
   }
@@ -399,8 +389,7 @@ TEST_F(Registration, UnregisteringRemovesItsOwnClassAndLeavesAnotherOutlooksName
   // Once another Outlook holds the name, only our class goes.
   ASSERT_TRUE(standin::RegisterServer(kProgram));
   HKEY name = nullptr;
-  ASSERT_EQ(RegOpenKeyExW(classes_, L"Outlook.Application\\CLSID", 0, KEY_SET_VALUE, &name),
-            ERROR_SUCCESS);
+  ASSERT_EQ(RegOpenKeyExW(classes_, L"Outlook.Application\\CLSID", 0, KEY_SET_VALUE, &name), ERROR_SUCCESS);
   const wchar_t other[] = L"{12345678-1234-1234-1234-123456789ABC}";
   RegSetValueExW(name, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(other), sizeof other);
   RegCloseKey(name);
@@ -412,8 +401,8 @@ TEST_F(Registration, UnregisteringRemovesItsOwnClassAndLeavesAnotherOutlooksName
 TEST_F(Registration, AnEarlierInProcessRegistrationIsReplaced) {
   const std::wstring clsid = L"CLSID\\{3E6C0C8A-5B3F-4B8E-9E2D-7A1C4F0B9D21}";
   HKEY old = nullptr;
-  ASSERT_EQ(RegCreateKeyExW(classes_, (clsid + L"\\InprocServer32").c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
-                            &old, nullptr),
+  ASSERT_EQ(RegCreateKeyExW(classes_, (clsid + L"\\InprocServer32").c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &old,
+                            nullptr),
             ERROR_SUCCESS);
   const wchar_t library[] = L"C:\\Stand In\\outlook_standin.dll";
   RegSetValueExW(old, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(library), sizeof library);

@@ -1,7 +1,7 @@
 // The file association under HKEY_CLASSES_ROOT (the machine-wide classes key
 // under Wine). Each test uses extensions and file types of its own, so the
 // tests can run side by side.
-#include "components/ShellExt.h"
+#include "components/shell_ext.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +12,8 @@
 namespace qrv {
 namespace {
 
-using testing::ClassesKeyExists;
 using testing::ClassesDefault;
+using testing::ClassesKeyExists;
 using testing::SetClassesDefault;
 
 std::wstring ProgramPath() {
@@ -55,8 +55,7 @@ TEST_F(ShellExtTest, WrittenAssociationIsReadBackAndRecognised) {
   EXPECT_EQ(ClassesDefault(L".qrvt1"), L"Quorvel Test File 1");
   EXPECT_EQ(ClassesDefault(L"Quorvel Test File 1"), L"Quorvel Test File 1");
   EXPECT_EQ(ClassesDefault(L"Quorvel Test File 1\\DefaultIcon"), program + L",1");
-  EXPECT_EQ(ClassesDefault(L"Quorvel Test File 1\\Shell\\Open\\Command"),
-            L"\"" + program + L"\" \"%1\"");
+  EXPECT_EQ(ClassesDefault(L"Quorvel Test File 1\\Shell\\Open\\Command"), L"\"" + program + L"\" \"%1\"");
 
   TShellExt reader;
   reader.SetExtension(L".qrvt1");

@@ -9,7 +9,7 @@
 #include <fstream>
 #include <string>
 
-#include "components/OleAuto.h"
+#include "components/ole_auto.h"
 #include "tests/support/outlook_trace.h"
 
 namespace qrv::testing {
@@ -21,8 +21,7 @@ class StandInTest : public ::testing::Test {
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
     const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    folder_ = std::wstring(temp) + L"qrv-outlook-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-              Wide(test->name());
+    folder_ = std::wstring(temp) + L"qrv-outlook-" + std::to_wstring(GetCurrentProcessId()) + L"-" + Wide(test->name());
     CreateDirectoryW(folder_.c_str(), nullptr);
     SetEnvironmentVariableW(L"QRV_OUTLOOK_LOG", Path(L"calls.log").c_str());
     SetEnvironmentVariableW(L"QRV_OUTLOOK_STORE", Path(L"store.ini").c_str());
@@ -49,13 +48,12 @@ class StandInTest : public ::testing::Test {
   HANDLE StartUsersOutlook() {
     wchar_t self[MAX_PATH];
     const std::wstring test(self, GetModuleFileNameW(nullptr, self, MAX_PATH));
-    std::wstring command = L"\"" + test.substr(0, test.find_last_of(L'\\')) +
-                           L"\\..\\..\\standins\\outlook_standin.exe\"";
+    std::wstring command =
+        L"\"" + test.substr(0, test.find_last_of(L'\\')) + L"\\..\\..\\standins\\outlook_standin.exe\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
       return nullptr;
     }
     CloseHandle(process.hThread);

@@ -38,11 +38,18 @@ struct AllKinds : qrv::Form {
   qrv::GroupBox group{*this, {.bounds = {180, 30, 100, 60}, .text = L"Group"}};
   qrv::ComboBox kindCombo{*this, {.bounds = {8, 84, 120, 100}, .items = {L"Task", L"Note"}}};
   qrv::ListBox list{*this, {.bounds = {8, 110, 120, 60}, .items = {L"one", L"two", L"three"}}};
-  qrv::Button okButton{*this, {.bounds = {250, 260, 75, 23}, .text = L"&OK", .anchors = {.left = false, .top = false, .right = true, .bottom = true}, .isDefault = true}};
+  qrv::Button okButton{*this,
+                       {.bounds = {250, 260, 75, 23},
+                        .text = L"&OK",
+                        .anchors = {.left = false, .top = false, .right = true, .bottom = true},
+                        .isDefault = true}};
   qrv::Button cancelButton{*this, {.bounds = {330, 260, 75, 23}, .text = L"Cancel", .isCancel = true}};
   qrv::RichEdit notes{*this, {.bounds = {140, 110, 140, 60}}};
-  qrv::ListView view{*this, {.bounds = {290, 8, 120, 100}, .columns = {{L"Name", 60}, {L"Size", 50}},
-                             .checkBoxes = true, .editLabels = true}};
+  qrv::ListView view{*this,
+                     {.bounds = {290, 8, 120, 100},
+                      .columns = {{L"Name", 60}, {L"Size", 50}},
+                      .checkBoxes = true,
+                      .editLabels = true}};
   qrv::MonthCalendar calendar{*this, {.bounds = {8, 180, 200, 70}, .visible = false}};
   qrv::Edit countEdit{*this, {.bounds = {290, 120, 50, 20}, .text = L"0"}};
   qrv::UpDown count{*this, {.bounds = {340, 120, 16, 20}, .maximum = 9, .buddy = countEdit.Handle()}};
@@ -99,8 +106,8 @@ TEST_F(Controls, StandWhereDesignedAndScaleWithTheDpi) {
 TEST_F(Controls, AnchoredControlsFollowTheFormsSize) {
   const RECT w = form.WindowRect();
   form.SetWindowRect(w.left, w.top, w.right - w.left + 40, w.bottom - w.top + 20);
-  EXPECT_EQ(Placed(form.nameEdit), (Box{50, 8, 160, 20}));  // stretched
-  EXPECT_EQ(Placed(form.okButton), (Box{290, 280, 75, 23}));  // moved
+  EXPECT_EQ(Placed(form.nameEdit), (Box{50, 8, 160, 20}));        // stretched
+  EXPECT_EQ(Placed(form.okButton), (Box{290, 280, 75, 23}));      // moved
   EXPECT_EQ(Placed(form.cancelButton), (Box{330, 260, 75, 23}));  // stays
 }
 

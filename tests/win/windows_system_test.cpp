@@ -3,8 +3,8 @@
 // attributes a saved file keeps.
 #include "components/windows_system.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include "core/file_io.h"
 #include "core/keyword_file.h"

@@ -124,8 +124,7 @@ class OleObject {
   void Put(std::string_view member, const OleArg& value) const;
 
  private:
-  OleValue Invoke(std::string_view member, WORD flags, const OleArg* args,
-                  std::size_t count) const;
+  OleValue Invoke(std::string_view member, WORD flags, const OleArg* args, std::size_t count) const;
   DISPID MemberId(std::string_view member) const;
 
   IDispatch* dispatch_ = nullptr;

@@ -1,4 +1,4 @@
-#include "components/IconPicture.h"
+#include "components/icon_picture.h"
 
 namespace qrv {
 

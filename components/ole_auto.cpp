@@ -1,4 +1,4 @@
-#include "components/OleAuto.h"
+#include "components/ole_auto.h"
 
 #include <cstdio>
 #include <vector>
@@ -13,24 +13,33 @@ std::string FromBstr(BSTR text) { return Narrow({text, text ? SysStringLen(text)
 // Automation's own codes, for systems whose message table lacks them.
 const char* AutomationText(HRESULT code) {
   switch (code) {
-    case DISP_E_TYPEMISMATCH: return "Type mismatch.";
-    case DISP_E_BADPARAMCOUNT: return "Invalid number of parameters.";
-    case DISP_E_PARAMNOTFOUND: return "Parameter not found.";
-    case DISP_E_MEMBERNOTFOUND: return "Member not found.";
-    case DISP_E_UNKNOWNNAME: return "Unknown name.";
-    case DISP_E_OVERFLOW: return "Out of present range.";
-    case DISP_E_NONAMEDARGS: return "Does not support named arguments.";
-    case RPC_E_DISCONNECTED: return "The object invoked has disconnected from its clients.";
-    default: return nullptr;
+    case DISP_E_TYPEMISMATCH:
+      return "Type mismatch.";
+    case DISP_E_BADPARAMCOUNT:
+      return "Invalid number of parameters.";
+    case DISP_E_PARAMNOTFOUND:
+      return "Parameter not found.";
+    case DISP_E_MEMBERNOTFOUND:
+      return "Member not found.";
+    case DISP_E_UNKNOWNNAME:
+      return "Unknown name.";
+    case DISP_E_OVERFLOW:
+      return "Out of present range.";
+    case DISP_E_NONAMEDARGS:
+      return "Does not support named arguments.";
+    case RPC_E_DISCONNECTED:
+      return "The object invoked has disconnected from its clients.";
+    default:
+      return nullptr;
   }
 }
 
 // The system's text for an error code, without its line break.
 std::string SystemText(HRESULT code) {
   wchar_t* buffer = nullptr;
-  const DWORD length = FormatMessageW(
-      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-      nullptr, static_cast<DWORD>(code), 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+  const DWORD length =
+      FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                     nullptr, static_cast<DWORD>(code), 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
   std::string text = Narrow({buffer, length});
   LocalFree(buffer);
   while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' ')) {
@@ -73,8 +82,7 @@ VARIANT Converted(const VARIANT& value, VARTYPE type) {
 
 }  // namespace
 
-EOleError::EOleError(const std::string& message, HRESULT code)
-    : std::runtime_error(message), code_(code) {}
+EOleError::EOleError(const std::string& message, HRESULT code) : std::runtime_error(message), code_(code) {}
 
 OleSession::OleSession() : started_(SUCCEEDED(OleInitialize(nullptr))) {}
 
@@ -136,9 +144,7 @@ OleArg::~OleArg() { VariantClear(&value_); }
 
 OleValue::OleValue() noexcept { VariantInit(&value_); }
 
-OleValue::OleValue(OleValue&& other) noexcept : value_(other.value_) {
-  VariantInit(&other.value_);
-}
+OleValue::OleValue(OleValue&& other) noexcept : value_(other.value_) { VariantInit(&other.value_); }
 
 OleValue& OleValue::operator=(OleValue&& other) noexcept {
   if (this != &other) {
@@ -204,9 +210,7 @@ OleObject::OleObject(IDispatch* dispatch) noexcept : dispatch_(dispatch) {
 
 OleObject::OleObject(const OleObject& other) noexcept : OleObject(other.dispatch_) {}
 
-OleObject::OleObject(OleObject&& other) noexcept : dispatch_(other.dispatch_) {
-  other.dispatch_ = nullptr;
-}
+OleObject::OleObject(OleObject&& other) noexcept : dispatch_(other.dispatch_) { other.dispatch_ = nullptr; }
 
 OleObject& OleObject::operator=(OleObject other) noexcept {
   std::swap(dispatch_, other.dispatch_);
@@ -236,8 +240,7 @@ OleObject OleObject::Create(std::wstring_view progId) {
 
 DISPID OleObject::MemberId(std::string_view member) const {
   if (!dispatch_) {
-    throw EOleError("Cannot use \"" + std::string(member) + "\": there is no automation object.",
-                    E_POINTER);
+    throw EOleError("Cannot use \"" + std::string(member) + "\": there is no automation object.", E_POINTER);
   }
   std::wstring name = Widen(member);
   LPOLESTR names[] = {name.data()};
@@ -250,8 +253,7 @@ DISPID OleObject::MemberId(std::string_view member) const {
   return id;
 }
 
-OleValue OleObject::Invoke(std::string_view member, WORD flags, const OleArg* args,
-                           std::size_t count) const {
+OleValue OleObject::Invoke(std::string_view member, WORD flags, const OleArg* args, std::size_t count) const {
   const DISPID id = MemberId(member);
   // Automation takes the arguments last first; the variants stay owned by `args`.
   std::vector<VARIANTARG> reversed(count);
@@ -260,8 +262,8 @@ OleValue OleObject::Invoke(std::string_view member, WORD flags, const OleArg* ar
   OleValue result;
   EXCEPINFO info{};
   UINT badArg = 0;
-  const HRESULT hr = dispatch_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params,
-                                       result.Receive(), &info, &badArg);
+  const HRESULT hr =
+      dispatch_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result.Receive(), &info, &badArg);
   CheckInvoke(hr, info, member);
   return result;
 }
@@ -276,12 +278,11 @@ void OleObject::Put(std::string_view member, const OleArg& value) const {
   const bool object = arg.vt == VT_DISPATCH || arg.vt == VT_UNKNOWN;
   EXCEPINFO info{};
   UINT badArg = 0;
-  HRESULT hr = dispatch_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT,
-                                 object ? DISPATCH_PROPERTYPUTREF : DISPATCH_PROPERTYPUT, &params,
-                                 nullptr, &info, &badArg);
+  HRESULT hr =
+      dispatch_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, object ? DISPATCH_PROPERTYPUTREF : DISPATCH_PROPERTYPUT,
+                        &params, nullptr, &info, &badArg);
   if (object && hr == DISP_E_MEMBERNOTFOUND) {
-    hr = dispatch_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT, &params,
-                           nullptr, &info, &badArg);
+    hr = dispatch_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT, &params, nullptr, &info, &badArg);
   }
   CheckInvoke(hr, info, member);
 }

@@ -1,4 +1,4 @@
-#include "components/ShellExt.h"
+#include "components/shell_ext.h"
 
 #include <shellapi.h>
 #include <shlobj.h>
@@ -28,12 +28,11 @@ class RegKey {
   // An empty path would name the parent itself: refused, so that no value is
   // ever read from or written to the root of the classes key by mistake.
   bool Open(HKEY parent, const std::wstring& path) {
-    return !path.empty() &&
-           RegOpenKeyExW(parent, path.c_str(), 0, KEY_READ, &key_) == ERROR_SUCCESS;
+    return !path.empty() && RegOpenKeyExW(parent, path.c_str(), 0, KEY_READ, &key_) == ERROR_SUCCESS;
   }
   bool Create(HKEY parent, const std::wstring& path) {
-    return !path.empty() && RegCreateKeyExW(parent, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE,
-                                            nullptr, &key_, nullptr) == ERROR_SUCCESS;
+    return !path.empty() && RegCreateKeyExW(parent, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key_,
+                                            nullptr) == ERROR_SUCCESS;
   }
   operator HKEY() const { return key_; }
 
@@ -51,12 +50,10 @@ bool ReadDefault(HKEY key, std::wstring& text) {
     text.clear();
     return true;
   }
-  if (result != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ) || size > kMaxValueBytes)
-    return false;
+  if (result != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ) || size > kMaxValueBytes) return false;
   std::wstring value(size / sizeof(wchar_t) + 1, L'\0');
   size = static_cast<DWORD>(value.size() * sizeof(wchar_t));
-  result = RegQueryValueExW(key, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(value.data()),
-                            &size);
+  result = RegQueryValueExW(key, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(value.data()), &size);
   if (result != ERROR_SUCCESS) return false;
   value.resize(size / sizeof(wchar_t));
   while (!value.empty() && value.back() == L'\0') value.pop_back();
@@ -103,20 +100,17 @@ void TShellExt::SetOpenWithMe(bool on) {
 
 bool TShellExt::WriteAssociation() {
   const bool written =
-      !extension_.empty() && !extDescription_.empty() &&
-      WriteDefault(extension_, extDescription_) &&
+      !extension_.empty() && !extDescription_.empty() && WriteDefault(extension_, extDescription_) &&
       WriteDefault(extDescription_, fileDescription_) &&
       WriteDefault(extDescription_ + L"\\DefaultIcon", openWith_ + L"," + std::to_wstring(iconIndex_)) &&
-      WriteDefault(extDescription_ + L"\\Shell\\Open\\Command",
-                   L"\"" + openWith_ + L"\" \"" + paramString_ + L"\"");
+      WriteDefault(extDescription_ + L"\\Shell\\Open\\Command", L"\"" + openWith_ + L"\" \"" + paramString_ + L"\"");
   SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_FLUSH, nullptr, nullptr);
   return written;
 }
 
 bool TShellExt::ReadAssociation() {
   RegKey extension;
-  if (!extension.Open(HKEY_CLASSES_ROOT, extension_) || !ReadDefault(extension, extDescription_))
-    return false;
+  if (!extension.Open(HKEY_CLASSES_ROOT, extension_) || !ReadDefault(extension, extDescription_)) return false;
   RegKey fileType;
   if (!fileType.Open(HKEY_CLASSES_ROOT, extDescription_) || !ReadDefault(fileType, fileDescription_) ||
       !ReadIcon(fileType))
