@@ -54,21 +54,22 @@ std::string SystemText(HRESULT code) {
   return text;
 }
 
-// Takes the server's report out of `info` (and frees its strings).
-EOleError ServerError(EXCEPINFO& info, HRESULT code) {
+// Takes the server's report out of `info` (and frees its strings). A report
+// without a description gets the system's text of its code and the member.
+EOleError ServerError(EXCEPINFO& info, HRESULT code, std::string_view member) {
   if (info.pfnDeferredFillIn) info.pfnDeferredFillIn(&info);
   const HRESULT reported = info.scode != 0 ? info.scode : code;
   std::string message = FromBstr(info.bstrDescription);
   SysFreeString(info.bstrDescription);
   SysFreeString(info.bstrSource);
   SysFreeString(info.bstrHelpFile);
-  if (message.empty()) message = SystemText(reported);
+  if (message.empty()) message = SystemText(reported) + " (" + std::string(member) + ")";
   return EOleError(message, reported);
 }
 
 // Throws what a failed Invoke of `member` reported.
 void CheckInvoke(HRESULT hr, EXCEPINFO& info, std::string_view member) {
-  if (hr == DISP_E_EXCEPTION) throw ServerError(info, hr);
+  if (hr == DISP_E_EXCEPTION) throw ServerError(info, hr, member);
   if (FAILED(hr)) throw EOleError(SystemText(hr) + " (" + std::string(member) + ")", hr);
 }
 

@@ -147,6 +147,7 @@ void Session::ApplySetting(std::string_view key, std::string_view value) {
     const std::size_t blank = value.find(' ');
     std::string message = blank == std::string_view::npos ? "" : qrv::Trim(value.substr(blank));
     if (message.empty()) message = "The operation failed.";
+    if (message == "-") message.clear();  // a report without a description
     failures_.emplace_back(std::string(value.substr(0, blank)), Unescape(message));
   } else if (qrv::EqualsIgnoringCase(key, "slow")) {
     const std::size_t blank = value.find(' ');

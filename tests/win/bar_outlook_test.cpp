@@ -175,6 +175,24 @@ TEST_F(ConnectedBar, RefusedMemberEndsTheCommandWithOutlooksMessage) {
   EXPECT_EQ(Items("TaskItem").at(0).Get("Displays"), "0");
 }
 
+TEST_F(ConnectedBar, FoldersCollapseTheBarByTheirSettingAndItemsAndExtrasByTheirs) {
+  Configure("explorer=yes\n");
+  data_.settings.minimizeView = true;
+  data_.settings.minimizeButton = false;
+  View(1, Origin::kBar);
+  EXPECT_EQ(host_.collapses, 1);
+  Show(1, Origin::kBar, L"New Task");
+  Extra(1, Origin::kBar);
+  EXPECT_EQ(host_.collapses, 1);
+  data_.settings.minimizeView = false;
+  data_.settings.minimizeButton = true;
+  View(1, Origin::kBar);
+  EXPECT_EQ(host_.collapses, 1);
+  Show(1, Origin::kBar, L"New Task");
+  Extra(1, Origin::kBar);
+  EXPECT_EQ(host_.collapses, 3);
+}
+
 TEST_F(ConnectedBar, FolderButtonTurnsTheOpenOutlookWindowOrStartsOutlookOnTheFolder) {
   Configure("explorer=yes\n");
   View(1, Origin::kBar);

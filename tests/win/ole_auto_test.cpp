@@ -98,6 +98,14 @@ TEST_F(OleAutoTest, FailuresCarryOutlooksMessage) {
   } catch (const EOleError& error) {
     EXPECT_STREQ(error.what(), "The folder is full.");
   }
+  // A report without a description still names what failed.
+  Configure("fail=TaskItem.Display -\r\n");
+  try {
+    task.Call("Display");
+    FAIL() << "Display did not fail";
+  } catch (const EOleError& error) {
+    EXPECT_NE(std::string(error.what()).find("(Display)"), std::string::npos) << error.what();
+  }
   // The same member of another object is not touched.
   EXPECT_NO_THROW(outlook.Call("CreateItem", 5).Object().Call("Save"));
 
