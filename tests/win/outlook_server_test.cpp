@@ -31,6 +31,17 @@ class OutlookServer : public StandInTest {
     return ended;
   }
   static bool Ends(HANDLE process, DWORD ms) { return WaitForSingleObject(process, ms) == WAIT_OBJECT_0; }
+  // The number of items in the Tasks folder of the Outlook `outlook` reaches.
+  static int TaskCount(const OleObject& outlook) {
+    return outlook.Call("GetNameSpace", "MAPI")
+        .Object()
+        .Call("GetDefaultFolder", 13)
+        .Object()
+        .Get("Items")
+        .Object()
+        .Get("Count")
+        .Int();
+  }
 };
 
 TEST_F(OutlookServer, AnswersFromAProcessOfItsOwnThatEndsWithTheLastObject) {
@@ -41,16 +52,7 @@ TEST_F(OutlookServer, AnswersFromAProcessOfItsOwnThatEndsWithTheLastObject) {
     outlook.Call("CreateItem", 3).Object().Call("Save");
     EXPECT_EQ(tasks.Get("Items").Object().Get("Count").Int(), 2);
     // A second request while the first Outlook runs reaches the same one.
-    EXPECT_EQ(StartOutlook()
-                  .Call("GetNameSpace", "MAPI")
-                  .Object()
-                  .Call("GetDefaultFolder", 13)
-                  .Object()
-                  .Get("Items")
-                  .Object()
-                  .Get("Count")
-                  .Int(),
-              2);
+    EXPECT_EQ(TaskCount(StartOutlook()), 2);
     ASSERT_EQ(Starts().size(), 1u);
     EXPECT_NE(Starts()[0], GetCurrentProcessId());
     // A folder handed back to Outlook is its own object again.
@@ -62,15 +64,7 @@ TEST_F(OutlookServer, AnswersFromAProcessOfItsOwnThatEndsWithTheLastObject) {
   EXPECT_TRUE(Ends(Starts()[0], 5000)) << "Outlook ran on without objects";
   // The next request starts a new Outlook from the seed.
   OleObject outlook = StartOutlook();
-  EXPECT_EQ(outlook.Call("GetNameSpace", "MAPI")
-                .Object()
-                .Call("GetDefaultFolder", 13)
-                .Object()
-                .Get("Items")
-                .Object()
-                .Get("Count")
-                .Int(),
-            1);
+  EXPECT_EQ(TaskCount(outlook), 1);
   ASSERT_EQ(Starts().size(), 2u);
   EXPECT_NE(Starts()[1], Starts()[0]);
 }
