@@ -82,9 +82,13 @@ HWND StartBar(Process& bar, const std::wstring& args) {
 }
 
 bool WaitFor(const std::function<bool()>& condition, DWORD ms) {
+  // Every wait is for something that should come; a loaded machine starting
+  // Wine processes may take several times what this one does, so the ceiling
+  // is generous and a passing run never waits for it.
+  const DWORD ceiling = ms * 4;
   const DWORD start = GetTickCount();
   while (!condition()) {
-    if (GetTickCount() - start > ms) return false;
+    if (GetTickCount() - start > ceiling) return false;
     HandleMessages();
     Sleep(10);
   }

@@ -36,7 +36,8 @@ class Process {
 // window, or null when it did not come up within 20 seconds.
 HWND StartBar(Process& bar, const std::wstring& args = L"");
 
-// Waits until the condition holds; false when it did not within ms.
+// Waits until the condition holds; false when it did not within four times ms
+// (the time this machine needs, with room for a loaded one).
 bool WaitFor(const std::function<bool()>& condition, DWORD ms);
 
 // The bar's window (titled "QV") of a process, or null.
