@@ -56,9 +56,9 @@ UINT StyleOf(MessageKind kind, MessageButtons buttons) {
 
 }  // namespace
 
-DialogResult ShowMessage(const std::wstring& text, MessageKind kind, MessageButtons buttons) {
+DialogResult ShowMessage(const std::wstring& text, MessageKind kind, MessageButtons buttons, const wchar_t* caption) {
   if (promptHandler) return promptHandler(text, kind, buttons);
-  switch (MessageBoxW(nullptr, text.c_str(), CaptionOf(kind), StyleOf(kind, buttons))) {
+  switch (MessageBoxW(nullptr, text.c_str(), caption ? caption : CaptionOf(kind), StyleOf(kind, buttons))) {
     case IDOK:
       return DialogResult::kOk;
     case IDYES:

@@ -14,8 +14,10 @@ enum class MessageKind { kWarning, kInformation, kError, kConfirmation };
 enum class MessageButtons { kOk, kOkCancel, kYesNo, kYesNoCancel };
 
 // Shows a box captioned "Warning", "Information", "Error" or "Confirm" and
-// returns the button pressed (kCancel when the box is closed otherwise).
-DialogResult ShowMessage(const std::wstring& text, MessageKind kind, MessageButtons buttons = MessageButtons::kOk);
+// returns the button pressed (kCancel when the box is closed otherwise). A
+// window's own caption may replace the kind's.
+DialogResult ShowMessage(const std::wstring& text, MessageKind kind, MessageButtons buttons = MessageButtons::kOk,
+                         const wchar_t* caption = nullptr);
 
 // Tests answer the boxes through this instead of the screen; nullptr brings the
 // boxes back.

@@ -10,8 +10,9 @@ namespace qrv {
 
 // Opens `file` with its default verb; `parameters` may be empty. The file is
 // passed as a file, never as a command line, so a path with blanks cannot start
-// another program. A failure is not reported.
-void ShellOpen(HWND owner, const std::wstring& file, const std::wstring& parameters = {}, int show = SW_SHOWNORMAL);
+// another program. False when the shell could not open it (a handler taking
+// the request counts as opened).
+bool ShellOpen(HWND owner, const std::wstring& file, const std::wstring& parameters = {}, int show = SW_SHOWNORMAL);
 
 // Tests take the requests here instead; nullptr opens for real again.
 using ShellHandler = void (*)(const std::wstring& file, const std::wstring& parameters, int show);
