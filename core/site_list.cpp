@@ -1,0 +1,130 @@
+#include "core/site_list.h"
+
+#include <charconv>
+#include <cmath>
+#include <optional>
+
+#include "core/cipher.h"
+#include "core/codepage.h"
+#include "core/keyword_record.h"
+#include "core/text.h"
+
+namespace qrv {
+
+namespace {
+
+constexpr std::string_view kHintTag = "<HINT";
+constexpr std::string_view kCriteriaTag = "<D=";
+
+// What the merge found for each record of the user's list.
+enum class MergeStatus { kNotListed, kListed };
+
+bool StartsWithIgnoringCase(std::string_view s, std::string_view prefix) {
+  return s.size() >= prefix.size() && EqualsIgnoringCase(s.substr(0, prefix.size()), prefix);
+}
+
+bool HoldsControlCharacter(std::string_view s) {
+  for (const char c : s)
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return true;
+  return false;
+}
+
+std::ptrdiff_t IndexOfEqual(const std::vector<std::string>& services, std::string_view record) {
+  for (std::size_t i = 0; i < services.size(); ++i)
+    if (EqualsIgnoringCase(services[i], record)) return static_cast<std::ptrdiff_t>(i);
+  return -1;
+}
+
+std::ptrdiff_t IndexOfCaption(const std::vector<std::string>& services, const std::string& caption) {
+  for (std::size_t i = 0; i < services.size(); ++i)
+    if (ServiceCaption(services[i]) == caption) return static_cast<std::ptrdiff_t>(i);
+  return -1;
+}
+
+// The local record with the server's hint and address; false when it stays as it is.
+bool TakeServerTail(std::string& local, std::string_view server) {
+  const std::size_t localHint = local.find(kHintTag);
+  const std::size_t serverHint = server.find(kHintTag);
+  if (localHint == std::string::npos || serverHint == std::string::npos) return false;
+  const std::string_view serverTail = server.substr(serverHint);
+  if (std::string_view(local).substr(localHint) == serverTail) return false;
+  std::string merged = local.substr(0, localHint);
+  if (Contains(server, kCriteriaTag) && !Contains(local, kCriteriaTag)) merged += "<D=!D>";
+  merged += serverTail;
+  local = std::move(merged);
+  return true;
+}
+
+std::optional<double> ReadDecimal(std::string_view text) {
+  const std::string_view trimmed = TrimView(text);
+  double value = 0;
+  const auto [end, error] = std::from_chars(trimmed.data(), trimmed.data() + trimmed.size(), value);
+  if (error != std::errc() || end != trimmed.data() + trimmed.size() || !std::isfinite(value)) return std::nullopt;
+  return value;
+}
+
+}  // namespace
+
+SiteList ReadSiteList(std::string_view body) {
+  SiteList list;
+  for (const std::string& line : SplitLines(WithoutByteOrderMark(body))) {
+    std::string text = AnsiToUtf8(DecipherLine(line));
+    if (StartsWith(text, "S=0")) {
+      if (IsSoundServiceRecord(text)) list.records.push_back(std::move(text));
+    } else if (StartsWith(text, "VER=")) {
+      list.version = text.substr(4);
+    } else if (StartsWith(text, "VERTEXT=")) {
+      list.announcement = text.substr(8);
+    }
+  }
+  return list;
+}
+
+bool IsSoundServiceRecord(std::string_view record) {
+  const std::string url = ServiceUrl(record);
+  return (StartsWithIgnoringCase(url, "http://") || StartsWithIgnoringCase(url, "https://")) &&
+         !Contains(url, "\"") && !HoldsControlCharacter(url);
+}
+
+MergeCounts MergeSiteList(std::vector<std::string>& services, const std::vector<std::string>& records) {
+  MergeCounts counts;
+  if (records.empty()) return counts;
+  std::vector<MergeStatus> statuses(services.size(), MergeStatus::kNotListed);
+  for (const std::string& record : records) {
+    if (const auto equal = IndexOfEqual(services, record); equal >= 0) {
+      statuses[static_cast<std::size_t>(equal)] = MergeStatus::kListed;
+    } else if (const auto same = IndexOfCaption(services, ServiceCaption(record)); same >= 0) {
+      if (TakeServerTail(services[static_cast<std::size_t>(same)], record)) ++counts.updated;
+      statuses[static_cast<std::size_t>(same)] = MergeStatus::kListed;
+    } else {
+      services.push_back(record);
+      statuses.push_back(MergeStatus::kListed);
+      ++counts.added;
+    }
+  }
+  for (std::size_t i = services.size(); i-- > 0;) {
+    if (statuses[i] == MergeStatus::kNotListed && !IsCustomService(services[i])) {
+      services.erase(services.begin() + static_cast<std::ptrdiff_t>(i));
+      ++counts.outdated;
+    }
+  }
+  return counts;
+}
+
+bool IsNewerVersion(std::string_view versionText) {
+  if (versionText == "0") return false;
+  const auto version = ReadDecimal(versionText);
+  return version && *version > *ReadDecimal(kProgramVersion);
+}
+
+int AddImportedServices(std::vector<std::string>& services, const std::vector<std::string>& records) {
+  int added = 0;
+  for (const std::string& record : records) {
+    if (!IsSoundServiceRecord(record) || IndexOfEqual(services, record) >= 0) continue;
+    services.push_back(record);
+    ++added;
+  }
+  return added;
+}
+
+}  // namespace qrv
