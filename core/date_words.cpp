@@ -59,6 +59,7 @@ bool DateTimeReader::IsMonthName(std::string_view word) const {
 
 void DateTimeReader::DateStep(const WordList& words, std::size_t s, std::string_view upper) {
   std::optional<Date> found;
+  DateWordForm form = DateWordForm::kNearDay;
   yearGiven_ = true;  // words like "today" and weekdays are never moved to next year
   const auto tomorrow = PositionOf("TOMORROW", upper);
   if (tomorrow != 0 && tomorrow != PositionOf("TOMORROW'S", upper)) {
@@ -66,27 +67,40 @@ void DateTimeReader::DateStep(const WordList& words, std::size_t s, std::string_
   } else if (Contains(upper, "TODAY") || Contains(upper, "TONIGHT")) {
     found = today_;
   } else if (PositionOf("-", upper) > 1 && upper.back() != '-' && !(s > 0 && IsMonthName(words[s - 1]))) {
+    form = DateWordForm::kNumeric;
     found = ReadNumericDate(upper, '-', locale_.dateOrder, today_.year);
     yearGiven_ = std::count(upper.begin(), upper.end(), '-') >= 2;
   } else if (PositionOf("/", upper) > 1 && upper.back() != '/') {
+    form = DateWordForm::kNumeric;
     found = ReadNumericDate(upper, '/', locale_.dateOrder, today_.year);
     yearGiven_ = std::count(upper.begin(), upper.end(), '/') >= 2;
   } else {
     yearGiven_ = false;
+    const bool hadEnd = end_.has_value();
+    form = DateWordForm::kMonthName;
     found = MonthDate(words, s, upper);
-    if (!found) yearGiven_ = true;
-    if (!found) found = Weekday(words, s, upper);
-    if (!found) found = InPeriod(words, s, upper);
+    if (!hadEnd && end_) endWord_ = DateWordUse{s, form};  // "Dec 24-26" gave its end too
+    if (!found) {
+      yearGiven_ = true;
+      found = Weekday(words, s, upper);
+      form = DateWordForm::kWeekday;
+    }
+    if (!found) {
+      found = InPeriod(words, s, upper);
+      form = DateWordForm::kPeriod;
+    }
   }
   if (!found) return;
   if (!start_) {
     start_ = found;
+    startWord_ = DateWordUse{s, form};
   } else if (!end_) {
     // An end without a year before its start is next year's: "Dec 28 to Jan 3".
     if (*found < *start_ && !yearGiven_) {
       if (const auto next = MakeDate(found->year + 1, found->month, found->day)) found = next;
     }
     end_ = found;
+    endWord_ = DateWordUse{s, form};
   }
 }
 
@@ -199,7 +213,8 @@ void DateTimeReader::TimeStep(WordList& words, std::size_t s) {
   const bool hasP = text.find('p') != std::string::npos;
   const auto colon = PositionOf(":", text);
   bool found;
-  if (!hasA && !hasP && colon != 2 && colon != 3) {
+  const bool fromPeriod = !hasA && !hasP && colon != 2 && colon != 3;
+  if (fromPeriod) {
     found = InTime(words, s, text);
   } else {
     // "9 pm": the suffix joins the word before it.
@@ -224,10 +239,14 @@ void DateTimeReader::TimeStep(WordList& words, std::size_t s) {
     if (s + 1 < words.Size() && !both && IsAmPmWord(words[s + 1])) found = false;
   }
   if (!found) return;
-  if (startTime_.empty())
+  const DateWordUse use{s, fromPeriod ? DateWordForm::kTimePeriod : DateWordForm::kClockTime};
+  if (startTime_.empty()) {
     startTime_ = text;
-  else if (endTime_.empty())
+    startTimeWord_ = use;
+  } else if (endTime_.empty()) {
     endTime_ = text;
+    endTimeWord_ = use;
+  }
 }
 
 // "in 2 hours", "in 45 mins": now plus that time, within the next day.
@@ -245,7 +264,10 @@ bool DateTimeReader::InTime(const WordList& words, std::size_t s, std::string& t
   if (!time) return false;
   text = AsciiLower(FormatShortTime(locale_, TimeOfDay{time->hour, time->minute, 0}));
   // Past midnight the time is tomorrow's, unless the subject gave a date first.
-  if ((*time < now_ || minutes >= 24 * 60) && !start_) start_ = AddDays(today_, 1);
+  if ((*time < now_ || minutes >= 24 * 60) && !start_) {
+    start_ = AddDays(today_, 1);
+    startWord_ = DateWordUse{s, DateWordForm::kTimePeriod};
+  }
   return true;
 }
 

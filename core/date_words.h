@@ -13,6 +13,23 @@
 
 namespace qrv {
 
+// How the word that gave a date or a time reads.
+enum class DateWordForm {
+  kNearDay,    // "today", "tonight", "tomorrow" (or a word holding one)
+  kNumeric,    // "5/3/03", "12-25-2003"
+  kMonthName,  // "March" with the day and year around it
+  kWeekday,    // "friday", "Fri", "Fri." ("saturday" and "sunday" for "weekend")
+  kPeriod,     // the unit of "in 3 days", "in 2 weeks" ...
+  kClockTime,  // "3pm", "9:30"
+  kTimePeriod  // the unit of "in 2 hours", "in 45 mins"
+};
+
+// The word of the run (its index in the word list) that gave a date or a time.
+struct DateWordUse {
+  std::size_t word = 0;
+  DateWordForm form = DateWordForm::kNearDay;
+};
+
 // What the date and time steps of one run share.
 class DateTimeReader {
  public:
@@ -32,6 +49,11 @@ class DateTimeReader {
   // for "in 2 hours" and the like, as the short time text in lower case.
   const std::string& StartTime() const { return startTime_; }
   const std::string& EndTime() const { return endTime_; }
+  // The words that gave them.
+  const std::optional<DateWordUse>& StartDateWord() const { return startWord_; }
+  const std::optional<DateWordUse>& EndDateWord() const { return endWord_; }
+  const std::optional<DateWordUse>& StartTimeWord() const { return startTimeWord_; }
+  const std::optional<DateWordUse>& EndTimeWord() const { return endTimeWord_; }
 
  private:
   bool IsMonthName(std::string_view word) const;
@@ -50,6 +72,7 @@ class DateTimeReader {
   std::optional<Date> start_, end_;
   bool yearGiven_ = true;  // the date being read gave its year, or needs none
   std::string startTime_, endTime_;
+  std::optional<DateWordUse> startWord_, endWord_, startTimeWord_, endTimeWord_;
 };
 
 }  // namespace qrv

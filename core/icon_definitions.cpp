@@ -43,6 +43,13 @@ std::string IconDataAt(const std::vector<std::string>& definitions, std::size_t 
   return SubText(line, static_cast<long long>(PositionOf("=", line)) + 1, kDataDigits);
 }
 
+std::string IconCaption(const std::vector<std::string>& definitions, std::size_t index) {
+  if (index >= definitions.size()) return {};
+  const std::string& line = definitions[index];
+  const auto equals = static_cast<long long>(PositionOf("=", line));
+  return equals < 3 ? std::string() : SubText(line, 3, equals - 3);
+}
+
 bool IconPicture::IsBlack(int x, int y) const {
   if (x < 0 || x >= kIconSize || y < 0 || y >= kIconSize) return false;
   return (rows[static_cast<std::size_t>(y)] >> (kIconSize - 1 - x)) & 1u;

@@ -34,6 +34,11 @@ std::vector<std::string> IconDefinitions(std::string_view noteBody);
 // no "="; empty for a line that does not exist.
 std::string IconDataAt(const std::vector<std::string>& definitions, std::size_t index);
 
+// The caption of definition line `index`: the text from its third character
+// up to its first "=". Empty for a line that does not exist, has no "=", or
+// whose "=" comes before the third character: the user types these lines.
+std::string IconCaption(const std::vector<std::string>& definitions, std::size_t index);
+
 // A 16 x 16 picture: bit 15 of a row is its leftmost pixel.
 struct IconPicture {
   std::array<std::uint16_t, kIconSize> rows{};

@@ -5,6 +5,7 @@
 
 #include "core/date_words.h"
 #include "core/icon_definitions.h"
+#include "core/subject_phrases.h"
 #include "core/subject_words.h"
 #include "core/text.h"
 
@@ -24,18 +25,22 @@ std::optional<EntryType> ButtonOf(EntryType type) {
 
 struct WordMatches {
   int typeRecord = -1;
+  std::size_t typeWord = 0;  // the word the type record matched
   int iconRecord = -1;
 };
 
 // The word loop: keywords, icon keywords, then the date and time steps.
-WordMatches ReadWords(const QuickEntryInput& in, const KeywordMatcher& keywords, DateTimeReader& reader) {
+WordMatches ReadWords(const QuickEntryInput& in, const KeywordMatcher& keywords, WordList& words,
+                      DateTimeReader& reader) {
   WordMatches found;
   const bool wantIcon = in.iconNoteFound && !in.byHand.icon;
-  WordList words(SubjectWords(in.subject));
   while (words.Next()) {
     const std::size_t s = words.Current();
     const std::string upper = AsciiUpper(words[s]);
-    if (found.typeRecord < 0) found.typeRecord = keywords.TypeRecordFor(upper, s == 0);
+    if (found.typeRecord < 0) {
+      found.typeRecord = keywords.TypeRecordFor(upper, s == 0);
+      found.typeWord = s;
+    }
     if (wantIcon && found.iconRecord < 0) found.iconRecord = keywords.IconRecordFor(upper);
     if (reader.WantsDate()) reader.DateStep(words, s, upper);
     if (reader.WantsTime()) reader.TimeStep(words, s);
@@ -131,8 +136,17 @@ CategoryChoice ChooseCategories(const QuickEntryInput& in, std::optional<EntryTy
 QuickEntryResult Run(const QuickEntryInput& in, const KeywordMatcher& keywords, const LocaleFacts& locale) {
   QuickEntryResult r;
   DateTimeReader reader(locale, in.today, in.now);
-  const WordMatches found = ReadWords(in, keywords, reader);
-  if (found.typeRecord >= 0) ApplyTypeRecord(in, keywords.Records()[static_cast<std::size_t>(found.typeRecord)], r);
+  std::vector<TextSpan> spans;
+  std::vector<std::string> subjectWords = SubjectWords(in.subject, &spans);
+  WordList words(std::move(subjectWords), spans);
+  const WordMatches found = ReadWords(in, keywords, words, reader);
+  std::string_view firstWordKeyword;
+  if (found.typeRecord >= 0) {
+    const KeywordRecord& record = keywords.Records()[static_cast<std::size_t>(found.typeRecord)];
+    ApplyTypeRecord(in, record, r);
+    if (found.typeWord == 0) firstWordKeyword = record.keyword;
+  }
+  r.phrases = UsedPhrases(in.subject, {words, reader, firstWordKeyword});
   r.startDate = reader.StartDate();
   r.endDate = reader.EndDate();
   r.startTime = reader.StartTime();

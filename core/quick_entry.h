@@ -13,6 +13,7 @@
 
 #include "core/dates.h"
 #include "core/keyword_matcher.h"
+#include "core/subject_phrases.h"
 
 namespace qrv {
 
@@ -85,6 +86,9 @@ struct QuickEntryResult {
   std::optional<Date> endDate;
   std::string startTime;  // "9:05pm", or "2:15 pm" for "in 2 hours" ...
   std::string endTime;
+  // The subject's phrases this run used for the type prefix, the date and the
+  // time, where it read them; what keyword removal may take out.
+  std::vector<UsedPhrase> phrases;
 
   // What the window shows; an empty value or kKeep leaves the control as it is.
   std::optional<EntryType> typeButton;    // press the button of this type: task .. journal, text, internet

@@ -66,12 +66,22 @@ bool IsBareHour(std::string_view text) {
   return hour >= 1 && hour <= 12 && text.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
-void PushWord(std::string word, std::vector<std::string>& out) {
+// The words of a run and, when asked for, where each stands.
+struct WordSink {
+  std::vector<std::string>& words;
+  std::vector<TextSpan>* spans;
+  void Add(std::string word, TextSpan span) {
+    words.push_back(std::move(word));
+    if (spans) spans->push_back(span);
+  }
+};
+
+void PushWord(std::string word, TextSpan span, WordSink& out) {
   const bool weekend = EqualsIgnoringCase(word, "WEEKEND");
   if (weekend) word = "saturday";
   DropOrdinalEnding(word);
-  if (!EqualsIgnoringCase(word, "OF")) out.push_back(std::move(word));
-  if (weekend) out.emplace_back("sunday");
+  if (!EqualsIgnoringCase(word, "OF")) out.Add(std::move(word), span);
+  if (weekend) out.Add("sunday", span);
 }
 
 // The am or pm of the bare hour of "3-5pm": the right part's when the range
@@ -86,28 +96,42 @@ std::string RangeStartSuffix(std::string_view left, std::string_view right) {
   return (pm == same ? "p" : "a") + std::string(suffix.size() == 2 ? "m" : "");
 }
 
+// The span of `part`, a piece of `word`, when the word is the subject's text
+// as it stands there; the word's own span when it is not (a quoted word).
+TextSpan PartSpan(std::string_view word, TextSpan span, bool verbatim, std::string_view part) {
+  if (!verbatim) return span;
+  const auto offset = static_cast<std::size_t>(part.data() - word.data());
+  return {span.begin + offset, span.begin + offset + part.size()};
+}
+
 // "10am-2pm" and "call-back" split in two; "12-25-2003" and "5-7" stay whole.
-void RewriteWord(std::string_view word, std::vector<std::string>& out) {
+void RewriteWord(std::string_view word, TextSpan span, bool verbatim, WordSink& out) {
   if (EqualsIgnoringCase(word, "A.M.") || EqualsIgnoringCase(word, "P.M.")) {
-    out.emplace_back(EqualsIgnoringCase(word, "A.M.") ? "AM" : "PM");
+    out.Add(EqualsIgnoringCase(word, "A.M.") ? "AM" : "PM", span);
     return;
   }
-  word = WithoutMarks(word);
+  const std::string_view inner = WithoutMarks(word);
+  span = PartSpan(word, span, verbatim, inner);
+  word = inner;
   if (const auto dash = word.find('-'); dash != std::string_view::npos) {
     const std::string_view left = word.substr(0, dash), rest = word.substr(dash + 1);
     if (!ReadsAsNumber(left) || (rest.find('-') == std::string_view::npos && !ReadsAsNumber(rest))) {
       std::string first(left);
       if (IsBareHour(left)) first += RangeStartSuffix(left, rest);
-      PushWord(std::move(first), out);
-      out.emplace_back(rest);
+      PushWord(std::move(first), PartSpan(word, span, verbatim, left), out);
+      out.Add(std::string(rest), PartSpan(word, span, verbatim, rest));
       return;
     }
-    if (word.back() == '-') word = left;
+    if (word.back() == '-') {
+      span = PartSpan(word, span, verbatim, left);
+      word = left;
+    }
   }
-  PushWord(std::string(word), out);
+  PushWord(std::string(word), span, out);
 }
 
-// Calls `take` with each word of the text, in order.
+// Calls `take` with each word of the text, in order, with where it stands and
+// whether it is the text as it stands there (false for a quoted word).
 template <typename Take>
 void SplitInto(std::string_view text, Take take) {
   std::size_t i = 0;
@@ -116,16 +140,17 @@ void SplitInto(std::string_view text, Take take) {
   };
   skipBlanks();
   while (i < text.size()) {
+    const std::size_t start = i;
     if (text[i] == '"') {
-      take(QuotedWord(text, i));
+      std::string word = QuotedWord(text, i);
+      take(std::move(word), TextSpan{start, i}, false);
     } else {
-      const std::size_t start = i;
       while (i < text.size() && !IsSeparatorBlank(text[i]) && text[i] != ',') ++i;
-      take(std::string(text.substr(start, i - start)));
+      take(std::string(text.substr(start, i - start)), TextSpan{start, i}, true);
     }
     skipBlanks();
     if (i < text.size() && text[i] == ',') {
-      if (i + 1 == text.size()) take(std::string());
+      if (i + 1 == text.size()) take(std::string(), TextSpan{i + 1, i + 1}, true);
       ++i;
       skipBlanks();
     }
@@ -136,21 +161,27 @@ void SplitInto(std::string_view text, Take take) {
 
 std::vector<std::string> SplitSubject(std::string_view subject) {
   std::vector<std::string> words;
-  SplitInto(subject, [&words](std::string word) { words.push_back(std::move(word)); });
+  SplitInto(subject, [&words](std::string word, TextSpan, bool) { words.push_back(std::move(word)); });
   return words;
 }
 
-std::vector<std::string> SubjectWords(std::string_view subject) {
+std::vector<std::string> SubjectWords(std::string_view subject, std::vector<TextSpan>* spans) {
   std::vector<std::string> words;
   words.reserve(16);
-  SplitInto(subject, [&words](const std::string& word) { RewriteWord(word, words); });
+  if (spans) spans->reserve(16);
+  WordSink sink{words, spans};
+  SplitInto(subject, [&sink](const std::string& word, TextSpan span, bool verbatim) {
+    RewriteWord(word, span, verbatim, sink);
+  });
   return words;
 }
 
 bool ReadsAsNumber(std::string_view text) { return ReadIntOr(text, 99999) != 99999; }
 
-WordList::WordList(std::vector<std::string> words) : ahead_(std::move(words)) {
-  std::reverse(ahead_.begin(), ahead_.end());
+WordList::WordList(std::vector<std::string> words, const std::vector<TextSpan>& spans) {
+  ahead_.reserve(words.size());
+  for (std::size_t i = words.size(); i-- > 0;)
+    ahead_.push_back({std::move(words[i]), i < spans.size() ? spans[i] : TextSpan{}});
   visited_.reserve(ahead_.size() + 4);
 }
 

@@ -41,6 +41,18 @@ TEST(IconDefinitions, LineZeroIsTheHeadingAndTheRestAreIcons) {
   EXPECT_EQ(IconNoteFilter(), "[Subject] = \"VIDODU3\"");
 }
 
+TEST(IconDefinitions, CaptionsOfTypedLinesNeverFail) {
+  const std::vector<std::string> lines{"1 Birthday=0123", "1 Call", "1=x", "=", "", "12=", "1 a=b=c"};
+  EXPECT_EQ(IconCaption(lines, 0), "Birthday");
+  EXPECT_EQ(IconCaption(lines, 1), "");  // no "="
+  EXPECT_EQ(IconCaption(lines, 2), "");  // "=" before the caption begins
+  EXPECT_EQ(IconCaption(lines, 3), "");
+  EXPECT_EQ(IconCaption(lines, 4), "");
+  EXPECT_EQ(IconCaption(lines, 5), "");
+  EXPECT_EQ(IconCaption(lines, 6), "a");
+  EXPECT_EQ(IconCaption(lines, 7), "");  // no such line
+}
+
 TEST(IconPicture, DrawsTwoPixelBlocksRowByRow) {
   std::vector<std::string> bars;
   for (int y = 0; y < kIconSize; ++y) bars.push_back(y % 4 < 2 ? std::string(16, '#') : std::string(16, '.'));

@@ -48,6 +48,18 @@ TEST(SubjectWords, RewritesMakeDateAndTimeWordsStandAlone) {
   EXPECT_THAT(SubjectWords("99999-1"), ElementsAre("99999", "1"));  // 99999 counts as no number
 }
 
+TEST(SubjectWords, EachWordKnowsWhereItStands) {
+  std::vector<TextSpan> spans;
+  EXPECT_THAT(SubjectWords("(friday). 10am-2pm \"a \"\"b\" weekend, 5-6-", &spans),
+              ElementsAre("friday", "10am", "2pm", "a \"b", "saturday", "sunday", "5"));
+  EXPECT_THAT(spans, ElementsAre(TextSpan{1, 7}, TextSpan{10, 14}, TextSpan{15, 18}, TextSpan{19, 26}, TextSpan{27, 34},
+                                 TextSpan{27, 34}, TextSpan{36, 37}));
+  WordList words({"in", "2pm"}, {{0, 2}, {3, 6}});
+  ASSERT_TRUE(words.Next() && words.Next());
+  words.InsertAfterCurrent("x");
+  EXPECT_EQ(words.Span(2), (TextSpan{3, 6}));
+}
+
 TEST(SubjectWords, InsertedWordsComeNextInTheWalk) {
   WordList words({"a", "b"});
   ASSERT_TRUE(words.Next());
