@@ -1,5 +1,6 @@
 #include "bar/bar_files.h"
 
+#include <cwctype>
 #include <stdexcept>
 
 #include "bar/settings.h"
@@ -27,7 +28,7 @@ std::wstring AssociationQuestion(const std::wstring& current) {
 }
 
 // Whether to write our association over what the registry holds now.
-bool TakeAssociation(TShellExt& association, const std::string& answer) {
+bool TakeAssociation(FileAssociation& association, const std::string& answer) {
   if (!association.ReadAssociation()) return true;
   if (association.OpenWith() == L"\"" + ExeName() + L"\"") return false;
   if (association.ExtDescription() == kFileTypeName || answer == "NO") return true;
@@ -35,7 +36,21 @@ bool TakeAssociation(TShellExt& association, const std::string& answer) {
                      MessageButtons::kYesNo) == DialogResult::kYes;
 }
 
-void WriteOurAssociation(TShellExt& association) {
+// The system's text for an error code, without its line break.
+std::wstring SystemErrorText(LONG code) {
+  wchar_t* buffer = nullptr;
+  const DWORD length =
+      FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                     nullptr, static_cast<DWORD>(code), 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+  std::wstring text(buffer ? buffer : L"", length);
+  LocalFree(buffer);
+  while (!text.empty() && std::iswspace(text.back())) text.pop_back();
+  return text.empty() ? L"Error " + std::to_wstring(code) + L"." : text;
+}
+
+// A refused write is told to the user: web-service files would otherwise
+// quietly go on opening with another program, or with none.
+void WriteOurAssociation(FileAssociation& association) {
   association.SetExtDescription(kFileTypeName);
   association.SetExtension(L".qrv");
   association.SetFileDescription(kFileTypeName);
@@ -43,7 +58,10 @@ void WriteOurAssociation(TShellExt& association) {
   association.SetIconIndex(1);
   association.SetOpenWithMe(true);
   association.SetParamString(L"%1");
-  association.WriteAssociation();
+  if (association.WriteAssociation()) return;
+  ShowMessage(L"Web-service files (.qrv) could not be associated with Quorvel.\r\n\r\n" +
+                  SystemErrorText(association.WriteError()),
+              MessageKind::kWarning);
 }
 
 // Draws icon lines 1.. into the set's pictures.
@@ -62,7 +80,7 @@ void DrawIcons(IconSet& icons) {
 
 void CheckAssociation(const std::string& answer) {
   // What the association holds until it is read from the registry.
-  TShellExt association;
+  FileAssociation association;
   association.SetExtDescription(L"Test");
   association.SetFileDescription(L"Test");
   association.SetExtension(L".qrv");

@@ -65,6 +65,7 @@ BarWindow::BarWindow(BarData& data, OutlookSession& outlook, std::vector<std::st
   prefsButton_.SetEnabled(false);
   BindButtons();
   BindMenu();
+  LoadMenuPictures();
   BindTrayIcon();
   BindTimers();
   filterId_ = Application::Get().AddMessageFilter([this](MSG& msg) { return KeepAwake(msg); });
@@ -85,7 +86,10 @@ void BarWindow::LoadBackground() {
   LoadMask(ResourceData(PictureNameForDpi(L"BARMASK", Dpi()).c_str()));
 }
 
-void BarWindow::DpiChanged() { LoadBackground(); }
+void BarWindow::DpiChanged() {
+  LoadBackground();
+  LoadMenuPictures();
+}
 
 void BarWindow::BindButtons() {
   for (std::size_t n = 0; n < newItemButtons_.size(); ++n) {

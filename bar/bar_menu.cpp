@@ -36,6 +36,21 @@ void BarWindow::BindMenu() {
   exitItem_.onClick = [this] { Close(); };
 }
 
+// The items' pictures drawn for the bar's DPI, in the menu's order: the
+// folders, the new items, the requests, then the Outlook programs' items and
+// the Information Item.
+void BarWindow::LoadMenuPictures() {
+  std::vector<MenuItem*> pictured;
+  for (MenuItem& item : folderItems_) pictured.push_back(&item);
+  for (MenuItem& item : newItemItems_) pictured.push_back(&item);
+  pictured.insert(pictured.end(), {&newTaskRequestItem_, &newMeetingRequestItem_, &openOutlookItem_, &outlookTodayItem_,
+                                   &advancedFindItem_, &informationItemItem_, &officeDocumentItem_});
+  std::vector<OwnedBitmap> pictures = MenuPictures(Dpi());
+  for (std::size_t n = 0; n < pictured.size(); ++n)
+    pictured[n]->picture = n < pictures.size() ? pictures[n].Get() : nullptr;
+  menuPictures_ = std::move(pictures);
+}
+
 // The Outlook programs' items are offered only when the programs are there.
 void BarWindow::EnableMenuPrograms() {
   const BarSettings& settings = data_.settings;

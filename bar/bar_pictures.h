@@ -7,9 +7,11 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "components/image_button.h"
 #include "ui/drawn_control.h"
+#include "ui/gdi.h"
 #include "ui/picture.h"
 
 namespace qrv {
@@ -19,6 +21,11 @@ namespace qrv {
 std::wstring PictureNameForDpi(const std::wstring& name, UINT dpi);
 // The picture of that name for a DPI; empty when the program holds none.
 Picture BarPicture(const std::wstring& name, UINT dpi);
+
+// The bar menu's pictures for a DPI, in the menu's order: the strip "MENUPICTURES" of
+// square pictures with their alpha, cut into one bitmap each with its colours
+// premultiplied by alpha, as menus draw them. Empty when the program holds none.
+std::vector<OwnedBitmap> MenuPictures(UINT dpi);
 
 // An image button of the bar: its strip by name, at its form's DPI.
 class BarButton : public ImageButton {

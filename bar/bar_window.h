@@ -97,6 +97,7 @@ class BarWindow : public ShapedForm, private CommandHost {
   void BindButtons();
   void BindTimers();
   void BindMenu();
+  void LoadMenuPictures();
   void LoadBackground();
 
   // Messages.
@@ -177,7 +178,8 @@ class BarWindow : public ShapedForm, private CommandHost {
   BarButton prefsButton_{*this, {12, 258, 25, 24}, L"PREFS"};
   BarButton quitButton_{*this, {0, 282, 13, 13}, L"QUIT", true};
 
-  // The bar menu, item by item in its order.
+  // The bar menu, item by item in its order, and its items' pictures.
+  std::vector<OwnedBitmap> menuPictures_;
   PopupMenu barMenu_;
   TrayIcon trayIcon_{*this, {.tip = L"Quorvel"}};
   std::array<MenuItem, 6> folderItems_;  // by folder kind

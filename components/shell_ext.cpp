@@ -5,6 +5,8 @@
 
 #include <optional>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "core/text.h"
 #include "ui/program_file.h"
@@ -29,10 +31,6 @@ class RegKey {
   // ever read from or written to the root of the classes key by mistake.
   bool Open(HKEY parent, const std::wstring& path) {
     return !path.empty() && RegOpenKeyExW(parent, path.c_str(), 0, KEY_READ, &key_) == ERROR_SUCCESS;
-  }
-  bool Create(HKEY parent, const std::wstring& path) {
-    return !path.empty() && RegCreateKeyExW(parent, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key_,
-                                            nullptr) == ERROR_SUCCESS;
   }
   operator HKEY() const { return key_; }
 
@@ -61,12 +59,32 @@ bool ReadDefault(HKEY key, std::wstring& text) {
   return true;
 }
 
-// Creates the key below the classes root and sets its default value.
-bool WriteDefault(const std::wstring& path, const std::wstring& text) {
-  RegKey key;
-  return key.Create(HKEY_CLASSES_ROOT, path) &&
-         RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                        static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
+// The association's keys below a classes key and their default values.
+using ClassValues = std::vector<std::pair<std::wstring, std::wstring>>;
+
+// Creates each key below `root` + `prefix` and sets its default value; the
+// system's error code of the first step that failed.
+LONG WriteValues(HKEY root, const std::wstring& prefix, const ClassValues& values) {
+  for (const auto& [path, text] : values) {
+    HKEY key{};
+    LONG result = RegCreateKeyExW(root, (prefix + path).c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr);
+    if (result != ERROR_SUCCESS) return result;
+    result = RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                            static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(key);
+    if (result != ERROR_SUCCESS) return result;
+  }
+  return ERROR_SUCCESS;
+}
+
+// Whether the classes root, as programs and the shell read it, holds every value.
+bool ClassesRootShows(const ClassValues& values) {
+  for (const auto& [path, text] : values) {
+    RegKey key;
+    std::wstring found;
+    if (!key.Open(HKEY_CLASSES_ROOT, path) || !ReadDefault(key, found) || found != text) return false;
+  }
+  return true;
 }
 
 // An icon index as the registry holds it, read like every stored number.
@@ -78,37 +96,56 @@ std::optional<int> ReadIndex(const std::wstring& text) {
 
 }  // namespace
 
-TShellExt::TShellExt() { SetOpenWithMe(true); }
+FileAssociation::FileAssociation() { SetOpenWithMe(true); }
 
-TShellExt::~TShellExt() { SetIcon(nullptr); }
+FileAssociation::~FileAssociation() { SetIcon(nullptr); }
 
-void TShellExt::SetIcon(HICON icon) {
+void FileAssociation::SetIcon(HICON icon) {
   if (icon == icon_ && icon) return;
   HICON copy = icon ? CopyIcon(icon) : nullptr;
   if (icon_) DestroyIcon(icon_);
   icon_ = copy;
 }
 
-void TShellExt::SetOpenWith(const std::wstring& path) {
+void FileAssociation::SetOpenWith(const std::wstring& path) {
   if (!openWithMe_) openWith_ = path;
 }
 
-void TShellExt::SetOpenWithMe(bool on) {
+void FileAssociation::SetOpenWithMe(bool on) {
   openWithMe_ = on;
   if (on) openWith_ = ExeName();
 }
 
-bool TShellExt::WriteAssociation() {
-  const bool written =
-      !extension_.empty() && !extDescription_.empty() && WriteDefault(extension_, extDescription_) &&
-      WriteDefault(extDescription_, fileDescription_) &&
-      WriteDefault(extDescription_ + L"\\DefaultIcon", openWith_ + L"," + std::to_wstring(iconIndex_)) &&
-      WriteDefault(extDescription_ + L"\\Shell\\Open\\Command", L"\"" + openWith_ + L"\" \"" + paramString_ + L"\"");
+bool FileAssociation::WriteAssociation() {
+  writeError_ = ERROR_INVALID_PARAMETER;
+  bool written = false;
+  if (!extension_.empty() && !extDescription_.empty()) {
+    const ClassValues values{
+        {extension_, extDescription_},
+        {extDescription_, fileDescription_},
+        {extDescription_ + L"\\DefaultIcon", openWith_ + L"," + std::to_wstring(iconIndex_)},
+        {extDescription_ + L"\\Shell\\Open\\Command", L"\"" + openWith_ + L"\" \"" + paramString_ + L"\""}};
+    const LONG userError = WriteValues(HKEY_CURRENT_USER, L"Software\\Classes\\", values);
+    LONG rootError = ERROR_SUCCESS;
+    written = ClassesRootShows(values);
+    if (!written) {
+      // The user's classes are not (all) seen through the classes root: write
+      // them there too, where this user may.
+      rootError = WriteValues(HKEY_CLASSES_ROOT, L"", values);
+      written = ClassesRootShows(values);
+    }
+    // The first refusal says why; a write that went through and still does not
+    // show counts as refused.
+    writeError_ = written                      ? ERROR_SUCCESS
+                  : userError != ERROR_SUCCESS ? userError
+                  : rootError != ERROR_SUCCESS ? rootError
+                                               : ERROR_ACCESS_DENIED;
+  }
   SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_FLUSH, nullptr, nullptr);
   return written;
 }
 
-bool TShellExt::ReadAssociation() {
+bool FileAssociation::ReadAssociation() {
   RegKey extension;
   if (!extension.Open(HKEY_CLASSES_ROOT, extension_) || !ReadDefault(extension, extDescription_)) return false;
   RegKey fileType;
@@ -125,7 +162,7 @@ bool TShellExt::ReadAssociation() {
 
 // The icon location "file,index": false without a comma or with an index that
 // is no number. A file without that icon leaves no icon and is no failure.
-bool TShellExt::ReadIcon(HKEY fileType) {
+bool FileAssociation::ReadIcon(HKEY fileType) {
   RegKey key;
   std::wstring location;
   if (!key.Open(fileType, L"DefaultIcon") || !ReadDefault(key, location)) return false;

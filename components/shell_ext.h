@@ -1,12 +1,17 @@
-// The shell's association of one file extension with a program, under
-// HKEY_CLASSES_ROOT: the extension key names a file type, whose key holds its
-// display text, its icon location and its open command. The bar associates
-// web-service files (".qrv") with itself through it.
+// The shell's association of one file extension with a program: the extension
+// key names a file type, whose key holds its display text, its icon location
+// and its open command. The bar associates web-service files (".qrv") with
+// itself through it.
 //
 //   Extension            (default) = ExtDescription
 //   ExtDescription       (default) = FileDescription
 //     DefaultIcon        (default) = OpenWith,IconIndex
 //     Shell\Open\Command (default) = "OpenWith" "ParamString"
+//
+// It is written for the user (HKEY_CURRENT_USER\Software\Classes), which needs
+// no administrator rights, and read through HKEY_CLASSES_ROOT, where Windows
+// lays the user's classes over the machine's. A system that does not show the
+// user's classes there (Wine) gets the keys in the classes root as well.
 #pragma once
 
 #include <windows.h>
@@ -15,18 +20,21 @@
 
 namespace qrv {
 
-class TShellExt {
+class FileAssociation {
  public:
   // OpenWithMe is on, so OpenWith is the running program's full path.
-  TShellExt();
-  ~TShellExt();
-  TShellExt(const TShellExt&) = delete;
-  TShellExt& operator=(const TShellExt&) = delete;
+  FileAssociation();
+  ~FileAssociation();
+  FileAssociation(const FileAssociation&) = delete;
+  FileAssociation& operator=(const FileAssociation&) = delete;
 
-  // Writes the whole association: true when every value is in place. Nothing
-  // is written without an extension and a file-type name. The shell is told
-  // that associations changed in every case.
+  // Writes the whole association: true when the classes root shows every
+  // value. Nothing is written without an extension and a file-type name. The
+  // shell is told that associations changed in every case.
   bool WriteAssociation();
+  // Why the last write failed: the system's error code (ERROR_SUCCESS after a
+  // write that succeeded).
+  LONG WriteError() const { return writeError_; }
   // Reads the association of Extension into the properties: true when the
   // extension, its file type, a valid icon location and the open command were
   // all found. Reading never creates a key. OpenWith becomes the command up to
@@ -66,6 +74,7 @@ class TShellExt {
   std::wstring openWith_ = L"[Self]";
   bool openWithMe_ = false;
   std::wstring paramString_;
+  LONG writeError_ = ERROR_SUCCESS;
 };
 
 }  // namespace qrv

@@ -91,6 +91,42 @@ std::wstring HelpPageView::TextRange(long start, long end) const {
   return text;
 }
 
+CHARRANGE HelpPageView::Selection() const {
+  CHARRANGE range{};
+  Send(EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+  return range;
+}
+
+bool HelpPageView::SelectLink(bool forward) {
+  const CHARRANGE selection = Selection();
+  const Link* next = nullptr;
+  for (const Link& link : links_) {
+    // Forward: the first link after the selected one, or at or after the caret.
+    const bool after =
+        selection.cpMin == selection.cpMax ? link.start >= selection.cpMin : link.start > selection.cpMin;
+    if (forward && after) {
+      next = &link;
+      break;
+    }
+    if (!forward && link.start < selection.cpMin) next = &link;
+  }
+  if (!next) return false;
+  Send(EM_SETSEL, static_cast<WPARAM>(next->start), next->end);
+  Send(EM_SCROLLCARET);
+  return true;
+}
+
+bool HelpPageView::FollowSelectedLink() {
+  const CHARRANGE selection = Selection();
+  for (const Link& link : links_) {
+    if (link.start == selection.cpMin && link.end == selection.cpMax) {
+      if (onLink) onLink(link.target);
+      return true;
+    }
+  }
+  return false;
+}
+
 bool HelpPageView::HandleNotify(NMHDR& header, LRESULT& result) {
   if (header.code != EN_LINK) return false;
   const auto& link = reinterpret_cast<const ENLINK&>(header);

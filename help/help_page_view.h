@@ -1,6 +1,11 @@
 // One help page in a read-only rich edit: headings in bold, text in
-// paragraphs, links underlined in blue that show another page when clicked.
+// paragraphs, links underlined in blue that show another page when clicked,
+// or when chosen with Tab and Shift+Tab (shown selected) and Enter.
 #pragma once
+
+#include <windows.h>
+
+#include <richedit.h>
 
 #include <functional>
 #include <string>
@@ -26,11 +31,18 @@ class HelpPageView : public RichEdit {
   // The text of a range of characters, as the control holds it.
   std::wstring TextRange(long start, long end) const;
 
+  // Selects the next link after the selection, or the one before it: false
+  // when there is none that way, so that the key can go on to other controls.
+  bool SelectLink(bool forward);
+  // Follows the link that is selected whole: false when none is.
+  bool FollowSelectedLink();
+
   std::function<void(int target)> onLink;
   bool HandleNotify(NMHDR& header, LRESULT& result) override;
 
  private:
   void Format(long start, long end, bool heading, bool link);
+  CHARRANGE Selection() const;
 
   std::vector<Link> links_;
 };

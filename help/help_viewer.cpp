@@ -102,6 +102,23 @@ LRESULT HelpViewer::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
   return Form::WndProc(msg, wp, lp);
 }
 
+// The page sees Tab, Shift+Tab and Enter before the dialog keys do: they move
+// between its links and follow one.
+bool HelpViewer::PreTranslate(MSG& msg) {
+  return msg.message == WM_KEYDOWN && msg.hwnd == page_.Handle() && OnPageKey(msg.wParam);
+}
+
+bool HelpViewer::OnPageKey(WPARAM key) {
+  if (key == VK_RETURN) return page_.FollowSelectedLink();
+  if (key != VK_TAB) return false;
+  const bool back = GetKeyState(VK_SHIFT) < 0;
+  // Past the last link (or before the first) Tab goes on to the buttons.
+  if (!page_.SelectLink(!back)) {
+    if (HWND next = GetNextDlgTabItem(Handle(), page_.Handle(), back)) SetFocus(next);
+  }
+  return true;
+}
+
 HelpViewer& ShowHelp(Form& bar, int page) {
   HelpViewer& viewer = openViewer ? *openViewer : bar.CreateOwned<HelpViewer>();
   if (!viewer.Visible()) viewer.PlaceBeside(bar);

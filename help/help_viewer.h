@@ -53,9 +53,11 @@ class HelpViewer : public Form {
 
  protected:
   LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
+  bool PreTranslate(MSG& msg) override;
 
  private:
   void Display(const HelpPage& page);
+  bool OnPageKey(WPARAM key);
 
   const HelpBook& book_;
   HelpHistory history_;

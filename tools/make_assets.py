@@ -310,6 +310,52 @@ def app_icon(size):
     return reduce(img)
 
 
+# --- the bar menu's pictures ---------------------------------------------------
+
+# The menu's items with a picture, in the menu's order: the six folders, the
+# eight new-item kinds, then Open Outlook, Outlook Today, Advanced Find, New
+# Information Item and New Office Document.
+MENU_FOLDERS = ["task", "note", "appointment", "contact", "email", "journal"]
+MENU_KINDS = (["folder:" + k for k in MENU_FOLDERS] +
+              ["task", "note", "appointment", "contact", "email", "journal", "taskrequest", "meetingrequest"] +
+              ["outlook", "today", "find", "launch", "office"])
+MENU_INK = (255, 255, 255)
+MENU_BODY = (84, 92, 108)      # ink of pictures whose body is ink: it must show on a light menu
+
+
+def menu_picture(kind):
+    """One 16 x 16 picture with its alpha: menus lay it on their own face."""
+    img = canvas(16, 16)
+    d = ImageDraw.Draw(img)
+    o = (fit(16) - 14) / 2
+    if kind.startswith("folder:"):
+        accent = ACCENTS[kind[7:]]
+        d.rounded_rectangle([s(o + 0.5), s(o + 1.5), s(o + 6.5), s(o + 5)], radius=s(1), fill=accent + (255,))
+        d.rounded_rectangle([s(o + 0.5), s(o + 3), s(o + 13.5), s(o + 12.5)], radius=s(1.5), fill=accent + (255,))
+        d.line([(s(o + 1.5), s(o + 4.6)), (s(o + 12.5), s(o + 4.6))], fill=MENU_INK + (200,), width=w_(0.8))
+    elif kind == "find":
+        accent = ACCENTS["outlook"]
+        d.ellipse([s(o + 1), s(o + 1), s(o + 9.5), s(o + 9.5)], outline=accent + (255,), width=w_(1.8))
+        d.line([(s(o + 8.3), s(o + 8.3)), (s(o + 13), s(o + 13))], fill=MENU_BODY + (255,), width=w_(2.4))
+    else:
+        accent = ACCENTS[{"taskrequest": "task", "meetingrequest": "appointment"}.get(kind, kind)]
+        ink = MENU_BODY if kind in ("appointment", "meetingrequest", "office") else MENU_INK
+        icon(d, kind, o, o, ink + (255,), accent + (255,))
+    # Reduced by area with its colours weighted by their alpha: no dark or
+    # ringing fringe where the drawing meets the clear canvas.
+    w, h = img.size
+    return img.convert("RGBa").resize((w // SCALE, h // SCALE), Image.BOX).convert("RGBA")
+
+
+def menu_strip():
+    """The menu's pictures side by side, 32 bits with alpha."""
+    size = px(16)
+    strip = Image.new("RGBA", (size * len(MENU_KINDS), size), (0, 0, 0, 0))
+    for n, kind in enumerate(MENU_KINDS):
+        strip.paste(menu_picture(kind), (n * size, 0))
+    return strip
+
+
 def bar_pictures(suffix):
     """Everything the bar draws, at the scale being drawn; file names end in the suffix."""
     save = lambda img, name: img.save(os.path.join(OUT, name + suffix + ".bmp"))
@@ -330,6 +376,7 @@ def bar_pictures(suffix):
     save(glyph_strip("prefs", ACCENTS["prefs"]), "prefs")
     save(narrow_strip(ACCENTS["prefs"], 9, 54, "chevron"), "collapse")
     save(quit_strip(), "quit")
+    save(menu_strip(), "menu")
 
 
 def main():

@@ -14,6 +14,16 @@ std::wstring MenuText(const MenuItem& item) {
 
 UINT StateOf(const MenuItem& item) { return (item.enabled ? 0 : MF_GRAYED) | (item.checked ? MF_CHECKED : 0); }
 
+// The item's picture on the system menu item just appended.
+void SetPicture(HMENU menu, const MenuItem& item) {
+  if (!item.picture) return;
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_BITMAP;
+  info.hbmpItem = item.picture;
+  SetMenuItemInfoW(menu, static_cast<UINT>(GetMenuItemCount(menu) - 1), TRUE, &info);
+}
+
 void ClearMenu(HMENU menu) {
   while (GetMenuItemCount(menu) > 0) DeleteMenu(menu, 0, MF_BYPOSITION);
 }
@@ -34,9 +44,11 @@ void MenuItems::AppendTo(HMENU menu, std::vector<MenuItem*>& commands, UINT idBa
       item->AppendTo(sub, commands, idBase);
       AppendMenuW(menu, MF_POPUP | MF_STRING | StateOf(*item), reinterpret_cast<UINT_PTR>(sub),
                   MenuText(*item).c_str());
+      SetPicture(menu, *item);
     } else {
       commands.push_back(item);
       AppendMenuW(menu, MF_STRING | StateOf(*item), idBase + commands.size(), MenuText(*item).c_str());
+      SetPicture(menu, *item);
     }
   }
 }
@@ -48,6 +60,7 @@ MenuItem::MenuItem(MenuItems& parent, const MenuItemArgs& args)
       enabled(args.enabled),
       visible(args.visible),
       accelerator(args.accelerator),
+      picture(args.picture),
       parent_(parent) {
   parent_.items_.push_back(this);
 }

@@ -1,5 +1,5 @@
 // Menus as typed objects: items with a text, a hotkey text shown at the right,
-// checked, enabled and visible state, sub-menus and onClick. A pop-up menu is
+// a picture, checked, enabled and visible state, sub-menus and onClick. A pop-up menu is
 // built anew each time it shows and runs the chosen item's onClick after it
 // has closed; a menu bar builds each drop-down as it opens and translates its
 // accelerators through a message filter of the application.
@@ -40,6 +40,9 @@ struct MenuItemArgs {
   bool enabled = true;
   bool visible = true;
   ACCEL accelerator{0, 0, 0};  // fVirt (FVIRTKEY | FCONTROL ...), key; menu bars only
+  // Shown left of the text: a 32-bit bitmap in premultiplied alpha, kept alive
+  // by the menu's owner while the item may show.
+  HBITMAP picture = nullptr;
 };
 
 class MenuItem : public MenuItems {
@@ -49,6 +52,7 @@ class MenuItem : public MenuItems {
   std::wstring text, hotkeyText;
   bool checked, enabled, visible;
   ACCEL accelerator;
+  HBITMAP picture;
   std::function<void()> onClick;
   bool IsSeparator() const { return text == L"-"; }
 

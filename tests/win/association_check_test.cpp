@@ -45,7 +45,7 @@ class AssociationCheck : public ::testing::Test {
     Remove();
   }
   static void Remove() {
-    for (const wchar_t* key : {L".qrv", L"Quorvel File", L"Other Viewer Type"}) RegDeleteTreeW(HKEY_CLASSES_ROOT, key);
+    for (const wchar_t* key : {L".qrv", L"Quorvel File", L"Other Viewer Type"}) qrv::testing::RemoveClassKey(key);
   }
   // Another program holds web-service files under a file type of its own.
   static void OtherProgramHoldsQrv() {
@@ -124,6 +124,28 @@ TEST_F(AssociationCheck, ThePreferencesButtonAsksAndYesRegisters) {
   EXPECT_TRUE(OursIsRegistered());
   // The other program's own file type is not ours to remove.
   EXPECT_EQ(ClassesDefault(L"Other Viewer Type"), L"Other Viewer Document");
+}
+
+// A key that may hold no lasting subkeys: the file type's own keys cannot be made below it.
+void MakeVolatileKey(HKEY root, const std::wstring& path) {
+  HKEY key{};
+  ASSERT_EQ(
+      RegCreateKeyExW(root, path.c_str(), 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+      ERROR_SUCCESS);
+  RegCloseKey(key);
+}
+
+TEST_F(AssociationCheck, ARefusedWriteIsToldToTheUserWithTheSystemsReason) {
+  MakeVolatileKey(HKEY_CURRENT_USER, L"Software\\Classes\\Quorvel File");
+  MakeVolatileKey(HKEY_CLASSES_ROOT, L"Quorvel File");
+  CheckAssociation("YES");
+  ASSERT_EQ(gQuestion.count, 1);
+  const std::wstring opening = L"Web-service files (.qrv) could not be associated with Quorvel.\r\n\r\n";
+  ASSERT_GT(gQuestion.text.size(), opening.size());
+  EXPECT_EQ(gQuestion.text.substr(0, opening.size()), opening);
+  EXPECT_EQ(gQuestion.kind, qrv::MessageKind::kWarning);
+  EXPECT_FALSE(OursIsRegistered());
+  EXPECT_EQ(ReadSetting("SETEXT"), "NO");
 }
 
 }  // namespace

@@ -1,9 +1,12 @@
 // The bar at another DPI, with its pictures and shape compiled in as in the
 // program: the window, its buttons and its shape scale together, and each
-// picture is the one drawn for the nearest scale.
+// picture (also the menu items') is the one drawn for the nearest scale.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
+#include <set>
 
 #include "bar/bar_window.h"
 #include "ui/app.h"
@@ -98,6 +101,65 @@ TEST_F(BarAtDpi, CollapsingAndOpeningKeepTheScaledWidths) {
   bar_->ToggleCollapsed();
   EXPECT_FALSE(bar_->Collapsed());
   EXPECT_EQ(Width(), 57);
+}
+
+// The size of the picture a system menu item carries, and whether its pixels
+// are premultiplied (no colour channel above the alpha) and hold some that show.
+struct MenuPictureFacts {
+  int size = 0;
+  bool premultiplied = false;
+  bool visible = false;
+};
+
+HBITMAP PictureHandle(HMENU menu, int place) {
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_BITMAP;
+  return GetMenuItemInfoW(menu, static_cast<UINT>(place), TRUE, &info) ? info.hbmpItem : nullptr;
+}
+
+MenuPictureFacts PictureOf(HMENU menu, int place) {
+  HBITMAP picture = PictureHandle(menu, place);
+  if (!picture) return {};
+  DIBSECTION dib{};
+  if (GetObjectW(picture, sizeof dib, &dib) != sizeof dib || dib.dsBm.bmBitsPixel != 32) return {};
+  // A picture that is not square reads as no size at all.
+  MenuPictureFacts facts{.size = dib.dsBm.bmHeight == dib.dsBm.bmWidth ? dib.dsBm.bmWidth : -1, .premultiplied = true};
+  const auto* pixels = static_cast<const std::uint32_t*>(dib.dsBm.bmBits);
+  for (int n = 0; n < dib.dsBm.bmWidth * dib.dsBm.bmHeight; ++n) {
+    const std::uint32_t alpha = pixels[n] >> 24;
+    for (int shift : {0, 8, 16}) facts.premultiplied &= ((pixels[n] >> shift) & 0xFF) <= alpha;
+    facts.visible |= alpha > 128;
+  }
+  return facts;
+}
+
+TEST_F(BarAtDpi, MenuItemsOfFoldersNewItemsAndProgramsShowPicturesDrawnForTheDisplay) {
+  // Places in the built menu: the folders, the new items, the requests, the
+  // Outlook programs' items; the settings items and Exit carry none.
+  std::vector<int> pictured{0, 1, 2, 3, 4, 5, 7, 8, 9, 10, 11, 12, 14, 15, 17, 18, 19, 20, 21};
+  const auto check = [&](int size) {
+    std::vector<MenuItem*> commands;
+    HMENU menu = bar_->BarMenu().Build(commands);
+    std::set<HBITMAP> distinct;
+    for (int place = 0; place < GetMenuItemCount(menu); ++place) {
+      const bool wanted = std::find(pictured.begin(), pictured.end(), place) != pictured.end();
+      const MenuPictureFacts facts = PictureOf(menu, place);
+      EXPECT_EQ(facts.size, wanted ? size : 0) << "place " << place;
+      if (!wanted) continue;
+      EXPECT_TRUE(facts.premultiplied && facts.visible) << "place " << place;
+      distinct.insert(PictureHandle(menu, place));
+    }
+    EXPECT_EQ(distinct.size(), pictured.size());
+    DestroyMenu(menu);
+  };
+  check(16);
+  bar_->ApplyDpi(144);
+  check(24);
+  bar_->ApplyDpi(192);
+  check(32);
+  bar_->ApplyDpi(96);
+  check(16);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // Reading and setting keys of HKEY_CLASSES_ROOT (the machine-wide classes key
-// under Wine) in the association tests.
+// under Wine) and of the user's own classes in the association tests.
 #pragma once
 
 #include <windows.h>
@@ -25,6 +25,22 @@ inline std::optional<std::wstring> ClassesDefault(const std::wstring& path) {
   if (RegGetValueW(HKEY_CLASSES_ROOT, path.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS)
     return std::nullopt;
   return value;
+}
+
+// The default value of a key of the user's own classes (HKEY_CURRENT_USER\Software\Classes).
+inline std::optional<std::wstring> UserClassesDefault(const std::wstring& path) {
+  wchar_t value[1024]{};
+  DWORD size = sizeof value;
+  if (RegGetValueW(HKEY_CURRENT_USER, (L"Software\\Classes\\" + path).c_str(), nullptr, RRF_RT_REG_SZ, nullptr, value,
+                   &size) != ERROR_SUCCESS)
+    return std::nullopt;
+  return value;
+}
+
+// Removes a class key with its subkeys from the user's classes and the classes root.
+inline void RemoveClassKey(const std::wstring& path) {
+  RegDeleteTreeW(HKEY_CURRENT_USER, (L"Software\\Classes\\" + path).c_str());
+  RegDeleteTreeW(HKEY_CLASSES_ROOT, path.c_str());
 }
 
 inline void SetClassesDefault(const std::wstring& path, const std::wstring& value) {

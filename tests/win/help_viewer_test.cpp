@@ -1,11 +1,14 @@
 // The help viewer under Wine with the pages built into this test program:
-// opened on a page and reused, links clicked with the mouse, Back and
-// Contents, closed and opened again, placed beside the bar.
+// opened on a page and reused, links clicked with the mouse or reached with
+// Tab and followed with Enter, Back and Contents, closed and opened again,
+// placed beside the bar.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <richedit.h>
+
+#include <utility>
 
 #include "help/help_viewer.h"
 #include "ui/app.h"
@@ -81,6 +84,48 @@ TEST_F(HelpViewerTest, ClickedLinkShowsItsPageAndBackReturns) {
   EXPECT_EQ(viewer.HeaderText(), L"Help Contents");
   viewer.BackButton().Click();
   EXPECT_EQ(viewer.CurrentPage(), 43);
+}
+
+TEST_F(HelpViewerTest, TabAndShiftTabMoveBetweenTheLinksAndEnterFollowsOne) {
+  qrv::HelpViewer& viewer = qrv::ShowHelp(bar_, 4);
+  Pump(100);
+  qrv::HelpPageView& view = viewer.PageView();
+  const auto links = view.Links();
+  ASSERT_GE(links.size(), 3u);
+  const auto selected = [&] {
+    CHARRANGE range{};
+    SendMessageW(view.Handle(), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    return std::pair<long, long>{range.cpMin, range.cpMax};
+  };
+  view.Focus();
+  // Enter with no link selected goes nowhere.
+  qrv::testing::PressKeys({VK_RETURN});
+  Pump(50);
+  EXPECT_EQ(viewer.CurrentPage(), 4);
+  qrv::testing::PressKeys({VK_TAB, VK_TAB, VK_TAB});
+  EXPECT_EQ(selected(), std::make_pair(links[2].start, links[2].end));
+  qrv::testing::PressKeys({VK_TAB}, VK_SHIFT);
+  EXPECT_EQ(selected(), std::make_pair(links[1].start, links[1].end));
+  EXPECT_EQ(GetFocus(), view.Handle());
+  qrv::testing::PressKeys({VK_RETURN});
+  Pump(80);
+  EXPECT_EQ(viewer.CurrentPage(), links[1].target);
+  EXPECT_EQ(viewer.HeaderText(), Header(links[1].target));
+
+  // Past the last link Tab leaves the page for the buttons, and Shift+Tab
+  // before the first does the same.
+  viewer.ShowPage(4);
+  view.Focus();
+  for (std::size_t n = 0; n < links.size(); ++n) qrv::testing::PressKeys({VK_TAB});
+  EXPECT_EQ(selected(), std::make_pair(links.back().start, links.back().end));
+  qrv::testing::PressKeys({VK_TAB});
+  EXPECT_NE(GetFocus(), view.Handle());
+  EXPECT_TRUE(GetFocus() == viewer.ContentsButton().Handle() || GetFocus() == viewer.BackButton().Handle());
+  EXPECT_EQ(viewer.CurrentPage(), 4);
+  view.Focus();
+  SendMessageW(view.Handle(), EM_SETSEL, 0, 0);
+  qrv::testing::PressKeys({VK_TAB}, VK_SHIFT);
+  EXPECT_NE(GetFocus(), view.Handle());
 }
 
 TEST_F(HelpViewerTest, ClosedViewerIsFreedAndOpensAgainWithAnEmptyHistory) {

@@ -15,6 +15,7 @@ namespace {
 using testing::ClassesDefault;
 using testing::ClassesKeyExists;
 using testing::SetClassesDefault;
+using testing::UserClassesDefault;
 
 std::wstring ProgramPath() {
   wchar_t path[MAX_PATH]{};
@@ -31,10 +32,10 @@ class ShellExtTest : public ::testing::Test {
   }
   void TearDown() override { Remove(); }
   void Remove() {
-    for (const auto& key : keys_) RegDeleteTreeW(HKEY_CLASSES_ROOT, key.c_str());
+    for (const auto& key : keys_) testing::RemoveClassKey(key);
   }
   // The layout the bar registers for its web-service files.
-  static void Register(TShellExt& ext, const std::wstring& extension, const std::wstring& type) {
+  static void Register(FileAssociation& ext, const std::wstring& extension, const std::wstring& type) {
     ext.SetExtension(extension);
     ext.SetExtDescription(type);
     ext.SetFileDescription(type);
@@ -48,7 +49,7 @@ class ShellExtTest : public ::testing::Test {
 
 TEST_F(ShellExtTest, WrittenAssociationIsReadBackAndRecognised) {
   Use({L".qrvt1", L"Quorvel Test File 1"});
-  TShellExt writer;
+  FileAssociation writer;
   Register(writer, L".qrvt1", L"Quorvel Test File 1");
   ASSERT_TRUE(writer.WriteAssociation());
   const std::wstring program = ProgramPath();
@@ -57,7 +58,7 @@ TEST_F(ShellExtTest, WrittenAssociationIsReadBackAndRecognised) {
   EXPECT_EQ(ClassesDefault(L"Quorvel Test File 1\\DefaultIcon"), program + L",1");
   EXPECT_EQ(ClassesDefault(L"Quorvel Test File 1\\Shell\\Open\\Command"), L"\"" + program + L"\" \"%1\"");
 
-  TShellExt reader;
+  FileAssociation reader;
   reader.SetExtension(L".qrvt1");
   ASSERT_TRUE(reader.ReadAssociation());
   EXPECT_EQ(reader.ExtDescription(), L"Quorvel Test File 1");
@@ -67,9 +68,25 @@ TEST_F(ShellExtTest, WrittenAssociationIsReadBackAndRecognised) {
   EXPECT_EQ(reader.OpenWith(), L"\"" + program + L"\"");
 }
 
+TEST_F(ShellExtTest, AssociationIsTheUsersOwnAndWinsOverAnOlderOneOfTheMachine) {
+  Use({L".qrvt5", L"Quorvel Test File 5", L"Older Type 5"});
+  SetClassesDefault(L".qrvt5", L"Older Type 5");
+  FileAssociation writer;
+  Register(writer, L".qrvt5", L"Quorvel Test File 5");
+  ASSERT_TRUE(writer.WriteAssociation());
+  EXPECT_EQ(writer.WriteError(), ERROR_SUCCESS);
+  // Written for the user, who needs no administrator rights for it ...
+  const std::wstring command = L"\"" + ProgramPath() + L"\" \"%1\"";
+  EXPECT_EQ(UserClassesDefault(L".qrvt5"), L"Quorvel Test File 5");
+  EXPECT_EQ(UserClassesDefault(L"Quorvel Test File 5\\Shell\\Open\\Command"), command);
+  // ... and what programs and the shell read shows it, over the machine's.
+  EXPECT_EQ(ClassesDefault(L".qrvt5"), L"Quorvel Test File 5");
+  EXPECT_EQ(ClassesDefault(L"Quorvel Test File 5\\Shell\\Open\\Command"), command);
+}
+
 TEST_F(ShellExtTest, ReadingAMissingAssociationCreatesNoKeys) {
   Use({L".qrvt2", L"Quorvel Test File 2"});
-  TShellExt reader;
+  FileAssociation reader;
   reader.SetExtension(L".qrvt2");
   EXPECT_FALSE(reader.ReadAssociation());
   EXPECT_FALSE(ClassesKeyExists(L".qrvt2"));
@@ -89,7 +106,7 @@ TEST_F(ShellExtTest, AnIconLocationMustNameFileAndIndex) {
   SetClassesDefault(L".qrvt3", L"Quorvel Test File 3");
   SetClassesDefault(L"Quorvel Test File 3", L"Test documents");
   SetClassesDefault(L"Quorvel Test File 3\\Shell\\Open\\Command", L"\"C:\\Other\\Viewer.exe\" \"%1\"");
-  TShellExt reader;
+  FileAssociation reader;
   reader.SetExtension(L".qrvt3");
   for (const wchar_t* location : {L"", L"C:\\windows\\system32\\shell32.dll", L"shell32.dll,one"}) {
     SetClassesDefault(L"Quorvel Test File 3\\DefaultIcon", location);
@@ -113,7 +130,7 @@ TEST_F(ShellExtTest, AnIconLocationMustNameFileAndIndex) {
 TEST_F(ShellExtTest, NoValueIsWrittenIntoTheWrongKey) {
   Use({L".qrvt4"});
   const auto rootBefore = ClassesDefault(L"");
-  TShellExt writer;
+  FileAssociation writer;
   Register(writer, L".qrvt4", L"");
   EXPECT_FALSE(writer.WriteAssociation());
   EXPECT_FALSE(ClassesKeyExists(L".qrvt4"));
@@ -129,7 +146,7 @@ TEST_F(ShellExtTest, NoValueIsWrittenIntoTheWrongKey) {
 }
 
 TEST_F(ShellExtTest, PropertiesKeepTheirRules) {
-  TShellExt ext;
+  FileAssociation ext;
   EXPECT_TRUE(ext.OpenWithMe());
   EXPECT_EQ(ext.OpenWith(), ProgramPath());
   ext.SetOpenWith(L"C:\\Other.exe");
