@@ -60,6 +60,7 @@ BarWindow::BarWindow(BarData& data, OutlookSession& outlook, std::vector<std::st
                     MenuItem(barMenu_, {.text = kNewItemNames[2]}), MenuItem(barMenu_, {.text = kNewItemNames[3]}),
                     MenuItem(barMenu_, {.text = kNewItemNames[4]}), MenuItem(barMenu_, {.text = kNewItemNames[5]})} {
   background = kBarFace;
+  mapi_.Load();  // Simple MAPI, when the system has it; the bar runs without it
   LoadBackground();
   for (PictureLabel& letter : loadingLetters_) letter.color = RGB(255, 255, 255);
   prefsButton_.SetEnabled(false);

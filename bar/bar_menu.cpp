@@ -80,11 +80,6 @@ void BarWindow::OnHotkeysMenuClick() {
 
 void BarWindow::ShowHelp(int page) { qrv::ShowHelp(*this, page); }
 
-// The help page on using the Information Item window, which its "?" opens.
-constexpr int kEntryWindowHelpPage = 4;
-
-void BarEntryActions::ShowHelp() { qrv::ShowHelp(bar_, kEntryWindowHelpPage); }
-
 void BarWindow::CreateEntry() {
   OpenEntryWindow(entryData_, entryActions_,
                   {.barTop = Top(),

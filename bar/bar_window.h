@@ -16,25 +16,18 @@
 #include "bar/bar_data.h"
 #include "bar/bar_pictures.h"
 #include "bar/bar_types.h"
+#include "bar/entry_item_actions.h"
 #include "bar/entry_window_list.h"
 #include "bar/outlook_session.h"
+#include "components/email.h"
 #include "components/shaped_form.h"
+#include "components/simple_mapi.h"
 #include "components/tray_icon.h"
 #include "entry/entry_data.h"
 #include "ui/menu.h"
 #include "ui/timer.h"
 
 namespace qrv {
-
-// What an Information Item window asks of the bar that opened it.
-class BarEntryActions : public EntryActions {
- public:
-  explicit BarEntryActions(Form& bar) : bar_(bar) {}
-  void ShowHelp() override;
-
- private:
-  Form& bar_;
-};
 
 class BarWindow : public ShapedForm, private CommandHost {
  public:
@@ -160,7 +153,9 @@ class BarWindow : public ShapedForm, private CommandHost {
   EntryWindowList entryWindows_;
   EntryData entryData_{data_.settings,      data_.keywords,     data_.webServiceCaptions,
                        data_.categoryNames, data_.journalTypes, data_.icons.noteFound};
-  BarEntryActions entryActions_{*this};
+  SimpleMapi mapi_;  // loaded as the bar is made
+  Email email_{mapi_};
+  BarEntryActions entryActions_{*this, data_, outlook_, commands_, email_};
   HWND prefsWindow_ = nullptr;
   bool settingsRead_ = false;
   bool collapsed_ = false;

@@ -32,6 +32,8 @@ class OutlookSession {
   OleObject CreateItem(int kind) const;
   // One of Outlook's default folders by its number.
   OleObject DefaultFolder(int folder) const;
+  // The MAPI namespace; empty while not connected.
+  OleObject NameSpace() const { return nameSpace_; }
   // Outlook's main window; empty when none is open.
   OleObject ActiveExplorer() const;
   // The body of the user's icon note; nothing when there is no such note.

@@ -1,5 +1,7 @@
 #include "core/service_editing.h"
 
+#include <algorithm>
+
 #include <array>
 
 #include "core/codepage.h"
@@ -141,7 +143,10 @@ bool HasCriteriaMarker(std::string_view urlTemplate) { return Contains(urlTempla
 
 bool IsWebAddress(std::string_view url) {
   const std::string lower = AsciiLower(TrimView(url));
-  return StartsWith(lower, "http://") || StartsWith(lower, "https://");
+  // A control character could end the address early on a command line.
+  const bool control =
+      std::any_of(lower.begin(), lower.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; });
+  return !control && (StartsWith(lower, "http://") || StartsWith(lower, "https://"));
 }
 
 std::string FileNameFromTitle(std::string_view title) {

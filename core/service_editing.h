@@ -52,7 +52,8 @@ std::string EncodeCriteria(std::string_view utf8);
 // Every criteria marker of the template replaced by the encoded criteria.
 std::string FillCriteria(std::string_view urlTemplate, std::string_view criteria);
 bool HasCriteriaMarker(std::string_view urlTemplate);
-// Only these addresses are handed to the web browser.
+// Only these addresses are handed to the web browser: "http://" or
+// "https://" in any letter case, without control characters.
 bool IsWebAddress(std::string_view url);
 
 // A file name (without folder) made from a service's title: every character a

@@ -64,6 +64,17 @@ class EntryWindow : public Form {
   const std::string& LabelMatch() const { return labelMatch_; }
   int IconIndex() const { return iconIndex_; }  // from 0; -1 for none
   bool Empty() const;
+  // What the item commands read and write back beside the getters above.
+  int StatusIndex() const { return statusCombo_.Selection(); }  // -1: none chosen
+  std::wstring JournalTypeText() const { return journalTypeCombo_.Text(); }
+  std::wstring ServiceCaption() const { return serviceCombo_.Selection() < 0 ? L"" : serviceCombo_.Text(); }
+  bool TimerOn() const { return timerButton_.Checked(); }
+  bool FloatOn() const { return floatButton_.Checked(); }
+  bool PriorityShown() const { return priorityButton_.Visible(); }
+  bool Sends() const { return processButton_.Text() == L"&Send"; }  // the process button reads "&Send"
+  void SetSubject(const std::wstring& text) { subjectEdit_.SetPlainText(text); }
+  void SetRecipients(const std::wstring& text) { recipientsEdit_.SetText(text, Notify::kYes); }  // lays out anew
+  void SetCopies(const std::wstring& text) { copiesEdit_.SetText(text); }
 
   // Commands of the buttons and keys.
   bool Save();  // clears and closes the window when the save finished

@@ -1,0 +1,105 @@
+// Text documents written through the save dialog, and web searches opened in
+// the browser.
+#include <windows.h>
+#include <commdlg.h>
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "bar/entry_item_actions.h"
+#include "core/codepage.h"
+#include "core/entry_texts.h"
+#include "core/file_io.h"
+#include "core/keyword_record.h"
+#include "core/service_editing.h"
+#include "core/text.h"
+#include "entry/entry_window.h"
+#include "ui/dialogs.h"
+#include "ui/shell.h"
+#include "ui/wide.h"
+
+namespace qrv {
+namespace {
+
+std::optional<std::wstring> ShowSaveDialog(HWND owner, const std::wstring& offered) {
+  std::wstring file = offered;
+  file.resize(std::max<std::size_t>(file.size() + 1, 32 * 1024), L'\0');
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = owner;
+  dialog.lpstrFilter = L"Any file (*.*)\0*.*\0Text File (*.txt)\0*.txt\0";
+  dialog.lpstrFile = file.data();
+  dialog.nMaxFile = static_cast<DWORD>(file.size());
+  dialog.lpstrDefExt = L"txt";
+  dialog.Flags =
+      OFN_OVERWRITEPROMPT | OFN_CREATEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER | OFN_NOCHANGEDIR;
+  if (GetSaveFileNameW(&dialog)) return std::wstring(file.c_str());
+  // Cancel answers no error; anything else is a failure the user must hear of.
+  if (const DWORD error = CommDlgExtendedError(); error != 0) {
+    throw std::runtime_error("The save dialog could not be shown (error " + std::to_string(error) + ").");
+  }
+  return std::nullopt;
+}
+
+// Text in the system code page, as the program's files are; a character that
+// code page lacks keeps its UTF-8 bytes rather than being lost.
+std::string Ansi(std::string_view utf8) { return Utf8ToAnsi(utf8).value_or(std::string(utf8)); }
+
+}  // namespace
+
+std::optional<std::wstring> BarEntryActions::SaveTextDocument(const EntryWindow& window) {
+  const std::string subject = Narrow(window.Subject());
+  const std::wstring offered = Widen(OfferedFileName(subject));
+  const HWND owner = window.Handle();
+  const auto path = chooseSaveName_ ? chooseSaveName_(owner, offered) : ShowSaveDialog(owner, offered);
+  if (!path) return std::nullopt;
+  const std::string document = TextDocument(subject, Narrow(window.Body()));
+  const SaveResult saved = WriteFileSafely(std::filesystem::path(*path), Ansi(JoinLines(SplitLines(document))));
+  if (!saved) throw std::runtime_error("The text document could not be written: " + saved.reason);
+  return path;
+}
+
+bool BarEntryActions::RunWebSearch(const EntryWindow& window) const {
+  const std::string subject = Narrow(window.Subject());
+  const std::string caption = Narrow(window.ServiceCaption());
+  std::string address = caption.empty() ? AddressOfSubject(subject) : subject;
+  const auto& captions = data_.webServiceCaptions;
+  if (!caption.empty() && std::find(captions.begin(), captions.end(), caption) != captions.end()) {
+    const std::string criteria = SearchCriteria(subject, window.LabelMatch());
+    const auto line = FindServiceLine(data_.keywordList, caption);
+    if (line && Contains(*line, "|")) address = ServiceUrl(*line);
+    const std::string fallback = line ? ServiceCriteria(*line) : std::string();
+    address = FillUrlTemplate(address, clock_.Today(), criteria, fallback);
+  }
+  if (!IsWebAddress(address)) {
+    ShowMessage(L"Only web addresses beginning with http:// or https:// are opened:\r\n" + Widen(address),
+                MessageKind::kWarning);
+    return false;
+  }
+  if (data_.settings.newIeWindow && !data_.settings.browserPath.empty()) {
+    StartBrowser(address);
+  } else {
+    ShellOpen(bar_.Handle(), Widen(address));
+  }
+  return true;
+}
+
+// The browser is named as the program to start, so that a path with blanks
+// cannot start another; the address is one quoted argument.
+void BarEntryActions::StartBrowser(const std::string& address) const {
+  const std::wstring program = Widen(data_.settings.browserPath);
+  std::wstring commandLine = Widen(BrowserCommandLine(data_.settings.browserPath, address));
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = SW_SHOW;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &process)) {
+    throw std::runtime_error("The web browser could not be started: " + data_.settings.browserPath);
+  }
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+}
+
+}  // namespace qrv

@@ -1,0 +1,163 @@
+// The Save and Open commands of an Information Item window: the two questions
+// before a save, then the road of the entry's type.
+#include "bar/entry_item_actions.h"
+
+#include "bar/bar_types.h"
+#include "bar/settings.h"
+#include "core/icon_definitions.h"
+#include "core/text.h"
+#include "entry/entry_system.h"
+#include "entry/entry_window.h"
+#include "help/help_viewer.h"
+#include "ui/dialogs.h"
+#include "ui/shell.h"
+#include "ui/wide.h"
+
+namespace qrv {
+namespace {
+
+// The help page on using the Information Item window, which its "?" opens.
+constexpr int kEntryWindowHelpPage = 4;
+
+// Runs a command; an error it meets is reported and the command did not finish.
+template <class Fn>
+bool Finished(Fn&& command) noexcept {
+  try {
+    return command();
+  } catch (...) {
+    ReportCurrentException();
+    return false;
+  }
+}
+
+bool Blank(const std::wstring& text) { return Trim(Narrow(text)).empty(); }
+
+}  // namespace
+
+std::wstring SubjectToStore(const EntryWindow& window) { return window.Subject(); }
+
+std::vector<std::wstring> AttachmentsOf(const EntryWindow&) { return {}; }
+
+BarEntryActions::BarEntryActions(Form& bar, BarData& data, OutlookSession& outlook, BarCommands& commands, Email& email,
+                                 const EntryClock& clock)
+    : bar_(bar), data_(data), outlook_(outlook), commands_(commands), email_(email), clock_(clock) {}
+
+void BarEntryActions::ShowHelp() { qrv::ShowHelp(bar_, kEntryWindowHelpPage); }
+
+bool BarEntryActions::MapiMail(const ItemInput& input) const {
+  return input.type == EntryType::kEmail && data_.settings.emailType == kOtherMailProgram;
+}
+
+ItemClock BarEntryActions::ClockNow() const {
+  return {ShortDateFormat(), UserLocaleFacts(), clock_.Today(), clock_.Now()};
+}
+
+ItemInput BarEntryActions::InputOf(const EntryWindow& window) const {
+  ItemInput in;
+  in.type = window.Type().value_or(EntryType::kTask);
+  in.subject = Narrow(window.Subject());
+  in.storedSubject = Trim(Narrow(SubjectToStore(window)));
+  in.recipients = Narrow(window.Recipients());
+  in.copies = Narrow(window.Copies());
+  in.body = Narrow(window.Body());
+  in.hasAttachments = !AttachmentsOf(window).empty();
+  if (window.CategoryPanelShown()) {
+    std::vector<std::string> names;
+    for (const std::wstring& name : window.ChosenCategories()) names.push_back(Narrow(name));
+    in.categories = JoinCategories(names);
+  }
+  if (window.PriorityShown()) in.importance = static_cast<int>(window.ItemPriority());
+  if (window.StatusIndex() >= 0) in.status = window.StatusIndex();
+  in.journalType = Narrow(window.JournalTypeText());
+  in.datePanelShown = window.DatePanelShown();
+  const DateRange dates = window.Dates();
+  in.start = dates.start;
+  in.end = dates.end;
+  in.startTime = Narrow(window.StartTimeText());
+  in.endTime = Narrow(window.EndTimeText());
+  in.reminderOn = window.ReminderOn();
+  in.timerOn = window.TimerOn();
+  const bool floating = window.FloatOn();
+  if (data_.icons.noteFound && (floating || window.IconIndex() >= 0)) {
+    in.iconLine = std::string("##") + (floating ? "f" : "@") + "@@" + ExtractIconValue(window.IconIndex() + 1) + "@@@";
+  }
+  return in;
+}
+
+// --- Save ----------------------------------------------------------------------------
+
+bool BarEntryActions::Save(EntryWindow& window) {
+  return Finished([&] {
+    ItemInput input = InputOf(window);
+    if (!SaveAsked(window, input)) return false;
+    if (!ProcessRecipients(window)) return false;
+    input = InputOf(window);
+    input.clearReminder = ReminderInPast(input, ClockNow());
+    return SaveItem(window, input);
+  });
+}
+
+// The two questions before a save: an empty item, and a task reminder that
+// has passed (which Yes clears).
+bool BarEntryActions::SaveAsked(EntryWindow& window, ItemInput& input) {
+  if (Blank(window.Subject()) && Blank(window.Recipients()) && Blank(window.Copies()) && Blank(window.Body())) {
+    MessageBeep(MB_ICONEXCLAMATION);
+    return ShowMessage(L"Information Item is empty, continue with save?", MessageKind::kWarning,
+                       MessageButtons::kYesNo) == DialogResult::kYes;
+  }
+  if (ReminderInPast(input, ClockNow())) {
+    MessageBeep(MB_ICONEXCLAMATION);
+    return ShowMessage(L"Reminder is in the past and will be cleared, continue?", MessageKind::kWarning,
+                       MessageButtons::kYesNo) == DialogResult::kYes;
+  }
+  return true;
+}
+
+bool BarEntryActions::SaveItem(EntryWindow& window, const ItemInput& input) {
+  if (input.type == EntryType::kTextDocument || input.type == EntryType::kInternet) {
+    return SaveTextDocument(window).has_value();
+  }
+  if (MapiMail(input)) return SendThroughMapi(window, input);
+  const auto made = MakeItem(window, input);
+  if (!made) return false;
+  if (!window.Sends()) {
+    made->item.Call("Save");
+    return true;
+  }
+  if (made->namesResolved) {
+    made->item.Call("Send");
+    return true;
+  }
+  MessageBeep(MB_OK);
+  ShowMessage(L"Some names could not be resolved. \r\nPlease verify the recipients \r\nthat were entered...",
+              MessageKind::kInformation);
+  made->item.Call("Display");
+  return true;
+}
+
+// --- Open ----------------------------------------------------------------------------
+
+bool BarEntryActions::Open(EntryWindow& window) {
+  return Finished([&] {
+    if (!ProcessRecipients(window)) return false;
+    return OpenItem(window, InputOf(window));
+  });
+}
+
+bool BarEntryActions::OpenItem(EntryWindow& window, const ItemInput& input) {
+  if (input.type == EntryType::kTextDocument) {
+    const auto path = SaveTextDocument(window);
+    if (!path || GetFileAttributesW(path->c_str()) == INVALID_FILE_ATTRIBUTES) return false;
+    ShellOpen(bar_.Handle(), *path);
+    return true;
+  }
+  if (input.type == EntryType::kInternet) return RunWebSearch(window);
+  if (MapiMail(input)) return OpenMailto(window, input);
+  const auto made = MakeItem(window, input);
+  if (!made) return false;
+  if (input.type == EntryType::kJournal && input.timerOn) made->item.Call("StartTimer");
+  made->item.Call("Display");
+  return true;
+}
+
+}  // namespace qrv

@@ -1,0 +1,99 @@
+// What an Information Item window asks of the bar that opened it: its Save and
+// Open commands turned into an Outlook item, an e-mail through the mail
+// program (Simple MAPI or a "mailto:" address), a text document or a web
+// search; the name check of the To and Cc boxes; the contact lookup; help.
+//
+// A command answers whether it finished; one that stopped (a question answered
+// No, a cancelled dialog, a failed send, an error) leaves the window and its
+// contents as they were. Nothing here edits the window's body: what is stored
+// is built apart, so a second attempt stores the same.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "bar/bar_commands.h"
+#include "bar/bar_data.h"
+#include "bar/outlook_session.h"
+#include "components/email.h"
+#include "core/entry_item.h"
+#include "entry/entry_data.h"
+#include "ui/form.h"
+
+namespace qrv {
+
+// Where a text document goes: the full path the user chose for the offered
+// name, or none when the dialog was cancelled. The program shows the save
+// dialog; tests answer in its place.
+using SaveNameChooser = std::function<std::optional<std::wstring>(HWND owner, const std::wstring& offered)>;
+
+// The subject as it is stored, and the files attached to the window.
+std::wstring SubjectToStore(const EntryWindow& window);
+std::vector<std::wstring> AttachmentsOf(const EntryWindow& window);
+
+class BarEntryActions : public EntryActions {
+ public:
+  BarEntryActions(Form& bar, BarData& data, OutlookSession& outlook, BarCommands& commands, Email& email,
+                  const EntryClock& clock = SystemClock());
+
+  bool Save(EntryWindow& window) override;
+  bool Open(EntryWindow& window) override;
+  void CheckNames(EntryWindow& window) override;
+  void FindContact(EntryWindow& window) override;
+  void ShowHelp() override;
+
+  void SetSaveNameChooser(SaveNameChooser chooser) { chooseSaveName_ = std::move(chooser); }
+
+ private:
+  // entry_item_actions.cpp: the two commands.
+  bool MapiMail(const ItemInput& input) const;
+  bool SaveAsked(EntryWindow& window, ItemInput& input);
+  bool SaveItem(EntryWindow& window, const ItemInput& input);
+  bool OpenItem(EntryWindow& window, const ItemInput& input);
+  ItemInput InputOf(const EntryWindow& window) const;
+  ItemClock ClockNow() const;
+
+  // entry_outlook_item.cpp: the Outlook item of the entry.
+  struct MadeItem {
+    OleObject item;
+    bool namesResolved = true;
+  };
+  std::optional<MadeItem> MakeItem(const EntryWindow& window, const ItemInput& input);
+  bool AddRecipients(const OleObject& item, const ItemInput& input) const;
+
+  // entry_mail.cpp: e-mail through the mail program.
+  bool SendThroughMapi(const EntryWindow& window, const ItemInput& input);
+  bool OpenMailto(const EntryWindow& window, const ItemInput& input) const;
+
+  // entry_documents.cpp: text documents and web searches.
+  std::optional<std::wstring> SaveTextDocument(const EntryWindow& window);
+  bool RunWebSearch(const EntryWindow& window) const;
+  void StartBrowser(const std::string& address) const;
+
+  // entry_recipients.cpp: names and contacts.
+  bool ProcessRecipients(EntryWindow& window);
+  std::vector<std::string> ResolveBoxes(EntryWindow& window, bool throughOutlook);
+  bool ResolveThroughMapi(std::vector<std::string>& names, std::vector<std::string>& failed);
+  bool ResolveThroughOutlook(std::vector<std::string>& names, std::vector<std::string>& failed) const;
+  OleObject FindContactIn(const OleObject& folder, const std::string& name) const;
+  OleObject SharedContactsFolder() const;
+
+  Form& bar_;
+  BarData& data_;
+  OutlookSession& outlook_;
+  BarCommands& commands_;
+  Email& email_;
+  const EntryClock& clock_;
+  SaveNameChooser chooseSaveName_;
+  // The offered file name of a window's last save dialog, for its next one.
+  std::map<HWND, std::wstring> offeredNames_;
+  // What the name check last wrote into a window's To and Cc boxes.
+  std::map<HWND, std::pair<std::string, std::string>> resolvedTexts_;
+};
+
+}  // namespace qrv

@@ -1,0 +1,178 @@
+// The names of the To and Cc boxes resolved against the mail system, and the
+// contact lookup of the subject in Outlook's contacts.
+#include "bar/bar_types.h"
+#include "bar/entry_item_actions.h"
+#include "core/entry_texts.h"
+#include "core/text.h"
+#include "entry/entry_window.h"
+#include "ui/dialogs.h"
+#include "ui/wide.h"
+
+namespace qrv {
+namespace {
+
+constexpr std::size_t kMaxName = 255;
+constexpr int kContactsFolder = 10;
+
+// A value inside a quoted filter value: every quotation mark written twice.
+std::string Quoted(std::string_view value) {
+  std::string out;
+  for (const char c : value) out += c == '"' ? std::string("\"\"") : std::string(1, c);
+  return "\"" + out + "\"";
+}
+
+bool ResolvesNames(std::optional<EntryType> button, const std::wstring& to, const std::wstring& cc) {
+  if (button == EntryType::kEmail) return !to.empty() || !cc.empty();
+  const bool dated = button == EntryType::kTask || button == EntryType::kAppointment || button == EntryType::kJournal;
+  return dated && !to.empty();
+}
+
+}  // namespace
+
+// Before a save or open the names go through Simple MAPI only while the other
+// mail program takes the e-mail: in Outlook's mode Outlook resolves them in
+// the item, and Simple MAPI need not be there at all.
+bool BarEntryActions::ProcessRecipients(EntryWindow& window) {
+  if (data_.settings.emailType != kOtherMailProgram) return true;
+  ResolveBoxes(window, false);
+  return true;
+}
+
+void BarEntryActions::CheckNames(EntryWindow& window) {
+  Guarded([&] {
+    const bool throughOutlook = data_.settings.emailType != kOtherMailProgram;
+    const std::vector<std::string> failed = ResolveBoxes(window, throughOutlook);
+    if (!failed.empty() && throughOutlook) {
+      std::wstring names;
+      for (const std::string& name : failed) names += L"\r\n" + Widen(name);
+      ShowMessage(L"These names could not be resolved:" + names, MessageKind::kInformation);
+    }
+  });
+}
+
+// Resolves the names of the boxes; when every one resolved the boxes show the
+// display names joined by ";", else they keep what was typed. The names that
+// failed.
+std::vector<std::string> BarEntryActions::ResolveBoxes(EntryWindow& window, bool throughOutlook) {
+  const std::optional<EntryType> button = window.TypeButton();
+  const std::wstring to = window.Recipients(), cc = window.Copies();
+  if (!ResolvesNames(button, to, cc)) return {};
+  const bool email = button == EntryType::kEmail;
+  auto& written = resolvedTexts_[window.Handle()];
+  std::vector<std::string> toNames = SplitRecipients(Narrow(to), written.first != Narrow(to));
+  std::vector<std::string> ccNames;
+  if (email) ccNames = SplitRecipients(Narrow(cc), written.second != Narrow(cc));
+  std::vector<std::string> failed;
+  if (throughOutlook) {
+    ResolveThroughOutlook(toNames, failed);
+    ResolveThroughOutlook(ccNames, failed);
+  } else {
+    ResolveThroughMapi(toNames, failed);
+    ResolveThroughMapi(ccNames, failed);
+  }
+  if (!failed.empty()) return failed;
+  written.first = JoinRecipients(toNames);
+  window.SetRecipients(Widen(written.first));
+  if (email) {
+    written.second = JoinRecipients(ccNames);
+    window.SetCopies(Widen(written.second));
+  }
+  return failed;
+}
+
+bool BarEntryActions::ResolveThroughMapi(std::vector<std::string>& names, std::vector<std::string>& failed) {
+  bool all = true;
+  for (std::string& name : names) {
+    const std::string display = email_.ResolveName(name.substr(0, kMaxName));
+    if (display.empty()) {
+      failed.push_back(name);
+      all = false;
+    } else {
+      name = display;
+    }
+  }
+  return all;
+}
+
+// Outlook resolves the names as recipients of a scratch e-mail that is never
+// saved nor shown.
+bool BarEntryActions::ResolveThroughOutlook(std::vector<std::string>& names, std::vector<std::string>& failed) const {
+  if (names.empty()) return true;
+  const OleObject list = outlook_.CreateItem(0).Get("Recipients").Object();
+  bool all = true;
+  for (std::string& name : names) {
+    const OleObject recipient = list.Call("Add", name).Object();
+    if (recipient.Call("Resolve").Bool()) {
+      name = recipient.Get("Name").Text();
+    } else {
+      failed.push_back(name);
+      all = false;
+    }
+  }
+  return all;
+}
+
+// --- Find Contact --------------------------------------------------------------------
+
+void BarEntryActions::FindContact(EntryWindow& window) {
+  Guarded([&] {
+    std::string name = Trim(Narrow(window.Subject()));
+    if (name.empty()) return;
+    if (email_.Available()) {
+      if (const std::string display = email_.ResolveName(name.substr(0, kMaxName)); !display.empty()) {
+        name = display;
+        window.SetSubject(Widen(name));
+      }
+    }
+    OleObject contact = FindContactIn(outlook_.DefaultFolder(kContactsFolder), name);
+    if (contact.IsEmpty()) {
+      try {
+        contact = FindContactIn(SharedContactsFolder(), name);
+      } catch (const std::exception&) {
+        // No shared contacts folder: the name is not found.
+      }
+    }
+    if (contact.IsEmpty()) {
+      ShowMessage(L"Name not found.", MessageKind::kInformation);
+      return;
+    }
+    contact.Call("Display");
+    // The window goes only when the subject was all it held.
+    const bool onlySubject = window.Body().empty() && window.Recipients().empty() && window.Copies().empty() &&
+                             AttachmentsOf(window).empty();
+    if (onlySubject) {
+      window.Clear();
+      window.Close();
+    }
+  });
+}
+
+OleObject BarEntryActions::SharedContactsFolder() const {
+  return outlook_.NameSpace()
+      .Call("Folders", 1)
+      .Object()
+      .Call("Folders", "Contacts")
+      .Object()
+      .Call("Folders", "Contacts-Shared")
+      .Object();
+}
+
+// The first contact whose full name, company (without a full name), last name
+// or first name is the name; a Find that fails finds nothing.
+OleObject BarEntryActions::FindContactIn(const OleObject& folder, const std::string& name) const {
+  if (folder.IsEmpty()) return {};
+  const std::string value = Quoted(name);
+  const std::string filters[] = {"[FullName] = " + value, "[FullName] = \"\" and [CompanyName] = " + value,
+                                 "[LastName] = " + value, "[FirstName] = " + value};
+  const OleObject items = folder.Get("Items").Object();
+  for (const std::string& filter : filters) {
+    try {
+      if (OleObject found = items.Call("Find", filter).Object(); !found.IsEmpty()) return found;
+    } catch (const std::exception&) {
+      // A filter Outlook refuses finds nothing.
+    }
+  }
+  return {};
+}
+
+}  // namespace qrv

@@ -1,0 +1,197 @@
+// The Information Item window's Save and Open against the stand-in Outlook:
+// every entry type lands in its folder with its properties, requests are sent
+// only when their names resolve, text documents and web searches leave the
+// window as the user expects, and Find Contact finds seeded contacts.
+#include <algorithm>
+#include <cstdio>
+
+#include "entry_actions_fixture.h"
+
+namespace qrv::testing {
+namespace {
+
+using EntryActions = EntryActionsTest;
+
+const StoreSection* OnlyItem(const StandInStore& store, std::string_view className) {
+  const auto items = store.Items(className);
+  EXPECT_EQ(items.size(), 1u) << className;
+  return items.empty() ? nullptr : items.front();
+}
+
+TEST_F(EntryActions, EachTypeIsSavedInItsFolderWithItsProperties) {
+  struct Case {
+    EntryType type;
+    const char* className;
+    const char* folder;
+    const char* member;  // a property the type writes from the subject
+  };
+  const Case cases[] = {{EntryType::kTask, "TaskItem", "Tasks", "Subject"},
+                        {EntryType::kNote, "NoteItem", "Notes", "Body"},
+                        {EntryType::kAppointment, "AppointmentItem", "Calendar", "Subject"},
+                        {EntryType::kContact, "ContactItem", "Contacts", "FullName"},
+                        {EntryType::kJournal, "JournalItem", "Journal", "Subject"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.className);
+    EntryWindow& window = Window(c.type, L"Ann Lee");
+    EXPECT_TRUE(window.Save());
+    Pump(50);
+    EXPECT_FALSE(IsOpen(&window));  // a finished save clears and closes the window
+    const StoreSection* item = OnlyItem(Store(), c.className);
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->Get("Folder"), c.folder);
+    EXPECT_EQ(item->Get("Saved"), "yes");
+    EXPECT_NE(item->Get(c.member).find("Ann Lee"), std::string::npos);
+  }
+  // The contact's company and telephone number come from its rows 2 and 3.
+  EntryWindow& contact = Window(EntryType::kContact, L"Bob Ray", L"Acme", L"555 0100");
+  EXPECT_TRUE(contact.Save());
+  const auto contacts = Store().Items("ContactItem");
+  ASSERT_EQ(contacts.size(), 2u);
+  EXPECT_EQ(contacts[1]->Get("CompanyName"), "Acme");
+  EXPECT_EQ(contacts[1]->Get("BusinessTelephoneNumber"), "555 0100");
+}
+
+TEST_F(EntryActions, RequestsAreSentOnlyWhenEveryNameResolves) {
+  Configure("unresolved=Nobody\n");
+  EntryWindow& request = Window(EntryType::kTask, L"Report", L"Ann; ;Bob ");
+  ASSERT_TRUE(request.Sends());
+  EXPECT_TRUE(request.Save());
+  const StoreSection* sent = OnlyItem(Store(), "TaskItem");
+  ASSERT_NE(sent, nullptr);
+  EXPECT_EQ(sent->Get("Sent"), "yes");
+  EXPECT_EQ(sent->Get("Recipient1"), "Ann");  // trimmed, the empty entry skipped
+  EXPECT_EQ(sent->Get("Recipient2"), "Bob");
+  EXPECT_FALSE(sent->Has("Recipient3"));
+
+  // A name Outlook does not know: the item is shown instead of sent.
+  EntryWindow& meeting = Window(EntryType::kAppointment, L"Review", L"Nobody");
+  EXPECT_TRUE(meeting.Save());
+  EXPECT_NE(prompts.text.find(L"Some names could not be resolved."), std::wstring::npos);
+  const StoreSection* shown = OnlyItem(Store(), "AppointmentItem");
+  ASSERT_NE(shown, nullptr);
+  EXPECT_EQ(shown->Get("Sent"), "no");
+  EXPECT_EQ(shown->Get("Displays"), "1");
+
+  // An e-mail through Outlook takes its Cc names even with To empty.
+  EntryWindow& mail = Window(EntryType::kEmail, L"Hello", L"", L"Carl");
+  EXPECT_TRUE(mail.Save());
+  const StoreSection* email = OnlyItem(Store(), "MailItem");
+  ASSERT_NE(email, nullptr);
+  EXPECT_EQ(email->Get("Recipient1"), "Carl");
+  EXPECT_EQ(email->Get("Recipient1.Type"), "2");
+}
+
+TEST_F(EntryActions, QuestionsAnsweredNoAndRefusedCallsKeepTheWindow) {
+  promptAnswer = DialogResult::kNo;
+  EntryWindow& empty = Window(EntryType::kTask, L"");
+  EXPECT_FALSE(empty.Save());
+  EXPECT_EQ(prompts.text, L"Information Item is empty, continue with save?");
+  EXPECT_TRUE(Store().Items().empty());
+  EXPECT_TRUE(IsOpen(&empty));
+
+  // Outlook refusing the save: the error is told and the entry stays.
+  promptAnswer = DialogResult::kOk;
+  Configure("fail=TaskItem.Save The store is full\n");
+  EntryWindow& task = Window(EntryType::kTask, L"Pay rent");
+  EXPECT_FALSE(task.Save());
+  EXPECT_NE(prompts.text.find(L"The store is full"), std::wstring::npos);
+  EXPECT_TRUE(IsOpen(&task));
+  EXPECT_EQ(task.Subject(), L"Pay rent");
+}
+
+TEST_F(EntryActions, TextDocumentsAreWrittenWhereTheUserChose) {
+  EntryWindow& cancelled = Window(EntryType::kTextDocument, L"Plan 3/5: draft");
+  EXPECT_FALSE(cancelled.Save());  // the dialog cancelled: nothing written, the window stays
+  EXPECT_EQ(offeredName, L"Plan 3_5_ draft.txt");
+  EXPECT_TRUE(IsOpen(&cancelled));
+  chosenPath = Folder() + L"\\plan.txt";
+  EXPECT_TRUE(cancelled.Save());
+  EXPECT_EQ(ReadText(chosenPath), "Plan 3/5: draft\r\n");
+  EXPECT_FALSE(IsOpen(&cancelled));
+  DeleteFileW(chosenPath.c_str());
+}
+
+TEST_F(EntryActions, WebSearchesOpenOnlyWebAddressesInTheBrowser) {
+  const std::wstring browser = Folder() + L"\\web browser.exe", log = Folder() + L"\\browser.log";
+  ASSERT_TRUE(CopyFileW((TestFolder() + L"\\..\\..\\standins\\arglog.exe").c_str(), browser.c_str(), FALSE));
+  SetEnvironmentVariableW(L"QRV_ARGLOG", log.c_str());
+  data.settings.newIeWindow = true;
+  data.settings.browserPath = Narrow(browser);
+
+  EntryWindow& plain = Window(EntryType::kInternet, L"example.com/\"a\"");
+  EXPECT_TRUE(plain.Open());
+  EXPECT_TRUE(WaitForLine(log, 1));
+  EXPECT_NE(ReadText(log).find("\"Http://example.com/%22a%22\""), std::string::npos);
+
+  EntryWindow& refused = Window(EntryType::kInternet, L"file:///C:/windows/notepad.exe");
+  EXPECT_FALSE(refused.Open());
+  EXPECT_NE(prompts.text.find(L"Only web addresses"), std::wstring::npos);
+  Pump(200);
+  EXPECT_EQ(ReadText(log).find("notepad"), std::string::npos);
+  DeleteFileW(log.c_str());
+  DeleteFileW(browser.c_str());
+}
+
+TEST_F(EntryActions, FindContactOpensTheContactAndClosesAnEmptyWindowOnly) {
+  Seed(
+      "[Item 1]\nClass=ContactItem\nFullName=Ann Lee\n\n"
+      "[Item 2]\nClass=ContactItem\nCompanyName=Acme \"West\"\n\n");
+  EntryWindow& byName = Window(EntryType::kTask, L"Lee");  // the last name alone finds her
+  byName.FindContact();
+  Pump(50);
+  EXPECT_FALSE(IsOpen(&byName));
+  EXPECT_EQ(Store().Items("ContactItem")[0]->Get("Displays"), "1");
+
+  EntryWindow& byCompany = Window(EntryType::kTask, L"Acme \"West\"", L"keep me");
+  byCompany.FindContact();
+  Pump(50);
+  EXPECT_EQ(Store().Items("ContactItem")[1]->Get("Displays"), "1");
+  EXPECT_TRUE(IsOpen(&byCompany));  // something else was typed: the window stays
+
+  EntryWindow& unknown = Window(EntryType::kTask, L"Zed");
+  unknown.FindContact();
+  EXPECT_EQ(prompts.text, L"Name not found.");
+  EXPECT_TRUE(IsOpen(&unknown));
+}
+
+double UnixSecondsNow() {
+  FILETIME now{};
+  GetSystemTimePreciseAsFileTime(&now);
+  const ULONGLONG ticks = (ULONGLONG{now.dwHighDateTime} << 32) | now.dwLowDateTime;
+  return static_cast<double>(ticks - 116444736000000000ULL) / 1e7;
+}
+
+void PressCtrlS() {
+  INPUT keys[4]{};
+  for (INPUT& key : keys) key.type = INPUT_KEYBOARD;
+  keys[0].ki.wVk = keys[3].ki.wVk = VK_CONTROL;
+  keys[1].ki.wVk = keys[2].ki.wVk = 'S';
+  keys[2].ki.dwFlags = keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(4, keys, sizeof keys[0]);
+}
+
+TEST_F(EntryActions, CtrlSOnATypedTaskReachesOutlooksSaveWithin50Milliseconds) {
+  std::vector<double> times;
+  for (std::size_t i = 0; i < 20; ++i) {
+    EntryWindow& window = Window(EntryType::kTask, L"");
+    SetForegroundWindow(window.Handle());
+    Pump(30);
+    TypeText(L"Pay");
+    const double start = UnixSecondsNow();
+    PressCtrlS();
+    std::vector<LogEntry> saves;
+    for (int tries = 0; tries < 400 && saves.size() <= i; ++tries) {
+      Pump(5);
+      saves = Calls(Log(), "call", "Save");
+    }
+    ASSERT_EQ(saves.size(), i + 1);
+    times.push_back((std::stod(saves.back().time) - start) * 1000);
+  }
+  std::sort(times.begin(), times.end());
+  std::printf("Ctrl+S to Outlook's Save: median %.1f ms\n", times[10]);
+  EXPECT_LE(times[10], 50.0);
+  EXPECT_EQ(Store().Items("TaskItem").size(), 20u);
+}
+
+}  // namespace
+}  // namespace qrv::testing

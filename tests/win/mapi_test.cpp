@@ -1,0 +1,225 @@
+// Simple MAPI: the loader takes only a complete library, the e-mail component
+// resolves, sends and releases everything it built and every logon of its own,
+// and the Information Item window's e-mail goes through it while the other
+// mail program takes the e-mail.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+
+#include "entry_actions_fixture.h"
+
+namespace qrv::testing {
+namespace {
+
+using SimpleMapiMail = EntryActionsTest;
+
+std::size_t Count(const std::string& log, const std::string& call) {
+  std::size_t n = 0;
+  for (std::size_t at = log.find(call); at != std::string::npos; at = log.find(call, at + 1)) ++n;
+  return n;
+}
+
+// Every logon of the component's own was logged off, every buffer freed.
+void ExpectReleased(const std::string& log) {
+  EXPECT_EQ(Count(log, "MAPILogon\t"), Count(log, "MAPILogoff\t"));
+  EXPECT_EQ(Count(log, "allocate"), Count(log, "MAPIFreeBuffer"));
+}
+
+std::string SendLine(const std::string& log) {
+  const auto at = log.find("MAPISendMail\t");
+  return at == std::string::npos ? "" : log.substr(at, log.find('\n', at) - at);
+}
+
+void SetMapiInstalled(const wchar_t* value) {
+  HKEY key = nullptr;
+  ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Windows Messaging Subsystem", 0, nullptr, 0,
+                            KEY_WRITE, nullptr, &key, nullptr),
+            ERROR_SUCCESS);
+  RegSetValueExW(key, L"MAPI", 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
+                 static_cast<DWORD>((wcslen(value) + 1) * sizeof(wchar_t)));
+  RegCloseKey(key);
+}
+
+TEST_F(SimpleMapiMail, TheLoaderTakesOnlyACompleteInstalledLibrary) {
+  EXPECT_TRUE(mapi.Available());
+  SimpleMapi incomplete;
+  incomplete.Load(L"Z:" + Widen(QRV_BUILD_DIR) + L"/standins/mapi32-incomplete/mapi32.dll", true);
+  EXPECT_EQ(incomplete.Status(), SimpleMapi::State::kIncomplete);
+  LHANDLE session = 0;
+  EXPECT_EQ(incomplete.Logon(0, nullptr, nullptr, 0, &session), static_cast<ULONG>(MAPI_E_FAILURE));
+  Email mail(incomplete);
+  EXPECT_THROW(mail.ResolveName("Ann"), EMapiUnavailable);
+
+  SimpleMapi missing;
+  missing.Load(Folder() + L"\\none\\mapi32", true);
+  EXPECT_EQ(missing.Status(), SimpleMapi::State::kNotInstalled);
+  // Only a "MAPI" value of exactly "1" says a mail system is installed.
+  SetMapiInstalled(L"1 ");
+  EXPECT_FALSE(MapiInstalled());
+  SetMapiInstalled(L"0");
+  EXPECT_FALSE(MapiInstalled());
+  SetMapiInstalled(L"1");
+  EXPECT_TRUE(MapiInstalled());
+  EXPECT_EQ(MapiLog().find("MAPILogon"), std::string::npos);
+}
+
+TEST_F(SimpleMapiMail, ResolvedNamesAreSentAndReplaceTheTypedOnes) {
+  ConfigureMapi(
+      "contact=Ann|Ann Lee|ann@x.org\nambiguous=Bo|Bob Ray|bob@x.org\n"
+      "contact=[carl@x.org]|carl@x.org|SMTP:carl@x.org\n");
+  const std::wstring file = Folder() + L"\\abcdefghijklmnop.txt";
+  std::ofstream(file.c_str()) << "x";
+  email.recipients = {"Ann", "", "Bo"};
+  email.copies = {"[carl@x.org]"};
+  email.attachments = {Narrow(file)};
+  email.subject = "Hi";
+  email.body = "Body";
+  EXPECT_EQ(email.SendMail(), SUCCESS_SUCCESS);
+  const std::string line = SendLine(MapiLog());
+  EXPECT_NE(line.find("recipients=1:Ann Lee<ann@x.org>;1:Bob Ray<bob@x.org>;2:carl@x.org<carl@x.org>"),
+            std::string::npos)
+      << line;
+  EXPECT_NE(line.find("flags=0\t"), std::string::npos);
+  EXPECT_NE(line.find("|ijklmnop.txt"), std::string::npos);  // the name shown, cut to 12 characters
+  EXPECT_EQ(email.recipients, (std::vector<std::string>{"Ann Lee", "", "Bob Ray"}));
+  EXPECT_EQ(email.copies, (std::vector<std::string>{"[carl@x.org]"}));  // a typed address stays as typed
+  EXPECT_EQ(email.ResolveName("[carl@x.org]"), "[carl@x.org]");
+  ExpectReleased(MapiLog());
+  DeleteFileW(file.c_str());
+}
+
+TEST_F(SimpleMapiMail, NothingIsSentUnlessEveryNameAndFileIsThere) {
+  ConfigureMapi("contact=Ann|Ann Lee|ann@x.org\n");
+  std::vector<ULONG> errors;
+  email.onMapiError = [&](ULONG code) { errors.push_back(code); };
+  email.recipients = {"Ann", "Zed"};
+  EXPECT_EQ(email.SendMail(), static_cast<ULONG>(MAPI_E_UNKNOWN_RECIPIENT));
+  EXPECT_EQ(email.UnresolvedNames(), std::vector<std::string>{"Zed"});
+  email.recipients = {"Ann"};
+  email.attachments = {Narrow(Folder() + L"\\gone.txt")};
+  EXPECT_EQ(email.SendMail(), kMapiAttachmentMissing);
+  EXPECT_EQ(errors, (std::vector<ULONG>{MAPI_E_UNKNOWN_RECIPIENT, kMapiAttachmentMissing}));
+  EXPECT_EQ(SendLine(MapiLog()), "");
+  // Without any name the mail system's own send dialog asks for them.
+  email.recipients.clear();
+  email.attachments.clear();
+  EXPECT_EQ(email.SendMail(), SUCCESS_SUCCESS);
+  EXPECT_NE(SendLine(MapiLog()).find("flags=8\t"), std::string::npos);
+  ExpectReleased(MapiLog());
+}
+
+TEST_F(SimpleMapiMail, TheAddressBookFillsTheListsWithWhatWasChosen) {
+  ConfigureMapi("contact=Ann|Ann Lee|ann@x.org\npick=1|Ann Lee|ann@x.org\npick=2|Dee|dee@x.org\n");
+  email.recipients = {"Ann"};
+  email.editFields = 2;
+  EXPECT_EQ(email.ShowAddressBook(), SUCCESS_SUCCESS);
+  EXPECT_EQ(email.recipients, std::vector<std::string>{"Ann Lee"});
+  EXPECT_EQ(email.copies, std::vector<std::string>{"Dee"});
+  EXPECT_NE(MapiLog().find("MAPIAddress\teditFields=2\trecipients=1:Ann Lee<ann@x.org>"), std::string::npos);
+  ExpectReleased(MapiLog());
+  EXPECT_EQ(Email::TruncateFileName("abcd.efghijkl"), "bcd.efghijkl");  // its last 12 characters
+  EXPECT_EQ(Email::TruncateFileName("ab.cdefghijklm"), "cdefghijklm");  // without a leading dot
+  EXPECT_EQ(Email::TruncateFileName("short.txt"), "short.txt");
+}
+
+TEST_F(SimpleMapiMail, TheWindowSendsOnlyAFullyResolvedMailAndKeepsItOtherwise) {
+  data.settings.emailType = "1";
+  ConfigureMapi("contact=Ann|Ann Lee|ann@x.org\ncontact=Smith|Smith, John|js@x.org\n");
+  EntryWindow& window = Window(EntryType::kEmail, L"Lunch", L"Ann, Zed");
+  promptAnswer = DialogResult::kOk;
+  EXPECT_FALSE(window.Save());
+  EXPECT_NE(prompts.text.find(L"Zed"), std::wstring::npos);
+  EXPECT_TRUE(IsOpen(&window));
+  EXPECT_EQ(window.Recipients(), L"Ann, Zed");  // a name failed: the box keeps what was typed
+  EXPECT_EQ(SendLine(MapiLog()), "");
+
+  // Check Names writes the display names back; a comma inside one is no separator later.
+  window.SetRecipients(L"Smith; Ann");
+  window.CheckNames();
+  EXPECT_EQ(window.Recipients(), L"Smith, John;Ann Lee");
+  ConfigureMapi("contact=Smith, John|Smith, John|js@x.org\ncontact=Ann Lee|Ann Lee|ann@x.org\nsend=1\n");
+  EXPECT_FALSE(window.Save());  // the user cancelled the send: the entry stays
+  EXPECT_TRUE(IsOpen(&window));
+  EXPECT_NE(SendLine(MapiLog()).find("recipients=1:Smith, John<js@x.org>;1:Ann Lee<ann@x.org>"), std::string::npos);
+
+  ConfigureMapi("contact=Smith, John|Smith, John|js@x.org\ncontact=Ann Lee|Ann Lee|ann@x.org\n");
+  EXPECT_TRUE(window.Save());
+  Pump(50);
+  EXPECT_FALSE(IsOpen(&window));
+  ExpectReleased(MapiLog());
+  EXPECT_TRUE(Store().Items("MailItem").empty());  // Outlook made nothing
+}
+
+// The mail program registered for "mailto:" addresses: the argument logger,
+// in place of the prefix's own handler until the test ends.
+class MailtoHandler {
+ public:
+  explicit MailtoHandler(const std::wstring& program) : previous_(Command()) { SetCommand(L"\"" + program + L"\" %1"); }
+  ~MailtoHandler() {
+    if (previous_.empty()) {
+      RegDeleteTreeW(HKEY_CLASSES_ROOT, L"mailto");
+    } else {
+      SetCommand(previous_);
+    }
+  }
+  MailtoHandler(const MailtoHandler&) = delete;
+  MailtoHandler& operator=(const MailtoHandler&) = delete;
+
+ private:
+  static constexpr wchar_t kKey[] = L"mailto\\shell\\open\\command";
+  static std::wstring Command() {
+    wchar_t text[1024]{};
+    DWORD size = sizeof text - sizeof(wchar_t);
+    if (RegGetValueW(HKEY_CLASSES_ROOT, kKey, nullptr, RRF_RT_REG_SZ, nullptr, text, &size) != ERROR_SUCCESS) return {};
+    return text;
+  }
+  static void SetCommand(const std::wstring& command) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_CLASSES_ROOT, kKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS)
+      return;
+    RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
+                   static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(key);
+  }
+  std::wstring previous_;
+};
+
+TEST_F(SimpleMapiMail, OpenHandsTheMailToTheProgramOfMailtoAddresses) {
+  const std::wstring program = Folder() + L"\\mailer.exe", log = Folder() + L"\\mailer.log";
+  ASSERT_TRUE(CopyFileW((TestFolder() + L"\\..\\..\\standins\\arglog.exe").c_str(), program.c_str(), FALSE));
+  SetEnvironmentVariableW(L"QRV_ARGLOG", log.c_str());
+  const MailtoHandler handler(program);
+  data.settings.emailType = "1";
+  ConfigureMapi("contact=Ann|ann@x.org|ann@x.org\n");
+  EntryWindow& window = Window(EntryType::kEmail, L"Tea & cake", L"Ann");
+  EXPECT_TRUE(window.Open());
+  ASSERT_TRUE(WaitForLine(log, 1));
+  EXPECT_NE(ReadText(log).find("mailto:ann@x.org?subject=Tea%20%26%20cake&body="), std::string::npos) << ReadText(log);
+  EXPECT_EQ(SendLine(MapiLog()), "");  // opened, not sent
+
+  // Too long for the mail program: told, and the window stays.
+  promptAnswer = DialogResult::kOk;
+  EntryWindow& longer = Window(EntryType::kEmail, std::wstring(240, L'x'), L"Ann");
+  EXPECT_FALSE(longer.Open());
+  EXPECT_NE(prompts.text.find(L"256 characters"), std::wstring::npos);
+  EXPECT_TRUE(IsOpen(&longer));
+  DeleteFileW(log.c_str());
+  DeleteFileW(program.c_str());
+}
+
+TEST_F(SimpleMapiMail, ASendThroughTheLibraryTakesUnder50Milliseconds) {
+  ConfigureMapi("contact=Ann|Ann Lee|ann@x.org\n");
+  std::vector<double> times;
+  for (int i = 0; i < 20; ++i) {
+    email.recipients = {"Ann"};
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_EQ(email.SendMail(), SUCCESS_SUCCESS);
+    times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+  }
+  std::sort(times.begin(), times.end());
+  std::printf("Simple MAPI send: median %.2f ms\n", times[10]);
+  EXPECT_LE(times[10], 50.0);
+}
+
+}  // namespace
+}  // namespace qrv::testing
