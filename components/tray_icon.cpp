@@ -81,9 +81,9 @@ bool TrayIcon::OwnerMessage(UINT msg, WPARAM wp, LPARAM lp) {
     return true;
   }
   if (msg == taskbarCreated_ && taskbarCreated_ != 0 && active_) {
-    // A new shell knows no icons: add ours again. Other icons of the window
-    // need the message too, so it goes on.
-    SetShown(false);
+    // A new shell knows no icons: add ours again. The owner hears of it only
+    // when the icon could not be put back. Other icons of the window need the
+    // message too, so it goes on.
     Add();
   }
   return false;
@@ -106,12 +106,15 @@ void TrayIcon::MouseMessage(UINT mouseMessage) {
 }
 
 void TrayIcon::Add() {
-  if (!active_ || shown_) {
+  if (!active_) {
     retry_.SetEnabled(false);
     return;
   }
   NOTIFYICONDATAW data = Data(NIF_MESSAGE | NIF_ICON | NIF_TIP);
-  const bool added = data.hIcon && data.hWnd && notify_(NIM_ADD, &data);
+  // A shell that announces itself while it still holds the icon (Wine's, as
+  // its notification area comes up) refuses to add it again: the icon is there
+  // when the shell takes a change to it.
+  const bool added = data.hIcon && data.hWnd && (notify_(NIM_ADD, &data) || notify_(NIM_MODIFY, &data));
   // Not now: the taskbar may not be there yet. Try again until it is.
   retry_.SetEnabled(!added);
   SetShown(added);

@@ -1,5 +1,6 @@
 // The real Quorvel.exe under Wine on the test display: start-up, opening and
-// collapsing, the second instance and its hand-off, and the position on exit.
+// collapsing, the second instance and its hand-off, the position on exit, and
+// the program modes with the notification-area icon.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -61,6 +62,14 @@ class Bar : public ::testing::Test {
   Process bar_;
   HWND hwnd_ = nullptr;
 };
+
+// The notification area Wine keeps on a display without one of its own: a
+// window holding one child window per icon. The bar's icon (the only one the
+// tests make), or null.
+HWND TrayIconWindow() {
+  HWND tray = FindWindowW(L"__winex11_standalone_tray", nullptr);
+  return tray ? FindWindowExW(tray, nullptr, L"__winex11_tray_icon", nullptr) : nullptr;
+}
 
 TEST_F(Bar, StartsCollapsedTopmostAtTheLeftEdgeWithItsShape) {
   e2e::ResetSettings({});
@@ -185,6 +194,51 @@ TEST_F(Bar, EndOfSessionEndsTheBarOnlyWhenWindowsReallyEnds) {
   SendMessageW(hwnd_, WM_ENDSESSION, TRUE, 0);
   EXPECT_EQ(e2e::ReadSetting(L"POSITION"), L"YES,220");  // stored before the answer
   EXPECT_TRUE(bar_.WaitForExit(5000));
+}
+
+// PROGRAMMODE "1": the bar lives in its icon alone; a click on the icon
+// opens the bar menu, whose items run as from the bar.
+TEST_F(Bar, TrayOnlyModeShowsTheIconAloneAndItsClickOpensTheBarMenu) {
+  auto settings = e2e::DefaultSettings(L"10");
+  settings[L"PROGRAMMODE"] = L"1";
+  e2e::ResetSettings(settings);
+  bar_ = Process::Start(e2e::AppProgram(L"Quorvel.exe"), L"");
+  ASSERT_TRUE(e2e::WaitFor([] { return TrayIconWindow() != nullptr; }, 5000)) << "no icon in the notification area";
+  hwnd_ = e2e::FindBar(bar_.Id());
+  ASSERT_TRUE(hwnd_);
+  // Started up (the icon's tip is set by then) and still not shown.
+  Sleep(1500);
+  EXPECT_FALSE(IsWindowVisible(hwnd_));
+  const RECT icon = e2e::WindowRect(TrayIconWindow());
+  e2e::Click((icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2);
+  ASSERT_TRUE(e2e::WaitFor([&] { return e2e::FindWindowOf(bar_.Id(), L"#32768") != nullptr; }, 3000)) << "no menu";
+  // The last item but one: "Help".
+  e2e::PressKeys({VK_UP, VK_UP, VK_RETURN});
+  EXPECT_TRUE(e2e::WaitFor(
+      [&] {
+        const HWND help = FindWindowW(nullptr, L"Quorvel Help");
+        DWORD owner = 0;
+        GetWindowThreadProcessId(help, &owner);
+        return help && owner == bar_.Id() && IsWindowVisible(help);
+      },
+      3000));
+  EXPECT_FALSE(IsWindowVisible(hwnd_));
+  CloseBar();
+  // The icon goes with the program.
+  EXPECT_TRUE(e2e::WaitFor([] { return TrayIconWindow() == nullptr; }, 3000));
+}
+
+// PROGRAMMODE "2": the bar and its icon.
+TEST_F(Bar, BarAndTrayModeShowsBoth) {
+  auto settings = e2e::DefaultSettings(L"10");
+  settings[L"PROGRAMMODE"] = L"2";
+  e2e::ResetSettings(settings);
+  StartBar();
+  ASSERT_TRUE(hwnd_);
+  EXPECT_TRUE(e2e::WaitFor([] { return TrayIconWindow() != nullptr; }, 3000));
+  Sleep(1500);
+  EXPECT_TRUE(IsWindowVisible(hwnd_));
+  CloseBar();
 }
 
 }  // namespace

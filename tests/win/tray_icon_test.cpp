@@ -180,6 +180,21 @@ TEST_F(Tray, RestartedShellGetsTheIconAgain) {
   EXPECT_TRUE(ShellKnows(owner_.Handle(), tray.Id()));
 }
 
+TEST_F(Tray, AShellThatAnnouncesItselfWhileHoldingTheIconKeepsIt) {
+  qrv::TrayIcon tray(owner_, {.icon = icon_});
+  std::vector<bool> changes;
+  tray.onShownChange = [&](bool shown) { changes.push_back(shown); };
+  tray.SetActive(true);
+  ASSERT_TRUE(tray.Shown());
+  // The shell still knows the icon, so adding it again is refused.
+  SendMessageW(owner_.Handle(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+  Pump(1200);
+  EXPECT_TRUE(tray.Shown());
+  EXPECT_TRUE(ShellKnows(owner_.Handle(), tray.Id()));
+  // The owner (a bar that lives in the icon) never thought it gone.
+  EXPECT_EQ(changes, std::vector<bool>{true});
+}
+
 // A shell that is not ready for the first adds.
 int refusals = 0;
 int adds = 0;
