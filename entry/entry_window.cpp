@@ -182,7 +182,10 @@ EntryWindow::EntryWindow(const EntryData& data, EntryActions& actions, const Ent
   endTime_.onChange = endTime_.onSelect = [this] { EndTimeChanged(); };
   startTime_.onExit = [this] { LeaveStartTime(); };
   endTime_.onExit = [this] { LeaveEndTime(); };
-  calendar_.onSelect = [this] { byHand_.date = true; };
+  calendar_.onSelect = [this] {
+    byHand_.date = true;
+    ShowSubjectMarks();
+  };
   todayButton_.onClick = [this] { Today(); };
   noneButton_.onClick = assignDateButton_.onClick = [this] { AssignDate(); };
   categoriesButton_.onClick = [this] { ToggleCategoryPanel(); };

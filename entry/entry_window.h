@@ -49,6 +49,10 @@ class EntryWindow : public Form {
   std::optional<EntryType> TypeButton() const;  // the type button that is down
   std::optional<EntryType> Type() const;        // with the requests
   std::wstring Subject() const { return subjectEdit_.Text(); }
+  // The subject the item stores: without the marked phrases while keyword removal is on.
+  std::wstring StoredSubject() const;
+  bool KeywordRemoval() const { return keywordRemoval_; }
+  void SetKeywordRemoval(bool on);
   std::wstring Recipients() const { return recipientsEdit_.Text(); }
   std::wstring Copies() const { return copiesEdit_.Text(); }
   std::wstring Body() const { return body_.PlainText(); }
@@ -125,6 +129,10 @@ class EntryWindow : public Form {
   void SetTypeButton(std::optional<EntryType> type);
   void TypeClicked(EntryType type);
 
+  // Marks (subject_marks.cpp)
+  std::vector<TextSpan> MarkedSpans() const;
+  void ShowSubjectMarks();
+
   // Keys, dates and times
   std::optional<EntryField> FieldOf(HWND window) const;
   EntryKeyContext KeyContext(EntryField field) const;
@@ -145,6 +153,11 @@ class EntryWindow : public Form {
   LocaleFacts locale_;
   DigitKeys digitKeys_{};
   HandChoices byHand_;
+  bool keywordRemoval_ = data_.settings.keywordRemoval;
+  std::string parsedSubject_;        // the subject as the last run read it
+  std::vector<UsedPhrase> phrases_;  // what that run used of it
+  std::string markedSubject_;        // the subject and character ranges marked last
+  std::vector<CHARRANGE> shownMarks_;
   bool twoLineSubject_ = false;
   bool asking_ = false;
   bool built_ = false;

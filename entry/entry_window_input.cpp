@@ -56,8 +56,13 @@ void EntryWindow::SubjectChanged() {
   }
   CheckLine1Height(subject);
   // Typed recipients stop the subject from choosing the type.
-  if (recipientsEdit_.Visible() && GetWindowTextLengthW(recipientsEdit_.Handle()) > 0) return;
   try {
+    if (recipientsEdit_.Visible() && GetWindowTextLengthW(recipientsEdit_.Handle()) > 0) {
+      parsedSubject_ = Narrow(subject);  // read by no run: nothing of it is marked
+      phrases_.clear();
+      ShowSubjectMarks();
+      return;
+    }
     ParseNow(subject);
   } catch (const std::exception&) {}
 }
@@ -107,7 +112,11 @@ void EntryWindow::ParseNow(const std::wstring& subjectText) {
   const int service = serviceCombo_.Selection();
   const std::string serviceText = service >= 0 ? serviceItems_.at(static_cast<std::size_t>(service)) : "";
   const std::string startBox = Narrow(startTime_.Text());
-  ApplyParserResult(RunQuickEntry(ParserInput(subject, body, serviceText, startBox), data_.keywords, locale_));
+  QuickEntryResult result = RunQuickEntry(ParserInput(subject, body, serviceText, startBox), data_.keywords, locale_);
+  parsedSubject_ = subject;
+  phrases_ = std::move(result.phrases);
+  ApplyParserResult(result);
+  ShowSubjectMarks();
 }
 
 // Writes the parser's answer into the controls as the program's own change:

@@ -16,6 +16,7 @@ void Apply(Show show, Control& control) {
 }  // namespace
 
 void EntryWindow::CheckCaption() {
+  ShowSubjectMarks();  // phrases of the date and time are marked only for some types
   const EntryLayoutInput input{.type = TypeButton(),
                                .hasRecipients = Type() != TypeButton(),
                                .twoLineSubject = twoLineSubject_,

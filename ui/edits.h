@@ -2,7 +2,10 @@
 // and out, and combo box (a drop-down list or editable, its edit reachable).
 #pragma once
 
+#include <richedit.h>
+
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -40,6 +43,10 @@ class RichEdit : public Control {
   // The text as plain UTF-16, streamed through the control.
   std::wstring PlainText() const;
   void SetPlainText(const std::wstring& text, Notify notify = Notify::kNo);
+  // Colours all the text `colour` and then each run (a range of character
+  // positions) `runColour`, as the program's own change: no event fires, the
+  // selection stays, and what is typed next at the caret takes `colour`.
+  void ColourText(COLORREF colour, std::span<const CHARRANGE> runs, COLORREF runColour);
   std::function<void()> onChange;
   void HandleCommand(WORD code) override;
 };

@@ -154,6 +154,9 @@ int main(int argc, char** argv) {
               TypingMs(factory, subject));
   std::printf("  a typed character, %zu records:       %7.2f ms\n", large.keywords.Records().size(),
               TypingMs(large, subject));
+  Bar unmarked(FactoryList());
+  unmarked.settings.keywordRemoval = false;
+  std::printf("  the same, factory list, no marks:       %7.2f ms\n", TypingMs(unmarked, subject));
   std::printf("  a typed character, a bare rich edit:   %7.2f ms\n", BareRichEditMs(subject));
   return 0;
 }
