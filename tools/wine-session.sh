@@ -8,7 +8,7 @@
 
 export WINEDEBUG=-all
 { export LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8; } 2>/dev/null  # Wine's locale; the host may lack it
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;mapi32=n,b"
 
 QRV_XVFB_PID=""
 

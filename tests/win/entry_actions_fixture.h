@@ -11,6 +11,7 @@
 #include "entry/open_entry.h"
 #include "entry_test_support.h"
 #include "standin_fixture.h"
+#include "ui/wide.h"
 
 namespace qrv::testing {
 
@@ -87,7 +88,9 @@ class EntryActionsTest : public StandInTest {
   // A window of a type chosen by hand, its boxes filled as given.
   EntryWindow& Window(EntryType type, const std::wstring& subject, const std::wstring& to = L"",
                       const std::wstring& cc = L"") {
-    if (!outlook.Connected()) EXPECT_TRUE(outlook.Connect());
+    if (!outlook.Connected()) {
+      EXPECT_TRUE(outlook.Connect());
+    }
     EntryWindow& window = OpenEntryWindow(
         entryData, *actions,
         {.barTop = 100,

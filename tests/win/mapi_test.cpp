@@ -71,7 +71,7 @@ TEST_F(SimpleMapiMail, ResolvedNamesAreSentAndReplaceTheTypedOnes) {
   std::ofstream(file.c_str()) << "x";
   email.recipients = {"Ann", "", "Bo"};
   email.copies = {"[carl@x.org]"};
-  email.attachments = {Narrow(file)};
+  email.attachments = {qrv::Narrow(file)};
   email.subject = "Hi";
   email.body = "Body";
   EXPECT_EQ(email.SendMail(), SUCCESS_SUCCESS);
@@ -96,7 +96,7 @@ TEST_F(SimpleMapiMail, NothingIsSentUnlessEveryNameAndFileIsThere) {
   EXPECT_EQ(email.SendMail(), static_cast<ULONG>(MAPI_E_UNKNOWN_RECIPIENT));
   EXPECT_EQ(email.UnresolvedNames(), std::vector<std::string>{"Zed"});
   email.recipients = {"Ann"};
-  email.attachments = {Narrow(Folder() + L"\\gone.txt")};
+  email.attachments = {qrv::Narrow(Folder() + L"\\gone.txt")};
   EXPECT_EQ(email.SendMail(), kMapiAttachmentMissing);
   EXPECT_EQ(errors, (std::vector<ULONG>{MAPI_E_UNKNOWN_RECIPIENT, kMapiAttachmentMissing}));
   EXPECT_EQ(SendLine(MapiLog()), "");
