@@ -76,6 +76,8 @@ class BarWindow : public ShapedForm, private CommandHost, private PreferencesAct
   void ShowPreferences(PreferencePage page);
   // The open preferences window; null when none is open.
   PreferencesWindow* Preferences() const { return prefs_; }
+  // Whether the bar looks for due web-service updates (not while the preferences are open).
+  bool UpdateCheckRunning() const { return updateCheckTimer_.Enabled(); }
 
   // The windows the bar keeps: open Information Item windows (placed in the
   // cascade by their place in the list), the preferences window at left 40 and

@@ -147,8 +147,10 @@ TEST_F(Preferences, OpenOneAtATimeBesideTheBarFromTheMenuAndTheButtonAndGoWhenCl
   EXPECT_TRUE(about.PagesShown());
   EXPECT_EQ(about.Tabs().Selection(), static_cast<int>(PreferencesTab::kKeywords));
   EXPECT_FALSE(about.PrefsButton().Visible());
+  EXPECT_FALSE(bar_->UpdateCheckRunning());
   Finish(about.CancelButton());
   EXPECT_FALSE(bar_->PrefsWindowOpen());
+  EXPECT_TRUE(bar_->UpdateCheckRunning());
   // The about face's Preferences button opens the pages on General.
   PreferencesWindow& again = Open(PreferencePage::kGeneral);
   again.PrefsButton().Click();
@@ -291,6 +293,28 @@ TEST_F(Preferences, ResetWorksOnTheWindowsOwnListAndCancelKeepsTheUsersKeywords)
   Finish(reopened.OkButton());
   EXPECT_EQ(KeywordFileLines(), PlainLines(*before));
   if (!hadFactory) std::filesystem::remove(kFactoryFile);
+}
+
+TEST_F(Preferences, AnUpdateTheBarStartsStoresOnlyItsOwnValuesAndLeavesOpenPagesAsTheyAre) {
+  // With no window open it stores the update's values alone and closes.
+  bar_->ShowPreferences(PreferencePage::kUpdate);
+  Application::Get().RunUntil([&] { return bar_->Preferences() == nullptr; });
+  EXPECT_EQ(ReadSetting("UPDATECHECK"), "1");
+  EXPECT_EQ(ReadSetting("UPDATETIME"), "7");
+  EXPECT_EQ(ReadSetting("HINTS"), "");
+  EXPECT_EQ(ReadSetting("MINIMIZETIME"), "");
+  EXPECT_TRUE(bar_->UpdateCheckRunning());
+  // Pages the user is editing stay open with the edits.
+  PreferencesWindow& prefs = Open(PreferencePage::kKeywords);
+  prefs.Keywords().Grid().SetSelection(0);
+  prefs.Keywords().RemoveButton().Click();
+  bar_->ShowPreferences(PreferencePage::kUpdate);
+  bar_->ShowPreferences(PreferencePage::kKeywords);
+  Application::Get().ProcessMessages();
+  ASSERT_EQ(bar_->Preferences(), &prefs);
+  EXPECT_EQ(prefs.Keywords().Lists().itemKeywords.size(), 1u);
+  Finish(prefs.OkButton());
+  EXPECT_EQ(data_.keywordList.front(), "K=1{MEET*}3");
 }
 
 }  // namespace
