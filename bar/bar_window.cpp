@@ -84,22 +84,15 @@ void BarWindow::ReceiveHandedFile(const std::wstring& path) {
     return;
   }
   ShowPreferences(PreferencePage::kImport);
-  SetForegroundWindow(Handle());
-  SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   try {
-    if (import_) import_(path);
+    if (import_) {
+      import_(path);
+    } else if (prefs_) {
+      prefs_->ImportFiles({path});
+    }
   } catch (const std::exception& e) {
     ShowMessage(Widen(e.what()), MessageKind::kError);
   }
-}
-
-void BarWindow::ShowPreferences(PreferencePage page) {
-  if (!settingsRead_) {
-    pendingPreferences_ = page;
-    return;
-  }
-  updateCheckTimer_.SetEnabled(false);
-  // The preferences window arrives with its own change.
 }
 
 void BarWindow::ServePendingRequests() {

@@ -24,12 +24,14 @@
 #include "components/simple_mapi.h"
 #include "components/tray_icon.h"
 #include "entry/entry_data.h"
+#include "prefs/preferences_window.h"
 #include "ui/menu.h"
+#include "ui/program_file.h"
 #include "ui/timer.h"
 
 namespace qrv {
 
-class BarWindow : public ShapedForm, private CommandHost {
+class BarWindow : public ShapedForm, private CommandHost, private PreferencesActions {
  public:
   // Widths and height at 96 DPI.
   static constexpr int kCollapsedWidth = 6;
@@ -65,6 +67,10 @@ class BarWindow : public ShapedForm, private CommandHost {
   // Opens the preferences window on a page; before start-up has read the
   // settings the request waits until it has.
   void ShowPreferences(PreferencePage page);
+  // The open preferences window; null when none is open.
+  PreferencesWindow* Preferences() const { return prefs_; }
+  // Whether the bar looks for due web-service updates (not while the preferences are open).
+  bool UpdateCheckRunning() const { return updateCheckTimer_.Enabled(); }
 
   // The windows the bar keeps: open Information Item windows (placed in the
   // cascade by their place in the list), the preferences window at left 40 and
@@ -75,7 +81,7 @@ class BarWindow : public ShapedForm, private CommandHost {
   void ForgetPrefsWindow() { prefsWindow_ = nullptr; }
   bool PrefsWindowOpen() const;
   // Opens the help viewer on a page beside the bar, or turns the open one to it.
-  void ShowHelp(int page);
+  void ShowHelp(int page) override;
 
   // The buttons, for the tests that click them.
   BarButton& NewItemButton(EntryType type) { return newItemButtons_.at(static_cast<std::size_t>(type) - 1); }
@@ -124,6 +130,16 @@ class BarWindow : public ShapedForm, private CommandHost {
   int StripHeight() const override;
   void CollapseAfterAction() override;
 
+  // PreferencesActions (bar_preferences.cpp).
+  void ClaimAssociation() override;
+  std::vector<std::string> CategoryNames() override;
+  SaveContext SaveContextNow() const override;
+  bool StoreSettings(const SettingsWrite& values) override;
+  bool UpdateWebServices(Form& owner, std::vector<std::string>& services, bool silent) override;
+  int ImportWebServiceFiles(Form& owner, const std::vector<std::wstring>& paths,
+                            std::vector<std::string>& services) override;
+  void PreferencesClosed(bool pagesShown) override;
+
   // The bar itself.
   int Left() const { return WindowRect().left; }
   int Top() const { return WindowRect().top; }
@@ -157,6 +173,9 @@ class BarWindow : public ShapedForm, private CommandHost {
   Email email_{mapi_};
   BarEntryActions entryActions_{*this, data_, outlook_, commands_, email_};
   HWND prefsWindow_ = nullptr;
+  PreferencesWindow* prefs_ = nullptr;
+  PreferencesData prefsData_{data_.settings,        data_.keywordList,  data_.journalTypes, data_.icons.definitions,
+                             data_.icons.noteFound, data_.icons.images, ProgramFolder()};
   bool settingsRead_ = false;
   bool collapsed_ = false;
   int filterId_ = 0;

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs the form layer's, the Information Item window's and the help viewer's benchmarks under Wine on a display of its own.
+# Runs the form layer's, the Information Item window's and the help viewer's and the preferences window's benchmarks under Wine on a display of its own.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/tools/wine-session.sh"
@@ -8,3 +8,4 @@ trap wine_session_stop EXIT
 wine "$root/build/windows/tests/form_bench.exe" </dev/null
 wine "$root/build/windows/tests/entry_bench.exe" </dev/null
 wine "$root/build/windows/tests/help_bench.exe" </dev/null
+wine "$root/build/windows/tests/prefs_bench.exe" </dev/null

@@ -82,6 +82,10 @@ ListView::ListView(Container& parent, const ListViewArgs& args)
       columns_(args.columns) {
   const DWORD extended = LVS_EX_FULLROWSELECT | (args.checkBoxes ? LVS_EX_CHECKBOXES : 0u);
   Send(LVM_SETEXTENDEDLISTVIEWSTYLE, extended, extended);
+  InsertColumns();
+}
+
+void ListView::InsertColumns() {
   for (std::size_t i = 0; i < columns_.size(); ++i) {
     LVCOLUMNW column{};
     column.mask = LVCF_TEXT | LVCF_WIDTH;
@@ -89,6 +93,13 @@ ListView::ListView(Container& parent, const ListViewArgs& args)
     column.cx = Parent().Scale(columns_[i].width);
     Send(LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
   }
+}
+
+void ListView::SetColumns(std::vector<ListColumn> columns) {
+  Clear();
+  while (Send(LVM_DELETECOLUMN, 0)) {}
+  columns_ = std::move(columns);
+  InsertColumns();
 }
 
 void ListView::DpiChanged() {
@@ -171,6 +182,10 @@ bool ListView::HandleNotify(NMHDR& header, LRESULT& result) {
   switch (header.code) {
     case LVN_ITEMCHANGED:
       ItemChanged(reinterpret_cast<NMLISTVIEW&>(header));
+      result = 0;
+      return true;
+    case NM_DBLCLK:
+      Fire(onDoubleClick, Selection());
       result = 0;
       return true;
     case LVN_ENDLABELEDITW: {

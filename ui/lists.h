@@ -58,6 +58,8 @@ class ListView : public Control {
   // Adds a row of cell texts at the end; returns its index.
   int AddRow(const std::vector<std::wstring>& cells);
   void Clear();
+  // Takes other columns; the rows go with the old ones.
+  void SetColumns(std::vector<ListColumn> columns);
   int Count() const { return static_cast<int>(Send(LVM_GETITEMCOUNT)); }
   std::wstring CellText(int row, int column) const;
   void SetCellText(int row, int column, const std::wstring& text);
@@ -71,12 +73,14 @@ class ListView : public Control {
 
   std::function<void(int row)> onSelect;
   std::function<void(int row, bool checked)> onCheck;
+  std::function<void(int row)> onDoubleClick;  // row -1: below the rows
   // The user finished editing a row's first cell: true keeps the new text.
   std::function<bool(int row, const std::wstring& text)> onLabelEdit;
   bool HandleNotify(NMHDR& header, LRESULT& result) override;
 
  private:
   void ItemChanged(const NMLISTVIEW& change);
+  void InsertColumns();
   std::vector<ListColumn> columns_;
 };
 

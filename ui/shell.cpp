@@ -6,6 +6,7 @@ namespace qrv {
 namespace {
 
 ShellHandler shellHandler = nullptr;
+ProgramStartHandler startHandler = nullptr;
 
 }  // namespace
 
@@ -20,5 +21,24 @@ bool ShellOpen(HWND owner, const std::wstring& file, const std::wstring& paramet
 }
 
 void SetShellHandler(ShellHandler handler) { shellHandler = handler; }
+
+bool StartProgram(const std::wstring& path) {
+  if (startHandler) return startHandler(path);
+  // The command line is the quoted path alone: the program sees no arguments.
+  std::wstring commandLine = L"\"" + path + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = SW_SHOW;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &process))
+    return false;
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return true;
+}
+
+void SetProgramStartHandler(ProgramStartHandler handler) { startHandler = handler; }
 
 }  // namespace qrv

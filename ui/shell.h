@@ -18,4 +18,12 @@ bool ShellOpen(HWND owner, const std::wstring& file, const std::wstring& paramet
 using ShellHandler = void (*)(const std::wstring& file, const std::wstring& parameters, int show);
 void SetShellHandler(ShellHandler handler);
 
+// Starts a program by its full path, given as the application name so that no
+// part of a path with blanks is taken for another program; false when it did
+// not start.
+bool StartProgram(const std::wstring& path);
+// Tests take the starts here instead; nullptr starts for real again.
+using ProgramStartHandler = bool (*)(const std::wstring& path);
+void SetProgramStartHandler(ProgramStartHandler handler);
+
 }  // namespace qrv

@@ -1,0 +1,60 @@
+// The modal dialog in which a keyword record of one list is written: an item
+// keyword (where in the subject, the keyword, the item type), a category
+// keyword (the keyword, the category), a web service's keyword and default
+// criteria, or an icon keyword (the keyword, the icon). OK with a field that
+// would damage the record says why and keeps the dialog open.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/keyword_editing.h"
+#include "ui/buttons.h"
+#include "ui/drawn_control.h"
+#include "ui/edits.h"
+#include "ui/form.h"
+
+namespace qrv {
+
+class KeywordDialog : public Form {
+ public:
+  // `choices`: Outlook's category names for categories, the icon definitions for icons.
+  KeywordDialog(Form& owner, KeywordListKind kind, const std::vector<std::string>& choices);
+
+  // Fills the fields from a record to modify; without one the dialog adds.
+  void Prefill(const std::string* record);
+  // Runs the dialog; the record built on OK, none on Cancel.
+  std::optional<std::string> Run();
+
+  void PaintBackground(HDC dc, const RECT& area) override;
+
+ private:
+  void SetUpFor(KeywordListKind kind, const std::vector<std::string>& choices);
+  void Accept();
+  // The record of the fields; throws RecordFieldError for a field that cannot be stored.
+  std::string BuildRecord() const;
+
+  KeywordListKind kind_;
+  std::string modified_;  // the web service being modified
+  int iconCount_ = 0;
+  std::optional<std::string> result_;
+
+  PictureLabel title_;
+  Label positionLabel_;
+  ComboBox position_;
+  Edit site_;
+  Label keywordLabel_;
+  Edit keyword_;
+  Label typeLabel_;
+  ComboBox types_;
+  ComboBox categories_;
+  Edit criteria_;
+  Label wildcardNote_;
+  Label internetNote_;
+  Edit hint_;
+  Button okButton_;
+  Button cancelButton_;
+};
+
+}  // namespace qrv

@@ -1,0 +1,172 @@
+#include "prefs/keywords_page.h"
+
+#include <algorithm>
+
+#include "core/file_io.h"
+#include "core/keyword_file.h"
+#include "prefs/keyword_dialog.h"
+#include "ui/shell.h"
+#include "ui/wide.h"
+
+namespace qrv {
+namespace {
+
+const std::vector<std::wstring> kListNames{L"Items", L"Categories", L"Internet", L"Icons"};
+constexpr std::size_t kFactoryFileLimit = 4 * 1024 * 1024;
+
+std::vector<ListColumn> Columns(KeywordListKind kind) {
+  std::vector<ListColumn> columns;
+  for (const GridColumn& column : GridColumns(kind)) columns.push_back({Widen(column.heading), column.width});
+  return columns;
+}
+
+}  // namespace
+
+KeywordsPage::KeywordsPage(Panel& page, Form& owner, const PreferencesData& data, PreferencesActions& actions)
+    : owner_(owner),
+      data_(data),
+      actions_(actions),
+      heading_(page, {.bounds = {7, 3, 315, 28},
+                      .text = L"When using the Information Item window, the following keywords determine where "
+                              L"your information should be directed to.",
+                      .centered = true}),
+      listLabel_(page, {.bounds = {30, 35, 104, 14}, .text = L"Modify keywords for:"}),
+      listChoice_(page, {.bounds = {135, 32, 106, 100}}),
+      update_(page, {.bounds = {267, 32, 61, 22}, .text = L"Update"}),
+      updating_(page, {.bounds = {47, 102, 200, 20}, .text = L"Updating Web Services...", .visible = false}),
+      grid_(page, {.bounds = {0, 55, 265, 148}, .columns = Columns(KeywordListKind::kItems)}),
+      add_(page, {.bounds = {267, 60, 61, 21}, .text = L"Add..."}),
+      modify_(page, {.bounds = {267, 81, 61, 21}, .text = L"Modify...", .enabled = false}),
+      remove_(page, {.bounds = {267, 102, 61, 21}, .text = L"Remove", .enabled = false}),
+      moveUp_(page, {.bounds = {267, 131, 61, 21}, .text = L"Move Up", .enabled = false}),
+      moveDown_(page, {.bounds = {267, 152, 61, 21}, .text = L"Move Dn", .enabled = false}),
+      reset_(page, {.bounds = {267, 178, 61, 21}, .text = L"Reset"}) {
+  update_.SetHint(L"Download Web Services");
+  listChoice_.onSelect = [this] { ShowList(static_cast<KeywordListKind>(listChoice_.Selection())); };
+  update_.onClick = [this] {
+    if (onUpdate) onUpdate();
+  };
+  grid_.onSelect = [this](int) { EnableButtons(); };
+  grid_.onDoubleClick = [this](int row) {
+    if (row >= 0) Edit(false);
+  };
+  add_.onClick = [this] { Edit(true); };
+  modify_.onClick = [this] { Edit(false); };
+  remove_.onClick = [this] { RemoveCurrent(); };
+  moveUp_.onClick = [this] { Move(true); };
+  moveDown_.onClick = [this] { Move(false); };
+  reset_.onClick = [this] { Reset(); };
+}
+
+void KeywordsPage::Open(const std::vector<std::string>& keywordList) {
+  lists_ = SplitKeywordList(keywordList);
+  changed_ = lists_.categoryKeywords.empty() && FillCategoryKeywords(lists_, actions_.CategoryNames());
+  // The choice's entries replace those of the last opening.
+  listChoice_.SetItems({kListNames.begin(), kListNames.begin() + (data_.iconNoteFound ? 4 : 3)});
+  ShowList(KeywordListKind::kItems);
+}
+
+void KeywordsPage::ShowList(KeywordListKind kind) {
+  shown_ = kind;
+  listChoice_.SetSelection(static_cast<int>(kind));
+  grid_.SetColumns(Columns(kind));
+  Refill(0);
+}
+
+void KeywordsPage::Refill(int current) {
+  grid_.Clear();
+  for (const std::string& record : List()) {
+    std::vector<std::wstring> cells;
+    for (const std::string& cell : GridCells(shown_, record, data_.iconDefinitions)) cells.push_back(Widen(cell));
+    grid_.AddRow(cells);
+  }
+  if (!List().empty()) grid_.SetSelection(std::clamp(current, 0, static_cast<int>(List().size()) - 1));
+  EnableButtons();
+}
+
+void KeywordsPage::EnableButtons() {
+  const int count = static_cast<int>(List().size());
+  const int current = Current();
+  const bool any = count > 0 && current >= 0;
+  const bool internet = shown_ == KeywordListKind::kInternet;
+  modify_.SetEnabled(any);
+  remove_.SetEnabled(any && (!internet || IsCustomService(List()[static_cast<std::size_t>(current)])));
+  moveUp_.SetEnabled(any && !internet && current >= 1);
+  moveDown_.SetEnabled(any && !internet && current < count - 1);
+  add_.SetEnabled(true);
+}
+
+void KeywordsPage::Changed(int current) {
+  changed_ = true;
+  Refill(current);
+  grid_.Focus();
+}
+
+void KeywordsPage::ServicesChanged() {
+  changed_ = true;
+  if (shown_ == KeywordListKind::kInternet) Refill(Current());
+}
+
+void KeywordsPage::SetGridShown(bool shown) {
+  grid_.SetVisible(shown);
+  updating_.SetVisible(!shown);
+}
+
+void KeywordsPage::Edit(bool add) {
+  if (add && shown_ == KeywordListKind::kInternet) return StartWebEditor();
+  const int current = Current();
+  if (!add && (current < 0 || current >= static_cast<int>(List().size()))) return;
+  const std::vector<std::string> choices = shown_ == KeywordListKind::kCategories ? actions_.CategoryNames()
+                                           : shown_ == KeywordListKind::kIcons    ? data_.iconDefinitions
+                                                                                  : std::vector<std::string>{};
+  KeywordDialog dialog(owner_, shown_, choices);
+  const RECT window = owner_.WindowRect(), box = dialog.WindowRect();
+  dialog.SetWindowRect(window.left + ((window.right - window.left) - (box.right - box.left)) / 2,
+                       window.top + ((window.bottom - window.top) - (box.bottom - box.top)) / 2, box.right - box.left,
+                       box.bottom - box.top);
+  dialog.Prefill(add ? nullptr : &List()[static_cast<std::size_t>(current)]);
+  const auto record = dialog.Run();
+  if (!record) return;
+  if (add) {
+    List().push_back(*record);
+    Changed(static_cast<int>(List().size()) - 1);
+  } else {
+    List()[static_cast<std::size_t>(current)] = *record;
+    Changed(current);
+  }
+}
+
+void KeywordsPage::RemoveCurrent() {
+  const int current = Current();
+  if (current < 0 || current >= static_cast<int>(List().size())) return;
+  const auto record = List().begin() + current;
+  if (shown_ == KeywordListKind::kInternet && !IsCustomService(*record)) return;
+  List().erase(record);
+  Changed(current);
+}
+
+void KeywordsPage::Move(bool up) {
+  const int current = Current();
+  if (shown_ == KeywordListKind::kInternet || current < 0) return;
+  if (MoveRecord(List(), static_cast<std::size_t>(current), up)) Changed(up ? current - 1 : current + 1);
+}
+
+void KeywordsPage::Reset() {
+  const std::wstring question = L"Are you sure you want to overwrite\r\nany changes you have made to the\r\n" +
+                                kListNames[static_cast<std::size_t>(shown_)] + L" Keywords?";
+  if (ShowMessage(question, MessageKind::kWarning, MessageButtons::kYesNo) != DialogResult::kYes) return;
+  const auto factory = ReadFileBytes(data_.folder / std::string(kFactoryKeywordFileName), kFactoryFileLimit);
+  if (!factory) {
+    ShowMessage(L"The file PREFS-QRV.BAK needs to be in the\r\nsame folder as Quorvel.exe.", MessageKind::kWarning);
+    return;
+  }
+  const std::vector<std::string> names =
+      shown_ == KeywordListKind::kCategories ? actions_.CategoryNames() : std::vector<std::string>{};
+  ResetKeywordList(lists_, shown_, PlainLines(*factory), names);
+  Changed(0);
+}
+
+// New web services come from the editor as web-service files.
+void KeywordsPage::StartWebEditor() { StartProgram((data_.folder / L"QRVWebEditor.exe").wstring()); }
+
+}  // namespace qrv

@@ -1,0 +1,78 @@
+// The Keywords page of the preferences window: the four keyword lists as the
+// window's own working copies, one at a time in the grid, with add, modify,
+// remove, move and reset. The keyword list the program runs with is never
+// touched here; the window saves the copies on OK.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/keyword_editing.h"
+#include "prefs/preferences_host.h"
+#include "ui/buttons.h"
+#include "ui/drawn_control.h"
+#include "ui/edits.h"
+#include "ui/form.h"
+#include "ui/lists.h"
+#include "ui/panels.h"
+
+namespace qrv {
+
+class KeywordsPage {
+ public:
+  KeywordsPage(Panel& page, Form& owner, const PreferencesData& data, PreferencesActions& actions);
+
+  // Takes the lists anew from the keyword list (an empty category list from
+  // Outlook's categories) and shows the item keywords.
+  void Open(const std::vector<std::string>& keywordList);
+  void ShowList(KeywordListKind kind);
+  KeywordListKind Shown() const { return shown_; }
+
+  const KeywordLists& Lists() const { return lists_; }
+  std::vector<std::string>& WebServices() { return lists_.webServices; }
+  bool Changed() const { return changed_; }
+  // After the web services changed outside the page (update, import).
+  void ServicesChanged();
+  // The grid gives way to "Updating Web Services..." while an update runs unseen.
+  void SetGridShown(bool shown);
+
+  std::function<void()> onUpdate;
+
+  // The page's controls, for the tests that click them.
+  ComboBox& ListChoice() { return listChoice_; }
+  ListView& Grid() { return grid_; }
+  Button& AddButton() { return add_; }
+  Button& ModifyButton() { return modify_; }
+  Button& RemoveButton() { return remove_; }
+  Button& ResetButton() { return reset_; }
+
+ private:
+  std::vector<std::string>& List() { return ListOf(lists_, shown_); }
+  int Current() const { return grid_.Selection(); }
+  void Refill(int current);
+  void EnableButtons();
+  void Edit(bool add);
+  void RemoveCurrent();
+  void Move(bool up);
+  void Reset();
+  void StartWebEditor();
+  void Changed(int current);
+
+  Form& owner_;
+  const PreferencesData& data_;
+  PreferencesActions& actions_;
+  KeywordLists lists_;
+  KeywordListKind shown_ = KeywordListKind::kItems;
+  bool changed_ = false;
+
+  Label heading_;
+  Label listLabel_;
+  ComboBox listChoice_;
+  Button update_;
+  Label updating_;
+  ListView grid_;
+  Button add_, modify_, remove_, moveUp_, moveDown_, reset_;
+};
+
+}  // namespace qrv

@@ -1,0 +1,50 @@
+// What the preferences window reads and asks of the program that opens it
+// (the bar): the settings it edits, the lists it shows, and the actions that
+// belong to the program.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/bar_settings.h"
+#include "core/preferences.h"
+#include "ui/image_list.h"
+
+namespace qrv {
+
+class Form;
+
+struct PreferencesData {
+  BarSettings& settings;  // the update changes its update fields
+  const std::vector<std::string>& keywordList;
+  const std::vector<std::string>& journalTypes;
+  const std::vector<std::string>& iconDefinitions;
+  const bool& iconNoteFound;
+  const ImageList& iconImages;   // picture n - 1 is icon n
+  std::filesystem::path folder;  // of the keyword files and the web-services editor
+};
+
+class PreferencesActions {
+ public:
+  virtual ~PreferencesActions() = default;
+  virtual void ShowHelp(int page) = 0;
+  // Offers to open ".qrv" files with this program.
+  virtual void ClaimAssociation() = 0;
+  // Outlook's category names, read anew.
+  virtual std::vector<std::string> CategoryNames() = 0;
+  // What a save needs beside the pages: the bar's place, the update fields, ...
+  virtual SaveContext SaveContextNow() const = 0;
+  // Writes values of the settings key; false when any could not be written.
+  virtual bool StoreSettings(const SettingsWrite& values) = 0;
+  // The web-service update and import on the window's working list; true or
+  // a count above 0 when the list changed.
+  virtual bool UpdateWebServices(Form& owner, std::vector<std::string>& services, bool silent) = 0;
+  virtual int ImportWebServiceFiles(Form& owner, const std::vector<std::wstring>& paths,
+                                    std::vector<std::string>& services) = 0;
+  // The window closes: the program re-reads its settings when the pages were
+  // open, and lets the window go.
+  virtual void PreferencesClosed(bool pagesShown) = 0;
+};
+
+}  // namespace qrv

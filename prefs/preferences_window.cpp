@@ -1,0 +1,208 @@
+#include "prefs/preferences_window.h"
+
+#include <commdlg.h>
+#include <shellapi.h>
+
+#include "core/keyword_file.h"
+#include "ui/app.h"
+#include "ui/gdi.h"
+#include "ui/shell.h"
+#include "ui/wide.h"
+
+namespace qrv {
+namespace {
+
+constexpr int kWidth = 352;
+constexpr int kHeight = 302;
+constexpr COLORREF kBackground = RGB(0, 0, 96);
+constexpr wchar_t kHomePage[] = L"http://www.quorvel.com/";
+constexpr int kHelpContents = 0;
+
+constexpr wchar_t kSettingsSaveWarning[] =
+    L"The settings could not be saved.\r\nMake sure you may change your settings in the registry.";
+
+}  // namespace
+
+PreferencesWindow::PreferencesWindow(Form& bar, const PreferencesData& data, PreferencesActions& actions)
+    : Form({.caption = L"About", .clientSize = {kWidth, kHeight}, .style = FormStyle::kBorderless, .owner = &bar}),
+      data_(data),
+      actions_(actions),
+      homePage_(*this, {.bounds = {16, 63, 321, 13}, .text = kHomePage}, {.face = L"Arial", .points = 8, .bold = true},
+                true),
+      version_(*this, {.bounds = {16, 82, 321, 13}, .text = L"Version " + Widen(kProgramVersion)},
+               {.face = L"Arial", .points = 8, .bold = true}, true),
+      note_(*this,
+            {.bounds = {14, 216, 324, 42},
+             .text = L"Please direct all questions, suggestions, and bug reports to the QRV website listed above."},
+            {}),
+      okButton_(*this, {.bounds = {79, 267, 81, 27}, .text = L"OK", .isDefault = true}),
+      prefsButton_(*this, {.bounds = {191, 267, 81, 27}, .text = L"Preferences"}),
+      cancelButton_(*this, {.bounds = {191, 267, 81, 27}, .text = L"Cancel", .visible = false, .isCancel = true}),
+      helpButton_(*this, {.bounds = {300, 268, 25, 24}, .text = L"?"}),
+      tabs_(*this, {.bounds = {8, 34, 336, 231},
+                    .visible = false,
+                    .pages = {L"General", L"Buttons", L"Views", L"Info Item", L"Keywords"}}),
+      general_(tabs_.Page(0)),
+      buttons_(tabs_.Page(1)),
+      views_(tabs_.Page(2)),
+      infoItem_(tabs_.Page(3)),
+      keywords_(tabs_.Page(4), *this, data, actions) {
+  closeAction = CloseAction::kFree;
+  background = kBackground;
+  homePage_.color = RGB(0, 255, 0);
+  version_.color = RGB(255, 255, 255);
+  note_.color = RGB(255, 255, 255);
+  homePage_.onClick = [this] { ShellOpen(Owner()->Handle(), kHomePage); };
+  okButton_.onClick = [this] { Accept(); };
+  prefsButton_.onClick = [this] { OpenPages(); };
+  cancelButton_.onClick = [this] { Close(); };
+  helpButton_.SetHint(L"Show Help");
+  helpButton_.onClick = [this] { actions_.ShowHelp(kHelpContents); };
+  general_.onAssociate = [this] { actions_.ClaimAssociation(); };
+  buttons_.chooseProgram = [this] { return ChooseProgram(); };
+  keywords_.onUpdate = [this] { RunUpdate(false); };
+  // The bar comes to the front first, so the window opens beside it in view.
+  SetForegroundWindow(bar.Handle());
+  SetWindowPos(bar.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void PreferencesWindow::OpenPages() {
+  DragAcceptFiles(Handle(), TRUE);
+  keywords_.Open(data_.keywordList);
+  const PreferenceChoices choices = ChoicesFromSettings(data_.settings, data_.journalTypes);
+  general_.Load(choices);
+  buttons_.Load(choices);
+  views_.Load(choices);
+  infoItem_.Load(choices, data_.journalTypes);
+  ShowTab(PreferencesTab::kGeneral);
+  prefsButton_.SetVisible(false);
+  cancelButton_.SetVisible(true);
+  tabs_.SetVisible(true);
+  pagesShown_ = true;
+}
+
+void PreferencesWindow::ShowTab(PreferencesTab tab) { tabs_.SetSelection(static_cast<int>(tab)); }
+
+void PreferencesWindow::ShowWebServices() {
+  if (!pagesShown_) OpenPages();
+  ShowTab(PreferencesTab::kKeywords);
+  keywords_.ShowList(KeywordListKind::kInternet);
+}
+
+void PreferencesWindow::Accept() {
+  if (pagesShown_ && !(SaveSettings() && SaveKeywords())) return;
+  Close();
+}
+
+bool PreferencesWindow::SaveSettings() {
+  PreferenceChoices choices;
+  general_.Save(choices);
+  buttons_.Save(choices);
+  views_.Save(choices);
+  infoItem_.Save(choices);
+  if (actions_.StoreSettings(SettingsToSave(choices, actions_.SaveContextNow()))) return true;
+  ShowMessage(kSettingsSaveWarning, MessageKind::kWarning);
+  return false;
+}
+
+bool PreferencesWindow::SaveKeywords() {
+  if (!keywords_.Changed()) return true;
+  const SaveResult result = SaveKeywordFile(data_.folder, keywords_.Lists());
+  if (result) return true;
+  ShowMessage(Widen(KeywordFileSaveWarning(result)), MessageKind::kWarning);
+  return false;
+}
+
+void PreferencesWindow::RunUpdate(bool silent) {
+  if (actions_.UpdateWebServices(*this, keywords_.WebServices(), silent)) keywords_.ServicesChanged();
+}
+
+void PreferencesWindow::RunScheduledUpdate(bool silent) {
+  if (pagesShown_) {
+    RunUpdate(silent);
+    return;
+  }
+  ShowWebServices();
+  keywords_.SetGridShown(!silent);
+  RunUpdate(silent);
+  keywords_.SetGridShown(true);
+  // Only what the update changed is stored: the other pages were never the user's.
+  if (!actions_.StoreSettings(UpdateSettingsToSave(actions_.SaveContextNow())))
+    ShowMessage(kSettingsSaveWarning, MessageKind::kWarning);
+  if (SaveKeywords()) Close();
+}
+
+int PreferencesWindow::ImportFiles(const std::vector<std::wstring>& paths) {
+  if (!pagesShown_) ShowWebServices();
+  const int added = actions_.ImportWebServiceFiles(*this, paths, keywords_.WebServices());
+  if (added > 0) keywords_.ServicesChanged();
+  return added;
+}
+
+// Each name's length is asked before it is read, each file is looked at on its
+// own, and the drop is always finished, whatever a file holds.
+void PreferencesWindow::OnDropFiles(HDROP drop) {
+  std::vector<std::wstring> paths;
+  try {
+    const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT n = 0; n < count; ++n) {
+      const UINT length = DragQueryFileW(drop, n, nullptr, 0);
+      if (length == 0) continue;
+      std::wstring path(length + 1, L'\0');
+      path.resize(DragQueryFileW(drop, n, path.data(), length + 1));
+      WIN32_FILE_ATTRIBUTE_DATA file{};
+      if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &file)) continue;
+      if (file.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+      const unsigned long long size = (static_cast<unsigned long long>(file.nFileSizeHigh) << 32) | file.nFileSizeLow;
+      if (size <= kMaxDroppedFileSize) paths.push_back(std::move(path));
+    }
+  } catch (...) {
+    DragFinish(drop);
+    throw;
+  }
+  DragFinish(drop);
+  if (!paths.empty()) ImportFiles(paths);
+}
+
+void PreferencesWindow::OnClose() {
+  if (closing_) return;
+  closing_ = true;
+  DragAcceptFiles(Handle(), FALSE);
+  actions_.PreferencesClosed(pagesShown_);
+}
+
+LRESULT PreferencesWindow::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_DROPFILES:
+      Guarded([&] { OnDropFiles(reinterpret_cast<HDROP>(wp)); });
+      return 0;
+    case WM_CLOSE:
+      Guarded([&] { OnClose(); });
+      break;
+  }
+  return Form::WndProc(msg, wp, lp);
+}
+
+std::optional<std::wstring> PreferencesWindow::ChooseProgram() {
+  std::wstring file(MAX_PATH, L'\0');
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = Handle();
+  dialog.lpstrFile = file.data();
+  dialog.nMaxFile = static_cast<DWORD>(file.size());
+  dialog.lpstrTitle = L"Choose a program to assign to the Launch Program button...";
+  dialog.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
+  if (!GetOpenFileNameW(&dialog)) return std::nullopt;
+  file.resize(wcslen(file.c_str()));
+  return file;
+}
+
+void PreferencesWindow::PaintBackground(HDC dc, const RECT& area) {
+  Form::PaintBackground(dc, area);
+  // The rule under the home page's address.
+  RECT rule{Scale(28), Scale(79), Scale(28 + 297), Scale(79 + 3)};
+  OwnedBrush brush(CreateSolidBrush(RGB(255, 255, 255)));
+  FillRect(dc, &rule, brush.Get());
+}
+
+}  // namespace qrv

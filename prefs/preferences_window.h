@@ -1,0 +1,96 @@
+// The bar's about box and preferences: it opens on its about face, and its
+// Preferences button turns it into five pages loaded from the bar's settings
+// (General, Buttons, Views, Info Item, Keywords). OK writes every setting and,
+// when the keyword lists changed, the keyword file; Cancel drops everything.
+// One window at a time, not modal; it frees itself when it closes and tells
+// the bar, which reads its settings anew. Web-service files dropped on the
+// open pages are imported into the working list of web services.
+#pragma once
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "prefs/keywords_page.h"
+#include "prefs/preference_pages.h"
+#include "prefs/preferences_host.h"
+#include "ui/drawn_control.h"
+#include "ui/form.h"
+#include "ui/panels.h"
+
+namespace qrv {
+
+// Pages of the notebook.
+enum class PreferencesTab : int { kGeneral = 0, kButtons = 1, kViews = 2, kInfoItem = 3, kKeywords = 4 };
+
+// Files dropped on the window larger than this are no web-service files.
+inline constexpr unsigned long long kMaxDroppedFileSize = 64 * 1024;
+
+class PreferencesWindow : public Form {
+ public:
+  PreferencesWindow(Form& bar, const PreferencesData& data, PreferencesActions& actions);
+
+  // Opens the pages, loaded anew from the settings and the keyword list.
+  void OpenPages();
+  bool PagesShown() const { return pagesShown_; }
+  void ShowTab(PreferencesTab tab);
+  // The pages on the Keywords tab with the web services shown.
+  void ShowWebServices();
+  // OK: saves when the pages show and closes; a failed save says so and keeps the window open.
+  void Accept();
+  // The update button: the web-service update on the working list.
+  void RunUpdate(bool silent);
+  // An update the bar started: on pages the user has open it changes only the
+  // working list; otherwise it opens the pages, stores only what the update
+  // changed and closes.
+  void RunScheduledUpdate(bool silent);
+  // Imports web-service files into the working list (the pages open first).
+  int ImportFiles(const std::vector<std::wstring>& paths);
+
+  // For the tests that drive the window.
+  GeneralPage& General() { return general_; }
+  ButtonsPage& Buttons() { return buttons_; }
+  ViewsPage& Views() { return views_; }
+  InfoItemPage& InfoItem() { return infoItem_; }
+  KeywordsPage& Keywords() { return keywords_; }
+  TabControl& Tabs() { return tabs_; }
+  Button& OkButton() { return okButton_; }
+  Button& CancelButton() { return cancelButton_; }
+  Button& PrefsButton() { return prefsButton_; }
+
+  void PaintBackground(HDC dc, const RECT& area) override;
+
+ protected:
+  LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
+
+ private:
+  bool SaveSettings();
+  bool SaveKeywords();
+  void OnDropFiles(HDROP drop);
+  void OnClose();
+  std::optional<std::wstring> ChooseProgram();
+
+  const PreferencesData& data_;
+  PreferencesActions& actions_;
+  bool pagesShown_ = false;
+  bool closing_ = false;
+
+  PictureLabel homePage_;
+  PictureLabel version_;
+  PictureLabel note_;
+  Button okButton_;
+  Button prefsButton_;
+  Button cancelButton_;
+  Button helpButton_;
+  TabControl tabs_;
+  GeneralPage general_;
+  ButtonsPage buttons_;
+  ViewsPage views_;
+  InfoItemPage infoItem_;
+  KeywordsPage keywords_;
+};
+
+}  // namespace qrv

@@ -1,0 +1,138 @@
+// The preferences window on its own, with a program of the test's own behind
+// it: files dropped on it and a save the registry refuses.
+#include <gtest/gtest.h>
+#include <shlobj.h>
+
+#include <filesystem>
+
+#include "prefs/preferences_window.h"
+#include "ui/app.h"
+#include "ui/dialogs.h"
+
+namespace qrv::testing {
+namespace {
+
+class RecordingActions : public PreferencesActions {
+ public:
+  void ShowHelp(int) override {}
+  void ClaimAssociation() override {}
+  std::vector<std::string> CategoryNames() override { return {"Business"}; }
+  SaveContext SaveContextNow() const override { return {}; }
+  bool StoreSettings(const SettingsWrite& values) override {
+    stored.push_back(values);
+    return storeWorks;
+  }
+  bool UpdateWebServices(Form&, std::vector<std::string>&, bool) override { return false; }
+  int ImportWebServiceFiles(Form&, const std::vector<std::wstring>& paths,
+                            std::vector<std::string>& services) override {
+    imported.insert(imported.end(), paths.begin(), paths.end());
+    services.push_back("S=0{new}11<CB=New!><D=!D><CUST=Y><HINT=!H>|http://n/<QRV!>");
+    return 1;
+  }
+  void PreferencesClosed(bool) override { closed = true; }
+
+  std::vector<SettingsWrite> stored;
+  std::vector<std::wstring> imported;
+  bool storeWorks = true;
+  bool closed = false;
+};
+
+std::vector<std::wstring> gPrompts;
+
+class PreferencesWindowAlone : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    gPrompts.clear();
+    SetPromptHandler([](const std::wstring& text, MessageKind, MessageButtons) {
+      gPrompts.push_back(text);
+      return DialogResult::kOk;
+    });
+    folder_ = std::filesystem::temp_directory_path() / ("qrv-prefs-" + std::to_string(GetCurrentProcessId()));
+    std::filesystem::create_directories(folder_);
+    data_ = std::make_unique<PreferencesData>(
+        PreferencesData{settings_, keywords_, journalTypes_, icons_, noteFound_, images_, folder_});
+    window_ = &bar_.CreateOwned<PreferencesWindow>(*data_, actions_);
+    window_->Show();
+  }
+  void TearDown() override {
+    if (!actions_.closed) {
+      window_->Close();
+      Application::Get().RunUntil([&] { return actions_.closed; });
+    }
+    SetPromptHandler(nullptr);
+    std::filesystem::remove_all(folder_);
+  }
+  std::wstring MakeFile(const wchar_t* name, std::size_t size) {
+    const auto path = folder_ / name;
+    std::string bytes(size, 'x');
+    FILE* file = _wfopen(path.c_str(), L"wb");
+    fwrite(bytes.data(), 1, bytes.size(), file);
+    fclose(file);
+    return path.wstring();
+  }
+  // Drops files on the window as the shell does.
+  void Drop(const std::vector<std::wstring>& paths) {
+    std::size_t chars = 1;
+    for (const auto& path : paths) chars += path.size() + 1;
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + chars * sizeof(wchar_t));
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    drop->fWide = TRUE;
+    auto* names = reinterpret_cast<wchar_t*>(reinterpret_cast<BYTE*>(drop) + sizeof(DROPFILES));
+    for (const auto& path : paths) {
+      wcscpy(names, path.c_str());
+      names += path.size() + 1;
+    }
+    GlobalUnlock(memory);
+    SendMessageW(window_->Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+  }
+
+  Form bar_{FormArgs{.caption = L"bar", .clientSize = {40, 300}}};
+  BarSettings settings_;
+  std::vector<std::string> keywords_{"K=0{CALL}1"}, journalTypes_, icons_;
+  bool noteFound_ = false;
+  ImageList images_{16, 16};
+  std::filesystem::path folder_;
+  std::unique_ptr<PreferencesData> data_;
+  RecordingActions actions_;
+  PreferencesWindow* window_ = nullptr;
+};
+
+TEST_F(PreferencesWindowAlone, DroppedServiceFilesAreImportedIntoTheWorkingListWithoutLargeFilesOrFolders) {
+  const std::wstring small = MakeFile(L"small.qrv", 300);
+  const std::wstring edge = MakeFile(L"edge.qrv", kMaxDroppedFileSize);
+  const std::wstring large = MakeFile(L"large.qrv", kMaxDroppedFileSize + 1);
+  Drop({small, large, folder_.wstring(), edge, (folder_ / L"gone.qrv").wstring()});
+  EXPECT_EQ(actions_.imported, (std::vector<std::wstring>{small, edge}));
+  // The pages opened on the web services, which now hold the import and are saved on OK.
+  EXPECT_TRUE(window_->PagesShown());
+  EXPECT_EQ(window_->Keywords().Shown(), KeywordListKind::kInternet);
+  EXPECT_EQ(window_->Keywords().Grid().Count(), 1);
+  window_->Accept();
+  Application::Get().RunUntil([&] { return actions_.closed; });
+  EXPECT_TRUE(std::filesystem::exists(folder_ / "prefs-qrv.dat"));
+  // A drop of nothing usable imports nothing.
+  actions_.closed = false;
+  window_ = &bar_.CreateOwned<PreferencesWindow>(*data_, actions_);
+  Drop({large});
+  EXPECT_EQ(actions_.imported.size(), 2u);
+}
+
+TEST_F(PreferencesWindowAlone, ASaveTheRegistryRefusesSaysSoAndKeepsTheWindowOpen) {
+  window_->OpenPages();
+  actions_.storeWorks = false;
+  window_->Accept();
+  Application::Get().ProcessMessages();
+  ASSERT_EQ(gPrompts.size(), 1u);
+  EXPECT_NE(gPrompts[0].find(L"settings could not be saved"), std::wstring::npos);
+  EXPECT_FALSE(actions_.closed);
+  EXPECT_TRUE(window_->Visible());
+  actions_.storeWorks = true;
+  window_->Accept();
+  Application::Get().RunUntil([&] { return actions_.closed; });
+  EXPECT_EQ(actions_.stored.size(), 2u);
+  EXPECT_EQ(actions_.stored.back().front().first, "VERSION");
+}
+
+}  // namespace
+}  // namespace qrv::testing
