@@ -10,8 +10,7 @@ namespace {
 
 std::string Service(const std::string& keyword, const std::string& caption, const std::string& tail,
                     bool custom = false, bool criteria = true) {
-  return "S=0{" + keyword + "}11<CB=" + caption + "!>" + (criteria ? "<D=!D>" : "") + (custom ? "<CUST=Y>" : "") +
-         tail;
+  return "S=0{" + keyword + "}11<CB=" + caption + "!>" + (criteria ? "<D=!D>" : "") + (custom ? "<CUST=Y>" : "") + tail;
 }
 
 std::string Enciphered(const std::vector<std::string>& lines) {
