@@ -87,6 +87,12 @@ void UpdateDialog::TakeSchedule(BarSettings& settings) const {
   }
 }
 
+void UpdateDialog::KeepSchedule(BarSettings& settings) {
+  const int mode = settings.updateCheck;
+  if (mode == static_cast<int>(UpdateMode::kRemind) || mode == static_cast<int>(UpdateMode::kAutomatic))
+    settings.updateDays = std::clamp(settings.updateDays, 0, kMaxDays);
+}
+
 // What the user typed counts, kept to the range the spin offers.
 int UpdateDialog::DaysIn(const Edit& days) { return std::clamp(ReadIntOr(Narrow(days.Text()), 0), 0, kMaxDays); }
 

@@ -23,6 +23,8 @@ class UpdateDialog : public Form {
   // Writes the chosen mode and, for reminding or updating, its days back;
   // nothing changes when no choice is made.
   void TakeSchedule(BarSettings& settings) const;
+  // What TakeSchedule gives for the schedule ShowSchedule showed untouched.
+  static void KeepSchedule(BarSettings& settings);
 
   void PaintBackground(HDC dc, const RECT& area) override;
 

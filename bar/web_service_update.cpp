@@ -120,12 +120,20 @@ int ImportFile(const std::wstring& path, std::vector<std::string>& services) {
 
 }  // namespace
 
+// The automatic update asks nothing, so its schedule is the one the dialog
+// would have shown; the dialog is not made for it, which halves its time.
 bool UpdateWebServices(Form& owner, std::vector<std::string>& services, BarSettings& settings, bool silent) {
-  UpdateDialog dialog(owner);
-  dialog.ShowSchedule(settings);
-  const bool changed = (silent || dialog.ShowModal() == DialogResult::kYes) && RunUpdate(owner, services, silent);
+  bool changed = false;
+  if (silent) {
+    changed = RunUpdate(owner, services, true);
+    UpdateDialog::KeepSchedule(settings);
+  } else {
+    UpdateDialog dialog(owner);
+    dialog.ShowSchedule(settings);
+    changed = dialog.ShowModal() == DialogResult::kYes && RunUpdate(owner, services, false);
+    dialog.TakeSchedule(settings);
+  }
   settings.lastUpdate = Today();
-  dialog.TakeSchedule(settings);
   return changed;
 }
 
