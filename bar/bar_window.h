@@ -78,7 +78,11 @@ class BarWindow : public ShapedForm, private CommandHost, private PreferencesAct
   EntryWindowList& EntryWindows() { return entryWindows_; }
   void PlaceEntryWindow(Form& entry, int datePanelHeight);
   void PlacePrefsWindow(Form& prefs);
-  void ForgetPrefsWindow() { prefsWindow_ = nullptr; }
+  // The preferences window closed: the update check, paused while it was open, runs again.
+  void ForgetPrefsWindow() {
+    prefsWindow_ = nullptr;
+    updateCheckTimer_.SetEnabled(true);
+  }
   bool PrefsWindowOpen() const;
   // Opens the help viewer on a page beside the bar, or turns the open one to it.
   void ShowHelp(int page) override;

@@ -1,10 +1,13 @@
-// The web-service update and the import of web-service files, working on the
-// preferences window's working list of plain web-service records.
+// The web-service update from the site list and the import of web-service
+// files (".qrv"), both acting on the preferences window's working list of plain
+// web-service records; the list reaches the keyword file only when the window
+// saves it.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "components/internet_peers.h"
 #include "core/bar_settings.h"
 #include "ui/form.h"
 
@@ -14,7 +17,11 @@ namespace qrv {
 // web-service records): asks first unless `silent`, fetches the site list, merges, reports; updates the
 // update fields of `settings` (UPDATECHECK, UPDATETIME, LASTUPDATE). True when `services` changed.
 bool UpdateWebServices(Form& owner, std::vector<std::string>& services, BarSettings& settings, bool silent);
+
 // Imports ".qrv" files into `services` and reports "Web services added: n"; answers n.
 int ImportWebServiceFiles(Form& owner, const std::vector<std::wstring>& paths, std::vector<std::string>& services);
+
+// Where the site list is fetched from; tests give peers of their own.
+void SetSiteListPeers(const SiteListPeers& peers);
 
 }  // namespace qrv

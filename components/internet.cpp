@@ -1,4 +1,4 @@
-#include "webeditor/internet.h"
+#include "components/internet.h"
 
 #include <wininet.h>
 
@@ -14,7 +14,7 @@ namespace qrv {
 
 namespace {
 
-constexpr wchar_t kAgent[] = L"QRV Web Services Editor";
+constexpr wchar_t kAgent[] = L"Quorvel";
 constexpr wchar_t kLibraryPath[] = L"/qrv/sitelistcu.txt";
 
 // Closes a WinINet handle when it goes out of scope.
@@ -34,13 +34,16 @@ class NetHandle {
   HINTERNET handle_;
 };
 
+// The time-outs of a handle. Windows hands a session's on to its requests; Wine
+// keeps the receiving one only where it is set on the request itself.
+void SetTimeouts(HINTERNET handle, DWORD timeoutMs) {
+  for (DWORD option : {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_RECEIVE_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT})
+    InternetSetOptionW(handle, option, &timeoutMs, sizeof timeoutMs);
+}
+
 HINTERNET OpenSession(DWORD timeoutMs) {
   HINTERNET session = InternetOpenW(kAgent, INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0);
-  if (session) {
-    for (DWORD option :
-         {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_RECEIVE_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT})
-      InternetSetOptionW(session, option, &timeoutMs, sizeof timeoutMs);
-  }
+  if (session) SetTimeouts(session, timeoutMs);
   return session;
 }
 
@@ -54,6 +57,14 @@ std::optional<std::string> ReadBody(HINTERNET request, std::size_t limit) {
     if (body.size() + read > limit) return std::nullopt;
     body.append(buffer.data(), read);
   }
+}
+
+// A numeric header of a sent request; none when the answer lacks it.
+std::optional<DWORD> QueryNumber(HINTERNET request, DWORD query) {
+  DWORD value = 0;
+  DWORD size = sizeof value;
+  if (!HttpQueryInfoW(request, query | HTTP_QUERY_FLAG_NUMBER, &value, &size, nullptr)) return std::nullopt;
+  return value;
 }
 
 // The first three digits of the server's last answer ("530 Login incorrect.").
@@ -88,35 +99,48 @@ bool StoreAs(HINTERNET ftp, const std::string& bytes, const std::wstring& remote
 
 }  // namespace
 
-std::optional<std::string> HttpGetOk(const std::wstring& host, INTERNET_PORT port, const std::wstring& path,
-                                     DWORD timeoutMs, std::size_t limit) {
+std::optional<std::string> HttpGetOk(const HttpSource& source, DWORD timeoutMs, std::size_t limit) {
   NetHandle session(OpenSession(timeoutMs));
   if (!session) return std::nullopt;
   NetHandle connection(
-      InternetConnectW(session.Get(), host.c_str(), port, nullptr, nullptr, INTERNET_SERVICE_HTTP, 0, 0));
+      InternetConnectW(session.Get(), source.host.c_str(), source.port, nullptr, nullptr, INTERNET_SERVICE_HTTP, 0, 0));
   if (!connection) return std::nullopt;
   const DWORD flags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_NO_COOKIES |
                       INTERNET_FLAG_NO_AUTO_REDIRECT | INTERNET_FLAG_NO_UI;
-  NetHandle request(HttpOpenRequestW(connection.Get(), L"GET", path.c_str(), nullptr, nullptr, nullptr, flags, 0));
-  if (!request || !HttpSendRequestW(request.Get(), nullptr, 0, nullptr, 0)) return std::nullopt;
-  DWORD status = 0;
-  DWORD size = sizeof status;
-  if (!HttpQueryInfoW(request.Get(), HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size, nullptr) ||
-      status != 200)
-    return std::nullopt;
-  return ReadBody(request.Get(), limit);
+  NetHandle request(
+      HttpOpenRequestW(connection.Get(), L"GET", source.path.c_str(), nullptr, nullptr, nullptr, flags, 0));
+  if (!request) return std::nullopt;
+  SetTimeouts(request.Get(), timeoutMs);
+  if (!HttpSendRequestW(request.Get(), nullptr, 0, nullptr, 0)) return std::nullopt;
+  if (QueryNumber(request.Get(), HTTP_QUERY_STATUS_CODE) != 200) return std::nullopt;
+  std::optional<std::string> body = ReadBody(request.Get(), limit);
+  // A connection that ends before the announced length gives a truncated body.
+  const std::optional<DWORD> length = QueryNumber(request.Get(), HTTP_QUERY_CONTENT_LENGTH);
+  if (body && length && body->size() != *length) return std::nullopt;
+  return body;
+}
+
+std::optional<std::string> HttpGetFirstOk(const std::vector<HttpSource>& sources, const std::vector<DWORD>& waitsMs,
+                                          DWORD timeoutMs, std::size_t limit) {
+  for (std::size_t i = 0; i < sources.size(); ++i) {
+    if (i > 0 && i - 1 < waitsMs.size()) Sleep(waitsMs[i - 1]);
+    if (auto body = HttpGetOk(sources[i], timeoutMs, limit)) return body;
+  }
+  return std::nullopt;
 }
 
 std::optional<std::string> DownloadLibraryList(const LibraryPeers& peers) {
   constexpr std::size_t kLimit = 8u << 20;
-  if (auto body = HttpGetOk(peers.libraryHost, peers.libraryPort, kLibraryPath, peers.httpTimeoutMs, kLimit))
-    return body;
-  for (DWORD wait : peers.retryWaitsMs) {
-    Sleep(wait);
-    if (auto body = HttpGetOk(peers.fallbackHost, peers.fallbackPort, kLibraryPath, peers.httpTimeoutMs, kLimit))
-      return body;
-  }
-  return std::nullopt;
+  const HttpSource library{peers.libraryHost, peers.libraryPort, kLibraryPath};
+  const HttpSource fallback{peers.fallbackHost, peers.fallbackPort, kLibraryPath};
+  return HttpGetFirstOk({library, fallback, fallback}, {peers.retryWaitsMs.begin(), peers.retryWaitsMs.end()},
+                        peers.httpTimeoutMs, kLimit);
+}
+
+std::optional<std::string> DownloadSiteList(const SiteListPeers& peers) {
+  constexpr std::size_t kLimit = 4u << 20;
+  return HttpGetFirstOk({peers.sources.begin(), peers.sources.end()},
+                        {peers.retryWaitsMs.begin(), peers.retryWaitsMs.end()}, peers.httpTimeoutMs, kLimit);
 }
 
 UploadResult UploadFile(const LibraryPeers& peers, const std::filesystem::path& file, int retryNumber,

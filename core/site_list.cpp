@@ -82,8 +82,8 @@ SiteList ReadSiteList(std::string_view body) {
 
 bool IsSoundServiceRecord(std::string_view record) {
   const std::string url = ServiceUrl(record);
-  return (StartsWithIgnoringCase(url, "http://") || StartsWithIgnoringCase(url, "https://")) &&
-         !Contains(url, "\"") && !HoldsControlCharacter(url);
+  return (StartsWithIgnoringCase(url, "http://") || StartsWithIgnoringCase(url, "https://")) && !Contains(url, "\"") &&
+         !HoldsControlCharacter(url);
 }
 
 MergeCounts MergeSiteList(std::vector<std::string>& services, const std::vector<std::string>& records) {

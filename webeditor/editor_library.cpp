@@ -7,7 +7,7 @@
 #include "ui/dialogs.h"
 #include "ui/wide.h"
 #include "webeditor/editor_window.h"
-#include "webeditor/internet.h"
+#include "components/internet.h"
 
 namespace qrv {
 

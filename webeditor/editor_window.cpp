@@ -8,7 +8,7 @@
 #include "ui/program_file.h"
 #include "ui/shell.h"
 #include "ui/wide.h"
-#include "webeditor/internet.h"
+#include "components/internet.h"
 
 namespace qrv {
 

@@ -25,7 +25,7 @@
 #include "ui/tree_view.h"
 #include "webeditor/criteria_dialog.h"
 #include "webeditor/editor_settings.h"
-#include "webeditor/library_peers.h"
+#include "components/internet_peers.h"
 
 namespace qrv {
 

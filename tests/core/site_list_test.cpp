@@ -8,130 +8,77 @@
 namespace qrv {
 namespace {
 
-std::string Service(const std::string& keyword, const std::string& caption, const std::string& tail,
-                    bool custom = false, bool criteria = true) {
-  return "S=0{" + keyword + "}11<CB=" + caption + "!>" + (criteria ? "<D=!D>" : "") + (custom ? "<CUST=Y>" : "") +
-         tail;
+std::string Service(const std::string& caption, const std::string& tail, const std::string& keyword = "k",
+                    const std::string& criteria = "<D=!D>") {
+  return "S=0{" + keyword + "}11<CB=" + caption + "!>" + criteria + tail;
 }
 
-std::string Enciphered(const std::vector<std::string>& lines) {
-  std::vector<std::string> out;
-  for (const auto& line : lines) out.push_back(EncipherLine(line));
-  return JoinLines(out);
-}
-
-TEST(SiteList, ReadsRecordsVersionAndAnnouncementAndRefusesUnsafeAddresses) {
-  const std::string good = Service("g", "Google", "<HINT=Search!H>|https://www.example/?q=<QRV!>");
-  const std::string upper = Service("u", "Upper", "<HINT=x!H>|HTTP://upper.example/<QRV!>");
-  const std::vector<std::string> refused = {
-      Service("j", "Script", "<HINT=x!H>|javascript:alert(1)"),
-      Service("f", "File", "<HINT=x!H>|file:///c:/windows/system32/calc.exe"),
-      Service("q", "Quote", "<HINT=x!H>|http://a.example/\" /c calc"),
-      Service("c", "Control", "<HINT=x!H>|http://a.example/\x01x"),
-      Service("n", "NoUrl", "<HINT=x!H>"),
-  };
-  std::vector<std::string> lines = {"VERTEXT=Faster search", good, "VER=3.5", "garbage", upper};
-  lines.insert(lines.end(), refused.begin(), refused.end());
-  std::string body = Enciphered(lines) + "not enciphered at all\r\n";
-  const SiteList list = ReadSiteList(body);
+TEST(SiteList, ReadsRecordsAndVersionAndRefusesWhatCannotBeOpenedSafely) {
+  const std::string good = Service("G", "<HINT=a\r\nb!H>|https://g.example/?q=<QRV!>");
+  const std::string upper = Service("U", "<HINT=x!H>|HTTP://u.example/");
+  std::string body;
+  for (const std::string& line :
+       {std::string("VERTEXT=Faster"), good, std::string("VER=3.5"), upper, Service("J", "<HINT=x!H>|javascript:x"),
+        Service("F", "<HINT=x!H>|file:///c:/x.exe"), Service("Q", "<HINT=x!H>|http://a/\" /c x"),
+        Service("C", "<HINT=x!H>|http://a/\x01"), Service("N", "<HINT=x!H>")})
+    body += EncipherLine(line) + "\r\n";
+  const SiteList list = ReadSiteList(body + "not enciphered\r\n");
   EXPECT_EQ(list.records, (std::vector<std::string>{good, upper}));
   EXPECT_EQ(list.version, "3.5");
-  EXPECT_EQ(list.announcement, "Faster search");
-  EXPECT_EQ(ReadSiteList("<html><body>200 OK</body></html>").records.size(), 0u);
-  EXPECT_EQ(ReadSiteList("").version, "0");
-  // A hint may hold a line break; the address may not.
-  EXPECT_TRUE(IsSoundServiceRecord(Service("h", "Hint", "<HINT=a\r\nb!H>|https://h.example/")));
+  EXPECT_EQ(list.announcement, "Faster");
+  EXPECT_TRUE(ReadSiteList("<html>200 OK</html>").records.empty());
 }
 
-class Merge : public ::testing::Test {
- protected:
-  const std::string localGoogle_ = Service("goo", "Google", "<HINT=Old hint!H>|http://old.example/?q=<QRV!>");
-  const std::string serverGoogle_ = Service("g", "Google", "<HINT=New hint!H>|https://new.example/?q=<QRV!>");
-  const std::string dropped_ = Service("x", "Gone", "<HINT=x!H>|http://gone.example/");
-  const std::string mine_ = Service("m", "Mine", "<HINT=x!H>|http://mine.example/", true);
-  const std::string noHint_ = Service("nh", "Bare", "|http://bare.example/");
-};
-
-TEST_F(Merge, KeepsTheUsersKeywordTakesTheServersTailAddsNewAndDropsOnlyUnlistedStandardServices) {
-  const std::string added = Service("w", "Wiki", "<HINT=w!H>|https://wiki.example/<QRV!>");
-  std::vector<std::string> services = {localGoogle_, dropped_, mine_};
-  const MergeCounts counts = MergeSiteList(services, {serverGoogle_, added});
-  EXPECT_EQ(services, (std::vector<std::string>{
-                          Service("goo", "Google", "<HINT=New hint!H>|https://new.example/?q=<QRV!>"), mine_, added}));
+TEST(SiteList, MergeKeepsTheUsersFieldsAddsNewAndDropsOnlyUnlistedStandardServices) {
+  const std::string local = Service("Google", "<HINT=Old!H>|http://old/", "goo", "");
+  const std::string server = Service("Google", "<HINT=New!H>|https://new/");
+  const std::string gone = Service("Gone", "<HINT=x!H>|http://gone/");
+  const std::string mine = Service("Mine", "<CUST=Y><HINT=x!H>|http://mine/");
+  const std::string second = Service("Google", "<HINT=2!H>|http://2/");  // only the first of a caption merges
+  const std::string added = Service("Wiki", "<HINT=w!H>|https://wiki/");
+  std::vector<std::string> services = {local, gone, mine, second};
+  MergeCounts counts = MergeSiteList(services, {server, added});
+  // The user's keyword stays; an empty criteria tag makes room for the server's.
+  EXPECT_EQ(services, (std::vector<std::string>{Service("Google", "<HINT=New!H>|https://new/", "goo"), mine, added}));
   EXPECT_EQ(counts.added, 1);
   EXPECT_EQ(counts.updated, 1);
-  EXPECT_EQ(counts.outdated, 1);
-  // The same list again changes nothing.
+  EXPECT_EQ(counts.outdated, 2);
+  // The same list again, or in other letter case, changes nothing.
   const std::vector<std::string> before = services;
-  EXPECT_FALSE(MergeSiteList(services, {serverGoogle_, added}).Any());
+  EXPECT_FALSE(MergeSiteList(services, {server, AsciiLower(added)}).Any());
   EXPECT_EQ(services, before);
-}
-
-TEST_F(Merge, IdenticalRecordsIgnoreLetterCaseCaptionsDoNotAndCriteriaAreMadeRoomFor) {
-  std::string lower = AsciiLower(serverGoogle_);
-  std::vector<std::string> services = {lower};
-  EXPECT_FALSE(MergeSiteList(services, {serverGoogle_}).Any());
-  EXPECT_EQ(services, std::vector<std::string>{lower});
-
-  // A caption differing in case is another service: the old one goes, the new one comes.
-  std::vector<std::string> cased = {Service("g", "GOOGLE", "<HINT=x!H>|http://a.example/")};
-  const MergeCounts counts = MergeSiteList(cased, {serverGoogle_});
-  EXPECT_EQ(cased, std::vector<std::string>{serverGoogle_});
+  // A caption in other letter case is another service.
+  services = {Service("GOOGLE", "<HINT=x!H>|http://a/")};
+  counts = MergeSiteList(services, {server});
+  EXPECT_EQ(services, std::vector<std::string>{server});
   EXPECT_EQ(counts.added + counts.outdated, 2);
-
-  // A local record without criteria gains an empty criteria tag before its hint.
-  std::vector<std::string> bare = {Service("goo", "Google", "<HINT=Old!H>|http://old.example/", false, false)};
-  MergeSiteList(bare, {serverGoogle_});
-  EXPECT_EQ(bare.front(), Service("goo", "Google", "<HINT=New hint!H>|https://new.example/?q=<QRV!>"));
 }
 
-TEST_F(Merge, RecordsWithoutHintAreKeptAsTheyAreAndOnlyTheFirstOfACaptionIsMerged) {
-  const std::string secondGoogle = Service("g2", "Google", "<HINT=Second!H>|http://second.example/");
-  std::vector<std::string> services = {noHint_, localGoogle_, secondGoogle};
-  const MergeCounts counts =
-      MergeSiteList(services, {Service("b", "Bare", "<HINT=Now with hint!H>|http://bare.example/"), serverGoogle_});
-  ASSERT_EQ(services.size(), 2u);
-  EXPECT_EQ(services[0], noHint_);
-  EXPECT_TRUE(Contains(services[1], "New hint") && StartsWith(services[1], "S=0{goo}"));
-  EXPECT_EQ(counts.updated, 1);
-  EXPECT_EQ(counts.outdated, 1);
-
-  // A server record without a hint leaves the local record alone too.
-  std::vector<std::string> kept = {localGoogle_};
-  EXPECT_FALSE(MergeSiteList(kept, {Service("g", "Google", "|http://other.example/")}).Any());
-  EXPECT_EQ(kept, std::vector<std::string>{localGoogle_});
+TEST(SiteList, MergeNeverMangles) {
+  // Records without a hint, on either side, stay as they are.
+  const std::string bare = Service("Bare", "|http://bare/");
+  const std::string google = Service("Google", "<HINT=Old!H>|http://old/");
+  std::vector<std::string> services = {bare, google};
+  EXPECT_FALSE(
+      MergeSiteList(services, {Service("Bare", "<HINT=h!H>|http://b/"), Service("Google", "|http://x/")}).Any());
+  EXPECT_EQ(services, (std::vector<std::string>{bare, google}));
+  // A list without one sound record deletes nothing.
+  EXPECT_FALSE(
+      MergeSiteList(services, ReadSiteList(EncipherLine(Service("J", "<HINT=x!H>|javascript:x"))).records).Any());
+  EXPECT_EQ(services.size(), 2u);
 }
 
-TEST_F(Merge, AListWithoutOneSoundRecordDeletesNothing) {
-  std::vector<std::string> services = {localGoogle_, dropped_, mine_};
-  const std::vector<std::string> before = services;
-  const SiteList html = ReadSiteList("<html><body><h1>200 OK</h1></body></html>\r\n");
-  EXPECT_FALSE(MergeSiteList(services, html.records).Any());
-  EXPECT_EQ(services, before);
-  const SiteList unsafe = ReadSiteList(Enciphered({Service("j", "Script", "<HINT=x!H>|javascript:x"), "VER=9"}));
-  EXPECT_FALSE(MergeSiteList(services, unsafe.records).Any());
-  EXPECT_EQ(services, before);
+TEST(SiteList, VersionIsReadWithADotWhateverTheLocale) {
+  for (const char* newer : {"3.5", " 4 ", "3.221"}) EXPECT_TRUE(IsNewerVersion(newer)) << newer;
+  for (const char* notNewer : {"3.22", "3.1", "0", "3,5", "new", "", "inf"})
+    EXPECT_FALSE(IsNewerVersion(notNewer)) << notNewer;
 }
 
-TEST(SiteListVersion, ReadsADotWhateverTheLocaleAndIgnoresWhatIsNoNumber) {
-  EXPECT_TRUE(IsNewerVersion("3.5"));
-  EXPECT_TRUE(IsNewerVersion(" 4 "));
-  EXPECT_TRUE(IsNewerVersion("3.221"));
-  EXPECT_FALSE(IsNewerVersion("3.22"));
-  EXPECT_FALSE(IsNewerVersion("3.1"));
-  EXPECT_FALSE(IsNewerVersion("0"));
-  EXPECT_FALSE(IsNewerVersion("3,5"));
-  EXPECT_FALSE(IsNewerVersion("new"));
-  EXPECT_FALSE(IsNewerVersion(""));
-  EXPECT_FALSE(IsNewerVersion("inf"));
-}
-
-TEST(ServiceImport, AddsEachSoundNewRecordOnce) {
-  const std::string mine = Service("m", "Mine", "<HINT=x!H>|http://mine.example/", true);
-  const std::string unsafe = Service("u", "Unsafe", "<HINT=x!H>|ftp://mine.example/", true);
+TEST(SiteList, ImportAddsEachSoundNewRecordOnce) {
+  const std::string mine = Service("Mine", "<CUST=Y><HINT=x!H>|http://mine/");
+  const std::string other = Service("Other", "<CUST=Y><HINT=x!H>|https://other/");
   std::vector<std::string> services = {AsciiUpper(mine)};
-  const std::string other = Service("o", "Other", "<HINT=x!H>|https://other.example/", true);
-  EXPECT_EQ(AddImportedServices(services, {mine, unsafe, other, other}), 1);
+  EXPECT_EQ(AddImportedServices(services, {mine, Service("U", "<CUST=Y><HINT=x!H>|ftp://u/"), other, other}), 1);
   EXPECT_EQ(services, (std::vector<std::string>{AsciiUpper(mine), other}));
 }
 

@@ -1,13 +1,16 @@
 #!/usr/bin/python3
-"""The online library's servers for the editor's tests, on 127.0.0.1 only.
+"""The online library's and the site list's servers for the tests, on 127.0.0.1 only.
 
   library_peers.py start DIR   starts them in the background; DIR/ports.txt then
                                lists "name port" lines
   library_peers.py stop DIR    stops them
 
-HTTP: "files" serves DIR/www (the tests write qrv/sitelistcu.txt there), "html"
-answers 200 with a web page, "missing" answers 404 with "200 OK" in its page,
-"refused" is a port where nothing listens. FTP ("ftp"): user "qrv" (password
+HTTP: "files" serves DIR/www (the tests write qrv/sitelistcu.txt and
+qrv/sitelist.txt there), "html" answers 200 with a web page, "missing" answers
+404 with "200 OK" in its page, "refused" is a port where nothing listens,
+"silent" takes the request and answers nothing for a minute, "empty" answers 200
+with an empty body, "truncated" announces the whole of DIR/www/qrv/sitelist.txt
+and sends half of it before it closes. FTP ("ftp"): user "qrv" (password
 "secret") stores in its "incoming" folder and refuses to store over a file that
 exists; user "full" is refused every store as the disk were full.
 """
@@ -42,6 +45,33 @@ class HtmlPage(http.server.BaseHTTPRequestHandler):
 
 class MissingPage(HtmlPage):
     status = 404
+
+
+class SilentPage(HtmlPage):
+    def do_GET(self):
+        time.sleep(60)
+
+
+class EmptyPage(HtmlPage):
+    def do_GET(self):
+        self.send_response(200)
+        self.send_header("Content-Length", "0")
+        self.end_headers()
+
+
+def truncated_page(www):
+    class TruncatedPage(HtmlPage):
+        def do_GET(self):
+            with open(os.path.join(www, "qrv", "sitelist.txt"), "rb") as f:
+                body = f.read()
+            self.send_response(200)
+            self.send_header("Content-Length", str(len(body)))
+            self.end_headers()
+            self.wfile.write(body[: len(body) // 2])
+            self.wfile.flush()
+            self.close_connection = True
+
+    return TruncatedPage
 
 
 class LibraryFtp(FTPHandler):
@@ -90,7 +120,8 @@ def serve(folder):
     ftp = FTPServer(("127.0.0.1", 0), LibraryFtp)
 
     ports = {"files": http_server(Files), "html": http_server(HtmlPage), "missing": http_server(MissingPage),
-             "refused": free_port(), "ftp": ftp.address[1]}
+             "refused": free_port(), "ftp": ftp.address[1], "silent": http_server(SilentPage),
+             "empty": http_server(EmptyPage), "truncated": http_server(truncated_page(www))}
     with open(os.path.join(folder, "ports.tmp"), "w") as out:
         for name, port in ports.items():
             out.write(f"{name} {port}\n")

@@ -1,0 +1,149 @@
+#include "bar/web_service_update.h"
+
+#include <exception>
+#include <optional>
+
+#include "bar/settings.h"
+#include "bar/update_dialog.h"
+#include "components/internet.h"
+#include "core/file_io.h"
+#include "core/service_file.h"
+#include "core/site_list.h"
+#include "ui/app.h"
+#include "ui/dialogs.h"
+#include "ui/shell.h"
+#include "ui/wide.h"
+
+namespace qrv {
+namespace {
+
+// A ".qrv" file holds three short lines; anything larger is no such file.
+constexpr std::size_t kMaxImportBytes = 64 * 1024;
+constexpr wchar_t kHomePage[] = L"http://www.quorvel.example/";
+constexpr wchar_t kSiteNotFound[] =
+    L"QRV Update site not found.\r\nIf you continue to experience this problem,\r\nplease contact the author.";
+const std::wstring kReportPadding(22, L' ');
+
+SiteListPeers& Peers() {
+  static SiteListPeers peers;
+  return peers;
+}
+
+// While the site list is fetched and merged, every window of the program is
+// disabled (so that no command can reach the lists) and shows an hourglass;
+// the owner is repainted first, as no messages run until the end.
+class BusyScope {
+ public:
+  explicit BusyScope(Form& owner) : cursor_(SetCursor(LoadCursorW(nullptr, IDC_WAIT))) {
+    EnumThreadWindows(GetCurrentThreadId(), &BusyScope::Disable, reinterpret_cast<LPARAM>(this));
+    RedrawWindow(owner.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  }
+  ~BusyScope() {
+    for (HWND window : disabled_) EnableWindow(window, TRUE);
+    SetCursor(cursor_);
+  }
+  BusyScope(const BusyScope&) = delete;
+  BusyScope& operator=(const BusyScope&) = delete;
+
+ private:
+  static BOOL CALLBACK Disable(HWND window, LPARAM self) {
+    if (IsWindowVisible(window) && IsWindowEnabled(window)) {
+      EnableWindow(window, FALSE);
+      reinterpret_cast<BusyScope*>(self)->disabled_.push_back(window);
+    }
+    return TRUE;
+  }
+
+  HCURSOR cursor_;
+  std::vector<HWND> disabled_;
+};
+
+// The site list, or none when no host gave one with a sound record.
+std::optional<SiteList> FetchSiteList(Form& owner) {
+  BusyScope busy(owner);
+  const std::optional<std::string> body = DownloadSiteList(Peers());
+  if (!body) return std::nullopt;
+  SiteList list = ReadSiteList(*body);
+  if (list.records.empty()) return std::nullopt;
+  return list;
+}
+
+void Report(const MergeCounts& counts, std::size_t total) {
+  ShowMessage(L"Update complete." + kReportPadding + L"\r\n\r\nNew sites: " + std::to_wstring(counts.added) +
+                  L"\r\nUpdated sites: " + std::to_wstring(counts.updated) + L"\r\nOutdated sites: " +
+                  std::to_wstring(counts.outdated) + L"\r\nTotal sites: " + std::to_wstring(total),
+              MessageKind::kInformation);
+}
+
+void AnnounceVersion(const SiteList& list) {
+  if (!IsNewerVersion(list.version)) return;
+  std::wstring text = L"New version of Quorvel available.\r\n";
+  if (!list.announcement.empty()) text += Widen(list.announcement) + L"\r\n";
+  text += L"Launch QRV web site?";
+  if (ShowMessage(text, MessageKind::kInformation, MessageButtons::kYesNo) != DialogResult::kYes) return;
+  const Form* bar = Application::Get().MainForm();
+  ShellOpen(bar ? bar->Handle() : nullptr, kHomePage);
+}
+
+// Fetches, merges, reports and announces; the list changes only when the whole
+// merge succeeded.
+bool RunUpdate(Form& owner, std::vector<std::string>& services, bool silent) {
+  std::optional<SiteList> list;
+  MergeCounts counts;
+  try {
+    list = FetchSiteList(owner);
+    if (list) {
+      std::vector<std::string> merged = services;
+      counts = MergeSiteList(merged, list->records);
+      services.swap(merged);
+    }
+  } catch (const std::exception&) {
+    list.reset();
+  }
+  if (!list) {
+    ShowMessage(kSiteNotFound, MessageKind::kInformation);
+    return false;
+  }
+  if (!silent || counts.Any()) Report(counts, services.size());
+  AnnounceVersion(*list);
+  return counts.Any();
+}
+
+int ImportFile(const std::wstring& path, std::vector<std::string>& services) {
+  try {
+    const std::optional<std::string> bytes = ReadFileBytes(path, kMaxImportBytes);
+    return bytes ? AddImportedServices(services, CustomServicesInFile(*bytes)) : 0;
+  } catch (const std::exception&) {
+    return 0;
+  }
+}
+
+}  // namespace
+
+// The automatic update asks nothing, so its schedule is the one the dialog
+// would have shown; the dialog is not made for it, which halves its time.
+bool UpdateWebServices(Form& owner, std::vector<std::string>& services, BarSettings& settings, bool silent) {
+  bool changed = false;
+  if (silent) {
+    changed = RunUpdate(owner, services, true);
+    UpdateDialog::KeepSchedule(settings);
+  } else {
+    UpdateDialog dialog(owner);
+    dialog.ShowSchedule(settings);
+    changed = dialog.ShowModal() == DialogResult::kYes && RunUpdate(owner, services, false);
+    dialog.TakeSchedule(settings);
+  }
+  settings.lastUpdate = Today();
+  return changed;
+}
+
+int ImportWebServiceFiles(Form& /*owner*/, const std::vector<std::wstring>& paths, std::vector<std::string>& services) {
+  int added = 0;
+  for (const std::wstring& path : paths) added += ImportFile(path, services);
+  ShowMessage(L"Web services added: " + std::to_wstring(added) + kReportPadding, MessageKind::kInformation);
+  return added;
+}
+
+void SetSiteListPeers(const SiteListPeers& peers) { Peers() = peers; }
+
+}  // namespace qrv
