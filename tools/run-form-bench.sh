@@ -8,3 +8,4 @@ trap wine_session_stop EXIT
 wine "$root/build/windows/tests/form_bench.exe" </dev/null
 wine "$root/build/windows/tests/entry_bench.exe" </dev/null
 wine "$root/build/windows/tests/help_bench.exe" </dev/null
+wine "$root/build/windows/tests/hotkey_bench.exe" </dev/null
