@@ -1,7 +1,6 @@
 // The bar menu (also the notification-area icon's menu), the programs that
 // enable its items, and what its items start.
 #include "bar/bar_window.h"
-#include "bar/hotkey_editor.h"
 #include "bar/settings.h"
 #include "entry/open_entry.h"
 #include "help/help_viewer.h"
@@ -75,7 +74,48 @@ void BarWindow::OnToggleBarMenuClick() {
 }
 
 void BarWindow::OnHotkeysMenuClick() {
-  if (hotkeyEditor) hotkeyEditor->Show();
+  if (showHotkeyEditor) showHotkeyEditor();
+}
+
+HotkeyTargets BarWindow::ForHotkeys() {
+  return {
+      .owner = Handle(),
+      .viewFolder = [this](FolderKind folder) { commands_.ViewFolder(folder, Origin::kMenu, false); },
+      .newItem = [this](EntryType type,
+                        const std::wstring& caption) { commands_.ShowNewItem(type, Origin::kMenu, false, caption); },
+      .newInformationItem = [this] { CreateEntry(); },
+      .extraAction = [this](ExtraAction action) { commands_.RunExtraAction(action, Origin::kMenu); },
+      .menuItem = [this](HotkeyAction action, int index) { return HotkeyMenuItem(action, index); }};
+}
+
+// The menu item that does what a hotkey of the action and data index does.
+MenuItem* BarWindow::HotkeyMenuItem(HotkeyAction action, int index) {
+  const auto at = [index](auto& items) -> MenuItem* {
+    return index >= 0 && static_cast<std::size_t>(index) < items.size() ? &items[static_cast<std::size_t>(index)]
+                                                                        : nullptr;
+  };
+  switch (action) {
+    case HotkeyAction::kViewHotkeys:
+      return &hotkeysItem_;
+    case HotkeyAction::kOpenOutlookFolder:
+      return at(folderItems_);
+    case HotkeyAction::kCreateOutlookItem:
+      if (index == 6) return &newTaskRequestItem_;
+      if (index == 7) return &newMeetingRequestItem_;
+      return at(newItemItems_);
+    case HotkeyAction::kNewInformationItem:
+      return &informationItemItem_;
+    case HotkeyAction::kOutlookAdvancedFind:
+      return &advancedFindItem_;
+    case HotkeyAction::kOpenOutlook:
+      return &openOutlookItem_;
+    case HotkeyAction::kOpenOutlookToday:
+      return &outlookTodayItem_;
+    case HotkeyAction::kNewOfficeDocument:
+      return &officeDocumentItem_;
+    default:
+      return nullptr;
+  }
 }
 
 void BarWindow::ShowHelp(int page) { qrv::ShowHelp(*this, page); }

@@ -18,6 +18,7 @@
 #include "bar/bar_types.h"
 #include "bar/entry_item_actions.h"
 #include "bar/entry_window_list.h"
+#include "bar/hotkey_actions.h"
 #include "bar/outlook_session.h"
 #include "components/email.h"
 #include "components/shaped_form.h"
@@ -87,6 +88,11 @@ class BarWindow : public ShapedForm, private CommandHost, private PreferencesAct
   // Opens the help viewer on a page beside the bar, or turns the open one to it.
   void ShowHelp(int page) override;
 
+  // What the user's hotkeys reach in the bar; the menu's "Hotkeys..." runs
+  // showHotkeyEditor.
+  HotkeyTargets ForHotkeys();
+  std::function<void()> showHotkeyEditor;
+
   // The buttons, for the tests that click them.
   BarButton& NewItemButton(EntryType type) { return newItemButtons_.at(static_cast<std::size_t>(type) - 1); }
   BarButton& FolderButton(FolderKind folder) { return folderButtons_.at(static_cast<std::size_t>(folder) - 1); }
@@ -127,6 +133,7 @@ class BarWindow : public ShapedForm, private CommandHost, private PreferencesAct
   void OnNewItemMenuClick(EntryType type, const MenuItem& item);
   void OnToggleBarMenuClick();
   void OnHotkeysMenuClick();
+  MenuItem* HotkeyMenuItem(HotkeyAction action, int index);
 
   // CommandHost.
   HWND Owner() const override { return Handle(); }

@@ -1,11 +1,245 @@
 #include "bar/hotkey_editor.h"
 
+#include <algorithm>
+#include <numeric>
+
+#include "ui/wide.h"
+
 namespace qrv {
+namespace {
 
-HotkeyEditor* hotkeyEditor = nullptr;
+constexpr wchar_t kCaption[] = L"Hotkey Editor";
+constexpr wchar_t kLayoutFile[] = L"prefs-qrv.ini";
+constexpr SIZE kMinimumSize = {411, 244};  // the window, at 96 DPI
+constexpr std::array<const wchar_t*, 5> kColumns = {L"Description", L"Action", L"Data", L"Hotkey", L"Active"};
 
-HotkeyEditor::HotkeyEditor() : Form({.caption = L"Hotkeys", .clientSize = {480, 320}}) { hotkeyEditor = this; }
+std::vector<std::wstring> Cells(const HotkeyRow& row) {
+  return {Widen(row.description), Widen(kHotkeyActionNames[static_cast<std::size_t>(row.action)]), Widen(DataText(row)),
+          Widen(HotkeyText(row)), row.active ? L"True" : L"False"};
+}
 
-HotkeyEditor::~HotkeyEditor() { hotkeyEditor = nullptr; }
+}  // namespace
+
+HotkeyEditor::HotkeyEditor(std::filesystem::path folder, HotkeyTargets targets)
+    : Form({.caption = kCaption, .clientSize = {543, 356}, .style = FormStyle::kSizable}),
+      folder_(std::move(folder)),
+      actions_(std::move(targets), [this] { ShowEditor(); }) {
+  actions_.Hotkeys().onHotkey = [this](int index) { actions_.Run(index, Handle()); };
+  const auto names = [](const auto& choices) {
+    std::vector<std::wstring> items;
+    for (std::string_view name : choices) items.push_back(Widen(name));
+    return items;
+  };
+  actionBox_.SetItems(names(kHotkeyActionNames));
+  exitBox_.SetItems(names(kExitChoices));
+  folderBox_.SetItems(names(kOutlookFolderChoices));
+  itemBox_.SetItems(names(kOutlookItemChoices));
+  std::vector<std::wstring> keys;
+  for (const HotkeyKey& key : HotkeyKeys()) keys.push_back(Widen(key.name));
+  keyBox_.SetItems(keys);
+  for (ComboBox* box : {&exitBox_, &folderBox_, &itemBox_}) box->SetSelection(0);
+
+  list_.onSelect = [this](int row) { ShowRow(row); };
+  descriptionEdit_.onChange = [this] { OnDescriptionChange(); };
+  commandEdit_.onChange = [this] { OnTextChange(commandEdit_); };
+  keysEdit_.onChange = [this] { OnTextChange(keysEdit_); };
+  actionBox_.onSelect = [this] { OnActionSelect(); };
+  for (ComboBox* box : {&exitBox_, &folderBox_, &itemBox_}) box->onSelect = [this] { OnChoiceSelect(); };
+  for (CheckBox* box : {&ctrlBox_, &altBox_, &shiftBox_, &winBox_}) box->onChange = [this] { OnCombinationChange(); };
+  keyBox_.onSelect = [this] { OnCombinationChange(); };
+  activeBox_.onChange = [this] { OnActiveChange(); };
+  newButton_.onClick = [this] { NewRow(); };
+  deleteButton_.onClick = [this] { DeleteRow(); };
+  applyButton_.onClick = [this] { SaveList(); };
+  closeButton_.onClick = [this] { Close(); };
+
+  LoadList();
+  RegisterHotkeys();
+  ReadLayout();
+}
+
+HotkeyEditor::~HotkeyEditor() { WriteLayout(); }
+
+void HotkeyEditor::ShowEditor() {
+  if (IsIconic(Handle())) ShowWindow(Handle(), SW_RESTORE);
+  Show();
+  SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE);
+  SetForegroundWindow(Handle());
+}
+
+LRESULT HotkeyEditor::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case kShowEditorMessage:
+      if (wp == kShowEditorMessage) ShowEditor();
+      return 0;
+    case kSendKeysMessage:
+      if (wp == kSendKeysMessage) actions_.SendKeysOf(static_cast<int>(lp));
+      return 0;
+    case WM_GETMINMAXINFO: {
+      const LRESULT result = Form::WndProc(msg, wp, lp);
+      auto& info = *reinterpret_cast<MINMAXINFO*>(lp);
+      info.ptMinTrackSize = {Scale(kMinimumSize.cx), Scale(kMinimumSize.cy)};
+      return result;
+    }
+    default:
+      return Form::WndProc(msg, wp, lp);
+  }
+}
+
+// Closing with unsaved changes asks first: save them, drop them, or stay.
+bool HotkeyEditor::CanClose() {
+  if (!modified_) return true;
+  switch (ShowMessage(L"Hotkey definitions have changed. Save changes?", MessageKind::kConfirmation,
+                      MessageButtons::kYesNoCancel, kCaption)) {
+    case DialogResult::kYes:
+      return SaveList();
+    case DialogResult::kNo:
+      SetModified(false);
+      LoadList();
+      RegisterHotkeys();
+      return true;
+    default:
+      return false;
+  }
+}
+
+// --- the list ----------------------------------------------------------------------------
+
+void HotkeyEditor::LoadList() {
+  const int remembered = std::max(current_, 0);
+  HotkeyFileContents contents = LoadHotkeyFile(folder_);
+  if (contents.status == HotkeyFileStatus::kDamaged || contents.status == HotkeyFileStatus::kUnreadable) {
+    ShowMessage(L"The hotkey file \"" + Widen(std::string(kHotkeyFileName)) + L"\" could not be read whole (" +
+                    Widen(contents.reason) + L"). The hotkeys read before that are kept.",
+                MessageKind::kWarning);
+  }
+  rows_ = std::move(contents.rows);
+  if (rows_.empty()) {
+    current_ = -1;
+    NewRow();
+    return;
+  }
+  current_ = std::min(remembered, static_cast<int>(rows_.size()) - 1);
+  SortRows();
+  ShowList();
+  group_.SetText(L"Edit hotkey");
+  ShowItem();
+  SetModified(false);
+}
+
+// Saves through a temporary file; a failed save says why and the list stays
+// unsaved, so that nothing typed is lost.
+bool HotkeyEditor::SaveList() {
+  const SaveResult saved = SaveHotkeyFile(folder_, rows_);
+  if (!saved) {
+    ShowMessage(L"The hotkeys could not be saved: " + Widen(saved.reason), MessageKind::kError);
+    return false;
+  }
+  SetModified(false);
+  RegisterHotkeys();
+  return true;
+}
+
+void HotkeyEditor::RegisterHotkeys() { actions_.Register(LoadHotkeyFile(folder_).rows); }
+
+void HotkeyEditor::SetModified(bool modified) {
+  if (modified == modified_) return;
+  modified_ = modified;
+  // No hotkey works while the list is being changed.
+  if (modified_) actions_.Hotkeys().Clear();
+  applyButton_.SetEnabled(modified_);
+}
+
+void HotkeyEditor::ShowList() {
+  list_.Clear();
+  for (const HotkeyRow& row : rows_) list_.AddRow(Cells(row));
+  SelectRow(current_);
+}
+
+// The row the user selected, by click or by keys, becomes the one edited.
+void HotkeyEditor::ShowRow(int row) {
+  if (row < 0 || row >= static_cast<int>(rows_.size()) || row == current_) return;
+  current_ = row;
+  group_.SetText(L"Edit hotkey");
+  ShowItem();
+}
+
+// Keeps the rows in the order of their descriptions, ignoring case, as the
+// list shows them and the file stores them; the edited row stays current.
+void HotkeyEditor::SortRows() {
+  std::vector<std::size_t> order(rows_.size());
+  std::iota(order.begin(), order.end(), 0);
+  std::vector<std::wstring> keys;
+  for (const HotkeyRow& row : rows_) keys.push_back(Widen(row.description));
+  std::stable_sort(order.begin(), order.end(),
+                   [&](std::size_t a, std::size_t b) { return lstrcmpiW(keys[a].c_str(), keys[b].c_str()) < 0; });
+  std::vector<HotkeyRow> sorted;
+  int current = current_;
+  for (std::size_t n = 0; n < order.size(); ++n) {
+    sorted.push_back(std::move(rows_[order[n]]));
+    if (static_cast<int>(order[n]) == current_) current = static_cast<int>(n);
+  }
+  rows_ = std::move(sorted);
+  current_ = current;
+}
+
+void HotkeyEditor::SelectRow(int row) {
+  if (row < 0) return;
+  list_.SetSelection(row);
+  ListView_EnsureVisible(list_.Handle(), row, FALSE);
+}
+
+void HotkeyEditor::NewRow() {
+  rows_.push_back({});
+  current_ = static_cast<int>(rows_.size()) - 1;
+  SortRows();
+  ShowList();
+  group_.SetText(L"Add hotkey");
+  ShowItem();
+  SetModified(true);
+}
+
+void HotkeyEditor::DeleteRow() {
+  if (current_ < 0 || current_ >= static_cast<int>(rows_.size())) return;
+  rows_.erase(rows_.begin() + current_);
+  if (rows_.empty()) {
+    current_ = -1;
+    NewRow();
+    return;
+  }
+  current_ = 0;
+  ShowList();
+  group_.SetText(L"Edit hotkey");
+  ShowItem();
+  SetModified(true);
+}
+
+// --- the window's size and the columns' widths, kept beside the program ---------------
+
+void HotkeyEditor::ReadLayout() {
+  const std::wstring file = (folder_ / kLayoutFile).wstring();
+  const RECT r = WindowRect();
+  const int width = static_cast<int>(GetPrivateProfileIntW(L"EditorWindow", L"Width", r.right - r.left, file.c_str()));
+  const int height =
+      static_cast<int>(GetPrivateProfileIntW(L"EditorWindow", L"Height", r.bottom - r.top, file.c_str()));
+  SetWindowRect(r.left, r.top, std::max<int>(width, Scale(kMinimumSize.cx)),
+                std::max<int>(height, Scale(kMinimumSize.cy)));
+  for (std::size_t column = 0; column < kColumns.size(); ++column) {
+    const auto now = static_cast<int>(ListView_GetColumnWidth(list_.Handle(), static_cast<int>(column)));
+    const UINT width = GetPrivateProfileIntW(L"EWColumns", kColumns[column], now, file.c_str());
+    ListView_SetColumnWidth(list_.Handle(), static_cast<int>(column), std::min<UINT>(width, 4000));
+  }
+}
+
+void HotkeyEditor::WriteLayout() const {
+  const std::wstring file = (folder_ / kLayoutFile).wstring();
+  const RECT r = WindowRect();
+  WritePrivateProfileStringW(L"EditorWindow", L"Width", std::to_wstring(r.right - r.left).c_str(), file.c_str());
+  WritePrivateProfileStringW(L"EditorWindow", L"Height", std::to_wstring(r.bottom - r.top).c_str(), file.c_str());
+  for (std::size_t column = 0; column < kColumns.size(); ++column) {
+    const int width = ListView_GetColumnWidth(list_.Handle(), static_cast<int>(column));
+    WritePrivateProfileStringW(L"EWColumns", kColumns[column], std::to_wstring(width).c_str(), file.c_str());
+  }
+}
 
 }  // namespace qrv

@@ -9,6 +9,7 @@
 #include "bar/outlook_session.h"
 #include "components/windows_system.h"
 #include "ui/app.h"
+#include "ui/program_file.h"
 #include "ui/wide.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
@@ -33,7 +34,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     app.Initialize(L"Quorvel");
     // The import of handed-over web-service files arrives with the preferences window.
     auto& bar = app.CreateForm<qrv::BarWindow>(data, outlook, qrv::CommandLineArguments(), nullptr);
-    app.CreateForm<qrv::HotkeyEditor>();
+    auto& hotkeyEditor = app.CreateForm<qrv::HotkeyEditor>(qrv::ProgramFolder(), bar.ForHotkeys());
+    bar.showHotkeyEditor = [&hotkeyEditor] { hotkeyEditor.ShowEditor(); };
     bar.Launch();
     app.Run();
   } catch (...) {

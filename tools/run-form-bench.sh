@@ -9,3 +9,4 @@ wine "$root/build/windows/tests/form_bench.exe" </dev/null
 wine "$root/build/windows/tests/entry_bench.exe" </dev/null
 wine "$root/build/windows/tests/help_bench.exe" </dev/null
 wine "$root/build/windows/tests/prefs_bench.exe" </dev/null
+wine "$root/build/windows/tests/hotkey_bench.exe" </dev/null
