@@ -32,7 +32,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     qrv::OutlookSession outlook;
     auto& app = qrv::Application::Get();
     app.Initialize(L"Quorvel");
-    // The import of handed-over web-service files arrives with the preferences window.
+    // Handed-over web-service files are imported by the preferences window.
     auto& bar = app.CreateForm<qrv::BarWindow>(data, outlook, qrv::CommandLineArguments(), nullptr);
     auto& hotkeyEditor = app.CreateForm<qrv::HotkeyEditor>(qrv::ProgramFolder(), bar.ForHotkeys());
     bar.showHotkeyEditor = [&hotkeyEditor] { hotkeyEditor.ShowEditor(); };

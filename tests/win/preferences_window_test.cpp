@@ -8,6 +8,7 @@
 #include "prefs/preferences_window.h"
 #include "ui/app.h"
 #include "ui/dialogs.h"
+#include "ui/shell.h"
 
 namespace qrv::testing {
 namespace {
@@ -38,6 +39,7 @@ class RecordingActions : public PreferencesActions {
 };
 
 std::vector<std::wstring> gPrompts;
+std::vector<std::wstring> gStarted;
 
 class PreferencesWindowAlone : public ::testing::Test {
  protected:
@@ -132,6 +134,19 @@ TEST_F(PreferencesWindowAlone, ASaveTheRegistryRefusesSaysSoAndKeepsTheWindowOpe
   Application::Get().RunUntil([&] { return actions_.closed; });
   EXPECT_EQ(actions_.stored.size(), 2u);
   EXPECT_EQ(actions_.stored.back().front().first, "VERSION");
+}
+
+TEST_F(PreferencesWindowAlone, AddingAWebServiceStartsTheEditorByItsFullPath) {
+  gStarted.clear();
+  SetProgramStartHandler([](const std::wstring& path) {
+    gStarted.push_back(path);
+    return true;
+  });
+  window_->ShowWebServices();
+  window_->Keywords().AddButton().Click();
+  SetProgramStartHandler(nullptr);
+  EXPECT_EQ(gStarted, (std::vector<std::wstring>{(folder_ / L"QRVWebEditor.exe").wstring()}));
+  EXPECT_EQ(window_->Keywords().Grid().Count(), 0);
 }
 
 }  // namespace
