@@ -25,7 +25,7 @@ std::string Header() { return "\x06\x1F"s + std::string(kHotkeyFileHeader) + "\x
 
 // Three rows with every kind of data: a key string, a data index and none.
 std::vector<HotkeyRow> SampleRows() {
-  auto keys = Row("Sign", HotkeyAction::kSendKeystrokes, "Ctrl+Num +");
+  auto keys = Row("Café", HotkeyAction::kSendKeystrokes, "Ctrl+Num +");
   keys.text = "Kind regards{ENTER}";
   auto exit = Row("Off", HotkeyAction::kExitWindows, "Alt+Shift+Win+F12", false);
   exit.dataIndex = 2;
@@ -34,8 +34,11 @@ std::vector<HotkeyRow> SampleRows() {
 
 std::string SampleBytes() {
   return Header() +
-         // Sign: action 1 with its key string, Ctrl, key index 65 (Num +), active.
-         "\x06\x04Sign\x02\x01\x06\x13Kind regards{ENTER}\x09\x08\x08\x08\x02\x41\x09"s +
+         // Café (in the system code page): action 1 with its key string, Ctrl,
+         // key index 65 (Num +), active.
+         "\x06\x04"
+         "Caf\xE9"
+         "\x02\x01\x06\x13Kind regards{ENTER}\x09\x08\x08\x08\x02\x41\x09"s +
          // Off: action 2 with data index 2, Alt Shift Win, key index 80 (F12), inactive.
          "\x06\x03Off\x02\x02\x02\x02\x08\x09\x09\x09\x02\x50\x08"s +
          // List: action 3 has no data; Ctrl without a key is key index -1.
@@ -69,31 +72,15 @@ TEST(HotkeyFile, IntegersAndTextsTakeTheSmallestFormAndReadInAny) {
   }
   // A wider form than needed reads the same; so does a long text form.
   const std::string wide = Header() + "\x0C\x01\x00\x00\x00X\x04\x03\x00\x00\x00\x08\x08\x08\x08\x03\x1C\x00\x09\x00"s;
-  const auto read = ReadHotkeyFile(wide);
-  ASSERT_EQ(read.status, HotkeyFileStatus::kRead);
-  EXPECT_EQ(read.rows.at(0).description, "X");
-  EXPECT_EQ(read.rows[0].action, HotkeyAction::kViewHotkeys);
-  EXPECT_EQ(KeyName(read.rows[0].keyIndex), "A");
+  HotkeyRow x = Row("X", HotkeyAction::kViewHotkeys, "A");
+  x.active = true;
+  EXPECT_EQ(ReadHotkeyFile(wide).rows, std::vector<HotkeyRow>{x});
   // 255 bytes still take the short form, 256 the long one.
   row.description = std::string(255, 'd');
   EXPECT_EQ(HotkeyFileBytes({row})->substr(Header().size(), 2), "\x06\xFF"s);
   row.description += 'd';
   EXPECT_EQ(HotkeyFileBytes({row})->substr(Header().size(), 5), "\x0C\x00\x01\x00\x00"s);
   EXPECT_EQ(ReadHotkeyFile(*HotkeyFileBytes({row})).rows.at(0), row);
-}
-
-TEST(HotkeyFile, TextsAreStoredInTheSystemCodePage) {
-  HotkeyRow row = Row("Café", HotkeyAction::kExecuteProgram, "Win+E");
-  row.text = "C:\\Programme\\Überblick.exe";
-  const std::string bytes = *HotkeyFileBytes({row});
-  EXPECT_NE(bytes.find("\x06\x04"
-                       "Caf\xE9"s),
-            std::string::npos);
-  EXPECT_EQ(ReadHotkeyFile(bytes).rows.at(0), row);
-  row.description = "日本";
-  std::string fault;
-  EXPECT_FALSE(HotkeyFileBytes({row}, &fault));
-  EXPECT_NE(fault.find("Row 1"), std::string::npos);
 }
 
 TEST(HotkeyFile, ReadingStopsAtDamageKeepingTheRowsBeforeIt) {
@@ -165,10 +152,6 @@ TEST(HotkeyFile, HotkeyTextsNameTheCombination) {
   outside.action = HotkeyAction::kOpenOutlookFolder;
   outside.dataIndex = 6;
   EXPECT_EQ(DataText(outside), "");
-  // The last keys of the list, by the indexes the file stores.
-  EXPECT_EQ(HotkeyKeys()[94].virtualKey, 0x91);
-  EXPECT_EQ(KeyIndex("Num /"), 68);
-  EXPECT_EQ(KeyIndex("F24"), 92);
 }
 
 class HotkeyFileFolder : public ::testing::Test {
@@ -198,7 +181,7 @@ TEST_F(HotkeyFileFolder, AFailedSaveSaysWhyAndKeepsTheOldFile) {
   rows[0].description = "日本";
   const SaveResult unheld = SaveHotkeyFile(folder_, rows);
   EXPECT_FALSE(unheld);
-  EXPECT_FALSE(unheld.reason.empty());
+  EXPECT_NE(unheld.reason.find("Row 1"), std::string::npos);
   const SaveResult noFolder = SaveHotkeyFile(folder_ / "gone", SampleRows());
   EXPECT_FALSE(noFolder);
   EXPECT_FALSE(noFolder.reason.empty());
