@@ -232,6 +232,7 @@ void HotkeyEditor::ReadLayout() {
 }
 
 void HotkeyEditor::WriteLayout() const {
+  if (!Handle()) return;  // the window went with the system's session
   const std::wstring file = (folder_ / kLayoutFile).wstring();
   const RECT r = WindowRect();
   WritePrivateProfileStringW(L"EditorWindow", L"Width", std::to_wstring(r.right - r.left).c_str(), file.c_str());
