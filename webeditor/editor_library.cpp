@@ -3,11 +3,11 @@
 // no messages are handled while one runs.
 #include <random>
 
+#include "components/internet.h"
 #include "core/service_editing.h"
 #include "ui/dialogs.h"
 #include "ui/wide.h"
 #include "webeditor/editor_window.h"
-#include "components/internet.h"
 
 namespace qrv {
 

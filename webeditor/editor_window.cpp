@@ -4,11 +4,11 @@
 
 #include <commdlg.h>
 
+#include "components/internet.h"
 #include "ui/dialogs.h"
 #include "ui/program_file.h"
 #include "ui/shell.h"
 #include "ui/wide.h"
-#include "components/internet.h"
 
 namespace qrv {
 

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "components/internet_peers.h"
 #include "core/keyword_record.h"
 #include "core/library_list.h"
 #include "core/service_editing.h"
@@ -25,7 +26,6 @@
 #include "ui/tree_view.h"
 #include "webeditor/criteria_dialog.h"
 #include "webeditor/editor_settings.h"
-#include "components/internet_peers.h"
 
 namespace qrv {
 
