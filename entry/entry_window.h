@@ -156,8 +156,8 @@ class EntryWindow : public Form {
   bool keywordRemoval_ = data_.settings.keywordRemoval;
   std::string parsedSubject_;        // the subject as the last run read it
   std::vector<UsedPhrase> phrases_;  // what that run used of it
-  std::string markedSubject_;        // the subject and character ranges marked last
-  std::vector<CHARRANGE> shownMarks_;
+  std::string markedSubject_;        // the subject and its phrases marked last
+  std::vector<std::string> markedTexts_;
   bool twoLineSubject_ = false;
   bool asking_ = false;
   bool built_ = false;

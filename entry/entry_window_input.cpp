@@ -53,6 +53,7 @@ void EntryWindow::SubjectChanged() {
     subject = OneLine(subject);
     subjectEdit_.SetPlainText(subject);
     SendMessageW(subjectEdit_.Handle(), EM_SETSEL, static_cast<WPARAM>(-1), -1);
+    markedTexts_.clear();  // the text came in anew, without its marks
   }
   CheckLine1Height(subject);
   // Typed recipients stop the subject from choosing the type.

@@ -61,15 +61,31 @@ void EntryWindow::SetKeywordRemoval(bool on) {
   ShowSubjectMarks();
 }
 
-// Colours the subject again when its marks moved, or when its text changed
-// under marks (text typed next to a mark takes the mark's colour).
+// Colours the subject again when its marked phrases changed. Marks that only
+// moved with the text were moved by the control; a character typed right
+// after a mark took the mark's colour and is given the text's.
 void EntryWindow::ShowSubjectMarks() {
   if (!built_) return;
-  std::vector<CHARRANGE> marks = CharacterRanges(parsedSubject_, MarkedSpans());
-  const bool unchanged = SameRanges(marks, shownMarks_) && (marks.empty() || markedSubject_ == parsedSubject_);
-  if (unchanged) return;
-  subjectEdit_.ColourText(GetSysColor(COLOR_WINDOWTEXT), marks, MarkColour());
-  shownMarks_ = std::move(marks);
+  const std::vector<TextSpan> spans = MarkedSpans();
+  const std::vector<CHARRANGE> marks = CharacterRanges(parsedSubject_, spans);
+  std::vector<std::string> texts;
+  for (const TextSpan& span : spans) texts.push_back(parsedSubject_.substr(span.begin, span.end - span.begin));
+  const COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
+  if (texts == markedTexts_) {
+    if (markedSubject_ == parsedSubject_) return;
+    markedSubject_ = parsedSubject_;
+    CHARRANGE caret{};
+    SendMessageW(subjectEdit_.Handle(), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&caret));
+    for (const CHARRANGE& mark : marks) {
+      const CHARRANGE typed{mark.cpMax, mark.cpMax + 1};
+      if (caret.cpMin == caret.cpMax && caret.cpMin == typed.cpMax) subjectEdit_.ColourRuns({&typed, 1}, text);
+    }
+    return;
+  }
+  const CHARRANGE all{0, -1};
+  subjectEdit_.ColourRuns({&all, 1}, text);
+  subjectEdit_.ColourRuns(marks, MarkColour());
+  markedTexts_ = std::move(texts);
   markedSubject_ = parsedSubject_;
 }
 

@@ -86,28 +86,19 @@ void RichEdit::SetPlainText(const std::wstring& text, Notify notify) {
   if (notify == Notify::kYes && onChange) onChange();
 }
 
-void RichEdit::ColourText(COLORREF colour, std::span<const CHARRANGE> runs, COLORREF runColour) {
+void RichEdit::ColourRuns(std::span<const CHARRANGE> runs, COLORREF colour) {
   QuietScope quiet(*this);
   CHARRANGE selection{};
   Send(EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
-  Send(WM_SETREDRAW, FALSE);
   CHARFORMAT2W format{};
   format.cbSize = sizeof(format);
   format.dwMask = CFM_COLOR;  // with no CFE_AUTOCOLOR in dwEffects
   format.crTextColor = colour;
-  Send(EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
-  format.crTextColor = runColour;
   for (CHARRANGE run : runs) {
     Send(EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&run));
     Send(EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
   }
   Send(EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection));
-  if (selection.cpMin == selection.cpMax) {
-    format.crTextColor = colour;
-    Send(EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
-  }
-  Send(WM_SETREDRAW, TRUE);
-  InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 void RichEdit::HandleCommand(WORD code) {

@@ -43,10 +43,9 @@ class RichEdit : public Control {
   // The text as plain UTF-16, streamed through the control.
   std::wstring PlainText() const;
   void SetPlainText(const std::wstring& text, Notify notify = Notify::kNo);
-  // Colours all the text `colour` and then each run (a range of character
-  // positions) `runColour`, as the program's own change: no event fires, the
-  // selection stays, and what is typed next at the caret takes `colour`.
-  void ColourText(COLORREF colour, std::span<const CHARRANGE> runs, COLORREF runColour);
+  // Colours each run (a range of character positions, {0, -1} for all) as the
+  // program's own change: no event fires and the selection stays.
+  void ColourRuns(std::span<const CHARRANGE> runs, COLORREF colour);
   std::function<void()> onChange;
   void HandleCommand(WORD code) override;
 };
