@@ -31,6 +31,7 @@ class Reader {
     if (!page_) return;
     if (line.starts_with("#")) return Add({HelpBlockKind::kHeading, std::string(Trim(line.substr(1)))});
     if (line.starts_with(">")) return AddLink(line.substr(1));
+    if (line.starts_with("!")) return AddPicture(Trim(line.substr(1)));
     AddText(Trim(line));
   }
   std::vector<HelpPage> Finish() {
@@ -53,6 +54,9 @@ class Reader {
   void AddLink(std::string_view rest) {
     const auto numbered = NumberAndText(rest);
     if (numbered) Add({HelpBlockKind::kLink, std::string(numbered->second), numbered->first});
+  }
+  void AddPicture(std::string_view name) {
+    if (!name.empty()) Add({HelpBlockKind::kPicture, std::string(name)});
   }
   void AddText(std::string_view text) {
     auto& blocks = page_->blocks;

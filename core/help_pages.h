@@ -3,6 +3,7 @@
 //   = 4 Using the Information Item Window      a page: its number and header
 //   # Keywords                                 a heading
 //   > 41 How do I create an Information Item?  a link to another page
+//   ! HELPENTRY                                a picture: the program's resource of that name
 //   any other line                             text; a blank line ends a paragraph,
 //                                              a line starting "- " starts a line with a bullet
 //
@@ -16,11 +17,11 @@
 
 namespace qrv {
 
-enum class HelpBlockKind { kHeading, kText, kLink };
+enum class HelpBlockKind { kHeading, kText, kLink, kPicture };
 
 struct HelpBlock {
   HelpBlockKind kind = HelpBlockKind::kText;
-  std::string text;  // UTF-8; paragraphs of a text block are separated by "\n\n"
+  std::string text;  // UTF-8; paragraphs of a text block are separated by "\n\n"; a picture's name
   int target = -1;   // the page a link leads to
   bool operator==(const HelpBlock&) const = default;
 };

@@ -2,6 +2,9 @@
 
 #include <richedit.h>
 
+#include <algorithm>
+
+#include "help/help_picture.h"
 #include "ui/wide.h"
 
 namespace qrv {
@@ -10,6 +13,8 @@ namespace {
 constexpr int kTextPoints = 9;
 constexpr int kHeadingPoints = 11;
 constexpr COLORREF kLinkColor = RGB(0, 0, 192);
+// Holds a picture's place in the text until the picture replaces it.
+constexpr wchar_t kPicturePlace = L'\xFFFC';
 
 // The page as the control's text: each paragraph ends in "\r", which the rich
 // edit keeps as one character, so that positions counted here are its own.
@@ -43,16 +48,23 @@ void HelpPageView::ShowPage(const HelpPage& page) {
     long start, end;
     bool heading;
   };
+  struct PicturePlace {
+    long at;
+    std::wstring name;
+  };
   PageText text;
   std::vector<Run> headings;
   std::vector<Link> links;
+  std::vector<PicturePlace> pictures;
   HelpBlockKind last = HelpBlockKind::kHeading;
   for (const HelpBlock& block : page.blocks) {
     const std::wstring words = Widen(block.text);
+    const bool picture = block.kind == HelpBlockKind::kPicture;
     if (block.kind != HelpBlockKind::kLink || last != HelpBlockKind::kLink) text.BlankLine();
-    const long start = text.Append(words);
+    const long start = text.Append(picture ? std::wstring(1, kPicturePlace) : words);
     if (block.kind == HelpBlockKind::kHeading) headings.push_back({start, text.Size(), true});
     if (block.kind == HelpBlockKind::kLink) links.push_back({start, text.Size(), block.target});
+    if (picture) pictures.push_back({start, words});
     text.EndParagraph();
     last = block.kind;
   }
@@ -64,6 +76,7 @@ void HelpPageView::ShowPage(const HelpPage& page) {
   Format(0, -1, false, false);
   for (const Run& run : headings) Format(run.start, run.end, true, false);
   for (const Link& link : links) Format(link.start, link.end, false, true);
+  for (const PicturePlace& picture : pictures) InsertPicture(picture.at, picture.name);
   links_ = std::move(links);
   Send(EM_SETSEL, 0, 0);
   Send(WM_VSCROLL, SB_TOP);
@@ -81,6 +94,39 @@ void HelpPageView::Format(long start, long end, bool heading, bool link) {
   format.crTextColor = link ? kLinkColor : 0;
   Send(EM_SETSEL, static_cast<WPARAM>(start), end);
   Send(EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+}
+
+namespace {
+
+// Hands the rich text to the control as it reads it.
+struct RtfSource {
+  const std::string& text;
+  std::size_t read = 0;
+};
+
+DWORD CALLBACK ReadRtf(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* given) {
+  auto& source = *reinterpret_cast<RtfSource*>(cookie);
+  const std::size_t count = std::min(source.text.size() - source.read, static_cast<std::size_t>(wanted));
+  std::copy_n(source.text.data() + source.read, count, buffer);
+  source.read += count;
+  *given = static_cast<LONG>(count);
+  return 0;
+}
+
+}  // namespace
+
+// Puts the picture in place of its one character; a picture the program lacks
+// leaves a blank, so that the places of the links after it stay as they are.
+void HelpPageView::InsertPicture(long at, const std::wstring& name) {
+  const std::string rtf = HelpPictureRtf(name.c_str());
+  Send(EM_SETSEL, static_cast<WPARAM>(at), at + 1);
+  if (rtf.empty()) {
+    Send(EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(L" "));
+    return;
+  }
+  RtfSource source{rtf};
+  EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&source), 0, ReadRtf};
+  Send(EM_STREAMIN, SF_RTF | SFF_SELECTION, reinterpret_cast<LPARAM>(&stream));
 }
 
 std::wstring HelpPageView::TextRange(long start, long end) const {

@@ -1,5 +1,5 @@
 // One help page in a read-only rich edit: headings in bold, text in
-// paragraphs, links underlined in blue that show another page when clicked,
+// paragraphs, pictures in their own paragraphs, links underlined in blue that show another page when clicked,
 // or when chosen with Tab and Shift+Tab (shown selected) and Enter.
 #pragma once
 
@@ -42,6 +42,7 @@ class HelpPageView : public RichEdit {
 
  private:
   void Format(long start, long end, bool heading, bool link);
+  void InsertPicture(long at, const std::wstring& name);
   CHARRANGE Selection() const;
 
   std::vector<Link> links_;

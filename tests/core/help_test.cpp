@@ -37,6 +37,8 @@ TEST(HelpPages, ReadsPagesHeadingsLinksAndParagraphs) {
       "- a listed line\r\n"
       "> 41 Creating\r\n"
       "> no number\r\n"
+      "!  HELPENTRY \r\n"
+      "!\r\n"
       "=x not a page\r\n"
       "ignored, no page open\r\n"
       "= 4 The same number again\r\n"
@@ -49,7 +51,8 @@ TEST(HelpPages, ReadsPagesHeadingsLinksAndParagraphs) {
   const std::vector<HelpBlock> expected = {
       {HelpBlockKind::kHeading, "First"},
       {HelpBlockKind::kText, "one line and its next line\n\na new paragraph\n\xE2\x80\xA2 a listed line"},
-      {HelpBlockKind::kLink, "Creating", 41}};
+      {HelpBlockKind::kLink, "Creating", 41},
+      {HelpBlockKind::kPicture, "HELPENTRY"}};
   EXPECT_EQ(page->blocks, expected);
   ASSERT_NE(book.Find(5), nullptr);
   EXPECT_EQ(book.Find(5)->blocks, (std::vector<HelpBlock>{{HelpBlockKind::kHeading, "no line end"}}));

@@ -8,6 +8,7 @@
 
 #include <richedit.h>
 
+#include <cstdlib>
 #include <utility>
 
 #include "help/help_viewer.h"
@@ -31,6 +32,10 @@ class HelpViewerTest : public ::testing::Test {
     qrv::HelpPageView& view = viewer.PageView();
     for (const auto& link : view.Links()) {
       if (link.target != target) continue;
+      // Scrolled into view first, as a user would.
+      SendMessageW(view.Handle(), EM_SETSEL, static_cast<WPARAM>(link.start), link.start);
+      SendMessageW(view.Handle(), EM_SCROLLCARET, 0, 0);
+      Pump(30);
       POINTL at{};
       SendMessageW(view.Handle(), EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&at), link.start + 1);
       POINT screen{at.x + 2, at.y + 4};
@@ -158,6 +163,35 @@ TEST_F(HelpViewerTest, NewViewerIsPlacedBesideTheBarAndAShownOneKeepsItsPlace) {
   placed = viewer.WindowRect();
   EXPECT_EQ(placed.left, 200);
   EXPECT_EQ(placed.bottom - placed.top, 500);
+}
+
+// The pixels near the bar's face colour that the page view shows on the screen.
+int BarFacePixelsShown(HWND view) {
+  RECT area{};
+  GetWindowRect(view, &area);
+  HDC screen = GetDC(nullptr);
+  int count = 0;
+  for (int y = area.top; y < area.bottom; y += 2) {
+    for (int x = area.left; x < area.right; x += 2) {
+      const COLORREF pixel = GetPixel(screen, x, y);
+      count += std::abs(GetRValue(pixel) - 32) < 12 && std::abs(GetGValue(pixel) - 36) < 12 &&
+               std::abs(GetBValue(pixel) - 46) < 12;
+    }
+  }
+  ReleaseDC(nullptr, screen);
+  return count;
+}
+
+TEST_F(HelpViewerTest, PagesShowTheirPicturesOfTheProgramsWindows) {
+  qrv::HelpViewer& viewer = qrv::ShowHelp(bar_, 2);
+  SetWindowPos(viewer.Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  Pump(100);
+  EXPECT_EQ(BarFacePixelsShown(viewer.PageView().Handle()), 0);
+  // The page about the open bar shows the bar; the links after a picture on
+  // other pages are checked with every page below.
+  viewer.ShowPage(21);
+  Pump(100);
+  EXPECT_GT(BarFacePixelsShown(viewer.PageView().Handle()), 200);
 }
 
 // Every page shows its header, and every link's characters are the link's
