@@ -157,8 +157,8 @@ class BarWindow : public ShapedForm, private CommandHost {
   std::vector<std::string> args_;
   WebServiceFileImport import_;
   EntryWindowList entryWindows_;
-  EntryData entryData_{data_.settings,      data_.keywords,     data_.webServiceCaptions,
-                       data_.categoryNames, data_.journalTypes, data_.icons.noteFound};
+  EntryData entryData_{data_.settings,     data_.keywords,        data_.webServiceCaptions, data_.categoryNames,
+                       data_.journalTypes, data_.icons.noteFound, &data_.icons.definitions, &data_.icons.images};
   BarEntryActions entryActions_{*this};
   HWND prefsWindow_ = nullptr;
   bool settingsRead_ = false;

@@ -61,4 +61,12 @@ IconPicture DrawIconPicture(std::string_view data) {
   return picture;
 }
 
+std::string IconCaption(const std::vector<std::string>& definitions, std::size_t index) {
+  if (index >= definitions.size()) return {};
+  const std::string& line = definitions[index];
+  const std::size_t equals = line.find('=');
+  if (equals == std::string::npos || equals < 2) return {};
+  return line.substr(2, equals - 2);
+}
+
 }  // namespace qrv

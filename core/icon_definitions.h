@@ -34,6 +34,11 @@ std::vector<std::string> IconDefinitions(std::string_view noteBody);
 // no "="; empty for a line that does not exist.
 std::string IconDataAt(const std::vector<std::string>& definitions, std::size_t index);
 
+// The name the icon chooser shows for definition line `index`: its text from
+// the third character up to the first "="; empty for a line that does not
+// exist, has no "=" or has it within its first two characters.
+std::string IconCaption(const std::vector<std::string>& definitions, std::size_t index);
+
 // A 16 x 16 picture: bit 15 of a row is its leftmost pixel.
 struct IconPicture {
   std::array<std::uint16_t, kIconSize> rows{};

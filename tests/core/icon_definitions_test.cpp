@@ -76,5 +76,16 @@ TEST(IconPicture, DrawsWhatCanBeReadOfAShortOrDamagedLine) {
   EXPECT_EQ(Rows(DrawIconPicture("0000000000000000FFFF")), Rows(IconPicture{}));
 }
 
+TEST(IconCaption, IsTheNameBetweenTheThirdCharacterAndTheFirstEqualsOrEmpty) {
+  const std::vector<std::string> lines{"VIDODU3", "1 Birthday=FFFF", "2 Call=00=11", "ab", "x=12", "", "3 Odd"};
+  EXPECT_EQ(IconCaption(lines, 1), "Birthday");
+  EXPECT_EQ(IconCaption(lines, 2), "Call");  // the first "=" ends it
+  EXPECT_EQ(IconCaption(lines, 3), "");      // no "="
+  EXPECT_EQ(IconCaption(lines, 4), "");      // "=" before the name starts
+  EXPECT_EQ(IconCaption(lines, 5), "");
+  EXPECT_EQ(IconCaption(lines, 6), "");
+  EXPECT_EQ(IconCaption(lines, 7), "");  // no such line
+}
+
 }  // namespace
 }  // namespace qrv
