@@ -11,8 +11,7 @@ ServiceHintText WebServiceHelpText() {
                     "",
                     "2. If the web service supports search criteria, type this in the Subject field to search for "
                     "specific information.",
-                    "",
-                    "Default search criteria can be configured in QRV's Internet Keyword Preferences."}};
+                    "", "Default search criteria can be configured in QRV's Internet Keyword Preferences."}};
 }
 
 std::optional<ServiceHintText> ServiceHintFor(const std::vector<KeywordRecord>& records, std::string_view caption) {

@@ -54,7 +54,8 @@ std::vector<std::wstring> ChosenFiles(const std::wstring& buffer) {
   }
   if (parts.size() <= 1) return parts;
   std::vector<std::wstring> files;
-  for (std::size_t i = 1; i < parts.size(); ++i) files.push_back((std::filesystem::path(parts[0]) / parts[i]).wstring());
+  for (std::size_t i = 1; i < parts.size(); ++i)
+    files.push_back((std::filesystem::path(parts[0]) / parts[i]).wstring());
   return files;
 }
 

@@ -24,9 +24,9 @@ bool IconList::HandleNotify(NMHDR& header, LRESULT& result) {
 IconChooser::IconChooser(Form& owner, const std::vector<std::string>& definitions, HIMAGELIST pictures)
     : Form({.caption = L"Select Icon", .clientSize = {152, 276}, .owner = &owner}),
       icons_(*this, {0, 0, 152, 255}, pictures),
-      noneButton_(*this, {.bounds = {49, 257, 54, 19},
-                          .text = L"None",
-                          .anchors = {.left = false, .top = false, .bottom = true}}) {
+      noneButton_(
+          *this,
+          {.bounds = {49, 257, 54, 19}, .text = L"None", .anchors = {.left = false, .top = false, .bottom = true}}) {
   // A tool window with only a close box.
   SetWindowLongPtrW(Handle(), GWL_STYLE, GetWindowLongPtrW(Handle(), GWL_STYLE) & ~WS_MINIMIZEBOX);
   SetWindowLongPtrW(Handle(), GWL_EXSTYLE, GetWindowLongPtrW(Handle(), GWL_EXSTYLE) | WS_EX_TOOLWINDOW);

@@ -9,9 +9,9 @@ namespace {
 std::vector<KeywordRecord> Records(const std::vector<std::string>& lines) { return ReadKeywordRecords(lines); }
 
 TEST(ServiceHint, ShowsHintCriteriaKeywordAndDefaultsOfTheFirstRecordWithTheCaption) {
-  const auto records = Records({"K=1{CALL}1",
-                                "S=0{WEATHER}11<CB=Weather!><D=weather!D><HINT=Forecasts by town!H>|http://w/?q=<QRV!>",
-                                "S=0{OTHER}11<CB=Weather!><HINT=never shown!H>|http://o/"});
+  const auto records =
+      Records({"K=1{CALL}1", "S=0{WEATHER}11<CB=Weather!><D=weather!D><HINT=Forecasts by town!H>|http://w/?q=<QRV!>",
+               "S=0{OTHER}11<CB=Weather!><HINT=never shown!H>|http://o/"});
   const auto hint = ServiceHintFor(records, "Weather");
   ASSERT_TRUE(hint);
   EXPECT_EQ(hint->lines, (std::vector<std::string>{"Forecasts by town", "",
@@ -26,8 +26,8 @@ TEST(ServiceHint, ARecordWithoutHintCriteriaOrClosingMarksGivesNoSuchLines) {
   // No criteria place in the address: no default criteria line even when some are set.
   const auto plain = ServiceHintFor(Records({"S=0{Maps}11<CB=Maps!><D=x!D>|http://m/"}), "Maps");
   ASSERT_TRUE(plain);
-  EXPECT_EQ(plain->lines, (std::vector<std::string>{"", "This entry does not use additional search criteria.", "",
-                                                    "Keyword: maps"}));
+  EXPECT_EQ(plain->lines,
+            (std::vector<std::string>{"", "This entry does not use additional search criteria.", "", "Keyword: maps"}));
   // Marks missing or out of order give empty texts, never a failure.
   const auto broken = ServiceHintFor(Records({"S=0}Bad{11<CB=Bad!><HINT=no end<D=!D><QRV!>"}), "Bad");
   ASSERT_TRUE(broken);

@@ -5,9 +5,9 @@
 // looks like rich text shown as the characters it is.
 #include <windows.h>
 
+#include <commdlg.h>
 #include <richedit.h>
 #include <shellapi.h>
-#include <commdlg.h>
 #include <shlobj.h>
 
 #include <gtest/gtest.h>
@@ -95,9 +95,8 @@ TEST_F(EntryPartsTest, FilesAreAttachedByDialogAndDropRemovedWithDeleteAndAskBef
   EntryWindow& window = OpenWindow();
   const std::wstring a = WriteFile(L"a.txt", "a"), b = WriteFile(L"b.doc", "b");
   // A path far longer than MAX_PATH is taken whole.
-  const std::wstring deep = WriteFile(std::wstring(30, L'd') + L"\\" + std::wstring(200, L'e') + L"\\" +
-                                          std::wstring(150, L'f') + L".txt",
-                                      "deep");
+  const std::wstring deep = WriteFile(
+      std::wstring(30, L'd') + L"\\" + std::wstring(200, L'e') + L"\\" + std::wstring(150, L'f') + L".txt", "deep");
   window.chooseFiles = [&] { return std::vector<std::wstring>{a, b}; };
   SendMessageW(FindWindowExW(window.Handle(), nullptr, L"Button", L"A"), BM_CLICK, 0, 0);
   Pump(40);
@@ -135,8 +134,7 @@ TEST_F(EntryPartsTest, FilesAreAttachedByDialogAndDropRemovedWithDeleteAndAskBef
   EXPECT_EQ(window.Body(), L"deep");
   EXPECT_TRUE(window.Attachments().empty());
   const int before = prompts.count;
-  SendMessageW(window.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf({(folder_ / L"gone.txt").wstring()})),
-               0);
+  SendMessageW(window.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf({(folder_ / L"gone.txt").wstring()})), 0);
   EXPECT_EQ(prompts.count, before + 1);
   EXPECT_EQ(prompts.kind, MessageKind::kError);
   EXPECT_EQ(window.Body(), L"deep");
