@@ -57,13 +57,6 @@ OwnedBitmap MenuPicture(const std::vector<std::uint32_t>& strip, int stripWidth,
 
 }  // namespace
 
-std::wstring PictureNameForDpi(const std::wstring& name, UINT dpi) {
-  // Halfway between the drawn scales: 125 % and 175 %.
-  const UINT percent = dpi * 100 / kDesignDpi;
-  if (percent < 125) return name;
-  return name + (percent < 175 ? L"_150" : L"_200");
-}
-
 Picture BarPicture(const std::wstring& name, UINT dpi) {
   return Picture::FromResource(PictureNameForDpi(name, dpi).c_str());
 }

@@ -16,9 +16,6 @@
 
 namespace qrv {
 
-// The resource name of a picture for a DPI: "X", "X_150" or "X_200", whichever
-// scale (of 100, 150 and 200 %) lies nearest to dpi * 100 / 96.
-std::wstring PictureNameForDpi(const std::wstring& name, UINT dpi);
 // The picture of that name for a DPI; empty when the program holds none.
 Picture BarPicture(const std::wstring& name, UINT dpi);
 

@@ -178,8 +178,8 @@ class BarWindow : public ShapedForm, private CommandHost, private PreferencesAct
   std::vector<std::string> args_;
   WebServiceFileImport import_;
   EntryWindowList entryWindows_;
-  EntryData entryData_{data_.settings,      data_.keywords,     data_.webServiceCaptions,
-                       data_.categoryNames, data_.journalTypes, data_.icons.noteFound};
+  EntryData entryData_{data_.settings,     data_.keywords,        data_.webServiceCaptions, data_.categoryNames,
+                       data_.journalTypes, data_.icons.noteFound, &data_.icons.definitions, &data_.icons.images};
   SimpleMapi mapi_;  // loaded as the bar is made
   Email email_{mapi_};
   BarEntryActions entryActions_{*this, data_, outlook_, commands_, email_};

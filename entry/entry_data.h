@@ -1,6 +1,6 @@
 // What an Information Item window reads of the bar (owned by the bar for its
 // whole life and only read here) and what it asks of it: saving, opening and
-// sending the item, the name check, the contact lookup, attachments, help and
+// sending the item, the name check, the contact lookup, the address book, help and
 // the keyword lists. Until those are wired, the asks do nothing.
 #pragma once
 
@@ -10,6 +10,7 @@
 #include "core/bar_settings.h"
 #include "core/dates.h"
 #include "core/keyword_matcher.h"
+#include "ui/image_list.h"
 
 namespace qrv {
 
@@ -22,6 +23,10 @@ struct EntryData {
   const std::vector<std::string>& categoryNames;
   const std::vector<std::string>& journalTypes;
   const bool& iconNoteFound;  // the user's icon note was there at the last settings read
+  // The icons of the user's icon note: its lines (line n is icon n) and
+  // picture n - 1 for icon n. None: the icon chooser lists no icons.
+  const std::vector<std::string>* iconDefinitions = nullptr;
+  const ImageList* iconPictures = nullptr;
 };
 
 // Today and the time now, read each time the subject is parsed; tests give fixed ones.
@@ -42,9 +47,7 @@ class EntryActions {
   virtual bool Open(EntryWindow&) { return false; }  // open in Outlook, or run the web search
   virtual void CheckNames(EntryWindow&) {}
   virtual void FindContact(EntryWindow&) {}
-  virtual void AddAttachments(EntryWindow&) {}
   virtual void ChooseAddresses(EntryWindow&, int /*fields*/) {}  // 1: To; 2: To and Cc
-  virtual void ChooseIcon(EntryWindow&) {}
   virtual void ShowHelp() {}
   virtual void EditKeywords() {}
 };

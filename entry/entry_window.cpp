@@ -3,8 +3,10 @@
 #include <algorithm>
 
 #include "core/text.h"
+#include "entry/entry_pictures.h"
 #include "entry/entry_print.h"
 #include "entry/entry_system.h"
+#include "ui/shell.h"
 #include "ui/wide.h"
 
 namespace qrv {
@@ -69,7 +71,7 @@ EntryWindow::EntryWindow(const EntryData& data, EntryActions& actions, const Ent
       journalTypeCombo_(*this, {.bounds = {kFieldLeft, 40, 158, 260}, .visible = false}),
       body_(*this, {.bounds = {0, 61, 245, 138}}),
       webBody_(*this, {.bounds = {0, 61, 245, 138}, .visible = false, .readOnly = true}),
-      attachmentsList_(*this, {.bounds = {0, 159, 245, 40}, .visible = false}),
+      attachmentsList_(*this, {0, 159, 245, 40}),
       datePanel_(*this, {.bounds = {0, kEntryPanelHeight, kEntryMinClientWidth, kDatePanelHeight}, .visible = false}),
       timeLabel_(datePanel_, LabelAt(16, 8, 55, L"Time:")),
       startTime_(datePanel_, {.bounds = {75, 4, 73, 300}, .editable = true, .items = TimeItems()}),
@@ -100,7 +102,12 @@ EntryWindow::EntryWindow(const EntryData& data, EntryActions& actions, const Ent
       noneCategoryButton_(categoryPanel_, {.bounds = {4, 196, 60, 21}, .text = L"None"}),
       lowItem_(priorityMenu_, {.text = L"Low"}),
       normalItem_(priorityMenu_, {.text = L"Normal"}),
-      highItem_(priorityMenu_, {.text = L"High"}) {
+      highItem_(priorityMenu_, {.text = L"High"}),
+      findContactItem_(subjectMenu_, {.text = L"Find Contact in Subject", .hotkeyText = L"Ctrl+F"}),
+      checkNamesItem_(subjectMenu_, {.text = L"Check Names in To/Cc", .hotkeyText = L"Ctrl+K"}),
+      printBodyItem_(subjectMenu_, {.text = L"Print Body", .hotkeyText = L"Ctrl+P"}),
+      subjectMenuSeparator_(subjectMenu_, {.text = L"-"}),
+      keywordRemovalItem_(subjectMenu_, {.text = L"Subject Keyword Removal", .checked = data.settings.keywordRemoval}) {
   SetWindowLongPtrW(Handle(), GWL_EXSTYLE, GetWindowLongPtrW(Handle(), GWL_EXSTYLE) | WS_EX_APPWINDOW);
   closeAction = CloseAction::kFree;
   for (Label* label : {&subjectLabel_, &row2Label_, &row3Label_, &timeLabel_})
@@ -168,8 +175,10 @@ EntryWindow::EntryWindow(const EntryData& data, EntryActions& actions, const Ent
     journalTypeCombo_.SetSelection(static_cast<int>(it - journalTypes.begin()));
   categoryItems_ = data_.categoryNames;
   categoryList_.SetItems(Widened(categoryItems_));
-  webBody_.SetPlainText(
-      L"Type a search after the service's keyword, or an internet address, then press Enter or Open.");
+  ShowHintText(WebServiceHelpText());
+  ShowPictures();
+  // Files dropped from the shell are attached (or read, for a text document).
+  DragAcceptFiles(Handle(), TRUE);
   for (int digit = 0; digit < 7; ++digit)
     digitKeys_[static_cast<std::size_t>(digit)] =
         LOBYTE(VkKeyScanW(static_cast<wchar_t>(digit < 6 ? L'1' + digit : L'9')));
@@ -177,7 +186,10 @@ EntryWindow::EntryWindow(const EntryData& data, EntryActions& actions, const Ent
   subjectEdit_.onChange = [this] { SubjectChanged(); };
   body_.onChange = [this] { BodyChanged(); };
   recipientsEdit_.onChange = [this] { CheckCaption(); };
-  serviceCombo_.onSelect = [this] { byHand_.service = true; };
+  serviceCombo_.onSelect = [this] {
+    byHand_.service = true;
+    ShowServiceHint();
+  };
   startTime_.onChange = startTime_.onSelect = [this] { StartTimeChanged(); };
   endTime_.onChange = endTime_.onSelect = [this] { EndTimeChanged(); };
   startTime_.onExit = [this] { LeaveStartTime(); };
@@ -203,9 +215,16 @@ EntryWindow::EntryWindow(const EntryData& data, EntryActions& actions, const Ent
   lowItem_.onClick = [this] { ChoosePriority(Priority::kLow); };
   normalItem_.onClick = [this] { ChoosePriority(Priority::kNormal); };
   highItem_.onClick = [this] { ChoosePriority(Priority::kHigh); };
-  iconButton_.onClick = [this] { actions_.ChooseIcon(*this); };
+  iconButton_.onClick = [this] { ChooseIcon(); };
   toButton_.onClick = ccButton_.onClick = [this] { actions_.ChooseAddresses(*this, addressFields_); };
-  attachButton_.onClick = [this] { actions_.AddAttachments(*this); };
+  attachButton_.onClick = [this] { ChooseAttachments(); };
+  attachmentsList_.onRemoved = [this] { CheckCaption(); };
+  attachmentsList_.onOpen = [this](const std::wstring& path) { ShellOpen(Handle(), path); };
+  findContactItem_.onClick = [this] { FindContact(); };
+  checkNamesItem_.onClick = [this] { CheckNames(); };
+  printBodyItem_.onClick = [this] { Print(); };
+  keywordRemovalItem_.onClick = [this] { keywordRemovalItem_.checked = !keywordRemovalItem_.checked; };
+  chooseFiles = [this] { return RunFileDialog(); };
   keywordsButton_.onClick = [this] { actions_.EditKeywords(); };
   helpButton_.onClick = [this] { actions_.ShowHelp(); };
   escapeButton_.onClick = [this] { Close(); };
@@ -229,7 +248,7 @@ void EntryWindow::Clear() {
   if (!recipientsEdit_.Text().empty()) recipientsEdit_.SetText(L"", Notify::kYes);
   if (!copiesEdit_.Text().empty()) copiesEdit_.SetText(L"");
   if (GetWindowTextLengthW(body_.Handle()) > 0) body_.SetPlainText(L"", Notify::kYes);
-  attachmentsList_.SetItems({});
+  attachmentsList_.RemoveAll();
   const Date today = clock_.Today();
   SetDates({today, today});
   startTime_.SetSelection(0);
@@ -239,7 +258,7 @@ void EntryWindow::Clear() {
   SetTypeButton(EntryType::kTask);
   ChoosePriority(Priority::kNormal);
   CheckCaption();
-  iconIndex_ = -1;
+  BlankIcon();
   subjectEdit_.Focus();
 }
 
@@ -294,6 +313,9 @@ void EntryWindow::ChoosePriority(Priority priority) {
   priority_ = priority;
   static constexpr std::array<const wchar_t*, 3> kGlyphs{L"\x2193", L"!", L"!!"};
   priorityButton_.SetText(kGlyphs[static_cast<std::size_t>(priority)]);
+  SetButtonPicture(priorityButton_, EntryPictureFor(static_cast<EntryPicture>(static_cast<int>(EntryPicture::kLow) +
+                                                                              static_cast<int>(priority)),
+                                                    Dpi()));
   lowItem_.checked = priority == Priority::kLow;
   normalItem_.checked = priority == Priority::kNormal;
   highItem_.checked = priority == Priority::kHigh;
@@ -328,12 +350,15 @@ bool EntryWindow::AskBeforeClosing() {
 }
 
 LRESULT EntryWindow::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
+  if (LRESULT result = 0; OnFrameMessage(msg, wp, lp, result)) return result;
   switch (msg) {
     case WM_SIZE: {
       const LRESULT result = Form::WndProc(msg, wp, lp);
       Arrange();
       // A wider or narrower subject may need one line more or less.
       if (built_) CheckLine1Height(subjectEdit_.Text());
+      // The caption-bar button keeps to the right edge.
+      DrawCaptionButton();
       return result;
     }
     case WM_GETMINMAXINFO: {

@@ -6,6 +6,10 @@
 // itself when it closes.
 #pragma once
 
+#include <windows.h>
+
+#include <shellapi.h>
+
 #include <array>
 #include <functional>
 #include <optional>
@@ -15,10 +19,13 @@
 #include "core/entry_keys.h"
 #include "core/entry_layout.h"
 #include "core/quick_entry.h"
+#include "core/service_hint.h"
+#include "entry/attachment_list.h"
 #include "entry/entry_data.h"
 #include "ui/buttons.h"
 #include "ui/edits.h"
 #include "ui/form.h"
+#include "ui/image_list.h"
 #include "ui/lists.h"
 #include "ui/menu.h"
 #include "ui/panels.h"
@@ -67,6 +74,10 @@ class EntryWindow : public Form {
   const HandChoices& ByHand() const { return byHand_; }
   const std::string& LabelMatch() const { return labelMatch_; }
   int IconIndex() const { return iconIndex_; }  // from 0; -1 for none
+  // The attached files' full paths, in the list's order.
+  std::vector<std::wstring> Attachments() const { return attachmentsList_.Paths(); }
+  // Whether the subject's date, time and type words are left out of the stored subject.
+  bool KeywordRemoval() const { return keywordRemovalItem_.checked; }
   bool Empty() const;
   // What the item commands read and write back beside the getters above.
   int StatusIndex() const { return statusCombo_.Selection(); }  // -1: none chosen
@@ -91,6 +102,19 @@ class EntryWindow : public Form {
   void ToggleCategoryPanel();
   void ChoosePriority(Priority priority);
   void Print();
+  void AddAttachment(const std::wstring& path);
+  void ChooseAttachments();  // through the file dialog
+  void ChooseIcon();         // through the icon chooser
+  void SetIcon(int index);   // an icon of the icon note, from 0
+  void BlankIcon();
+
+  // The menu of the button in the caption bar.
+  PopupMenu& SubjectMenu() { return subjectMenu_; }
+  // The caption-bar button's place in window coordinates (its first painting places it).
+  RECT CaptionButtonRect() const { return captionButton_; }
+
+  // The files the user chose in the file dialog; tests answer it instead.
+  std::function<std::vector<std::wstring>()> chooseFiles;
 
   // For the bar's list of open windows: called once as the window closes.
   std::function<void(HWND)> onClosed;
@@ -99,6 +123,7 @@ class EntryWindow : public Form {
   LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
   bool PreTranslate(MSG& msg) override;
   bool CanClose() override;
+  void DpiChanged() override;
 
  private:
   // Layout
@@ -147,6 +172,18 @@ class EntryWindow : public Form {
   void SetDates(const DateRange& range);
   bool AskBeforeClosing();
 
+  // Pictures, the web-service hint, the caption-bar button, attachments
+  void ShowPictures();
+  void ShowServiceHint();
+  void ShowHintText(const ServiceHintText& hint);
+  void PlaceCaptionButton();
+  void DrawCaptionButton();
+  bool CaptionButtonClicked(LPARAM screenPoint);
+  bool OnFrameMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+  void DropFiles(HDROP drop);
+  void TakeTextFile(const std::wstring& path);
+  std::vector<std::wstring> RunFileDialog();
+
   const EntryData& data_;
   EntryActions& actions_;
   const EntryClock& clock_;
@@ -171,6 +208,9 @@ class EntryWindow : public Form {
   std::string labelMatch_;
   std::vector<std::string> serviceItems_;   // the web-service choice's items, in its order
   std::vector<std::string> categoryItems_;  // the category list's items
+  RECT captionButton_{};
+  std::wstring attachFolder_;  // where the file dialog opens
+  Bitmap iconPicture_;         // the chosen icon on the icon button
 
   // Header
   Button iconButton_;
@@ -188,7 +228,7 @@ class EntryWindow : public Form {
   // Body
   RichEdit body_;
   RichEdit webBody_;
-  ListBox attachmentsList_;
+  AttachmentList attachmentsList_;
   // Date panel
   Panel datePanel_;
   Label timeLabel_;
@@ -225,6 +265,13 @@ class EntryWindow : public Form {
   MenuItem lowItem_;
   MenuItem normalItem_;
   MenuItem highItem_;
+  // Caption-bar menu
+  PopupMenu subjectMenu_;
+  MenuItem findContactItem_;
+  MenuItem checkNamesItem_;
+  MenuItem printBodyItem_;
+  MenuItem subjectMenuSeparator_;
+  MenuItem keywordRemovalItem_;
 };
 
 // The entry types of the type buttons, top to bottom.

@@ -124,7 +124,10 @@ void EntryWindow::ParseNow(const std::wstring& subjectText) {
 // no event fires and nothing is marked as chosen by hand.
 void EntryWindow::ApplyParserResult(const QuickEntryResult& r) {
   if (r.labelMatch) labelMatch_ = *r.labelMatch;
-  if (r.service == Change::kSet) serviceCombo_.SetSelection(r.serviceIndex);
+  if (r.service == Change::kSet && serviceCombo_.Selection() != r.serviceIndex) {
+    serviceCombo_.SetSelection(r.serviceIndex);
+    ShowServiceHint();
+  }
   if (r.service == Change::kClear && serviceCombo_.Selection() != -1) serviceCombo_.SetSelection(-1);
   if (r.typeButton && TypeButton() != r.typeButton) SetTypeButton(*r.typeButton);
   if (r.checkCaption) CheckCaption();
@@ -134,8 +137,8 @@ void EntryWindow::ApplyParserResult(const QuickEntryResult& r) {
     if (const std::wstring end = Widen(r.times->end); end != endTime_.Text()) endTime_.SetText(end);
   }
   if (r.showCalendar) ShowCalendar();
-  if (r.icon == Change::kSet) iconIndex_ = r.iconIndex;
-  if (r.icon == Change::kClear) iconIndex_ = -1;
+  if (r.icon == Change::kSet) SetIcon(r.iconIndex);
+  if (r.icon == Change::kClear) BlankIcon();
   ApplyCategories(r.categories);
 }
 

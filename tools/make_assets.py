@@ -379,11 +379,76 @@ def bar_pictures(suffix):
     save(menu_strip(), "menu")
 
 
+# --- the Information Item window's button pictures ---------------------------
+
+ENTRY_FACE = (255, 0, 255)     # the key: the window puts its button face colour there
+ENTRY_INK = (52, 58, 70)
+# In the strip's order: the type buttons (internet, task, note, appointment,
+# contact, e-mail, journal, text document), the priorities (low, normal, high),
+# the footer (date, categories, attach, signature) and the empty icon picture.
+ENTRY_PICTURES = ["internet", "task", "note", "appointment", "contact", "email", "journal", "textdoc",
+                  "low", "normal", "high", "date", "categories", "attach", "signature", "noicon"]
+
+
+def entry_icon(d, kind, ink):
+    """The pictures of kinds the bar has no picture for, in a 14 x 14 box at (1, 1)."""
+    L = lambda pts, w=1.4, fill=ink: d.line([(s(1 + x), s(1 + y)) for x, y in pts], fill=fill, width=w_(w),
+                                            joint="curve")
+    if kind == "internet":
+        d.ellipse([s(2), s(2), s(14), s(14)], outline=(64, 132, 214, 255), width=w_(1.3))
+        d.ellipse([s(5.4), s(2), s(10.6), s(14)], outline=(64, 132, 214, 255), width=w_(1.1))
+        L([(1.3, 7), (12.7, 7)], 1.1, (64, 132, 214, 255))
+    elif kind == "textdoc":
+        d.polygon([(s(3), s(1)), (s(10), s(1)), (s(13), s(4)), (s(13), s(15)), (s(3), s(15))],
+                  fill=(250, 250, 250, 255), outline=ink)
+        for y in (5.5, 8, 10.5, 13):
+            L([(3.8, y - 1), (10.2, y - 1)], 1)
+    elif kind in ("low", "normal", "high"):
+        if kind == "low":
+            L([(7, 2), (7, 11)], 1.8, (64, 132, 214, 255))
+            L([(3.5, 7.5), (7, 11.5), (10.5, 7.5)], 1.8, (64, 132, 214, 255))
+        elif kind == "normal":
+            d.ellipse([s(5.5), s(5.5), s(10.5), s(10.5)], fill=(120, 126, 138, 255))
+        else:
+            red = (214, 52, 44, 255)
+            d.rounded_rectangle([s(6.8), s(1.5), s(9.2), s(10)], radius=s(1), fill=red)
+            d.ellipse([s(6.6), s(11.5), s(9.4), s(14.3)], fill=red)
+    elif kind == "categories":
+        for (x, y), c in zip(((2, 2), (9, 2), (2, 9), (9, 9)),
+                             ((222, 98, 82), (88, 190, 120), (84, 150, 236), (242, 196, 76))):
+            d.rounded_rectangle([s(x), s(y), s(x + 5), s(y + 5)], radius=s(1), fill=c + (255,))
+    elif kind == "attach":
+        L([(9.5, 4), (9.5, 11), (7, 13.5), (4.5, 11), (4.5, 2.5), (6.2, 0.8), (7.9, 2.5), (7.9, 10)], 1.2)
+    elif kind == "signature":
+        L([(1, 10), (3, 6), (5, 10), (7, 5), (9, 10), (11, 7), (13, 9)], 1.2)
+        L([(1, 13), (13, 13)], 1)
+    elif kind == "noicon":
+        d.rectangle([s(2), s(2), s(14), s(14)], outline=(150, 156, 166, 255), width=w_(1))
+
+
+def entry_strip():
+    """The window's pictures, 16 x 16 each, side by side on the key colour."""
+    size = 16
+    strip = Image.new("RGB", (px(size) * len(ENTRY_PICTURES), px(size)), ENTRY_FACE)
+    type_kind = {"date": "appointment"}
+    for n, kind in enumerate(ENTRY_PICTURES):
+        img = canvas(size, size)
+        d = ImageDraw.Draw(img)
+        bar_kind = type_kind.get(kind, kind)
+        if bar_kind in ACCENTS:
+            icon(d, bar_kind, 1, 1, (255, 255, 255, 255), ACCENTS[bar_kind] + (255,))
+        else:
+            entry_icon(d, kind, ENTRY_INK + (255,))
+        strip.paste(flatten(img, threshold=96), (n * px(size), 0))
+    return strip
+
+
 def main():
     global PCT
     os.makedirs(OUT, exist_ok=True)
     for PCT in SCALES:
         bar_pictures("" if PCT == 100 else f"_{PCT}")
+        entry_strip().save(os.path.join(OUT, "entry" + ("" if PCT == 100 else f"_{PCT}") + ".bmp"))
     PCT = 100
     icons = [app_icon(n) for n in (16, 32, 48, 256)]
     icons[-1].save(os.path.join(OUT, "quorvel.ico"), sizes=[(16, 16), (32, 32), (48, 48), (256, 256)],

@@ -86,6 +86,22 @@ class WindowDc {
   HDC dc_;
 };
 
+// The device context of a whole window, its frame and caption included.
+class WholeWindowDc {
+ public:
+  explicit WholeWindowDc(HWND hwnd) : hwnd_(hwnd), dc_(GetWindowDC(hwnd)) {}
+  ~WholeWindowDc() {
+    if (dc_) ReleaseDC(hwnd_, dc_);
+  }
+  WholeWindowDc(const WholeWindowDc&) = delete;
+  WholeWindowDc& operator=(const WholeWindowDc&) = delete;
+  HDC Get() const { return dc_; }
+
+ private:
+  HWND hwnd_;
+  HDC dc_;
+};
+
 // A memory device context compatible with another one, deleted with its owner.
 class MemoryDc {
  public:

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "ui/dpi.h"
+
 namespace qrv {
 
 struct Picture::Bits {
@@ -11,6 +13,13 @@ struct Picture::Bits {
     if (bitmap) DeleteObject(bitmap);
   }
 };
+
+std::wstring PictureNameForDpi(const std::wstring& name, UINT dpi) {
+  // Halfway between the drawn scales: 125 % and 175 %.
+  const UINT percent = dpi * 100 / kDesignDpi;
+  if (percent < 125) return name;
+  return name + (percent < 175 ? L"_150" : L"_200");
+}
 
 std::uint32_t ToRgb(COLORREF c) { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); }
 COLORREF ToColorRef(std::uint32_t rgb) { return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }

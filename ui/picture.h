@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace qrv {
@@ -40,6 +41,10 @@ class Picture {
   int width_ = 0;
   int height_ = 0;
 };
+
+// The resource name of a picture for a DPI: "X", "X_150" or "X_200", whichever
+// scale (of 100, 150 and 200 %) lies nearest to dpi * 100 / 96.
+std::wstring PictureNameForDpi(const std::wstring& name, UINT dpi);
 
 // A Windows colour (COLORREF) as 0x00RRGGBB and back.
 std::uint32_t ToRgb(COLORREF color);

@@ -1,0 +1,212 @@
+// The window's pictures, the web-service hint shown for an internet entry,
+// the icon of an appointment and the attached files.
+#include <windows.h>
+
+#include <commdlg.h>
+#include <richedit.h>
+
+#include <cstring>
+#include <filesystem>
+
+#include "core/codepage.h"
+#include "core/file_io.h"
+#include "entry/entry_pictures.h"
+#include "entry/entry_window.h"
+#include "entry/icon_chooser.h"
+#include "ui/gdi.h"
+#include "ui/wide.h"
+
+namespace qrv {
+namespace {
+
+constexpr std::size_t kTextFileLimit = 16u << 20;
+
+// A text file's content: UTF-16 or UTF-8 by their byte-order marks, else in the
+// system code page.
+std::wstring DecodeText(const std::string& bytes) {
+  if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE') {
+    std::wstring text((bytes.size() - 2) / 2, L'\0');
+    std::memcpy(text.data(), bytes.data() + 2, text.size() * sizeof(wchar_t));
+    return text;
+  }
+  if (bytes.starts_with("\xEF\xBB\xBF")) return Widen(std::string_view(bytes).substr(3));
+  return Widen(AnsiToUtf8(bytes));
+}
+
+void SetBold(const RichEdit& edit, LONG start, LONG end, bool bold) {
+  CHARRANGE range{start, end};
+  SendMessageW(edit.Handle(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+  CHARFORMAT2W format{};
+  format.cbSize = sizeof format;
+  format.dwMask = CFM_BOLD;
+  format.dwEffects = bold ? CFE_BOLD : 0;
+  SendMessageW(edit.Handle(), EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+}
+
+// The files of a multiple choice in the file dialog: the folder, then the
+// names, each ended by a zero; or one full path.
+std::vector<std::wstring> ChosenFiles(const std::wstring& buffer) {
+  std::vector<std::wstring> parts;
+  for (std::size_t at = 0; at < buffer.size() && buffer[at];) {
+    const std::size_t end = buffer.find(L'\0', at);
+    parts.push_back(buffer.substr(at, end - at));
+    at = end + 1;
+  }
+  if (parts.size() <= 1) return parts;
+  std::vector<std::wstring> files;
+  for (std::size_t i = 1; i < parts.size(); ++i)
+    files.push_back((std::filesystem::path(parts[0]) / parts[i]).wstring());
+  return files;
+}
+
+}  // namespace
+
+// --- Pictures --------------------------------------------------------------------
+
+void EntryWindow::ShowPictures() {
+  const UINT dpi = Dpi();
+  for (std::size_t i = 0; i < typeButtons_.size(); ++i)
+    SetButtonPicture(*typeButtons_[i], EntryPictureFor(static_cast<EntryPicture>(i), dpi));
+  SetButtonPicture(assignDateButton_, EntryPictureFor(EntryPicture::kDate, dpi));
+  SetButtonPicture(categoriesButton_, EntryPictureFor(EntryPicture::kCategories, dpi));
+  SetButtonPicture(attachButton_, EntryPictureFor(EntryPicture::kAttach, dpi));
+  SetButtonPicture(signatureButton_, EntryPictureFor(EntryPicture::kSignature, dpi));
+  ChoosePriority(priority_);
+  if (iconIndex_ < 0) SetButtonPicture(iconButton_, EntryPictureFor(EntryPicture::kNoIcon, dpi));
+}
+
+void EntryWindow::DpiChanged() { ShowPictures(); }
+
+// --- The web-service hint ----------------------------------------------------------
+
+void EntryWindow::ShowServiceHint() {
+  const int service = serviceCombo_.Selection();
+  if (service < 0 || service >= static_cast<int>(serviceItems_.size())) return;
+  if (const auto hint = ServiceHintFor(data_.keywords.Records(), serviceItems_[static_cast<std::size_t>(service)]))
+    ShowHintText(*hint);
+}
+
+// The text goes in as plain text, whatever it holds; then the heading and the
+// keyword are made bold.
+void EntryWindow::ShowHintText(const ServiceHintText& hint) {
+  std::wstring text;
+  LONG at = 0, headingEnd = 0, boldStart = -1, boldEnd = -1;
+  const auto add = [&](const std::string& line) {
+    const std::wstring wide = Widen(line);
+    if (!text.empty()) {
+      text += L"\r\n";
+      ++at;  // the edit keeps a line break as one character
+    }
+    text += wide;
+    at += static_cast<LONG>(wide.size());
+  };
+  if (!hint.heading.empty()) {
+    add(hint.heading);
+    headingEnd = at;
+  }
+  for (std::size_t i = 0; i < hint.lines.size(); ++i) {
+    const LONG start = at + (text.empty() ? 0 : 1);
+    add(hint.lines[i]);
+    if (static_cast<int>(i) == hint.boldLine) {
+      boldStart = start + static_cast<LONG>(Widen(hint.lines[i].substr(0, hint.boldFrom)).size());
+      boldEnd = at;
+    }
+  }
+  webBody_.SetPlainText(text);
+  SetBold(webBody_, 0, -1, false);
+  if (headingEnd > 0) SetBold(webBody_, 0, headingEnd, true);
+  if (boldStart >= 0) SetBold(webBody_, boldStart, boldEnd, true);
+  SendMessageW(webBody_.Handle(), EM_SETSEL, 0, 0);
+}
+
+// --- The icon ----------------------------------------------------------------------
+
+// The icon's picture, one white row taller than the icon, on the icon button.
+void EntryWindow::SetIcon(int index) {
+  if (index == iconIndex_ || index < 0) return;
+  iconIndex_ = index;
+  const ImageList* pictures = data_.iconPictures;
+  if (!pictures || index >= pictures->Count()) return;
+  WindowDc screen(nullptr);
+  MemoryDc memory(screen.Get());
+  HBITMAP picture = CreateCompatibleBitmap(screen.Get(), 16, 17);
+  {
+    SelectedObject selected(memory.Get(), picture);
+    const RECT whole{0, 0, 16, 17};
+    FillRect(memory.Get(), &whole, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    pictures->Draw(memory.Get(), index, 0, 0);
+  }
+  SetButtonPicture(iconButton_, picture);
+  iconPicture_.Reset(picture);
+}
+
+void EntryWindow::BlankIcon() {
+  iconIndex_ = -1;
+  SetButtonPicture(iconButton_, EntryPictureFor(EntryPicture::kNoIcon, Dpi()));
+  iconPicture_.Reset();
+}
+
+// The chooser opens right of the window when it fits on the screen, else down
+// and right of the window's corner; what it answers counts as chosen by hand.
+void EntryWindow::ChooseIcon() {
+  static const std::vector<std::string> kNoIcons;
+  IconChooser& chooser = CreateOwned<IconChooser>(data_.iconDefinitions ? *data_.iconDefinitions : kNoIcons,
+                                                  data_.iconPictures ? data_.iconPictures->Handle() : nullptr);
+  const RECT rc = WindowRect(), own = chooser.WindowRect();
+  const int width = own.right - own.left;
+  const int height = rc.bottom - rc.top - (DatePanelShown() ? Scale(kDatePanelHeight) : 0);
+  if (rc.right + width < GetSystemMetrics(SM_CXSCREEN))
+    chooser.SetWindowRect(rc.right, rc.top, width, height);
+  else
+    chooser.SetWindowRect(rc.left + 20, rc.top + 20, width, height);
+  const std::optional<int> chosen = chooser.Choose();
+  FreeOwned(&chooser);
+  if (chosen)
+    SetIcon(*chosen);
+  else
+    BlankIcon();
+  byHand_.icon = true;
+}
+
+// --- Attachments -------------------------------------------------------------------
+
+void EntryWindow::AddAttachment(const std::wstring& path) {
+  attachmentsList_.Add(path);
+  CheckCaption();
+}
+
+void EntryWindow::ChooseAttachments() {
+  const std::vector<std::wstring> files = chooseFiles ? chooseFiles() : std::vector<std::wstring>{};
+  if (files.empty()) return;
+  attachFolder_ = std::filesystem::path(files.front()).parent_path().wstring();
+  for (const std::wstring& file : files) AddAttachment(file);
+}
+
+std::vector<std::wstring> EntryWindow::RunFileDialog() {
+  std::wstring buffer(64 * 1024, L'\0');
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = Handle();
+  dialog.lpstrFile = buffer.data();
+  dialog.nMaxFile = static_cast<DWORD>(buffer.size());
+  dialog.lpstrInitialDir = attachFolder_.empty() ? nullptr : attachFolder_.c_str();
+  dialog.lpstrTitle = L"Attach Files...";
+  dialog.Flags = OFN_ALLOWMULTISELECT | OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY |
+                 OFN_ENABLESIZING | OFN_NOCHANGEDIR;
+  if (!GetOpenFileNameW(&dialog)) return {};
+  return ChosenFiles(buffer);
+}
+
+// A text document takes the file's path as its subject and its text as its
+// body; a file that cannot be read is reported and the fields keep their text.
+void EntryWindow::TakeTextFile(const std::wstring& path) {
+  const auto bytes = ReadFileBytes(std::filesystem::path(path), kTextFileLimit);
+  if (!bytes) {
+    ShowMessage(L"Cannot open file \"" + path + L"\".", MessageKind::kError);
+    return;
+  }
+  subjectEdit_.SetPlainText(path, Notify::kYes);
+  body_.SetPlainText(DecodeText(*bytes), Notify::kYes);
+}
+
+}  // namespace qrv

@@ -1,0 +1,61 @@
+#include "entry/icon_chooser.h"
+
+#include "core/icon_definitions.h"
+#include "ui/wide.h"
+
+namespace qrv {
+
+IconList::IconList(Container& parent, const Bounds& bounds, HIMAGELIST pictures)
+    : ListView(parent, {.bounds = bounds, .anchors = {.right = true, .bottom = true}, .columns = {{L"Files", 136}}}) {
+  // No header, and the bar's pictures, which the list must not free.
+  SetWindowLongPtrW(Handle(), GWL_STYLE,
+                    GetWindowLongPtrW(Handle(), GWL_STYLE) | LVS_NOCOLUMNHEADER | LVS_SHAREIMAGELISTS);
+  if (pictures) Send(LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(pictures));
+}
+
+bool IconList::HandleNotify(NMHDR& header, LRESULT& result) {
+  if (header.code == NM_CLICK || header.code == NM_RETURN) {
+    const int row = header.code == NM_CLICK ? reinterpret_cast<NMITEMACTIVATE&>(header).iItem : Selection();
+    if (row >= 0) Fire(onPick, row);
+  }
+  return ListView::HandleNotify(header, result);
+}
+
+IconChooser::IconChooser(Form& owner, const std::vector<std::string>& definitions, HIMAGELIST pictures)
+    : Form({.caption = L"Select Icon", .clientSize = {152, 276}, .owner = &owner}),
+      icons_(*this, {0, 0, 152, 255}, pictures),
+      noneButton_(
+          *this,
+          {.bounds = {49, 257, 54, 19}, .text = L"None", .anchors = {.left = false, .top = false, .bottom = true}}) {
+  // A tool window with only a close box.
+  SetWindowLongPtrW(Handle(), GWL_STYLE, GetWindowLongPtrW(Handle(), GWL_STYLE) & ~WS_MINIMIZEBOX);
+  SetWindowLongPtrW(Handle(), GWL_EXSTYLE, GetWindowLongPtrW(Handle(), GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
+  for (std::size_t line = 1; line < definitions.size(); ++line) {
+    const int row = icons_.AddRow({Widen(IconCaption(definitions, line))});
+    LVITEMW item{};
+    item.mask = LVIF_IMAGE;
+    item.iItem = row;
+    item.iImage = static_cast<int>(line) - 1;
+    SendMessageW(icons_.Handle(), LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+  }
+  icons_.onPick = [this](int row) {
+    chosen_ = row;
+    EndModal(DialogResult::kOk);
+  };
+  noneButton_.onClick = [this] {
+    chosen_.reset();
+    EndModal(DialogResult::kOk);
+  };
+}
+
+std::optional<int> IconChooser::Choose() {
+  chosen_.reset();
+  // Closed with its close box, the chooser takes the row chosen with the keyboard.
+  if (ShowModal() == DialogResult::kCancel) {
+    const int row = icons_.Selection();
+    if (row >= 0) chosen_ = row;
+  }
+  return chosen_;
+}
+
+}  // namespace qrv

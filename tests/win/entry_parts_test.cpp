@@ -1,0 +1,279 @@
+// The Information Item window's attachments, icon chooser, caption-bar menu
+// and web-service hint under Wine: files chosen in the dialog and dropped from
+// the shell (with a path longer than any fixed buffer), removed with Delete;
+// "None" in the chooser; the menu opened from the caption bar; a hint that
+// looks like rich text shown as the characters it is.
+#include <windows.h>
+
+#include <commdlg.h>
+#include <richedit.h>
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+#include "entry/icon_chooser.h"
+#include "entry_test_support.h"
+#include "ui/gdi.h"
+#include "ui/wide.h"
+
+namespace qrv::testing {
+namespace {
+
+using enum EntryType;
+
+HGLOBAL DropOf(const std::vector<std::wstring>& files) {
+  std::wstring names;
+  for (const auto& file : files) names += file + L'\0';
+  names += L'\0';
+  HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size() * sizeof(wchar_t));
+  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+  drop->pFiles = sizeof(DROPFILES);
+  drop->fWide = TRUE;
+  std::memcpy(drop + 1, names.data(), names.size() * sizeof(wchar_t));
+  GlobalUnlock(memory);
+  return memory;
+}
+
+// Selects a row of a list view as the program would.
+void SelectRow(HWND list, int row) {
+  LVITEMW item{};
+  item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  item.state = LVIS_SELECTED | LVIS_FOCUSED;
+  SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}
+
+// The first child window of a class whose style has all of `style`.
+HWND ChildOf(HWND parent, const wchar_t* className, LONG_PTR style = 0) {
+  struct Search {
+    const wchar_t* className;
+    LONG_PTR style;
+    HWND found = nullptr;
+  } search{className, style};
+  EnumChildWindows(
+      parent,
+      [](HWND child, LPARAM lp) -> BOOL {
+        auto& s = *reinterpret_cast<Search*>(lp);
+        wchar_t name[64]{};
+        GetClassNameW(child, name, 64);
+        if (lstrcmpiW(name, s.className) != 0 || (GetWindowLongPtrW(child, GWL_STYLE) & s.style) != s.style)
+          return TRUE;
+        s.found = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+class EntryPartsTest : public EntryFixture {
+ protected:
+  void SetUp() override {
+    EntryFixture::SetUp();
+    folder_ = std::filesystem::temp_directory_path() / (L"qrv-entry-parts-" + std::to_wstring(GetCurrentProcessId()));
+    std::filesystem::create_directories(folder_);
+  }
+  void TearDown() override {
+    EntryFixture::TearDown();
+    // The deep path is beyond what the library removes: what stays is in a folder of this run's own.
+    std::error_code ignored;
+    std::filesystem::remove_all(folder_, ignored);
+  }
+  std::wstring WriteFile(const std::wstring& name, const std::string& bytes) {
+    const auto path = folder_ / name;
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path.wstring();
+  }
+  std::filesystem::path folder_;
+};
+
+TEST_F(EntryPartsTest, FilesAreAttachedByDialogAndDropRemovedWithDeleteAndAskBeforeClosing) {
+  EntryWindow& window = OpenWindow();
+  const std::wstring a = WriteFile(L"a.txt", "a"), b = WriteFile(L"b.doc", "b");
+  // A path far longer than MAX_PATH is taken whole.
+  const std::wstring deep = WriteFile(
+      std::wstring(30, L'd') + L"\\" + std::wstring(200, L'e') + L"\\" + std::wstring(150, L'f') + L".txt", "deep");
+  window.chooseFiles = [&] { return std::vector<std::wstring>{a, b}; };
+  SendMessageW(FindWindowExW(window.Handle(), nullptr, L"Button", L"A"), BM_CLICK, 0, 0);
+  Pump(40);
+  SendMessageW(window.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf({deep})), 0);
+  Pump(40);
+  EXPECT_EQ(window.Attachments(), (std::vector<std::wstring>{a, b, deep}));
+  const HWND list = ChildOf(window.Handle(), WC_LISTVIEWW);
+  ASSERT_NE(list, nullptr);
+  EXPECT_TRUE(IsWindowVisible(list));
+
+  // Delete removes the selected rows; the list goes with its last row.
+  SelectRow(list, 0);
+  SelectRow(list, 2);
+  SetFocus(list);
+  PressKeys({VK_DELETE});
+  EXPECT_EQ(window.Attachments(), std::vector<std::wstring>{b});
+  EXPECT_TRUE(IsWindowVisible(list));
+  // Only attachments in the window: closing asks first.
+  window.Close();
+  Pump(60);
+  EXPECT_EQ(prompts.count, 1);
+  EXPECT_TRUE(Open(&window));
+  SelectRow(list, 0);
+  SetFocus(list);
+  PressKeys({VK_DELETE});
+  EXPECT_TRUE(window.Attachments().empty());
+  EXPECT_FALSE(IsWindowVisible(list));
+  EXPECT_TRUE(window.Empty());
+
+  // A text document takes a dropped file as its subject and text; a file that
+  // cannot be read is reported and changes nothing.
+  window.ChooseType(kTextDocument);
+  SendMessageW(window.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf({deep})), 0);
+  EXPECT_EQ(window.Subject(), deep);
+  EXPECT_EQ(window.Body(), L"deep");
+  EXPECT_TRUE(window.Attachments().empty());
+  const int before = prompts.count;
+  SendMessageW(window.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf({(folder_ / L"gone.txt").wstring()})), 0);
+  EXPECT_EQ(prompts.count, before + 1);
+  EXPECT_EQ(prompts.kind, MessageKind::kError);
+  EXPECT_EQ(window.Body(), L"deep");
+}
+
+// The chooser is answered from inside its modal loop.
+std::function<void(HWND)> answerChooser;
+void CALLBACK AnswerChooser(HWND, UINT, UINT_PTR timer, DWORD) {
+  if (HWND chooser = FindWindowW(nullptr, L"Select Icon"); chooser && IsWindowVisible(chooser)) {
+    KillTimer(nullptr, timer);
+    answerChooser(chooser);
+  }
+}
+
+TEST_F(EntryPartsTest, TheIconChooserListsTheNoteIconsAndNoneAlwaysMeansNoIcon) {
+  const std::vector<std::string> definitions{"VIDODU3", "1 Birthday=FFFF", "2 Call=0F0F", "3 Trip=F0F0"};
+  ImageList pictures(16, 16);
+  for (COLORREF colour : {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255)}) {
+    WindowDc screen(nullptr);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen.Get(), 16, 16);
+    MemoryDc memory(screen.Get());
+    {
+      SelectedObject selected(memory.Get(), bitmap);
+      OwnedBrush brush(CreateSolidBrush(colour));
+      const RECT all{0, 0, 16, 16};
+      FillRect(memory.Get(), &all, brush.Get());
+    }
+    pictures.Add(bitmap);
+    DeleteObject(bitmap);
+  }
+  data.iconDefinitions = &definitions;
+  data.iconPictures = &pictures;
+  iconNoteFound = true;
+  EntryWindow& window = OpenWindow();
+  window.ChooseType(kAppointment);
+  const HWND iconButton = FindWindowExW(window.Handle(), nullptr, L"Button", L"");
+  ASSERT_NE(iconButton, nullptr);
+  EXPECT_TRUE(IsWindowVisible(iconButton));
+
+  // Closed after a row was chosen with the keyboard: that icon.
+  answerChooser = [](HWND chooser) {
+    const HWND list = ChildOf(chooser, WC_LISTVIEWW);
+    EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 3);
+    wchar_t text[32]{};
+    LVITEMW item{};
+    item.pszText = text;
+    item.cchTextMax = 32;
+    SendMessageW(list, LVM_GETITEMTEXTW, 1, reinterpret_cast<LPARAM>(&item));
+    EXPECT_STREQ(text, L"Call");
+    SelectRow(list, 2);
+    PostMessageW(chooser, WM_CLOSE, 0, 0);
+  };
+  SetTimer(nullptr, 0, 30, AnswerChooser);
+  SendMessageW(iconButton, BM_CLICK, 0, 0);
+  EXPECT_EQ(window.IconIndex(), 2);
+  EXPECT_TRUE(window.ByHand().icon);
+  EXPECT_NE(SendMessageW(iconButton, BM_GETIMAGE, IMAGE_BITMAP, 0), 0);
+
+  // "None" with a row chosen: no icon.
+  answerChooser = [](HWND chooser) {
+    SelectRow(ChildOf(chooser, WC_LISTVIEWW), 0);
+    PostMessageW(FindWindowExW(chooser, nullptr, L"Button", L"None"), BM_CLICK, 0, 0);
+  };
+  SetTimer(nullptr, 0, 30, AnswerChooser);
+  SendMessageW(iconButton, BM_CLICK, 0, 0);
+  EXPECT_EQ(window.IconIndex(), -1);
+  EXPECT_EQ(FindWindowW(nullptr, L"Select Icon"), nullptr);  // freed with its use
+}
+
+TEST_F(EntryPartsTest, TheCaptionBarButtonOpensTheSubjectMenu) {
+  settings.keywordRemoval = true;
+  EntryWindow& window = OpenWindow();
+  const RECT place = window.WindowRect();
+  const RECT button = window.CaptionButtonRect();
+  const int frame = GetSystemMetrics(SM_CXFRAME), icon = GetSystemMetrics(SM_CXSMICON);
+  EXPECT_EQ(button.left, place.right - place.left - frame - 4 * icon - 8);
+  EXPECT_EQ(button.top, frame + 2);
+  const LPARAM at = MAKELPARAM(place.left + button.left + 3, place.top + button.top + 3);
+  EXPECT_EQ(SendMessageW(window.Handle(), WM_NCHITTEST, 0, at), HTBORDER);
+
+  int popups = 0;
+  window.SubjectMenu().onPopup = [&] {
+    ++popups;
+    PostMessageW(window.Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+  };
+  SendMessageW(window.Handle(), WM_NCLBUTTONDOWN, HTBORDER, at);
+  EXPECT_EQ(popups, 1);
+  // Elsewhere on the caption the click is the system's.
+  EXPECT_NE(SendMessageW(window.Handle(), WM_NCHITTEST, 0, MAKELPARAM(place.left + 30, place.top + frame + 4)),
+            HTBORDER);
+
+  std::vector<std::wstring> texts;
+  for (const MenuItem* item : window.SubjectMenu().Items()) texts.push_back(item->text);
+  EXPECT_EQ(texts, (std::vector<std::wstring>{L"Find Contact in Subject", L"Check Names in To/Cc", L"Print Body", L"-",
+                                              L"Subject Keyword Removal"}));
+  EXPECT_TRUE(window.KeywordRemoval());
+  window.SubjectMenu().Items()[4]->onClick();
+  EXPECT_FALSE(window.KeywordRemoval());
+  window.SubjectMenu().Items()[0]->onClick();
+  window.SubjectMenu().Items()[1]->onClick();
+  EXPECT_EQ(actions.finds, 1);
+  EXPECT_EQ(actions.checks, 1);
+}
+
+TEST_F(EntryPartsTest, AServiceHintIsShownAsPlainTextWithItsKeywordInBold) {
+  keywords = KeywordMatcher(ReadKeywordRecords(
+      {"S=0{GOO}11<CB=Google!><D=news!D><HINT={\\rtf1 \\b Bold?}!H>|https://g/?q=<QRV!>", "K=1{CALL}1"}));
+  EntryWindow& window = OpenWindow();
+  const HWND hint = ChildOf(window.Handle(), L"RichEdit20W", ES_READONLY);
+  ASSERT_NE(hint, nullptr);
+  const auto text = [hint] {
+    std::wstring t(static_cast<std::size_t>(GetWindowTextLengthW(hint)) + 1, L'\0');
+    t.resize(static_cast<std::size_t>(GetWindowTextW(hint, t.data(), static_cast<int>(t.size()))));
+    return t;
+  };
+  EXPECT_EQ(text().rfind(L"Web Service Support:", 0), 0u);
+  // The subject's keyword chooses the service and its hint follows.
+  TypeText(L"goo weather");
+  EXPECT_EQ(window.Caption(), L"Internet - QRV");
+  EXPECT_TRUE(IsWindowVisible(hint));
+  const std::wstring shown = text();
+  EXPECT_EQ(shown.rfind(L"{\\rtf1 \\b Bold?}", 0), 0u) << Narrow(shown);
+  EXPECT_NE(shown.find(L"Default criteria: news"), std::wstring::npos);
+  // The keyword is bold, the hint is not.
+  const auto boldAt = [hint](LONG position) {
+    CHARRANGE range{position, position + 1};
+    SendMessageW(hint, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    CHARFORMAT2W format{};
+    format.cbSize = sizeof format;
+    SendMessageW(hint, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+    return (format.dwEffects & CFE_BOLD) != 0;
+  };
+  FINDTEXTW find{{0, -1}, L"Keyword: goo"};
+  const LONG keyword = static_cast<LONG>(SendMessageW(hint, EM_FINDTEXTW, FR_DOWN, reinterpret_cast<LPARAM>(&find)));
+  ASSERT_GE(keyword, 0);
+  EXPECT_TRUE(boldAt(keyword + 9));
+  EXPECT_FALSE(boldAt(keyword));
+  EXPECT_FALSE(boldAt(1));
+}
+
+}  // namespace
+}  // namespace qrv::testing
