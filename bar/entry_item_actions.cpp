@@ -34,10 +34,6 @@ bool Blank(const std::wstring& text) { return Trim(Narrow(text)).empty(); }
 
 }  // namespace
 
-std::wstring SubjectToStore(const EntryWindow& window) { return window.Subject(); }
-
-std::vector<std::wstring> AttachmentsOf(const EntryWindow&) { return {}; }
-
 BarEntryActions::BarEntryActions(Form& bar, BarData& data, OutlookSession& outlook, BarCommands& commands, Email& email,
                                  const EntryClock& clock)
     : bar_(bar), data_(data), outlook_(outlook), commands_(commands), email_(email), clock_(clock) {}
@@ -56,11 +52,11 @@ ItemInput BarEntryActions::InputOf(const EntryWindow& window) const {
   ItemInput in;
   in.type = window.Type().value_or(EntryType::kTask);
   in.subject = Narrow(window.Subject());
-  in.storedSubject = Trim(Narrow(SubjectToStore(window)));
+  in.storedSubject = Trim(Narrow(window.StoredSubject()));
   in.recipients = Narrow(window.Recipients());
   in.copies = Narrow(window.Copies());
   in.body = Narrow(window.Body());
-  in.hasAttachments = !AttachmentsOf(window).empty();
+  in.hasAttachments = !window.Attachments().empty();
   if (window.CategoryPanelShown()) {
     std::vector<std::string> names;
     for (const std::wstring& name : window.ChosenCategories()) names.push_back(Narrow(name));

@@ -32,10 +32,6 @@ namespace qrv {
 // dialog; tests answer in its place.
 using SaveNameChooser = std::function<std::optional<std::wstring>(HWND owner, const std::wstring& offered)>;
 
-// The subject as it is stored, and the files attached to the window.
-std::wstring SubjectToStore(const EntryWindow& window);
-std::vector<std::wstring> AttachmentsOf(const EntryWindow& window);
-
 class BarEntryActions : public EntryActions {
  public:
   BarEntryActions(Form& bar, BarData& data, OutlookSession& outlook, BarCommands& commands, Email& email,

@@ -32,7 +32,7 @@ bool BarEntryActions::SendThroughMapi(const EntryWindow& window, const ItemInput
   email_.copies = SplitRecipients(input.copies, !ccResolved);
   email_.blindCopies.clear();
   email_.attachments.clear();
-  for (const std::wstring& file : AttachmentsOf(window)) email_.attachments.push_back(Narrow(file));
+  for (const std::wstring& file : window.Attachments()) email_.attachments.push_back(Narrow(file));
   email_.subject = input.subject.substr(0, kMaxSubject);
   email_.body = input.body;
   const ULONG code = email_.SendMail();
@@ -56,7 +56,7 @@ bool BarEntryActions::OpenMailto(const EntryWindow& window, const ItemInput& inp
                 MessageKind::kWarning);
     return false;
   }
-  if (!AttachmentsOf(window).empty()) {
+  if (!window.Attachments().empty()) {
     ShowMessage(L"The attached files must be added in the mail program: the e-mail opens without them.",
                 MessageKind::kInformation);
   }

@@ -28,7 +28,7 @@ std::optional<BarEntryActions::MadeItem> BarEntryActions::MakeItem(const EntryWi
   OleObject item = commands_.NewItem(input.type, Origin::kMenu, false, kInformationItemCaption);
   if (item.IsEmpty()) return std::nullopt;
   if (const auto kind = AttachmentKind(input.type)) {
-    const std::vector<std::wstring> files = AttachmentsOf(window);
+    const std::vector<std::wstring> files = window.Attachments();
     if (!files.empty()) {
       const OleObject attachments = item.Get("Attachments").Object();
       for (const std::wstring& file : files) attachments.Call("Add", Narrow(file), *kind);

@@ -139,7 +139,7 @@ void BarEntryActions::FindContact(EntryWindow& window) {
     contact.Call("Display");
     // The window goes only when the subject was all it held.
     const bool onlySubject = window.Body().empty() && window.Recipients().empty() && window.Copies().empty() &&
-                             AttachmentsOf(window).empty();
+                             window.Attachments().empty();
     if (onlySubject) {
       window.Clear();
       window.Close();

@@ -303,7 +303,6 @@ bool EntryWindow::Save() {
 
 bool EntryWindow::Open() {
   if (!actions_.Open(*this)) return false;
-  if (TypeButton() == EntryType::kInternet) return true;  // a web search keeps the window
   Clear();
   Close();
   return true;

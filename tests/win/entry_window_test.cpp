@@ -226,13 +226,15 @@ TEST_F(EntryWindowTest, TabAndEnterFollowTheSettingAndTheType) {
   const HWND body = GetFocus();
   PressKeys({VK_TAB}, VK_SHIFT);
   EXPECT_NE(GetFocus(), body);
-  // Enter in the subject of an internet entry runs the search and keeps the window.
+  // Enter in the subject of an internet entry runs the search, which done
+  // clears and closes the window as every finished command does.
   SetFocus(subject);
   Chord({VK_CONTROL, VK_SHIFT}, 'I');
   EXPECT_EQ(window.Caption(), L"Internet - QRV");
   PressKeys({VK_RETURN});
   EXPECT_EQ(actions.opens, 1);
-  EXPECT_TRUE(Open(&window));
+  Pump(80);
+  EXPECT_FALSE(Open(&window));
 }
 
 TEST_F(EntryWindowTest, TimeBoxesAreNormalisedWhenLeftAndTheEndFollows) {
