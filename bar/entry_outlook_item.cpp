@@ -5,6 +5,7 @@
 #include <variant>
 
 #include "core/entry_texts.h"
+#include "entry/entry_window.h"
 #include "ui/wide.h"
 
 namespace qrv {

@@ -223,7 +223,10 @@ EntryWindow::EntryWindow(const EntryData& data, EntryActions& actions, const Ent
   findContactItem_.onClick = [this] { FindContact(); };
   checkNamesItem_.onClick = [this] { CheckNames(); };
   printBodyItem_.onClick = [this] { Print(); };
-  keywordRemovalItem_.onClick = [this] { keywordRemovalItem_.checked = !keywordRemovalItem_.checked; };
+  keywordRemovalItem_.onClick = [this] {
+    keywordRemovalItem_.checked = !keywordRemovalItem_.checked;
+    SetKeywordRemoval(keywordRemovalItem_.checked);
+  };
   chooseFiles = [this] { return RunFileDialog(); };
   keywordsButton_.onClick = [this] { actions_.EditKeywords(); };
   helpButton_.onClick = [this] { actions_.ShowHelp(); };

@@ -76,8 +76,6 @@ class EntryWindow : public Form {
   int IconIndex() const { return iconIndex_; }  // from 0; -1 for none
   // The attached files' full paths, in the list's order.
   std::vector<std::wstring> Attachments() const { return attachmentsList_.Paths(); }
-  // Whether the subject's date, time and type words are left out of the stored subject.
-  bool KeywordRemoval() const { return keywordRemovalItem_.checked; }
   bool Empty() const;
   // What the item commands read and write back beside the getters above.
   int StatusIndex() const { return statusCombo_.Selection(); }  // -1: none chosen
