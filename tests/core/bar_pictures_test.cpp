@@ -47,7 +47,8 @@ std::map<std::string, Resource> BarResources() {
 
 bool IsScaledTwin(const std::string& name) { return name.ends_with("_150") || name.ends_with("_200"); }
 
-// A 24-bit uncompressed bitmap file, its pixels top row first as 0xRRGGBB.
+// A 24-bit (or, with alpha, 32-bit) uncompressed bitmap file, its pixels top
+// row first as 0xRRGGBB (0xAARRGGBB).
 struct Bitmap {
   int width = 0, height = 0;
   std::vector<std::uint32_t> pixels;
@@ -63,14 +64,18 @@ std::uint32_t Get(const std::vector<std::uint8_t>& b, std::size_t at, int bytes)
 
 std::optional<Bitmap> ReadBitmap(const std::string& file) {
   const auto b = ReadAsset(file);
-  if (b.size() < 54 || b[0] != 'B' || b[1] != 'M' || Get(b, 28, 2) != 24 || Get(b, 30, 4) != 0) return std::nullopt;
+  if (b.size() < 54 || b[0] != 'B' || b[1] != 'M' || (Get(b, 28, 2) != 24 && Get(b, 28, 2) != 32) || Get(b, 30, 4) != 0)
+    return std::nullopt;
+  const int bytes = static_cast<int>(Get(b, 28, 2)) / 8;
   Bitmap bmp{static_cast<int>(Get(b, 18, 4)), static_cast<int>(Get(b, 22, 4)), {}};
-  const std::size_t stride = (static_cast<std::size_t>(bmp.width) * 3 + 3) / 4 * 4;
+  const std::size_t stride = (static_cast<std::size_t>(bmp.width) * bytes + 3) / 4 * 4;
   const std::size_t data = Get(b, 10, 4);
   if (bmp.width <= 0 || bmp.height <= 0 || data + stride * bmp.height > b.size()) return std::nullopt;
   for (int y = 0; y < bmp.height; ++y) {  // rows are stored bottom row first
     const std::size_t row = data + stride * static_cast<std::size_t>(bmp.height - 1 - y);
-    for (int x = 0; x < bmp.width; ++x) bmp.pixels.push_back(Get(b, row + static_cast<std::size_t>(x) * 3, 3));
+    for (int x = 0; x < bmp.width; ++x) {
+      bmp.pixels.push_back(Get(b, row + static_cast<std::size_t>(x) * bytes, bytes));
+    }
   }
   return bmp;
 }
@@ -80,9 +85,13 @@ std::optional<std::vector<RegionRect>> ReadShape(const std::string& file) {
   return data ? DecodeRegionData(*data) : std::nullopt;
 }
 
-// The background and the collapsed bar's handle are one picture each; every
-// other picture is a button's strip of four (normal, disabled, pressed, hover).
-int PicturesIn(const std::string& name) { return name == "BARBACK" || name == "BARSTRIP" ? 1 : 4; }
+// The background and the collapsed bar's handle are one picture each, the
+// menu's strip holds its 19 items' pictures; every other picture is a button's
+// strip of four (normal, disabled, pressed, hover).
+int PicturesIn(const std::string& name) {
+  if (name == "MENUPICTURES") return 19;
+  return name == "BARBACK" || name == "BARSTRIP" ? 1 : 4;
+}
 
 TEST(BarPictures, EveryPictureAndShapeHasItsScaledTwins) {
   const auto resources = BarResources();

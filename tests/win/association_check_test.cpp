@@ -67,6 +67,8 @@ TEST_F(AssociationCheck, MissingAssociationIsRegisteredWithoutAQuestion) {
   CheckAssociation("YES");
   EXPECT_EQ(gQuestion.count, 0);
   EXPECT_TRUE(OursIsRegistered());
+  // Written for the user, who needs no administrator rights for it.
+  EXPECT_EQ(qrv::testing::UserClassesDefault(L".qrv"), L"Quorvel File");
   EXPECT_EQ(ReadSetting("SETEXT"), "NO");
   // Reading the missing association made no keys of its own at the root.
   EXPECT_FALSE(ClassesKeyExists(L"DefaultIcon"));

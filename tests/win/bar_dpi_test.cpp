@@ -103,35 +103,25 @@ TEST_F(BarAtDpi, CollapsingAndOpeningKeepTheScaledWidths) {
   EXPECT_EQ(Width(), 57);
 }
 
-// The size of the picture a system menu item carries, and whether its pixels
-// are premultiplied (no colour channel above the alpha) and hold some that show.
-struct MenuPictureFacts {
-  int size = 0;
-  bool premultiplied = false;
-  bool visible = false;
-};
-
-HBITMAP PictureHandle(HMENU menu, int place) {
+// The side of the square 32-bit picture a menu item carries, or 0; -1 for a
+// picture whose colours are not premultiplied by its alpha, or that shows nothing.
+int PictureSide(HMENU menu, int place, HBITMAP& picture) {
   MENUITEMINFOW info{};
   info.cbSize = sizeof info;
   info.fMask = MIIM_BITMAP;
-  return GetMenuItemInfoW(menu, static_cast<UINT>(place), TRUE, &info) ? info.hbmpItem : nullptr;
-}
-
-MenuPictureFacts PictureOf(HMENU menu, int place) {
-  HBITMAP picture = PictureHandle(menu, place);
-  if (!picture) return {};
   DIBSECTION dib{};
-  if (GetObjectW(picture, sizeof dib, &dib) != sizeof dib || dib.dsBm.bmBitsPixel != 32) return {};
-  // A picture that is not square reads as no size at all.
-  MenuPictureFacts facts{.size = dib.dsBm.bmHeight == dib.dsBm.bmWidth ? dib.dsBm.bmWidth : -1, .premultiplied = true};
+  if (!GetMenuItemInfoW(menu, static_cast<UINT>(place), TRUE, &info) || !(picture = info.hbmpItem) ||
+      GetObjectW(picture, sizeof dib, &dib) != sizeof dib || dib.dsBm.bmBitsPixel != 32 ||
+      dib.dsBm.bmWidth != dib.dsBm.bmHeight)
+    return 0;
   const auto* pixels = static_cast<const std::uint32_t*>(dib.dsBm.bmBits);
+  bool premultiplied = true, visible = false;
   for (int n = 0; n < dib.dsBm.bmWidth * dib.dsBm.bmHeight; ++n) {
     const std::uint32_t alpha = pixels[n] >> 24;
-    for (int shift : {0, 8, 16}) facts.premultiplied &= ((pixels[n] >> shift) & 0xFF) <= alpha;
-    facts.visible |= alpha > 128;
+    for (int shift : {0, 8, 16}) premultiplied &= ((pixels[n] >> shift) & 0xFF) <= alpha;
+    visible |= alpha > 128;
   }
-  return facts;
+  return premultiplied && visible ? dib.dsBm.bmWidth : -1;
 }
 
 TEST_F(BarAtDpi, MenuItemsOfFoldersNewItemsAndProgramsShowPicturesDrawnForTheDisplay) {
@@ -143,12 +133,10 @@ TEST_F(BarAtDpi, MenuItemsOfFoldersNewItemsAndProgramsShowPicturesDrawnForTheDis
     HMENU menu = bar_->BarMenu().Build(commands);
     std::set<HBITMAP> distinct;
     for (int place = 0; place < GetMenuItemCount(menu); ++place) {
+      HBITMAP picture = nullptr;
       const bool wanted = std::find(pictured.begin(), pictured.end(), place) != pictured.end();
-      const MenuPictureFacts facts = PictureOf(menu, place);
-      EXPECT_EQ(facts.size, wanted ? size : 0) << "place " << place;
-      if (!wanted) continue;
-      EXPECT_TRUE(facts.premultiplied && facts.visible) << "place " << place;
-      distinct.insert(PictureHandle(menu, place));
+      EXPECT_EQ(PictureSide(menu, place, picture), wanted ? size : 0) << "place " << place;
+      if (wanted) distinct.insert(picture);
     }
     EXPECT_EQ(distinct.size(), pictured.size());
     DestroyMenu(menu);

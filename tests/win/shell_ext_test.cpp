@@ -15,7 +15,6 @@ namespace {
 using testing::ClassesDefault;
 using testing::ClassesKeyExists;
 using testing::SetClassesDefault;
-using testing::UserClassesDefault;
 
 std::wstring ProgramPath() {
   wchar_t path[MAX_PATH]{};
@@ -66,22 +65,6 @@ TEST_F(ShellExtTest, WrittenAssociationIsReadBackAndRecognised) {
   EXPECT_FALSE(reader.OpenWithMe());
   // The bar knows its own association by the quoted program path.
   EXPECT_EQ(reader.OpenWith(), L"\"" + program + L"\"");
-}
-
-TEST_F(ShellExtTest, AssociationIsTheUsersOwnAndWinsOverAnOlderOneOfTheMachine) {
-  Use({L".qrvt5", L"Quorvel Test File 5", L"Older Type 5"});
-  SetClassesDefault(L".qrvt5", L"Older Type 5");
-  FileAssociation writer;
-  Register(writer, L".qrvt5", L"Quorvel Test File 5");
-  ASSERT_TRUE(writer.WriteAssociation());
-  EXPECT_EQ(writer.WriteError(), ERROR_SUCCESS);
-  // Written for the user, who needs no administrator rights for it ...
-  const std::wstring command = L"\"" + ProgramPath() + L"\" \"%1\"";
-  EXPECT_EQ(UserClassesDefault(L".qrvt5"), L"Quorvel Test File 5");
-  EXPECT_EQ(UserClassesDefault(L"Quorvel Test File 5\\Shell\\Open\\Command"), command);
-  // ... and what programs and the shell read shows it, over the machine's.
-  EXPECT_EQ(ClassesDefault(L".qrvt5"), L"Quorvel Test File 5");
-  EXPECT_EQ(ClassesDefault(L"Quorvel Test File 5\\Shell\\Open\\Command"), command);
 }
 
 TEST_F(ShellExtTest, ReadingAMissingAssociationCreatesNoKeys) {
