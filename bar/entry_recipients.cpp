@@ -138,8 +138,8 @@ void BarEntryActions::FindContact(EntryWindow& window) {
     }
     contact.Call("Display");
     // The window goes only when the subject was all it held.
-    const bool onlySubject = window.Body().empty() && window.Recipients().empty() && window.Copies().empty() &&
-                             window.Attachments().empty();
+    const bool onlySubject =
+        window.Body().empty() && window.Recipients().empty() && window.Copies().empty() && window.Attachments().empty();
     if (onlySubject) {
       window.Clear();
       window.Close();
