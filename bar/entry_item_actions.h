@@ -40,6 +40,7 @@ class BarEntryActions : public EntryActions {
   bool Save(EntryWindow& window) override;
   bool Open(EntryWindow& window) override;
   void CheckNames(EntryWindow& window) override;
+  void ChooseAddresses(EntryWindow& window, int fields) override;
   void FindContact(EntryWindow& window) override;
   void ShowHelp() override;
 

@@ -50,6 +50,27 @@ void BarEntryActions::CheckNames(EntryWindow& window) {
   });
 }
 
+// The address book of the other mail program, opened on the names of the
+// boxes (To, and Cc for an e-mail); what the user confirms replaces them. A
+// cancelled book changes nothing; any other failure is told.
+void BarEntryActions::ChooseAddresses(EntryWindow& window, int fields) {
+  Guarded([&] {
+    const bool email = window.TypeButton() == EntryType::kEmail;
+    email_.recipients = SplitRecipients(Narrow(window.Recipients()));
+    email_.copies = email ? SplitRecipients(Narrow(window.Copies())) : std::vector<std::string>{};
+    email_.blindCopies.clear();
+    email_.editFields = static_cast<ULONG>(fields);
+    const ULONG code = email_.ShowAddressBook();
+    if (code == SUCCESS_SUCCESS) {
+      window.SetRecipients(Widen(JoinRecipients(email_.recipients)));
+      if (email) window.SetCopies(Widen(JoinRecipients(email_.copies)));
+    } else if (code != MAPI_USER_ABORT) {
+      ShowMessage(L"The address book could not be opened (Simple MAPI error " + std::to_wstring(code) + L").",
+                  MessageKind::kError);
+    }
+  });
+}
+
 // Resolves the names of the boxes; when every one resolved the boxes show the
 // display names joined by ";", else they keep what was typed. The names that
 // failed.

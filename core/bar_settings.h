@@ -16,6 +16,10 @@
 
 namespace qrv {
 
+// The version of this program: stored as VERSION, shown in the preferences
+// window, and compared with the site list's "VER=".
+inline constexpr std::string_view kProgramVersion = "3.22";
+
 // The string values of the settings key by name.
 using SettingsValues = std::map<std::string, std::string, std::less<>>;
 

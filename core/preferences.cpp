@@ -112,7 +112,7 @@ std::array<int, 4> ExtraButtonTops(const BarSettings& settings) {
 
 SettingsWrite SettingsToSave(const PreferenceChoices& c, const SaveContext& context) {
   SettingsWrite w;
-  w.emplace_back("VERSION", kProgramVersion);
+  w.emplace_back("VERSION", std::string(kProgramVersion));
   w.emplace_back("PROGRAMMODE", std::to_string(c.programMode));
   w.emplace_back("FILENAME", c.launchProgram);
   w.emplace_back("PATH", AsciiLower(context.programFolder));

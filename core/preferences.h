@@ -14,8 +14,6 @@
 
 namespace qrv {
 
-inline constexpr char kProgramVersion[] = "3.22";
-
 // The six places of the bar's new-item buttons, by their tops; a slot shows
 // one new-item button (entry type task .. meeting request) or none.
 inline constexpr int kSlotCount = 6;

@@ -10,10 +10,9 @@
 #include <string_view>
 #include <vector>
 
-namespace qrv {
+#include "core/bar_settings.h"
 
-// The version of this program, which the site list's "VER=" is compared with.
-inline constexpr std::string_view kProgramVersion = "3.22";
+namespace qrv {
 
 struct SiteList {
   std::vector<std::string> records;  // sound web-service records (UTF-8), in list order

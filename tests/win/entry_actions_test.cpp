@@ -51,6 +51,23 @@ TEST_F(EntryActions, EachTypeIsSavedInItsFolderWithItsProperties) {
   EXPECT_EQ(contacts[1]->Get("BusinessTelephoneNumber"), "555 0100");
 }
 
+// The date words the entry used are left out of the stored subject while
+// keyword removal is on, and stored as typed when it is off.
+TEST_F(EntryActions, TheStoredSubjectLeavesOutTheDateWordsTheEntryUsed) {
+  EntryWindow& removed = Window(EntryType::kTask, L"Pay rent tomorrow");
+  Pump(50);
+  EXPECT_TRUE(removed.Save());
+  EntryWindow& kept = Window(EntryType::kTask, L"Call Bo tomorrow");
+  Pump(50);
+  kept.SetKeywordRemoval(false);
+  EXPECT_TRUE(kept.Save());
+  const auto tasks = Store().Items("TaskItem");
+  ASSERT_EQ(tasks.size(), 2u);
+  EXPECT_EQ(tasks[0]->Get("Subject"), "Pay rent");
+  EXPECT_EQ(tasks[1]->Get("Subject"), "Call Bo tomorrow");
+  EXPECT_NE(tasks[0]->Get("DueDate"), "");
+}
+
 TEST_F(EntryActions, RequestsAreSentOnlyWhenEveryNameResolves) {
   Configure("unresolved=Nobody\n");
   EntryWindow& request = Window(EntryType::kTask, L"Report", L"Ann; ;Bob ");

@@ -150,6 +150,22 @@ TEST_F(SimpleMapiMail, TheWindowSendsOnlyAFullyResolvedMailAndKeepsItOtherwise) 
   EXPECT_TRUE(Store().Items("MailItem").empty());  // Outlook made nothing
 }
 
+// The To and Cc buttons open the address book on the boxes' names and write
+// back what the user confirmed; a cancelled book leaves the boxes alone.
+TEST_F(SimpleMapiMail, TheAddressButtonsFillTheBoxesWithWhatWasChosen) {
+  data.settings.emailType = "1";
+  ConfigureMapi("pick=1|Ann Lee|ann@x.org\npick=1|Bo|bo@x.org\npick=2|Dee|dee@x.org\naddress=1\n");
+  EntryWindow& window = Window(EntryType::kEmail, L"Lunch", L"Ann", L"Dee");
+  actions->ChooseAddresses(window, 2);
+  EXPECT_EQ(window.Recipients(), L"Ann");
+  ConfigureMapi("pick=1|Ann Lee|ann@x.org\npick=1|Bo|bo@x.org\npick=2|Dee|dee@x.org\n");
+  actions->ChooseAddresses(window, 2);
+  EXPECT_EQ(window.Recipients(), L"Ann Lee;Bo");
+  EXPECT_EQ(window.Copies(), L"Dee");
+  EXPECT_NE(MapiLog().find("MAPIAddress\teditFields=2\trecipients=1:Ann"), std::string::npos);
+  ExpectReleased(MapiLog());
+}
+
 // The mail program registered for "mailto:" addresses: the argument logger,
 // in place of the prefix's own handler until the test ends.
 class MailtoHandler {

@@ -296,6 +296,11 @@ TEST_F(Preferences, ResetWorksOnTheWindowsOwnListAndCancelKeepsTheUsersKeywords)
 }
 
 TEST_F(Preferences, AnUpdateTheBarStartsStoresOnlyItsOwnValuesAndLeavesOpenPagesAsTheyAre) {
+  // The update asks first; the user answers No each time, so no site is asked.
+  const UINT_PTR answerNo = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) {
+    const HWND dialog = FindWindowW(nullptr, L"Update");
+    if (dialog && IsWindowVisible(dialog)) PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1);
+  });
   // With no window open it stores the update's values alone and closes.
   bar_->ShowPreferences(PreferencePage::kUpdate);
   Application::Get().RunUntil([&] { return bar_->Preferences() == nullptr; });
@@ -315,6 +320,7 @@ TEST_F(Preferences, AnUpdateTheBarStartsStoresOnlyItsOwnValuesAndLeavesOpenPages
   EXPECT_EQ(prefs.Keywords().Lists().itemKeywords.size(), 1u);
   Finish(prefs.OkButton());
   EXPECT_EQ(data_.keywordList.front(), "K=1{MEET*}3");
+  KillTimer(nullptr, answerNo);
 }
 
 }  // namespace
