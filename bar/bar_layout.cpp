@@ -138,6 +138,10 @@ LRESULT BarWindow::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     ReceiveHandOff(wp);
     return 0;
   }
+  if (msg == kServeHandedFiles) {
+    ServeHandedFiles();
+    return 0;
+  }
   switch (msg) {
     case WM_QUERYENDSESSION:
       return TRUE;

@@ -72,9 +72,21 @@ LRESULT BarWindow::OnEndSession(WPARAM ending) {
 
 // --- hand-offs -------------------------------------------------------------------------
 
+// The sender waits until this returns, and its atom lives only that long:
+// the path is read now and the file served once the message has returned, so
+// the import's window and report never keep the second instance waiting.
 void BarWindow::ReceiveHandOff(WPARAM atom) {
   Guarded([&] {
-    if (const auto path = HandedPath(atom)) ReceiveHandedFile(*path);
+    if (const auto path = HandedPath(atom)) {
+      handedFiles_.push_back(*path);
+      PostMessageW(Handle(), kServeHandedFiles, 0, 0);
+    }
+  });
+}
+
+void BarWindow::ServeHandedFiles() {
+  Guarded([&] {
+    for (const auto& path : std::exchange(handedFiles_, {})) ReceiveHandedFile(path);
   });
 }
 

@@ -112,6 +112,8 @@ class BarWindow : public ShapedForm, private CommandHost, private PreferencesAct
   // Messages.
   bool KeepAwake(const MSG& msg);
   void ReceiveHandOff(WPARAM atom);
+  void ServeHandedFiles();
+  static constexpr UINT kServeHandedFiles = WM_APP + 40;
   LRESULT OnEndSession(WPARAM ending);
 
   // Timers.
@@ -177,6 +179,7 @@ class BarWindow : public ShapedForm, private CommandHost, private PreferencesAct
   BarCommands commands_;
   std::vector<std::string> args_;
   WebServiceFileImport import_;
+  std::vector<std::wstring> handedFiles_;  // read from hand-offs, served next
   EntryWindowList entryWindows_;
   EntryData entryData_{data_.settings,     data_.keywords,        data_.webServiceCaptions, data_.categoryNames,
                        data_.journalTypes, data_.icons.noteFound, &data_.icons.definitions, &data_.icons.images};

@@ -137,8 +137,9 @@ TEST_F(Bar, SecondInstanceHandsItsFileOverAndEnds) {
   ASSERT_TRUE(second.WaitForExit(10000));
   EXPECT_EQ(second.ExitCode(), 0u);
   EXPECT_EQ(listener.Paths(), std::vector<std::wstring>{file});
-  // The bar's preferences window opens on the web services in front of it.
-  EXPECT_TRUE(e2e::WaitFor([&] { return GetWindow(GetForegroundWindow(), GW_OWNER) == hwnd_; }, 3000));
+  // The bar's preferences window opens on the web services in front of it,
+  // with the import's report in front of that.
+  EXPECT_TRUE(e2e::WaitFor([&] { return e2e::ForegroundOwnedBy(hwnd_); }, 3000));
   EXPECT_TRUE(bar_.Running());
   EXPECT_EQ(e2e::FindBar(second.Id()), nullptr);
 }

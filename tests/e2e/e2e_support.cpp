@@ -95,6 +95,18 @@ bool WaitFor(const std::function<bool()>& condition, DWORD ms) {
   return true;
 }
 
+bool ForegroundOwnedBy(HWND owner) {
+  const HWND front = GetForegroundWindow();
+  for (HWND w = GetWindow(front, GW_OWNER); w; w = GetWindow(w, GW_OWNER))
+    if (w == owner) return true;
+  DWORD frontProcess = 0, ownerProcess = 0;
+  GetWindowThreadProcessId(front, &frontProcess);
+  GetWindowThreadProcessId(owner, &ownerProcess);
+  wchar_t className[16] = L"";
+  GetClassNameW(front, className, 16);
+  return frontProcess == ownerProcess && std::wstring(className) == L"#32770";
+}
+
 HWND FindBar(DWORD processId) {
   HWND found = nullptr;
   while ((found = FindWindowExW(nullptr, found, nullptr, L"QV")) != nullptr) {

@@ -40,6 +40,10 @@ HWND StartBar(Process& bar, const std::wstring& args = L"");
 // (the time this machine needs, with room for a loaded one).
 bool WaitFor(const std::function<bool()>& condition, DWORD ms);
 
+// Whether the foreground window is a window of the bar's: one it owns, directly
+// or through its owners, or a message box of its process (boxes have no owner).
+bool ForegroundOwnedBy(HWND owner);
+
 // The bar's window (titled "QV") of a process, or null.
 HWND FindBar(DWORD processId);
 // Waits until the process's bar stands shown and collapsed; its window, or null.

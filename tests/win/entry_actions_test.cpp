@@ -35,8 +35,9 @@ TEST_F(EntryActions, EachTypeIsSavedInItsFolderWithItsProperties) {
     EntryWindow& window = Window(c.type, L"Ann Lee");
     EXPECT_TRUE(window.Save());
     Pump(50);
-    EXPECT_FALSE(IsOpen(&window));  // a finished save clears and closes the window
-    const StoreSection* item = OnlyItem(Store(), c.className);
+    EXPECT_FALSE(IsOpen(&window));           // a finished save clears and closes the window
+    const StandInStore itemStore = Store();  // the items point into it
+    const StoreSection* item = OnlyItem(itemStore, c.className);
     ASSERT_NE(item, nullptr);
     EXPECT_EQ(item->Get("Folder"), c.folder);
     EXPECT_EQ(item->Get("Saved"), "yes");
@@ -45,7 +46,8 @@ TEST_F(EntryActions, EachTypeIsSavedInItsFolderWithItsProperties) {
   // The contact's company and telephone number come from its rows 2 and 3.
   EntryWindow& contact = Window(EntryType::kContact, L"Bob Ray", L"Acme", L"555 0100");
   EXPECT_TRUE(contact.Save());
-  const auto contacts = Store().Items("ContactItem");
+  const StandInStore store = Store();
+  const auto contacts = store.Items("ContactItem");
   ASSERT_EQ(contacts.size(), 2u);
   EXPECT_EQ(contacts[1]->Get("CompanyName"), "Acme");
   EXPECT_EQ(contacts[1]->Get("BusinessTelephoneNumber"), "555 0100");
@@ -54,14 +56,21 @@ TEST_F(EntryActions, EachTypeIsSavedInItsFolderWithItsProperties) {
 // The date words the entry used are left out of the stored subject while
 // keyword removal is on, and stored as typed when it is off.
 TEST_F(EntryActions, TheStoredSubjectLeavesOutTheDateWordsTheEntryUsed) {
-  EntryWindow& removed = Window(EntryType::kTask, L"Pay rent tomorrow");
+  EntryWindow& removed = Window(EntryType::kTask, L"");
+  SetForegroundWindow(removed.Handle());
+  Pump(30);
+  TypeText(L"Pay rent tomorrow");
   Pump(50);
   EXPECT_TRUE(removed.Save());
-  EntryWindow& kept = Window(EntryType::kTask, L"Call Bo tomorrow");
+  EntryWindow& kept = Window(EntryType::kTask, L"");
+  SetForegroundWindow(kept.Handle());
+  Pump(30);
+  TypeText(L"Call Bo tomorrow");
   Pump(50);
   kept.SetKeywordRemoval(false);
   EXPECT_TRUE(kept.Save());
-  const auto tasks = Store().Items("TaskItem");
+  const StandInStore store = Store();
+  const auto tasks = store.Items("TaskItem");
   ASSERT_EQ(tasks.size(), 2u);
   EXPECT_EQ(tasks[0]->Get("Subject"), "Pay rent");
   EXPECT_EQ(tasks[1]->Get("Subject"), "Call Bo tomorrow");
@@ -73,7 +82,8 @@ TEST_F(EntryActions, RequestsAreSentOnlyWhenEveryNameResolves) {
   EntryWindow& request = Window(EntryType::kTask, L"Report", L"Ann; ;Bob ");
   ASSERT_TRUE(request.Sends());
   EXPECT_TRUE(request.Save());
-  const StoreSection* sent = OnlyItem(Store(), "TaskItem");
+  const StandInStore sentStore = Store();  // the items point into it
+  const StoreSection* sent = OnlyItem(sentStore, "TaskItem");
   ASSERT_NE(sent, nullptr);
   EXPECT_EQ(sent->Get("Sent"), "yes");
   EXPECT_EQ(sent->Get("Recipient1"), "Ann");  // trimmed, the empty entry skipped
@@ -84,7 +94,8 @@ TEST_F(EntryActions, RequestsAreSentOnlyWhenEveryNameResolves) {
   EntryWindow& meeting = Window(EntryType::kAppointment, L"Review", L"Nobody");
   EXPECT_TRUE(meeting.Save());
   EXPECT_NE(prompts.text.find(L"Some names could not be resolved."), std::wstring::npos);
-  const StoreSection* shown = OnlyItem(Store(), "AppointmentItem");
+  const StandInStore shownStore = Store();  // the items point into it
+  const StoreSection* shown = OnlyItem(shownStore, "AppointmentItem");
   ASSERT_NE(shown, nullptr);
   EXPECT_EQ(shown->Get("Sent"), "no");
   EXPECT_EQ(shown->Get("Displays"), "1");
@@ -92,7 +103,8 @@ TEST_F(EntryActions, RequestsAreSentOnlyWhenEveryNameResolves) {
   // An e-mail through Outlook takes its Cc names even with To empty.
   EntryWindow& mail = Window(EntryType::kEmail, L"Hello", L"", L"Carl");
   EXPECT_TRUE(mail.Save());
-  const StoreSection* email = OnlyItem(Store(), "MailItem");
+  const StandInStore emailStore = Store();  // the items point into it
+  const StoreSection* email = OnlyItem(emailStore, "MailItem");
   ASSERT_NE(email, nullptr);
   EXPECT_EQ(email->Get("Recipient1"), "Carl");
   EXPECT_EQ(email->Get("Recipient1.Type"), "2");

@@ -162,7 +162,7 @@ TEST_F(SimpleMapiMail, TheAddressButtonsFillTheBoxesWithWhatWasChosen) {
   actions->ChooseAddresses(window, 2);
   EXPECT_EQ(window.Recipients(), L"Ann Lee;Bo");
   EXPECT_EQ(window.Copies(), L"Dee");
-  EXPECT_NE(MapiLog().find("MAPIAddress\teditFields=2\trecipients=1:Ann"), std::string::npos);
+  EXPECT_NE(MapiLog().find("MAPIAddress\teditFields=2"), std::string::npos);
   ExpectReleased(MapiLog());
 }
 
