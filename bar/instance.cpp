@@ -55,7 +55,9 @@ std::optional<std::wstring> PassFileToRunningInstance(const std::wstring& name, 
   }
   const ATOM atom = path.size() <= kMaxHandedPath ? GlobalAddAtomW(path.c_str()) : 0;
   if (!atom) return L"The path is too long to hand over to the running Quorvel:\r\n" + path;
-  SendMessageW(HWND_BROADCAST, message, atom, lparam);
+  // Every top-level window hears the broadcast; one that hangs must not keep
+  // this instance waiting for ever, and the bar answers at once.
+  SendMessageTimeoutW(HWND_BROADCAST, message, atom, lparam, SMTO_ABORTIFHUNG, 5000, nullptr);
   GlobalDeleteAtom(atom);
   return std::nullopt;
 }

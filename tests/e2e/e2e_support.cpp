@@ -95,6 +95,28 @@ bool WaitFor(const std::function<bool()>& condition, DWORD ms) {
   return true;
 }
 
+namespace {
+
+bool XDoTool(const std::wstring& args) {
+  std::wstring command = L"/usr/bin/xdotool " + args;
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  if (!CreateProcessW(L"/usr/bin/xdotool", command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &info))
+    return false;
+  WaitForSingleObject(info.hProcess, 20000);
+  CloseHandle(info.hThread);
+  CloseHandle(info.hProcess);
+  Sleep(200);
+  return true;
+}
+
+}  // namespace
+
+bool XType(const std::wstring& text) { return XDoTool(L"type --delay 30 \"" + text + L"\""); }
+bool XKeys(const std::wstring& keys) { return XDoTool(L"key " + keys); }
+
 bool ForegroundOwnedBy(HWND owner) {
   const HWND front = GetForegroundWindow();
   for (HWND w = GetWindow(front, GW_OWNER); w; w = GetWindow(w, GW_OWNER))

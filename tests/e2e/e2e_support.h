@@ -40,6 +40,11 @@ HWND StartBar(Process& bar, const std::wstring& args = L"");
 // (the time this machine needs, with room for a loaded one).
 bool WaitFor(const std::function<bool()>& condition, DWORD ms);
 
+// Types text and presses keys (xdotool's names: "ctrl+s") through the test's X
+// display, as a user's keyboard would; false when xdotool could not run.
+bool XType(const std::wstring& text);
+bool XKeys(const std::wstring& keys);
+
 // Whether the foreground window is a window of the bar's: one it owns, directly
 // or through its owners, or a message box of its process (boxes have no owner).
 bool ForegroundOwnedBy(HWND owner);

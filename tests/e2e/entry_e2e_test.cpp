@@ -17,24 +17,8 @@ namespace {
 
 using e2e::Process;
 
-// Runs xdotool on the test display, as a user's keyboard would type.
-bool XDoTool(const std::wstring& args) {
-  std::wstring command = L"/usr/bin/xdotool " + args;
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION info{};
-  if (!CreateProcessW(L"/usr/bin/xdotool", command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &info))
-    return false;
-  WaitForSingleObject(info.hProcess, 20000);
-  CloseHandle(info.hThread);
-  CloseHandle(info.hProcess);
-  Sleep(200);
-  return true;
-}
-
-void Type(const std::wstring& text) { ASSERT_TRUE(XDoTool(L"type --delay 30 \"" + text + L"\"")); }
-void Keys(const wchar_t* keys) { ASSERT_TRUE(XDoTool(std::wstring(L"key ") + keys)); }
+void Type(const std::wstring& text) { ASSERT_TRUE(e2e::XType(text)); }
+void Keys(const wchar_t* keys) { ASSERT_TRUE(e2e::XKeys(keys)); }
 
 std::wstring TextOf(HWND window) {
   wchar_t text[256]{};

@@ -406,6 +406,28 @@ TEST_F(CategoriesPrompt, KeysChooseAndEnterIsOkWhileEscAppliesNothing) {
   EXPECT_EQ(items[1].Get("Categories"), "");
 }
 
+// The Information Item window the bar opens, typed into from the keyboard:
+// Ctrl+S saves the task in Outlook with the date words taken out of its
+// subject and the date they gave, and the window closes.
+TEST_F(BarWithOutlook, ATaskTypedInTheBarsInformationItemWindowIsSavedInOutlook) {
+  StartBar();
+  e2e::Click(2, top_ + 250);  // the strip's quick-entry zone
+  HWND window = nullptr;
+  ASSERT_TRUE(e2e::WaitFor(
+      [&] { return (window = FindWindowW(nullptr, L"Task - QRV")) && GetForegroundWindow() == window; }, 5000));
+  ASSERT_TRUE(e2e::XType(L"Pay rent tomorrow"));
+  Sleep(300);  // the last keys reach the window after xdotool has ended
+  ASSERT_TRUE(e2e::XKeys(L"ctrl+s"));
+  ASSERT_TRUE(e2e::WaitFor([&] { return !Store().Items("TaskItem").empty(); }, 5000));
+  const StandInStore store = Store();
+  const StoreSection* task = store.Items("TaskItem").at(0);
+  EXPECT_EQ(task->Get("Subject"), "Pay rent");
+  EXPECT_EQ(task->Get("Folder"), "Tasks");
+  EXPECT_EQ(task->Get("Saved"), "yes");
+  EXPECT_NE(task->Get("DueDate"), "");
+  EXPECT_TRUE(e2e::WaitFor([&] { return !IsWindow(window); }, 3000));
+}
+
 TEST_F(BarWithOutlook, FolderButtonsTurnOutlooksWindowOrStartOutlookOnTheFolder) {
   StartBar();
   ClickFolderButton(kSlot[1]);  // no Outlook window: outlook.exe opens the tasks
