@@ -6,18 +6,6 @@
 namespace qrv {
 namespace {
 
-// A 32-bit picture of this size, rows from the top.
-BITMAPINFO TopDownInfo(int width, int height) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  return info;
-}
-
 // The 32-bit pixels of a bitmap resource, rows from the top; empty when the
 // program holds no such bitmap.
 std::vector<std::uint32_t> ResourcePixels(const std::wstring& name, int& width, int& height) {
@@ -28,7 +16,7 @@ std::vector<std::uint32_t> ResourcePixels(const std::wstring& name, int& width, 
   width = bm.bmWidth;
   height = bm.bmHeight;
   std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
-  BITMAPINFO info = TopDownInfo(width, height);
+  BITMAPINFO info = TopDownBitmapInfo(width, height);
   WindowDc screen{nullptr};
   if (GetDIBits(screen.Get(), loaded.Get(), 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS) !=
       height)
@@ -38,7 +26,7 @@ std::vector<std::uint32_t> ResourcePixels(const std::wstring& name, int& width, 
 
 // The square picture at column `left` of the strip as a 32-bit premultiplied bitmap.
 OwnedBitmap MenuPicture(const std::vector<std::uint32_t>& strip, int stripWidth, int left, int size) {
-  BITMAPINFO info = TopDownInfo(size, size);
+  BITMAPINFO info = TopDownBitmapInfo(size, size);
   void* bits = nullptr;
   OwnedBitmap picture{CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0)};
   if (!picture) return {};

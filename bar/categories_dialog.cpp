@@ -41,11 +41,7 @@ std::vector<std::wstring> CategoriesDialog::ChosenEntries() const {
 
 void CategoriesDialog::PaintBackground(HDC dc, const RECT& area) {
   Form::PaintBackground(dc, area);
-  RECT band{};
-  GetClientRect(Handle(), &band);
-  band.bottom = Scale(kTitleHeight);
-  OwnedBrush brush(CreateSolidBrush(kTitleBand));
-  FillRect(dc, &band, brush.Get());
+  PaintTitleBand(dc, kTitleHeight, kTitleBand);
 }
 
 // The bar comes to the front first, so the dialog opens beside it in view.

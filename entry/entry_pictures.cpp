@@ -14,13 +14,7 @@ constexpr int kPictureCount = static_cast<int>(EntryPicture::kNoIcon) + 1;
 constexpr std::uint32_t kKeyColour = 0xFF00FF;
 
 HBITMAP BitmapOf(const Picture& part) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = part.Width();
-  info.bmiHeader.biHeight = -part.Height();
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO info = TopDownBitmapInfo(part.Width(), part.Height());
   void* data = nullptr;
   HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &data, nullptr, 0);
   if (!bitmap) return nullptr;

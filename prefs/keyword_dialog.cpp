@@ -167,11 +167,7 @@ std::string KeywordDialog::BuildRecord() const {
 
 void KeywordDialog::PaintBackground(HDC dc, const RECT& area) {
   Form::PaintBackground(dc, area);
-  RECT band{};
-  GetClientRect(Handle(), &band);
-  band.bottom = Scale(kTitleHeight);
-  OwnedBrush brush(CreateSolidBrush(kTitleBand));
-  FillRect(dc, &band, brush.Get());
+  PaintTitleBand(dc, kTitleHeight, kTitleBand);
 }
 
 }  // namespace qrv

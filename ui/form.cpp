@@ -142,6 +142,14 @@ void Form::PaintBackground(HDC dc, const RECT& area) {
   FillRect(dc, &area, brush.Get());
 }
 
+void Form::PaintTitleBand(HDC dc, int height, COLORREF colour) {
+  RECT band{};
+  GetClientRect(Handle(), &band);
+  band.bottom = Scale(height);
+  OwnedBrush brush(CreateSolidBrush(colour));
+  FillRect(dc, &band, brush.Get());
+}
+
 UINT_PTR Form::AddTimer(Timer& timer) {
   timers_.push_back(&timer);
   return nextTimerId_++;

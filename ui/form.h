@@ -87,6 +87,8 @@ class Form : public Window, public Container {
   // Paints the form's background under an area of its client area; drawn
   // controls ask for the part under them before they paint themselves.
   virtual void PaintBackground(HDC dc, const RECT& area);
+  // Fills a band across the top of the client area, `height` pixels at 96 DPI.
+  void PaintTitleBand(HDC dc, int height, COLORREF colour);
   COLORREF background = GetSysColor(COLOR_BTNFACE);
 
   // Used by MenuBar and Timer.

@@ -21,12 +21,7 @@ std::wstring PictureNameForDpi(const std::wstring& name, UINT dpi) {
   return name + (percent < 175 ? L"_150" : L"_200");
 }
 
-std::uint32_t ToRgb(COLORREF c) { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); }
-COLORREF ToColorRef(std::uint32_t rgb) { return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
-
-Picture Picture::FromPixels(int width, int height, std::vector<std::uint32_t> pixels) {
-  Picture picture;
-  if (width <= 0 || height <= 0 || pixels.size() != static_cast<std::size_t>(width) * height) return picture;
+BITMAPINFO TopDownBitmapInfo(int width, int height) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
   info.bmiHeader.biWidth = width;
@@ -34,6 +29,16 @@ Picture Picture::FromPixels(int width, int height, std::vector<std::uint32_t> pi
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
+std::uint32_t ToRgb(COLORREF c) { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); }
+COLORREF ToColorRef(std::uint32_t rgb) { return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
+
+Picture Picture::FromPixels(int width, int height, std::vector<std::uint32_t> pixels) {
+  Picture picture;
+  if (width <= 0 || height <= 0 || pixels.size() != static_cast<std::size_t>(width) * height) return picture;
+  BITMAPINFO info = TopDownBitmapInfo(width, height);
   auto bits = std::make_shared<Bits>();
   void* data = nullptr;
   bits->bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &data, nullptr, 0);
@@ -53,13 +58,7 @@ Picture Picture::FromResource(const wchar_t* name) {
   BITMAP bm{};
   GetObjectW(loaded, sizeof bm, &bm);
   std::vector<std::uint32_t> pixels(static_cast<std::size_t>(bm.bmWidth) * bm.bmHeight);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = bm.bmWidth;
-  info.bmiHeader.biHeight = -bm.bmHeight;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO info = TopDownBitmapInfo(bm.bmWidth, bm.bmHeight);
   HDC screen = GetDC(nullptr);
   const int rows = GetDIBits(screen, loaded, 0, static_cast<UINT>(bm.bmHeight), pixels.data(), &info, DIB_RGB_COLORS);
   ReleaseDC(nullptr, screen);

@@ -46,6 +46,9 @@ class Picture {
 // scale (of 100, 150 and 200 %) lies nearest to dpi * 100 / 96.
 std::wstring PictureNameForDpi(const std::wstring& name, UINT dpi);
 
+// The description of a 32-bit picture of this size, rows from the top.
+BITMAPINFO TopDownBitmapInfo(int width, int height);
+
 // A Windows colour (COLORREF) as 0x00RRGGBB and back.
 std::uint32_t ToRgb(COLORREF color);
 COLORREF ToColorRef(std::uint32_t rgb);
