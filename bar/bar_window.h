@@ -77,7 +77,6 @@ class BarWindow : public ShapedForm, private CommandHost, private PreferencesAct
   // cascade by their place in the list), the preferences window at left 40 and
   // the bar's top.
   EntryWindowList& EntryWindows() { return entryWindows_; }
-  void PlaceEntryWindow(Form& entry, int datePanelHeight);
   void PlacePrefsWindow(Form& prefs);
   // The preferences window closed: the update check, paused while it was open, runs again.
   void ForgetPrefsWindow() {

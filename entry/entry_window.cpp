@@ -126,8 +126,10 @@ EntryWindow::EntryWindow(const EntryData& data, EntryActions& actions, const Ent
                                                        .groupStart = i == 0,
                                                        .pushLike = true});
     typeButtons_[i]->SetHint(kHints[i]);
-    const EntryType type = kTypeButtonTypes[i];
-    typeButtons_[i]->onChange = [this, type] { TypeClicked(type); };
+    typeButtons_[i]->onChange = [this, i] {
+      // The button that was released fires too.
+      if (typeButtons_[i]->Checked()) TypeClicked(kTypeButtonTypes[i]);
+    };
   }
   // Without the contact type where the user sends e-mail through another program.
   typeButtons_[4]->SetVisible(data_.settings.emailType != "1");
@@ -185,7 +187,7 @@ EntryWindow::EntryWindow(const EntryData& data, EntryActions& actions, const Ent
 
   subjectEdit_.onChange = [this] { SubjectChanged(); };
   body_.onChange = [this] { BodyChanged(); };
-  recipientsEdit_.onChange = [this] { CheckCaption(); };
+  recipientsEdit_.onChange = [this] { RecipientsChanged(); };
   serviceCombo_.onSelect = [this] {
     byHand_.service = true;
     ShowServiceHint();
@@ -263,13 +265,6 @@ void EntryWindow::Clear() {
   CheckCaption();
   BlankIcon();
   subjectEdit_.Focus();
-}
-
-std::optional<EntryType> EntryWindow::TypeButton() const {
-  for (std::size_t i = 0; i < typeButtons_.size(); ++i) {
-    if (typeButtons_[i]->Checked()) return kTypeButtonTypes[i];
-  }
-  return std::nullopt;
 }
 
 std::optional<EntryType> EntryWindow::Type() const {

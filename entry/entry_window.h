@@ -53,8 +53,8 @@ class EntryWindow : public Form {
   void Clear();
 
   // What the window holds.
-  std::optional<EntryType> TypeButton() const;  // the type button that is down
-  std::optional<EntryType> Type() const;        // with the requests
+  std::optional<EntryType> TypeButton() const { return typeButton_; }  // the type button that is down
+  std::optional<EntryType> Type() const;                               // with the requests
   std::wstring Subject() const { return subjectEdit_.Text(); }
   // The subject the item stores: without the marked phrases while keyword removal is on.
   std::wstring StoredSubject() const;
@@ -143,6 +143,7 @@ class EntryWindow : public Form {
   // Quick entry
   void SubjectChanged();
   void BodyChanged();
+  void RecipientsChanged();
   QuickEntryInput ParserInput(const std::string& subject, const std::string& body, const std::string& serviceText,
                               const std::string& startBox) const;
   void RunParser();
@@ -188,6 +189,9 @@ class EntryWindow : public Form {
   LocaleFacts locale_;
   DigitKeys digitKeys_{};
   HandChoices byHand_;
+  // The type button that is down, kept here as the buttons change: every
+  // keystroke asks for it several times.
+  std::optional<EntryType> typeButton_;
   bool keywordRemoval_ = data_.settings.keywordRemoval;
   std::string parsedSubject_;        // the subject as the last run read it
   std::vector<UsedPhrase> phrases_;  // what that run used of it

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "core/text.h"
 #include "entry/entry_window.h"
 #include "ui/wide.h"
 
@@ -76,6 +77,21 @@ void EntryWindow::BodyChanged() {
   } catch (const std::exception&) {}
 }
 
+// Typing a recipient makes a task or appointment the parser chose an e-mail;
+// emptying To again lets the parser choose from the subject. A type chosen by
+// hand stays: its To only turns it into a request.
+void EntryWindow::RecipientsChanged() {
+  const auto type = TypeButton();
+  const bool byParser = !byHand_.type;
+  const bool empty = Trim(Narrow(recipientsEdit_.Text())).empty();
+  if (byParser && !empty && (type == EntryType::kTask || type == EntryType::kAppointment)) {
+    SetTypeButton(EntryType::kEmail);
+  } else if (byParser && empty && type == EntryType::kEmail) {
+    RunParser();
+  }
+  CheckCaption();
+}
+
 QuickEntryInput EntryWindow::ParserInput(const std::string& subject, const std::string& body,
                                          const std::string& serviceText, const std::string& startBox) const {
   QuickEntryInput in;
@@ -138,7 +154,7 @@ void EntryWindow::ApplyParserResult(const QuickEntryResult& r) {
   }
   if (r.showCalendar) ShowCalendar();
   if (r.icon == Change::kSet) SetIcon(r.iconIndex);
-  if (r.icon == Change::kClear) BlankIcon();
+  if (r.icon == Change::kClear && iconIndex_ >= 0) BlankIcon();
   ApplyCategories(r.categories);
 }
 
@@ -150,9 +166,14 @@ void EntryWindow::ApplyCategories(const CategoryChoice& choice) {
     for (const auto& item : categoryItems_) items.push_back(Widen(item));
     categoryList_.SetItems(items);
   }
-  for (int i = 0; i < categoryList_.Count(); ++i) {
-    const bool selected = std::find(choice.select.begin(), choice.select.end(), i) != choice.select.end();
-    if (categoryList_.Selected(i) != selected) categoryList_.SetSelected(i, selected);
+  // Most keys change no category: the selection is asked for once, not item by item.
+  std::vector<int> select = choice.select;
+  std::sort(select.begin(), select.end());
+  if (categoryList_.SelectedIndexes() != select) {
+    for (int i = 0; i < categoryList_.Count(); ++i) {
+      const bool selected = std::binary_search(select.begin(), select.end(), i);
+      if (categoryList_.Selected(i) != selected) categoryList_.SetSelected(i, selected);
+    }
   }
   if (choice.showPanel && !CategoryPanelShown()) ToggleCategoryPanel();
 }

@@ -9,8 +9,23 @@
 namespace qrv {
 namespace {
 
+// Typing lays the window out on every key: a control is moved, shown or
+// hidden only when that changes something. The controls have no anchors, so
+// their bounds alone say where they are.
+void Place(Control& control, const Bounds& bounds) {
+  if (control.DesignBounds() != bounds) control.SetBounds(bounds);
+}
+
+void ShowIf(Control& control, bool show) {
+  if (control.Visible() != show) control.SetVisible(show);
+}
+
+void SetTextIf(Control& control, const std::wstring& text) {
+  if (control.Text() != text) control.SetText(text);
+}
+
 void Apply(Show show, Control& control) {
-  if (show != Show::kKeep) control.SetVisible(show == Show::kShow);
+  if (show != Show::kKeep) ShowIf(control, show == Show::kShow);
 }
 
 }  // namespace
@@ -31,8 +46,8 @@ void EntryWindow::CheckCaption() {
   const EntryLayout& l = layout_;
   const auto type = TypeButton();
   const bool attachmentsShow = attachments && l.attachmentsAllowed && type;
-  attachmentsList_.SetVisible(attachmentsShow);
-  if (!l.processCaption.empty()) processButton_.SetText(Widen(l.processCaption));
+  ShowIf(attachmentsList_, attachmentsShow);
+  if (!l.processCaption.empty()) SetTextIf(processButton_, Widen(l.processCaption));
   if (l.processEnabled) processButton_.SetEnabled(*l.processEnabled);
   if (l.changesHeader) ApplyHeader(l);
   ApplyDateArea(l);
@@ -42,31 +57,31 @@ void EntryWindow::CheckCaption() {
 }
 
 void EntryWindow::ApplyHeader(const EntryLayout& l) {
-  subjectLabel_.SetText(Widen(l.subjectCaption));
+  SetTextIf(subjectLabel_, Widen(l.subjectCaption));
   const auto shows = [&](RowCaption caption, const HeaderRow& row) { return row.caption == caption; };
-  toButton_.SetVisible(shows(RowCaption::kToButton, l.row2) || shows(RowCaption::kContactButton, l.row2));
-  toButton_.SetText(l.row2.caption == RowCaption::kContactButton ? L"Contact:" : L"To:");
-  row2Label_.SetVisible(shows(RowCaption::kLabel, l.row2));
-  if (l.row2.caption == RowCaption::kLabel) row2Label_.SetText(Widen(l.row2.text));
-  ccButton_.SetVisible(shows(RowCaption::kCcButton, l.row3));
-  row3Label_.SetVisible(shows(RowCaption::kLabel, l.row3));
-  if (l.row3.caption == RowCaption::kLabel) row3Label_.SetText(Widen(l.row3.text));
+  ShowIf(toButton_, shows(RowCaption::kToButton, l.row2) || shows(RowCaption::kContactButton, l.row2));
+  SetTextIf(toButton_, l.row2.caption == RowCaption::kContactButton ? L"Contact:" : L"To:");
+  ShowIf(row2Label_, shows(RowCaption::kLabel, l.row2));
+  if (l.row2.caption == RowCaption::kLabel) SetTextIf(row2Label_, Widen(l.row2.text));
+  ShowIf(ccButton_, shows(RowCaption::kCcButton, l.row3));
+  ShowIf(row3Label_, shows(RowCaption::kLabel, l.row3));
+  if (l.row3.caption == RowCaption::kLabel) SetTextIf(row3Label_, Widen(l.row3.text));
   const auto field = [&](RowField f) { return l.row2.field == f || l.row3.field == f; };
-  recipientsEdit_.SetVisible(field(RowField::kRecipients));
-  serviceCombo_.SetVisible(field(RowField::kService));
-  copiesEdit_.SetVisible(field(RowField::kCopies) || field(RowField::kLocation));
-  statusCombo_.SetVisible(field(RowField::kStatus));
-  journalTypeCombo_.SetVisible(field(RowField::kJournalType));
+  ShowIf(recipientsEdit_, field(RowField::kRecipients));
+  ShowIf(serviceCombo_, field(RowField::kService));
+  ShowIf(copiesEdit_, field(RowField::kCopies) || field(RowField::kLocation));
+  ShowIf(statusCombo_, field(RowField::kStatus));
+  ShowIf(journalTypeCombo_, field(RowField::kJournalType));
   addressFields_ = l.addressFields;
 }
 
 void EntryWindow::ApplyDateArea(const EntryLayout& l) {
   if (l.webBody != Show::kKeep) {
-    webBody_.SetVisible(l.webBody == Show::kShow);
-    body_.SetVisible(l.webBody != Show::kShow);
+    ShowIf(webBody_, l.webBody == Show::kShow);
+    ShowIf(body_, l.webBody != Show::kShow);
   }
   Apply(l.priority, priorityButton_);
-  if (!l.timeLabel.empty()) timeLabel_.SetText(Widen(l.timeLabel));
+  if (!l.timeLabel.empty()) SetTextIf(timeLabel_, Widen(l.timeLabel));
   if (l.startTimeEnabled) startTime_.SetEnabled(*l.startTimeEnabled);
   if (l.endTimeEnabled) endTime_.SetEnabled(*l.endTimeEnabled);
   if (l.startTimeNowWhenNone && (startTime_.Text() == L"None" || startTime_.Text().empty()))
@@ -79,7 +94,7 @@ void EntryWindow::ApplyDateArea(const EntryLayout& l) {
   Apply(l.noneButton, noneButton_);
   Apply(l.floatButton, floatButton_);
   if (l.todayLeft) todayLeft_ = *l.todayLeft;
-  iconButton_.SetVisible(l.iconShown);
+  ShowIf(iconButton_, l.iconShown);
 }
 
 // Whether laying out again would show or hide the date panel, which the
@@ -95,11 +110,11 @@ void EntryWindow::Arrange() {
   const SIZE client = ClientSize96();
   const int entryWidth = client.cx - (CategoryPanelShown() ? kCategoryPanelWidth : 0);
   const int entryHeight = client.cy - (DatePanelShown() ? kDatePanelHeight : 0);
-  datePanel_.SetBounds({0, entryHeight, entryWidth, kDatePanelHeight});
+  Place(datePanel_, {0, entryHeight, entryWidth, kDatePanelHeight});
   ArrangeDatePanel(entryWidth);
-  categoryPanel_.SetBounds({entryWidth, 0, kCategoryPanelWidth, client.cy});
-  categoryList_.SetBounds({0, 18, kCategoryPanelWidth, client.cy - 18 - 26});
-  noneCategoryButton_.SetBounds({4, client.cy - 24, 60, 21});
+  Place(categoryPanel_, {entryWidth, 0, kCategoryPanelWidth, client.cy});
+  Place(categoryList_, {0, 18, kCategoryPanelWidth, client.cy - 18 - 26});
+  Place(noneCategoryButton_, {4, client.cy - 24, 60, 21});
   ArrangeEntryArea(entryWidth, entryHeight);
 }
 
@@ -111,11 +126,11 @@ void EntryWindow::ArrangeDatePanel(int width) {
   const int calendarWidth = std::max(197, ScaleFromDpi(need.right, Dpi()));
   const int calendarHeight = std::clamp(ScaleFromDpi(need.bottom, Dpi()), 136, kDatePanelHeight - 27 - 21);
   const int left = std::max(0, (width - calendarWidth) / 2);
-  calendar_.SetBounds({left, 27, calendarWidth, calendarHeight});
+  Place(calendar_, {left, 27, calendarWidth, calendarHeight});
   const int shift = left - 39, buttonsTop = 27 + calendarHeight + 1;
-  todayButton_.SetBounds({todayLeft_ + shift, buttonsTop, 49, 19});
-  noneButton_.SetBounds({139 + shift, buttonsTop, 49, 19});
-  floatButton_.SetBounds({139 + shift, buttonsTop, 49, 19});
+  Place(todayButton_, {todayLeft_ + shift, buttonsTop, 49, 19});
+  Place(noneButton_, {139 + shift, buttonsTop, 49, 19});
+  Place(floatButton_, {139 + shift, buttonsTop, 49, 19});
 }
 
 void EntryWindow::ArrangeEntryArea(int width, int height) {
@@ -124,15 +139,15 @@ void EntryWindow::ArrangeEntryArea(int width, int height) {
   ArrangeHeader(centre);
   const int bodyBottom = footerTop - (attachmentsList_.Visible() ? 40 : 0);
   const Bounds body{0, layout_.headerHeight, centre, bodyBottom - layout_.headerHeight};
-  body_.SetBounds(body);
-  webBody_.SetBounds(body);
-  attachmentsList_.SetBounds({0, bodyBottom, centre, 40});
-  priorityButton_.SetBounds({centre + 3, 1, 21, 19});
+  Place(body_, body);
+  Place(webBody_, body);
+  Place(attachmentsList_, {0, bodyBottom, centre, 40});
+  Place(priorityButton_, {centre + 3, 1, 21, 19});
   for (std::size_t i = 0; i < typeButtons_.size(); ++i)
-    typeButtons_[i]->SetBounds({centre + 2, 22 + 22 * static_cast<int>(i), 23, 22});
+    Place(*typeButtons_[i], {centre + 2, 22 + 22 * static_cast<int>(i), 23, 22});
   int left = 0;
   for (Button* button : {&assignDateButton_, &categoriesButton_, &attachButton_, &signatureButton_}) {
-    button->SetBounds({left, footerTop + 1, 20, 19});
+    Place(*button, {left, footerTop + 1, 20, 19});
     left += 20;
   }
   const int group = width - 195;
@@ -142,24 +157,24 @@ void EntryWindow::ArrangeEntryArea(int width, int height) {
                                                                       {&resetButton_, {70, 35}},
                                                                       {&openButton_, {105, 33}},
                                                                       {&processButton_, {138, 31}}}};
-  for (auto [button, place] : right) button->SetBounds({group + place.first, footerTop + 1, place.second, 19});
+  for (auto [button, place] : right) Place(*button, {group + place.first, footerTop + 1, place.second, 19});
 }
 
 void EntryWindow::ArrangeHeader(int width) {
   const EntryLayout& l = layout_;
   const int fieldWidth = width - kFieldLeft;
-  subjectEdit_.SetBounds({kFieldLeft, 2, fieldWidth, twoLineSubject_ ? kTwoLineSubjectHeight : kSubjectHeight});
+  Place(subjectEdit_, {kFieldLeft, 2, fieldWidth, twoLineSubject_ ? kTwoLineSubjectHeight : kSubjectHeight});
   if (!l.changesHeader) return;
   const bool contact = l.row2.caption == RowCaption::kContactButton;
-  toButton_.SetBounds({contact ? 1 : 24, l.row2.top, contact ? 63 : 39, 19});
-  row2Label_.SetBounds({10, l.row2.labelTop, 52, 13});
-  recipientsEdit_.SetBounds({kFieldLeft, l.row2.top, fieldWidth, 19});
-  serviceCombo_.SetBounds({kFieldLeft, l.row2.top, fieldWidth, 200});
-  ccButton_.SetBounds({24, l.row3.top, 39, 19});
-  row3Label_.SetBounds({10, l.row3.labelTop, 52, 13});
-  copiesEdit_.SetBounds({kFieldLeft, l.row3.top, fieldWidth, 19});
-  statusCombo_.SetBounds({kFieldLeft, l.row3.top, fieldWidth, 200});
-  journalTypeCombo_.SetBounds({kFieldLeft, l.row3.top, fieldWidth, 260});
+  Place(toButton_, {contact ? 1 : 24, l.row2.top, contact ? 63 : 39, 19});
+  Place(row2Label_, {10, l.row2.labelTop, 52, 13});
+  Place(recipientsEdit_, {kFieldLeft, l.row2.top, fieldWidth, 19});
+  Place(serviceCombo_, {kFieldLeft, l.row2.top, fieldWidth, 200});
+  Place(ccButton_, {24, l.row3.top, 39, 19});
+  Place(row3Label_, {10, l.row3.labelTop, 52, 13});
+  Place(copiesEdit_, {kFieldLeft, l.row3.top, fieldWidth, 19});
+  Place(statusCombo_, {kFieldLeft, l.row3.top, fieldWidth, 200});
+  Place(journalTypeCombo_, {kFieldLeft, l.row3.top, fieldWidth, 260});
 }
 
 // The window grows or shrinks with a panel, so the entry area keeps its size;
@@ -178,7 +193,7 @@ void EntryWindow::ShowCalendar() {
   const auto type = TypeButton();
   if (DatePanelShown() || (type != EntryType::kTask && type != EntryType::kAppointment && type != EntryType::kJournal))
     return;
-  datePanel_.SetVisible(true);
+  ShowIf(datePanel_, true);
   GrowBy(0, kDatePanelHeight);
 }
 
@@ -187,13 +202,13 @@ void EntryWindow::HideCalendar() {
   if (startTime_.Focused() || endTime_.Focused() || IsChild(startTime_.Handle(), GetFocus()) ||
       IsChild(endTime_.Handle(), GetFocus()))
     subjectEdit_.Focus();
-  datePanel_.SetVisible(false);
+  ShowIf(datePanel_, false);
   GrowBy(0, -kDatePanelHeight);
 }
 
 void EntryWindow::ToggleCategoryPanel() {
   const bool show = !CategoryPanelShown();
-  categoryPanel_.SetVisible(show);
+  ShowIf(categoryPanel_, show);
   GrowBy(show ? kCategoryPanelWidth : -kCategoryPanelWidth, 0);
 }
 
@@ -240,10 +255,11 @@ void EntryWindow::Today() {
 
 void EntryWindow::SetTypeButton(std::optional<EntryType> type) {
   for (std::size_t i = 0; i < typeButtons_.size(); ++i) typeButtons_[i]->SetChecked(kTypeButtonTypes[i] == type);
+  typeButton_ = type;
 }
 
 void EntryWindow::TypeClicked(EntryType type) {
-  if (TypeButton() != type) return;  // the button that was released
+  typeButton_ = type;
   byHand_.type = true;
   CheckCaption();
 }

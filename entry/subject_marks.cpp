@@ -36,11 +36,6 @@ std::vector<CHARRANGE> CharacterRanges(std::string_view utf8, const std::vector<
   return ranges;
 }
 
-bool SameRanges(const std::vector<CHARRANGE>& a, const std::vector<CHARRANGE>& b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                    [](const CHARRANGE& x, const CHARRANGE& y) { return x.cpMin == y.cpMin && x.cpMax == y.cpMax; });
-}
-
 }  // namespace
 
 std::vector<TextSpan> EntryWindow::MarkedSpans() const {

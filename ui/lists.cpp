@@ -49,11 +49,15 @@ void ListBox::SetSelected(int index, bool selected, Notify notify) {
   if (notify == Notify::kYes && onSelect) onSelect();
 }
 
+// A multiple-choice list answers in one message; a single-choice one has no count.
 std::vector<int> ListBox::SelectedIndexes() const {
-  std::vector<int> chosen;
-  for (int i = 0, n = Count(); i < n; ++i) {
-    if (Selected(i)) chosen.push_back(i);
+  const LRESULT count = Send(LB_GETSELCOUNT);
+  if (count == LB_ERR) {
+    const auto selected = static_cast<int>(Send(LB_GETCURSEL));
+    return selected >= 0 ? std::vector<int>{selected} : std::vector<int>{};
   }
+  std::vector<int> chosen(static_cast<std::size_t>(count));
+  if (count > 0) Send(LB_GETSELITEMS, static_cast<WPARAM>(count), reinterpret_cast<LPARAM>(chosen.data()));
   return chosen;
 }
 

@@ -1,5 +1,7 @@
 // The bar menu and the windows the bar places, with a real bar form; the
 // reading of Outlook's category list from the registry.
+#include <algorithm>
+
 #include "bar/categories_dialog.h"
 #include "bar_fixture.h"
 #include "help/help_viewer.h"
@@ -118,48 +120,57 @@ TEST_F(BarMenu, ChosenItemsRunTheirCommands) {
   EXPECT_FALSE(ItemNamed(*bar_, L"Tavrobar Enabled").checked);
 }
 
-TEST_F(BarMenu, NewInformationItemOpensAWindowBesideTheBarThatLeavesTheListAsItCloses) {
-  // In the program the bar is the application's main form; here a stand-in is.
-  Application::Get().CreateForm<Form>(FormArgs{.caption = L"main"});
-  bar_->Show();
-  ItemNamed(*bar_, L"New Information Item").onClick();
-  ASSERT_EQ(bar_->EntryWindows().Count(), 1);
-  const HWND window = FindWindowW(nullptr, L"Task - QRV");
-  ASSERT_NE(window, nullptr);
-  RECT place{};
-  GetWindowRect(window, &place);
-  EXPECT_GE(place.left, bar_->WindowRect().right);
-  // Empty, it closes without a question and frees itself.
+// The Information Item window the bar's menu opened just now.
+HWND OpenFromMenu(BarWindow& bar) {
+  std::vector<HWND> before;
+  for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, nullptr, L"Task - QRV"));) before.push_back(w);
+  ItemNamed(bar, L"New Information Item").onClick();
+  for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, nullptr, L"Task - QRV"));)
+    if (std::find(before.begin(), before.end(), w) == before.end()) return w;
+  return nullptr;
+}
+
+void CloseAndWait(HWND window) {
   PostMessageW(window, WM_CLOSE, 0, 0);
   for (int n = 0; n < 50 && IsWindow(window); ++n) {
     Application::Get().ProcessMessages();
     Sleep(20);
   }
-  EXPECT_FALSE(IsWindow(window));
-  EXPECT_EQ(bar_->EntryWindows().Count(), 0);
 }
 
-TEST_F(BarMenu, InformationItemWindowsCascadeFromTheBarAndTheViewerKeepsItsPlaceOnceShown) {
-  std::vector<std::unique_ptr<qrv::Form>> windows;
-  for (int n = 0; n < 3; ++n) {
-    windows.push_back(std::make_unique<Form>(FormArgs{.caption = L"entry", .clientSize = {300, 200}}));
-    bar_->PlaceEntryWindow(*windows.back(), 100);
-  }
-  EXPECT_EQ(bar_->EntryWindows().Count(), 3);
-  EXPECT_EQ(windows[0]->WindowRect().left, 40);
-  EXPECT_EQ(windows[0]->WindowRect().top, 150);
-  EXPECT_EQ(windows[2]->WindowRect().left, 88);
-  EXPECT_EQ(windows[2]->WindowRect().top, 174);
-  // A window that went leaves its place to the next one.
-  windows[1].reset();
-  windows.push_back(std::make_unique<Form>(FormArgs{.caption = L"entry", .clientSize = {300, 200}}));
-  bar_->PlaceEntryWindow(*windows.back(), 100);
-  EXPECT_EQ(bar_->EntryWindows().Count(), 3);
-  EXPECT_EQ(windows.back()->WindowRect().left, 88);
-  for (const auto& window : windows)
-    if (window) bar_->EntryWindows().Remove(window->Handle());
-  EXPECT_TRUE(bar_->EntryWindows().Empty());
+RECT PlaceOf(HWND window) {
+  RECT place{};
+  GetWindowRect(window, &place);
+  return place;
+}
 
+TEST_F(BarMenu, InformationItemWindowsCascadeFromTheBarAndLeaveTheListAsTheyClose) {
+  // In the program the bar is the application's main form; here a stand-in is.
+  Application::Get().CreateForm<Form>(FormArgs{.caption = L"main"});
+  bar_->Show();
+  std::vector<HWND> windows;
+  for (int n = 0; n < 3; ++n) windows.push_back(OpenFromMenu(*bar_));
+  ASSERT_EQ(std::count(windows.begin(), windows.end(), nullptr), 0);
+  EXPECT_EQ(bar_->EntryWindows().Count(), 3);
+  EXPECT_EQ(PlaceOf(windows[0]).left, 40);
+  EXPECT_GE(PlaceOf(windows[0]).left, bar_->WindowRect().right);
+  EXPECT_EQ(PlaceOf(windows[0]).top, 150);
+  EXPECT_EQ(PlaceOf(windows[2]).left, 88);
+  EXPECT_EQ(PlaceOf(windows[2]).top, 174);
+  // Empty, a window closes without a question, frees itself and leaves its
+  // place to the next one.
+  CloseAndWait(windows[1]);
+  EXPECT_FALSE(IsWindow(windows[1]));
+  EXPECT_EQ(bar_->EntryWindows().Count(), 2);
+  windows[1] = OpenFromMenu(*bar_);
+  ASSERT_NE(windows[1], nullptr);
+  EXPECT_EQ(bar_->EntryWindows().Count(), 3);
+  EXPECT_EQ(PlaceOf(windows[1]).left, 88);
+  for (HWND window : windows) CloseAndWait(window);
+  EXPECT_TRUE(bar_->EntryWindows().Empty());
+}
+
+TEST_F(BarMenu, TheHelpViewerAndThePreferencesWindowKeepTheirPlaces) {
   // Help opens beside the bar at its top; asked again, the open viewer is
   // reused where the user put it, on the page asked for.
   bar_->ShowHelp(0);

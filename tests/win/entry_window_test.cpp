@@ -105,6 +105,43 @@ TEST_F(EntryWindowTest, WhatTheUserChoseByHandIsNeverOverwritten) {
   EXPECT_EQ(window.EndTimeText(), L"4:00 PM");  // the subject's, not filled again
 }
 
+TEST_F(EntryWindowTest, ARecipientMakesAParsedTaskOrAppointmentAnEMailAndEmptyingToParsesAgain) {
+  EntryWindow& window = OpenWindow();
+  const HWND to = FindWindowExW(window.Handle(), nullptr, L"Edit", nullptr);
+  const auto emptyTo = [to] {
+    SetFocus(to);
+    SendMessageW(to, EM_SETSEL, 0, -1);
+    PressKeys({VK_BACK});
+  };
+  TypeText(L"lunch tomorrow at noon");
+  ASSERT_EQ(window.TypeButton(), kAppointment);
+  SetFocus(to);
+  TypeText(L"bob");
+  EXPECT_EQ(window.TypeButton(), kEmail);
+  EXPECT_EQ(window.Caption(), L"E-Mail - QRV");
+  EXPECT_FALSE(window.DatePanelShown());
+  EXPECT_FALSE(window.ByHand().type);
+  // With a name in To the subject chooses nothing; emptied, the subject's time
+  // makes it an appointment again.
+  emptyTo();
+  EXPECT_EQ(window.TypeButton(), kAppointment);
+  EXPECT_EQ(window.Caption(), L"Appointment - QRV");
+  // Blanks are no recipient.
+  SetFocus(to);
+  TypeText(L"  ");
+  EXPECT_EQ(window.TypeButton(), kAppointment);
+  emptyTo();
+  // A type chosen by hand stays: its To makes it a request, and emptying To
+  // makes it a task again.
+  Chord({VK_CONTROL, VK_SHIFT}, 'K');
+  SetFocus(to);
+  TypeText(L"ann");
+  EXPECT_EQ(window.TypeButton(), kTask);
+  EXPECT_EQ(window.Caption(), L"Task Request - QRV");
+  emptyTo();
+  EXPECT_EQ(window.Caption(), L"Task - QRV");
+}
+
 TEST_F(EntryWindowTest, CategoryKeywordsChooseCategoriesAndOpenTheirPanel) {
   EntryWindow& window = OpenWindow();
   const int width = ClientOf(window).cx;
