@@ -30,6 +30,9 @@ std::vector<std::wstring> Widened(const std::vector<std::string>& texts) {
   return wide;
 }
 
+// The fields right of the captions, as wide as the smallest window lays them out.
+constexpr int kFieldWidth = kEntryMinClientWidth - kTypeColumnWidth - kFieldLeft;
+
 StaticArgs LabelAt(int left, int top, int width, const wchar_t* text) {
   return {.bounds = {left, top, width, 13}, .text = text};
 }
@@ -57,21 +60,21 @@ EntryWindow::EntryWindow(const EntryData& data, EntryActions& actions, const Ent
       locale_(UserLocaleFacts()),
       iconButton_(*this, {.bounds = {0, 2, 20, 20}, .visible = false}),
       subjectLabel_(*this, LabelAt(10, 5, 52, L"Subject:")),
-      subjectEdit_(*this, {.bounds = {kFieldLeft, 2, 158, kSubjectHeight}}),
+      subjectEdit_(*this, {.bounds = {kFieldLeft, 2, kFieldWidth, kSubjectHeight}}),
       toButton_(*this, {.bounds = {24, 21, 39, 19}, .text = L"To:"}),
       row2Label_(*this, LabelAt(10, 24, 52, L"Company:")),
-      recipientsEdit_(*this, {.bounds = {kFieldLeft, 21, 158, 19}}),
-      serviceCombo_(*this, {.bounds = {kFieldLeft, 21, 158, 200}, .visible = false}),
+      recipientsEdit_(*this, {.bounds = {kFieldLeft, 21, kFieldWidth, 19}}),
+      serviceCombo_(*this, {.bounds = {kFieldLeft, 21, kFieldWidth, 200}, .visible = false}),
       ccButton_(*this, {.bounds = {24, 40, 39, 19}, .text = L"Cc:", .visible = false}),
       row3Label_(*this, LabelAt(10, 43, 52, L"Status:")),
-      copiesEdit_(*this, {.bounds = {kFieldLeft, 40, 158, 19}, .visible = false}),
+      copiesEdit_(*this, {.bounds = {kFieldLeft, 40, kFieldWidth, 19}, .visible = false}),
       statusCombo_(*this,
-                   {.bounds = {kFieldLeft, 40, 158, 200},
+                   {.bounds = {kFieldLeft, 40, kFieldWidth, 200},
                     .items = {L"Not Started", L"In Progress", L"Completed", L"Waiting on someone else", L"Deferred"}}),
-      journalTypeCombo_(*this, {.bounds = {kFieldLeft, 40, 158, 260}, .visible = false}),
+      journalTypeCombo_(*this, {.bounds = {kFieldLeft, 40, kFieldWidth, 260}, .visible = false}),
       body_(*this, {.bounds = {0, 61, 245, 138}}),
       webBody_(*this, {.bounds = {0, 61, 245, 138}, .visible = false, .readOnly = true}),
-      attachmentsList_(*this, {0, 159, 245, 40}),
+      attachmentsList_(*this, {0, 199, 245, 40}),
       datePanel_(*this, {.bounds = {0, kEntryPanelHeight, kEntryMinClientWidth, kDatePanelHeight}, .visible = false}),
       timeLabel_(datePanel_, LabelAt(16, 8, 55, L"Time:")),
       startTime_(datePanel_, {.bounds = {75, 4, 73, 300}, .editable = true, .items = TimeItems()}),
@@ -98,8 +101,8 @@ EntryWindow::EntryWindow(const EntryData& data, EntryActions& actions, const Ent
       categoryPanel_(*this,
                      {.bounds = {kEntryMinClientWidth, 0, kCategoryPanelWidth, kEntryPanelHeight}, .visible = false}),
       categoryTitle_(categoryPanel_, LabelAt(2, 2, 200, L" Categories...")),
-      categoryList_(categoryPanel_, {.bounds = {0, 18, kCategoryPanelWidth, 175}, .multiSelect = true}),
-      noneCategoryButton_(categoryPanel_, {.bounds = {4, 196, 60, 21}, .text = L"None"}),
+      categoryList_(categoryPanel_, {.bounds = {0, 18, kCategoryPanelWidth, 177}, .multiSelect = true}),
+      noneCategoryButton_(categoryPanel_, {.bounds = {4, 197, 60, 21}, .text = L"None"}),
       lowItem_(priorityMenu_, {.text = L"Low"}),
       normalItem_(priorityMenu_, {.text = L"Normal"}),
       highItem_(priorityMenu_, {.text = L"High"}),
@@ -121,7 +124,7 @@ EntryWindow::EntryWindow(const EntryData& data, EntryActions& actions, const Ent
       L"New Journal Item (Ctrl+Shift+J)",  L"New Text Document (Ctrl+Shift+T)"};
   for (std::size_t i = 0; i < typeButtons_.size(); ++i) {
     typeButtons_[i] =
-        std::make_unique<RadioButton>(*this, CheckArgs{.bounds = {250, 22 + 22 * static_cast<int>(i), 23, 22},
+        std::make_unique<RadioButton>(*this, CheckArgs{.bounds = {247, 22 + 22 * static_cast<int>(i), 23, 22},
                                                        .text = kLetters[i],
                                                        .groupStart = i == 0,
                                                        .pushLike = true});

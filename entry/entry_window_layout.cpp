@@ -110,11 +110,14 @@ void EntryWindow::Arrange() {
   const SIZE client = ClientSize96();
   const int entryWidth = client.cx - (CategoryPanelShown() ? kCategoryPanelWidth : 0);
   const int entryHeight = client.cy - (DatePanelShown() ? kDatePanelHeight : 0);
+  // A hidden panel's controls are arranged as it shows (the window grows then).
   Place(datePanel_, {0, entryHeight, entryWidth, kDatePanelHeight});
-  ArrangeDatePanel(entryWidth);
+  if (DatePanelShown()) ArrangeDatePanel(entryWidth);
   Place(categoryPanel_, {entryWidth, 0, kCategoryPanelWidth, client.cy});
-  Place(categoryList_, {0, 18, kCategoryPanelWidth, client.cy - 18 - 26});
-  Place(noneCategoryButton_, {4, client.cy - 24, 60, 21});
+  if (CategoryPanelShown()) {
+    Place(categoryList_, {0, 18, kCategoryPanelWidth, client.cy - 18 - 26});
+    Place(noneCategoryButton_, {4, client.cy - 24, 60, 21});
+  }
   ArrangeEntryArea(entryWidth, entryHeight);
 }
 
@@ -253,8 +256,12 @@ void EntryWindow::Today() {
   SetDates({today, today});
 }
 
+// Only the buttons that go up or down are told.
 void EntryWindow::SetTypeButton(std::optional<EntryType> type) {
-  for (std::size_t i = 0; i < typeButtons_.size(); ++i) typeButtons_[i]->SetChecked(kTypeButtonTypes[i] == type);
+  for (std::size_t i = 0; i < typeButtons_.size(); ++i) {
+    const bool down = kTypeButtonTypes[i] == type;
+    if (down != (kTypeButtonTypes[i] == typeButton_)) typeButtons_[i]->SetChecked(down);
+  }
   typeButton_ = type;
 }
 
