@@ -35,7 +35,7 @@ bench: windows
 	build/bench/tests/bench/qrv_bench
 	tools/deps.sh test
 	cmake --preset windows >/dev/null
-	cmake --build --preset windows --target form_bench entry_bench help_bench prefs_bench hotkey_bench
+	cmake --build --preset windows --target form_bench entry_bench help_bench prefs_bench hotkey_bench save_bench
 	tools/run-form-bench.sh
 	tools/run-startup-bench.sh
 

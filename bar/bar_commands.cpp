@@ -40,9 +40,12 @@ OleObject BarCommands::NewItem(EntryType type, Origin origin, bool askCategories
   const bool otherMail = OtherMailProgram() && (type == EntryType::kContact || type == EntryType::kEmail);
   const bool prompted = PromptsForCategories(settings.categoryPromptTypes, type) && name != kInformationItemCaption;
   std::string categories;
-  if (!otherMail && (prompted || askCategories)) categories = AskCategories(origin, name);
-  if (settings.minimizeButton && origin == Origin::kBar) host_.CollapseAfterAction();
-  Application::Get().ProcessMessages();
+  const bool asked = !otherMail && (prompted || askCategories);
+  if (asked) categories = AskCategories(origin, name);
+  const bool collapsed = settings.minimizeButton && origin == Origin::kBar;
+  if (collapsed) host_.CollapseAfterAction();
+  // The closed prompt and the collapsed bar are drawn before Outlook is asked.
+  if (asked || collapsed) Application::Get().ProcessMessages();
 
   if (otherMail) {
     Open(type == EntryType::kContact ? settings.addressBookPath : "mailto:");

@@ -21,6 +21,17 @@ OleArg ArgOf(const ItemValue& value) {
   return std::visit([](const auto& v) { return OleArg(v); }, value);
 }
 
+// What a new item holds already: Outlook's own values for an empty body,
+// normal importance and a task not started, and the categories NewItem has
+// put. Each put is a call into Outlook's process, so these are left out.
+bool NewItemHolds(const ItemProperty& property) {
+  const std::string_view member = property.member;
+  if (member == "Body" || member == "Categories") return property.value == ItemValue(std::string());
+  if (member == "Importance") return property.value == ItemValue(1);
+  if (member == "Status") return property.value == ItemValue(0);
+  return false;
+}
+
 }  // namespace
 
 // None when no item was made for the entry: the other mail program took the
@@ -36,7 +47,7 @@ std::optional<BarEntryActions::MadeItem> BarEntryActions::MakeItem(const EntryWi
     }
   }
   for (const ItemProperty& property : ItemProperties(input, ClockNow())) {
-    item.Put(property.member, ArgOf(property.value));
+    if (!NewItemHolds(property)) item.Put(property.member, ArgOf(property.value));
   }
   MadeItem made{item};
   if (TakesRecipients(input.type)) made.namesResolved = AddRecipients(item, input);

@@ -5,6 +5,7 @@
 namespace qrv {
 
 bool OutlookSession::Connect() {
+  Release();
   try {
     app_ = OleObject::Create(L"Outlook.Application");
     nameSpace_ = app_.Call("GetNameSpace", "MAPI").Object();
@@ -27,6 +28,8 @@ void OutlookSession::Close() {
 }
 
 void OutlookSession::Release() {
+  folders_.clear();
+  itemIds_ = {};
   nameSpace_.Clear();
   app_.Clear();
 }
@@ -37,10 +40,21 @@ bool OutlookSession::AnyWindowOpen() const {
   return app_.Get("Inspectors").Object().Get("Count").Int() > 0;
 }
 
-OleObject OutlookSession::CreateItem(int kind) const { return app_.Call("CreateItem", kind).Object(); }
+OleObject OutlookSession::CreateItem(int kind) const {
+  OleObject item = app_.Call("CreateItem", kind).Object();
+  if (kind >= 0 && kind < kOutlookItemKinds) {
+    std::shared_ptr<MemberIds>& ids = itemIds_[static_cast<std::size_t>(kind)];
+    if (!ids) ids = std::make_shared<MemberIds>();
+    item.ShareMemberIds(ids);
+  }
+  return item;
+}
 
 OleObject OutlookSession::DefaultFolder(int folder) const {
-  return nameSpace_.Call("GetDefaultFolder", folder).Object();
+  if (const auto known = folders_.find(folder); known != folders_.end()) return known->second;
+  OleObject found = nameSpace_.Call("GetDefaultFolder", folder).Object();
+  if (!found.IsEmpty()) folders_.emplace(folder, found);
+  return found;
 }
 
 OleObject OutlookSession::ActiveExplorer() const { return app_.Call("ActiveExplorer").Object(); }

@@ -1,10 +1,15 @@
 // The bar's connection to Outlook: the application and its MAPI namespace,
 // held from the start-up until the bar goes. Every call is late-bound; a call
 // Outlook refuses, or any call while not connected, raises EOleError naming
-// the member. What a method makes
-// or finds it returns: the session keeps nothing between calls.
+// the member. What a method makes or finds it returns. Since every call
+// crosses to Outlook's process, the session keeps what stays the same while
+// Outlook runs: the default folders it fetched, and the member numbers of each
+// item kind, which every item of that kind shares.
 #pragma once
 
+#include <array>
+#include <map>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -14,6 +19,8 @@ namespace qrv {
 
 // Outlook's number of its notes folder, where the icon note lives.
 inline constexpr int kNotesFolder = 12;
+// Outlook's item kinds are numbered from 0 (an e-mail) to 5 (a note).
+inline constexpr int kOutlookItemKinds = 6;
 
 class OutlookSession {
  public:
@@ -42,6 +49,8 @@ class OutlookSession {
  private:
   OleObject app_;
   OleObject nameSpace_;
+  mutable std::map<int, OleObject> folders_;  // by default-folder number
+  mutable std::array<std::shared_ptr<MemberIds>, kOutlookItemKinds> itemIds_;
 };
 
 }  // namespace qrv

@@ -209,12 +209,15 @@ OleObject::OleObject(IDispatch* dispatch) noexcept : dispatch_(dispatch) {
   if (dispatch_) dispatch_->AddRef();
 }
 
-OleObject::OleObject(const OleObject& other) noexcept : OleObject(other.dispatch_) {}
+OleObject::OleObject(const OleObject& other) noexcept : OleObject(other.dispatch_) { ids_ = other.ids_; }
 
-OleObject::OleObject(OleObject&& other) noexcept : dispatch_(other.dispatch_) { other.dispatch_ = nullptr; }
+OleObject::OleObject(OleObject&& other) noexcept : dispatch_(other.dispatch_), ids_(std::move(other.ids_)) {
+  other.dispatch_ = nullptr;
+}
 
 OleObject& OleObject::operator=(OleObject other) noexcept {
   std::swap(dispatch_, other.dispatch_);
+  std::swap(ids_, other.ids_);
   return *this;
 }
 
@@ -223,6 +226,7 @@ OleObject::~OleObject() { Clear(); }
 void OleObject::Clear() noexcept {
   if (dispatch_) dispatch_->Release();
   dispatch_ = nullptr;
+  ids_.reset();
 }
 
 OleObject OleObject::Create(std::wstring_view progId) {
@@ -243,6 +247,8 @@ DISPID OleObject::MemberId(std::string_view member) const {
   if (!dispatch_) {
     throw EOleError("Cannot use \"" + std::string(member) + "\": there is no automation object.", E_POINTER);
   }
+  if (!ids_) ids_ = std::make_shared<MemberIds>();
+  if (const auto known = ids_->find(member); known != ids_->end()) return known->second;
   std::wstring name = Widen(member);
   LPOLESTR names[] = {name.data()};
   DISPID id = DISPID_UNKNOWN;
@@ -251,6 +257,7 @@ DISPID OleObject::MemberId(std::string_view member) const {
     throw EOleError("The automation object has no member \"" + std::string(member) + "\".", hr);
   }
   if (FAILED(hr)) throw EOleError(SystemText(hr), hr);
+  ids_->emplace(std::string(member), id);
   return id;
 }
 

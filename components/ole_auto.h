@@ -2,7 +2,8 @@
 // automation object by member name, the way the bar drives Outlook.
 //
 // OleObject holds one IDispatch reference and releases it when it goes; OleValue
-// owns one result VARIANT and always clears it. A failed call throws EOleError
+// owns one result VARIANT and always clears it. Each member's number is asked
+// of the object once and kept, since every question is a call to the server. A failed call throws EOleError
 // carrying the server's own description of the failure, so the caller's handler
 // can show the user what Outlook said.
 #pragma once
@@ -10,6 +11,9 @@
 #include <windows.h>
 #include <oaidl.h>
 
+#include <functional>
+#include <map>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -41,6 +45,11 @@ class OleSession {
 };
 
 class OleObject;
+
+// The numbers of an automation object's members by name. A member's number is
+// fixed for the object's life, and for every object of one kind (Outlook's
+// task items, say), so objects of a kind may share them.
+using MemberIds = std::map<std::string, DISPID, std::less<>>;
 
 // One argument of a call: text (UTF-8), integer, Boolean, an object, or an
 // optional argument left out.
@@ -108,6 +117,9 @@ class OleObject {
   bool IsEmpty() const noexcept { return dispatch_ == nullptr; }
   IDispatch* Dispatch() const noexcept { return dispatch_; }
   void Clear() noexcept;
+  // Keeps the member numbers in `ids`, shared with the other objects of this
+  // object's kind: a member one of them looked up is not asked for again.
+  void ShareMemberIds(std::shared_ptr<MemberIds> ids) noexcept { ids_ = std::move(ids); }
 
   // The arguments are OleArg or convert to one. (The list holds one argument
   // more than is passed, so that a call without arguments has a list too.)
@@ -128,6 +140,7 @@ class OleObject {
   DISPID MemberId(std::string_view member) const;
 
   IDispatch* dispatch_ = nullptr;
+  mutable std::shared_ptr<MemberIds> ids_;  // made at the first look-up unless shared
 };
 
 }  // namespace qrv

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs the form layer's, the Information Item window's and the help viewer's and the preferences window's benchmarks under Wine on a display of its own.
+# Runs the form layer's, the Information Item window's, the help viewer's, the preferences window's, the hotkeys' and the Save command's benchmarks under Wine on a display of its own.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/tools/wine-session.sh"
@@ -10,3 +10,5 @@ wine "$root/build/windows/tests/entry_bench.exe" </dev/null
 wine "$root/build/windows/tests/help_bench.exe" </dev/null
 wine "$root/build/windows/tests/prefs_bench.exe" </dev/null
 wine "$root/build/windows/tests/hotkey_bench.exe" </dev/null
+wine_register_outlook "$root/build/windows"
+wine "$root/build/windows/tests/save_bench.exe" </dev/null

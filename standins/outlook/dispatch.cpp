@@ -258,6 +258,8 @@ HRESULT Object::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID*
   if (!names || !ids || count == 0) return E_INVALIDARG;
   for (UINT i = 0; i < count; ++i) ids[i] = DISPID_UNKNOWN;
   const std::string name = Narrow(names[0] ? std::wstring_view(names[0]) : std::wstring_view());
+  // Logged, so that a test can tell how often a caller asks for a member's number.
+  Session::Current().Log("name", name_, name);
   const std::span<const Member> members = Members();
   for (std::size_t i = 0; i < members.size(); ++i) {
     if (qrv::EqualsIgnoringCase(members[i].name, name) && Has(static_cast<int>(i))) {

@@ -81,7 +81,7 @@ class RecipientObject : public Object {
       case kType:
         return Var::Int(recipient.type);
       case kResolve:
-        recipient.resolved = Session::Current().Resolves(recipient.name);
+        recipient.resolved = Session::Current().Resolve(recipient);
         Session::Current().Changed();
         return Var::Bool(recipient.resolved);
       default:

@@ -143,7 +143,7 @@ class ItemObject : public Object {
     if (item.recipients.empty()) Refuse("There must be at least one name in the To, Cc or Bcc box.");
     bool allKnown = true;
     for (Recipient& recipient : item.recipients) {
-      recipient.resolved = recipient.resolved || Session::Current().Resolves(recipient.name);
+      recipient.resolved = recipient.resolved || Session::Current().Resolve(recipient);
       allKnown = allKnown && recipient.resolved;
     }
     if (!allKnown) {

@@ -212,6 +212,14 @@ bool Session::Resolves(std::string_view name) const {
   return true;
 }
 
+bool Session::Resolve(Recipient& recipient) const {
+  if (!Resolves(recipient.name)) return false;
+  const std::vector<const Item*> contacts = store_.ContactsNamed(qrv::Trim(recipient.name));
+  if (contacts.size() > 1) return false;
+  if (contacts.size() == 1) recipient.name = contacts.front()->Value(*FindProperty("FullName"));
+  return true;
+}
+
 void Session::Log(std::string_view kind, std::string_view object, std::string_view member, std::string_view args,
                   std::string_view result) {
   if (logPath_.empty()) return;

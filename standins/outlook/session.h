@@ -36,6 +36,11 @@ class Session {
   // The message a member is told to fail with, or null.
   const std::string* Failure(std::string_view className, std::string_view member) const;
   bool Resolves(std::string_view name) const;
+  // Resolves a recipient against the address book, the contacts: a name that
+  // is one contact's full, first or last name becomes that contact's full
+  // name; one that several contacts share is ambiguous and stays unresolved.
+  // Other names resolve unless the settings name them.
+  bool Resolve(Recipient& recipient) const;
   // How long Outlook takes to start, and how long a member takes to answer.
   DWORD StartDelayMs() const { return startDelayMs_; }
   DWORD SlowMs(std::string_view className, std::string_view member) const;

@@ -230,6 +230,20 @@ std::vector<Item*> Store::ItemsIn(std::string_view folder) {
   return found;
 }
 
+std::vector<const Item*> Store::ContactsNamed(std::string_view name) const {
+  std::vector<const Item*> found;
+  for (const Item& item : items_) {
+    if (item.kind != ItemKind::Contact || !item.saved) continue;
+    for (const char* part : {"FullName", "FirstName", "LastName"}) {
+      if (qrv::EqualsIgnoringCase(item.Value(*FindProperty(part)), name)) {
+        found.push_back(&item);
+        break;
+      }
+    }
+  }
+  return found;
+}
+
 int Store::OpenItemWindows() const {
   int count = 0;
   for (const Item& item : items_) count += item.windowOpen ? 1 : 0;

@@ -100,6 +100,8 @@ class Store {
   Item* FindItem(int id);
   // The items a folder holds: saved or sent ones, oldest first.
   std::vector<Item*> ItemsIn(std::string_view folder);
+  // The saved contacts whose full, first or last name is `name` in any letter case.
+  std::vector<const Item*> ContactsNamed(std::string_view name) const;
   int OpenItemWindows() const;
   void CloseItemWindows();
 

@@ -39,7 +39,7 @@ class StandInStore {
 struct LogEntry {
   std::string time;  // seconds since 1970, with microseconds
   std::string process;
-  std::string kind;  // start, new, free, call, get, put, fail, seed, config, error
+  std::string kind;  // start, new, free, name, call, get, put, fail, seed, config, error
   std::string object;
   std::string member;
   std::string args;    // in the log's notation: "text", 42, true, Folder#3, <omitted>

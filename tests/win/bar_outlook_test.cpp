@@ -43,7 +43,8 @@ TEST_F(ConnectedBar, EveryNewItemIsMadeInItsFolderWithItsFinishingStepsAndShown)
   std::vector<std::string> folders, kinds;
   for (const LogEntry& call : Calls(Log(), "call", "GetDefaultFolder")) folders.push_back(call.args);
   for (const LogEntry& call : Calls(Log(), "call", "CreateItem")) kinds.push_back(call.args);
-  EXPECT_EQ(folders, (std::vector<std::string>{"13", "12", "9", "10", "6", "11", "13", "9"}));
+  // Each kind's folder is opened before its first item, once while Outlook runs.
+  EXPECT_EQ(folders, (std::vector<std::string>{"13", "12", "9", "10", "6", "11"}));
   EXPECT_EQ(kinds, (std::vector<std::string>{"3", "5", "1", "2", "0", "4", "3", "1"}));
   const auto items = Items();
   ASSERT_EQ(items.size(), 8u);

@@ -184,6 +184,46 @@ TEST_F(EntryActions, FindContactOpensTheContactAndClosesAnEmptyWindowOnly) {
   EXPECT_TRUE(IsOpen(&unknown));
 }
 
+// In Outlook's mode Check Names asks Outlook: the names resolve against its
+// contacts in a scratch e-mail that is released unsaved and unshown.
+TEST_F(EntryActions, CheckNamesResolvesTheBoxesThroughOutlookAndLeavesNoItem) {
+  Seed(
+      "[Item 1]\nClass=ContactItem\nFullName=Ann Lee\n\n"
+      "[Item 2]\nClass=ContactItem\nFullName=Carl Lee\n\n"
+      "[Item 3]\nClass=ContactItem\nFullName=Smith, John\n\n");
+  EntryWindow& mail = Window(EntryType::kEmail, L"Hello", L"ann, john ", L"carl lee");
+  mail.CheckNames();
+  EXPECT_EQ(mail.Recipients(), L"Ann Lee;Smith, John");
+  EXPECT_EQ(mail.Copies(), L"Carl Lee");
+  EXPECT_EQ(prompts.count, 0);
+  mail.CheckNames();  // the display name holding a comma stays one name
+  EXPECT_EQ(mail.Recipients(), L"Ann Lee;Smith, John");
+
+  // "Lee" is two contacts: it is reported and the box keeps what was typed.
+  EntryWindow& task = Window(EntryType::kTask, L"Review", L"bob; Lee");
+  task.CheckNames();
+  EXPECT_EQ(prompts.text, L"These names could not be resolved:\r\nLee");
+  EXPECT_EQ(task.Recipients(), L"bob; Lee");
+
+  // No folder holds a scratch e-mail, each was released, and the contacts are as seeded.
+  for (const int folder : {5, 16}) {
+    EXPECT_EQ(outlook.DefaultFolder(folder).Get("Items").Object().Get("Count").Int(), 0) << folder;
+  }
+  const StandInStore store = Store();
+  const auto scratch = store.Items("MailItem");
+  EXPECT_FALSE(scratch.empty());
+  for (const StoreSection* item : scratch) {
+    EXPECT_EQ(item->Get("Saved") + item->Get("Sent") + item->Get("Displays"), "nono0");
+  }
+  for (const std::string& object : UnreleasedObjects(Log())) {  // only what the session holds
+    EXPECT_TRUE(object.starts_with("Application") || object.starts_with("NameSpace") || object.starts_with("Folder"))
+        << object;
+  }
+  const auto contacts = store.Items("ContactItem");
+  ASSERT_EQ(contacts.size(), 3u);
+  EXPECT_EQ(contacts[2]->Get("FullName"), "Smith, John");
+}
+
 double UnixSecondsNow() {
   FILETIME now{};
   GetSystemTimePreciseAsFileTime(&now);
@@ -222,6 +262,12 @@ TEST_F(EntryActions, CtrlSOnATypedTaskSavesItEveryTime) {
   std::sort(times.begin(), times.end());
   std::printf("Ctrl+S to Outlook's Save: median %.1f ms\n", times[10]);
   EXPECT_EQ(Store().Items("TaskItem").size(), 20u);
+  // Each call crosses to Outlook's process: a member's number and the tasks
+  // folder are asked for once, not on every save.
+  const std::vector<LogEntry> log = Log();
+  EXPECT_EQ(Calls(log, "name", "Subject").size(), 1u);
+  EXPECT_EQ(Calls(log, "name", "Save").size(), 1u);
+  EXPECT_EQ(Calls(log, "call", "GetDefaultFolder").size(), 1u);
 }
 
 }  // namespace
