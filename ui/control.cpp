@@ -5,6 +5,7 @@
 
 #include "ui/dialogs.h"
 #include "ui/form.h"
+#include "ui/window.h"
 
 namespace qrv {
 namespace {
@@ -84,11 +85,12 @@ Control::Control(Container& parent, const ControlBasics& basics)
   const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | basics.style | (basics.visible ? WS_VISIBLE : 0) |
                       (basics.enabled ? 0 : WS_DISABLED);
   const int id = basics.id ? basics.id : parent.NextControlId();
+  SetLastError(ERROR_SUCCESS);
   hwnd_ = CreateWindowExW(basics.exStyle, basics.className, basics.text.c_str(), style, parent.Scale(bounds_.left),
                           parent.Scale(bounds_.top), parent.Scale(bounds_.width), parent.Scale(bounds_.height),
                           basics.window ? basics.window : parent.ContainerHandle(),
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
-  if (!hwnd_) throw std::runtime_error("The control could not be created.");
+  if (!hwnd_) throw std::runtime_error(LastErrorText("The control could not be created."));
   SetPropW(hwnd_, kObjectProperty, this);
   SetWindowSubclass(hwnd_, SubclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
   parent_.children_.push_back(this);

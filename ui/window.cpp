@@ -1,8 +1,10 @@
 #include "ui/window.h"
 
+#include <cwctype>
 #include <stdexcept>
 
 #include "ui/dialogs.h"
+#include "ui/wide.h"
 
 namespace qrv {
 
@@ -18,6 +20,21 @@ const wchar_t* PlainWindowClass(const wchar_t* name, UINT classStyle) {
   wc.lpszClassName = name;
   RegisterClassW(&wc);
   return name;
+}
+
+std::string LastErrorText(const char* what) {
+  const DWORD code = GetLastError();
+  std::string text = what;
+  if (code == ERROR_SUCCESS) return text + " No system error was set.";
+  wchar_t* buffer = nullptr;
+  const DWORD length =
+      FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                     nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+  std::wstring system(buffer ? buffer : L"", length);
+  LocalFree(buffer);
+  while (!system.empty() && std::iswspace(system.back())) system.pop_back();
+  text += system.empty() ? " System error" : " " + Narrow(system);
+  return text + " (" + std::to_string(code) + ")";
 }
 
 Window::~Window() {
@@ -41,9 +58,10 @@ void Window::CreateHandle(const CreateArgs& args) {
     wc.lpszClassName = args.className;
     RegisterClassW(&wc);
   }
+  SetLastError(ERROR_SUCCESS);
   CreateWindowExW(args.exStyle, args.className, args.text.c_str(), args.style, args.bounds.left, args.bounds.top,
                   args.bounds.right, args.bounds.bottom, args.parent, nullptr, instance, this);
-  if (!hwnd_) throw std::runtime_error("The window could not be created.");
+  if (!hwnd_) throw std::runtime_error(LastErrorText("The window could not be created."));
 }
 
 LRESULT Window::WndProc(UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcW(hwnd_, msg, wp, lp); }

@@ -14,6 +14,10 @@ namespace qrv {
 // ours that get their own messages through the control subclass; returns name.
 const wchar_t* PlainWindowClass(const wchar_t* name, UINT classStyle = 0);
 
+// What failed, followed by the system's text and number for the calling
+// thread's last error: read it right after the failed call.
+std::string LastErrorText(const char* what);
+
 class Window {
  public:
   Window() = default;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -281,6 +282,37 @@ TEST_F(FormLayer, OpeningAndClosingManyFormsLeavesNoSystemObjectsBehind) {
   Pump(20);
   EXPECT_EQ(counts(), before);
   EXPECT_EQ(windows(), windowsBefore);
+}
+
+// A window or control the system refuses to make is told with the system's
+// reason, so that a failure in a loaded run says what ran out or went away.
+TEST_F(FormLayer, AWindowOrControlTheSystemCannotMakeIsToldWithTheSystemsReason) {
+  struct OrphanWindow : qrv::Window {
+    explicit OrphanWindow(HWND parent) {
+      CreateHandle({.className = L"QrvOrphanTest", .style = WS_CHILD, .text = L"", .parent = parent});
+    }
+  };
+  struct UnknownControl : qrv::Control {
+    explicit UnknownControl(qrv::Form& form) : Control(form, {.className = L"QrvNoSuchClass"}) {}
+  };
+  const auto reason = [](const auto& make) -> std::string {
+    try {
+      make();
+    } catch (const std::runtime_error& e) {
+      return e.what();
+    }
+    return "made";
+  };
+  HWND gone = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+  DestroyWindow(gone);
+  const std::string window = reason([gone] { OrphanWindow orphan(gone); });
+  EXPECT_EQ(window.rfind("The window could not be created. ", 0), 0u) << window;
+  EXPECT_NE(window.find("(1400)"), std::string::npos) << window;  // an invalid window handle
+  const std::string control = reason([this] { UnknownControl unknown(form_); });
+  EXPECT_EQ(control.rfind("The control could not be created. ", 0), 0u) << control;
+  // No such class: Windows and Wine say it with different codes.
+  EXPECT_TRUE(control.find("(1407)") != std::string::npos || control.find("(1411)") != std::string::npos) << control;
+  EXPECT_TRUE(prompts.text.empty());
 }
 
 }  // namespace
