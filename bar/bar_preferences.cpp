@@ -39,8 +39,10 @@ void BarWindow::ShowPreferences(PreferencePage page) {
       break;
     case PreferencePage::kKeywords:
       // Pages the user has open keep their unsaved edits.
-      if (!prefs.PagesShown()) prefs.OpenPages();
-      prefs.ShowTab(PreferencesTab::kKeywords);
+      if (!prefs.PagesShown())
+        prefs.OpenPages(PreferencesTab::kKeywords);
+      else
+        prefs.ShowTab(PreferencesTab::kKeywords);
       break;
     case PreferencePage::kUpdate:
       data_.silentUpdate = data_.settings.updateCheck == kAutomaticUpdate;

@@ -90,7 +90,7 @@ LRESULT HotkeyEditor::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
 bool HotkeyEditor::CanClose() {
   if (!modified_) return true;
   switch (ShowMessage(L"Hotkey definitions have changed. Save changes?", MessageKind::kConfirmation,
-                      MessageButtons::kYesNoCancel, kCaption)) {
+                      MessageButtons::kYesNoCancel, {.caption = kCaption})) {
     case DialogResult::kYes:
       return SaveList();
     case DialogResult::kNo:

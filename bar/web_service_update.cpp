@@ -68,19 +68,28 @@ std::optional<SiteList> FetchSiteList(Form& owner) {
   return list;
 }
 
-void Report(const MergeCounts& counts, std::size_t total) {
+// A box of the preferences window with its top-left corner this far (at 96
+// DPI) from the window's: the reports stand over the window's lists.
+MessageOptions BoxOver(const Form& owner, int right, int down) {
+  const RECT window = owner.WindowRect();
+  return {.owner = owner.Handle(), .topLeft = POINT{window.left + owner.Scale(right), window.top + owner.Scale(down)}};
+}
+
+void Report(const Form& owner, const MergeCounts& counts, std::size_t total) {
   ShowMessage(L"Update complete." + kReportPadding + L"\r\n\r\nNew sites: " + std::to_wstring(counts.added) +
                   L"\r\nUpdated sites: " + std::to_wstring(counts.updated) + L"\r\nOutdated sites: " +
                   std::to_wstring(counts.outdated) + L"\r\nTotal sites: " + std::to_wstring(total),
-              MessageKind::kInformation);
+              MessageKind::kInformation, MessageButtons::kOk, BoxOver(owner, 75, 90));
 }
 
-void AnnounceVersion(const SiteList& list) {
+void AnnounceVersion(const Form& owner, const SiteList& list) {
   if (!IsNewerVersion(list.version)) return;
   std::wstring text = L"New version of Quorvel available.\r\n";
   if (!list.announcement.empty()) text += Widen(list.announcement) + L"\r\n";
   text += L"Launch QRV web site?";
-  if (ShowMessage(text, MessageKind::kInformation, MessageButtons::kYesNo) != DialogResult::kYes) return;
+  if (ShowMessage(text, MessageKind::kInformation, MessageButtons::kYesNo, BoxOver(owner, 45, 90)) !=
+      DialogResult::kYes)
+    return;
   const Form* bar = Application::Get().MainForm();
   ShellOpen(bar ? bar->Handle() : nullptr, kHomePage);
 }
@@ -101,11 +110,11 @@ bool RunUpdate(Form& owner, std::vector<std::string>& services, bool silent) {
     list.reset();
   }
   if (!list) {
-    ShowMessage(kSiteNotFound, MessageKind::kInformation);
+    ShowMessage(kSiteNotFound, MessageKind::kInformation, MessageButtons::kOk, {.owner = owner.Handle()});
     return false;
   }
-  if (!silent || counts.Any()) Report(counts, services.size());
-  AnnounceVersion(*list);
+  if (!silent || counts.Any()) Report(owner, counts, services.size());
+  AnnounceVersion(owner, *list);
   return counts.Any();
 }
 
@@ -137,10 +146,11 @@ bool UpdateWebServices(Form& owner, std::vector<std::string>& services, BarSetti
   return changed;
 }
 
-int ImportWebServiceFiles(Form& /*owner*/, const std::vector<std::wstring>& paths, std::vector<std::string>& services) {
+int ImportWebServiceFiles(Form& owner, const std::vector<std::wstring>& paths, std::vector<std::string>& services) {
   int added = 0;
   for (const std::wstring& path : paths) added += ImportFile(path, services);
-  ShowMessage(L"Web services added: " + std::to_wstring(added) + kReportPadding, MessageKind::kInformation);
+  ShowMessage(L"Web services added: " + std::to_wstring(added) + kReportPadding, MessageKind::kInformation,
+              MessageButtons::kOk, BoxOver(owner, 50, 90));
   return added;
 }
 

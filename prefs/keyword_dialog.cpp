@@ -16,6 +16,9 @@ constexpr int kInternetHeight = 310;  // room for the service's hint
 constexpr int kTitleHeight = 22;
 constexpr COLORREF kTitleBand = RGB(0, 128, 128);
 constexpr wchar_t kNoneAllowed[] = L"< None allowed >";
+constexpr int kTypeHeight = 13;    // of an item type's entry
+constexpr int kIconHeight = 19;    // of an icon's entry: its picture and a pixel above and below
+constexpr int kIconTextLeft = 22;  // an icon's caption stands right of its picture
 
 const std::vector<std::wstring> kItemTypes{
     L"Task Item",    L"Note Item",    L"Appointment Item", L"Contact Item",  L"E-Mail Item",
@@ -25,9 +28,11 @@ int HeightFor(KeywordListKind kind) { return kind == KeywordListKind::kInternet 
 
 }  // namespace
 
-KeywordDialog::KeywordDialog(Form& owner, KeywordListKind kind, const std::vector<std::string>& choices)
+KeywordDialog::KeywordDialog(Form& owner, KeywordListKind kind, const std::vector<std::string>& choices,
+                             const ImageList& pictures)
     : Form({.caption = L"Preferences", .clientSize = {kWidth, HeightFor(kind)}, .owner = &owner}),
       kind_(kind),
+      pictures_(pictures),
       title_(*this, {.bounds = {0, 3, kWidth, 17}, .text = L" Keywords"},
              {.face = L"Arial", .points = 12, .bold = true}),
       positionLabel_(*this, {.bounds = {6, 29, 180, 13}, .text = L" When the subject: "}),
@@ -36,7 +41,7 @@ KeywordDialog::KeywordDialog(Form& owner, KeywordListKind kind, const std::vecto
       keywordLabel_(*this, {.bounds = {6, 68, 180, 13}, .text = L" the keyword: "}),
       keyword_(*this, {.bounds = {6, 81, 180, 21}}),
       typeLabel_(*this, {.bounds = {6, 107, 180, 13}, .text = L" Change the item type to: "}),
-      types_(*this, {.bounds = {6, 120, 180, 200}}),
+      types_(*this, {.bounds = {6, 120, 180, 200}, .itemHeight = kTypeHeight}),
       categories_(*this, {.bounds = {6, 120, 180, 200}, .editable = true}),
       criteria_(*this, {.bounds = {6, 120, 180, 21}}),
       wildcardNote_(*this, {.bounds = {6, 148, 265, 28},
@@ -52,6 +57,9 @@ KeywordDialog::KeywordDialog(Form& owner, KeywordListKind kind, const std::vecto
                             .result = DialogResult::kCancel}) {
   title_.color = RGB(255, 255, 255);
   okButton_.onClick = [this] { Accept(); };
+  types_.onDrawItem = [this](HDC dc, int index, const RECT& item, bool selected) {
+    DrawType(dc, index, item, selected);
+  };
   SetUpFor(kind, choices);
 }
 
@@ -85,6 +93,7 @@ void KeywordDialog::SetUpFor(KeywordListKind kind, const std::vector<std::string
     case KeywordListKind::kIcons: {
       title_.SetText(L" Keywords: Icon");
       typeLabel_.SetText(L" Change the icon to: ");
+      types_.SetItemHeight(kIconHeight);
       // Only icons a record can name: a character exists for each of them.
       iconCount_ = StorableIconCount(choices);
       std::vector<std::wstring> icons;
@@ -136,7 +145,7 @@ void KeywordDialog::Accept() {
     result_ = BuildRecord();
     EndModal(DialogResult::kOk);
   } catch (const RecordFieldError& e) {
-    ShowMessage(Widen(e.what()), MessageKind::kWarning);
+    ShowMessage(Widen(e.what()), MessageKind::kWarning, MessageButtons::kOk, {.owner = Handle()});
     keyword_.Focus();
   }
 }
@@ -163,6 +172,26 @@ std::string KeywordDialog::BuildRecord() const {
   }
   if (types_.Selection() < 0) throw RecordFieldError("Choose an icon.");
   return IconRecord(keyword, ExtractIconValue(types_.Selection() + 1));
+}
+
+// An entry of the item types, or an icon's picture and caption; the chosen
+// entry's text stands on the selection colour.
+void KeywordDialog::DrawType(HDC dc, int index, const RECT& item, bool selected) {
+  FillRect(dc, &item, GetSysColorBrush(COLOR_WINDOW));
+  if (index < 0) return;
+  RECT text = item;
+  text.left += Scale(2);
+  if (kind_ == KeywordListKind::kIcons) {
+    if (index < pictures_.Count()) pictures_.Draw(dc, index, item.left + Scale(2), item.top + Scale(1));
+    text.left = item.left + Scale(kIconTextLeft);
+  }
+  if (selected) FillRect(dc, &text, GetSysColorBrush(COLOR_HIGHLIGHT));
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+  const std::wstring caption = types_.ItemText(index);
+  text.left += Scale(1);
+  DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
+            DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
 }
 
 void KeywordDialog::PaintBackground(HDC dc, const RECT& area) {

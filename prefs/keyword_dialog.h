@@ -14,28 +14,34 @@
 #include "ui/drawn_control.h"
 #include "ui/edits.h"
 #include "ui/form.h"
+#include "ui/image_list.h"
 
 namespace qrv {
 
 class KeywordDialog : public Form {
  public:
-  // `choices`: Outlook's category names for categories, the icon definitions for icons.
-  KeywordDialog(Form& owner, KeywordListKind kind, const std::vector<std::string>& choices);
+  // `choices`: Outlook's category names for categories, the icon definitions
+  // for icons; `pictures`: picture n - 1 for icon n.
+  KeywordDialog(Form& owner, KeywordListKind kind, const std::vector<std::string>& choices, const ImageList& pictures);
 
   // Fills the fields from a record to modify; without one the dialog adds.
   void Prefill(const std::string* record);
   // Runs the dialog; the record built on OK, none on Cancel.
   std::optional<std::string> Run();
+  // The list of item types or icons, for the tests that look at it.
+  ComboBox& Types() { return types_; }
 
   void PaintBackground(HDC dc, const RECT& area) override;
 
  private:
   void SetUpFor(KeywordListKind kind, const std::vector<std::string>& choices);
+  void DrawType(HDC dc, int index, const RECT& item, bool selected);
   void Accept();
   // The record of the fields; throws RecordFieldError for a field that cannot be stored.
   std::string BuildRecord() const;
 
   KeywordListKind kind_;
+  const ImageList& pictures_;
   std::string modified_;  // the web service being modified
   int iconCount_ = 0;
   std::optional<std::string> result_;

@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "core/file_io.h"
+#include "core/icon_definitions.h"
 #include "core/keyword_file.h"
+#include "core/keyword_record.h"
 #include "prefs/keyword_dialog.h"
 #include "ui/shell.h"
 #include "ui/wide.h"
@@ -13,6 +15,7 @@ namespace {
 
 const std::vector<std::wstring> kListNames{L"Items", L"Categories", L"Internet", L"Icons"};
 constexpr std::size_t kFactoryFileLimit = 4 * 1024 * 1024;
+constexpr int kIconColumn = 1;  // of the Icons list
 
 std::vector<ListColumn> Columns(KeywordListKind kind) {
   std::vector<ListColumn> columns;
@@ -22,10 +25,19 @@ std::vector<ListColumn> Columns(KeywordListKind kind) {
 
 }  // namespace
 
-KeywordsPage::KeywordsPage(Panel& page, Form& owner, const PreferencesData& data, PreferencesActions& actions)
+WorkingLists OpenWorkingLists(const std::vector<std::string>& keywordList, PreferencesActions& actions) {
+  WorkingLists working{.lists = SplitKeywordList(keywordList)};
+  working.changed =
+      working.lists.categoryKeywords.empty() && FillCategoryKeywords(working.lists, actions.CategoryNames());
+  return working;
+}
+
+KeywordsPage::KeywordsPage(Panel& page, Form& owner, const PreferencesData& data, PreferencesActions& actions,
+                           WorkingLists& working)
     : owner_(owner),
       data_(data),
       actions_(actions),
+      working_(working),
       heading_(page, {.bounds = {7, 3, 315, 28},
                       .text = L"When using the Information Item window, the following keywords determine where "
                               L"your information should be directed to.",
@@ -34,7 +46,7 @@ KeywordsPage::KeywordsPage(Panel& page, Form& owner, const PreferencesData& data
       listChoice_(page, {.bounds = {135, 32, 106, 100}}),
       update_(page, {.bounds = {267, 32, 61, 22}, .text = L"Update"}),
       updating_(page, {.bounds = {47, 102, 200, 20}, .text = L"Updating Web Services...", .visible = false}),
-      grid_(page, {.bounds = {0, 55, 265, 148}, .columns = Columns(KeywordListKind::kItems)}),
+      grid_(page, {.bounds = {0, 55, 265, 148}, .columns = Columns(KeywordListKind::kItems), .rowHeight = 18}),
       add_(page, {.bounds = {267, 60, 61, 21}, .text = L"Add..."}),
       modify_(page, {.bounds = {267, 81, 61, 21}, .text = L"Modify...", .enabled = false}),
       remove_(page, {.bounds = {267, 102, 61, 21}, .text = L"Remove", .enabled = false}),
@@ -47,6 +59,7 @@ KeywordsPage::KeywordsPage(Panel& page, Form& owner, const PreferencesData& data
     if (onUpdate) onUpdate();
   };
   grid_.onSelect = [this](int) { EnableButtons(); };
+  grid_.onRowDrawn = [this](HDC dc, int row) { DrawIcon(dc, row); };
   grid_.onDoubleClick = [this](int row) {
     if (row >= 0) Edit(false);
   };
@@ -56,11 +69,10 @@ KeywordsPage::KeywordsPage(Panel& page, Form& owner, const PreferencesData& data
   moveUp_.onClick = [this] { Move(true); };
   moveDown_.onClick = [this] { Move(false); };
   reset_.onClick = [this] { Reset(); };
+  Reload();
 }
 
-void KeywordsPage::Open(const std::vector<std::string>& keywordList) {
-  lists_ = SplitKeywordList(keywordList);
-  changed_ = lists_.categoryKeywords.empty() && FillCategoryKeywords(lists_, actions_.CategoryNames());
+void KeywordsPage::Reload() {
   // The choice's entries replace those of the last opening.
   listChoice_.SetItems({kListNames.begin(), kListNames.begin() + (data_.iconNoteFound ? 4 : 3)});
   ShowList(KeywordListKind::kItems);
@@ -84,6 +96,16 @@ void KeywordsPage::Refill(int current) {
   EnableButtons();
 }
 
+// An icon keyword's row shows the icon's picture in the middle of its "Icon" cell.
+void KeywordsPage::DrawIcon(HDC dc, int row) {
+  if (shown_ != KeywordListKind::kIcons || row < 0 || row >= static_cast<int>(List().size())) return;
+  const std::string tail = RecordTail(List()[static_cast<std::size_t>(row)]);
+  const int icon = tail.empty() ? 0 : CreateIconValue(tail[0]);
+  if (icon < 1 || icon > data_.iconImages.Count()) return;
+  const RECT cell = grid_.CellRect(row, kIconColumn);
+  data_.iconImages.Draw(dc, icon - 1, cell.left + (cell.right - cell.left) / 2 - kIconSize / 2, cell.top + 1);
+}
+
 void KeywordsPage::EnableButtons() {
   const int count = static_cast<int>(List().size());
   const int current = Current();
@@ -97,13 +119,13 @@ void KeywordsPage::EnableButtons() {
 }
 
 void KeywordsPage::Changed(int current) {
-  changed_ = true;
+  working_.changed = true;
   Refill(current);
   grid_.Focus();
 }
 
 void KeywordsPage::ServicesChanged() {
-  changed_ = true;
+  working_.changed = true;
   if (shown_ == KeywordListKind::kInternet) Refill(Current());
 }
 
@@ -119,7 +141,7 @@ void KeywordsPage::Edit(bool add) {
   const std::vector<std::string> choices = shown_ == KeywordListKind::kCategories ? actions_.CategoryNames()
                                            : shown_ == KeywordListKind::kIcons    ? data_.iconDefinitions
                                                                                   : std::vector<std::string>{};
-  KeywordDialog dialog(owner_, shown_, choices);
+  KeywordDialog dialog(owner_, shown_, choices, data_.iconImages);
   const RECT window = owner_.WindowRect(), box = dialog.WindowRect();
   dialog.SetWindowRect(window.left + ((window.right - window.left) - (box.right - box.left)) / 2,
                        window.top + ((window.bottom - window.top) - (box.bottom - box.top)) / 2, box.right - box.left,
@@ -154,15 +176,17 @@ void KeywordsPage::Move(bool up) {
 void KeywordsPage::Reset() {
   const std::wstring question = L"Are you sure you want to overwrite\r\nany changes you have made to the\r\n" +
                                 kListNames[static_cast<std::size_t>(shown_)] + L" Keywords?";
-  if (ShowMessage(question, MessageKind::kWarning, MessageButtons::kYesNo) != DialogResult::kYes) return;
+  const MessageOptions ownBox{.owner = owner_.Handle()};
+  if (ShowMessage(question, MessageKind::kWarning, MessageButtons::kYesNo, ownBox) != DialogResult::kYes) return;
   const auto factory = ReadFileBytes(data_.folder / std::string(kFactoryKeywordFileName), kFactoryFileLimit);
   if (!factory) {
-    ShowMessage(L"The file PREFS-QRV.BAK needs to be in the\r\nsame folder as Quorvel.exe.", MessageKind::kWarning);
+    ShowMessage(L"The file PREFS-QRV.BAK needs to be in the\r\nsame folder as Quorvel.exe.", MessageKind::kWarning,
+                MessageButtons::kOk, ownBox);
     return;
   }
   const std::vector<std::string> names =
       shown_ == KeywordListKind::kCategories ? actions_.CategoryNames() : std::vector<std::string>{};
-  ResetKeywordList(lists_, shown_, PlainLines(*factory), names);
+  ResetKeywordList(working_.lists, shown_, PlainLines(*factory), names);
   Changed(0);
 }
 

@@ -19,19 +19,28 @@
 
 namespace qrv {
 
+// The window's working copies of the four lists, and whether any changed.
+struct WorkingLists {
+  KeywordLists lists;
+  bool changed = false;
+};
+
+// The lists as the keyword list holds them; an empty category list is made
+// from Outlook's categories, which counts as a change.
+WorkingLists OpenWorkingLists(const std::vector<std::string>& keywordList, PreferencesActions& actions);
+
 class KeywordsPage {
  public:
-  KeywordsPage(Panel& page, Form& owner, const PreferencesData& data, PreferencesActions& actions);
+  // Shows `working` (the window keeps it when the page is not made).
+  KeywordsPage(Panel& page, Form& owner, const PreferencesData& data, PreferencesActions& actions,
+               WorkingLists& working);
 
-  // Takes the lists anew from the keyword list (an empty category list from
-  // Outlook's categories) and shows the item keywords.
-  void Open(const std::vector<std::string>& keywordList);
+  // Shows the item keywords of lists taken anew.
+  void Reload();
   void ShowList(KeywordListKind kind);
   KeywordListKind Shown() const { return shown_; }
 
-  const KeywordLists& Lists() const { return lists_; }
-  std::vector<std::string>& WebServices() { return lists_.webServices; }
-  bool Changed() const { return changed_; }
+  const KeywordLists& Lists() const { return working_.lists; }
   // After the web services changed outside the page (update, import).
   void ServicesChanged();
   // The grid gives way to "Updating Web Services..." while an update runs unseen.
@@ -48,10 +57,11 @@ class KeywordsPage {
   Button& ResetButton() { return reset_; }
 
  private:
-  std::vector<std::string>& List() { return ListOf(lists_, shown_); }
+  std::vector<std::string>& List() { return ListOf(working_.lists, shown_); }
   int Current() const { return grid_.Selection(); }
   void Refill(int current);
   void EnableButtons();
+  void DrawIcon(HDC dc, int row);
   void Edit(bool add);
   void RemoveCurrent();
   void Move(bool up);
@@ -62,9 +72,8 @@ class KeywordsPage {
   Form& owner_;
   const PreferencesData& data_;
   PreferencesActions& actions_;
-  KeywordLists lists_;
+  WorkingLists& working_;
   KeywordListKind shown_ = KeywordListKind::kItems;
-  bool changed_ = false;
 
   Label heading_;
   Label listLabel_;

@@ -3,6 +3,8 @@
 #include <commdlg.h>
 #include <shellapi.h>
 
+#include <map>
+
 #include "core/keyword_file.h"
 #include "ui/app.h"
 #include "ui/gdi.h"
@@ -20,6 +22,18 @@ constexpr int kHelpContents = 0;
 
 constexpr wchar_t kSettingsSaveWarning[] =
     L"The settings could not be saved.\r\nMake sure you may change your settings in the registry.";
+constexpr std::uint32_t kKeyColour = 0xFF00FF;
+constexpr int kGlyphCount = 3;  // OK, Preferences, Cancel
+
+// A picture of the program for a DPI, read once for the program's life and
+// shared by every window opened later; empty when the program holds none.
+Picture ProgramPicture(const wchar_t* name, UINT dpi) {
+  static std::map<std::wstring, Picture> loaded;
+  const std::wstring scaled = PictureNameForDpi(name, dpi);
+  auto it = loaded.find(scaled);
+  if (it == loaded.end()) it = loaded.emplace(scaled, Picture::FromResource(scaled.c_str())).first;
+  return it->second;
+}
 
 }  // namespace
 
@@ -38,15 +52,7 @@ PreferencesWindow::PreferencesWindow(Form& bar, const PreferencesData& data, Pre
       okButton_(*this, {.bounds = {79, 267, 81, 27}, .text = L"OK", .isDefault = true}),
       prefsButton_(*this, {.bounds = {191, 267, 81, 27}, .text = L"Preferences"}),
       cancelButton_(*this, {.bounds = {191, 267, 81, 27}, .text = L"Cancel", .visible = false, .isCancel = true}),
-      helpButton_(*this, {.bounds = {300, 268, 25, 24}, .text = L"?"}),
-      tabs_(*this, {.bounds = {8, 34, 336, 231},
-                    .visible = false,
-                    .pages = {L"General", L"Buttons", L"Views", L"Info Item", L"Keywords"}}),
-      general_(tabs_.Page(0)),
-      buttons_(tabs_.Page(1)),
-      views_(tabs_.Page(2)),
-      infoItem_(tabs_.Page(3)),
-      keywords_(tabs_.Page(4), *this, data, actions) {
+      helpButton_(*this, {.bounds = {300, 268, 25, 24}, .text = L"?"}) {
   closeAction = CloseAction::kFree;
   background = kBackground;
   homePage_.color = RGB(0, 255, 0);
@@ -58,35 +64,93 @@ PreferencesWindow::PreferencesWindow(Form& bar, const PreferencesData& data, Pre
   cancelButton_.onClick = [this] { Close(); };
   helpButton_.SetHint(L"Show Help");
   helpButton_.onClick = [this] { actions_.ShowHelp(kHelpContents); };
-  general_.onAssociate = [this] { actions_.ClaimAssociation(); };
-  buttons_.chooseProgram = [this] { return ChooseProgram(); };
-  keywords_.onUpdate = [this] { RunUpdate(false); };
+  TakePictures();
   // The bar comes to the front first, so the window opens beside it in view.
   SetForegroundWindow(bar.Handle());
   SetWindowPos(bar.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-void PreferencesWindow::OpenPages() {
+void PreferencesWindow::OpenPages(PreferencesTab tab) {
   DragAcceptFiles(Handle(), TRUE);
-  keywords_.Open(data_.keywordList);
-  const PreferenceChoices choices = ChoicesFromSettings(data_.settings, data_.journalTypes);
-  general_.Load(choices);
-  buttons_.Load(choices);
-  views_.Load(choices);
-  infoItem_.Load(choices, data_.journalTypes);
-  ShowTab(PreferencesTab::kGeneral);
+  choices_ = ChoicesFromSettings(data_.settings, data_.journalTypes);
+  working_ = OpenWorkingLists(data_.keywordList, actions_);
+  LoadPages();
+  ShowTab(tab);
   prefsButton_.SetVisible(false);
   cancelButton_.SetVisible(true);
-  tabs_.SetVisible(true);
+  tabs_->SetVisible(true);
   pagesShown_ = true;
 }
 
-void PreferencesWindow::ShowTab(PreferencesTab tab) { tabs_.SetSelection(static_cast<int>(tab)); }
+// Pages made before show what was loaded anew.
+void PreferencesWindow::LoadPages() {
+  if (general_) general_->Load(choices_);
+  if (buttons_) buttons_->Load(choices_);
+  if (views_) views_->Load(choices_);
+  if (infoItem_) infoItem_->Load(choices_, data_.journalTypes);
+  if (keywords_) keywords_->Reload();
+}
+
+TabControl& PreferencesWindow::Tabs() {
+  if (!tabs_) {
+    tabs_ = std::make_unique<TabControl>(
+        *this, TabArgs{.bounds = {8, 34, 336, 231},
+                       .visible = false,
+                       .pages = {L"General", L"Buttons", L"Views", L"Info Item", L"Keywords"}});
+    tabs_->onSelect = [this] { MakePage(static_cast<PreferencesTab>(tabs_->Selection())); };
+  }
+  return *tabs_;
+}
+
+// Makes a page's controls, loaded from what the window holds, unless made before.
+void PreferencesWindow::MakePage(PreferencesTab tab) {
+  Panel& page = Tabs().Page(static_cast<std::size_t>(tab));
+  switch (tab) {
+    case PreferencesTab::kGeneral:
+      if (general_) return;
+      general_ = std::make_unique<GeneralPage>(page);
+      general_->onAssociate = [this] { actions_.ClaimAssociation(); };
+      general_->Load(choices_);
+      return;
+    case PreferencesTab::kButtons:
+      if (buttons_) return;
+      buttons_ = std::make_unique<ButtonsPage>(page);
+      buttons_->chooseProgram = [this] { return ChooseProgram(); };
+      buttons_->Load(choices_);
+      return;
+    case PreferencesTab::kViews:
+      if (views_) return;
+      views_ = std::make_unique<ViewsPage>(page);
+      views_->Load(choices_);
+      return;
+    case PreferencesTab::kInfoItem:
+      if (infoItem_) return;
+      infoItem_ = std::make_unique<InfoItemPage>(page);
+      infoItem_->Load(choices_, data_.journalTypes);
+      return;
+    case PreferencesTab::kKeywords:
+      if (keywords_) return;
+      keywords_ = std::make_unique<KeywordsPage>(page, *this, data_, actions_, working_);
+      keywords_->onUpdate = [this] { RunUpdate(false); };
+      return;
+  }
+}
+
+KeywordsPage& PreferencesWindow::Keywords() {
+  MakePage(PreferencesTab::kKeywords);
+  return *keywords_;
+}
+
+// The page is made while it is still hidden, so it shows once, whole.
+void PreferencesWindow::ShowTab(PreferencesTab tab) {
+  MakePage(tab);
+  tabs_->SetSelection(static_cast<int>(tab));
+}
 
 void PreferencesWindow::ShowWebServices() {
-  if (!pagesShown_) OpenPages();
+  if (!pagesShown_) OpenPages(PreferencesTab::kKeywords);
   ShowTab(PreferencesTab::kKeywords);
-  keywords_.ShowList(KeywordListKind::kInternet);
+  keywords_->ShowList(KeywordListKind::kInternet);
 }
 
 void PreferencesWindow::Accept() {
@@ -95,26 +159,31 @@ void PreferencesWindow::Accept() {
 }
 
 bool PreferencesWindow::SaveSettings() {
-  PreferenceChoices choices;
-  general_.Save(choices);
-  buttons_.Save(choices);
-  views_.Save(choices);
-  infoItem_.Save(choices);
+  PreferenceChoices choices = choices_;
+  if (general_) general_->Save(choices);
+  if (buttons_) buttons_->Save(choices);
+  if (views_) views_->Save(choices);
+  if (infoItem_) infoItem_->Save(choices);
   if (actions_.StoreSettings(SettingsToSave(choices, actions_.SaveContextNow()))) return true;
-  ShowMessage(kSettingsSaveWarning, MessageKind::kWarning);
+  ShowMessage(kSettingsSaveWarning, MessageKind::kWarning, MessageButtons::kOk, {.owner = Handle()});
   return false;
 }
 
 bool PreferencesWindow::SaveKeywords() {
-  if (!keywords_.Changed()) return true;
-  const SaveResult result = SaveKeywordFile(data_.folder, keywords_.Lists());
+  if (!working_.changed) return true;
+  const SaveResult result = SaveKeywordFile(data_.folder, working_.lists);
   if (result) return true;
-  ShowMessage(Widen(KeywordFileSaveWarning(result)), MessageKind::kWarning);
+  ShowMessage(Widen(KeywordFileSaveWarning(result)), MessageKind::kWarning, MessageButtons::kOk, {.owner = Handle()});
   return false;
 }
 
 void PreferencesWindow::RunUpdate(bool silent) {
-  if (actions_.UpdateWebServices(*this, keywords_.WebServices(), silent)) keywords_.ServicesChanged();
+  if (actions_.UpdateWebServices(*this, working_.lists.webServices, silent)) ServicesChanged();
+}
+
+void PreferencesWindow::ServicesChanged() {
+  working_.changed = true;
+  if (keywords_) keywords_->ServicesChanged();
 }
 
 void PreferencesWindow::RunScheduledUpdate(bool silent) {
@@ -123,19 +192,19 @@ void PreferencesWindow::RunScheduledUpdate(bool silent) {
     return;
   }
   ShowWebServices();
-  keywords_.SetGridShown(!silent);
+  keywords_->SetGridShown(!silent);
   RunUpdate(silent);
-  keywords_.SetGridShown(true);
+  keywords_->SetGridShown(true);
   // Only what the update changed is stored: the other pages were never the user's.
   if (!actions_.StoreSettings(UpdateSettingsToSave(actions_.SaveContextNow())))
-    ShowMessage(kSettingsSaveWarning, MessageKind::kWarning);
+    ShowMessage(kSettingsSaveWarning, MessageKind::kWarning, MessageButtons::kOk, {.owner = Handle()});
   if (SaveKeywords()) Close();
 }
 
 int PreferencesWindow::ImportFiles(const std::vector<std::wstring>& paths) {
   if (!pagesShown_) ShowWebServices();
-  const int added = actions_.ImportWebServiceFiles(*this, paths, keywords_.WebServices());
-  if (added > 0) keywords_.ServicesChanged();
+  const int added = actions_.ImportWebServiceFiles(*this, paths, working_.lists.webServices);
+  if (added > 0) ServicesChanged();
   return added;
 }
 
@@ -197,7 +266,28 @@ std::optional<std::wstring> PreferencesWindow::ChooseProgram() {
   return file;
 }
 
+// The face and the glyphs drawn for the window's DPI; each glyph's key colour
+// takes the button face, which it stands on.
+void PreferencesWindow::TakePictures() {
+  face_ = ProgramPicture(L"ABOUTBACK", Dpi());
+  const Picture strip = ProgramPicture(L"ABOUTGLYPHS", Dpi());
+  const int size = strip.Width() / kGlyphCount;
+  const std::uint32_t face = ToRgb(GetSysColor(COLOR_BTNFACE));
+  Button* const buttons[kGlyphCount] = {&okButton_, &prefsButton_, &cancelButton_};
+  for (int n = 0; n < kGlyphCount; ++n) {
+    glyphs_[static_cast<std::size_t>(n)] =
+        strip.Part(n * size, size, [face](std::uint32_t c) { return c == kKeyColour ? face : c; });
+    buttons[n]->SetPicture(glyphs_[static_cast<std::size_t>(n)].Handle());
+  }
+}
+
+void PreferencesWindow::DpiChanged() { TakePictures(); }
+
 void PreferencesWindow::PaintBackground(HDC dc, const RECT& area) {
+  if (!face_.Empty()) {
+    face_.Draw(dc, 0, 0, false);
+    return;
+  }
   Form::PaintBackground(dc, area);
   // The rule under the home page's address.
   RECT rule{Scale(28), Scale(79), Scale(28 + 297), Scale(79 + 3)};

@@ -10,6 +10,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <array>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,6 +22,7 @@
 #include "ui/drawn_control.h"
 #include "ui/form.h"
 #include "ui/panels.h"
+#include "ui/picture.h"
 
 namespace qrv {
 
@@ -33,8 +36,10 @@ class PreferencesWindow : public Form {
  public:
   PreferencesWindow(Form& bar, const PreferencesData& data, PreferencesActions& actions);
 
-  // Opens the pages, loaded anew from the settings and the keyword list.
-  void OpenPages();
+  // Opens the pages on `tab`, loaded anew from the settings and the keyword
+  // list. A page's controls are made when it is first shown; the values of
+  // pages never shown are kept as loaded and saved as they are.
+  void OpenPages(PreferencesTab tab = PreferencesTab::kGeneral);
   bool PagesShown() const { return pagesShown_; }
   void ShowTab(PreferencesTab tab);
   // The pages on the Keywords tab with the web services shown.
@@ -50,13 +55,9 @@ class PreferencesWindow : public Form {
   // Imports web-service files into the working list (the pages open first).
   int ImportFiles(const std::vector<std::wstring>& paths);
 
-  // For the tests that drive the window.
-  GeneralPage& General() { return general_; }
-  ButtonsPage& Buttons() { return buttons_; }
-  ViewsPage& Views() { return views_; }
-  InfoItemPage& InfoItem() { return infoItem_; }
-  KeywordsPage& Keywords() { return keywords_; }
-  TabControl& Tabs() { return tabs_; }
+  // For the tests that drive the window; a page asked for is made.
+  KeywordsPage& Keywords();
+  TabControl& Tabs();
   Button& OkButton() { return okButton_; }
   Button& CancelButton() { return cancelButton_; }
   Button& PrefsButton() { return prefsButton_; }
@@ -65,8 +66,13 @@ class PreferencesWindow : public Form {
 
  protected:
   LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
+  void DpiChanged() override;
 
  private:
+  void TakePictures();
+  void MakePage(PreferencesTab tab);
+  void LoadPages();
+  void ServicesChanged();
   bool SaveSettings();
   bool SaveKeywords();
   void OnDropFiles(HDROP drop);
@@ -77,7 +83,11 @@ class PreferencesWindow : public Form {
   PreferencesActions& actions_;
   bool pagesShown_ = false;
   bool closing_ = false;
+  PreferenceChoices choices_;  // what the pages show, for pages not made too
+  WorkingLists working_;
 
+  Picture face_;
+  std::array<Picture, 3> glyphs_;  // of the OK, Preferences and Cancel buttons
   PictureLabel homePage_;
   PictureLabel version_;
   PictureLabel note_;
@@ -85,12 +95,13 @@ class PreferencesWindow : public Form {
   Button prefsButton_;
   Button cancelButton_;
   Button helpButton_;
-  TabControl tabs_;
-  GeneralPage general_;
-  ButtonsPage buttons_;
-  ViewsPage views_;
-  InfoItemPage infoItem_;
-  KeywordsPage keywords_;
+  // Made when the pages open; the pages' controls go before the tab control's panels.
+  std::unique_ptr<TabControl> tabs_;
+  std::unique_ptr<GeneralPage> general_;
+  std::unique_ptr<ButtonsPage> buttons_;
+  std::unique_ptr<ViewsPage> views_;
+  std::unique_ptr<InfoItemPage> infoItem_;
+  std::unique_ptr<KeywordsPage> keywords_;
 };
 
 }  // namespace qrv

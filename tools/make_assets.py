@@ -443,12 +443,68 @@ def entry_strip():
     return strip
 
 
+# --- the about face of the preferences window ---------------------------------
+
+ABOUT_TOP, ABOUT_BOTTOM = (16, 34, 92), (4, 8, 40)     # the face's gradient
+ABOUT_GLYPHS = ["ok", "prefs", "cancel"]               # the OK, Preferences and Cancel buttons
+
+
+def about_background():
+    """The window's face, 352 x 302: a deep gradient, the program's mark at the
+    top, a light rule under the home page's address and a band behind the
+    buttons. The labels are drawn over it by the window."""
+    w, h = 352, 302
+    img = canvas(w, h)
+    d = ImageDraw.Draw(img)
+    cw, ch = img.size
+    for y in range(ch):
+        t = y / max(1, ch - 1)
+        c = tuple(round(a + (b - a) * t) for a, b in zip(ABOUT_TOP, ABOUT_BOTTOM)) + (255,)
+        d.line([(0, y), (cw, y)], fill=c)
+    rounded(d, (3, 3, fit(w) - 3, fit(h) - 3), 9, fill=None, outline=EDGE + (255,), width=1.5)
+    # The program's mark, as its icon shows it, above the address.
+    d.rounded_rectangle([s(156), s(14), s(196), s(54)], radius=s(9), fill=(57, 120, 226, 255))
+    d.ellipse([s(164), s(22), s(188), s(46)], outline=(255, 255, 255, 255), width=w_(4.5))
+    d.line([(s(179), s(37)), (s(190), s(48))], fill=(255, 255, 255, 255), width=w_(5))
+    # The rule under the address, then the band behind the buttons.
+    d.rectangle([s(28), s(79), s(28 + 297), s(82)], fill=(236, 240, 246, 255))
+    rounded(d, (12, 262, fit(w) - 12, 298), 6, fill=(30, 40, 78, 255))
+    return reduce(img).convert("RGB")
+
+
+def about_glyph(d, kind):
+    """A 16 x 16 glyph of a button."""
+    o = (fit(16) - 14) / 2 + 1
+    if kind == "ok":
+        d.line([(s(o + 1), s(o + 7.5)), (s(o + 5), s(o + 11.5)), (s(o + 13), s(o + 2.5))],
+               fill=(40, 150, 70, 255), width=w_(2.6), joint="curve")
+    elif kind == "cancel":
+        for a, b in (((2, 2), (12, 12)), ((12, 2), (2, 12))):
+            d.line([(s(o + a[0]), s(o + a[1])), (s(o + b[0]), s(o + b[1]))], fill=(200, 48, 40, 255), width=w_(2.6))
+    else:
+        icon(d, "prefs", o - 1, o - 1, ENTRY_INK + (255,), (92, 104, 128, 255))
+
+
+def about_glyphs():
+    """The buttons' glyphs side by side on the key colour, which the window lays on its button face."""
+    size = 16
+    strip = Image.new("RGB", (px(size) * len(ABOUT_GLYPHS), px(size)), KEY)
+    for n, kind in enumerate(ABOUT_GLYPHS):
+        img = canvas(size, size)
+        about_glyph(ImageDraw.Draw(img), kind)
+        strip.paste(flatten(img, threshold=96), (n * px(size), 0))
+    return strip
+
+
 def main():
     global PCT
     os.makedirs(OUT, exist_ok=True)
     for PCT in SCALES:
         bar_pictures("" if PCT == 100 else f"_{PCT}")
-        entry_strip().save(os.path.join(OUT, "entry" + ("" if PCT == 100 else f"_{PCT}") + ".bmp"))
+        suffix = "" if PCT == 100 else f"_{PCT}"
+        entry_strip().save(os.path.join(OUT, "entry" + suffix + ".bmp"))
+        about_background().save(os.path.join(OUT, "about" + suffix + ".bmp"))
+        about_glyphs().save(os.path.join(OUT, "aboutglyphs" + suffix + ".bmp"))
     PCT = 100
     icons = [app_icon(n) for n in (16, 32, 48, 256)]
     icons[-1].save(os.path.join(OUT, "quorvel.ico"), sizes=[(16, 16), (32, 32), (48, 48), (256, 256)],

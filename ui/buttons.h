@@ -27,6 +27,8 @@ class Button : public Control {
   Button(Container& parent, const ButtonArgs& args);
   // Clicks it as the user would (onClick and the dialog result).
   void Click();
+  // Shows a picture before the text (the caller keeps it alive while it shows).
+  void SetPicture(HBITMAP picture) { Send(BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture)); }
   std::function<void()> onClick;
   void HandleCommand(WORD code) override;
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <exception>
+#include <utility>
 
 #include "ui/wide.h"
 
@@ -25,8 +26,8 @@ const wchar_t* CaptionOf(MessageKind kind) {
   return L"";
 }
 
-UINT StyleOf(MessageKind kind, MessageButtons buttons) {
-  UINT style = MB_TASKMODAL | MB_SETFOREGROUND;
+UINT StyleOf(MessageKind kind, MessageButtons buttons, bool owned) {
+  UINT style = (owned ? MB_APPLMODAL : MB_TASKMODAL) | MB_SETFOREGROUND;
   switch (kind) {
     case MessageKind::kWarning:
       style |= MB_ICONWARNING;
@@ -54,11 +55,52 @@ UINT StyleOf(MessageKind kind, MessageButtons buttons) {
   return style;
 }
 
+// Moves the next box the thread activates to a place of the caller's: the
+// system centres a box as it is made, so it is moved when it first becomes
+// active. A box shown while another is up has a placement of its own.
+class BoxPlacement {
+ public:
+  explicit BoxPlacement(const std::optional<POINT>& topLeft) : outer_(std::exchange(current_, this)) {
+    if (!topLeft) return;
+    topLeft_ = *topLeft;
+    hook_ = SetWindowsHookExW(WH_CBT, &BoxPlacement::OnCbt, nullptr, GetCurrentThreadId());
+  }
+  ~BoxPlacement() {
+    Unhook();
+    current_ = outer_;
+  }
+  BoxPlacement(const BoxPlacement&) = delete;
+  BoxPlacement& operator=(const BoxPlacement&) = delete;
+
+ private:
+  static LRESULT CALLBACK OnCbt(int code, WPARAM wp, LPARAM lp) noexcept {
+    if (code == HCBT_ACTIVATE && current_ && current_->hook_) {
+      SetWindowPos(reinterpret_cast<HWND>(wp), nullptr, current_->topLeft_.x, current_->topLeft_.y, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      current_->Unhook();
+    }
+    return CallNextHookEx(nullptr, code, wp, lp);
+  }
+  void Unhook() {
+    if (!hook_) return;
+    UnhookWindowsHookEx(hook_);
+    hook_ = nullptr;
+  }
+
+  static inline BoxPlacement* current_ = nullptr;
+  BoxPlacement* outer_;
+  POINT topLeft_{};
+  HHOOK hook_ = nullptr;
+};
+
 }  // namespace
 
-DialogResult ShowMessage(const std::wstring& text, MessageKind kind, MessageButtons buttons, const wchar_t* caption) {
+DialogResult ShowMessage(const std::wstring& text, MessageKind kind, MessageButtons buttons,
+                         const MessageOptions& options) {
   if (promptHandler) return promptHandler(text, kind, buttons);
-  switch (MessageBoxW(nullptr, text.c_str(), caption ? caption : CaptionOf(kind), StyleOf(kind, buttons))) {
+  const BoxPlacement placement(options.topLeft);
+  switch (MessageBoxW(options.owner, text.c_str(), options.caption ? options.caption : CaptionOf(kind),
+                      StyleOf(kind, buttons, options.owner != nullptr))) {
     case IDOK:
       return DialogResult::kOk;
     case IDYES:

@@ -3,6 +3,9 @@
 // handler: an error box with the exception's text, the program running on.
 #pragma once
 
+#include <windows.h>
+
+#include <optional>
 #include <string>
 
 namespace qrv {
@@ -13,11 +16,20 @@ enum class DialogResult { kNone = 0, kOk = 1, kCancel = 2, kYes = 6, kNo = 7 };
 enum class MessageKind { kWarning, kInformation, kError, kConfirmation };
 enum class MessageButtons { kOk, kOkCancel, kYesNo, kYesNoCancel };
 
-// Shows a box captioned "Warning", "Information", "Error" or "Confirm" and
-// returns the button pressed (kCancel when the box is closed otherwise). A
-// window's own caption may replace the kind's.
+// Where a box shows and what it belongs to.
+struct MessageOptions {
+  const wchar_t* caption = nullptr;  // instead of the kind's
+  // The window the box belongs to: it stays in front of it, which is disabled
+  // while the box shows. Without one, every window of the thread is disabled.
+  HWND owner = nullptr;
+  std::optional<POINT> topLeft{};  // on the screen; else where the system puts it
+};
+
+// Shows a box captioned "Warning", "Information", "Error" or "Confirm" (or
+// the options' caption) and returns the button pressed (kCancel when the box
+// is closed otherwise).
 DialogResult ShowMessage(const std::wstring& text, MessageKind kind, MessageButtons buttons = MessageButtons::kOk,
-                         const wchar_t* caption = nullptr);
+                         const MessageOptions& options = {});
 
 // Tests answer the boxes through this instead of the screen; nullptr brings the
 // boxes back.

@@ -108,12 +108,39 @@ void RichEdit::HandleCommand(WORD code) {
 ComboBox::ComboBox(Container& parent, const ComboArgs& args)
     : Control(parent, {.className = WC_COMBOBOXW,
                        .style = WS_TABSTOP | WS_VSCROLL |
-                                static_cast<DWORD>(args.editable ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST),
+                                static_cast<DWORD>(args.editable ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST) |
+                                (args.itemHeight > 0 ? CBS_OWNERDRAWFIXED | CBS_HASSTRINGS : 0u),
                        .bounds = args.bounds,
                        .anchors = args.anchors,
                        .visible = args.visible,
-                       .enabled = args.enabled}) {
+                       .enabled = args.enabled}),
+      itemHeight_(args.itemHeight) {
+  TakeItemHeight();
   SetItems(args.items);
+}
+
+void ComboBox::TakeItemHeight() {
+  if (itemHeight_ > 0) Send(CB_SETITEMHEIGHT, 0, Parent().Scale(itemHeight_));
+}
+
+void ComboBox::DpiChanged() {
+  Control::DpiChanged();
+  TakeItemHeight();
+}
+
+std::wstring ComboBox::ItemText(int index) const {
+  const LRESULT length = Send(CB_GETLBTEXTLEN, static_cast<WPARAM>(index));
+  if (length == CB_ERR) return {};
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  text.resize(
+      static_cast<std::size_t>(Send(CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()))));
+  return text;
+}
+
+bool ComboBox::HandleDrawItem(DRAWITEMSTRUCT& item) {
+  if (!onDrawItem) return false;
+  onDrawItem(item.hDC, static_cast<int>(item.itemID), item.rcItem, (item.itemState & ODS_SELECTED) != 0);
+  return true;
 }
 
 void ComboBox::SetItems(const std::vector<std::wstring>& items) {

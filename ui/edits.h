@@ -57,6 +57,7 @@ struct ComboArgs {
   bool enabled = true;
   bool editable = false;  // else a drop-down list
   std::vector<std::wstring> items{};
+  int itemHeight = 0;  // at 96 DPI: the entries are drawn by onDrawItem, this high
 };
 
 class ComboBox : public Control {
@@ -70,7 +71,21 @@ class ComboBox : public Control {
   HWND EditHandle() const;
   std::function<void()> onSelect;  // an entry chosen from the list
   std::function<void()> onChange;  // the editable text changed
+  std::wstring ItemText(int index) const;
+  // Another height of drawn entries, at 96 DPI.
+  void SetItemHeight(int height) {
+    itemHeight_ = height;
+    TakeItemHeight();
+  }
+  // Draws entry `index` (-1: none chosen) into its rectangle, for a box with an item height.
+  std::function<void(HDC dc, int index, const RECT& item, bool selected)> onDrawItem;
   void HandleCommand(WORD code) override;
+  bool HandleDrawItem(DRAWITEMSTRUCT& item) override;
+  void DpiChanged() override;
+
+ private:
+  void TakeItemHeight();
+  int itemHeight_;
 };
 
 }  // namespace qrv

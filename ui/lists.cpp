@@ -76,17 +76,29 @@ void ListBox::HandleCommand(WORD code) {
 
 ListView::ListView(Container& parent, const ListViewArgs& args)
     : Control(parent, {.className = WC_LISTVIEWW,
-                       .style = WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL |
+                       // The list's pictures are its own to free, not the system's.
+                       .style = WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL | LVS_SHAREIMAGELISTS |
                                 (args.editLabels ? static_cast<DWORD>(LVS_EDITLABELS) : 0u),
                        .exStyle = WS_EX_CLIENTEDGE,
                        .bounds = args.bounds,
                        .anchors = args.anchors,
                        .visible = args.visible,
                        .enabled = args.enabled}),
-      columns_(args.columns) {
+      columns_(args.columns),
+      rowHeight_(args.rowHeight) {
   const DWORD extended = LVS_EX_FULLROWSELECT | (args.checkBoxes ? LVS_EX_CHECKBOXES : 0u);
   Send(LVM_SETEXTENDEDLISTVIEWSTYLE, extended, extended);
   InsertColumns();
+  TakeRowHeight();
+}
+
+// A list view makes its rows as high as its small pictures: a list of blank
+// pictures that high sets the rows' height.
+void ListView::TakeRowHeight() {
+  if (rowHeight_ <= 0) return;
+  auto spacer = std::make_unique<ImageList>(1, Parent().Scale(rowHeight_));
+  Send(LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(spacer->Handle()));
+  rowSpacer_ = std::move(spacer);
 }
 
 void ListView::InsertColumns() {
@@ -108,6 +120,7 @@ void ListView::SetColumns(std::vector<ListColumn> columns) {
 
 void ListView::DpiChanged() {
   Control::DpiChanged();
+  TakeRowHeight();
   for (std::size_t i = 0; i < columns_.size(); ++i) Send(LVM_SETCOLUMNWIDTH, i, Parent().Scale(columns_[i].width));
 }
 
@@ -198,8 +211,38 @@ bool ListView::HandleNotify(NMHDR& header, LRESULT& result) {
       result = edit.item.pszText && (!onLabelEdit || onLabelEdit(edit.item.iItem, edit.item.pszText));
       return true;
     }
+    case NM_CUSTOMDRAW:
+      if (!onRowDrawn) return false;
+      result = CustomDraw(reinterpret_cast<NMLVCUSTOMDRAW&>(header));
+      return true;
   }
   return false;
+}
+
+// Each row is drawn by the system first; then onRowDrawn draws over it.
+LRESULT ListView::CustomDraw(NMLVCUSTOMDRAW& draw) {
+  switch (draw.nmcd.dwDrawStage) {
+    case CDDS_PREPAINT:
+      return CDRF_NOTIFYITEMDRAW;
+    case CDDS_ITEMPREPAINT:
+      return CDRF_NOTIFYPOSTPAINT;
+    case CDDS_ITEMPOSTPAINT:
+      onRowDrawn(draw.nmcd.hdc, static_cast<int>(draw.nmcd.dwItemSpec));
+      return CDRF_DODEFAULT;
+  }
+  return CDRF_DODEFAULT;
+}
+
+RECT ListView::CellRect(int row, int column) const {
+  RECT cell{LVIR_BOUNDS, column, 0, 0};
+  Send(LVM_GETSUBITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell));
+  // The first column's bounds are the whole row's; it ends where the second begins.
+  if (column == 0 && columns_.size() > 1) {
+    RECT next{LVIR_BOUNDS, 1, 0, 0};
+    Send(LVM_GETSUBITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&next));
+    cell.right = next.left;
+  }
+  return cell;
 }
 
 }  // namespace qrv

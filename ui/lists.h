@@ -3,10 +3,12 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "ui/control.h"
+#include "ui/image_list.h"
 
 namespace qrv {
 
@@ -50,6 +52,7 @@ struct ListViewArgs {
   std::vector<ListColumn> columns{};
   bool checkBoxes = false;
   bool editLabels = false;
+  int rowHeight = 0;  // at 96 DPI, for rows taller than the text; 0: the text's
 };
 
 class ListView : public Control {
@@ -67,6 +70,8 @@ class ListView : public Control {
   void SetChecked(int row, bool checked, Notify notify = Notify::kNo);
   int Selection() const { return static_cast<int>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED)); }
   void SetSelection(int row, Notify notify = Notify::kNo);
+  // A cell's place in the list's client area.
+  RECT CellRect(int row, int column) const;
   // Starts editing the first cell of a row in place.
   HWND EditLabel(int row) { return reinterpret_cast<HWND>(Send(LVM_EDITLABELW, static_cast<WPARAM>(row))); }
   void DpiChanged() override;
@@ -76,12 +81,18 @@ class ListView : public Control {
   std::function<void(int row)> onDoubleClick;  // row -1: below the rows
   // The user finished editing a row's first cell: true keeps the new text.
   std::function<bool(int row, const std::wstring& text)> onLabelEdit;
+  // Draws over a row once the system drew it (pictures in cells).
+  std::function<void(HDC dc, int row)> onRowDrawn;
   bool HandleNotify(NMHDR& header, LRESULT& result) override;
 
  private:
+  LRESULT CustomDraw(NMLVCUSTOMDRAW& draw);
+  void TakeRowHeight();
   void ItemChanged(const NMLISTVIEW& change);
   void InsertColumns();
   std::vector<ListColumn> columns_;
+  int rowHeight_;
+  std::unique_ptr<ImageList> rowSpacer_;  // pictures one pixel wide, a row high
 };
 
 }  // namespace qrv

@@ -68,6 +68,8 @@ Picture Picture::FromResource(const wchar_t* name) {
   return FromPixels(bm.bmWidth, bm.bmHeight, std::move(pixels));
 }
 
+HBITMAP Picture::Handle() const { return bits_ ? bits_->bitmap : nullptr; }
+
 std::uint32_t Picture::Pixel(int x, int y) const {
   return bits_->pixels[static_cast<std::size_t>(y) * width_ + x] & 0x00FFFFFF;
 }

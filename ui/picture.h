@@ -22,6 +22,9 @@ class Picture {
   static Picture FromPixels(int width, int height, std::vector<std::uint32_t> pixels);
 
   bool Empty() const { return !bits_; }
+  // The picture's own bitmap (null when empty), for controls that show a
+  // bitmap; it lives as long as a copy of the picture does.
+  HBITMAP Handle() const;
   int Width() const { return width_; }
   int Height() const { return height_; }
   // The pixel as 0x00RRGGBB; the caller keeps x and y inside the picture.

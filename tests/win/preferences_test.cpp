@@ -124,7 +124,11 @@ class Preferences : public BarTest {
     EXPECT_NE(bar_->Preferences(), nullptr);
     return *bar_->Preferences();
   }
-  HWND Page(PreferencesTab tab) { return bar_->Preferences()->Tabs().Page(static_cast<std::size_t>(tab)).Handle(); }
+  // Shows a page, as a click on its tab does, and answers its window.
+  HWND Page(PreferencesTab tab) {
+    bar_->Preferences()->ShowTab(tab);
+    return bar_->Preferences()->Tabs().Page(static_cast<std::size_t>(tab)).Handle();
+  }
   // Presses a button of the window and lets it close.
   void Finish(Button& button) {
     button.Click();

@@ -136,6 +136,42 @@ TEST_F(PreferencesWindowAlone, ASaveTheRegistryRefusesSaysSoAndKeepsTheWindowOpe
   EXPECT_EQ(actions_.stored.back().front().first, "VERSION");
 }
 
+TEST_F(PreferencesWindowAlone, PagesAreMadeWhenFirstShownAndThoseNeverShownAreSavedAsLoaded) {
+  // The about face holds no pages at all.
+  EXPECT_EQ(FindWindowExW(window_->Handle(), nullptr, WC_TABCONTROLW, nullptr), nullptr);
+  settings_.hints = false;
+  settings_.programMode = ProgramMode::kTrayOnly;
+  settings_.tab = true;
+  settings_.folderState = 1;
+  settings_.folderType = 1;
+  settings_.minimizeTimeMs = 150000;
+  journalTypes_ = {"Phone call", "Meeting"};
+  settings_.journalType = "Meeting";
+  window_->OpenPages(PreferencesTab::kKeywords);
+  const auto made = [&](PreferencesTab tab) {
+    return GetWindow(window_->Tabs().Page(static_cast<std::size_t>(tab)).Handle(), GW_CHILD) != nullptr;
+  };
+  EXPECT_TRUE(made(PreferencesTab::kKeywords));
+  EXPECT_FALSE(made(PreferencesTab::kGeneral));
+  EXPECT_FALSE(made(PreferencesTab::kInfoItem));
+  // The General page, shown now, shows the settings; the user ticks hints on.
+  window_->ShowTab(PreferencesTab::kGeneral);
+  HWND hints = FindWindowExW(window_->Tabs().Page(0).Handle(), nullptr, L"Button", L"Show Hints under mouse");
+  ASSERT_NE(hints, nullptr);
+  EXPECT_EQ(SendMessageW(hints, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  SendMessageW(hints, BM_CLICK, 0, 0);
+  EXPECT_FALSE(made(PreferencesTab::kViews));
+  window_->Accept();
+  Application::Get().RunUntil([&] { return actions_.closed; });
+  // Every setting is written: the pages never shown as they were loaded.
+  PreferenceChoices expected = ChoicesFromSettings(settings_, journalTypes_);
+  expected.hints = true;
+  ASSERT_EQ(actions_.stored.size(), 1u);
+  EXPECT_EQ(actions_.stored[0], SettingsToSave(expected, {}));
+  EXPECT_EQ(expected.journalType, "Meeting");
+  EXPECT_EQ(expected.idleUnit, IdleUnit::kMinutes);
+}
+
 TEST_F(PreferencesWindowAlone, AddingAWebServiceStartsTheEditorByItsFullPath) {
   gStarted.clear();
   SetProgramStartHandler([](const std::wstring& path) {
