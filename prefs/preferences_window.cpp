@@ -75,6 +75,9 @@ void PreferencesWindow::OpenPages() {
   views_.Load(choices);
   infoItem_.Load(choices, data_.journalTypes);
   ShowTab(PreferencesTab::kGeneral);
+  // The notebook covers the about face's texts: hidden, they neither show
+  // through the pages nor take the clicks meant for the controls under them.
+  for (PictureLabel* text : {&homePage_, &version_, &note_}) text->SetVisible(false);
   prefsButton_.SetVisible(false);
   cancelButton_.SetVisible(true);
   tabs_.SetVisible(true);
