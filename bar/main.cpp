@@ -7,6 +7,7 @@
 #include "bar/hotkey_editor.h"
 #include "bar/instance.h"
 #include "bar/outlook_session.h"
+#include "bar/web_service_update.h"
 #include "components/windows_system.h"
 #include "ui/app.h"
 #include "ui/program_file.h"
@@ -26,6 +27,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   }
   // COM for this, the program's only thread, while the forms live: the bar drives Outlook.
   const qrv::OleSession ole;
+  qrv::UseSiteListPortsFromEnvironment();
   try {
     // The bar's data and its Outlook session outlive the forms, which go when the loop ends.
     qrv::BarData data;

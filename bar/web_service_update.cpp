@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <optional>
+#include <sstream>
 
 #include "bar/settings.h"
 #include "bar/update_dialog.h"
@@ -155,5 +156,21 @@ int ImportWebServiceFiles(Form& owner, const std::vector<std::wstring>& paths, s
 }
 
 void SetSiteListPeers(const SiteListPeers& peers) { Peers() = peers; }
+
+void UseSiteListPortsFromEnvironment() {
+  wchar_t text[64]{};
+  const DWORD length = GetEnvironmentVariableW(L"QRV_SITE_LIST_PORTS", text, 64);
+  if (length == 0 || length >= 64) return;
+  SiteListPeers peers = Peers();
+  std::wistringstream ports(text);
+  for (HttpSource& source : peers.sources) {
+    unsigned port = 0;
+    if (!(ports >> port) || port == 0 || port > 65535) return;
+    ports.ignore(1, L',');
+    source.host = L"127.0.0.1";
+    source.port = static_cast<INTERNET_PORT>(port);
+  }
+  SetSiteListPeers(peers);
+}
 
 }  // namespace qrv

@@ -24,4 +24,9 @@ int ImportWebServiceFiles(Form& owner, const std::vector<std::wstring>& paths, s
 // Where the site list is fetched from; tests give peers of their own.
 void SetSiteListPeers(const SiteListPeers& peers);
 
+// Tests that run the program itself give it site-list servers on this machine:
+// QRV_SITE_LIST_PORTS ("8001,8002,8003") puts the three hosts on 127.0.0.1 at
+// those ports, their paths kept. Anything else in it changes nothing.
+void UseSiteListPortsFromEnvironment();
+
 }  // namespace qrv

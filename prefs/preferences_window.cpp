@@ -76,6 +76,9 @@ void PreferencesWindow::OpenPages(PreferencesTab tab) {
   working_ = OpenWorkingLists(data_.keywordList, actions_);
   LoadPages();
   ShowTab(tab);
+  // The notebook covers the about face's texts: hidden, they neither show
+  // through the pages nor take the clicks meant for the controls under them.
+  for (PictureLabel* text : {&homePage_, &version_, &note_}) text->SetVisible(false);
   prefsButton_.SetVisible(false);
   cancelButton_.SetVisible(true);
   tabs_->SetVisible(true);

@@ -27,7 +27,7 @@ Process::~Process() {
     if (!WaitForExit(5000)) TerminateProcess(info_.hProcess, 1);
     WaitForExit(5000);
   }
-  CloseHandle(info_.hThread);
+  if (info_.hThread) CloseHandle(info_.hThread);
   CloseHandle(info_.hProcess);
 }
 
@@ -39,6 +39,13 @@ Process Process::Start(const std::wstring& program, const std::wstring& args) {
   if (!CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                       &p.info_))
     p.info_ = {};
+  return p;
+}
+
+Process Process::Adopt(HANDLE process) {
+  Process p;
+  p.info_.hProcess = process;
+  p.info_.dwProcessId = process ? GetProcessId(process) : 0;
   return p;
 }
 

@@ -23,6 +23,8 @@ class Process {
   ~Process();
   // Starts the program with arguments; environment variables are inherited.
   static Process Start(const std::wstring& program, const std::wstring& args);
+  // Takes over a process handle another started (the shell, for instance).
+  static Process Adopt(HANDLE process);
   bool Running() const;
   bool WaitForExit(DWORD ms) const;
   DWORD ExitCode() const;
