@@ -64,16 +64,13 @@ EntryWindow::EntryWindow(const EntryData& data, EntryActions& actions, const Ent
       toButton_(*this, {.bounds = {24, 21, 39, 19}, .text = L"To:"}),
       row2Label_(*this, LabelAt(10, 24, 52, L"Company:")),
       recipientsEdit_(*this, {.bounds = {kFieldLeft, 21, kFieldWidth, 19}}),
-      serviceCombo_(*this, {.bounds = {kFieldLeft, 21, kFieldWidth, 200}, .visible = false}),
       ccButton_(*this, {.bounds = {24, 40, 39, 19}, .text = L"Cc:", .visible = false}),
       row3Label_(*this, LabelAt(10, 43, 52, L"Status:")),
       copiesEdit_(*this, {.bounds = {kFieldLeft, 40, kFieldWidth, 19}, .visible = false}),
       statusCombo_(*this,
                    {.bounds = {kFieldLeft, 40, kFieldWidth, 200},
                     .items = {L"Not Started", L"In Progress", L"Completed", L"Waiting on someone else", L"Deferred"}}),
-      journalTypeCombo_(*this, {.bounds = {kFieldLeft, 40, kFieldWidth, 260}, .visible = false}),
       body_(*this, {.bounds = {0, 61, 245, 138}}),
-      webBody_(*this, {.bounds = {0, 61, 245, 138}, .visible = false, .readOnly = true}),
       attachmentsList_(*this, {0, 199, 245, 40}),
       datePanel_(*this, {.bounds = {0, kEntryPanelHeight, kEntryMinClientWidth, kDatePanelHeight}, .visible = false}),
       timeLabel_(datePanel_, LabelAt(16, 8, 55, L"Time:")),
@@ -171,13 +168,8 @@ EntryWindow::EntryWindow(const EntryData& data, EntryActions& actions, const Ent
   timerButton_.SetChecked(data_.settings.journalTime);
   serviceItems_ = data_.webServiceCaptions;
   std::sort(serviceItems_.begin(), serviceItems_.end());
-  serviceCombo_.SetItems(Widened(serviceItems_));
-  std::vector<std::string> journalTypes = data_.journalTypes;
-  std::sort(journalTypes.begin(), journalTypes.end());
-  journalTypeCombo_.SetItems(Widened(journalTypes));
-  if (const auto it = std::find(journalTypes.begin(), journalTypes.end(), data_.settings.journalType);
-      it != journalTypes.end())
-    journalTypeCombo_.SetSelection(static_cast<int>(it - journalTypes.begin()));
+  journalTypes_ = data_.journalTypes;
+  std::sort(journalTypes_.begin(), journalTypes_.end());
   categoryItems_ = data_.categoryNames;
   categoryList_.SetItems(Widened(categoryItems_));
   ShowHintText(WebServiceHelpText());
@@ -191,10 +183,6 @@ EntryWindow::EntryWindow(const EntryData& data, EntryActions& actions, const Ent
   subjectEdit_.onChange = [this] { SubjectChanged(); };
   body_.onChange = [this] { BodyChanged(); };
   recipientsEdit_.onChange = [this] { RecipientsChanged(); };
-  serviceCombo_.onSelect = [this] {
-    byHand_.service = true;
-    ShowServiceHint();
-  };
   startTime_.onChange = startTime_.onSelect = [this] { StartTimeChanged(); };
   endTime_.onChange = endTime_.onSelect = [this] { EndTimeChanged(); };
   startTime_.onExit = [this] { LeaveStartTime(); };
@@ -288,6 +276,73 @@ std::vector<std::wstring> EntryWindow::ChosenCategories() const {
   for (int index : categoryList_.SelectedIndexes())
     names.push_back(Widen(categoryItems_.at(static_cast<std::size_t>(index))));
   return names;
+}
+
+// --- Controls hidden at first ------------------------------------------------------
+// A new window is a task: the web-service choice, the journal types and the
+// web-service body are made when a layout first shows them, and what they
+// would hold is kept here until then.
+
+ComboBox& EntryWindow::ServiceCombo() {
+  if (serviceCombo_) return *serviceCombo_;
+  serviceCombo_.emplace(
+      *this,
+      ComboArgs{.bounds = {kFieldLeft, 21, kFieldWidth, 200}, .visible = false, .items = Widened(serviceItems_)});
+  serviceCombo_->SetSelection(serviceIndex_);
+  serviceCombo_->onSelect = [this] {
+    byHand_.service = true;
+    ShowServiceHint();
+  };
+  MadeAfter(*serviceCombo_, recipientsEdit_);
+  return *serviceCombo_;
+}
+
+ComboBox& EntryWindow::JournalTypeCombo() {
+  if (journalTypeCombo_) return *journalTypeCombo_;
+  journalTypeCombo_.emplace(
+      *this,
+      ComboArgs{.bounds = {kFieldLeft, 40, kFieldWidth, 260}, .visible = false, .items = Widened(journalTypes_)});
+  if (const auto it = std::find(journalTypes_.begin(), journalTypes_.end(), data_.settings.journalType);
+      it != journalTypes_.end())
+    journalTypeCombo_->SetSelection(static_cast<int>(it - journalTypes_.begin()));
+  MadeAfter(*journalTypeCombo_, statusCombo_);
+  return *journalTypeCombo_;
+}
+
+RichEdit& EntryWindow::WebBody() {
+  if (webBody_) return *webBody_;
+  webBody_.emplace(*this, EditArgs{.bounds = body_.DesignBounds(), .visible = false, .readOnly = true});
+  MadeAfter(*webBody_, body_);
+  RenderHintText();
+  return *webBody_;
+}
+
+// A control made late takes its place in the Tab order after the one given.
+void EntryWindow::MadeAfter(Control& made, const Control& before) {
+  SetWindowPos(made.Handle(), before.Handle(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+int EntryWindow::ServiceIndex() const { return serviceCombo_ ? serviceCombo_->Selection() : serviceIndex_; }
+
+void EntryWindow::SetServiceIndex(int index) {
+  if (serviceCombo_)
+    serviceCombo_->SetSelection(index);
+  else
+    serviceIndex_ = index;
+}
+
+std::wstring EntryWindow::ServiceCaption() const {
+  const int index = ServiceIndex();
+  return index < 0 || index >= static_cast<int>(serviceItems_.size())
+             ? L""
+             : Widen(serviceItems_[static_cast<std::size_t>(index)]);
+}
+
+std::wstring EntryWindow::JournalTypeText() const {
+  if (journalTypeCombo_) return journalTypeCombo_->Text();
+  const bool listed =
+      std::find(journalTypes_.begin(), journalTypes_.end(), data_.settings.journalType) != journalTypes_.end();
+  return listed ? Widen(data_.settings.journalType) : L"";
 }
 
 bool EntryWindow::Empty() const {

@@ -79,8 +79,8 @@ class EntryWindow : public Form {
   bool Empty() const;
   // What the item commands read and write back beside the getters above.
   int StatusIndex() const { return statusCombo_.Selection(); }  // -1: none chosen
-  std::wstring JournalTypeText() const { return journalTypeCombo_.Text(); }
-  std::wstring ServiceCaption() const { return serviceCombo_.Selection() < 0 ? L"" : serviceCombo_.Text(); }
+  std::wstring JournalTypeText() const;
+  std::wstring ServiceCaption() const;
   bool TimerOn() const { return timerButton_.Checked(); }
   bool FloatOn() const { return floatButton_.Checked(); }
   bool PriorityShown() const { return priorityButton_.Visible(); }
@@ -171,6 +171,15 @@ class EntryWindow : public Form {
   void SetDates(const DateRange& range);
   bool AskBeforeClosing();
 
+  // Controls hidden at first, made when first shown
+  ComboBox& ServiceCombo();
+  ComboBox& JournalTypeCombo();
+  RichEdit& WebBody();
+  void MadeAfter(Control& made, const Control& before);
+  int ServiceIndex() const;  // -1: none chosen
+  void SetServiceIndex(int index);
+  void RenderHintText();
+
   // Pictures, the web-service hint, the caption-bar button, attachments
   void ShowPictures();
   void ShowServiceHint();
@@ -210,6 +219,9 @@ class EntryWindow : public Form {
   std::string labelMatch_;
   std::vector<std::string> serviceItems_;   // the web-service choice's items, in its order
   std::vector<std::string> categoryItems_;  // the category list's items
+  std::vector<std::string> journalTypes_;   // the journal-type choice's items, in its order
+  int serviceIndex_ = -1;                   // the chosen service while its choice is not made
+  ServiceHintText hint_;                    // what the web-service body shows
   RECT captionButton_{};
   std::wstring attachFolder_;  // where the file dialog opens
   Bitmap iconPicture_;         // the chosen icon on the icon button
@@ -221,15 +233,15 @@ class EntryWindow : public Form {
   Button toButton_;
   Label row2Label_;
   Edit recipientsEdit_;
-  ComboBox serviceCombo_;
+  std::optional<ComboBox> serviceCombo_;
   Button ccButton_;
   Label row3Label_;
   Edit copiesEdit_;
   ComboBox statusCombo_;
-  ComboBox journalTypeCombo_;
+  std::optional<ComboBox> journalTypeCombo_;
   // Body
   RichEdit body_;
-  RichEdit webBody_;
+  std::optional<RichEdit> webBody_;
   AttachmentList attachmentsList_;
   // Date panel
   Panel datePanel_;

@@ -126,7 +126,7 @@ void EntryWindow::RunParser() {
 void EntryWindow::ParseNow(const std::wstring& subjectText) {
   const std::string subject = Narrow(subjectText);
   const std::string body = data_.settings.useCategories && !byHand_.categories ? Narrow(body_.Text()) : "";
-  const int service = serviceCombo_.Selection();
+  const int service = ServiceIndex();
   const std::string serviceText = service >= 0 ? serviceItems_.at(static_cast<std::size_t>(service)) : "";
   const std::string startBox = Narrow(startTime_.Text());
   QuickEntryResult result = RunQuickEntry(ParserInput(subject, body, serviceText, startBox), data_.keywords, locale_);
@@ -140,11 +140,11 @@ void EntryWindow::ParseNow(const std::wstring& subjectText) {
 // no event fires and nothing is marked as chosen by hand.
 void EntryWindow::ApplyParserResult(const QuickEntryResult& r) {
   if (r.labelMatch) labelMatch_ = *r.labelMatch;
-  if (r.service == Change::kSet && serviceCombo_.Selection() != r.serviceIndex) {
-    serviceCombo_.SetSelection(r.serviceIndex);
+  if (r.service == Change::kSet && ServiceIndex() != r.serviceIndex) {
+    SetServiceIndex(r.serviceIndex);
     ShowServiceHint();
   }
-  if (r.service == Change::kClear && serviceCombo_.Selection() != -1) serviceCombo_.SetSelection(-1);
+  if (r.service == Change::kClear && ServiceIndex() != -1) SetServiceIndex(-1);
   if (r.typeButton && TypeButton() != r.typeButton) SetTypeButton(*r.typeButton);
   if (r.checkCaption) CheckCaption();
   if (r.calendar && *r.calendar != Dates()) SetDates(*r.calendar);
@@ -186,8 +186,8 @@ std::optional<EntryField> EntryWindow::FieldOf(HWND window) const {
       {recipientsEdit_.Handle(), EntryField::kRecipients},
       {copiesEdit_.Handle(), EntryField::kCopies},
       {body_.Handle(), EntryField::kBody},
-      {journalTypeCombo_.Handle(), EntryField::kJournalType},
-      {serviceCombo_.Handle(), EntryField::kService},
+      {journalTypeCombo_ ? journalTypeCombo_->Handle() : nullptr, EntryField::kJournalType},
+      {serviceCombo_ ? serviceCombo_->Handle() : nullptr, EntryField::kService},
       {statusCombo_.Handle(), EntryField::kStatus},
       {startTime_.Handle(), EntryField::kStartTime},
       {startTime_.EditHandle(), EntryField::kStartTime},

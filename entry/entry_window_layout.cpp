@@ -68,16 +68,19 @@ void EntryWindow::ApplyHeader(const EntryLayout& l) {
   if (l.row3.caption == RowCaption::kLabel) SetTextIf(row3Label_, Widen(l.row3.text));
   const auto field = [&](RowField f) { return l.row2.field == f || l.row3.field == f; };
   ShowIf(recipientsEdit_, field(RowField::kRecipients));
-  ShowIf(serviceCombo_, field(RowField::kService));
+  if (field(RowField::kService)) ShowIf(ServiceCombo(), true);
+  if (serviceCombo_ && !field(RowField::kService)) ShowIf(*serviceCombo_, false);
   ShowIf(copiesEdit_, field(RowField::kCopies) || field(RowField::kLocation));
   ShowIf(statusCombo_, field(RowField::kStatus));
-  ShowIf(journalTypeCombo_, field(RowField::kJournalType));
+  if (field(RowField::kJournalType)) ShowIf(JournalTypeCombo(), true);
+  if (journalTypeCombo_ && !field(RowField::kJournalType)) ShowIf(*journalTypeCombo_, false);
   addressFields_ = l.addressFields;
 }
 
 void EntryWindow::ApplyDateArea(const EntryLayout& l) {
   if (l.webBody != Show::kKeep) {
-    ShowIf(webBody_, l.webBody == Show::kShow);
+    if (l.webBody == Show::kShow) ShowIf(WebBody(), true);
+    if (webBody_ && l.webBody != Show::kShow) ShowIf(*webBody_, false);
     ShowIf(body_, l.webBody != Show::kShow);
   }
   Apply(l.priority, priorityButton_);
@@ -143,7 +146,7 @@ void EntryWindow::ArrangeEntryArea(int width, int height) {
   const int bodyBottom = footerTop - (attachmentsList_.Visible() ? 40 : 0);
   const Bounds body{0, layout_.headerHeight, centre, bodyBottom - layout_.headerHeight};
   Place(body_, body);
-  Place(webBody_, body);
+  if (webBody_) Place(*webBody_, body);
   Place(attachmentsList_, {0, bodyBottom, centre, 40});
   Place(priorityButton_, {centre + 3, 1, 21, 19});
   for (std::size_t i = 0; i < typeButtons_.size(); ++i)
@@ -172,12 +175,12 @@ void EntryWindow::ArrangeHeader(int width) {
   Place(toButton_, {contact ? 1 : 24, l.row2.top, contact ? 63 : 39, 19});
   Place(row2Label_, {10, l.row2.labelTop, 52, 13});
   Place(recipientsEdit_, {kFieldLeft, l.row2.top, fieldWidth, 19});
-  Place(serviceCombo_, {kFieldLeft, l.row2.top, fieldWidth, 200});
+  if (serviceCombo_) Place(*serviceCombo_, {kFieldLeft, l.row2.top, fieldWidth, 200});
   Place(ccButton_, {24, l.row3.top, 39, 19});
   Place(row3Label_, {10, l.row3.labelTop, 52, 13});
   Place(copiesEdit_, {kFieldLeft, l.row3.top, fieldWidth, 19});
   Place(statusCombo_, {kFieldLeft, l.row3.top, fieldWidth, 200});
-  Place(journalTypeCombo_, {kFieldLeft, l.row3.top, fieldWidth, 260});
+  if (journalTypeCombo_) Place(*journalTypeCombo_, {kFieldLeft, l.row3.top, fieldWidth, 260});
 }
 
 // The window grows or shrinks with a panel, so the entry area keeps its size;

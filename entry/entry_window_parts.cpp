@@ -80,15 +80,22 @@ void EntryWindow::DpiChanged() { ShowPictures(); }
 // --- The web-service hint ----------------------------------------------------------
 
 void EntryWindow::ShowServiceHint() {
-  const int service = serviceCombo_.Selection();
+  const int service = ServiceIndex();
   if (service < 0 || service >= static_cast<int>(serviceItems_.size())) return;
   if (const auto hint = ServiceHintFor(data_.keywords.Records(), serviceItems_[static_cast<std::size_t>(service)]))
     ShowHintText(*hint);
 }
 
+void EntryWindow::ShowHintText(const ServiceHintText& hint) {
+  hint_ = hint;
+  if (webBody_) RenderHintText();
+}
+
 // The text goes in as plain text, whatever it holds; then the heading and the
 // keyword are made bold.
-void EntryWindow::ShowHintText(const ServiceHintText& hint) {
+void EntryWindow::RenderHintText() {
+  const ServiceHintText& hint = hint_;
+  RichEdit& body = *webBody_;
   std::wstring text;
   LONG at = 0, headingEnd = 0, boldStart = -1, boldEnd = -1;
   const auto add = [&](const std::string& line) {
@@ -112,11 +119,11 @@ void EntryWindow::ShowHintText(const ServiceHintText& hint) {
       boldEnd = at;
     }
   }
-  webBody_.SetPlainText(text);
-  SetBold(webBody_, 0, -1, false);
-  if (headingEnd > 0) SetBold(webBody_, 0, headingEnd, true);
-  if (boldStart >= 0) SetBold(webBody_, boldStart, boldEnd, true);
-  SendMessageW(webBody_.Handle(), EM_SETSEL, 0, 0);
+  body.SetPlainText(text);
+  SetBold(body, 0, -1, false);
+  if (headingEnd > 0) SetBold(body, 0, headingEnd, true);
+  if (boldStart >= 0) SetBold(body, boldStart, boldEnd, true);
+  SendMessageW(body.Handle(), EM_SETSEL, 0, 0);
 }
 
 // --- The icon ----------------------------------------------------------------------

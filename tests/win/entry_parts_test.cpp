@@ -243,6 +243,14 @@ TEST_F(EntryPartsTest, AServiceHintIsShownAsPlainTextWithItsKeywordInBold) {
   keywords = KeywordMatcher(ReadKeywordRecords(
       {"S=0{GOO}11<CB=Google!><D=news!D><HINT={\\rtf1 \\b Bold?}!H>|https://g/?q=<QRV!>", "K=1{CALL}1"}));
   EntryWindow& window = OpenWindow();
+  const HWND subject = GetFocus();
+  // An internet entry shows the help in place of the body until a service is
+  // chosen, and Tab goes from the subject to the service choice.
+  window.ChooseType(EntryType::kInternet);
+  SetFocus(subject);
+  PressKeys({VK_TAB});
+  EXPECT_EQ(GetFocus(), ChildOf(window.Handle(), L"ComboBox", CBS_DROPDOWNLIST | WS_VISIBLE));
+  SetFocus(subject);
   const HWND hint = ChildOf(window.Handle(), L"RichEdit20W", ES_READONLY);
   ASSERT_NE(hint, nullptr);
   const auto text = [hint] {
@@ -251,6 +259,7 @@ TEST_F(EntryPartsTest, AServiceHintIsShownAsPlainTextWithItsKeywordInBold) {
     return t;
   };
   EXPECT_EQ(text().rfind(L"Web Service Support:", 0), 0u);
+  EXPECT_TRUE(IsWindowVisible(hint));
   // The subject's keyword chooses the service and its hint follows.
   TypeText(L"goo weather");
   EXPECT_EQ(window.Caption(), L"Internet - QRV");
