@@ -418,8 +418,16 @@ TEST_F(BarWithOutlook, ATaskTypedInTheBarsInformationItemWindowIsSavedInOutlook)
   ASSERT_TRUE(e2e::XType(L"Pay rent tomorrow"));
   Sleep(300);  // the last keys reach the window after xdotool has ended
   ASSERT_TRUE(e2e::XKeys(L"ctrl+s"));
-  ASSERT_TRUE(e2e::WaitFor([&] { return !Store().Items("TaskItem").empty(); }, 5000));
-  const StandInStore store = Store();
+  // Outlook writes its store at each of the bar's calls: the item is there
+  // (empty, unsaved) from its creation on, so wait for its save.
+  StandInStore store;
+  ASSERT_TRUE(e2e::WaitFor(
+      [&] {
+        store = Store();
+        const auto tasks = store.Items("TaskItem");
+        return !tasks.empty() && tasks[0]->Get("Saved") == "yes";
+      },
+      5000));
   const StoreSection* task = store.Items("TaskItem").at(0);
   EXPECT_EQ(task->Get("Subject"), "Pay rent");
   EXPECT_EQ(task->Get("Folder"), "Tasks");
