@@ -79,9 +79,10 @@ void KeywordsPage::Reload() {
 }
 
 void KeywordsPage::ShowList(KeywordListKind kind) {
+  if (kind != columnsShown_) grid_.SetColumns(Columns(kind));
+  columnsShown_ = kind;
   shown_ = kind;
   listChoice_.SetSelection(static_cast<int>(kind));
-  grid_.SetColumns(Columns(kind));
   Refill(0);
 }
 

@@ -74,6 +74,7 @@ class KeywordsPage {
   PreferencesActions& actions_;
   WorkingLists& working_;
   KeywordListKind shown_ = KeywordListKind::kItems;
+  KeywordListKind columnsShown_ = KeywordListKind::kItems;  // the grid is made with the items' columns
 
   Label heading_;
   Label listLabel_;

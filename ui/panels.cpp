@@ -11,6 +11,7 @@ Panel::Panel(Container& parent, const PanelArgs& args)
                        .bounds = args.bounds,
                        .anchors = args.anchors,
                        .visible = args.visible,
+                       .id = args.id,
                        .window = args.window}) {}
 
 void Panel::Place() {
@@ -44,11 +45,21 @@ TabControl::TabControl(Container& parent, const TabArgs& args)
     item.pszText = title.data();
     Send(TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
   }
-  // The pages' bounds come from the tab's display area, so they follow its tabs.
-  for (std::size_t i = 0; i < args.pages.size(); ++i) {
-    pages_.push_back(
-        std::make_unique<Panel>(parent, PanelArgs{.bounds = PageBounds(), .visible = i == 0, .window = Handle()}));
-  }
+  // A page's panel is made when it is first asked for: a page never shown costs no window.
+  pages_.resize(args.pages.size());
+  firstPageId_ = parent.NextControlId();
+  for (std::size_t i = 1; i < args.pages.size(); ++i) parent.NextControlId();
+}
+
+Panel& TabControl::Page(std::size_t index) {
+  auto& page = pages_.at(index);
+  // Its bounds come from the tab's display area, so they follow its tabs.
+  if (!page)
+    page = std::make_unique<Panel>(Parent(), PanelArgs{.bounds = PageBounds(),
+                                                       .visible = static_cast<int>(index) == Selection(),
+                                                       .window = Handle(),
+                                                       .id = firstPageId_ + static_cast<int>(index)});
+  return *page;
 }
 
 Bounds TabControl::PageBounds() const {
@@ -64,12 +75,14 @@ void TabControl::Place() {
   Control::Place();
   // A page fills the tab's display area, whatever its tab's size now.
   const Bounds page = PageBounds();
-  for (const auto& panel : pages_) panel->SetBounds(page);
+  for (const auto& panel : pages_)
+    if (panel) panel->SetBounds(page);
 }
 
 void TabControl::DpiChanged() {
   Control::DpiChanged();
-  for (const auto& panel : pages_) panel->DpiChanged();
+  for (const auto& panel : pages_)
+    if (panel) panel->DpiChanged();
 }
 
 void TabControl::SetSelection(int index, Notify notify) {
@@ -80,7 +93,8 @@ void TabControl::SetSelection(int index, Notify notify) {
 
 void TabControl::ShowSelectedPage() {
   const int selected = Selection();
-  for (std::size_t i = 0; i < pages_.size(); ++i) pages_[i]->SetVisible(static_cast<int>(i) == selected);
+  for (std::size_t i = 0; i < pages_.size(); ++i)
+    if (pages_[i]) pages_[i]->SetVisible(static_cast<int>(i) == selected);
 }
 
 bool TabControl::HandleNotify(NMHDR& header, LRESULT& result) {

@@ -19,6 +19,7 @@ struct PanelArgs {
   Anchors anchors{};
   bool visible = true;
   HWND window = nullptr;  // the parent window, when not the container's own
+  int id = 0;             // 0: the container gives one
 };
 
 class Panel : public Control, public Container {
@@ -42,11 +43,12 @@ struct TabArgs {
   std::vector<std::wstring> pages{};
 };
 
-// Each page is a panel; a page's controls are made with the page as parent.
+// Each page is a panel, made when first asked for; a page's controls are
+// made with the page as parent.
 class TabControl : public Control {
  public:
   TabControl(Container& parent, const TabArgs& args);
-  Panel& Page(std::size_t index) { return *pages_.at(index); }
+  Panel& Page(std::size_t index);
   std::size_t PageCount() const { return pages_.size(); }
   int Selection() const { return static_cast<int>(Send(TCM_GETCURSEL)); }
   void SetSelection(int index, Notify notify = Notify::kNo);
@@ -59,6 +61,7 @@ class TabControl : public Control {
   Bounds PageBounds() const;
   void ShowSelectedPage();
   std::vector<std::unique_ptr<Panel>> pages_;
+  int firstPageId_;  // the pages' ids follow the tab control's, whenever they are made
 };
 
 struct ImageColumnArgs {

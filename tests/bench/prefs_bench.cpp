@@ -68,7 +68,8 @@ int main() {
       qrv::Application::Get().CreateForm<qrv::Form>(qrv::FormArgs{.caption = L"bar", .clientSize = {40, 300}});
   bar.Show();
   qrv::BarSettings settings;
-  const std::vector<std::string> keywords = qrv::LoadKeywordFiles(qrv::ProgramFolder(), {}).keywordList;
+  // The factory keywords, as a new installation has them; the program's pictures are compiled in.
+  const std::vector<std::string> keywords = qrv::LoadKeywordFiles(QRV_ASSETS_DIR, {}).keywordList;
   const std::vector<std::string> journalTypes{"Phone call", "Meeting", "E-mail message"}, icons;
   const bool noteFound = false;
   const qrv::ImageList images{16, 16};
