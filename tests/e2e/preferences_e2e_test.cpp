@@ -103,8 +103,9 @@ class BarPreferences : public ::testing::Test {
     static const std::pair<const wchar_t*, const wchar_t*> kOnPage[] = {
         {L"Button", L"Show Hints under mouse"},
         {L"Static", L"Note: Right clicking on the icon will show the pop-up menu..."},
-        {L"Static", L"When viewing lists of items in Microsoft Outlook, like the Task List, Note List, Contact "
-                    L"List, or Calendar:"},
+        {L"Static",
+         L"When viewing lists of items in Microsoft Outlook, like the Task List, Note List, Contact "
+         L"List, or Calendar:"},
         {L"Button", L"Automatically detect category keywords"},
         {L"Button", L"Reset"}};
     e2e::ClickTab(e2e::ControlsOf(prefs, L"SysTabControl32").at(0), page);
@@ -147,8 +148,7 @@ TEST_F(BarPreferences, EveryPageIsSavedByOkShownAgainAndKeptByCancel) {
   ShowPage(prefs, kButtons);
   e2e::ChooseEntry(e2e::ListOffering(prefs, L"New Meeting Request"), L"New Note");
   ShowPage(prefs, kViews);
-  e2e::ChooseEntry(e2e::ListOffering(prefs, L"Open a new window for each list"),
-                   L"Open a new window for each list");
+  e2e::ChooseEntry(e2e::ListOffering(prefs, L"Open a new window for each list"), L"Open a new window for each list");
   ShowPage(prefs, kInfoItem);
   e2e::ChooseEntry(e2e::ListOffering(prefs, L"Appointment"), L"Task");
   ShowPage(prefs, kKeywords);
@@ -211,10 +211,7 @@ class KeywordDialog {
   }
   // The edits from the top down: the keyword first, below a read-only site name for web services.
   HWND Edit(std::size_t n) const { return e2e::ControlsOf(dialog_, L"Edit").at(n); }
-  void Type(std::size_t edit, const std::wstring& text) const {
-    e2e::ClickControl(Edit(edit));
-    e2e::TypeOver(text);
-  }
+  void Type(std::size_t edit, const std::wstring& text) const { EXPECT_TRUE(e2e::TypeInto(Edit(edit), text)); }
   void Choose(const wchar_t* offered, const wchar_t* entry) const {
     e2e::ChooseEntry(e2e::ListOffering(dialog_, offered), entry);
   }
