@@ -4,7 +4,6 @@
 // and the web-service update against site-list servers on 127.0.0.1.
 #include <windows.h>
 
-#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -123,7 +122,7 @@ class BarPreferences : public ::testing::Test {
     Press(prefs, button);
     EXPECT_TRUE(e2e::WaitFor([&] { return !IsWindow(prefs); }, 3000)) << "the window stays";
   }
-  // The keyword grid, once shown: it hides for a moment while it is filled.
+  // The keyword grid, once it shows: it may still be hidden just after its page showed.
   static HWND Grid(HWND prefs) {
     e2e::WaitFor([&] { return !e2e::ControlsOf(prefs, L"SysListView32").empty(); }, 2000);
     return e2e::ControlsOf(prefs, L"SysListView32").at(0);
