@@ -145,9 +145,36 @@ std::wstring TextOf(HWND control) {
   return text;
 }
 
-void TypeOver(const std::wstring& text) {
-  XKeys(L"End shift+Home");
-  XType(text);
+bool TypeInto(HWND edit, const std::wstring& text) {
+  ClickControl(edit);
+  const auto focused = [&] {
+    GUITHREADINFO info{.cbSize = sizeof(GUITHREADINFO)};
+    return GetGUIThreadInfo(GetWindowThreadProcessId(edit, nullptr), &info) && info.hwndFocus == edit;
+  };
+  if (!WaitFor(focused, 2000)) return false;
+  // Through the system's input, as the click: keys through the X display may
+  // be overtaken by it.
+  std::vector<INPUT> keys;
+  const auto key = [&](WORD vk, WCHAR unicode, bool up) {
+    INPUT input{.type = INPUT_KEYBOARD};
+    input.ki.wVk = vk;
+    input.ki.wScan = unicode;
+    input.ki.dwFlags = (unicode ? KEYEVENTF_UNICODE : 0) | (up ? KEYEVENTF_KEYUP : 0);
+    keys.push_back(input);
+  };
+  for (const auto& [vk, up] : {std::pair{VK_END, false},
+                               {VK_END, true},
+                               {VK_SHIFT, false},
+                               {VK_HOME, false},
+                               {VK_HOME, true},
+                               {VK_SHIFT, true}})
+    key(static_cast<WORD>(vk), 0, up);
+  for (const wchar_t c : text) {
+    key(0, c, false);
+    key(0, c, true);
+  }
+  SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
+  return WaitFor([&] { return TextOf(edit) == text; }, 2000);
 }
 
 int RowCount(HWND grid) { return static_cast<int>(SendMessageW(grid, LVM_GETITEMCOUNT, 0, 0)); }

@@ -36,8 +36,9 @@ void ChooseEntry(HWND list, const wchar_t* entry);
 std::wstring ChosenEntry(HWND list);
 bool Checked(HWND box);
 std::wstring TextOf(HWND control);
-// Replaces the text of the edit that has the keyboard focus, typing.
-void TypeOver(const std::wstring& text);
+// Clicks into an edit and types over its text; false when the edit did not
+// take the focus or come to hold the text.
+bool TypeInto(HWND edit, const std::wstring& text);
 
 // The rows of a list view and the chosen one (-1: none).
 int RowCount(HWND grid);

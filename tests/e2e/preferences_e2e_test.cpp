@@ -4,7 +4,6 @@
 // and the web-service update against site-list servers on 127.0.0.1.
 #include <windows.h>
 
-#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -103,8 +102,9 @@ class BarPreferences : public ::testing::Test {
     static const std::pair<const wchar_t*, const wchar_t*> kOnPage[] = {
         {L"Button", L"Show Hints under mouse"},
         {L"Static", L"Note: Right clicking on the icon will show the pop-up menu..."},
-        {L"Static", L"When viewing lists of items in Microsoft Outlook, like the Task List, Note List, Contact "
-                    L"List, or Calendar:"},
+        {L"Static",
+         L"When viewing lists of items in Microsoft Outlook, like the Task List, Note List, Contact "
+         L"List, or Calendar:"},
         {L"Button", L"Automatically detect category keywords"},
         {L"Button", L"Reset"}};
     e2e::ClickTab(e2e::ControlsOf(prefs, L"SysTabControl32").at(0), page);
@@ -122,7 +122,7 @@ class BarPreferences : public ::testing::Test {
     Press(prefs, button);
     EXPECT_TRUE(e2e::WaitFor([&] { return !IsWindow(prefs); }, 3000)) << "the window stays";
   }
-  // The keyword grid, once shown: it hides for a moment while it is filled.
+  // The keyword grid, once it shows: it may still be hidden just after its page showed.
   static HWND Grid(HWND prefs) {
     e2e::WaitFor([&] { return !e2e::ControlsOf(prefs, L"SysListView32").empty(); }, 2000);
     return e2e::ControlsOf(prefs, L"SysListView32").at(0);
@@ -147,8 +147,7 @@ TEST_F(BarPreferences, EveryPageIsSavedByOkShownAgainAndKeptByCancel) {
   ShowPage(prefs, kButtons);
   e2e::ChooseEntry(e2e::ListOffering(prefs, L"New Meeting Request"), L"New Note");
   ShowPage(prefs, kViews);
-  e2e::ChooseEntry(e2e::ListOffering(prefs, L"Open a new window for each list"),
-                   L"Open a new window for each list");
+  e2e::ChooseEntry(e2e::ListOffering(prefs, L"Open a new window for each list"), L"Open a new window for each list");
   ShowPage(prefs, kInfoItem);
   e2e::ChooseEntry(e2e::ListOffering(prefs, L"Appointment"), L"Task");
   ShowPage(prefs, kKeywords);
@@ -211,10 +210,7 @@ class KeywordDialog {
   }
   // The edits from the top down: the keyword first, below a read-only site name for web services.
   HWND Edit(std::size_t n) const { return e2e::ControlsOf(dialog_, L"Edit").at(n); }
-  void Type(std::size_t edit, const std::wstring& text) const {
-    e2e::ClickControl(Edit(edit));
-    e2e::TypeOver(text);
-  }
+  void Type(std::size_t edit, const std::wstring& text) const { EXPECT_TRUE(e2e::TypeInto(Edit(edit), text)); }
   void Choose(const wchar_t* offered, const wchar_t* entry) const {
     e2e::ChooseEntry(e2e::ListOffering(dialog_, offered), entry);
   }
