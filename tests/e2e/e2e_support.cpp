@@ -123,6 +123,9 @@ bool XDoTool(const std::wstring& args) {
 
 bool XType(const std::wstring& text) { return XDoTool(L"type --delay 30 \"" + text + L"\""); }
 bool XKeys(const std::wstring& keys) { return XDoTool(L"key " + keys); }
+bool XFocus(const std::wstring& title) {
+  return XDoTool(L"search --limit 1 --name \"^" + title + L"$\" windowfocus --sync");
+}
 
 bool ForegroundOwnedBy(HWND owner) {
   const HWND front = GetForegroundWindow();

@@ -46,6 +46,9 @@ bool WaitFor(const std::function<bool()>& condition, DWORD ms);
 // display, as a user's keyboard would; false when xdotool could not run.
 bool XType(const std::wstring& text);
 bool XKeys(const std::wstring& keys);
+// Gives the X display's keyboard to the window with this title, where a
+// message box that went has left it nowhere (no window manager runs here).
+bool XFocus(const std::wstring& title);
 
 // Whether the foreground window is a window of the bar's: one it owns, directly
 // or through its owners, or a message box of its process (boxes have no owner).
