@@ -248,7 +248,8 @@ TEST_F(BarWithOutlook, ATaskTypedInTheBarsInformationItemWindowIsSavedInOutlook)
   ASSERT_TRUE(e2e::XType(L"Pay rent tomorrow"));
   Sleep(300);  // the last keys reach the window after xdotool has ended
   ASSERT_TRUE(e2e::XKeys(L"ctrl+s"));
-  ASSERT_TRUE(e2e::WaitFor([&] { return !Store().Items("TaskItem").empty(); }, 5000));
+  // The task is stored as it is made, before it is filled and saved: wait for the save.
+  ASSERT_TRUE(e2e::WaitFor([&] { return Stored("Item", "1").Get("Saved") == "yes"; }, 5000));
   const StandInStore store = Store();
   const StoreSection* task = store.Items("TaskItem").at(0);
   EXPECT_EQ(task->Get("Subject"), "Pay rent");
