@@ -39,7 +39,26 @@ StaticArgs LabelAt(int left, int top, int width, const wchar_t* text) {
 
 }  // namespace
 
+// Adds the items without CB_RESETCONTENT, which would empty the box's text, and selects in the list the
+// item the text names ("None" when none), so the arrow keys step on from the time shown.
+void TimeBox::FillList() {
+  if (filled_) return;
+  filled_ = true;
+  const std::vector<std::wstring> items = TimeItems();
+  QuietScope quiet(*this);
+  Send(CB_INITSTORAGE, items.size(), static_cast<LPARAM>(items.size() * 10 * sizeof(wchar_t)));
+  for (const std::wstring& item : items) Send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+  const std::wstring text = Text();
+  const LRESULT index = Send(CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str()));
+  // The list's own selection: CB_SETCURSEL would write the item over the box's text.
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  if (GetComboBoxInfo(Handle(), &info))
+    SendMessageW(info.hwndList, LB_SETCURSEL, static_cast<WPARAM>(std::max<LRESULT>(index, 0)), 0);
+}
+
 void TimeBox::HandleCommand(WORD code) {
+  if (code == CBN_SETFOCUS || code == CBN_DROPDOWN) FillList();
   if (code == CBN_SELCHANGE && Selection() >= 0 && !Quiet()) {
     std::wstring item(static_cast<std::size_t>(Send(CB_GETLBTEXTLEN, static_cast<WPARAM>(Selection()))) + 1, L'\0');
     item.resize(static_cast<std::size_t>(
@@ -74,9 +93,9 @@ EntryWindow::EntryWindow(const EntryData& data, EntryActions& actions, const Ent
       attachmentsList_(*this, {0, 199, 245, 40}),
       datePanel_(*this, {.bounds = {0, kEntryPanelHeight, kEntryMinClientWidth, kDatePanelHeight}, .visible = false}),
       timeLabel_(datePanel_, LabelAt(16, 8, 55, L"Time:")),
-      startTime_(datePanel_, {.bounds = {75, 4, 73, 300}, .editable = true, .items = TimeItems()}),
+      startTime_(datePanel_, {.bounds = {75, 4, 73, 300}, .editable = true}),
       dashLabel_(datePanel_, LabelAt(149, 8, 8, L"-")),
-      endTime_(datePanel_, {.bounds = {157, 4, 73, 300}, .editable = true, .items = TimeItems()}),
+      endTime_(datePanel_, {.bounds = {157, 4, 73, 300}, .editable = true}),
       reminderButton_(datePanel_, {.bounds = {231, 5, 22, 19}, .text = L"R", .pushLike = true}),
       timerButton_(datePanel_, {.bounds = {231, 5, 22, 19}, .text = L"T", .visible = false, .pushLike = true}),
       calendar_(datePanel_, {.bounds = {39, 4 + 23, 197, 136}}),
@@ -247,8 +266,8 @@ void EntryWindow::Clear() {
   attachmentsList_.RemoveAll();
   const Date today = clock_.Today();
   SetDates({today, today});
-  startTime_.SetSelection(0);
-  endTime_.SetSelection(0);
+  startTime_.SetText(kNone);
+  endTime_.SetText(kNone);
   byHand_.date = byHand_.time = false;
   HideCalendar();
   SetTypeButton(EntryType::kTask);

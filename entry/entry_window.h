@@ -35,13 +35,19 @@ namespace qrv {
 
 enum class Priority { kLow, kNormal, kHigh };
 
-// An editable combo of times whose leaving is an event of its own.
+// An editable combo of "None" and the half-hour times, whose leaving is an event of its own. The list is
+// filled when the box first takes the focus or drops down: two filled lists cost the window's opening more
+// than the rest of its date panel, and most items are typed without ever opening them.
 class TimeBox : public ComboBox {
  public:
   TimeBox(Container& parent, const ComboArgs& args) : ComboBox(parent, args) {}
   // A time picked from the list is in the box's text before onSelect runs.
   std::function<void()> onExit;
   void HandleCommand(WORD code) override;
+
+ private:
+  void FillList();
+  bool filled_ = false;
 };
 
 class EntryWindow : public Form {

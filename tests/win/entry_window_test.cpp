@@ -294,6 +294,24 @@ TEST_F(EntryWindowTest, TimeBoxesAreNormalisedWhenLeftAndTheEndFollows) {
   EXPECT_EQ(window.StartTimeText(), L"10:15 AM");
 }
 
+// The time lists are filled when first used: the arrow keys still step through them from the time shown.
+TEST_F(EntryWindowTest, TheArrowKeysStepThroughTheTimesFromTheOneShown) {
+  EntryWindow& window = OpenWindow();
+  Chord({VK_CONTROL, VK_SHIFT}, 'A');
+  Chord({VK_CONTROL}, 'D');  // to the start time, showing "None"
+  PressKeys({VK_DOWN});
+  EXPECT_EQ(window.StartTimeText(), L"12:00 AM");
+  EntryWindow& parsed = OpenWindow();
+  TypeText(L"lunch tomorrow at noon");
+  ASSERT_EQ(parsed.StartTimeText(), L"12:00 PM");
+  Chord({VK_CONTROL}, 'D');
+  PressKeys({VK_DOWN});
+  EXPECT_EQ(parsed.StartTimeText(), L"12:30 PM");
+  PressKeys({VK_UP});
+  PressKeys({VK_UP});
+  EXPECT_EQ(parsed.StartTimeText(), L"11:30 AM");
+}
+
 TEST_F(EntryWindowTest, PanelsGrowTheWindowUnlessItIsMaximised) {
   EntryWindow& window = OpenWindow();
   const SIZE before = ClientOf(window);
