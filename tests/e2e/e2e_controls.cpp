@@ -47,15 +47,7 @@ void ClickMiddle(const RECT& r) { Click((r.left + r.right) / 2, (r.top + r.botto
 
 }  // namespace
 
-HWND FindTitled(DWORD processId, const wchar_t* title) {
-  HWND found = nullptr;
-  while ((found = FindWindowExW(nullptr, found, nullptr, title)) != nullptr) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(found, &owner);
-    if (owner == processId && IsWindowVisible(found)) return found;
-  }
-  return nullptr;
-}
+HWND FindTitled(DWORD processId, const wchar_t* title) { return FindWindowOf(processId, nullptr, title); }
 
 HWND WaitForTitled(DWORD processId, const wchar_t* title) {
   HWND found = nullptr;

@@ -221,9 +221,9 @@ void PressKeys(std::initializer_list<WORD> keys) {
   }
 }
 
-HWND FindWindowOf(DWORD processId, const wchar_t* windowClass) {
+HWND FindWindowOf(DWORD processId, const wchar_t* windowClass, const wchar_t* title) {
   HWND found = nullptr;
-  while ((found = FindWindowExW(nullptr, found, windowClass, nullptr)) != nullptr) {
+  while ((found = FindWindowExW(nullptr, found, windowClass, title)) != nullptr) {
     DWORD owner = 0;
     GetWindowThreadProcessId(found, &owner);
     if (owner == processId && IsWindowVisible(found)) return found;
