@@ -115,6 +115,8 @@ class BarPreferences : public ::testing::Test {
   static void Press(HWND window, const wchar_t* button) {
     const HWND control = e2e::FindControl(window, L"Button", button);
     ASSERT_TRUE(control) << "no button " << testing::PrintToString(std::wstring(button));
+    // A page just made may still be showing its buttons.
+    e2e::WaitFor([&] { return IsWindowVisible(control) && IsWindowEnabled(control); }, 2000);
     e2e::ClickControl(control);
   }
   // OK or Cancel, and the window goes.
