@@ -129,6 +129,7 @@ void BarWindow::BindTimers() {
   idleTimer_.onTimer = [this] { OnIdleTimer(); };
   positionTimer_.onTimer = [this] { OnPositionTimer(); };
   updateCheckTimer_.onTimer = [this] { OnUpdateCheckTimer(); };
+  readyEntryTimer_.onTimer = [this] { OnReadyEntryTimer(); };
 }
 
 // --- messages ------------------------------------------------------------------------

@@ -121,10 +121,9 @@ MenuItem* BarWindow::HotkeyMenuItem(HotkeyAction action, int index) {
 void BarWindow::ShowHelp(int page) { qrv::ShowHelp(*this, page); }
 
 void BarWindow::CreateEntry() {
-  OpenEntryWindow(entryData_, entryActions_,
-                  {.barTop = Top(),
-                   .listWindow = [this](HWND window) { return entryWindows_.Add(window); },
-                   .unlistWindow = [this](HWND window) { entryWindows_.Remove(window); }});
+  readyEntry_.Open({.barTop = Top(),
+                    .listWindow = [this](HWND window) { return entryWindows_.Add(window); },
+                    .unlistWindow = [this](HWND window) { entryWindows_.Remove(window); }});
 }
 
 }  // namespace qrv

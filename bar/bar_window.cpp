@@ -136,6 +136,7 @@ void BarWindow::StartUp() {
   settingsRead_ = true;
   collapsedStrip_.SetBounds({-1, 0, 10, 298});
   positionTimer_.SetEnabled(true);
+  readyEntryTimer_.SetEnabled(true);
   ToggleCollapsed();
   for (const auto& request : OutlookRequests(args_)) {
     if (const auto* folder = std::get_if<FolderKind>(&request)) {
@@ -174,6 +175,14 @@ void BarWindow::OnPositionTimer() {
 
 void BarWindow::OnUpdateCheckTimer() {
   if (UpdateDue()) ShowPreferences(PreferencePage::kUpdate);
+}
+
+// The next Information Item window is made once the user has left keyboard and
+// mouse alone for two seconds, so that making it never holds up what they type.
+void BarWindow::OnReadyEntryTimer() {
+  LASTINPUTINFO input{.cbSize = sizeof input, .dwTime = 0};
+  if (GetLastInputInfo(&input) && GetTickCount() - input.dwTime < 2000) return;
+  readyEntry_.Prepare();
 }
 
 // --- settings ----------------------------------------------------------------------

@@ -25,6 +25,7 @@
 #include "components/simple_mapi.h"
 #include "components/tray_icon.h"
 #include "entry/entry_data.h"
+#include "entry/open_entry.h"
 #include "prefs/preferences_window.h"
 #include "ui/menu.h"
 #include "ui/program_file.h"
@@ -120,6 +121,7 @@ class BarWindow : public ShapedForm, private CommandHost, private PreferencesAct
   void OnIdleTimer();
   void OnPositionTimer();
   void OnUpdateCheckTimer();
+  void OnReadyEntryTimer();
 
   // Buttons and the strip.
   void OnNewItemButtonClick(EntryType type);
@@ -185,6 +187,7 @@ class BarWindow : public ShapedForm, private CommandHost, private PreferencesAct
   SimpleMapi mapi_;  // loaded as the bar is made
   Email email_{mapi_};
   BarEntryActions entryActions_{*this, data_, outlook_, commands_, email_};
+  ReadyEntryWindow readyEntry_{entryData_, entryActions_};
   HWND prefsWindow_ = nullptr;
   PreferencesWindow* prefs_ = nullptr;
   PreferencesData prefsData_{data_.settings,        data_.keywordList,  data_.journalTypes, data_.icons.definitions,
@@ -235,6 +238,7 @@ class BarWindow : public ShapedForm, private CommandHost, private PreferencesAct
   Timer idleTimer_{*this, 0};
   Timer positionTimer_{*this, 1000};
   Timer updateCheckTimer_{*this, kUpdateCheckIntervalMs};
+  Timer readyEntryTimer_{*this, 1000};
 };
 
 }  // namespace qrv

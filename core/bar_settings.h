@@ -92,6 +92,7 @@ struct BarSettings {
   std::vector<ButtonPlacement> buttonLayout;
   // Programs and folders located at each read (Windows side).
   std::string outlookExePath, browserPath, expressPath, addressBookPath, signatureFolder, officeShortcutPath;
+  bool operator==(const BarSettings&) const = default;
 };
 
 // Longest idle time the bar accepts, in seconds; above it the default applies.

@@ -70,9 +70,7 @@ void TimeBox::HandleCommand(WORD code) {
 }
 
 EntryWindow::EntryWindow(const EntryData& data, EntryActions& actions, const EntryClock& clock)
-    : Form({.caption = L"Information",
-            .clientSize = {kEntryMinClientWidth, kEntryPanelHeight},
-            .style = FormStyle::kSizable}),
+    : Form({.caption = L"", .clientSize = {kEntryMinClientWidth, kEntryPanelHeight}, .style = FormStyle::kSizable}),
       data_(data),
       actions_(actions),
       clock_(clock),
@@ -274,7 +272,9 @@ void EntryWindow::Clear() {
   ChoosePriority(Priority::kNormal);
   CheckCaption();
   BlankIcon();
-  subjectEdit_.Focus();
+  // A window made ahead takes no focus while hidden: that would take the
+  // activation from the window the user works in.
+  if (IsWindowVisible(Handle())) subjectEdit_.Focus();
 }
 
 std::optional<EntryType> EntryWindow::Type() const {
@@ -435,6 +435,9 @@ LRESULT EntryWindow::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
       DrawCaptionButton();
       return result;
     }
+    case WM_SHOWWINDOW:
+      if (wp && caption_ != Caption()) SetCaption(caption_);
+      break;
     case WM_GETMINMAXINFO: {
       if (!built_) break;
       const ClientSize minimum = EntryMinimumClientSize(DatePanelShown(), CategoryPanelShown());

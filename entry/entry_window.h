@@ -228,6 +228,7 @@ class EntryWindow : public Form {
   std::vector<std::string> journalTypes_;   // the journal-type choice's items, in its order
   int serviceIndex_ = -1;                   // the chosen service while its choice is not made
   ServiceHintText hint_;                    // what the web-service body shows
+  std::wstring caption_;                    // "<type> - QRV", the window's caption while shown
   RECT captionButton_{};
   std::wstring attachFolder_;  // where the file dialog opens
   Bitmap iconPicture_;         // the chosen icon on the icon button

@@ -51,8 +51,9 @@ void EntryWindow::CheckCaption() {
   if (l.processEnabled) processButton_.SetEnabled(*l.processEnabled);
   if (l.changesHeader) ApplyHeader(l);
   ApplyDateArea(l);
-  const std::wstring caption = Widen(l.captionWord) + L" - QRV";
-  if (caption != Caption()) SetCaption(caption);
+  caption_ = Widen(l.captionWord) + L" - QRV";
+  // A hidden window has none: it is not the one a search for the caption means.
+  if (IsWindowVisible(Handle()) && caption_ != Caption()) SetCaption(caption_);
   Arrange();
 }
 

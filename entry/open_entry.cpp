@@ -4,10 +4,9 @@
 #include "ui/app.h"
 
 namespace qrv {
+namespace {
 
-EntryWindow& OpenEntryWindow(const EntryData& data, EntryActions& actions, const EntryOpening& opening) {
-  EntryWindow& window =
-      Application::Get().CreateForm<EntryWindow>(data, actions, opening.clock ? *opening.clock : SystemClock());
+EntryWindow& ShowOpened(EntryWindow& window, const EntryOpening& opening) {
   const int n = opening.listWindow ? opening.listWindow(window.Handle()) : 1;
   window.onClosed = opening.unlistWindow;
   ScreenSize screen = opening.screen;
@@ -25,6 +24,38 @@ EntryWindow& OpenEntryWindow(const EntryData& data, EntryActions& actions, const
   window.Show();
   SetForegroundWindow(window.Handle());
   return window;
+}
+
+}  // namespace
+
+EntryWindow& OpenEntryWindow(const EntryData& data, EntryActions& actions, const EntryOpening& opening) {
+  return ShowOpened(
+      Application::Get().CreateForm<EntryWindow>(data, actions, opening.clock ? *opening.clock : SystemClock()),
+      opening);
+}
+
+ReadyEntryWindow::ReadyEntryWindow(const EntryData& data, EntryActions& actions, const EntryClock& clock)
+    : data_(data), actions_(actions), clock_(clock) {}
+
+ReadyEntryWindow::~ReadyEntryWindow() = default;
+
+ReadyEntryWindow::MadeFrom ReadyEntryWindow::Now() const {
+  return {data_.settings,     data_.webServiceCaptions, data_.categoryNames,
+          data_.journalTypes, data_.iconNoteFound,      clock_.Today()};
+}
+
+bool ReadyEntryWindow::Ready() const { return window_ && madeFrom_ == Now(); }
+
+void ReadyEntryWindow::Prepare() {
+  if (Ready()) return;
+  window_.reset();
+  madeFrom_ = Now();
+  window_ = std::make_unique<EntryWindow>(data_, actions_, clock_);
+}
+
+EntryWindow& ReadyEntryWindow::Open(const EntryOpening& opening) {
+  if (!Ready()) window_ = std::make_unique<EntryWindow>(data_, actions_, clock_);
+  return ShowOpened(Application::Get().Adopt(std::move(window_)), opening);
 }
 
 }  // namespace qrv

@@ -1,12 +1,16 @@
-// How the bar opens an Information Item window: a new window each time, listed
-// among the bar's open windows, placed in the cascade from the bar, reset to
-// an empty task and shown. It frees itself when it closes.
+// How the bar opens an Information Item window: listed among the bar's open
+// windows, placed in the cascade from the bar, an empty task, shown. It frees
+// itself when it closes.
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
+#include <memory>
+#include <string>
+#include <vector>
 
+#include "core/bar_settings.h"
 #include "core/bar_windows.h"
 #include "entry/entry_window.h"
 
@@ -23,6 +27,42 @@ struct EntryOpening {
   const EntryClock* clock = nullptr;  // none: the system's
 };
 
+// Makes a new window and opens it.
 EntryWindow& OpenEntryWindow(const EntryData& data, EntryActions& actions, const EntryOpening& opening);
+
+// Making a window is most of the cost of opening one (it has some fifty
+// controls), so the bar makes the next one ahead while the user is idle. The
+// window made ahead stays hidden, without a caption and without the focus, and
+// is opened only while nothing it was made from has changed (the settings, the
+// lists, the day); else a new one is made as the user asks.
+class ReadyEntryWindow {
+ public:
+  ReadyEntryWindow(const EntryData& data, EntryActions& actions, const EntryClock& clock = SystemClock());
+  ~ReadyEntryWindow();
+  ReadyEntryWindow(const ReadyEntryWindow&) = delete;
+  ReadyEntryWindow& operator=(const ReadyEntryWindow&) = delete;
+
+  // Makes a window ahead unless a usable one is kept.
+  void Prepare();
+  bool Ready() const;
+  // Opens the window made ahead, or a new one; `opening.clock` is not read.
+  EntryWindow& Open(const EntryOpening& opening);
+
+ private:
+  struct MadeFrom {
+    BarSettings settings;
+    std::vector<std::string> services, categories, journalTypes;
+    bool iconNoteFound = false;
+    Date today;
+    bool operator==(const MadeFrom&) const = default;
+  };
+  MadeFrom Now() const;
+
+  const EntryData& data_;
+  EntryActions& actions_;
+  const EntryClock& clock_;
+  std::unique_ptr<EntryWindow> window_;
+  MadeFrom madeFrom_;
+};
 
 }  // namespace qrv

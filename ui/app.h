@@ -36,10 +36,14 @@ class Application : private Window {
   // Creates a top-level form owned by the application; the first is the main form.
   template <class F, class... Args>
   F& CreateForm(Args&&... args) {
-    auto form = std::make_unique<F>(std::forward<Args>(args)...);
-    F& created = *form;
+    return Adopt(std::make_unique<F>(std::forward<Args>(args)...));
+  }
+  // Takes a form made elsewhere into the application's keeping.
+  template <class F>
+  F& Adopt(std::unique_ptr<F> form) {
+    F& adopted = *form;
     forms_.push_back(std::move(form));
-    return created;
+    return adopted;
   }
   Form* MainForm() const { return forms_.empty() ? nullptr : forms_.front().get(); }
 

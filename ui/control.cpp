@@ -86,9 +86,10 @@ Control::Control(Container& parent, const ControlBasics& basics)
                       (basics.enabled ? 0 : WS_DISABLED);
   const int id = basics.id ? basics.id : parent.NextControlId();
   SetLastError(ERROR_SUCCESS);
-  hwnd_ = CreateWindowExW(basics.exStyle, basics.className, basics.text.c_str(), style, parent.Scale(bounds_.left),
-                          parent.Scale(bounds_.top), parent.Scale(bounds_.width), parent.Scale(bounds_.height),
-                          basics.window ? basics.window : parent.ContainerHandle(),
+  placed_ = {parent.Scale(bounds_.left), parent.Scale(bounds_.top), parent.Scale(bounds_.width),
+             parent.Scale(bounds_.height)};
+  hwnd_ = CreateWindowExW(basics.exStyle, basics.className, basics.text.c_str(), style, placed_.left, placed_.top,
+                          placed_.width, placed_.height, basics.window ? basics.window : parent.ContainerHandle(),
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
   if (!hwnd_) throw std::runtime_error(LastErrorText("The control could not be created."));
   SetPropW(hwnd_, kObjectProperty, this);
@@ -144,8 +145,11 @@ void Control::Place() {
   Bounds b = bounds_;
   if (anchors.right) (anchors.left ? b.width : b.left) += dx;
   if (anchors.bottom) (anchors.top ? b.height : b.top) += dy;
-  SetWindowPos(hwnd_, nullptr, parent_.Scale(b.left), parent_.Scale(b.top), parent_.Scale(std::max(b.width, 0)),
-               parent_.Scale(std::max(b.height, 0)), SWP_NOZORDER | SWP_NOACTIVATE);
+  const Bounds place{parent_.Scale(b.left), parent_.Scale(b.top), parent_.Scale(std::max(b.width, 0)),
+                     parent_.Scale(std::max(b.height, 0))};
+  if (place == placed_) return;
+  placed_ = place;
+  SetWindowPos(hwnd_, nullptr, place.left, place.top, place.width, place.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 std::wstring Control::Text() const {

@@ -99,7 +99,9 @@ class Control {
   const Bounds& DesignBounds() const { return bounds_; }
   void SetBounds(const Bounds& bounds);
   Anchors anchors{};
-  // Puts the window where its bounds, anchors and the parent's DPI say.
+  // Puts the window where its bounds, anchors and the parent's DPI say; a
+  // window already there is left alone (moving one costs its messages even
+  // when nothing changes, and a form lays out all its controls on every size).
   virtual void Place();
   // The place of the window in its parent's client area, in pixels.
   RECT PlacedRect() const;
@@ -156,6 +158,7 @@ class Control {
   static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) noexcept;
   Container& parent_;
   Bounds bounds_;
+  Bounds placed_;  // in pixels, as last asked of the system
   HWND hwnd_ = nullptr;
   FontChoice font_;
   int quiet_ = 0;

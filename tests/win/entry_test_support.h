@@ -73,13 +73,14 @@ class EntryFixture : public ::testing::Test {
     SetPromptHandler(nullptr);
   }
 
-  EntryWindow& OpenWindow() {
-    EntryWindow& window = OpenEntryWindow(
-        data, actions,
-        {.barTop = 100,
-         .listWindow = [this](HWND) { return ++listed; },
-         .unlistWindow = [this](HWND w) { std::erase_if(live, [w](EntryWindow* e) { return e->Handle() == w; }); },
-         .clock = &clock});
+  EntryOpening Opening() {
+    return {.barTop = 100,
+            .listWindow = [this](HWND) { return ++listed; },
+            .unlistWindow = [this](HWND w) { std::erase_if(live, [w](EntryWindow* e) { return e->Handle() == w; }); },
+            .clock = &clock};
+  }
+  EntryWindow& OpenWindow() { return Opened(OpenEntryWindow(data, actions, Opening())); }
+  EntryWindow& Opened(EntryWindow& window) {
     live.push_back(&window);
     SetForegroundWindow(window.Handle());
     Pump(60);

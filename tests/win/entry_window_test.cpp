@@ -52,6 +52,36 @@ TEST_F(EntryWindowTest, ANewWindowIsAnEmptyTaskAtItsSmallestSize) {
   EXPECT_EQ(second.WindowRect().top, 112);
 }
 
+// The next window is made ahead out of sight: it takes neither the focus nor a
+// caption a search would find, and it is opened only while nothing it was made
+// from has changed.
+TEST_F(EntryWindowTest, AWindowMadeAheadStaysOutOfSightAndOpensOnlyWhileCurrent) {
+  EntryWindow& first = OpenWindow();
+  TypeText(L"a");
+  ReadyEntryWindow ready(data, actions, clock);
+  ready.Prepare();
+  Pump(60);
+  EXPECT_EQ(GetForegroundWindow(), first.Handle());
+  EXPECT_TRUE(IsChild(first.Handle(), GetFocus()));
+  EXPECT_EQ(FindWindowW(nullptr, L"Task - QRV"), first.Handle());
+
+  EntryWindow& second = Opened(ready.Open(Opening()));
+  EXPECT_TRUE(IsWindowVisible(second.Handle()));
+  EXPECT_EQ(second.Caption(), L"Task - QRV");
+  EXPECT_EQ(listed, 2);
+  EXPECT_EQ(second.WindowRect().top, 112);
+  TypeText(L"call Anna");
+  EXPECT_EQ(second.Subject(), L"call Anna");
+  EXPECT_EQ(first.Subject(), L"a");
+
+  ready.Prepare();
+  settings.keywordRemoval = !settings.keywordRemoval;
+  EXPECT_FALSE(ready.Ready());
+  EntryWindow& third = Opened(ready.Open(Opening()));
+  EXPECT_EQ(third.KeywordRemoval(), settings.keywordRemoval);
+  EXPECT_EQ(third.Caption(), L"Task - QRV");
+}
+
 TEST_F(EntryWindowTest, TypingASubjectChoosesTypeDateAndTimes) {
   EntryWindow& window = OpenWindow();
   const int height = ClientOf(window).cy;
