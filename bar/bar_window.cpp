@@ -178,10 +178,13 @@ void BarWindow::OnUpdateCheckTimer() {
 }
 
 // The next Information Item window is made once the user has left keyboard and
-// mouse alone for two seconds, so that making it never holds up what they type.
+// mouse alone for two seconds and is not working in one of our windows, so that
+// making it never holds up what they type.
 void BarWindow::OnReadyEntryTimer() {
   LASTINPUTINFO input{.cbSize = sizeof input, .dwTime = 0};
   if (GetLastInputInfo(&input) && GetTickCount() - input.dwTime < 2000) return;
+  const HWND front = GetForegroundWindow();
+  if (front && front != Handle() && GetWindowThreadProcessId(front, nullptr) == GetCurrentThreadId()) return;
   readyEntry_.Prepare();
 }
 

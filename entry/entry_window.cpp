@@ -70,7 +70,9 @@ void TimeBox::HandleCommand(WORD code) {
 }
 
 EntryWindow::EntryWindow(const EntryData& data, EntryActions& actions, const EntryClock& clock)
-    : Form({.caption = L"", .clientSize = {kEntryMinClientWidth, kEntryPanelHeight}, .style = FormStyle::kSizable}),
+    : Form({.caption = L"Information",
+            .clientSize = {kEntryMinClientWidth, kEntryPanelHeight},
+            .style = FormStyle::kSizable}),
       data_(data),
       actions_(actions),
       clock_(clock),

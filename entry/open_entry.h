@@ -32,7 +32,7 @@ EntryWindow& OpenEntryWindow(const EntryData& data, EntryActions& actions, const
 
 // Making a window is most of the cost of opening one (it has some fifty
 // controls), so the bar makes the next one ahead while the user is idle. The
-// window made ahead stays hidden, without a caption and without the focus, and
+// window made ahead stays hidden, without its caption and without the focus, and
 // is opened only while nothing it was made from has changed (the settings, the
 // lists, the day); else a new one is made as the user asks.
 class ReadyEntryWindow {
