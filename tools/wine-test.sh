@@ -9,4 +9,6 @@ wine "$@" >"$out" 2>"$err" </dev/null
 rc=$?
 cat "$out"
 cat "$err" >&2
+# Wine's own messages are off (WINEDEBUG): a program that never started would fail without a word.
+[[ $rc -ne 0 && ! -s "$out" ]] && echo "wine ended with status $rc before the program wrote anything" >&2
 exit $rc
