@@ -73,7 +73,7 @@ bool BarEntryActions::RunWebSearch(const EntryWindow& window) const {
   }
   if (!IsWebAddress(address)) {
     ShowMessage(L"Only web addresses beginning with http:// or https:// are opened:\r\n" + Widen(address),
-                MessageKind::kWarning);
+                MessageKind::kWarning, MessageButtons::kOk, {.owner = window.Handle()});
     return false;
   }
   if (data_.settings.newIeWindow && !data_.settings.browserPath.empty()) {

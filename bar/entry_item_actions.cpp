@@ -98,13 +98,13 @@ bool BarEntryActions::Save(EntryWindow& window) {
 bool BarEntryActions::SaveAsked(EntryWindow& window, ItemInput& input) {
   if (Blank(window.Subject()) && Blank(window.Recipients()) && Blank(window.Copies()) && Blank(window.Body())) {
     MessageBeep(MB_ICONEXCLAMATION);
-    return ShowMessage(L"Information Item is empty, continue with save?", MessageKind::kWarning,
-                       MessageButtons::kYesNo) == DialogResult::kYes;
+    return ShowMessage(L"Information Item is empty, continue with save?", MessageKind::kWarning, MessageButtons::kYesNo,
+                       {.owner = window.Handle()}) == DialogResult::kYes;
   }
   if (ReminderInPast(input, ClockNow())) {
     MessageBeep(MB_ICONEXCLAMATION);
     return ShowMessage(L"Reminder is in the past and will be cleared, continue?", MessageKind::kWarning,
-                       MessageButtons::kYesNo) == DialogResult::kYes;
+                       MessageButtons::kYesNo, {.owner = window.Handle()}) == DialogResult::kYes;
   }
   return true;
 }
@@ -126,7 +126,7 @@ bool BarEntryActions::SaveItem(EntryWindow& window, const ItemInput& input) {
   }
   MessageBeep(MB_OK);
   ShowMessage(L"Some names could not be resolved. \r\nPlease verify the recipients \r\nthat were entered...",
-              MessageKind::kInformation);
+              MessageKind::kInformation, MessageButtons::kOk, {.owner = window.Handle()});
   made->item.Call("Display");
   return true;
 }

@@ -45,7 +45,8 @@ void BarEntryActions::CheckNames(EntryWindow& window) {
     if (!failed.empty() && throughOutlook) {
       std::wstring names;
       for (const std::string& name : failed) names += L"\r\n" + Widen(name);
-      ShowMessage(L"These names could not be resolved:" + names, MessageKind::kInformation);
+      ShowMessage(L"These names could not be resolved:" + names, MessageKind::kInformation, MessageButtons::kOk,
+                  {.owner = window.Handle()});
     }
   });
 }
@@ -66,7 +67,7 @@ void BarEntryActions::ChooseAddresses(EntryWindow& window, int fields) {
       if (email) window.SetCopies(Widen(JoinRecipients(email_.copies)));
     } else if (code != MAPI_USER_ABORT) {
       ShowMessage(L"The address book could not be opened (Simple MAPI error " + std::to_wstring(code) + L").",
-                  MessageKind::kError);
+                  MessageKind::kError, MessageButtons::kOk, {.owner = window.Handle()});
     }
   });
 }
@@ -154,7 +155,7 @@ void BarEntryActions::FindContact(EntryWindow& window) {
       }
     }
     if (contact.IsEmpty()) {
-      ShowMessage(L"Name not found.", MessageKind::kInformation);
+      ShowMessage(L"Name not found.", MessageKind::kInformation, MessageButtons::kOk, {.owner = window.Handle()});
       return;
     }
     contact.Call("Display");
