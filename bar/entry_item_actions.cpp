@@ -19,13 +19,14 @@ namespace {
 // The help page on using the Information Item window, which its "?" opens.
 constexpr int kEntryWindowHelpPage = 4;
 
-// Runs a command; an error it meets is reported and the command did not finish.
+// Runs a command of a window; an error it meets is reported over the window
+// and the command did not finish.
 template <class Fn>
-bool Finished(Fn&& command) noexcept {
+bool Finished(const EntryWindow& window, Fn&& command) noexcept {
   try {
     return command();
   } catch (...) {
-    ReportCurrentException();
+    ReportCurrentException(window.Handle());
     return false;
   }
 }
@@ -83,7 +84,7 @@ ItemInput BarEntryActions::InputOf(const EntryWindow& window) const {
 // --- Save ----------------------------------------------------------------------------
 
 bool BarEntryActions::Save(EntryWindow& window) {
-  return Finished([&] {
+  return Finished(window, [&] {
     ItemInput input = InputOf(window);
     if (!SaveAsked(window, input)) return false;
     if (!ProcessRecipients(window)) return false;
@@ -134,7 +135,7 @@ bool BarEntryActions::SaveItem(EntryWindow& window, const ItemInput& input) {
 // --- Open ----------------------------------------------------------------------------
 
 bool BarEntryActions::Open(EntryWindow& window) {
-  return Finished([&] {
+  return Finished(window, [&] {
     if (!ProcessRecipients(window)) return false;
     return OpenItem(window, InputOf(window));
   });

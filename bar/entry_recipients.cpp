@@ -39,7 +39,7 @@ bool BarEntryActions::ProcessRecipients(EntryWindow& window) {
 }
 
 void BarEntryActions::CheckNames(EntryWindow& window) {
-  Guarded([&] {
+  Guarded(window.Handle(), [&] {
     const bool throughOutlook = data_.settings.emailType != kOtherMailProgram;
     const std::vector<std::string> failed = ResolveBoxes(window, throughOutlook);
     if (!failed.empty() && throughOutlook) {
@@ -55,7 +55,7 @@ void BarEntryActions::CheckNames(EntryWindow& window) {
 // boxes (To, and Cc for an e-mail); what the user confirms replaces them. A
 // cancelled book changes nothing; any other failure is told.
 void BarEntryActions::ChooseAddresses(EntryWindow& window, int fields) {
-  Guarded([&] {
+  Guarded(window.Handle(), [&] {
     const bool email = window.TypeButton() == EntryType::kEmail;
     email_.recipients = SplitRecipients(Narrow(window.Recipients()));
     email_.copies = email ? SplitRecipients(Narrow(window.Copies())) : std::vector<std::string>{};
@@ -137,7 +137,7 @@ bool BarEntryActions::ResolveThroughOutlook(std::vector<std::string>& names, std
 // --- Find Contact --------------------------------------------------------------------
 
 void BarEntryActions::FindContact(EntryWindow& window) {
-  Guarded([&] {
+  Guarded(window.Handle(), [&] {
     std::string name = Trim(Narrow(window.Subject()));
     if (name.empty()) return;
     if (email_.Available()) {

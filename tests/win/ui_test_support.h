@@ -54,10 +54,12 @@ inline void PressKeys(std::initializer_list<WORD> keys, WORD modifier = 0) {
 
 // Answers the next message box of the thread with a button (IDOK, IDCANCEL,
 // ...): a thread timer finds the box among the thread's windows while the
-// box's own loop runs, notes its owner and posts the button's command.
+// box's own loop runs, notes where it stands and posts the button's command.
 struct AnsweredBox {
   int button = IDCANCEL;
   HWND owner = nullptr;
+  bool ownerEnabled = true;
+  RECT rect{};
 };
 inline AnsweredBox answeredBox;
 
@@ -76,11 +78,13 @@ inline void CALLBACK AnswerShownBox(HWND, UINT, UINT_PTR timer, DWORD) {
   if (!box) return;
   KillTimer(nullptr, timer);
   answeredBox.owner = GetWindow(box, GW_OWNER);
+  answeredBox.ownerEnabled = IsWindowEnabled(answeredBox.owner) != FALSE;
+  GetWindowRect(box, &answeredBox.rect);
   PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(answeredBox.button), 0);
 }
 
 inline void AnswerNextBox(int button) {
-  answeredBox = {button, nullptr};
+  answeredBox = {.button = button};
   SetTimer(nullptr, 0, 50, AnswerShownBox);
 }
 
