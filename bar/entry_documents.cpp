@@ -79,7 +79,7 @@ bool BarEntryActions::RunWebSearch(const EntryWindow& window) const {
   if (data_.settings.newIeWindow && !data_.settings.browserPath.empty()) {
     StartBrowser(address);
   } else {
-    ShellOpen(bar_.Handle(), Widen(address));
+    ShellOpen(window.Handle(), Widen(address));
   }
   return true;
 }

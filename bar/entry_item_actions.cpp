@@ -145,7 +145,7 @@ bool BarEntryActions::OpenItem(EntryWindow& window, const ItemInput& input) {
   if (input.type == EntryType::kTextDocument) {
     const auto path = SaveTextDocument(window);
     if (!path || GetFileAttributesW(path->c_str()) == INVALID_FILE_ATTRIBUTES) return false;
-    ShellOpen(bar_.Handle(), *path);
+    ShellOpen(window.Handle(), *path);
     return true;
   }
   if (input.type == EntryType::kInternet) return RunWebSearch(window);

@@ -61,7 +61,7 @@ bool BarEntryActions::OpenMailto(const EntryWindow& window, const ItemInput& inp
     ShowMessage(L"The attached files must be added in the mail program: the e-mail opens without them.",
                 MessageKind::kInformation, MessageButtons::kOk, {.owner = window.Handle()});
   }
-  ShellOpen(bar_.Handle(), Widen(*address));
+  ShellOpen(window.Handle(), Widen(*address));
   return true;
 }
 
