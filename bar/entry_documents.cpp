@@ -73,13 +73,13 @@ bool BarEntryActions::RunWebSearch(const EntryWindow& window) const {
   }
   if (!IsWebAddress(address)) {
     ShowMessage(L"Only web addresses beginning with http:// or https:// are opened:\r\n" + Widen(address),
-                MessageKind::kWarning);
+                MessageKind::kWarning, MessageButtons::kOk, {.owner = window.Handle()});
     return false;
   }
   if (data_.settings.newIeWindow && !data_.settings.browserPath.empty()) {
     StartBrowser(address);
   } else {
-    ShellOpen(bar_.Handle(), Widen(address));
+    ShellOpen(window.Handle(), Widen(address));
   }
   return true;
 }

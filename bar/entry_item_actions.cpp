@@ -19,13 +19,14 @@ namespace {
 // The help page on using the Information Item window, which its "?" opens.
 constexpr int kEntryWindowHelpPage = 4;
 
-// Runs a command; an error it meets is reported and the command did not finish.
+// Runs a command of a window; an error it meets is reported over the window
+// and the command did not finish.
 template <class Fn>
-bool Finished(Fn&& command) noexcept {
+bool Finished(const EntryWindow& window, Fn&& command) noexcept {
   try {
     return command();
   } catch (...) {
-    ReportCurrentException();
+    ReportCurrentException(window.Handle());
     return false;
   }
 }
@@ -83,7 +84,7 @@ ItemInput BarEntryActions::InputOf(const EntryWindow& window) const {
 // --- Save ----------------------------------------------------------------------------
 
 bool BarEntryActions::Save(EntryWindow& window) {
-  return Finished([&] {
+  return Finished(window, [&] {
     ItemInput input = InputOf(window);
     if (!SaveAsked(window, input)) return false;
     if (!ProcessRecipients(window)) return false;
@@ -98,13 +99,13 @@ bool BarEntryActions::Save(EntryWindow& window) {
 bool BarEntryActions::SaveAsked(EntryWindow& window, ItemInput& input) {
   if (Blank(window.Subject()) && Blank(window.Recipients()) && Blank(window.Copies()) && Blank(window.Body())) {
     MessageBeep(MB_ICONEXCLAMATION);
-    return ShowMessage(L"Information Item is empty, continue with save?", MessageKind::kWarning,
-                       MessageButtons::kYesNo) == DialogResult::kYes;
+    return ShowMessage(L"Information Item is empty, continue with save?", MessageKind::kWarning, MessageButtons::kYesNo,
+                       {.owner = window.Handle()}) == DialogResult::kYes;
   }
   if (ReminderInPast(input, ClockNow())) {
     MessageBeep(MB_ICONEXCLAMATION);
     return ShowMessage(L"Reminder is in the past and will be cleared, continue?", MessageKind::kWarning,
-                       MessageButtons::kYesNo) == DialogResult::kYes;
+                       MessageButtons::kYesNo, {.owner = window.Handle()}) == DialogResult::kYes;
   }
   return true;
 }
@@ -126,7 +127,7 @@ bool BarEntryActions::SaveItem(EntryWindow& window, const ItemInput& input) {
   }
   MessageBeep(MB_OK);
   ShowMessage(L"Some names could not be resolved. \r\nPlease verify the recipients \r\nthat were entered...",
-              MessageKind::kInformation);
+              MessageKind::kInformation, MessageButtons::kOk, {.owner = window.Handle()});
   made->item.Call("Display");
   return true;
 }
@@ -134,7 +135,7 @@ bool BarEntryActions::SaveItem(EntryWindow& window, const ItemInput& input) {
 // --- Open ----------------------------------------------------------------------------
 
 bool BarEntryActions::Open(EntryWindow& window) {
-  return Finished([&] {
+  return Finished(window, [&] {
     if (!ProcessRecipients(window)) return false;
     return OpenItem(window, InputOf(window));
   });
@@ -144,7 +145,7 @@ bool BarEntryActions::OpenItem(EntryWindow& window, const ItemInput& input) {
   if (input.type == EntryType::kTextDocument) {
     const auto path = SaveTextDocument(window);
     if (!path || GetFileAttributesW(path->c_str()) == INVALID_FILE_ATTRIBUTES) return false;
-    ShellOpen(bar_.Handle(), *path);
+    ShellOpen(window.Handle(), *path);
     return true;
   }
   if (input.type == EntryType::kInternet) return RunWebSearch(window);

@@ -39,11 +39,12 @@ bool BarEntryActions::SendThroughMapi(const EntryWindow& window, const ItemInput
   if (code == SUCCESS_SUCCESS) return true;
   if (!email_.UnresolvedNames().empty()) {
     ShowMessage(L"The e-mail was not sent: these names could not be resolved:" + NameLines(email_.UnresolvedNames()),
-                MessageKind::kWarning);
+                MessageKind::kWarning, MessageButtons::kOk, {.owner = window.Handle()});
   } else if (code == kMapiAttachmentMissing) {
-    ShowMessage(L"Sendmail failed: an attached file is missing.", MessageKind::kError);
+    ShowMessage(L"Sendmail failed: an attached file is missing.", MessageKind::kError, MessageButtons::kOk,
+                {.owner = window.Handle()});
   } else if (code != MAPI_USER_ABORT) {
-    ShowMessage(L"Sendmail failed", MessageKind::kError);
+    ShowMessage(L"Sendmail failed", MessageKind::kError, MessageButtons::kOk, {.owner = window.Handle()});
   }
   return false;
 }
@@ -53,14 +54,14 @@ bool BarEntryActions::OpenMailto(const EntryWindow& window, const ItemInput& inp
                                      EncodedForMailto(window.Body()));
   if (!address) {
     ShowMessage(L"Open currently does not support Outlook Express\r\nmessages greater than 256 characters.",
-                MessageKind::kWarning);
+                MessageKind::kWarning, MessageButtons::kOk, {.owner = window.Handle()});
     return false;
   }
   if (!window.Attachments().empty()) {
     ShowMessage(L"The attached files must be added in the mail program: the e-mail opens without them.",
-                MessageKind::kInformation);
+                MessageKind::kInformation, MessageButtons::kOk, {.owner = window.Handle()});
   }
-  ShellOpen(bar_.Handle(), Widen(*address));
+  ShellOpen(window.Handle(), Widen(*address));
   return true;
 }
 

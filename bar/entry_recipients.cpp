@@ -39,13 +39,14 @@ bool BarEntryActions::ProcessRecipients(EntryWindow& window) {
 }
 
 void BarEntryActions::CheckNames(EntryWindow& window) {
-  Guarded([&] {
+  Guarded(window.Handle(), [&] {
     const bool throughOutlook = data_.settings.emailType != kOtherMailProgram;
     const std::vector<std::string> failed = ResolveBoxes(window, throughOutlook);
     if (!failed.empty() && throughOutlook) {
       std::wstring names;
       for (const std::string& name : failed) names += L"\r\n" + Widen(name);
-      ShowMessage(L"These names could not be resolved:" + names, MessageKind::kInformation);
+      ShowMessage(L"These names could not be resolved:" + names, MessageKind::kInformation, MessageButtons::kOk,
+                  {.owner = window.Handle()});
     }
   });
 }
@@ -54,7 +55,7 @@ void BarEntryActions::CheckNames(EntryWindow& window) {
 // boxes (To, and Cc for an e-mail); what the user confirms replaces them. A
 // cancelled book changes nothing; any other failure is told.
 void BarEntryActions::ChooseAddresses(EntryWindow& window, int fields) {
-  Guarded([&] {
+  Guarded(window.Handle(), [&] {
     const bool email = window.TypeButton() == EntryType::kEmail;
     email_.recipients = SplitRecipients(Narrow(window.Recipients()));
     email_.copies = email ? SplitRecipients(Narrow(window.Copies())) : std::vector<std::string>{};
@@ -66,7 +67,7 @@ void BarEntryActions::ChooseAddresses(EntryWindow& window, int fields) {
       if (email) window.SetCopies(Widen(JoinRecipients(email_.copies)));
     } else if (code != MAPI_USER_ABORT) {
       ShowMessage(L"The address book could not be opened (Simple MAPI error " + std::to_wstring(code) + L").",
-                  MessageKind::kError);
+                  MessageKind::kError, MessageButtons::kOk, {.owner = window.Handle()});
     }
   });
 }
@@ -136,7 +137,7 @@ bool BarEntryActions::ResolveThroughOutlook(std::vector<std::string>& names, std
 // --- Find Contact --------------------------------------------------------------------
 
 void BarEntryActions::FindContact(EntryWindow& window) {
-  Guarded([&] {
+  Guarded(window.Handle(), [&] {
     std::string name = Trim(Narrow(window.Subject()));
     if (name.empty()) return;
     if (email_.Available()) {
@@ -154,7 +155,7 @@ void BarEntryActions::FindContact(EntryWindow& window) {
       }
     }
     if (contact.IsEmpty()) {
-      ShowMessage(L"Name not found.", MessageKind::kInformation);
+      ShowMessage(L"Name not found.", MessageKind::kInformation, MessageButtons::kOk, {.owner = window.Handle()});
       return;
     }
     contact.Call("Display");

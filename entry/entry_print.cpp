@@ -56,13 +56,16 @@ bool PrintPages(HDC dc, const std::wstring& title, const RichEdit& body) {
 }  // namespace
 
 bool PrintBody(const std::wstring& title, const RichEdit& body) {
+  // The boxes belong to the window the body is in.
+  HWND window = GetAncestor(body.Handle(), GA_ROOT);
   const PrinterDc printer = OpenDefaultPrinter();
   if (!printer) {
-    ShowMessage(L"There is no printer to print on. Install a printer and try again.", MessageKind::kInformation);
+    ShowMessage(L"There is no printer to print on. Install a printer and try again.", MessageKind::kInformation,
+                MessageButtons::kOk, {.owner = window});
     return false;
   }
   if (PrintPages(printer.get(), title, body)) return true;
-  ShowMessage(L"The item could not be printed.", MessageKind::kError);
+  ShowMessage(L"The item could not be printed.", MessageKind::kError, MessageButtons::kOk, {.owner = window});
   return false;
 }
 

@@ -412,7 +412,8 @@ bool EntryWindow::CanClose() {
 
 bool EntryWindow::AskBeforeClosing() {
   MessageBeep(MB_ICONEXCLAMATION);
-  switch (ShowMessage(L"Save Information Item before closing? ", MessageKind::kWarning, MessageButtons::kYesNoCancel)) {
+  switch (ShowMessage(L"Save Information Item before closing? ", MessageKind::kWarning, MessageButtons::kYesNoCancel,
+                      {.owner = Handle()})) {
     case DialogResult::kYes:
       // The window is closing already: the save must not close it again.
       if (!actions_.Save(*this)) return false;

@@ -209,7 +209,7 @@ std::vector<std::wstring> EntryWindow::RunFileDialog() {
 void EntryWindow::TakeTextFile(const std::wstring& path) {
   const auto bytes = ReadFileBytes(std::filesystem::path(path), kTextFileLimit);
   if (!bytes) {
-    ShowMessage(L"Cannot open file \"" + path + L"\".", MessageKind::kError);
+    ShowMessage(L"Cannot open file \"" + path + L"\".", MessageKind::kError, MessageButtons::kOk, {.owner = Handle()});
     return;
   }
   subjectEdit_.SetPlainText(path, Notify::kYes);

@@ -114,7 +114,7 @@ DialogResult ShowMessage(const std::wstring& text, MessageKind kind, MessageButt
 
 void SetPromptHandler(PromptHandler handler) { promptHandler = handler; }
 
-void ReportCurrentException() noexcept {
+void ReportCurrentException(HWND owner) noexcept {
   try {
     std::wstring text = L"An unexpected error occurred.";
     try {
@@ -122,7 +122,7 @@ void ReportCurrentException() noexcept {
     } catch (const std::exception& e) {
       text = Widen(e.what());
     } catch (...) {}
-    ShowMessage(text, MessageKind::kError);
+    ShowMessage(text, MessageKind::kError, MessageButtons::kOk, {.owner = owner});
   } catch (...) {
     // Nothing more can be reported; the program runs on.
   }

@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace qrv {
 
@@ -36,17 +37,22 @@ DialogResult ShowMessage(const std::wstring& text, MessageKind kind, MessageButt
 using PromptHandler = DialogResult (*)(const std::wstring& text, MessageKind kind, MessageButtons buttons);
 void SetPromptHandler(PromptHandler handler);
 
-// Reports the exception being handled; call it only inside a catch block.
-void ReportCurrentException() noexcept;
+// Reports the exception being handled, in a box of the owner's when given;
+// call it only inside a catch block.
+void ReportCurrentException(HWND owner = nullptr) noexcept;
 
-// Runs fn and reports anything it throws.
+// Runs fn and reports anything it throws, in a box of the owner's when given.
 template <class Fn>
-void Guarded(Fn&& fn) noexcept {
+void Guarded(HWND owner, Fn&& fn) noexcept {
   try {
     fn();
   } catch (...) {
-    ReportCurrentException();
+    ReportCurrentException(owner);
   }
+}
+template <class Fn>
+void Guarded(Fn&& fn) noexcept {
+  Guarded(nullptr, std::forward<Fn>(fn));
 }
 
 }  // namespace qrv

@@ -22,6 +22,22 @@ DWORD StyleOf(FormStyle style) {
   return WS_POPUP;
 }
 
+// A window of the form that can take the focus now: it and every window up to
+// the form are shown and enabled (the form itself may be hidden yet).
+bool CanTakeFocus(HWND form, HWND window) {
+  if (!window || !IsWindow(window) || !IsChild(form, window)) return false;
+  for (HWND w = window; w && w != form; w = GetParent(w)) {
+    const LONG_PTR style = GetWindowLongPtrW(w, GWL_STYLE);
+    if (!(style & WS_VISIBLE) || (style & WS_DISABLED)) return false;
+  }
+  return true;
+}
+
+// A key or a click: what may have moved the focus within a form.
+bool IsInputMessage(UINT msg) {
+  return (msg >= WM_KEYFIRST && msg <= WM_KEYLAST) || msg == WM_LBUTTONUP || msg == WM_RBUTTONUP || msg == WM_MBUTTONUP;
+}
+
 }  // namespace
 
 Form::Form(const FormArgs& args) : owner_(args.owner), designSize_(args.clientSize) {
@@ -160,6 +176,7 @@ void Form::RemoveTimer(Timer& timer) { std::erase(timers_, &timer); }
 // The dialog keys of this form's windows: Tab, Enter, Esc, mnemonics, arrows.
 bool Form::FilterMessage(MSG& msg) {
   if (!Handle() || (msg.hwnd != Handle() && !IsChild(Handle(), msg.hwnd))) return false;
+  if (IsInputMessage(msg.message)) RememberFocus();
   if (PreTranslate(msg)) return true;
   return IsDialogMessageW(Handle(), &msg) != FALSE;
 }
@@ -171,6 +188,34 @@ void Form::MoveFocus(WPARAM wp, LPARAM lp) {
   if (!target) return;
   SetFocus(target);
   if (SendMessageW(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageW(target, EM_SETSEL, 0, -1);
+}
+
+// Noted as the form goes inactive and at each key or click in it: a box or a
+// modal form shown over it disables it first, which takes the focus away
+// before the form hears of its deactivation.
+void Form::RememberFocus() {
+  HWND focus = GetFocus();
+  if (focus && focus != Handle() && IsChild(Handle(), focus) && IsWindowVisible(Handle())) lastFocus_ = focus;
+}
+
+// The control that had the focus gets it back, as in the system's dialogs;
+// without one (or one hidden, disabled or gone since) the form keeps it.
+void Form::RestoreFocus() {
+  if (CanTakeFocus(Handle(), lastFocus_) && GetFocus() != lastFocus_) SetFocus(lastFocus_);
+}
+
+// The control under the mouse when a click activates the form, when the user
+// can tab to it (or to the control it is part of): the click gives it the
+// focus. Labels, panels and the form's background are none.
+HWND Form::ClickedControl() const {
+  POINT at{};
+  GetCursorPos(&at);
+  HWND hit = WindowFromPoint(at);
+  if (!CanTakeFocus(Handle(), hit)) return nullptr;
+  for (HWND w = hit; w && w != Handle(); w = GetParent(w)) {
+    if (GetWindowLongPtrW(w, GWL_STYLE) & WS_TABSTOP) return hit;
+  }
+  return nullptr;
 }
 
 void Form::Closing() {
@@ -207,6 +252,24 @@ LRESULT Form::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_INITMENUPOPUP:
       if (menuBar_) menuBar_->InitPopup(reinterpret_cast<HMENU>(wp));
       return 0;
+    case WM_ACTIVATE:
+      if (LOWORD(wp) == WA_INACTIVE) {
+        RememberFocus();
+      } else if (LOWORD(wp) == WA_CLICKACTIVE && ClickedControl()) {
+        // The focus is the clicked control's, which takes it as the click arrives.
+        clickActivating_ = true;
+        Window::WndProc(msg, wp, lp);
+        clickActivating_ = false;
+        return 0;
+      }
+      break;  // the default gives the form the focus, which passes it on
+    case WM_SETFOCUS:
+      if (!clickActivating_) RestoreFocus();
+      return 0;
+    case WM_SHOWWINDOW:
+      // Shown again, the form starts afresh; an owner's minimising keeps the focus.
+      if (!wp && lp == 0) lastFocus_ = nullptr;
+      break;
     case WM_NEXTDLGCTL:
       MoveFocus(wp, lp);
       return 0;

@@ -1,7 +1,8 @@
 // A form: a top-level window that holds controls (typed members of the form's
 // class, created in declaration order) and timers, lays them out at its DPI,
 // and handles the keys of every Windows dialog through the application's
-// message filters. A form is owned by the application or by the form that
+// message filters. Active again, it gives the focus back to the control that
+// had it, as dialogs do. A form is owned by the application or by the form that
 // opened it, and freed with its owner. Closing or freeing a form is never done
 // inside its own handler: it is posted.
 #pragma once
@@ -108,6 +109,9 @@ class Form : public Window, public Container {
 
  private:
   bool FilterMessage(MSG& msg);
+  void RememberFocus();
+  void RestoreFocus();
+  HWND ClickedControl() const;
   void Closing();
   void MoveFocus(WPARAM wp, LPARAM lp);
   void DpiChangedTo(UINT dpi, const RECT& suggested);
@@ -118,6 +122,10 @@ class Form : public Window, public Container {
   int filterId_ = 0;
   int defaultId_ = 0;
   HWND tooltip_ = nullptr;
+  // The control that had the focus when the form was last active: it gets it
+  // back when the form is active again.
+  HWND lastFocus_ = nullptr;
+  bool clickActivating_ = false;
   bool inModal_ = false;
   DialogResult result_ = DialogResult::kNone;
   MenuBar* menuBar_ = nullptr;

@@ -264,6 +264,22 @@ TEST_F(EntryWindowTest, EscapeClosesAnEmptyWindowAndAsksWhenItHoldsText) {
   EXPECT_EQ(prompts.count, 3);
 }
 
+// The closing question belongs to the window: answered Cancel, it leaves the
+// window in front and the next keys in the subject.
+TEST_F(EntryWindowTest, TypingGoesOnInTheSubjectAfterTheClosingQuestionIsCancelled) {
+  EntryWindow& window = OpenWindow();
+  TypeText(L"keep");
+  SetPromptHandler(nullptr);  // the real box
+  AnswerNextBox(IDCANCEL);
+  PressKeys({VK_ESCAPE});
+  Pump(80);
+  EXPECT_EQ(answeredBox.owner, window.Handle());
+  EXPECT_EQ(GetForegroundWindow(), window.Handle());
+  TypeText(L" on");
+  EXPECT_EQ(window.Subject(), L"keep on");
+  EXPECT_TRUE(Open(&window));
+}
+
 TEST_F(EntryWindowTest, AWindowHoldingOnlyABodyAsks) {
   EntryWindow& window = OpenWindow();
   const HWND subject = GetFocus();

@@ -24,6 +24,8 @@
 namespace {
 
 using qrv::Notify;
+using qrv::testing::answeredBox;
+using qrv::testing::AnswerNextBox;
 using qrv::testing::ClickOn;
 using qrv::testing::PressKeys;
 using qrv::testing::Pump;
@@ -353,6 +355,29 @@ TEST(TreeView, NodesKeepTheirNumbersAndOnlyTheUsersSelectionFires) {
   EXPECT_EQ(form.status.Text(), L"Ready");
   form.status.SetText(L"Done.");
   EXPECT_EQ(form.status.Text(), L"Done.");
+}
+
+// Another window's turn and a box of the form's own leave the focus on the
+// field the user left.
+TEST_F(Controls, TheFocusComesBackToTheFieldTheUserLeft) {
+  ClickOn(form.notes.Handle());
+  ASSERT_EQ(GetFocus(), form.notes.Handle());
+  qrv::Form other({.caption = L"other", .clientSize = {120, 40}});
+  other.Show();
+  SetForegroundWindow(other.Handle());
+  Pump(50);
+  ASSERT_EQ(GetActiveWindow(), other.Handle());
+  SetForegroundWindow(form.Handle());
+  Pump(50);
+  EXPECT_EQ(GetFocus(), form.notes.Handle());
+
+  AnswerNextBox(IDOK);
+  qrv::ShowMessage(L"a box of the form's", qrv::MessageKind::kInformation, qrv::MessageButtons::kOk,
+                   {.owner = form.Handle()});
+  Pump(50);
+  EXPECT_EQ(answeredBox.owner, form.Handle());
+  EXPECT_EQ(GetForegroundWindow(), form.Handle());
+  EXPECT_EQ(GetFocus(), form.notes.Handle());
 }
 
 }  // namespace

@@ -52,6 +52,42 @@ inline void PressKeys(std::initializer_list<WORD> keys, WORD modifier = 0) {
   }
 }
 
+// Answers the next message box of the thread with a button (IDOK, IDCANCEL,
+// ...): a thread timer finds the box among the thread's windows while the
+// box's own loop runs, notes where it stands and posts the button's command.
+struct AnsweredBox {
+  int button = IDCANCEL;
+  HWND owner = nullptr;
+  bool ownerEnabled = true;
+  RECT rect{};
+};
+inline AnsweredBox answeredBox;
+
+inline void CALLBACK AnswerShownBox(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND box = nullptr;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM found) -> BOOL {
+        wchar_t name[16] = L"";
+        GetClassNameW(window, name, 16);
+        if (std::wstring(name) != L"#32770" || !IsWindowVisible(window)) return TRUE;
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&box));
+  if (!box) return;
+  KillTimer(nullptr, timer);
+  answeredBox.owner = GetWindow(box, GW_OWNER);
+  answeredBox.ownerEnabled = IsWindowEnabled(answeredBox.owner) != FALSE;
+  GetWindowRect(box, &answeredBox.rect);
+  PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(answeredBox.button), 0);
+}
+
+inline void AnswerNextBox(int button) {
+  answeredBox = {.button = button};
+  SetTimer(nullptr, 0, 50, AnswerShownBox);
+}
+
 // A left click at a point of the screen.
 inline void ClickAt(POINT screen) {
   SetCursorPos(screen.x, screen.y);

@@ -17,6 +17,7 @@
 #include "core/text.h"
 #include "ui/shell.h"
 #include "ui/wide.h"
+#include "ui_test_support.h"
 
 namespace qrv {
 namespace {
@@ -132,48 +133,18 @@ TEST_F(WebServiceUpdate, YesMergesReportsAnnouncesAndKeepsTheScheduleNoOnlyTheSc
   EXPECT_EQ(settings_.lastUpdate, Today());
 }
 
-// The message box the thread shows now, once it is up; it is answered with OK.
-struct ShownBox {
-  RECT rect{};
-  HWND owner = nullptr;
-  bool ownerEnabled = true;
-};
-ShownBox gBox;
-HWND gBoxOwner = nullptr;
-
-void CALLBACK ReadAndCloseBox(HWND, UINT, UINT_PTR id, DWORD) {
-  HWND box = nullptr;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM found) -> BOOL {
-        wchar_t name[16] = L"";
-        GetClassNameW(window, name, 16);
-        if (std::wstring(name) != L"#32770" || !IsWindowVisible(window)) return TRUE;
-        *reinterpret_cast<HWND*>(found) = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&box));
-  if (!box) return;
-  KillTimer(nullptr, id);
-  GetWindowRect(box, &gBox.rect);
-  gBox.owner = GetWindow(box, GW_OWNER);
-  gBox.ownerEnabled = IsWindowEnabled(gBoxOwner) != FALSE;
-  PostMessageW(box, WM_COMMAND, IDOK, 0);
-}
-
 TEST_F(WebServiceUpdate, TheReportStandsOverThePreferencesWindowWhichItKeepsDisabled) {
   Publish({server_});
   SetPromptHandler(nullptr);  // the real box
-  gBox = {};
-  gBoxOwner = owner_.Handle();
-  SetTimer(nullptr, 0, 50, ReadAndCloseBox);
+  testing::AnswerNextBox(IDOK);
   std::vector<std::string> services = {local_};
   EXPECT_TRUE(UpdateWebServices(owner_, services, settings_, true));
   const RECT window = owner_.WindowRect();
-  EXPECT_EQ(gBox.rect.left, window.left + 75);
-  EXPECT_EQ(gBox.rect.top, window.top + 90);
-  EXPECT_EQ(gBox.owner, owner_.Handle());
-  EXPECT_FALSE(gBox.ownerEnabled);
+  const testing::AnsweredBox& box = testing::answeredBox;
+  EXPECT_EQ(box.rect.left, window.left + 75);
+  EXPECT_EQ(box.rect.top, window.top + 90);
+  EXPECT_EQ(box.owner, owner_.Handle());
+  EXPECT_FALSE(box.ownerEnabled);
   EXPECT_TRUE(IsWindowEnabled(owner_.Handle()));
 }
 
