@@ -9,6 +9,7 @@
 #include "core/keyword_file.h"
 #include "core/text.h"
 #include "ui/program_file.h"
+#include "ui_test_support.h"
 
 namespace qrv::testing {
 namespace {
@@ -56,19 +57,11 @@ std::deque<std::function<void(HWND)>> gDialogSteps;
 UINT_PTR gDialogTimer = 0;
 
 HWND ShownKeywordDialog() {
-  HWND found = nullptr;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM result) -> BOOL {
-        wchar_t caption[64] = L"";
-        GetWindowTextW(window, caption, 64);
-        if (!IsWindowVisible(window) || std::wstring(caption) != L"Preferences" || !IsWindowEnabled(window))
-          return TRUE;
-        *reinterpret_cast<HWND*>(result) = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&found));
-  return found;
+  return FindThreadWindow([](HWND window) {
+    wchar_t caption[64] = L"";
+    GetWindowTextW(window, caption, 64);
+    return std::wstring(caption) == L"Preferences" && IsWindowEnabled(window);
+  });
 }
 
 void CALLBACK AnswerKeywordDialog(HWND, UINT, UINT_PTR, DWORD) {

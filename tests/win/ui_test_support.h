@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include <initializer_list>
 #include <string>
 
@@ -52,6 +54,24 @@ inline void PressKeys(std::initializer_list<WORD> keys, WORD modifier = 0) {
   }
 }
 
+// The first shown top-level window of this thread that `matches` picks; null for none.
+inline HWND FindThreadWindow(const std::function<bool(HWND)>& matches) {
+  struct Search {
+    const std::function<bool(HWND)>& matches;
+    HWND found = nullptr;
+  } search{matches};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM data) -> BOOL {
+        auto& s = *reinterpret_cast<Search*>(data);
+        if (!IsWindowVisible(window) || !s.matches(window)) return TRUE;
+        s.found = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 // Answers the next message box of the thread with a button (IDOK, IDCANCEL,
 // ...): a thread timer finds the box among the thread's windows while the
 // box's own loop runs, notes where it stands and posts the button's command.
@@ -64,17 +84,11 @@ struct AnsweredBox {
 inline AnsweredBox answeredBox;
 
 inline void CALLBACK AnswerShownBox(HWND, UINT, UINT_PTR timer, DWORD) {
-  HWND box = nullptr;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM found) -> BOOL {
-        wchar_t name[16] = L"";
-        GetClassNameW(window, name, 16);
-        if (std::wstring(name) != L"#32770" || !IsWindowVisible(window)) return TRUE;
-        *reinterpret_cast<HWND*>(found) = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&box));
+  const HWND box = FindThreadWindow([](HWND window) {
+    wchar_t name[16] = L"";
+    GetClassNameW(window, name, 16);
+    return std::wstring(name) == L"#32770";
+  });
   if (!box) return;
   KillTimer(nullptr, timer);
   answeredBox.owner = GetWindow(box, GW_OWNER);
