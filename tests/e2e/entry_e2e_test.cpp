@@ -118,7 +118,7 @@ class EntryWindowEndToEnd : public ::testing::Test {
     e2e::Click(2, bar.top + 250);
     HWND window = nullptr;
     e2e::WaitFor([&] { return (window = FindWindowW(nullptr, L"Task - QRV")) && GetForegroundWindow() == window; },
-                 3000);
+                 5000);
     return window;
   }
   Process bar_;
@@ -134,7 +134,7 @@ TEST_F(EntryWindowEndToEnd, TypedSubjectsChooseTypeDatesAndTimesAndEscAsksOnlyFo
 
   Type(L"lunch with Bob tomorrow at noon");
   // The keys reach the window after xdotool has ended: wait for the last words' answer.
-  EXPECT_TRUE(e2e::WaitFor([&] { return TextOf(parts.endTime) == L"1:00 PM"; }, 3000));
+  EXPECT_TRUE(e2e::WaitFor([&] { return TextOf(parts.endTime) == L"1:00 PM"; }, 5000));
   EXPECT_EQ(TextOf(window), L"Appointment - QRV");
   EXPECT_EQ(TypeDown(parts), 3);
   EXPECT_TRUE(IsWindowVisible(parts.calendar));
@@ -147,7 +147,7 @@ TEST_F(EntryWindowEndToEnd, TypedSubjectsChooseTypeDatesAndTimesAndEscAsksOnlyFo
   // A new subject after a reset: a task on the coming Friday at three.
   Keys(L"ctrl+r");
   Type(L"call Anna friday 3pm");
-  EXPECT_TRUE(e2e::WaitFor([&] { return TextOf(parts.startTime) == L"3:00 PM"; }, 3000));
+  EXPECT_TRUE(e2e::WaitFor([&] { return TextOf(parts.startTime) == L"3:00 PM"; }, 5000));
   EXPECT_EQ(TypeDown(parts), 1);
   EXPECT_TRUE(IsWindowVisible(parts.calendar));
   EXPECT_EQ(TextOf(window), L"Task - QRV");
@@ -158,22 +158,22 @@ TEST_F(EntryWindowEndToEnd, TypedSubjectsChooseTypeDatesAndTimesAndEscAsksOnlyFo
   EXPECT_TRUE(withinAWeek);
 
   Keys(L"ctrl+shift+m");
-  EXPECT_TRUE(e2e::WaitFor([&] { return TextOf(window) == L"E-Mail - QRV"; }, 2000)) << TextOf(window).c_str();
+  EXPECT_TRUE(e2e::WaitFor([&] { return TextOf(window) == L"E-Mail - QRV"; }, 5000)) << TextOf(window).c_str();
   EXPECT_EQ(TypeDown(parts), 5);
 
   // Esc with text asks; No closes without saving.
   Keys(L"Escape");
   HWND box = nullptr;
-  ASSERT_TRUE(e2e::WaitFor([&] { return (box = e2e::FindMessageBox(bar_.Id(), L"Warning")); }, 2000));
+  ASSERT_TRUE(e2e::WaitFor([&] { return (box = e2e::FindMessageBox(bar_.Id(), L"Warning")); }, 5000));
   EXPECT_EQ(e2e::MessageText(box), L"Save Information Item before closing? ");
   e2e::Answer(box, IDNO);
-  EXPECT_TRUE(e2e::WaitFor([&] { return !IsWindow(window); }, 2000));
+  EXPECT_TRUE(e2e::WaitFor([&] { return !IsWindow(window); }, 5000));
 
   // Esc in an empty window closes it at once.
   window = OpenFromBar();
   ASSERT_TRUE(window);
   Keys(L"Escape");
-  EXPECT_TRUE(e2e::WaitFor([&] { return !IsWindow(window); }, 2000));
+  EXPECT_TRUE(e2e::WaitFor([&] { return !IsWindow(window); }, 5000));
   EXPECT_EQ(e2e::FindMessageBox(bar_.Id(), L"Warning"), nullptr);
 }
 
