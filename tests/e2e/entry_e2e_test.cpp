@@ -95,6 +95,26 @@ SYSTEMTIME DaysFromToday(int days) {
   return day;
 }
 
+// A top-level window of the process with this caption that is not shown.
+HWND HiddenWindowTitled(DWORD processId, const wchar_t* title) {
+  struct Search {
+    DWORD processId;
+    const wchar_t* title;
+    HWND found = nullptr;
+  } search{processId, title};
+  EnumWindows(
+      [](HWND window, LPARAM data) -> BOOL {
+        auto& s = *reinterpret_cast<Search*>(data);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner != s.processId || IsWindowVisible(window) || TextOf(window) != s.title) return TRUE;
+        s.found = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 bool SameDay(const SYSTEMTIME& a, const SYSTEMTIME& b) {
   return a.wYear == b.wYear && a.wMonth == b.wMonth && a.wDay == b.wDay;
 }
@@ -169,9 +189,13 @@ TEST_F(EntryWindowEndToEnd, TypedSubjectsChooseTypeDatesAndTimesAndEscAsksOnlyFo
   e2e::Answer(box, IDNO);
   EXPECT_TRUE(e2e::WaitFor([&] { return !IsWindow(window); }, 5000));
 
+  // Left alone, the bar makes the next window ahead, out of sight, and the strip opens that one.
+  HWND ahead = nullptr;
+  EXPECT_TRUE(e2e::WaitFor([&] { return (ahead = HiddenWindowTitled(bar_.Id(), L"Information")) != nullptr; }, 8000));
   // Esc in an empty window closes it at once.
   window = OpenFromBar();
   ASSERT_TRUE(window);
+  EXPECT_EQ(window, ahead);
   Keys(L"Escape");
   EXPECT_TRUE(e2e::WaitFor([&] { return !IsWindow(window); }, 5000));
   EXPECT_EQ(e2e::FindMessageBox(bar_.Id(), L"Warning"), nullptr);
