@@ -18,6 +18,7 @@
 #include "core/file_io.h"
 #include "core/keyword_file.h"
 #include "entry/open_entry.h"
+#include "tests/win/ui_test_support.h"
 #include "ui/app.h"
 #include "ui/edits.h"
 
@@ -146,12 +147,7 @@ int Shot(const char* file) {
   qrv::EntryWindow& window = Open(bar);
   SetForegroundWindow(window.Handle());
   for (wchar_t c : std::wstring(L"lunch with Bob tomorrow at noon")) {
-    INPUT input[2]{};
-    input[0].type = input[1].type = INPUT_KEYBOARD;
-    input[0].ki.wScan = input[1].ki.wScan = c;
-    input[0].ki.dwFlags = KEYEVENTF_UNICODE;
-    input[1].ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
-    SendInput(2, input, sizeof input[0]);
+    qrv::testing::TypeCharacter(c);
     for (int i = 0; i < 4; ++i) {
       qrv::Application::Get().ProcessMessages();
       Sleep(5);

@@ -16,6 +16,7 @@
 #include "components/ole_auto.h"
 #include "entry/open_entry.h"
 #include "tests/support/outlook_trace.h"
+#include "tests/win/ui_test_support.h"
 #include "ui/app.h"
 
 namespace {
@@ -56,14 +57,7 @@ void Press(std::initializer_list<WORD> keys) {
 }
 
 void TypeText(const std::wstring& text) {
-  for (wchar_t c : text) {
-    INPUT input[2]{};
-    input[0].type = input[1].type = INPUT_KEYBOARD;
-    input[0].ki.wScan = input[1].ki.wScan = c;
-    input[0].ki.dwFlags = KEYEVENTF_UNICODE;
-    input[1].ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
-    SendInput(2, input, sizeof input[0]);
-  }
+  for (wchar_t c : text) qrv::testing::TypeCharacter(c);
 }
 
 // Handles what arrives for `ms` milliseconds, without sleeping past a message.

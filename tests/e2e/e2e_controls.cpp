@@ -139,16 +139,13 @@ std::wstring TextOf(HWND control) {
 
 bool TypeInto(HWND edit, const std::wstring& text) {
   ClickControl(edit);
-  const auto focused = [&] {
-    GUITHREADINFO info{.cbSize = sizeof(GUITHREADINFO)};
-    return GetGUIThreadInfo(GetWindowThreadProcessId(edit, nullptr), &info) && info.hwndFocus == edit;
-  };
-  if (!WaitFor(focused, 2000)) return false;
+  if (!WaitFor([&] { return HasFocus(edit); }, 2000)) return false;
   // Through the system's input, as the click: keys through the X display may
   // be overtaken by it.
   std::vector<INPUT> keys;
   const auto key = [&](WORD vk, WCHAR unicode, bool up) {
-    INPUT input{.type = INPUT_KEYBOARD};
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
     input.ki.wVk = vk;
     input.ki.wScan = unicode;
     input.ki.dwFlags = (unicode ? KEYEVENTF_UNICODE : 0) | (up ? KEYEVENTF_KEYUP : 0);
@@ -167,6 +164,12 @@ bool TypeInto(HWND edit, const std::wstring& text) {
   }
   SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
   return WaitFor([&] { return TextOf(edit) == text; }, 2000);
+}
+
+bool HasFocus(HWND control) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  return GetGUIThreadInfo(GetWindowThreadProcessId(control, nullptr), &info) && info.hwndFocus == control;
 }
 
 int RowCount(HWND grid) { return static_cast<int>(SendMessageW(grid, LVM_GETITEMCOUNT, 0, 0)); }

@@ -39,6 +39,8 @@ std::wstring TextOf(HWND control);
 // Clicks into an edit and types over its text; false when the edit did not
 // take the focus or come to hold the text.
 bool TypeInto(HWND edit, const std::wstring& text);
+// Whether a control of another process has its thread's keyboard focus.
+bool HasFocus(HWND control);
 
 // The rows of a list view and the chosen one (-1: none).
 int RowCount(HWND grid);

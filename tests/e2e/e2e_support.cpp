@@ -221,12 +221,12 @@ void PressKeys(std::initializer_list<WORD> keys) {
   }
 }
 
-HWND FindWindowOf(DWORD processId, const wchar_t* windowClass, const wchar_t* title) {
+HWND FindWindowOf(DWORD processId, const wchar_t* windowClass, const wchar_t* title, bool shown) {
   HWND found = nullptr;
   while ((found = FindWindowExW(nullptr, found, windowClass, title)) != nullptr) {
     DWORD owner = 0;
     GetWindowThreadProcessId(found, &owner);
-    if (owner == processId && IsWindowVisible(found)) return found;
+    if (owner == processId && (IsWindowVisible(found) != FALSE) == shown) return found;
   }
   return nullptr;
 }

@@ -78,8 +78,9 @@ void Drag(POINT from, POINT to);
 void PressKeys(std::initializer_list<WORD> keys);
 
 // A visible top-level window of a class ("#32770" for a message box), and of a
-// title when one is given, that a process shows, or null.
-HWND FindWindowOf(DWORD processId, const wchar_t* windowClass, const wchar_t* title = nullptr);
+// title when one is given, that a process shows, or null; with `shown` false, a
+// hidden one.
+HWND FindWindowOf(DWORD processId, const wchar_t* windowClass, const wchar_t* title = nullptr, bool shown = true);
 // A visible top-level window of a process that holds a child of a class
 // ("LISTBOX" for the categories dialog), or null.
 HWND FindWindowWithChild(DWORD processId, const wchar_t* childClass);

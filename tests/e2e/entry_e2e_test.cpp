@@ -95,26 +95,6 @@ SYSTEMTIME DaysFromToday(int days) {
   return day;
 }
 
-// A top-level window of the process with this caption that is not shown.
-HWND HiddenWindowTitled(DWORD processId, const wchar_t* title) {
-  struct Search {
-    DWORD processId;
-    const wchar_t* title;
-    HWND found = nullptr;
-  } search{processId, title};
-  EnumWindows(
-      [](HWND window, LPARAM data) -> BOOL {
-        auto& s = *reinterpret_cast<Search*>(data);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner != s.processId || IsWindowVisible(window) || TextOf(window) != s.title) return TRUE;
-        s.found = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
 bool SameDay(const SYSTEMTIME& a, const SYSTEMTIME& b) {
   return a.wYear == b.wYear && a.wMonth == b.wMonth && a.wDay == b.wDay;
 }
@@ -191,7 +171,8 @@ TEST_F(EntryWindowEndToEnd, TypedSubjectsChooseTypeDatesAndTimesAndEscAsksOnlyFo
 
   // Left alone, the bar makes the next window ahead, out of sight, and the strip opens that one.
   HWND ahead = nullptr;
-  EXPECT_TRUE(e2e::WaitFor([&] { return (ahead = HiddenWindowTitled(bar_.Id(), L"Information")) != nullptr; }, 8000));
+  EXPECT_TRUE(e2e::WaitFor(
+      [&] { return (ahead = e2e::FindWindowOf(bar_.Id(), nullptr, L"Information", false)) != nullptr; }, 8000));
   // Esc in an empty window closes it at once.
   window = OpenFromBar();
   ASSERT_TRUE(window);

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "bar_with_outlook.h"
+#include "e2e_controls.h"
 
 namespace qrv::testing {
 namespace {
@@ -91,20 +92,14 @@ class EntryRoads : public BarWithOutlook {
     std::sort(boxes.begin(), boxes.end());
     return row < static_cast<int>(boxes.size()) ? boxes[static_cast<std::size_t>(row)].second : nullptr;
   }
-  // Clicks into a box and types, after the box's text when not `replacing` it;
-  // waits until the window has read the last key.
   // Clicks into a box (which gives the window the X display's keyboard too).
   // A window just opened may still be moving to its place: the click is
   // made again where the box stands until the box has the focus.
   static void ClickInto(HWND box) {
-    const auto focused = [&] {
-      GUITHREADINFO info{.cbSize = sizeof info};
-      return GetGUIThreadInfo(GetWindowThreadProcessId(box, nullptr), &info) && info.hwndFocus == box;
-    };
     for (int i = 0; i < 3; ++i) {
       const RECT rc = e2e::WindowRect(box);
       e2e::Click((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
-      if (e2e::WaitFor(focused, 500)) return;
+      if (e2e::WaitFor([&] { return e2e::HasFocus(box); }, 500)) return;
     }
   }
   // Clicks into a box and types, after the box's text when not `replacing` it;

@@ -46,12 +46,7 @@ inline DialogResult AnswerPrompt(const std::wstring& text, MessageKind kind, Mes
 // Types text as the keyboard would, one character at a time.
 inline void TypeText(const std::wstring& text) {
   for (wchar_t c : text) {
-    INPUT input[2]{};
-    input[0].type = input[1].type = INPUT_KEYBOARD;
-    input[0].ki.wScan = input[1].ki.wScan = c;
-    input[0].ki.dwFlags = KEYEVENTF_UNICODE;
-    input[1].ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
-    SendInput(2, input, sizeof input[0]);
+    TypeCharacter(c);
     Pump(10);
   }
   Pump(60);

@@ -43,6 +43,16 @@ inline void Key(WORD key, bool up) {
   SendInput(1, &input, sizeof input);
 }
 
+// Types one character as the keyboard would, whatever the layout.
+inline void TypeCharacter(wchar_t c) {
+  INPUT input[2]{};
+  input[0].type = input[1].type = INPUT_KEYBOARD;
+  input[0].ki.wScan = input[1].ki.wScan = c;
+  input[0].ki.dwFlags = KEYEVENTF_UNICODE;
+  input[1].ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
+  SendInput(2, input, sizeof input[0]);
+}
+
 // Presses each key in turn (held with `modifier` when given), pumping after each.
 inline void PressKeys(std::initializer_list<WORD> keys, WORD modifier = 0) {
   for (WORD key : keys) {
