@@ -6,7 +6,7 @@ set -euo pipefail
 common=(make cmake ninja-build g++ pkg-config
         g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
         libgcrypt-mingw-w64-dev libgpg-error-mingw-w64-dev libgcrypt20-dev
-        googletest wine wine64 xvfb xauth x11-utils imagemagick)
+        googletest wine wine64 fonts-wine xvfb xauth x11-utils imagemagick)
 case "${1:-test}" in
   run)   wanted=("${common[@]}" xdotool) ;;
   test)  wanted=("${common[@]}" xdotool python3 python3-pyftpdlib clang-format clang-tidy) ;;

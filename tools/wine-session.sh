@@ -7,7 +7,10 @@
 #   wine_session_stop
 
 export WINEDEBUG=-all
-{ export LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8; } 2>/dev/null  # Wine's locale; the host may lack it
+# A UTF-8 locale every Debian has, so that Wine can make file names beyond
+# ASCII; Wine takes English (United States) as its user locale from it (code
+# page 1252, dates M/d/yyyy), as the tests expect.
+export LANG=C.UTF-8 LC_ALL=C.UTF-8
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;mapi32=n,b"
 
 QRV_XVFB_PID=""
@@ -25,6 +28,15 @@ start_xvfb() {
   rm -f "$out"
 }
 
+# Wine's own Tahoma, MS Sans Serif and the rest (Debian's fonts-wine) are
+# found only in the prefix's Fonts folder: without them every window falls back
+# to a wider font and texts that fit on Windows are cut off.
+install_wine_fonts() {
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  [[ -d /usr/share/wine/fonts && -d "$fonts" ]] || return 0
+  cp -u /usr/share/wine/fonts/* "$fonts/"
+}
+
 wine_session_start() {
   export WINEPREFIX="$1"
   if [[ "${2:-}" == own-display || -z "${DISPLAY:-}" ]]; then
@@ -38,6 +50,7 @@ wine_session_start() {
   # and ctest would wait for them forever.
   wineserver -p </dev/null >/dev/null 2>&1
   wineboot -u </dev/null >/dev/null 2>&1
+  install_wine_fonts
   # On a display of our own there is no window manager: windows Wine would hand
   # to one make every hide wait two seconds for an answer that never comes.
   if [[ -n "${QRV_OWN_DISPLAY:-}" ]]; then
