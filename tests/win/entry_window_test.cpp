@@ -92,14 +92,14 @@ TEST_F(EntryWindowTest, TypingASubjectChoosesTypeDateAndTimes) {
     return rc.bottom - rc.top;
   };
   ASSERT_EQ(subjectHeight(), window.Scale(19));
-  TypeText(L"lunch with Bob tomorrow at noon");
+  TypeText(L"lunch with Bob and Carol at the old harbour tomorrow at noon");
   EXPECT_EQ(subjectHeight(), window.Scale(33));  // it wraps: two lines
   const RECT rc = window.WindowRect();
   window.SetWindowRect(rc.left, rc.top, rc.right - rc.left + window.Scale(200), rc.bottom - rc.top);
   EXPECT_EQ(subjectHeight(), window.Scale(19));  // wide enough for one
   window.SetWindowRect(rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
   EXPECT_EQ(subjectHeight(), window.Scale(33));
-  EXPECT_EQ(window.Subject(), L"lunch with Bob tomorrow at noon");
+  EXPECT_EQ(window.Subject(), L"lunch with Bob and Carol at the old harbour tomorrow at noon");
   EXPECT_EQ(window.TypeButton(), kAppointment);  // a time and no keyword: the default kind
   EXPECT_EQ(window.Caption(), L"Appointment - QRV");
   EXPECT_TRUE(window.DatePanelShown());
