@@ -249,6 +249,12 @@ LRESULT Form::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
       if (menuBar_ && menuBar_->Command(LOWORD(wp))) return 0;
       if (LOWORD(wp) == IDCANCEL) Closing();
       return 0;
+    case WM_MEASUREITEM:
+      if (MeasureMenuPicture(*reinterpret_cast<MEASUREITEMSTRUCT*>(lp))) return TRUE;
+      break;
+    case WM_DRAWITEM:
+      if (DrawMenuPicture(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp))) return TRUE;
+      break;
     case WM_INITMENUPOPUP:
       if (menuBar_) menuBar_->InitPopup(reinterpret_cast<HMENU>(wp));
       return 0;
