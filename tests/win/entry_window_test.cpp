@@ -82,6 +82,31 @@ TEST_F(EntryWindowTest, AWindowMadeAheadStaysOutOfSightAndOpensOnlyWhileCurrent)
   EXPECT_EQ(third.Caption(), L"Task - QRV");
 }
 
+// Made ahead on a screen of 144 DPI, the windows open in the cascade of 96 DPI
+// scaled: the first right of the open bar (57 pixels wide there) at the bar's
+// top, the next one step further.
+TEST_F(EntryWindowTest, AtAnotherDpiTheCascadeStandsRightOfTheOpenBar) {
+  ReadyEntryWindow ready(data, actions, clock);
+  const auto openAt144 = [&] {
+    ready.Prepare();
+    HWND made = FindWindowW(L"QrvForm", L"Information");
+    RECT r{};
+    GetWindowRect(made, &r);
+    RECT suggested{r.left, r.top, r.left + (r.right - r.left) * 3 / 2, r.top + (r.bottom - r.top) * 3 / 2};
+    SendMessageW(made, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    EntryWindow& window = Opened(ready.Open(Opening()));
+    EXPECT_EQ(window.Handle(), made);
+    EXPECT_EQ(window.Dpi(), 144u);
+    return window.WindowRect();
+  };
+  const RECT first = openAt144();
+  EXPECT_EQ(first.left, 60);
+  EXPECT_EQ(first.top, 100);
+  const RECT second = openAt144();
+  EXPECT_EQ(second.left, 96);
+  EXPECT_EQ(second.top, 118);
+}
+
 TEST_F(EntryWindowTest, TypingASubjectChoosesTypeDateAndTimes) {
   EntryWindow& window = OpenWindow();
   const int height = ClientOf(window).cy;
