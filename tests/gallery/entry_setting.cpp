@@ -4,33 +4,13 @@
 
 #include "tests/gallery/scene_support.h"
 #include "ui/app.h"
-#include "ui/gdi.h"
 
 namespace qrv::gallery {
-namespace {
-
-// A picture of one colour, as an icon of the icon note.
-void AddPlainPicture(ImageList& pictures, COLORREF colour) {
-  WindowDc screen(nullptr);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen.Get(), 16, 16);
-  MemoryDc memory(screen.Get());
-  {
-    SelectedObject selected(memory.Get(), bitmap);
-    OwnedBrush brush(CreateSolidBrush(colour));
-    const RECT all{0, 0, 16, 16};
-    FillRect(memory.Get(), &all, brush.Get());
-  }
-  pictures.Add(bitmap);
-  DeleteObject(bitmap);
-}
-
-}  // namespace
-
 EntrySetting::EntrySetting()
     : keywords(ReadKeywordRecords({"K=1{CALL}1", "K=0{NOTE}2", "K=1{MEET*}3", "C=1{PHONE}|{Phone Calls}"})) {
   if (!Application::Get().MainForm()) Application::Get().CreateForm<Form>(FormArgs{.caption = L"bar"});
   settings.hints = false;  // no tooltip stands over a picture
-  for (COLORREF colour : {RGB(200, 40, 40), RGB(40, 160, 40), RGB(40, 40, 200)}) AddPlainPicture(iconPictures, colour);
+  AddIconPictures(iconPictures, 3);
 }
 
 EntryWindow& EntrySetting::Open(UINT dpi) {

@@ -11,6 +11,7 @@
 
 #include "components/ole_auto.h"
 #include "components/windows_system.h"
+#include "tests/gallery/scene_support.h"
 #include "tests/gallery/scenes.h"
 #include "ui/app.h"
 #include "ui/form.h"
@@ -60,6 +61,19 @@ RECT ShownRect(HWND window) {
   return rect;
 }
 
+// The shown windows of this thread: a scene that returns leaves none.
+int ShownWindows() {
+  int shown = 0;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM count) -> BOOL {
+        if (IsWindowVisible(window)) ++*reinterpret_cast<int*>(count);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&shown));
+  return shown;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -90,6 +104,11 @@ int wmain(int argc, wchar_t** argv) {
       scene.play(keep, 0);
     } catch (const std::exception& e) {
       std::fprintf(stderr, "a scene of %s failed: %s\n", scene.group.c_str(), e.what());
+      ++failed;
+    }
+    qrv::gallery::Pump(100);
+    if (const int left = ShownWindows()) {
+      std::fprintf(stderr, "a scene of %s left %d window(s) open\n", scene.group.c_str(), left);
       ++failed;
     }
   }

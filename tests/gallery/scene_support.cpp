@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "ui/app.h"
+#include "ui/gdi.h"
 
 namespace qrv::gallery {
 namespace {
@@ -66,6 +67,22 @@ void Present(const Viewer& viewer, HWND window, const std::string& name, const s
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
   Pump(60);
   viewer({.name = name, .title = title, .window = window, .ourForm = ourForm});
+}
+
+void AddIconPictures(ImageList& pictures, int count) {
+  constexpr COLORREF kColours[] = {RGB(200, 40, 40), RGB(40, 160, 40), RGB(40, 40, 200), RGB(200, 160, 0)};
+  WindowDc screen(nullptr);
+  for (int i = 0; i < count; ++i) {
+    OwnedBitmap bitmap(CreateCompatibleBitmap(screen.Get(), 16, 16));
+    MemoryDc memory(screen.Get());
+    {
+      SelectedObject selected(memory.Get(), bitmap.Get());
+      OwnedBrush brush(CreateSolidBrush(kColours[i % 4]));
+      const RECT all{0, 0, 16, 16};
+      FillRect(memory.Get(), &all, brush.Get());
+    }
+    pictures.Add(bitmap.Get());
+  }
 }
 
 Form* FormOf(HWND window) {

@@ -10,6 +10,7 @@
 
 #include "tests/gallery/scenes.h"
 #include "ui/form.h"
+#include "ui/image_list.h"
 
 namespace qrv::gallery {
 
@@ -19,6 +20,9 @@ void Pump(DWORD ms);
 void Scale(Form& form, UINT dpi);
 // Brings a shown window to the front, paints it with its children and shows it to the viewer.
 void Present(const Viewer& viewer, HWND window, const std::string& name, const std::string& title, bool ourForm = true);
+
+// Pictures of plain colours, as the icons of an icon note.
+void AddIconPictures(ImageList& pictures, int count);
 
 // Our form behind a window of ours; null for any other window.
 Form* FormOf(HWND window);

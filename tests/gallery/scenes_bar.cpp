@@ -17,8 +17,8 @@ struct StartedBar {
   explicit StartedBar(UINT dpi) {
     RegDeleteKeyValueW(HKEY_CURRENT_USER, kSettingsKey, L"LASTUPDATE");
     bar = std::make_unique<BarWindow>(data, outlook, std::vector<std::string>{}, nullptr);
-    bar->SetWindowRect(-1, 150, BarWindow::kOpenWidth, BarWindow::kHeight);
     Scale(*bar, dpi);
+    bar->SetWindowRect(-1, 150, bar->Scale(BarWindow::kOpenWidth), bar->Scale(BarWindow::kHeight));
     bar->Show();
     bar->StartUp();
     Pump(100);

@@ -58,16 +58,20 @@ void PlayTypes(const Viewer& viewer, UINT dpi) {
 
 void PlayPanels(const Viewer& viewer, UINT dpi) {
   EntrySetting setting;
-  EntryWindow& window = setting.Open(dpi);
-  EntrySetting::TypeSubject(window, L"Dentist friday 9am");
-  window.AssignDate();
-  Present(viewer, window.Handle(), "entry-date-panel", "Information Item: the date panel");
-  window.AssignDate();
-  window.ToggleCategoryPanel();
-  Present(viewer, window.Handle(), "entry-category-panel", "Information Item: the category panel");
-  window.AssignDate();
-  Present(viewer, window.Handle(), "entry-both-panels", "Information Item: the date and category panels");
-  EntrySetting::Close(window);
+  EntryWindow& timed = setting.Open(dpi);
+  EntrySetting::TypeSubject(timed, L"Dentist friday 9am");
+  if (!timed.DatePanelShown()) timed.AssignDate();
+  Present(viewer, timed.Handle(), "entry-date-panel", "Information Item: the date panel");
+  timed.ToggleCategoryPanel();
+  Present(viewer, timed.Handle(), "entry-both-panels", "Information Item: the date and category panels");
+  EntrySetting::Close(timed);
+
+  EntryWindow& untimed = setting.Open(dpi);
+  EntrySetting::TypeSubject(untimed, L"Order the new chairs");
+  if (untimed.DatePanelShown()) untimed.AssignDate();
+  untimed.ToggleCategoryPanel();
+  Present(viewer, untimed.Handle(), "entry-category-panel", "Information Item: the category panel");
+  EntrySetting::Close(untimed);
 }
 
 void PlaySubjectAndAttachments(const Viewer& viewer, UINT dpi) {

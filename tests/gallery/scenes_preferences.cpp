@@ -33,6 +33,7 @@ class QuietActions : public PreferencesActions {
 // The preferences window beside a bar, with the keywords a new installation has.
 struct PreferencesSetting {
   explicit PreferencesSetting(UINT dpi) {
+    AddIconPictures(images, 2);
     settings.folderState = 1;  // a new window for each list: the views page shows its choices
     window = &bar.CreateOwned<PreferencesWindow>(data, actions);
     Scale(*window, dpi);
