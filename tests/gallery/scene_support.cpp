@@ -111,11 +111,13 @@ void WhenShown(std::function<HWND()> find, std::function<void(HWND)> look) {
   SetTimer(nullptr, 0, kLookIntervalMs, LookWhenShown);
 }
 
-void LookAtNextBox(const Viewer& viewer, const std::string& name, const std::string& title, int button) {
+void LookAtNextBox(const Viewer& viewer, const std::string& name, const std::string& title, int button,
+                   std::function<void()> then) {
   WhenShown([] { return ShownWindowOfClass(L"#32770"); },
             [=](HWND box) {
               Present(viewer, box, name, title, false);
               PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(button), 0);
+              if (then) then();
             });
 }
 

@@ -11,9 +11,10 @@ add_library(qrv_scenes STATIC
   scenes_hotkeys.cpp
   scenes_help.cpp
   scenes_editor.cpp
+  site_list_server.cpp
 )
 target_include_directories(qrv_scenes PUBLIC ${PROJECT_SOURCE_DIR})
-target_link_libraries(qrv_scenes PUBLIC qrv_bar qrv_entry qrv_prefs qrv_help qrv_webeditor)
+target_link_libraries(qrv_scenes PUBLIC qrv_bar qrv_entry qrv_prefs qrv_help qrv_webeditor ws2_32)
 
 add_executable(gallery gallery_main.cpp)
 target_link_libraries(gallery PRIVATE qrv_scenes qrv_bar_assets)
