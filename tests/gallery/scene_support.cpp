@@ -1,9 +1,13 @@
 #include "tests/gallery/scene_support.h"
 
+#include <filesystem>
 #include <memory>
+#include <system_error>
 
+#include "core/keyword_file.h"
 #include "ui/app.h"
 #include "ui/gdi.h"
+#include "ui/program_file.h"
 
 namespace qrv::gallery {
 namespace {
@@ -83,6 +87,18 @@ void AddIconPictures(ImageList& pictures, int count) {
     }
     pictures.Add(bitmap.Get());
   }
+}
+
+KeywordFileBeside::KeywordFileBeside() {
+  const auto file = ProgramFolder() / std::string(kKeywordFileName);
+  std::error_code error;
+  if (std::filesystem::exists(file, error)) return;
+  placed_ = std::filesystem::copy_file(QRV_FACTORY_KEYWORD_FILE, file, error);
+}
+
+KeywordFileBeside::~KeywordFileBeside() {
+  std::error_code ignored;
+  if (placed_) std::filesystem::remove(ProgramFolder() / std::string(kKeywordFileName), ignored);
 }
 
 Form* FormOf(HWND window) {

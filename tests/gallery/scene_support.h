@@ -24,6 +24,19 @@ void Present(const Viewer& viewer, HWND window, const std::string& name, const s
 // Pictures of plain colours, as the icons of an icon note.
 void AddIconPictures(ImageList& pictures, int count);
 
+// The keyword file the bar reads beside the program: a program that is not
+// beside the bar's (a test program) has the factory file there while this lives.
+class KeywordFileBeside {
+ public:
+  KeywordFileBeside();
+  ~KeywordFileBeside();
+  KeywordFileBeside(const KeywordFileBeside&) = delete;
+  KeywordFileBeside& operator=(const KeywordFileBeside&) = delete;
+
+ private:
+  bool placed_ = false;
+};
+
 // Our form behind a window of ours; null for any other window.
 Form* FormOf(HWND window);
 // The first shown top-level window of this thread with this class ("#32770" a

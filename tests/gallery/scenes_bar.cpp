@@ -27,6 +27,7 @@ struct StartedBar {
     bar.reset();
     outlook.Release();
   }
+  KeywordFileBeside keywordFile;
   BarData data;
   OutlookSession outlook;
   std::unique_ptr<BarWindow> bar;

@@ -48,6 +48,7 @@ struct PreferencesSetting {
     Application::Get().RunUntil([this] { return !actions.open; });
     Pump(30);
   }
+  KeywordFileBeside keywordFile;
   Form bar{FormArgs{.caption = L"bar", .clientSize = {40, 300}}};
   BarSettings settings;
   std::vector<std::string> keywords = LoadKeywordFiles(ProgramFolder(), {}).keywordList;
