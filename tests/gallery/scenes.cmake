@@ -20,7 +20,6 @@ target_link_libraries(qrv_scenes PUBLIC qrv_bar qrv_entry qrv_prefs qrv_help qrv
 
 add_executable(gallery gallery_main.cpp)
 target_link_libraries(gallery PRIVATE qrv_scenes qrv_bar_assets)
-target_link_options(gallery PRIVATE -municode)
 set_target_properties(gallery PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${QRV_APP_DIR})
 add_dependencies(gallery outlook_standin)
 
