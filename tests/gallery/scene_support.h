@@ -45,9 +45,9 @@ HWND ShownWindowOfClass(const wchar_t* className);
 HWND ShownWindowCaptioned(const wchar_t* caption);
 
 // Calls `look` once `find` answers a shown window, asked every few milliseconds
-// while a loop runs; `look` ends that loop. Gives up after a few seconds, so
-// that a window that never shows cannot keep a scene waiting.
-void WhenShown(std::function<HWND()> find, std::function<void(HWND)> look);
+// while a loop runs, then `dismiss`, which ends that loop. Gives up after a few
+// seconds, so that a window that never shows leaves no look waiting.
+void WhenShown(std::function<HWND()> find, std::function<void(HWND)> look, std::function<void(HWND)> dismiss);
 
 // Each is armed before the call that runs the loop. A message box: looked at,
 // then answered with `button` (IDOK, IDNO...); `then` runs once it is answered
