@@ -3,6 +3,8 @@
 #include <wininet.h>
 
 #include <algorithm>
+#include <cwctype>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -81,6 +83,16 @@ int LastFtpReply() {
                                                                                          : 0;
 }
 
+// Whether the body comes in chunks, which a server must not send to an HTTP/1.0 request.
+bool IsChunked(HINTERNET request) {
+  wchar_t coding[64] = {};
+  DWORD size = sizeof coding;
+  if (!HttpQueryInfoW(request, HTTP_QUERY_TRANSFER_ENCODING, coding, &size, nullptr)) return false;
+  std::wstring lower(coding);
+  for (wchar_t& c : lower) c = towlower(c);
+  return lower.find(L"chunked") != std::wstring::npos;
+}
+
 bool StoreAs(HINTERNET ftp, const std::string& bytes, const std::wstring& remoteName, const UploadStatus& status) {
   NetHandle remote(FtpOpenFileW(ftp, remoteName.c_str(), GENERIC_WRITE, FTP_TRANSFER_TYPE_BINARY, 0));
   if (!remote) return false;
@@ -107,12 +119,14 @@ std::optional<std::string> HttpGetOk(const HttpSource& source, DWORD timeoutMs, 
   if (!connection) return std::nullopt;
   const DWORD flags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_NO_COOKIES |
                       INTERNET_FLAG_NO_AUTO_REDIRECT | INTERNET_FLAG_NO_UI;
+  // Asked as HTTP/1.0, a server announces the length or ends the body with the
+  // connection; it never sends chunks, whose end WinINet under Wine does not check.
   NetHandle request(
-      HttpOpenRequestW(connection.Get(), L"GET", source.path.c_str(), nullptr, nullptr, nullptr, flags, 0));
+      HttpOpenRequestW(connection.Get(), L"GET", source.path.c_str(), L"HTTP/1.0", nullptr, nullptr, flags, 0));
   if (!request) return std::nullopt;
   SetTimeouts(request.Get(), timeoutMs);
   if (!HttpSendRequestW(request.Get(), nullptr, 0, nullptr, 0)) return std::nullopt;
-  if (QueryNumber(request.Get(), HTTP_QUERY_STATUS_CODE) != 200) return std::nullopt;
+  if (QueryNumber(request.Get(), HTTP_QUERY_STATUS_CODE) != 200 || IsChunked(request.Get())) return std::nullopt;
   std::optional<std::string> body = ReadBody(request.Get(), limit);
   // A connection that ends before the announced length gives a truncated body.
   const std::optional<DWORD> length = QueryNumber(request.Get(), HTTP_QUERY_CONTENT_LENGTH);
