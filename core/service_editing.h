@@ -56,6 +56,13 @@ bool HasCriteriaMarker(std::string_view urlTemplate);
 // "https://" in any letter case, without control characters.
 bool IsWebAddress(std::string_view url);
 
+// The address as the shell and a browser's command line take it, as one
+// argument: every byte a URL cannot hold as it is (blanks, quotation marks,
+// control characters, "<>\^`{|}" and the bytes of characters beyond ASCII)
+// becomes "%XX" of its UTF-8 byte; "%" and the rest stay as they are. Blanks
+// around the address go first.
+std::string EscapeWebAddress(std::string_view utf8);
+
 // A file name (without folder) made from a service's title: every character a
 // file name cannot hold becomes "_", trailing dots and blanks go, a device name
 // gets "_" after it, and an empty result becomes "service".
