@@ -128,16 +128,6 @@ std::string EncodeCriteria(std::string_view utf8) {
   return encoded;
 }
 
-std::string FillCriteria(std::string_view urlTemplate, std::string_view criteria) {
-  const std::string encoded = EncodeCriteria(criteria);
-  std::string url;
-  std::size_t from = 0;
-  for (auto at = urlTemplate.find(kCriteriaMarker); at != std::string_view::npos;
-       from = at + kCriteriaMarker.size(), at = urlTemplate.find(kCriteriaMarker, from))
-    url.append(urlTemplate.substr(from, at - from)).append(encoded);
-  return url.append(urlTemplate.substr(from));
-}
-
 bool HasCriteriaMarker(std::string_view urlTemplate) { return Contains(urlTemplate, kCriteriaMarker); }
 
 bool IsWebAddress(std::string_view url) {

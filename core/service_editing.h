@@ -49,8 +49,6 @@ class EditedUrl {
 // The sample criteria as they go into a URL: a blank becomes "+", ASCII letters
 // and digits stay, every other byte of the code page becomes "%XX".
 std::string EncodeCriteria(std::string_view utf8);
-// Every criteria marker of the template replaced by the encoded criteria.
-std::string FillCriteria(std::string_view urlTemplate, std::string_view criteria);
 bool HasCriteriaMarker(std::string_view urlTemplate);
 // Only these addresses are handed to the web browser: "http://" or
 // "https://" in any letter case, without control characters.

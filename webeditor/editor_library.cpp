@@ -79,9 +79,10 @@ void EditorWindow::LibrarySelectionChanged() {
       libraryNodes_[static_cast<std::size_t>(selected)].isCategory) {
     return;
   }
+  if (!MayDiscardEntry()) return;
   const std::string& record = libraryNodes_[static_cast<std::size_t>(selected)].line;
   const WebService service = ReadService(record);
-  ShowService(service, service.url);
+  if (!ShowService(service, service.url)) return;
   SetStatus(L"Entry retrieved.");
   currentFile_.clear();
   proposedName_ = Widen(FileNameFromTitle(service.caption));

@@ -54,7 +54,6 @@ TEST(UrlEditing, StarAndMarkerNeverSwapThroughLoadAndSave) {
 TEST(UrlEditing, SampleCriteriaAreEncodedAndOnlyWebAddressesOpened) {
   EXPECT_EQ(EncodeCriteria("AC/DC live 2"), "AC%2FDC+live+2");
   EXPECT_EQ(EncodeCriteria("caf\xC3\xA9 & co."), "caf%E9+%26+co%2E");
-  EXPECT_EQ(FillCriteria("https://x/?q=<QRV!>&again=<QRV!>*", "a b"), "https://x/?q=a+b&again=a+b*");
   EXPECT_TRUE(IsWebAddress(" HTTPS://x.org"));
   for (const char* url : {"file:///c:/windows/system32/calc.exe", "c:\\x.exe", "javascript:alert(1)", "ftp://x", ""})
     EXPECT_FALSE(IsWebAddress(url)) << url;
