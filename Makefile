@@ -35,8 +35,9 @@ bench: windows
 	build/bench/tests/bench/qrv_bench
 	tools/deps.sh test
 	cmake --preset windows >/dev/null
-	cmake --build --preset windows --target form_bench entry_bench help_bench prefs_bench hotkey_bench save_bench
+	cmake --build --preset windows --target form_bench entry_bench help_bench prefs_bench hotkey_bench save_bench upload_bench
 	tools/run-form-bench.sh
+	tools/run-upload-bench.sh
 	tools/run-startup-bench.sh
 
 # Lays out every tracked C++ file as .clang-format says (tools/check-format.sh checks it).

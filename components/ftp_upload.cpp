@@ -18,7 +18,7 @@ namespace qrv {
 
 namespace {
 
-constexpr std::size_t kChunkBytes = 64 * 1024;
+constexpr std::size_t kChunkBytes = 256 * 1024;
 // No server's reply line is longer; a longer one is no FTP server.
 constexpr std::size_t kMaxReplyLine = 8 * 1024;
 constexpr std::size_t kMaxReplyLines = 1000;
@@ -63,29 +63,23 @@ class Socket {
   SOCKET socket_ = INVALID_SOCKET;
 };
 
-// A connection made within the time-out, which then also bounds every send and receive.
+// A connection made within the time-out, which then also bounds every send and
+// receive. The wait is on an event: under Wine a select costs milliseconds.
 Socket Connect(const sockaddr_in& address, DWORD timeoutMs) {
   Socket s(socket(AF_INET, SOCK_STREAM, IPPROTO_TCP));
-  if (!s) return s;
-  u_long nonBlocking = 1;
-  ioctlsocket(s.Get(), FIONBIO, &nonBlocking);
-  if (connect(s.Get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) == SOCKET_ERROR &&
-      WSAGetLastError() != WSAEWOULDBLOCK)
-    return {};
-  fd_set writable;
-  fd_set failed;
-  FD_ZERO(&writable);
-  FD_ZERO(&failed);
-  FD_SET(s.Get(), &writable);
-  FD_SET(s.Get(), &failed);
-  timeval wait{static_cast<long>(timeoutMs / 1000), static_cast<long>(timeoutMs % 1000 * 1000)};
-  int error = 0;
-  int size = sizeof error;
-  if (select(0, nullptr, &writable, &failed, &wait) != 1 || !FD_ISSET(s.Get(), &writable) ||
-      getsockopt(s.Get(), SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &size) != 0 || error != 0)
-    return {};
-  nonBlocking = 0;
-  ioctlsocket(s.Get(), FIONBIO, &nonBlocking);
+  WSAEVENT connected = WSACreateEvent();
+  if (!s || connected == WSA_INVALID_EVENT) return {};
+  WSANETWORKEVENTS events{};
+  const bool made = WSAEventSelect(s.Get(), connected, FD_CONNECT) == 0 &&
+                    (connect(s.Get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 ||
+                     WSAGetLastError() == WSAEWOULDBLOCK) &&
+                    WaitForSingleObject(connected, timeoutMs) == WAIT_OBJECT_0 &&
+                    WSAEnumNetworkEvents(s.Get(), connected, &events) == 0 && (events.lNetworkEvents & FD_CONNECT) &&
+                    events.iErrorCode[FD_CONNECT_BIT] == 0;
+  WSAEventSelect(s.Get(), nullptr, 0);
+  WSACloseEvent(connected);
+  u_long blocking = 0;
+  if (!made || ioctlsocket(s.Get(), FIONBIO, &blocking) != 0) return {};
   for (int option : {SO_RCVTIMEO, SO_SNDTIMEO})
     setsockopt(s.Get(), SOL_SOCKET, option, reinterpret_cast<const char*>(&timeoutMs), sizeof timeoutMs);
   return s;
@@ -164,11 +158,11 @@ class Control {
   void Close() { socket_.Close(); }
   const std::string& LastLine() const { return line_; }
 
-  int Command(const std::string& command) {
+  bool Send(const std::string& command) {
     const std::string line = command + "\r\n";
-    if (!socket_ || !SendAll(socket_.Get(), line.data(), line.size())) return Broken();
-    return Reply();
+    return socket_ && SendAll(socket_.Get(), line.data(), line.size());
   }
+  int Command(const std::string& command) { return Send(command) ? Reply() : Broken(); }
 
   int Reply() {
     if (!ReadLine() || line_.size() < 3 ||
@@ -213,9 +207,8 @@ class Uploader {
  public:
   Uploader(const LibraryPeers& peers, const sockaddr_in& server, const UploadStatus& status)
       : peers_(peers), server_(server), status_(status) {}
-  ~Uploader() {
-    if (control_.IsOpen()) control_.Command("QUIT");
-  }
+  // The server's goodbye is not waited for: the file is already stored or not.
+  ~Uploader() { control_.Send("QUIT"); }
   Uploader(const Uploader&) = delete;
   Uploader& operator=(const Uploader&) = delete;
 
