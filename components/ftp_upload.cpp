@@ -158,9 +158,11 @@ class Control {
   void Close() { socket_.Close(); }
   const std::string& LastLine() const { return line_; }
 
+  // A line break inside a command would make a second one of it: such a command is not sent.
   bool Send(const std::string& command) {
     const std::string line = command + "\r\n";
-    return socket_ && SendAll(socket_.Get(), line.data(), line.size());
+    return socket_ && command.find_first_of("\r\n") == std::string::npos &&
+           SendAll(socket_.Get(), line.data(), line.size());
   }
   int Command(const std::string& command) { return Send(command) ? Reply() : Broken(); }
 
