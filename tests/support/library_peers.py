@@ -135,14 +135,16 @@ class FailingFtp(threading.Thread):
     def store(self, control, data, name):
         connection, _ = data.accept()
         data.close()
-        received = 0
+        received = bytearray()
         with connection:
-            while self.mode != "dropping" or received < 73728:
-                chunk = connection.recv(min(65536, 73728 - received) if self.mode == "dropping" else 65536)
+            while self.mode != "dropping" or len(received) < 73728:
+                chunk = connection.recv(min(65536, 73728 - len(received)) if self.mode == "dropping" else 65536)
                 if not chunk:
                     break
-                received += len(chunk)
-        open(os.path.join(self.folder, name), "wb").close()
+                received += chunk
+        # The disk that is full keeps an empty file, the dropped transfer what came.
+        with open(os.path.join(self.folder, name), "wb") as f:
+            f.write(received if self.mode == "dropping" else b"")
         if self.mode == "dropping":
             control.shutdown(socket.SHUT_RDWR)
             return False
