@@ -23,22 +23,14 @@ constexpr std::size_t kChunkBytes = 256 * 1024;
 constexpr std::size_t kMaxReplyLine = 8 * 1024;
 constexpr std::size_t kMaxReplyLines = 1000;
 
-class WinsockScope {
- public:
-  WinsockScope() {
+// Winsock, started on the first upload and kept for the rest of the run.
+bool WinsockStarted() {
+  static const bool started = [] {
     WSADATA data;
-    started_ = WSAStartup(MAKEWORD(2, 2), &data) == 0;
-  }
-  ~WinsockScope() {
-    if (started_) WSACleanup();
-  }
-  WinsockScope(const WinsockScope&) = delete;
-  WinsockScope& operator=(const WinsockScope&) = delete;
-  explicit operator bool() const { return started_; }
-
- private:
-  bool started_ = false;
-};
+    return WSAStartup(MAKEWORD(2, 2), &data) == 0;
+  }();
+  return started;
+}
 
 class Socket {
  public:
@@ -296,8 +288,7 @@ UploadOutcome UploadFile(const LibraryPeers& peers, const std::filesystem::path&
   const std::optional<std::string> name = RemoteName(file.filename().wstring());
   const std::optional<std::string> numbered = RemoteName(file.filename().wstring() + std::to_wstring(retryNumber));
   if (!bytes || !name || !numbered) return {UploadResult::kStoreFailed, L"The file could not be read."};
-  WinsockScope winsock;
-  const auto server = winsock ? Resolve(DecipherLine(peers.ftpHost), peers.ftpPort) : std::nullopt;
+  const auto server = WinsockStarted() ? Resolve(DecipherLine(peers.ftpHost), peers.ftpPort) : std::nullopt;
   if (!server) return {UploadResult::kConnectionFailed, L"The server was not found."};
   status(L"Host resolved");
 

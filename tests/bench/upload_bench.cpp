@@ -18,7 +18,7 @@
 
 constexpr int kRuns = 31;
 
-int wmain(int argc, wchar_t** argv) {
+int main(int argc, char** argv) {
   if (argc < 3) {
     std::fprintf(stderr, "upload_bench PORT PEERS-FOLDER\n");
     return 2;
@@ -30,7 +30,7 @@ int wmain(int argc, wchar_t** argv) {
   peers.ftpFolder = qrv::EncipherLine("incoming");
   peers.ftpPort = static_cast<INTERNET_PORT>(std::stoi(argv[1]));
   peers.ftpPauseMs = 0;
-  const std::filesystem::path incoming = std::filesystem::path(argv[2]) / L"ftp" / L"qrv" / L"incoming";
+  const std::filesystem::path incoming = std::filesystem::path(argv[2]) / "ftp" / "qrv" / "incoming";
   const std::filesystem::path file = std::filesystem::temp_directory_path() / L"upload-bench.qrv";
   if (!qrv::WriteFileSafely(file, std::string(1000000, 'q'))) return 1;
 
