@@ -35,8 +35,9 @@ bench: windows
 	build/bench/tests/bench/qrv_bench
 	tools/deps.sh test
 	cmake --preset windows >/dev/null
-	cmake --build --preset windows --target form_bench entry_bench help_bench prefs_bench hotkey_bench save_bench
+	cmake --build --preset windows --target form_bench entry_bench help_bench prefs_bench hotkey_bench save_bench upload_bench
 	tools/run-form-bench.sh
+	tools/run-upload-bench.sh
 	tools/run-startup-bench.sh
 
 # The picture of every window in every state at 96 and 144 DPI: build/shots/index.html.

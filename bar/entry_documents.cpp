@@ -76,6 +76,7 @@ bool BarEntryActions::RunWebSearch(const EntryWindow& window) const {
                 MessageKind::kWarning, MessageButtons::kOk, {.owner = window.Handle()});
     return false;
   }
+  address = EscapeWebAddress(address);
   if (data_.settings.newIeWindow && !data_.settings.browserPath.empty()) {
     StartBrowser(address);
   } else {

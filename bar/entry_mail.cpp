@@ -2,6 +2,7 @@
 // opened as a "mailto:" address on Open.
 #include "bar/entry_item_actions.h"
 #include "core/entry_texts.h"
+#include "core/service_editing.h"
 #include "entry/entry_window.h"
 #include "ui/dialogs.h"
 #include "ui/shell.h"
@@ -61,7 +62,7 @@ bool BarEntryActions::OpenMailto(const EntryWindow& window, const ItemInput& inp
     ShowMessage(L"The attached files must be added in the mail program: the e-mail opens without them.",
                 MessageKind::kInformation, MessageButtons::kOk, {.owner = window.Handle()});
   }
-  ShellOpen(window.Handle(), Widen(*address));
+  ShellOpen(window.Handle(), Widen(EscapeWebAddress(*address)));
   return true;
 }
 

@@ -2,13 +2,9 @@
 
 #include <wininet.h>
 
-#include <algorithm>
-#include <utility>
+#include <cwctype>
+#include <string>
 #include <vector>
-
-#include "core/cipher.h"
-#include "core/file_io.h"
-#include "ui/wide.h"
 
 namespace qrv {
 
@@ -27,7 +23,6 @@ class NetHandle {
   NetHandle(const NetHandle&) = delete;
   NetHandle& operator=(const NetHandle&) = delete;
   HINTERNET Get() const { return handle_; }
-  HINTERNET Release() { return std::exchange(handle_, nullptr); }
   explicit operator bool() const { return handle_ != nullptr; }
 
  private:
@@ -67,34 +62,14 @@ std::optional<DWORD> QueryNumber(HINTERNET request, DWORD query) {
   return value;
 }
 
-// The first three digits of the server's last answer ("530 Login incorrect.").
-int LastFtpReply() {
-  DWORD error = 0;
-  DWORD length = 0;
-  InternetGetLastResponseInfoW(&error, nullptr, &length);
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  if (length == 0 || !InternetGetLastResponseInfoW(&error, text.data(), &length)) return 0;
-  // The text may hold several lines; the last reply stands at the start of the last of them.
-  const auto lastLine = text.find_last_of(L'\n', text.find_last_not_of(L"\r\n\0", std::wstring::npos, 3));
-  const std::wstring line = lastLine == std::wstring::npos ? text : text.substr(lastLine + 1);
-  return line.size() >= 3 && iswdigit(line[0]) && iswdigit(line[1]) && iswdigit(line[2]) ? std::stoi(line.substr(0, 3))
-                                                                                         : 0;
-}
-
-bool StoreAs(HINTERNET ftp, const std::string& bytes, const std::wstring& remoteName, const UploadStatus& status) {
-  NetHandle remote(FtpOpenFileW(ftp, remoteName.c_str(), GENERIC_WRITE, FTP_TRANSFER_TYPE_BINARY, 0));
-  if (!remote) return false;
-  status(L"Beginning Data Transfer");
-  const std::size_t total = bytes.size();
-  for (std::size_t sent = 0; sent < total;) {
-    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(total - sent, 4096));
-    DWORD written = 0;
-    if (!InternetWriteFile(remote.Get(), bytes.data() + sent, chunk, &written) || written == 0) return false;
-    sent += written;
-    status(std::to_wstring(sent) + L" of " + std::to_wstring(total));
-  }
-  // The server's answer to the stored file comes when the data connection closes.
-  return InternetCloseHandle(remote.Release()) != FALSE;
+// Whether the body comes in chunks, which a server must not send to an HTTP/1.0 request.
+bool IsChunked(HINTERNET request) {
+  wchar_t coding[64] = {};
+  DWORD size = sizeof coding;
+  if (!HttpQueryInfoW(request, HTTP_QUERY_TRANSFER_ENCODING, coding, &size, nullptr)) return false;
+  std::wstring lower(coding);
+  for (wchar_t& c : lower) c = towlower(c);
+  return lower.find(L"chunked") != std::wstring::npos;
 }
 
 }  // namespace
@@ -107,12 +82,14 @@ std::optional<std::string> HttpGetOk(const HttpSource& source, DWORD timeoutMs, 
   if (!connection) return std::nullopt;
   const DWORD flags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_NO_COOKIES |
                       INTERNET_FLAG_NO_AUTO_REDIRECT | INTERNET_FLAG_NO_UI;
+  // Asked as HTTP/1.0, a server announces the length or ends the body with the
+  // connection; it never sends chunks, whose end WinINet under Wine does not check.
   NetHandle request(
-      HttpOpenRequestW(connection.Get(), L"GET", source.path.c_str(), nullptr, nullptr, nullptr, flags, 0));
+      HttpOpenRequestW(connection.Get(), L"GET", source.path.c_str(), L"HTTP/1.0", nullptr, nullptr, flags, 0));
   if (!request) return std::nullopt;
   SetTimeouts(request.Get(), timeoutMs);
   if (!HttpSendRequestW(request.Get(), nullptr, 0, nullptr, 0)) return std::nullopt;
-  if (QueryNumber(request.Get(), HTTP_QUERY_STATUS_CODE) != 200) return std::nullopt;
+  if (QueryNumber(request.Get(), HTTP_QUERY_STATUS_CODE) != 200 || IsChunked(request.Get())) return std::nullopt;
   std::optional<std::string> body = ReadBody(request.Get(), limit);
   // A connection that ends before the announced length gives a truncated body.
   const std::optional<DWORD> length = QueryNumber(request.Get(), HTTP_QUERY_CONTENT_LENGTH);
@@ -141,35 +118,6 @@ std::optional<std::string> DownloadSiteList(const SiteListPeers& peers) {
   constexpr std::size_t kLimit = 4u << 20;
   return HttpGetFirstOk({peers.sources.begin(), peers.sources.end()},
                         {peers.retryWaitsMs.begin(), peers.retryWaitsMs.end()}, peers.httpTimeoutMs, kLimit);
-}
-
-UploadResult UploadFile(const LibraryPeers& peers, const std::filesystem::path& file, int retryNumber,
-                        const UploadStatus& status) {
-  const std::optional<std::string> bytes = ReadFileBytes(file, 1u << 20);
-  if (!bytes) return UploadResult::kStoreFailed;
-  NetHandle session(OpenSession(peers.ftpTimeoutMs));
-  if (!session) return UploadResult::kConnectionFailed;
-  const std::wstring host = Widen(DecipherLine(peers.ftpHost));
-  NetHandle ftp(InternetConnectW(session.Get(), host.c_str(), peers.ftpPort, Widen(DecipherLine(peers.ftpUser)).c_str(),
-                                 Widen(DecipherLine(peers.ftpPassword)).c_str(), INTERNET_SERVICE_FTP,
-                                 INTERNET_FLAG_PASSIVE, 0));
-  if (!ftp) {
-    const DWORD error = GetLastError();
-    const bool refused =
-        error == ERROR_INTERNET_LOGIN_FAILURE || (error == ERROR_INTERNET_EXTENDED_ERROR && LastFtpReply() == 530);
-    return refused ? UploadResult::kLoginRefused : UploadResult::kConnectionFailed;
-  }
-  status(L"Connected");
-  Sleep(peers.ftpPauseMs);
-  FtpSetCurrentDirectoryW(ftp.Get(), Widen(DecipherLine(peers.ftpFolder)).c_str());
-  Sleep(peers.ftpPauseMs);
-  const std::wstring name = file.filename().wstring();
-  if (StoreAs(ftp.Get(), *bytes, name, status)) return UploadResult::kStored;
-  const int reply = LastFtpReply();
-  if (reply >= 500 && reply <= 502) return UploadResult::kUnsupported;
-  status(L"Upload failure");
-  if (StoreAs(ftp.Get(), *bytes, name + std::to_wstring(retryNumber), status)) return UploadResult::kStoredRenamed;
-  return UploadResult::kStoreFailed;
 }
 
 }  // namespace qrv

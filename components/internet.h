@@ -1,14 +1,11 @@
-// The programs' transfers over WinINet, each run on the window's thread without
+// The programs' downloads over WinINet, each run on the window's thread without
 // handling messages, so that no command or close can start in between: the
-// editor fetches the library list over HTTP and stores a file on the FTP
-// server; the bar fetches the site list over HTTP.
+// editor fetches the library list, the bar the site list.
 #pragma once
 
 #include <windows.h>
 
 #include <cstddef>
-#include <filesystem>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -34,16 +31,5 @@ std::optional<std::string> DownloadLibraryList(const LibraryPeers& peers);
 // The site list from the first of the three update hosts that answers with
 // status 200.
 std::optional<std::string> DownloadSiteList(const SiteListPeers& peers);
-
-enum class UploadResult { kStored, kStoredRenamed, kConnectionFailed, kLoginRefused, kUnsupported, kStoreFailed };
-
-// Progress of an upload, in the status texts the user sees.
-using UploadStatus = std::function<void(const std::wstring& text)>;
-
-// Logs in, changes to the upload folder (staying where it is when that fails),
-// stores the file under its own name, and once more under its name followed by
-// `retryNumber` when the first store fails.
-UploadResult UploadFile(const LibraryPeers& peers, const std::filesystem::path& file, int retryNumber,
-                        const UploadStatus& status);
 
 }  // namespace qrv

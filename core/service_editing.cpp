@@ -54,8 +54,7 @@ std::string Problem(std::string_view field, std::string_view what) {
 // the tags that would make the editor's record read back differently.
 std::optional<std::string> CheckField(std::string_view field, RecordField kind, std::string_view text,
                                       bool Forbidden::*applies) {
-  // An empty field is the editor's to ask for; the record check is for what is typed.
-  if (const std::string fault = text.empty() ? std::string() : RecordFieldFault(kind, text); !fault.empty())
+  if (const std::string fault = RecordFieldFault(kind, text); !fault.empty())
     return "The field \"" + std::string(field) + "\": " + fault;
   for (const auto& forbidden : kForbidden)
     if (forbidden.*applies && Contains(text, forbidden.text)) return Problem(field, forbidden.text);
@@ -129,16 +128,6 @@ std::string EncodeCriteria(std::string_view utf8) {
   return encoded;
 }
 
-std::string FillCriteria(std::string_view urlTemplate, std::string_view criteria) {
-  const std::string encoded = EncodeCriteria(criteria);
-  std::string url;
-  std::size_t from = 0;
-  for (auto at = urlTemplate.find(kCriteriaMarker); at != std::string_view::npos;
-       from = at + kCriteriaMarker.size(), at = urlTemplate.find(kCriteriaMarker, from))
-    url.append(urlTemplate.substr(from, at - from)).append(encoded);
-  return url.append(urlTemplate.substr(from));
-}
-
 bool HasCriteriaMarker(std::string_view urlTemplate) { return Contains(urlTemplate, kCriteriaMarker); }
 
 bool IsWebAddress(std::string_view url) {
@@ -147,6 +136,23 @@ bool IsWebAddress(std::string_view url) {
   const bool control =
       std::any_of(lower.begin(), lower.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; });
   return !control && (StartsWith(lower, "http://") || StartsWith(lower, "https://"));
+}
+
+std::string EscapeWebAddress(std::string_view utf8) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  static constexpr std::string_view kUnsafe = " \"<>\\^`{|}";
+  std::string escaped;
+  escaped.reserve(utf8.size());
+  for (unsigned char c : TrimView(utf8)) {
+    if (c <= 0x20 || c >= 0x7f || kUnsafe.find(static_cast<char>(c)) != std::string_view::npos) {
+      escaped += '%';
+      escaped += kHex[c >> 4];
+      escaped += kHex[c & 15];
+    } else {
+      escaped += static_cast<char>(c);
+    }
+  }
+  return escaped;
 }
 
 std::string FileNameFromTitle(std::string_view title) {

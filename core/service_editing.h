@@ -49,12 +49,17 @@ class EditedUrl {
 // The sample criteria as they go into a URL: a blank becomes "+", ASCII letters
 // and digits stay, every other byte of the code page becomes "%XX".
 std::string EncodeCriteria(std::string_view utf8);
-// Every criteria marker of the template replaced by the encoded criteria.
-std::string FillCriteria(std::string_view urlTemplate, std::string_view criteria);
 bool HasCriteriaMarker(std::string_view urlTemplate);
 // Only these addresses are handed to the web browser: "http://" or
 // "https://" in any letter case, without control characters.
 bool IsWebAddress(std::string_view url);
+
+// The address as the shell and a browser's command line take it, as one
+// argument: every byte a URL cannot hold as it is (blanks, quotation marks,
+// control characters, "<>\^`{|}" and the bytes of characters beyond ASCII)
+// becomes "%XX" of its UTF-8 byte; "%" and the rest stay as they are. Blanks
+// around the address go first.
+std::string EscapeWebAddress(std::string_view utf8);
 
 // A file name (without folder) made from a service's title: every character a
 // file name cannot hold becomes "_", trailing dots and blanks go, a device name

@@ -9,6 +9,7 @@
 #include <random>
 
 #include "components/window_activation.h"
+#include "core/entry_texts.h"
 #include "core/file_io.h"
 #include "core/service_file.h"
 #include "core/text.h"
@@ -51,13 +52,29 @@ void EditorWindow::ListFiles() {
 }
 
 void EditorWindow::OpenChosenFile() {
+  if (!MayDiscardEntry()) return;
   if (const auto file = chooseOpenFile(dialogFolder_)) OpenServiceFile(*file);
 }
 
 void EditorWindow::OpenListedFile() {
   const std::vector<int> selected = fileList_.SelectedIndexes();
   if (selected.empty()) return;
+  if (!MayDiscardEntry()) {
+    MarkListedFile();
+    return;
+  }
   OpenServiceFile(listFolder_ / fileList_.Items().at(static_cast<std::size_t>(selected.front())));
+}
+
+// The list highlights the file shown, and none when that lies in another folder.
+void EditorWindow::MarkListedFile() {
+  for (const int index : fileList_.SelectedIndexes()) fileList_.SetSelected(index, false);
+  std::error_code error;
+  if (currentFile_.empty() || !std::filesystem::equivalent(currentFile_.parent_path(), listFolder_, error)) return;
+  const std::vector<std::wstring> names = fileList_.Items();
+  const std::wstring name = currentFile_.filename().wstring();
+  for (std::size_t i = 0; i < names.size(); ++i)
+    if (!NameLess(names[i], name) && !NameLess(name, names[i])) fileList_.SetSelected(static_cast<int>(i), true);
 }
 
 bool EditorWindow::OpenServiceFile(const std::filesystem::path& file) {
@@ -68,7 +85,7 @@ bool EditorWindow::OpenServiceFile(const std::filesystem::path& file) {
     return false;
   }
   if (const std::optional<WebService> service = ServiceInFile(*bytes)) {
-    ShowService(*service, service->url);
+    if (!ShowService(*service, service->url)) return true;
   } else {
     ResetForm();
     SetStatus(L"QRV Web Services information not found.");
@@ -76,6 +93,7 @@ bool EditorWindow::OpenServiceFile(const std::filesystem::path& file) {
   currentFile_ = file;
   dialogFolder_ = file.parent_path();
   proposedName_ = file.filename().wstring();
+  MarkListedFile();
   return true;
 }
 
@@ -114,6 +132,8 @@ std::optional<std::filesystem::path> EditorWindow::SaveEntry() {
   proposedName_ = file.filename().wstring();
   SetStatus(L"File saved.");
   ListFiles();
+  MarkListedFile();
+  typed_ = false;
   MarkModified(false);
   EnableSave(true);
   return file;
@@ -154,17 +174,19 @@ void EditorWindow::TestUrl() {
     UrlChanged();
   }
   const std::string urlTemplate = editedUrl_.Template(Narrow(urlEdit_.Text()));
-  std::string url = urlTemplate;
+  std::string criteria;
   if (HasCriteriaMarker(urlTemplate)) {
-    const std::optional<std::wstring> criteria = askCriteria();
-    if (!criteria) return;
-    url = FillCriteria(urlTemplate, Narrow(*criteria));
+    const std::optional<std::wstring> answer = askCriteria();
+    if (!answer) return;
+    criteria = Narrow(*answer);
   }
+  // As a web search from the bar fills it: today's date and the criteria.
+  const std::string url = FillUrlTemplate(urlTemplate, today(), criteria, "");
   if (!IsWebAddress(url)) {
     SetStatus(L"Only http and https addresses can be tested.");
     return;
   }
-  ShellOpen(Handle(), Widen(url));
+  ShellOpen(Handle(), Widen(EscapeWebAddress(url)));
 }
 
 // The files are opened in name order, so that the last one stays shown.
@@ -177,6 +199,7 @@ void EditorWindow::DropFiles(HDROP drop) {
     if (HasServiceExtension(name)) names.push_back(std::move(name));
   }
   DragFinish(drop);
+  if (names.empty() || !MayDiscardEntry()) return;
   std::sort(names.begin(), names.end(), NameLess);
   for (const auto& name : names)
     if (!OpenServiceFile(name)) break;

@@ -3,6 +3,7 @@
 // no messages are handled while one runs.
 #include <random>
 
+#include "components/ftp_upload.h"
 #include "components/internet.h"
 #include "core/service_editing.h"
 #include "ui/dialogs.h"
@@ -79,9 +80,10 @@ void EditorWindow::LibrarySelectionChanged() {
       libraryNodes_[static_cast<std::size_t>(selected)].isCategory) {
     return;
   }
+  if (!MayDiscardEntry()) return;
   const std::string& record = libraryNodes_[static_cast<std::size_t>(selected)].line;
   const WebService service = ReadService(record);
-  ShowService(service, service.url);
+  if (!ShowService(service, service.url)) return;
   SetStatus(L"Entry retrieved.");
   currentFile_.clear();
   proposedName_ = Widen(FileNameFromTitle(service.caption));
@@ -92,30 +94,29 @@ void EditorWindow::LibrarySelectionChanged() {
 void EditorWindow::Upload(const std::filesystem::path& file) {
   if (busy_) return;
   static std::mt19937 random{std::random_device{}()};
-  UploadResult result;
+  UploadOutcome outcome;
   {
     TransferScope transfer(busy_);
     SetStatus(L"Uploading file...");
-    result = UploadFile(peers_, file, std::uniform_int_distribution<int>(0, 998)(random),
-                        [this](const std::wstring& text) { SetStatus(text); });
+    outcome = UploadFile(peers_, file, std::uniform_int_distribution<int>(0, 998)(random),
+                         [this](const std::wstring& text) { SetStatus(text); });
   }
-  switch (result) {
+  switch (outcome.result) {
     case UploadResult::kStored:
     case UploadResult::kStoredRenamed:
-      SetStatus(L"Data Transfer Complete");
       SetStatus(L"Upload success");
       return;
     case UploadResult::kConnectionFailed:
-      SetStatus(L"Upload failed.");
+      SetStatus(L"Upload failed. " + outcome.reason);
       ShowMessage(L"Connection Failed", MessageKind::kWarning, MessageButtons::kOk, {.owner = Handle()});
       return;
     case UploadResult::kUnsupported:
-      SetStatus(L"Upload failed.");
+      SetStatus(L"Upload failed. " + outcome.reason);
       ShowMessage(L"Upload unsupported", MessageKind::kWarning, MessageButtons::kOk, {.owner = Handle()});
       return;
     case UploadResult::kLoginRefused:
     case UploadResult::kStoreFailed:
-      SetStatus(L"Upload failed.");
+      SetStatus(L"Upload failed. " + outcome.reason);
       return;
   }
 }

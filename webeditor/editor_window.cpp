@@ -18,6 +18,13 @@ constexpr wchar_t kBeginStatus[] = L"Begin typing, or open an existing .qrv file
 constexpr wchar_t kInstallCaption[] = L"Install Web Service to QRV";
 constexpr wchar_t kSaveAndInstallCaption[] = L"Save && Install Web Service to QRV";
 
+// The most characters each field takes: far more than a web service needs, few
+// enough for the edit fields to stay quick with any file.
+constexpr std::size_t kKeywordLimit = 64;
+constexpr std::size_t kTitleLimit = 128;
+constexpr std::size_t kDescriptionLimit = 2000;
+constexpr std::size_t kUrlLimit = 2048;
+
 // The description field keeps the record's CR LF line breaks.
 std::wstring TextOf(const Control& control) { return control.Text(); }
 
@@ -60,8 +67,16 @@ EditorWindow::EditorWindow(const EditorSettings& settings, const LibraryPeers& p
     return criteriaDialog_->Ask();
   };
   downloadLibrary = [this] { return DownloadLibraryList(peers_); };
+  today = [] {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    return Date{now.wYear, now.wMonth, now.wDay};
+  };
 
   for (Edit* field : {&keywordEdit_, &titleEdit_, &descriptionEdit_}) field->onChange = [this] { FieldTyped(); };
+  for (const auto& [field, limit] : {std::pair{&keywordEdit_, kKeywordLimit}, std::pair{&titleEdit_, kTitleLimit},
+                                     std::pair{&descriptionEdit_, kDescriptionLimit}, std::pair{&urlEdit_, kUrlLimit}})
+    SendMessageW(field->Handle(), EM_SETLIMITTEXT, limit, 0);
   urlEdit_.onChange = [this] {
     FieldTyped();
     UrlChanged();
@@ -77,7 +92,9 @@ EditorWindow::EditorWindow(const EditorSettings& settings, const LibraryPeers& p
   uploadItem_.onClick = [this] { RunSaveCommand(SaveCommand::kUpload); };
   testItem_.onClick = [this] { TestUrl(); };
   exitItem_.onClick = [this] { Close(); };
-  resetItem_.onClick = [this] { ResetForm(); };
+  resetItem_.onClick = [this] {
+    if (MayDiscardEntry()) ResetForm();
+  };
   contentsItem_.onClick = [this] { ShowHelp(); };
   aboutItem_.onClick = [this] { ShowAbout(); };
   menu_.Attach();
@@ -114,7 +131,7 @@ LRESULT EditorWindow::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_CLOSE:
       // Transfers run without handling messages; this is only a second guard.
-      if (busy_) return 0;
+      if (busy_ || !MayDiscardEntry()) return 0;
       break;
     default:
       break;
@@ -149,6 +166,7 @@ void EditorWindow::MarkModified(bool modified) {
 }
 
 void EditorWindow::FieldTyped() {
+  typed_ = true;
   SetStatus(L"Entry has been modified.");
   EnableSave(true);
   MarkModified(true);
@@ -160,15 +178,43 @@ void EditorWindow::UrlChanged() {
   testItem_.enabled = hasUrl;
 }
 
-void EditorWindow::ShowService(const WebService& service, const std::string& urlTemplate) {
-  keywordEdit_.SetText(Widen(service.keyword));
-  titleEdit_.SetText(Widen(service.caption));
-  descriptionEdit_.SetText(Widen(service.hint));
-  urlEdit_.SetText(Widen(editedUrl_.Load(urlTemplate)));
+// A record is shown only as a whole: a field cut at a NUL would lose the rest
+// when saved. A field longer than the editor takes is cut, and the user told.
+bool EditorWindow::ShowService(const WebService& service, const std::string& urlTemplate) {
+  for (const std::string* text : {&service.keyword, &service.caption, &service.hint, &urlTemplate}) {
+    if (text->find('\0') != std::string::npos) {
+      ShowMessage(L"This web service holds a NUL character, which the editor cannot show: it is not opened.",
+                  MessageKind::kWarning, MessageButtons::kOk, {.owner = Handle()});
+      return false;
+    }
+  }
+  std::wstring cut;
+  const auto show = [&cut](Edit& field, std::wstring text, std::size_t limit, const wchar_t* name) {
+    if (text.size() > limit) {
+      text.resize(limit);
+      cut += L"\r\n" + std::wstring(name) + L": the first " + std::to_wstring(limit) + L" characters";
+    }
+    field.SetText(text);
+  };
+  show(keywordEdit_, Widen(service.keyword), kKeywordLimit, L"Quorvel Keyword");
+  show(titleEdit_, Widen(service.caption), kTitleLimit, L"Site title");
+  show(descriptionEdit_, Widen(service.hint), kDescriptionLimit, L"Site description");
+  show(urlEdit_, Widen(editedUrl_.Load(urlTemplate)), kUrlLimit, L"URL");
   UrlChanged();
+  typed_ = false;
   SetStatus(L"QRV Web Services information loaded.");
   MarkModified(false);
   EnableSave(true);
+  if (!cut.empty())
+    ShowMessage(L"Fields longer than the editor takes were cut:" + cut, MessageKind::kWarning, MessageButtons::kOk,
+                {.owner = Handle()});
+  return true;
+}
+
+// Typed changes are thrown away only when the user says so.
+bool EditorWindow::MayDiscardEntry() {
+  return !typed_ || ShowMessage(L"The entry has been modified. Discard the changes?", MessageKind::kConfirmation,
+                                MessageButtons::kYesNo, {.owner = Handle()}) == DialogResult::kYes;
 }
 
 ServiceFields EditorWindow::Fields() const {
@@ -182,6 +228,7 @@ void EditorWindow::ResetForm() {
   UrlChanged();
   proposedName_.clear();
   currentFile_.clear();
+  typed_ = false;
   MarkModified(false);
   EnableSave(false);
   SetStatus(kBeginStatus);

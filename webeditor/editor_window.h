@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "components/internet_peers.h"
+#include "core/date.h"
 #include "core/keyword_record.h"
 #include "core/library_list.h"
 #include "core/service_editing.h"
@@ -43,6 +44,8 @@ class EditorWindow : public Form {
   std::function<std::optional<std::wstring>()> askCriteria;
   // Where the library list comes from (the library peers unless a test says).
   std::function<std::optional<std::string>()> downloadLibrary;
+  // The date a tested address is filled with.
+  std::function<Date()> today;
 
  protected:
   LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -56,7 +59,8 @@ class EditorWindow : public Form {
   void MarkModified(bool modified);
   void FieldTyped();
   void UrlChanged();
-  void ShowService(const WebService& service, const std::string& urlTemplate);
+  bool ShowService(const WebService& service, const std::string& urlTemplate);
+  bool MayDiscardEntry();
   ServiceFields Fields() const;
   void ResetForm();
   void FillPages();
@@ -67,6 +71,7 @@ class EditorWindow : public Form {
   void ListFiles();
   void OpenChosenFile();
   void OpenListedFile();
+  void MarkListedFile();
   bool OpenServiceFile(const std::filesystem::path& file);
   void RunSaveCommand(SaveCommand command);
   std::optional<std::filesystem::path> SaveEntry();
@@ -88,6 +93,7 @@ class EditorWindow : public Form {
   std::wstring proposedName_;          // the save dialog's file name
   EditedUrl editedUrl_;
   bool modified_ = false;
+  bool typed_ = false;  // the user typed into the entry since it was shown or saved
   bool libraryLoaded_ = false;
   bool busy_ = false;
   std::vector<LibraryNode> libraryNodes_;

@@ -13,11 +13,12 @@ TEST(FieldCheck, RefusesEveryFieldThatWouldReadBackDifferently) {
   // Each text, put into the field named, would break the record apart.
   const char* const names[] = {"Quorvel Keyword", "Site title", "Site description", "URL"};
   const std::vector<std::pair<int, const char*>> bad = {
-      {0, "a{b"},   {0, "a}b"},    {0, "a|b"},      {0, "k!>"},          {0, "<HINT="},
-      {1, "A | B"}, {1, "Wow!>"},  {1, "a!D>"},     {1, "<CB=x"},        {1, "<QRV!>"},
-      {2, "x|y"},   {2, "end!H>"}, {2, "<CUST=Y>"}, {1, "\xE4\xB8\xAD"}, {3, "http://x/\xE2\x82\xAC\xE4\xB8\xAD"}};
+      {0, ""},       {0, "a{b"},      {0, "a}b"},          {0, "a|b"},
+      {0, "k!>"},    {0, "<HINT="},   {1, "A | B"},        {1, "Wow!>"},
+      {1, "a!D>"},   {1, "<CB=x"},    {1, "<QRV!>"},       {2, "x|y"},
+      {2, "end!H>"}, {2, "<CUST=Y>"}, {1, "\xE4\xB8\xAD"}, {3, "http://x/\xE2\x82\xAC\xE4\xB8\xAD"}};
   for (const auto& [field, text] : bad) {
-    ServiceFields fields;
+    ServiceFields fields{.keyword = "k"};
     std::string* parts[] = {&fields.keyword, &fields.title, &fields.description, &fields.url};
     *parts[field] = text;
     const auto problem = FieldProblem(fields);
@@ -50,13 +51,20 @@ TEST(UrlEditing, StarAndMarkerNeverSwapThroughLoadAndSave) {
   EXPECT_EQ(UrlFromEditing("x.org/find?q=*&n=*"), "http://x.org/find?q=<QRV!>&n=*");
 }
 
-TEST(UrlEditing, SampleCriteriaGoEncodedIntoEveryMarkerOfWebAddressesOnly) {
+TEST(UrlEditing, SampleCriteriaAreEncodedAndOnlyWebAddressesOpened) {
   EXPECT_EQ(EncodeCriteria("AC/DC live 2"), "AC%2FDC+live+2");
   EXPECT_EQ(EncodeCriteria("caf\xC3\xA9 & co."), "caf%E9+%26+co%2E");
-  EXPECT_EQ(FillCriteria("https://x/?q=<QRV!>&again=<QRV!>*", "a b"), "https://x/?q=a+b&again=a+b*");
   EXPECT_TRUE(IsWebAddress(" HTTPS://x.org"));
   for (const char* url : {"file:///c:/windows/system32/calc.exe", "c:\\x.exe", "javascript:alert(1)", "ftp://x", ""})
     EXPECT_FALSE(IsWebAddress(url)) << url;
+}
+
+TEST(UrlEditing, AddressesLeaveWithWhatAUrlCannotHoldEscaped) {
+  EXPECT_EQ(EscapeWebAddress(" http://x.example/?a=\" --evil \"&q=a+b%2F<x>|{}^`\\ "),
+            "http://x.example/?a=%22%20--evil%20%22&q=a+b%2F%3Cx%3E%7C%7B%7D%5E%60%5C");
+  EXPECT_EQ(EscapeWebAddress("https://de.example/wiki/Stra\xC3\x9F"
+                             "e#Teil\t1"),
+            "https://de.example/wiki/Stra%C3%9Fe#Teil%091");
 }
 
 TEST(FileNameFromTitle, ReplacesWhatFileNamesCannotHold) {

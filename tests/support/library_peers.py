@@ -9,10 +9,14 @@ HTTP: "files" serves DIR/www (the tests write qrv/sitelistcu.txt and
 qrv/sitelist.txt there), "html" answers 200 with a web page, "missing" answers
 404 with "200 OK" in its page, "refused" is a port where nothing listens,
 "silent" takes the request and answers nothing for a minute, "empty" answers 200
-with an empty body, "truncated" announces the whole of DIR/www/qrv/sitelist.txt
-and sends half of it before it closes. FTP ("ftp"): user "qrv" (password
-"secret") stores in its "incoming" folder and refuses to store over a file that
-exists; user "full" is refused every store as the disk were full.
+with an empty body, "truncated" announces the whole of the file asked for under
+DIR/www and sends half of it before it closes, "chunked" sends it in chunks and
+closes before the last one. FTP ("ftp"): user "qrv" (password "secret") stores
+in its "incoming" folder and refuses to store over a file that exists; user
+"full" is refused every store as the disk were full. Two FTP servers fail as
+real ones do once the data has come: "diskfull" takes the whole file, keeps it
+empty and answers 451 after it, "dropping" takes 73,728 bytes and then closes
+both of its connections.
 """
 import http.server
 import os
@@ -59,11 +63,14 @@ class EmptyPage(HtmlPage):
         self.end_headers()
 
 
-def truncated_page(www):
+def cut_pages(www):
+    def body_of(path):
+        with open(os.path.join(www, path.lstrip("/")), "rb") as f:
+            return f.read()
+
     class TruncatedPage(HtmlPage):
         def do_GET(self):
-            with open(os.path.join(www, "qrv", "sitelist.txt"), "rb") as f:
-                body = f.read()
+            body = body_of(self.path)
             self.send_response(200)
             self.send_header("Content-Length", str(len(body)))
             self.end_headers()
@@ -71,7 +78,78 @@ def truncated_page(www):
             self.wfile.flush()
             self.close_connection = True
 
-    return TruncatedPage
+    class ChunkedPage(HtmlPage):
+        protocol_version = "HTTP/1.1"
+
+        def do_GET(self):
+            body = body_of(self.path)
+            self.send_response(200)
+            self.send_header("Transfer-Encoding", "chunked")
+            self.end_headers()
+            half = body[: len(body) // 2]
+            self.wfile.write(b"%x\r\n%s\r\n" % (len(half), half))
+            self.wfile.flush()
+            self.close_connection = True
+
+    return TruncatedPage, ChunkedPage
+
+
+class FailingFtp(threading.Thread):
+    """A bare FTP server that logs anyone in and fails every store after the data."""
+
+    def __init__(self, folder, mode):
+        super().__init__(daemon=True)
+        self.folder, self.mode = folder, mode
+        self.listener = socket.create_server(("127.0.0.1", 0))
+        self.port = self.listener.getsockname()[1]
+
+    def run(self):
+        while True:
+            control, _ = self.listener.accept()
+            threading.Thread(target=self.session, args=(control,), daemon=True).start()
+
+    def session(self, control):
+        replies = {"USER": "331 Password required.", "PASS": "230 Logged in.", "CWD": "250 Okay.",
+                   "TYPE": "200 Type set.", "QUIT": "221 Bye."}
+        data = None
+        with control, control.makefile("rb") as lines:
+            control.sendall(b"220 Ready.\r\n")
+            for line in lines:
+                verb, _, argument = line.decode("latin-1").strip().partition(" ")
+                verb = verb.upper()
+                if verb == "PASV":
+                    data = socket.create_server(("127.0.0.1", 0))
+                    port = data.getsockname()[1]
+                    control.sendall(b"227 Entering Passive Mode (127,0,0,1,%d,%d).\r\n" % (port // 256, port % 256))
+                elif verb == "STOR" and data:
+                    control.sendall(b"150 Ok to send data.\r\n")
+                    if not self.store(control, data, os.path.basename(argument)):
+                        return
+                    data = None
+                else:
+                    control.sendall((replies.get(verb, "502 Not implemented.") + "\r\n").encode())
+                    if verb == "QUIT":
+                        return
+
+    # False when the session ends here.
+    def store(self, control, data, name):
+        connection, _ = data.accept()
+        data.close()
+        received = bytearray()
+        with connection:
+            while self.mode != "dropping" or len(received) < 73728:
+                chunk = connection.recv(min(65536, 73728 - len(received)) if self.mode == "dropping" else 65536)
+                if not chunk:
+                    break
+                received += chunk
+        # The disk that is full keeps an empty file, the dropped transfer what came.
+        with open(os.path.join(self.folder, name), "wb") as f:
+            f.write(received if self.mode == "dropping" else b"")
+        if self.mode == "dropping":
+            control.shutdown(socket.SHUT_RDWR)
+            return False
+        control.sendall(b"451 Failure writing to local file.\r\n")
+        return True
 
 
 class LibraryFtp(FTPHandler):
@@ -118,10 +196,17 @@ def serve(folder):
     LibraryFtp.authorizer = authorizer
     LibraryFtp.passive_ports = None
     ftp = FTPServer(("127.0.0.1", 0), LibraryFtp)
+    failing = {}
+    for mode in ("diskfull", "dropping"):
+        os.makedirs(os.path.join(folder, "ftp", mode), exist_ok=True)
+        failing[mode] = FailingFtp(os.path.join(folder, "ftp", mode), mode)
+        failing[mode].start()
+    truncated, chunked = cut_pages(www)
 
     ports = {"files": http_server(Files), "html": http_server(HtmlPage), "missing": http_server(MissingPage),
              "refused": free_port(), "ftp": ftp.address[1], "silent": http_server(SilentPage),
-             "empty": http_server(EmptyPage), "truncated": http_server(truncated_page(www))}
+             "empty": http_server(EmptyPage), "truncated": http_server(truncated), "chunked": http_server(chunked),
+             "diskfull": failing["diskfull"].port, "dropping": failing["dropping"].port}
     with open(os.path.join(folder, "ports.tmp"), "w") as out:
         for name, port in ports.items():
             out.write(f"{name} {port}\n")

@@ -59,9 +59,10 @@ void EditorTest::SetUp() {
   SetShellHandler([](const std::wstring& file, const std::wstring& parameters, int) {
     shell.push_back({file, parameters});
   });
-  SetPromptHandler([](const std::wstring& text, MessageKind, MessageButtons) {
+  yesNoAnswer = DialogResult::kYes;
+  SetPromptHandler([](const std::wstring& text, MessageKind, MessageButtons buttons) {
     messages.push_back(text);
-    return DialogResult::kOk;
+    return buttons == MessageButtons::kYesNo ? yesNoAnswer : DialogResult::kOk;
   });
   Open(Peers("files", "files"));
 }

@@ -72,6 +72,7 @@ class EditorTest : public ::testing::Test {
 
   static inline std::vector<ShellRequest> shell;
   static inline std::vector<std::wstring> messages;
+  static inline DialogResult yesNoAnswer = DialogResult::kYes;  // to every yes-or-no question
 
  private:
   std::unique_ptr<EditorWindow> window_;

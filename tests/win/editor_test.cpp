@@ -32,6 +32,7 @@ TEST_F(EditorTest, TypingSavingAndResettingMoveTheCommandsAsTheEntryStands) {
   EXPECT_TRUE(probe.TestButton().Enabled());
   // A paste counts as typing; the program's own changes do not.
   probe.Choose(probe.ResetItem());
+  messages.clear();  // the question before the typed entry goes
   EXPECT_FALSE(probe.TestButton().Enabled());
   probe.Title().SetText(L"quiet");
   EXPECT_FALSE(probe.SaveItem().enabled);
@@ -108,6 +109,70 @@ TEST_F(EditorTest, OpeningShowsTheRecordAndSavingKeepsItsMarkersAndStars) {
   EXPECT_EQ(messages.size(), 1u);
 }
 
+TEST_F(EditorTest, TypedChangesGoOnlyWhenTheUserSaysSoAndTheListMarksTheFileShown) {
+  WriteServiceFile(L"A.qrv", "S=0{a}11<CB=Apples!><D=!D><CUST=Y><HINT=!H>|https://a/");
+  WriteServiceFile(L"B.qrv", "S=0{b}11<CB=Bananas!><D=!D><CUST=Y><HINT=!H>|https://b/");
+  std::filesystem::create_directories(folder_ / L"other");
+  const auto other = WriteServiceFile(L"other/C.qrv", "S=0{c}11<CB=Cherries!><D=!D><CUST=Y><HINT=!H>|https://c/");
+  Open(Peers("files", "files"));
+  auto probe = Probe();
+  probe.Files().SetSelected(0, true, Notify::kYes);
+  probe.Files().SetSelected(1, true, Notify::kYes);  // nothing typed: no question
+  EXPECT_TRUE(messages.empty());
+  probe.Title().SetText(L"Bananas, ripe", Notify::kYes);
+
+  // Each way to another entry asks first, and "No" keeps what was typed.
+  yesNoAnswer = DialogResult::kNo;
+  int opened = 0;
+  Window().chooseOpenFile = [&](const std::filesystem::path&) { return ++opened, std::optional(other); };
+  probe.Files().SetSelected(0, true, Notify::kYes);
+  probe.Choose(probe.ResetItem());
+  probe.Choose(probe.OpenItem());
+  SendMessageW(Window().Handle(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(messages.size(), 4u);
+  EXPECT_EQ(opened, 0);
+  EXPECT_TRUE(IsWindow(Window().Handle()));
+  EXPECT_EQ(probe.Title().Text(), L"Bananas, ripe");
+  EXPECT_EQ(probe.Files().SelectedIndexes(), std::vector<int>{1});
+
+  // A file opened from another folder leaves no file of the list marked.
+  yesNoAnswer = DialogResult::kYes;
+  probe.Choose(probe.OpenItem());
+  EXPECT_EQ(probe.Title().Text(), L"Cherries");
+  EXPECT_TRUE(probe.Files().SelectedIndexes().empty());
+
+  // An empty keyword is refused with the other field checks, before the dialog.
+  messages.clear();
+  probe.Keyword().SetText(L"", Notify::kYes);
+  probe.Choose(probe.SaveItem());
+  EXPECT_EQ(saveAsked_, 0);
+  EXPECT_EQ(probe.Status(), L"File not saved.");
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_NE(messages[0].find(L"\"Quorvel Keyword\""), std::wstring::npos) << messages[0];
+}
+
+TEST_F(EditorTest, ARecordWithANulIsNotOpenedAndOverlongFieldsAreCutWithAMessage) {
+  auto probe = Probe();
+  const std::string nul = std::string("S=0{n}11<CB=Nul!><D=!D><CUST=Y><HINT=before") + '\0' + "after!H>|https://n/";
+  Window().chooseOpenFile = [&](const std::filesystem::path&) { return WriteServiceFile(L"zero.qrv", nul); };
+  probe.Choose(probe.OpenItem());
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_NE(messages[0].find(L"NUL"), std::wstring::npos);
+  EXPECT_EQ(probe.Title().Text(), L"");
+  EXPECT_FALSE(probe.SaveItem().enabled);
+
+  // A description of 200,000 characters reaches the field cut to its bound.
+  const std::string hint(200000, 'd');
+  Window().chooseOpenFile = [&](const std::filesystem::path&) {
+    return WriteServiceFile(L"long.qrv", "S=0{l}11<CB=Long!><D=!D><CUST=Y><HINT=" + hint + "!H>|https://l/");
+  };
+  probe.Choose(probe.OpenItem());
+  EXPECT_EQ(probe.Title().Text(), L"Long");
+  EXPECT_EQ(probe.Description().Text().size(), 2000u);
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_NE(messages[1].find(L"Site description: the first 2000 characters"), std::wstring::npos) << messages[1];
+}
+
 HGLOBAL DropOf(const std::vector<std::filesystem::path>& files) {
   std::wstring names;
   for (const auto& file : files) names += file.wstring() + L'\0';
@@ -157,18 +222,29 @@ TEST_F(EditorTest, InstallHandsTheFullPathToTheRunningBarOrStartsTheBarWithIt) {
   EXPECT_EQ(Saved(folder_ / L"more.txt.qrv").caption, "Bananas and more");
 }
 
-TEST_F(EditorTest, TestOpensOnlyWebAddressesWithTheSampleCriteriaEncoded) {
+TEST_F(EditorTest, TestOpensOnlyWebAddressesFilledAsTheBarFillsThemAsOneArgument) {
   auto probe = Probe();
-  probe.Url().SetText(L"search.org/find?q=*&page=1", Notify::kYes);
-  criteriaAnswers_ = {std::wstring(L"AC/DC live"), std::nullopt};
+  Window().today = [] { return Date{2004, 3, 5}; };
+  probe.Url().SetText(L"search.org/find?q=*&page=1&d=<Y>-<MM>-<DD>", Notify::kYes);
+  criteriaAnswers_ = {std::wstring(L"AC/DC live"), std::nullopt, std::wstring(L"x")};
   probe.Choose(probe.TestItem());
   probe.TestButton().Click();  // cancelled
   ASSERT_EQ(shell.size(), 1u);
-  EXPECT_EQ(shell[0].file, L"http://search.org/find?q=AC%2FDC+live&page=1");
-  EXPECT_EQ(probe.Url().Text(), L"http://search.org/find?q=*&page=1");
+  EXPECT_EQ(shell[0].file, L"http://search.org/find?q=AC%2FDC+live&page=1&d=2004-03-05");
+  EXPECT_EQ(probe.Url().Text(), L"http://search.org/find?q=*&page=1&d=<Y>-<MM>-<DD>");
+  // Quotation marks and blanks of a template cannot make arguments of their own.
+  probe.Url().SetText(L"http://x.example/?a=\" --evil \"&q=*", Notify::kYes);
+  probe.Choose(probe.TestItem());
+  ASSERT_EQ(shell.size(), 2u);
+  const std::wstring commandLine = L"browser.exe \"" + shell[1].file + L"\"";
+  int count = 0;
+  LPWSTR* arguments = CommandLineToArgvW(commandLine.c_str(), &count);
+  ASSERT_EQ(count, 2);
+  EXPECT_EQ(std::wstring(arguments[1]), L"http://x.example/?a=%22%20--evil%20%22&q=x");
+  LocalFree(arguments);
   probe.Url().SetText(L"file:///c:/windows/notepad.exe", Notify::kYes);
   probe.Choose(probe.TestItem());
-  EXPECT_EQ(shell.size(), 1u);
+  EXPECT_EQ(shell.size(), 2u);
   EXPECT_EQ(probe.Status(), L"Only http and https addresses can be tested.");
 }
 

@@ -148,10 +148,10 @@ TEST_F(EntryActions, WebSearchesOpenOnlyWebAddressesInTheBrowser) {
   data.settings.newIeWindow = true;
   data.settings.browserPath = qrv::Narrow(browser);
 
-  EntryWindow& plain = Window(EntryType::kInternet, L"example.com/\"a\"");
+  EntryWindow& plain = Window(EntryType::kInternet, L"example.com/\"a\" --evil");
   EXPECT_TRUE(plain.Open());
   EXPECT_TRUE(WaitForLine(log, 1));
-  EXPECT_NE(ReadText(log).find("\"Http://example.com/%22a%22\""), std::string::npos);
+  EXPECT_NE(ReadText(log).find("\"Http://example.com/%22a%22%20--evil\""), std::string::npos) << ReadText(log);
 
   EntryWindow& refused = Window(EntryType::kInternet, L"file:///C:/windows/notepad.exe");
   EXPECT_FALSE(refused.Open());

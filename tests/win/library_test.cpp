@@ -4,6 +4,7 @@
 #include <chrono>
 #include <functional>
 
+#include "components/ftp_upload.h"
 #include "core/cipher.h"
 #include "core/file_io.h"
 #include "core/service_file.h"
@@ -69,11 +70,16 @@ TEST_F(LibraryTest, TheFallbackIsAskedWhenTheLibraryFailsAndNoListIsTriedAgain) 
     EXPECT_EQ(Probe().Tree().Count(), 2) << library;
   }
   EXPECT_TRUE(messages.empty());
-  Open(Peers("refused", "missing"));
-  Probe().ShowPage(1);
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0].substr(0, 34), L"Connection to QRV's Online Library");
-  EXPECT_EQ(Probe().Status(), L"No sites found.");
+  // A list that ends early is no list, whether cut short of its length or of its last chunk.
+  for (const char* library : {"refused", "truncated", "chunked"}) {
+    messages.clear();
+    Open(Peers(library, "missing"));
+    Probe().ShowPage(1);
+    ASSERT_EQ(messages.size(), 1u) << library;
+    EXPECT_EQ(messages[0].substr(0, 34), L"Connection to QRV's Online Library");
+    EXPECT_EQ(Probe().Status(), L"No sites found.");
+    EXPECT_EQ(Probe().Tree().Count(), 0);
+  }
   // A web page answered instead of the list holds no category: said, and fetched again next time.
   Open(Peers("html", "files"));
   Probe().ShowPage(1);
@@ -113,18 +119,61 @@ TEST_F(UploadTest, StoresTheFileAndUnderANumberedNameWhenTheNameIsTaken) {
   EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(UploadTest, RefusedLogInFullDiskAndNoServerEndAsFailed) {
+TEST_F(UploadTest, RefusedLogInFullDiskAndNoServerEndAsFailedWithTheReason) {
   auto peers = Peers("files", "files");
   peers.ftpPassword = EncipherLine("wrong");
   Open(peers);
-  EXPECT_EQ(SaveAndUpload(L"refused.qrv"), L"Upload failed.");
+  EXPECT_EQ(SaveAndUpload(L"refused.qrv"), L"Upload failed. Log-in refused.");
   EXPECT_TRUE(messages.empty());
   Open(Peers("files", "files", "full"));
-  EXPECT_EQ(SaveAndUpload(L"full.qrv"), L"Upload failed.");
+  EXPECT_EQ(SaveAndUpload(L"full.qrv"), L"Upload failed. No space on the server.");
+  // A server that takes the data and then refuses to keep it.
+  peers = Peers("files", "files");
+  peers.ftpPort = static_cast<INTERNET_PORT>(PeerPort("diskfull"));
+  Open(peers);
+  EXPECT_EQ(SaveAndUpload(L"late.qrv"), L"Upload failed. The server could not write the file.");
   peers.ftpPort = static_cast<INTERNET_PORT>(PeerPort("refused"));
   Open(peers);
-  EXPECT_EQ(SaveAndUpload(L"noserver.qrv"), L"Upload failed.");
+  EXPECT_EQ(SaveAndUpload(L"noserver.qrv"), L"Upload failed. No connection.");
   EXPECT_EQ(messages, std::vector<std::wstring>{L"Connection Failed"});
+}
+
+// A file of the size a reviewer sent, to servers that keep it, fail after the
+// data, or drop both connections half-way.
+TEST_F(UploadTest, OnlyTheServersConfirmationAfterAllBytesCountsAsStored) {
+  const std::filesystem::path file = folder_ / L"large.qrv";
+  std::string bytes(953710, 'x');
+  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>('a' + i % 26);
+  ASSERT_TRUE(WriteFileSafely(file, bytes));
+  struct Case {
+    const char* server;
+    UploadResult result;
+    std::wstring reason;
+  };
+  for (const Case& c : {Case{"ftp", UploadResult::kStored, L""},
+                        Case{"diskfull", UploadResult::kStoreFailed, L"The server could not write the file."},
+                        Case{"dropping", UploadResult::kStoreFailed, L"Connection lost."}}) {
+    SCOPED_TRACE(c.server);
+    auto peers = Peers("files", "files");
+    peers.ftpPort = static_cast<INTERNET_PORT>(PeerPort(c.server));
+    std::error_code error;
+    std::filesystem::remove(Incoming() / L"large.qrv", error);
+    std::filesystem::remove(PeersFolder() / "ftp" / c.server / "large.qrv7", error);
+    std::vector<std::wstring> seen;
+    const UploadOutcome outcome = UploadFile(peers, file, 7, [&](const std::wstring& text) { seen.push_back(text); });
+    EXPECT_EQ(outcome.result, c.result);
+    EXPECT_EQ(outcome.reason, c.reason);
+    const bool retried = std::find(seen.begin(), seen.end(), L"Upload failure") != seen.end();
+    EXPECT_EQ(retried, c.result != UploadResult::kStored);
+    if (c.result == UploadResult::kStored) {
+      EXPECT_EQ(seen.back(), L"Data Transfer Complete");
+      EXPECT_EQ(seen[seen.size() - 2], L"953710 of 953710");
+      EXPECT_EQ(ReadFileBytes(Incoming() / L"large.qrv", 1u << 20), bytes);
+    } else {
+      // Tried once more under the numbered name, on a new connection after a drop.
+      EXPECT_TRUE(std::filesystem::exists(PeersFolder() / "ftp" / c.server / "large.qrv7"));
+    }
+  }
 }
 
 // The median of five runs of `run`, each after `prepare`, in milliseconds.

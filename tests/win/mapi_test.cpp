@@ -206,11 +206,13 @@ TEST_F(SimpleMapiMail, OpenHandsTheMailToTheProgramOfMailtoAddresses) {
   SetEnvironmentVariableW(L"QRV_ARGLOG", log.c_str());
   const MailtoHandler handler(program);
   data.settings.emailType = "1";
-  ConfigureMapi("contact=Ann|ann@x.org|ann@x.org\n");
+  ConfigureMapi("contact=Ann|Ann \"A\" Lee|ann@x.org\n");
   EntryWindow& window = Window(EntryType::kEmail, L"Tea & cake", L"Ann");
   EXPECT_TRUE(window.Open());
   ASSERT_TRUE(WaitForLine(log, 1));
-  EXPECT_NE(ReadText(log).find("mailto:ann@x.org?subject=Tea%20%26%20cake&body="), std::string::npos) << ReadText(log);
+  // The mail program's command line takes the address unquoted: its blanks and quotes go encoded.
+  EXPECT_NE(ReadText(log).find(" mailto:Ann%20%22A%22%20Lee?subject=Tea%20%26%20cake&body="), std::string::npos)
+      << ReadText(log);
   EXPECT_EQ(SendLine(MapiLog()), "");  // opened, not sent
 
   // Too long for the mail program: told, and the window stays.

@@ -163,7 +163,7 @@ TEST_F(WebServiceUpdate, BadAnswersLoseNothingAndSayTheSiteWasNotFound) {
   std::vector<std::string> list = {Service("Google", "javascript:alert(1)"), "VER=9"};
   for (int n = 0; n < 40; ++n) list.push_back(Service("S" + std::to_string(n), "http://s/"));
   const std::vector<std::string> before = {local_, Service("Gone", "http://gone/"), mine_};
-  for (const char* first : {"refused", "html", "empty", "truncated", "files"}) {
+  for (const char* first : {"refused", "html", "empty", "truncated", "chunked", "files"}) {
     SCOPED_TRACE(first);
     // The files peer serves a list of no sound record: its first two lines.
     Publish(first == std::string("files") ? std::vector<std::string>(list.begin(), list.begin() + 2) : list);
