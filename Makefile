@@ -41,7 +41,7 @@ bench: windows
 	tools/run-startup-bench.sh
 
 # The picture of every window in every state at 96 and 144 DPI: build/shots/index.html.
-# SHOTS_FLAGS=--docs also copies the README's pictures into docs/.
+# SHOTS_FLAGS=--docs also copies the README's pictures and the gallery into docs/.
 shots:
 	tools/deps.sh test
 	cmake --preset windows >/dev/null

@@ -3,7 +3,8 @@
 # 96 and 144 DPI, each in a Wine session and prefix of its own, both at once:
 # PNG files under build/shots/96 and build/shots/144, and build/shots/index.html
 # showing each look at both sizes side by side, grouped as the scenes are.
-#   tools/shots.sh [--docs]   --docs also copies the README's pictures into docs/
+#   tools/shots.sh [--docs]   --docs also copies the README's pictures and the
+#                             whole gallery (docs/gallery/index.html) into docs/
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build/windows"
@@ -78,5 +79,9 @@ if [[ "${1:-}" == --docs ]]; then
   for name in entry-appointment:entry-window bar-open:bar-open prefs-keywords:preferences-window; do
     cp "$shots/96/${name%%:*}.png" "$root/docs/${name##*:}.png"
   done
+  rm -rf "$root/docs/gallery" && mkdir -p "$root/docs/gallery/96" "$root/docs/gallery/144"
+  cp "$shots/index.html" "$root/docs/gallery/"
+  cp "$shots"/96/*.png "$root/docs/gallery/96/"
+  cp "$shots"/144/*.png "$root/docs/gallery/144/"
 fi
 exit $status
