@@ -145,8 +145,11 @@ void Control::Place() {
   Bounds b = bounds_;
   if (anchors.right) (anchors.left ? b.width : b.left) += dx;
   if (anchors.bottom) (anchors.top ? b.height : b.top) += dy;
-  const Bounds place{parent_.Scale(b.left), parent_.Scale(b.top), parent_.Scale(std::max(b.width, 0)),
-                     parent_.Scale(std::max(b.height, 0))};
+  // The edges are scaled, not the sizes: controls that touch at 96 DPI touch
+  // at every DPI, where rounding sizes apart would let one cover the next.
+  const int left = parent_.Scale(b.left), top = parent_.Scale(b.top);
+  const Bounds place{left, top, parent_.Scale(b.left + std::max(b.width, 0)) - left,
+                     parent_.Scale(b.top + std::max(b.height, 0)) - top};
   if (place == placed_) return;
   placed_ = place;
   SetWindowPos(hwnd_, nullptr, place.left, place.top, place.width, place.height, SWP_NOZORDER | SWP_NOACTIVATE);

@@ -81,6 +81,20 @@ TEST(OverlapCheck, NamesTheCoveredControlAndWhatCoversIt) {
   EXPECT_TRUE(none.empty()) << qrv::checks::Report("overlaps", none);
 }
 
+// Buttons one under the other touch at 96 DPI and must not overlap once
+// scaled: 81 + 21 = 102 at 96 is 153 at 144, where sizes rounded apart give 154.
+TEST(OverlapCheck, FindsNoneBetweenControlsThatTouchAtAnyDpi) {
+  struct Column : qrv::Form {
+    Column() : Form({.caption = L"column", .clientSize = {200, 200}}) {}
+    qrv::Button modify{*this, {.bounds = {20, 81, 61, 21}, .text = L"Modify..."}};
+    qrv::Button remove{*this, {.bounds = {20, 102, 61, 21}, .text = L"Remove"}};
+  };
+  auto form = Shown<Column>();
+  form->ApplyDpi(144);
+  const Findings none = qrv::checks::CheckOverlaps(form->Handle());
+  EXPECT_TRUE(none.empty()) << qrv::checks::Report("overlaps at 144 DPI", none);
+}
+
 // Texts each a little too wide for their controls, and the same texts with room.
 struct Texts : qrv::Form {
   explicit Texts(int slack) : Form({.caption = L"texts", .clientSize = {330, 220}}), slack_(slack) {}
