@@ -223,6 +223,14 @@ int UnpaintedPixels(HWND form, HWND control, const Pixels& pixels) {
   return count;
 }
 
+// An up-down control stands over its buddy's edge, as the system places it.
+bool Buddies(HWND one, HWND other) {
+  auto buddyOf = [](HWND w) {
+    return ClassOf(w) == UPDOWN_CLASSW ? reinterpret_cast<HWND>(SendMessageW(w, UDM_GETBUDDY, 0, 0)) : nullptr;
+  };
+  return buddyOf(one) == other || buddyOf(other) == one;
+}
+
 }  // namespace
 
 std::string Describe(HWND control) {
@@ -276,7 +284,7 @@ Findings CheckOverlaps(HWND form) {
     for (HWND above = GetWindow(control, GW_HWNDPREV); above; above = GetWindow(above, GW_HWNDPREV)) {
       const RECT a = RectInForm(form, above);
       RECT both{};
-      if (!IsWindowVisible(above) || !IntersectRect(&both, &r, &a)) continue;
+      if (!IsWindowVisible(above) || !IntersectRect(&both, &r, &a) || Buddies(control, above)) continue;
       findings.push_back({control, Describe(control) + ": covered by " + Describe(above) +
                                        (IsFrame(above) ? ", a frame above what it frames" : "")});
     }
