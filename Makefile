@@ -1,5 +1,5 @@
 # The two commands of the README, plus benchmarks and fuzzing.
-.PHONY: run run-editor test bench fuzz native windows format
+.PHONY: run run-editor test bench fuzz native windows format shots
 
 run:
 	tools/deps.sh run
@@ -38,6 +38,14 @@ bench: windows
 	cmake --build --preset windows --target form_bench entry_bench help_bench prefs_bench hotkey_bench save_bench
 	tools/run-form-bench.sh
 	tools/run-startup-bench.sh
+
+# The picture of every window in every state at 96 and 144 DPI: build/shots/index.html.
+# SHOTS_FLAGS=--docs also copies the README's pictures into docs/.
+shots:
+	tools/deps.sh test
+	cmake --preset windows >/dev/null
+	cmake --build --preset windows --target gallery
+	tools/shots.sh $(SHOTS_FLAGS)
 
 # Lays out every tracked C++ file as .clang-format says (tools/check-format.sh checks it).
 format:

@@ -15,10 +15,10 @@ namespace qrv::gallery {
 
 // One state of one window, as the viewer is shown it.
 struct Look {
-  std::string name;         // the picture's file name without extension: "entry-appointment"
-  std::string title;        // what the gallery's index says under it: "Information Item: appointment"
-  HWND window = nullptr;    // the top-level window in that state, shown and painted
-  bool ourForm = true;      // false for the system's own windows (message boxes, menus): seen, not checked
+  std::string name;       // the picture's file name without extension: "entry-appointment"
+  std::string title;      // what the gallery's index says under it: "Information Item: appointment"
+  HWND window = nullptr;  // the top-level window in that state, shown and painted
+  bool ourForm = true;    // false for the system's own windows (message boxes, menus): seen, not checked
 };
 using Viewer = std::function<void(const Look&)>;
 

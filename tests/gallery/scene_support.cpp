@@ -1,0 +1,147 @@
+#include "tests/gallery/scene_support.h"
+
+#include <memory>
+
+#include "ui/app.h"
+#include "ui/gdi.h"
+
+namespace qrv::gallery {
+namespace {
+
+constexpr UINT kLookIntervalMs = 30;
+constexpr int kLookTries = 100;  // three seconds
+
+struct PendingLook {
+  std::function<HWND()> find;
+  std::function<void(HWND)> look;
+  int triesLeft = kLookTries;
+};
+std::unique_ptr<PendingLook> gPending;
+
+void CALLBACK LookWhenShown(HWND, UINT, UINT_PTR timer, DWORD) {
+  if (!gPending) {
+    KillTimer(nullptr, timer);
+    return;
+  }
+  const HWND window = gPending->find();
+  if (!window && --gPending->triesLeft > 0) return;
+  KillTimer(nullptr, timer);
+  const auto pending = std::move(gPending);
+  if (window) pending->look(window);
+}
+
+HWND FirstShown(const std::function<bool(HWND)>& matches) {
+  struct Search {
+    const std::function<bool(HWND)>& matches;
+    HWND found = nullptr;
+  } search{matches};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM data) -> BOOL {
+        auto& s = *reinterpret_cast<Search*>(data);
+        if (!IsWindowVisible(window) || !s.matches(window)) return TRUE;
+        s.found = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+}  // namespace
+
+void Pump(DWORD ms) {
+  const DWORD end = GetTickCount() + ms;
+  do {
+    Application::Get().ProcessMessages();
+    Sleep(5);
+  } while (GetTickCount() < end);
+}
+
+void Scale(Form& form, UINT dpi) {
+  if (dpi) form.ApplyDpi(dpi);
+}
+
+void Present(const Viewer& viewer, HWND window, const std::string& name, const std::string& title, bool ourForm) {
+  SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW | SWP_NOACTIVATE);
+  if (ourForm) SetForegroundWindow(window);
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+  Pump(60);
+  viewer({.name = name, .title = title, .window = window, .ourForm = ourForm});
+}
+
+void AddIconPictures(ImageList& pictures, int count) {
+  constexpr COLORREF kColours[] = {RGB(200, 40, 40), RGB(40, 160, 40), RGB(40, 40, 200), RGB(200, 160, 0)};
+  WindowDc screen(nullptr);
+  for (int i = 0; i < count; ++i) {
+    OwnedBitmap bitmap(CreateCompatibleBitmap(screen.Get(), 16, 16));
+    MemoryDc memory(screen.Get());
+    {
+      SelectedObject selected(memory.Get(), bitmap.Get());
+      OwnedBrush brush(CreateSolidBrush(kColours[i % 4]));
+      const RECT all{0, 0, 16, 16};
+      FillRect(memory.Get(), &all, brush.Get());
+    }
+    pictures.Add(bitmap.Get());
+  }
+}
+
+Form* FormOf(HWND window) {
+  auto* object = reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  return object ? dynamic_cast<Form*>(object) : nullptr;
+}
+
+HWND ShownWindowOfClass(const wchar_t* className) {
+  return FirstShown([className](HWND window) {
+    wchar_t name[64] = L"";
+    GetClassNameW(window, name, 64);
+    return std::wstring(name) == className;
+  });
+}
+
+HWND ShownWindowCaptioned(const wchar_t* caption) {
+  return FirstShown([caption](HWND window) {
+    wchar_t text[256] = L"";
+    GetWindowTextW(window, text, 256);
+    return std::wstring(text) == caption;
+  });
+}
+
+void WhenShown(std::function<HWND()> find, std::function<void(HWND)> look) {
+  gPending = std::make_unique<PendingLook>(PendingLook{std::move(find), std::move(look)});
+  SetTimer(nullptr, 0, kLookIntervalMs, LookWhenShown);
+}
+
+void LookAtNextBox(const Viewer& viewer, const std::string& name, const std::string& title, int button) {
+  WhenShown([] { return ShownWindowOfClass(L"#32770"); },
+            [=](HWND box) {
+              Present(viewer, box, name, title, false);
+              PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(button), 0);
+            });
+}
+
+void LookAtNextMenu(const Viewer& viewer, const std::string& name, const std::string& title) {
+  WhenShown([] { return ShownWindowOfClass(L"#32768"); },
+            [=](HWND menu) {
+              Present(viewer, menu, name, title, false);
+              EndMenu();
+            });
+}
+
+void LookAtNextModal(const Viewer& viewer, std::function<HWND()> find, const std::string& name,
+                     const std::string& title, UINT dpi) {
+  WhenShown(std::move(find), [=](HWND window) {
+    if (Form* form = FormOf(window)) Scale(*form, dpi);
+    Present(viewer, window, name, title);
+    PostMessageW(window, WM_CLOSE, 0, 0);
+  });
+}
+
+std::function<HWND()> Captioned(const wchar_t* caption) {
+  return [wanted = std::wstring(caption)] { return ShownWindowCaptioned(wanted.c_str()); };
+}
+
+std::function<HWND()> OwnedBy(HWND owner) {
+  return [owner] { return FirstShown([owner](HWND window) { return GetWindow(window, GW_OWNER) == owner; }); };
+}
+
+}  // namespace qrv::gallery
