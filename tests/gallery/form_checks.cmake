@@ -11,7 +11,13 @@ if(TARGET qrv_scenes)
   list(APPEND form_checks_sources form_checks_scenes_test.cpp)
   list(APPEND form_checks_libs qrv_scenes)
 endif()
+# Beside the bar, as the gallery, so that the scenes find the bar's files.
 qrv_add_gtest(form_checks_tests
   SOURCES ${form_checks_sources}
   LIBS ${form_checks_libs}
   PROPERTIES RESOURCE_LOCK desktop)
+if(TARGET qrv_scenes)
+  target_link_libraries(form_checks_tests PRIVATE qrv_bar_assets)
+  set_target_properties(form_checks_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${QRV_APP_DIR})
+  add_dependencies(form_checks_tests outlook_standin)
+endif()

@@ -17,7 +17,7 @@ constexpr COLORREF kSentinel = RGB(0x13, 0xE7, 0x7A);
 // Pixels at 96 DPI the system keeps around a text: a push button's edges and
 // focus rectangle, a check box's glyph and the gap after it, a group box's
 // caption indent, a combo box's text inset.
-constexpr int kButtonMargin = 4;
+constexpr int kButtonMargin = 3;
 constexpr int kCheckGlyph = 13;
 constexpr int kCheckGap = 4;
 constexpr int kGroupIndent = 8;
@@ -69,7 +69,9 @@ void FitWrapped(HWND control, const std::wstring& text, int width, int height, U
   const SIZE size = TextSize(control, text, DT_WORDBREAK | prefix, width);
   if (size.cy > height) {
     std::ostringstream out;
-    out << Describe(control) << ": wrapped text is " << size.cy << " px high, the control " << height;
+    out << Describe(control) << ": wrapped text is " << size.cy << " px high, the control " << height
+        << " (on one line it is " << TextSize(control, text, DT_SINGLELINE | prefix).cx << " px wide, the control "
+        << width << ")";
     findings.push_back({control, out.str()});
   }
 }
@@ -93,7 +95,8 @@ void FitButton(HWND control, Findings& findings) {
   const LONG style = GetWindowLongW(control, GWL_STYLE);
   const LONG type = style & BS_TYPEMASK;
   const std::wstring text = WindowText(control);
-  if (text.empty() || type == BS_OWNERDRAW) return;
+  // A button that shows a picture in place of its text keeps the text for its mnemonic only.
+  if (text.empty() || type == BS_OWNERDRAW || (style & (BS_BITMAP | BS_ICON))) return;
   const int dpi = static_cast<int>(LayoutDpi(control));
   auto scale = [dpi](int pixels) { return MulDiv(pixels, dpi, 96); };
   RECT client{};
@@ -109,7 +112,7 @@ void FitButton(HWND control, Findings& findings) {
     else
       FitLine(control, text, beside, 0, findings);
   } else {
-    int margins = 2 * scale(kButtonMargin);
+    int margins = scale(2 * kButtonMargin);
     BITMAP picture{};
     if (auto bitmap = reinterpret_cast<HBITMAP>(SendMessageW(control, BM_GETIMAGE, IMAGE_BITMAP, 0));
         bitmap && GetObjectW(bitmap, sizeof picture, &picture))
@@ -237,7 +240,11 @@ std::string Describe(HWND control) {
   const RECT r = RectInForm(GetAncestor(control, GA_ROOT), control);
   std::ostringstream out;
   out << KindOf(control);
-  if (const std::wstring text = WindowText(control); !text.empty()) out << " \"" << Narrow(text) << "\"";
+  // The first line of a long text is enough to find the control by.
+  std::wstring text = WindowText(control);
+  if (const auto end = text.find_first_of(L"\r\n"); end != std::wstring::npos || text.size() > 60)
+    text = text.substr(0, std::min<std::size_t>(end, 60)) + L"...";
+  if (!text.empty()) out << " \"" << Narrow(text) << "\"";
   out << " (id " << GetDlgCtrlID(control) << ") at " << r.left << "," << r.top << " " << r.right - r.left << "x"
       << r.bottom - r.top;
   return out.str();

@@ -5,14 +5,36 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
+#include "components/ole_auto.h"
+#include "components/windows_system.h"
 #include "form_checks.h"
 #include "scenes.h"
+#include "ui/app.h"
+#include "ui/form.h"
 
 namespace {
 
 using qrv::checks::Findings;
+
+// The program the scenes expect around them, as the gallery sets it up: the
+// system's services, COM for the stand-ins, and a main form never shown.
+class SceneProgram : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    qrv::UseWindowsSystem();
+    ole_.emplace();
+    qrv::Application::Get().Initialize(L"Quorvel form checks");
+    qrv::Application::Get().CreateForm<qrv::Form>(qrv::FormArgs{.caption = L"form checks"});
+  }
+  void TearDown() override { ole_.reset(); }
+
+ private:
+  std::optional<qrv::OleSession> ole_;
+};
+const auto* const sceneProgram = ::testing::AddGlobalTestEnvironment(new SceneProgram);
 
 // The checks that leave a look as they found it; the order keeps the
 // keyboard ones, which move the focus and open lists, after the pictures.
