@@ -4,6 +4,7 @@
 #include "bar/registry.h"
 #include "bar/settings.h"
 #include "components/windows_system.h"
+#include "core/bar_windows.h"
 #include "core/outlook_road.h"
 #include "ui/app.h"
 #include "ui/shell.h"
@@ -80,7 +81,7 @@ std::string BarCommands::AskCategories(Origin origin, const std::wstring& captio
   const RECT r = dialog.WindowRect();
   const int width = r.right - r.left, height = r.bottom - r.top;
   if (origin == Origin::kBar) {
-    dialog.SetWindowRect(40, host_.BarTop(), width, height);
+    dialog.SetWindowRect(dialog.Scale(kBesideBarLeft), host_.BarTop(), width, height);
   } else {
     dialog.SetWindowRect((GetSystemMetrics(SM_CXSCREEN) - width) / 2, (GetSystemMetrics(SM_CYSCREEN) - height) / 2,
                          width, height);

@@ -28,12 +28,12 @@ std::wstring AssociationQuestion(const std::wstring& current) {
 }
 
 // Whether to write our association over what the registry holds now.
-bool TakeAssociation(FileAssociation& association, const std::string& answer) {
+bool TakeAssociation(FileAssociation& association, const std::string& answer, HWND owner) {
   if (!association.ReadAssociation()) return true;
   if (association.OpenWith() == L"\"" + ExeName() + L"\"") return false;
   if (association.ExtDescription() == kFileTypeName || answer == "NO") return true;
   return ShowMessage(AssociationQuestion(association.FileDescription()), MessageKind::kInformation,
-                     MessageButtons::kYesNo) == DialogResult::kYes;
+                     MessageButtons::kYesNo, {.owner = owner}) == DialogResult::kYes;
 }
 
 // The system's text for an error code, without its line break.
@@ -50,7 +50,7 @@ std::wstring SystemErrorText(LONG code) {
 
 // A refused write is told to the user: web-service files would otherwise
 // quietly go on opening with another program, or with none.
-void WriteOurAssociation(FileAssociation& association) {
+void WriteOurAssociation(FileAssociation& association, HWND owner) {
   association.SetExtDescription(kFileTypeName);
   association.SetExtension(L".qrv");
   association.SetFileDescription(kFileTypeName);
@@ -61,7 +61,7 @@ void WriteOurAssociation(FileAssociation& association) {
   if (association.WriteAssociation()) return;
   ShowMessage(L"Web-service files (.qrv) could not be associated with Quorvel.\r\n\r\n" +
                   SystemErrorText(association.WriteError()),
-              MessageKind::kWarning);
+              MessageKind::kWarning, MessageButtons::kOk, {.owner = owner});
 }
 
 // Draws icon lines 1.. into the set's pictures.
@@ -78,7 +78,7 @@ void DrawIcons(IconSet& icons) {
 
 }  // namespace
 
-void CheckAssociation(const std::string& answer) {
+void CheckAssociation(const std::string& answer, HWND owner) {
   // What the association holds until it is read from the registry.
   FileAssociation association;
   association.SetExtDescription(L"Test");
@@ -87,16 +87,17 @@ void CheckAssociation(const std::string& answer) {
   association.SetIconIndex(0);
   association.SetOpenWithMe(true);
   association.SetParamString(L"%1");
-  if (TakeAssociation(association, answer)) WriteOurAssociation(association);
+  if (TakeAssociation(association, answer, owner)) WriteOurAssociation(association, owner);
   WriteSetting("SETEXT", "NO");
 }
 
-void ReadKeywordFiles(const std::filesystem::path& folder, BarData& data) {
+void ReadKeywordFiles(const std::filesystem::path& folder, BarData& data, HWND owner) {
   LoadedKeywords loaded = LoadKeywordFiles(folder, std::move(data.keywordList));
   data.keywordList = std::move(loaded.keywordList);
   data.keywords = KeywordMatcher(ReadKeywordRecords(data.keywordList));
   data.webServiceCaptions = std::move(loaded.webServiceCaptions);
-  if (!loaded.warning.empty()) ShowMessage(Widen(loaded.warning), MessageKind::kWarning);
+  if (!loaded.warning.empty())
+    ShowMessage(Widen(loaded.warning), MessageKind::kWarning, MessageButtons::kOk, {.owner = owner});
 }
 
 void ReadIconNote(const OutlookSession& outlook, IconSet& icons) {

@@ -75,7 +75,7 @@ BarWindow::BarWindow(BarData& data, OutlookSession& outlook, std::vector<std::st
 
 BarWindow::~BarWindow() {
   Application::Get().RemoveMessageFilter(filterId_);
-  Guarded([this] {
+  Guarded(Handle(), [this] {
     StorePosition();
     outlook_.Release();
   });

@@ -1,6 +1,7 @@
 // The windows the bar keeps and places: the preferences window. (Information
 // Item windows are placed by OpenEntryWindow.)
 #include "bar/bar_window.h"
+#include "core/bar_windows.h"
 
 namespace qrv {
 namespace {
@@ -17,7 +18,7 @@ bool BarWindow::PrefsWindowOpen() const { return WindowExists(prefsWindow_); }
 void BarWindow::PlacePrefsWindow(Form& prefs) {
   prefsWindow_ = prefs.Handle();
   const RECT r = prefs.WindowRect();
-  prefs.SetWindowRect(40, Top(), WidthOf(r), HeightOf(r));
+  prefs.SetWindowRect(Scale(kBesideBarLeft), Top(), WidthOf(r), HeightOf(r));
 }
 
 }  // namespace qrv

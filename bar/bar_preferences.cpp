@@ -59,7 +59,7 @@ void BarWindow::ShowPreferences(PreferencePage page) {
 
 // --- what the window asks of the bar ------------------------------------------------
 
-void BarWindow::ClaimAssociation() { CheckAssociation("YES"); }
+void BarWindow::ClaimAssociation() { CheckAssociation("YES", prefs_ ? prefs_->Handle() : Handle()); }
 
 std::vector<std::string> BarWindow::CategoryNames() {
   data_.categoryNames = ReadCategoryNames();

@@ -19,7 +19,7 @@ namespace qrv {
 void BarWindow::Launch() {
   MoveTo(-1, Top());
   ApplyPosition(ReadSetting("POSITION"));
-  CheckAssociation(ReadSetting("SETEXT"));
+  CheckAssociation(ReadSetting("SETEXT"), Handle());
   startUpTimer_.SetEnabled(true);
 }
 
@@ -40,12 +40,12 @@ bool BarWindow::CanClose() {
     MessageBeep(MB_ICONEXCLAMATION);
     if (ShowMessage(L"Are you sure you want to quit?\r\n \r\nThere are open Information Items,\r\n"
                     L"This information will not be saved.",
-                    MessageKind::kWarning, MessageButtons::kOkCancel) != DialogResult::kOk)
+                    MessageKind::kWarning, MessageButtons::kOkCancel, {.owner = Handle()}) != DialogResult::kOk)
       return false;
   }
   try {
     if (!outlook_.AnyWindowOpen() || ShowMessage(L"Do you want to close Outlook also?", MessageKind::kWarning,
-                                                 MessageButtons::kYesNo) == DialogResult::kYes)
+                                                 MessageButtons::kYesNo, {.owner = Handle()}) == DialogResult::kYes)
       outlook_.Close();
   } catch (...) {
     // Outlook gone: the bar closes all the same.
@@ -57,7 +57,8 @@ bool BarWindow::CanClose() {
 void BarWindow::StorePosition() {
   if (!data_.settings.rememberPosition) return;
   if (!WriteSetting("POSITION", PositionText(true, Top())))
-    ShowMessage(L"The position of the bar could not be saved.", MessageKind::kWarning);
+    ShowMessage(L"The position of the bar could not be saved.", MessageKind::kWarning, MessageButtons::kOk,
+                {.owner = Handle()});
 }
 
 LRESULT BarWindow::OnEndSession(WPARAM ending) {
@@ -76,7 +77,7 @@ LRESULT BarWindow::OnEndSession(WPARAM ending) {
 // the path is read now and the file served once the message has returned, so
 // the import's window and report never keep the second instance waiting.
 void BarWindow::ReceiveHandOff(WPARAM atom) {
-  Guarded([&] {
+  Guarded(Handle(), [&] {
     if (const auto path = HandedPath(atom)) {
       handedFiles_.push_back(*path);
       PostMessageW(Handle(), kServeHandedFiles, 0, 0);
@@ -85,7 +86,7 @@ void BarWindow::ReceiveHandOff(WPARAM atom) {
 }
 
 void BarWindow::ServeHandedFiles() {
-  Guarded([&] {
+  Guarded(Handle(), [&] {
     for (const auto& path : std::exchange(handedFiles_, {})) ReceiveHandedFile(path);
   });
 }
@@ -103,7 +104,7 @@ void BarWindow::ReceiveHandedFile(const std::wstring& path) {
       prefs_->ImportFiles({path});
     }
   } catch (const std::exception& e) {
-    ShowMessage(Widen(e.what()), MessageKind::kError);
+    ShowMessage(Widen(e.what()), MessageKind::kError, MessageButtons::kOk, {.owner = Handle()});
   }
 }
 
@@ -126,7 +127,7 @@ void BarWindow::StartUp() {
   const int wait = WaitSeconds(args_);
   if (wait > 0) Sleep(static_cast<DWORD>(wait) * 1000);
   if (wait == 0 && ShowMessage(L"Do you want to continue running QRV and start Outlook?", MessageKind::kInformation,
-                               MessageButtons::kYesNo) != DialogResult::kYes) {
+                               MessageButtons::kYesNo, {.owner = Handle()}) != DialogResult::kYes) {
     Close();
     return;
   }
@@ -153,7 +154,8 @@ void BarWindow::ConnectOutlook() {
   if (outlook_.Connect()) return;
   // Not installed, not starting, or refusing the logon: the bar runs on without it.
   MessageBeep(MB_ICONEXCLAMATION);
-  ShowMessage(L"Outlook could not be accessed.\r\nMake sure Outlook is correctly installed.", MessageKind::kWarning);
+  ShowMessage(L"Outlook could not be accessed.\r\nMake sure Outlook is correctly installed.", MessageKind::kWarning,
+              MessageButtons::kOk, {.owner = Handle()});
 }
 
 bool BarWindow::UpdateDue() const {
@@ -203,7 +205,7 @@ void BarWindow::ReadSettings() {
   HideLoadingLetters();
   PlaceButtons();
   data_.journalTypes = ReadJournalTypes();
-  ReadKeywordFiles(ProgramFolder(), data_);
+  ReadKeywordFiles(ProgramFolder(), data_, Handle());
   ReadIconNote(outlook_, data_.icons);
   Application::Get().ProcessMessages();
 }

@@ -175,17 +175,19 @@ void HotkeyActions::ExecuteProgram(const std::string& commandLine) {
   if (ShellOpen(targets_.owner, line)) return;
   const auto [program, arguments] = SplitCommandLine(line);
   if (!program.empty() && ShellOpen(targets_.owner, program, arguments)) return;
-  ShowMessage(L"The program \"" + line + L"\" could not be started.", MessageKind::kError);
+  ShowMessage(L"The program \"" + line + L"\" could not be started.", MessageKind::kError, MessageButtons::kOk,
+              {.owner = targets_.owner});
 }
 
 void HotkeyActions::EndSession(int choice) {
   if (choice != kLogOff && !EnableShutdownPrivilege()) {
-    ShowMessage(L"Windows refused the right to shut down or restart the computer.", MessageKind::kError);
+    ShowMessage(L"Windows refused the right to shut down or restart the computer.", MessageKind::kError,
+                MessageButtons::kOk, {.owner = targets_.owner});
     return;
   }
   if (!shutdown(kEndSessionFlags[static_cast<std::size_t>(choice)], 0)) {
     ShowMessage(L"Windows refused to end the session (error " + std::to_wstring(GetLastError()) + L").",
-                MessageKind::kError);
+                MessageKind::kError, MessageButtons::kOk, {.owner = targets_.owner});
   }
 }
 

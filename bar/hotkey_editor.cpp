@@ -90,7 +90,7 @@ LRESULT HotkeyEditor::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
 bool HotkeyEditor::CanClose() {
   if (!modified_) return true;
   switch (ShowMessage(L"Hotkey definitions have changed. Save changes?", MessageKind::kConfirmation,
-                      MessageButtons::kYesNoCancel, {.caption = kCaption})) {
+                      MessageButtons::kYesNoCancel, {.caption = kCaption, .owner = Handle()})) {
     case DialogResult::kYes:
       return SaveList();
     case DialogResult::kNo:
@@ -111,7 +111,7 @@ void HotkeyEditor::LoadList() {
   if (contents.status == HotkeyFileStatus::kDamaged || contents.status == HotkeyFileStatus::kUnreadable) {
     ShowMessage(L"The hotkey file \"" + Widen(std::string(kHotkeyFileName)) + L"\" could not be read whole (" +
                     Widen(contents.reason) + L"). The hotkeys read before that are kept.",
-                MessageKind::kWarning);
+                MessageKind::kWarning, MessageButtons::kOk, {.owner = Handle()});
   }
   rows_ = std::move(contents.rows);
   if (rows_.empty()) {
@@ -132,7 +132,8 @@ void HotkeyEditor::LoadList() {
 bool HotkeyEditor::SaveList() {
   const SaveResult saved = SaveHotkeyFile(folder_, rows_);
   if (!saved) {
-    ShowMessage(L"The hotkeys could not be saved: " + Widen(saved.reason), MessageKind::kError);
+    ShowMessage(L"The hotkeys could not be saved: " + Widen(saved.reason), MessageKind::kError, MessageButtons::kOk,
+                {.owner = Handle()});
     return false;
   }
   SetModified(false);

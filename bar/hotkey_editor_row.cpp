@@ -167,7 +167,7 @@ bool HotkeyEditor::CheckHotkey(const HotkeyRow& candidate) {
     accepted = conflictDialog_->Ask(Widen(conflict->description), Widen(loser));
   } else if (HeldByOtherProgram(candidate)) {
     ShowMessage(L"This hotkey combination is in use by another application.", MessageKind::kInformation,
-                MessageButtons::kOk, {.caption = L"Hotkey combination error"});
+                MessageButtons::kOk, {.caption = L"Hotkey combination error", .owner = Handle()});
     accepted = false;
   }
   if (focus && GetFocus() != focus) SetFocus(focus);

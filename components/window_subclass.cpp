@@ -34,7 +34,7 @@ LRESULT CALLBACK WindowSubclass::Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARA
   try {
     if (LRESULT result = 0; self->handler_ && self->handler_(msg, wp, lp, result)) return result;
   } catch (...) {
-    ReportCurrentException();
+    ReportCurrentException(GetAncestor(hwnd, GA_ROOT));
   }
   return DefSubclassProc(hwnd, msg, wp, lp);
 }

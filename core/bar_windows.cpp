@@ -3,7 +3,7 @@
 namespace qrv {
 
 WindowPlace EntryWindowPlace(int n, int width, int height, int datePanelHeight, int barTop, ScreenSize screen) {
-  WindowPlace place{(n - 1) * 24 + 40, (n - 1) * 12 + barTop};
+  WindowPlace place{(n - 1) * 24 + kBesideBarLeft, (n - 1) * 12 + barTop};
   if (place.left + width > screen.width) place.left = 64;
   if (place.top + height + datePanelHeight > screen.height) place.top = barTop + 12;
   return place;

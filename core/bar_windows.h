@@ -10,6 +10,10 @@ struct ScreenSize {
   int height;
 };
 
+// The left edge of the windows the bar opens beside itself, right of the open
+// bar (38 pixels wide), in pixels at 96 DPI as the rest of these places.
+constexpr int kBesideBarLeft = 40;
+
 struct WindowPlace {
   int left;
   int top;

@@ -17,8 +17,13 @@ EntryWindow& ShowOpened(EntryWindow& window, const EntryOpening& opening) {
   }
   const RECT rc = window.WindowRect();
   const int width = rc.right - rc.left, height = rc.bottom - rc.top;
-  const WindowPlace place = EntryWindowPlace(n, width, height, window.Scale(kDatePanelHeight), opening.barTop, screen);
-  window.SetWindowRect(place.left, place.top, width, height);
+  // The cascade is laid out in pixels at 96 DPI; the first window keeps the
+  // bar's top exactly, not rounded through 96 DPI and back.
+  const auto design = [&window](int pixels) { return ScaleFromDpi(pixels, window.Dpi()); };
+  const int barTop = design(opening.barTop);
+  const WindowPlace place = EntryWindowPlace(n, design(width), design(height), kDatePanelHeight, barTop,
+                                             {design(screen.width), design(screen.height)});
+  window.SetWindowRect(window.Scale(place.left), opening.barTop + window.Scale(place.top - barTop), width, height);
   // The window was reset to an empty task as it was made; showing it puts the
   // focus on the subject, its first field.
   window.Show();

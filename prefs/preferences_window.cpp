@@ -246,10 +246,10 @@ void PreferencesWindow::OnClose() {
 LRESULT PreferencesWindow::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_DROPFILES:
-      Guarded([&] { OnDropFiles(reinterpret_cast<HDROP>(wp)); });
+      Guarded(Handle(), [&] { OnDropFiles(reinterpret_cast<HDROP>(wp)); });
       return 0;
     case WM_CLOSE:
-      Guarded([&] { OnClose(); });
+      Guarded(Handle(), [&] { OnClose(); });
       break;
   }
   return Form::WndProc(msg, wp, lp);

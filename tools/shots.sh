@@ -75,7 +75,7 @@ echo "shots: $(ls "$shots"/96/*.png 2>/dev/null | wc -l) at 96 DPI, $(ls "$shots
 
 if [[ "${1:-}" == --docs ]]; then
   mkdir -p "$root/docs"
-  for name in entry-appointment:entry-window bar-open:bar-open prefs-general:preferences-window; do
+  for name in entry-appointment:entry-window bar-open:bar-open prefs-keywords:preferences-window; do
     cp "$shots/96/${name%%:*}.png" "$root/docs/${name##*:}.png"
   done
 fi

@@ -33,6 +33,15 @@ bool CanTakeFocus(HWND form, HWND window) {
   return true;
 }
 
+// The window a form's window belongs to. A window stays in front of its
+// owner's and is topmost with it: a form of a topmost form (the bar's help or
+// preferences) that is not topmost itself belongs to the application's window.
+HWND OwnerWindow(const Form* owner, bool topMost) {
+  if (!owner) return Application::Get().Handle();
+  const bool ownerTopMost = GetWindowLongPtrW(owner->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST;
+  return ownerTopMost && !topMost ? Application::Get().Handle() : owner->Handle();
+}
+
 // A key or a click: what may have moved the focus within a form.
 bool IsInputMessage(UINT msg) {
   return (msg >= WM_KEYFIRST && msg <= WM_KEYLAST) || msg == WM_LBUTTONUP || msg == WM_RBUTTONUP || msg == WM_MBUTTONUP;
@@ -47,7 +56,7 @@ Form::Form(const FormArgs& args) : owner_(args.owner), designSize_(args.clientSi
                 .style = StyleOf(args.style) | WS_CLIPCHILDREN,
                 .text = args.caption,
                 .bounds = {CW_USEDEFAULT, CW_USEDEFAULT, 0, 0},
-                .parent = owner_ ? owner_->Handle() : Application::Get().Handle()});
+                .parent = OwnerWindow(owner_, args.topMost)});
   Application::Get().FormCreated(*this);
   dpi_ = DpiOf(Handle());
   SetClientSize(designSize_);
@@ -249,6 +258,12 @@ LRESULT Form::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
       if (menuBar_ && menuBar_->Command(LOWORD(wp))) return 0;
       if (LOWORD(wp) == IDCANCEL) Closing();
       return 0;
+    case WM_MEASUREITEM:
+      if (MeasureMenuPicture(*reinterpret_cast<MEASUREITEMSTRUCT*>(lp))) return TRUE;
+      break;
+    case WM_DRAWITEM:
+      if (DrawMenuPicture(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp))) return TRUE;
+      break;
     case WM_INITMENUPOPUP:
       if (menuBar_) menuBar_->InitPopup(reinterpret_cast<HMENU>(wp));
       return 0;

@@ -4,6 +4,7 @@
 
 #include "ui/app.h"
 #include "ui/form.h"
+#include "ui/gdi.h"
 
 namespace qrv {
 namespace {
@@ -14,13 +15,17 @@ std::wstring MenuText(const MenuItem& item) {
 
 UINT StateOf(const MenuItem& item) { return (item.enabled ? 0 : MF_GRAYED) | (item.checked ? MF_CHECKED : 0); }
 
-// The item's picture on the system menu item just appended.
+// The item's picture on the system menu item just appended. The menu's owner
+// draws it (MeasureMenuPicture, DrawMenuPicture): a bitmap given to the menu
+// itself is blended with its alpha on Windows but copied square, transparent
+// pixels black, under Wine.
 void SetPicture(HMENU menu, const MenuItem& item) {
   if (!item.picture) return;
   MENUITEMINFOW info{};
   info.cbSize = sizeof info;
-  info.fMask = MIIM_BITMAP;
-  info.hbmpItem = item.picture;
+  info.fMask = MIIM_BITMAP | MIIM_DATA;
+  info.hbmpItem = HBMMENU_CALLBACK;
+  info.dwItemData = reinterpret_cast<ULONG_PTR>(item.picture);
   SetMenuItemInfoW(menu, static_cast<UINT>(GetMenuItemCount(menu) - 1), TRUE, &info);
 }
 
@@ -32,7 +37,35 @@ void ClearMenu(HMENU menu) {
 // reach the form as commands without a control too.
 constexpr UINT kMenuIdBase = 0x100;
 
+// The picture a menu item of ours asks its owner to draw, or null.
+HBITMAP PictureOf(UINT type, ULONG_PTR data, BITMAP& bm) {
+  auto* picture = reinterpret_cast<HBITMAP>(data);
+  if (type != ODT_MENU || !picture || GetObjectW(picture, sizeof bm, &bm) != sizeof bm) return nullptr;
+  return picture;
+}
+
 }  // namespace
+
+bool MeasureMenuPicture(MEASUREITEMSTRUCT& item) {
+  BITMAP bm{};
+  if (!PictureOf(item.CtlType, item.itemData, bm)) return false;
+  item.itemWidth = static_cast<UINT>(bm.bmWidth);
+  item.itemHeight = static_cast<UINT>(bm.bmHeight);
+  return true;
+}
+
+bool DrawMenuPicture(const DRAWITEMSTRUCT& item) {
+  BITMAP bm{};
+  HBITMAP picture = PictureOf(item.CtlType, item.itemData, bm);
+  if (!picture) return false;
+  MemoryDc memory(item.hDC);
+  SelectedObject selected(memory.Get(), picture);
+  const RECT& r = item.rcItem;
+  const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+  AlphaBlend(item.hDC, r.left + (r.right - r.left - bm.bmWidth) / 2, r.top + (r.bottom - r.top - bm.bmHeight) / 2,
+             bm.bmWidth, bm.bmHeight, memory.Get(), 0, 0, bm.bmWidth, bm.bmHeight, blend);
+  return true;
+}
 
 void MenuItems::AppendTo(HMENU menu, std::vector<MenuItem*>& commands, UINT idBase) const {
   for (MenuItem* item : items_) {

@@ -41,7 +41,7 @@ struct MenuItemArgs {
   bool visible = true;
   ACCEL accelerator{0, 0, 0};  // fVirt (FVIRTKEY | FCONTROL ...), key; menu bars only
   // Shown left of the text: a 32-bit bitmap in premultiplied alpha, kept alive
-  // by the menu's owner while the item may show.
+  // by the menu's owner while the item may show; the owner form draws it.
   HBITMAP picture = nullptr;
 };
 
@@ -69,6 +69,11 @@ class PopupMenu : public MenuItems {
   HMENU Build(std::vector<MenuItem*>& commands) const;
   std::function<void()> onPopup;
 };
+
+// The owner of a menu draws its items' pictures: these answer its
+// WM_MEASUREITEM and WM_DRAWITEM for a menu item of ours (false for others).
+bool MeasureMenuPicture(MEASUREITEMSTRUCT& item);
+bool DrawMenuPicture(const DRAWITEMSTRUCT& item);
 
 class MenuBar : public MenuItems {
  public:

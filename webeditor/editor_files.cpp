@@ -63,7 +63,8 @@ void EditorWindow::OpenListedFile() {
 bool EditorWindow::OpenServiceFile(const std::filesystem::path& file) {
   const std::optional<std::string> bytes = ReadFileBytes(file, kMaxServiceFileBytes);
   if (!bytes) {
-    ShowMessage(L"The file \"" + file.wstring() + L"\" could not be read.", MessageKind::kError);
+    ShowMessage(L"The file \"" + file.wstring() + L"\" could not be read.", MessageKind::kError, MessageButtons::kOk,
+                {.owner = Handle()});
     return false;
   }
   if (const std::optional<WebService> service = ServiceInFile(*bytes)) {
@@ -81,7 +82,7 @@ bool EditorWindow::OpenServiceFile(const std::filesystem::path& file) {
 std::optional<std::filesystem::path> EditorWindow::SaveEntry() {
   const ServiceFields fields = Fields();
   if (const auto problem = FieldProblem(fields)) {
-    ShowMessage(Widen(*problem), MessageKind::kWarning);
+    ShowMessage(Widen(*problem), MessageKind::kWarning, MessageButtons::kOk, {.owner = Handle()});
     SetStatus(L"File not saved.");
     return std::nullopt;
   }
@@ -96,13 +97,13 @@ std::optional<std::filesystem::path> EditorWindow::SaveEntry() {
   const std::optional<std::string> bytes = ServiceFileBytes(ServiceRecord(service), settings_.barVersion, &unheld);
   if (!bytes) {
     ShowMessage(L"The character \"" + Widen(unheld) + L"\" cannot be stored in a web-service file.",
-                MessageKind::kWarning);
+                MessageKind::kWarning, MessageButtons::kOk, {.owner = Handle()});
     SetStatus(L"File not saved.");
     return std::nullopt;
   }
   if (const SaveResult saved = WriteFileSafely(file, *bytes); !saved) {
-    ShowMessage(L"The file \"" + file.wstring() + L"\" could not be saved: " + Widen(saved.reason),
-                MessageKind::kError);
+    ShowMessage(L"The file \"" + file.wstring() + L"\" could not be saved: " + Widen(saved.reason), MessageKind::kError,
+                MessageButtons::kOk, {.owner = Handle()});
     SetStatus(L"File not saved.");
     return std::nullopt;
   }

@@ -52,14 +52,15 @@ void EditorWindow::DownloadLibrary() {
     ShowMessage(
         L"Connection to QRV's Online Library\r\ncould not be established.\r\n\r\nMake sure you are "
         L"connected to the Internet.",
-        MessageKind::kWarning);
+        MessageKind::kWarning, MessageButtons::kOk, {.owner = Handle()});
     return;
   }
   libraryTree_.Clear();
   libraryNodes_ = ReadLibraryList(*body);
   if (libraryNodes_.empty()) {
     SetStatus(L"No sites found.");
-    ShowMessage(L"No QRV Web Services found in Online Library", MessageKind::kInformation);
+    ShowMessage(L"No QRV Web Services found in Online Library", MessageKind::kInformation, MessageButtons::kOk,
+                {.owner = Handle()});
     return;
   }
   SendMessageW(libraryTree_.Handle(), WM_SETREDRAW, FALSE, 0);
@@ -106,11 +107,11 @@ void EditorWindow::Upload(const std::filesystem::path& file) {
       return;
     case UploadResult::kConnectionFailed:
       SetStatus(L"Upload failed.");
-      ShowMessage(L"Connection Failed", MessageKind::kWarning);
+      ShowMessage(L"Connection Failed", MessageKind::kWarning, MessageButtons::kOk, {.owner = Handle()});
       return;
     case UploadResult::kUnsupported:
       SetStatus(L"Upload failed.");
-      ShowMessage(L"Upload unsupported", MessageKind::kWarning);
+      ShowMessage(L"Upload unsupported", MessageKind::kWarning, MessageButtons::kOk, {.owner = Handle()});
       return;
     case UploadResult::kLoginRefused:
     case UploadResult::kStoreFailed:

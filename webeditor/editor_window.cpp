@@ -96,7 +96,7 @@ EditorWindow::EditorWindow(const EditorSettings& settings, const LibraryPeers& p
 LRESULT EditorWindow::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_DROPFILES:
-      Guarded([&] { DropFiles(reinterpret_cast<HDROP>(wp)); });
+      Guarded(Handle(), [&] { DropFiles(reinterpret_cast<HDROP>(wp)); });
       return 0;
     case WM_GETMINMAXINFO: {
       // The designed size is also the smallest.
@@ -194,9 +194,13 @@ void EditorWindow::ShowHelp() {
     ShellOpen(Handle(), readme.wstring());
     return;
   }
-  ShowMessage(L"Help file not found.\r\n\r\nsee WSEReadme.txt for more information.", MessageKind::kInformation);
+  ShowMessage(L"Help file not found.\r\n\r\nsee WSEReadme.txt for more information.", MessageKind::kInformation,
+              MessageButtons::kOk, {.owner = Handle()});
 }
 
-void EditorWindow::ShowAbout() { ShowMessage(L"QRV Web Services Editor\r\nVersion 1.0", MessageKind::kInformation); }
+void EditorWindow::ShowAbout() {
+  ShowMessage(L"QRV Web Services Editor\r\nVersion 1.0", MessageKind::kInformation, MessageButtons::kOk,
+              {.owner = Handle()});
+}
 
 }  // namespace qrv

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <vector>
 
+#include "bar/instance.h"
 #include "components/ole_auto.h"
 #include "components/windows_system.h"
 #include "tests/gallery/scene_support.h"
@@ -76,12 +77,13 @@ int ShownWindows() {
 
 }  // namespace
 
-int wmain(int argc, wchar_t** argv) {
-  if (argc < 2) {
+int main() {
+  const std::vector<std::string> args = qrv::CommandLineArguments();
+  if (args.empty()) {
     std::fprintf(stderr, "usage: gallery FOLDER\n");
     return 2;
   }
-  const std::filesystem::path folder = argv[1];
+  const std::filesystem::path folder = qrv::Widen(args.front());
   std::filesystem::create_directories(folder);
   qrv::UseWindowsSystem();
   const qrv::OleSession ole;

@@ -1,9 +1,15 @@
 #include "tests/gallery/scene_support.h"
 
+#include <cstdio>
+#include <exception>
+#include <filesystem>
 #include <memory>
+#include <system_error>
 
+#include "core/keyword_file.h"
 #include "ui/app.h"
 #include "ui/gdi.h"
+#include "ui/program_file.h"
 
 namespace qrv::gallery {
 namespace {
@@ -14,6 +20,7 @@ constexpr int kLookTries = 100;  // three seconds
 struct PendingLook {
   std::function<HWND()> find;
   std::function<void(HWND)> look;
+  std::function<void(HWND)> dismiss;
   int triesLeft = kLookTries;
 };
 std::unique_ptr<PendingLook> gPending;
@@ -27,7 +34,14 @@ void CALLBACK LookWhenShown(HWND, UINT, UINT_PTR timer, DWORD) {
   if (!window && --gPending->triesLeft > 0) return;
   KillTimer(nullptr, timer);
   const auto pending = std::move(gPending);
-  if (window) pending->look(window);
+  if (!window) return;
+  // Nothing may leave a timer; the window is dismissed whatever the viewer did, so the loop ends.
+  try {
+    pending->look(window);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "a look failed: %s\n", e.what());
+  }
+  pending->dismiss(window);
 }
 
 HWND FirstShown(const std::function<bool(HWND)>& matches) {
@@ -85,6 +99,18 @@ void AddIconPictures(ImageList& pictures, int count) {
   }
 }
 
+KeywordFileBeside::KeywordFileBeside() {
+  const auto file = ProgramFolder() / std::string(kKeywordFileName);
+  std::error_code error;
+  if (std::filesystem::exists(file, error)) return;
+  placed_ = std::filesystem::copy_file(QRV_FACTORY_KEYWORD_FILE, file, error);
+}
+
+KeywordFileBeside::~KeywordFileBeside() {
+  std::error_code ignored;
+  if (placed_) std::filesystem::remove(ProgramFolder() / std::string(kKeywordFileName), ignored);
+}
+
 Form* FormOf(HWND window) {
   auto* object = reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   return object ? dynamic_cast<Form*>(object) : nullptr;
@@ -106,34 +132,34 @@ HWND ShownWindowCaptioned(const wchar_t* caption) {
   });
 }
 
-void WhenShown(std::function<HWND()> find, std::function<void(HWND)> look) {
-  gPending = std::make_unique<PendingLook>(PendingLook{std::move(find), std::move(look)});
+void WhenShown(std::function<HWND()> find, std::function<void(HWND)> look, std::function<void(HWND)> dismiss) {
+  gPending = std::make_unique<PendingLook>(PendingLook{std::move(find), std::move(look), std::move(dismiss)});
   SetTimer(nullptr, 0, kLookIntervalMs, LookWhenShown);
 }
 
-void LookAtNextBox(const Viewer& viewer, const std::string& name, const std::string& title, int button) {
-  WhenShown([] { return ShownWindowOfClass(L"#32770"); },
+void LookAtNextBox(const Viewer& viewer, const std::string& name, const std::string& title, int button,
+                   std::function<void()> then) {
+  WhenShown([] { return ShownWindowOfClass(L"#32770"); }, [=](HWND box) { Present(viewer, box, name, title, false); },
             [=](HWND box) {
-              Present(viewer, box, name, title, false);
               PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(button), 0);
+              if (then) then();
             });
 }
 
 void LookAtNextMenu(const Viewer& viewer, const std::string& name, const std::string& title) {
-  WhenShown([] { return ShownWindowOfClass(L"#32768"); },
-            [=](HWND menu) {
-              Present(viewer, menu, name, title, false);
-              EndMenu();
-            });
+  WhenShown([] { return ShownWindowOfClass(L"#32768"); }, [=](HWND menu) { Present(viewer, menu, name, title, false); },
+            [](HWND) { EndMenu(); });
 }
 
 void LookAtNextModal(const Viewer& viewer, std::function<HWND()> find, const std::string& name,
                      const std::string& title, UINT dpi) {
-  WhenShown(std::move(find), [=](HWND window) {
-    if (Form* form = FormOf(window)) Scale(*form, dpi);
-    Present(viewer, window, name, title);
-    PostMessageW(window, WM_CLOSE, 0, 0);
-  });
+  WhenShown(
+      std::move(find),
+      [=](HWND window) {
+        if (Form* form = FormOf(window)) Scale(*form, dpi);
+        Present(viewer, window, name, title);
+      },
+      [](HWND window) { PostMessageW(window, WM_CLOSE, 0, 0); });
 }
 
 std::function<HWND()> Captioned(const wchar_t* caption) {

@@ -24,6 +24,19 @@ void Present(const Viewer& viewer, HWND window, const std::string& name, const s
 // Pictures of plain colours, as the icons of an icon note.
 void AddIconPictures(ImageList& pictures, int count);
 
+// The keyword file the bar reads beside the program: a program that is not
+// beside the bar's (a test program) has the factory file there while this lives.
+class KeywordFileBeside {
+ public:
+  KeywordFileBeside();
+  ~KeywordFileBeside();
+  KeywordFileBeside(const KeywordFileBeside&) = delete;
+  KeywordFileBeside& operator=(const KeywordFileBeside&) = delete;
+
+ private:
+  bool placed_ = false;
+};
+
 // Our form behind a window of ours; null for any other window.
 Form* FormOf(HWND window);
 // The first shown top-level window of this thread with this class ("#32770" a
@@ -32,13 +45,15 @@ HWND ShownWindowOfClass(const wchar_t* className);
 HWND ShownWindowCaptioned(const wchar_t* caption);
 
 // Calls `look` once `find` answers a shown window, asked every few milliseconds
-// while a loop runs; `look` ends that loop. Gives up after a few seconds, so
-// that a window that never shows cannot keep a scene waiting.
-void WhenShown(std::function<HWND()> find, std::function<void(HWND)> look);
+// while a loop runs, then `dismiss`, which ends that loop. Gives up after a few
+// seconds, so that a window that never shows leaves no look waiting.
+void WhenShown(std::function<HWND()> find, std::function<void(HWND)> look, std::function<void(HWND)> dismiss);
 
 // Each is armed before the call that runs the loop. A message box: looked at,
-// then answered with `button` (IDOK, IDNO...).
-void LookAtNextBox(const Viewer& viewer, const std::string& name, const std::string& title, int button = IDOK);
+// then answered with `button` (IDOK, IDNO...); `then` runs once it is answered
+// (to arm the look at a box that follows it).
+void LookAtNextBox(const Viewer& viewer, const std::string& name, const std::string& title, int button = IDOK,
+                   std::function<void()> then = {});
 // The next pop-up menu: looked at, then closed.
 void LookAtNextMenu(const Viewer& viewer, const std::string& name, const std::string& title);
 // The next modal form `find` answers: given the scene's DPI, looked at, then closed.

@@ -5,14 +5,14 @@
 namespace qrv::gallery {
 
 const std::vector<Scene>& Scenes() {
-  static const std::vector<Scene> scenes = [] {
+  static const std::vector<Scene> kScenes = [] {
     std::vector<Scene> all;
     for (auto group : {BarScenes, EntryScenes, PreferencesScenes, HotkeyScenes, HelpScenes, EditorScenes}) {
       for (Scene& scene : group()) all.push_back(std::move(scene));
     }
     return all;
   }();
-  return scenes;
+  return kScenes;
 }
 
 }  // namespace qrv::gallery

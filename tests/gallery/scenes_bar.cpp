@@ -5,6 +5,7 @@
 
 #include "bar/bar_window.h"
 #include "bar/settings.h"
+#include "components/ole_auto.h"
 #include "tests/gallery/scene_groups.h"
 #include "tests/gallery/scene_support.h"
 
@@ -27,6 +28,8 @@ struct StartedBar {
     bar.reset();
     outlook.Release();
   }
+  const OleSession ole;  // the bar drives Outlook
+  KeywordFileBeside keywordFile;
   BarData data;
   OutlookSession outlook;
   std::unique_ptr<BarWindow> bar;

@@ -25,7 +25,7 @@ struct TypeShown {
 constexpr std::array<TypeShown, 10> kTypesShown{{
     {kTask, "entry-task", "Information Item: task", L"Send the budget to Anna", nullptr},
     {kNote, "entry-note", "Information Item: note", L"Parking on level 3, row F", nullptr},
-    {kAppointment, "entry-appointment", "Information Item: appointment", L"Lunch with Bob tomorrow at noon", nullptr},
+    {kAppointment, "entry-appointment", "Information Item: appointment", L"lunch with Bob tomorrow at noon", nullptr},
     {kContact, "entry-contact", "Information Item: contact", L"Anna Berg", nullptr},
     {kEmail, "entry-email", "Information Item: e-mail", L"Minutes of the meeting", L"anna@example.com"},
     {kJournal, "entry-journal", "Information Item: journal entry", L"Called the garage", nullptr},
@@ -48,7 +48,9 @@ void PlayTypes(const Viewer& viewer, UINT dpi) {
   for (const TypeShown& shown : kTypesShown) {
     EntryWindow& window = setting.Open(dpi);
     EntrySetting::TypeSubject(window, shown.subject);
-    window.ChooseType(ButtonOf(shown.type));
+    // Chosen by hand only where the subject does not say it (and for the requests, which a recipient
+    // would make an e-mail otherwise).
+    if (window.TypeButton() != ButtonOf(shown.type) || shown.recipients) window.ChooseType(ButtonOf(shown.type));
     if (shown.recipients) window.SetRecipients(shown.recipients);
     Pump(60);
     Present(viewer, window.Handle(), shown.name, shown.title);

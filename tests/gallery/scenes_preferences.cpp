@@ -10,6 +10,7 @@
 #include "prefs/preferences_window.h"
 #include "tests/gallery/scene_groups.h"
 #include "tests/gallery/scene_support.h"
+#include "tests/gallery/site_list_server.h"
 #include "ui/app.h"
 #include "ui/program_file.h"
 
@@ -47,6 +48,7 @@ struct PreferencesSetting {
     Application::Get().RunUntil([this] { return !actions.open; });
     Pump(30);
   }
+  KeywordFileBeside keywordFile;
   Form bar{FormArgs{.caption = L"bar", .clientSize = {40, 300}}};
   BarSettings settings;
   std::vector<std::string> keywords = LoadKeywordFiles(ProgramFolder(), {}).keywordList;
@@ -123,13 +125,24 @@ void PlayUpdate(const Viewer& viewer, UINT dpi) {
     dialog.Show();
     Present(viewer, dialog.Handle(), "update-dialog", "Update dialog");
   }
-  // No site-list host answers (nothing listens on these ports of this machine).
+  // A site list with a new web service and a newer program: the report, then the announcement.
+  std::vector<std::string> services;
+  {
+    SiteListServer server({"S=0{book}11<CB=Books!><D=!D><HINT=Finds books.>|https://books.example/?q=<QRV!>", "VER=99",
+                           "VERTEXT=Windows open faster."});
+    SiteListPeers here;
+    for (HttpSource& source : here.sources) source = {L"127.0.0.1", server.Port(), L"/qrv/sitelist.txt"};
+    SetSiteListPeers(here);
+    LookAtNextBox(viewer, "update-report", "Update: the report", IDOK,
+                  [&] { LookAtNextBox(viewer, "update-new-version", "Update: a newer program announced", IDNO); });
+    UpdateWebServices(window, services, setting.settings, true);
+  }
+  // No site-list host answers (nothing listens on this port of this machine).
   SiteListPeers nowhere;
   for (HttpSource& source : nowhere.sources) source = {L"127.0.0.1", 9, L"/qrv/sitelist.txt"};
   nowhere.httpTimeoutMs = 1000;
   nowhere.retryWaitsMs = {0, 0};
   SetSiteListPeers(nowhere);
-  std::vector<std::string> services;
   LookAtNextBox(viewer, "update-site-not-found", "Update: no site list found");
   UpdateWebServices(window, services, setting.settings, true);
   SetSiteListPeers({});

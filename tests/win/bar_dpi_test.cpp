@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <set>
+#include <string>
 
 #include "bar/bar_window.h"
 #include "ui/app.h"
@@ -38,6 +39,19 @@ RECT DrawnBox(const Picture& picture) {
     }
   }
   return box;
+}
+
+// The system reads the program's awareness from its manifest: per monitor (v2)
+// where it knows that, else the older system-wide awareness.
+TEST(Manifest, DeclaresPerMonitorAwarenessAndTheOlderFallback) {
+  const auto setting = [](const wchar_t* space, const wchar_t* name) {
+    wchar_t value[64] = L"";
+    SIZE_T written = 0;
+    if (!QueryActCtxSettingsW(0, nullptr, space, name, value, 64, &written)) return std::wstring(L"(none)");
+    return std::wstring(value);
+  };
+  EXPECT_EQ(setting(L"http://schemas.microsoft.com/SMI/2016/WindowsSettings", L"dpiAwareness"), L"PerMonitorV2");
+  EXPECT_EQ(setting(L"http://schemas.microsoft.com/SMI/2005/WindowsSettings", L"dpiAware"), L"true");
 }
 
 TEST(PictureNames, TheNearestDrawnScaleIsChosen) {
@@ -103,16 +117,17 @@ TEST_F(BarAtDpi, CollapsingAndOpeningKeepTheScaledWidths) {
   EXPECT_EQ(Width(), 57);
 }
 
-// The side of the square 32-bit picture a menu item carries, or 0; -1 for a
-// picture whose colours are not premultiplied by its alpha, or that shows nothing.
+// The side of the square 32-bit picture a menu item has its owner draw, or 0;
+// -1 for a picture whose colours are not premultiplied by its alpha, or that
+// shows nothing.
 int PictureSide(HMENU menu, int place, HBITMAP& picture) {
   MENUITEMINFOW info{};
   info.cbSize = sizeof info;
-  info.fMask = MIIM_BITMAP;
+  info.fMask = MIIM_BITMAP | MIIM_DATA;
   DIBSECTION dib{};
-  if (!GetMenuItemInfoW(menu, static_cast<UINT>(place), TRUE, &info) || !(picture = info.hbmpItem) ||
-      GetObjectW(picture, sizeof dib, &dib) != sizeof dib || dib.dsBm.bmBitsPixel != 32 ||
-      dib.dsBm.bmWidth != dib.dsBm.bmHeight)
+  if (!GetMenuItemInfoW(menu, static_cast<UINT>(place), TRUE, &info) || info.hbmpItem != HBMMENU_CALLBACK ||
+      !(picture = reinterpret_cast<HBITMAP>(info.dwItemData)) || GetObjectW(picture, sizeof dib, &dib) != sizeof dib ||
+      dib.dsBm.bmBitsPixel != 32 || dib.dsBm.bmWidth != dib.dsBm.bmHeight)
     return 0;
   const auto* pixels = static_cast<const std::uint32_t*>(dib.dsBm.bmBits);
   bool premultiplied = true, visible = false;

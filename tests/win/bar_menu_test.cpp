@@ -177,6 +177,7 @@ TEST_F(BarMenu, TheHelpViewerAndThePreferencesWindowKeepTheirPlaces) {
   HelpViewer* viewer = OpenHelpViewer();
   ASSERT_NE(viewer, nullptr);
   EXPECT_EQ(viewer->WindowRect().left, 395);
+  EXPECT_FALSE(GetWindowLongPtrW(viewer->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);  // unlike the bar
   viewer->SetWindowRect(500, 20, 420, 450);
   bar_->ShowHelp(4);
   EXPECT_EQ(OpenHelpViewer(), viewer);

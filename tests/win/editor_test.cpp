@@ -59,6 +59,26 @@ TEST_F(EditorTest, TypingSavingAndResettingMoveTheCommandsAsTheEntryStands) {
   EXPECT_EQ(probe.Files().Items(), std::vector<std::wstring>{L"books.qrv"});
 }
 
+// A box speaks for the editor's window: it belongs to it, and once a key has
+// answered it the window is active again with the focus in the field it was
+// in, so that the next keys go on into that field.
+TEST_F(EditorTest, AfterABoxAnsweredByAKeyTheNextKeysGoOnIntoTheField) {
+  auto probe = Probe();
+  probe.Fill(L"bo|ok", L"Books", L"Finds books.", L"b.org/?q=*");
+  probe.Title().Focus();
+  SendMessageW(probe.Title().Handle(), EM_SETSEL, 5, 5);
+  SetPromptHandler(nullptr);
+  testing::AnswerNextBoxByKey(VK_RETURN);
+  probe.Choose(probe.SaveItem());  // the keyword is refused
+  testing::Pump(60);
+  EXPECT_EQ(testing::answeredBox.owner, Window().Handle());
+  EXPECT_EQ(GetForegroundWindow(), Window().Handle());
+  EXPECT_EQ(GetFocus(), probe.Title().Handle());
+  testing::TypeCharacter(L's');
+  testing::Pump(60);
+  EXPECT_EQ(probe.Title().Text(), L"Bookss");
+}
+
 TEST_F(EditorTest, OpeningShowsTheRecordAndSavingKeepsItsMarkersAndStars) {
   const std::string tricky = "S=0{x}11<CB=X!><D=!D><CUST=Y><HINT=!H>|https://x.org/a*b?q=<QRV!>&r=<QRV!>";
   WriteServiceFile(L"b.qrv", tricky);

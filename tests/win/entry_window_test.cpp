@@ -82,6 +82,31 @@ TEST_F(EntryWindowTest, AWindowMadeAheadStaysOutOfSightAndOpensOnlyWhileCurrent)
   EXPECT_EQ(third.Caption(), L"Task - QRV");
 }
 
+// Made ahead on a screen of 144 DPI, the windows open in the cascade of 96 DPI
+// scaled: the first right of the open bar (57 pixels wide there) at the bar's
+// top, the next one step further.
+TEST_F(EntryWindowTest, AtAnotherDpiTheCascadeStandsRightOfTheOpenBar) {
+  ReadyEntryWindow ready(data, actions, clock);
+  const auto openAt144 = [&] {
+    ready.Prepare();
+    HWND made = FindWindowW(L"QrvForm", L"Information");
+    RECT r{};
+    GetWindowRect(made, &r);
+    RECT suggested{r.left, r.top, r.left + (r.right - r.left) * 3 / 2, r.top + (r.bottom - r.top) * 3 / 2};
+    SendMessageW(made, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    EntryWindow& window = Opened(ready.Open(Opening()));
+    EXPECT_EQ(window.Handle(), made);
+    EXPECT_EQ(window.Dpi(), 144u);
+    return window.WindowRect();
+  };
+  const RECT first = openAt144();
+  EXPECT_EQ(first.left, 60);
+  EXPECT_EQ(first.top, 100);
+  const RECT second = openAt144();
+  EXPECT_EQ(second.left, 96);
+  EXPECT_EQ(second.top, 118);
+}
+
 TEST_F(EntryWindowTest, TypingASubjectChoosesTypeDateAndTimes) {
   EntryWindow& window = OpenWindow();
   const int height = ClientOf(window).cy;
@@ -92,14 +117,14 @@ TEST_F(EntryWindowTest, TypingASubjectChoosesTypeDateAndTimes) {
     return rc.bottom - rc.top;
   };
   ASSERT_EQ(subjectHeight(), window.Scale(19));
-  TypeText(L"lunch with Bob tomorrow at noon");
+  TypeText(L"lunch with Bob and Carol at the old harbour tomorrow at noon");
   EXPECT_EQ(subjectHeight(), window.Scale(33));  // it wraps: two lines
   const RECT rc = window.WindowRect();
   window.SetWindowRect(rc.left, rc.top, rc.right - rc.left + window.Scale(200), rc.bottom - rc.top);
   EXPECT_EQ(subjectHeight(), window.Scale(19));  // wide enough for one
   window.SetWindowRect(rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
   EXPECT_EQ(subjectHeight(), window.Scale(33));
-  EXPECT_EQ(window.Subject(), L"lunch with Bob tomorrow at noon");
+  EXPECT_EQ(window.Subject(), L"lunch with Bob and Carol at the old harbour tomorrow at noon");
   EXPECT_EQ(window.TypeButton(), kAppointment);  // a time and no keyword: the default kind
   EXPECT_EQ(window.Caption(), L"Appointment - QRV");
   EXPECT_TRUE(window.DatePanelShown());

@@ -156,6 +156,21 @@ TEST_F(Preferences, OpenOneAtATimeBesideTheBarFromTheMenuAndTheButtonAndGoWhenCl
   EXPECT_EQ(ReadSetting("VERSION"), "3.22");
 }
 
+// On a screen of 144 DPI the window opens right of the open bar (57 pixels wide
+// there) and in front, but only the bar stays on top of other programs.
+TEST_F(Preferences, OpenRightOfTheOpenBarAtAnyDpiInFrontButNotOnTopOfOtherPrograms) {
+  bar_->ApplyDpi(144);
+  bar_->Show();
+  PreferencesWindow& about = Open(PreferencePage::kGeneral);
+  Pump(60);
+  EXPECT_EQ(about.WindowRect().left, 60);
+  EXPECT_GE(about.WindowRect().left, bar_->WindowRect().right);
+  EXPECT_EQ(GetForegroundWindow(), about.Handle());
+  EXPECT_FALSE(GetWindowLongPtrW(about.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+  EXPECT_TRUE(GetWindowLongPtrW(bar_->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+  Finish(about.CancelButton());
+}
+
 TEST_F(Preferences, ChangesOnEveryPageAreStoredOnOkReadByTheBarAndShownOnReopening) {
   PreferencesWindow& prefs = Open(PreferencePage::kGeneral);
   prefs.OpenPages();

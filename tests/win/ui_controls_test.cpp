@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -13,10 +14,12 @@
 #include "ui/drawn_control.h"
 #include "ui/edits.h"
 #include "ui/form.h"
+#include "ui/gdi.h"
 #include "ui/lists.h"
 #include "ui/menu.h"
 #include "ui/panels.h"
 #include "ui/pickers.h"
+#include "ui/picture.h"
 #include "ui/timer.h"
 #include "ui/tree_view.h"
 #include "ui_test_support.h"
@@ -304,6 +307,39 @@ TEST_F(Controls, PopupMenuShowsTheItemsAsTheyStandAndRunsTheChosenOneAfterClosin
   };
   menu.Popup(form, 100, 100);
   EXPECT_EQ(chosen, std::vector<std::wstring>{L"Deep"});
+}
+
+// A menu item's picture shows over the menu with its transparency: beside the
+// one opaque red column of a picture otherwise clear lies the menu's colour,
+// not black.
+TEST_F(Controls, MenuPicturesShowOverTheMenuWithTheirTransparency) {
+  constexpr int kSide = 16;
+  BITMAPINFO info = qrv::TopDownBitmapInfo(kSide, kSide);
+  void* bits = nullptr;
+  qrv::OwnedBitmap picture{CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0)};
+  ASSERT_TRUE(picture);
+  for (int n = 0; n < kSide * kSide; ++n) static_cast<std::uint32_t*>(bits)[n] = n % kSide == 4 ? 0xFFFF0000 : 0;
+  qrv::PopupMenu menu;
+  qrv::MenuItem pictured{menu, {.text = L"Pictured", .picture = picture.Get()}};
+  COLORREF beside = CLR_INVALID;
+  qrv::Timer look(form, 300, true);
+  look.onTimer = [&] {
+    look.SetEnabled(false);
+    if (HWND open = FindWindowW(L"#32768", nullptr)) {
+      RECT rc{};
+      GetClientRect(open, &rc);
+      HDC dc = GetDC(open);
+      for (int n = 0; beside == CLR_INVALID && n < rc.right * rc.bottom; ++n) {
+        if (GetPixel(dc, n % rc.right, n / rc.right) == RGB(255, 0, 0))
+          beside = GetPixel(dc, n % rc.right + 1, n / rc.right);
+      }
+      ReleaseDC(open, dc);
+    }
+    qrv::testing::Key(VK_ESCAPE, false);
+    qrv::testing::Key(VK_ESCAPE, true);
+  };
+  menu.Popup(form, 100, 100);
+  EXPECT_EQ(beside, GetSysColor(COLOR_MENU));
 }
 
 TEST_F(Controls, MenuBarAcceleratorRunsItsItem) {

@@ -89,8 +89,10 @@ TEST_F(FormLayer, ExceptionLeavingAFormsOwnHandlerIsReported) {
   EXPECT_EQ(SendMessageW(receiver.Handle(), WM_GETTEXTLENGTH, 0, 0), 8);
 }
 
-// A form that draws pictures of its own takes them anew once its controls have
-// the new DPI, whichever way the DPI changed.
+// Moved to a screen of 144 DPI, the form gets the system's message (the new DPI
+// in wParam, its new window rectangle in lParam): it takes the rectangle, its
+// controls and their fonts scale, and a form that draws pictures of its own
+// takes them anew once its controls have the new DPI, whichever way it changed.
 TEST_F(FormLayer, DpiChangedRunsAfterTheControlsTookTheNewDpi) {
   struct PictureForm : qrv::Form {
     PictureForm() : Form({.caption = L"pictures", .clientSize = {100, 80}}) {}
@@ -98,10 +100,19 @@ TEST_F(FormLayer, DpiChangedRunsAfterTheControlsTookTheNewDpi) {
     qrv::Label label{*this, {.bounds = {10, 10, 40, 16}, .text = L"x"}};
     std::vector<std::pair<UINT, LONG>> seen;
   } pictures;
-  pictures.ApplyDpi(144);
-  pictures.ApplyDpi(144);  // no change, no call
-  RECT suggested = pictures.WindowRect();
-  SendMessageW(pictures.Handle(), WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&suggested));
+  const RECT before = pictures.WindowRect();
+  RECT suggested{before.left + 300, before.top + 200, before.left + 300 + (before.right - before.left) * 3 / 2,
+                 before.top + 200 + (before.bottom - before.top) * 3 / 2};
+  SendMessageW(pictures.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  const RECT after = pictures.WindowRect();
+  EXPECT_EQ(std::make_pair(after.left, after.top), std::make_pair(suggested.left, suggested.top));
+  EXPECT_EQ(std::make_pair(after.right, after.bottom), std::make_pair(suggested.right, suggested.bottom));
+  EXPECT_EQ(pictures.Dpi(), 144u);
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(pictures.label.Handle(), WM_GETFONT, 0, 0)), sizeof font, &font);
+  EXPECT_EQ(font.lfHeight, -16);  // 8 points at 144 DPI
+  pictures.ApplyDpi(144);         // no change, no call
+  pictures.ApplyDpi(96);
   EXPECT_EQ(pictures.seen, (std::vector<std::pair<UINT, LONG>>{{144, 75}, {96, 50}}));
 }
 

@@ -84,9 +84,12 @@ inline HWND FindThreadWindow(const std::function<bool(HWND)>& matches) {
 
 // Answers the next message box of the thread with a button (IDOK, IDCANCEL,
 // ...): a thread timer finds the box among the thread's windows while the
-// box's own loop runs, notes where it stands and posts the button's command.
+// box's own loop runs, notes where it stands and posts the button's command;
+// or presses a real key once the box is the active window.
 struct AnsweredBox {
   int button = IDCANCEL;
+  WORD key = 0;
+  int waits = 0;
   HWND owner = nullptr;
   bool ownerEnabled = true;
   RECT rect{};
@@ -99,16 +102,26 @@ inline void CALLBACK AnswerShownBox(HWND, UINT, UINT_PTR timer, DWORD) {
     GetClassNameW(window, name, 16);
     return std::wstring(name) == L"#32770";
   });
-  if (!box) return;
+  // A box that never becomes active is answered all the same, after 2 s.
+  if (!box || (answeredBox.key && GetForegroundWindow() != box && ++answeredBox.waits < 40)) return;
   KillTimer(nullptr, timer);
   answeredBox.owner = GetWindow(box, GW_OWNER);
   answeredBox.ownerEnabled = IsWindowEnabled(answeredBox.owner) != FALSE;
   GetWindowRect(box, &answeredBox.rect);
-  PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(answeredBox.button), 0);
+  if (answeredBox.key && GetForegroundWindow() == box) {
+    Key(answeredBox.key, false);
+    Key(answeredBox.key, true);
+  } else {
+    PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(answeredBox.button), 0);
+  }
 }
 
 inline void AnswerNextBox(int button) {
   answeredBox = {.button = button};
+  SetTimer(nullptr, 0, 50, AnswerShownBox);
+}
+inline void AnswerNextBoxByKey(WORD key) {
+  answeredBox = {.button = IDOK, .key = key};
   SetTimer(nullptr, 0, 50, AnswerShownBox);
 }
 
