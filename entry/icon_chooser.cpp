@@ -6,7 +6,10 @@
 namespace qrv {
 
 IconList::IconList(Container& parent, const Bounds& bounds, HIMAGELIST pictures)
-    : ListView(parent, {.bounds = bounds, .anchors = {.right = true, .bottom = true}, .columns = {{L"Files", 136}}}) {
+    : ListView(parent, {.bounds = bounds,
+                        .anchors = {.right = true, .bottom = true},
+                        .columns = {{L"Files", 136}},
+                        .enterOpens = true}) {
   // No header, and the bar's pictures, which the list must not free.
   SetWindowLongPtrW(Handle(), GWL_STYLE,
                     GetWindowLongPtrW(Handle(), GWL_STYLE) | LVS_NOCOLUMNHEADER | LVS_SHAREIMAGELISTS);

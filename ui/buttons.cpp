@@ -1,12 +1,81 @@
 #include "ui/buttons.h"
 
+#include <windowsx.h>
+
 #include "ui/form.h"
 
 namespace qrv {
+namespace {
+
+bool Inside(HWND button, LPARAM lp) {
+  RECT rc{};
+  GetClientRect(button, &rc);
+  const POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+  return PtInRect(&rc, at) != FALSE;
+}
+
+// What a click does to a button of each kind, then BN_CLICKED to its parent,
+// as the system class does, without the focus.
+void ClickInPlace(HWND button) {
+  const LONG_PTR style = GetWindowLongPtrW(button, GWL_STYLE);
+  const LONG_PTR kind = style & BS_TYPEMASK;
+  if (kind == BS_AUTOCHECKBOX) {
+    const bool checked = SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    SendMessageW(button, BM_SETCHECK, checked ? BST_UNCHECKED : BST_CHECKED, 0);
+  } else if (kind == BS_AUTORADIOBUTTON) {
+    // The others of its group (from a WS_GROUP sibling to the next) go up.
+    HWND first = button;
+    while (!(GetWindowLongPtrW(first, GWL_STYLE) & WS_GROUP) && GetWindow(first, GW_HWNDPREV))
+      first = GetWindow(first, GW_HWNDPREV);
+    for (HWND w = first; w; w = GetWindow(w, GW_HWNDNEXT)) {
+      const LONG_PTR other = GetWindowLongPtrW(w, GWL_STYLE);
+      if (w != first && (other & WS_GROUP)) break;
+      if (w != button && (other & BS_TYPEMASK) == BS_AUTORADIOBUTTON) SendMessageW(w, BM_SETCHECK, BST_UNCHECKED, 0);
+    }
+    SendMessageW(button, BM_SETCHECK, BST_CHECKED, 0);
+  }
+  SendMessageW(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+               reinterpret_cast<LPARAM>(button));
+}
+
+// The mouse of a toolbar button: pressed and released over it, it clicks; the
+// system class is not asked, as it would take the focus. BM_CLICK (a mnemonic)
+// comes the same way. True when the message is handled here.
+bool ToolbarMouse(HWND button, UINT msg, LPARAM lp, bool& pressing) {
+  switch (msg) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      pressing = true;
+      SetCapture(button);
+      SendMessageW(button, BM_SETSTATE, TRUE, 0);
+      return true;
+    case WM_MOUSEMOVE:
+      if (pressing && GetCapture() == button) SendMessageW(button, BM_SETSTATE, Inside(button, lp), 0);
+      return false;  // the system class shows the hover
+    case WM_LBUTTONUP: {
+      if (!pressing) return true;
+      pressing = false;
+      SendMessageW(button, BM_SETSTATE, FALSE, 0);
+      if (GetCapture() == button) ReleaseCapture();
+      if (Inside(button, lp)) ClickInPlace(button);
+      return true;
+    }
+    case WM_CAPTURECHANGED:
+      if (pressing && reinterpret_cast<HWND>(lp) != button) {
+        pressing = false;
+        SendMessageW(button, BM_SETSTATE, FALSE, 0);
+      }
+      return false;
+  }
+  return false;
+}
+
+}  // namespace
 
 Button::Button(Container& parent, const ButtonArgs& args)
     : Control(parent, {.className = WC_BUTTONW,
-                       .style = WS_TABSTOP | static_cast<DWORD>(args.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
+                       .style = (args.takesFocus ? WS_TABSTOP : 0u) |
+                                static_cast<DWORD>(args.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
                        .bounds = args.bounds,
                        .text = args.text,
                        .anchors = args.anchors,
@@ -15,8 +84,20 @@ Button::Button(Container& parent, const ButtonArgs& args)
                        .id = args.isDefault  ? IDOK
                              : args.isCancel ? IDCANCEL
                                              : 0}),
-      result_(args.result) {
+      result_(args.result),
+      takesFocus_(args.takesFocus) {
   if (args.isDefault) parent.OwnerForm().SetDefaultId(IDOK);
+}
+
+LRESULT Button::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
+  if (!takesFocus_) {
+    if (msg == WM_SETFOCUS) {
+      RefuseFocus(reinterpret_cast<HWND>(wp));
+      return 0;
+    }
+    if (ToolbarMouse(Handle(), msg, lp, pressing_)) return 0;
+  }
+  return Control::WndProc(msg, wp, lp);
 }
 
 void Button::Click() {
@@ -32,14 +113,32 @@ CheckBox::CheckBox(Container& parent, const CheckArgs& args) : CheckBox(parent, 
 
 CheckBox::CheckBox(Container& parent, const CheckArgs& args, DWORD kindStyle)
     : Control(parent, {.className = WC_BUTTONW,
-                       .style = WS_TABSTOP | kindStyle | (args.groupStart ? WS_GROUP : 0u) |
+                       .style = (args.takesFocus ? WS_TABSTOP : 0u) | kindStyle | (args.groupStart ? WS_GROUP : 0u) |
                                 (args.pushLike ? static_cast<DWORD>(BS_PUSHLIKE) : 0u),
                        .bounds = args.bounds,
                        .text = args.text,
                        .anchors = args.anchors,
                        .visible = args.visible,
-                       .enabled = args.enabled}) {
+                       .enabled = args.enabled}),
+      takesFocus_(args.takesFocus) {
   SetChecked(args.checked);
+}
+
+LRESULT CheckBox::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
+  if (!takesFocus_) {
+    if (msg == WM_SETFOCUS) {
+      RefuseFocus(reinterpret_cast<HWND>(wp));
+      return 0;
+    }
+    if (ToolbarMouse(Handle(), msg, lp, pressing_)) return 0;
+    if (msg == BM_SETCHECK) {
+      // The system makes a checked radio button a tab stop; a toolbar button stays none.
+      const LRESULT result = Control::WndProc(msg, wp, lp);
+      SetWindowLongPtrW(Handle(), GWL_STYLE, GetWindowLongPtrW(Handle(), GWL_STYLE) & ~WS_TABSTOP);
+      return result;
+    }
+  }
+  return Control::WndProc(msg, wp, lp);
 }
 
 bool CheckBox::Checked() const { return Send(BM_GETCHECK) == BST_CHECKED; }
@@ -57,12 +156,13 @@ RadioButton::RadioButton(Container& parent, const CheckArgs& args) : CheckBox(pa
 
 GroupBox::GroupBox(Container& parent, const StaticArgs& args)
     : Control(parent, {.className = WC_BUTTONW,
-                       .style = BS_GROUPBOX,
+                       .style = BS_GROUPBOX | WS_GROUP,
                        .bounds = args.bounds,
                        .text = args.text,
                        .anchors = args.anchors,
                        .visible = args.visible,
-                       .enabled = args.enabled}) {}
+                       .enabled = args.enabled,
+                       .frame = true}) {}
 
 Label::Label(Container& parent, const StaticArgs& args)
     : Control(parent, {.className = WC_STATICW,

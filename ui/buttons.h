@@ -20,6 +20,9 @@ struct ButtonArgs {
   bool isCancel = false;   // Esc clicks it; its control id is IDCANCEL
   // A button with a result ends its modal form with it after onClick.
   DialogResult result = DialogResult::kNone;
+  // False: a toolbar (speed) button: no tab stop, and a click or its mnemonic
+  // clicks it with the focus left where it was.
+  bool takesFocus = true;
 };
 
 class Button : public Control {
@@ -31,9 +34,15 @@ class Button : public Control {
   void SetPicture(HBITMAP picture) { Send(BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture)); }
   std::function<void()> onClick;
   void HandleCommand(WORD code) override;
+  bool TakesFocus() const override { return takesFocus_; }
+
+ protected:
+  LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
   DialogResult result_;
+  bool takesFocus_;
+  bool pressing_ = false;  // a toolbar button held down by the mouse
 };
 
 struct CheckArgs {
@@ -45,6 +54,7 @@ struct CheckArgs {
   bool checked = false;
   bool groupStart = false;  // radio buttons: the first of a group
   bool pushLike = false;    // drawn as a button that stays down
+  bool takesFocus = true;   // false: a toolbar button (see ButtonArgs)
 };
 
 // A check box; onChange follows every change the user makes.
@@ -55,9 +65,15 @@ class CheckBox : public Control {
   void SetChecked(bool checked, Notify notify = Notify::kNo);
   std::function<void()> onChange;
   void HandleCommand(WORD code) override;
+  bool TakesFocus() const override { return takesFocus_; }
 
  protected:
   CheckBox(Container& parent, const CheckArgs& args, DWORD kindStyle);
+  LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
+
+ private:
+  bool takesFocus_;
+  bool pressing_ = false;  // a toolbar button held down by the mouse
 };
 
 // A radio button: one of a group (from a groupStart to the next) is checked;

@@ -90,6 +90,8 @@ bool Container::Reflect(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
 
 Control::Control(Container& parent, const ControlBasics& basics)
     : anchors(basics.anchors), parent_(parent), bounds_(basics.bounds) {
+  static int frames = 0;
+  if (basics.frame) frameOrder_ = ++frames;
   const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | basics.style | (basics.visible ? WS_VISIBLE : 0) |
                       (basics.enabled ? 0 : WS_DISABLED);
   const int id = basics.id ? basics.id : parent.NextControlId();
@@ -103,6 +105,21 @@ Control::Control(Container& parent, const ControlBasics& basics)
   SetWindowSubclass(hwnd_, SubclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
   parent_.children_.push_back(this);
   Send(WM_SETFONT, reinterpret_cast<WPARAM>(CachedFont(font_, parent_.Dpi())), FALSE);
+  // A new window goes below its siblings: a frame made before it goes below it again.
+  KeepFramesBelow(GetParent(hwnd_));
+}
+
+void Control::KeepFramesBelow(HWND parent) {
+  std::vector<const Control*> frames;
+  for (HWND w = GetWindow(parent, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
+    const Control* control = FromHandle(w);
+    if (control && control->frameOrder_) frames.push_back(control);
+  }
+  // The frame made first lies lowest, so that a frame within a frame shows too.
+  std::sort(frames.begin(), frames.end(),
+            [](const Control* a, const Control* b) { return a->frameOrder_ > b->frameOrder_; });
+  for (const Control* frame : frames)
+    SetWindowPos(frame->hwnd_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
 }
 
 Control::~Control() {
@@ -131,6 +148,14 @@ LRESULT CALLBACK Control::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp
     ReportCurrentException();
     return 0;
   }
+}
+
+void Control::RefuseFocus(HWND previous) {
+  const HWND form = parent_.OwnerForm().Handle();
+  const Control* other = previous ? FromHandle(previous) : nullptr;
+  const bool back = previous && previous != hwnd_ && IsWindow(previous) && IsChild(form, previous) &&
+                    IsWindowVisible(previous) && IsWindowEnabled(previous) && (!other || other->TakesFocus());
+  SetFocus(back ? previous : form);
 }
 
 void Control::SetBounds(const Bounds& bounds) {

@@ -83,6 +83,10 @@ struct ControlBasics {
   bool enabled = true;
   int id = 0;             // 0: the container gives one
   HWND window = nullptr;  // the parent window, when not the container's own
+  // A frame around the controls made after it (a group box): it lies below
+  // its siblings, so that it neither hides nor clips them. The Tab order and
+  // the radio groups stay as declared (a frame is no tab stop and starts no group).
+  bool frame = false;
 };
 
 class Control {
@@ -115,6 +119,9 @@ class Control {
   void SetVisible(bool visible);
   void Focus() { SetFocus(hwnd_); }
   bool Focused() const { return GetFocus() == hwnd_; }
+  // False for controls that never keep the focus (toolbar buttons, drawn
+  // controls): the form neither gives it to them nor gives it back to them.
+  virtual bool TakesFocus() const { return true; }
   // Another font than the form's (a face, size or weight of its own).
   void SetFont(const FontChoice& font);
   // Text shown under the mouse after a pause, while the form shows hints.
@@ -132,6 +139,9 @@ class Control {
   Control(Container& parent, const ControlBasics& basics);
   // Messages of the window itself; the base passes them on to the system class.
   virtual LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp);
+  // For a control that never keeps the focus, given it: passes it back to the
+  // window of its form that had it (`previous`), else to the form.
+  void RefuseFocus(HWND previous);
   LRESULT Send(UINT msg, WPARAM wp = 0, LPARAM lp = 0) const { return SendMessageW(hwnd_, msg, wp, lp); }
   // Called after SetText with Notify::kYes.
   virtual void TextChanged() {}
@@ -156,7 +166,10 @@ class Control {
 
  private:
   static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) noexcept;
+  // Puts the frames among the parent window's children below the others.
+  static void KeepFramesBelow(HWND parent);
   Container& parent_;
+  int frameOrder_ = 0;  // frames: in the order they were made, from 1
   Bounds bounds_;
   Bounds placed_;  // in pixels, as last asked of the system
   HWND hwnd_ = nullptr;

@@ -118,6 +118,9 @@ LRESULT DrawnControl::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_ERASEBKGND:
       return 1;
+    case WM_SETFOCUS:
+      RefuseFocus(reinterpret_cast<HWND>(wp));
+      return 0;
     case WM_PAINT:
       PaintWhole();
       return 0;

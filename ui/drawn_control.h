@@ -43,6 +43,8 @@ class DrawnControl : public Control {
   virtual void DoubleClick();
   virtual void MouseLeave() {}
   virtual void SystemColorsChanged() {}
+  // A drawn control never takes the focus: a click on it leaves it where it was.
+  bool TakesFocus() const override { return false; }
 
   std::function<void()> onClick;
   std::function<void()> onDoubleClick;

@@ -5,6 +5,7 @@
 #include "ui/app.h"
 #include "ui/gdi.h"
 #include "ui/menu.h"
+#include "ui/panels.h"
 #include "ui/timer.h"
 
 namespace qrv {
@@ -26,6 +27,7 @@ DWORD StyleOf(FormStyle style) {
 // the form are shown and enabled (the form itself may be hidden yet).
 bool CanTakeFocus(HWND form, HWND window) {
   if (!window || !IsWindow(window) || !IsChild(form, window)) return false;
+  if (const Control* control = Control::FromHandle(window); control && !control->TakesFocus()) return false;
   for (HWND w = window; w && w != form; w = GetParent(w)) {
     const LONG_PTR style = GetWindowLongPtrW(w, GWL_STYLE);
     if (!(style & WS_VISIBLE) || (style & WS_DISABLED)) return false;
@@ -45,6 +47,43 @@ HWND OwnerWindow(const Form* owner, bool topMost) {
 // A key or a click: what may have moved the focus within a form.
 bool IsInputMessage(UINT msg) {
   return (msg >= WM_KEYFIRST && msg <= WM_KEYLAST) || msg == WM_LBUTTONUP || msg == WM_RBUTTONUP || msg == WM_MBUTTONUP;
+}
+
+bool KeyHeld(int key) { return GetKeyState(key) < 0; }
+
+// The combo box a key went to (the box or its edit) when its list is open.
+HWND DroppedCombo(HWND form, HWND window) {
+  for (HWND w = window; w && w != form; w = GetParent(w)) {
+    wchar_t name[16] = L"";
+    GetClassNameW(w, name, 16);
+    if (lstrcmpiW(name, WC_COMBOBOXW) == 0) return SendMessageW(w, CB_GETDROPPEDSTATE, 0, 0) ? w : nullptr;
+  }
+  return nullptr;
+}
+
+// The tab control whose pages Ctrl+Tab turns from a window: the one it is on,
+// else the only one of the form that shows.
+TabControl* TabControlFor(HWND form, HWND window) {
+  for (HWND w = window; w && w != form; w = GetParent(w)) {
+    if (auto* tabs = dynamic_cast<TabControl*>(Control::FromHandle(w))) return tabs;
+  }
+  struct Search {
+    TabControl* found = nullptr;
+    int count = 0;
+  } search;
+  EnumChildWindows(
+      form,
+      [](HWND w, LPARAM data) -> BOOL {
+        auto* tabs = dynamic_cast<TabControl*>(Control::FromHandle(w));
+        if (tabs && IsWindowVisible(w)) {
+          auto& s = *reinterpret_cast<Search*>(data);
+          s.found = tabs;
+          ++s.count;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.count == 1 ? search.found : nullptr;
 }
 
 }  // namespace
@@ -110,7 +149,8 @@ void Form::SetClientSize(SIZE designSize) {
 void Form::Show() {
   ShowWindow(Handle(), SW_SHOW);
   if (!GetFocus() || !IsChild(Handle(), GetFocus())) {
-    if (HWND first = GetNextDlgTabItem(Handle(), nullptr, FALSE)) SetFocus(first);
+    HWND first = GetNextDlgTabItem(Handle(), nullptr, FALSE);
+    if (CanTakeFocus(Handle(), first)) SetFocus(first);
   }
 }
 
@@ -182,21 +222,66 @@ UINT_PTR Form::AddTimer(Timer& timer) {
 
 void Form::RemoveTimer(Timer& timer) { std::erase(timers_, &timer); }
 
-// The dialog keys of this form's windows: Tab, Enter, Esc, mnemonics, arrows.
+// The dialog keys of this form's windows: Tab, Enter, Esc, mnemonics, arrows,
+// and Ctrl+Tab or Ctrl+PageDown for tab pages. Esc in an open drop-down list
+// closes the list and does nothing else, before the form sees the key.
 bool Form::FilterMessage(MSG& msg) {
   if (!Handle() || (msg.hwnd != Handle() && !IsChild(Handle(), msg.hwnd))) return false;
   if (IsInputMessage(msg.message)) RememberFocus();
+  if (CloseDroppedList(msg)) return true;
   if (PreTranslate(msg)) return true;
+  if (TurnTabPage(msg) || MoveFocusByTab(msg)) return true;
   return IsDialogMessageW(Handle(), &msg) != FALSE;
 }
 
+// The box closes its list as it does for Esc; the key goes no further, so
+// that no Esc character reaches the form.
+bool Form::CloseDroppedList(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN || msg.wParam != VK_ESCAPE) return false;
+  const HWND combo = DroppedCombo(Handle(), msg.hwnd);
+  if (!combo) return false;
+  SendMessageW(msg.hwnd, WM_KEYDOWN, VK_ESCAPE, msg.lParam);
+  if (SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0)) SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
+  return true;
+}
+
+// Ctrl+Tab and Ctrl+PageDown turn to the next page, Ctrl+Shift+Tab and
+// Ctrl+PageUp to the one before, as in a property sheet.
+bool Form::TurnTabPage(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN || !KeyHeld(VK_CONTROL) || KeyHeld(VK_MENU)) return false;
+  const bool shift = KeyHeld(VK_SHIFT);
+  int step = 0;
+  if (msg.wParam == VK_TAB) step = shift ? -1 : 1;
+  if (msg.wParam == VK_NEXT && !shift) step = 1;
+  if (msg.wParam == VK_PRIOR && !shift) step = -1;
+  if (step == 0) return false;
+  TabControl* tabs = TabControlFor(Handle(), msg.hwnd);
+  if (!tabs) return false;
+  tabs->TurnPage(step);
+  return true;
+}
+
+// Tab and Shift+Tab where the control does not take them: as WM_NEXTDLGCTL.
+bool Form::MoveFocusByTab(MSG& msg) {
+  if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB || KeyHeld(VK_CONTROL) || KeyHeld(VK_MENU)) return false;
+  const LRESULT code = SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
+  if (code & (DLGC_WANTTAB | DLGC_WANTMESSAGE)) return false;
+  MoveFocus(KeyHeld(VK_SHIFT) ? 1 : 0, 0);
+  return true;
+}
+
 // What the dialog manager asks of a dialog when a mnemonic or Tab moves the
-// focus: to a given window, or to the next or previous tab stop.
+// focus: to a given window, or to the next or previous tab stop. The text of
+// the window that takes the focus is selected (an edit, or the edit of a combo
+// box, which passes the focus on to it), whichever way it was entered.
 void Form::MoveFocus(WPARAM wp, LPARAM lp) {
   HWND target = LOWORD(lp) ? reinterpret_cast<HWND>(wp) : GetNextDlgTabItem(Handle(), GetFocus(), wp != 0);
   if (!target) return;
   SetFocus(target);
-  if (SendMessageW(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageW(target, EM_SETSEL, 0, -1);
+  const HWND focus = GetFocus();
+  if (focus && (focus == target || IsChild(target, focus)) &&
+      (SendMessageW(focus, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL))
+    SendMessageW(focus, EM_SETSEL, 0, -1);
 }
 
 // Noted as the form goes inactive and at each key or click in it: a box or a
@@ -204,7 +289,10 @@ void Form::MoveFocus(WPARAM wp, LPARAM lp) {
 // before the form hears of its deactivation.
 void Form::RememberFocus() {
   HWND focus = GetFocus();
-  if (focus && focus != Handle() && IsChild(Handle(), focus) && IsWindowVisible(Handle())) lastFocus_ = focus;
+  const Control* control = focus ? Control::FromHandle(focus) : nullptr;
+  if (focus && focus != Handle() && IsChild(Handle(), focus) && IsWindowVisible(Handle()) &&
+      (!control || control->TakesFocus()))
+    lastFocus_ = focus;
 }
 
 // The control that had the focus gets it back, as in the system's dialogs;
@@ -254,9 +342,10 @@ LRESULT Form::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
       Closing();
       return 0;
     case WM_COMMAND:
-      // Esc without a cancel button, and menu or accelerator commands.
+      // Esc without a cancel button, and menu or accelerator commands. Esc
+      // never ends the program from its main form (its close box does).
       if (menuBar_ && menuBar_->Command(LOWORD(wp))) return 0;
-      if (LOWORD(wp) == IDCANCEL) Closing();
+      if (LOWORD(wp) == IDCANCEL && Application::Get().MainForm() != this) Closing();
       return 0;
     case WM_MEASUREITEM:
       if (MeasureMenuPicture(*reinterpret_cast<MEASUREITEMSTRUCT*>(lp))) return TRUE;

@@ -109,6 +109,9 @@ class Form : public Window, public Container {
 
  private:
   bool FilterMessage(MSG& msg);
+  bool CloseDroppedList(const MSG& msg);
+  bool TurnTabPage(const MSG& msg);
+  bool MoveFocusByTab(MSG& msg);
   void RememberFocus();
   void RestoreFocus();
   HWND ClickedControl() const;

@@ -85,11 +85,28 @@ ListView::ListView(Container& parent, const ListViewArgs& args)
                        .visible = args.visible,
                        .enabled = args.enabled}),
       columns_(args.columns),
-      rowHeight_(args.rowHeight) {
+      rowHeight_(args.rowHeight),
+      enterOpens_(args.enterOpens) {
   const DWORD extended = LVS_EX_FULLROWSELECT | (args.checkBoxes ? LVS_EX_CHECKBOXES : 0u);
   Send(LVM_SETEXTENDEDLISTVIEWSTYLE, extended, extended);
   InsertColumns();
   TakeRowHeight();
+}
+
+// Enter, where the list takes it, goes to the list (not to the dialog keys)
+// and acts as a double click on the selected row; the list then sends NM_RETURN.
+LRESULT ListView::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
+  if (enterOpens_ && msg == WM_GETDLGCODE) {
+    LRESULT code = Control::WndProc(msg, wp, lp);
+    const auto* key = reinterpret_cast<const MSG*>(lp);
+    if (key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN) code |= DLGC_WANTMESSAGE;
+    return code;
+  }
+  if (enterOpens_ && msg == WM_KEYDOWN && wp == VK_RETURN) {
+    const int row = Selection();
+    if (row >= 0) Fire(onDoubleClick, row);
+  }
+  return Control::WndProc(msg, wp, lp);
 }
 
 // A list view makes its rows as high as its small pictures: a list of blank

@@ -53,6 +53,9 @@ struct ListViewArgs {
   bool checkBoxes = false;
   bool editLabels = false;
   int rowHeight = 0;  // at 96 DPI, for rows taller than the text; 0: the text's
+  // Enter in the list acts as a double click on the selected row (NM_RETURN,
+  // onDoubleClick) instead of clicking the form's default button.
+  bool enterOpens = false;
 };
 
 class ListView : public Control {
@@ -85,6 +88,9 @@ class ListView : public Control {
   std::function<void(HDC dc, int row)> onRowDrawn;
   bool HandleNotify(NMHDR& header, LRESULT& result) override;
 
+ protected:
+  LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
+
  private:
   LRESULT CustomDraw(NMLVCUSTOMDRAW& draw);
   void TakeRowHeight();
@@ -92,6 +98,7 @@ class ListView : public Control {
   void InsertColumns();
   std::vector<ListColumn> columns_;
   int rowHeight_;
+  bool enterOpens_;
   std::unique_ptr<ImageList> rowSpacer_;  // pictures one pixel wide, a row high
 };
 

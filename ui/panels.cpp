@@ -49,6 +49,21 @@ TabControl::TabControl(Container& parent, const TabArgs& args)
   pages_.resize(args.pages.size());
   firstPageId_ = parent.NextControlId();
   for (std::size_t i = 1; i < args.pages.size(); ++i) parent.NextControlId();
+  GoBeforeTheButtonsUnderIt();
+}
+
+// The z-order is the Tab order: the tab control (and so its pages) goes just
+// before the first push button made before it that stands below it.
+void TabControl::GoBeforeTheButtonsUnderIt() {
+  const RECT mine = PlacedRect();
+  for (HWND w = GetWindow(GetParent(Handle()), GW_CHILD); w && w != Handle(); w = GetWindow(w, GW_HWNDNEXT)) {
+    const auto* button = dynamic_cast<const Button*>(Control::FromHandle(w));
+    if (!button || button->PlacedRect().top < mine.bottom) continue;
+    const HWND above = GetWindow(w, GW_HWNDPREV);
+    SetWindowPos(Handle(), above ? above : HWND_TOP, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+    return;
+  }
 }
 
 Panel& TabControl::Page(std::size_t index) {
@@ -89,6 +104,23 @@ void TabControl::SetSelection(int index, Notify notify) {
   Send(TCM_SETCURSEL, static_cast<WPARAM>(index));
   ShowSelectedPage();
   if (notify == Notify::kYes && onSelect) onSelect();
+}
+
+void TabControl::TurnPage(int step) {
+  const int count = static_cast<int>(Send(TCM_GETITEMCOUNT));
+  if (count < 2) return;
+  const HWND focus = GetFocus();
+  const bool focusOnPage = focus && IsChild(Handle(), focus);
+  const int next = ((Selection() + step) % count + count) % count;
+  SetSelection(next, Notify::kYes);
+  if (!focusOnPage) return;
+  // The first tab stop of the page now shown, else the tab control itself.
+  const auto& page = pages_.at(static_cast<std::size_t>(next));
+  HWND first = page ? GetNextDlgTabItem(page->Handle(), nullptr, FALSE) : nullptr;
+  const Control* control = first ? Control::FromHandle(first) : nullptr;
+  const bool usable = first && page && IsChild(page->Handle(), first) && IsWindowVisible(first) &&
+                      IsWindowEnabled(first) && (!control || control->TakesFocus());
+  SetFocus(usable ? first : Handle());
 }
 
 void TabControl::ShowSelectedPage() {

@@ -44,7 +44,10 @@ struct TabArgs {
 };
 
 // Each page is a panel, made when first asked for; a page's controls are
-// made with the page as parent.
+// made with the page as parent. In the Tab order a page's controls come right
+// after its tab control, and push buttons under the tab control (OK, Cancel,
+// Help) after them, also when the tab control is made after the buttons.
+// Ctrl+Tab and Ctrl+PageDown turn its pages (the form's keys).
 class TabControl : public Control {
  public:
   TabControl(Container& parent, const TabArgs& args);
@@ -52,6 +55,9 @@ class TabControl : public Control {
   std::size_t PageCount() const { return pages_.size(); }
   int Selection() const { return static_cast<int>(Send(TCM_GETCURSEL)); }
   void SetSelection(int index, Notify notify = Notify::kNo);
+  // Turns `step` pages on (back when negative, round at the ends), as the
+  // user does: onSelect fires. A focus on the page left goes to the new page.
+  void TurnPage(int step);
   std::function<void()> onSelect;
   void Place() override;
   void DpiChanged() override;
@@ -60,6 +66,7 @@ class TabControl : public Control {
  private:
   Bounds PageBounds() const;
   void ShowSelectedPage();
+  void GoBeforeTheButtonsUnderIt();
   std::vector<std::unique_ptr<Panel>> pages_;
   int firstPageId_;  // the pages' ids follow the tab control's, whenever they are made
 };

@@ -202,6 +202,28 @@ TEST_F(EntryPartsTest, TheIconChooserListsTheNoteIconsAndNoneAlwaysMeansNoIcon) 
   SendMessageW(iconButton, BM_CLICK, 0, 0);
   EXPECT_EQ(window.IconIndex(), -1);
   EXPECT_EQ(FindWindowW(nullptr, L"Select Icon"), nullptr);  // freed with its use
+
+  // Enter on a row chosen with the keyboard: that icon, at once. (Were Enter
+  // lost, the chooser would be closed after a while with another row chosen.)
+  static HWND openChooser = nullptr;
+  answerChooser = [](HWND chooser) {
+    openChooser = chooser;
+    const HWND list = ChildOf(chooser, WC_LISTVIEWW);
+    SetForegroundWindow(chooser);
+    SetFocus(list);
+    SelectRow(list, 1);
+    Key(VK_RETURN, false);
+    Key(VK_RETURN, true);
+    SetTimer(nullptr, 0, 2000, [](HWND, UINT, UINT_PTR timer, DWORD) {
+      KillTimer(nullptr, timer);
+      if (!IsWindow(openChooser) || !IsWindowVisible(openChooser)) return;
+      SelectRow(ChildOf(openChooser, WC_LISTVIEWW), 0);
+      PostMessageW(openChooser, WM_CLOSE, 0, 0);
+    });
+  };
+  SetTimer(nullptr, 0, 30, AnswerChooser);
+  SendMessageW(iconButton, BM_CLICK, 0, 0);
+  EXPECT_EQ(window.IconIndex(), 1);
 }
 
 TEST_F(EntryPartsTest, TheCaptionBarButtonOpensTheSubjectMenu) {
