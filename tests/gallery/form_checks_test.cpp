@@ -33,10 +33,12 @@ std::unique_ptr<F> Shown() {
   return form;
 }
 
-// A frame made before what it frames lies above it: the framed controls,
+// A frame above what it frames, as one made first lies: the framed controls,
 // clipped by their sibling, never paint.
 struct FrameFirst : qrv::Form {
-  FrameFirst() : Form({.caption = L"frame first", .clientSize = {300, 180}}) {}
+  FrameFirst() : Form({.caption = L"frame first", .clientSize = {300, 180}}) {
+    SetWindowPos(frame.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
   qrv::GroupBox frame{*this, {.bounds = {8, 8, 200, 100}, .text = L"Reminder"}};
   qrv::CheckBox check{*this, {.bounds = {20, 30, 120, 20}, .text = L"On"}};
   qrv::Edit edit{*this, {.bounds = {20, 60, 120, 20}}};
@@ -175,16 +177,18 @@ struct KeysForm : qrv::Form {
     tool.onClick = [this] {
       if (mended_) text.Focus();
     };
+    // Unmended, the list box closes the window on Esc as well as its list.
+    if (!mended_) SetWindowSubclass(combo.Handle(), CloseOnEsc, 1, reinterpret_cast<DWORD_PTR>(Handle()));
+  }
+  static LRESULT CALLBACK CloseOnEsc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR form) {
+    if (msg == WM_KEYDOWN && wp == VK_ESCAPE) PostMessageW(reinterpret_cast<HWND>(form), WM_CLOSE, 0, 0);
+    return DefSubclassProc(hwnd, msg, wp, lp);
   }
   bool PreTranslate(MSG& msg) override {
     if (msg.message != WM_KEYDOWN) return false;
-    if (msg.wParam == VK_ESCAPE && (!mended_ || !SendMessageW(combo.Handle(), CB_GETDROPPEDSTATE, 0, 0))) {
-      Close();
-      return true;
-    }
-    if (mended_ && GetKeyState(VK_CONTROL) < 0 &&
-        (msg.wParam == VK_TAB || msg.wParam == VK_NEXT || msg.wParam == VK_PRIOR)) {
-      tabs.SetSelection(1 - tabs.Selection(), qrv::Notify::kYes);  // two pages: back is forth
+    // Unmended, the page keys are swallowed; mended, they turn the page.
+    if (GetKeyState(VK_CONTROL) < 0 && (msg.wParam == VK_TAB || msg.wParam == VK_NEXT || msg.wParam == VK_PRIOR)) {
+      if (mended_) tabs.SetSelection(1 - tabs.Selection(), qrv::Notify::kYes);  // two pages: back is forth
       return true;
     }
     return false;
