@@ -136,11 +136,11 @@ ViewsPage::ViewsPage(Panel& page)
                                   L"List, Contact List, or Calendar:"}),
       viewTypes_(page, {.bounds = {66, 72, 196, 80},
                         .items = {L"View all lists in the same window", L"Open a new window for each list"}}),
-      newViews_(page, {.bounds = {22, 104, 285, 73}, .text = L" When using new windows, use: "}),
+      newViews_(page, {.bounds = {16, 104, 306, 73}, .text = L" When using new windows, use: "}),
       normalDisplay_(page,
-                     {.bounds = {29, 125, 271, 17}, .text = L"the normal Outlook display mode", .groupStart = true}),
+                     {.bounds = {23, 125, 292, 17}, .text = L"the normal Outlook display mode", .groupStart = true}),
       withoutBar_(page,
-                  {.bounds = {29, 149, 271, 17}, .text = L"without the Outlook Bar on the side (List w/Options)"}) {
+                  {.bounds = {23, 149, 292, 17}, .text = L"without the Outlook Bar on the side (List w/Options)"}) {
   viewTypes_.onSelect = [this] { ShowNewViews(); };
 }
 
