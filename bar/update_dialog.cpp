@@ -24,38 +24,38 @@ enum class UpdateMode { kRemind = 1, kAutomatic = 2, kManual = 3 };
 }  // namespace
 
 UpdateDialog::UpdateDialog(Form& owner)
-    : Form({.caption = L"Update", .clientSize = {332, 235}, .owner = &owner}),
+    : Form({.caption = L"Update", .clientSize = {332, 248}, .owner = &owner}),
       title_(*this, {.bounds = {0, 4, 332, 20}, .text = L" Update Web Services"},
              {.face = L"Arial", .points = 12, .bold = true}),
       question_(*this,
                 {.bounds = {kQuestionBand.left, kQuestionBand.top + 2, 303, 17},
                  .text = L" Do you want to update web services right now? "},
                 {.bold = true}),
-      about_(*this, {.bounds = {kLeft + 9, kTop + 28, 277, 39},
+      about_(*this, {.bounds = {kLeft + 9, kTop + 28, 306, 52},
                      .text = L"Web Services allow you to quickly access search engines on the internet, using the "
                              L"Information Item.  These settings allow you to control when updates are downloaded."}),
-      connection_(*this, {.bounds = {kLeft + 9, kTop + 70, 288, 33},
+      connection_(*this, {.bounds = {kLeft + 9, kTop + 83, 306, 39},
                           .text = L"If you are not currently connected to the internet, updating will attempt to "
                                   L"connect using your default internet settings."}),
-      remindChoice_(*this, {.bounds = {kLeft + 8, kTop + 103, 217, 17},
+      remindChoice_(*this, {.bounds = {kLeft + 8, kTop + 124, 232, 17},
                             .text = L"Remind me to update web services every",
                             .groupStart = true}),
-      remindDays_(*this, {.bounds = {kLeft + 225, kTop + 101, 39, 21}}),
+      remindDays_(*this, {.bounds = {kLeft + 241, kTop + 122, 30, 21}}),
       remindSpin_(*this,
-                  {.bounds = {kLeft + 249, kTop + 101, 15, 21}, .maximum = kMaxDays, .buddy = remindDays_.Handle()}),
-      remindUnit_(*this, {.bounds = {kLeft + 267, kTop + 105, 30, 14}, .text = L"days."}),
+                  {.bounds = {kLeft + 256, kTop + 122, 15, 21}, .maximum = kMaxDays, .buddy = remindDays_.Handle()}),
+      remindUnit_(*this, {.bounds = {kLeft + 274, kTop + 126, 30, 14}, .text = L"days."}),
       automaticChoice_(*this,
-                       {.bounds = {kLeft + 8, kTop + 127, 213, 17}, .text = L"Automatically connect and update every"}),
-      automaticDays_(*this, {.bounds = {kLeft + 225, kTop + 125, 39, 21}}),
+                       {.bounds = {kLeft + 8, kTop + 146, 232, 17}, .text = L"Automatically connect and update every"}),
+      automaticDays_(*this, {.bounds = {kLeft + 241, kTop + 144, 30, 21}}),
       automaticSpin_(
-          *this, {.bounds = {kLeft + 249, kTop + 125, 15, 21}, .maximum = kMaxDays, .buddy = automaticDays_.Handle()}),
-      automaticUnit_(*this, {.bounds = {kLeft + 267, kTop + 129, 30, 14}, .text = L"days."}),
-      manualChoice_(*this, {.bounds = {kLeft + 8, kTop + 151, 297, 17},
+          *this, {.bounds = {kLeft + 256, kTop + 144, 15, 21}, .maximum = kMaxDays, .buddy = automaticDays_.Handle()}),
+      automaticUnit_(*this, {.bounds = {kLeft + 274, kTop + 148, 30, 14}, .text = L"days."}),
+      manualChoice_(*this, {.bounds = {kLeft + 8, kTop + 168, 315, 17},
                             .text = L"I will select UPDATE when I want to update web services."}),
       yesButton_(*this,
-                 {.bounds = {104, 204, 60, 24}, .text = L"  Yes  ", .isDefault = true, .result = DialogResult::kYes}),
+                 {.bounds = {104, 217, 60, 24}, .text = L"  Yes  ", .isDefault = true, .result = DialogResult::kYes}),
       noButton_(*this,
-                {.bounds = {168, 204, 60, 24}, .text = L"  No  ", .isCancel = true, .result = DialogResult::kNo}) {
+                {.bounds = {168, 217, 60, 24}, .text = L"  No  ", .isCancel = true, .result = DialogResult::kNo}) {
   title_.color = RGB(255, 255, 255);
   question_.color = RGB(255, 255, 255);
   // Only the system-menu icon in the caption.

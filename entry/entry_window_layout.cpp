@@ -99,6 +99,8 @@ void EntryWindow::ApplyDateArea(const EntryLayout& l) {
   Apply(l.floatButton, floatButton_);
   if (l.todayLeft) todayLeft_ = *l.todayLeft;
   ShowIf(iconButton_, l.iconShown);
+  // Beside the icon button the caption keeps clear of it.
+  subjectLabel_.SetBounds(l.iconShown ? Bounds{20, 5, 42, 13} : Bounds{10, 5, 52, 13});
 }
 
 // Whether laying out again would show or hide the date panel, which the
@@ -158,7 +160,7 @@ void EntryWindow::ArrangeEntryArea(int width, int height) {
     left += 20;
   }
   const int group = width - 195;
-  const std::array<std::pair<Button*, std::pair<int, int>>, 6> right{{{&keywordsButton_, {5, 23}},
+  const std::array<std::pair<Button*, std::pair<int, int>>, 6> right{{{&keywordsButton_, {3, 25}},
                                                                       {&helpButton_, {28, 17}},
                                                                       {&escapeButton_, {45, 25}},
                                                                       {&resetButton_, {70, 35}},

@@ -11,8 +11,8 @@ namespace qrv {
 namespace {
 
 constexpr int kWidth = 277;
-constexpr int kHeight = 240;
-constexpr int kInternetHeight = 310;  // room for the service's hint
+constexpr int kHeight = 250;
+constexpr int kInternetHeight = 320;  // room for the service's hint
 constexpr int kTitleHeight = 22;
 constexpr COLORREF kTitleBand = RGB(0, 128, 128);
 constexpr wchar_t kNoneAllowed[] = L"< None allowed >";
@@ -44,12 +44,12 @@ KeywordDialog::KeywordDialog(Form& owner, KeywordListKind kind, const std::vecto
       types_(*this, {.bounds = {6, 120, 180, 200}, .itemHeight = kTypeHeight}),
       categories_(*this, {.bounds = {6, 120, 180, 200}, .editable = true}),
       criteria_(*this, {.bounds = {6, 120, 180, 21}}),
-      wildcardNote_(*this, {.bounds = {6, 148, 265, 28},
+      wildcardNote_(*this, {.bounds = {6, 148, 265, 40},
                             .text = L"Use * after a keyword to match the base word.\r\nEx. meet* will match \"meet\" "
                                     L"or \"meeting\" or \"meet:\""}),
-      internetNote_(*this, {.bounds = {6, 178, 265, 14},
+      internetNote_(*this, {.bounds = {6, 190, 265, 27},
                             .text = L"The * wildcard does not work with category or internet keywords."}),
-      hint_(*this, {.bounds = {10, 196, 241, 65}, .multiLine = true, .readOnly = true}),
+      hint_(*this, {.bounds = {10, 220, 241, 65}, .multiLine = true, .readOnly = true}),
       okButton_(*this, {.bounds = {kWidth - 150, HeightFor(kind) - 28, 68, 23}, .text = L"OK", .isDefault = true}),
       cancelButton_(*this, {.bounds = {kWidth - 76, HeightFor(kind) - 28, 68, 23},
                             .text = L"Cancel",

@@ -38,11 +38,11 @@ KeywordsPage::KeywordsPage(Panel& page, Form& owner, const PreferencesData& data
       data_(data),
       actions_(actions),
       working_(working),
-      heading_(page, {.bounds = {7, 3, 315, 28},
+      heading_(page, {.bounds = {0, 3, 330, 28},
                       .text = L"When using the Information Item window, the following keywords determine where "
                               L"your information should be directed to.",
                       .centered = true}),
-      listLabel_(page, {.bounds = {30, 35, 104, 14}, .text = L"Modify keywords for:"}),
+      listLabel_(page, {.bounds = {26, 35, 108, 14}, .text = L"Modify keywords for:"}),
       listChoice_(page, {.bounds = {135, 32, 106, 100}}),
       update_(page, {.bounds = {267, 32, 61, 22}, .text = L"Update"}),
       updating_(page, {.bounds = {47, 102, 200, 20}, .text = L"Updating Web Services...", .visible = false}),

@@ -30,17 +30,17 @@ GeneralPage::GeneralPage(Panel& page)
       barFrame_(page, {.bounds = {0, 102, 328, 97}, .text = L" Tavro Bar Options: "}),
       modeLabel_(page, {.bounds = {23, 17, 150, 14}, .text = L"'Quorvel' program mode:"}),
       programMode_(page, {.bounds = {175, 14, 115, 100}, .items = {L"Tavro Bar", L"Tray Icon", L"Both"}}),
-      hints_(page, {.bounds = {21, 37, 142, 17}, .text = L"Show Hints under mouse"}),
+      hints_(page, {.bounds = {21, 37, 150, 17}, .text = L"Show Hints under mouse"}),
       associate_(page, {.bounds = {175, 37, 114, 20}, .text = L"Associate .QRV Files"}),
-      emailLabel_(page, {.bounds = {23, 76, 72, 14}, .text = L"Default E-Mail:"}),
-      emailType_(page, {.bounds = {97, 71, 154, 80}, .items = {L"Microsoft Outlook", L"Microsoft Outlook Express"}}),
-      minimize_(page, {.bounds = {5, 111, 194, 17}, .text = L"Auto-minimize the 'Tavro Bar' after:"}),
-      idleAmount_(page, {.bounds = {200, 110, 34, 21}}),
-      idleSpin_(page, {.bounds = {234, 110, 13, 21}, .minimum = 1, .maximum = 60, .buddy = idleAmount_.Handle()}),
-      idleUnit_(page, {.bounds = {250, 110, 74, 80}, .items = {L"Seconds", L"Minutes"}}),
+      emailLabel_(page, {.bounds = {23, 76, 80, 14}, .text = L"Default E-Mail:"}),
+      emailType_(page, {.bounds = {105, 71, 158, 80}, .items = {L"Microsoft Outlook", L"Microsoft Outlook Express"}}),
+      minimize_(page, {.bounds = {5, 111, 206, 17}, .text = L"Auto-minimize the 'Tavro Bar' after:"}),
+      idleAmount_(page, {.bounds = {212, 110, 28, 21}}),
+      idleSpin_(page, {.bounds = {240, 110, 13, 21}, .minimum = 1, .maximum = 60, .buddy = idleAmount_.Handle()}),
+      idleUnit_(page, {.bounds = {256, 110, 70, 80}, .items = {L"Seconds", L"Minutes"}}),
       minimizeButtons_(page,
-                       {.bounds = {5, 132, 276, 17}, .text = L"Auto-minimize the 'Tavro Bar' when creating items"}),
-      minimizeView_(page, {.bounds = {5, 153, 284, 17}, .text = L"Auto-minimize the 'Tavro Bar' when viewing folders"}),
+                       {.bounds = {5, 132, 288, 17}, .text = L"Auto-minimize the 'Tavro Bar' when creating items"}),
+      minimizeView_(page, {.bounds = {5, 153, 290, 17}, .text = L"Auto-minimize the 'Tavro Bar' when viewing folders"}),
       position_(page, {.bounds = {5, 174, 319, 17}, .text = L"Remember the 'Tavro Bar' position on next start-up"}) {
   associate_.onClick = [this] {
     if (onAssociate) onAssociate();
@@ -73,19 +73,19 @@ void GeneralPage::Save(PreferenceChoices& c) const {
 }
 
 ButtonsPage::ButtonsPage(Panel& page)
-    : heading_(page, {.bounds = {1, 6, 327, 14},
+    : heading_(page, {.bounds = {0, 6, 330, 14},
                       .text = L"Customize which buttons show up on 'Tavro Bar' and the order:",
                       .centered = true}),
-      extraSlot_(page, {.bounds = {2, 167, 135, 120}, .items = kExtraCaptions}),
-      launchProgram_(page, {.bounds = {139, 167, 185, 21}, .visible = false}),
-      footnote_(page, {.bounds = {16, 190, 310, 14},
+      extraSlot_(page, {.bounds = {2, 167, 137, 120}, .items = kExtraCaptions}),
+      launchProgram_(page, {.bounds = {141, 167, 185, 21}, .visible = false}),
+      footnote_(page, {.bounds = {12, 190, 318, 14},
                        .text = L"Note: Right clicking on the icon will show the pop-up menu..."}) {
   for (int slot = 0; slot < kSlotCount; ++slot) {
     const int top = 23 + 24 * slot;
     slots_.push_back(
-        std::make_unique<ComboBox>(page, ComboArgs{.bounds = {2, top, 135, 170}, .items = kNewItemCaptions}));
+        std::make_unique<ComboBox>(page, ComboArgs{.bounds = {2, top, 137, 170}, .items = kNewItemCaptions}));
     askCategories_.push_back(std::make_unique<CheckBox>(
-        page, CheckArgs{.bounds = {139, top + 2, 187, 17}, .text = L"Show pop-up menu with categories"}));
+        page, CheckArgs{.bounds = {141, top + 2, 187, 17}, .text = L"Show pop-up menu with categories"}));
     slots_.back()->onSelect = [this, slot] { OnSlotSelect(slot); };
   }
   extraSlot_.onSelect = [this] { OnExtraSelect(); };
@@ -131,16 +131,16 @@ void ButtonsPage::OnExtraSelect() {
 }
 
 ViewsPage::ViewsPage(Panel& page)
-    : explanation_(page, {.bounds = {28, 33, 273, 33},
+    : explanation_(page, {.bounds = {28, 30, 273, 40},
                           .text = L"When viewing lists of items in Microsoft Outlook, like the Task List, Note "
                                   L"List, Contact List, or Calendar:"}),
-      viewTypes_(page, {.bounds = {69, 72, 190, 80},
+      viewTypes_(page, {.bounds = {66, 72, 196, 80},
                         .items = {L"View all lists in the same window", L"Open a new window for each list"}}),
-      newViews_(page, {.bounds = {22, 104, 285, 73}, .text = L" When using new windows, use: "}),
+      newViews_(page, {.bounds = {16, 104, 306, 73}, .text = L" When using new windows, use: "}),
       normalDisplay_(page,
-                     {.bounds = {29, 125, 271, 17}, .text = L"the normal Outlook display mode", .groupStart = true}),
+                     {.bounds = {23, 125, 292, 17}, .text = L"the normal Outlook display mode", .groupStart = true}),
       withoutBar_(page,
-                  {.bounds = {29, 149, 271, 17}, .text = L"without the Outlook Bar on the side (List w/Options)"}) {
+                  {.bounds = {23, 149, 292, 17}, .text = L"without the Outlook Bar on the side (List w/Options)"}) {
   viewTypes_.onSelect = [this] { ShowNewViews(); };
 }
 
@@ -169,15 +169,15 @@ InfoItemPage::InfoItemPage(Panel& page)
       tab_(page,
            {.bounds = {4, 39, 321, 17}, .text = L"TAB key inserts a TAB in the body, instead of adv. to next field"}),
       keywordRemoval_(
-          page, {.bounds = {4, 58, 319, 17}, .text = L"Remove keywords from subject line ( shortcuts and dates )"}),
+          page, {.bounds = {4, 58, 322, 17}, .text = L"Remove keywords from subject line ( shortcuts and dates )"}),
       itemTypeLabel_(page, {.bounds = {4, 81, 230, 14}, .text = L"When a date is entered, without a keyword, set"}),
-      itemType_(page, {.bounds = {236, 78, 89, 80}, .items = {L"Appointment", L"Task"}}),
+      itemType_(page, {.bounds = {235, 78, 91, 80}, .items = {L"Appointment", L"Task"}}),
       newIeWindow_(page,
                    {.bounds = {4, 99, 319, 17}, .text = L"Open web search in new Internet Explorer window each time"}),
       reminder_(page, {.bounds = {4, 140, 309, 17}, .text = L"Appointment: Outlook reminder turned on by default"}),
       journalTime_(page, {.bounds = {4, 159, 319, 17}, .text = L"Journal: Timer turned on by default (see QRV help)"}),
-      journalTypeLabel_(page, {.bounds = {4, 180, 133, 14}, .text = L"Default Journal Entry Type:"}),
-      journalType_(page, {.bounds = {139, 177, 186, 230}}) {}
+      journalTypeLabel_(page, {.bounds = {4, 180, 142, 14}, .text = L"Default Journal Entry Type:"}),
+      journalType_(page, {.bounds = {147, 177, 178, 230}}) {}
 
 void InfoItemPage::Load(const PreferenceChoices& c, const std::vector<std::string>& journalTypes) {
   journalTypes_ = journalTypes;

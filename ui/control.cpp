@@ -12,6 +12,14 @@ namespace {
 
 constexpr wchar_t kObjectProperty[] = L"QrvControl";
 
+// The edges are scaled, not the sizes: controls that touch at 96 DPI touch at
+// every DPI, where sizes rounded apart from their places would let one cover the next.
+Bounds Scaled(const Container& parent, const Bounds& b) {
+  const int left = parent.Scale(b.left), top = parent.Scale(b.top);
+  return {left, top, parent.Scale(b.left + std::max(b.width, 0)) - left,
+          parent.Scale(b.top + std::max(b.height, 0)) - top};
+}
+
 }  // namespace
 
 // --- Container -------------------------------------------------------------------
@@ -88,8 +96,7 @@ Control::Control(Container& parent, const ControlBasics& basics)
                       (basics.enabled ? 0 : WS_DISABLED);
   const int id = basics.id ? basics.id : parent.NextControlId();
   SetLastError(ERROR_SUCCESS);
-  placed_ = {parent.Scale(bounds_.left), parent.Scale(bounds_.top), parent.Scale(bounds_.width),
-             parent.Scale(bounds_.height)};
+  placed_ = Scaled(parent, bounds_);
   hwnd_ = CreateWindowExW(basics.exStyle, basics.className, basics.text.c_str(), style, placed_.left, placed_.top,
                           placed_.width, placed_.height, basics.window ? basics.window : parent.ContainerHandle(),
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
@@ -170,8 +177,7 @@ void Control::Place() {
   Bounds b = bounds_;
   if (anchors.right) (anchors.left ? b.width : b.left) += dx;
   if (anchors.bottom) (anchors.top ? b.height : b.top) += dy;
-  const Bounds place{parent_.Scale(b.left), parent_.Scale(b.top), parent_.Scale(std::max(b.width, 0)),
-                     parent_.Scale(std::max(b.height, 0))};
+  const Bounds place = Scaled(parent_, b);
   if (place == placed_) return;
   placed_ = place;
   SetWindowPos(hwnd_, nullptr, place.left, place.top, place.width, place.height, SWP_NOZORDER | SWP_NOACTIVATE);

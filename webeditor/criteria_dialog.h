@@ -18,7 +18,7 @@ class CriteriaDialog : public Form {
   std::optional<std::wstring> Ask();
 
  private:
-  Label promptLabel_{*this, {.bounds = {26, 12, 220, 16}, .text = L"Enter sample search criteria for this website:"}};
+  Label promptLabel_{*this, {.bounds = {11, 12, 237, 16}, .text = L"Enter sample search criteria for this website:"}};
   Edit criteriaEdit_{*this, {.bounds = {37, 36, 185, 21}}};
   Button okButton_{*this, {.bounds = {48, 68, 75, 25}, .text = L"OK", .isDefault = true, .result = DialogResult::kOk}};
   Button cancelButton_{

@@ -1,0 +1,50 @@
+// Checks of what a user sees and types in one top-level window of ours: that
+// every control is painted and none is covered, that every caption and list
+// entry fits its control in the control's own font, and that the keyboard
+// moves, opens and closes as in the system's dialogs. Each check answers with
+// findings (which control, what is wrong) rather than a yes or no, so that a
+// failing test says what to mend. The keyboard checks send real input and
+// bring the window to the foreground first.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace qrv::checks {
+
+struct Finding {
+  HWND control = nullptr;
+  std::string what;  // "check box "&Done" at 8,34 100x20: ..."
+};
+using Findings = std::vector<Finding>;
+
+// Names a control for a finding: its kind, caption and place in the form.
+std::string Describe(HWND control);
+// All findings, one a line, under a heading.
+std::string Report(const std::string& heading, const Findings& findings);
+
+// Every visible control's rectangle is painted after a full repaint, and no
+// visible sibling above a control in z-order overlaps it.
+Findings CheckPaint(HWND form);
+Findings CheckOverlaps(HWND form);
+
+// Every caption (labels, buttons, check boxes, radio buttons, group boxes,
+// tabs) and every entry of a drop-down combo box fits its control.
+Findings CheckTextFit(HWND form);
+
+// Tab from the first tab stop visits every enabled control once, never up
+// within a column, and Shift+Tab visits them in reverse.
+Findings CheckTabOrder(HWND form);
+// Esc with a combo box's list open closes only the list. The window is kept
+// from closing while the check runs, so a fault leaves it standing.
+Findings CheckEscInDropDowns(HWND form);
+// Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PageDown and Ctrl+PageUp change the page of
+// each tab control; the pages it showed are shown again at the end.
+Findings CheckTabPageKeys(HWND form);
+// A click on each of `buttons` (their commands run) leaves the focus off the
+// button, and a letter typed then clicks no button.
+Findings CheckLetterAfterClick(HWND form, const std::vector<HWND>& buttons);
+
+}  // namespace qrv::checks

@@ -1,0 +1,87 @@
+// Every scene of the gallery played at 96 and at 144 DPI, with the form
+// checks run on each look of one of our windows: one failure per scene and
+// DPI, with every finding of its looks.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "components/ole_auto.h"
+#include "components/windows_system.h"
+#include "form_checks.h"
+#include "scenes.h"
+#include "ui/app.h"
+#include "ui/form.h"
+
+namespace {
+
+using qrv::checks::Findings;
+
+// The program the scenes expect around them, as the gallery sets it up: the
+// system's services, COM for the stand-ins, and a main form never shown.
+class SceneProgram : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    qrv::UseWindowsSystem();
+    ole_.emplace();
+    qrv::Application::Get().Initialize(L"Quorvel form checks");
+    qrv::Application::Get().CreateForm<qrv::Form>(qrv::FormArgs{.caption = L"form checks"});
+  }
+  void TearDown() override { ole_.reset(); }
+
+ private:
+  std::optional<qrv::OleSession> ole_;
+};
+const auto* const sceneProgram = ::testing::AddGlobalTestEnvironment(new SceneProgram);
+
+// The checks that leave a look as they found it; the order keeps the
+// keyboard ones, which move the focus and open lists, after the pictures.
+std::string CheckLook(const qrv::gallery::Look& look) {
+  const struct {
+    const char* name;
+    Findings (*check)(HWND);
+  } checks[] = {{"paint", qrv::checks::CheckPaint},           {"overlaps", qrv::checks::CheckOverlaps},
+                {"text fit", qrv::checks::CheckTextFit},      {"tab order", qrv::checks::CheckTabOrder},
+                {"tab pages", qrv::checks::CheckTabPageKeys}, {"esc in lists", qrv::checks::CheckEscInDropDowns}};
+  std::string report;
+  for (const auto& check : checks) {
+    if (!IsWindow(look.window) || !IsWindowVisible(look.window)) break;
+    if (const Findings findings = check.check(look.window); !findings.empty())
+      report += "\n" + look.name + ", " + qrv::checks::Report(check.name, findings);
+  }
+  return report;
+}
+
+class SceneChecks : public ::testing::TestWithParam<std::tuple<std::size_t, UINT>> {};
+
+TEST_P(SceneChecks, EveryLookPaintsFitsAndTakesTheKeys) {
+  const auto& [index, dpi] = GetParam();
+  const qrv::gallery::Scene& scene = qrv::gallery::Scenes().at(index);
+  std::string report;
+  scene.play(
+      [&](const qrv::gallery::Look& look) {
+        if (look.ourForm) report += CheckLook(look);
+      },
+      dpi);
+  EXPECT_TRUE(report.empty()) << scene.group << " at " << dpi << " DPI:" << report;
+}
+
+std::string SceneName(const ::testing::TestParamInfo<SceneChecks::ParamType>& info) {
+  std::string name = qrv::gallery::Scenes().at(std::get<0>(info.param)).group;
+  std::erase_if(name, [](char c) { return !isalnum(static_cast<unsigned char>(c)); });
+  return std::to_string(std::get<0>(info.param)) + "_" + name + "_" + std::to_string(std::get<1>(info.param));
+}
+
+std::vector<std::size_t> SceneIndices() {
+  std::vector<std::size_t> indices(qrv::gallery::Scenes().size());
+  for (std::size_t i = 0; i < indices.size(); ++i) indices[i] = i;
+  return indices;
+}
+
+INSTANTIATE_TEST_SUITE_P(Scenes, SceneChecks,
+                         ::testing::Combine(::testing::ValuesIn(SceneIndices()), ::testing::Values(96u, 144u)),
+                         SceneName);
+
+}  // namespace

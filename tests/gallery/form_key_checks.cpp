@@ -1,0 +1,321 @@
+#include <algorithm>
+#include <sstream>
+
+#include "form_checks.h"
+#include "form_checks_support.h"
+#include "ui/panels.h"
+#include "ui/wide.h"
+
+namespace qrv::checks {
+namespace {
+
+void KeyEvent(WORD key, bool up) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = key;
+  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  SendInput(1, &input, sizeof input);
+}
+
+// Presses a key (held with the modifiers given) and lets the window handle it.
+void Press(WORD key, std::initializer_list<WORD> modifiers = {}) {
+  for (WORD m : modifiers) KeyEvent(m, false);
+  KeyEvent(key, false);
+  KeyEvent(key, true);
+  for (WORD m : modifiers) KeyEvent(m, true);
+  Settle(20);
+}
+
+// Real input goes to the foreground window under Wine: the form must be it.
+void BringForward(HWND form) {
+  SetForegroundWindow(form);
+  SetActiveWindow(form);
+  Settle();
+}
+
+bool IsRadio(HWND control) {
+  const LONG type = GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK;
+  return ClassOf(control) == L"Button" && (type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON);
+}
+
+// One stop of the Tab cycle: a radio group counts once, as its first button.
+HWND GroupStart(HWND control) {
+  if (!IsRadio(control)) return control;
+  HWND start = control;
+  while (!(GetWindowLongW(start, GWL_STYLE) & WS_GROUP)) {
+    HWND previous = GetWindow(start, GW_HWNDPREV);
+    if (!previous || !IsRadio(previous)) break;
+    start = previous;
+  }
+  return start;
+}
+
+// The controls Tab must visit, in the form's order.
+std::vector<HWND> TabStops(HWND form) {
+  std::vector<HWND> stops;
+  for (HWND control : VisibleControls(form)) {
+    if (!IsWindowEnabled(control) || !(GetWindowLongW(control, GWL_STYLE) & WS_TABSTOP)) continue;
+    // The dialog keys pass through a window that holds controls to its controls.
+    if (GetWindowLongW(control, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) continue;
+    if (HWND stop = GroupStart(control); std::find(stops.begin(), stops.end(), stop) == stops.end())
+      stops.push_back(stop);
+  }
+  return stops;
+}
+
+// The stop that has the focus (a combo box's edit is the combo box's); null when none of them.
+HWND FocusedStop(HWND form, const std::vector<HWND>& stops) {
+  for (HWND w = GetFocus(); w && w != form; w = GetParent(w)) {
+    if (HWND stop = GroupStart(w); std::find(stops.begin(), stops.end(), stop) != stops.end()) return stop;
+  }
+  return nullptr;
+}
+
+// Where Tab (or Shift+Tab) takes the focus, one press after another from the first stop.
+std::vector<HWND> Round(HWND form, const std::vector<HWND>& stops, bool back) {
+  SetFocus(stops.front());
+  Settle();
+  std::vector<HWND> reached{FocusedStop(form, stops)};
+  for (std::size_t i = 0; i < stops.size(); ++i) {
+    if (back)
+      Press(VK_TAB, {VK_SHIFT});
+    else
+      Press(VK_TAB);
+    reached.push_back(FocusedStop(form, stops));
+  }
+  return reached;
+}
+
+std::string Named(HWND control) { return control ? Describe(control) : std::string("no control of the window"); }
+
+// Directly above, in the same column: Tab going there goes back in reading order.
+bool Above(HWND form, HWND next, HWND from) {
+  const RECT n = RectInForm(form, next);
+  const RECT f = RectInForm(form, from);
+  return n.bottom <= f.top && n.left < f.right && f.left < n.right;
+}
+
+void CheckForward(HWND form, const std::vector<HWND>& stops, const std::vector<HWND>& round, Findings& findings) {
+  for (HWND stop : stops) {
+    if (std::find(round.begin(), round.end(), stop) == round.end())
+      findings.push_back({stop, Describe(stop) + ": Tab never reaches it"});
+  }
+  for (std::size_t i = 0; i + 1 < round.size(); ++i) {
+    HWND from = round[i];
+    HWND next = round[i + 1];
+    if (!from) break;
+    if (next == from) {
+      findings.push_back({from, Named(from) + ": Tab leaves the focus on it"});
+    } else if (!next) {
+      findings.push_back({from, Named(from) + ": Tab takes the focus out of the window's controls"});
+    } else if (next != stops.front() && Above(form, next, from)) {
+      findings.push_back({next, "Tab goes from " + Named(from) + " up to " + Named(next) + ", out of reading order"});
+    }
+  }
+}
+
+// The window is kept from closing while the Esc check runs; what asked for it is noted.
+struct CloseGuard {
+  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) noexcept {
+    auto& asked = *reinterpret_cast<bool*>(data);
+    if (msg == WM_CLOSE || (msg == WM_COMMAND && LOWORD(wp) == IDCANCEL) ||
+        (msg == WM_SYSCOMMAND && (wp & 0xFFF0) == SC_CLOSE)) {
+      asked = true;
+      return 0;
+    }
+    return DefSubclassProc(hwnd, msg, wp, lp);
+  }
+  explicit CloseGuard(HWND form) : form_(form) {
+    SetWindowSubclass(form_, Proc, 1, reinterpret_cast<DWORD_PTR>(&asked));
+  }
+  ~CloseGuard() { RemoveWindowSubclass(form_, Proc, 1); }
+  CloseGuard(const CloseGuard&) = delete;
+  CloseGuard& operator=(const CloseGuard&) = delete;
+  HWND form_;
+  bool asked = false;
+};
+
+bool IsDropDown(HWND control) {
+  const LONG kind = GetWindowLongW(control, GWL_STYLE) & 3;
+  return ClassOf(control) == L"ComboBox" && (kind == CBS_DROPDOWN || kind == CBS_DROPDOWNLIST);
+}
+
+bool Dropped(HWND combo) { return SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) != 0; }
+
+std::wstring PageTitle(HWND tabs, int index) {
+  wchar_t title[256] = L"";
+  TCITEMW item{};
+  item.mask = TCIF_TEXT;
+  item.pszText = title;
+  item.cchTextMax = 256;
+  SendMessageW(tabs, TCM_GETITEMW, index, reinterpret_cast<LPARAM>(&item));
+  return title;
+}
+
+// Shows a tab control's page as a click on its tab would.
+void ShowPage(HWND tabs, int index) {
+  if (auto* control = dynamic_cast<TabControl*>(Control::FromHandle(tabs)))
+    control->SetSelection(index, Notify::kYes);
+  else
+    SendMessageW(tabs, TCM_SETCURSEL, index, 0);
+  Settle();
+}
+
+// The first stop on the tab control's page shown (the tab control itself when none).
+HWND FocusOnPage(HWND form, HWND tabs) {
+  for (HWND stop : TabStops(form)) {
+    if (IsChild(tabs, stop)) return stop;
+  }
+  return tabs;
+}
+
+// Where a mnemonic letter of the form's buttons is (one typed would click it).
+wchar_t MnemonicLetter(HWND form) {
+  for (HWND control : VisibleControls(form)) {
+    const std::wstring text = WindowText(control);
+    const auto at = text.find(L'&');
+    if (ClassOf(control) == L"Button" && at != std::wstring::npos && at + 1 < text.size() && text[at + 1] != L'&')
+      return static_cast<wchar_t>(towlower(text[at + 1]));
+  }
+  return L'q';
+}
+
+// The buttons clicked while a letter is typed: a hook sees every command sent.
+std::vector<HWND>* clickedButtons = nullptr;
+LRESULT CALLBACK SeeCommands(int code, WPARAM wp, LPARAM lp) {
+  const auto& call = *reinterpret_cast<CWPSTRUCT*>(lp);
+  if (code == HC_ACTION && clickedButtons && call.message == WM_COMMAND && HIWORD(call.wParam) == BN_CLICKED &&
+      call.lParam)
+    clickedButtons->push_back(reinterpret_cast<HWND>(call.lParam));
+  return CallNextHookEx(nullptr, code, wp, lp);
+}
+
+void TypeLetter(wchar_t c) {
+  INPUT input[2]{};
+  input[0].type = input[1].type = INPUT_KEYBOARD;
+  input[0].ki.wVk = input[1].ki.wVk = static_cast<WORD>(towupper(c));
+  input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, input, sizeof input[0]);
+  Settle(40);
+}
+
+void Click(HWND control) {
+  RECT r{};
+  GetWindowRect(control, &r);
+  SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  Settle(10);
+  INPUT input[2]{};
+  input[0].type = input[1].type = INPUT_MOUSE;
+  input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, input, sizeof input[0]);
+  Settle(60);
+}
+
+}  // namespace
+
+Findings CheckTabOrder(HWND form) {
+  const std::vector<HWND> stops = TabStops(form);
+  if (stops.size() < 2) return {};
+  BringForward(form);
+  const std::vector<HWND> forward = Round(form, stops, false);
+  Findings findings;
+  CheckForward(form, stops, forward, findings);
+  if (!findings.empty()) return findings;  // the reverse of a broken round says nothing more
+  const std::vector<HWND> backward = Round(form, stops, true);
+  for (std::size_t i = 0; i + 1 < backward.size(); ++i) {
+    const HWND expected = forward[forward.size() - 2 - i];
+    if (backward[i + 1] != expected) {
+      findings.push_back({backward[i], "Shift+Tab goes from " + Named(backward[i]) + " to " + Named(backward[i + 1]) +
+                                           ", not back to " + Named(expected)});
+      break;
+    }
+  }
+  return findings;
+}
+
+Findings CheckEscInDropDowns(HWND form) {
+  Findings findings;
+  for (HWND combo : VisibleControls(form)) {
+    if (!IsDropDown(combo) || !IsWindowEnabled(combo)) continue;
+    BringForward(form);
+    CloseGuard guard(form);
+    SetFocus(combo);
+    Settle();
+    Press(VK_F4);
+    if (!Dropped(combo)) {
+      findings.push_back({combo, Describe(combo) + ": F4 does not open its list"});
+      continue;
+    }
+    Press(VK_ESCAPE);
+    Settle();
+    if (guard.asked) findings.push_back({combo, Describe(combo) + ": Esc with its list open closes the window"});
+    if (Dropped(combo)) {
+      findings.push_back({combo, Describe(combo) + ": Esc leaves its list open"});
+      SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
+    }
+  }
+  return findings;
+}
+
+Findings CheckTabPageKeys(HWND form) {
+  struct Step {
+    const char* keys;
+    WORD key;
+    std::initializer_list<WORD> modifiers;
+    int move;
+  };
+  static const Step kSteps[] = {{"Ctrl+Tab", VK_TAB, {VK_CONTROL}, 1},
+                                {"Ctrl+Shift+Tab", VK_TAB, {VK_CONTROL, VK_SHIFT}, -1},
+                                {"Ctrl+PageDown", VK_NEXT, {VK_CONTROL}, 1},
+                                {"Ctrl+PageUp", VK_PRIOR, {VK_CONTROL}, -1}};
+  Findings findings;
+  for (HWND tabs : VisibleControls(form)) {
+    const int count = static_cast<int>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
+    if (ClassOf(tabs) != WC_TABCONTROLW || count < 2) continue;
+    BringForward(form);
+    const int start = static_cast<int>(SendMessageW(tabs, TCM_GETCURSEL, 0, 0));
+    for (const Step& step : kSteps) {
+      const int before = static_cast<int>(SendMessageW(tabs, TCM_GETCURSEL, 0, 0));
+      HWND focus = FocusOnPage(form, tabs);
+      SetFocus(focus);
+      Settle();
+      Press(step.key, step.modifiers);
+      const int expected = (before + step.move + count) % count;
+      if (const int now = static_cast<int>(SendMessageW(tabs, TCM_GETCURSEL, 0, 0)); now != expected) {
+        findings.push_back({tabs, Describe(tabs) + ": " + step.keys + " with the focus on " + Describe(focus) +
+                                      " shows page \"" + Narrow(PageTitle(tabs, now)) + "\", not \"" +
+                                      Narrow(PageTitle(tabs, expected)) + "\""});
+        ShowPage(tabs, expected);
+      }
+    }
+    if (static_cast<int>(SendMessageW(tabs, TCM_GETCURSEL, 0, 0)) != start) ShowPage(tabs, start);
+  }
+  return findings;
+}
+
+Findings CheckLetterAfterClick(HWND form, const std::vector<HWND>& buttons) {
+  Findings findings;
+  const wchar_t letter = MnemonicLetter(form);
+  for (HWND button : buttons) {
+    BringForward(form);
+    Click(button);
+    if (GetFocus() == button) {
+      findings.push_back({button, Describe(button) + ": a click leaves the focus on it, so letters typed next run "
+                                                     "the window's mnemonics"});
+    }
+    std::vector<HWND> clicked;
+    clickedButtons = &clicked;
+    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, SeeCommands, nullptr, GetCurrentThreadId());
+    TypeLetter(letter);
+    UnhookWindowsHookEx(hook);
+    clickedButtons = nullptr;
+    for (HWND hit : clicked) {
+      findings.push_back({button, "after a click on " + Describe(button) + " the letter '" + static_cast<char>(letter) +
+                                      "' clicks " + Describe(hit)});
+    }
+  }
+  return findings;
+}
+
+}  // namespace qrv::checks
