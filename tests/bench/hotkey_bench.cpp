@@ -48,7 +48,7 @@ int main() {
   std::vector<double> times;
   {
     qrv::HotkeyEditor editor(folder, {});
-    editor.Actions().sendKeys = [&](std::string_view text) { return sender.SendKeys(text); };
+    editor.Actions().sendKeys = [&](std::string_view text, std::string* fault) { return sender.SendKeys(text, fault); };
     HWND hotkeys = editor.Actions().Hotkeys().WindowHandle();
     constexpr int kRuns = 21;
     for (int run = 0; run <= kRuns; ++run) {
