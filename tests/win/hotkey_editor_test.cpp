@@ -32,6 +32,54 @@ void CALLBACK AnswerConflict(HWND, UINT, UINT_PTR, DWORD) {
 
 bool Checked(HWND box) { return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
+HWND ListOf(const HotkeyEditor& editor) { return FindWindowExW(editor.Handle(), nullptr, WC_LISTVIEWW, nullptr); }
+
+// What the list shows, row by row, its cells joined by "|".
+std::vector<std::wstring> ListRows(const HotkeyEditor& editor) {
+  std::vector<std::wstring> rows;
+  HWND list = ListOf(editor);
+  for (int row = 0; row < ListView_GetItemCount(list); ++row) {
+    std::wstring cells;
+    for (int column = 0; column < 5; ++column) {
+      wchar_t text[256] = L"";
+      ListView_GetItemText(list, row, column, text, 256);
+      cells += (column ? L"|" : L"") + std::wstring(text);
+    }
+    rows.push_back(cells);
+  }
+  return rows;
+}
+
+// The editor's rows as the list must show them.
+std::vector<std::wstring> Expected(const HotkeyEditor& editor) {
+  std::vector<std::wstring> rows;
+  for (const HotkeyRow& row : editor.Rows()) {
+    rows.push_back(Widen(row.description) + L"|" + Widen(kHotkeyActionNames[static_cast<std::size_t>(row.action)]) +
+                   L"|" + Widen(DataText(row)) + L"|" + Widen(HotkeyText(row)) + L"|" +
+                   (row.active ? L"True" : L"False"));
+  }
+  return rows;
+}
+
+int ShownSelection(const HotkeyEditor& editor) { return ListView_GetNextItem(ListOf(editor), -1, LVNI_SELECTED); }
+
+// A click into the list below its last row.
+void ClickBelowRows(const HotkeyEditor& editor) {
+  RECT client{};
+  GetClientRect(ListOf(editor), &client);
+  POINT at{40, client.bottom - 10};
+  ClientToScreen(ListOf(editor), &at);
+  ClickAt(at);
+}
+
+// Replaces the description with one typed character.
+void RetypeDescription(char c) {
+  Alt('S');
+  PressKeys({VK_HOME});
+  PressKeys({VK_END}, VK_SHIFT);
+  Type(std::string(1, c));
+}
+
 TEST_F(HotkeyEditorTest, ARowAddedFromTheKeyboardIsAppliedToTheFileByteForByteAndRegistered) {
   HotkeyEditor& editor = OpenEditor();
   // No file: one new blank row, unsaved.
@@ -196,6 +244,42 @@ TEST_F(HotkeyEditorTest, ShowingRowsAsksNothingAndARowWithoutAKeyIsNoHotkey) {
   EXPECT_EQ(HotkeyText(editor.Rows()[1]), "Ctrl+Alt+");
   UnregisterHotKey(other.Handle(), 1);
   UnregisterHotKey(other.Handle(), 2);
+}
+
+TEST_F(HotkeyEditorTest, EditsGoToTheRowShownSelectedWhileItMovesInTheList) {
+  WriteRows({Row("bravo", HotkeyAction::kOpenOutlook, "Ctrl+Alt+1"), Row("delta", HotkeyAction::kViewHotkeys, ""),
+             Row("foxtrot", HotkeyAction::kOpenOutlookFolder, "Alt+F3", 2)});
+  HotkeyEditor& editor = OpenEditor();
+  ASSERT_EQ(editor.CurrentRow(), 0);
+
+  // A click below the rows leaves the edited row selected.
+  ClickBelowRows(editor);
+  EXPECT_EQ(ShownSelection(editor), 0);
+
+  // A description typed moves its row to its place, one keystroke at a time.
+  RetypeDescription('z');
+  EXPECT_EQ(editor.Rows()[2].description, "z");
+  Type("ulu");
+  RetypeDescription('a');
+  Type("b");
+  EXPECT_EQ(editor.Rows()[0].description, "ab");
+  EXPECT_EQ(editor.Rows()[0].action, HotkeyAction::kOpenOutlook);
+  EXPECT_EQ(ListRows(editor), Expected(editor));
+  EXPECT_EQ(ShownSelection(editor), editor.CurrentRow());
+  RetypeDescription('e');  // between delta and foxtrot
+  EXPECT_EQ(editor.CurrentRow(), 1);
+  EXPECT_EQ(ListRows(editor), Expected(editor));
+  EXPECT_EQ(ShownSelection(editor), 1);
+
+  // New and Delete change one row each, and the list follows.
+  Alt('N');
+  EXPECT_EQ(editor.CurrentRow(), 0);
+  EXPECT_EQ(ListRows(editor), Expected(editor));
+  EXPECT_EQ(ShownSelection(editor), 0);
+  Alt('D');
+  ASSERT_EQ(editor.Rows().size(), 3u);
+  EXPECT_EQ(ListRows(editor), Expected(editor));
+  EXPECT_EQ(ShownSelection(editor), 0);
 }
 
 }  // namespace
