@@ -4,6 +4,7 @@
 #include <numeric>
 
 #include "core/sorted_place.h"
+#include "core/text.h"
 #include "ui/wide.h"
 
 namespace qrv {
@@ -28,6 +29,22 @@ std::wstring CellOf(const HotkeyRow& row, int column) {
     default:
       return row.active ? L"True" : L"False";
   }
+}
+
+// What reading the hotkey file met, and what the editor shows instead.
+std::wstring ReadingWarning(const HotkeyFileContents& contents) {
+  const std::wstring file = L"The hotkey file \"" + Widen(kHotkeyFileName) + L"\"";
+  if (contents.status == HotkeyFileStatus::kEmpty) return file + L" is empty: it holds no hotkeys.";
+  const std::wstring reason = Widen(AsSentence(contents.reason));
+  const std::wstring kept = L" The file stays as it is until the list is saved.";
+  if (contents.status == HotkeyFileStatus::kUnreadable) {
+    return file + L" could not be read: " + reason + L" No hotkeys were read from it." + kept;
+  }
+  const std::size_t read = contents.rows.size();
+  const std::wstring shown = read == 0   ? L" No hotkey could be read before the damage."
+                             : read == 1 ? L" The one hotkey before the damage is shown."
+                                         : L" The " + std::to_wstring(read) + L" hotkeys before the damage are shown.";
+  return file + L" is damaged: " + reason + shown + kept;
 }
 
 }  // namespace
@@ -134,15 +151,17 @@ bool HotkeyEditor::CanClose() {
 void HotkeyEditor::LoadList() {
   const int remembered = std::max(current_, 0);
   HotkeyFileContents contents = LoadHotkeyFile(folder_);
-  if (contents.status == HotkeyFileStatus::kDamaged || contents.status == HotkeyFileStatus::kUnreadable) {
-    ShowMessage(L"The hotkey file \"" + Widen(std::string(kHotkeyFileName)) + L"\" could not be read whole (" +
-                    Widen(contents.reason) + L"). The hotkeys read before that are kept.",
-                MessageKind::kWarning);
+  unreadFile_ = contents.status == HotkeyFileStatus::kDamaged || contents.status == HotkeyFileStatus::kUnreadable;
+  if (contents.status != HotkeyFileStatus::kRead && contents.status != HotkeyFileStatus::kMissing) {
+    ShowMessage(ReadingWarning(contents), MessageKind::kWarning);
   }
   rows_ = std::move(contents.rows);
   if (rows_.empty()) {
     current_ = -1;
     NewRow();
+    // The blank row is no change of the user's: closing does not offer to
+    // save it over a file that could not be read.
+    if (unreadFile_) SetModified(false);
     return;
   }
   current_ = std::min(remembered, static_cast<int>(rows_.size()) - 1);
@@ -154,13 +173,22 @@ void HotkeyEditor::LoadList() {
 }
 
 // Saves through a temporary file; a failed save says why and the list stays
-// unsaved, so that nothing typed is lost.
+// unsaved, so that nothing typed is lost. A file that could not be read whole
+// is replaced only when the user says so.
 bool HotkeyEditor::SaveList() {
-  const SaveResult saved = SaveHotkeyFile(folder_, rows_);
-  if (!saved) {
-    ShowMessage(L"The hotkeys could not be saved: " + Widen(saved.reason), MessageKind::kError);
+  if (unreadFile_ &&
+      ShowMessage(L"The hotkey file \"" + Widen(kHotkeyFileName) +
+                      L"\" could not be read whole. Saving replaces it with the list as shown, and what could "
+                      L"not be read is lost. Save anyway?",
+                  MessageKind::kConfirmation, MessageButtons::kYesNo, {.caption = kCaption}) != DialogResult::kYes) {
     return false;
   }
+  const SaveResult saved = SaveHotkeyFile(folder_, rows_);
+  if (!saved) {
+    ShowMessage(L"The hotkeys could not be saved: " + Widen(AsSentence(saved.reason)), MessageKind::kError);
+    return false;
+  }
+  unreadFile_ = false;
   SetModified(false);
   RegisterHotkeys();
   return true;

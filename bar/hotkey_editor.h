@@ -78,6 +78,8 @@ class HotkeyEditor : public Form {
   int current_ = -1;
   bool updating_ = false;
   bool modified_ = false;
+  // The hotkey file holds what could not be read: saving over it asks first.
+  bool unreadFile_ = false;
   HotkeyConflictDialog* conflictDialog_ = nullptr;
 
   // Controls, at 96 DPI, in Tab order.

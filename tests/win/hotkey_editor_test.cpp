@@ -282,5 +282,53 @@ TEST_F(HotkeyEditorTest, EditsGoToTheRowShownSelectedWhileItMovesInTheList) {
   EXPECT_EQ(ShownSelection(editor), 0);
 }
 
+TEST_F(HotkeyEditorTest, AFileNotReadWholeIsToldAsItIsAndReplacedOnlyWhenTheUserSaysSo) {
+  WriteRows({Row("alpha", HotkeyAction::kOpenOutlook, "Ctrl+Alt+1"), Row("beta", HotkeyAction::kViewHotkeys, "")});
+  std::string damaged = FileBytes();
+  damaged.back() = '\x07';  // where the end of the list belongs
+  std::ofstream(File(L"prefs-qrv.hkd").c_str(), std::ios::binary) << damaged;
+  HotkeyEditor& editor = OpenEditor();
+  ASSERT_EQ(Prompts().size(), 1u);
+  EXPECT_EQ(Prompts()[0].text,
+            L"The hotkey file \"prefs-qrv.hkd\" is damaged: An unexpected value (tag 07). The 2 hotkeys before the "
+            L"damage are shown. The file stays as it is until the list is saved.");
+  EXPECT_EQ(editor.Rows().size(), 2u);
+  EXPECT_FALSE(editor.Modified());
+  editor_.reset();
+
+  // Too large to read: nothing was read, and the blank row shown is no change to save.
+  const std::string large((16u << 20) + 1, '\x01');
+  std::ofstream(File(L"prefs-qrv.hkd").c_str(), std::ios::binary) << large;
+  HotkeyEditor& blank = OpenEditor();
+  ASSERT_EQ(Prompts().size(), 2u);
+  EXPECT_EQ(Prompts()[1].text,
+            L"The hotkey file \"prefs-qrv.hkd\" could not be read: It is too large. No hotkeys were read from it. "
+            L"The file stays as it is until the list is saved.");
+  EXPECT_FALSE(blank.Modified());
+  Alt('C');
+  Pump(100);
+  EXPECT_FALSE(blank.Visible());
+  EXPECT_EQ(Prompts().size(), 2u);
+
+  // A real change saved asks before the file is replaced.
+  blank.ShowEditor();
+  Pump(50);
+  Alt('S');
+  Type("x");
+  PromptAnswer() = DialogResult::kNo;
+  Alt('A');
+  ASSERT_EQ(Prompts().size(), 3u);
+  EXPECT_EQ(Prompts()[2].text,
+            L"The hotkey file \"prefs-qrv.hkd\" could not be read whole. Saving replaces it with the list as shown, "
+            L"and what could not be read is lost. Save anyway?");
+  EXPECT_EQ(FileBytes(), large);
+  EXPECT_TRUE(blank.Modified());
+  PromptAnswer() = DialogResult::kYes;
+  Alt('A');
+  EXPECT_FALSE(blank.Modified());
+  ASSERT_EQ(ReadHotkeyFile(FileBytes()).rows.size(), 1u);
+  EXPECT_EQ(ReadHotkeyFile(FileBytes()).rows[0].description, "x");
+}
+
 }  // namespace
 }  // namespace qrv::testing
