@@ -41,14 +41,6 @@ TEST(Text, TrimRemovesBlanksAndControlCharacters) {
   EXPECT_EQ(Trim("   "), "");
 }
 
-// Reasons from the system and from our readers end in one full stop in a message.
-TEST(Text, ASentenceEndsInOneStop) {
-  EXPECT_EQ(AsSentence("Permission denied"), "Permission denied.");
-  EXPECT_EQ(AsSentence("Access is denied.\r\n"), "Access is denied.");
-  EXPECT_EQ(AsSentence("Save anyway?"), "Save anyway?");
-  EXPECT_EQ(AsSentence(""), "");
-}
-
 TEST(Text, ReadIntAcceptsOnlyWholeNumbers) {
   EXPECT_EQ(ReadInt("11"), 11);
   EXPECT_EQ(ReadInt("  -7"), -7);
