@@ -78,11 +78,6 @@ HotkeyEditor::HotkeyEditor(std::filesystem::path folder, HotkeyTargets targets)
   list_.onClick = [this](int) {
     if (list_.Selection() < 0) SelectRow(current_);
   };
-  // A click that leaves no row selected selects the edited row again: the
-  // row shown selected is always the one that edits change.
-  list_.onClick = [this](int) {
-    if (list_.Selection() < 0) SelectRow(current_);
-  };
   descriptionEdit_.onChange = [this] { OnDescriptionChange(); };
   commandEdit_.onChange = [this] { OnTextChange(commandEdit_); };
   keysEdit_.onChange = [this] { OnTextChange(keysEdit_); };

@@ -129,7 +129,7 @@ class KeyParser {
     const bool system = vk == kVkMenu || (alt_ && !ctrl_ && vk >= 0x41 && vk <= 0x5A);
     const KeyMessage message = system ? (down ? KeyMessage::kSysKeyDown : KeyMessage::kSysKeyUp)
                                       : (down ? KeyMessage::kKeyDown : KeyMessage::kKeyUp);
-    events_.push_back({message, vk, character.value_or(layout_.ScanCode(vk)), layout_.Now(), 0});
+    events_.push_back({message, vk, character ? *character : layout_.ScanCode(vk), layout_.Now(), 0});
   }
 
   const KeyboardLayout& layout_;

@@ -159,8 +159,7 @@ void ListView::RedrawRows(int first, int last) {
 
 void ListView::GiveCellText(LVITEMW& item) const {
   if (!(item.mask & LVIF_TEXT) || !item.pszText || item.cchTextMax <= 0) return;
-  const std::wstring text = cellText ? cellText(item.iItem, item.iSubItem) : std::wstring();
-  lstrcpynW(item.pszText, text.c_str(), item.cchTextMax);
+  lstrcpynW(item.pszText, cellText(item.iItem, item.iSubItem).c_str(), item.cchTextMax);
 }
 
 std::wstring ListView::CellText(int row, int column) const {
@@ -224,6 +223,7 @@ bool ListView::HandleNotify(NMHDR& header, LRESULT& result) {
       result = 0;
       return true;
     case LVN_GETDISPINFOW:
+      if (!cellText) return false;
       GiveCellText(reinterpret_cast<NMLVDISPINFOW&>(header).item);
       result = 0;
       return true;
