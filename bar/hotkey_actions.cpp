@@ -3,6 +3,7 @@
 #include <array>
 
 #include "components/keystroke_sender.h"
+#include "core/text.h"
 #include "ui/dialogs.h"
 #include "ui/shell.h"
 #include "ui/wide.h"
@@ -91,7 +92,7 @@ std::string WithDateAndTime(std::string_view keys, const SYSTEMTIME& now) {
 }
 
 HotkeyActions::HotkeyActions(HotkeyTargets targets, std::function<void()> showEditor)
-    : sendKeys([](std::string_view text) { return SendKeys(text); }),
+    : sendKeys([](std::string_view text, std::string* fault) { return SendKeys(text, fault); }),
       targets_(std::move(targets)),
       showEditor_(std::move(showEditor)) {
   hotkeys_.SetActive(true);
@@ -165,7 +166,10 @@ void HotkeyActions::SendKeysOf(int index) {
   if (row.action != HotkeyAction::kSendKeystrokes) return;
   SYSTEMTIME now{};
   GetLocalTime(&now);
-  sendKeys(WithDateAndTime(row.text, now));
+  std::string fault;
+  if (sendKeys(WithDateAndTime(row.text, now), &fault) == SendKeysResult::kOk) return;
+  ShowMessage(L"The hotkey \"" + Widen(row.description) + L"\" could not type its keys: " + Widen(AsSentence(fault)),
+              MessageKind::kError, MessageButtons::kOk, {.owner = targets_.owner});
 }
 
 // The whole text first (a program or document whose name holds blanks), then

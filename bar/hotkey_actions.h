@@ -38,8 +38,9 @@ struct HotkeyTargets {
 // The system call that ends the session; tests replace it, as the real one
 // would end their whole session.
 using ShutdownFunction = BOOL(WINAPI*)(UINT flags, DWORD reason);
-// The key sender; tests replace it to see or time what would be typed.
-using KeySender = std::function<SendKeysResult(std::string_view text)>;
+// The key sender, which says why when it sends nothing; tests replace it to
+// see or time what would be typed.
+using KeySender = std::function<SendKeysResult(std::string_view text, std::string* fault)>;
 
 // A hotkey asks its window to type its keys once the hotkey's own message is
 // done: this message, with itself as wParam and the hotkey's index as lParam.
@@ -61,6 +62,8 @@ class HotkeyActions {
   // Runs the action of the hotkey at `index`; one that types keys posts
   // kSendKeysMessage to `window`, whose handler calls SendKeysOf.
   void Run(int index, HWND window);
+  // Types the keys of the hotkey at `index`; keys that could not be sent are
+  // told, naming the hotkey.
   void SendKeysOf(int index);
   // The hotkeys; the editor also tries combinations here.
   SystemHotkeys& Hotkeys() { return hotkeys_; }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <numeric>
 
+#include "core/sorted_place.h"
+#include "core/text.h"
 #include "ui/wide.h"
 
 namespace qrv {
@@ -13,9 +15,36 @@ constexpr wchar_t kLayoutFile[] = L"prefs-qrv.ini";
 constexpr SIZE kMinimumSize = {411, 244};  // the window, at 96 DPI
 constexpr std::array<const wchar_t*, 5> kColumns = {L"Description", L"Action", L"Data", L"Hotkey", L"Active"};
 
-std::vector<std::wstring> Cells(const HotkeyRow& row) {
-  return {Widen(row.description), Widen(kHotkeyActionNames[static_cast<std::size_t>(row.action)]), Widen(DataText(row)),
-          Widen(HotkeyText(row)), row.active ? L"True" : L"False"};
+// A cell of the list: the row's description, action, data, hotkey text, active.
+std::wstring CellOf(const HotkeyRow& row, int column) {
+  switch (column) {
+    case 0:
+      return Widen(row.description);
+    case 1:
+      return Widen(kHotkeyActionNames[static_cast<std::size_t>(row.action)]);
+    case 2:
+      return Widen(DataText(row));
+    case 3:
+      return Widen(HotkeyText(row));
+    default:
+      return row.active ? L"True" : L"False";
+  }
+}
+
+// What reading the hotkey file met, and what the editor shows instead.
+std::wstring ReadingWarning(const HotkeyFileContents& contents) {
+  const std::wstring file = L"The hotkey file \"" + Widen(kHotkeyFileName) + L"\"";
+  if (contents.status == HotkeyFileStatus::kEmpty) return file + L" is empty: it holds no hotkeys.";
+  const std::wstring reason = Widen(AsSentence(contents.reason));
+  const std::wstring kept = L" The file stays as it is until the list is saved.";
+  if (contents.status == HotkeyFileStatus::kUnreadable) {
+    return file + L" could not be read: " + reason + L" No hotkeys were read from it." + kept;
+  }
+  const std::size_t read = contents.rows.size();
+  const std::wstring shown = read == 0   ? L" No hotkey could be read before the damage."
+                             : read == 1 ? L" The one hotkey before the damage is shown."
+                                         : L" The " + std::to_wstring(read) + L" hotkeys before the damage are shown.";
+  return file + L" is damaged: " + reason + shown + kept;
 }
 
 }  // namespace
@@ -39,7 +68,16 @@ HotkeyEditor::HotkeyEditor(std::filesystem::path folder, HotkeyTargets targets)
   keyBox_.SetItems(keys);
   for (ComboBox* box : {&exitBox_, &folderBox_, &itemBox_}) box->SetSelection(0);
 
+  list_.cellText = [this](int row, int column) {
+    return row >= 0 && row < static_cast<int>(rows_.size()) ? CellOf(rows_[static_cast<std::size_t>(row)], column)
+                                                            : std::wstring();
+  };
   list_.onSelect = [this](int row) { ShowRow(row); };
+  // A click that leaves no row selected selects the edited row again: the
+  // row shown selected is always the one that edits change.
+  list_.onClick = [this](int) {
+    if (list_.Selection() < 0) SelectRow(current_);
+  };
   descriptionEdit_.onChange = [this] { OnDescriptionChange(); };
   commandEdit_.onChange = [this] { OnTextChange(commandEdit_); };
   keysEdit_.onChange = [this] { OnTextChange(keysEdit_); };
@@ -108,15 +146,17 @@ bool HotkeyEditor::CanClose() {
 void HotkeyEditor::LoadList() {
   const int remembered = std::max(current_, 0);
   HotkeyFileContents contents = LoadHotkeyFile(folder_);
-  if (contents.status == HotkeyFileStatus::kDamaged || contents.status == HotkeyFileStatus::kUnreadable) {
-    ShowMessage(L"The hotkey file \"" + Widen(std::string(kHotkeyFileName)) + L"\" could not be read whole (" +
-                    Widen(contents.reason) + L"). The hotkeys read before that are kept.",
-                MessageKind::kWarning, MessageButtons::kOk, {.owner = Handle()});
+  unreadFile_ = contents.status == HotkeyFileStatus::kDamaged || contents.status == HotkeyFileStatus::kUnreadable;
+  if (contents.status != HotkeyFileStatus::kRead && contents.status != HotkeyFileStatus::kMissing) {
+    ShowMessage(ReadingWarning(contents), MessageKind::kWarning, MessageButtons::kOk, {.owner = Handle()});
   }
   rows_ = std::move(contents.rows);
   if (rows_.empty()) {
     current_ = -1;
     NewRow();
+    // The blank row is no change of the user's: closing does not offer to
+    // save it over a file that could not be read.
+    if (unreadFile_) SetModified(false);
     return;
   }
   current_ = std::min(remembered, static_cast<int>(rows_.size()) - 1);
@@ -128,14 +168,24 @@ void HotkeyEditor::LoadList() {
 }
 
 // Saves through a temporary file; a failed save says why and the list stays
-// unsaved, so that nothing typed is lost.
+// unsaved, so that nothing typed is lost. A file that could not be read whole
+// is replaced only when the user says so.
 bool HotkeyEditor::SaveList() {
-  const SaveResult saved = SaveHotkeyFile(folder_, rows_);
-  if (!saved) {
-    ShowMessage(L"The hotkeys could not be saved: " + Widen(saved.reason), MessageKind::kError, MessageButtons::kOk,
-                {.owner = Handle()});
+  if (unreadFile_ &&
+      ShowMessage(L"The hotkey file \"" + Widen(kHotkeyFileName) +
+                      L"\" could not be read whole. Saving replaces it with the list as shown, and what could "
+                      L"not be read is lost. Save anyway?",
+                  MessageKind::kConfirmation, MessageButtons::kYesNo,
+                  {.caption = kCaption, .owner = Handle()}) != DialogResult::kYes) {
     return false;
   }
+  const SaveResult saved = SaveHotkeyFile(folder_, rows_);
+  if (!saved) {
+    ShowMessage(L"The hotkeys could not be saved: " + Widen(AsSentence(saved.reason)), MessageKind::kError,
+                MessageButtons::kOk, {.owner = Handle()});
+    return false;
+  }
+  unreadFile_ = false;
   SetModified(false);
   RegisterHotkeys();
   return true;
@@ -151,9 +201,9 @@ void HotkeyEditor::SetModified(bool modified) {
   applyButton_.SetEnabled(modified_);
 }
 
+// The list draws the rows it shows from rows_.
 void HotkeyEditor::ShowList() {
-  list_.Clear();
-  for (const HotkeyRow& row : rows_) list_.AddRow(Cells(row));
+  list_.SetRowCount(static_cast<int>(rows_.size()));
   SelectRow(current_);
 }
 
@@ -171,10 +221,12 @@ void HotkeyEditor::SortRows() {
   std::vector<std::size_t> order(rows_.size());
   std::iota(order.begin(), order.end(), 0);
   std::vector<std::wstring> keys;
+  keys.reserve(rows_.size());
   for (const HotkeyRow& row : rows_) keys.push_back(Widen(row.description));
   std::stable_sort(order.begin(), order.end(),
                    [&](std::size_t a, std::size_t b) { return lstrcmpiW(keys[a].c_str(), keys[b].c_str()) < 0; });
   std::vector<HotkeyRow> sorted;
+  sorted.reserve(rows_.size());
   int current = current_;
   for (std::size_t n = 0; n < order.size(); ++n) {
     sorted.push_back(std::move(rows_[order[n]]));
@@ -182,6 +234,26 @@ void HotkeyEditor::SortRows() {
   }
   rows_ = std::move(sorted);
   current_ = current;
+}
+
+// After its description changed, the current row moves to where SortRows
+// would put it; the other rows keep their order, and only the rows from its
+// old to its new place are drawn again.
+void HotkeyEditor::PlaceCurrent() {
+  const std::wstring description = Widen(Current().description);
+  const auto place =
+      static_cast<int>(SortedPlace(rows_.size(), static_cast<std::size_t>(current_), [&](std::size_t row) {
+        return lstrcmpiW(Widen(rows_[row].description).c_str(), description.c_str());
+      }));
+  const auto from = rows_.begin() + current_, to = rows_.begin() + place;
+  if (place < current_) std::rotate(to, from, from + 1);
+  if (place > current_) std::rotate(from, from + 1, to + 1);
+  list_.RedrawRows(std::min(place, current_), std::max(place, current_));
+  // The old place lets go of the selection first: a list of virtual rows
+  // otherwise looks at every row for one to let go of.
+  ListView_SetItemState(list_.Handle(), current_, 0, LVIS_SELECTED);
+  current_ = place;
+  SelectRow(current_);
 }
 
 void HotkeyEditor::SelectRow(int row) {
@@ -193,8 +265,8 @@ void HotkeyEditor::SelectRow(int row) {
 void HotkeyEditor::NewRow() {
   rows_.push_back({});
   current_ = static_cast<int>(rows_.size()) - 1;
-  SortRows();
-  ShowList();
+  list_.SetRowCount(static_cast<int>(rows_.size()));
+  PlaceCurrent();
   group_.SetText(L"Add hotkey");
   ShowItem();
   SetModified(true);

@@ -50,6 +50,7 @@ class HotkeyEditor : public Form {
   void ShowList();
   void ShowRow(int row);
   void SortRows();
+  void PlaceCurrent();
   void SelectRow(int row);
   void NewRow();
   void DeleteRow();
@@ -59,6 +60,7 @@ class HotkeyEditor : public Form {
   // The row being edited (hotkey_editor_row.cpp).
   HotkeyRow& Current() { return rows_[static_cast<std::size_t>(current_)]; }
   void ShowItem();
+  void ShowCurrentRow() { list_.RedrawRows(current_, current_); }
   void ShowActionControls();
   void ShowHotkey();
   void OnDescriptionChange();
@@ -76,6 +78,8 @@ class HotkeyEditor : public Form {
   int current_ = -1;
   bool updating_ = false;
   bool modified_ = false;
+  // The hotkey file holds what could not be read: saving over it asks first.
+  bool unreadFile_ = false;
   HotkeyConflictDialog* conflictDialog_ = nullptr;
 
   // Controls, at 96 DPI, in Tab order.
@@ -83,7 +87,8 @@ class HotkeyEditor : public Form {
       *this,
       {.bounds = {4, 4, 448, 188},
        .anchors = {.right = true, .bottom = true},
-       .columns = {{L"Description", 115}, {L"Action", 130}, {L"Data", 130}, {L"Hotkey", 90}, {L"Active", 50}}}};
+       .columns = {{L"Description", 115}, {L"Action", 130}, {L"Data", 130}, {L"Hotkey", 90}, {L"Active", 50}},
+       .virtualRows = true}};
   GroupBox group_{
       *this,
       {.bounds = {4, 196, 448, 152}, .text = L"Edit hotkey", .anchors = {.top = false, .right = true, .bottom = true}}};

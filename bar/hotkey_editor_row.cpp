@@ -80,15 +80,14 @@ void HotkeyEditor::ShowHotkey() {
 void HotkeyEditor::OnDescriptionChange() {
   if (updating_ || current_ < 0) return;
   Current().description = Narrow(descriptionEdit_.Text());
-  SortRows();
-  ShowList();
+  PlaceCurrent();
   SetModified(true);
 }
 
 void HotkeyEditor::OnTextChange(const Edit& edit) {
   if (updating_ || current_ < 0) return;
   Current().text = Narrow(edit.Text());
-  list_.SetCellText(current_, 2, Widen(DataText(Current())));
+  ShowCurrentRow();
   SetModified(true);
 }
 
@@ -107,8 +106,7 @@ void HotkeyEditor::OnActionSelect() {
   if (action == HotkeyAction::kOpenOutlookFolder) row.dataIndex = folderBox_.Selection();
   if (action == HotkeyAction::kCreateOutlookItem) row.dataIndex = itemBox_.Selection();
   row.dataIndex = std::max(row.dataIndex, 0);
-  list_.SetCellText(current_, 1, Widen(kHotkeyActionNames[static_cast<std::size_t>(action)]));
-  list_.SetCellText(current_, 2, Widen(DataText(row)));
+  ShowCurrentRow();
   SetModified(true);
   ShowActionControls();
 }
@@ -119,7 +117,7 @@ void HotkeyEditor::OnChoiceSelect() {
   for (const ComboBox* box : {&exitBox_, &folderBox_, &itemBox_}) {
     if (!box->Visible() || box->Selection() < 0 || box->Selection() == row.dataIndex) continue;
     row.dataIndex = box->Selection();
-    list_.SetCellText(current_, 2, Widen(DataText(row)));
+    ShowCurrentRow();
     SetModified(true);
   }
 }
@@ -127,7 +125,7 @@ void HotkeyEditor::OnChoiceSelect() {
 void HotkeyEditor::OnActiveChange() {
   if (updating_ || current_ < 0) return;
   Current().active = activeBox_.Checked();
-  list_.SetCellText(current_, 4, Current().active ? L"True" : L"False");
+  ShowCurrentRow();
   SetModified(true);
 }
 
@@ -145,7 +143,7 @@ void HotkeyEditor::OnCombinationChange() {
     return;
   }
   Current() = candidate;
-  list_.SetCellText(current_, 3, Widen(HotkeyText(candidate)));
+  ShowCurrentRow();
   SetModified(true);
 }
 

@@ -73,9 +73,14 @@ std::size_t SystemKeyboardInput::Send(std::span<const KeyEvent> events) {
   for (std::size_t i = 0; i < events.size(); ++i) {
     KEYBDINPUT& key = inputs[i].ki;
     inputs[i].type = INPUT_KEYBOARD;
-    key.wVk = static_cast<WORD>(events[i].virtualKey);
     key.wScan = static_cast<WORD>(events[i].scanCode);
-    key.dwFlags = (events[i].IsUp() ? KEYEVENTF_KEYUP : 0) | (IsExtendedKey(key.wVk) ? KEYEVENTF_EXTENDEDKEY : 0);
+    key.dwFlags = events[i].IsUp() ? KEYEVENTF_KEYUP : 0;
+    if (events[i].virtualKey == kVkPacket) {
+      key.dwFlags |= KEYEVENTF_UNICODE;  // the scan code is the character
+      continue;
+    }
+    key.wVk = static_cast<WORD>(events[i].virtualKey);
+    key.dwFlags |= IsExtendedKey(key.wVk) ? KEYEVENTF_EXTENDEDKEY : 0;
   }
   if (inputs.empty()) return 0;
   return SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
@@ -99,16 +104,22 @@ std::uint32_t SystemKeyboardLayout::Now() const { return GetTickCount(); }
 
 KeystrokeSender::KeystrokeSender(KeyboardInput& input, const KeyboardLayout& layout) : input_(input), layout_(layout) {}
 
-SendKeysResult KeystrokeSender::SendKeys(std::string_view text) noexcept {
+SendKeysResult KeystrokeSender::SendKeys(std::string_view text, std::string* fault) noexcept {
   if (playing_ || text.empty()) return SendKeysResult::kOk;
   try {
     PlayingScope playing(playing_);
     ParsedKeys parsed = ParseKeyString(text, layout_);
-    if (parsed.result != SendKeysResult::kOk) return parsed.result;
+    if (parsed.result != SendKeysResult::kOk) {
+      if (fault) *fault = std::move(parsed.fault);
+      return parsed.result;
+    }
     std::vector<KeyEvent> events = ReleaseHeldModifiers();
     events.insert(events.end(), parsed.events.begin(), parsed.events.end());
-    return Deliver(events);
+    const SendKeysResult result = Deliver(events);
+    if (result != SendKeysResult::kOk && fault) *fault = "Windows took only part of the keys or none";
+    return result;
   } catch (...) {
+    if (fault) *fault = "Out of memory";
     return SendKeysResult::kFailed;
   }
 }
@@ -142,11 +153,11 @@ SendKeysResult KeystrokeSender::Deliver(const std::vector<KeyEvent>& events) {
   return SendKeysResult::kInputRefused;
 }
 
-SendKeysResult SendKeys(std::string_view text) noexcept {
+SendKeysResult SendKeys(std::string_view text, std::string* fault) noexcept {
   static SystemKeyboardInput input;
   static const SystemKeyboardLayout layout;
   static KeystrokeSender sender(input, layout);
-  return sender.SendKeys(text);
+  return sender.SendKeys(text, fault);
 }
 
 }  // namespace qrv

@@ -15,6 +15,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -40,7 +41,7 @@ class SystemKeyboardInput final : public KeyboardInput {
 };
 
 // The system's keyboard layout of the calling thread: VkKeyScanW and
-// MapVirtualKeyW; characters beyond one UTF-16 unit cannot be typed.
+// MapVirtualKeyW; characters beyond one UTF-16 unit have no keys.
 class SystemKeyboardLayout final : public KeyboardLayout {
  public:
   std::optional<CharacterKey> KeyFor(char32_t c) const override;
@@ -58,9 +59,9 @@ class KeystrokeSender {
   // Parses and sends `text`. Result kOk for an empty text or while a send is
   // still running (nothing sent), kInvalidToken or kFailed when the text
   // gives no events (nothing sent), kInputRefused when the system took the
-  // input only in part (the keys it pressed are let go again). The sender is
-  // idle again on every path. Never throws.
-  SendKeysResult SendKeys(std::string_view text) noexcept;
+  // input only in part (the keys it pressed are let go again); `fault` then
+  // says why. The sender is idle again on every path. Never throws.
+  SendKeysResult SendKeys(std::string_view text, std::string* fault = nullptr) noexcept;
   bool Playing() const { return playing_; }
 
  private:
@@ -73,7 +74,7 @@ class KeystrokeSender {
 };
 
 // Sends through the system's input and layout; the hotkey actions call this.
-SendKeysResult SendKeys(std::string_view text) noexcept;
+SendKeysResult SendKeys(std::string_view text, std::string* fault = nullptr) noexcept;
 
 }  // namespace qrv
 

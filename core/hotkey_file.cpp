@@ -302,9 +302,12 @@ void SetHotkeyText(HotkeyRow& row, std::string_view hotkeyText) {
 
 HotkeyFileContents ReadHotkeyFile(std::string_view bytes) {
   HotkeyFileContents contents;
+  if (bytes.empty()) {
+    contents.status = HotkeyFileStatus::kEmpty;
+    return contents;
+  }
   contents.status = HotkeyFileStatus::kDamaged;
   ValueReader reader(bytes);
-  if (bytes.empty()) reader.Fail(0, "The file is empty.");
   if (reader.String() && reader.Expect(kStartOfList)) {
     while (reader.PeekTag() && *reader.PeekTag() != kEndOfList) {
       auto row = ReadRow(reader);

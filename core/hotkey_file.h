@@ -127,6 +127,7 @@ void SetHotkeyText(HotkeyRow& row, std::string_view hotkeyText);
 enum class HotkeyFileStatus {
   kRead,        // the whole file was read
   kMissing,     // there is no file
+  kEmpty,       // the file holds no bytes (emptied by a failed write elsewhere)
   kDamaged,     // reading stopped at damage; `rows` holds the rows before it
   kUnreadable,  // the file is there but could not be read (or is too large)
 };
@@ -142,8 +143,8 @@ struct HotkeyFileContents {
 // against the bytes left and negative lengths refused; action codes outside
 // 0..10, Boolean tags other than 08 and 09, and any tag where another value is
 // expected are damage. A record cut short is dropped. Bytes after the end of
-// the list are ignored. No bytes at all are damage too (a file emptied by a
-// failed write elsewhere).
+// the list are ignored. No bytes at all are told apart: nothing is lost by
+// writing over them.
 HotkeyFileContents ReadHotkeyFile(std::string_view bytes);
 
 // The bytes of the hotkey file for `rows`. None when a text cannot be stored

@@ -26,12 +26,14 @@ constexpr std::string_view kSigns = "{}~%^+";
 // No key name is longer; a brace not closed within this many characters is
 // taken as never closed.
 constexpr std::size_t kMaxTokenLength = 12;
+// What the UTF-8 reader answers for a byte that is no UTF-8.
+constexpr char32_t kUnreadable = 0xFFFD;
 // Far beyond any text a hotkey types; a longer one is refused.
 constexpr std::size_t kMaxKeyStringBytes = 64u << 10;
 
 struct ParseFault {
   SendKeysResult result;
-  std::string_view message;
+  std::string message;
 };
 
 // Turns characters into events, with the modifiers waiting for the next key.
@@ -52,7 +54,7 @@ class KeyParser {
       } else if (c == '{') {
         if (auto fault = Braced(text, i)) return fault;
       } else if (!PressChar(NextCodePoint(text, i))) {
-        return ParseFault{SendKeysResult::kInvalidToken, "Invalid token"};
+        return ParseFault{SendKeysResult::kInvalidToken, "The text is no UTF-8"};
       }
     }
     return std::nullopt;
@@ -71,19 +73,23 @@ class KeyParser {
     const std::string_view token = rest.substr(0, close);
     i += close + 2;
     if (token.size() == 1 && kSigns.find(token[0]) != std::string_view::npos) {
-      if (!PressChar(static_cast<unsigned char>(token[0])))
-        return ParseFault{SendKeysResult::kInvalidToken, "Invalid token"};
+      PressChar(static_cast<unsigned char>(token[0]));
       return std::nullopt;
     }
     const auto key = NamedKey(token);
-    if (!key) return ParseFault{SendKeysResult::kInvalidToken, "Invalid token"};
+    if (!key) return ParseFault{SendKeysResult::kInvalidToken, "Invalid token {" + std::string(token) + "}"};
     PressKey(*key);
     return std::nullopt;
   }
 
+  // False for a byte that is no UTF-8: the text cannot be read.
   bool PressChar(char32_t c) {
+    if (c == kUnreadable) return false;
     const auto key = layout_.KeyFor(c);
-    if (!key) return false;
+    if (!key) {
+      PressUnicode(c);
+      return true;
+    }
     shift_ = shift_ || (key->shiftState & 1) != 0;
     ctrl_ = ctrl_ || (key->shiftState & 2) != 0;
     alt_ = alt_ || (key->shiftState & 4) != 0;
@@ -91,15 +97,24 @@ class KeyParser {
     return true;
   }
 
+  // A character the layout has no keys for, as the character itself: one key
+  // press per UTF-16 unit.
+  void PressUnicode(char32_t c) {
+    if (c <= 0xFFFF) return PressKey(kVkPacket, c);
+    PressKey(kVkPacket, 0xD800 + ((c - 0x10000) >> 10));
+    PressKey(kVkPacket, 0xDC00 + ((c - 0x10000) & 0x3FF));
+  }
+
   // The key between the pending modifiers, which it uses up. Shift is never
-  // pressed together with Ctrl.
-  void PressKey(std::uint8_t vk) {
+  // pressed together with Ctrl. A character key carries its character as its
+  // scan code.
+  void PressKey(std::uint8_t vk, std::optional<std::uint32_t> character = std::nullopt) {
     const bool shift = shift_ && !ctrl_;
     if (alt_) AddKeyEvent(kVkMenu, true);
     if (ctrl_) AddKeyEvent(kVkControl, true);
     if (shift) AddKeyEvent(kVkShift, true);
-    AddKeyEvent(vk, true);
-    AddKeyEvent(vk, false);
+    AddKeyEvent(vk, true, character);
+    AddKeyEvent(vk, false, character);
     if (shift) AddKeyEvent(kVkShift, false);
     if (ctrl_) AddKeyEvent(kVkControl, false);
     ctrl_ = false;
@@ -110,11 +125,11 @@ class KeyParser {
 
   // Alt itself, and a letter with Alt but not Ctrl, make system key events:
   // that is how the system reports a menu key.
-  void AddKeyEvent(std::uint8_t vk, bool down) {
+  void AddKeyEvent(std::uint8_t vk, bool down, std::optional<std::uint32_t> character = std::nullopt) {
     const bool system = vk == kVkMenu || (alt_ && !ctrl_ && vk >= 0x41 && vk <= 0x5A);
     const KeyMessage message = system ? (down ? KeyMessage::kSysKeyDown : KeyMessage::kSysKeyUp)
                                       : (down ? KeyMessage::kKeyDown : KeyMessage::kKeyUp);
-    events_.push_back({message, vk, layout_.ScanCode(vk), layout_.Now(), 0});
+    events_.push_back({message, vk, character ? *character : layout_.ScanCode(vk), layout_.Now(), 0});
   }
 
   const KeyboardLayout& layout_;

@@ -10,7 +10,9 @@
 //                  PGUP, RIGHT, SCROLL SCROLLLOCK, TAB, UP, F1..F12
 //   {c}            one of the six characters { } ~ % ^ + typed as itself
 //   any other      the character, typed with the keys the keyboard layout
-//                  needs for it
+//                  needs for it; one the layout has no keys for goes to the
+//                  window as the character itself (the system's Unicode
+//                  input), so that the whole text arrives
 //
 // Shift is never pressed together with Ctrl: ^+x, ^X and ^x all send Ctrl+X.
 // A text is parsed whole before anything is sent, so a fault sends nothing.
@@ -51,6 +53,9 @@ inline constexpr std::uint8_t kVkShift = 0x10;
 inline constexpr std::uint8_t kVkControl = 0x11;
 inline constexpr std::uint8_t kVkMenu = 0x12;  // Alt
 inline constexpr std::uint8_t kVkReturn = 0x0D;
+// The key of an event that carries a character itself: its scan code is the
+// character (one UTF-16 unit), as the system reports Unicode input.
+inline constexpr std::uint8_t kVkPacket = 0xE7;
 
 // The keys that type one character on the current keyboard layout: a virtual
 // key and the shift state it needs (bit 0 Shift, bit 1 Ctrl, bit 2 Alt).
@@ -76,8 +81,8 @@ class KeyboardLayout {
 enum class SendKeysResult : std::uint8_t {
   kOk = 0,            // sent, or nothing to do (empty text, a send still running)
   kInputRefused = 1,  // the system took none or only part of the input
-  kInvalidToken = 2,  // an unknown {NAME}, a brace never closed, or a character
-                      // the layout cannot type
+  kInvalidToken = 2,  // an unknown {NAME}, a brace never closed, or a text
+                      // that is no UTF-8
   kFailed = 3,        // anything else, a text giving no key at all among them
 };
 

@@ -88,6 +88,12 @@ int ReadIntOr(std::string_view s, int fallback) { return ReadInt(s).value_or(fal
 
 bool StartsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
 
+std::string AsSentence(std::string_view s) {
+  std::string sentence = Trim(s);
+  if (!sentence.empty() && std::string_view(".?!").find(sentence.back()) == std::string_view::npos) sentence += '.';
+  return sentence;
+}
+
 namespace {
 
 // Where the next line break (CR or LF) is from `start`; the size of `text`

@@ -63,6 +63,11 @@ int ReadIntOr(std::string_view s, int fallback);
 
 bool StartsWith(std::string_view s, std::string_view prefix);
 
+// `s` as one sentence of a message: trimmed, and ending in a full stop unless
+// it already ends in a stop, a question or an exclamation mark. The system's
+// error texts come with a stop or without, and with a line break or without.
+std::string AsSentence(std::string_view s);
+
 // The lines of a text as a string list reads them: a line ends at CR LF, LF or
 // a lone CR, and a break at the very end starts no further line.
 std::vector<std::string> SplitLines(std::string_view text);

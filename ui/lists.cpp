@@ -1,5 +1,7 @@
 #include "ui/lists.h"
 
+#include <algorithm>
+
 namespace qrv {
 
 ListBox::ListBox(Container& parent, const ListBoxArgs& args)
@@ -78,7 +80,8 @@ ListView::ListView(Container& parent, const ListViewArgs& args)
     : Control(parent, {.className = WC_LISTVIEWW,
                        // The list's pictures are its own to free, not the system's.
                        .style = WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL | LVS_SHAREIMAGELISTS |
-                                (args.editLabels ? static_cast<DWORD>(LVS_EDITLABELS) : 0u),
+                                (args.editLabels ? static_cast<DWORD>(LVS_EDITLABELS) : 0u) |
+                                (args.virtualRows ? static_cast<DWORD>(LVS_OWNERDATA) : 0u),
                        .exStyle = WS_EX_CLIENTEDGE,
                        .bounds = args.bounds,
                        .anchors = args.anchors,
@@ -158,6 +161,24 @@ void ListView::Clear() {
   Send(LVM_DELETEALLITEMS);
 }
 
+void ListView::SetRowCount(int count) {
+  QuietScope quiet(*this);
+  Send(LVM_SETITEMCOUNT, static_cast<WPARAM>(count));
+}
+
+// Only the rows in view are drawn: a range far beyond would cost its length.
+void ListView::RedrawRows(int first, int last) {
+  const auto top = static_cast<int>(Send(LVM_GETTOPINDEX));
+  first = std::max(first, top);
+  last = std::min(last, top + static_cast<int>(Send(LVM_GETCOUNTPERPAGE)));
+  if (first <= last) Send(LVM_REDRAWITEMS, static_cast<WPARAM>(first), last);
+}
+
+void ListView::GiveCellText(LVITEMW& item) const {
+  if (!(item.mask & LVIF_TEXT) || !item.pszText || item.cchTextMax <= 0) return;
+  lstrcpynW(item.pszText, cellText(item.iItem, item.iSubItem).c_str(), item.cchTextMax);
+}
+
 std::wstring ListView::CellText(int row, int column) const {
   std::wstring text(512, L'\0');
   LVITEMW item{};
@@ -216,6 +237,15 @@ bool ListView::HandleNotify(NMHDR& header, LRESULT& result) {
   switch (header.code) {
     case LVN_ITEMCHANGED:
       ItemChanged(reinterpret_cast<NMLISTVIEW&>(header));
+      result = 0;
+      return true;
+    case LVN_GETDISPINFOW:
+      if (!cellText) return false;
+      GiveCellText(reinterpret_cast<NMLVDISPINFOW&>(header).item);
+      result = 0;
+      return true;
+    case NM_CLICK:
+      Fire(onClick, reinterpret_cast<NMITEMACTIVATE&>(header).iItem);
       result = 0;
       return true;
     case NM_DBLCLK:

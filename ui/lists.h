@@ -56,6 +56,9 @@ struct ListViewArgs {
   // Enter in the list acts as a double click on the selected row (NM_RETURN,
   // onDoubleClick) instead of clicking the form's default button.
   bool enterOpens = false;
+  // The rows stay with the list's owner, which answers cellText for the rows
+  // drawn: a long list is shown at once, and a changed row is only redrawn.
+  bool virtualRows = false;
 };
 
 class ListView : public Control {
@@ -64,6 +67,9 @@ class ListView : public Control {
   // Adds a row of cell texts at the end; returns its index.
   int AddRow(const std::vector<std::wstring>& cells);
   void Clear();
+  // Virtual rows: how many there are (drawn once), and rows to draw anew.
+  void SetRowCount(int count);
+  void RedrawRows(int first, int last);
   // Takes other columns; the rows go with the old ones.
   void SetColumns(std::vector<ListColumn> columns);
   int Count() const { return static_cast<int>(Send(LVM_GETITEMCOUNT)); }
@@ -81,7 +87,10 @@ class ListView : public Control {
 
   std::function<void(int row)> onSelect;
   std::function<void(int row, bool checked)> onCheck;
+  std::function<void(int row)> onClick;        // row -1: below the rows
   std::function<void(int row)> onDoubleClick;  // row -1: below the rows
+  // Virtual rows: the text of a cell.
+  std::function<std::wstring(int row, int column)> cellText;
   // The user finished editing a row's first cell: true keeps the new text.
   std::function<bool(int row, const std::wstring& text)> onLabelEdit;
   // Draws over a row once the system drew it (pictures in cells).
@@ -93,6 +102,7 @@ class ListView : public Control {
 
  private:
   LRESULT CustomDraw(NMLVCUSTOMDRAW& draw);
+  void GiveCellText(LVITEMW& item) const;
   void TakeRowHeight();
   void ItemChanged(const NMLISTVIEW& change);
   void InsertColumns();

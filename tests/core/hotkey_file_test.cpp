@@ -86,7 +86,7 @@ TEST(HotkeyFile, IntegersAndTextsTakeTheSmallestFormAndReadInAny) {
 TEST(HotkeyFile, ReadingStopsAtDamageKeepingTheRowsBeforeIt) {
   const std::string whole = SampleBytes();
   // Every cut: the whole rows before it stay, the cut one is dropped.
-  for (std::size_t size = 0; size < whole.size(); ++size) {
+  for (std::size_t size = 1; size < whole.size(); ++size) {
     const auto read = ReadHotkeyFile(whole.substr(0, size));
     ASSERT_EQ(read.status, HotkeyFileStatus::kDamaged) << size;
     EXPECT_FALSE(read.reason.empty());
@@ -134,7 +134,7 @@ TEST(HotkeyFile, HostileValuesAreDamageNotRows) {
   noList[33] = '\x02';
   EXPECT_EQ(ReadHotkeyFile(noList).status, HotkeyFileStatus::kDamaged);
   EXPECT_TRUE(ReadHotkeyFile(noList).rows.empty());
-  EXPECT_EQ(ReadHotkeyFile("").status, HotkeyFileStatus::kDamaged);
+  EXPECT_EQ(ReadHotkeyFile("").status, HotkeyFileStatus::kEmpty);
 }
 
 TEST(HotkeyFile, HotkeyTextsNameTheCombination) {

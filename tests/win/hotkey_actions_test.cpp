@@ -41,13 +41,14 @@ TEST_F(HotkeyActionsTest, EachActionReachesTheBarOutlookTheFocusedWindowOrTheSes
              Row("e keys", HotkeyAction::kSendKeystrokes, "Ctrl+Alt+5", 0, "Sent {DATE}"),
              Row("f reboot", HotkeyAction::kExitWindows, "Ctrl+Alt+6", 2),
              Row("g log off", HotkeyAction::kExitWindows, "Ctrl+Alt+7", 1),
-             Row("h nothing to run", HotkeyAction::kExecuteProgram, "Ctrl+Alt+8")});
+             Row("h nothing to run", HotkeyAction::kExecuteProgram, "Ctrl+Alt+8"),
+             Row("i unreadable keys", HotkeyAction::kSendKeystrokes, "Ctrl+Alt+9", 0, "Dear {NAME}")});
   HotkeyEditor& editor = OpenEditor();
   editor.Hide();
   editor.Actions().shutdown = RecordShutdown;
   gShutdowns.clear();
   // The program row without a program is no hotkey; the others show beside their menu items.
-  ASSERT_EQ(editor.Actions().Hotkeys().Count(), 7);
+  ASSERT_EQ(editor.Actions().Hotkeys().Count(), 8);
   EXPECT_EQ(MenuHotkey(L"Notes"), L"Ctrl+Alt+1");
   EXPECT_EQ(MenuHotkey(L"New E-Mail Item"), L"Ctrl+Alt+2");
   EXPECT_EQ(MenuHotkey(L"New Information Item"), L"Ctrl+Alt+3");
@@ -88,10 +89,19 @@ TEST_F(HotkeyActionsTest, EachActionReachesTheBarOutlookTheFocusedWindowOrTheSes
   EXPECT_EQ(Prompts()[0].kind, MessageKind::kError);
   gShutdownAnswer = TRUE;
 
-  // Presses of no registered hotkey do nothing.
+  // Keys that cannot be read are told, naming the hotkey, and none is typed.
+  SetForegroundWindow(target.Handle());
+  target.edit.Focus();
   Press(7);
+  Pump(200);
+  ASSERT_EQ(Prompts().size(), 2u);
+  EXPECT_EQ(Prompts()[1].text, L"The hotkey \"i unreadable keys\" could not type its keys: Invalid token {NAME}.");
+  EXPECT_EQ(target.edit.Text(), L"Sent " + Today());
+
+  // Presses of no registered hotkey do nothing.
+  Press(8);
   Press(-1);
-  EXPECT_EQ(Prompts().size(), 1u);
+  EXPECT_EQ(Prompts().size(), 2u);
 }
 
 TEST_F(HotkeyActionsTest, AProgramIsStartedByItsWholeTextOrAsProgramAndArguments) {

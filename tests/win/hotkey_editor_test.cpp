@@ -32,6 +32,28 @@ void CALLBACK AnswerConflict(HWND, UINT, UINT_PTR, DWORD) {
 
 bool Checked(HWND box) { return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
+// The list's rows as description:action, the selected one marked with "*".
+std::wstring ListShown(const HotkeyEditor& editor) {
+  HWND list = FindWindowExW(editor.Handle(), nullptr, WC_LISTVIEWW, nullptr);
+  std::wstring shown;
+  for (int row = 0; row < ListView_GetItemCount(list); ++row) {
+    wchar_t description[64] = L"", action[64] = L"";
+    ListView_GetItemText(list, row, 0, description, 64);
+    ListView_GetItemText(list, row, 1, action, 64);
+    shown += (ListView_GetItemState(list, row, LVIS_SELECTED) ? L"*" : L"") + std::wstring(description) + L":" +
+             action + L" ";
+  }
+  return shown;
+}
+
+// Replaces the description with one typed letter.
+void RetypeDescription(char c) {
+  Alt('S');
+  PressKeys({VK_HOME});
+  PressKeys({VK_END}, VK_SHIFT);
+  Type(std::string(1, c));
+}
+
 TEST_F(HotkeyEditorTest, ARowAddedFromTheKeyboardIsAppliedToTheFileByteForByteAndRegistered) {
   HotkeyEditor& editor = OpenEditor();
   // No file: one new blank row, unsaved.
@@ -196,6 +218,62 @@ TEST_F(HotkeyEditorTest, ShowingRowsAsksNothingAndARowWithoutAKeyIsNoHotkey) {
   EXPECT_EQ(HotkeyText(editor.Rows()[1]), "Ctrl+Alt+");
   UnregisterHotKey(other.Handle(), 1);
   UnregisterHotKey(other.Handle(), 2);
+}
+
+TEST_F(HotkeyEditorTest, EditsGoToTheRowShownSelectedWhileItMovesInTheList) {
+  WriteRows({Row("bravo", HotkeyAction::kOpenOutlook, "Ctrl+Alt+1"), Row("delta", HotkeyAction::kViewHotkeys, ""),
+             Row("foxtrot", HotkeyAction::kOpenOutlookToday, "")});
+  HotkeyEditor& editor = OpenEditor();
+  // A click below the rows leaves the edited row selected.
+  HWND list = FindWindowExW(editor.Handle(), nullptr, WC_LISTVIEWW, nullptr);
+  RECT client{};
+  GetClientRect(list, &client);
+  POINT below{40, client.bottom - 10};
+  ClientToScreen(list, &below);
+  ClickAt(below);
+  EXPECT_EQ(ListShown(editor), L"*bravo:Open Outlook delta:View Hotkeys foxtrot:Open Outlook Today ");
+
+  // Each keystroke of a description puts its row in its place.
+  RetypeDescription('z');
+  EXPECT_EQ(ListShown(editor), L"delta:View Hotkeys foxtrot:Open Outlook Today *z:Open Outlook ");
+  RetypeDescription('e');
+  Type("cho");
+  EXPECT_EQ(ListShown(editor), L"delta:View Hotkeys *echo:Open Outlook foxtrot:Open Outlook Today ");
+  EXPECT_EQ(editor.Rows()[editor.CurrentRow()].description, "echo");
+
+  Alt('N');
+  EXPECT_EQ(ListShown(editor), L"*:Execute Program delta:View Hotkeys echo:Open Outlook foxtrot:Open Outlook Today ");
+  Alt('D');
+  EXPECT_EQ(ListShown(editor), L"*delta:View Hotkeys echo:Open Outlook foxtrot:Open Outlook Today ");
+}
+
+TEST_F(HotkeyEditorTest, AFileNotReadWholeIsToldAsItIsAndReplacedOnlyWhenTheUserSaysSo) {
+  // Too large: nothing was read, and the blank row shown is no change to save.
+  const std::string large((16u << 20) + 1, '\x01');
+  std::ofstream(File(L"prefs-qrv.hkd").c_str(), std::ios::binary) << large;
+  HotkeyEditor& editor = OpenEditor();
+  EXPECT_EQ(Prompts().at(0).text,
+            L"The hotkey file \"prefs-qrv.hkd\" could not be read: It is too large. No hotkeys were read from it. "
+            L"The file stays as it is until the list is saved.");
+  Alt('C');
+  Pump(100);
+  EXPECT_FALSE(editor.Visible());
+  EXPECT_EQ(Prompts().size(), 1u);
+
+  // A change saved over it asks first.
+  editor.ShowEditor();
+  Pump(50);
+  Alt('S');
+  Type("x");
+  PromptAnswer() = DialogResult::kNo;
+  Alt('A');
+  EXPECT_EQ(Prompts().at(1).text,
+            L"The hotkey file \"prefs-qrv.hkd\" could not be read whole. Saving replaces it with the list as shown, "
+            L"and what could not be read is lost. Save anyway?");
+  EXPECT_TRUE(FileBytes() == large);  // 16 MB: not printed when it fails
+  PromptAnswer() = DialogResult::kYes;
+  Alt('A');
+  EXPECT_EQ(ReadHotkeyFile(FileBytes()).rows.at(0).description, "x");
 }
 
 }  // namespace

@@ -62,11 +62,13 @@ TEST_F(KeystrokeSenderTest, HeldHotkeyModifiersAreLetGoFirstWithoutOpeningAMenu)
 }
 
 TEST_F(KeystrokeSenderTest, NothingOrPartSentLeavesNoKeyDownAndTheSenderIdle) {
-  EXPECT_EQ(sender_.SendKeys("ab{FOO}"), SendKeysResult::kInvalidToken);
-  EXPECT_EQ(sender_.SendKeys("\xF0\x9F\x98\x80"), SendKeysResult::kInvalidToken);  // beyond one UTF-16 unit
+  std::string fault;
+  EXPECT_EQ(sender_.SendKeys("ab{FOO}", &fault), SendKeysResult::kInvalidToken);
+  EXPECT_EQ(fault, "Invalid token {FOO}");
   EXPECT_EQ(input_.calls, 0);
   input_.acceptsNext = 3;  // Ctrl down, X down, X up
-  EXPECT_EQ(sender_.SendKeys("^xy"), SendKeysResult::kInputRefused);
+  EXPECT_EQ(sender_.SendKeys("^xy", &fault), SendKeysResult::kInputRefused);
+  EXPECT_EQ(fault, "Windows took only part of the keys or none");
   using Keys = std::vector<std::pair<std::uint32_t, bool>>;
   EXPECT_EQ(KeysOf(input_.sent), (Keys{{VK_CONTROL, false}, {'X', false}, {'X', true}, {VK_CONTROL, true}}));
   input_.sent.clear();
@@ -125,11 +127,12 @@ TEST(KeystrokeSenderSystem, TypesIntoARealEditControl) {
   SetForegroundWindow(edit);
   SetFocus(edit);
   PumpFor(200);
-  EXPECT_EQ(SendKeys("Hi {+}1 50{%}{}}{BS}!"), SendKeysResult::kOk);
+  // Characters a United States layout has no keys for arrive too.
+  EXPECT_EQ(SendKeys("Hi {+}1 50{%}{}}{BS}! (\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80)"), SendKeysResult::kOk);
   PumpFor(300);
   wchar_t text[64]{};
   GetWindowTextW(edit, text, 64);
-  EXPECT_STREQ(text, L"Hi +1 50%!");
+  EXPECT_STREQ(text, L"Hi +1 50%! (\u00E9\u20AC\U0001F600)");
   DestroyWindow(edit);
 }
 
