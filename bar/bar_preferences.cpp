@@ -84,8 +84,9 @@ bool BarWindow::StoreSettings(const SettingsWrite& values) {
   return stored;
 }
 
-bool BarWindow::UpdateWebServices(Form& owner, std::vector<std::string>& services, bool silent) {
-  return qrv::UpdateWebServices(owner, services, data_.settings, silent);
+bool BarWindow::UpdateWebServices(Form& owner, std::vector<std::string>& services, bool silent,
+                                  const BusyShown& showBusy) {
+  return qrv::UpdateWebServices(owner, services, data_.settings, silent, showBusy);
 }
 
 int BarWindow::ImportWebServiceFiles(Form& owner, const std::vector<std::wstring>& paths,

@@ -35,9 +35,10 @@ std::ptrdiff_t IndexOfEqual(const std::vector<std::string>& services, std::strin
   return -1;
 }
 
-std::ptrdiff_t IndexOfCaption(const std::vector<std::string>& services, const std::string& caption) {
+// The user's own services are never rewritten by a server record of the same caption.
+std::ptrdiff_t IndexOfStandardCaption(const std::vector<std::string>& services, const std::string& caption) {
   for (std::size_t i = 0; i < services.size(); ++i)
-    if (ServiceCaption(services[i]) == caption) return static_cast<std::ptrdiff_t>(i);
+    if (ServiceCaption(services[i]) == caption && !IsCustomService(services[i])) return static_cast<std::ptrdiff_t>(i);
   return -1;
 }
 
@@ -63,13 +64,22 @@ std::optional<double> ReadDecimal(std::string_view text) {
   return value;
 }
 
+// A record cut short lacks the end of its caption or the bar before its address.
+bool IsWholeServiceRecord(std::string_view record) {
+  const std::size_t caption = record.find("<CB=");
+  const std::size_t captionEnd = caption == std::string_view::npos ? caption : record.find("!>", caption);
+  return captionEnd != std::string_view::npos && record.find('|', captionEnd) != std::string_view::npos;
+}
+
 }  // namespace
 
-SiteList ReadSiteList(std::string_view body) {
+std::optional<SiteList> ReadSiteList(std::string_view body) {
+  if (body.empty() || (body.back() != '\n' && body.back() != '\r')) return std::nullopt;
   SiteList list;
   for (const std::string& line : SplitLines(WithoutByteOrderMark(body))) {
     std::string text = AnsiToUtf8(DecipherLine(line));
     if (StartsWith(text, "S=0")) {
+      if (!IsWholeServiceRecord(text)) return std::nullopt;
       if (IsSoundServiceRecord(text)) list.records.push_back(std::move(text));
     } else if (StartsWith(text, "VER=")) {
       list.version = text.substr(4);
@@ -93,7 +103,7 @@ MergeCounts MergeSiteList(std::vector<std::string>& services, const std::vector<
   for (const std::string& record : records) {
     if (const auto equal = IndexOfEqual(services, record); equal >= 0) {
       statuses[static_cast<std::size_t>(equal)] = MergeStatus::kListed;
-    } else if (const auto same = IndexOfCaption(services, ServiceCaption(record)); same >= 0) {
+    } else if (const auto same = IndexOfStandardCaption(services, ServiceCaption(record)); same >= 0) {
       if (TakeServerTail(services[static_cast<std::size_t>(same)], record)) ++counts.updated;
       statuses[static_cast<std::size_t>(same)] = MergeStatus::kListed;
     } else {
