@@ -72,12 +72,12 @@ LRESULT BarWindow::OnEndSession(WPARAM ending) {
 
 // --- hand-offs -------------------------------------------------------------------------
 
-// The sender waits until this returns, and its atom lives only that long:
-// the path is read now and the file served once the message has returned, so
-// the import's window and report never keep the second instance waiting.
+// The sender waits until the atom is taken: the path is read now and the file
+// served once the message has returned, so the import's window and report
+// never keep the second instance waiting.
 void BarWindow::ReceiveHandOff(WPARAM atom) {
   Guarded([&] {
-    if (const auto path = HandedPath(atom)) {
+    if (const auto path = TakeHandedPath(atom)) {
       handedFiles_.push_back(*path);
       PostMessageW(Handle(), kServeHandedFiles, 0, 0);
     }

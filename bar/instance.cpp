@@ -46,7 +46,35 @@ std::wstring ExpandLongFileName(const std::wstring& name) {
   return Widen(BuildLongPath(Narrow(full.empty() ? name : full), find));
 }
 
-std::optional<std::wstring> PassFileToRunningInstance(const std::wstring& name, UINT message, LPARAM lparam) {
+namespace {
+
+// How long a second instance waits for a busy bar to take its file.
+constexpr ULONGLONG kHandOffWaitMs = 10 * 60 * 1000;
+
+bool MarkerExists(const wchar_t* markerName) {
+  HANDLE marker = OpenMutexW(SYNCHRONIZE, FALSE, markerName);
+  if (!marker) return false;
+  CloseHandle(marker);
+  return true;
+}
+
+// Waits, handling this thread's messages, until the receiver deleted the atom
+// it took; false when the running instance ended or the wait ran out first.
+bool WaitUntilTaken(const std::wstring& path, const wchar_t* markerName) {
+  const ULONGLONG end = GetTickCount64() + kHandOffWaitMs;
+  while (GlobalFindAtomW(path.c_str()) != 0) {
+    if (GetTickCount64() >= end || !MarkerExists(markerName)) return false;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+  }
+  return true;
+}
+
+}  // namespace
+
+std::optional<std::wstring> PassFileToRunningInstance(const std::wstring& name, UINT message, LPARAM lparam,
+                                                      const wchar_t* markerName) {
   std::wstring path;
   try {
     path = ExpandLongFileName(name);
@@ -55,19 +83,21 @@ std::optional<std::wstring> PassFileToRunningInstance(const std::wstring& name, 
   }
   const ATOM atom = path.size() <= kMaxHandedPath ? GlobalAddAtomW(path.c_str()) : 0;
   if (!atom) return L"The path is too long to hand over to the running Quorvel:\r\n" + path;
-  // Every top-level window hears the broadcast; one that hangs must not keep
-  // this instance waiting for ever, and the bar answers at once.
-  SendMessageTimeoutW(HWND_BROADCAST, message, atom, lparam, SMTO_ABORTIFHUNG, 5000, nullptr);
+  // Posted, the message waits in the running bar's queue while it is busy (a
+  // pause, Outlook starting, an update) and no window that hangs holds this
+  // instance up; the bar deletes the atom once it has read the path.
+  if (PostMessageW(HWND_BROADCAST, message, atom, lparam) && WaitUntilTaken(path, markerName)) return std::nullopt;
   GlobalDeleteAtom(atom);
-  return std::nullopt;
+  return L"The file could not be handed over to the running Quorvel:\r\n" + path;
 }
 
-std::optional<std::wstring> HandedPath(WPARAM atom) {
+std::optional<std::wstring> TakeHandedPath(WPARAM atom) {
   // Only a string atom can hold a path; the numbers below are integer atoms.
   if (LOWORD(atom) < MAXINTATOM) return std::nullopt;
   wchar_t buffer[260];
   const UINT length = GlobalGetAtomNameW(static_cast<ATOM>(LOWORD(atom)), buffer, 260);
   if (length == 0) return std::nullopt;
+  GlobalDeleteAtom(static_cast<ATOM>(LOWORD(atom)));
   return std::wstring(buffer, length);
 }
 
