@@ -75,7 +75,8 @@ SaveContext BarWindow::SaveContextNow() const {
           .updateCheck = s.updateCheck,
           .updateDays = s.updateDays,
           .lastUpdateText = FormatShortDate(s.lastUpdate, ShortDateFormat()),
-          .extraTops = ExtraButtonTops(s)};
+          .extraTops = ExtraButtonTops(s),
+          .idleSeconds = s.minimizeTimeMs / 1000};
 }
 
 bool BarWindow::StoreSettings(const SettingsWrite& values) {

@@ -167,10 +167,13 @@ void BarWindow::OnIdleTimer() {
 
 void BarWindow::OnPositionTimer() {
   if (Left() != -1) MoveTo(-1, Top());
-  // A bar below the screen (after a change of resolution) comes back to its bottom.
+  // A bar off the screen, above it or below (a stored place, a change of
+  // resolution), comes back whole, and the windows placed beside it with it.
   const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
   const RECT bar = WindowRect();
-  if (bar.top > screenHeight) MoveTo(-1, std::max(0, screenHeight - static_cast<int>(bar.bottom - bar.top)));
+  const int top =
+      std::max(0, std::min(static_cast<int>(bar.top), screenHeight - static_cast<int>(bar.bottom - bar.top)));
+  if (top != bar.top) MoveTo(-1, top);
 }
 
 void BarWindow::OnUpdateCheckTimer() {
