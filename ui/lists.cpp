@@ -1,5 +1,7 @@
 #include "ui/lists.h"
 
+#include <algorithm>
+
 namespace qrv {
 
 ListBox::ListBox(Container& parent, const ListBoxArgs& args)
@@ -78,7 +80,8 @@ ListView::ListView(Container& parent, const ListViewArgs& args)
     : Control(parent, {.className = WC_LISTVIEWW,
                        // The list's pictures are its own to free, not the system's.
                        .style = WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL | LVS_SHAREIMAGELISTS |
-                                (args.editLabels ? static_cast<DWORD>(LVS_EDITLABELS) : 0u),
+                                (args.editLabels ? static_cast<DWORD>(LVS_EDITLABELS) : 0u) |
+                                (args.virtualRows ? static_cast<DWORD>(LVS_OWNERDATA) : 0u),
                        .exStyle = WS_EX_CLIENTEDGE,
                        .bounds = args.bounds,
                        .anchors = args.anchors,
@@ -139,6 +142,16 @@ int ListView::AddRow(const std::vector<std::wstring>& cells) {
 void ListView::Clear() {
   QuietScope quiet(*this);
   Send(LVM_DELETEALLITEMS);
+}
+
+void ListView::SetRowCount(int count) {
+  QuietScope quiet(*this);
+  Send(LVM_SETITEMCOUNT, static_cast<WPARAM>(count), LVSICF_NOSCROLL);
+  InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void ListView::RedrawRows(int first, int last) {
+  Send(LVM_REDRAWITEMS, static_cast<WPARAM>(first), static_cast<LPARAM>(last));
 }
 
 std::wstring ListView::CellText(int row, int column) const {
@@ -209,6 +222,16 @@ bool ListView::HandleNotify(NMHDR& header, LRESULT& result) {
       auto& edit = reinterpret_cast<NMLVDISPINFOW&>(header);
       // A cancelled edit has no text; with no handler the new text is kept.
       result = edit.item.pszText && (!onLabelEdit || onLabelEdit(edit.item.iItem, edit.item.pszText));
+      return true;
+    }
+    case LVN_GETDISPINFOW: {
+      LVITEMW& item = reinterpret_cast<NMLVDISPINFOW&>(header).item;
+      if (!(item.mask & LVIF_TEXT) || !cellText || !item.pszText || item.cchTextMax <= 0) return false;
+      shownText_ = cellText(item.iItem, item.iSubItem);
+      const std::size_t length = std::min(shownText_.size(), static_cast<std::size_t>(item.cchTextMax - 1));
+      shownText_.copy(item.pszText, length);
+      item.pszText[length] = L'\0';
+      result = 0;
       return true;
     }
     case NM_CUSTOMDRAW:

@@ -53,6 +53,9 @@ struct ListViewArgs {
   bool checkBoxes = false;
   bool editLabels = false;
   int rowHeight = 0;  // at 96 DPI, for rows taller than the text; 0: the text's
+  // The rows are not held by the list: it asks `cellText` for the rows it
+  // shows, so that thousands of rows cost no more than a screenful.
+  bool virtualRows = false;
 };
 
 class ListView : public Control {
@@ -61,6 +64,9 @@ class ListView : public Control {
   // Adds a row of cell texts at the end; returns its index.
   int AddRow(const std::vector<std::wstring>& cells);
   void Clear();
+  // Virtual rows: how many there are, and which of them changed text.
+  void SetRowCount(int count);
+  void RedrawRows(int first, int last);
   // Takes other columns; the rows go with the old ones.
   void SetColumns(std::vector<ListColumn> columns);
   int Count() const { return static_cast<int>(Send(LVM_GETITEMCOUNT)); }
@@ -83,6 +89,8 @@ class ListView : public Control {
   std::function<bool(int row, const std::wstring& text)> onLabelEdit;
   // Draws over a row once the system drew it (pictures in cells).
   std::function<void(HDC dc, int row)> onRowDrawn;
+  // The text of a virtual row's cell.
+  std::function<std::wstring(int row, int column)> cellText;
   bool HandleNotify(NMHDR& header, LRESULT& result) override;
 
  private:
@@ -93,6 +101,7 @@ class ListView : public Control {
   std::vector<ListColumn> columns_;
   int rowHeight_;
   std::unique_ptr<ImageList> rowSpacer_;  // pictures one pixel wide, a row high
+  std::wstring shownText_;                // the last cell text given to the list
 };
 
 }  // namespace qrv

@@ -73,6 +73,19 @@ TEST(SiteList, MergeKeepsTheUsersFieldsAddsNewAndDropsOnlyUnlistedStandardServic
   EXPECT_EQ(counts.added + counts.outdated, 2);
 }
 
+TEST(SiteList, MergeSeesWhatItMergedAndAppendedEarlierInTheSameList) {
+  const std::string local = Service("A", "<HINT=old!H>|http://a/");
+  const std::string merged = Service("A", "<HINT=new!H>|https://a/");
+  const std::string added = Service("B", "<HINT=b!H>|https://b/");
+  std::vector<std::string> services = {local};
+  // The merged record now equals the second server record; the appended one the fourth.
+  const MergeCounts counts = MergeSiteList(services, {merged, AsciiUpper(merged), added, added});
+  EXPECT_EQ(services, (std::vector<std::string>{merged, added}));
+  EXPECT_EQ(counts.updated, 1);
+  EXPECT_EQ(counts.added, 1);
+  EXPECT_EQ(counts.outdated, 0);
+}
+
 TEST(SiteList, MergeNeverMangles) {
   // Records without a hint, on either side, stay as they are.
   const std::string bare = Service("Bare", "|http://bare/");
