@@ -70,14 +70,15 @@ std::optional<std::string> DownloadWhilePainting(const SiteListPeers& peers) {
   std::thread transfer([&] {
     try {
       body = DownloadSiteList(peers);
-    } catch (const std::exception&) {
-      body.reset();
+    } catch (...) {
+      body.reset();  // nothing may leave the transfer's thread
     }
     SetEvent(done);
   });
+  // A window that never validates its paint must not keep this loop from the end.
   while (MsgWaitForMultipleObjects(1, &done, FALSE, INFINITE, QS_PAINT) != WAIT_OBJECT_0) {
     MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE | PM_QS_PAINT)) DispatchMessageW(&msg);
+    for (int n = 0; n < 100 && PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE | PM_QS_PAINT); ++n) DispatchMessageW(&msg);
   }
   transfer.join();
   CloseHandle(done);
