@@ -58,13 +58,15 @@ bool MarkerExists(const wchar_t* markerName) {
   return true;
 }
 
-// Waits, handling this thread's messages, until the receiver deleted the atom
-// it took; false when the running instance ended or the wait ran out first.
-bool WaitUntilTaken(const std::wstring& path, const wchar_t* markerName) {
+// The event with which the receiver says it took the path of an atom.
+std::wstring TakenEventName(ATOM atom) { return L"Local\\QuorvelHandOff" + std::to_wstring(atom); }
+
+// Waits, handling this thread's messages, until the receiver set `taken`;
+// false when the running instance ended or the wait ran out first.
+bool WaitUntilTaken(HANDLE taken, const wchar_t* markerName) {
   const ULONGLONG end = GetTickCount64() + kHandOffWaitMs;
-  while (GlobalFindAtomW(path.c_str()) != 0) {
+  while (MsgWaitForMultipleObjects(1, &taken, FALSE, 100, QS_ALLINPUT) != WAIT_OBJECT_0) {
     if (GetTickCount64() >= end || !MarkerExists(markerName)) return false;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
   }
@@ -83,11 +85,17 @@ std::optional<std::wstring> PassFileToRunningInstance(const std::wstring& name, 
   }
   const ATOM atom = path.size() <= kMaxHandedPath ? GlobalAddAtomW(path.c_str()) : 0;
   if (!atom) return L"The path is too long to hand over to the running Quorvel:\r\n" + path;
-  // Posted, the message waits in the running bar's queue while it is busy (a
-  // pause, Outlook starting, an update) and no window that hangs holds this
-  // instance up; the bar deletes the atom once it has read the path.
-  if (PostMessageW(HWND_BROADCAST, message, atom, lparam) && WaitUntilTaken(path, markerName)) return std::nullopt;
+  // A free bar takes the path while the broadcast is sent. A busy one (a pause,
+  // Outlook starting, an update) misses a sent message that timed out, so the
+  // broadcast is posted once more to wait in its queue; this instance keeps
+  // the atom until the bar says it took the path.
+  HANDLE taken = CreateEventW(nullptr, TRUE, FALSE, TakenEventName(atom).c_str());
+  SendMessageTimeoutW(HWND_BROADCAST, message, atom, lparam, SMTO_NORMAL, 1000, nullptr);
+  if (taken && WaitForSingleObject(taken, 0) != WAIT_OBJECT_0) PostMessageW(HWND_BROADCAST, message, atom, lparam);
+  const bool handed = taken && WaitUntilTaken(taken, markerName);
+  if (taken) CloseHandle(taken);
   GlobalDeleteAtom(atom);
+  if (handed) return std::nullopt;
   return L"The file could not be handed over to the running Quorvel:\r\n" + path;
 }
 
@@ -97,7 +105,10 @@ std::optional<std::wstring> TakeHandedPath(WPARAM atom) {
   wchar_t buffer[260];
   const UINT length = GlobalGetAtomNameW(static_cast<ATOM>(LOWORD(atom)), buffer, 260);
   if (length == 0) return std::nullopt;
-  GlobalDeleteAtom(static_cast<ATOM>(LOWORD(atom)));
+  if (HANDLE taken = OpenEventW(EVENT_MODIFY_STATE, FALSE, TakenEventName(static_cast<ATOM>(LOWORD(atom))).c_str())) {
+    SetEvent(taken);
+    CloseHandle(taken);
+  }
   return std::wstring(buffer, length);
 }
 
