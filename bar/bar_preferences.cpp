@@ -75,7 +75,8 @@ SaveContext BarWindow::SaveContextNow() const {
           .updateCheck = s.updateCheck,
           .updateDays = s.updateDays,
           .lastUpdateText = FormatShortDate(s.lastUpdate, ShortDateFormat()),
-          .extraTops = ExtraButtonTops(s)};
+          .extraTops = ExtraButtonTops(s),
+          .idleSeconds = s.minimizeTimeMs / 1000};
 }
 
 bool BarWindow::StoreSettings(const SettingsWrite& values) {
@@ -84,8 +85,9 @@ bool BarWindow::StoreSettings(const SettingsWrite& values) {
   return stored;
 }
 
-bool BarWindow::UpdateWebServices(Form& owner, std::vector<std::string>& services, bool silent) {
-  return qrv::UpdateWebServices(owner, services, data_.settings, silent);
+bool BarWindow::UpdateWebServices(Form& owner, std::vector<std::string>& services, bool silent,
+                                  const BusyShown& showBusy) {
+  return qrv::UpdateWebServices(owner, services, data_.settings, silent, showBusy);
 }
 
 int BarWindow::ImportWebServiceFiles(Form& owner, const std::vector<std::wstring>& paths,

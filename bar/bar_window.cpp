@@ -73,12 +73,12 @@ LRESULT BarWindow::OnEndSession(WPARAM ending) {
 
 // --- hand-offs -------------------------------------------------------------------------
 
-// The sender waits until this returns, and its atom lives only that long:
-// the path is read now and the file served once the message has returned, so
-// the import's window and report never keep the second instance waiting.
+// The sender waits until the atom is taken: the path is read now and the file
+// served once the message has returned, so the import's window and report
+// never keep the second instance waiting.
 void BarWindow::ReceiveHandOff(WPARAM atom) {
   Guarded(Handle(), [&] {
-    if (const auto path = HandedPath(atom)) {
+    if (const auto path = TakeHandedPath(atom)) {
       handedFiles_.push_back(*path);
       PostMessageW(Handle(), kServeHandedFiles, 0, 0);
     }
@@ -169,10 +169,13 @@ void BarWindow::OnIdleTimer() {
 
 void BarWindow::OnPositionTimer() {
   if (Left() != -1) MoveTo(-1, Top());
-  // A bar below the screen (after a change of resolution) comes back to its bottom.
+  // A bar off the screen, above it or below (a stored place, a change of
+  // resolution), comes back whole, and the windows placed beside it with it.
   const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
   const RECT bar = WindowRect();
-  if (bar.top > screenHeight) MoveTo(-1, std::max(0, screenHeight - static_cast<int>(bar.bottom - bar.top)));
+  const int top =
+      std::max(0, std::min(static_cast<int>(bar.top), screenHeight - static_cast<int>(bar.bottom - bar.top)));
+  if (top != bar.top) MoveTo(-1, top);
 }
 
 void BarWindow::OnUpdateCheckTimer() {

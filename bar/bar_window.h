@@ -149,7 +149,8 @@ class BarWindow : public ShapedForm, private CommandHost, private PreferencesAct
   std::vector<std::string> CategoryNames() override;
   SaveContext SaveContextNow() const override;
   bool StoreSettings(const SettingsWrite& values) override;
-  bool UpdateWebServices(Form& owner, std::vector<std::string>& services, bool silent) override;
+  bool UpdateWebServices(Form& owner, std::vector<std::string>& services, bool silent,
+                         const BusyShown& showBusy) override;
   int ImportWebServiceFiles(Form& owner, const std::vector<std::wstring>& paths,
                             std::vector<std::string>& services) override;
   void PreferencesClosed(bool pagesShown) override;

@@ -29,13 +29,16 @@ std::wstring ExpandLongFileName(const std::wstring& name);
 // Longest path a hand-off can carry (the longest name a global atom can hold).
 inline constexpr std::size_t kMaxHandedPath = 255;
 
-// Hands name to the running instance: its long path in a global atom, broadcast
-// with `message` to every top-level window; returns once every receiver has
-// answered. Returns the text to report when nothing could be handed over.
-std::optional<std::wstring> PassFileToRunningInstance(const std::wstring& name, UINT message, LPARAM lparam);
+// Hands name to the running instance: its long path in a global atom,
+// broadcast with `message` to every top-level window; returns once the running
+// instance took it, however long it was busy. Returns the text to report when nothing could be handed over: the
+// file is missing, its path too long, or the instance that holds the marker
+// `markerName` ended (or stayed busy for minutes) before it took the file.
+std::optional<std::wstring> PassFileToRunningInstance(const std::wstring& name, UINT message, LPARAM lparam,
+                                                      const wchar_t* markerName);
 
-// The receiving side: the path in the atom of a hand-off message; nothing when
-// the atom holds no text.
-std::optional<std::wstring> HandedPath(WPARAM atom);
+// The receiving side: the path in the atom of a hand-off message, and the
+// sender told that it was taken; nothing when the atom holds no text.
+std::optional<std::wstring> TakeHandedPath(WPARAM atom);
 
 }  // namespace qrv

@@ -16,10 +16,11 @@
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   qrv::UseWindowsSystem();
   const UINT handOff = qrv::HandOffMessage();
-  if (!qrv::IsFirstInstance(L"Quorvel")) {
+  constexpr wchar_t kMarker[] = L"Quorvel";
+  if (!qrv::IsFirstInstance(kMarker)) {
     const auto args = qrv::CommandLineArguments();
     if (args.empty()) return 0;
-    if (const auto error = qrv::PassFileToRunningInstance(qrv::Widen(args.front()), handOff, 0)) {
+    if (const auto error = qrv::PassFileToRunningInstance(qrv::Widen(args.front()), handOff, 0, kMarker)) {
       qrv::ShowMessage(*error, qrv::MessageKind::kError);
       return 1;
     }

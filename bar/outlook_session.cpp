@@ -37,7 +37,13 @@ void OutlookSession::Release() {
 bool OutlookSession::AnyWindowOpen() const {
   if (!Connected()) return false;
   if (!ActiveExplorer().IsEmpty()) return true;
-  return app_.Get("Inspectors").Object().Get("Count").Int() > 0;
+  // Item windows are asked for beside the explorer; an Outlook that cannot tell
+  // them is taken for one without windows, so that closing still ends it.
+  try {
+    return app_.Get("Inspectors").Object().Get("Count").Int() > 0;
+  } catch (const std::exception&) {
+    return false;
+  }
 }
 
 OleObject OutlookSession::CreateItem(int kind) const {

@@ -1,8 +1,11 @@
 #include "bar/web_service_update.h"
 
+#include <algorithm>
 #include <exception>
+#include <filesystem>
 #include <optional>
 #include <sstream>
+#include <thread>
 
 #include "bar/settings.h"
 #include "bar/update_dialog.h"
@@ -20,7 +23,6 @@ namespace {
 
 // A ".qrv" file holds three short lines; anything larger is no such file.
 constexpr std::size_t kMaxImportBytes = 64 * 1024;
-constexpr wchar_t kHomePage[] = L"http://www.quorvel.example/";
 constexpr wchar_t kSiteNotFound[] =
     L"QRV Update site not found.\r\nIf you continue to experience this problem,\r\nplease contact the author.";
 const std::wstring kReportPadding(22, L' ');
@@ -59,13 +61,37 @@ class BusyScope {
   std::vector<HWND> disabled_;
 };
 
-// The site list, or none when no host gave one with a sound record.
+// The transfer runs on a thread of its own while this one only paints, so that
+// the windows stay drawn however long the hosts take; no other message runs.
+std::optional<std::string> DownloadWhilePainting(const SiteListPeers& peers) {
+  std::optional<std::string> body;
+  HANDLE done = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  if (!done) return DownloadSiteList(peers);
+  std::thread transfer([&] {
+    try {
+      body = DownloadSiteList(peers);
+    } catch (...) {
+      body.reset();  // nothing may leave the transfer's thread
+    }
+    SetEvent(done);
+  });
+  // A window that never validates its paint must not keep this loop from the end.
+  while (MsgWaitForMultipleObjects(1, &done, FALSE, INFINITE, QS_PAINT) != WAIT_OBJECT_0) {
+    MSG msg;
+    for (int n = 0; n < 100 && PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE | PM_QS_PAINT); ++n) DispatchMessageW(&msg);
+  }
+  transfer.join();
+  CloseHandle(done);
+  return body;
+}
+
+// The site list, or none when no host gave one whole, with a sound record.
 std::optional<SiteList> FetchSiteList(Form& owner) {
   BusyScope busy(owner);
-  const std::optional<std::string> body = DownloadSiteList(Peers());
+  const std::optional<std::string> body = DownloadWhilePainting(Peers());
   if (!body) return std::nullopt;
-  SiteList list = ReadSiteList(*body);
-  if (list.records.empty()) return std::nullopt;
+  std::optional<SiteList> list = ReadSiteList(*body);
+  if (!list || list->records.empty()) return std::nullopt;
   return list;
 }
 
@@ -96,8 +122,15 @@ void AnnounceVersion(const Form& owner, const SiteList& list) {
 }
 
 // Fetches, merges, reports and announces; the list changes only when the whole
-// merge succeeded.
-bool RunUpdate(Form& owner, std::vector<std::string>& services, bool silent) {
+// merge succeeded. `showBusy` is told when the work starts and when it ended.
+bool RunUpdate(Form& owner, std::vector<std::string>& services, bool silent, const BusyShown& showBusy) {
+  if (showBusy) showBusy(true);
+  struct BusyEnd {
+    const BusyShown& showBusy;
+    ~BusyEnd() {
+      if (showBusy) showBusy(false);
+    }
+  } busyEnd{showBusy};
   std::optional<SiteList> list;
   MergeCounts counts;
   try {
@@ -119,11 +152,24 @@ bool RunUpdate(Form& owner, std::vector<std::string>& services, bool silent) {
   return counts.Any();
 }
 
-int ImportFile(const std::wstring& path, std::vector<std::string>& services) {
+// Imports one file; what was wrong with it, if anything, goes to `problems`
+// as a line of the report.
+int ImportFile(const std::wstring& path, std::vector<std::string>& services, std::wstring& problems) {
+  const std::wstring name = std::filesystem::path(path).filename().wstring();
+  const auto problem = [&](const std::wstring& text) { problems += L"\r\n" + name + L": " + text; };
   try {
-    const std::optional<std::string> bytes = ReadFileBytes(path, kMaxImportBytes);
-    return bytes ? AddImportedServices(services, CustomServicesInFile(*bytes)) : 0;
-  } catch (const std::exception&) {
+    const FileRead read = ReadStoredFile(path, kMaxImportBytes);
+    if (read.status == ReadStatus::kMissing) problem(L"It is not there.");
+    if (read.status == ReadStatus::kUnreadable) problem(Widen(read.reason));
+    if (read.status != ReadStatus::kRead) return 0;
+    const std::vector<std::string> records = CustomServicesInFile(read.bytes);
+    const auto refused = std::count_if(records.begin(), records.end(),
+                                       [](const std::string& record) { return !IsSoundServiceRecord(record); });
+    if (records.empty()) problem(L"It holds no usable web service.");
+    if (refused > 0) problem(std::to_wstring(refused) + L" refused: no web address that can be opened safely.");
+    return AddImportedServices(services, records);
+  } catch (const std::exception& e) {
+    problem(L"It cannot be read. " + Widen(e.what()));
     return 0;
   }
 }
@@ -132,15 +178,16 @@ int ImportFile(const std::wstring& path, std::vector<std::string>& services) {
 
 // The automatic update asks nothing, so its schedule is the one the dialog
 // would have shown; the dialog is not made for it, which halves its time.
-bool UpdateWebServices(Form& owner, std::vector<std::string>& services, BarSettings& settings, bool silent) {
+bool UpdateWebServices(Form& owner, std::vector<std::string>& services, BarSettings& settings, bool silent,
+                       const BusyShown& showBusy) {
   bool changed = false;
   if (silent) {
-    changed = RunUpdate(owner, services, true);
+    changed = RunUpdate(owner, services, true, showBusy);
     UpdateDialog::KeepSchedule(settings);
   } else {
     UpdateDialog dialog(owner);
     dialog.ShowSchedule(settings);
-    changed = dialog.ShowModal() == DialogResult::kYes && RunUpdate(owner, services, false);
+    changed = dialog.ShowModal() == DialogResult::kYes && RunUpdate(owner, services, false, showBusy);
     dialog.TakeSchedule(settings);
   }
   settings.lastUpdate = Today();
@@ -149,9 +196,11 @@ bool UpdateWebServices(Form& owner, std::vector<std::string>& services, BarSetti
 
 int ImportWebServiceFiles(Form& owner, const std::vector<std::wstring>& paths, std::vector<std::string>& services) {
   int added = 0;
-  for (const std::wstring& path : paths) added += ImportFile(path, services);
-  ShowMessage(L"Web services added: " + std::to_wstring(added) + kReportPadding, MessageKind::kInformation,
-              MessageButtons::kOk, BoxOver(owner, 50, 90));
+  std::wstring problems;
+  for (const std::wstring& path : paths) added += ImportFile(path, services, problems);
+  const std::wstring report = L"Web services added: " + std::to_wstring(added) + kReportPadding;
+  ShowMessage(problems.empty() ? report : report + L"\r\n" + problems, MessageKind::kInformation, MessageButtons::kOk,
+              BoxOver(owner, 50, 90));
   return added;
 }
 

@@ -4,11 +4,13 @@
 // saves it.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "components/internet_peers.h"
 #include "core/bar_settings.h"
+#include "prefs/preferences_host.h"
 #include "ui/form.h"
 
 namespace qrv {
@@ -16,9 +18,13 @@ namespace qrv {
 // Runs the web-service update against `services` (the preferences window's working list of plain
 // web-service records): asks first unless `silent`, fetches the site list, merges, reports; updates the
 // update fields of `settings` (UPDATECHECK, UPDATETIME, LASTUPDATE). True when `services` changed.
-bool UpdateWebServices(Form& owner, std::vector<std::string>& services, BarSettings& settings, bool silent);
+// `showBusy(true)` comes when the transfer starts, `showBusy(false)` once its reports are answered.
+bool UpdateWebServices(Form& owner, std::vector<std::string>& services, BarSettings& settings, bool silent,
+                       const BusyShown& showBusy = {});
 
-// Imports ".qrv" files into `services` and reports "Web services added: n"; answers n.
+// Imports ".qrv" files into `services` and reports "Web services added: n", with
+// a line for each file that could not be read or held services that were not
+// taken; answers n.
 int ImportWebServiceFiles(Form& owner, const std::vector<std::wstring>& paths, std::vector<std::string>& services);
 
 // Where the site list is fetched from; tests give peers of their own.

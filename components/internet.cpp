@@ -42,12 +42,35 @@ HINTERNET OpenSession(DWORD timeoutMs) {
   return session;
 }
 
-std::optional<std::string> ReadBody(HINTERNET request, std::size_t limit) {
+// The time left of one host's overall limit, so that a server trickling its
+// answer cannot hold the program longer than a silent one.
+class Deadline {
+ public:
+  explicit Deadline(DWORD ms) : end_(GetTickCount64() + ms) {}
+  DWORD RemainingMs() const {
+    const ULONGLONG now = GetTickCount64();
+    return now >= end_ ? 0 : static_cast<DWORD>(end_ - now);
+  }
+
+ private:
+  ULONGLONG end_;
+};
+
+// Reads what has arrived, never waiting for a full buffer, and gives up once
+// the host's time is spent.
+std::optional<std::string> ReadBody(HINTERNET request, std::size_t limit, const Deadline& deadline) {
   std::string body;
   std::vector<char> buffer(64 * 1024);
   for (;;) {
+    const DWORD remaining = deadline.RemainingMs();
+    if (remaining == 0) return std::nullopt;
+    InternetSetOptionW(request, INTERNET_OPTION_RECEIVE_TIMEOUT, const_cast<DWORD*>(&remaining), sizeof remaining);
+    DWORD available = 0;
+    if (!InternetQueryDataAvailable(request, &available, 0, 0)) return std::nullopt;
+    if (available == 0) return body;
     DWORD read = 0;
-    if (!InternetReadFile(request, buffer.data(), static_cast<DWORD>(buffer.size()), &read)) return std::nullopt;
+    const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(available, buffer.size()));
+    if (!InternetReadFile(request, buffer.data(), wanted, &read)) return std::nullopt;
     if (read == 0) return body;
     if (body.size() + read > limit) return std::nullopt;
     body.append(buffer.data(), read);
@@ -75,6 +98,7 @@ bool IsChunked(HINTERNET request) {
 }  // namespace
 
 std::optional<std::string> HttpGetOk(const HttpSource& source, DWORD timeoutMs, std::size_t limit) {
+  const Deadline deadline(timeoutMs);
   NetHandle session(OpenSession(timeoutMs));
   if (!session) return std::nullopt;
   NetHandle connection(
@@ -90,7 +114,7 @@ std::optional<std::string> HttpGetOk(const HttpSource& source, DWORD timeoutMs, 
   SetTimeouts(request.Get(), timeoutMs);
   if (!HttpSendRequestW(request.Get(), nullptr, 0, nullptr, 0)) return std::nullopt;
   if (QueryNumber(request.Get(), HTTP_QUERY_STATUS_CODE) != 200 || IsChunked(request.Get())) return std::nullopt;
-  std::optional<std::string> body = ReadBody(request.Get(), limit);
+  std::optional<std::string> body = ReadBody(request.Get(), limit, deadline);
   // A connection that ends before the announced length gives a truncated body.
   const std::optional<DWORD> length = QueryNumber(request.Get(), HTTP_QUERY_CONTENT_LENGTH);
   if (body && length && body->size() != *length) return std::nullopt;

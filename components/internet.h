@@ -15,8 +15,9 @@
 namespace qrv {
 
 // The body of a GET answered with status 200; none for any failure (name
-// lookup, refusal, time-out, another status, a body over `limit` bytes or
-// shorter than the length the server announced).
+// lookup, refusal, another status, a body over `limit` bytes or shorter than
+// the length the server announced, or the whole exchange taking longer than
+// `timeoutMs`).
 std::optional<std::string> HttpGetOk(const HttpSource& source, DWORD timeoutMs, std::size_t limit);
 
 // The body from the first source that answers with status 200, each source

@@ -19,6 +19,8 @@ namespace qrv {
 // The version of this program: stored as VERSION, shown in the preferences
 // window, and compared with the site list's "VER=".
 inline constexpr std::string_view kProgramVersion = "3.22";
+// The maker's home page, opened from the about face and from a version notice.
+inline constexpr wchar_t kHomePage[] = L"http://www.quorvel.com/";
 
 // The string values of the settings key by name.
 using SettingsValues = std::map<std::string, std::string, std::less<>>;

@@ -69,20 +69,26 @@ class Reader {
     if (blocks.empty() || blocks.back().kind != HelpBlockKind::kText) {
       blocks.push_back({HelpBlockKind::kText, shown});
     } else {
-      blocks.back().text += paragraphBreak_ ? "\n\n" : newLine ? "\n" : " ";
+      // A line after a listed one ends the list: it starts a line of its own.
+      blocks.back().text += paragraphBreak_ ? "\n\n" : newLine || afterItem_ ? "\n" : " ";
       blocks.back().text += shown;
     }
     paragraphBreak_ = false;
+    afterItem_ = newLine;
   }
   void Add(HelpBlock block) {
     EndText();
     page_->blocks.push_back(std::move(block));
   }
-  void EndText() { paragraphBreak_ = false; }
+  void EndText() {
+    paragraphBreak_ = false;
+    afterItem_ = false;
+  }
 
   std::vector<HelpPage> pages_;
   std::optional<HelpPage> page_;
   bool paragraphBreak_ = false;
+  bool afterItem_ = false;  // the last text line was a listed one
 };
 
 }  // namespace

@@ -42,6 +42,17 @@ std::optional<std::string> StoredRecord(const std::string& record, bool plain, s
   return bytes;
 }
 
+// Why the list of a keyword file is not taken; empty when it is.
+std::string_view ListFault(std::string_view file) {
+  if (CountLines(file, kMaxKeywordLines) > kMaxKeywordLines) return "It holds more than 100,000 lines.";
+  std::size_t lineLength = 0;
+  for (const char c : file) {
+    lineLength = c == '\r' || c == '\n' ? 0 : lineLength + 1;
+    if (lineLength > kMaxKeywordLineBytes) return "It holds a line longer than 65,536 characters.";
+  }
+  return {};
+}
+
 }  // namespace
 
 std::string KeywordFileUnreadableWarning(std::string_view reason) {
@@ -60,15 +71,15 @@ std::vector<std::string> PlainLines(std::string_view fileBytes) {
 LoadedKeywords LoadKeywordLists(std::vector<std::string> keywordList, const std::optional<std::string>& keywordFile,
                                 const std::optional<std::string>& factoryFile) {
   LoadedKeywords loaded;
-  if (keywordFile && CountLines(*keywordFile, kMaxKeywordLines) <= kMaxKeywordLines) {
+  const std::string_view fault = keywordFile ? ListFault(*keywordFile) : std::string_view();
+  if (keywordFile && fault.empty()) {
     loaded.keywordList = PlainLines(*keywordFile);
   } else {
     loaded.keywordList = std::move(keywordList);
-    loaded.warning = keywordFile ? KeywordFileUnreadableWarning("It holds more than 100,000 lines.")
-                                 : std::string(kKeywordFileMissingWarning);
+    loaded.warning = keywordFile ? KeywordFileUnreadableWarning(fault) : std::string(kKeywordFileMissingWarning);
   }
   if (!CollectServiceCaptions(loaded.keywordList, loaded.webServiceCaptions) && factoryFile &&
-      CountLines(*factoryFile, kMaxKeywordLines) <= kMaxKeywordLines)
+      ListFault(*factoryFile).empty())
     AddFactoryServices(*factoryFile, loaded);
   return loaded;
 }

@@ -26,6 +26,9 @@ inline constexpr std::string_view kKeywordFileSaveWarning =
 // Far beyond any real keyword list; a file with more lines is refused unread
 // rather than swallowed.
 inline constexpr std::size_t kMaxKeywordLines = 100'000;
+// A record is a keyword, a caption, a hint and an address: a line longer than
+// this is no record, and the file holding it is refused in the same way.
+inline constexpr std::size_t kMaxKeywordLineBytes = 64 * 1024;
 
 // What a settings read takes from the two files.
 struct LoadedKeywords {
@@ -40,7 +43,8 @@ std::string KeywordFileUnreadableWarning(std::string_view reason);
 // Loads the keyword list from the contents of the two files (none when a file
 // is missing). Without a keyword file the list the program already holds is
 // kept, and the missing-file warning is answered; so it is for a keyword file
-// of more than kMaxKeywordLines lines, with the unreadable-file warning. When
+// of more than kMaxKeywordLines lines or with a line longer than
+// kMaxKeywordLineBytes, with the unreadable-file warning. When
 // the list holds no web-service record, the factory file's web services are
 // added: their records to the end of the list in reverse file order, their
 // captions in file order.

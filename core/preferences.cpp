@@ -51,6 +51,14 @@ void LoadIdleTime(PreferenceChoices& c, int intervalMs) {
   c.idleAmount = std::clamp(c.idleAmount, 1, 60);
 }
 
+int IdleSecondsToSave(const PreferenceChoices& c, int storedSeconds) {
+  PreferenceChoices stored;
+  LoadIdleTime(stored, storedSeconds * 1000);
+  if (stored.idleAmount == c.idleAmount && stored.idleUnit == c.idleUnit) return storedSeconds;
+  const int amount = std::clamp(c.idleAmount, 1, 60);
+  return c.idleUnit == IdleUnit::kMinutes ? amount * 60 : amount;
+}
+
 std::string Switch(bool on) { return on ? "YES" : "NO"; }
 
 // The top of the first slot showing the button (0 when none does) and whether it shows.
@@ -130,8 +138,7 @@ SettingsWrite SettingsToSave(const PreferenceChoices& c, const SaveContext& cont
   w.emplace_back("NEWIEWINDOW", Switch(c.newIeWindow));
   w.emplace_back("ITEMTYPE", c.timedItemIsTask ? "1" : "3");
   if (c.journalType) w.emplace_back("JOURNALTYPE", *c.journalType);
-  const int amount = std::clamp(c.idleAmount, 1, 60);
-  w.emplace_back("MINIMIZETIME", std::to_string(c.idleUnit == IdleUnit::kMinutes ? amount * 60 : amount));
+  w.emplace_back("MINIMIZETIME", std::to_string(IdleSecondsToSave(c, context.idleSeconds)));
   w.emplace_back("MINIMIZEBUTTON", Switch(c.minimizeButton));
   w.emplace_back("MINIMIZEVIEW", Switch(c.minimizeView));
   w.emplace_back("POSITION", PositionText(c.rememberPosition, context.barTop));

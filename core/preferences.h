@@ -77,6 +77,9 @@ struct SaveContext {
   int updateDays = 7;
   std::string lastUpdateText;  // in the user's short date format
   std::array<int, 4> extraTops{kExtraButtonTop, kExtraButtonTop, kExtraButtonTop, kExtraButtonTop};
+  // The idle time as stored: written back as it was while the page shows it
+  // unchanged (0, collapsing off, shows as the spin's least; 90 as 2 minutes).
+  int idleSeconds = 10;
 };
 
 // The current tops of the extra buttons as the settings placed them.

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cmath>
 #include <optional>
+#include <set>
+#include <unordered_map>
 
 #include "core/cipher.h"
 #include "core/codepage.h"
@@ -35,11 +37,35 @@ std::ptrdiff_t IndexOfEqual(const std::vector<std::string>& services, std::strin
   return -1;
 }
 
-std::ptrdiff_t IndexOfCaption(const std::vector<std::string>& services, const std::string& caption) {
-  for (std::size_t i = 0; i < services.size(); ++i)
-    if (ServiceCaption(services[i]) == caption) return static_cast<std::ptrdiff_t>(i);
-  return -1;
-}
+// The lookups the merge makes for every server record, kept up to date as
+// records are merged and appended, so that a list of thousands merges in one
+// pass: the first record equal to a text (letter case ignored), and the first
+// record of a caption that the user did not make (the user's own services are
+// never rewritten by a server record of the same caption).
+class ServiceIndex {
+ public:
+  explicit ServiceIndex(const std::vector<std::string>& services) {
+    for (std::size_t i = 0; i < services.size(); ++i) Add(i, services[i]);
+  }
+  std::ptrdiff_t FirstEqual(std::string_view record) const { return First(byText_, AsciiLower(record)); }
+  std::ptrdiff_t FirstStandard(const std::string& caption) const { return First(byCaption_, caption); }
+  void Add(std::size_t i, const std::string& record) {
+    byText_[AsciiLower(record)].insert(i);
+    if (!IsCustomService(record)) byCaption_[ServiceCaption(record)].insert(i);
+  }
+  void Remove(std::size_t i, const std::string& record) {
+    byText_[AsciiLower(record)].erase(i);
+    if (!IsCustomService(record)) byCaption_[ServiceCaption(record)].erase(i);
+  }
+
+ private:
+  using Places = std::unordered_map<std::string, std::set<std::size_t>>;
+  static std::ptrdiff_t First(const Places& places, const std::string& key) {
+    const auto found = places.find(key);
+    return found == places.end() || found->second.empty() ? -1 : static_cast<std::ptrdiff_t>(*found->second.begin());
+  }
+  Places byText_, byCaption_;
+};
 
 // The local record with the server's hint and address; false when it stays as it is.
 bool TakeServerTail(std::string& local, std::string_view server) {
@@ -63,13 +89,22 @@ std::optional<double> ReadDecimal(std::string_view text) {
   return value;
 }
 
+// A record cut short lacks the end of its caption or the bar before its address.
+bool IsWholeServiceRecord(std::string_view record) {
+  const std::size_t caption = record.find("<CB=");
+  const std::size_t captionEnd = caption == std::string_view::npos ? caption : record.find("!>", caption);
+  return captionEnd != std::string_view::npos && record.find('|', captionEnd) != std::string_view::npos;
+}
+
 }  // namespace
 
-SiteList ReadSiteList(std::string_view body) {
+std::optional<SiteList> ReadSiteList(std::string_view body) {
+  if (body.empty() || (body.back() != '\n' && body.back() != '\r')) return std::nullopt;
   SiteList list;
   for (const std::string& line : SplitLines(WithoutByteOrderMark(body))) {
     std::string text = AnsiToUtf8(DecipherLine(line));
     if (StartsWith(text, "S=0")) {
+      if (!IsWholeServiceRecord(text)) return std::nullopt;
       if (IsSoundServiceRecord(text)) list.records.push_back(std::move(text));
     } else if (StartsWith(text, "VER=")) {
       list.version = text.substr(4);
@@ -90,24 +125,34 @@ MergeCounts MergeSiteList(std::vector<std::string>& services, const std::vector<
   MergeCounts counts;
   if (records.empty()) return counts;
   std::vector<MergeStatus> statuses(services.size(), MergeStatus::kNotListed);
+  ServiceIndex index(services);
   for (const std::string& record : records) {
-    if (const auto equal = IndexOfEqual(services, record); equal >= 0) {
+    if (const auto equal = index.FirstEqual(record); equal >= 0) {
       statuses[static_cast<std::size_t>(equal)] = MergeStatus::kListed;
-    } else if (const auto same = IndexOfCaption(services, ServiceCaption(record)); same >= 0) {
-      if (TakeServerTail(services[static_cast<std::size_t>(same)], record)) ++counts.updated;
+    } else if (const auto same = index.FirstStandard(ServiceCaption(record)); same >= 0) {
+      std::string& local = services[static_cast<std::size_t>(same)];
+      index.Remove(static_cast<std::size_t>(same), local);
+      if (TakeServerTail(local, record)) ++counts.updated;
+      index.Add(static_cast<std::size_t>(same), local);
       statuses[static_cast<std::size_t>(same)] = MergeStatus::kListed;
     } else {
+      index.Add(services.size(), record);
       services.push_back(record);
       statuses.push_back(MergeStatus::kListed);
       ++counts.added;
     }
   }
-  for (std::size_t i = services.size(); i-- > 0;) {
+  // Every record the server did not list goes, unless the user made it.
+  std::size_t kept = 0;
+  for (std::size_t i = 0; i < services.size(); ++i) {
     if (statuses[i] == MergeStatus::kNotListed && !IsCustomService(services[i])) {
-      services.erase(services.begin() + static_cast<std::ptrdiff_t>(i));
       ++counts.outdated;
+    } else {
+      if (kept != i) services[kept] = std::move(services[i]);
+      ++kept;
     }
   }
+  services.resize(kept);
   return counts;
 }
 

@@ -6,6 +6,7 @@
 // address template is a web address that can be opened safely.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,8 +22,11 @@ struct SiteList {
 };
 
 // Deciphers the lines of a downloaded list one by one; lines that fail to
-// decipher, unknown lines and unsound records are left out.
-SiteList ReadSiteList(std::string_view body);
+// decipher, unknown lines and unsound records are left out. None when the list
+// was cut short: its last line has no line end, or a web-service record lacks
+// its closed caption or its address (a list cut in transit must never be taken
+// for the whole list, whose merge deletes what it does not name).
+std::optional<SiteList> ReadSiteList(std::string_view body);
 
 // Whether a downloaded or imported record may join the user's list: its address
 // template starts with "http://" or "https://" (any letter case) and holds
@@ -38,7 +42,8 @@ struct MergeCounts {
 
 // Merges the site list's records into `services`:
 // - a record equal to one of the list (letter case ignored) changes nothing;
-// - otherwise the first record with the same caption (letter case counts) keeps
+// - otherwise the first record with the same caption (letter case counts) that
+//   the user did not make (no "<CUST=") keeps
 //   its keyword, caption, criteria and custom marker and takes the server's
 //   hint and address from "<HINT" on, gaining an empty "<D=!D>" when the server
 //   has criteria and it has none (updated); a record without "<HINT", on either

@@ -1,5 +1,6 @@
 #include "help/help_page_view.h"
 
+#include <commctrl.h>
 #include <richedit.h>
 
 #include <algorithm>
@@ -36,9 +37,17 @@ class PageText {
   std::wstring text_;
 };
 
+// Tab into a page leaves its selection as it is: the dialog keys select the
+// whole text of a control that asks for it, which would scroll to the end.
+LRESULT CALLBACK KeepSelection(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) noexcept {
+  const LRESULT result = DefSubclassProc(hwnd, msg, wp, lp);
+  return msg == WM_GETDLGCODE ? result & ~static_cast<LRESULT>(DLGC_HASSETSEL) : result;
+}
+
 }  // namespace
 
 HelpPageView::HelpPageView(Container& parent, const EditArgs& args) : RichEdit(parent, args) {
+  SetWindowSubclass(Handle(), KeepSelection, 0, 0);
   Send(EM_SETEVENTMASK, 0, ENM_LINK);
   Send(EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(GetSysColor(COLOR_WINDOW)));
 }

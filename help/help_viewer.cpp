@@ -21,6 +21,8 @@ HelpViewer* openViewer = nullptr;
 
 HeaderLabel::HeaderLabel(Container& parent, const StaticArgs& args) : Label(parent, args) {
   SetFont({.points = 10, .bold = true});
+  // A page's header is its name: an "&" in it is shown, not taken for a mnemonic.
+  SetWindowLongPtrW(Handle(), GWL_STYLE, GetWindowLongPtrW(Handle(), GWL_STYLE) | SS_NOPREFIX);
 }
 
 HBRUSH HeaderLabel::HandleCtlColor(HDC dc) {
@@ -60,7 +62,7 @@ bool HelpViewer::ShowPage(int page) {
   if (!found) return false;
   Display(*found);
   history_.Push(page);
-  backButton_.SetEnabled(history_.CanGoBack());
+  EnableBack();
   return true;
 }
 
@@ -68,7 +70,15 @@ void HelpViewer::GoBack() {
   if (const auto page = history_.Back()) {
     if (const HelpPage* found = book_.Find(*page)) Display(*found);
   }
-  backButton_.SetEnabled(history_.CanGoBack());
+  EnableBack();
+}
+
+// Back, pressed on the first page of the history, gives the keyboard to the
+// page rather than keep it on a button that no longer takes keys.
+void HelpViewer::EnableBack() {
+  const bool canGoBack = history_.CanGoBack();
+  if (!canGoBack && GetFocus() == backButton_.Handle()) page_.Focus();
+  backButton_.SetEnabled(canGoBack);
 }
 
 void HelpViewer::Display(const HelpPage& page) {

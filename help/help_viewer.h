@@ -57,6 +57,7 @@ class HelpViewer : public Form {
 
  private:
   void Display(const HelpPage& page);
+  void EnableBack();
   bool OnPageKey(WPARAM key);
 
   const HelpBook& book_;

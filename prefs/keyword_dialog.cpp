@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/codepage.h"
 #include "core/icon_definitions.h"
 #include "core/text.h"
 #include "ui/gdi.h"
@@ -142,7 +143,11 @@ std::optional<std::string> KeywordDialog::Run() {
 
 void KeywordDialog::Accept() {
   try {
-    result_ = BuildRecord();
+    std::string record = BuildRecord();
+    // Refused here by name, as the save of the lists would refuse it.
+    if (const std::string unheld = UnheldCharacter(record); !unheld.empty())
+      throw RecordFieldError(UnheldCharacterMessage(unheld));
+    result_ = std::move(record);
     EndModal(DialogResult::kOk);
   } catch (const RecordFieldError& e) {
     ShowMessage(Widen(e.what()), MessageKind::kWarning, MessageButtons::kOk, {.owner = Handle()});

@@ -46,7 +46,10 @@ KeywordsPage::KeywordsPage(Panel& page, Form& owner, const PreferencesData& data
       listChoice_(page, {.bounds = {135, 32, 106, 100}}),
       update_(page, {.bounds = {267, 32, 61, 22}, .text = L"Update"}),
       updating_(page, {.bounds = {47, 102, 200, 20}, .text = L"Updating Web Services...", .visible = false}),
-      grid_(page, {.bounds = {0, 55, 265, 148}, .columns = Columns(KeywordListKind::kItems), .rowHeight = 18}),
+      grid_(page, {.bounds = {0, 55, 265, 148},
+                   .columns = Columns(KeywordListKind::kItems),
+                   .rowHeight = 18,
+                   .virtualRows = true}),
       add_(page, {.bounds = {267, 60, 61, 21}, .text = L"Add..."}),
       modify_(page, {.bounds = {267, 81, 61, 21}, .text = L"Modify...", .enabled = false}),
       remove_(page, {.bounds = {267, 102, 61, 21}, .text = L"Remove", .enabled = false}),
@@ -60,6 +63,7 @@ KeywordsPage::KeywordsPage(Panel& page, Form& owner, const PreferencesData& data
   };
   grid_.onSelect = [this](int) { EnableButtons(); };
   grid_.onRowDrawn = [this](HDC dc, int row) { DrawIcon(dc, row); };
+  grid_.cellText = [this](int row, int column) { return CellText(row, column); };
   grid_.onDoubleClick = [this](int row) {
     if (row >= 0) Edit(false);
   };
@@ -86,13 +90,17 @@ void KeywordsPage::ShowList(KeywordListKind kind) {
   Refill(0);
 }
 
+std::wstring KeywordsPage::CellText(int row, int column) const {
+  if (row < 0 || static_cast<std::size_t>(row) >= ShownList().size()) return {};
+  const std::vector<std::string> cells =
+      GridCells(shown_, ShownList()[static_cast<std::size_t>(row)], data_.iconDefinitions);
+  return column >= 0 && static_cast<std::size_t>(column) < cells.size() ? Widen(cells[static_cast<std::size_t>(column)])
+                                                                        : std::wstring();
+}
+
+// The grid asks for the rows it shows; a refill only tells it how many there are.
 void KeywordsPage::Refill(int current) {
-  grid_.Clear();
-  for (const std::string& record : List()) {
-    std::vector<std::wstring> cells;
-    for (const std::string& cell : GridCells(shown_, record, data_.iconDefinitions)) cells.push_back(Widen(cell));
-    grid_.AddRow(cells);
-  }
+  grid_.SetRowCount(static_cast<int>(List().size()));
   if (!List().empty()) grid_.SetSelection(std::clamp(current, 0, static_cast<int>(List().size()) - 1));
   EnableButtons();
 }

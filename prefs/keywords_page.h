@@ -54,11 +54,14 @@ class KeywordsPage {
   Button& AddButton() { return add_; }
   Button& ModifyButton() { return modify_; }
   Button& RemoveButton() { return remove_; }
+  Button& MoveDownButton() { return moveDown_; }
   Button& ResetButton() { return reset_; }
 
  private:
   std::vector<std::string>& List() { return ListOf(working_.lists, shown_); }
   int Current() const { return grid_.Selection(); }
+  const std::vector<std::string>& ShownList() const { return ListOf(working_.lists, shown_); }
+  std::wstring CellText(int row, int column) const;
   void Refill(int current);
   void EnableButtons();
   void DrawIcon(HDC dc, int row);

@@ -92,6 +92,7 @@ ButtonsPage::ButtonsPage(Panel& page)
 }
 
 void ButtonsPage::Load(const PreferenceChoices& c) {
+  walkedSlot_ = -1;
   for (std::size_t slot = 0; slot < slots_.size(); ++slot) {
     slots_[slot]->SetSelection(c.slots[slot]);
     askCategories_[slot]->SetChecked(c.askCategories[slot]);
@@ -113,9 +114,14 @@ void ButtonsPage::Save(PreferenceChoices& c) const {
 }
 
 // A button stands in one slot at most: choosing it here clears it elsewhere.
+// The arrow keys walk a slot's list one entry at a time; each step starts from
+// the other slots as they were before the walk, so only where it ends counts.
 void ButtonsPage::OnSlotSelect(int slot) {
-  PreferenceChoices choices;
-  Save(choices);
+  if (slot != walkedSlot_) {
+    Save(beforeWalk_);
+    walkedSlot_ = slot;
+  }
+  PreferenceChoices choices = beforeWalk_;
   ChooseSlot(choices, slot, slots_[static_cast<std::size_t>(slot)]->Selection());
   for (std::size_t other = 0; other < slots_.size(); ++other)
     if (slots_[other]->Selection() != choices.slots[other]) slots_[other]->SetSelection(choices.slots[other]);

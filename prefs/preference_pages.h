@@ -56,6 +56,8 @@ class ButtonsPage {
   Edit launchProgram_;
   Label footnote_;
   std::wstring loadedProgram_;
+  int walkedSlot_ = -1;           // the slot whose list the user is going through
+  PreferenceChoices beforeWalk_;  // the slots before that
 };
 
 class ViewsPage {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,9 @@
 namespace qrv {
 
 class Form;
+
+// Told true when a long piece of work starts and false when it ended.
+using BusyShown = std::function<void(bool busy)>;
 
 struct PreferencesData {
   BarSettings& settings;  // the update changes its update fields
@@ -39,7 +43,8 @@ class PreferencesActions {
   virtual bool StoreSettings(const SettingsWrite& values) = 0;
   // The web-service update and import on the window's working list; true or
   // a count above 0 when the list changed.
-  virtual bool UpdateWebServices(Form& owner, std::vector<std::string>& services, bool silent) = 0;
+  virtual bool UpdateWebServices(Form& owner, std::vector<std::string>& services, bool silent,
+                                 const BusyShown& showBusy) = 0;
   virtual int ImportWebServiceFiles(Form& owner, const std::vector<std::wstring>& paths,
                                     std::vector<std::string>& services) = 0;
   // The window closes: the program re-reads its settings when the pages were

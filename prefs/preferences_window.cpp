@@ -5,6 +5,7 @@
 
 #include <map>
 
+#include "core/bar_settings.h"
 #include "core/keyword_file.h"
 #include "ui/app.h"
 #include "ui/gdi.h"
@@ -17,7 +18,6 @@ namespace {
 constexpr int kWidth = 352;
 constexpr int kHeight = 302;
 constexpr COLORREF kBackground = RGB(0, 0, 96);
-constexpr wchar_t kHomePage[] = L"http://www.quorvel.com/";
 constexpr int kHelpContents = 0;
 
 constexpr wchar_t kSettingsSaveWarning[] =
@@ -181,7 +181,11 @@ bool PreferencesWindow::SaveKeywords() {
 }
 
 void PreferencesWindow::RunUpdate(bool silent) {
-  if (actions_.UpdateWebServices(*this, working_.lists.webServices, silent)) ServicesChanged();
+  // The grid gives way to "Updating Web Services..." while the update works.
+  const BusyShown showBusy = [this](bool busy) {
+    if (keywords_) keywords_->SetGridShown(!busy);
+  };
+  if (actions_.UpdateWebServices(*this, working_.lists.webServices, silent, showBusy)) ServicesChanged();
 }
 
 void PreferencesWindow::ServicesChanged() {
@@ -195,9 +199,7 @@ void PreferencesWindow::RunScheduledUpdate(bool silent) {
     return;
   }
   ShowWebServices();
-  keywords_->SetGridShown(!silent);
   RunUpdate(silent);
-  keywords_->SetGridShown(true);
   // Only what the update changed is stored: the other pages were never the user's.
   if (!actions_.StoreSettings(UpdateSettingsToSave(actions_.SaveContextNow())))
     ShowMessage(kSettingsSaveWarning, MessageKind::kWarning, MessageButtons::kOk, {.owner = Handle()});
@@ -211,8 +213,8 @@ int PreferencesWindow::ImportFiles(const std::vector<std::wstring>& paths) {
   return added;
 }
 
-// Each name's length is asked before it is read, each file is looked at on its
-// own, and the drop is always finished, whatever a file holds.
+// Each name's length is asked before it is read, and the drop is always
+// finished; the import looks at each file and says what was wrong with it.
 void PreferencesWindow::OnDropFiles(HDROP drop) {
   std::vector<std::wstring> paths;
   try {
@@ -222,11 +224,7 @@ void PreferencesWindow::OnDropFiles(HDROP drop) {
       if (length == 0) continue;
       std::wstring path(length + 1, L'\0');
       path.resize(DragQueryFileW(drop, n, path.data(), length + 1));
-      WIN32_FILE_ATTRIBUTE_DATA file{};
-      if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &file)) continue;
-      if (file.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
-      const unsigned long long size = (static_cast<unsigned long long>(file.nFileSizeHigh) << 32) | file.nFileSizeLow;
-      if (size <= kMaxDroppedFileSize) paths.push_back(std::move(path));
+      paths.push_back(std::move(path));
     }
   } catch (...) {
     DragFinish(drop);

@@ -29,9 +29,6 @@ namespace qrv {
 // Pages of the notebook.
 enum class PreferencesTab : int { kGeneral = 0, kButtons = 1, kViews = 2, kInfoItem = 3, kKeywords = 4 };
 
-// Files dropped on the window larger than this are no web-service files.
-inline constexpr unsigned long long kMaxDroppedFileSize = 64 * 1024;
-
 class PreferencesWindow : public Form {
  public:
   PreferencesWindow(Form& bar, const PreferencesData& data, PreferencesActions& actions);

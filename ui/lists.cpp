@@ -163,7 +163,8 @@ void ListView::Clear() {
 
 void ListView::SetRowCount(int count) {
   QuietScope quiet(*this);
-  Send(LVM_SETITEMCOUNT, static_cast<WPARAM>(count));
+  Send(LVM_SETITEMCOUNT, static_cast<WPARAM>(count), LVSICF_NOSCROLL);
+  InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 // Only the rows in view are drawn: a range far beyond would cost its length.

@@ -26,7 +26,7 @@ class QuietActions : public qrv::PreferencesActions {
   std::vector<std::string> CategoryNames() override { return {"Business", "Personal"}; }
   qrv::SaveContext SaveContextNow() const override { return {}; }
   bool StoreSettings(const qrv::SettingsWrite&) override { return true; }
-  bool UpdateWebServices(qrv::Form&, std::vector<std::string>&, bool) override { return false; }
+  bool UpdateWebServices(qrv::Form&, std::vector<std::string>&, bool, const qrv::BusyShown&) override { return false; }
   int ImportWebServiceFiles(qrv::Form&, const std::vector<std::wstring>&, std::vector<std::string>&) override {
     return 0;
   }
@@ -61,6 +61,57 @@ void Measure(const char* what, qrv::Form& bar, const qrv::PreferencesData& data,
               times.front(), times.back(), kRuns);
 }
 
+double MsSince(std::chrono::steady_clock::time_point start) {
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+// The keyword grid with thousands of rows: the whole list shown at once, and
+// one row removed or moved, each painted before the clock stops.
+void MeasureLargeGrid(qrv::Form& bar, qrv::BarSettings& settings, QuietActions& actions) {
+  std::vector<std::string> keywords;
+  for (int n = 0; n < 5000; ++n) keywords.push_back("K=0{KEY" + std::to_string(n) + "}1");
+  for (int n = 0; n < 20000; ++n)
+    keywords.push_back("S=0{s" + std::to_string(n) + "}11<CB=Service " + std::to_string(n) +
+                       "!><D=!D><CUST=Y><HINT=Search!H>|https://s.example/?q=<QRV!>");
+  const std::vector<std::string> journalTypes, icons;
+  const bool noteFound = false;
+  const qrv::ImageList images{16, 16};
+  const qrv::PreferencesData data{settings, keywords, journalTypes, icons, noteFound, images, qrv::ProgramFolder()};
+  auto& window = bar.CreateOwned<qrv::PreferencesWindow>(data, actions);
+  actions.open = true;
+  window.Show();
+  window.OpenPages(qrv::PreferencesTab::kKeywords);
+  qrv::KeywordsPage& page = window.Keywords();
+  const auto painted = [&] {
+    UpdateWindow(window.Handle());
+    qrv::Application::Get().ProcessMessages();
+  };
+  painted();
+  auto start = std::chrono::steady_clock::now();
+  page.ShowList(qrv::KeywordListKind::kInternet);
+  painted();
+  std::printf("keyword grid filled with 20,000 web services: %.1f ms\n", MsSince(start));
+  page.ShowList(qrv::KeywordListKind::kItems);
+  painted();
+  std::vector<double> moves, removals;
+  for (int run = 0; run < 11; ++run) {
+    page.Grid().SetSelection(2500);
+    start = std::chrono::steady_clock::now();
+    page.MoveDownButton().Click();
+    painted();
+    moves.push_back(MsSince(start));
+    start = std::chrono::steady_clock::now();
+    page.RemoveButton().Click();
+    painted();
+    removals.push_back(MsSince(start));
+  }
+  std::sort(moves.begin(), moves.end());
+  std::sort(removals.begin(), removals.end());
+  std::printf("one row of 5,000 moved: median %.2f ms; removed: median %.2f ms\n", moves[5], removals[5]);
+  window.Close();
+  qrv::Application::Get().RunUntil([&] { return !actions.open; });
+}
+
 }  // namespace
 
 int main() {
@@ -79,5 +130,6 @@ int main() {
   Measure("in its about view", bar, data, actions, false);
   const std::string keywordsPage = "on its Keywords page (" + std::to_string(keywords.size()) + " keywords)";
   Measure(keywordsPage.c_str(), bar, data, actions, true);
+  MeasureLargeGrid(bar, settings, actions);
   return 0;
 }

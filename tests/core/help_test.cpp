@@ -35,6 +35,7 @@ TEST(HelpPages, ReadsPagesHeadingsLinksAndParagraphs) {
       "\r\n"
       "a new paragraph\r\n"
       "- a listed line\r\n"
+      "after the list\r\n"
       "> 41 Creating\r\n"
       "> no number\r\n"
       "!  HELPENTRY \r\n"
@@ -50,7 +51,8 @@ TEST(HelpPages, ReadsPagesHeadingsLinksAndParagraphs) {
   EXPECT_EQ(page->header, "Using it");
   const std::vector<HelpBlock> expected = {
       {HelpBlockKind::kHeading, "First"},
-      {HelpBlockKind::kText, "one line and its next line\n\na new paragraph\n\xE2\x80\xA2 a listed line"},
+      {HelpBlockKind::kText,
+       "one line and its next line\n\na new paragraph\n\xE2\x80\xA2 a listed line\nafter the list"},
       {HelpBlockKind::kLink, "Creating", 41},
       {HelpBlockKind::kPicture, "HELPENTRY"}};
   EXPECT_EQ(page->blocks, expected);

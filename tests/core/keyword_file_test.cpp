@@ -133,11 +133,17 @@ TEST(KeywordFile, AByteOrderMarkBeforeTheFirstRecordIsSkipped) {
   }
 }
 
-TEST(KeywordFile, AFileOfTooManyLinesIsRefusedAndTheHeldListKept) {
+TEST(KeywordFile, AFileOfTooManyLinesOrAnOverlongLineIsRefusedAndTheHeldListKept) {
   const std::vector<std::string> held{"K=0{BUY}1"};
-  const LoadedKeywords loaded = LoadKeywordLists(held, std::string(kMaxKeywordLines + 1, '\n'), std::nullopt);
-  EXPECT_EQ(loaded.keywordList, held);
-  EXPECT_NE(loaded.warning.find("could not be read"), std::string::npos);
+  const std::string longLine = "K=0{NOTE}2\r\n" + std::string(kMaxKeywordLineBytes + 1, 'x') + "\r\n";
+  for (const std::string& file : {std::string(kMaxKeywordLines + 1, '\n'), longLine}) {
+    const LoadedKeywords loaded = LoadKeywordLists(held, file, std::nullopt);
+    EXPECT_EQ(loaded.keywordList, held);
+    EXPECT_NE(loaded.warning.find("could not be read"), std::string::npos);
+  }
+  EXPECT_NE(LoadKeywordLists(held, longLine, std::nullopt).warning.find("line longer"), std::string::npos);
+  // A line as long as the limit still loads.
+  EXPECT_EQ(LoadKeywordLists({}, std::string(kMaxKeywordLineBytes, 'x'), std::nullopt).keywordList.size(), 1u);
   // As many lines as the limit still load.
   EXPECT_EQ(LoadKeywordLists({}, std::string(kMaxKeywordLines, '\n'), std::nullopt).keywordList.size(),
             kMaxKeywordLines);

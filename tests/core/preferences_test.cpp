@@ -92,6 +92,19 @@ TEST(PreferencesLoad, IdleTimeShowsSecondsUpToAMinuteAndWholeMinutesAbove) {
   EXPECT_EQ(shown(86400), (std::pair{60, IdleUnit::kMinutes}));
 }
 
+TEST(PreferencesSave, AnIdleTimeLeftAsShownIsWrittenBackAsStored) {
+  for (const int stored : {0, 90, 86400, 7}) {
+    BarSettings s;
+    s.minimizeTimeMs = stored * 1000;
+    PreferenceChoices c = ChoicesFromSettings(s, {});
+    SaveContext context = kContext;
+    context.idleSeconds = stored;
+    EXPECT_EQ(AsKey(SettingsToSave(c, context)).at("MINIMIZETIME"), std::to_string(stored));
+    c.idleAmount = 3;  // changed by the user
+    EXPECT_EQ(AsKey(SettingsToSave(c, context)).at("MINIMIZETIME"), c.idleUnit == IdleUnit::kMinutes ? "180" : "3");
+  }
+}
+
 TEST(PreferencesLoad, ButtonsFillTheSlotsAtTheirTops) {
   // Task and note share a top: the later type takes the slot and the task's
   // category tick stays there; a top between slots shows nowhere.

@@ -20,13 +20,26 @@ TEST(SiteList, ReadsRecordsAndVersionAndRefusesWhatCannotBeOpenedSafely) {
   for (const std::string& line :
        {std::string("VERTEXT=Faster"), good, std::string("VER=3.5"), upper, Service("J", "<HINT=x!H>|javascript:x"),
         Service("F", "<HINT=x!H>|file:///c:/x.exe"), Service("Q", "<HINT=x!H>|http://a/\" /c x"),
-        Service("C", "<HINT=x!H>|http://a/\x01"), Service("N", "<HINT=x!H>")})
+        Service("C", "<HINT=x!H>|http://a/\x01")})
     body += EncipherLine(line) + "\r\n";
-  const SiteList list = ReadSiteList(body + "not enciphered\r\n");
+  const SiteList list = *ReadSiteList(body + "not enciphered\r\n");
   EXPECT_EQ(list.records, (std::vector<std::string>{good, upper}));
   EXPECT_EQ(list.version, "3.5");
   EXPECT_EQ(list.announcement, "Faster");
-  EXPECT_TRUE(ReadSiteList("<html>200 OK</html>").records.empty());
+  EXPECT_TRUE(ReadSiteList("<html>200 OK</html>\n")->records.empty());
+}
+
+TEST(SiteList, AListCutShortIsNoList) {
+  std::string body;
+  for (int n = 0; n < 6; ++n)
+    body += EncipherLine(Service("S" + std::to_string(n), "<HINT=x!H>|https://merriam.example/")) + "\r\n";
+  ASSERT_TRUE(ReadSiteList(body));
+  EXPECT_TRUE(ReadSiteList(body.substr(0, body.size() - 1)));    // cut between CR and LF
+  EXPECT_FALSE(ReadSiteList(body.substr(0, body.size() - 12)));  // inside the last address
+  EXPECT_FALSE(ReadSiteList(""));
+  // A record that lost its address or the end of its caption was cut before its line end.
+  for (const char* cut : {"S=0{k}11<CB=Thes", "S=0{k}11<CB=T!><D=!D><HINT=x!H>"})
+    EXPECT_FALSE(ReadSiteList(body + EncipherLine(cut) + "\r\n")) << cut;
 }
 
 TEST(SiteList, MergeKeepsTheUsersFieldsAddsNewAndDropsOnlyUnlistedStandardServices) {
@@ -47,11 +60,30 @@ TEST(SiteList, MergeKeepsTheUsersFieldsAddsNewAndDropsOnlyUnlistedStandardServic
   const std::vector<std::string> before = services;
   EXPECT_FALSE(MergeSiteList(services, {server, AsciiLower(added)}).Any());
   EXPECT_EQ(services, before);
+  // A server record never rewrites a service the user made, whatever its caption.
+  services = {mine};
+  const std::string serverMine = Service("Mine", "<HINT=s!H>|https://server/");
+  counts = MergeSiteList(services, {serverMine});
+  EXPECT_EQ(services, (std::vector<std::string>{mine, serverMine}));
+  EXPECT_EQ(counts.updated, 0);
   // A caption in other letter case is another service.
   services = {Service("GOOGLE", "<HINT=x!H>|http://a/")};
   counts = MergeSiteList(services, {server});
   EXPECT_EQ(services, std::vector<std::string>{server});
   EXPECT_EQ(counts.added + counts.outdated, 2);
+}
+
+TEST(SiteList, MergeSeesWhatItMergedAndAppendedEarlierInTheSameList) {
+  const std::string local = Service("A", "<HINT=old!H>|http://a/");
+  const std::string merged = Service("A", "<HINT=new!H>|https://a/");
+  const std::string added = Service("B", "<HINT=b!H>|https://b/");
+  std::vector<std::string> services = {local};
+  // The merged record now equals the second server record; the appended one the fourth.
+  const MergeCounts counts = MergeSiteList(services, {merged, AsciiUpper(merged), added, added});
+  EXPECT_EQ(services, (std::vector<std::string>{merged, added}));
+  EXPECT_EQ(counts.updated, 1);
+  EXPECT_EQ(counts.added, 1);
+  EXPECT_EQ(counts.outdated, 0);
 }
 
 TEST(SiteList, MergeNeverMangles) {
@@ -64,7 +96,8 @@ TEST(SiteList, MergeNeverMangles) {
   EXPECT_EQ(services, (std::vector<std::string>{bare, google}));
   // A list without one sound record deletes nothing.
   EXPECT_FALSE(
-      MergeSiteList(services, ReadSiteList(EncipherLine(Service("J", "<HINT=x!H>|javascript:x"))).records).Any());
+      MergeSiteList(services, ReadSiteList(EncipherLine(Service("J", "<HINT=x!H>|javascript:x")) + "\n")->records)
+          .Any());
   EXPECT_EQ(services.size(), 2u);
 }
 

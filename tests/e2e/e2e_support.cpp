@@ -305,7 +305,9 @@ LRESULT CALLBACK HandOffListener::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPA
   if (msg != kHandOff || !listener) return DefWindowProcW(hwnd, msg, wp, lp);
   wchar_t path[260];
   const UINT length = GlobalGetAtomNameW(static_cast<ATOM>(LOWORD(wp)), path, 260);
-  if (length) listener->paths_.emplace_back(path, length);
+  // A second instance broadcasts once more for a bar that was busy.
+  if (length && (listener->paths_.empty() || listener->paths_.back() != std::wstring(path, length)))
+    listener->paths_.emplace_back(path, length);
   return 0;
 }
 

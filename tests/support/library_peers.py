@@ -11,12 +11,14 @@ qrv/sitelist.txt there), "html" answers 200 with a web page, "missing" answers
 "silent" takes the request and answers nothing for a minute, "empty" answers 200
 with an empty body, "truncated" announces the whole of the file asked for under
 DIR/www and sends half of it before it closes, "chunked" sends it in chunks and
-closes before the last one. FTP ("ftp"): user "qrv" (password "secret") stores
-in its "incoming" folder and refuses to store over a file that exists; user
-"full" is refused every store as the disk were full. Two FTP servers fail as
-real ones do once the data has come: "diskfull" takes the whole file, keeps it
-empty and answers 451 after it, "dropping" takes 73,728 bytes and then closes
-both of its connections.
+closes before the last one. Three more serve DIR/www/qrv/sitelist.txt: "cut"
+sends its first half without announcing a length and closes, "chunkcut" closes
+inside a chunk half-way, and "trickle" sends it 200 bytes a second. FTP ("ftp"):
+user "qrv" (password "secret") stores in its "incoming" folder and refuses to
+store over a file that exists; user "full" is refused every store as the disk
+were full. Two FTP servers fail as real ones do once the data has come:
+"diskfull" takes the whole file, keeps it empty and answers 451 after it,
+"dropping" takes 73,728 bytes and then closes both of its connections.
 """
 import http.server
 import os
@@ -152,6 +154,42 @@ class FailingFtp(threading.Thread):
         return True
 
 
+def site_list_page(www, kind):
+    class SiteListPage(HtmlPage):
+        protocol_version = "HTTP/1.1"
+
+        def do_GET(self):
+            with open(os.path.join(www, "qrv", "sitelist.txt"), "rb") as f:
+                body = f.read()
+            self.send_response(200)
+            if kind == "cut":
+                self.send_header("Connection", "close")
+                self.end_headers()
+                self.wfile.write(body[: len(body) // 2])
+            elif kind == "trickle":
+                self.send_header("Content-Length", str(len(body)))
+                self.end_headers()
+                for start in range(0, len(body), 20):
+                    self.wfile.write(body[start:start + 20])
+                    self.wfile.flush()
+                    time.sleep(0.1)
+            else:
+                self.send_header("Transfer-Encoding", "chunked")
+                self.end_headers()
+                lines = body.splitlines(keepends=True)
+                chunks = [b"".join(lines[n:n + 3]) for n in range(0, len(lines), 3)]
+                if kind == "chunkcut":
+                    chunks = chunks[: len(chunks) // 2 + 1]
+                for chunk in chunks[:-1]:
+                    self.wfile.write(b"%x\r\n%s\r\n" % (len(chunk), chunk))
+                last = chunks[-1]
+                self.wfile.write(b"%x\r\n%s" % (len(last), last[: len(last) // 2]))
+            self.wfile.flush()
+            self.close_connection = True
+
+    return SiteListPage
+
+
 class LibraryFtp(FTPHandler):
     def ftp_STOR(self, file, mode="w"):
         if self.username == "full":
@@ -207,6 +245,8 @@ def serve(folder):
              "refused": free_port(), "ftp": ftp.address[1], "silent": http_server(SilentPage),
              "empty": http_server(EmptyPage), "truncated": http_server(truncated), "chunked": http_server(chunked),
              "diskfull": failing["diskfull"].port, "dropping": failing["dropping"].port}
+    for kind in ("cut", "chunkcut", "trickle"):
+        ports[kind] = http_server(site_list_page(www, kind))
     with open(os.path.join(folder, "ports.tmp"), "w") as out:
         for name, port in ports.items():
             out.write(f"{name} {port}\n")

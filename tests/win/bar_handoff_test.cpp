@@ -35,8 +35,8 @@ class HandOffToBar : public BarTest {
     RemoveDirectoryW(folder_.c_str());
   }
   // Runs a second instance with an argument, handling this thread's messages
-  // (the hand-off among them) until it ends; its exit code.
-  DWORD RunSecondInstance(const std::wstring& argument) {
+  // (the hand-off among them) after `busyMs` until it ends; its exit code.
+  DWORD RunSecondInstance(const std::wstring& argument, DWORD busyMs = 0) {
     const std::wstring program = AppProgram(L"Quorvel.exe");
     std::wstring command = L"\"" + program + L"\" \"" + argument + L"\"";
     STARTUPINFOW startup{};
@@ -45,6 +45,7 @@ class HandOffToBar : public BarTest {
     if (!CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &process))
       return static_cast<DWORD>(-1);
+    Sleep(busyMs);
     while (MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, 15000, QS_ALLINPUT) == WAIT_OBJECT_0 + 1)
       qrv::Application::Get().ProcessMessages();
     DWORD code = STILL_ACTIVE;
@@ -72,6 +73,12 @@ TEST_F(HandOffToBar, FilesWaitForTheStartUpAndAreServedAfterItThenAtOnce) {
   EXPECT_EQ(RunSecondInstance(shortPath_), 0u);
   EXPECT_EQ(imported_.size(), 3u);
   EXPECT_EQ(GlobalFindAtomW(file_.c_str()), 0);
+}
+
+TEST_F(HandOffToBar, AFileHandedWhileTheBarIsBusyArrivesOnceItIsFree) {
+  bar_->StartUp();
+  EXPECT_EQ(RunSecondInstance(shortPath_, 7000), 0u);
+  EXPECT_EQ(imported_, std::vector<std::wstring>{file_});
 }
 
 TEST_F(HandOffToBar, AMissingFileIsReportedByTheSecondInstanceAndNothingArrives) {

@@ -170,6 +170,23 @@ TEST_F(BarMenu, InformationItemWindowsCascadeFromTheBarAndLeaveTheListAsTheyClos
   EXPECT_TRUE(bar_->EntryWindows().Empty());
 }
 
+TEST_F(BarMenu, ABarOffTheScreenAboveOrBelowComesBackWhole) {
+  bar_->StartUp();
+  const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+  for (const int top : {-5000, -20, screenHeight - 20, screenHeight + 300}) {
+    SetWindowPos(bar_->Handle(), nullptr, -1, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const auto onScreen = [&] {
+      const RECT r = bar_->WindowRect();
+      return r.top >= 0 && r.bottom <= screenHeight;
+    };
+    for (int n = 0; n < 150 && !onScreen(); ++n) {
+      Application::Get().ProcessMessages();
+      Sleep(20);
+    }
+    EXPECT_TRUE(onScreen()) << top;
+  }
+}
+
 TEST_F(BarMenu, TheHelpViewerAndThePreferencesWindowKeepTheirPlaces) {
   // Help opens beside the bar at its top; asked again, the open viewer is
   // reused where the user put it, on the page asked for.

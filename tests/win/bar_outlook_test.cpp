@@ -302,6 +302,8 @@ TEST_F(ConnectedBar, ClosingQuitsOutlookSilentlyOnlyWhenItShowsNoWindowAtAll) {
 }
 
 TEST_F(ConnectedBar, ClosingWithoutOutlookWindowsLogsOffAndQuitsWithoutAsking) {
+  // Also when Outlook cannot tell its item windows.
+  Configure("fail=Inspectors The server is busy.\n");
   bool canClose = false;
   canClose = bar_->CanClose();
   EXPECT_TRUE(canClose);

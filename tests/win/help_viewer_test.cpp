@@ -78,6 +78,8 @@ TEST_F(HelpViewerTest, ClickedLinkShowsItsPageAndBackReturns) {
   qrv::testing::ClickOn(viewer.BackButton().Handle());
   EXPECT_EQ(viewer.CurrentPage(), 4);
   EXPECT_FALSE(viewer.BackButton().Enabled());
+  // The keyboard is not left on the button that gave up: the page has it.
+  EXPECT_EQ(GetFocus(), viewer.PageView().Handle());
   // Links lead on through pages; the page shown again adds nothing.
   ClickLinkTo(viewer, 42);
   ClickLinkTo(viewer, 43);
@@ -126,6 +128,10 @@ TEST_F(HelpViewerTest, TabAndShiftTabMoveBetweenTheLinksAndEnterFollowsOne) {
   EXPECT_NE(GetFocus(), view.Handle());
   EXPECT_TRUE(GetFocus() == viewer.ContentsButton().Handle() || GetFocus() == viewer.BackButton().Handle());
   EXPECT_EQ(viewer.CurrentPage(), 4);
+  // Tab on into the page keeps its selection: the text is not selected whole.
+  for (int n = 0; n < 3 && GetFocus() != view.Handle(); ++n) qrv::testing::PressKeys({VK_TAB});
+  ASSERT_EQ(GetFocus(), view.Handle());
+  EXPECT_EQ(selected(), std::make_pair(links.back().start, links.back().end));
 }
 
 TEST_F(HelpViewerTest, ClosedViewerIsFreedAndOpensAgainWithAnEmptyHistory) {

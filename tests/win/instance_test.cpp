@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "bar/instance.h"
 #include "core/long_path.h"
 #include "ui/form.h"
@@ -72,12 +74,18 @@ class HandOffReceiver : public qrv::Form {
   explicit HandOffReceiver(UINT message) : Form({.caption = L"hand-off"}), message_(message) {}
   int received = 0;
   std::vector<std::wstring> paths;
+  // A running instance that ends before it took a file.
+  HANDLE endsOnReceipt = nullptr;
 
  protected:
   LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override {
     if (msg != message_) return Form::WndProc(msg, wp, lp);
     ++received;
-    if (const auto path = HandedPath(wp)) paths.push_back(*path);
+    if (endsOnReceipt) {
+      CloseHandle(std::exchange(endsOnReceipt, nullptr));
+    } else if (const auto path = TakeHandedPath(wp)) {
+      paths.push_back(*path);
+    }
     return 0;
   }
 
@@ -88,19 +96,35 @@ class HandOffReceiver : public qrv::Form {
 class HandOff : public LongNamedFile {
  protected:
   // A message of this test process alone: a broadcast reaches every process.
-  UINT message_ = RegisterWindowMessageW((L"QuorvelHandOffTest" + std::to_wstring(GetCurrentProcessId())).c_str());
+  void TearDown() override {
+    if (receiver_.endsOnReceipt) CloseHandle(receiver_.endsOnReceipt);
+    CloseHandle(marker_);
+    LongNamedFile::TearDown();
+  }
+  const std::wstring name_ = L"QuorvelHandOffTest" + std::to_wstring(GetCurrentProcessId());
+  UINT message_ = RegisterWindowMessageW(name_.c_str());
+  HANDLE marker_ = CreateMutexW(nullptr, FALSE, name_.c_str());  // the running instance's
   HandOffReceiver receiver_{message_};
 };
 
 TEST_F(HandOff, RunningInstanceGetsTheLongPathAndTheAtomIsGone) {
-  EXPECT_EQ(PassFileToRunningInstance(ShortName(file_), message_, 0), std::nullopt);
+  EXPECT_EQ(PassFileToRunningInstance(ShortName(file_), message_, 0, name_.c_str()), std::nullopt);
   ASSERT_EQ(receiver_.paths.size(), 1u);
   EXPECT_EQ(receiver_.paths[0], file_);
   EXPECT_EQ(GlobalFindAtomW(file_.c_str()), 0);
 }
 
+TEST_F(HandOff, AFileTheRunningInstanceNeverTookIsReportedAndItsAtomIsGone) {
+  receiver_.endsOnReceipt = std::exchange(marker_, CreateMutexW(nullptr, FALSE, nullptr));
+  const auto error = PassFileToRunningInstance(ShortName(file_), message_, 0, name_.c_str());
+  ASSERT_TRUE(error.has_value());
+  EXPECT_EQ(*error, L"The file could not be handed over to the running Quorvel:\r\n" + file_);
+  EXPECT_EQ(receiver_.received, 1);
+  EXPECT_EQ(GlobalFindAtomW(file_.c_str()), 0);
+}
+
 TEST_F(HandOff, MissingFileIsReportedAndNothingIsSent) {
-  const auto error = PassFileToRunningInstance(folder_ + L"\\gone.qrv", message_, 0);
+  const auto error = PassFileToRunningInstance(folder_ + L"\\gone.qrv", message_, 0, name_.c_str());
   ASSERT_TRUE(error.has_value());
   EXPECT_EQ(*error, L"Path " + folder_ + L"\\gone.qrv does not exist!");
   EXPECT_EQ(receiver_.received, 0);
@@ -117,7 +141,7 @@ TEST_F(HandOff, PathLongerThanAnAtomHoldsIsReportedAndNothingIsSent) {
   }
   const std::wstring longFile = deep + L"\\service.qrv";
   CloseHandle(CreateFileW((L"\\\\?\\" + longFile).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-  const auto error = PassFileToRunningInstance(longFile, message_, 0);
+  const auto error = PassFileToRunningInstance(longFile, message_, 0, name_.c_str());
   DeleteFileW((L"\\\\?\\" + longFile).c_str());
   for (auto it = made.rbegin(); it != made.rend(); ++it) RemoveDirectoryW((L"\\\\?\\" + *it).c_str());
   ASSERT_TRUE(error.has_value());

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "bar_fixture.h"
+#include "core/codepage.h"
 #include "core/keyword_file.h"
 #include "core/text.h"
 #include "ui/program_file.h"
@@ -179,6 +180,14 @@ TEST_F(Preferences, ChangesOnEveryPageAreStoredOnOkReadByTheBarAndShownOnReopeni
   const auto combos = Children(Page(PreferencesTab::kButtons), L"ComboBox");  // the extra slot, then slots 1..6
   Choose(combos[3], 1);
   EXPECT_EQ(SendMessageW(combos[2], CB_GETCURSEL, 0, 0), kEmptySlot);
+  // Walking the fourth slot's list with the arrow keys and back to its own
+  // button leaves every other slot as it was.
+  std::vector<LRESULT> before;
+  for (HWND combo : combos) before.push_back(SendMessageW(combo, CB_GETCURSEL, 0, 0));
+  for (int entry = 0; entry < kEmptySlot; ++entry) Choose(combos[4], entry);
+  Choose(combos[4], static_cast<int>(before[4]));
+  for (std::size_t n = 0; n < combos.size(); ++n)
+    EXPECT_EQ(SendMessageW(combos[n], CB_GETCURSEL, 0, 0), before[n]) << n;
   Click(Children(Page(PreferencesTab::kButtons), L"Button")[2]);  // the third slot's categories box
   Choose(Children(Page(PreferencesTab::kViews), L"ComboBox")[0], 1);
   Click(ChildWithText(Page(PreferencesTab::kViews), L"without the Outlook Bar on the side (List w/Options)"));
@@ -255,11 +264,15 @@ TEST_F(Preferences, KeywordsOfEachKindAreAddedModifiedAndRemovedAndDamagingField
   EXPECT_EQ(Prompts().back().text, L"A category cannot be empty.");
   EXPECT_EQ(page.Lists().categoryKeywords.back(), "C=1{GIFT}|{Gifts}");
   // A keyword holding a record's bracket is refused too; Cancel then keeps the list.
+  // So is one the system's code page cannot hold, by its name, as the save would.
   gDialogSteps.push_back(Fill(L"a}b", {}));
+  gDialogSteps.push_back(Fill(L"\u03A9mega", {}));
   gDialogSteps.push_back(Fill(L"", {}, L"Cancel"));
   page.Grid().SetSelection(0);
   page.ModifyButton().Click();
-  EXPECT_EQ(Prompts().back().text, L"A keyword cannot hold \"}\".");
+  ASSERT_GE(Prompts().size(), 2u);
+  EXPECT_EQ(Prompts()[Prompts().size() - 2].text, L"A keyword cannot hold \"}\".");
+  EXPECT_EQ(Prompts().back().text, Widen(UnheldCharacterMessage("\u03A9")));
   EXPECT_EQ(page.Lists().categoryKeywords.front(), "C=1{HOME}|{Home}");
   // Icons: offered as the note has them.
   page.ShowList(KeywordListKind::kIcons);
