@@ -95,8 +95,6 @@ class ListView : public Control {
   std::function<bool(int row, const std::wstring& text)> onLabelEdit;
   // Draws over a row once the system drew it (pictures in cells).
   std::function<void(HDC dc, int row)> onRowDrawn;
-  // The text of a virtual row's cell.
-  std::function<std::wstring(int row, int column)> cellText;
   bool HandleNotify(NMHDR& header, LRESULT& result) override;
 
  protected:

@@ -25,7 +25,7 @@ class QuietActions : public PreferencesActions {
   std::vector<std::string> CategoryNames() override { return {"Business", "Holiday", "Personal", "Phone Calls"}; }
   SaveContext SaveContextNow() const override { return {}; }
   bool StoreSettings(const SettingsWrite&) override { return true; }
-  bool UpdateWebServices(Form&, std::vector<std::string>&, bool) override { return false; }
+  bool UpdateWebServices(Form&, std::vector<std::string>&, bool, const BusyShown&) override { return false; }
   int ImportWebServiceFiles(Form&, const std::vector<std::wstring>&, std::vector<std::string>&) override { return 0; }
   void PreferencesClosed(bool) override { open = false; }
   bool open = true;
