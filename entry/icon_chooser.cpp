@@ -31,7 +31,6 @@ IconChooser::IconChooser(Form& owner, const std::vector<std::string>& definition
           *this,
           {.bounds = {49, 257, 54, 19}, .text = L"None", .anchors = {.left = false, .top = false, .bottom = true}}) {
   // A tool window with only a close box.
-  SetWindowLongPtrW(Handle(), GWL_STYLE, GetWindowLongPtrW(Handle(), GWL_STYLE) & ~WS_MINIMIZEBOX);
   SetWindowLongPtrW(Handle(), GWL_EXSTYLE, GetWindowLongPtrW(Handle(), GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
   for (std::size_t line = 1; line < definitions.size(); ++line) {
     const int row = icons_.AddRow({Widen(IconCaption(definitions, line))});
