@@ -18,11 +18,13 @@ CategoriesDialog::CategoriesDialog()
              {.face = L"Arial", .points = 10, .bold = true}),
       listLabel_(*this, {.bounds = {10, kTitleHeight + 5, 194, 14}, .text = L" Available Outlook categories: "}),
       categoriesList_(*this, {.bounds = {10, kTitleHeight + 22, 194, 220}, .multiSelect = true}),
-      okButton_(
-          *this,
-          {.bounds = {31, kTitleHeight + 246, 49, 22}, .text = L"&OK", .isDefault = true, .result = DialogResult::kOk}),
-      allButton_(*this, {.bounds = {83, kTitleHeight + 246, 49, 22}, .text = L"&ALL"}),
-      noneButton_(*this, {.bounds = {135, kTitleHeight + 246, 49, 22}, .text = L"&NONE"}) {
+      okButton_(*this, {.bounds = {31, kTitleHeight + 246, 49, 22},
+                        .text = L"&OK",
+                        .isDefault = true,
+                        .result = DialogResult::kOk,
+                        .takesFocus = false}),
+      allButton_(*this, {.bounds = {83, kTitleHeight + 246, 49, 22}, .text = L"&ALL", .takesFocus = false}),
+      noneButton_(*this, {.bounds = {135, kTitleHeight + 246, 49, 22}, .text = L"&NONE", .takesFocus = false}) {
   // A caption without the system menu and its buttons (Esc still cancels).
   SetWindowLongPtrW(Handle(), GWL_STYLE, GetWindowLongPtrW(Handle(), GWL_STYLE) & ~WS_SYSMENU);
   SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);

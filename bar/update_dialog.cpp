@@ -58,9 +58,6 @@ UpdateDialog::UpdateDialog(Form& owner)
                 {.bounds = {168, 217, 60, 24}, .text = L"  No  ", .isCancel = true, .result = DialogResult::kNo}) {
   title_.color = RGB(255, 255, 255);
   question_.color = RGB(255, 255, 255);
-  // Only the system-menu icon in the caption.
-  SetWindowLongPtrW(Handle(), GWL_STYLE, GetWindowLongPtrW(Handle(), GWL_STYLE) & ~(WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
-  SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
   remindSpin_.SetPosition(7);
   automaticSpin_.SetPosition(7);
   PlaceOver(owner);

@@ -22,6 +22,7 @@ enum class EntryField {
   kStatus,
   kStartTime,
   kEndTime,
+  kOther,  // any other control of the window (calendar, lists, buttons): only its Ctrl keys
 };
 
 enum class EntryCommand {

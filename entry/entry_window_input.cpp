@@ -214,9 +214,14 @@ EntryKeyContext EntryWindow::KeyContext(EntryField field) const {
 // Ctrl commands, the type keys, Enter in the subject and the time boxes, Esc.
 bool EntryWindow::PreTranslate(MSG& msg) {
   if (msg.message != WM_KEYDOWN && msg.message != WM_CHAR && msg.message != WM_KEYUP) return false;
-  const auto field = FieldOf(msg.hwnd);
-  if (!field) return false;
   const Modifiers modifiers = HeldModifiers();
+  // The window's Ctrl keys work whichever of its controls has the focus; the
+  // other keys of a control that is no field stay its own.
+  auto field = FieldOf(msg.hwnd);
+  if (!field) {
+    if (!modifiers.ctrl || !IsChild(Handle(), msg.hwnd)) return false;
+    field = EntryField::kOther;
+  }
   if (msg.message == WM_KEYDOWN) return HandleKeyDown(msg, *field, modifiers);
   if (msg.message == WM_KEYUP) {
     if (*field != EntryField::kEndTime) {
@@ -238,6 +243,11 @@ bool EntryWindow::PreTranslate(MSG& msg) {
 // to the field or the dialog keys.
 bool EntryWindow::HandleKeyDown(MSG& msg, EntryField field, Modifiers m) {
   const WPARAM key = msg.wParam;
+  if (field == EntryField::kOther) {
+    if (!IsWindowCommandKey(key, m)) return false;
+    TranslateMessage(&msg);
+    return true;
+  }
   if (key == VK_TAB && !m.ctrl && !m.alt) return HandleTab(field, m);
   // Esc in an open drop-down list closes the list, not the window.
   const HWND combo = IsEditBox(field)                        ? nullptr

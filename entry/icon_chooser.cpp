@@ -1,6 +1,7 @@
 #include "entry/icon_chooser.h"
 
 #include "core/icon_definitions.h"
+#include "ui/gdi.h"
 #include "ui/wide.h"
 
 namespace qrv {
@@ -9,11 +10,45 @@ IconList::IconList(Container& parent, const Bounds& bounds, HIMAGELIST pictures)
     : ListView(parent, {.bounds = bounds,
                         .anchors = {.right = true, .bottom = true},
                         .columns = {{L"Files", 136}},
-                        .enterOpens = true}) {
+                        .enterOpens = true}),
+      pictures_(pictures) {
   // No header, and the bar's pictures, which the list must not free.
   SetWindowLongPtrW(Handle(), GWL_STYLE,
                     GetWindowLongPtrW(Handle(), GWL_STYLE) | LVS_NOCOLUMNHEADER | LVS_SHAREIMAGELISTS);
-  if (pictures) Send(LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(pictures));
+  ShowPictures();
+}
+
+void IconList::DpiChanged() {
+  ListView::DpiChanged();
+  ShowPictures();
+}
+
+void IconList::ShowPictures() {
+  if (!pictures_) return;
+  int width = 0, height = 0;
+  ImageList_GetIconSize(pictures_, &width, &height);
+  const int size = Parent().Scale(16);
+  if (size == width) {
+    scaled_.reset();
+    Send(LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(pictures_));
+    return;
+  }
+  auto scaled = std::make_unique<ImageList>(size, size);
+  WindowDc screen(nullptr);
+  MemoryDc from(screen.Get()), to(screen.Get());
+  OwnedBitmap original(CreateCompatibleBitmap(screen.Get(), width, height));
+  for (int i = 0; i < ImageList_GetImageCount(pictures_); ++i) {
+    OwnedBitmap grown(CreateCompatibleBitmap(screen.Get(), size, size));
+    {
+      SelectedObject fromPicture(from.Get(), original.Get()), toPicture(to.Get(), grown.Get());
+      ImageList_Draw(pictures_, i, from.Get(), 0, 0, ILD_NORMAL);
+      SetStretchBltMode(to.Get(), COLORONCOLOR);
+      StretchBlt(to.Get(), 0, 0, size, size, from.Get(), 0, 0, width, height, SRCCOPY);
+    }
+    scaled->Add(grown.Get());
+  }
+  Send(LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(scaled->Handle()));
+  scaled_ = std::move(scaled);
 }
 
 bool IconList::HandleNotify(NMHDR& header, LRESULT& result) {
@@ -31,7 +66,6 @@ IconChooser::IconChooser(Form& owner, const std::vector<std::string>& definition
           *this,
           {.bounds = {49, 257, 54, 19}, .text = L"None", .anchors = {.left = false, .top = false, .bottom = true}}) {
   // A tool window with only a close box.
-  SetWindowLongPtrW(Handle(), GWL_STYLE, GetWindowLongPtrW(Handle(), GWL_STYLE) & ~WS_MINIMIZEBOX);
   SetWindowLongPtrW(Handle(), GWL_EXSTYLE, GetWindowLongPtrW(Handle(), GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
   for (std::size_t line = 1; line < definitions.size(); ++line) {
     const int row = icons_.AddRow({Widen(IconCaption(definitions, line))});

@@ -5,12 +5,14 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "ui/buttons.h"
 #include "ui/form.h"
+#include "ui/image_list.h"
 #include "ui/lists.h"
 
 namespace qrv {
@@ -21,6 +23,15 @@ class IconList : public ListView {
   IconList(Container& parent, const Bounds& bounds, HIMAGELIST pictures);
   std::function<void(int row)> onPick;
   bool HandleNotify(NMHDR& header, LRESULT& result) override;
+  void DpiChanged() override;
+
+ private:
+  // The bar's 16-pixel pictures at 96 DPI, else copies of them grown to the
+  // list's DPI (pixel for pixel, as they are drawn on a grid).
+  void ShowPictures();
+
+  HIMAGELIST pictures_;
+  std::unique_ptr<ImageList> scaled_;
 };
 
 class IconChooser : public Form {

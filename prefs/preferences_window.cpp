@@ -49,9 +49,11 @@ PreferencesWindow::PreferencesWindow(Form& bar, const PreferencesData& data, Pre
             {.bounds = {14, 216, 324, 42},
              .text = L"Please direct all questions, suggestions, and bug reports to the QRV website listed above."},
             {}),
-      okButton_(*this, {.bounds = {75, 267, 90, 27}, .text = L"OK", .isDefault = true}),
-      prefsButton_(*this, {.bounds = {186, 267, 90, 27}, .text = L"Preferences"}),
-      cancelButton_(*this, {.bounds = {186, 267, 90, 27}, .text = L"Cancel", .visible = false, .isCancel = true}),
+      okButton_(*this, {.bounds = {75, 267, 90, 27}, .text = L"OK", .isDefault = true, .takesFocus = false}),
+      prefsButton_(*this, {.bounds = {186, 267, 90, 27}, .text = L"Preferences", .takesFocus = false}),
+      cancelButton_(
+          *this,
+          {.bounds = {186, 267, 90, 27}, .text = L"Cancel", .visible = false, .isCancel = true, .takesFocus = false}),
       helpButton_(*this, {.bounds = {300, 268, 25, 24}, .text = L"?"}) {
   closeAction = CloseAction::kFree;
   background = kBackground;

@@ -423,7 +423,10 @@ def entry_icon(d, kind, ink):
         L([(1, 10), (3, 6), (5, 10), (7, 5), (9, 10), (11, 7), (13, 9)], 1.2)
         L([(1, 13), (13, 13)], 1)
     elif kind == "noicon":
-        d.rectangle([s(2), s(2), s(14), s(14)], outline=(150, 156, 166, 255), width=w_(1))
+        # No icon chosen: the faint outline of a star, the kind of picture the button takes.
+        star = [(7 + (6.2 if i % 2 == 0 else 2.6) * math.sin(i * math.pi / 5),
+                 7.6 - (6.2 if i % 2 == 0 else 2.6) * math.cos(i * math.pi / 5)) for i in range(11)]
+        L(star, 1.1, (150, 156, 166, 255))
 
 
 def entry_strip():

@@ -14,7 +14,7 @@ namespace {
 DWORD StyleOf(FormStyle style) {
   switch (style) {
     case FormStyle::kDialog:
-      return WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+      return WS_POPUP | WS_CAPTION | WS_SYSMENU;  // a dialog: only the system menu
     case FormStyle::kSizable:
       return WS_OVERLAPPEDWINDOW;
     case FormStyle::kBorderless:

@@ -246,6 +246,20 @@ TEST(CategoriesDialog, EachClickTogglesOneEntryAndTheKeysChooseAllNoneOkAndCance
   EXPECT_EQ(dialog.ChosenEntries(), (std::vector<std::wstring>{L"Business", L"VIP"}));
   click(2);
   EXPECT_EQ(dialog.ChosenEntries(), std::vector<std::wstring>{L"Business"});
+  // OK, ALL and NONE are toolbar buttons: a click leaves the focus in the list.
+  dialog.Show();
+  SetForegroundWindow(dialog.Handle());
+  SetFocus(list);
+  for (const wchar_t* text : {L"&NONE", L"&ALL"}) {
+    HWND button = FindWindowExW(dialog.Handle(), nullptr, L"Button", text);
+    SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+    SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+    EXPECT_EQ(GetFocus(), list) << text;
+  }
+  EXPECT_EQ(dialog.ChosenEntries().size(), 3u);
+  dialog.Hide();
+  click(1);
+  click(2);
   // Alt+A chooses every entry and Enter is OK; Alt+N clears them and Esc cancels.
   PostLater({{WM_SYSCHAR, L'a'}, {WM_KEYDOWN, VK_RETURN}});
   EXPECT_EQ(dialog.ShowModal(), DialogResult::kOk);

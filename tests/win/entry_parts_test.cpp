@@ -140,18 +140,8 @@ TEST_F(EntryPartsTest, FilesAreAttachedByDialogAndDropRemovedWithDeleteAndAskBef
   EXPECT_EQ(window.Body(), L"deep");
 }
 
-// The chooser is answered from inside its modal loop.
-std::function<void(HWND)> answerChooser;
-void CALLBACK AnswerChooser(HWND, UINT, UINT_PTR timer, DWORD) {
-  if (HWND chooser = FindWindowW(nullptr, L"Select Icon"); chooser && IsWindowVisible(chooser)) {
-    KillTimer(nullptr, timer);
-    answerChooser(chooser);
-  }
-}
-
-TEST_F(EntryPartsTest, TheIconChooserListsTheNoteIconsAndNoneAlwaysMeansNoIcon) {
-  const std::vector<std::string> definitions{"VIDODU3", "1 Birthday=FFFF", "2 Call=0F0F", "3 Trip=F0F0"};
-  ImageList pictures(16, 16);
+// The bar's icon pictures: red, green and blue squares of 16 pixels.
+void AddIconPictures(ImageList& pictures) {
   for (COLORREF colour : {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255)}) {
     WindowDc screen(nullptr);
     HBITMAP bitmap = CreateCompatibleBitmap(screen.Get(), 16, 16);
@@ -165,6 +155,49 @@ TEST_F(EntryPartsTest, TheIconChooserListsTheNoteIconsAndNoneAlwaysMeansNoIcon) 
     pictures.Add(bitmap);
     DeleteObject(bitmap);
   }
+}
+
+// At 144 DPI the chooser's rows and their pictures are half as large again,
+// the pictures grown whole; back at 96 it shows the bar's own pictures.
+TEST_F(EntryPartsTest, TheIconChoosersRowsAndPicturesFollowItsDpi) {
+  const std::vector<std::string> definitions{"VIDODU3", "1 Birthday=FFFF", "2 Call=0F0F", "3 Trip=F0F0"};
+  ImageList pictures(16, 16);
+  AddIconPictures(pictures);
+  IconChooser& chooser = OpenWindow().CreateOwned<IconChooser>(definitions, pictures.Handle());
+  const HWND list = chooser.Icons().Handle();
+  const auto shown = [list] {
+    return reinterpret_cast<HIMAGELIST>(SendMessageW(list, LVM_GETIMAGELIST, LVSIL_SMALL, 0));
+  };
+  chooser.ApplyDpi(144);
+  int width = 0, height = 0;
+  ImageList_GetIconSize(shown(), &width, &height);
+  EXPECT_EQ(std::make_pair(width, height), std::make_pair(24, 24));
+  RECT row{.left = LVIR_BOUNDS};
+  SendMessageW(list, LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row));
+  EXPECT_GE(row.bottom - row.top, 24);
+  WindowDc screen(nullptr);
+  MemoryDc memory(screen.Get());
+  OwnedBitmap drawn(CreateCompatibleBitmap(screen.Get(), 24, 24));
+  SelectedObject selected(memory.Get(), drawn.Get());
+  ImageList_Draw(shown(), 1, memory.Get(), 0, 0, ILD_NORMAL);
+  EXPECT_EQ(GetPixel(memory.Get(), 23, 23), RGB(0, 255, 0));
+  chooser.ApplyDpi(96);
+  EXPECT_EQ(shown(), pictures.Handle());
+}
+
+// The chooser is answered from inside its modal loop.
+std::function<void(HWND)> answerChooser;
+void CALLBACK AnswerChooser(HWND, UINT, UINT_PTR timer, DWORD) {
+  if (HWND chooser = FindWindowW(nullptr, L"Select Icon"); chooser && IsWindowVisible(chooser)) {
+    KillTimer(nullptr, timer);
+    answerChooser(chooser);
+  }
+}
+
+TEST_F(EntryPartsTest, TheIconChooserListsTheNoteIconsAndNoneAlwaysMeansNoIcon) {
+  const std::vector<std::string> definitions{"VIDODU3", "1 Birthday=FFFF", "2 Call=0F0F", "3 Trip=F0F0"};
+  ImageList pictures(16, 16);
+  AddIconPictures(pictures);
   data.iconDefinitions = &definitions;
   data.iconPictures = &pictures;
   iconNoteFound = true;

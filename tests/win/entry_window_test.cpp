@@ -28,6 +28,26 @@ void Chord(std::initializer_list<WORD> held, WORD key) {
   Pump(80);
 }
 
+// The first child window of a class.
+HWND ChildOfClass(HWND parent, const wchar_t* className) {
+  struct Search {
+    const wchar_t* className;
+    HWND found = nullptr;
+  } search{className};
+  EnumChildWindows(
+      parent,
+      [](HWND child, LPARAM lp) -> BOOL {
+        auto& s = *reinterpret_cast<Search*>(lp);
+        wchar_t name[64]{};
+        GetClassNameW(child, name, 64);
+        if (lstrcmpiW(name, s.className) != 0) return TRUE;
+        s.found = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 class EntryWindowTest : public EntryFixture {};
 
 TEST_F(EntryWindowTest, ANewWindowIsAnEmptyTaskAtItsSmallestSize) {
@@ -241,6 +261,24 @@ TEST_F(EntryWindowTest, CtrlKeysRunCommandsAndLeaveClipboardKeysToTheField) {
   Chord({VK_CONTROL}, 'R');
   EXPECT_EQ(window.Subject(), L"");
   EXPECT_EQ(window.Caption(), L"Task - QRV");
+}
+
+TEST_F(EntryWindowTest, CtrlKeysRunCommandsWhileTheCalendarOrTheCategoryListHasTheFocus) {
+  EntryWindow& window = OpenWindow();
+  TypeText(L"memo");
+  Chord({VK_CONTROL}, 'D');
+  ASSERT_TRUE(window.DatePanelShown());
+  SetFocus(ChildOfClass(window.Handle(), MONTHCAL_CLASSW));
+  Pump(50);
+  Chord({VK_CONTROL}, 'S');
+  EXPECT_EQ(actions.saves, 1);
+  Chord({VK_CONTROL, VK_SHIFT}, 'N');
+  EXPECT_EQ(window.TypeButton(), kNote);
+  window.ToggleCategoryPanel();
+  SetFocus(ChildOfClass(window.Handle(), WC_LISTBOXW));
+  Pump(50);
+  Chord({VK_CONTROL}, 'R');
+  EXPECT_EQ(window.Subject(), L"");
 }
 
 TEST_F(EntryWindowTest, AltGrCharactersAreTypedIntoTheFields) {

@@ -346,33 +346,58 @@ TEST_F(OutlookStandIn, AfterQuitOutlookAnswersNoMore) {
   EXPECT_NO_THROW(again.app.Call("CreateItem", 3));
 }
 
-// Registration written into a private classes key, so the prefix's own stays.
+// Registration written into private classes and machine keys, so the prefix's own stay.
 class Registration : public ::testing::Test {
  protected:
   void SetUp() override {
-    RegDeleteTreeW(HKEY_CURRENT_USER, kClasses);
+    for (const wchar_t* key : {kClasses, kMachine}) RegDeleteTreeW(HKEY_CURRENT_USER, key);
     ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kClasses, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &classes_, nullptr),
               ERROR_SUCCESS);
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kMachine, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &machine_, nullptr),
+              ERROR_SUCCESS);
     ASSERT_EQ(RegOverridePredefKey(HKEY_CLASSES_ROOT, classes_), ERROR_SUCCESS);
+    ASSERT_EQ(RegOverridePredefKey(HKEY_LOCAL_MACHINE, machine_), ERROR_SUCCESS);
   }
   void TearDown() override {
     RegOverridePredefKey(HKEY_CLASSES_ROOT, nullptr);
+    RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr);
     RegCloseKey(classes_);
-    RegDeleteTreeW(HKEY_CURRENT_USER, kClasses);
+    RegCloseKey(machine_);
+    for (const wchar_t* key : {kClasses, kMachine}) RegDeleteTreeW(HKEY_CURRENT_USER, key);
   }
-  std::wstring Value(const wchar_t* key, const wchar_t* name = nullptr) {
+  std::wstring Value(const wchar_t* key, const wchar_t* name = nullptr, HKEY root = nullptr) {
     wchar_t value[MAX_PATH]{};
     DWORD size = sizeof value;
-    if (RegGetValueW(classes_, key, name, RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS) {
+    if (RegGetValueW(root ? root : classes_, key, name, RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS) {
       return L"(none)";
     }
     return value;
   }
 
   static constexpr const wchar_t* kClasses = L"Software\\QV\\RegistrationTest";
+  static constexpr const wchar_t* kMachine = L"Software\\QV\\RegistrationTestMachine";
+  static constexpr const wchar_t* kAppPath = L"Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\OUTLOOK.EXE";
   static constexpr const wchar_t* kProgram = L"C:\\Stand In\\outlook_standin.exe";
   HKEY classes_ = nullptr;
+  HKEY machine_ = nullptr;
 };
+
+// As an installed Outlook does, the stand-in says where OUTLOOK.EXE is (the bar
+// enables its Outlook commands by it); unregistered, it takes back only its own entry.
+TEST_F(Registration, OutlooksAppPathNamesTheStandInUntilItIsUnregistered) {
+  ASSERT_TRUE(standin::RegisterServer(kProgram));
+  EXPECT_EQ(Value(kAppPath, nullptr, machine_), kProgram);
+  EXPECT_EQ(Value(kAppPath, L"Path", machine_), L"C:\\Stand In\\");
+  ASSERT_TRUE(standin::UnregisterServer());
+  EXPECT_EQ(Value(kAppPath, nullptr, machine_), L"(none)");
+  HKEY key = nullptr;
+  ASSERT_EQ(RegCreateKeyExW(machine_, kAppPath, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr), ERROR_SUCCESS);
+  const wchar_t real[] = L"C:\\Office\\OUTLOOK.EXE";
+  RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(real), sizeof real);
+  RegCloseKey(key);
+  ASSERT_TRUE(standin::UnregisterServer());
+  EXPECT_EQ(Value(kAppPath, nullptr, machine_), real);
+}
 
 TEST_F(Registration, UnregisteringRemovesItsOwnClassAndLeavesAnotherOutlooksName) {
   ASSERT_TRUE(standin::RegisterServer(kProgram));

@@ -50,8 +50,15 @@ TEST_F(SettingsKey, FirstReadStoresLastUpdateAWeekAgoLessADay) {
   EXPECT_EQ(ReadSetting("LASTUPDATE", kTestKey), expected);
   EXPECT_EQ(ShortDateFormat(), "M/d/yyyy");  // the test prefix's pinned locale
   EXPECT_EQ(settings.buttonLayout.size(), 12u);
-  // Without Outlook installed the usual place stands.
-  EXPECT_EQ(settings.outlookExePath, R"(C:\PROGRAM FILES\MICROSOFT OFFICE\OFFICE\OUTLOOK.EXE)");
+  // Outlook is where its App Paths entry says (the stand-in's, once registered);
+  // without one the usual place stands.
+  char appPath[MAX_PATH]{};
+  DWORD size = sizeof appPath;
+  const bool installed =
+      RegGetValueA(HKEY_LOCAL_MACHINE, R"(Software\Microsoft\Windows\CurrentVersion\App Paths\OUTLOOK.EXE)", nullptr,
+                   RRF_RT_REG_SZ, nullptr, appPath, &size) == ERROR_SUCCESS;
+  EXPECT_EQ(settings.outlookExePath,
+            installed ? std::string(appPath) : R"(C:\PROGRAM FILES\MICROSOFT OFFICE\OFFICE\OUTLOOK.EXE)");
   // Read again, the stored date is kept.
   ASSERT_TRUE(WriteSetting("LASTUPDATE", "1/2/2020", kTestKey));
   LoadBarSettings(settings, kTestKey);

@@ -89,6 +89,16 @@ TEST_F(FormLayer, ExceptionLeavingAFormsOwnHandlerIsReported) {
   EXPECT_EQ(SendMessageW(receiver.Handle(), WM_GETTEXTLENGTH, 0, 0), 8);
 }
 
+// A dialog's caption has only the system menu (its close box); a sizable window
+// keeps its minimise and maximise boxes.
+TEST_F(FormLayer, ADialogHasOnlyTheSystemMenuAndASizableWindowItsBoxes) {
+  qrv::Form dialog({.caption = L"dialog", .clientSize = {100, 80}});
+  qrv::Form sizable({.caption = L"sizable", .clientSize = {100, 80}, .style = qrv::FormStyle::kSizable});
+  constexpr LONG_PTR kBoxes = WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+  EXPECT_EQ(GetWindowLongPtrW(dialog.Handle(), GWL_STYLE) & kBoxes, WS_SYSMENU);
+  EXPECT_EQ(GetWindowLongPtrW(sizable.Handle(), GWL_STYLE) & kBoxes, kBoxes);
+}
+
 // Moved to a screen of 144 DPI, the form gets the system's message (the new DPI
 // in wParam, its new window rectangle in lParam): it takes the rectangle, its
 // controls and their fonts scale, and a form that draws pictures of its own
