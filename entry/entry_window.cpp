@@ -292,6 +292,15 @@ void EntryWindow::SetDates(const DateRange& range) {
   calendar_.SetRange(ToSystemTime(range.start), ToSystemTime(range.end));
 }
 
+// A window shown lists the categories as the mail system has them now; a
+// window made ahead may have been made before they were read.
+void EntryWindow::FillCategoryList() {
+  actions_.ReadCategories();
+  if (categoryItems_ == data_.categoryNames) return;
+  categoryItems_ = data_.categoryNames;
+  categoryList_.SetItems(Widened(categoryItems_));
+}
+
 std::vector<std::wstring> EntryWindow::ChosenCategories() const {
   std::vector<std::wstring> names;
   for (int index : categoryList_.SelectedIndexes())
@@ -440,6 +449,7 @@ LRESULT EntryWindow::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_SHOWWINDOW:
       if (wp && caption_ != Caption()) SetCaption(caption_);
+      if (wp) FillCategoryList();
       break;
     case WM_GETMINMAXINFO: {
       if (!built_) break;

@@ -156,6 +156,7 @@ class EntryWindow : public Form {
   void ParseNow(const std::wstring& subject);
   void ApplyParserResult(const QuickEntryResult& result);
   void ApplyCategories(const CategoryChoice& choice);
+  void FillCategoryList();
   void SetTypeButton(std::optional<EntryType> type);
   void TypeClicked(EntryType type);
 
