@@ -1,6 +1,7 @@
 #include "entry/entry_window.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "core/text.h"
 #include "entry/entry_pictures.h"
@@ -13,6 +14,8 @@ namespace qrv {
 namespace {
 
 constexpr wchar_t kNone[] = L"None";
+// Told after the edit that cut the text has finished: wParam 1 for the subject, 0 the body.
+constexpr UINT kTextCut = WM_APP + 20;
 
 // "None" and the 48 half-hour times of a day.
 std::vector<std::wstring> TimeItems() {
@@ -199,6 +202,10 @@ EntryWindow::EntryWindow(const EntryData& data, EntryActions& actions, const Ent
     digitKeys_[static_cast<std::size_t>(digit)] =
         LOBYTE(VkKeyScanW(static_cast<wchar_t>(digit < 6 ? L'1' + digit : L'9')));
 
+  subjectEdit_.LimitText(kSubjectLimit);
+  body_.LimitText(kBodyLimit);
+  subjectEdit_.onMaxText = [this] { TellTextCut(true); };
+  body_.onMaxText = [this] { TellTextCut(false); };
   subjectEdit_.onChange = [this] { SubjectChanged(); };
   body_.onChange = [this] { BodyChanged(); };
   recipientsEdit_.onChange = [this] { RecipientsChanged(); };
@@ -435,9 +442,21 @@ bool EntryWindow::AskBeforeClosing() {
   }
 }
 
+void EntryWindow::TellTextCut(bool subject) {
+  if (std::exchange(cutToldLater_, true)) return;
+  PostMessageW(Handle(), kTextCut, subject ? 1 : 0, 0);
+}
+
 LRESULT EntryWindow::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
   if (LRESULT result = 0; OnFrameMessage(msg, wp, lp, result)) return result;
   switch (msg) {
+    case kTextCut:
+      ShowMessage(
+          wp ? L"The subject holds at most " + std::to_wstring(kSubjectLimit) + L" characters: the rest was left out."
+             : L"The text holds at most " + std::to_wstring(kBodyLimit) + L" characters: the rest was left out.",
+          MessageKind::kInformation, MessageButtons::kOk, {.owner = Handle()});
+      cutToldLater_ = false;
+      return 0;
     case WM_SIZE: {
       const LRESULT result = Form::WndProc(msg, wp, lp);
       Arrange();
