@@ -300,8 +300,10 @@ void EntryWindow::SetDates(const DateRange& range) {
 }
 
 // A window shown lists the categories as the mail system has them now; a
-// window made ahead may have been made before they were read.
+// window made ahead may have been made before they were read. Read once, so
+// that showing the window again keeps the user's choice.
 void EntryWindow::FillCategoryList() {
+  categoriesRead_ = true;
   actions_.ReadCategories();
   if (categoryItems_ == data_.categoryNames) return;
   categoryItems_ = data_.categoryNames;
@@ -468,7 +470,7 @@ LRESULT EntryWindow::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_SHOWWINDOW:
       if (wp && caption_ != Caption()) SetCaption(caption_);
-      if (wp) FillCategoryList();
+      if (wp && !categoriesRead_) FillCategoryList();
       break;
     case WM_GETMINMAXINFO: {
       if (!built_) break;

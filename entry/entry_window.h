@@ -223,6 +223,7 @@ class EntryWindow : public Form {
   bool twoLineSubject_ = false;
   bool asking_ = false;
   bool cutToldLater_ = false;  // a message that text was cut is on its way
+  bool categoriesRead_ = false;
   bool built_ = false;
   EntryLayout layout_;
   std::optional<EntryLayoutInput> laidOutFor_;
