@@ -69,6 +69,7 @@ BarWindow::BarWindow(BarData& data, OutlookSession& outlook, std::vector<std::st
   LoadMenuPictures();
   BindTrayIcon();
   BindTimers();
+  entryActions_.editKeywords = [this] { ShowPreferences(PreferencePage::kKeywords); };
   filterId_ = Application::Get().AddMessageFilter([this](MSG& msg) { return KeepAwake(msg); });
   TakeFileArgument();
 }

@@ -123,7 +123,11 @@ void BarWindow::ShowHelp(int page) { qrv::ShowHelp(*this, page); }
 void BarWindow::CreateEntry() {
   readyEntry_.Open({.barTop = Top(),
                     .listWindow = [this](HWND window) { return entryWindows_.Add(window); },
-                    .unlistWindow = [this](HWND window) { entryWindows_.Remove(window); }});
+                    .unlistWindow =
+                        [this](HWND window) {
+                          entryWindows_.Remove(window);
+                          entryActions_.Forget(window);
+                        }});
 }
 
 }  // namespace qrv

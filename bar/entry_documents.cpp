@@ -48,7 +48,7 @@ std::string Ansi(std::string_view utf8) { return Utf8ToAnsi(utf8).value_or(std::
 }  // namespace
 
 std::optional<std::wstring> BarEntryActions::SaveTextDocument(const EntryWindow& window) {
-  const std::string subject = Narrow(window.Subject());
+  const std::string subject = Narrow(window.StoredSubject());
   const std::wstring offered = Widen(OfferedFileName(subject));
   const HWND owner = window.Handle();
   const auto path = chooseSaveName_ ? chooseSaveName_(owner, offered) : ShowSaveDialog(owner, offered);
@@ -71,18 +71,17 @@ bool BarEntryActions::RunWebSearch(const EntryWindow& window) const {
     const std::string fallback = line ? ServiceCriteria(*line) : std::string();
     address = FillUrlTemplate(address, clock_.Today(), criteria, fallback);
   }
-  if (!IsWebAddress(address)) {
-    ShowMessage(L"Only web addresses beginning with http:// or https:// are opened:\r\n" + Widen(address),
+  if (!IsSearchAddress(address)) {
+    ShowMessage(L"Only addresses beginning with http://, https:// or ftp:// are opened:\r\n" + Widen(address),
                 MessageKind::kWarning, MessageButtons::kOk, {.owner = window.Handle()});
     return false;
   }
   address = EscapeWebAddress(address);
   if (data_.settings.newIeWindow && !data_.settings.browserPath.empty()) {
     StartBrowser(address);
-  } else {
-    ShellOpen(window.Handle(), Widen(address));
+    return true;
   }
-  return true;
+  return ShellOpened(window, Widen(address));
 }
 
 // The browser is named as the program to start, so that a path with blanks

@@ -35,11 +35,22 @@ bool Blank(const std::wstring& text) { return Trim(Narrow(text)).empty(); }
 
 }  // namespace
 
+// A file or address that no program opened is reported over the window, and
+// the command did not finish: the entry stays for another try.
+bool ShellOpened(const EntryWindow& window, const std::wstring& file) {
+  if (ShellOpen(window.Handle(), file)) return true;
+  ShowMessage(L"No program could open:\r\n" + file, MessageKind::kError, MessageButtons::kOk,
+              {.owner = window.Handle()});
+  return false;
+}
+
 BarEntryActions::BarEntryActions(Form& bar, BarData& data, OutlookSession& outlook, BarCommands& commands, Email& email,
                                  const EntryClock& clock)
     : bar_(bar), data_(data), outlook_(outlook), commands_(commands), email_(email), clock_(clock) {}
 
 void BarEntryActions::ShowHelp() { qrv::ShowHelp(bar_, kEntryWindowHelpPage); }
+
+void BarEntryActions::ReadCategories() { data_.categoryNames = ReadCategoryNames(); }
 
 bool BarEntryActions::MapiMail(const ItemInput& input) const {
   return input.type == EntryType::kEmail && data_.settings.emailType == kOtherMailProgram;
@@ -52,7 +63,6 @@ ItemClock BarEntryActions::ClockNow() const {
 ItemInput BarEntryActions::InputOf(const EntryWindow& window) const {
   ItemInput in;
   in.type = window.Type().value_or(EntryType::kTask);
-  in.subject = Narrow(window.Subject());
   in.storedSubject = Trim(Narrow(window.StoredSubject()));
   in.recipients = Narrow(window.Recipients());
   in.copies = Narrow(window.Copies());
@@ -145,8 +155,7 @@ bool BarEntryActions::OpenItem(EntryWindow& window, const ItemInput& input) {
   if (input.type == EntryType::kTextDocument) {
     const auto path = SaveTextDocument(window);
     if (!path || GetFileAttributesW(path->c_str()) == INVALID_FILE_ATTRIBUTES) return false;
-    ShellOpen(window.Handle(), *path);
-    return true;
+    return ShellOpened(window, *path);
   }
   if (input.type == EntryType::kInternet) return RunWebSearch(window);
   if (MapiMail(input)) return OpenMailto(window, input);

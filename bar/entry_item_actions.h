@@ -32,6 +32,10 @@ namespace qrv {
 // dialog; tests answer in its place.
 using SaveNameChooser = std::function<std::optional<std::wstring>(HWND owner, const std::wstring& offered)>;
 
+// Opens a file or address for a window's command through the shell; false,
+// after telling the user over the window, when no program opened it.
+bool ShellOpened(const EntryWindow& window, const std::wstring& file);
+
 class BarEntryActions : public EntryActions {
  public:
   BarEntryActions(Form& bar, BarData& data, OutlookSession& outlook, BarCommands& commands, Email& email,
@@ -43,8 +47,20 @@ class BarEntryActions : public EntryActions {
   void ChooseAddresses(EntryWindow& window, int fields) override;
   void FindContact(EntryWindow& window) override;
   void ShowHelp() override;
+  void EditKeywords() override {
+    if (editKeywords) editKeywords();
+  }
+  void ReadCategories() override;
+
+  // The bar's preferences on their Keywords page.
+  std::function<void()> editKeywords;
 
   void SetSaveNameChooser(SaveNameChooser chooser) { chooseSaveName_ = std::move(chooser); }
+  // Drops what was kept of a window that closed.
+  void Forget(HWND window) {
+    offeredNames_.erase(window);
+    resolvedTexts_.erase(window);
+  }
 
  private:
   // entry_item_actions.cpp: the two commands.

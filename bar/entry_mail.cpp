@@ -1,6 +1,7 @@
 // E-mail handed to the other mail program: sent through Simple MAPI on Save,
 // opened as a "mailto:" address on Open.
 #include "bar/entry_item_actions.h"
+#include "core/codepage.h"
 #include "core/entry_texts.h"
 #include "core/service_editing.h"
 #include "entry/entry_window.h"
@@ -11,7 +12,7 @@
 namespace qrv {
 namespace {
 
-constexpr std::size_t kMaxSubject = 255;
+constexpr std::size_t kMaxSubject = 255;  // characters, as Simple MAPI takes them
 
 std::string EncodedForMailto(const std::wstring& text) { return MailtoEncode(Narrow(text)); }
 
@@ -34,7 +35,7 @@ bool BarEntryActions::SendThroughMapi(const EntryWindow& window, const ItemInput
   email_.blindCopies.clear();
   email_.attachments.clear();
   for (const std::wstring& file : window.Attachments()) email_.attachments.push_back(Narrow(file));
-  email_.subject = input.subject.substr(0, kMaxSubject);
+  email_.subject = Utf16Prefix(input.storedSubject, kMaxSubject);
   email_.body = input.body;
   const ULONG code = email_.SendMail();
   if (code == SUCCESS_SUCCESS) return true;
@@ -51,7 +52,7 @@ bool BarEntryActions::SendThroughMapi(const EntryWindow& window, const ItemInput
 }
 
 bool BarEntryActions::OpenMailto(const EntryWindow& window, const ItemInput& input) const {
-  const auto address = MailtoAddress(input.recipients, input.copies, EncodedForMailto(window.Subject()),
+  const auto address = MailtoAddress(input.recipients, input.copies, EncodedForMailto(window.StoredSubject()),
                                      EncodedForMailto(window.Body()));
   if (!address) {
     ShowMessage(L"Open currently does not support Outlook Express\r\nmessages greater than 256 characters.",
@@ -62,8 +63,7 @@ bool BarEntryActions::OpenMailto(const EntryWindow& window, const ItemInput& inp
     ShowMessage(L"The attached files must be added in the mail program: the e-mail opens without them.",
                 MessageKind::kInformation, MessageButtons::kOk, {.owner = window.Handle()});
   }
-  ShellOpen(window.Handle(), Widen(EscapeWebAddress(*address)));
-  return true;
+  return ShellOpened(window, Widen(EscapeWebAddress(*address)));
 }
 
 }  // namespace qrv

@@ -57,14 +57,21 @@ void BarEntryActions::CheckNames(EntryWindow& window) {
 void BarEntryActions::ChooseAddresses(EntryWindow& window, int fields) {
   Guarded(window.Handle(), [&] {
     const bool email = window.TypeButton() == EntryType::kEmail;
-    email_.recipients = SplitRecipients(Narrow(window.Recipients()));
-    email_.copies = email ? SplitRecipients(Narrow(window.Copies())) : std::vector<std::string>{};
+    auto& written = resolvedTexts_[window.Handle()];
+    const std::string to = Narrow(window.Recipients()), cc = Narrow(window.Copies());
+    email_.recipients = SplitRecipients(to, written.first != to);
+    email_.copies = email ? SplitRecipients(cc, written.second != cc) : std::vector<std::string>{};
     email_.blindCopies.clear();
     email_.editFields = static_cast<ULONG>(fields);
     const ULONG code = email_.ShowAddressBook();
     if (code == SUCCESS_SUCCESS) {
-      window.SetRecipients(Widen(JoinRecipients(email_.recipients)));
-      if (email) window.SetCopies(Widen(JoinRecipients(email_.copies)));
+      // The book's display names may hold commas: they are never split again.
+      written.first = JoinRecipients(email_.recipients);
+      window.SetRecipients(Widen(written.first));
+      if (email) {
+        written.second = JoinRecipients(email_.copies);
+        window.SetCopies(Widen(written.second));
+      }
     } else if (code != MAPI_USER_ABORT) {
       ShowMessage(L"The address book could not be opened (Simple MAPI error " + std::to_wstring(code) + L").",
                   MessageKind::kError, MessageButtons::kOk, {.owner = window.Handle()});
@@ -148,11 +155,13 @@ void BarEntryActions::FindContact(EntryWindow& window) {
     }
     OleObject contact = FindContactIn(outlook_.DefaultFolder(kContactsFolder), name);
     if (contact.IsEmpty()) {
+      OleObject shared;
       try {
-        contact = FindContactIn(SharedContactsFolder(), name);
+        shared = SharedContactsFolder();
       } catch (const std::exception&) {
         // No shared contacts folder: the name is not found.
       }
+      contact = FindContactIn(shared, name);
     }
     if (contact.IsEmpty()) {
       ShowMessage(L"Name not found.", MessageKind::kInformation, MessageButtons::kOk, {.owner = window.Handle()});
@@ -180,7 +189,8 @@ OleObject BarEntryActions::SharedContactsFolder() const {
 }
 
 // The first contact whose full name, company (without a full name), last name
-// or first name is the name; a Find that fails finds nothing.
+// or first name is the name. A search Outlook fails is an error to report,
+// never a name not found.
 OleObject BarEntryActions::FindContactIn(const OleObject& folder, const std::string& name) const {
   if (folder.IsEmpty()) return {};
   const std::string value = Quoted(name);
@@ -188,11 +198,7 @@ OleObject BarEntryActions::FindContactIn(const OleObject& folder, const std::str
                                  "[LastName] = " + value, "[FirstName] = " + value};
   const OleObject items = folder.Get("Items").Object();
   for (const std::string& filter : filters) {
-    try {
-      if (OleObject found = items.Call("Find", filter).Object(); !found.IsEmpty()) return found;
-    } catch (const std::exception&) {
-      // A filter Outlook refuses finds nothing.
-    }
+    if (OleObject found = items.Call("Find", filter).Object(); !found.IsEmpty()) return found;
   }
   return {};
 }

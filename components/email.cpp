@@ -1,5 +1,6 @@
 #include "components/email.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "ui/wide.h"
@@ -244,6 +245,17 @@ ULONG Email::ShowAddressBook() {
   if (logon.Code() != SUCCESS_SUCCESS) return kMapiLogonFailed;
   Built built;
   BuildRecipients(built);
+  // A name that does not resolve cannot be shown in the book, so the user
+  // cannot have removed it there: it stays as typed.
+  std::vector<std::pair<std::string, ULONG>> kept;
+  const std::pair<std::vector<std::string>*, ULONG> lists[] = {
+      {&recipients, MAPI_TO}, {&copies, MAPI_CC}, {&blindCopies, MAPI_BCC}};
+  for (const auto& [list, mapiClass] : lists) {
+    for (const std::string& name : *list) {
+      if (std::find(unresolved_.begin(), unresolved_.end(), name) != unresolved_.end())
+        kept.emplace_back(name, mapiClass);
+    }
+  }
   std::vector<MapiRecipDesc> descriptions = built.Descriptions();
   ULONG count = 0;
   lpMapiRecipDesc chosen = nullptr;
@@ -257,16 +269,12 @@ ULONG Email::ShowAddressBook() {
   copies.clear();
   blindCopies.clear();
   for (ULONG i = 0; chosen && i < count; ++i) {
-    const std::string picked = FromAnsi(chosen[i].lpszName);
-    if (chosen[i].ulRecipClass == MAPI_CC) {
-      copies.push_back(picked);
-    } else if (chosen[i].ulRecipClass == MAPI_BCC) {
-      blindCopies.push_back(picked);
-    } else {
-      recipients.push_back(picked);
-    }
+    kept.emplace(kept.begin() + i, FromAnsi(chosen[i].lpszName), chosen[i].ulRecipClass);
   }
   if (chosen) mapi_.FreeBuffer(chosen);
+  for (auto& [name, mapiClass] : kept) {
+    (mapiClass == MAPI_CC ? copies : mapiClass == MAPI_BCC ? blindCopies : recipients).push_back(std::move(name));
+  }
   return SUCCESS_SUCCESS;
 }
 

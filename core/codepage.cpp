@@ -68,6 +68,17 @@ void AppendUtf8(std::string& out, char32_t cp) {
   }
 }
 
+std::string_view Utf16Prefix(std::string_view utf8, std::size_t units) {
+  std::size_t at = 0, used = 0;
+  while (at < utf8.size()) {
+    std::size_t next = at;
+    used += NextCodePoint(utf8, next) > 0xFFFF ? 2 : 1;
+    if (used > units) break;
+    at = next;
+  }
+  return utf8.substr(0, at);
+}
+
 char32_t NextCodePoint(std::string_view s, std::size_t& i) {
   const auto b0 = static_cast<unsigned char>(s[i]);
   int extra = 0;

@@ -50,4 +50,8 @@ char16_t AnsiCharToUnicode(unsigned char c);
 char32_t NextCodePoint(std::string_view utf8, std::size_t& i);
 void AppendUtf8(std::string& out, char32_t codePoint);
 
+// The longest start of `utf8` that is at most `units` UTF-16 code units long
+// (the length Windows gives a text), never ending inside a character.
+std::string_view Utf16Prefix(std::string_view utf8, std::size_t units);
+
 }  // namespace qrv

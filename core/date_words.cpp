@@ -95,8 +95,9 @@ void DateTimeReader::DateStep(const WordList& words, std::size_t s, std::string_
     start_ = found;
     startWord_ = DateWordUse{s, form};
   } else if (!end_) {
-    // An end without a year before its start is next year's: "Dec 28 to Jan 3".
-    if (*found < *start_ && !yearGiven_) {
+    // An end without a year in a month before its start's is next year's:
+    // "Dec 28 to Jan 3". Any other end before its start is no end at all.
+    if (found->month < start_->month && !yearGiven_) {
       if (const auto next = MakeDate(found->year + 1, found->month, found->day)) found = next;
     }
     end_ = found;

@@ -74,7 +74,7 @@ void PropertyList::Appointment() {
 }
 
 void PropertyList::Journal() {
-  Put("Subject", in_.subject);
+  Put("Subject", in_.storedSubject);
   Put("Body", StoredBody(in_));
   if (!in_.journalType.empty()) Put("Type", in_.journalType);
   if (!in_.datePanelShown) return;
@@ -92,7 +92,7 @@ void PropertyList::Journal() {
 
 void PropertyList::Contact() {
   Put("Body", StoredBody(in_));
-  Put("FullName", in_.subject);
+  Put("FullName", in_.storedSubject);
   Put("CompanyName", in_.recipients);
   Put("BusinessTelephoneNumber", in_.copies);
 }
@@ -110,7 +110,7 @@ std::vector<ItemProperty> ItemProperties(const ItemInput& input, const ItemClock
       list.Task(type == EntryType::kTaskRequest);
       break;
     case EntryType::kNote:
-      list.Put("Body", input.subject + "\r\n" + StoredBody(input));
+      list.Put("Body", input.storedSubject + "\r\n" + StoredBody(input));
       break;
     case EntryType::kAppointment:
     case EntryType::kMeetingRequest:
@@ -120,7 +120,7 @@ std::vector<ItemProperty> ItemProperties(const ItemInput& input, const ItemClock
       list.Contact();
       break;
     case EntryType::kEmail:
-      list.Put("Subject", input.subject);
+      list.Put("Subject", input.storedSubject);
       list.Put("Body", StoredBody(input));
       break;
     case EntryType::kJournal:

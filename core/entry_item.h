@@ -19,8 +19,7 @@ namespace qrv {
 // texts are as shown ("9:30 AM" or "None").
 struct ItemInput {
   EntryType type = EntryType::kTask;
-  std::string subject;        // as typed
-  std::string storedSubject;  // trimmed, without the used keywords
+  std::string storedSubject;  // trimmed, without the phrases keyword removal takes out
   std::string copies;         // the Cc box: location or telephone number for some types
   std::string recipients;     // the To box: company name of a contact
   std::string body;

@@ -1,5 +1,6 @@
 #include "core/entry_texts.h"
 
+#include "core/codepage.h"
 #include "core/service_editing.h"
 #include "core/text.h"
 
@@ -109,10 +110,22 @@ std::optional<std::string> MailtoAddress(std::string_view to, std::string_view c
 
 // --- text documents ------------------------------------------------------------
 
+bool IsSearchAddress(std::string_view address) {
+  const std::string_view trimmed = TrimView(address);
+  if (EqualsIgnoringCase(trimmed.substr(0, 6), "ftp://"))
+    return IsWebAddress("http://" + std::string(trimmed.substr(6)));
+  return IsWebAddress(address);
+}
+
 std::string OfferedFileName(std::string_view subject) {
   const std::string title = Trim(subject);
   if (title.empty()) return title;
   std::string name = FileNameFromTitle(title);
+  if (Utf16Prefix(name, kOfferedNameLimit).size() < name.size()) {
+    name = TrimRight(Utf16Prefix(name, kOfferedNameLimit - 4));
+    while (!name.empty() && name.back() == '.') name.pop_back();
+    return name + ".txt";
+  }
   if (!Contains(name, ".")) name += ".txt";
   return name;
 }

@@ -3,10 +3,10 @@
 // of a browser started directly, the "mailto:" address of an e-mail handed to
 // the mail program, and the name and content of a text document. Texts are
 // UTF-8; URL encoding works on the bytes of the system code page.
-// Addresses are checked with IsWebAddress (core/service_editing.h) before a
-// search opens them.
+// Addresses are checked with IsSearchAddress before a search opens them.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -64,9 +64,15 @@ std::string MailtoEncode(std::string_view utf8);
 
 // --- text documents ------------------------------------------------------------
 
+// Whether a search may open the address: a web address (IsWebAddress,
+// core/service_editing.h) or an "ftp://" one under the same rules.
+bool IsSearchAddress(std::string_view address);
+
 // The file name the save dialog offers for a subject: made usable as
 // FileNameFromTitle makes it, with ".txt" added unless the name holds a ".".
+// A name longer than the dialog takes is cut at a character and ends in ".txt".
 // A blank subject offers "".
+inline constexpr std::size_t kOfferedNameLimit = 200;  // UTF-16 units
 std::string OfferedFileName(std::string_view subject);
 
 // The document: the subject as its first line when it is not blank, then the body.

@@ -82,6 +82,19 @@ void AddTimePhrase(const WordList& words, const std::optional<DateWordUse>& use,
   out.push_back({{words.Span(use->word - 2).begin, words.Span(use->word).end}, PhraseKind::kTime});
 }
 
+// A phrase with the brackets and sentence marks its words were read without:
+// "(friday)" and "next fri." go whole. A "(" before it goes only with a ")"
+// after it, so a bracket the phrase did not open stays closed.
+TextSpan WithMarksAround(std::string_view subject, TextSpan span) {
+  std::size_t opens = 0;
+  while (span.begin > opens && subject[span.begin - opens - 1] == '(') ++opens;
+  std::size_t closes = 0, end = span.end;
+  for (; end < subject.size() && std::string_view(".!?)").find(subject[end]) != std::string_view::npos; ++end) {
+    if (subject[end] == ')' && closes++ == opens) break;
+  }
+  return {span.begin - std::min(opens, closes), end};
+}
+
 bool IsTimedType(std::optional<EntryType> type) { return type == EntryType::kTask || type == EntryType::kAppointment; }
 
 }  // namespace
@@ -93,13 +106,16 @@ std::vector<UsedPhrase> UsedPhrases(std::string_view subject, const PhraseSource
   if (const auto date = DatePhrase(subject, sources)) phrases.push_back({*date, PhraseKind::kDate});
   AddTimePhrase(sources.words, sources.reader.StartTimeWord(), phrases);
   AddTimePhrase(sources.words, sources.reader.EndTimeWord(), phrases);
+  for (UsedPhrase& phrase : phrases) {
+    if (phrase.kind != PhraseKind::kTypePrefix) phrase.span = WithMarksAround(subject, phrase.span);
+  }
   return phrases;
 }
 
 std::vector<TextSpan> RemovablePhrases(std::span<const UsedPhrase> phrases, const RemovalState& state) {
   std::vector<TextSpan> spans;
   if (!state.removal) return spans;
-  const bool timed = IsTimedType(state.typeButton);
+  const bool timed = IsTimedType(state.typeButton) && state.datesUsed;
   for (const UsedPhrase& phrase : phrases) {
     const bool removable = phrase.kind == PhraseKind::kTypePrefix ||
                            (phrase.kind == PhraseKind::kDate && timed && !state.dateByHand) ||

@@ -44,6 +44,7 @@ struct RemovalState {
   std::optional<EntryType> typeButton;  // date and time phrases go only from tasks and appointments
   bool dateByHand = false;              // then the subject's date is not the item's
   bool timeByHand = false;              // and here its time
+  bool datesUsed = true;                // the item takes a date at all (a task's dates may be hidden)
 };
 
 std::vector<TextSpan> RemovablePhrases(std::span<const UsedPhrase> phrases, const RemovalState& state);

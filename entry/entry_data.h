@@ -50,6 +50,8 @@ class EntryActions {
   virtual void ChooseAddresses(EntryWindow&, int /*fields*/) {}  // 1: To; 2: To and Cc
   virtual void ShowHelp() {}
   virtual void EditKeywords() {}
+  // Reads the mail system's categories into EntryData::categoryNames again.
+  virtual void ReadCategories() {}
 };
 
 // The actions of a window nobody has wired yet.

@@ -1,6 +1,7 @@
 #include "entry/entry_window.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "core/text.h"
 #include "entry/entry_pictures.h"
@@ -13,6 +14,8 @@ namespace qrv {
 namespace {
 
 constexpr wchar_t kNone[] = L"None";
+// Told after the edit that cut the text has finished: wParam 1 for the subject, 0 the body.
+constexpr UINT kTextCut = WM_APP + 20;
 
 // "None" and the 48 half-hour times of a day.
 std::vector<std::wstring> TimeItems() {
@@ -204,6 +207,10 @@ EntryWindow::EntryWindow(const EntryData& data, EntryActions& actions, const Ent
     digitKeys_[static_cast<std::size_t>(digit)] =
         LOBYTE(VkKeyScanW(static_cast<wchar_t>(digit < 6 ? L'1' + digit : L'9')));
 
+  subjectEdit_.LimitText(kSubjectLimit);
+  body_.LimitText(kBodyLimit);
+  subjectEdit_.onMaxText = [this] { TellTextCut(true); };
+  body_.onMaxText = [this] { TellTextCut(false); };
   subjectEdit_.onChange = [this] { SubjectChanged(); };
   body_.onChange = [this] { BodyChanged(); };
   recipientsEdit_.onChange = [this] { RecipientsChanged(); };
@@ -295,6 +302,17 @@ DateRange EntryWindow::Dates() const {
 
 void EntryWindow::SetDates(const DateRange& range) {
   calendar_.SetRange(ToSystemTime(range.start), ToSystemTime(range.end));
+}
+
+// A window shown lists the categories as the mail system has them now; a
+// window made ahead may have been made before they were read. Read once, so
+// that showing the window again keeps the user's choice.
+void EntryWindow::FillCategoryList() {
+  categoriesRead_ = true;
+  actions_.ReadCategories();
+  if (categoryItems_ == data_.categoryNames) return;
+  categoryItems_ = data_.categoryNames;
+  categoryList_.SetItems(Widened(categoryItems_));
 }
 
 std::vector<std::wstring> EntryWindow::ChosenCategories() const {
@@ -431,9 +449,21 @@ bool EntryWindow::AskBeforeClosing() {
   }
 }
 
+void EntryWindow::TellTextCut(bool subject) {
+  if (std::exchange(cutToldLater_, true)) return;
+  PostMessageW(Handle(), kTextCut, subject ? 1 : 0, 0);
+}
+
 LRESULT EntryWindow::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
   if (LRESULT result = 0; OnFrameMessage(msg, wp, lp, result)) return result;
   switch (msg) {
+    case kTextCut:
+      ShowMessage(
+          wp ? L"The subject holds at most " + std::to_wstring(kSubjectLimit) + L" characters: the rest was left out."
+             : L"The text holds at most " + std::to_wstring(kBodyLimit) + L" characters: the rest was left out.",
+          MessageKind::kInformation, MessageButtons::kOk, {.owner = Handle()});
+      cutToldLater_ = false;
+      return 0;
     case WM_SIZE: {
       const LRESULT result = Form::WndProc(msg, wp, lp);
       Arrange();
@@ -445,6 +475,7 @@ LRESULT EntryWindow::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_SHOWWINDOW:
       if (wp && caption_ != Caption()) SetCaption(caption_);
+      if (wp && !categoriesRead_) FillCategoryList();
       break;
     case WM_GETMINMAXINFO: {
       if (!built_) break;

@@ -35,6 +35,11 @@ namespace qrv {
 
 enum class Priority { kLow, kNormal, kHigh };
 
+// The longest subject Outlook keeps, and the longest body the window takes, in
+// characters: longer text is cut off, and the user is told.
+inline constexpr int kSubjectLimit = 255;
+inline constexpr int kBodyLimit = 64 * 1024;
+
 // An editable combo of "None" and the half-hour times, whose leaving is an event of its own. The list is
 // filled when the box first takes the focus or drops down: two filled lists cost the window's opening more
 // than the rest of its date panel, and most items are typed without ever opening them.
@@ -156,6 +161,7 @@ class EntryWindow : public Form {
   void ParseNow(const std::wstring& subject);
   void ApplyParserResult(const QuickEntryResult& result);
   void ApplyCategories(const CategoryChoice& choice);
+  void FillCategoryList();
   void SetTypeButton(std::optional<EntryType> type);
   void TypeClicked(EntryType type);
 
@@ -168,6 +174,7 @@ class EntryWindow : public Form {
   EntryKeyContext KeyContext(EntryField field) const;
   bool HandleKeyDown(MSG& msg, EntryField field, Modifiers modifiers);
   bool HandleTab(EntryField field, Modifiers modifiers);
+  bool PasteWithin(RichEdit& edit, int limit);
   void RunKeyCommand(const KeyAction& action, EntryField field);
   void StartTimeChanged();
   void EndTimeChanged();
@@ -196,6 +203,7 @@ class EntryWindow : public Form {
   bool OnFrameMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
   void DropFiles(HDROP drop);
   void TakeTextFile(const std::wstring& path);
+  void TellTextCut(bool subject);
   std::vector<std::wstring> RunFileDialog();
 
   const EntryData& data_;
@@ -214,6 +222,8 @@ class EntryWindow : public Form {
   std::vector<std::string> markedTexts_;
   bool twoLineSubject_ = false;
   bool asking_ = false;
+  bool cutToldLater_ = false;  // a message that text was cut is on its way
+  bool categoriesRead_ = false;
   bool built_ = false;
   EntryLayout layout_;
   std::optional<EntryLayoutInput> laidOutFor_;

@@ -2,6 +2,7 @@
 // change, the keys the fields share, and the editing of dates and times.
 #include <algorithm>
 #include <exception>
+#include <optional>
 
 #include "core/text.h"
 #include "entry/entry_window.h"
@@ -41,6 +42,29 @@ std::wstring OneLine(const std::wstring& text) {
 }
 
 bool NoTime(const std::wstring& text) { return text.empty() || text == kNone; }
+
+std::optional<std::wstring> ClipboardText(HWND owner) {
+  if (!OpenClipboard(owner)) return std::nullopt;
+  std::optional<std::wstring> text;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+      text.emplace(chars, wcsnlen(chars, GlobalSize(data) / sizeof(wchar_t)));
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
+// The longest start of `text` with at most `units` UTF-16 units, never half a character.
+std::wstring CutTo(std::wstring text, std::size_t units) {
+  if (text.size() > units) text.resize(units > 0 && IS_HIGH_SURROGATE(text[units - 1]) ? units - 1 : units);
+  return text;
+}
+
+bool IsPasteKey(WPARAM key, Modifiers m) {
+  return !m.alt && ((key == 'V' && m.ctrl && !m.shift) || (key == VK_INSERT && m.shift && !m.ctrl));
+}
 
 }  // namespace
 
@@ -249,6 +273,8 @@ bool EntryWindow::HandleKeyDown(MSG& msg, EntryField field, Modifiers m) {
     return true;
   }
   if (key == VK_TAB && !m.ctrl && !m.alt) return HandleTab(field, m);
+  if (IsPasteKey(key, m) && field == EntryField::kSubject) return PasteWithin(subjectEdit_, kSubjectLimit);
+  if (IsPasteKey(key, m) && field == EntryField::kBody) return PasteWithin(body_, kBodyLimit);
   // Esc in an open drop-down list closes the list, not the window.
   const HWND combo = IsEditBox(field)                        ? nullptr
                      : FieldOf(GetParent(msg.hwnd)) == field ? GetParent(msg.hwnd)
@@ -262,6 +288,25 @@ bool EntryWindow::HandleKeyDown(MSG& msg, EntryField field, Modifiers m) {
     return true;
   }
   return false;
+}
+
+// A paste takes what fits in the field: the rich edit would take all of it
+// first, and a long text costs seconds before it could be cut.
+bool EntryWindow::PasteWithin(RichEdit& edit, int limit) {
+  std::optional<std::wstring> text = ClipboardText(Handle());
+  if (!text) return false;
+  CHARRANGE selection{};
+  SendMessageW(edit.Handle(), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+  GETTEXTLENGTHEX count{GTL_NUMCHARS | GTL_PRECISE, 1200};
+  const auto held =
+      static_cast<LONG>(SendMessageW(edit.Handle(), EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&count), 0));
+  const auto room = static_cast<std::size_t>(std::max<LONG>(0, limit - (held - (selection.cpMax - selection.cpMin))));
+  if (text->size() > room) {
+    text = CutTo(std::move(*text), room);
+    TellTextCut(&edit == &subjectEdit_);
+  }
+  SendMessageW(edit.Handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text->c_str()));
+  return true;
 }
 
 // Tab moves between the fields; the body keeps a plain Tab when the TAB setting

@@ -204,6 +204,7 @@ void EntryWindow::ShowCalendar() {
     return;
   ShowIf(datePanel_, true);
   GrowBy(0, kDatePanelHeight);
+  ShowSubjectMarks();  // the subject's date phrases go with the item's date
 }
 
 void EntryWindow::HideCalendar() {
@@ -213,6 +214,7 @@ void EntryWindow::HideCalendar() {
     subjectEdit_.Focus();
   ShowIf(datePanel_, false);
   GrowBy(0, -kDatePanelHeight);
+  ShowSubjectMarks();
 }
 
 void EntryWindow::ToggleCategoryPanel() {

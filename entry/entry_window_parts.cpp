@@ -212,8 +212,13 @@ void EntryWindow::TakeTextFile(const std::wstring& path) {
     ShowMessage(L"Cannot open file \"" + path + L"\".", MessageKind::kError, MessageButtons::kOk, {.owner = Handle()});
     return;
   }
+  std::wstring text = DecodeText(*bytes);
+  if (text.size() > static_cast<std::size_t>(kBodyLimit)) {
+    text.resize(IS_HIGH_SURROGATE(text[kBodyLimit - 1]) ? kBodyLimit - 1 : kBodyLimit);
+    TellTextCut(false);
+  }
   subjectEdit_.SetPlainText(path, Notify::kYes);
-  body_.SetPlainText(DecodeText(*bytes), Notify::kYes);
+  body_.SetPlainText(text, Notify::kYes);
 }
 
 }  // namespace qrv

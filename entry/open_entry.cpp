@@ -45,8 +45,7 @@ ReadyEntryWindow::ReadyEntryWindow(const EntryData& data, EntryActions& actions,
 ReadyEntryWindow::~ReadyEntryWindow() = default;
 
 ReadyEntryWindow::MadeFrom ReadyEntryWindow::Now() const {
-  return {data_.settings,     data_.webServiceCaptions, data_.categoryNames,
-          data_.journalTypes, data_.iconNoteFound,      clock_.Today()};
+  return {data_.settings, data_.webServiceCaptions, data_.journalTypes, data_.iconNoteFound, clock_.Today()};
 }
 
 bool ReadyEntryWindow::Ready() const { return window_ && madeFrom_ == Now(); }

@@ -51,7 +51,8 @@ class ReadyEntryWindow {
  private:
   struct MadeFrom {
     BarSettings settings;
-    std::vector<std::string> services, categories, journalTypes;
+    // Not the categories: a window reads them as it is shown.
+    std::vector<std::string> services, journalTypes;
     bool iconNoteFound = false;
     Date today;
     bool operator==(const MadeFrom&) const = default;

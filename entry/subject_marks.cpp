@@ -39,9 +39,11 @@ std::vector<CHARRANGE> CharacterRanges(std::string_view utf8, const std::vector<
 }  // namespace
 
 std::vector<TextSpan> EntryWindow::MarkedSpans() const {
-  return RemovablePhrases(
-      phrases_,
-      {.removal = keywordRemoval_, .typeButton = TypeButton(), .dateByHand = byHand_.date, .timeByHand = byHand_.time});
+  return RemovablePhrases(phrases_, {.removal = keywordRemoval_,
+                                     .typeButton = TypeButton(),
+                                     .dateByHand = byHand_.date,
+                                     .timeByHand = byHand_.time,
+                                     .datesUsed = DatePanelShown()});
 }
 
 std::wstring EntryWindow::StoredSubject() const {

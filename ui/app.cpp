@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "ui/form.h"
 
@@ -65,14 +66,38 @@ LRESULT Application::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
   return Window::WndProc(msg, wp, lp);
 }
 
-void Application::Dispatch(MSG& msg) {
+// A message box, a system dialog or another program's dialog shown by one
+// window reads the thread's messages in its own loop: what it reads for our
+// other windows' keys goes through their filters there too, so that each keeps
+// its keys while another shows a dialog.
+Application::Application() { SetWindowsHookExW(WH_MSGFILTER, OtherLoopFilter, nullptr, GetCurrentThreadId()); }
+
+LRESULT CALLBACK Application::OtherLoopFilter(int code, WPARAM wp, LPARAM lp) {
+  Application& app = Get();
+  auto* msg = reinterpret_cast<MSG*>(lp);
+  const auto same = [msg](const MSG& m) {
+    return m.hwnd == msg->hwnd && m.message == msg->message && m.wParam == msg->wParam && m.lParam == msg->lParam &&
+           m.time == msg->time;
+  };
+  const bool key = msg && msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST;
+  if (code == MSGF_DIALOGBOX && key && !(app.filtering_ && same(*app.filtering_)) && app.Filtered(*msg)) return TRUE;
+  return CallNextHookEx(nullptr, code, wp, lp);
+}
+
+bool Application::Filtered(MSG& msg) {
+  const std::optional<MSG> outer = std::exchange(filtering_, msg);
+  bool handled = false;
   // A filter may remove filters (its form closing): run over a copy, skipping the removed.
   const auto filters = filters_;
-  for (auto it = filters.rbegin(); it != filters.rend(); ++it) {
-    bool handled = false;
+  for (auto it = filters.rbegin(); it != filters.rend() && !handled; ++it) {
     if ((*it)->alive) Guarded([&] { handled = (*it)->filter(msg); });
-    if (handled) return;
   }
+  filtering_ = outer;
+  return handled;
+}
+
+void Application::Dispatch(MSG& msg) {
+  if (Filtered(msg)) return;
   TranslateMessage(&msg);
   DispatchMessageW(&msg);
 }

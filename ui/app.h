@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -67,10 +68,12 @@ class Application : private Window {
 
  private:
   struct FilterEntry;
-  Application() = default;
+  Application();
+  static LRESULT CALLBACK OtherLoopFilter(int code, WPARAM wp, LPARAM lp);
   LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
   bool WaitAndDispatch();
   void Dispatch(MSG& msg);
+  bool Filtered(MSG& msg);
   void FreeReleased(const Form* form);
 
   std::wstring title_ = L"Application";
@@ -79,6 +82,9 @@ class Application : private Window {
   std::vector<std::unique_ptr<Form>> forms_;
   std::vector<Form*> liveForms_;
   bool terminated_ = false;
+  // The message the filters run on: the dialog checks they make, which hand it
+  // (or a copy) to the hook, must not run them again.
+  std::optional<MSG> filtering_;
 };
 
 }  // namespace qrv

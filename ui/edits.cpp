@@ -103,6 +103,7 @@ void RichEdit::ColourRuns(std::span<const CHARRANGE> runs, COLORREF colour) {
 
 void RichEdit::HandleCommand(WORD code) {
   if (code == EN_CHANGE) Fire(onChange);
+  if (code == EN_MAXTEXT) Fire(onMaxText);
 }
 
 ComboBox::ComboBox(Container& parent, const ComboArgs& args)

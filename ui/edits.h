@@ -46,7 +46,10 @@ class RichEdit : public Control {
   // Colours each run (a range of character positions, {0, -1} for all) as the
   // program's own change: no event fires and the selection stays.
   void ColourRuns(std::span<const CHARRANGE> runs, COLORREF colour);
+  // At most `characters` can be typed, pasted or streamed in; more is cut off and onMaxText fires.
+  void LimitText(int characters) { Send(EM_EXLIMITTEXT, 0, characters); }
   std::function<void()> onChange;
+  std::function<void()> onMaxText;
   void HandleCommand(WORD code) override;
 };
 

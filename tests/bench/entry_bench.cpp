@@ -185,6 +185,12 @@ int main(int argc, char** argv) {
   Bar unmarked(FactoryList());
   unmarked.settings.keywordRemoval = false;
   std::printf("  the same, keyword removal off:         %7.2f ms\n", TypingMs(unmarked, marked));
+  // Every length a subject may reach: the characters of a subject as long as the window takes.
+  std::wstring longest;
+  while (longest.size() < static_cast<std::size_t>(qrv::kSubjectLimit))
+    longest += L"call Bob about the report tomorrow ";
+  longest.resize(qrv::kSubjectLimit);
+  std::printf("  a typed character, subjects to 255:    %7.2f ms\n", TypingMs(factory, longest));
   std::printf("  marking the subject once:              %7.2f ms\n", MarkingMs(marked));
   std::printf("  a typed character, a bare rich edit:   %7.2f ms\n", BareRichEditMs(subject));
   return 0;

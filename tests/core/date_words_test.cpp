@@ -220,12 +220,17 @@ TEST(DateWords, RangesMarksAndMidnightReadAsMeant) {
   EXPECT_EQ(RunQuickEntry(in, none, EnUsLocale()).startDate, std::nullopt);
 }
 
-TEST(DateWords, AnEndBeforeItsStartWithoutAYearIsNextYears) {
+// Only a range across the year's end goes into the next year; any other end
+// before its start leaves the entry on its start day.
+TEST(DateWords, AnEndInAnEarlierMonthWithoutAYearIsNextYears) {
   ExpectDates({{"trip Dec 28 to Jan 3", Date{2003, 12, 28}, Date{2004, 1, 3}},
                {"trip 12/28 to 1/3", Date{2003, 12, 28}, Date{2004, 1, 3}},
                {"trip Dec 28 to Jan 3 2003", Date{2003, 12, 28}, Date{2003, 1, 3}},
+               {"trip 3/7 to 3/5", Date{2003, 3, 7}, Date{2003, 3, 5}},
                {"tomorrow today", Date{2003, 3, 4}, kMonday}},
               EnUsLocale());
+  ExpectDates({{"meet friday 5/3", Date{2003, 3, 7}, Date{2003, 3, 5}}}, DayFirst());
+  EXPECT_EQ(Read("trip 3/7 to 3/5").calendar, (DateRange{Date{2003, 3, 7}, Date{2003, 3, 7}}));
 }
 
 TEST(DateWords, ALongHyphenatedWordTakesLinearTime) {

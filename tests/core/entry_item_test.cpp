@@ -16,7 +16,6 @@ ItemClock Clock() { return {"M/d/yyyy", EnUsLocale(), kMarch3, {10, 15, 0}}; }
 ItemInput Dated(EntryType type, Date start, Date end, std::string startTime = "None", std::string endTime = "None") {
   ItemInput in;
   in.type = type;
-  in.subject = "Plan  ";
   in.storedSubject = "Plan";
   in.body = "Body";
   in.datePanelShown = true;
@@ -89,11 +88,18 @@ TEST(EntryItem, BodiesAreBuiltApartFromTheWindow) {
   note.type = EntryType::kNote;
   note.importance = 2;
   auto p = Put(note);
-  EXPECT_EQ(p["Body"], ItemValue("Plan  \r\nBody\r\n"s));  // the icon line is an appointment's only
+  EXPECT_EQ(p["Body"], ItemValue("Plan\r\nBody\r\n"s));  // the icon line is an appointment's only
   EXPECT_FALSE(p.contains("Importance"));
-  ItemInput mail = note;
-  mail.type = EntryType::kEmail;
-  EXPECT_EQ(Put(mail)["Subject"], ItemValue("Plan  "s));  // an e-mail keeps the subject as typed
+}
+
+// Every type stores the subject the window's marks promise, never the typed one.
+TEST(EntryItem, EveryTypeStoresTheSubjectWithoutItsRemovedPhrases) {
+  ItemInput in = Dated(EntryType::kEmail, kMarch5, kMarch5);
+  EXPECT_EQ(Put(in)["Subject"], ItemValue("Plan"s));
+  in.type = EntryType::kJournal;
+  EXPECT_EQ(Put(in)["Subject"], ItemValue("Plan"s));
+  in.type = EntryType::kContact;
+  EXPECT_EQ(Put(in)["FullName"], ItemValue("Plan"s));
 }
 
 TEST(EntryItem, JournalEntriesStartNowWithoutAStartTime) {

@@ -19,12 +19,13 @@ TEST(EntryTexts, RecipientsAreCutTrimmedAndJoinedWithoutBlanks) {
   EXPECT_EQ(JoinRecipients({}), "");
 }
 
-TEST(EntryTexts, OnlyWebAddressesAreOpened) {
-  for (const char* address : {"http://example.com", "HTTPS://example.com/a?b=c", "Http://x"}) {
-    EXPECT_TRUE(IsWebAddress(address)) << address;
+TEST(EntryTexts, OnlyWebAndFtpAddressesAreOpened) {
+  for (const char* address : {"http://example.com", "HTTPS://example.com/a?b=c", "Http://x", " FTP://ftp.x.org/a"}) {
+    EXPECT_TRUE(IsSearchAddress(address)) << address;
   }
-  for (const char* address : {"\\\\server\\share\\run.exe", "http://a\nb", "http://a\tb", "https://x\x7f"}) {
-    EXPECT_FALSE(IsWebAddress(address)) << address;
+  for (const char* address : {"\\\\server\\share\\run.exe", "http://a\nb", "http://a\tb", "https://x\x7f", "ftp://a\nb",
+                              "file:///c:/x", "ftps://x", "ftp:x"}) {
+    EXPECT_FALSE(IsSearchAddress(address)) << address;
   }
   // A subject gets "Http://" unless it already names a scheme.
   EXPECT_EQ(AddressOfSubject("www.example.com"), "Http://www.example.com");
@@ -73,6 +74,11 @@ TEST(EntryTexts, TextDocumentsAreOfferedUnderAUsableName) {
   EXPECT_EQ(OfferedFileName("notes.md"), "notes.md");
   EXPECT_EQ(OfferedFileName("a\"b<c>d|e*\\f\x01g"), "a_b_c_d_e__f_g.txt");
   EXPECT_EQ(OfferedFileName("  "), "");
+  // Too long for the save dialog: cut at a character, never inside one, and still a text file.
+  const std::string a(kOfferedNameLimit - 5, 'a');
+  EXPECT_EQ(OfferedFileName(a + "\xF0\x9F\x98\x80" + std::string(300, 'b') + ".doc"), a + ".txt");
+  EXPECT_EQ(OfferedFileName(std::string(kOfferedNameLimit - 6, 'x') + "..... more"),
+            std::string(kOfferedNameLimit - 6, 'x') + ".txt");
   EXPECT_EQ(TextDocument(" Plan ", "line 1\r\nline 2"), "Plan\r\nline 1\r\nline 2");
   EXPECT_EQ(TextDocument(" ", "only body"), "only body");
 }

@@ -65,7 +65,7 @@ TEST_F(SubjectPhrases, DayAndPeriodPhrasesGoWithTheirLeadingWord) {
   EXPECT_EQ(Stored("Call Bob tomorrow"), "Call Bob");
   EXPECT_EQ(Stored("Report in 3 days"), "Report");
   EXPECT_EQ(Stored("Meet Ann next friday at noon"), "Meet Ann at noon");
-  EXPECT_EQ(Stored("Call Bob on friday."), "Call Bob.");
+  EXPECT_EQ(Stored("Call Bob on friday."), "Call Bob");
   EXPECT_EQ(Stored("Call Bob in 2 hours"), "Call Bob");
   EXPECT_EQ(Stored("Party this weekend"), "Party");
   EXPECT_EQ(Stored("Trip friday to sunday"), "Trip friday to sunday");  // a range of days stays
@@ -75,6 +75,18 @@ TEST_F(SubjectPhrases, DayAndPeriodPhrasesGoWithTheirLeadingWord) {
   EXPECT_EQ(Stored("Café für Zoë morgen tomorrow"), "Café für Zoë morgen");
   EXPECT_EQ(Stored("\"Gone with the Wind\" tomorrow"), "\"Gone with the Wind\"");
   EXPECT_EQ(Stored("tomorrow"), "tomorrow");  // removal never leaves an empty subject
+}
+
+// The parser reads "(friday)" and "fri." as their words: the marks go with them,
+// a bracket only with its partner.
+TEST_F(SubjectPhrases, TheMarksAPhraseWasReadWithoutGoWithIt) {
+  EXPECT_EQ(Stored("Dinner with Sam (friday)"), "Dinner with Sam");
+  EXPECT_EQ(Stored("Meet next fri."), "Meet");
+  EXPECT_EQ(Stored("Meet (next fri.) at 5"), "Meet at 5");
+  EXPECT_EQ(Stored("Lunch (with Sam friday)"), "Lunch (with Sam)");
+  EXPECT_EQ(Stored("Lunch (friday with Sam)"), "Lunch (with Sam)");
+  EXPECT_EQ(Stored("Call (Bob) tomorrow!"), "Call (Bob)");
+  EXPECT_EQ(Phrases("Dinner ((friday))."), std::vector<std::string>{"((friday))."});
 }
 
 TEST_F(SubjectPhrases, PrefixesGoOnlyWhenTheyNameTheType) {
@@ -102,6 +114,10 @@ TEST_F(SubjectPhrases, RemovalFollowsTheSettingTheTypeAndTheHandChoices) {
   EXPECT_EQ(SubjectWithout("Call Bob tomorrow in 2 hours",
                            RemovablePhrases(timed.phrases, {.typeButton = kTask, .timeByHand = true})),
             "Call Bob in 2 hours");
+  // A task whose dates were hidden takes no date: its date words stay, its prefix goes.
+  EXPECT_EQ(SubjectWithout("TODO: Buy milk tomorrow", RemovablePhrases(Run("TODO: Buy milk tomorrow").phrases,
+                                                                       {.typeButton = kTask, .datesUsed = false})),
+            "Buy milk tomorrow");
 }
 
 TEST_F(SubjectPhrases, ADayFirstLocaleReadsTheSameWords) {

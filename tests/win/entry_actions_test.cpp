@@ -77,6 +77,51 @@ TEST_F(EntryActions, TheStoredSubjectLeavesOutTheDateWordsTheEntryUsed) {
   EXPECT_NE(tasks[0]->Get("DueDate"), "");
 }
 
+// A typed prefix is shown as taken out of every type's subject, and so it is
+// stored; marks and brackets go with the phrase; a task whose dates were hidden
+// keeps its date word, as it keeps no date.
+TEST_F(EntryActions, WhatTheMarksPromiseIsWhatEveryTypeStores) {
+  const auto typed = [&](EntryType type, const wchar_t* subject) {
+    EntryWindow& window = Window(type, L"");
+    SetForegroundWindow(window.Handle());
+    Pump(30);
+    TypeText(subject);
+    if (type == EntryType::kEmail) window.SetRecipients(L"Ann");  // Outlook sends only to someone
+    return &window;
+  };
+  struct Case {
+    EntryType type;
+    const char* className;
+    const char* member;
+    const char* stored;
+  };
+  const Case cases[] = {{EntryType::kNote, "NoteItem", "Body", "lunch plans\r\n"},
+                        {EntryType::kEmail, "MailItem", "Subject", "lunch plans"},
+                        {EntryType::kJournal, "JournalItem", "Subject", "lunch plans"},
+                        {EntryType::kContact, "ContactItem", "FullName", "lunch plans"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.className);
+    EXPECT_TRUE(typed(c.type, L"Email: lunch plans")->Save());
+    const StandInStore store = Store();
+    const StoreSection* item = OnlyItem(store, c.className);
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->Get(c.member), c.stored);
+  }
+  EXPECT_TRUE(typed(EntryType::kTask, L"Dinner with Sam (friday)")->Save());
+  EntryWindow* undated = typed(EntryType::kTask, L"Buy milk tomorrow");
+  ASSERT_TRUE(undated->DatePanelShown());
+  PressKeys({'N'}, VK_CONTROL);
+  ASSERT_FALSE(undated->DatePanelShown());
+  EXPECT_EQ(undated->StoredSubject(), L"Buy milk tomorrow");
+  EXPECT_TRUE(undated->Save());
+  const StandInStore store = Store();
+  const auto tasks = store.Items("TaskItem");
+  ASSERT_EQ(tasks.size(), 2u);
+  EXPECT_EQ(tasks[0]->Get("Subject"), "Dinner with Sam");
+  EXPECT_EQ(tasks[1]->Get("Subject"), "Buy milk tomorrow");
+  EXPECT_EQ(tasks[1]->Get("DueDate"), "");
+}
+
 TEST_F(EntryActions, RequestsAreSentOnlyWhenEveryNameResolves) {
   Configure("unresolved=Nobody\n");
   EntryWindow& request = Window(EntryType::kTask, L"Report", L"Ann; ;Bob ");
@@ -139,6 +184,16 @@ TEST_F(EntryActions, TextDocumentsAreWrittenWhereTheUserChose) {
   Pump(50);
   EXPECT_FALSE(IsOpen(&cancelled));
   DeleteFileW(chosenPath.c_str());
+
+  // Open with no program for the file: told, and the entry stays.
+  promptAnswer = DialogResult::kOk;
+  chosenPath = Folder() + L"\\plan.qrvnoprogram";
+  EntryWindow& unopened = Window(EntryType::kTextDocument, L"Plan");
+  EXPECT_FALSE(unopened.Open());
+  EXPECT_NE(prompts.text.find(L"No program could open"), std::wstring::npos) << prompts.text;
+  EXPECT_TRUE(IsOpen(&unopened));
+  EXPECT_EQ(unopened.Subject(), L"Plan");
+  DeleteFileW(chosenPath.c_str());
 }
 
 TEST_F(EntryActions, WebSearchesOpenOnlyWebAddressesInTheBrowser) {
@@ -153,9 +208,14 @@ TEST_F(EntryActions, WebSearchesOpenOnlyWebAddressesInTheBrowser) {
   EXPECT_TRUE(WaitForLine(log, 1));
   EXPECT_NE(ReadText(log).find("\"Http://example.com/%22a%22%20--evil\""), std::string::npos) << ReadText(log);
 
+  EntryWindow& ftp = Window(EntryType::kInternet, L"FTP://127.0.0.1/pub");
+  EXPECT_TRUE(ftp.Open());
+  EXPECT_TRUE(WaitForLine(log, 2));
+  EXPECT_NE(ReadText(log).find("\"FTP://127.0.0.1/pub\""), std::string::npos);
+
   EntryWindow& refused = Window(EntryType::kInternet, L"file:///C:/windows/notepad.exe");
   EXPECT_FALSE(refused.Open());
-  EXPECT_NE(prompts.text.find(L"Only web addresses"), std::wstring::npos);
+  EXPECT_NE(prompts.text.find(L"Only addresses beginning"), std::wstring::npos);
   Pump(200);
   EXPECT_EQ(ReadText(log).find("notepad"), std::string::npos);
   DeleteFileW(log.c_str());
@@ -181,6 +241,12 @@ TEST_F(EntryActions, FindContactOpensTheContactAndClosesAnEmptyWindowOnly) {
   EntryWindow& unknown = Window(EntryType::kTask, L"Zed");
   unknown.FindContact();
   EXPECT_EQ(prompts.text, L"Name not found.");
+  EXPECT_TRUE(IsOpen(&unknown));
+
+  // A search Outlook fails is told as the error it is.
+  Configure("fail=Items.Find The address book is offline.\n");
+  unknown.FindContact();
+  EXPECT_NE(prompts.text.find(L"The address book is offline."), std::wstring::npos) << prompts.text;
   EXPECT_TRUE(IsOpen(&unknown));
 }
 

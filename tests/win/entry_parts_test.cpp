@@ -140,6 +140,37 @@ TEST_F(EntryPartsTest, FilesAreAttachedByDialogAndDropRemovedWithDeleteAndAskBef
   EXPECT_EQ(window.Body(), L"deep");
 }
 
+// A pasted subject longer than Outlook keeps, and a dropped file longer than the
+// body takes, are cut at their limits with a word to the user, and the window
+// goes on working with what it holds: switching the type and Ctrl+R.
+TEST_F(EntryPartsTest, OverlongSubjectsAndDroppedTextsAreCutAndTheUserIsTold) {
+  EntryWindow& window = OpenWindow();
+  const std::wstring pasted(100000, L'w');
+  ASSERT_TRUE(OpenClipboard(window.Handle()));
+  EmptyClipboard();
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (pasted.size() + 1) * sizeof(wchar_t));
+  std::memcpy(GlobalLock(memory), pasted.c_str(), (pasted.size() + 1) * sizeof(wchar_t));
+  GlobalUnlock(memory);
+  SetClipboardData(CF_UNICODETEXT, memory);
+  CloseClipboard();
+  PressKeys({'V'}, VK_CONTROL);
+  Pump(100);
+  EXPECT_TRUE(window.Subject() == pasted.substr(0, kSubjectLimit)) << window.Subject().size();
+  EXPECT_NE(prompts.text.find(L"The subject holds at most 255 characters"), std::wstring::npos) << prompts.text;
+  EXPECT_EQ(prompts.count, 1);
+
+  window.ChooseType(kTextDocument);
+  std::string big;
+  while (big.size() < (5u << 20)) big += "The quick brown fox jumps over the lazy dog.\r\n";
+  SendMessageW(window.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf({WriteFile(L"big.txt", big)})), 0);
+  Pump(100);
+  EXPECT_EQ(window.Body().size(), static_cast<std::size_t>(kBodyLimit));
+  EXPECT_NE(prompts.text.find(L"The text holds at most"), std::wstring::npos) << prompts.text;
+  window.ChooseType(kEmail);
+  PressKeys({'R'}, VK_CONTROL);
+  EXPECT_TRUE(window.Empty());
+}
+
 // The bar's icon pictures: red, green and blue squares of 16 pixels.
 void AddIconPictures(ImageList& pictures) {
   for (COLORREF colour : {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255)}) {

@@ -281,6 +281,39 @@ TEST_F(EntryWindowTest, CtrlKeysRunCommandsWhileTheCalendarOrTheCategoryListHasT
   EXPECT_EQ(window.Subject(), L"");
 }
 
+// While one window shows a message box, the keys typed into another are read
+// in the box's loop: the other window's commands and type keys still work.
+EntryWindow* keyedWindow = nullptr;
+HWND boxOwner = nullptr;
+int keyedTicks = 0;
+void CALLBACK TypeIntoOtherWindow(HWND, UINT, UINT_PTR timer, DWORD) {
+  ++keyedTicks;
+  if (keyedTicks == 2) {
+    SetForegroundWindow(keyedWindow->Handle());
+  } else if (keyedTicks == 4) {
+    for (WORD k : {WORD{VK_CONTROL}, WORD{VK_SHIFT}, WORD{'N'}}) Key(k, false);
+    for (WORD k : {WORD{'N'}, WORD{VK_SHIFT}, WORD{VK_CONTROL}}) Key(k, true);
+  } else if (keyedTicks == 8 || keyedTicks > 40) {
+    KillTimer(nullptr, timer);
+    const HWND box = FindThreadWindow([](HWND w) { return GetWindow(w, GW_OWNER) == boxOwner; });
+    if (box) PostMessageW(box, WM_COMMAND, IDOK, 0);
+  }
+}
+
+TEST_F(EntryWindowTest, AWindowKeepsItsKeysWhileAnotherShowsAMessageBox) {
+  EntryWindow& asking = OpenWindow();
+  EntryWindow& other = OpenWindow();
+  keyedWindow = &other;
+  boxOwner = asking.Handle();
+  keyedTicks = 0;
+  SetPromptHandler(nullptr);
+  SetTimer(nullptr, 0, 60, TypeIntoOtherWindow);
+  ShowMessage(L"Asking", MessageKind::kInformation, MessageButtons::kOk, {.owner = asking.Handle()});
+  SetPromptHandler(AnswerPrompt);
+  EXPECT_EQ(other.TypeButton(), kNote);
+  EXPECT_EQ(asking.TypeButton(), kTask);
+}
+
 TEST_F(EntryWindowTest, AltGrCharactersAreTypedIntoTheFields) {
   EntryWindow& window = OpenWindow();
   BYTE keys[256]{};

@@ -158,12 +158,43 @@ TEST_F(SimpleMapiMail, TheAddressButtonsFillTheBoxesWithWhatWasChosen) {
   EntryWindow& window = Window(EntryType::kEmail, L"Lunch", L"Ann", L"Dee");
   actions->ChooseAddresses(window, 2);
   EXPECT_EQ(window.Recipients(), L"Ann");
-  ConfigureMapi("pick=1|Ann Lee|ann@x.org\npick=1|Bo|bo@x.org\npick=2|Dee|dee@x.org\n");
+  ConfigureMapi(
+      "contact=Ann|Ann Lee|ann@x.org\ncontact=Dee|Dee|dee@x.org\n"
+      "pick=1|Ann Lee|ann@x.org\npick=1|Bo|bo@x.org\npick=2|Dee|dee@x.org\n");
   actions->ChooseAddresses(window, 2);
   EXPECT_EQ(window.Recipients(), L"Ann Lee;Bo");
   EXPECT_EQ(window.Copies(), L"Dee");
   EXPECT_NE(MapiLog().find("MAPIAddress\teditFields=2"), std::string::npos);
   ExpectReleased(MapiLog());
+
+  // A typed name the book could not show stays; a picked name with a comma is
+  // one name from then on, for the book and for the send.
+  ConfigureMapi(
+      "contact=Picked One|Picked One|p1@x.org\ncontact=Picked, Two|Picked, Two|p2@x.org\n"
+      "pick=1|Picked One|p1@x.org\npick=1|Picked, Two|p2@x.org\n");
+  window.SetRecipients(L"Picked One; Zed Nobody");
+  window.SetCopies(L"");
+  actions->ChooseAddresses(window, 2);
+  EXPECT_EQ(window.Recipients(), L"Picked One;Picked, Two;Zed Nobody");
+  window.SetRecipients(L"Picked One");
+  actions->ChooseAddresses(window, 2);
+  ASSERT_EQ(window.Recipients(), L"Picked One;Picked, Two");
+  actions->ChooseAddresses(window, 2);
+  EXPECT_NE(MapiLog().rfind("recipients=1:Picked One<p1@x.org>;1:Picked, Two<p2@x.org>"), std::string::npos);
+  EXPECT_TRUE(window.Save());
+  EXPECT_NE(SendLine(MapiLog()).find("recipients=1:Picked One<p1@x.org>;1:Picked, Two<p2@x.org>\t"), std::string::npos)
+      << MapiLog();
+}
+
+// The subject goes to the mail system whole up to its limit, counted in
+// characters: accented letters are never cut into a "?".
+TEST_F(SimpleMapiMail, TheSubjectIsCutAtACharacterNeverInsideOne) {
+  data.settings.emailType = "1";
+  ConfigureMapi("contact=Ann Lee|Ann Lee|ann@x.org\n");
+  EntryWindow& window = Window(EntryType::kEmail, std::wstring(300, L'\u00e9'), L"Ann Lee");
+  EXPECT_TRUE(window.Save()) << prompts.text;
+  const std::string line = SendLine(MapiLog());
+  EXPECT_NE(line.find("subject=\"" + std::string(255, '\xE9') + "\"\t"), std::string::npos) << line;
 }
 
 // The mail program registered for "mailto:" addresses: the argument logger,

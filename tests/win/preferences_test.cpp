@@ -357,5 +357,36 @@ TEST_F(Preferences, AnUpdateTheBarStartsStoresOnlyItsOwnValuesAndLeavesOpenPages
   KillTimer(nullptr, answerNo);
 }
 
+// An Information Item window opened from the bar lists the categories the
+// settings read had cleared, and its "Key" button opens the keyword pages.
+TEST_F(Preferences, TheInformationItemWindowListsTheCategoriesAndOpensTheKeywords) {
+  for (const MenuItem* item : bar_->BarMenu().Items())
+    if (item->text == L"New Information Item") item->onClick();
+  Pump(100);
+  const HWND entry = FindThreadWindow([](HWND w) { return FindWindowExW(w, nullptr, L"Button", L"Key") != nullptr; });
+  ASSERT_NE(entry, nullptr);
+  HWND list = nullptr;
+  EnumChildWindows(
+      entry,
+      [](HWND child, LPARAM found) {
+        wchar_t name[32]{};
+        GetClassNameW(child, name, 32);
+        if (std::wstring(name) == L"ListBox") *reinterpret_cast<HWND*>(found) = child;
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&list));
+  ASSERT_NE(list, nullptr);
+  EXPECT_GT(SendMessageW(list, LB_GETCOUNT, 0, 0), 0);
+  SendMessageW(FindWindowExW(entry, nullptr, L"Button", L"Key"), BM_CLICK, 0, 0);
+  Pump(100);
+  ASSERT_NE(bar_->Preferences(), nullptr);
+  EXPECT_TRUE(bar_->Preferences()->PagesShown());
+  EXPECT_EQ(bar_->Preferences()->Tabs().Selection(), static_cast<int>(PreferencesTab::kKeywords));
+  Finish(bar_->Preferences()->CancelButton());
+  PostMessageW(entry, WM_CLOSE, 0, 0);
+  for (int i = 0; i < 100 && IsWindow(entry); ++i) Pump(20);
+  EXPECT_FALSE(IsWindow(entry));
+}
+
 }  // namespace
 }  // namespace qrv::testing
