@@ -37,19 +37,18 @@ class PageText {
   std::wstring text_;
 };
 
-// Tab into a page leaves its selection as it is: the dialog keys select the
-// whole text of a control that asks for it, which would scroll to the end.
-LRESULT CALLBACK KeepSelection(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) noexcept {
-  const LRESULT result = DefSubclassProc(hwnd, msg, wp, lp);
-  return msg == WM_GETDLGCODE ? result & ~static_cast<LRESULT>(DLGC_HASSETSEL) : result;
-}
-
 }  // namespace
 
 HelpPageView::HelpPageView(Container& parent, const EditArgs& args) : RichEdit(parent, args) {
-  SetWindowSubclass(Handle(), KeepSelection, 0, 0);
   Send(EM_SETEVENTMASK, 0, ENM_LINK);
   Send(EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(GetSysColor(COLOR_WINDOW)));
+}
+
+// Tab into a page leaves its selection as it is: the dialog keys select the
+// whole text of a control that asks for it, which would scroll to the end.
+LRESULT HelpPageView::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
+  const LRESULT result = RichEdit::WndProc(msg, wp, lp);
+  return msg == WM_GETDLGCODE ? result & ~static_cast<LRESULT>(DLGC_HASSETSEL) : result;
 }
 
 void HelpPageView::ShowPage(const HelpPage& page) {

@@ -38,6 +38,9 @@ class HelpPageView : public RichEdit {
   bool FollowSelectedLink();
 
   std::function<void(int target)> onLink;
+
+ protected:
+  LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
   bool HandleNotify(NMHDR& header, LRESULT& result) override;
 
  private:

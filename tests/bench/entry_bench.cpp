@@ -2,23 +2,17 @@
 // long a typed character takes until the window's controls show the parser's
 // answer, with the factory keyword list and with one of 5,000 records; medians
 // printed in milliseconds. Not a timed test; run with `make bench`.
-//
-// With "--shot FILE" it opens one window, types "lunch with Bob tomorrow at
-// noon" and writes the window's place on the screen (left top width height)
-// to FILE, then waits a few seconds for tools/entry-shot.sh to take the picture.
 #include <windows.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "core/file_io.h"
 #include "core/keyword_file.h"
 #include "entry/open_entry.h"
-#include "tests/win/ui_test_support.h"
 #include "ui/app.h"
 #include "ui/edits.h"
 
@@ -142,31 +136,10 @@ double OpeningMs(Bar& bar, bool madeAhead) {
   return Median(times);
 }
 
-int Shot(const char* file) {
-  Bar bar(FactoryList());
-  qrv::EntryWindow& window = Open(bar);
-  SetForegroundWindow(window.Handle());
-  for (wchar_t c : std::wstring(L"lunch with Bob tomorrow at noon")) {
-    qrv::testing::TypeCharacter(c);
-    for (int i = 0; i < 4; ++i) {
-      qrv::Application::Get().ProcessMessages();
-      Sleep(5);
-    }
-  }
-  const RECT rc = window.WindowRect();
-  std::ofstream(file) << rc.left << ' ' << rc.top << ' ' << rc.right - rc.left << ' ' << rc.bottom - rc.top << '\n';
-  for (int i = 0; i < 400; ++i) {
-    qrv::Application::Get().ProcessMessages();
-    Sleep(10);
-  }
-  return 0;
-}
-
 }  // namespace
 
-int main(int argc, char** argv) {
+int main() {
   qrv::Application::Get().CreateForm<qrv::Form>(qrv::FormArgs{.caption = L"bar"});
-  if (argc == 3 && std::string(argv[1]) == "--shot") return Shot(argv[2]);
   const std::wstring subject = L"lunch with Bob tomorrow at noon";
   Bar factory(FactoryList());
   std::vector<std::string> big = factory.keywords.Records().empty() ? std::vector<std::string>{} : FactoryList();
