@@ -71,17 +71,28 @@ HWND FocusedStop(HWND form, const std::vector<HWND>& stops) {
   return nullptr;
 }
 
-// Where Tab (or Shift+Tab) takes the focus, one press after another from the first stop.
+// A control that moves through stops of its own with Tab (the links of a help
+// page) has this many presses to let the focus go on.
+constexpr int kOwnStops = 40;
+
+// Where Tab (or Shift+Tab) takes the focus, one press after another from the
+// first stop; a control that keeps the focus for Tab is pressed on until it
+// lets it go or has had its kOwnStops.
 std::vector<HWND> Round(HWND form, const std::vector<HWND>& stops, bool back) {
   SetFocus(stops.front());
   Settle();
   std::vector<HWND> reached{FocusedStop(form, stops)};
   for (std::size_t i = 0; i < stops.size(); ++i) {
-    if (back)
-      Press(VK_TAB, {VK_SHIFT});
-    else
-      Press(VK_TAB);
-    reached.push_back(FocusedStop(form, stops));
+    HWND next = reached.back();
+    for (int press = 0; press < kOwnStops && next == reached.back(); ++press) {
+      if (back)
+        Press(VK_TAB, {VK_SHIFT});
+      else
+        Press(VK_TAB);
+      next = FocusedStop(form, stops);
+      if (!next) break;
+    }
+    reached.push_back(next);
   }
   return reached;
 }
