@@ -62,19 +62,6 @@ RECT ShownRect(HWND window) {
   return rect;
 }
 
-// The shown windows of this thread: a scene that returns leaves none.
-int ShownWindows() {
-  int shown = 0;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM count) -> BOOL {
-        if (IsWindowVisible(window)) ++*reinterpret_cast<int*>(count);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&shown));
-  return shown;
-}
-
 }  // namespace
 
 int main() {
@@ -109,7 +96,7 @@ int main() {
       ++failed;
     }
     qrv::gallery::Pump(100);
-    if (const int left = ShownWindows()) {
+    if (const int left = qrv::gallery::ShownWindowsOfThread()) {
       std::fprintf(stderr, "a scene of %s left %d window(s) open\n", scene.group.c_str(), left);
       ++failed;
     }

@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "core/keyword_file.h"
+#include "tests/win/ui_test_support.h"
 #include "ui/app.h"
 #include "ui/gdi.h"
 #include "ui/program_file.h"
@@ -42,23 +43,6 @@ void CALLBACK LookWhenShown(HWND, UINT, UINT_PTR timer, DWORD) {
     std::fprintf(stderr, "a look failed: %s\n", e.what());
   }
   pending->dismiss(window);
-}
-
-HWND FirstShown(const std::function<bool(HWND)>& matches) {
-  struct Search {
-    const std::function<bool(HWND)>& matches;
-    HWND found = nullptr;
-  } search{matches};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM data) -> BOOL {
-        auto& s = *reinterpret_cast<Search*>(data);
-        if (!IsWindowVisible(window) || !s.matches(window)) return TRUE;
-        s.found = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
 }
 
 }  // namespace
@@ -117,7 +101,7 @@ Form* FormOf(HWND window) {
 }
 
 HWND ShownWindowOfClass(const wchar_t* className) {
-  return FirstShown([className](HWND window) {
+  return testing::FindThreadWindow([className](HWND window) {
     wchar_t name[64] = L"";
     GetClassNameW(window, name, 64);
     return std::wstring(name) == className;
@@ -125,7 +109,7 @@ HWND ShownWindowOfClass(const wchar_t* className) {
 }
 
 HWND ShownWindowCaptioned(const wchar_t* caption) {
-  return FirstShown([caption](HWND window) {
+  return testing::FindThreadWindow([caption](HWND window) {
     wchar_t text[256] = L"";
     GetWindowTextW(window, text, 256);
     return std::wstring(text) == caption;
@@ -167,7 +151,21 @@ std::function<HWND()> Captioned(const wchar_t* caption) {
 }
 
 std::function<HWND()> OwnedBy(HWND owner) {
-  return [owner] { return FirstShown([owner](HWND window) { return GetWindow(window, GW_OWNER) == owner; }); };
+  return [owner] {
+    return testing::FindThreadWindow([owner](HWND window) { return GetWindow(window, GW_OWNER) == owner; });
+  };
+}
+
+int ShownWindowsOfThread() {
+  int shown = 0;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM count) -> BOOL {
+        if (IsWindowVisible(window)) ++*reinterpret_cast<int*>(count);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&shown));
+  return shown;
 }
 
 }  // namespace qrv::gallery

@@ -41,6 +41,8 @@ class KeywordFileBeside {
 Form* FormOf(HWND window);
 // The first shown top-level window of this thread with this class ("#32770" a
 // message box, "#32768" a menu) or caption; null for none.
+// How many windows of this thread are shown: a scene that returns leaves none.
+int ShownWindowsOfThread();
 HWND ShownWindowOfClass(const wchar_t* className);
 HWND ShownWindowCaptioned(const wchar_t* caption);
 

@@ -17,18 +17,6 @@ namespace {
 
 constexpr UINT kAskedDpi = 144;
 
-int ShownWindowsOfThread() {
-  int shown = 0;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM count) -> BOOL {
-        if (IsWindowVisible(window)) ++*reinterpret_cast<int*>(count);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&shown));
-  return shown;
-}
-
 TEST(Scenes, EveryLookIsOfAShownWindowOnTheScreenAtTheAskedDpiAndEverySceneClosesWhatItOpened) {
   const OleSession ole;
   if (!Application::Get().MainForm()) Application::Get().CreateForm<Form>(FormArgs{.caption = L"main"});
