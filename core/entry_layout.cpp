@@ -79,7 +79,7 @@ void LayOutHeader(EntryType type, bool twoLines, EntryLayout& out) {
     case kInternet:
     case kWebService:
       out.row2 = row(RowCaption::kLabel, "Search:", RowField::kService, 21);
-      out.headerHeight = 41 + shift;
+      out.headerHeight = 42 + shift;  // the service combo is 21 high, below the row at 21
       return;
   }
 }

@@ -163,9 +163,9 @@ void EntryWindow::ArrangeEntryArea(int width, int height) {
   const std::array<std::pair<Button*, std::pair<int, int>>, 6> right{{{&keywordsButton_, {3, 25}},
                                                                       {&helpButton_, {28, 17}},
                                                                       {&escapeButton_, {45, 25}},
-                                                                      {&resetButton_, {70, 35}},
-                                                                      {&openButton_, {105, 33}},
-                                                                      {&processButton_, {138, 31}}}};
+                                                                      {&resetButton_, {70, 36}},
+                                                                      {&openButton_, {106, 34}},
+                                                                      {&processButton_, {140, 33}}}};
   for (auto [button, place] : right) Place(*button, {group + place.first, footerTop + 1, place.second, 19});
 }
 

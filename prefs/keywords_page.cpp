@@ -38,7 +38,7 @@ KeywordsPage::KeywordsPage(Panel& page, Form& owner, const PreferencesData& data
       data_(data),
       actions_(actions),
       working_(working),
-      heading_(page, {.bounds = {0, 3, 330, 28},
+      heading_(page, {.bounds = {0, 3, 354, 28},
                       .text = L"When using the Information Item window, the following keywords determine where "
                               L"your information should be directed to.",
                       .centered = true}),

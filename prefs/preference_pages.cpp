@@ -72,22 +72,32 @@ void GeneralPage::Save(PreferenceChoices& c) const {
   c.rememberPosition = position_.Checked();
 }
 
-ButtonsPage::ButtonsPage(Panel& page)
-    : heading_(page, {.bounds = {0, 6, 330, 14},
-                      .text = L"Customize which buttons show up on 'Tavro Bar' and the order:",
-                      .centered = true}),
-      extraSlot_(page, {.bounds = {2, 167, 137, 120}, .items = kExtraCaptions}),
-      launchProgram_(page, {.bounds = {141, 167, 185, 21}, .visible = false}),
-      footnote_(page, {.bounds = {12, 190, 318, 14},
-                       .text = L"Note: Right clicking on the icon will show the pop-up menu..."}) {
+// The slot rows are made before the controls below them, so that Tab goes
+// through the page in reading order.
+std::vector<std::unique_ptr<ComboBox>> ButtonsPage::MakeSlots(Panel& page,
+                                                              std::vector<std::unique_ptr<CheckBox>>& askCategories) {
+  std::vector<std::unique_ptr<ComboBox>> slots;
   for (int slot = 0; slot < kSlotCount; ++slot) {
     const int top = 23 + 24 * slot;
-    slots_.push_back(
-        std::make_unique<ComboBox>(page, ComboArgs{.bounds = {2, top, 137, 170}, .items = kNewItemCaptions}));
-    askCategories_.push_back(std::make_unique<CheckBox>(
-        page, CheckArgs{.bounds = {141, top + 2, 187, 17}, .text = L"Show pop-up menu with categories"}));
-    slots_.back()->onSelect = [this, slot] { OnSlotSelect(slot); };
+    slots.push_back(
+        std::make_unique<ComboBox>(page, ComboArgs{.bounds = {2, top, 145, 170}, .items = kNewItemCaptions}));
+    askCategories.push_back(std::make_unique<CheckBox>(
+        page, CheckArgs{.bounds = {149, top + 2, 203, 17}, .text = L"Show pop-up menu with categories"}));
   }
+  return slots;
+}
+
+ButtonsPage::ButtonsPage(Panel& page)
+    : heading_(page, {.bounds = {0, 6, 354, 14},
+                      .text = L"Customize which buttons show up on 'Tavro Bar' and the order:",
+                      .centered = true}),
+      slots_(MakeSlots(page, askCategories_)),
+      extraSlot_(page, {.bounds = {2, 167, 145, 120}, .items = kExtraCaptions}),
+      launchProgram_(page, {.bounds = {149, 167, 203, 21}, .visible = false}),
+      footnote_(page, {.bounds = {12, 190, 318, 14},
+                       .text = L"Note: Right clicking on the icon will show the pop-up menu..."}) {
+  for (int slot = 0; slot < kSlotCount; ++slot)
+    slots_[static_cast<std::size_t>(slot)]->onSelect = [this, slot] { OnSlotSelect(slot); };
   extraSlot_.onSelect = [this] { OnExtraSelect(); };
 }
 
@@ -169,17 +179,17 @@ void ViewsPage::ShowNewViews() {
 }
 
 InfoItemPage::InfoItemPage(Panel& page)
-    : generalFrame_(page, {.bounds = {0, 3, 328, 120}, .text = L" Information Item General Options: "}),
-      itemFrame_(page, {.bounds = {0, 125, 328, 77}, .text = L" Item Options: "}),
+    : generalFrame_(page, {.bounds = {0, 3, 352, 120}, .text = L" Information Item General Options: "}),
+      itemFrame_(page, {.bounds = {0, 125, 352, 77}, .text = L" Item Options: "}),
       categories_(page, {.bounds = {4, 18, 261, 17}, .text = L"Automatically detect category keywords"}),
       tab_(page,
-           {.bounds = {4, 39, 321, 17}, .text = L"TAB key inserts a TAB in the body, instead of adv. to next field"}),
+           {.bounds = {4, 39, 346, 17}, .text = L"TAB key inserts a TAB in the body, instead of adv. to next field"}),
       keywordRemoval_(
           page, {.bounds = {4, 58, 322, 17}, .text = L"Remove keywords from subject line ( shortcuts and dates )"}),
-      itemTypeLabel_(page, {.bounds = {4, 81, 230, 14}, .text = L"When a date is entered, without a keyword, set"}),
-      itemType_(page, {.bounds = {235, 78, 91, 80}, .items = {L"Appointment", L"Task"}}),
+      itemTypeLabel_(page, {.bounds = {4, 81, 252, 14}, .text = L"When a date is entered, without a keyword, set"}),
+      itemType_(page, {.bounds = {259, 78, 91, 80}, .items = {L"Appointment", L"Task"}}),
       newIeWindow_(page,
-                   {.bounds = {4, 99, 319, 17}, .text = L"Open web search in new Internet Explorer window each time"}),
+                   {.bounds = {4, 99, 344, 17}, .text = L"Open web search in new Internet Explorer window each time"}),
       reminder_(page, {.bounds = {4, 140, 309, 17}, .text = L"Appointment: Outlook reminder turned on by default"}),
       journalTime_(page, {.bounds = {4, 159, 319, 17}, .text = L"Journal: Timer turned on by default (see QRV help)"}),
       journalTypeLabel_(page, {.bounds = {4, 180, 142, 14}, .text = L"Default Journal Entry Type:"}),

@@ -48,10 +48,12 @@ class ButtonsPage {
  private:
   void OnSlotSelect(int slot);
   void OnExtraSelect();
+  static std::vector<std::unique_ptr<ComboBox>> MakeSlots(Panel& page,
+                                                          std::vector<std::unique_ptr<CheckBox>>& askCategories);
 
   Label heading_;
+  std::vector<std::unique_ptr<CheckBox>> askCategories_;  // made with the slots, before them here
   std::vector<std::unique_ptr<ComboBox>> slots_;
-  std::vector<std::unique_ptr<CheckBox>> askCategories_;
   ComboBox extraSlot_;
   Edit launchProgram_;
   Label footnote_;

@@ -15,7 +15,7 @@
 namespace qrv {
 namespace {
 
-constexpr int kWidth = 352;
+constexpr int kWidth = 376;
 constexpr int kHeight = 302;
 constexpr COLORREF kBackground = RGB(0, 0, 96);
 constexpr int kHelpContents = 0;
@@ -41,20 +41,20 @@ PreferencesWindow::PreferencesWindow(Form& bar, const PreferencesData& data, Pre
     : Form({.caption = L"About", .clientSize = {kWidth, kHeight}, .style = FormStyle::kBorderless, .owner = &bar}),
       data_(data),
       actions_(actions),
-      homePage_(*this, {.bounds = {16, 63, 321, 13}, .text = kHomePage}, {.face = L"Arial", .points = 8, .bold = true},
+      homePage_(*this, {.bounds = {16, 63, 345, 13}, .text = kHomePage}, {.face = L"Arial", .points = 8, .bold = true},
                 true),
-      version_(*this, {.bounds = {16, 82, 321, 13}, .text = L"Version " + Widen(kProgramVersion)},
+      version_(*this, {.bounds = {16, 82, 345, 13}, .text = L"Version " + Widen(kProgramVersion)},
                {.face = L"Arial", .points = 8, .bold = true}, true),
       note_(*this,
-            {.bounds = {14, 216, 324, 42},
+            {.bounds = {14, 216, 348, 42},
              .text = L"Please direct all questions, suggestions, and bug reports to the QRV website listed above."},
             {}),
-      okButton_(*this, {.bounds = {75, 267, 90, 27}, .text = L"OK", .isDefault = true, .takesFocus = false}),
-      prefsButton_(*this, {.bounds = {186, 267, 90, 27}, .text = L"Preferences", .takesFocus = false}),
+      okButton_(*this, {.bounds = {87, 267, 90, 27}, .text = L"OK", .isDefault = true, .takesFocus = false}),
+      prefsButton_(*this, {.bounds = {198, 267, 90, 27}, .text = L"Preferences", .takesFocus = false}),
       cancelButton_(
           *this,
-          {.bounds = {186, 267, 90, 27}, .text = L"Cancel", .visible = false, .isCancel = true, .takesFocus = false}),
-      helpButton_(*this, {.bounds = {300, 268, 25, 24}, .text = L"?"}) {
+          {.bounds = {198, 267, 90, 27}, .text = L"Cancel", .visible = false, .isCancel = true, .takesFocus = false}),
+      helpButton_(*this, {.bounds = {324, 268, 25, 24}, .text = L"?"}) {
   closeAction = CloseAction::kFree;
   background = kBackground;
   homePage_.color = RGB(0, 255, 0);
@@ -99,7 +99,7 @@ void PreferencesWindow::LoadPages() {
 TabControl& PreferencesWindow::Tabs() {
   if (!tabs_) {
     tabs_ = std::make_unique<TabControl>(
-        *this, TabArgs{.bounds = {8, 34, 336, 231},
+        *this, TabArgs{.bounds = {8, 34, 360, 231},
                        .visible = false,
                        .pages = {L"General", L"Buttons", L"Views", L"Info Item", L"Keywords"}});
     tabs_->onSelect = [this] { MakePage(static_cast<PreferencesTab>(tabs_->Selection())); };

@@ -42,6 +42,11 @@ TEST(EntryLayout, TwoLineSubjectMovesEveryRowDownByTheSameAmount) {
       EXPECT_GE(one.row3.top, one.row2.top + 19);
       EXPECT_LE(one.row3.top + 19, one.headerHeight);
     }
+    // A combo box row is 21 high and must end above the body.
+    for (const HeaderRow& row : {one.row2, one.row3})
+      if (row.field == RowField::kService || row.field == RowField::kStatus || row.field == RowField::kJournalType) {
+        EXPECT_LE(row.top + 21, one.headerHeight) << NumberOf(type);
+      }
   }
   EXPECT_EQ(For(kTask).headerHeight, 61);
   EXPECT_EQ(For(kTask, false, true).row2.top, 35);
