@@ -453,10 +453,10 @@ ABOUT_GLYPHS = ["ok", "prefs", "cancel"]               # the OK, Preferences and
 
 
 def about_background():
-    """The window's face, 352 x 302: a deep gradient, the program's mark at the
+    """The window's face, 376 x 302: a deep gradient, the program's mark at the
     top, a light rule under the home page's address and a band behind the
     buttons. The labels are drawn over it by the window."""
-    w, h = 352, 302
+    w, h = 376, 302
     img = canvas(w, h)
     d = ImageDraw.Draw(img)
     cw, ch = img.size
@@ -466,11 +466,11 @@ def about_background():
         d.line([(0, y), (cw, y)], fill=c)
     rounded(d, (3, 3, fit(w) - 3, fit(h) - 3), 9, fill=None, outline=EDGE + (255,), width=1.5)
     # The program's mark, as its icon shows it, above the address.
-    d.rounded_rectangle([s(156), s(14), s(196), s(54)], radius=s(9), fill=(57, 120, 226, 255))
-    d.ellipse([s(164), s(22), s(188), s(46)], outline=(255, 255, 255, 255), width=w_(4.5))
-    d.line([(s(179), s(37)), (s(190), s(48))], fill=(255, 255, 255, 255), width=w_(5))
+    d.rounded_rectangle([s(168), s(14), s(208), s(54)], radius=s(9), fill=(57, 120, 226, 255))
+    d.ellipse([s(176), s(22), s(200), s(46)], outline=(255, 255, 255, 255), width=w_(4.5))
+    d.line([(s(191), s(37)), (s(202), s(48))], fill=(255, 255, 255, 255), width=w_(5))
     # The rule under the address, then the band behind the buttons.
-    d.rectangle([s(28), s(79), s(28 + 297), s(82)], fill=(236, 240, 246, 255))
+    d.rectangle([s(28), s(79), s(28 + 321), s(82)], fill=(236, 240, 246, 255))
     rounded(d, (12, 262, fit(w) - 12, 298), 6, fill=(30, 40, 78, 255))
     return reduce(img).convert("RGB")
 
