@@ -177,15 +177,15 @@ TEST_F(Preferences, ChangesOnEveryPageAreStoredOnOkReadByTheBarAndShownOnReopeni
   prefs.OpenPages();
   Click(ChildWithText(Page(PreferencesTab::kGeneral), L"Show Hints under mouse"));
   // "New Note" chosen for the third slot leaves the second, where it stood.
-  const auto combos = Children(Page(PreferencesTab::kButtons), L"ComboBox");  // the extra slot, then slots 1..6
-  Choose(combos[3], 1);
-  EXPECT_EQ(SendMessageW(combos[2], CB_GETCURSEL, 0, 0), kEmptySlot);
+  const auto combos = Children(Page(PreferencesTab::kButtons), L"ComboBox");  // slots 1..6, then the extra slot
+  Choose(combos[2], 1);
+  EXPECT_EQ(SendMessageW(combos[1], CB_GETCURSEL, 0, 0), kEmptySlot);
   // Walking the fourth slot's list with the arrow keys and back to its own
   // button leaves every other slot as it was.
   std::vector<LRESULT> before;
   for (HWND combo : combos) before.push_back(SendMessageW(combo, CB_GETCURSEL, 0, 0));
-  for (int entry = 0; entry < kEmptySlot; ++entry) Choose(combos[4], entry);
-  Choose(combos[4], static_cast<int>(before[4]));
+  for (int entry = 0; entry < kEmptySlot; ++entry) Choose(combos[3], entry);
+  Choose(combos[3], static_cast<int>(before[3]));
   for (std::size_t n = 0; n < combos.size(); ++n)
     EXPECT_EQ(SendMessageW(combos[n], CB_GETCURSEL, 0, 0), before[n]) << n;
   Click(Children(Page(PreferencesTab::kButtons), L"Button")[2]);  // the third slot's categories box
@@ -360,6 +360,8 @@ TEST_F(Preferences, AnUpdateTheBarStartsStoresOnlyItsOwnValuesAndLeavesOpenPages
 // An Information Item window opened from the bar lists the categories the
 // settings read had cleared, and its "Key" button opens the keyword pages.
 TEST_F(Preferences, TheInformationItemWindowListsTheCategoriesAndOpensTheKeywords) {
+  // The program's main form is the bar: closing the window ends only the window.
+  if (!Application::Get().MainForm()) Application::Get().CreateForm<Form>(FormArgs{.caption = L"main"});
   for (const MenuItem* item : bar_->BarMenu().Items())
     if (item->text == L"New Information Item") item->onClick();
   Pump(100);
