@@ -164,6 +164,20 @@ GroupBox::GroupBox(Container& parent, const StaticArgs& args)
                        .enabled = args.enabled,
                        .frame = true}) {}
 
+// The system's frame draws only its lines and caption: the face inside is
+// filled here as a static control's, or it would keep whatever was there
+// before. The controls it frames lie above it and are left out of the fill.
+LRESULT GroupBox::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg != WM_ERASEBKGND) return Control::WndProc(msg, wp, lp);
+  const auto dc = reinterpret_cast<HDC>(wp);
+  auto* brush = reinterpret_cast<HBRUSH>(
+      SendMessageW(GetParent(Handle()), WM_CTLCOLORSTATIC, wp, reinterpret_cast<LPARAM>(Handle())));
+  RECT face{};
+  GetClientRect(Handle(), &face);
+  FillRect(dc, &face, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
+  return 1;
+}
+
 Label::Label(Container& parent, const StaticArgs& args)
     : Control(parent, {.className = WC_STATICW,
                        .style = static_cast<DWORD>(args.centered ? SS_CENTER : SS_LEFT),

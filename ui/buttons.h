@@ -96,6 +96,9 @@ struct StaticArgs {
 class GroupBox : public Control {
  public:
   GroupBox(Container& parent, const StaticArgs& args);
+
+ protected:
+  LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
 };
 
 // A text; its mnemonic moves the focus to the control created after it.
