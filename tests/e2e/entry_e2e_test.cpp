@@ -157,8 +157,12 @@ TEST_F(EntryWindowEndToEnd, TypedSubjectsChooseTypeDatesAndTimesAndEscAsksOnlyFo
   for (int days = 0; days <= 7; ++days) withinAWeek = withinAWeek || SameDay(range[0], DaysFromToday(days));
   EXPECT_TRUE(withinAWeek);
 
+  // A chord typed by the X server under load is now and then lost whole: it
+  // is typed once more when nothing came of it (choosing E-Mail twice is once).
+  const auto isEmail = [&] { return TextOf(window) == L"E-Mail - QRV"; };
   Keys(L"ctrl+shift+m");
-  EXPECT_TRUE(e2e::WaitFor([&] { return TextOf(window) == L"E-Mail - QRV"; }, 5000)) << TextOf(window).c_str();
+  if (!e2e::WaitFor(isEmail, 2500)) Keys(L"ctrl+shift+m");
+  EXPECT_TRUE(e2e::WaitFor(isEmail, 5000)) << TextOf(window).c_str();
   EXPECT_EQ(TypeDown(parts), 5);
 
   // Esc with text asks; No closes without saving.
