@@ -3,6 +3,7 @@
 
 #include "form_checks.h"
 #include "form_checks_support.h"
+#include "tests/win/ui_test_support.h"
 #include "ui/panels.h"
 #include "ui/wide.h"
 
@@ -210,19 +211,6 @@ void TypeLetter(wchar_t c) {
   Settle(40);
 }
 
-void Click(HWND control) {
-  RECT r{};
-  GetWindowRect(control, &r);
-  SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-  Settle(10);
-  INPUT input[2]{};
-  input[0].type = input[1].type = INPUT_MOUSE;
-  input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(2, input, sizeof input[0]);
-  Settle(60);
-}
-
 }  // namespace
 
 Findings CheckTabOrder(HWND form) {
@@ -310,7 +298,7 @@ Findings CheckLetterAfterClick(HWND form, const std::vector<HWND>& buttons) {
   const wchar_t letter = MnemonicLetter(form);
   for (HWND button : buttons) {
     BringForward(form);
-    Click(button);
+    testing::ClickOn(button);
     if (GetFocus() == button) {
       findings.push_back({button, Describe(button) + ": a click leaves the focus on it, so letters typed next run "
                                                      "the window's mnemonics"});
