@@ -173,7 +173,8 @@ TEST_F(HelpViewerTest, ThePageShowsNoCaretAndItsKeysScrollIt) {
   EXPECT_LT(selection().cpMin, selection().cpMax);
   qrv::testing::PressKeys({VK_TAB});
   const CHARRANGE link = selection();
-  EXPECT_TRUE(std::ranges::any_of(view.Links(), [&](const auto& l) { return l.start == link.cpMin && l.end == link.cpMax; }));
+  EXPECT_TRUE(
+      std::ranges::any_of(view.Links(), [&](const auto& l) { return l.start == link.cpMin && l.end == link.cpMax; }));
   EXPECT_FALSE(caretInPage());
   // The focus leaves the page and comes back to it.
   viewer.ContentsButton().Focus();
