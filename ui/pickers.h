@@ -16,6 +16,7 @@ struct PickerArgs {
   int minimum = 0;  // up-down and progress bar
   int maximum = 100;
   HWND buddy = nullptr;  // up-down: the edit it counts in
+  bool noToday = false;  // month calendar: without the "Today" line under the days
 };
 
 class MonthCalendar : public Control {
@@ -24,6 +25,11 @@ class MonthCalendar : public Control {
   // The selected days, first and last.
   std::pair<SYSTEMTIME, SYSTEMTIME> Range() const;
   bool SetRange(const SYSTEMTIME& first, const SYSTEMTIME& last, Notify notify = Notify::kNo);
+  void SetMaxSelectedDays(int days) { Send(MCM_SETMAXSELCOUNT, static_cast<WPARAM>(days)); }
+  // The colour of a part (MCSC_TITLEBK, MCSC_TRAILINGTEXT, ...).
+  void SetColour(int part, COLORREF colour) { Send(MCM_SETCOLOR, static_cast<WPARAM>(part), colour); }
+  // The least size that shows one whole month, in pixels.
+  SIZE MinimumSize() const;
   std::function<void()> onSelect;
   bool HandleNotify(NMHDR& header, LRESULT& result) override;
 };
