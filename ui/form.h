@@ -79,7 +79,6 @@ class Form : public Window, public Container {
   // with a dialog result, EndModal or closing ends it.
   DialogResult ShowModal();
   void EndModal(DialogResult result) { result_ = result; }
-  bool InModal() const { return inModal_; }
 
   // Takes another DPI: the window and every control scale to it.
   void ApplyDpi(UINT dpi);

@@ -67,24 +67,4 @@ bool UpDown::HandleNotify(NMHDR& header, LRESULT& result) {
   return true;
 }
 
-HotKeyControl::HotKeyControl(Container& parent, const PickerArgs& args)
-    : Control(parent, BasicsOf(args, {.className = HOTKEY_CLASSW, .style = WS_TABSTOP})) {}
-
-void HotKeyControl::SetHotKey(WORD key, WORD modifiers, Notify notify) {
-  {
-    QuietScope quiet(*this);
-    Send(HKM_SETHOTKEY, MAKEWORD(key, modifiers));
-  }
-  if (notify == Notify::kYes && onChange) onChange();
-}
-
-void HotKeyControl::HandleCommand(WORD code) {
-  if (code == EN_CHANGE) Fire(onChange);
-}
-
-ProgressBar::ProgressBar(Container& parent, const PickerArgs& args)
-    : Control(parent, BasicsOf(args, {.className = PROGRESS_CLASSW})) {
-  Send(PBM_SETRANGE32, static_cast<WPARAM>(args.minimum), args.maximum);
-}
-
 }  // namespace qrv

@@ -1,5 +1,5 @@
-// Controls that pick a value: month calendar (a range of days), up-down beside
-// an edit, hot-key control and the progress bar that only shows one.
+// Controls that pick a value: month calendar (a range of days) and up-down
+// beside an edit.
 #pragma once
 
 #include <functional>
@@ -13,7 +13,7 @@ struct PickerArgs {
   Anchors anchors{};
   bool visible = true;
   bool enabled = true;
-  int minimum = 0;  // up-down and progress bar
+  int minimum = 0;  // up-down
   int maximum = 100;
   HWND buddy = nullptr;  // up-down: the edit it counts in
   bool noToday = false;  // month calendar: without the "Today" line under the days
@@ -44,24 +44,6 @@ class UpDown : public Control {
 
  private:
   int minimum_, maximum_;
-};
-
-class HotKeyControl : public Control {
- public:
-  HotKeyControl(Container& parent, const PickerArgs& args);
-  // The virtual key and the HOTKEYF_ modifiers.
-  WORD Key() const { return LOBYTE(LOWORD(Send(HKM_GETHOTKEY))); }
-  WORD Modifiers() const { return HIBYTE(LOWORD(Send(HKM_GETHOTKEY))); }
-  void SetHotKey(WORD key, WORD modifiers, Notify notify = Notify::kNo);
-  std::function<void()> onChange;
-  void HandleCommand(WORD code) override;
-};
-
-class ProgressBar : public Control {
- public:
-  ProgressBar(Container& parent, const PickerArgs& args);
-  int Position() const { return static_cast<int>(Send(PBM_GETPOS)); }
-  void SetPosition(int position) { Send(PBM_SETPOS, static_cast<WPARAM>(position)); }
 };
 
 }  // namespace qrv
