@@ -1,8 +1,8 @@
 #include "components/browse_edit.h"
 
-#include <commdlg.h>
-
 #include <algorithm>
+
+#include "ui/file_dialog.h"
 
 namespace qrv {
 namespace {
@@ -44,11 +44,10 @@ std::wstring OneLine(const std::wstring& text) {
 }
 
 BrowseEdit::BrowseEdit(Container& parent, const BrowseEditArgs& args)
-    : Edit(parent, {.bounds = args.bounds, .anchors = args.anchors, .visible = args.visible}),
+    : Edit(parent, {.bounds = args.bounds, .anchors = args.anchors, .visible = args.visible}, WS_CLIPCHILDREN),
       autoSelect_(args.autoSelect),
       dialogTitle_(args.dialogTitle),
       dialogFilter_(args.dialogFilter) {
-  SetWindowLongPtrW(Handle(), GWL_STYLE, GetWindowLongPtrW(Handle(), GWL_STYLE) | WS_CLIPCHILDREN);
   button_ =
       CreateWindowExW(0, WC_BUTTONW, L"...", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0, 0, 0, 0, Handle(),
                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(kButtonId)), GetModuleHandleW(nullptr), nullptr);
@@ -84,21 +83,8 @@ void BrowseEdit::Paste() {
 }
 
 std::optional<std::wstring> BrowseEdit::RunFileDialog(const std::wstring& current) const {
-  std::wstring filter = dialogFilter_ + L"||";
-  std::replace(filter.begin(), filter.end(), L'|', L'\0');
-  std::wstring file = current.find_first_of(L"\"*?<>|") == std::wstring::npos ? current : std::wstring();
-  file.resize(std::max<std::size_t>(file.size() + 1, 32 * 1024), L'\0');
-  OPENFILENAMEW dialog{};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = GetAncestor(Handle(), GA_ROOT);
-  dialog.lpstrFilter = filter.c_str();
-  dialog.lpstrFile = file.data();
-  dialog.nMaxFile = static_cast<DWORD>(file.size());
-  dialog.lpstrTitle = dialogTitle_.empty() ? nullptr : dialogTitle_.c_str();
-  dialog.Flags =
-      OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_ENABLESIZING | OFN_EXPLORER | OFN_NOCHANGEDIR;
-  if (!GetOpenFileNameW(&dialog)) return std::nullopt;
-  return std::wstring(file.c_str());
+  return ChooseFile(
+      {.owner = GetAncestor(Handle(), GA_ROOT), .title = dialogTitle_, .filter = dialogFilter_, .file = current});
 }
 
 LRESULT BrowseEdit::WndProc(UINT msg, WPARAM wp, LPARAM lp) {

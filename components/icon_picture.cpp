@@ -1,5 +1,7 @@
 #include "components/icon_picture.h"
 
+#include "ui/gdi.h"
+
 namespace qrv {
 
 namespace {
@@ -13,10 +15,10 @@ void FillRun(HDC dc, HBRUSH brush, int x, int y, int width) {
 }  // namespace
 
 void PaintIconPicture(HDC dc, const IconPicture& picture, COLORREF foreground, COLORREF background) {
-  HBRUSH back = CreateSolidBrush(background);
-  HBRUSH fore = CreateSolidBrush(foreground);
+  const OwnedBrush back(CreateSolidBrush(background));
+  const OwnedBrush fore(CreateSolidBrush(foreground));
   const RECT square{0, 0, kIconSize, kIconSize};
-  FillRect(dc, &square, back);
+  FillRect(dc, &square, back.Get());
   for (int y = 0; y < kIconSize; ++y) {
     int x = 0;
     while (x < kIconSize) {
@@ -26,28 +28,21 @@ void PaintIconPicture(HDC dc, const IconPicture& picture, COLORREF foreground, C
       }
       const int start = x;
       while (x < kIconSize && picture.IsBlack(x, y)) ++x;
-      FillRun(dc, fore, start, y, x - start);
+      FillRun(dc, fore.Get(), start, y, x - start);
     }
   }
-  DeleteObject(fore);
-  DeleteObject(back);
 }
 
 HBITMAP CreateIconBitmap(const IconPicture& picture, COLORREF foreground, COLORREF background) {
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, kIconSize, kIconSize);
-  ReleaseDC(nullptr, screen);
-  if (memory && bitmap) {
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    PaintIconPicture(memory, picture, foreground, background);
-    SelectObject(memory, old);
-  } else if (bitmap) {
-    DeleteObject(bitmap);
-    bitmap = nullptr;
+  const WindowDc screen(nullptr);
+  const MemoryDc memory(screen.Get());
+  OwnedBitmap bitmap(CreateCompatibleBitmap(screen.Get(), kIconSize, kIconSize));
+  if (!memory.Get() || !bitmap) return nullptr;
+  {
+    const SelectedObject select(memory.Get(), bitmap.Get());
+    PaintIconPicture(memory.Get(), picture, foreground, background);
   }
-  if (memory) DeleteDC(memory);
-  return bitmap;
+  return bitmap.Release();
 }
 
 }  // namespace qrv

@@ -19,18 +19,6 @@ HelpViewer* openViewer = nullptr;
 
 }  // namespace
 
-HeaderLabel::HeaderLabel(Container& parent, const StaticArgs& args) : Label(parent, args) {
-  SetFont({.points = 10, .bold = true});
-  // A page's header is its name: an "&" in it is shown, not taken for a mnemonic.
-  SetWindowLongPtrW(Handle(), GWL_STYLE, GetWindowLongPtrW(Handle(), GWL_STYLE) | SS_NOPREFIX);
-}
-
-HBRUSH HeaderLabel::HandleCtlColor(HDC dc) {
-  SetTextColor(dc, GetSysColor(COLOR_INFOTEXT));
-  SetBkColor(dc, GetSysColor(COLOR_INFOBK));
-  return GetSysColorBrush(COLOR_INFOBK);
-}
-
 const HelpBook& ProgramHelpBook() {
   static const HelpBook kBook = [] {
     const auto data = ResourceData(L"HELPPAGES");

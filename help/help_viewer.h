@@ -9,19 +9,13 @@
 
 #include "core/help_history.h"
 #include "core/help_pages.h"
+#include "help/header_label.h"
 #include "help/help_page_view.h"
 #include "ui/buttons.h"
 #include "ui/form.h"
 #include "ui/menu.h"
 
 namespace qrv {
-
-// The label over the page, on the colour of tooltips.
-class HeaderLabel : public Label {
- public:
-  HeaderLabel(Container& parent, const StaticArgs& args);
-  HBRUSH HandleCtlColor(HDC dc) override;
-};
 
 class HelpViewer : public Form {
  public:
@@ -67,7 +61,9 @@ class HelpViewer : public Form {
   MenuItem exitItem_{fileMenu_, {.text = L"E&xit Help"}};
   Button contentsButton_{*this, {.bounds = {4, 4, 75, 23}, .text = L"&Contents"}};
   Button backButton_{*this, {.bounds = {83, 4, 75, 23}, .text = L"&Back", .enabled = false}};
-  HeaderLabel header_{*this, {.bounds = {0, 31, 394, 24}, .text = L"Help Contents", .anchors = {.right = true}}};
+  // A page's header is its name: an "&" in it is shown, not taken for a mnemonic.
+  HeaderLabel header_{
+      *this, {.bounds = {0, 31, 394, 24}, .text = L"Help Contents", .anchors = {.right = true}, .noPrefix = true}};
   HelpPageView page_{
       *this,
       {.bounds = {0, 55, 394, 475}, .anchors = {.right = true, .bottom = true}, .multiLine = true, .readOnly = true}};

@@ -121,7 +121,7 @@ void KeywordDialog::Prefill(const std::string* record) {
       site_.SetText(Widen(ServiceCaption(modified_)));
       const bool criteria = Contains(modified_, "<QRV!>") && Contains(modified_, "<D=");
       criteria_.SetText(criteria ? Widen(ServiceCriteria(modified_)) : kNoneAllowed);
-      SendMessageW(criteria_.Handle(), EM_SETREADONLY, criteria ? FALSE : TRUE, 0);
+      criteria_.SetReadOnly(!criteria);
       hint_.SetText(Widen(ServiceHint(modified_)));
       break;
     }
@@ -169,8 +169,7 @@ std::string KeywordDialog::BuildRecord() const {
     }
     case KeywordListKind::kInternet: {
       const std::string criteria = Narrow(criteria_.Text());
-      const bool editable = !(GetWindowLongPtrW(criteria_.Handle(), GWL_STYLE) & ES_READONLY);
-      return ModifiedService(modified_, typed, editable ? &criteria : nullptr);
+      return ModifiedService(modified_, typed, criteria_.ReadOnly() ? nullptr : &criteria);
     }
     case KeywordListKind::kIcons:
       break;

@@ -1,6 +1,5 @@
 #include "prefs/preferences_window.h"
 
-#include <commdlg.h>
 #include <shellapi.h>
 
 #include <map>
@@ -8,6 +7,7 @@
 #include "core/bar_settings.h"
 #include "core/keyword_file.h"
 #include "ui/app.h"
+#include "ui/file_dialog.h"
 #include "ui/gdi.h"
 #include "ui/shell.h"
 #include "ui/wide.h"
@@ -215,24 +215,9 @@ int PreferencesWindow::ImportFiles(const std::vector<std::wstring>& paths) {
   return added;
 }
 
-// Each name's length is asked before it is read, and the drop is always
-// finished; the import looks at each file and says what was wrong with it.
+// The import looks at each file and says what was wrong with it.
 void PreferencesWindow::OnDropFiles(HDROP drop) {
-  std::vector<std::wstring> paths;
-  try {
-    const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
-    for (UINT n = 0; n < count; ++n) {
-      const UINT length = DragQueryFileW(drop, n, nullptr, 0);
-      if (length == 0) continue;
-      std::wstring path(length + 1, L'\0');
-      path.resize(DragQueryFileW(drop, n, path.data(), length + 1));
-      paths.push_back(std::move(path));
-    }
-  } catch (...) {
-    DragFinish(drop);
-    throw;
-  }
-  DragFinish(drop);
+  const std::vector<std::wstring> paths = DroppedFiles(drop);
   if (!paths.empty()) ImportFiles(paths);
 }
 
@@ -256,17 +241,7 @@ LRESULT PreferencesWindow::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 std::optional<std::wstring> PreferencesWindow::ChooseProgram() {
-  std::wstring file(MAX_PATH, L'\0');
-  OPENFILENAMEW dialog{};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = Handle();
-  dialog.lpstrFile = file.data();
-  dialog.nMaxFile = static_cast<DWORD>(file.size());
-  dialog.lpstrTitle = L"Choose a program to assign to the Launch Program button...";
-  dialog.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
-  if (!GetOpenFileNameW(&dialog)) return std::nullopt;
-  file.resize(wcslen(file.c_str()));
-  return file;
+  return ChooseFile({.owner = Handle(), .title = L"Choose a program to assign to the Launch Program button..."});
 }
 
 // The face and the glyphs drawn for the window's DPI; each glyph's key colour

@@ -16,9 +16,12 @@
 #include <string>
 #include <vector>
 
+#include "prefs/buttons_page.h"
+#include "prefs/general_page.h"
+#include "prefs/info_item_page.h"
 #include "prefs/keywords_page.h"
-#include "prefs/preference_pages.h"
 #include "prefs/preferences_host.h"
+#include "prefs/views_page.h"
 #include "ui/drawn_control.h"
 #include "ui/form.h"
 #include "ui/panels.h"

@@ -73,17 +73,13 @@ bool ToolbarMouse(HWND button, UINT msg, LPARAM lp, bool& pressing) {
 }  // namespace
 
 Button::Button(Container& parent, const ButtonArgs& args)
-    : Control(parent, {.className = WC_BUTTONW,
-                       .style = (args.takesFocus ? WS_TABSTOP : 0u) |
-                                static_cast<DWORD>(args.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
-                       .bounds = args.bounds,
-                       .text = args.text,
-                       .anchors = args.anchors,
-                       .visible = args.visible,
-                       .enabled = args.enabled,
-                       .id = args.isDefault  ? IDOK
-                             : args.isCancel ? IDCANCEL
-                                             : 0}),
+    : Control(parent, BasicsOf(args, {.className = WC_BUTTONW,
+                                      .style = (args.takesFocus ? WS_TABSTOP : 0u) |
+                                               static_cast<DWORD>(args.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) |
+                                               (args.pictureOnly ? static_cast<DWORD>(BS_BITMAP) : 0u),
+                                      .id = args.isDefault  ? IDOK
+                                            : args.isCancel ? IDCANCEL
+                                                            : 0})),
       result_(args.result),
       takesFocus_(args.takesFocus) {
   if (args.isDefault) parent.OwnerForm().SetDefaultId(IDOK);
@@ -112,14 +108,11 @@ void Button::HandleCommand(WORD code) {
 CheckBox::CheckBox(Container& parent, const CheckArgs& args) : CheckBox(parent, args, BS_AUTOCHECKBOX) {}
 
 CheckBox::CheckBox(Container& parent, const CheckArgs& args, DWORD kindStyle)
-    : Control(parent, {.className = WC_BUTTONW,
-                       .style = (args.takesFocus ? WS_TABSTOP : 0u) | kindStyle | (args.groupStart ? WS_GROUP : 0u) |
-                                (args.pushLike ? static_cast<DWORD>(BS_PUSHLIKE) : 0u),
-                       .bounds = args.bounds,
-                       .text = args.text,
-                       .anchors = args.anchors,
-                       .visible = args.visible,
-                       .enabled = args.enabled}),
+    : Control(parent, BasicsOf(args, {.className = WC_BUTTONW,
+                                      .style = (args.takesFocus ? WS_TABSTOP : 0u) | kindStyle |
+                                               (args.groupStart ? WS_GROUP : 0u) |
+                                               (args.pushLike ? static_cast<DWORD>(BS_PUSHLIKE) : 0u) |
+                                               (args.pictureOnly ? static_cast<DWORD>(BS_BITMAP) : 0u)})),
       takesFocus_(args.takesFocus) {
   SetChecked(args.checked);
 }
@@ -155,14 +148,7 @@ void CheckBox::HandleCommand(WORD code) {
 RadioButton::RadioButton(Container& parent, const CheckArgs& args) : CheckBox(parent, args, BS_AUTORADIOBUTTON) {}
 
 GroupBox::GroupBox(Container& parent, const StaticArgs& args)
-    : Control(parent, {.className = WC_BUTTONW,
-                       .style = BS_GROUPBOX | WS_GROUP,
-                       .bounds = args.bounds,
-                       .text = args.text,
-                       .anchors = args.anchors,
-                       .visible = args.visible,
-                       .enabled = args.enabled,
-                       .frame = true}) {}
+    : Control(parent, BasicsOf(args, {.className = WC_BUTTONW, .style = BS_GROUPBOX | WS_GROUP, .frame = true})) {}
 
 // The system's frame draws only its lines and caption: the face inside is
 // filled here as a static control's, or it would keep whatever was there
@@ -179,12 +165,10 @@ LRESULT GroupBox::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 Label::Label(Container& parent, const StaticArgs& args)
-    : Control(parent, {.className = WC_STATICW,
-                       .style = static_cast<DWORD>(args.centered ? SS_CENTER : SS_LEFT),
-                       .bounds = args.bounds,
-                       .text = args.text,
-                       .anchors = args.anchors,
-                       .visible = args.visible,
-                       .enabled = args.enabled}) {}
+    : Control(parent, BasicsOf(args, {.className = WC_STATICW,
+                                      .style = static_cast<DWORD>(args.centered       ? SS_CENTER
+                                                                  : args.rightAligned ? SS_RIGHT
+                                                                                      : SS_LEFT) |
+                                               (args.noPrefix ? static_cast<DWORD>(SS_NOPREFIX) : 0u)})) {}
 
 }  // namespace qrv

@@ -23,6 +23,7 @@ struct ButtonArgs {
   // False: a toolbar (speed) button: no tab stop, and a click or its mnemonic
   // clicks it with the focus left where it was.
   bool takesFocus = true;
+  bool pictureOnly = false;  // SetPicture's picture shows instead of the text
 };
 
 class Button : public Control {
@@ -52,9 +53,10 @@ struct CheckArgs {
   bool visible = true;
   bool enabled = true;
   bool checked = false;
-  bool groupStart = false;  // radio buttons: the first of a group
-  bool pushLike = false;    // drawn as a button that stays down
-  bool takesFocus = true;   // false: a toolbar button (see ButtonArgs)
+  bool groupStart = false;   // radio buttons: the first of a group
+  bool pushLike = false;     // drawn as a button that stays down
+  bool takesFocus = true;    // false: a toolbar button (see ButtonArgs)
+  bool pictureOnly = false;  // SetPicture's picture shows instead of the text
 };
 
 // A check box; onChange follows every change the user makes.
@@ -63,6 +65,8 @@ class CheckBox : public Control {
   CheckBox(Container& parent, const CheckArgs& args);
   bool Checked() const;
   void SetChecked(bool checked, Notify notify = Notify::kNo);
+  // Shows a picture (the caller keeps it alive while it shows).
+  void SetPicture(HBITMAP picture) { Send(BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture)); }
   std::function<void()> onChange;
   void HandleCommand(WORD code) override;
   bool TakesFocus() const override { return takesFocus_; }
@@ -90,6 +94,8 @@ struct StaticArgs {
   bool visible = true;
   bool enabled = true;
   bool centered = false;
+  bool rightAligned = false;
+  bool noPrefix = false;  // an "&" is shown, not taken for a mnemonic
 };
 
 // A frame with a caption around related controls.

@@ -208,6 +208,11 @@ void Control::SetFont(const FontChoice& font) {
   DpiChanged();
 }
 
+void Control::SetRedraw(bool redraw) {
+  Send(WM_SETREDRAW, redraw ? TRUE : FALSE);
+  if (redraw) InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
 void Control::DpiChanged() { Send(WM_SETFONT, reinterpret_cast<WPARAM>(CachedFont(font_, parent_.Dpi())), TRUE); }
 
 void Control::SetHint(const std::wstring& hint) { parent_.OwnerForm().SetHint(hwnd_, hint); }

@@ -89,6 +89,19 @@ struct ControlBasics {
   bool frame = false;
 };
 
+// The basics of a kind (its class, styles and whatever else is its own) with
+// the fields every kind's arguments share: bounds, anchors, visible, and
+// enabled and text where the kind has them.
+template <class Args>
+ControlBasics BasicsOf(const Args& args, ControlBasics kind) {
+  kind.bounds = args.bounds;
+  kind.anchors = args.anchors;
+  if constexpr (requires { args.visible; }) kind.visible = args.visible;
+  if constexpr (requires { args.enabled; }) kind.enabled = args.enabled;
+  if constexpr (requires { args.text; }) kind.text = args.text;
+  return kind;
+}
+
 class Control {
  public:
   virtual ~Control();
@@ -124,6 +137,9 @@ class Control {
   virtual bool TakesFocus() const { return true; }
   // Another font than the form's (a face, size or weight of its own).
   void SetFont(const FontChoice& font);
+  HFONT FontHandle() const { return reinterpret_cast<HFONT>(Send(WM_GETFONT)); }
+  // Off, changes are not drawn (many at once); on again, the whole control is drawn anew.
+  void SetRedraw(bool redraw);
   // Text shown under the mouse after a pause, while the form shows hints.
   void SetHint(const std::wstring& hint);
   virtual void DpiChanged();

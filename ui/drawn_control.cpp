@@ -27,12 +27,7 @@ MouseButton ButtonOf(UINT msg) {
 }  // namespace
 
 DrawnControl::DrawnControl(Container& parent, const DrawnArgs& args)
-    : Control(parent, {.className = PlainWindowClass(L"QrvDrawn", CS_DBLCLKS),
-                       .bounds = args.bounds,
-                       .text = args.text,
-                       .anchors = args.anchors,
-                       .visible = args.visible,
-                       .enabled = args.enabled}) {}
+    : Control(parent, BasicsOf(args, {.className = PlainWindowClass(L"QrvDrawn", CS_DBLCLKS)})) {}
 
 int DrawnControl::Width() const {
   RECT rc{};

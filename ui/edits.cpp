@@ -35,35 +35,39 @@ DWORD CALLBACK StreamOut(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* done)
   return 0;
 }
 
+// A rich edit's text is streamed in as plain text once it exists, not given as its window text.
+ControlBasics RichEditBasics(const EditArgs& args) {
+  ControlBasics basics =
+      BasicsOf(args, {.className = (LoadRichEditLibrary(), RICHEDIT_CLASSW),
+                      .style = WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL |
+                               (args.readOnly ? static_cast<DWORD>(ES_READONLY) : 0u),
+                      .exStyle = WS_EX_CLIENTEDGE});
+  basics.text.clear();
+  return basics;
+}
+
 }  // namespace
 
-Edit::Edit(Container& parent, const EditArgs& args)
-    : Control(parent, {.className = WC_EDITW,
-                       .style = WS_TABSTOP |
-                                static_cast<DWORD>(args.multiLine ? ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL
-                                                                  : ES_AUTOHSCROLL) |
-                                (args.readOnly ? static_cast<DWORD>(ES_READONLY) : 0u),
-                       .exStyle = WS_EX_CLIENTEDGE,
-                       .bounds = args.bounds,
-                       .text = args.text,
-                       .anchors = args.anchors,
-                       .visible = args.visible,
-                       .enabled = args.enabled}) {}
+Edit::Edit(Container& parent, const EditArgs& args) : Edit(parent, args, 0) {}
+
+Edit::Edit(Container& parent, const EditArgs& args, DWORD kindStyle)
+    : Control(parent,
+              BasicsOf(args, {.className = WC_EDITW,
+                              .style = WS_TABSTOP | kindStyle |
+                                       static_cast<DWORD>(args.multiLine ? ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL
+                                                                         : ES_AUTOHSCROLL) |
+                                       (args.readOnly ? static_cast<DWORD>(ES_READONLY) : 0u),
+                              .exStyle = WS_EX_CLIENTEDGE})) {
+  if (args.limit > 0) Send(EM_SETLIMITTEXT, static_cast<WPARAM>(args.limit));
+}
 
 void Edit::HandleCommand(WORD code) {
   if (code == EN_CHANGE) Fire(onChange);
 }
 
-RichEdit::RichEdit(Container& parent, const EditArgs& args)
-    : Control(parent, {.className = (LoadRichEditLibrary(), RICHEDIT_CLASSW),
-                       .style = WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL |
-                                (args.readOnly ? static_cast<DWORD>(ES_READONLY) : 0u),
-                       .exStyle = WS_EX_CLIENTEDGE,
-                       .bounds = args.bounds,
-                       .anchors = args.anchors,
-                       .visible = args.visible,
-                       .enabled = args.enabled}) {
+RichEdit::RichEdit(Container& parent, const EditArgs& args) : Control(parent, RichEditBasics(args)) {
   Send(EM_SETEVENTMASK, 0, ENM_CHANGE);
+  if (args.limit > 0) LimitText(args.limit);
   SetPlainText(args.text);
 }
 
@@ -84,6 +88,38 @@ void RichEdit::SetPlainText(const std::wstring& text, Notify notify) {
     Send(EM_STREAMIN, SF_TEXT | SF_UNICODE, reinterpret_cast<LPARAM>(&stream));
   }
   if (notify == Notify::kYes && onChange) onChange();
+}
+
+CHARRANGE RichEdit::Selection() const {
+  CHARRANGE selection{};
+  Send(EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+  return selection;
+}
+
+void RichEdit::Select(LONG start, LONG end) {
+  CHARRANGE range{start, end};
+  Send(EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+}
+
+int RichEdit::TextLength() const {
+  GETTEXTLENGTHEX count{GTL_NUMCHARS | GTL_PRECISE, 1200};
+  return static_cast<int>(Send(EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&count)));
+}
+
+RECT RichEdit::FormattingRect() const {
+  RECT area{};
+  Send(EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
+  return area;
+}
+
+void RichEdit::SetBold(CHARRANGE range, bool bold) {
+  QuietScope quiet(*this);
+  Select(range.cpMin, range.cpMax);
+  CHARFORMAT2W format{};
+  format.cbSize = sizeof format;
+  format.dwMask = CFM_BOLD;
+  format.dwEffects = bold ? CFE_BOLD : 0;
+  Send(EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
 }
 
 void RichEdit::ColourRuns(std::span<const CHARRANGE> runs, COLORREF colour) {
@@ -107,14 +143,11 @@ void RichEdit::HandleCommand(WORD code) {
 }
 
 ComboBox::ComboBox(Container& parent, const ComboArgs& args)
-    : Control(parent, {.className = WC_COMBOBOXW,
-                       .style = WS_TABSTOP | WS_VSCROLL |
-                                static_cast<DWORD>(args.editable ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST) |
-                                (args.itemHeight > 0 ? CBS_OWNERDRAWFIXED | CBS_HASSTRINGS : 0u),
-                       .bounds = args.bounds,
-                       .anchors = args.anchors,
-                       .visible = args.visible,
-                       .enabled = args.enabled}),
+    : Control(parent, BasicsOf(args, {.className = WC_COMBOBOXW,
+                                      .style = WS_TABSTOP | WS_VSCROLL |
+                                               static_cast<DWORD>(args.editable ? CBS_DROPDOWN | CBS_AUTOHSCROLL
+                                                                                : CBS_DROPDOWNLIST) |
+                                               (args.itemHeight > 0 ? CBS_OWNERDRAWFIXED | CBS_HASSTRINGS : 0u)})),
       itemHeight_(args.itemHeight) {
   TakeItemHeight();
   SetItems(args.items);
@@ -164,6 +197,12 @@ HWND ComboBox::EditHandle() const {
   info.cbSize = sizeof info;
   GetComboBoxInfo(Handle(), &info);
   return info.hwndItem;
+}
+
+void ComboBox::MarkListEntry(int index) {
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  if (GetComboBoxInfo(Handle(), &info)) SendMessageW(info.hwndList, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
 void ComboBox::HandleCommand(WORD code) {

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "ui/control.h"
+#include "ui/dialog_keys.h"
 #include "ui/dialogs.h"
 #include "ui/window.h"
 
@@ -31,6 +32,9 @@ struct FormArgs {
   FormStyle style = FormStyle::kDialog;
   Form* owner = nullptr;
   bool topMost = false;
+  bool systemMenu = true;      // false: a caption without the system menu and its buttons
+  bool taskbarButton = false;  // shown on the taskbar although it has an owner
+  bool toolWindow = false;     // a small caption with only a close box, not on the taskbar
 };
 
 class Form : public Window, public Container {
@@ -75,7 +79,6 @@ class Form : public Window, public Container {
   // with a dialog result, EndModal or closing ends it.
   DialogResult ShowModal();
   void EndModal(DialogResult result) { result_ = result; }
-  bool InModal() const { return inModal_; }
 
   // Takes another DPI: the window and every control scale to it.
   void ApplyDpi(UINT dpi);
@@ -109,14 +112,7 @@ class Form : public Window, public Container {
 
  private:
   bool FilterMessage(MSG& msg);
-  bool CloseDroppedList(const MSG& msg);
-  bool TurnTabPage(const MSG& msg);
-  bool MoveFocusByTab(MSG& msg);
-  void RememberFocus();
-  void RestoreFocus();
-  HWND ClickedControl() const;
   void Closing();
-  void MoveFocus(WPARAM wp, LPARAM lp);
   void DpiChangedTo(UINT dpi, const RECT& suggested);
 
   Form* owner_;
@@ -125,9 +121,7 @@ class Form : public Window, public Container {
   int filterId_ = 0;
   int defaultId_ = 0;
   HWND tooltip_ = nullptr;
-  // The control that had the focus when the form was last active: it gets it
-  // back when the form is active again.
-  HWND lastFocus_ = nullptr;
+  DialogKeys keys_{*this};
   bool clickActivating_ = false;
   bool inModal_ = false;
   DialogResult result_ = DialogResult::kNone;

@@ -43,6 +43,14 @@ using OwnedFont = GdiObject<HFONT>;
 using OwnedBitmap = GdiObject<HBITMAP>;
 using OwnedRegion = GdiObject<HRGN>;
 
+// OwnedBitmap under the name the bar's icon list and the Information Item
+// window's pictures still use; goes once they hold OwnedBitmap.
+class Bitmap : public OwnedBitmap {
+ public:
+  using OwnedBitmap::OwnedBitmap;
+  HBITMAP Handle() const { return Get(); }
+};
+
 // Selects an object into a device context and puts the previous one back.
 class SelectedObject {
  public:

@@ -2,11 +2,6 @@
 
 namespace qrv {
 
-void Bitmap::Reset(HBITMAP bitmap) {
-  if (bitmap_ && bitmap_ != bitmap) DeleteObject(bitmap_);
-  bitmap_ = bitmap;
-}
-
 ImageList::ImageList(int width, int height) : list_(ImageList_Create(width, height, ILC_COLOR24, 0, 8)) {}
 
 ImageList::~ImageList() {

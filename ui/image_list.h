@@ -1,27 +1,13 @@
 // A list of same-sized pictures (the system's image list) that list views and
-// owner-drawn cells show by index, and a bitmap handle that deletes itself.
+// owner-drawn cells show by index.
 #pragma once
 
 #include <windows.h>
 #include <commctrl.h>
 
+#include "ui/gdi.h"
+
 namespace qrv {
-
-class Bitmap {
- public:
-  Bitmap() = default;
-  explicit Bitmap(HBITMAP bitmap) : bitmap_(bitmap) {}
-  ~Bitmap() { Reset(); }
-  Bitmap(const Bitmap&) = delete;
-  Bitmap& operator=(const Bitmap&) = delete;
-
-  HBITMAP Handle() const { return bitmap_; }
-  // Takes `bitmap` over, deleting the one held before.
-  void Reset(HBITMAP bitmap = nullptr);
-
- private:
-  HBITMAP bitmap_ = nullptr;
-};
 
 class ImageList {
  public:

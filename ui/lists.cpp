@@ -5,14 +5,10 @@
 namespace qrv {
 
 ListBox::ListBox(Container& parent, const ListBoxArgs& args)
-    : Control(parent, {.className = WC_LISTBOXW,
-                       .style = WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
-                                (args.multiSelect ? static_cast<DWORD>(LBS_MULTIPLESEL) : 0u),
-                       .exStyle = WS_EX_CLIENTEDGE,
-                       .bounds = args.bounds,
-                       .anchors = args.anchors,
-                       .visible = args.visible,
-                       .enabled = args.enabled}),
+    : Control(parent, BasicsOf(args, {.className = WC_LISTBOXW,
+                                      .style = WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
+                                               (args.multiSelect ? static_cast<DWORD>(LBS_MULTIPLESEL) : 0u),
+                                      .exStyle = WS_EX_CLIENTEDGE})),
       multi_(args.multiSelect) {
   SetItems(args.items);
 }
@@ -77,16 +73,14 @@ void ListBox::HandleCommand(WORD code) {
 // --- ListView --------------------------------------------------------------------
 
 ListView::ListView(Container& parent, const ListViewArgs& args)
-    : Control(parent, {.className = WC_LISTVIEWW,
-                       // The list's pictures are its own to free, not the system's.
-                       .style = WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL | LVS_SHAREIMAGELISTS |
-                                (args.editLabels ? static_cast<DWORD>(LVS_EDITLABELS) : 0u) |
-                                (args.virtualRows ? static_cast<DWORD>(LVS_OWNERDATA) : 0u),
-                       .exStyle = WS_EX_CLIENTEDGE,
-                       .bounds = args.bounds,
-                       .anchors = args.anchors,
-                       .visible = args.visible,
-                       .enabled = args.enabled}),
+    : Control(parent, BasicsOf(args, {.className = WC_LISTVIEWW,
+                                      // The list's pictures are its own to free, not the system's.
+                                      .style = WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS |
+                                               (args.multiSelect ? 0u : static_cast<DWORD>(LVS_SINGLESEL)) |
+                                               (args.noHeader ? static_cast<DWORD>(LVS_NOCOLUMNHEADER) : 0u) |
+                                               (args.editLabels ? static_cast<DWORD>(LVS_EDITLABELS) : 0u) |
+                                               (args.virtualRows ? static_cast<DWORD>(LVS_OWNERDATA) : 0u),
+                                      .exStyle = WS_EX_CLIENTEDGE})),
       columns_(args.columns),
       rowHeight_(args.rowHeight),
       enterOpens_(args.enterOpens) {
@@ -198,6 +192,14 @@ void ListView::SetCellText(int row, int column, const std::wstring& text) {
   item.iSubItem = column;
   item.pszText = copy.data();
   Send(LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}
+
+void ListView::SetRowImage(int row, int image) {
+  LVITEMW item{};
+  item.mask = LVIF_IMAGE;
+  item.iItem = row;
+  item.iImage = image;
+  Send(LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
 }
 
 bool ListView::Checked(int row) const {

@@ -59,6 +59,8 @@ struct ListViewArgs {
   // The rows stay with the list's owner, which answers cellText for the rows
   // drawn: a long list is shown at once, and a changed row is only redrawn.
   bool virtualRows = false;
+  bool multiSelect = false;  // several rows selected at once
+  bool noHeader = false;     // the column titles not shown
 };
 
 class ListView : public Control {
@@ -75,6 +77,8 @@ class ListView : public Control {
   int Count() const { return static_cast<int>(Send(LVM_GETITEMCOUNT)); }
   std::wstring CellText(int row, int column) const;
   void SetCellText(int row, int column, const std::wstring& text);
+  // Shows picture `image` of the list's small pictures before the row's first cell.
+  void SetRowImage(int row, int image);
   bool Checked(int row) const;
   void SetChecked(int row, bool checked, Notify notify = Notify::kNo);
   int Selection() const { return static_cast<int>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED)); }

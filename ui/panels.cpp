@@ -1,18 +1,16 @@
 #include "ui/panels.h"
 
+#include "ui/buttons.h"
 #include "ui/window.h"
 
 namespace qrv {
 
 Panel::Panel(Container& parent, const PanelArgs& args)
-    : Control(parent, {.className = PlainWindowClass(L"QrvPanel"),
-                       .style = WS_CLIPCHILDREN,
-                       .exStyle = WS_EX_CONTROLPARENT,
-                       .bounds = args.bounds,
-                       .anchors = args.anchors,
-                       .visible = args.visible,
-                       .id = args.id,
-                       .window = args.window}) {}
+    : Control(parent, BasicsOf(args, {.className = PlainWindowClass(L"QrvPanel"),
+                                      .style = WS_CLIPCHILDREN,
+                                      .exStyle = WS_EX_CONTROLPARENT,
+                                      .id = args.id,
+                                      .window = args.window})) {}
 
 void Panel::Place() {
   Control::Place();
@@ -32,12 +30,9 @@ LRESULT Panel::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
 // --- TabControl ------------------------------------------------------------------
 
 TabControl::TabControl(Container& parent, const TabArgs& args)
-    : Control(parent, {.className = WC_TABCONTROLW,
-                       .style = WS_TABSTOP | WS_CLIPCHILDREN,
-                       .exStyle = WS_EX_CONTROLPARENT,
-                       .bounds = args.bounds,
-                       .anchors = args.anchors,
-                       .visible = args.visible}) {
+    : Control(parent, BasicsOf(args, {.className = WC_TABCONTROLW,
+                                      .style = WS_TABSTOP | WS_CLIPCHILDREN,
+                                      .exStyle = WS_EX_CONTROLPARENT})) {
   for (std::size_t i = 0; i < args.pages.size(); ++i) {
     TCITEMW item{};
     item.mask = TCIF_TEXT;
@@ -135,37 +130,6 @@ bool TabControl::HandleNotify(NMHDR& header, LRESULT& result) {
   Fire(onSelect);
   result = 0;
   return true;
-}
-
-// --- ImageButtonColumn -------------------------------------------------------------
-
-ImageButtonColumn::ImageButtonColumn(Container& parent, const ImageColumnArgs& args) {
-  Bounds bounds = args.bounds;
-  for (std::size_t i = 0; i < args.pictures.size(); ++i) {
-    pictures_.push_back(std::make_unique<Bitmap>(args.pictures[i]));
-    auto button = std::make_unique<RadioButton>(
-        parent, CheckArgs{.bounds = bounds, .anchors = args.anchors, .groupStart = i == 0, .pushLike = true});
-    SetWindowLongPtrW(button->Handle(), GWL_STYLE, GetWindowLongPtrW(button->Handle(), GWL_STYLE) | BS_BITMAP);
-    SendMessageW(button->Handle(), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(args.pictures[i]));
-    const int index = static_cast<int>(i);
-    button->onChange = [this, index] {
-      if (onSelect) onSelect(index);
-    };
-    buttons_.push_back(std::move(button));
-    bounds.top += bounds.height + args.spacing;
-  }
-}
-
-int ImageButtonColumn::Selection() const {
-  for (std::size_t i = 0; i < buttons_.size(); ++i) {
-    if (buttons_[i]->Checked()) return static_cast<int>(i);
-  }
-  return -1;
-}
-
-void ImageButtonColumn::SetSelection(int index, Notify notify) {
-  for (std::size_t i = 0; i < buttons_.size(); ++i) buttons_[i]->SetChecked(static_cast<int>(i) == index);
-  if (notify == Notify::kYes && onSelect) onSelect(index);
 }
 
 }  // namespace qrv

@@ -1,6 +1,6 @@
 // Containers inside a form: a panel (a control that holds controls and
-// reflects their notifications, as a form does), a tab control with one panel
-// per page, and a column of image buttons of which one at a time is down.
+// reflects their notifications, as a form does) and a tab control with one
+// panel per page.
 #pragma once
 
 #include <functional>
@@ -8,9 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/buttons.h"
 #include "ui/control.h"
-#include "ui/image_list.h"
 
 namespace qrv {
 
@@ -69,28 +67,6 @@ class TabControl : public Control {
   void GoBeforeTheButtonsUnderIt();
   std::vector<std::unique_ptr<Panel>> pages_;
   int firstPageId_;  // the pages' ids follow the tab control's, whenever they are made
-};
-
-struct ImageColumnArgs {
-  Bounds bounds{};  // of the first button; the others follow below it
-  Anchors anchors{};
-  int spacing = 0;                  // between buttons, at 96 DPI
-  std::vector<HBITMAP> pictures{};  // one per button; the column takes them over
-};
-
-// Push-like buttons with a picture each, one down at a time (a radio group).
-class ImageButtonColumn {
- public:
-  ImageButtonColumn(Container& parent, const ImageColumnArgs& args);
-  std::size_t Count() const { return buttons_.size(); }
-  RadioButton& Button(std::size_t index) { return *buttons_.at(index); }
-  int Selection() const;
-  void SetSelection(int index, Notify notify = Notify::kNo);
-  std::function<void(int index)> onSelect;
-
- private:
-  std::vector<std::unique_ptr<RadioButton>> buttons_;
-  std::vector<std::unique_ptr<Bitmap>> pictures_;
 };
 
 }  // namespace qrv

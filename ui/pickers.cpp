@@ -3,21 +3,17 @@
 #include <algorithm>
 
 namespace qrv {
-namespace {
-
-ControlBasics BasicsOf(const wchar_t* className, DWORD style, const PickerArgs& args) {
-  return {.className = className,
-          .style = style,
-          .bounds = args.bounds,
-          .anchors = args.anchors,
-          .visible = args.visible,
-          .enabled = args.enabled};
-}
-
-}  // namespace
 
 MonthCalendar::MonthCalendar(Container& parent, const PickerArgs& args)
-    : Control(parent, BasicsOf(MONTHCAL_CLASSW, WS_TABSTOP | MCS_MULTISELECT, args)) {}
+    : Control(parent, BasicsOf(args, {.className = MONTHCAL_CLASSW,
+                                      .style = WS_TABSTOP | MCS_MULTISELECT |
+                                               (args.noToday ? static_cast<DWORD>(MCS_NOTODAY) : 0u)})) {}
+
+SIZE MonthCalendar::MinimumSize() const {
+  RECT need{};
+  Send(MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&need));
+  return {need.right - need.left, need.bottom - need.top};
+}
 
 std::pair<SYSTEMTIME, SYSTEMTIME> MonthCalendar::Range() const {
   SYSTEMTIME range[2]{};
@@ -44,8 +40,8 @@ bool MonthCalendar::HandleNotify(NMHDR& header, LRESULT& result) {
 }
 
 UpDown::UpDown(Container& parent, const PickerArgs& args)
-    : Control(parent,
-              BasicsOf(UPDOWN_CLASSW, UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS, args)),
+    : Control(parent, BasicsOf(args, {.className = UPDOWN_CLASSW,
+                                      .style = UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS})),
       minimum_(args.minimum),
       maximum_(args.maximum) {
   if (args.buddy) Send(UDM_SETBUDDY, reinterpret_cast<WPARAM>(args.buddy));
@@ -69,26 +65,6 @@ bool UpDown::HandleNotify(NMHDR& header, LRESULT& result) {
   if (next != delta.iPos) Fire(onChange, next);
   result = 0;
   return true;
-}
-
-HotKeyControl::HotKeyControl(Container& parent, const PickerArgs& args)
-    : Control(parent, BasicsOf(HOTKEY_CLASSW, WS_TABSTOP, args)) {}
-
-void HotKeyControl::SetHotKey(WORD key, WORD modifiers, Notify notify) {
-  {
-    QuietScope quiet(*this);
-    Send(HKM_SETHOTKEY, MAKEWORD(key, modifiers));
-  }
-  if (notify == Notify::kYes && onChange) onChange();
-}
-
-void HotKeyControl::HandleCommand(WORD code) {
-  if (code == EN_CHANGE) Fire(onChange);
-}
-
-ProgressBar::ProgressBar(Container& parent, const PickerArgs& args)
-    : Control(parent, BasicsOf(PROGRESS_CLASSW, 0, args)) {
-  Send(PBM_SETRANGE32, static_cast<WPARAM>(args.minimum), args.maximum);
 }
 
 }  // namespace qrv

@@ -1,5 +1,5 @@
-// Controls that pick a value: month calendar (a range of days), up-down beside
-// an edit, hot-key control and the progress bar that only shows one.
+// Controls that pick a value: month calendar (a range of days) and up-down
+// beside an edit.
 #pragma once
 
 #include <functional>
@@ -13,9 +13,10 @@ struct PickerArgs {
   Anchors anchors{};
   bool visible = true;
   bool enabled = true;
-  int minimum = 0;  // up-down and progress bar
+  int minimum = 0;  // up-down
   int maximum = 100;
   HWND buddy = nullptr;  // up-down: the edit it counts in
+  bool noToday = false;  // month calendar: without the "Today" line under the days
 };
 
 class MonthCalendar : public Control {
@@ -24,6 +25,11 @@ class MonthCalendar : public Control {
   // The selected days, first and last.
   std::pair<SYSTEMTIME, SYSTEMTIME> Range() const;
   bool SetRange(const SYSTEMTIME& first, const SYSTEMTIME& last, Notify notify = Notify::kNo);
+  void SetMaxSelectedDays(int days) { Send(MCM_SETMAXSELCOUNT, static_cast<WPARAM>(days)); }
+  // The colour of a part (MCSC_TITLEBK, MCSC_TRAILINGTEXT, ...).
+  void SetColour(int part, COLORREF colour) { Send(MCM_SETCOLOR, static_cast<WPARAM>(part), colour); }
+  // The least size that shows one whole month, in pixels.
+  SIZE MinimumSize() const;
   std::function<void()> onSelect;
   bool HandleNotify(NMHDR& header, LRESULT& result) override;
 };
@@ -38,24 +44,6 @@ class UpDown : public Control {
 
  private:
   int minimum_, maximum_;
-};
-
-class HotKeyControl : public Control {
- public:
-  HotKeyControl(Container& parent, const PickerArgs& args);
-  // The virtual key and the HOTKEYF_ modifiers.
-  WORD Key() const { return LOBYTE(LOWORD(Send(HKM_GETHOTKEY))); }
-  WORD Modifiers() const { return HIBYTE(LOWORD(Send(HKM_GETHOTKEY))); }
-  void SetHotKey(WORD key, WORD modifiers, Notify notify = Notify::kNo);
-  std::function<void()> onChange;
-  void HandleCommand(WORD code) override;
-};
-
-class ProgressBar : public Control {
- public:
-  ProgressBar(Container& parent, const PickerArgs& args);
-  int Position() const { return static_cast<int>(Send(PBM_GETPOS)); }
-  void SetPosition(int position) { Send(PBM_SETPOS, static_cast<WPARAM>(position)); }
 };
 
 }  // namespace qrv

@@ -3,15 +3,13 @@
 #include <cstring>
 
 #include "ui/dpi.h"
+#include "ui/gdi.h"
 
 namespace qrv {
 
 struct Picture::Bits {
-  HBITMAP bitmap = nullptr;
+  OwnedBitmap bitmap;
   std::uint32_t* pixels = nullptr;  // inside the DIB section, top-down
-  ~Bits() {
-    if (bitmap) DeleteObject(bitmap);
-  }
 };
 
 std::wstring PictureNameForDpi(const std::wstring& name, UINT dpi) {
@@ -41,7 +39,7 @@ Picture Picture::FromPixels(int width, int height, std::vector<std::uint32_t> pi
   BITMAPINFO info = TopDownBitmapInfo(width, height);
   auto bits = std::make_shared<Bits>();
   void* data = nullptr;
-  bits->bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &data, nullptr, 0);
+  bits->bitmap.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &data, nullptr, 0));
   if (!bits->bitmap) return picture;
   bits->pixels = static_cast<std::uint32_t*>(data);
   std::memcpy(bits->pixels, pixels.data(), pixels.size() * sizeof(std::uint32_t));
@@ -52,23 +50,22 @@ Picture Picture::FromPixels(int width, int height, std::vector<std::uint32_t> pi
 }
 
 Picture Picture::FromResource(const wchar_t* name) {
-  HBITMAP loaded =
-      static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+  const OwnedBitmap loaded(
+      static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
   if (!loaded) return {};
   BITMAP bm{};
-  GetObjectW(loaded, sizeof bm, &bm);
+  GetObjectW(loaded.Get(), sizeof bm, &bm);
   std::vector<std::uint32_t> pixels(static_cast<std::size_t>(bm.bmWidth) * bm.bmHeight);
   BITMAPINFO info = TopDownBitmapInfo(bm.bmWidth, bm.bmHeight);
-  HDC screen = GetDC(nullptr);
-  const int rows = GetDIBits(screen, loaded, 0, static_cast<UINT>(bm.bmHeight), pixels.data(), &info, DIB_RGB_COLORS);
-  ReleaseDC(nullptr, screen);
-  DeleteObject(loaded);
+  const WindowDc screen(nullptr);
+  const int rows =
+      GetDIBits(screen.Get(), loaded.Get(), 0, static_cast<UINT>(bm.bmHeight), pixels.data(), &info, DIB_RGB_COLORS);
   if (rows != bm.bmHeight) return {};
   for (auto& p : pixels) p &= 0x00FFFFFF;
   return FromPixels(bm.bmWidth, bm.bmHeight, std::move(pixels));
 }
 
-HBITMAP Picture::Handle() const { return bits_ ? bits_->bitmap : nullptr; }
+HBITMAP Picture::Handle() const { return bits_ ? bits_->bitmap.Get() : nullptr; }
 
 std::uint32_t Picture::Pixel(int x, int y) const {
   return bits_->pixels[static_cast<std::size_t>(y) * width_ + x] & 0x00FFFFFF;
@@ -76,16 +73,14 @@ std::uint32_t Picture::Pixel(int x, int y) const {
 
 void Picture::Draw(HDC dc, int x, int y, int srcX, int width, int height, bool transparent) const {
   if (Empty() || width <= 0 || height <= 0) return;
-  HDC mem = CreateCompatibleDC(dc);
-  HGDIOBJ old = SelectObject(mem, bits_->bitmap);
+  const MemoryDc mem(dc);
+  const SelectedObject select(mem.Get(), bits_->bitmap.Get());
   if (transparent) {
     const UINT key = ToColorRef(Pixel(srcX, height_ - 1));
-    TransparentBlt(dc, x, y, width, height, mem, srcX, 0, width, height, key);
+    TransparentBlt(dc, x, y, width, height, mem.Get(), srcX, 0, width, height, key);
   } else {
-    BitBlt(dc, x, y, width, height, mem, srcX, 0, SRCCOPY);
+    BitBlt(dc, x, y, width, height, mem.Get(), srcX, 0, SRCCOPY);
   }
-  SelectObject(mem, old);
-  DeleteDC(mem);
 }
 
 Picture Picture::Part(int srcX, int width, const std::function<std::uint32_t(std::uint32_t)>& map) const {

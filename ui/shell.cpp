@@ -22,6 +22,24 @@ bool ShellOpen(HWND owner, const std::wstring& file, const std::wstring& paramet
 
 void SetShellHandler(ShellHandler handler) { shellHandler = handler; }
 
+std::vector<std::wstring> DroppedFiles(HDROP drop) {
+  struct Finish {
+    HDROP drop;
+    ~Finish() { DragFinish(drop); }
+  } finish{drop};
+  std::vector<std::wstring> files;
+  const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+  for (UINT n = 0; n < count; ++n) {
+    // Each name's length is asked before it is read.
+    const UINT length = DragQueryFileW(drop, n, nullptr, 0);
+    if (length == 0) continue;
+    std::wstring file(length + 1, L'\0');
+    file.resize(DragQueryFileW(drop, n, file.data(), length + 1));
+    files.push_back(std::move(file));
+  }
+  return files;
+}
+
 bool StartProgram(const std::wstring& path) {
   if (startHandler) return startHandler(path);
   // The command line is the quoted path alone: the program sees no arguments.

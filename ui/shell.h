@@ -1,10 +1,14 @@
 // Opening a file, program or address through the shell, as Explorer would, and
-// the seam through which tests see what would have been opened instead.
+// the seam through which tests see what would have been opened instead; the
+// files dropped on a window.
 #pragma once
 
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <string>
+#include <vector>
 
 namespace qrv {
 
@@ -25,5 +29,9 @@ bool StartProgram(const std::wstring& path);
 // Tests take the starts here instead; nullptr starts for real again.
 using ProgramStartHandler = bool (*)(const std::wstring& path);
 void SetProgramStartHandler(ProgramStartHandler handler);
+
+// The files of a drop (WM_DROPFILES), in the order given, names the system
+// answers empty left out. The drop is finished: the handle is gone after it.
+std::vector<std::wstring> DroppedFiles(HDROP drop);
 
 }  // namespace qrv

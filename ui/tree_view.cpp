@@ -5,13 +5,10 @@
 namespace qrv {
 
 TreeView::TreeView(Container& parent, const TreeViewArgs& args)
-    : Control(parent, {.className = WC_TREEVIEWW,
-                       .style = WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS,
-                       .exStyle = WS_EX_CLIENTEDGE,
-                       .bounds = args.bounds,
-                       .anchors = args.anchors,
-                       .visible = args.visible,
-                       .enabled = args.enabled}) {
+    : Control(parent,
+              BasicsOf(args, {.className = WC_TREEVIEWW,
+                              .style = WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS,
+                              .exStyle = WS_EX_CLIENTEDGE})) {
   Send(TVM_SETINDENT, static_cast<WPARAM>(parent.Scale(args.indent)));
 }
 
@@ -71,10 +68,7 @@ bool TreeView::HandleNotify(NMHDR& header, LRESULT&) {
 }
 
 StatusBar::StatusBar(Container& parent, const StatusBarArgs& args)
-    : Control(parent, {.className = STATUSCLASSNAMEW,
-                       .style = CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER,
-                       .bounds = args.bounds,
-                       .text = args.text,
-                       .anchors = args.anchors}) {}
+    : Control(parent, BasicsOf(args, {.className = STATUSCLASSNAMEW,
+                                      .style = CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER})) {}
 
 }  // namespace qrv

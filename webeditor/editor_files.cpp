@@ -191,14 +191,8 @@ void EditorWindow::TestUrl() {
 
 // The files are opened in name order, so that the last one stays shown.
 void EditorWindow::DropFiles(HDROP drop) {
-  std::vector<std::wstring> names;
-  const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
-  for (UINT i = 0; i < count; ++i) {
-    std::wstring name(DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
-    name.resize(DragQueryFileW(drop, i, name.data(), static_cast<UINT>(name.size())));
-    if (HasServiceExtension(name)) names.push_back(std::move(name));
-  }
-  DragFinish(drop);
+  std::vector<std::wstring> names = DroppedFiles(drop);
+  std::erase_if(names, [](const std::wstring& name) { return !HasServiceExtension(name); });
   if (names.empty() || !MayDiscardEntry()) return;
   std::sort(names.begin(), names.end(), NameLess);
   for (const auto& name : names)

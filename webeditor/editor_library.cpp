@@ -64,10 +64,9 @@ void EditorWindow::DownloadLibrary() {
                 {.owner = Handle()});
     return;
   }
-  SendMessageW(libraryTree_.Handle(), WM_SETREDRAW, FALSE, 0);
+  libraryTree_.SetRedraw(false);
   for (const auto& node : libraryNodes_) libraryTree_.Add(node.category, Widen(node.caption));
-  SendMessageW(libraryTree_.Handle(), WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(libraryTree_.Handle(), nullptr, TRUE);
+  libraryTree_.SetRedraw(true);
   SetStatus(L"Sites downloaded.");
   libraryLoaded_ = true;
 }

@@ -2,10 +2,9 @@
 
 #include <windows.h>
 
-#include <commdlg.h>
-
 #include "components/internet.h"
 #include "ui/dialogs.h"
+#include "ui/file_dialog.h"
 #include "ui/program_file.h"
 #include "ui/shell.h"
 #include "ui/wide.h"
@@ -18,36 +17,20 @@ constexpr wchar_t kBeginStatus[] = L"Begin typing, or open an existing .qrv file
 constexpr wchar_t kInstallCaption[] = L"Install Web Service to QRV";
 constexpr wchar_t kSaveAndInstallCaption[] = L"Save && Install Web Service to QRV";
 
-// The most characters each field takes: far more than a web service needs, few
-// enough for the edit fields to stay quick with any file.
-constexpr std::size_t kKeywordLimit = 64;
-constexpr std::size_t kTitleLimit = 128;
-constexpr std::size_t kDescriptionLimit = 2000;
-constexpr std::size_t kUrlLimit = 2048;
-
 // The description field keeps the record's CR LF line breaks.
 std::wstring TextOf(const Control& control) { return control.Text(); }
 
 std::optional<std::filesystem::path> RunFileDialog(HWND owner, const std::filesystem::path& folder,
                                                    const std::wstring& name, bool save) {
-  std::wstring file = name;
-  file.resize(std::max<std::size_t>(file.size() + 1, 32 * 1024), L'\0');
-  const std::wstring initialFolder = folder.wstring();
-  OPENFILENAMEW dialog{};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = owner;
-  dialog.lpstrFilter = L"QRV Web Services\0*.qrv\0";
-  dialog.lpstrFile = file.data();
-  dialog.nMaxFile = static_cast<DWORD>(file.size());
-  dialog.lpstrInitialDir = initialFolder.c_str();
-  dialog.lpstrDefExt = L"qrv";
-  dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_ENABLESIZING | OFN_EXPLORER | OFN_NOCHANGEDIR;
-  if (save) {
-    dialog.lpstrTitle = L"QRV Web Services";
-    dialog.Flags |= OFN_OVERWRITEPROMPT;
-  }
-  if (!(save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog))) return std::nullopt;
-  return std::filesystem::path(file.c_str());
+  const auto file = ChooseFile({.owner = owner,
+                                .save = save,
+                                .title = save ? L"QRV Web Services" : L"",
+                                .filter = L"QRV Web Services|*.qrv",
+                                .defaultExtension = L"qrv",
+                                .folder = folder.wstring(),
+                                .file = name});
+  if (!file) return std::nullopt;
+  return std::filesystem::path(*file);
 }
 
 }  // namespace
@@ -74,9 +57,6 @@ EditorWindow::EditorWindow(const EditorSettings& settings, const LibraryPeers& p
   };
 
   for (Edit* field : {&keywordEdit_, &titleEdit_, &descriptionEdit_}) field->onChange = [this] { FieldTyped(); };
-  for (const auto& [field, limit] : {std::pair{&keywordEdit_, kKeywordLimit}, std::pair{&titleEdit_, kTitleLimit},
-                                     std::pair{&descriptionEdit_, kDescriptionLimit}, std::pair{&urlEdit_, kUrlLimit}})
-    SendMessageW(field->Handle(), EM_SETLIMITTEXT, limit, 0);
   urlEdit_.onChange = [this] {
     FieldTyped();
     UrlChanged();

@@ -98,8 +98,15 @@ class EditorWindow : public Form {
   bool busy_ = false;
   std::vector<LibraryNode> libraryNodes_;
 
+  // The most characters each field takes: far more than a web service needs, few
+  // enough for the edit fields to stay quick with any file.
+  static constexpr int kKeywordLimit = 64;
+  static constexpr int kTitleLimit = 128;
+  static constexpr int kDescriptionLimit = 2000;
+  static constexpr int kUrlLimit = 2048;
+
   Label urlLabel_{*this, {.bounds = {7, 10, 27, 16}, .text = L"URL:"}};
-  Edit urlEdit_{*this, {.bounds = {35, 6, 424, 21}, .anchors = {.right = true}}};
+  Edit urlEdit_{*this, {.bounds = {35, 6, 424, 21}, .anchors = {.right = true}, .limit = kUrlLimit}};
   Button testButton_{
       *this,
       {.bounds = {462, 6, 37, 21}, .text = L"Test", .anchors = {.left = false, .right = true}, .enabled = false}};
@@ -109,12 +116,15 @@ class EditorWindow : public Form {
   ListBox fileList_{pages_.Page(0), {}};
   TreeView libraryTree_{pages_.Page(1), {}};
   Label keywordLabel_{*this, {.bounds = {257, 36, 200, 16}, .text = L"Quorvel Keyword:"}};
-  Edit keywordEdit_{*this, {.bounds = {257, 52, 242, 21}, .anchors = {.right = true}}};
+  Edit keywordEdit_{*this, {.bounds = {257, 52, 242, 21}, .anchors = {.right = true}, .limit = kKeywordLimit}};
   Label titleLabel_{*this, {.bounds = {257, 76, 242, 16}, .text = L"Site title to appear in Quorvel's list:"}};
-  Edit titleEdit_{*this, {.bounds = {257, 92, 242, 21}, .anchors = {.right = true}}};
+  Edit titleEdit_{*this, {.bounds = {257, 92, 242, 21}, .anchors = {.right = true}, .limit = kTitleLimit}};
   Label descriptionLabel_{*this, {.bounds = {257, 116, 200, 16}, .text = L"Site description:"}};
-  Edit descriptionEdit_{
-      *this, {.bounds = {257, 132, 242, 135}, .anchors = {.right = true, .bottom = true}, .multiLine = true}};
+  Edit descriptionEdit_{*this,
+                        {.bounds = {257, 132, 242, 135},
+                         .anchors = {.right = true, .bottom = true},
+                         .multiLine = true,
+                         .limit = kDescriptionLimit}};
   StatusBar statusBar_{*this, {.bounds = {0, 275, 506, 19}}};
 
   MenuBar menu_{*this};

@@ -1,5 +1,5 @@
 // The hover image button on a real form under Wine: the pixel-precise hover
-// test, pressing and releasing, groups, and how its pictures are drawn.
+// test, pressing and releasing, and how its pictures are drawn.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -24,7 +24,8 @@ constexpr std::uint32_t kBlue = 0x2050C0;
 
 // A strip of four 20 x 20 pictures, each a disc of `colour` on the key colour;
 // picture 1 (disabled) has a white pixel at (10, 4) and a grey one at (10, 15).
-Picture DiscStrip(int count = 4) {
+Picture DiscStrip() {
+  const int count = 4;
   const int size = 20;
   std::vector<std::uint32_t> pixels(static_cast<std::size_t>(size * count * size), kKey);
   for (int i = 0; i < count; ++i) {
@@ -35,10 +36,8 @@ Picture DiscStrip(int count = 4) {
       }
     }
   }
-  if (count > 1) {
-    pixels[static_cast<std::size_t>(4 * size * count + size + 10)] = kWhite;
-    pixels[static_cast<std::size_t>(15 * size * count + size + 10)] = kGrey;
-  }
+  pixels[static_cast<std::size_t>(4 * size * count + size + 10)] = kWhite;
+  pixels[static_cast<std::size_t>(15 * size * count + size + 10)] = kGrey;
   return Picture::FromPixels(size * count, size, std::move(pixels));
 }
 
@@ -125,72 +124,6 @@ TEST_F(ImageButtonTest, DisabledButtonShowsItsDisabledPictureAndIgnoresPresses) 
   // White and grey of the disabled picture take the system's 3-D colours.
   EXPECT_EQ(Painted(button, 10, 4), GetSysColor(COLOR_BTNHIGHLIGHT));
   EXPECT_EQ(Painted(button, 10, 15), GetSysColor(COLOR_BTNSHADOW));
-}
-
-TEST_F(ImageButtonTest, OnePictureStripIsDrawnEmbossedWhenDisabled) {
-  ImageButton& button = AddButton(10);
-  button.SetGlyph(DiscStrip(1));
-  button.SetGlyphCount(1);
-  button.SetEnabled(false);
-  EXPECT_EQ(Painted(button, 10, 10), GetSysColor(COLOR_BTNSHADOW));
-  EXPECT_EQ(Painted(button, 11, 19), GetSysColor(COLOR_BTNHIGHLIGHT));  // the disc's edge, one pixel off
-}
-
-TEST_F(ImageButtonTest, PropertiesKeepToTheirRanges) {
-  ImageButton& button = AddButton(10);
-  button.SetGlyphCount(6);
-  EXPECT_EQ(button.GlyphCount(), 4);
-  button.SetGlyphCount(0);
-  EXPECT_EQ(button.GlyphCount(), 1);
-  button.SetGlyphCount(-7);
-  EXPECT_EQ(button.GlyphCount(), 1);
-  button.SetMargin(-2);
-  EXPECT_EQ(button.Margin(), -1);
-  button.SetMargin(3);
-  EXPECT_EQ(button.Margin(), 3);
-}
-
-TEST_F(ImageButtonTest, GroupKeepsOneButtonDown) {
-  ImageButton& first = AddButton(10);
-  ImageButton& second = AddButton(40);
-  first.SetGroupIndex(1);
-  second.SetGroupIndex(1);
-  first.MouseDown(MouseButton::kLeft, 10, 10);
-  first.MouseUp(MouseButton::kLeft, 10, 10);
-  EXPECT_TRUE(first.Down());
-  second.MouseDown(MouseButton::kLeft, 10, 10);
-  second.MouseUp(MouseButton::kLeft, 10, 10);
-  EXPECT_TRUE(second.Down());
-  EXPECT_FALSE(first.Down());
-  second.MouseDown(MouseButton::kLeft, 10, 10);
-  second.MouseUp(MouseButton::kLeft, 10, 10);
-  EXPECT_TRUE(second.Down());  // without AllowAllUp a down button stays down
-  EXPECT_EQ(clicks, 3);
-  // Outside a group a button never stays down.
-  ImageButton& loose = AddButton(70);
-  loose.SetDown(true);
-  EXPECT_FALSE(loose.Down());
-}
-
-TEST(ImageButtonPlacement, PictureAndCaptionFollowLayoutMarginAndSpacing) {
-  using P = ImageButton;
-  // No caption, the defaults: the picture is centred.
-  auto p = P::PlaceGlyphAndText({25, 24}, {21, 20}, {0, 0}, qrv::GlyphLayout::kLeft, -1, 4);
-  EXPECT_EQ(p.glyph.x, 2);
-  EXPECT_EQ(p.glyph.y, 2);
-  // A caption right of the picture, centred together.
-  p = P::PlaceGlyphAndText({100, 24}, {16, 16}, {40, 13}, qrv::GlyphLayout::kLeft, -1, 4);
-  EXPECT_EQ(p.glyph.x, 20);
-  EXPECT_EQ(p.text.left, 40);
-  // Margin and spacing both free: equal thirds.
-  p = P::PlaceGlyphAndText({100, 24}, {16, 16}, {40, 13}, qrv::GlyphLayout::kRight, -1, -1);
-  EXPECT_EQ(p.glyph.x, 100 - 14 - 16);
-  EXPECT_EQ(p.text.left, p.glyph.x - 14 - 40);
-  // On top: the picture at the margin, the text below it.
-  p = P::PlaceGlyphAndText({60, 60}, {16, 16}, {30, 13}, qrv::GlyphLayout::kTop, 5, -1);
-  EXPECT_EQ(p.glyph.y, 5);
-  EXPECT_EQ(p.text.top, 5 + 16 + (60 - 5 - 16 - 13) / 2);
-  EXPECT_EQ(p.glyph.x, 22);
 }
 
 }  // namespace

@@ -58,8 +58,6 @@ struct AllKinds : qrv::Form {
   qrv::MonthCalendar calendar{*this, {.bounds = {8, 180, 200, 70}, .visible = false}};
   qrv::Edit countEdit{*this, {.bounds = {290, 120, 50, 20}, .text = L"0"}};
   qrv::UpDown count{*this, {.bounds = {340, 120, 16, 20}, .maximum = 9, .buddy = countEdit.Handle()}};
-  qrv::HotKeyControl hotKey{*this, {.bounds = {290, 150, 100, 20}}};
-  qrv::ProgressBar progress{*this, {.bounds = {290, 180, 100, 12}}};
   qrv::TabControl tabs{*this, {.bounds = {8, 180, 230, 70}, .pages = {L"One", L"Two"}}};
   qrv::CheckBox pageCheck{tabs.Page(1), {.bounds = {4, 4, 80, 18}, .text = L"On page"}};
   qrv::PictureLabel letter{*this, {.bounds = {250, 200, 20, 16}, .text = L"L"}, {.points = 10, .bold = true}};
@@ -248,9 +246,6 @@ TEST_F(Controls, PickersKeepTheirValuesQuietly) {
   PressKeys({VK_UP});
   EXPECT_EQ(form.count.Position(), 5);
   EXPECT_EQ(changes, 1);
-  form.hotKey.SetHotKey('K', HOTKEYF_CONTROL);
-  EXPECT_EQ(form.hotKey.Key(), 'K');
-  EXPECT_EQ(form.hotKey.Modifiers(), HOTKEYF_CONTROL);
   SYSTEMTIME first{2024, 3, 0, 4, 0, 0, 0, 0}, last{2024, 3, 0, 6, 0, 0, 0, 0};
   int selects = 0;
   form.calendar.onSelect = [&] { ++selects; };

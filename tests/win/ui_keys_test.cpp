@@ -146,7 +146,7 @@ struct ToolbarForm : qrv::Form {
   qrv::CheckBox reminder{*this, {.bounds = {172, 40, 24, 22}, .text = L"R", .pushLike = true, .takesFocus = false}};
   qrv::Button plainButton{*this, {.bounds = {200, 40, 60, 22}, .text = L"&Plain"}};
   qrv::PictureLabel drawn{*this, {.bounds = {8, 80, 60, 20}, .text = L"drawn"}, {}};
-  qrv::ImageButton image{*this, {.bounds = {80, 80, 40, 24}, .text = L"img"}};
+  qrv::ImageButton image{*this, {.bounds = {80, 80, 40, 24}}};
 };
 
 TEST(ToolbarButtons, ClickWithoutTakingTheFocusAndTheNextLettersAreTyped) {

@@ -1,12 +1,13 @@
 // The form layer under Wine: timers, the report of an exception that leaves a
-// handler, message filters, modal and owned forms, the loop run twice, and
-// what opening many forms leaves behind.
+// handler, message filters, modal and owned forms, the loop run twice, what
+// opening many forms leaves behind, and the files a file dialog answers.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -15,6 +16,7 @@
 #include "ui/app.h"
 #include "ui/buttons.h"
 #include "ui/edits.h"
+#include "ui/file_dialog.h"
 #include "ui/form.h"
 #include "ui/timer.h"
 #include "ui_test_support.h"
@@ -97,6 +99,17 @@ TEST_F(FormLayer, ADialogHasOnlyTheSystemMenuAndASizableWindowItsBoxes) {
   constexpr LONG_PTR kBoxes = WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
   EXPECT_EQ(GetWindowLongPtrW(dialog.Handle(), GWL_STYLE) & kBoxes, WS_SYSMENU);
   EXPECT_EQ(GetWindowLongPtrW(sizable.Handle(), GWL_STYLE) & kBoxes, kBoxes);
+}
+
+// The dialog answers one file as its full path, several as their folder and
+// then their names.
+TEST(FileDialog, ChosenFilesAreFullPathsWhetherOneOrSeveralWereChosen) {
+  using namespace std::string_view_literals;
+  EXPECT_EQ(qrv::ChosenFiles(L"C:\\a b\\one.txt\0\0"sv), std::vector<std::wstring>{L"C:\\a b\\one.txt"});
+  EXPECT_EQ(qrv::ChosenFiles(L"C:\\a b\0one.txt\0two\0\0"sv),
+            (std::vector<std::wstring>{L"C:\\a b\\one.txt", L"C:\\a b\\two"}));
+  EXPECT_TRUE(qrv::ChosenFiles(L"\0\0"sv).empty());
+  EXPECT_EQ(qrv::ChosenFiles(L"C:\\x.txt"sv), std::vector<std::wstring>{L"C:\\x.txt"});  // no end marks
 }
 
 // Moved to a screen of 144 DPI, the form gets the system's message (the new DPI
