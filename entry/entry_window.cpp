@@ -275,6 +275,7 @@ void EntryWindow::Clear() {
   if (!recipientsEdit_.Text().empty()) recipientsEdit_.SetText(L"", Notify::kYes);
   if (!copiesEdit_.Text().empty()) copiesEdit_.SetText(L"");
   if (GetWindowTextLengthW(body_.Handle()) > 0) body_.SetPlainText(L"", Notify::kYes);
+  WrapBody();
   attachmentsList_.RemoveAll();
   const Date today = clock_.Today();
   SetDates({today, today});

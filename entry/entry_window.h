@@ -203,6 +203,8 @@ class EntryWindow : public Form {
   bool OnFrameMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
   void DropFiles(HDROP drop);
   void TakeTextFile(const std::wstring& path);
+  void UnwrapBodyFor(std::wstring_view text);
+  void WrapBody();
   void TellTextCut(bool subject);
   std::vector<std::wstring> RunFileDialog();
 
@@ -223,6 +225,7 @@ class EntryWindow : public Form {
   bool twoLineSubject_ = false;
   bool asking_ = false;
   bool cutToldLater_ = false;  // a message that text was cut is on its way
+  bool bodyWraps_ = true;      // false while the body holds a line too long to wrap
   bool categoriesRead_ = false;
   bool built_ = false;
   EntryLayout layout_;

@@ -305,6 +305,7 @@ bool EntryWindow::PasteWithin(RichEdit& edit, int limit) {
     text = CutTo(std::move(*text), room);
     TellTextCut(&edit == &subjectEdit_);
   }
+  if (&edit == &body_) UnwrapBodyFor(*text);
   SendMessageW(edit.Handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text->c_str()));
   return true;
 }

@@ -7,6 +7,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <utility>
 
 #include "core/codepage.h"
 #include "core/file_io.h"
@@ -20,6 +21,11 @@ namespace qrv {
 namespace {
 
 constexpr std::size_t kTextFileLimit = 16u << 20;
+
+// The rich edit wraps a line at a cost growing with the square of its length
+// (one line of 65,536 characters: 18 s under Wine); a longer line is shown
+// unwrapped.
+constexpr std::size_t kLongestWrappedLine = 4096;
 
 // A text file's content: UTF-16 or UTF-8 by their byte-order marks, else in the
 // system code page.
@@ -218,7 +224,31 @@ void EntryWindow::TakeTextFile(const std::wstring& path) {
     TellTextCut(false);
   }
   subjectEdit_.SetPlainText(path, Notify::kYes);
+  UnwrapBodyFor(text);
   body_.SetPlainText(text, Notify::kYes);
+}
+
+// Text with a line too long to wrap quickly turns the body's wrapping off
+// before it goes in: the body then scrolls sideways with the caret, and the
+// text is kept as it is. A cleared window wraps again.
+void EntryWindow::UnwrapBodyFor(std::wstring_view text) {
+  if (!bodyWraps_) return;
+  std::size_t line = 0;
+  for (const wchar_t c : text) {
+    line = c == L'\r' || c == L'\n' ? 0 : line + 1;
+    if (line > kLongestWrappedLine) {
+      bodyWraps_ = false;
+      SendMessageW(body_.Handle(), EM_SETOPTIONS, ECOOP_OR, ECO_AUTOHSCROLL);
+      SendMessageW(body_.Handle(), EM_SETTARGETDEVICE, 0, 1);
+      return;
+    }
+  }
+}
+
+void EntryWindow::WrapBody() {
+  if (std::exchange(bodyWraps_, true)) return;
+  SendMessageW(body_.Handle(), EM_SETOPTIONS, ECOOP_AND, ~static_cast<LPARAM>(ECO_AUTOHSCROLL));
+  SendMessageW(body_.Handle(), EM_SETTARGETDEVICE, 0, 0);
 }
 
 }  // namespace qrv

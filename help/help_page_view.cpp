@@ -44,10 +44,22 @@ HelpPageView::HelpPageView(Container& parent, const EditArgs& args) : RichEdit(p
   Send(EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(GetSysColor(COLOR_WINDOW)));
 }
 
+// The page is read, not typed in: it keeps no caret. The control makes its
+// caret anew when it takes the focus, when the selection moves and when a
+// line's height changes, so whatever it handled, a caret of its own goes.
+// Without a caret to follow, the Up and Down arrows scroll a line, as the
+// scroll bar's arrows do; Shift with them still selects.
 // Tab into a page leaves its selection as it is: the dialog keys select the
 // whole text of a control that asks for it, which would scroll to the end.
 LRESULT HelpPageView::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_KEYDOWN && (wp == VK_UP || wp == VK_DOWN) && GetKeyState(VK_SHIFT) >= 0 &&
+      GetKeyState(VK_CONTROL) >= 0) {
+    Send(WM_VSCROLL, wp == VK_UP ? SB_LINEUP : SB_LINEDOWN);
+    return 0;
+  }
   const LRESULT result = RichEdit::WndProc(msg, wp, lp);
+  GUITHREADINFO thread{.cbSize = sizeof thread};
+  if (GetGUIThreadInfo(GetCurrentThreadId(), &thread) && thread.hwndCaret == Handle()) DestroyCaret();
   return msg == WM_GETDLGCODE ? result & ~static_cast<LRESULT>(DLGC_HASSETSEL) : result;
 }
 

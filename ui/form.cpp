@@ -1,6 +1,7 @@
 #include "ui/form.h"
 
 #include <algorithm>
+#include <cwctype>
 
 #include "ui/app.h"
 #include "ui/gdi.h"
@@ -43,6 +44,12 @@ HWND OwnerWindow(const Form* owner, bool topMost) {
   const bool ownerTopMost = GetWindowLongPtrW(owner->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST;
   return ownerTopMost && !topMost ? Application::Get().Handle() : owner->Handle();
 }
+
+// A character typed without Alt goes to the window that has the focus as
+// typed, never to the dialog keys: a letter is a mnemonic only with Alt, so a
+// click that leaves the focus on a button does not make the next letters typed
+// into the window's commands.
+bool IsPlainCharacter(const MSG& msg) { return msg.message == WM_CHAR && iswgraph(static_cast<wint_t>(msg.wParam)); }
 
 // A key or a click: what may have moved the focus within a form.
 bool IsInputMessage(UINT msg) {
@@ -231,6 +238,7 @@ bool Form::FilterMessage(MSG& msg) {
   if (CloseDroppedList(msg)) return true;
   if (PreTranslate(msg)) return true;
   if (TurnTabPage(msg) || MoveFocusByTab(msg)) return true;
+  if (IsPlainCharacter(msg)) return false;
   return IsDialogMessageW(Handle(), &msg) != FALSE;
 }
 

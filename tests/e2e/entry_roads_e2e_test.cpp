@@ -13,6 +13,7 @@ namespace qrv::testing {
 namespace {
 
 constexpr wchar_t kMessaging[] = L"SOFTWARE\\Microsoft\\Windows Messaging Subsystem";
+constexpr wchar_t kBrowserPath[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\IEXPLORE.EXE";
 
 std::wstring TextOf(HWND window) {
   wchar_t text[512]{};
@@ -25,7 +26,8 @@ bool EndsWith(const std::string& text, const std::string& end) {
 }
 
 // The bar with the stand-in Simple MAPI library beside it (installed as the
-// system's mail library, its answers and log in the test's folder).
+// system's mail library, its answers and log in the test's folder) and the
+// argument logger standing in for the web browser.
 class EntryRoads : public BarWithOutlook {
  protected:
   void SetUp() override {
@@ -35,9 +37,12 @@ class EntryRoads : public BarWithOutlook {
     mapiLog_ = programs_ + L"\\mapi.log";
     SetEnvironmentVariableW(L"QRV_MAPI_CONFIG", mapiConfig_.c_str());
     SetEnvironmentVariableW(L"QRV_MAPI_LOG", mapiLog_.c_str());
+    ASSERT_TRUE(CopyFileW((office_ + L"\\OUTLOOK.EXE").c_str(), (programs_ + L"\\Browser.exe").c_str(), FALSE));
+    SetText(HKEY_LOCAL_MACHINE, kBrowserPath, nullptr, programs_ + L"\\Browser.exe");
   }
   void TearDown() override {
     BarWithOutlook::TearDown();
+    RegDeleteTreeW(HKEY_LOCAL_MACHINE, kBrowserPath);
     SetEnvironmentVariableW(L"QRV_MAPI_CONFIG", nullptr);
     SetEnvironmentVariableW(L"QRV_MAPI_LOG", nullptr);
   }
@@ -58,13 +63,14 @@ class EntryRoads : public BarWithOutlook {
     return at == std::string::npos ? "" : log.substr(at, log.find('\r', at) - at);
   }
 
-  // An Information Item window from the collapsed strip, in front; with
+  // A new Information Item window from the collapsed strip, in front; with
   // `email` turned into an e-mail by its key.
   HWND OpenEntry(bool email = false) {
+    const HWND before = GetForegroundWindow();
     e2e::Click(2, top_ + 250);
     HWND window = nullptr;
-    e2e::WaitFor([&] { return (window = FindWindowW(nullptr, L"Task - QRV")) && GetForegroundWindow() == window; },
-                 5000);
+    e2e::WaitFor([&] { return (window = GetForegroundWindow()) != before && TextOf(window) == L"Task - QRV"; }, 5000);
+    if (TextOf(window) != L"Task - QRV") window = nullptr;
     if (window && email) {
       e2e::XKeys(L"ctrl+shift+m");
       e2e::WaitFor([&] { return TextOf(window) == L"E-Mail - QRV"; }, 3000);
@@ -205,6 +211,63 @@ TEST_F(EntryRoads, TheMailProgramSendsOnlyAFullyResolvedMailAndOpensMailtoAddres
   EXPECT_TRUE(EndsWith(StartedPrograms()[0].commandLine, " mailto:Ann?subject=Tea%20%26%20cake&body=Bring%20cups"))
       << StartedPrograms()[0].commandLine;
   EXPECT_TRUE(Closes(window));
+}
+
+// A search typed with a web service's keyword opens the browser on the
+// service's address with the words in it; a typed address opens as it is,
+// its blank escaped. Each window takes the keys as it opens.
+TEST_F(EntryRoads, WebSearchesOpenTheBrowserOnTheirFilledAddress) {
+  settings_[L"NEWIEWINDOW"] = L"YES";
+  StartBar();
+  const std::string browser = ProgramPath(L"Browser.exe");
+  for (const wchar_t* typed : {L"google tea & cake", L"www.example.org/tea time"}) {
+    HWND window = OpenEntry();
+    ASSERT_TRUE(window) << "no window for " << Ascii(typed);
+    EXPECT_TRUE(e2e::HasFocus(Box(window, 0))) << "the subject of a window just opened has no focus";
+    ASSERT_TRUE(e2e::XType(typed));
+    ASSERT_TRUE(e2e::WaitFor([&] { return TextOf(window) == L"Internet - QRV"; }, 3000)) << TextOf(window);
+    EXPECT_EQ(TextOf(Box(window, 0)), typed);
+    e2e::XKeys(L"Return");
+    EXPECT_TRUE(Closes(window));
+  }
+  ASSERT_TRUE(WaitForStarts(2));
+  const std::vector<Started> expected = {
+      {browser, "\"" + browser + "\" \"https://www.google.com/search?q=tea+%26+cake\""},
+      {browser, "\"" + browser + "\" \"Http://www.example.org/tea%20time\""}};
+  EXPECT_EQ(StartedPrograms(), expected);
+}
+
+// Find Contact in a window opened while another is open: the subject is
+// resolved through the mail library, the contact is shown and that window
+// goes; the first window keeps its text, and a name Outlook does not know
+// found from its caption-bar menu is told and keeps it.
+TEST_F(EntryRoads, FindContactWorksInAWindowOpenedBesideAnother) {
+  Seed("[Item 1]\nClass=ContactItem\nFullName=Ann Lee\nCompanyName=Lee Ltd\n");
+  ConfigureMapi("contact=ann|Ann Lee|ann@x.org\n");
+  StartBar();
+  HWND first = OpenEntry();
+  ASSERT_TRUE(first) << "no first window";
+  ASSERT_TRUE(TypeInto(Box(first, 0), L"Nobody"));
+  HWND second = OpenEntry();
+  ASSERT_TRUE(second) << "no second window";
+  EXPECT_TRUE(e2e::HasFocus(Box(second, 0))) << "the subject of a window just opened has no focus";
+  ASSERT_TRUE(e2e::XType(L"ann"));
+  ASSERT_TRUE(e2e::WaitFor([&] { return TextOf(Box(second, 0)) == L"ann"; }, 3000)) << TextOf(Box(second, 0));
+  e2e::XKeys(L"ctrl+f");
+  ASSERT_TRUE(Closes(second)) << "the contact was not found";
+  EXPECT_EQ(Stored("Item", "1").Get("Displays"), "1");
+  ASSERT_TRUE(IsWindow(first));
+  EXPECT_EQ(TextOf(Box(first, 0)), L"Nobody");
+
+  ClickInto(Box(first, 0));
+  const RECT rc = e2e::WindowRect(first);
+  const int frame = GetSystemMetrics(SM_CXFRAME), icon = GetSystemMetrics(SM_CXSMICON);
+  e2e::Click(rc.right - frame - 4 * icon - 8 + icon / 2, rc.top + frame + 2 + icon / 2);
+  ASSERT_TRUE(e2e::WaitFor([&] { return e2e::FindWindowOf(bar_.Id(), L"#32768") != nullptr; }, 3000)) << "no menu";
+  e2e::PressKeys({VK_DOWN, VK_RETURN});  // "Find Contact in Subject"
+  EXPECT_EQ(Told(first), L"Name not found.");
+  EXPECT_TRUE(IsWindow(first));
+  EXPECT_EQ(TextOf(Box(first, 0)), L"Nobody");
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include <windows.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -43,8 +44,15 @@ Findings CheckEscInDropDowns(HWND form);
 // Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PageDown and Ctrl+PageUp change the page of
 // each tab control; the pages it showed are shown again at the end.
 Findings CheckTabPageKeys(HWND form);
-// A click on each of `buttons` (their commands run) leaves the focus off the
-// button, and a letter typed then clicks no button.
-Findings CheckLetterAfterClick(HWND form, const std::vector<HWND>& buttons);
+// A letter typed after a click on any button, check box or radio button lands
+// in a text field or clicks nothing. Each is pressed with the mouse and released
+// off it, so the focus goes where a click leaves it and no command runs; then,
+// where the focus does not take characters, a mnemonic letter of another button
+// is typed, its click caught before any handler. Controls in `seen` are passed
+// over and the ones pressed added (the looks of a scene share their windows).
+Findings CheckLetterAfterClick(HWND form, std::set<HWND>& seen);
+// After a message box that `owner` shows, answered with Enter, the form is the
+// active window with the focus on the control that had it (its last tab stop).
+Findings CheckFocusAfterBox(HWND form, HWND owner);
 
 }  // namespace qrv::checks

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <set>
 #include <string>
 
 #include "components/ole_auto.h"
@@ -36,9 +37,16 @@ class SceneProgram : public ::testing::Environment {
 };
 const auto* const sceneProgram = ::testing::AddGlobalTestEnvironment(new SceneProgram);
 
+// What the checks of a scene's looks share: the windows and buttons already
+// examined by the checks that need each only once.
+struct Examined {
+  std::set<HWND> pressed;
+  std::set<HWND> boxed;
+};
+
 // The checks that leave a look as they found it; the order keeps the
 // keyboard ones, which move the focus and open lists, after the pictures.
-std::string CheckLook(const qrv::gallery::Look& look) {
+std::string CheckLook(const qrv::gallery::Look& look, Examined& examined) {
   const struct {
     const char* name;
     Findings (*check)(HWND);
@@ -46,11 +54,18 @@ std::string CheckLook(const qrv::gallery::Look& look) {
                 {"text fit", qrv::checks::CheckTextFit},      {"tab order", qrv::checks::CheckTabOrder},
                 {"tab pages", qrv::checks::CheckTabPageKeys}, {"esc in lists", qrv::checks::CheckEscInDropDowns}};
   std::string report;
+  auto note = [&](const char* name, const Findings& findings) {
+    if (!findings.empty()) report += "\n" + look.name + ", " + qrv::checks::Report(name, findings);
+  };
+  auto standing = [&] { return IsWindow(look.window) && IsWindowVisible(look.window); };
   for (const auto& check : checks) {
-    if (!IsWindow(look.window) || !IsWindowVisible(look.window)) break;
-    if (const Findings findings = check.check(look.window); !findings.empty())
-      report += "\n" + look.name + ", " + qrv::checks::Report(check.name, findings);
+    if (!standing()) return report;
+    note(check.name, check.check(look.window));
   }
+  if (standing()) note("letter after a click", qrv::checks::CheckLetterAfterClick(look.window, examined.pressed));
+  // A box after each look of a window would say nothing new.
+  if (standing() && examined.boxed.insert(look.window).second)
+    note("focus after a box", qrv::checks::CheckFocusAfterBox(look.window, look.window));
   return report;
 }
 
@@ -60,9 +75,10 @@ TEST_P(SceneChecks, EveryLookPaintsFitsAndTakesTheKeys) {
   const auto& [index, dpi] = GetParam();
   const qrv::gallery::Scene& scene = qrv::gallery::Scenes().at(index);
   std::string report;
+  Examined examined;
   scene.play(
       [&](const qrv::gallery::Look& look) {
-        if (look.ourForm) report += CheckLook(look);
+        if (look.ourForm) report += CheckLook(look, examined);
       },
       dpi);
   EXPECT_TRUE(report.empty()) << scene.group << " at " << dpi << " DPI:" << report;

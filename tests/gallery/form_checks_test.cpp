@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <set>
 
 #include "form_checks.h"
 #include "ui/app.h"
@@ -170,12 +171,10 @@ TEST(TabOrderCheck, FindsTabGoingUpAndPassesAFormInReadingOrder) {
   EXPECT_TRUE(none.empty()) << qrv::checks::Report("tab order", none);
 }
 
-// Dialog keys a form may get wrong; `mended` does them as the system's dialogs do.
+// Dialog keys a form may get wrong; `mended` has them right.
 struct KeysForm : qrv::Form {
   explicit KeysForm(bool mended) : Form({.caption = L"keys", .clientSize = {300, 160}}), mended_(mended) {
-    tool.onClick = [this] {
-      if (mended_) text.Focus();
-    };
+    go.onClick = [this] { ++goes; };
     // Unmended, the list box closes the window on Esc as well as its list.
     if (!mended_) SetWindowSubclass(combo.Handle(), CloseOnEsc, 1, reinterpret_cast<DWORD_PTR>(Handle()));
   }
@@ -184,6 +183,8 @@ struct KeysForm : qrv::Form {
     return DefSubclassProc(hwnd, msg, wp, lp);
   }
   bool PreTranslate(MSG& msg) override {
+    // Unmended, a letter typed on a button is a mnemonic, as in the system's dialogs.
+    if (!mended_ && msg.message == WM_CHAR) return IsDialogMessageW(Handle(), &msg) != FALSE;
     if (msg.message != WM_KEYDOWN) return false;
     // Unmended, the page keys are swallowed; mended, they turn the page.
     if (GetKeyState(VK_CONTROL) < 0 && (msg.wParam == VK_TAB || msg.wParam == VK_NEXT || msg.wParam == VK_PRIOR)) {
@@ -198,6 +199,7 @@ struct KeysForm : qrv::Form {
   qrv::ComboBox combo{*this, {.bounds = {8, 34, 120, 100}, .items = {L"Task", L"Note"}}};
   qrv::TabControl tabs{*this, {.bounds = {8, 60, 200, 60}, .pages = {L"One", L"Two"}}};
   qrv::Button go{*this, {.bounds = {210, 130, 75, 23}, .text = L"&Go"}};
+  int goes = 0;
 };
 struct KeysWrong : KeysForm {
   KeysWrong() : KeysForm(false) {}
@@ -206,15 +208,20 @@ struct KeysRight : KeysForm {
   KeysRight() : KeysForm(true) {}
 };
 
-TEST(KeyChecks, FindEscClosingCtrlTabIgnoredAndFocusLeftOnAButton) {
+TEST(KeyChecks, FindEscClosingCtrlTabIgnoredAndALetterAfterAClickClicking) {
   auto wrong = Shown<KeysWrong>();
   const Findings esc = qrv::checks::CheckEscInDropDowns(wrong->Handle());
   EXPECT_TRUE(Names(esc, wrong->combo)) << qrv::checks::Report("esc", esc);
   EXPECT_TRUE(wrong->Visible()) << "the check keeps the window from closing";
   const Findings pages = qrv::checks::CheckTabPageKeys(wrong->Handle());
   EXPECT_EQ(pages.size(), 4u) << qrv::checks::Report("pages", pages);
-  const Findings letter = qrv::checks::CheckLetterAfterClick(wrong->Handle(), {wrong->tool.Handle()});
-  EXPECT_EQ(letter.size(), 2u) << qrv::checks::Report("letter", letter);
+  std::set<HWND> pressed;
+  const Findings letter = qrv::checks::CheckLetterAfterClick(wrong->Handle(), pressed);
+  ASSERT_EQ(letter.size(), 1u) << qrv::checks::Report("letter", letter);
+  EXPECT_EQ(letter[0].control, wrong->tool.Handle());
+  EXPECT_NE(letter[0].what.find("clicks button \"&Go\""), std::string::npos) << letter[0].what;
+  EXPECT_EQ(wrong->goes, 0) << "the check runs no command";
+  EXPECT_TRUE(qrv::checks::CheckLetterAfterClick(wrong->Handle(), pressed).empty()) << "each button is pressed once";
   wrong->Hide();
 
   auto right = Shown<KeysRight>();
@@ -223,8 +230,26 @@ TEST(KeyChecks, FindEscClosingCtrlTabIgnoredAndFocusLeftOnAButton) {
   none = qrv::checks::CheckTabPageKeys(right->Handle());
   EXPECT_TRUE(none.empty()) << qrv::checks::Report("pages", none);
   EXPECT_EQ(right->tabs.Selection(), 0);
-  none = qrv::checks::CheckLetterAfterClick(right->Handle(), {right->tool.Handle()});
+  pressed.clear();
+  none = qrv::checks::CheckLetterAfterClick(right->Handle(), pressed);
   EXPECT_TRUE(none.empty()) << qrv::checks::Report("letter", none);
+  EXPECT_EQ(pressed.size(), 2u);
+}
+
+// A box with no owner leaves no window of the thread active when it closes,
+// so keys typed next go nowhere; one owned by the form gives it back its focus.
+TEST(KeyChecks, FindTheFocusLostAfterABoxWithoutOwner) {
+  struct Fields : qrv::Form {
+    Fields() : Form({.caption = L"fields", .clientSize = {300, 100}}) {}
+    qrv::Edit first{*this, {.bounds = {8, 8, 200, 20}}};
+    qrv::Edit second{*this, {.bounds = {8, 34, 200, 20}}};
+  };
+  auto form = Shown<Fields>();
+  const Findings lost = qrv::checks::CheckFocusAfterBox(form->Handle(), nullptr);
+  EXPECT_FALSE(lost.empty());
+  const Findings none = qrv::checks::CheckFocusAfterBox(form->Handle(), form->Handle());
+  EXPECT_TRUE(none.empty()) << qrv::checks::Report("focus after a box", none);
+  EXPECT_EQ(GetFocus(), form->second.Handle());
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "form_checks.h"
 #include "form_checks_support.h"
 #include "tests/win/ui_test_support.h"
+#include "ui/dialogs.h"
 #include "ui/panels.h"
 #include "ui/wide.h"
 
@@ -181,26 +182,72 @@ HWND FocusOnPage(HWND form, HWND tabs) {
   return tabs;
 }
 
-// Where a mnemonic letter of the form's buttons is (one typed would click it).
-wchar_t MnemonicLetter(HWND form) {
-  for (HWND control : VisibleControls(form)) {
-    const std::wstring text = WindowText(control);
-    const auto at = text.find(L'&');
-    if (ClassOf(control) == L"Button" && at != std::wstring::npos && at + 1 < text.size() && text[at + 1] != L'&')
-      return static_cast<wchar_t>(towlower(text[at + 1]));
-  }
-  return L'q';
+// A button, check box or radio button a user can click.
+bool IsClickable(HWND control) {
+  return ClassOf(control) == L"Button" && !IsFrame(control) && IsWindowEnabled(control);
 }
 
-// The buttons clicked while a letter is typed: a hook sees every command sent.
-std::vector<HWND>* clickedButtons = nullptr;
-LRESULT CALLBACK SeeCommands(int code, WPARAM wp, LPARAM lp) {
-  const auto& call = *reinterpret_cast<CWPSTRUCT*>(lp);
-  if (code == HC_ACTION && clickedButtons && call.message == WM_COMMAND && HIWORD(call.wParam) == BN_CLICKED &&
-      call.lParam)
-    clickedButtons->push_back(reinterpret_cast<HWND>(call.lParam));
-  return CallNextHookEx(nullptr, code, wp, lp);
+// The letter of a caption's mnemonic ("&Save": 's'); 0 for none.
+wchar_t Mnemonic(HWND control) {
+  const std::wstring text = WindowText(control);
+  for (std::size_t at = text.find(L'&'); at != std::wstring::npos && at + 1 < text.size();
+       at = text.find(L'&', at + 2)) {
+    if (text[at + 1] != L'&') return static_cast<wchar_t>(towlower(text[at + 1]));
+  }
+  return 0;
 }
+
+// A letter that would click a button of the form other than `pressed`; 0 for none.
+wchar_t OtherMnemonic(HWND form, HWND pressed) {
+  for (HWND control : VisibleControls(form)) {
+    if (control == pressed || !IsClickable(control)) continue;
+    if (const wchar_t letter = Mnemonic(control); iswalpha(letter)) return letter;
+  }
+  return 0;
+}
+
+// A text field, or a list that searches as one types.
+bool TakesCharacters(HWND window) {
+  return window && (SendMessageW(window, WM_GETDLGCODE, 0, 0) & (DLGC_WANTCHARS | DLGC_HASSETSEL)) != 0;
+}
+
+// While it lives, the clicks of the form's buttons reach no handler: they are
+// noted, and PutBack undoes what a click changed (a check mark).
+class ClickGuard {
+ public:
+  explicit ClickGuard(HWND form) {
+    parents_.push_back(form);
+    for (HWND control : VisibleControls(form)) {
+      if (ClassOf(control) == L"Button") marks_.emplace_back(control, SendMessageW(control, BM_GETCHECK, 0, 0));
+      if (std::find(parents_.begin(), parents_.end(), GetParent(control)) == parents_.end())
+        parents_.push_back(GetParent(control));
+    }
+    for (HWND parent : parents_) SetWindowSubclass(parent, Proc, 2, reinterpret_cast<DWORD_PTR>(this));
+  }
+  ~ClickGuard() {
+    for (HWND parent : parents_) RemoveWindowSubclass(parent, Proc, 2);
+  }
+  ClickGuard(const ClickGuard&) = delete;
+  ClickGuard& operator=(const ClickGuard&) = delete;
+
+  void PutBack() const {
+    for (const auto& [control, mark] : marks_) {
+      if (SendMessageW(control, BM_GETCHECK, 0, 0) != mark) SendMessageW(control, BM_SETCHECK, mark, 0);
+    }
+  }
+  std::vector<HWND> clicked;
+
+ private:
+  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self) noexcept {
+    if (msg == WM_COMMAND && HIWORD(wp) == BN_CLICKED && lp) {
+      reinterpret_cast<ClickGuard*>(self)->clicked.push_back(reinterpret_cast<HWND>(lp));
+      return 0;
+    }
+    return DefSubclassProc(hwnd, msg, wp, lp);
+  }
+  std::vector<HWND> parents_;
+  std::vector<std::pair<HWND, LRESULT>> marks_;
+};
 
 void TypeLetter(wchar_t c) {
   INPUT input[2]{};
@@ -209,6 +256,13 @@ void TypeLetter(wchar_t c) {
   input[1].ki.dwFlags = KEYEVENTF_KEYUP;
   SendInput(2, input, sizeof input[0]);
   Settle(40);
+}
+
+// The control the mouse reaches in the middle of a window.
+bool UnderTheMouse(HWND control) {
+  RECT r{};
+  GetWindowRect(control, &r);
+  return WindowFromPoint({(r.left + r.right) / 2, (r.top + r.bottom) / 2}) == control;
 }
 
 }  // namespace
@@ -293,26 +347,47 @@ Findings CheckTabPageKeys(HWND form) {
   return findings;
 }
 
-Findings CheckLetterAfterClick(HWND form, const std::vector<HWND>& buttons) {
+Findings CheckLetterAfterClick(HWND form, std::set<HWND>& seen) {
   Findings findings;
-  const wchar_t letter = MnemonicLetter(form);
-  for (HWND button : buttons) {
-    BringForward(form);
-    testing::ClickOn(button);
-    if (GetFocus() == button) {
-      findings.push_back({button, Describe(button) + ": a click leaves the focus on it, so letters typed next run "
-                                                     "the window's mnemonics"});
-    }
-    std::vector<HWND> clicked;
-    clickedButtons = &clicked;
-    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, SeeCommands, nullptr, GetCurrentThreadId());
+  BringForward(form);
+  const HWND start = GetFocus();
+  ClickGuard guard(form);
+  for (HWND control : VisibleControls(form)) {
+    if (!IsClickable(control) || !seen.insert(control).second) continue;
+    const wchar_t letter = OtherMnemonic(form, control);
+    if (!letter || !UnderTheMouse(control)) continue;
+    if (GetFocus() != start) SetFocus(start);
+    testing::PressAndLeave(control);
+    const HWND focus = GetFocus();
+    if (TakesCharacters(focus)) continue;
+    guard.clicked.clear();
     TypeLetter(letter);
-    UnhookWindowsHookEx(hook);
-    clickedButtons = nullptr;
-    for (HWND hit : clicked) {
-      findings.push_back({button, "after a click on " + Describe(button) + " the letter '" + static_cast<char>(letter) +
-                                      "' clicks " + Describe(hit)});
+    for (HWND hit : guard.clicked) {
+      findings.push_back({control, "after a click on " + Describe(control) + " the letter '" +
+                                       static_cast<char>(letter) + "' clicks " + Describe(hit)});
     }
+    guard.PutBack();
+  }
+  if (start && GetFocus() != start) SetFocus(start);
+  return findings;
+}
+
+Findings CheckFocusAfterBox(HWND form, HWND owner) {
+  BringForward(form);
+  const std::vector<HWND> stops = TabStops(form);
+  if (!stops.empty()) SetFocus(stops.back());
+  const HWND before = GetFocus();
+  testing::AnswerNextBoxByKey(VK_RETURN);
+  ShowMessage(L"A message of the window's", MessageKind::kInformation, MessageButtons::kOk, {.owner = owner});
+  Settle();
+  Findings findings;
+  auto title = [](HWND window) { return window ? "\"" + Narrow(WindowText(window)) + "\"" : std::string("none"); };
+  if (const HWND active = GetActiveWindow(), front = GetForegroundWindow(); active != form || front != form) {
+    findings.push_back({form, "after a box of its own the active window is " + title(active) + ", the one in front " +
+                                  title(front) + ", not " + title(form)});
+  }
+  if (const HWND focus = GetFocus(); focus != before) {
+    findings.push_back({before, "after a box the focus is on " + Named(focus) + ", not back on " + Named(before)});
   }
   return findings;
 }

@@ -171,6 +171,45 @@ TEST_F(EntryPartsTest, OverlongSubjectsAndDroppedTextsAreCutAndTheUserIsTold) {
   EXPECT_TRUE(window.Empty());
 }
 
+// The rows the window's body shows (the body: its tallest rich edit).
+LRESULT BodyRows(const EntryWindow& window) {
+  const auto height = [](HWND control) {
+    RECT rc{};
+    GetWindowRect(control, &rc);
+    return rc.bottom - rc.top;
+  };
+  HWND body = nullptr;
+  for (HWND child = GetWindow(window.Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    wchar_t name[64]{};
+    GetClassNameW(child, name, 64);
+    if (lstrcmpiW(name, RICHEDIT_CLASSW) == 0 && (!body || height(child) > height(body))) body = child;
+  }
+  return SendMessageW(body, EM_GETLINECOUNT, 0, 0);
+}
+
+// A line the body would wrap costs the rich edit time growing with the square
+// of its length: a dropped file of one word longer than that is shown
+// unwrapped, whole as far as the body holds it; after a reset the body wraps
+// again.
+TEST_F(EntryPartsTest, ADroppedTextOfOneVeryLongLineIsShownUnwrapped) {
+  EntryWindow& window = OpenWindow();
+  window.ChooseType(kTextDocument);
+  const std::wstring word = WriteFile(L"word.txt", std::string(5u << 20, 'w'));
+  SendMessageW(window.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf({word})), 0);
+  Pump(100);
+  EXPECT_TRUE(window.Body() == std::wstring(kBodyLimit, L'w')) << window.Body().size();
+  EXPECT_EQ(BodyRows(window), 1);
+  EXPECT_EQ(prompts.count, 1);
+
+  PressKeys({'R'}, VK_CONTROL);
+  window.ChooseType(kTextDocument);
+  std::string words;
+  while (words.size() < 300) words += "wrapped words ";
+  SendMessageW(window.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf({WriteFile(L"words.txt", words)})), 0);
+  Pump(100);
+  EXPECT_GT(BodyRows(window), 2);
+}
+
 // The bar's icon pictures: red, green and blue squares of 16 pixels.
 void AddIconPictures(ImageList& pictures) {
   for (COLORREF colour : {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255)}) {

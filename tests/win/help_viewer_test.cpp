@@ -8,6 +8,7 @@
 
 #include <richedit.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <utility>
 
@@ -132,6 +133,54 @@ TEST_F(HelpViewerTest, TabAndShiftTabMoveBetweenTheLinksAndEnterFollowsOne) {
   for (int n = 0; n < 3 && GetFocus() != view.Handle(); ++n) qrv::testing::PressKeys({VK_TAB});
   ASSERT_EQ(GetFocus(), view.Handle());
   EXPECT_EQ(selected(), std::make_pair(links.back().start, links.back().end));
+}
+
+// The page is read, not typed in: no caret shows in it after a click, a key or
+// the focus coming back, while the arrows and Page Down scroll it, Tab reaches
+// its links and Shift with an arrow selects text to copy.
+TEST_F(HelpViewerTest, ThePageShowsNoCaretAndItsKeysScrollIt) {
+  qrv::HelpViewer& viewer = qrv::ShowHelp(bar_, 43);
+  Pump(100);
+  qrv::HelpPageView& view = viewer.PageView();
+  const HWND page = view.Handle();
+  const auto caretInPage = [&] {
+    GUITHREADINFO thread{.cbSize = sizeof thread};
+    return GetGUIThreadInfo(GetCurrentThreadId(), &thread) && thread.hwndCaret == page;
+  };
+  const auto firstLine = [&] { return SendMessageW(page, EM_GETFIRSTVISIBLELINE, 0, 0); };
+  const auto selection = [&] {
+    CHARRANGE range{};
+    SendMessageW(page, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    return range;
+  };
+  POINTL at{};
+  SendMessageW(page, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&at), 3);
+  POINT screen{at.x + 2, at.y + 4};
+  ClientToScreen(page, &screen);
+  qrv::testing::ClickAt(screen);
+  Pump(50);
+  ASSERT_EQ(GetFocus(), page);
+  EXPECT_FALSE(caretInPage());
+  qrv::testing::PressKeys({VK_DOWN, VK_DOWN, VK_DOWN});
+  EXPECT_EQ(firstLine(), 3);
+  qrv::testing::PressKeys({VK_UP});
+  EXPECT_EQ(firstLine(), 2);
+  EXPECT_FALSE(caretInPage());
+  qrv::testing::PressKeys({VK_NEXT});
+  EXPECT_GT(firstLine(), 3);
+  EXPECT_FALSE(caretInPage());
+  qrv::testing::PressKeys({VK_DOWN}, VK_SHIFT);
+  EXPECT_LT(selection().cpMin, selection().cpMax);
+  qrv::testing::PressKeys({VK_TAB});
+  const CHARRANGE link = selection();
+  EXPECT_TRUE(
+      std::ranges::any_of(view.Links(), [&](const auto& l) { return l.start == link.cpMin && l.end == link.cpMax; }));
+  EXPECT_FALSE(caretInPage());
+  // The focus leaves the page and comes back to it.
+  viewer.ContentsButton().Focus();
+  view.Focus();
+  Pump(50);
+  EXPECT_FALSE(caretInPage());
 }
 
 TEST_F(HelpViewerTest, ClosedViewerIsFreedAndOpensAgainWithAnEmptyHistory) {

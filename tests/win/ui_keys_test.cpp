@@ -30,6 +30,7 @@ namespace {
 
 using qrv::testing::ClickOn;
 using qrv::testing::Key;
+using qrv::testing::PressAndLeave;
 using qrv::testing::PressKeys;
 using qrv::testing::Pump;
 using qrv::testing::TypeCharacter;
@@ -176,20 +177,7 @@ TEST(ToolbarButtons, ClickWithoutTakingTheFocusAndTheNextLettersAreTyped) {
   EXPECT_EQ(saves, 1);
   EXPECT_EQ(resets, 0);
   // A press released outside the button clicks nothing.
-  RECT rc{};
-  GetWindowRect(form.saveButton.Handle(), &rc);
-  SetCursorPos((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
-  Pump(20);
-  INPUT press{};
-  press.type = INPUT_MOUSE;
-  press.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  SendInput(1, &press, sizeof press);
-  Pump(40);
-  SetCursorPos(rc.left + 10, rc.bottom + 40);
-  Pump(40);
-  press.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(1, &press, sizeof press);
-  Pump(60);
+  PressAndLeave(form.saveButton.Handle());
   EXPECT_EQ(saves, 1);
   EXPECT_EQ(GetCapture(), nullptr);
 }
@@ -210,6 +198,22 @@ TEST(ToolbarButtons, AreNoTabStopsWhilePlainButtonsAre) {
   PressKeys({'S'}, VK_MENU);
   EXPECT_EQ(saves, 1);
   EXPECT_EQ(GetFocus(), form.subject.Handle()) << Describe(GetFocus());
+}
+
+// A click leaves the focus on a plain button; a letter typed next is no
+// mnemonic and runs nothing, while Alt with it still clicks its button.
+TEST(Mnemonics, RunOnlyWithAltWhileAButtonHasTheFocus) {
+  ToolbarForm form;
+  ShowInFront(form);
+  int saves = 0, resets = 0;
+  form.saveButton.onClick = [&] { ++saves; };
+  form.resetButton.onClick = [&] { ++resets; };
+  ClickOn(form.plainButton.Handle());
+  ASSERT_EQ(GetFocus(), form.plainButton.Handle()) << Describe(GetFocus());
+  PressKeys({'S', 'R'});
+  EXPECT_EQ(saves + resets, 0);
+  PressKeys({'S'}, VK_MENU);
+  EXPECT_EQ(saves, 1);
 }
 
 TEST(DrawnControls, NeverTakeTheFocus) {

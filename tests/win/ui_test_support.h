@@ -144,4 +144,23 @@ inline void ClickOn(HWND hwnd) {
   ClickAt({(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2});
 }
 
+// The left button pressed in the middle of a window and released below it, as
+// a user who changes their mind: the window is pressed, not clicked.
+inline void PressAndLeave(HWND hwnd) {
+  RECT rc{};
+  GetWindowRect(hwnd, &rc);
+  SetCursorPos((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+  Pump(20);
+  INPUT press{};
+  press.type = INPUT_MOUSE;
+  press.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  SendInput(1, &press, sizeof press);
+  Pump(40);
+  SetCursorPos(rc.left + 10, rc.bottom + 40);
+  Pump(40);
+  press.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(1, &press, sizeof press);
+  Pump(60);
+}
+
 }  // namespace qrv::testing
