@@ -1,7 +1,8 @@
 // The bar's buttons and its strip: opening and collapsing, the buttons' places
 // from the settings, and what each button starts.
 #include "bar/bar_window.h"
-#include "bar/settings.h"
+#include "bar/paint_now.h"
+#include "components/settings.h"
 #include "core/bar_settings.h"
 #include "ui/app.h"
 
@@ -24,26 +25,25 @@ void BarWindow::SetShown(bool shown) {
   }
 }
 
+// Each step is painted before the next, so the bar never shows half changed.
 void BarWindow::ToggleCollapsed() {
-  auto& app = Application::Get();
   if (Collapsed()) {
     collapsed_ = false;
     collapsedStrip_.SetVisible(false);
     ShowButtons(true);
-    app.ProcessMessages();
+    PaintNow();
     SetBarWidth(kOpenWidth);
-    UpdateWindow(Handle());
+    PaintNow();
     idleTimer_.SetEnabled(true);
   } else {
     collapsed_ = true;
     idleTimer_.SetEnabled(false);
     collapsedStrip_.SetVisible(true);
     SetBarWidth(kCollapsedWidth);
-    app.ProcessMessages();
+    PaintNow();
     ShowButtons(false);
-    UpdateWindow(Handle());
+    PaintNow();
   }
-  app.ProcessMessages();
 }
 
 // An action started from the open bar collapses it. The bar may have collapsed

@@ -1,6 +1,6 @@
 // What the bar's buttons and menu start in Outlook and beside it: new items
 // (with the categories prompt), folders and the extra actions. A call Outlook
-// refuses ends the command there with EOleError, for the handler that started
+// refuses ends the command there with OleError, for the handler that started
 // it to report.
 #pragma once
 
@@ -11,7 +11,8 @@
 
 #include "bar/bar_data.h"
 #include "bar/bar_types.h"
-#include "bar/outlook_session.h"
+#include "outlook/outlook_items.h"
+#include "outlook/outlook_session.h"
 
 namespace qrv {
 
@@ -52,16 +53,12 @@ class BarCommands {
  private:
   bool OtherMailProgram() const;
   std::string AskCategories(Origin origin, const std::wstring& caption);
-  void OpenFolderWindow(int folder);
+  void OpenFolderWindow(OutlookFolder folder);
   void Open(const std::string& file, const std::string& parameters = {}, int show = SW_SHOWNORMAL) const;
 
   OutlookSession& outlook_;
   BarData& data_;
   CommandHost& host_;
 };
-
-// Outlook's category names from its list in the registry (under `officeKey` of
-// HKEY_CURRENT_USER), sorted; Outlook's own names when it keeps none.
-std::vector<std::string> ReadCategoryNames(const wchar_t* officeKey = L"Software\\Microsoft\\Office");
 
 }  // namespace qrv

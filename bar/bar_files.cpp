@@ -3,8 +3,8 @@
 #include <cwctype>
 #include <stdexcept>
 
-#include "bar/settings.h"
 #include "components/icon_picture.h"
+#include "components/settings.h"
 #include "components/shell_ext.h"
 #include "core/icon_definitions.h"
 #include "core/keyword_file.h"

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "bar/bar_data.h"
-#include "bar/outlook_session.h"
+#include "outlook/outlook_session.h"
 
 namespace qrv {
 

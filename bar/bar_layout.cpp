@@ -5,6 +5,7 @@
 
 #include "bar/bar_window.h"
 #include "bar/instance.h"
+#include "core/bar_windows.h"
 #include "core/region_data.h"
 #include "ui/app.h"
 #include "ui/resource.h"
@@ -34,13 +35,13 @@ constexpr std::array<const wchar_t*, 4> kExtraHints = {L"Open Outlook", L"Open O
 
 std::wstring NewItemName(EntryType type) { return kNewItemNames.at(static_cast<std::size_t>(type) - 1); }
 
-BarWindow::BarWindow(BarData& data, OutlookSession& outlook, std::vector<std::string> args, WebServiceFileImport import)
+BarWindow::BarWindow(BarData& data, OutlookSession& outlook, ItemActions& entryActions, std::vector<std::string> args)
     : ShapedForm({.caption = L"QV", .clientSize = {174, kHeight}, .style = FormStyle::kBorderless, .topMost = true}),
       data_(data),
       outlook_(outlook),
       commands_(outlook, data, *this),
       args_(std::move(args)),
-      import_(std::move(import)),
+      entryActions_(entryActions),
       loadingLetters_{Letter(*this, 24, L"L"),  Letter(*this, 59, L"O"),  Letter(*this, 93, L"A"),
                       Letter(*this, 127, L"D"), Letter(*this, 161, L"I"), Letter(*this, 195, L"N"),
                       Letter(*this, 229, L"G"), Letter(*this, 263, L"!")},
@@ -60,7 +61,6 @@ BarWindow::BarWindow(BarData& data, OutlookSession& outlook, std::vector<std::st
                     MenuItem(barMenu_, {.text = kNewItemNames[2]}), MenuItem(barMenu_, {.text = kNewItemNames[3]}),
                     MenuItem(barMenu_, {.text = kNewItemNames[4]}), MenuItem(barMenu_, {.text = kNewItemNames[5]})} {
   background = kBarFace;
-  mapi_.Load();  // Simple MAPI, when the system has it; the bar runs without it
   LoadBackground();
   for (PictureLabel& letter : loadingLetters_) letter.color = RGB(255, 255, 255);
   prefsButton_.SetEnabled(false);
@@ -70,6 +70,8 @@ BarWindow::BarWindow(BarData& data, OutlookSession& outlook, std::vector<std::st
   BindTrayIcon();
   BindTimers();
   entryActions_.editKeywords = [this] { ShowPreferences(PreferencePage::kKeywords); };
+  entryActions_.notePlace = [this] { return NotePlace{kBesideBarLeft, BarTop(), StripHeight()}; };
+  entryActions_.showHelp = [this](int page) { ShowHelp(page); };
   filterId_ = Application::Get().AddMessageFilter([this](MSG& msg) { return KeepAwake(msg); });
   TakeFileArgument();
 }

@@ -1,7 +1,7 @@
 // The bar menu (also the notification-area icon's menu), the programs that
 // enable its items, and what its items start.
 #include "bar/bar_window.h"
-#include "bar/settings.h"
+#include "components/settings.h"
 #include "entry/open_entry.h"
 #include "help/help_viewer.h"
 

@@ -3,8 +3,8 @@
 // categories, the update and import of web services).
 #include "bar/bar_files.h"
 #include "bar/bar_window.h"
-#include "bar/settings.h"
-#include "bar/web_service_update.h"
+#include "components/settings.h"
+#include "outlook/outlook_categories.h"
 #include "ui/program_file.h"
 #include "ui/wide.h"
 
@@ -83,16 +83,6 @@ bool BarWindow::StoreSettings(const SettingsWrite& values) {
   bool stored = true;
   for (const auto& [name, text] : values) stored = WriteSetting(name.c_str(), text) && stored;
   return stored;
-}
-
-bool BarWindow::UpdateWebServices(Form& owner, std::vector<std::string>& services, bool silent,
-                                  const BusyShown& showBusy) {
-  return qrv::UpdateWebServices(owner, services, data_.settings, silent, showBusy);
-}
-
-int BarWindow::ImportWebServiceFiles(Form& owner, const std::vector<std::wstring>& paths,
-                                     std::vector<std::string>& services) {
-  return qrv::ImportWebServiceFiles(owner, paths, services);
 }
 
 void BarWindow::PreferencesClosed(bool pagesShown) {

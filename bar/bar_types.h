@@ -8,7 +8,7 @@
 
 #include "core/bar_settings.h"
 #include "core/keyword_record.h"
-#include "core/outlook_road.h"
+#include "core/outlook_numbers.h"
 
 namespace qrv {
 

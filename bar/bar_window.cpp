@@ -5,7 +5,8 @@
 
 #include "bar/bar_files.h"
 #include "bar/instance.h"
-#include "bar/settings.h"
+#include "bar/paint_now.h"
+#include "components/settings.h"
 #include "core/command_line.h"
 #include "ui/app.h"
 #include "ui/dialogs.h"
@@ -98,11 +99,7 @@ void BarWindow::ReceiveHandedFile(const std::wstring& path) {
   }
   ShowPreferences(PreferencePage::kImport);
   try {
-    if (import_) {
-      import_(path);
-    } else if (prefs_) {
-      prefs_->ImportFiles({path});
-    }
+    if (prefs_) prefs_->ImportFiles({path});
   } catch (const std::exception& e) {
     ShowMessage(Widen(e.what()), MessageKind::kError, MessageButtons::kOk, {.owner = Handle()});
   }
@@ -123,9 +120,16 @@ void BarWindow::OnStartUpTimer() {
 void BarWindow::StartUp() {
   startUpTimer_.SetEnabled(false);
   updateCheckTimer_.SetEnabled(true);
-  Application::Get().ProcessMessages();
+  PaintNow();
   const int wait = WaitSeconds(args_);
-  if (wait > 0) Sleep(static_cast<DWORD>(wait) * 1000);
+  if (wait > 0 && !waited_) {
+    // The pause the command line asks for: the start-up timer comes again after
+    // it, and the bar hears its messages meanwhile.
+    waited_ = true;
+    startUpTimer_.SetInterval(static_cast<UINT>(wait) * 1000);
+    startUpTimer_.SetEnabled(true);
+    return;
+  }
   if (wait == 0 && ShowMessage(L"Do you want to continue running QRV and start Outlook?", MessageKind::kInformation,
                                MessageButtons::kYesNo, {.owner = Handle()}) != DialogResult::kYes) {
     Close();
@@ -210,7 +214,7 @@ void BarWindow::ReadSettings() {
   data_.journalTypes = ReadJournalTypes();
   ReadKeywordFiles(ProgramFolder(), data_, Handle());
   ReadIconNote(outlook_, data_.icons);
-  Application::Get().ProcessMessages();
+  PaintNow();
 }
 
 void BarWindow::ApplyProgramMode() {

@@ -16,16 +16,14 @@
 #include "bar/bar_data.h"
 #include "bar/bar_pictures.h"
 #include "bar/bar_types.h"
-#include "bar/entry_item_actions.h"
-#include "bar/entry_window_list.h"
-#include "bar/hotkey_actions.h"
-#include "bar/outlook_session.h"
-#include "components/email.h"
 #include "components/shaped_form.h"
-#include "components/simple_mapi.h"
 #include "components/tray_icon.h"
+#include "entry/actions/item_actions.h"
 #include "entry/entry_data.h"
+#include "entry/entry_window_list.h"
 #include "entry/open_entry.h"
+#include "hotkeys/hotkey_actions.h"
+#include "outlook/outlook_session.h"
 #include "prefs/preferences_window.h"
 #include "ui/menu.h"
 #include "ui/program_file.h"
@@ -40,13 +38,12 @@ class BarWindow : public ShapedForm, private CommandHost, private PreferencesAct
   static constexpr int kOpenWidth = 38;
   static constexpr int kHeight = 302;
 
-  // Takes a web-service file handed over by a second instance or given on the
-  // command line.
-  using WebServiceFileImport = std::function<void(const std::wstring& path)>;
-
   // `args` are the command line's arguments after the program. The bar hears
-  // hand-offs from the moment it exists; it serves them once started up.
-  BarWindow(BarData& data, OutlookSession& outlook, std::vector<std::string> args, WebServiceFileImport import);
+  // hand-offs from the moment it exists; it serves them once started up: a
+  // web-service file handed over by a second instance or given on the command
+  // line goes to the preferences window's import.
+  // The Information Item windows it opens act through `entryActions`.
+  BarWindow(BarData& data, OutlookSession& outlook, ItemActions& entryActions, std::vector<std::string> args);
   ~BarWindow() override;
 
   // Places the bar at the left edge where the settings say, asks about the
@@ -149,10 +146,6 @@ class BarWindow : public ShapedForm, private CommandHost, private PreferencesAct
   std::vector<std::string> CategoryNames() override;
   SaveContext SaveContextNow() const override;
   bool StoreSettings(const SettingsWrite& values) override;
-  bool UpdateWebServices(Form& owner, std::vector<std::string>& services, bool silent,
-                         const BusyShown& showBusy) override;
-  int ImportWebServiceFiles(Form& owner, const std::vector<std::wstring>& paths,
-                            std::vector<std::string>& services) override;
   void PreferencesClosed(bool pagesShown) override;
 
   // The bar itself.
@@ -180,20 +173,18 @@ class BarWindow : public ShapedForm, private CommandHost, private PreferencesAct
   OutlookSession& outlook_;
   BarCommands commands_;
   std::vector<std::string> args_;
-  WebServiceFileImport import_;
   std::vector<std::wstring> handedFiles_;  // read from hand-offs, served next
   EntryWindowList entryWindows_;
   EntryData entryData_{data_.settings,     data_.keywords,        data_.webServiceCaptions, data_.categoryNames,
                        data_.journalTypes, data_.icons.noteFound, &data_.icons.definitions, &data_.icons.images};
-  SimpleMapi mapi_;  // loaded as the bar is made
-  Email email_{mapi_};
-  BarEntryActions entryActions_{*this, data_, outlook_, commands_, email_};
+  ItemActions& entryActions_;
   ReadyEntryWindow readyEntry_{entryData_, entryActions_};
   HWND prefsWindow_ = nullptr;
   PreferencesWindow* prefs_ = nullptr;
   PreferencesData prefsData_{data_.settings,        data_.keywordList,  data_.journalTypes, data_.icons.definitions,
                              data_.icons.noteFound, data_.icons.images, ProgramFolder()};
   bool settingsRead_ = false;
+  bool waited_ = false;  // the start-up's pause has passed
   bool collapsed_ = false;
   int filterId_ = 0;
   std::vector<std::wstring> pendingFiles_;

@@ -2,15 +2,13 @@
 // argument (a web-service file the user opened) to the running one and ends.
 #include <windows.h>
 
-#include "bar/bar_data.h"
-#include "bar/bar_window.h"
-#include "bar/hotkey_editor.h"
 #include "bar/instance.h"
-#include "bar/outlook_session.h"
-#include "bar/web_service_update.h"
+#include "bar/program.h"
+#include "components/ole_auto.h"
 #include "components/windows_system.h"
+#include "prefs/web_service_update.h"
 #include "ui/app.h"
-#include "ui/program_file.h"
+#include "ui/dialogs.h"
 #include "ui/wide.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
@@ -30,17 +28,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   const qrv::OleSession ole;
   qrv::UseSiteListPortsFromEnvironment();
   try {
-    // The bar's data and its Outlook session outlive the forms, which go when the loop ends.
-    qrv::BarData data;
-    qrv::OutlookSession outlook;
-    auto& app = qrv::Application::Get();
-    app.Initialize(L"Quorvel");
-    // Handed-over web-service files are imported by the preferences window.
-    auto& bar = app.CreateForm<qrv::BarWindow>(data, outlook, qrv::CommandLineArguments(), nullptr);
-    auto& hotkeyEditor = app.CreateForm<qrv::HotkeyEditor>(qrv::ProgramFolder(), bar.ForHotkeys());
-    bar.showHotkeyEditor = [&hotkeyEditor] { hotkeyEditor.ShowEditor(); };
-    bar.Launch();
-    app.Run();
+    qrv::Program(qrv::CommandLineArguments()).Run();
   } catch (...) {
     qrv::ReportCurrentException();  // a form that could not be made
     return 1;

@@ -95,7 +95,7 @@ Email::~Email() {
 }
 
 void Email::CheckMapi() const {
-  if (!Available()) throw EMapiUnavailable();
+  if (!Available()) throw MapiUnavailable();
 }
 
 ULONG Email::Failed(ULONG code) const {

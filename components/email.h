@@ -20,9 +20,9 @@
 namespace qrv {
 
 // Raised by every operation while Simple MAPI is not available.
-class EMapiUnavailable : public std::runtime_error {
+class MapiUnavailable : public std::runtime_error {
  public:
-  EMapiUnavailable() : std::runtime_error("MAPI services are not available on this system") {}
+  MapiUnavailable() : std::runtime_error("MAPI services are not available on this system") {}
 };
 
 // Codes of the component's own beside those Simple MAPI answers (they are

@@ -56,7 +56,7 @@ std::string SystemText(HRESULT code) {
 
 // Takes the server's report out of `info` (and frees its strings). A report
 // without a description gets the system's text of its code and the member.
-EOleError ServerError(EXCEPINFO& info, HRESULT code, std::string_view member) {
+OleError ServerError(EXCEPINFO& info, HRESULT code, std::string_view member) {
   if (info.pfnDeferredFillIn) info.pfnDeferredFillIn(&info);
   const HRESULT reported = info.scode != 0 ? info.scode : code;
   std::string message = FromBstr(info.bstrDescription);
@@ -64,26 +64,26 @@ EOleError ServerError(EXCEPINFO& info, HRESULT code, std::string_view member) {
   SysFreeString(info.bstrSource);
   SysFreeString(info.bstrHelpFile);
   if (message.empty()) message = SystemText(reported) + " (" + std::string(member) + ")";
-  return EOleError(message, reported);
+  return OleError(message, reported);
 }
 
 // Throws what a failed Invoke of `member` reported.
 void CheckInvoke(HRESULT hr, EXCEPINFO& info, std::string_view member) {
   if (hr == DISP_E_EXCEPTION) throw ServerError(info, hr, member);
-  if (FAILED(hr)) throw EOleError(SystemText(hr) + " (" + std::string(member) + ")", hr);
+  if (FAILED(hr)) throw OleError(SystemText(hr) + " (" + std::string(member) + ")", hr);
 }
 
 VARIANT Converted(const VARIANT& value, VARTYPE type) {
   VARIANT out;
   VariantInit(&out);
   const HRESULT hr = VariantChangeType(&out, const_cast<VARIANT*>(&value), 0, type);
-  if (FAILED(hr)) throw EOleError(SystemText(hr), hr);
+  if (FAILED(hr)) throw OleError(SystemText(hr), hr);
   return out;
 }
 
 }  // namespace
 
-EOleError::EOleError(const std::string& message, HRESULT code) : std::runtime_error(message), code_(code) {}
+OleError::OleError(const std::string& message, HRESULT code) : std::runtime_error(message), code_(code) {}
 
 OleSession::OleSession() : started_(SUCCEEDED(OleInitialize(nullptr))) {}
 
@@ -130,13 +130,13 @@ OleArg OleArg::Omitted() {
 
 OleArg::OleArg(const OleArg& other) : OleArg() {
   const HRESULT hr = VariantCopy(&value_, const_cast<VARIANT*>(&other.value_));
-  if (FAILED(hr)) throw EOleError(SystemText(hr), hr);
+  if (FAILED(hr)) throw OleError(SystemText(hr), hr);
 }
 
 OleArg& OleArg::operator=(const OleArg& other) {
   if (this != &other) {
     const HRESULT hr = VariantCopy(&value_, const_cast<VARIANT*>(&other.value_));
-    if (FAILED(hr)) throw EOleError(SystemText(hr), hr);
+    if (FAILED(hr)) throw OleError(SystemText(hr), hr);
   }
   return *this;
 }
@@ -233,11 +233,11 @@ OleObject OleObject::Create(std::wstring_view progId) {
   const std::wstring id(progId);
   CLSID clsid{};
   HRESULT hr = CLSIDFromProgID(id.c_str(), &clsid);
-  if (FAILED(hr)) throw EOleError(SystemText(hr), hr);
+  if (FAILED(hr)) throw OleError(SystemText(hr), hr);
   IDispatch* dispatch = nullptr;
   hr = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, IID_IDispatch,
                         reinterpret_cast<void**>(&dispatch));
-  if (FAILED(hr)) throw EOleError(SystemText(hr), hr);
+  if (FAILED(hr)) throw OleError(SystemText(hr), hr);
   OleObject object(dispatch);
   dispatch->Release();
   return object;
@@ -245,7 +245,7 @@ OleObject OleObject::Create(std::wstring_view progId) {
 
 DISPID OleObject::MemberId(std::string_view member) const {
   if (!dispatch_) {
-    throw EOleError("Cannot use \"" + std::string(member) + "\": there is no automation object.", E_POINTER);
+    throw OleError("Cannot use \"" + std::string(member) + "\": there is no automation object.", E_POINTER);
   }
   if (!ids_) ids_ = std::make_shared<MemberIds>();
   if (const auto known = ids_->find(member); known != ids_->end()) return known->second;
@@ -254,9 +254,9 @@ DISPID OleObject::MemberId(std::string_view member) const {
   DISPID id = DISPID_UNKNOWN;
   const HRESULT hr = dispatch_->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
   if (hr == DISP_E_UNKNOWNNAME) {
-    throw EOleError("The automation object has no member \"" + std::string(member) + "\".", hr);
+    throw OleError("The automation object has no member \"" + std::string(member) + "\".", hr);
   }
-  if (FAILED(hr)) throw EOleError(SystemText(hr), hr);
+  if (FAILED(hr)) throw OleError(SystemText(hr), hr);
   ids_->emplace(std::string(member), id);
   return id;
 }

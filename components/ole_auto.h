@@ -3,7 +3,7 @@
 //
 // OleObject holds one IDispatch reference and releases it when it goes; OleValue
 // owns one result VARIANT and always clears it. Each member's number is asked
-// of the object once and kept, since every question is a call to the server. A failed call throws EOleError
+// of the object once and kept, since every question is a call to the server. A failed call throws OleError
 // carrying the server's own description of the failure, so the caller's handler
 // can show the user what Outlook said.
 #pragma once
@@ -22,9 +22,9 @@ namespace qrv {
 
 // A failed automation call. The text is the server's description when it gave
 // one, else the system's text for the error code.
-class EOleError : public std::runtime_error {
+class OleError : public std::runtime_error {
  public:
-  EOleError(const std::string& message, HRESULT code);
+  OleError(const std::string& message, HRESULT code);
   HRESULT Code() const noexcept { return code_; }
 
  private:
@@ -87,7 +87,7 @@ class OleValue {
 
   bool IsEmpty() const noexcept;
   // Conversions as automation converts; an empty value gives "", 0, false or an
-  // empty object. A value that does not convert throws EOleError.
+  // empty object. A value that does not convert throws OleError.
   std::string Text() const;
   int Int() const;
   bool Bool() const;

@@ -5,7 +5,7 @@
 #include <climits>
 
 #include "core/file_io.h"
-#include "core/outlook_road.h"
+#include "core/outlook_numbers.h"
 #include "ui/wide.h"
 
 namespace qrv {

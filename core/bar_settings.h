@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/outlook_road.h"
+#include "core/outlook_numbers.h"
 #include "core/short_date.h"
 
 namespace qrv {
@@ -80,6 +80,7 @@ struct BarSettings {
   int updateCheck = 1;
   int updateDays = 7;
   Date lastUpdate{};
+
   int minimizeTimeMs = 10000;  // the idle timer's interval; 0 switches idle collapsing off
   std::string positionText = "NO,100";
   bool rememberPosition = false;
@@ -96,6 +97,10 @@ struct BarSettings {
   std::string outlookExePath, browserPath, expressPath, addressBookPath, signatureFolder, officeShortcutPath;
   bool operator==(const BarSettings&) const = default;
 };
+
+// Whether the user's contacts and e-mail live in the other mail program
+// (EMAILTYPE "1") rather than in Outlook.
+inline bool UsesOtherMailProgram(const BarSettings& settings) { return settings.emailType == "1"; }
 
 // Longest idle time the bar accepts, in seconds; above it the default applies.
 inline constexpr int kMaxMinimizeSeconds = 86400;

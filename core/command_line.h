@@ -8,7 +8,7 @@
 #include <variant>
 #include <vector>
 
-#include "core/outlook_road.h"
+#include "core/outlook_numbers.h"
 
 namespace qrv {
 

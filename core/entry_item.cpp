@@ -139,17 +139,17 @@ std::string StoredBody(const ItemInput& input) {
   return body;
 }
 
-std::optional<int> AttachmentKind(EntryType type) {
+std::optional<AttachmentType> AttachmentKind(EntryType type) {
   switch (type) {
     case EntryType::kTask:
     case EntryType::kAppointment:
     case EntryType::kContact:
     case EntryType::kJournal:
-      return 5;
+      return AttachmentType::kEmbedded;
     case EntryType::kEmail:
     case EntryType::kTaskRequest:
     case EntryType::kMeetingRequest:
-      return 1;
+      return AttachmentType::kByValue;
     default:
       return std::nullopt;
   }

@@ -12,6 +12,7 @@
 
 #include "core/dates.h"
 #include "core/keyword_record.h"
+#include "core/outlook_numbers.h"
 
 namespace qrv {
 
@@ -61,10 +62,10 @@ std::vector<ItemProperty> ItemProperties(const ItemInput& input, const ItemClock
 // empty line more when files are attached (the attachments stand behind it).
 std::string StoredBody(const ItemInput& input);
 
-// The kind Attachments.Add gets for an item type: 5 (embedded) for a task,
-// appointment, contact and journal entry, 1 (by value) for an e-mail and the
+// How Attachments.Add takes a file for an item type: embedded for a task,
+// appointment, contact and journal entry, by value for an e-mail and the
 // requests; none for the types that take no attachment.
-std::optional<int> AttachmentKind(EntryType type);
+std::optional<AttachmentType> AttachmentKind(EntryType type);
 
 // Whether Save would set a task's reminder at a time already past: a task (not
 // a request) with its dates shown and a start time, due at the end date.

@@ -42,11 +42,13 @@ class PreferencesActions {
   // Writes values of the settings key; false when any could not be written.
   virtual bool StoreSettings(const SettingsWrite& values) = 0;
   // The web-service update and import on the window's working list; true or
-  // a count above 0 when the list changed.
-  virtual bool UpdateWebServices(Form& owner, std::vector<std::string>& services, bool silent,
-                                 const BusyShown& showBusy) = 0;
+  // a count above 0 when the list changed. The update changes the update
+  // fields of `settings`. Unless replaced, the update from the site list and
+  // the import of the files run (web_service_update.h).
+  virtual bool UpdateWebServices(Form& owner, std::vector<std::string>& services, BarSettings& settings, bool silent,
+                                 const BusyShown& showBusy);
   virtual int ImportWebServiceFiles(Form& owner, const std::vector<std::wstring>& paths,
-                                    std::vector<std::string>& services) = 0;
+                                    std::vector<std::string>& services);
   // The window closes: the program re-reads its settings when the pages were
   // open, and lets the window go.
   virtual void PreferencesClosed(bool pagesShown) = 0;

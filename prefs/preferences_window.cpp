@@ -187,7 +187,8 @@ void PreferencesWindow::RunUpdate(bool silent) {
   const BusyShown showBusy = [this](bool busy) {
     if (keywords_) keywords_->SetGridShown(!busy);
   };
-  if (actions_.UpdateWebServices(*this, working_.lists.webServices, silent, showBusy)) ServicesChanged();
+  if (actions_.UpdateWebServices(*this, working_.lists.webServices, data_.settings, silent, showBusy))
+    ServicesChanged();
 }
 
 void PreferencesWindow::ServicesChanged() {

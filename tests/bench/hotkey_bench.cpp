@@ -16,8 +16,8 @@
 #include <optional>
 #include <vector>
 
-#include "bar/hotkey_editor.h"
 #include "components/keystroke_sender.h"
+#include "hotkeys/hotkey_editor.h"
 #include "ui/app.h"
 
 namespace {

@@ -26,7 +26,10 @@ class QuietActions : public qrv::PreferencesActions {
   std::vector<std::string> CategoryNames() override { return {"Business", "Personal"}; }
   qrv::SaveContext SaveContextNow() const override { return {}; }
   bool StoreSettings(const qrv::SettingsWrite&) override { return true; }
-  bool UpdateWebServices(qrv::Form&, std::vector<std::string>&, bool, const qrv::BusyShown&) override { return false; }
+  bool UpdateWebServices(qrv::Form&, std::vector<std::string>&, qrv::BarSettings&, bool,
+                         const qrv::BusyShown&) override {
+    return false;
+  }
   int ImportWebServiceFiles(qrv::Form&, const std::vector<std::wstring>&, std::vector<std::string>&) override {
     return 0;
   }

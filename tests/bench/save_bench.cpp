@@ -12,8 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "bar/entry_item_actions.h"
+#include "bar/bar_data.h"
 #include "components/ole_auto.h"
+#include "entry/actions/item_actions.h"
 #include "entry/open_entry.h"
 #include "tests/support/outlook_trace.h"
 #include "tests/win/ui_test_support.h"
@@ -22,13 +23,6 @@
 namespace {
 
 constexpr int kRuns = 20;
-
-struct NoHost : qrv::CommandHost {
-  HWND Owner() const override { return nullptr; }
-  int BarTop() const override { return 100; }
-  int StripHeight() const override { return 298; }
-  void CollapseAfterAction() override {}
-};
 
 // Seconds since 1970, as the stand-in's log writes them.
 double UnixSecondsNow() {
@@ -116,11 +110,11 @@ int main() {
     std::fprintf(stderr, "The stand-in Outlook did not start (is it registered?).\n");
     return 1;
   }
-  NoHost host;
-  qrv::BarCommands commands(outlook, data, host);
   qrv::SimpleMapi mapi;
   qrv::Email email(mapi);
-  qrv::BarEntryActions actions(*qrv::Application::Get().MainForm(), data, outlook, commands, email);
+  qrv::ItemActions actions(
+      {data.settings, data.keywordList, data.webServiceCaptions, data.categoryNames, data.icons.noteFound}, outlook,
+      email);
   const qrv::EntryData entryData{data.settings,      data.keywords,     data.webServiceCaptions,
                                  data.categoryNames, data.journalTypes, data.icons.noteFound};
 
@@ -160,7 +154,7 @@ int main() {
   // changes an item (the stand-in then rewrites its store file).
   const qrv::OleObject inspectors = qrv::OleObject::Create(L"Outlook.Application").Get("Inspectors").Object();
   const double readMs = CallMs([&] { inspectors.Get("Count"); });
-  const qrv::OleObject item = outlook.CreateItem(3);
+  const qrv::OleObject item = outlook.CreateItem(qrv::OutlookItemKind::kTask);
   const double putMs = CallMs([&] { item.Put("Subject", "Pay"); });
   outlook.Release();
   std::filesystem::remove_all(folder);

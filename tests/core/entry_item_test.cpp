@@ -127,9 +127,9 @@ TEST(EntryItem, OnlyATaskWithAPassedStartTimeAsksAboutItsReminder) {
 }
 
 TEST(EntryItem, AttachmentsGoEmbeddedOrByValueByType) {
-  EXPECT_EQ(AttachmentKind(EntryType::kTask), 5);
-  EXPECT_EQ(AttachmentKind(EntryType::kJournal), 5);
-  EXPECT_EQ(AttachmentKind(EntryType::kMeetingRequest), 1);
+  EXPECT_EQ(AttachmentKind(EntryType::kTask), AttachmentType::kEmbedded);
+  EXPECT_EQ(AttachmentKind(EntryType::kJournal), AttachmentType::kEmbedded);
+  EXPECT_EQ(AttachmentKind(EntryType::kMeetingRequest), AttachmentType::kByValue);
   EXPECT_FALSE(AttachmentKind(EntryType::kNote));
   EXPECT_FALSE(AttachmentKind(EntryType::kTextDocument));
 }

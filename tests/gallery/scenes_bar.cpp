@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "bar/bar_window.h"
-#include "bar/settings.h"
 #include "components/ole_auto.h"
+#include "components/settings.h"
 #include "tests/gallery/scene_groups.h"
 #include "tests/gallery/scene_support.h"
 
@@ -17,7 +17,7 @@ namespace {
 struct StartedBar {
   explicit StartedBar(UINT dpi) {
     RegDeleteKeyValueW(HKEY_CURRENT_USER, kSettingsKey, L"LASTUPDATE");
-    bar = std::make_unique<BarWindow>(data, outlook, std::vector<std::string>{}, nullptr);
+    bar = std::make_unique<BarWindow>(data, outlook, entryActions, std::vector<std::string>{});
     Scale(*bar, dpi);
     bar->SetWindowRect(-1, 150, bar->Scale(BarWindow::kOpenWidth), bar->Scale(BarWindow::kHeight));
     bar->Show();
@@ -32,6 +32,12 @@ struct StartedBar {
   KeywordFileBeside keywordFile;
   BarData data;
   OutlookSession outlook;
+  SimpleMapi mapi;
+  Email email{mapi};
+  ItemActions entryActions{
+      {data.settings, data.keywordList, data.webServiceCaptions, data.categoryNames, data.icons.noteFound},
+      outlook,
+      email};
   std::unique_ptr<BarWindow> bar;
 };
 

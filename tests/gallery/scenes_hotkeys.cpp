@@ -2,8 +2,8 @@
 // asks with when a combination is already another row's.
 #include <filesystem>
 
-#include "bar/hotkey_conflict_dialog.h"
-#include "bar/hotkey_editor.h"
+#include "hotkeys/hotkey_conflict_dialog.h"
+#include "hotkeys/hotkey_editor.h"
 #include "tests/gallery/scene_groups.h"
 #include "tests/gallery/scene_support.h"
 

@@ -3,11 +3,11 @@
 // that asks before an update, and the reports of an update and an import.
 #include <array>
 
-#include "bar/update_dialog.h"
-#include "bar/web_service_update.h"
 #include "core/keyword_editing.h"
 #include "core/keyword_file.h"
 #include "prefs/preferences_window.h"
+#include "prefs/update_dialog.h"
+#include "prefs/web_service_update.h"
 #include "tests/gallery/scene_groups.h"
 #include "tests/gallery/scene_support.h"
 #include "tests/gallery/site_list_server.h"
@@ -25,7 +25,9 @@ class QuietActions : public PreferencesActions {
   std::vector<std::string> CategoryNames() override { return {"Business", "Holiday", "Personal", "Phone Calls"}; }
   SaveContext SaveContextNow() const override { return {}; }
   bool StoreSettings(const SettingsWrite&) override { return true; }
-  bool UpdateWebServices(Form&, std::vector<std::string>&, bool, const BusyShown&) override { return false; }
+  bool UpdateWebServices(Form&, std::vector<std::string>&, BarSettings&, bool, const BusyShown&) override {
+    return false;
+  }
   int ImportWebServiceFiles(Form&, const std::vector<std::wstring>&, std::vector<std::string>&) override { return 0; }
   void PreferencesClosed(bool) override { open = false; }
   bool open = true;

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "bar/bar_files.h"
-#include "bar/settings.h"
 #include "classes_key.h"
+#include "components/settings.h"
 #include "ui/dialogs.h"
 #include "ui/program_file.h"
 

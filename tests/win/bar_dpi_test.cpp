@@ -66,7 +66,7 @@ TEST(PictureNames, TheNearestDrawnScaleIsChosen) {
 class BarAtDpi : public ::testing::Test {
  protected:
   void SetUp() override {
-    bar_ = std::make_unique<BarWindow>(data_, outlook_, std::vector<std::string>{}, nullptr);
+    bar_ = std::make_unique<BarWindow>(data_, outlook_, entryActions_, std::vector<std::string>{});
     bar_->SetWindowRect(-1, 150, BarWindow::kOpenWidth, BarWindow::kHeight);
   }
   void TearDown() override { bar_.reset(); }
@@ -75,6 +75,12 @@ class BarAtDpi : public ::testing::Test {
 
   BarData data_;
   OutlookSession outlook_;
+  SimpleMapi mapi_;
+  Email email_{mapi_};
+  ItemActions entryActions_{
+      {data_.settings, data_.keywordList, data_.webServiceCaptions, data_.categoryNames, data_.icons.noteFound},
+      outlook_,
+      email_};
   std::unique_ptr<BarWindow> bar_;
 };
 

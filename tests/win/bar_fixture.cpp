@@ -142,8 +142,8 @@ void BarTest::SetUp() {
   qrv::SetPromptHandler(RecordPrompt);
   qrv::SetShellHandler(RecordShell);
   gAnswerer = SetTimer(nullptr, 0, 20, AnswerDialog);
-  bar_ = std::make_unique<BarWindow>(data_, outlook_, std::vector<std::string>{},
-                                     [this](const std::wstring& path) { imported_.push_back(path); });
+  mapi_.Load();  // Simple MAPI, when the system has it, as the program loads it
+  bar_ = std::make_unique<RecordingBar>(data_, outlook_, entryActions_, std::vector<std::string>{}, imported_);
   bar_->SetWindowRect(-1, 150, BarWindow::kOpenWidth, BarWindow::kHeight);
 }
 

@@ -13,7 +13,8 @@
 
 #include "bar/bar_commands.h"
 #include "bar/bar_window.h"
-#include "bar/settings.h"
+#include "components/settings.h"
+#include "outlook/outlook_categories.h"
 #include "standin_fixture.h"
 #include "ui/app.h"
 #include "ui/dialogs.h"
@@ -46,6 +47,21 @@ void ChooseByKeys(std::vector<UINT> keys);
 // The keys that choose the item at a place of a menu (1 = the first).
 std::vector<UINT> MenuPlace(int place);
 
+// A bar whose web-service import only notes the paths it was given.
+class RecordingBar : public BarWindow {
+ public:
+  RecordingBar(BarData& data, OutlookSession& outlook, ItemActions& entryActions, std::vector<std::string> args,
+               std::vector<std::wstring>& imported)
+      : BarWindow(data, outlook, entryActions, std::move(args)), imported_(imported) {}
+
+ private:
+  int ImportWebServiceFiles(Form&, const std::vector<std::wstring>& paths, std::vector<std::string>&) override {
+    imported_.insert(imported_.end(), paths.begin(), paths.end());
+    return 0;
+  }
+  std::vector<std::wstring>& imported_;
+};
+
 class BarTest : public StandInTest {
  public:
   // The categories dialogs shown so far.
@@ -69,6 +85,12 @@ class BarTest : public StandInTest {
 
   BarData data_;
   OutlookSession outlook_;
+  SimpleMapi mapi_;
+  Email email_{mapi_};
+  ItemActions entryActions_{
+      {data_.settings, data_.keywordList, data_.webServiceCaptions, data_.categoryNames, data_.icons.noteFound},
+      outlook_,
+      email_};
   std::unique_ptr<BarWindow> bar_;
   // The paths the bar's web-service file import was given.
   std::vector<std::wstring> imported_;

@@ -57,8 +57,7 @@ class HandOffToBar : public BarTest {
   // A bar started with these arguments in place of the fixture's.
   void RestartBar(std::vector<std::string> args) {
     bar_.reset();
-    bar_ = std::make_unique<BarWindow>(data_, outlook_, std::move(args),
-                                       [this](const std::wstring& path) { imported_.push_back(path); });
+    bar_ = std::make_unique<RecordingBar>(data_, outlook_, entryActions_, std::move(args), imported_);
   }
 
   std::wstring folder_, file_, shortPath_;

@@ -112,7 +112,7 @@ TEST_F(ConnectedBar, AllAndNoneSetEveryEntryAndAnInformationItemNeverAsks) {
   Show(6, Origin::kMenu, L"New Journal Item");
   AnswerCategories({L"VIP"}, L"&NONE");
   Show(6, Origin::kMenu, L"New Journal Item");
-  EXPECT_FALSE(commands_.NewItem(EntryType::kJournal, Origin::kMenu, false, L"New Item").IsEmpty());
+  EXPECT_FALSE(NewOutlookItem(outlook_, EntryType::kJournal, {}, {}).IsEmpty());
   ASSERT_EQ(Shown().size(), 2u);
   const auto journal = Items("JournalItem");
   ASSERT_EQ(journal.size(), 3u);
@@ -169,7 +169,7 @@ TEST_F(ConnectedBar, RefusedMemberEndsTheCommandWithOutlooksMessage) {
   try {
     Show(1, Origin::kMenu, L"New Task");
     FAIL() << "no error";
-  } catch (const EOleError& error) {
+  } catch (const OleError& error) {
     EXPECT_STREQ(error.what(), "Categories are locked.");
   }
   // Made, but not shown: nothing after the refused step runs.
@@ -315,10 +315,10 @@ TEST_F(ConnectedBar, ClosingWithoutOutlookWindowsLogsOffAndQuitsWithoutAsking) {
 // --- the session: what it makes it returns, and it keeps nothing ---------------------------
 
 TEST_F(ConnectedBar, SessionReturnsWhatItMakesAndAFailedItemLeavesNothing) {
-  OleObject folder = outlook_.DefaultFolder(13);
+  OleObject folder = outlook_.DefaultFolder(OutlookFolder::kTasks);
   EXPECT_FALSE(folder.IsEmpty());
-  OleObject first = outlook_.CreateItem(3);
-  OleObject second = outlook_.CreateItem(3);
+  OleObject first = outlook_.CreateItem(OutlookItemKind::kTask);
+  OleObject second = outlook_.CreateItem(OutlookItemKind::kTask);
   first.Put("Subject", "first");
   second.Put("Subject", "second");
   const auto tasks = Items("TaskItem");
@@ -330,8 +330,8 @@ TEST_F(ConnectedBar, SessionReturnsWhatItMakesAndAFailedItemLeavesNothing) {
   EXPECT_FALSE(outlook_.ActiveExplorer().IsEmpty());
 
   Configure("fail=CreateItem Out of memory.\n");
-  EXPECT_THROW(outlook_.CreateItem(3), EOleError);
-  EXPECT_THROW(Show(1, Origin::kMenu, L"New Task"), EOleError);
+  EXPECT_THROW(outlook_.CreateItem(OutlookItemKind::kTask), OleError);
+  EXPECT_THROW(Show(1, Origin::kMenu, L"New Task"), OleError);
   EXPECT_EQ(Items("TaskItem").size(), 2u);
   EXPECT_EQ(Calls(Log(), "call", "Display").size(), 0u);
   folder.Clear();
@@ -343,9 +343,9 @@ TEST_F(ConnectedBar, SessionReturnsWhatItMakesAndAFailedItemLeavesNothing) {
 
 TEST_F(BarOutlook, SessionWithoutOutlookRefusesEveryCallAndIsNeverClosed) {
   EXPECT_FALSE(outlook_.Connected());
-  EXPECT_THROW(outlook_.CreateItem(3), EOleError);
-  EXPECT_THROW(outlook_.DefaultFolder(13), EOleError);
-  EXPECT_THROW(outlook_.ActiveExplorer(), EOleError);
+  EXPECT_THROW(outlook_.CreateItem(OutlookItemKind::kTask), OleError);
+  EXPECT_THROW(outlook_.DefaultFolder(OutlookFolder::kTasks), OleError);
+  EXPECT_THROW(outlook_.ActiveExplorer(), OleError);
   EXPECT_FALSE(outlook_.AnyWindowOpen());
   outlook_.Close();
   EXPECT_TRUE(Calls(Log(), "call", "Quit").empty());

@@ -7,20 +7,14 @@
 #include <fstream>
 #include <sstream>
 
-#include "bar/entry_item_actions.h"
+#include "bar/bar_data.h"
+#include "entry/actions/item_actions.h"
 #include "entry/open_entry.h"
 #include "entry_test_support.h"
 #include "standin_fixture.h"
 #include "ui/wide.h"
 
 namespace qrv::testing {
-
-struct NoHost : CommandHost {
-  HWND Owner() const override { return nullptr; }
-  int BarTop() const override { return 100; }
-  int StripHeight() const override { return 298; }
-  void CollapseAfterAction() override {}
-};
 
 inline std::wstring TestFolder() {
   wchar_t self[MAX_PATH];
@@ -64,7 +58,10 @@ class EntryActionsTest : public StandInTest {
     SetEnvironmentVariableW(L"QRV_MAPI_LOG", mapiLog.c_str());
     SetEnvironmentVariableW(L"QRV_MAPI_CONFIG", mapiConfig.c_str());
     mapi.Load(AppFile(L"mapi32.dll"), true);
-    actions.emplace(*Application::Get().MainForm(), data, outlook, commands, email, clock);
+    actions.emplace(ItemActionsData{data.settings, data.keywordList, data.webServiceCaptions, data.categoryNames,
+                                    data.icons.noteFound},
+                    outlook, email, clock);
+    actions->notePlace = [] { return NotePlace{40, 100, 298}; };
     actions->SetSaveNameChooser([this](HWND, const std::wstring& offered) -> std::optional<std::wstring> {
       offeredName = offered;
       if (chosenPath.empty()) return std::nullopt;
@@ -110,12 +107,10 @@ class EntryActionsTest : public StandInTest {
 
   BarData data;
   OutlookSession outlook;
-  NoHost host;
-  BarCommands commands{outlook, data, host};
   SimpleMapi mapi;
   Email email{mapi};
   FixedClock clock;
-  std::optional<BarEntryActions> actions;
+  std::optional<ItemActions> actions;
   EntryData entryData{data.settings,      data.keywords,     data.webServiceCaptions,
                       data.categoryNames, data.journalTypes, data.icons.noteFound};
   std::vector<EntryWindow*> live;

@@ -272,8 +272,8 @@ TEST_F(EntryActions, CheckNamesResolvesTheBoxesThroughOutlookAndLeavesNoItem) {
   EXPECT_EQ(task.Recipients(), L"bob; Lee");
 
   // No folder holds a scratch e-mail, each was released, and the contacts are as seeded.
-  for (const int folder : {5, 16}) {
-    EXPECT_EQ(outlook.DefaultFolder(folder).Get("Items").Object().Get("Count").Int(), 0) << folder;
+  for (const OutlookFolder folder : {OutlookFolder::kSentMail, OutlookFolder::kDrafts}) {
+    EXPECT_EQ(outlook.DefaultFolder(folder).Get("Items").Object().Get("Count").Int(), 0) << static_cast<int>(folder);
   }
   const StandInStore store = Store();
   const auto scratch = store.Items("MailItem");

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "bar/entry_window_list.h"
+#include "entry/entry_window_list.h"
 #include "ui/form.h"
 
 namespace qrv {

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "bar/hotkey_editor.h"
 #include "bar_fixture.h"
+#include "hotkeys/hotkey_editor.h"
 #include "ui_test_support.h"
 
 namespace qrv::testing {

@@ -82,7 +82,7 @@ TEST_F(IconNote, AGoneNoteClearsTheFlagAndTheDefinitions) {
   Connect();
   Read();
   ASSERT_TRUE(icons_.noteFound);
-  outlook_.DefaultFolder(kNotesFolder)
+  outlook_.DefaultFolder(OutlookFolder::kNotes)
       .Get("Items")
       .Object()
       .Call("Find", "[Subject] = \"VIDODU3\"")

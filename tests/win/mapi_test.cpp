@@ -48,7 +48,7 @@ TEST_F(SimpleMapiMail, TheLoaderTakesOnlyACompleteInstalledLibrary) {
   LHANDLE session = 0;
   EXPECT_EQ(incomplete.Logon(0, nullptr, nullptr, 0, &session), static_cast<ULONG>(MAPI_E_FAILURE));
   Email mail(incomplete);
-  EXPECT_THROW(mail.ResolveName("Ann"), EMapiUnavailable);
+  EXPECT_THROW(mail.ResolveName("Ann"), MapiUnavailable);
 
   SimpleMapi missing;
   missing.Load(Folder() + L"\\none\\mapi32", true);

@@ -95,7 +95,7 @@ TEST_F(OleAutoTest, FailuresCarryOutlooksMessage) {
   try {
     task.Call("Save");
     FAIL() << "Save did not fail";
-  } catch (const EOleError& error) {
+  } catch (const OleError& error) {
     EXPECT_STREQ(error.what(), "The folder is full.");
   }
   // A report without a description still names what failed.
@@ -103,7 +103,7 @@ TEST_F(OleAutoTest, FailuresCarryOutlooksMessage) {
   try {
     task.Call("Display");
     FAIL() << "Display did not fail";
-  } catch (const EOleError& error) {
+  } catch (const OleError& error) {
     EXPECT_NE(std::string(error.what()).find("(Display)"), std::string::npos) << error.what();
   }
   // The same member of another object is not touched.
@@ -114,33 +114,33 @@ TEST_F(OleAutoTest, FailuresCarryOutlooksMessage) {
       {
         try {
           task.Put("Importance", 7);
-        } catch (const EOleError& error) {
+        } catch (const OleError& error) {
           EXPECT_STREQ(error.what(), "The value 7 is out of range for \"Importance\".");
           throw;
         }
       },
-      EOleError);
+      OleError);
   // What the helper itself cannot do says which member it was.
   try {
     task.Call("Frobnicate");
     FAIL() << "an unknown member did not fail";
-  } catch (const EOleError& error) {
+  } catch (const OleError& error) {
     EXPECT_NE(std::string(error.what()).find("Frobnicate"), std::string::npos);
     EXPECT_EQ(error.Code(), DISP_E_UNKNOWNNAME);
   }
-  EXPECT_THROW(task.Put("Importance", "high"), EOleError);
-  EXPECT_THROW(outlook.Call("CreateItem"), EOleError);
-  EXPECT_THROW(OleObject().Call("CreateItem", 3), EOleError);
+  EXPECT_THROW(task.Put("Importance", "high"), OleError);
+  EXPECT_THROW(outlook.Call("CreateItem"), OleError);
+  EXPECT_THROW(OleObject().Call("CreateItem", 3), OleError);
   // A property is not a method, nor a method a property.
-  EXPECT_THROW(task.Call("Subject", "x"), EOleError);
-  EXPECT_THROW(task.Get("Save"), EOleError);
-  EXPECT_THROW(task.Put("Save", 1), EOleError);
+  EXPECT_THROW(task.Call("Subject", "x"), OleError);
+  EXPECT_THROW(task.Get("Save"), OleError);
+  EXPECT_THROW(task.Put("Save", 1), OleError);
 }
 
 TEST_F(OleAutoTest, OutlookThatCannotStartIsReportedAtCreation) {
   Configure("fail=CreateObject\r\n");
-  EXPECT_THROW(StartOutlook(), EOleError);
-  EXPECT_THROW(OleObject::Create(L"Quorvel.NoSuchServer"), EOleError);
+  EXPECT_THROW(StartOutlook(), OleError);
+  EXPECT_THROW(OleObject::Create(L"Quorvel.NoSuchServer"), OleError);
   Configure("");
   EXPECT_FALSE(StartOutlook().IsEmpty());
 }

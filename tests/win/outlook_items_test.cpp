@@ -13,7 +13,7 @@ using OutlookItems = StandInTest;
 std::string Message(const OleObject& object, const char* member, const OleArg& value) {
   try {
     object.Put(member, value);
-  } catch (const EOleError& error) {
+  } catch (const OleError& error) {
     return error.what();
   }
   return "(no error)";
@@ -68,9 +68,9 @@ TEST_F(OutlookItems, ResultsConvertAsAutomationConvertsThem) {
   EXPECT_EQ(task.Get("Subject").Int(), 42);
   EXPECT_EQ(task.Get("Status").Text(), "3");
   EXPECT_TRUE(task.Get("Status").Bool());
-  EXPECT_THROW(task.Get("Subject").Object(), EOleError);
+  EXPECT_THROW(task.Get("Subject").Object(), OleError);
   task.Put("Subject", "forty-two");
-  EXPECT_THROW(task.Get("Subject").Int(), EOleError);
+  EXPECT_THROW(task.Get("Subject").Int(), OleError);
   // Text given for a number is converted by Outlook, as automation does.
   task.Put("Importance", "0");
   EXPECT_EQ(task.Get("Importance").Int(), 0);
@@ -99,8 +99,8 @@ TEST_F(OutlookItems, JournalTimerAndTaskAssignmentAreKeptAsState) {
     journal.Put("Start", "3/5/2004 9:00:00 AM");
     journal.Call("StartTimer");
     journal.Call("Save");
-    EXPECT_THROW(outlook.Call("CreateItem", 3).Object().Call("StartTimer"), EOleError);
-    EXPECT_THROW(journal.Call("Assign"), EOleError);
+    EXPECT_THROW(outlook.Call("CreateItem", 3).Object().Call("StartTimer"), OleError);
+    EXPECT_THROW(journal.Call("Assign"), OleError);
   }
   const StoreSection journal = Stored("Item", "1");
   EXPECT_EQ(journal.Get("Class"), "JournalItem");
@@ -116,7 +116,7 @@ TEST_F(OutlookItems, TheApplicationRefusesWhatOutlookRefuses) {
   auto message = [](const std::function<void()>& call) {
     try {
       call();
-    } catch (const EOleError& error) {
+    } catch (const OleError& error) {
       return std::string(error.what());
     }
     return std::string("(no error)");

@@ -71,7 +71,7 @@ TEST_F(OutlookServer, AnswersFromAProcessOfItsOwnThatEndsWithTheLastObject) {
 
 TEST_F(OutlookServer, AnOutlookThatCannotStartEndsItsProcess) {
   Configure("fail=CreateObject\n");
-  EXPECT_THROW(StartOutlook(), EOleError);
+  EXPECT_THROW(StartOutlook(), OleError);
   ASSERT_EQ(Starts().size(), 1u);
   EXPECT_TRUE(Ends(Starts()[0], 5000));
   Configure("");

@@ -36,7 +36,7 @@ class Outlook {
 std::string Message(const std::function<void()>& call) {
   try {
     call();
-  } catch (const EOleError& error) {
+  } catch (const OleError& error) {
     return error.what();
   }
   return "(no error)";
@@ -319,7 +319,7 @@ TEST_F(OutlookStandIn, ExplorersFollowTheTestAndTheFolderTheyWereGiven) {
   EXPECT_EQ(active.Get("CurrentFolder").Object().Get("Name").Text(), "Tasks");
   active.Put("CurrentFolder", outlook.Folder(6));
   EXPECT_EQ(explorer.Get("CurrentFolder").Object().Get("Name").Text(), "Inbox");
-  EXPECT_THROW(active.Put("CurrentFolder", "Tasks"), EOleError);
+  EXPECT_THROW(active.Put("CurrentFolder", "Tasks"), OleError);
 
   Configure("explorer=no\r\n");
   EXPECT_TRUE(outlook.app.Call("ActiveExplorer").IsEmpty());
@@ -338,7 +338,7 @@ TEST_F(OutlookStandIn, AfterQuitOutlookAnswersNoMore) {
   try {
     outlook.app.Call("CreateItem", 3);
     FAIL() << "Outlook answered after it quit";
-  } catch (const EOleError& error) {
+  } catch (const OleError& error) {
     EXPECT_EQ(error.Code(), RPC_E_DISCONNECTED);
   }
   // Started again, it is a new Outlook.

@@ -23,7 +23,9 @@ class RecordingActions : public PreferencesActions {
     stored.push_back(values);
     return storeWorks;
   }
-  bool UpdateWebServices(Form&, std::vector<std::string>&, bool, const qrv::BusyShown&) override { return false; }
+  bool UpdateWebServices(Form&, std::vector<std::string>&, BarSettings&, bool, const qrv::BusyShown&) override {
+    return false;
+  }
   int ImportWebServiceFiles(Form&, const std::vector<std::wstring>& paths,
                             std::vector<std::string>& services) override {
     imported.insert(imported.end(), paths.begin(), paths.end());

@@ -62,7 +62,9 @@ class PreferencesPictures : public ::testing::Test {
     std::vector<std::string> CategoryNames() override { return {"Business"}; }
     SaveContext SaveContextNow() const override { return {}; }
     bool StoreSettings(const SettingsWrite&) override { return true; }
-    bool UpdateWebServices(Form&, std::vector<std::string>&, bool, const qrv::BusyShown&) override { return false; }
+    bool UpdateWebServices(Form&, std::vector<std::string>&, BarSettings&, bool, const qrv::BusyShown&) override {
+      return false;
+    }
     int ImportWebServiceFiles(Form&, const std::vector<std::wstring>&, std::vector<std::string>&) override { return 0; }
     void PreferencesClosed(bool) override { closed = true; }
     bool closed = false;

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "bar/settings.h"
+#include "components/settings.h"
 
 namespace qrv {
 namespace {

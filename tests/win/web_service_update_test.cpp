@@ -1,7 +1,7 @@
 // The web-service update against site-list servers on 127.0.0.1 and the import
 // of web-service files, with a plain window standing for the preferences window
 // and every dialog answered by the test.
-#include "bar/web_service_update.h"
+#include "prefs/web_service_update.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <fstream>
 
-#include "bar/settings.h"
+#include "components/settings.h"
 #include "core/cipher.h"
 #include "core/file_io.h"
 #include "core/service_file.h"

@@ -8,7 +8,7 @@
 
 #include "core/file_io.h"
 #include "core/keyword_file.h"
-#include "core/outlook_road.h"
+#include "core/outlook_numbers.h"
 
 namespace qrv {
 namespace {

@@ -6,13 +6,13 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "bar/entry_item_actions.h"
 #include "core/codepage.h"
 #include "core/entry_texts.h"
 #include "core/file_io.h"
 #include "core/keyword_record.h"
 #include "core/service_editing.h"
 #include "core/text.h"
+#include "entry/actions/item_actions.h"
 #include "entry/entry_window.h"
 #include "ui/dialogs.h"
 #include "ui/shell.h"
@@ -47,7 +47,7 @@ std::string Ansi(std::string_view utf8) { return Utf8ToAnsi(utf8).value_or(std::
 
 }  // namespace
 
-std::optional<std::wstring> BarEntryActions::SaveTextDocument(const EntryWindow& window) {
+std::optional<std::wstring> ItemActions::SaveTextDocument(const EntryWindow& window) {
   const std::string subject = Narrow(window.StoredSubject());
   const std::wstring offered = Widen(OfferedFileName(subject));
   const HWND owner = window.Handle();
@@ -59,7 +59,7 @@ std::optional<std::wstring> BarEntryActions::SaveTextDocument(const EntryWindow&
   return path;
 }
 
-bool BarEntryActions::RunWebSearch(const EntryWindow& window) const {
+bool ItemActions::RunWebSearch(const EntryWindow& window) const {
   const std::string subject = Narrow(window.Subject());
   const std::string caption = Narrow(window.ServiceCaption());
   std::string address = caption.empty() ? AddressOfSubject(subject) : subject;
@@ -86,7 +86,7 @@ bool BarEntryActions::RunWebSearch(const EntryWindow& window) const {
 
 // The browser is named as the program to start, so that a path with blanks
 // cannot start another; the address is one quoted argument.
-void BarEntryActions::StartBrowser(const std::string& address) const {
+void ItemActions::StartBrowser(const std::string& address) const {
   const std::wstring program = Widen(data_.settings.browserPath);
   std::wstring commandLine = Widen(BrowserCommandLine(data_.settings.browserPath, address));
   STARTUPINFOW startup{};

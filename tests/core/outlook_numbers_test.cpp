@@ -1,4 +1,4 @@
-#include "core/outlook_road.h"
+#include "core/outlook_numbers.h"
 
 #include <gtest/gtest.h>
 
@@ -9,22 +9,22 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-TEST(OutlookRoad, RequestsMakeTheirKindInTheFolderOfTheirKind) {
+TEST(OutlookNumbers, RequestsMakeTheirKindInTheFolderOfTheirKind) {
   // A task request is a task, a meeting request an appointment, each in its own folder.
-  EXPECT_EQ(ItemRoadOf(EntryType::kTaskRequest)->folder, 13);
-  EXPECT_EQ(ItemRoadOf(EntryType::kTaskRequest)->kind, 3);
-  EXPECT_EQ(ItemRoadOf(EntryType::kMeetingRequest)->folder, 9);
-  EXPECT_EQ(ItemRoadOf(EntryType::kMeetingRequest)->kind, 1);
-  EXPECT_EQ(ItemRoadOf(EntryType::kNote)->kind, 5);     // note
-  EXPECT_EQ(ItemRoadOf(EntryType::kEmail)->folder, 6);  // e-mail: the inbox
-  EXPECT_FALSE(ItemRoadOf(static_cast<EntryType>(0)));
-  EXPECT_FALSE(ItemRoadOf(static_cast<EntryType>(9)));
-  EXPECT_EQ(std::string(FolderRoadOf(FolderKind::kInbox)->argument), "Outlook:Inbox");
-  EXPECT_EQ(FolderRoadOf(FolderKind::kJournal)->folder, 11);
-  EXPECT_FALSE(FolderRoadOf(static_cast<FolderKind>(7)));
+  EXPECT_EQ(NewItemKindOf(EntryType::kTaskRequest)->folder, OutlookFolder::kTasks);
+  EXPECT_EQ(NewItemKindOf(EntryType::kTaskRequest)->kind, OutlookItemKind::kTask);
+  EXPECT_EQ(NewItemKindOf(EntryType::kMeetingRequest)->folder, OutlookFolder::kCalendar);
+  EXPECT_EQ(NewItemKindOf(EntryType::kMeetingRequest)->kind, OutlookItemKind::kAppointment);
+  EXPECT_EQ(NewItemKindOf(EntryType::kNote)->kind, OutlookItemKind::kNote);
+  EXPECT_EQ(NewItemKindOf(EntryType::kEmail)->folder, OutlookFolder::kInbox);
+  EXPECT_FALSE(NewItemKindOf(static_cast<EntryType>(0)));
+  EXPECT_FALSE(NewItemKindOf(static_cast<EntryType>(9)));
+  EXPECT_EQ(std::string(FolderOpeningOf(FolderKind::kInbox)->argument), "Outlook:Inbox");
+  EXPECT_EQ(FolderOpeningOf(FolderKind::kJournal)->folder, OutlookFolder::kJournal);
+  EXPECT_FALSE(FolderOpeningOf(static_cast<FolderKind>(7)));
 }
 
-TEST(OutlookRoad, OnlyTheExactTypeNumberAsksForCategories) {
+TEST(OutlookNumbers, OnlyTheExactTypeNumberAsksForCategories) {
   const Names promptTypes = {"OFF", "1", "18"};
   EXPECT_TRUE(PromptsForCategories(promptTypes, EntryType::kTask));
   EXPECT_FALSE(PromptsForCategories(promptTypes, EntryType::kMeetingRequest));  // "18" is no 8

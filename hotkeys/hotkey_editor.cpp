@@ -1,4 +1,4 @@
-#include "bar/hotkey_editor.h"
+#include "hotkeys/hotkey_editor.h"
 
 #include <algorithm>
 #include <numeric>

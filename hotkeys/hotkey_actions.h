@@ -17,7 +17,7 @@
 #include "core/hotkey_file.h"
 #include "core/key_string.h"
 #include "core/keyword_record.h"
-#include "core/outlook_road.h"
+#include "core/outlook_numbers.h"
 #include "ui/menu.h"
 
 namespace qrv {

@@ -1,4 +1,4 @@
-#include "bar/web_service_update.h"
+#include "prefs/web_service_update.h"
 
 #include <algorithm>
 #include <exception>
@@ -7,12 +7,12 @@
 #include <sstream>
 #include <thread>
 
-#include "bar/settings.h"
-#include "bar/update_dialog.h"
 #include "components/internet.h"
+#include "components/settings.h"
 #include "core/file_io.h"
 #include "core/service_file.h"
 #include "core/site_list.h"
+#include "prefs/update_dialog.h"
 #include "ui/app.h"
 #include "ui/dialogs.h"
 #include "ui/shell.h"
@@ -220,6 +220,16 @@ void UseSiteListPortsFromEnvironment() {
     source.port = static_cast<INTERNET_PORT>(port);
   }
   SetSiteListPeers(peers);
+}
+
+bool PreferencesActions::UpdateWebServices(Form& owner, std::vector<std::string>& services, BarSettings& settings,
+                                           bool silent, const BusyShown& showBusy) {
+  return qrv::UpdateWebServices(owner, services, settings, silent, showBusy);
+}
+
+int PreferencesActions::ImportWebServiceFiles(Form& owner, const std::vector<std::wstring>& paths,
+                                              std::vector<std::string>& services) {
+  return qrv::ImportWebServiceFiles(owner, paths, services);
 }
 
 }  // namespace qrv

@@ -1,10 +1,10 @@
 // The names of the To and Cc boxes resolved against the mail system, and the
 // contact lookup of the subject in Outlook's contacts.
-#include "bar/bar_types.h"
-#include "bar/entry_item_actions.h"
 #include "core/entry_texts.h"
 #include "core/text.h"
+#include "entry/actions/item_actions.h"
 #include "entry/entry_window.h"
+#include "outlook/outlook_names.h"
 #include "ui/dialogs.h"
 #include "ui/wide.h"
 
@@ -12,14 +12,6 @@ namespace qrv {
 namespace {
 
 constexpr std::size_t kMaxName = 255;
-constexpr int kContactsFolder = 10;
-
-// A value inside a quoted filter value: every quotation mark written twice.
-std::string Quoted(std::string_view value) {
-  std::string out;
-  for (const char c : value) out += c == '"' ? std::string("\"\"") : std::string(1, c);
-  return "\"" + out + "\"";
-}
 
 bool ResolvesNames(std::optional<EntryType> button, const std::wstring& to, const std::wstring& cc) {
   if (button == EntryType::kEmail) return !to.empty() || !cc.empty();
@@ -32,15 +24,15 @@ bool ResolvesNames(std::optional<EntryType> button, const std::wstring& to, cons
 // Before a save or open the names go through Simple MAPI only while the other
 // mail program takes the e-mail: in Outlook's mode Outlook resolves them in
 // the item, and Simple MAPI need not be there at all.
-bool BarEntryActions::ProcessRecipients(EntryWindow& window) {
-  if (data_.settings.emailType != kOtherMailProgram) return true;
+bool ItemActions::ProcessRecipients(EntryWindow& window) {
+  if (!UsesOtherMailProgram(data_.settings)) return true;
   ResolveBoxes(window, false);
   return true;
 }
 
-void BarEntryActions::CheckNames(EntryWindow& window) {
+void ItemActions::CheckNames(EntryWindow& window) {
   Guarded(window.Handle(), [&] {
-    const bool throughOutlook = data_.settings.emailType != kOtherMailProgram;
+    const bool throughOutlook = !UsesOtherMailProgram(data_.settings);
     const std::vector<std::string> failed = ResolveBoxes(window, throughOutlook);
     if (!failed.empty() && throughOutlook) {
       std::wstring names;
@@ -54,7 +46,7 @@ void BarEntryActions::CheckNames(EntryWindow& window) {
 // The address book of the other mail program, opened on the names of the
 // boxes (To, and Cc for an e-mail); what the user confirms replaces them. A
 // cancelled book changes nothing; any other failure is told.
-void BarEntryActions::ChooseAddresses(EntryWindow& window, int fields) {
+void ItemActions::ChooseAddresses(EntryWindow& window, int fields) {
   Guarded(window.Handle(), [&] {
     const bool email = window.TypeButton() == EntryType::kEmail;
     auto& written = resolvedTexts_[window.Handle()];
@@ -82,7 +74,7 @@ void BarEntryActions::ChooseAddresses(EntryWindow& window, int fields) {
 // Resolves the names of the boxes; when every one resolved the boxes show the
 // display names joined by ";", else they keep what was typed. The names that
 // failed.
-std::vector<std::string> BarEntryActions::ResolveBoxes(EntryWindow& window, bool throughOutlook) {
+std::vector<std::string> ItemActions::ResolveBoxes(EntryWindow& window, bool throughOutlook) {
   const std::optional<EntryType> button = window.TypeButton();
   const std::wstring to = window.Recipients(), cc = window.Copies();
   if (!ResolvesNames(button, to, cc)) return {};
@@ -93,8 +85,8 @@ std::vector<std::string> BarEntryActions::ResolveBoxes(EntryWindow& window, bool
   if (email) ccNames = SplitRecipients(Narrow(cc), written.second != Narrow(cc));
   std::vector<std::string> failed;
   if (throughOutlook) {
-    ResolveThroughOutlook(toNames, failed);
-    ResolveThroughOutlook(ccNames, failed);
+    ResolveNames(outlook_, toNames, failed);
+    ResolveNames(outlook_, ccNames, failed);
   } else {
     ResolveThroughMapi(toNames, failed);
     ResolveThroughMapi(ccNames, failed);
@@ -109,7 +101,7 @@ std::vector<std::string> BarEntryActions::ResolveBoxes(EntryWindow& window, bool
   return failed;
 }
 
-bool BarEntryActions::ResolveThroughMapi(std::vector<std::string>& names, std::vector<std::string>& failed) {
+bool ItemActions::ResolveThroughMapi(std::vector<std::string>& names, std::vector<std::string>& failed) {
   bool all = true;
   for (std::string& name : names) {
     const std::string display = email_.ResolveName(name.substr(0, kMaxName));
@@ -123,27 +115,9 @@ bool BarEntryActions::ResolveThroughMapi(std::vector<std::string>& names, std::v
   return all;
 }
 
-// Outlook resolves the names as recipients of a scratch e-mail that is never
-// saved nor shown.
-bool BarEntryActions::ResolveThroughOutlook(std::vector<std::string>& names, std::vector<std::string>& failed) const {
-  if (names.empty()) return true;
-  const OleObject list = outlook_.CreateItem(0).Get("Recipients").Object();
-  bool all = true;
-  for (std::string& name : names) {
-    const OleObject recipient = list.Call("Add", name).Object();
-    if (recipient.Call("Resolve").Bool()) {
-      name = recipient.Get("Name").Text();
-    } else {
-      failed.push_back(name);
-      all = false;
-    }
-  }
-  return all;
-}
-
 // --- Find Contact --------------------------------------------------------------------
 
-void BarEntryActions::FindContact(EntryWindow& window) {
+void ItemActions::FindContact(EntryWindow& window) {
   Guarded(window.Handle(), [&] {
     std::string name = Trim(Narrow(window.Subject()));
     if (name.empty()) return;
@@ -153,16 +127,7 @@ void BarEntryActions::FindContact(EntryWindow& window) {
         window.SetSubject(Widen(name));
       }
     }
-    OleObject contact = FindContactIn(outlook_.DefaultFolder(kContactsFolder), name);
-    if (contact.IsEmpty()) {
-      OleObject shared;
-      try {
-        shared = SharedContactsFolder();
-      } catch (const std::exception&) {
-        // No shared contacts folder: the name is not found.
-      }
-      contact = FindContactIn(shared, name);
-    }
+    const OleObject contact = qrv::FindContact(outlook_, name);
     if (contact.IsEmpty()) {
       ShowMessage(L"Name not found.", MessageKind::kInformation, MessageButtons::kOk, {.owner = window.Handle()});
       return;
@@ -176,31 +141,6 @@ void BarEntryActions::FindContact(EntryWindow& window) {
       window.Close();
     }
   });
-}
-
-OleObject BarEntryActions::SharedContactsFolder() const {
-  return outlook_.NameSpace()
-      .Call("Folders", 1)
-      .Object()
-      .Call("Folders", "Contacts")
-      .Object()
-      .Call("Folders", "Contacts-Shared")
-      .Object();
-}
-
-// The first contact whose full name, company (without a full name), last name
-// or first name is the name. A search Outlook fails is an error to report,
-// never a name not found.
-OleObject BarEntryActions::FindContactIn(const OleObject& folder, const std::string& name) const {
-  if (folder.IsEmpty()) return {};
-  const std::string value = Quoted(name);
-  const std::string filters[] = {"[FullName] = " + value, "[FullName] = \"\" and [CompanyName] = " + value,
-                                 "[LastName] = " + value, "[FirstName] = " + value};
-  const OleObject items = folder.Get("Items").Object();
-  for (const std::string& filter : filters) {
-    if (OleObject found = items.Call("Find", filter).Object(); !found.IsEmpty()) return found;
-  }
-  return {};
 }
 
 }  // namespace qrv

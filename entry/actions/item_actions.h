@@ -1,4 +1,4 @@
-// What an Information Item window asks of the bar that opened it: its Save and
+// What an Information Item window asks of the program that opened it: its Save and
 // Open commands turned into an Outlook item, an e-mail through the mail
 // program (Simple MAPI or a "mailto:" address), a text document or a web
 // search; the name check of the To and Cc boxes; the contact lookup; help.
@@ -17,12 +17,12 @@
 #include <string>
 #include <vector>
 
-#include "bar/bar_commands.h"
-#include "bar/bar_data.h"
-#include "bar/outlook_session.h"
 #include "components/email.h"
+#include "core/bar_settings.h"
 #include "core/entry_item.h"
 #include "entry/entry_data.h"
+#include "outlook/outlook_items.h"
+#include "outlook/outlook_session.h"
 #include "ui/form.h"
 
 namespace qrv {
@@ -36,10 +36,18 @@ using SaveNameChooser = std::function<std::optional<std::wstring>(HWND owner, co
 // after telling the user over the window, when no program opened it.
 bool ShellOpened(const EntryWindow& window, const std::wstring& file);
 
-class BarEntryActions : public EntryActions {
+// What the commands read of the program's data, and the category names they read anew.
+struct ItemActionsData {
+  const BarSettings& settings;
+  const std::vector<std::string>& keywordList;
+  const std::vector<std::string>& webServiceCaptions;
+  std::vector<std::string>& categoryNames;
+  const bool& iconNoteFound;  // the user's icon note was there at the last settings read
+};
+
+class ItemActions : public EntryActions {
  public:
-  BarEntryActions(Form& bar, BarData& data, OutlookSession& outlook, BarCommands& commands, Email& email,
-                  const EntryClock& clock = SystemClock());
+  ItemActions(ItemActionsData data, OutlookSession& outlook, Email& email, const EntryClock& clock = SystemClock());
 
   bool Save(EntryWindow& window) override;
   bool Open(EntryWindow& window) override;
@@ -52,8 +60,11 @@ class BarEntryActions : public EntryActions {
   }
   void ReadCategories() override;
 
-  // The bar's preferences on their Keywords page.
+  // The bar's preferences on their Keywords page, and the bar's help viewer on a page.
   std::function<void()> editKeywords;
+  std::function<void(int page)> showHelp;
+  // Where a new note opens: beside the bar, as high as its strip.
+  std::function<NotePlace()> notePlace;
 
   void SetSaveNameChooser(SaveNameChooser chooser) { chooseSaveName_ = std::move(chooser); }
   // Drops what was kept of a window that closed.
@@ -63,7 +74,7 @@ class BarEntryActions : public EntryActions {
   }
 
  private:
-  // entry_item_actions.cpp: the two commands.
+  // item_actions.cpp: the two commands.
   bool MapiMail(const ItemInput& input) const;
   bool SaveAsked(EntryWindow& window, ItemInput& input);
   bool SaveItem(EntryWindow& window, const ItemInput& input);
@@ -71,35 +82,29 @@ class BarEntryActions : public EntryActions {
   ItemInput InputOf(const EntryWindow& window) const;
   ItemClock ClockNow() const;
 
-  // entry_outlook_item.cpp: the Outlook item of the entry.
+  // outlook_item.cpp: the Outlook item of the entry.
   struct MadeItem {
     OleObject item;
     bool namesResolved = true;
   };
   std::optional<MadeItem> MakeItem(const EntryWindow& window, const ItemInput& input);
-  bool AddRecipients(const OleObject& item, const ItemInput& input) const;
 
-  // entry_mail.cpp: e-mail through the mail program.
+  // mail.cpp: e-mail through the mail program.
   bool SendThroughMapi(const EntryWindow& window, const ItemInput& input);
   bool OpenMailto(const EntryWindow& window, const ItemInput& input) const;
 
-  // entry_documents.cpp: text documents and web searches.
+  // documents.cpp: text documents and web searches.
   std::optional<std::wstring> SaveTextDocument(const EntryWindow& window);
   bool RunWebSearch(const EntryWindow& window) const;
   void StartBrowser(const std::string& address) const;
 
-  // entry_recipients.cpp: names and contacts.
+  // recipients.cpp: names and contacts.
   bool ProcessRecipients(EntryWindow& window);
   std::vector<std::string> ResolveBoxes(EntryWindow& window, bool throughOutlook);
   bool ResolveThroughMapi(std::vector<std::string>& names, std::vector<std::string>& failed);
-  bool ResolveThroughOutlook(std::vector<std::string>& names, std::vector<std::string>& failed) const;
-  OleObject FindContactIn(const OleObject& folder, const std::string& name) const;
-  OleObject SharedContactsFolder() const;
 
-  Form& bar_;
-  BarData& data_;
+  ItemActionsData data_;
   OutlookSession& outlook_;
-  BarCommands& commands_;
   Email& email_;
   const EntryClock& clock_;
   SaveNameChooser chooseSaveName_;

@@ -1,9 +1,9 @@
 // E-mail handed to the other mail program: sent through Simple MAPI on Save,
 // opened as a "mailto:" address on Open.
-#include "bar/entry_item_actions.h"
 #include "core/codepage.h"
 #include "core/entry_texts.h"
 #include "core/service_editing.h"
+#include "entry/actions/item_actions.h"
 #include "entry/entry_window.h"
 #include "ui/dialogs.h"
 #include "ui/shell.h"
@@ -26,7 +26,7 @@ std::wstring NameLines(const std::vector<std::string>& names) {
 
 // Everything is read afresh from the boxes, so that nothing of an earlier
 // attempt goes out again. Only a finished send lets the window go.
-bool BarEntryActions::SendThroughMapi(const EntryWindow& window, const ItemInput& input) {
+bool ItemActions::SendThroughMapi(const EntryWindow& window, const ItemInput& input) {
   const auto resolved = resolvedTexts_.find(window.Handle());
   const bool toResolved = resolved != resolvedTexts_.end() && resolved->second.first == input.recipients;
   const bool ccResolved = resolved != resolvedTexts_.end() && resolved->second.second == input.copies;
@@ -51,7 +51,7 @@ bool BarEntryActions::SendThroughMapi(const EntryWindow& window, const ItemInput
   return false;
 }
 
-bool BarEntryActions::OpenMailto(const EntryWindow& window, const ItemInput& input) const {
+bool ItemActions::OpenMailto(const EntryWindow& window, const ItemInput& input) const {
   const auto address = MailtoAddress(input.recipients, input.copies, EncodedForMailto(window.StoredSubject()),
                                      EncodedForMailto(window.Body()));
   if (!address) {

@@ -1,14 +1,13 @@
 // The Save and Open commands of an Information Item window: the two questions
 // before a save, then the road of the entry's type.
-#include "bar/entry_item_actions.h"
+#include "entry/actions/item_actions.h"
 
-#include "bar/bar_types.h"
-#include "bar/settings.h"
+#include "components/settings.h"
 #include "core/icon_definitions.h"
 #include "core/text.h"
 #include "entry/entry_system.h"
 #include "entry/entry_window.h"
-#include "help/help_viewer.h"
+#include "outlook/outlook_categories.h"
 #include "ui/dialogs.h"
 #include "ui/shell.h"
 #include "ui/wide.h"
@@ -44,23 +43,22 @@ bool ShellOpened(const EntryWindow& window, const std::wstring& file) {
   return false;
 }
 
-BarEntryActions::BarEntryActions(Form& bar, BarData& data, OutlookSession& outlook, BarCommands& commands, Email& email,
-                                 const EntryClock& clock)
-    : bar_(bar), data_(data), outlook_(outlook), commands_(commands), email_(email), clock_(clock) {}
+ItemActions::ItemActions(ItemActionsData data, OutlookSession& outlook, Email& email, const EntryClock& clock)
+    : data_(data), outlook_(outlook), email_(email), clock_(clock) {}
 
-void BarEntryActions::ShowHelp() { qrv::ShowHelp(bar_, kEntryWindowHelpPage); }
-
-void BarEntryActions::ReadCategories() { data_.categoryNames = ReadCategoryNames(); }
-
-bool BarEntryActions::MapiMail(const ItemInput& input) const {
-  return input.type == EntryType::kEmail && data_.settings.emailType == kOtherMailProgram;
+void ItemActions::ShowHelp() {
+  if (showHelp) showHelp(kEntryWindowHelpPage);
 }
 
-ItemClock BarEntryActions::ClockNow() const {
-  return {ShortDateFormat(), UserLocaleFacts(), clock_.Today(), clock_.Now()};
+void ItemActions::ReadCategories() { data_.categoryNames = ReadCategoryNames(); }
+
+bool ItemActions::MapiMail(const ItemInput& input) const {
+  return input.type == EntryType::kEmail && UsesOtherMailProgram(data_.settings);
 }
 
-ItemInput BarEntryActions::InputOf(const EntryWindow& window) const {
+ItemClock ItemActions::ClockNow() const { return {ShortDateFormat(), UserLocaleFacts(), clock_.Today(), clock_.Now()}; }
+
+ItemInput ItemActions::InputOf(const EntryWindow& window) const {
   ItemInput in;
   in.type = window.Type().value_or(EntryType::kTask);
   in.storedSubject = Trim(Narrow(window.StoredSubject()));
@@ -85,7 +83,7 @@ ItemInput BarEntryActions::InputOf(const EntryWindow& window) const {
   in.reminderOn = window.ReminderOn();
   in.timerOn = window.TimerOn();
   const bool floating = window.FloatOn();
-  if (data_.icons.noteFound && (floating || window.IconIndex() >= 0)) {
+  if (data_.iconNoteFound && (floating || window.IconIndex() >= 0)) {
     in.iconLine = std::string("##") + (floating ? "f" : "@") + "@@" + ExtractIconValue(window.IconIndex() + 1) + "@@@";
   }
   return in;
@@ -93,7 +91,7 @@ ItemInput BarEntryActions::InputOf(const EntryWindow& window) const {
 
 // --- Save ----------------------------------------------------------------------------
 
-bool BarEntryActions::Save(EntryWindow& window) {
+bool ItemActions::Save(EntryWindow& window) {
   return Finished(window, [&] {
     ItemInput input = InputOf(window);
     if (!SaveAsked(window, input)) return false;
@@ -106,7 +104,7 @@ bool BarEntryActions::Save(EntryWindow& window) {
 
 // The two questions before a save: an empty item, and a task reminder that
 // has passed (which Yes clears).
-bool BarEntryActions::SaveAsked(EntryWindow& window, ItemInput& input) {
+bool ItemActions::SaveAsked(EntryWindow& window, ItemInput& input) {
   if (Blank(window.Subject()) && Blank(window.Recipients()) && Blank(window.Copies()) && Blank(window.Body())) {
     MessageBeep(MB_ICONEXCLAMATION);
     return ShowMessage(L"Information Item is empty, continue with save?", MessageKind::kWarning, MessageButtons::kYesNo,
@@ -120,7 +118,7 @@ bool BarEntryActions::SaveAsked(EntryWindow& window, ItemInput& input) {
   return true;
 }
 
-bool BarEntryActions::SaveItem(EntryWindow& window, const ItemInput& input) {
+bool ItemActions::SaveItem(EntryWindow& window, const ItemInput& input) {
   if (input.type == EntryType::kTextDocument || input.type == EntryType::kInternet) {
     return SaveTextDocument(window).has_value();
   }
@@ -144,14 +142,14 @@ bool BarEntryActions::SaveItem(EntryWindow& window, const ItemInput& input) {
 
 // --- Open ----------------------------------------------------------------------------
 
-bool BarEntryActions::Open(EntryWindow& window) {
+bool ItemActions::Open(EntryWindow& window) {
   return Finished(window, [&] {
     if (!ProcessRecipients(window)) return false;
     return OpenItem(window, InputOf(window));
   });
 }
 
-bool BarEntryActions::OpenItem(EntryWindow& window, const ItemInput& input) {
+bool ItemActions::OpenItem(EntryWindow& window, const ItemInput& input) {
   if (input.type == EntryType::kTextDocument) {
     const auto path = SaveTextDocument(window);
     if (!path || GetFileAttributesW(path->c_str()) == INVALID_FILE_ATTRIBUTES) return false;

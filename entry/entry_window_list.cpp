@@ -1,4 +1,4 @@
-#include "bar/entry_window_list.h"
+#include "entry/entry_window_list.h"
 
 #include <algorithm>
 

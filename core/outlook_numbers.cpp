@@ -1,4 +1,4 @@
-#include "core/outlook_road.h"
+#include "core/outlook_numbers.h"
 
 #include <algorithm>
 
@@ -16,20 +16,27 @@ std::optional<ExtraAction> ExtraActionOf(int number) {
   return static_cast<ExtraAction>(number);
 }
 
-std::optional<ItemRoad> ItemRoadOf(EntryType type) {
+std::optional<NewItemKind> NewItemKindOf(EntryType type) {
+  using F = OutlookFolder;
+  using K = OutlookItemKind;
   // Task, note, appointment, contact, e-mail, journal entry, task request, meeting request.
-  static constexpr ItemRoad kRoads[] = {{13, 3}, {12, 5}, {9, 1}, {10, 2}, {6, 0}, {11, 4}, {13, 3}, {9, 1}};
+  static constexpr NewItemKind kKinds[] = {{F::kTasks, K::kTask},           {F::kNotes, K::kNote},
+                                           {F::kCalendar, K::kAppointment}, {F::kContacts, K::kContact},
+                                           {F::kInbox, K::kMail},           {F::kJournal, K::kJournal},
+                                           {F::kTasks, K::kTask},           {F::kCalendar, K::kAppointment}};
   const int number = NumberOf(type);
   if (number < 1 || number > 8) return std::nullopt;
-  return kRoads[number - 1];
+  return kKinds[number - 1];
 }
 
-std::optional<FolderRoad> FolderRoadOf(FolderKind folder) {
-  static constexpr FolderRoad kRoads[] = {{13, "Outlook:Tasks"},    {12, "Outlook:Notes"}, {9, "Outlook:Calendar"},
-                                          {10, "Outlook:Contacts"}, {6, "Outlook:Inbox"},  {11, "Outlook:Journal"}};
+std::optional<FolderOpening> FolderOpeningOf(FolderKind folder) {
+  using F = OutlookFolder;
+  static constexpr FolderOpening kOpenings[] = {{F::kTasks, "Outlook:Tasks"},       {F::kNotes, "Outlook:Notes"},
+                                                {F::kCalendar, "Outlook:Calendar"}, {F::kContacts, "Outlook:Contacts"},
+                                                {F::kInbox, "Outlook:Inbox"},       {F::kJournal, "Outlook:Journal"}};
   const int number = static_cast<int>(folder);
   if (number < 1 || number > 6) return std::nullopt;
-  return kRoads[number - 1];
+  return kOpenings[number - 1];
 }
 
 bool PromptsForCategories(const std::vector<std::string>& promptTypes, EntryType type) {

@@ -1,4 +1,4 @@
-#include "bar/outlook_session.h"
+#include "outlook/outlook_session.h"
 
 #include "core/icon_definitions.h"
 
@@ -46,19 +46,20 @@ bool OutlookSession::AnyWindowOpen() const {
   }
 }
 
-OleObject OutlookSession::CreateItem(int kind) const {
-  OleObject item = app_.Call("CreateItem", kind).Object();
-  if (kind >= 0 && kind < kOutlookItemKinds) {
-    std::shared_ptr<MemberIds>& ids = itemIds_[static_cast<std::size_t>(kind)];
+OleObject OutlookSession::CreateItem(OutlookItemKind kind) const {
+  const int number = static_cast<int>(kind);
+  OleObject item = app_.Call("CreateItem", number).Object();
+  if (number >= 0 && number < kOutlookItemKinds) {
+    std::shared_ptr<MemberIds>& ids = itemIds_[static_cast<std::size_t>(number)];
     if (!ids) ids = std::make_shared<MemberIds>();
     item.ShareMemberIds(ids);
   }
   return item;
 }
 
-OleObject OutlookSession::DefaultFolder(int folder) const {
+OleObject OutlookSession::DefaultFolder(OutlookFolder folder) const {
   if (const auto known = folders_.find(folder); known != folders_.end()) return known->second;
-  OleObject found = nameSpace_.Call("GetDefaultFolder", folder).Object();
+  OleObject found = nameSpace_.Call("GetDefaultFolder", static_cast<int>(folder)).Object();
   if (!found.IsEmpty()) folders_.emplace(folder, found);
   return found;
 }
@@ -66,7 +67,8 @@ OleObject OutlookSession::DefaultFolder(int folder) const {
 OleObject OutlookSession::ActiveExplorer() const { return app_.Call("ActiveExplorer").Object(); }
 
 std::optional<std::string> OutlookSession::IconNoteBody() const {
-  const OleObject note = DefaultFolder(kNotesFolder).Get("Items").Object().Call("Find", IconNoteFilter()).Object();
+  const OleObject note =
+      DefaultFolder(OutlookFolder::kNotes).Get("Items").Object().Call("Find", IconNoteFilter()).Object();
   if (note.IsEmpty()) return std::nullopt;
   return note.Get("Body").Text();
 }

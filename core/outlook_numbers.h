@@ -1,5 +1,7 @@
-// The numbers the bar sends to Outlook for its items and folders, and the rules
-// of Outlook's category list as the bar reads and offers it.
+// Outlook's numbers, named once: its default folders, item kinds, recipient
+// types, meeting status and attachment types; what the bar's items and
+// folders are in them; and the rules of Outlook's category list as the bar
+// reads and offers it.
 #pragma once
 
 #include <optional>
@@ -10,6 +12,38 @@
 #include "core/keyword_record.h"
 
 namespace qrv {
+
+// Outlook's default folders, by the numbers GetDefaultFolder takes.
+enum class OutlookFolder : int {
+  kSentMail = 5,
+  kInbox = 6,
+  kCalendar = 9,
+  kContacts = 10,
+  kJournal = 11,
+  kNotes = 12,
+  kTasks = 13,
+  kDrafts = 16,
+};
+
+// Outlook's item kinds, by the numbers CreateItem takes.
+enum class OutlookItemKind : int {
+  kMail = 0,
+  kAppointment = 1,
+  kContact = 2,
+  kTask = 3,
+  kJournal = 4,
+  kNote = 5,
+};
+inline constexpr int kOutlookItemKinds = 6;
+
+// A recipient's Type: on the To line or the Cc line.
+enum class RecipientType : int { kTo = 1, kCc = 2 };
+
+// An appointment's MeetingStatus; a meeting makes it a meeting request.
+enum class MeetingStatus : int { kMeeting = 1 };
+
+// How Attachments.Add takes a file: a copy, or embedded.
+enum class AttachmentType : int { kByValue = 1, kEmbedded = 5 };
 
 // The Outlook folders the bar's folder buttons, its menu and the "OUTLOOK:"
 // start-up arguments open. The numbers are those of the settings and the menu.
@@ -37,20 +71,20 @@ std::optional<ExtraAction> ExtraActionOf(int number);
 
 // A new item of a bar item type (task .. meeting request): the default folder
 // fetched first and the kind of item made; none for the other entry types.
-struct ItemRoad {
-  int folder;  // GetDefaultFolder number
-  int kind;    // CreateItem kind
+struct NewItemKind {
+  OutlookFolder folder;
+  OutlookItemKind kind;
 };
-std::optional<ItemRoad> ItemRoadOf(EntryType type);
+std::optional<NewItemKind> NewItemKindOf(EntryType type);
 
-// An Outlook folder: its default-folder number and the argument that opens it
+// How a folder kind opens: its default folder and the argument that opens it
 // in a starting outlook.exe.
-struct FolderRoad {
-  int folder;
+struct FolderOpening {
+  OutlookFolder folder;
   const char* argument;
 };
 // None for a number that is no folder kind.
-std::optional<FolderRoad> FolderRoadOf(FolderKind folder);
+std::optional<FolderOpening> FolderOpeningOf(FolderKind folder);
 
 // Whether new items of a bar item type ask for categories first: when the
 // decimal text of the type is among the prompt types.

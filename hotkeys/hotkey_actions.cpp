@@ -1,4 +1,4 @@
-#include "bar/hotkey_actions.h"
+#include "hotkeys/hotkey_actions.h"
 
 #include <array>
 

@@ -2,8 +2,8 @@
 // the checks of a new combination.
 #include <algorithm>
 
-#include "bar/hotkey_actions.h"
-#include "bar/hotkey_editor.h"
+#include "hotkeys/hotkey_actions.h"
+#include "hotkeys/hotkey_editor.h"
 #include "ui/wide.h"
 
 namespace qrv {

@@ -1,4 +1,4 @@
-#include "bar/update_dialog.h"
+#include "prefs/update_dialog.h"
 
 #include <algorithm>
 #include <string>

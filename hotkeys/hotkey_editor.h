@@ -10,10 +10,10 @@
 #include <filesystem>
 #include <vector>
 
-#include "bar/hotkey_actions.h"
-#include "bar/hotkey_conflict_dialog.h"
 #include "components/browse_edit.h"
 #include "core/hotkey_file.h"
+#include "hotkeys/hotkey_actions.h"
+#include "hotkeys/hotkey_conflict_dialog.h"
 #include "ui/buttons.h"
 #include "ui/edits.h"
 #include "ui/form.h"

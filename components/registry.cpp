@@ -1,4 +1,4 @@
-#include "bar/registry.h"
+#include "components/registry.h"
 
 #include "ui/wide.h"
 

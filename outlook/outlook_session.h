@@ -1,10 +1,10 @@
-// The bar's connection to Outlook: the application and its MAPI namespace,
-// held from the start-up until the bar goes. Every call is late-bound; a call
-// Outlook refuses, or any call while not connected, raises EOleError naming
-// the member. What a method makes or finds it returns. Since every call
-// crosses to Outlook's process, the session keeps what stays the same while
-// Outlook runs: the default folders it fetched, and the member numbers of each
-// item kind, which every item of that kind shares.
+// The program's connection to Outlook: the application and its MAPI
+// namespace, held from the start-up until the program ends. Every call is
+// late-bound; a call Outlook refuses, or any call while not connected, raises
+// OleError naming the member. What a method makes or finds it returns. Since
+// every call crosses to Outlook's process, the session keeps what stays the
+// same while Outlook runs: the default folders it fetched, and the member
+// numbers of each item kind, which every item of that kind shares.
 #pragma once
 
 #include <array>
@@ -14,13 +14,9 @@
 #include <string>
 
 #include "components/ole_auto.h"
+#include "core/outlook_numbers.h"
 
 namespace qrv {
-
-// Outlook's number of its notes folder, where the icon note lives.
-inline constexpr int kNotesFolder = 12;
-// Outlook's item kinds are numbered from 0 (an e-mail) to 5 (a note).
-inline constexpr int kOutlookItemKinds = 6;
 
 class OutlookSession {
  public:
@@ -36,9 +32,9 @@ class OutlookSession {
   // Whether Outlook shows any window: a main window or an item's.
   bool AnyWindowOpen() const;
   // A new, unsaved and unshown item of an Outlook item kind.
-  OleObject CreateItem(int kind) const;
-  // One of Outlook's default folders by its number.
-  OleObject DefaultFolder(int folder) const;
+  OleObject CreateItem(OutlookItemKind kind) const;
+  // One of Outlook's default folders.
+  OleObject DefaultFolder(OutlookFolder folder) const;
   // The MAPI namespace; empty while not connected.
   OleObject NameSpace() const { return nameSpace_; }
   // Outlook's main window; empty when none is open.
@@ -49,7 +45,7 @@ class OutlookSession {
  private:
   OleObject app_;
   OleObject nameSpace_;
-  mutable std::map<int, OleObject> folders_;  // by default-folder number
+  mutable std::map<OutlookFolder, OleObject> folders_;
   mutable std::array<std::shared_ptr<MemberIds>, kOutlookItemKinds> itemIds_;
 };
 

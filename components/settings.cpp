@@ -1,8 +1,8 @@
-#include "bar/settings.h"
+#include "components/settings.h"
 
 #include <windows.h>
 
-#include "bar/registry.h"
+#include "components/registry.h"
 #include "core/text.h"
 #include "ui/wide.h"
 

@@ -1,4 +1,4 @@
-#include "bar/hotkey_conflict_dialog.h"
+#include "hotkeys/hotkey_conflict_dialog.h"
 
 namespace qrv {
 
