@@ -46,29 +46,29 @@ void LayOutHeader(EntryType type, bool twoLines, EntryLayout& out) {
   switch (type) {
     case kTask:
     case kTaskRequest:
-      out.row2 = row(RowCaption::kToButton, "To:", RowField::kRecipients, 21);
-      out.row3 = row(RowCaption::kLabel, "Status:", RowField::kStatus, 40);
+      out.row2 = row(RowCaption::kToButton, "To:", RowField::kRecipients, kRow2Top);
+      out.row3 = row(RowCaption::kLabel, "Status:", RowField::kStatus, kRow3Top);
       out.addressFields = 1;
       return;
     case kAppointment:
     case kMeetingRequest:
-      out.row2 = row(RowCaption::kToButton, "To:", RowField::kRecipients, 21);
-      out.row3 = row(RowCaption::kLabel, "Location:", RowField::kLocation, 40);
+      out.row2 = row(RowCaption::kToButton, "To:", RowField::kRecipients, kRow2Top);
+      out.row3 = row(RowCaption::kLabel, "Location:", RowField::kLocation, kRow3Top);
       out.addressFields = 1;
       return;
     case kContact:
       out.subjectCaption = "Name:";
-      out.row2 = row(RowCaption::kLabel, "Company:", RowField::kRecipients, 21);
-      out.row3 = row(RowCaption::kLabel, "Phone:", RowField::kLocation, 40);
+      out.row2 = row(RowCaption::kLabel, "Company:", RowField::kRecipients, kRow2Top);
+      out.row3 = row(RowCaption::kLabel, "Phone:", RowField::kLocation, kRow3Top);
       return;
     case kEmail:
-      out.row2 = row(RowCaption::kToButton, "To:", RowField::kRecipients, 21);
-      out.row3 = row(RowCaption::kCcButton, "Cc:", RowField::kCopies, 40);
+      out.row2 = row(RowCaption::kToButton, "To:", RowField::kRecipients, kRow2Top);
+      out.row3 = row(RowCaption::kCcButton, "Cc:", RowField::kCopies, kRow3Top);
       out.addressFields = 2;
       return;
     case kJournal:
-      out.row2 = row(RowCaption::kContactButton, "Contact:", RowField::kRecipients, 21);
-      out.row3 = row(RowCaption::kLabel, "Type:", RowField::kJournalType, 40);
+      out.row2 = row(RowCaption::kContactButton, "Contact:", RowField::kRecipients, kRow2Top);
+      out.row3 = row(RowCaption::kLabel, "Type:", RowField::kJournalType, kRow3Top);
       out.addressFields = 1;
       return;
     case kNote:
@@ -78,7 +78,7 @@ void LayOutHeader(EntryType type, bool twoLines, EntryLayout& out) {
       return;
     case kInternet:
     case kWebService:
-      out.row2 = row(RowCaption::kLabel, "Search:", RowField::kService, 21);
+      out.row2 = row(RowCaption::kLabel, "Search:", RowField::kService, kRow2Top);
       out.headerHeight = 42 + shift;  // the service combo is 21 high, below the row at 21
       return;
   }

@@ -21,6 +21,9 @@ inline constexpr int kTypeColumnWidth = 27;
 inline constexpr int kSubjectHeight = 19;
 inline constexpr int kTwoLineSubjectHeight = 33;
 inline constexpr int kFieldLeft = 65;
+// The tops of header rows 2 and 3 under a one-line subject.
+inline constexpr int kRow2Top = 21;
+inline constexpr int kRow3Top = 40;
 
 struct ClientSize {
   int width;

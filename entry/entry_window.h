@@ -21,39 +21,22 @@
 #include "core/quick_entry.h"
 #include "core/service_hint.h"
 #include "entry/attachment_list.h"
+#include "entry/category_panel.h"
+#include "entry/date_panel.h"
 #include "entry/entry_data.h"
+#include "entry/entry_header.h"
 #include "ui/buttons.h"
 #include "ui/edits.h"
 #include "ui/form.h"
-#include "ui/image_list.h"
-#include "ui/lists.h"
 #include "ui/menu.h"
-#include "ui/panels.h"
-#include "ui/pickers.h"
 
 namespace qrv {
 
 enum class Priority { kLow, kNormal, kHigh };
 
-// The longest subject Outlook keeps, and the longest body the window takes, in
-// characters: longer text is cut off, and the user is told.
-inline constexpr int kSubjectLimit = 255;
+// The longest body the window takes, in characters: longer text is cut off,
+// and the user is told.
 inline constexpr int kBodyLimit = 64 * 1024;
-
-// An editable combo of "None" and the half-hour times, whose leaving is an event of its own. The list is
-// filled when the box first takes the focus or drops down: two filled lists cost the window's opening more
-// than the rest of its date panel, and most items are typed without ever opening them.
-class TimeBox : public ComboBox {
- public:
-  TimeBox(Container& parent, const ComboArgs& args) : ComboBox(parent, args) {}
-  // A time picked from the list is in the box's text before onSelect runs.
-  std::function<void()> onExit;
-  void HandleCommand(WORD code) override;
-
- private:
-  void FillList();
-  bool filled_ = false;
-};
 
 class EntryWindow : public Form {
  public:
@@ -66,39 +49,39 @@ class EntryWindow : public Form {
   // What the window holds.
   std::optional<EntryType> TypeButton() const { return typeButton_; }  // the type button that is down
   std::optional<EntryType> Type() const;                               // with the requests
-  std::wstring Subject() const { return subjectEdit_.Text(); }
+  std::wstring Subject() const { return header_.Subject().Text(); }
   // The subject the item stores: without the marked phrases while keyword removal is on.
   std::wstring StoredSubject() const;
   bool KeywordRemoval() const { return keywordRemoval_; }
   void SetKeywordRemoval(bool on);
-  std::wstring Recipients() const { return recipientsEdit_.Text(); }
-  std::wstring Copies() const { return copiesEdit_.Text(); }
+  std::wstring Recipients() const { return header_.Recipients().Text(); }
+  std::wstring Copies() const { return header_.Copies().Text(); }
   std::wstring Body() const { return body_.PlainText(); }
-  std::wstring StartTimeText() const { return startTime_.Text(); }
-  std::wstring EndTimeText() const { return endTime_.Text(); }
-  DateRange Dates() const;
+  std::wstring StartTimeText() const { return datePanel_.StartTime().Text(); }
+  std::wstring EndTimeText() const { return datePanel_.EndTime().Text(); }
+  DateRange Dates() const { return datePanel_.Dates(); }
   bool DatePanelShown() const { return datePanel_.Visible(); }
   bool CategoryPanelShown() const { return categoryPanel_.Visible(); }
-  std::vector<std::wstring> ChosenCategories() const;
+  std::vector<std::wstring> ChosenCategories() const { return categoryPanel_.Chosen(); }
   Priority ItemPriority() const { return priority_; }
-  bool ReminderOn() const { return reminderButton_.Checked(); }
+  bool ReminderOn() const { return datePanel_.Reminder().Checked(); }
   const HandChoices& ByHand() const { return byHand_; }
   const std::string& LabelMatch() const { return labelMatch_; }
-  int IconIndex() const { return iconIndex_; }  // from 0; -1 for none
+  int IconIndex() const { return header_.IconIndex(); }  // from 0; -1 for none
   // The attached files' full paths, in the list's order.
   std::vector<std::wstring> Attachments() const { return attachmentsList_.Paths(); }
   bool Empty() const;
   // What the item commands read and write back beside the getters above.
-  int StatusIndex() const { return statusCombo_.Selection(); }  // -1: none chosen
-  std::wstring JournalTypeText() const;
-  std::wstring ServiceCaption() const;
-  bool TimerOn() const { return timerButton_.Checked(); }
-  bool FloatOn() const { return floatButton_.Checked(); }
+  int StatusIndex() const { return header_.StatusIndex(); }  // -1: none chosen
+  std::wstring JournalTypeText() const { return header_.JournalTypeText(); }
+  std::wstring ServiceCaption() const { return header_.ServiceCaption(); }
+  bool TimerOn() const { return datePanel_.Timer().Checked(); }
+  bool FloatOn() const { return datePanel_.Float().Checked(); }
   bool PriorityShown() const { return priorityButton_.Visible(); }
   bool Sends() const { return processButton_.Text() == L"&Send"; }  // the process button reads "&Send"
-  void SetSubject(const std::wstring& text) { subjectEdit_.SetPlainText(text); }
-  void SetRecipients(const std::wstring& text) { recipientsEdit_.SetText(text, Notify::kYes); }  // lays out anew
-  void SetCopies(const std::wstring& text) { copiesEdit_.SetText(text); }
+  void SetSubject(const std::wstring& text) { header_.Subject().SetPlainText(text); }
+  void SetRecipients(const std::wstring& text) { header_.Recipients().SetText(text, Notify::kYes); }  // lays out anew
+  void SetCopies(const std::wstring& text) { header_.Copies().SetText(text); }
 
   // Commands of the buttons and keys.
   bool Save();  // clears and closes the window when the save finished
@@ -107,15 +90,15 @@ class EntryWindow : public Form {
   void FindContact() { actions_.FindContact(*this); }
   void ChooseType(EntryType type);  // as a type button pressed by hand
   void AssignDate();
-  void Today();
+  void Today() { datePanel_.Today(); }
   void ToggleCategoryPanel();
   void ChoosePriority(Priority priority);
   void Print();
   void AddAttachment(const std::wstring& path);
-  void ChooseAttachments();  // through the file dialog
-  void ChooseIcon();         // through the icon chooser
-  void SetIcon(int index);   // an icon of the icon note, from 0
-  void BlankIcon();
+  void ChooseAttachments();                            // through the file dialog
+  void ChooseIcon();                                   // through the icon chooser
+  void SetIcon(int index) { header_.SetIcon(index); }  // an icon of the icon note, from 0
+  void BlankIcon() { header_.BlankIcon(); }
 
   // The menu of the button in the caption bar.
   PopupMenu& SubjectMenu() { return subjectMenu_; }
@@ -135,21 +118,21 @@ class EntryWindow : public Form {
   void DpiChanged() override;
 
  private:
+  // Made and wired as the window is made
+  void MakeTypeButtons();
+  void WireParts();
+  void WireCommands();
+
   // Layout
   void CheckCaption();
   bool DatePanelMayChange(const EntryLayoutInput& input) const;
-  void ApplyHeader(const EntryLayout& layout);
   void ApplyDateArea(const EntryLayout& layout);
-  void PlaceRow(const HeaderRow& row);
   void Arrange();
-  void ArrangeDatePanel(int width);
   void ArrangeEntryArea(int width, int height);
-  void ArrangeHeader(int width);
   void ShowCalendar();
   void HideCalendar();
   void GrowBy(int dx, int dy);
-  void CheckLine1Height(const std::wstring& subject);
-  bool FitsOneLine(const std::wstring& subject) const;
+  void CheckSubjectLines(const std::wstring& subject);
 
   // Quick entry
   void SubjectChanged();
@@ -161,15 +144,11 @@ class EntryWindow : public Form {
   void ParseNow(const std::wstring& subject);
   void ApplyParserResult(const QuickEntryResult& result);
   void ApplyCategories(const CategoryChoice& choice);
-  void FillCategoryList();
   void SetTypeButton(std::optional<EntryType> type);
-  void TypeClicked(EntryType type);
-
-  // Marks (subject_marks.cpp)
   std::vector<TextSpan> MarkedSpans() const;
   void ShowSubjectMarks();
 
-  // Keys, dates and times
+  // Keys, times and closing
   std::optional<EntryField> FieldOf(HWND window) const;
   EntryKeyContext KeyContext(EntryField field) const;
   bool HandleKeyDown(MSG& msg, EntryField field, Modifiers modifiers);
@@ -178,25 +157,16 @@ class EntryWindow : public Form {
   void RunKeyCommand(const KeyAction& action, EntryField field);
   void StartTimeChanged();
   void EndTimeChanged();
-  void LeaveStartTime();
-  void LeaveEndTime();
-  void CheckSpanDays();
-  void SetDates(const DateRange& range);
   bool AskBeforeClosing();
 
-  // Controls hidden at first, made when first shown
-  ComboBox& ServiceCombo();
-  ComboBox& JournalTypeCombo();
+  // The web-service body, made when first shown, and its hint
   RichEdit& WebBody();
-  void MadeAfter(Control& made, const Control& before);
-  int ServiceIndex() const;  // -1: none chosen
-  void SetServiceIndex(int index);
-  void RenderHintText();
-
-  // Pictures, the web-service hint, the caption-bar button, attachments
-  void ShowPictures();
   void ShowServiceHint();
   void ShowHintText(const ServiceHintText& hint);
+  void RenderHintText();
+
+  // Pictures, the caption-bar button, files
+  void ShowPictures();
   void PlaceCaptionButton();
   void DrawCaptionButton();
   bool CaptionButtonClicked(LPARAM screenPoint);
@@ -211,18 +181,13 @@ class EntryWindow : public Form {
   const EntryData& data_;
   EntryActions& actions_;
   const EntryClock& clock_;
-  LocaleFacts locale_;
+  const LocaleFacts& locale_;
   DigitKeys digitKeys_{};
   HandChoices byHand_;
   // The type button that is down, kept here as the buttons change: every
   // keystroke asks for it several times.
   std::optional<EntryType> typeButton_;
   bool keywordRemoval_ = data_.settings.keywordRemoval;
-  std::string parsedSubject_;        // the subject as the last run read it
-  std::vector<UsedPhrase> phrases_;  // what that run used of it
-  std::string markedSubject_;        // the subject and its phrases marked last
-  std::vector<std::string> markedTexts_;
-  bool twoLineSubject_ = false;
   bool asking_ = false;
   bool cutToldLater_ = false;  // a message that text was cut is on its way
   bool bodyWraps_ = true;      // false while the body holds a line too long to wrap
@@ -232,80 +197,45 @@ class EntryWindow : public Form {
   std::optional<EntryLayoutInput> laidOutFor_;
   bool laidOutWithAttachments_ = false;
   Priority priority_ = Priority::kNormal;
-  int iconIndex_ = -1;
-  int addressFields_ = 1;
-  int todayLeft_ = 87;
   std::string labelMatch_;
-  std::vector<std::string> serviceItems_;   // the web-service choice's items, in its order
-  std::vector<std::string> categoryItems_;  // the category list's items
-  std::vector<std::string> journalTypes_;   // the journal-type choice's items, in its order
-  int serviceIndex_ = -1;                   // the chosen service while its choice is not made
-  ServiceHintText hint_;                    // what the web-service body shows
-  std::wstring caption_;                    // "<type> - QRV", the window's caption while shown
+  ServiceHintText hint_;  // what the web-service body shows
+  std::wstring caption_;  // "<type> - QRV", the window's caption while shown
   RECT captionButton_{};
   std::wstring attachFolder_;  // where the file dialog opens
-  Bitmap iconPicture_;         // the chosen icon on the icon button
 
-  // Header
-  Button iconButton_;
-  Label subjectLabel_;
-  RichEdit subjectEdit_;
-  Button toButton_;
-  Label row2Label_;
-  Edit recipientsEdit_;
-  std::optional<ComboBox> serviceCombo_;
-  Button ccButton_;
-  Label row3Label_;
-  Edit copiesEdit_;
-  ComboBox statusCombo_;
-  std::optional<ComboBox> journalTypeCombo_;
-  // Body
-  RichEdit body_;
+  // The parts, in the Tab order: the header, the body, the date panel, the
+  // priority and type buttons right (made last), the footer, the category panel.
+  EntryHeader header_{*this, data_};
+  RichEdit body_{*this, {.bounds = {0, 61, 245, 138}}};
   std::optional<RichEdit> webBody_;
-  AttachmentList attachmentsList_;
-  // Date panel
-  Panel datePanel_;
-  Label timeLabel_;
-  TimeBox startTime_;
-  Label dashLabel_;
-  TimeBox endTime_;
-  CheckBox reminderButton_;
-  CheckBox timerButton_;
-  MonthCalendar calendar_;
-  Button todayButton_;
-  Button noneButton_;
-  CheckBox floatButton_;
-  // Right column: priority and the type buttons, task first
-  Button priorityButton_;
+  AttachmentList attachmentsList_{*this, {0, 199, 245, 40}};
+  DatePanel datePanel_{*this, data_.settings, locale_, clock_};
+  Button priorityButton_{*this, {.bounds = {248, 1, 21, 19}, .text = L"!", .takesFocus = false}};
   std::array<std::unique_ptr<RadioButton>, 8> typeButtons_;
-  // Footer
-  Button assignDateButton_;
-  Button categoriesButton_;
-  Button attachButton_;
-  Button signatureButton_;
-  Button keywordsButton_;
-  Button helpButton_;
-  Button escapeButton_;
-  Button resetButton_;
-  Button openButton_;
-  Button processButton_;
-  // Category panel
-  Panel categoryPanel_;
-  Label categoryTitle_;
-  ListBox categoryList_;
-  Button noneCategoryButton_;
+  Button assignDateButton_{*this, {.bounds = {0, 200, 20, 19}, .text = L"D", .takesFocus = false}};
+  Button categoriesButton_{*this, {.bounds = {20, 200, 20, 19}, .text = L"C", .takesFocus = false}};
+  Button attachButton_{*this, {.bounds = {40, 200, 20, 19}, .text = L"A", .takesFocus = false}};
+  Button signatureButton_{*this, {.bounds = {60, 200, 20, 19}, .text = L"S", .visible = false, .takesFocus = false}};
+  Button keywordsButton_{*this, {.bounds = {82, 200, 23, 19}, .text = L"Key", .takesFocus = false}};
+  Button helpButton_{*this, {.bounds = {105, 200, 17, 19}, .text = L"?", .takesFocus = false}};
+  Button escapeButton_{*this, {.bounds = {122, 200, 25, 19}, .text = L"Esc", .takesFocus = false}};
+  Button resetButton_{*this, {.bounds = {147, 200, 36, 19}, .text = L"&Reset", .takesFocus = false}};
+  Button openButton_{*this, {.bounds = {183, 200, 34, 19}, .text = L"&Open", .takesFocus = false}};
+  Button processButton_{*this, {.bounds = {217, 200, 33, 19}, .text = L"&Save", .takesFocus = false}};
+  CategoryPanel categoryPanel_{*this, data_.categoryNames};
   // Priority menu
   PopupMenu priorityMenu_;
-  MenuItem lowItem_;
-  MenuItem normalItem_;
-  MenuItem highItem_;
+  MenuItem lowItem_{priorityMenu_, {.text = L"Low"}};
+  MenuItem normalItem_{priorityMenu_, {.text = L"Normal"}};
+  MenuItem highItem_{priorityMenu_, {.text = L"High"}};
   // Caption-bar menu
   PopupMenu subjectMenu_;
-  MenuItem findContactItem_;
-  MenuItem checkNamesItem_;
-  MenuItem printBodyItem_;
-  MenuItem subjectMenuSeparator_;
-  MenuItem keywordRemovalItem_;
+  MenuItem findContactItem_{subjectMenu_, {.text = L"Find Contact in Subject", .hotkeyText = L"Ctrl+F"}};
+  MenuItem checkNamesItem_{subjectMenu_, {.text = L"Check Names in To/Cc", .hotkeyText = L"Ctrl+K"}};
+  MenuItem printBodyItem_{subjectMenu_, {.text = L"Print Body", .hotkeyText = L"Ctrl+P"}};
+  MenuItem subjectMenuSeparator_{subjectMenu_, {.text = L"-"}};
+  MenuItem keywordRemovalItem_{subjectMenu_,
+                               {.text = L"Subject Keyword Removal", .checked = data_.settings.keywordRemoval}};
 };
 
 // The entry types of the type buttons, top to bottom.

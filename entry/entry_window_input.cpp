@@ -4,14 +4,13 @@
 #include <exception>
 #include <optional>
 
+#include "core/subject_phrases.h"
 #include "core/text.h"
 #include "entry/entry_window.h"
 #include "ui/wide.h"
 
 namespace qrv {
 namespace {
-
-constexpr wchar_t kNone[] = L"None";
 
 Modifiers HeldModifiers() {
   return {.ctrl = GetKeyState(VK_CONTROL) < 0, .shift = GetKeyState(VK_SHIFT) < 0, .alt = GetKeyState(VK_MENU) < 0};
@@ -41,7 +40,7 @@ std::wstring OneLine(const std::wstring& text) {
   return line;
 }
 
-bool NoTime(const std::wstring& text) { return text.empty() || text == kNone; }
+bool NoTime(const std::wstring& text) { return text.empty() || text == kNoTime; }
 
 std::optional<std::wstring> ClipboardText(HWND owner) {
   if (!OpenClipboard(owner)) return std::nullopt;
@@ -73,19 +72,19 @@ bool IsPasteKey(WPARAM key, Modifiers m) {
 void EntryWindow::SubjectChanged() {
   // The subject is one line: pasted line breaks become one blank, and go where
   // they end the text.
-  std::wstring subject = subjectEdit_.Text();
+  RichEdit& edit = header_.Subject();
+  std::wstring subject = edit.Text();
   if (subject.find_first_of(L"\r\n") != std::wstring::npos) {
     subject = OneLine(subject);
-    subjectEdit_.SetPlainText(subject);
-    SendMessageW(subjectEdit_.Handle(), EM_SETSEL, static_cast<WPARAM>(-1), -1);
-    markedTexts_.clear();  // the text came in anew, without its marks
+    edit.SetPlainText(subject);
+    SendMessageW(edit.Handle(), EM_SETSEL, static_cast<WPARAM>(-1), -1);
+    header_.Marks().Forget();
   }
-  CheckLine1Height(subject);
+  CheckSubjectLines(subject);
   // Typed recipients stop the subject from choosing the type.
   try {
-    if (recipientsEdit_.Visible() && GetWindowTextLengthW(recipientsEdit_.Handle()) > 0) {
-      parsedSubject_ = Narrow(subject);  // read by no run: nothing of it is marked
-      phrases_.clear();
+    if (header_.Recipients().Visible() && GetWindowTextLengthW(header_.Recipients().Handle()) > 0) {
+      header_.Marks().Read(Narrow(subject), {});  // read by no run: nothing of it is marked
       ShowSubjectMarks();
       return;
     }
@@ -96,7 +95,7 @@ void EntryWindow::SubjectChanged() {
 void EntryWindow::BodyChanged() {
   if (byHand_.categories) return;
   try {
-    const std::string subject = Narrow(subjectEdit_.Text()), body = Narrow(body_.Text());
+    const std::string subject = Narrow(Subject()), body = Narrow(body_.Text());
     ApplyCategories(CheckCategory(ParserInput(subject, body, {}, {}), data_.keywords));
   } catch (const std::exception&) {}
 }
@@ -107,7 +106,7 @@ void EntryWindow::BodyChanged() {
 void EntryWindow::RecipientsChanged() {
   const auto type = TypeButton();
   const bool byParser = !byHand_.type;
-  const bool empty = Trim(Narrow(recipientsEdit_.Text())).empty();
+  const bool empty = Trim(Narrow(Recipients())).empty();
   if (byParser && !empty && (type == EntryType::kTask || type == EntryType::kAppointment)) {
     SetTypeButton(EntryType::kEmail);
   } else if (byParser && empty && type == EntryType::kEmail) {
@@ -126,13 +125,13 @@ QuickEntryInput EntryWindow::ParserInput(const std::string& subject, const std::
   in.iconNoteFound = data_.iconNoteFound;
   in.byHand = byHand_;
   in.window.type = TypeButton();
-  in.window.serviceItems = serviceItems_;
+  in.window.serviceItems = header_.ServiceItems();
   in.window.serviceText = serviceText;
   in.window.datePanelVisible = DatePanelShown();
   const DateRange dates = Dates();
   in.window.calendarStart = dates.start;
   in.window.calendarEnd = dates.end;
-  in.window.categoryItems = categoryItems_;
+  in.window.categoryItems = categoryPanel_.Items();
   in.window.startTimeBox = startBox;
   in.today = clock_.Today();
   in.now = clock_.Now();
@@ -143,19 +142,18 @@ QuickEntryInput EntryWindow::ParserInput(const std::string& subject, const std::
 // fields as they are and the next change tries again.
 void EntryWindow::RunParser() {
   try {
-    ParseNow(subjectEdit_.Text());
+    ParseNow(Subject());
   } catch (const std::exception&) {}
 }
 
 void EntryWindow::ParseNow(const std::wstring& subjectText) {
   const std::string subject = Narrow(subjectText);
   const std::string body = data_.settings.useCategories && !byHand_.categories ? Narrow(body_.Text()) : "";
-  const int service = ServiceIndex();
-  const std::string serviceText = service >= 0 ? serviceItems_.at(static_cast<std::size_t>(service)) : "";
-  const std::string startBox = Narrow(startTime_.Text());
+  const int service = header_.ServiceIndex();
+  const std::string serviceText = service >= 0 ? header_.ServiceItems().at(static_cast<std::size_t>(service)) : "";
+  const std::string startBox = Narrow(StartTimeText());
   QuickEntryResult result = RunQuickEntry(ParserInput(subject, body, serviceText, startBox), data_.keywords, locale_);
-  parsedSubject_ = subject;
-  phrases_ = std::move(result.phrases);
+  header_.Marks().Read(subject, std::move(result.phrases));
   ApplyParserResult(result);
   ShowSubjectMarks();
 }
@@ -164,64 +162,34 @@ void EntryWindow::ParseNow(const std::wstring& subjectText) {
 // no event fires and nothing is marked as chosen by hand.
 void EntryWindow::ApplyParserResult(const QuickEntryResult& r) {
   if (r.labelMatch) labelMatch_ = *r.labelMatch;
-  if (r.service == Change::kSet && ServiceIndex() != r.serviceIndex) {
-    SetServiceIndex(r.serviceIndex);
+  if (r.service == Change::kSet && header_.ServiceIndex() != r.serviceIndex) {
+    header_.SetServiceIndex(r.serviceIndex);
     ShowServiceHint();
   }
-  if (r.service == Change::kClear && ServiceIndex() != -1) SetServiceIndex(-1);
+  if (r.service == Change::kClear && header_.ServiceIndex() != -1) header_.SetServiceIndex(-1);
   if (r.typeButton && TypeButton() != r.typeButton) SetTypeButton(*r.typeButton);
   if (r.checkCaption) CheckCaption();
-  if (r.calendar && *r.calendar != Dates()) SetDates(*r.calendar);
-  if (r.times) {
-    if (const std::wstring start = Widen(r.times->start); start != startTime_.Text()) startTime_.SetText(start);
-    if (const std::wstring end = Widen(r.times->end); end != endTime_.Text()) endTime_.SetText(end);
-  }
+  if (r.calendar && *r.calendar != Dates()) datePanel_.SetDates(*r.calendar);
+  if (r.times) datePanel_.ShowTimes(Widen(r.times->start), Widen(r.times->end));
   if (r.showCalendar) ShowCalendar();
   if (r.icon == Change::kSet) SetIcon(r.iconIndex);
-  if (r.icon == Change::kClear && iconIndex_ >= 0) BlankIcon();
+  if (r.icon == Change::kClear && IconIndex() >= 0) BlankIcon();
   ApplyCategories(r.categories);
 }
 
 void EntryWindow::ApplyCategories(const CategoryChoice& choice) {
   if (!choice.apply) return;
-  if (!choice.append.empty()) {
-    categoryItems_.insert(categoryItems_.end(), choice.append.begin(), choice.append.end());
-    std::vector<std::wstring> items;
-    for (const auto& item : categoryItems_) items.push_back(Widen(item));
-    categoryList_.SetItems(items);
-  }
-  // Most keys change no category: the selection is asked for once, not item by item.
-  std::vector<int> select = choice.select;
-  std::sort(select.begin(), select.end());
-  if (categoryList_.SelectedIndexes() != select) {
-    for (int i = 0; i < categoryList_.Count(); ++i) {
-      const bool selected = std::binary_search(select.begin(), select.end(), i);
-      if (categoryList_.Selected(i) != selected) categoryList_.SetSelected(i, selected);
-    }
-  }
+  categoryPanel_.Apply(choice);
   if (choice.showPanel && !CategoryPanelShown()) ToggleCategoryPanel();
 }
 
 // --- Keys ------------------------------------------------------------------------
 
 std::optional<EntryField> EntryWindow::FieldOf(HWND window) const {
-  const std::array<std::pair<HWND, EntryField>, 11> fields{{
-      {subjectEdit_.Handle(), EntryField::kSubject},
-      {recipientsEdit_.Handle(), EntryField::kRecipients},
-      {copiesEdit_.Handle(), EntryField::kCopies},
-      {body_.Handle(), EntryField::kBody},
-      {journalTypeCombo_ ? journalTypeCombo_->Handle() : nullptr, EntryField::kJournalType},
-      {serviceCombo_ ? serviceCombo_->Handle() : nullptr, EntryField::kService},
-      {statusCombo_.Handle(), EntryField::kStatus},
-      {startTime_.Handle(), EntryField::kStartTime},
-      {startTime_.EditHandle(), EntryField::kStartTime},
-      {endTime_.Handle(), EntryField::kEndTime},
-      {endTime_.EditHandle(), EntryField::kEndTime},
-  }};
-  for (auto [handle, field] : fields) {
-    if (handle && handle == window) return field;
-  }
-  return std::nullopt;
+  if (!window) return std::nullopt;
+  if (window == body_.Handle()) return EntryField::kBody;
+  if (auto field = header_.FieldOf(window)) return field;
+  return datePanel_.FieldOf(window);
 }
 
 EntryKeyContext EntryWindow::KeyContext(EntryField field) const {
@@ -229,9 +197,9 @@ EntryKeyContext EntryWindow::KeyContext(EntryField field) const {
           .typeButton = TypeButton(),
           .datePanelShown = DatePanelShown(),
           .bodyTakesTab = data_.settings.tab,
-          .startTimeEnabled = startTime_.Enabled(),
+          .startTimeEnabled = datePanel_.StartTime().Enabled(),
           .assignDateEnabled = assignDateButton_.Enabled(),
-          .reminderShown = reminderButton_.Visible()};
+          .reminderShown = datePanel_.Reminder().Visible()};
 }
 
 // The fields' keys come here before the dialog keys: Tab and Shift+Tab, the
@@ -273,7 +241,7 @@ bool EntryWindow::HandleKeyDown(MSG& msg, EntryField field, Modifiers m) {
     return true;
   }
   if (key == VK_TAB && !m.ctrl && !m.alt) return HandleTab(field, m);
-  if (IsPasteKey(key, m) && field == EntryField::kSubject) return PasteWithin(subjectEdit_, kSubjectLimit);
+  if (IsPasteKey(key, m) && field == EntryField::kSubject) return PasteWithin(header_.Subject(), kSubjectLimit);
   if (IsPasteKey(key, m) && field == EntryField::kBody) return PasteWithin(body_, kBodyLimit);
   // Esc in an open drop-down list closes the list, not the window.
   const HWND combo = IsEditBox(field)                        ? nullptr
@@ -303,7 +271,7 @@ bool EntryWindow::PasteWithin(RichEdit& edit, int limit) {
   const auto room = static_cast<std::size_t>(std::max<LONG>(0, limit - (held - (selection.cpMax - selection.cpMin))));
   if (text->size() > room) {
     text = CutTo(std::move(*text), room);
-    TellTextCut(&edit == &subjectEdit_);
+    TellTextCut(&edit == &header_.Subject());
   }
   if (&edit == &body_) UnwrapBodyFor(*text);
   SendMessageW(edit.Handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text->c_str()));
@@ -332,12 +300,12 @@ void EntryWindow::RunKeyCommand(const KeyAction& action, EntryField field) {
       Open();
       return;
     case EntryCommand::kLeaveStartTime:
-      LeaveStartTime();
-      SendMessageW(startTime_.Handle(), CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+      datePanel_.LeaveStartTime(TypeButton());
+      SendMessageW(datePanel_.StartTime().Handle(), CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
       return;
     case EntryCommand::kLeaveEndTime:
-      LeaveEndTime();
-      SendMessageW(endTime_.Handle(), CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+      datePanel_.LeaveEndTime();
+      SendMessageW(datePanel_.EndTime().Handle(), CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
       return;
     case EntryCommand::kSelectAll:
       SendMessageW(GetFocus(), EM_SETSEL, 0, -1);
@@ -349,7 +317,7 @@ void EntryWindow::RunKeyCommand(const KeyAction& action, EntryField field) {
       Clear();
       return;
     case EntryCommand::kFocusStartTime:
-      startTime_.Focus();
+      datePanel_.StartTime().Focus();
       return;
     case EntryCommand::kAssignDate:
       AssignDate();
@@ -361,7 +329,7 @@ void EntryWindow::RunKeyCommand(const KeyAction& action, EntryField field) {
       CheckNames();
       return;
     case EntryCommand::kToggleReminder:
-      reminderButton_.SetChecked(!reminderButton_.Checked());
+      datePanel_.Reminder().SetChecked(!ReminderOn());
       return;
     case EntryCommand::kPrint:
       Print();
@@ -376,55 +344,43 @@ void EntryWindow::RunKeyCommand(const KeyAction& action, EntryField field) {
   (void)field;
 }
 
-// --- Dates and times -------------------------------------------------------------
+// --- Times ----------------------------------------------------------------------
 
 void EntryWindow::StartTimeChanged() {
   byHand_.time = true;
-  if (NoTime(startTime_.Text())) {
-    endTime_.SetText(kNone);
+  if (NoTime(StartTimeText())) {
+    datePanel_.EndTime().SetText(kNoTime);
     return;
   }
-  CheckSpanDays();
+  datePanel_.CheckSpanDays();
   RunParser();
 }
 
 void EntryWindow::EndTimeChanged() {
   byHand_.time = true;
   RunParser();
-  CheckSpanDays();
+  datePanel_.CheckSpanDays();
 }
 
-// A typed start time is written back in the short time format when it is
-// left; an empty end time follows one hour later. What is no time becomes "None".
-void EntryWindow::LeaveStartTime() {
-  const std::wstring text = startTime_.Text();
-  if (text == kNone) return;
-  const auto time = ReadTimeBox(FormatTime(Narrow(text)));
-  if (!time) {
-    startTime_.SetText(kNone);
-    return;
-  }
-  startTime_.SetText(Widen(FormatShortTime(locale_, *time)));
-  if (endTime_.Enabled() && TypeButton() != EntryType::kJournal && NoTime(endTime_.Text())) {
-    const auto end = AddMinutes(60, *time);
-    endTime_.SetText(end ? Widen(FormatShortTime(locale_, *end)) : kNone);
-  }
-  CheckSpanDays();
+// --- Marks -------------------------------------------------------------------------
+
+std::vector<TextSpan> EntryWindow::MarkedSpans() const {
+  return RemovablePhrases(header_.Marks().Phrases(), {.removal = keywordRemoval_,
+                                                      .typeButton = TypeButton(),
+                                                      .dateByHand = byHand_.date,
+                                                      .timeByHand = byHand_.time,
+                                                      .datesUsed = DatePanelShown()});
 }
 
-void EntryWindow::LeaveEndTime() {
-  const std::wstring text = endTime_.Text();
-  if (text == kNone) return;
-  const auto time = ReadTimeBox(FormatTime(Narrow(text)));
-  endTime_.SetText(time ? Widen(FormatShortTime(locale_, *time)) : kNone);
-  CheckSpanDays();
+std::wstring EntryWindow::StoredSubject() const { return header_.Marks().Stored(MarkedSpans()); }
+
+void EntryWindow::SetKeywordRemoval(bool on) {
+  keywordRemoval_ = on;
+  ShowSubjectMarks();
 }
 
-// An end time before the start time on the same day ends the next day.
-void EntryWindow::CheckSpanDays() {
-  const DateRange dates = Dates();
-  const Date end = qrv::CheckSpanDays(dates.start, dates.end, Narrow(startTime_.Text()), Narrow(endTime_.Text()));
-  if (end != dates.end) SetDates({dates.start, end});
+void EntryWindow::ShowSubjectMarks() {
+  if (built_) header_.Marks().Show(MarkedSpans());
 }
 
 }  // namespace qrv

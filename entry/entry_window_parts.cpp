@@ -78,7 +78,7 @@ void EntryWindow::ShowPictures() {
   SetButtonPicture(attachButton_, EntryPictureFor(EntryPicture::kAttach, dpi));
   SetButtonPicture(signatureButton_, EntryPictureFor(EntryPicture::kSignature, dpi));
   ChoosePriority(priority_);
-  if (iconIndex_ < 0) SetButtonPicture(iconButton_, EntryPictureFor(EntryPicture::kNoIcon, dpi));
+  header_.ShowPictures();
 }
 
 void EntryWindow::DpiChanged() { ShowPictures(); }
@@ -86,9 +86,10 @@ void EntryWindow::DpiChanged() { ShowPictures(); }
 // --- The web-service hint ----------------------------------------------------------
 
 void EntryWindow::ShowServiceHint() {
-  const int service = ServiceIndex();
-  if (service < 0 || service >= static_cast<int>(serviceItems_.size())) return;
-  if (const auto hint = ServiceHintFor(data_.keywords.Records(), serviceItems_[static_cast<std::size_t>(service)]))
+  const int service = header_.ServiceIndex();
+  const std::vector<std::string>& services = header_.ServiceItems();
+  if (service < 0 || service >= static_cast<int>(services.size())) return;
+  if (const auto hint = ServiceHintFor(data_.keywords.Records(), services[static_cast<std::size_t>(service)]))
     ShowHintText(*hint);
 }
 
@@ -133,31 +134,6 @@ void EntryWindow::RenderHintText() {
 }
 
 // --- The icon ----------------------------------------------------------------------
-
-// The icon's picture, one white row taller than the icon, on the icon button.
-void EntryWindow::SetIcon(int index) {
-  if (index == iconIndex_ || index < 0) return;
-  iconIndex_ = index;
-  const ImageList* pictures = data_.iconPictures;
-  if (!pictures || index >= pictures->Count()) return;
-  WindowDc screen(nullptr);
-  MemoryDc memory(screen.Get());
-  HBITMAP picture = CreateCompatibleBitmap(screen.Get(), 16, 17);
-  {
-    SelectedObject selected(memory.Get(), picture);
-    const RECT whole{0, 0, 16, 17};
-    FillRect(memory.Get(), &whole, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    pictures->Draw(memory.Get(), index, 0, 0);
-  }
-  SetButtonPicture(iconButton_, picture);
-  iconPicture_.Reset(picture);
-}
-
-void EntryWindow::BlankIcon() {
-  iconIndex_ = -1;
-  SetButtonPicture(iconButton_, EntryPictureFor(EntryPicture::kNoIcon, Dpi()));
-  iconPicture_.Reset();
-}
 
 // The chooser opens right of the window when it fits on the screen, else down
 // and right of the window's corner; what it answers counts as chosen by hand.
@@ -223,7 +199,7 @@ void EntryWindow::TakeTextFile(const std::wstring& path) {
     text.resize(IS_HIGH_SURROGATE(text[kBodyLimit - 1]) ? kBodyLimit - 1 : kBodyLimit);
     TellTextCut(false);
   }
-  subjectEdit_.SetPlainText(path, Notify::kYes);
+  header_.Subject().SetPlainText(path, Notify::kYes);
   UnwrapBodyFor(text);
   body_.SetPlainText(text, Notify::kYes);
 }

@@ -1,11 +1,7 @@
-// The marks of the subject: the phrases the last quick-entry run used that
-// keyword removal takes out are shown in the mark colour, and the item stores
-// the subject without them. The window keeps the phrases it marked; what the
-// text's colours say is never read back.
+#include "entry/subject_marks.h"
+
 #include <algorithm>
 
-#include "core/subject_phrases.h"
-#include "entry/entry_window.h"
 #include "ui/wide.h"
 
 namespace qrv {
@@ -38,32 +34,21 @@ std::vector<CHARRANGE> CharacterRanges(std::string_view utf8, const std::vector<
 
 }  // namespace
 
-std::vector<TextSpan> EntryWindow::MarkedSpans() const {
-  return RemovablePhrases(phrases_, {.removal = keywordRemoval_,
-                                     .typeButton = TypeButton(),
-                                     .dateByHand = byHand_.date,
-                                     .timeByHand = byHand_.time,
-                                     .datesUsed = DatePanelShown()});
+void SubjectMarks::Read(std::string subject, std::vector<UsedPhrase> phrases) {
+  parsedSubject_ = std::move(subject);
+  phrases_ = std::move(phrases);
 }
 
-std::wstring EntryWindow::StoredSubject() const {
-  const std::wstring shown = subjectEdit_.Text();
+std::wstring SubjectMarks::Stored(const std::vector<TextSpan>& spans) const {
+  const std::wstring shown = subject_.Text();
   const std::string subject = Narrow(shown);
   if (subject != parsedSubject_) return shown;  // no run read this text: nothing is known to go
-  return Widen(SubjectWithout(subject, MarkedSpans()));
+  return Widen(SubjectWithout(subject, spans));
 }
 
-void EntryWindow::SetKeywordRemoval(bool on) {
-  keywordRemoval_ = on;
-  ShowSubjectMarks();
-}
-
-// Colours the subject again when its marked phrases changed. Marks that only
-// moved with the text were moved by the control; a character typed right
-// after a mark took the mark's colour and is given the text's.
-void EntryWindow::ShowSubjectMarks() {
-  if (!built_) return;
-  const std::vector<TextSpan> spans = MarkedSpans();
+// Marks that only moved with the text were moved by the control; a character
+// typed right after a mark took the mark's colour and is given the text's.
+void SubjectMarks::Show(const std::vector<TextSpan>& spans) {
   const std::vector<CHARRANGE> marks = CharacterRanges(parsedSubject_, spans);
   std::vector<std::string> texts;
   for (const TextSpan& span : spans) texts.push_back(parsedSubject_.substr(span.begin, span.end - span.begin));
@@ -72,16 +57,16 @@ void EntryWindow::ShowSubjectMarks() {
     if (markedSubject_ == parsedSubject_) return;
     markedSubject_ = parsedSubject_;
     CHARRANGE caret{};
-    SendMessageW(subjectEdit_.Handle(), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&caret));
+    SendMessageW(subject_.Handle(), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&caret));
     for (const CHARRANGE& mark : marks) {
       const CHARRANGE typed{mark.cpMax, mark.cpMax + 1};
-      if (caret.cpMin == caret.cpMax && caret.cpMin == typed.cpMax) subjectEdit_.ColourRuns({&typed, 1}, text);
+      if (caret.cpMin == caret.cpMax && caret.cpMin == typed.cpMax) subject_.ColourRuns({&typed, 1}, text);
     }
     return;
   }
   const CHARRANGE all{0, -1};
-  subjectEdit_.ColourRuns({&all, 1}, text);
-  subjectEdit_.ColourRuns(marks, MarkColour());
+  subject_.ColourRuns({&all, 1}, text);
+  subject_.ColourRuns(marks, MarkColour());
   markedTexts_ = std::move(texts);
   markedSubject_ = parsedSubject_;
 }

@@ -29,12 +29,15 @@ TEST(EntryLayout, RecipientsMakeRequestsThatSendOnlyOfTasksAndAppointments) {
   EXPECT_EQ(For(kAppointment, true).processEnabled, true);
 }
 
+// The second line of the subject pushes everything under it down by its own height.
 TEST(EntryLayout, TwoLineSubjectMovesEveryRowDownByTheSameAmount) {
+  constexpr int kSecondLine = kTwoLineSubjectHeight - kSubjectHeight;
   for (EntryType type : {kTask, kNote, kAppointment, kContact, kEmail, kJournal, kTextDocument, kInternet}) {
     const EntryLayout one = For(type), two = For(type, false, true);
-    EXPECT_EQ(two.headerHeight - one.headerHeight, 14) << NumberOf(type);
+    EXPECT_EQ(two.headerHeight - one.headerHeight, kSecondLine) << NumberOf(type);
     if (one.row2.field != RowField::kNone) {
-      EXPECT_EQ(two.row2.top - one.row2.top, 14);
+      EXPECT_GE(one.row2.top, kSubjectHeight);
+      EXPECT_EQ(two.row2.top - one.row2.top, kSecondLine);
     }
     // Each row's label sits 3 pixels below its field, and rows do not overlap.
     if (one.row3.field != RowField::kNone) {
@@ -48,8 +51,6 @@ TEST(EntryLayout, TwoLineSubjectMovesEveryRowDownByTheSameAmount) {
         EXPECT_LE(row.top + 21, one.headerHeight) << NumberOf(type);
       }
   }
-  EXPECT_EQ(For(kTask).headerHeight, 61);
-  EXPECT_EQ(For(kTask, false, true).row2.top, 35);
 }
 
 TEST(EntryLayout, OnlyTimedTypesHaveADatePanelAndTheNoTypeLayoutKeepsTheHeader) {
@@ -78,10 +79,12 @@ TEST(EntryLayout, TheFloatingDateButtonDecidesWhereTodayGoes) {
   EXPECT_EQ(For(kAppointment, true, false, true).floatButton, Show::kHide);
 }
 
-TEST(EntryLayout, PanelsRaiseTheMinimumSize) {
-  EXPECT_EQ(EntryMinimumClientSize(false, false), (ClientSize{272, 221}));
-  EXPECT_EQ(EntryMinimumClientSize(true, false).height, 221 + 190);
-  EXPECT_EQ(EntryMinimumClientSize(false, true).width, 272 + 222);
+// Each panel adds its own size to the smallest window, in its own direction only.
+TEST(EntryLayout, PanelsAddTheirSizeToTheMinimum) {
+  const ClientSize bare = EntryMinimumClientSize(false, false), both = EntryMinimumClientSize(true, true);
+  EXPECT_EQ(EntryMinimumClientSize(true, false), (ClientSize{bare.width, bare.height + kDatePanelHeight}));
+  EXPECT_EQ(EntryMinimumClientSize(false, true), (ClientSize{bare.width + kCategoryPanelWidth, bare.height}));
+  EXPECT_EQ(both, (ClientSize{bare.width + kCategoryPanelWidth, bare.height + kDatePanelHeight}));
 }
 
 }  // namespace
