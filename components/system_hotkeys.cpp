@@ -44,7 +44,7 @@ void SystemHotkeys::Clear() {
 }
 
 HWND SystemHotkeys::WindowHandle() {
-  if (!Handle()) CreateHandle({.className = L"QrvSystemHotkeys", .bounds = {0, 0, 0, 0}});
+  if (!Handle()) CreateHandle({.className = L"QrvSystemHotkeys", .text = {}, .bounds = {0, 0, 0, 0}});
   return Handle();
 }
 

@@ -58,7 +58,8 @@ LRESULT HelpPageView::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     return 0;
   }
   const LRESULT result = RichEdit::WndProc(msg, wp, lp);
-  GUITHREADINFO thread{.cbSize = sizeof thread};
+  GUITHREADINFO thread{};
+  thread.cbSize = sizeof thread;
   if (GetGUIThreadInfo(GetCurrentThreadId(), &thread) && thread.hwndCaret == Handle()) DestroyCaret();
   return msg == WM_GETDLGCODE ? result & ~static_cast<LRESULT>(DLGC_HASSETSEL) : result;
 }

@@ -18,7 +18,8 @@ TEST(FieldCheck, RefusesEveryFieldThatWouldReadBackDifferently) {
       {1, "a!D>"},   {1, "<CB=x"},    {1, "<QRV!>"},       {2, "x|y"},
       {2, "end!H>"}, {2, "<CUST=Y>"}, {1, "\xE4\xB8\xAD"}, {3, "http://x/\xE2\x82\xAC\xE4\xB8\xAD"}};
   for (const auto& [field, text] : bad) {
-    ServiceFields fields{.keyword = "k"};
+    ServiceFields fields;
+    fields.keyword = "k";
     std::string* parts[] = {&fields.keyword, &fields.title, &fields.description, &fields.url};
     *parts[field] = text;
     const auto problem = FieldProblem(fields);

@@ -225,8 +225,9 @@ TEST_F(EntryRoads, WebSearchesOpenTheBrowserOnTheirFilledAddress) {
     ASSERT_TRUE(window) << "no window for " << Ascii(typed);
     EXPECT_TRUE(e2e::HasFocus(Box(window, 0))) << "the subject of a window just opened has no focus";
     ASSERT_TRUE(e2e::XType(typed));
-    ASSERT_TRUE(e2e::WaitFor([&] { return TextOf(window) == L"Internet - QRV"; }, 3000)) << TextOf(window);
-    EXPECT_EQ(TextOf(Box(window, 0)), typed);
+    // The keys xdotool sent may still be on their way through Wine's queue.
+    ASSERT_TRUE(e2e::WaitFor([&] { return TextOf(Box(window, 0)) == typed; }, 5000)) << Ascii(TextOf(Box(window, 0)));
+    EXPECT_EQ(TextOf(window), L"Internet - QRV");
     e2e::XKeys(L"Return");
     EXPECT_TRUE(Closes(window));
   }
@@ -268,6 +269,14 @@ TEST_F(EntryRoads, FindContactWorksInAWindowOpenedBesideAnother) {
   EXPECT_EQ(Told(first), L"Name not found.");
   EXPECT_TRUE(IsWindow(first));
   EXPECT_EQ(TextOf(Box(first, 0)), L"Nobody");
+
+  // The window with text asks before it goes, so that the bar can close.
+  ClickInto(Box(first, 0));
+  e2e::XKeys(L"Escape");
+  HWND box = nullptr;
+  ASSERT_TRUE(e2e::WaitFor([&] { return (box = e2e::FindMessageBox(bar_.Id(), L"Warning")); }, 5000));
+  e2e::Answer(box, IDNO);
+  EXPECT_TRUE(Closes(first));
 }
 
 }  // namespace

@@ -229,7 +229,8 @@ int UnpaintedPixels(HWND form, HWND control, const Pixels& pixels) {
 // An up-down control stands over its buddy's edge, as the system places it.
 bool Buddies(HWND one, HWND other) {
   auto buddyOf = [](HWND w) {
-    return ClassOf(w) == UPDOWN_CLASSW ? reinterpret_cast<HWND>(SendMessageW(w, UDM_GETBUDDY, 0, 0)) : nullptr;
+    const std::wstring kind = ClassOf(w);
+    return kind == UPDOWN_CLASSW ? reinterpret_cast<HWND>(SendMessageW(w, UDM_GETBUDDY, 0, 0)) : nullptr;
   };
   return buddyOf(one) == other || buddyOf(other) == one;
 }

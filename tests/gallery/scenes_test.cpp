@@ -37,8 +37,8 @@ TEST(Scenes, EveryLookIsOfAShownWindowOnTheScreenAtTheAskedDpiAndEverySceneClose
           EXPECT_EQ(GetAncestor(look.window, GA_ROOT), look.window) << "not a top-level window";
           RECT shown{}, onScreen{};
           GetWindowRect(look.window, &shown);
-          EXPECT_TRUE(IntersectRect(&onScreen, &shown, &screen) && EqualRect(&onScreen, &shown) ||
-                      shown.left < 0 && onScreen.right - onScreen.left > 0)
+          EXPECT_TRUE((IntersectRect(&onScreen, &shown, &screen) && EqualRect(&onScreen, &shown)) ||
+                      (shown.left < 0 && onScreen.right - onScreen.left > 0))
               << "not on the screen";
           const Form* form = FormOf(look.window);
           EXPECT_EQ(form != nullptr, look.ourForm) << "our form or the system's, as the look says";
