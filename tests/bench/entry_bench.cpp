@@ -165,7 +165,8 @@ DropTimes DroppedFileMs(Bar& bar, const std::string& text) {
   GetTempPathW(MAX_PATH, folder);
   const std::wstring file = std::wstring(folder) + L"qrv entry bench drop.txt";
   if (!qrv::WriteFileSafely(std::filesystem::path(file), text)) return {};
-  qrv::SetPromptHandler([](const std::wstring&, qrv::MessageKind, qrv::MessageButtons) { return qrv::DialogResult::kOk; });
+  qrv::SetPromptHandler(
+      [](const std::wstring&, qrv::MessageKind, qrv::MessageButtons) { return qrv::DialogResult::kOk; });
   std::vector<double> drop, email, clear;
   for (int run = 0; run < 3; ++run) {
     qrv::EntryWindow& window = Open(bar);
