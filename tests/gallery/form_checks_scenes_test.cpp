@@ -46,7 +46,9 @@ struct Examined {
 
 // The checks that leave a look as they found it; the order keeps the
 // keyboard ones, which move the focus and open lists, after the pictures.
-std::string CheckLook(const qrv::gallery::Look& look, Examined& examined) {
+// Where the focus goes after a click or a box is the same at any DPI: those
+// two are run at 96 only.
+std::string CheckLook(const qrv::gallery::Look& look, UINT dpi, Examined& examined) {
   const struct {
     const char* name;
     Findings (*check)(HWND);
@@ -62,6 +64,7 @@ std::string CheckLook(const qrv::gallery::Look& look, Examined& examined) {
     if (!standing()) return report;
     note(check.name, check.check(look.window));
   }
+  if (dpi != 96) return report;
   if (standing()) note("letter after a click", qrv::checks::CheckLetterAfterClick(look.window, examined.pressed));
   // A box after each look of a window would say nothing new.
   if (standing() && examined.boxed.insert(look.window).second)
@@ -78,7 +81,7 @@ TEST_P(SceneChecks, EveryLookPaintsFitsAndTakesTheKeys) {
   Examined examined;
   scene.play(
       [&](const qrv::gallery::Look& look) {
-        if (look.ourForm) report += CheckLook(look, examined);
+        if (look.ourForm) report += CheckLook(look, dpi, examined);
       },
       dpi);
   EXPECT_TRUE(report.empty()) << scene.group << " at " << dpi << " DPI:" << report;
