@@ -14,6 +14,7 @@
 #include "entry/entry_pictures.h"
 #include "entry/entry_window.h"
 #include "entry/icon_chooser.h"
+#include "ui/file_dialog.h"
 #include "ui/gdi.h"
 #include "ui/wide.h"
 
@@ -47,22 +48,6 @@ void SetBold(const RichEdit& edit, LONG start, LONG end, bool bold) {
   format.dwMask = CFM_BOLD;
   format.dwEffects = bold ? CFE_BOLD : 0;
   SendMessageW(edit.Handle(), EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
-}
-
-// The files of a multiple choice in the file dialog: the folder, then the
-// names, each ended by a zero; or one full path.
-std::vector<std::wstring> ChosenFiles(const std::wstring& buffer) {
-  std::vector<std::wstring> parts;
-  for (std::size_t at = 0; at < buffer.size() && buffer[at];) {
-    const std::size_t end = buffer.find(L'\0', at);
-    parts.push_back(buffer.substr(at, end - at));
-    at = end + 1;
-  }
-  if (parts.size() <= 1) return parts;
-  std::vector<std::wstring> files;
-  for (std::size_t i = 1; i < parts.size(); ++i)
-    files.push_back((std::filesystem::path(parts[0]) / parts[i]).wstring());
-  return files;
 }
 
 }  // namespace
@@ -172,18 +157,7 @@ void EntryWindow::ChooseAttachments() {
 }
 
 std::vector<std::wstring> EntryWindow::RunFileDialog() {
-  std::wstring buffer(64 * 1024, L'\0');
-  OPENFILENAMEW dialog{};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = Handle();
-  dialog.lpstrFile = buffer.data();
-  dialog.nMaxFile = static_cast<DWORD>(buffer.size());
-  dialog.lpstrInitialDir = attachFolder_.empty() ? nullptr : attachFolder_.c_str();
-  dialog.lpstrTitle = L"Attach Files...";
-  dialog.Flags = OFN_ALLOWMULTISELECT | OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY |
-                 OFN_ENABLESIZING | OFN_NOCHANGEDIR;
-  if (!GetOpenFileNameW(&dialog)) return {};
-  return ChosenFiles(buffer);
+  return ChooseFiles({.owner = Handle(), .multiSelect = true, .title = L"Attach Files...", .folder = attachFolder_});
 }
 
 // A text document takes the file's path as its subject and its text as its
