@@ -228,9 +228,10 @@ int UnpaintedPixels(HWND form, HWND control, const Pixels& pixels) {
 
 // An up-down control stands over its buddy's edge, as the system places it.
 bool Buddies(HWND one, HWND other) {
-  auto buddyOf = [](HWND w) {
-    const std::wstring kind = ClassOf(w);
-    return kind == UPDOWN_CLASSW ? reinterpret_cast<HWND>(SendMessageW(w, UDM_GETBUDDY, 0, 0)) : nullptr;
+  auto buddyOf = [](HWND w) -> HWND {
+    wchar_t kind[64] = {};
+    GetClassNameW(w, kind, 64);
+    return _wcsicmp(kind, UPDOWN_CLASSW) == 0 ? reinterpret_cast<HWND>(SendMessageW(w, UDM_GETBUDDY, 0, 0)) : nullptr;
   };
   return buddyOf(one) == other || buddyOf(other) == one;
 }

@@ -42,7 +42,9 @@ TEST(Scenes, EveryLookIsOfAShownWindowOnTheScreenAtTheAskedDpiAndEverySceneClose
               << "not on the screen";
           const Form* form = FormOf(look.window);
           EXPECT_EQ(form != nullptr, look.ourForm) << "our form or the system's, as the look says";
-          if (form) EXPECT_EQ(form->Dpi(), kAskedDpi);
+          if (form) {
+            EXPECT_EQ(form->Dpi(), kAskedDpi);
+          }
         },
         kAskedDpi);
     EXPECT_GT(looks, 0) << scene.group;

@@ -242,7 +242,8 @@ TEST_F(EntryPartsTest, TheIconChoosersRowsAndPicturesFollowItsDpi) {
   int width = 0, height = 0;
   ImageList_GetIconSize(shown(), &width, &height);
   EXPECT_EQ(std::make_pair(width, height), std::make_pair(24, 24));
-  RECT row{.left = LVIR_BOUNDS};
+  RECT row{};
+  row.left = LVIR_BOUNDS;
   SendMessageW(list, LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row));
   EXPECT_GE(row.bottom - row.top, 24);
   WindowDc screen(nullptr);
