@@ -236,7 +236,40 @@ bool Buddies(HWND one, HWND other) {
   return buddyOf(one) == other || buddyOf(other) == one;
 }
 
+// A control as it is in any window made the same way: its place among the
+// controls of each parent up to the top-level window, its kind and caption.
+std::wstring KeyOf(HWND control) {
+  std::wstring key = ClassOf(control) + L":" + WindowText(control);
+  const HWND root = GetAncestor(control, GA_ROOT);
+  for (HWND w = control; w && w != root; w = GetParent(w)) key = std::to_wstring(GetDlgCtrlID(w)) + L"/" + key;
+  return ClassOf(root) + L"/" + key;
+}
+
 }  // namespace
+
+bool Examined::First(HWND control) { return keys_.insert(KeyOf(control)).second; }
+
+// The layout as the tab order sees it: each control in z-order with its
+// place in reading order, the same for a window laid out alike at any DPI.
+bool Examined::FirstLayout(HWND form) {
+  const std::vector<HWND> controls = VisibleControls(form);
+  std::vector<std::pair<POINT, std::size_t>> places;
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    const RECT r = RectInForm(form, controls[i]);
+    places.push_back({{r.left, r.top}, i});
+  }
+  std::sort(places.begin(), places.end(), [](const auto& a, const auto& b) {
+    return std::pair(a.first.y, a.first.x) < std::pair(b.first.y, b.first.x);
+  });
+  std::vector<std::size_t> rank(controls.size());
+  for (std::size_t r = 0; r < places.size(); ++r) rank[places[r].second] = r;
+  std::wstring key = L"layout " + KeyOf(form);
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    key += L"|" + std::to_wstring(GetDlgCtrlID(controls[i])) + (IsWindowEnabled(controls[i]) ? L"+" : L"-") +
+           std::to_wstring(rank[i]);
+  }
+  return keys_.insert(key).second;
+}
 
 std::string Describe(HWND control) {
   const RECT r = RectInForm(GetAncestor(control, GA_ROOT), control);

@@ -21,6 +21,21 @@ struct Finding {
 };
 using Findings = std::vector<Finding>;
 
+// The controls and windows a check has examined, known by what they are (the
+// place among their window's controls, the kind and the caption) rather than
+// by handle, so that a window made again for another look is examined once.
+class Examined {
+ public:
+  // True the first time the control, or the window with its controls as they
+  // stand, is offered.
+  bool First(HWND control);
+  bool FirstLayout(HWND form);
+  std::size_t Count() const { return keys_.size(); }
+
+ private:
+  std::set<std::wstring> keys_;
+};
+
 // Names a control for a finding: its kind, caption and place in the form.
 std::string Describe(HWND control);
 // All findings, one a line, under a heading.
@@ -39,18 +54,20 @@ Findings CheckTextFit(HWND form);
 // within a column, and Shift+Tab visits them in reverse.
 Findings CheckTabOrder(HWND form);
 // Esc with a combo box's list open closes only the list. The window is kept
-// from closing while the check runs, so a fault leaves it standing.
-Findings CheckEscInDropDowns(HWND form);
+// from closing while the check runs, so a fault leaves it standing. Combo
+// boxes already in `seen` are passed over and the ones opened added.
+Findings CheckEscInDropDowns(HWND form, Examined& seen);
 // Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PageDown and Ctrl+PageUp change the page of
-// each tab control; the pages it showed are shown again at the end.
-Findings CheckTabPageKeys(HWND form);
+// each tab control not yet in `seen`; the pages it showed are shown again at
+// the end.
+Findings CheckTabPageKeys(HWND form, Examined& seen);
 // A letter typed after a click on any button, check box or radio button lands
 // in a text field or clicks nothing. Each is pressed with the mouse and released
 // off it, so the focus goes where a click leaves it and no command runs; then,
 // where the focus does not take characters, a mnemonic letter of another button
 // is typed, its click caught before any handler. Controls in `seen` are passed
-// over and the ones pressed added (the looks of a scene share their windows).
-Findings CheckLetterAfterClick(HWND form, std::set<HWND>& seen);
+// over and the ones pressed added.
+Findings CheckLetterAfterClick(HWND form, Examined& seen);
 // After a message box that `owner` shows, answered with Enter, the form is the
 // active window with the focus on the control that had it (its last tab stop).
 Findings CheckFocusAfterBox(HWND form, HWND owner);

@@ -210,30 +210,35 @@ struct KeysRight : KeysForm {
 
 TEST(KeyChecks, FindEscClosingCtrlTabIgnoredAndALetterAfterAClickClicking) {
   auto wrong = Shown<KeysWrong>();
-  const Findings esc = qrv::checks::CheckEscInDropDowns(wrong->Handle());
+  qrv::checks::Examined seen;
+  const Findings esc = qrv::checks::CheckEscInDropDowns(wrong->Handle(), seen);
   EXPECT_TRUE(Names(esc, wrong->combo)) << qrv::checks::Report("esc", esc);
   EXPECT_TRUE(wrong->Visible()) << "the check keeps the window from closing";
-  const Findings pages = qrv::checks::CheckTabPageKeys(wrong->Handle());
+  const Findings pages = qrv::checks::CheckTabPageKeys(wrong->Handle(), seen);
   EXPECT_EQ(pages.size(), 4u) << qrv::checks::Report("pages", pages);
-  std::set<HWND> pressed;
-  const Findings letter = qrv::checks::CheckLetterAfterClick(wrong->Handle(), pressed);
+  const Findings letter = qrv::checks::CheckLetterAfterClick(wrong->Handle(), seen);
   ASSERT_EQ(letter.size(), 1u) << qrv::checks::Report("letter", letter);
   EXPECT_EQ(letter[0].control, wrong->tool.Handle());
   EXPECT_NE(letter[0].what.find("clicks button \"&Go\""), std::string::npos) << letter[0].what;
   EXPECT_EQ(wrong->goes, 0) << "the check runs no command";
-  EXPECT_TRUE(qrv::checks::CheckLetterAfterClick(wrong->Handle(), pressed).empty()) << "each button is pressed once";
   wrong->Hide();
+  // The same window made again is not examined again.
+  auto again = Shown<KeysWrong>();
+  EXPECT_TRUE(qrv::checks::CheckLetterAfterClick(again->Handle(), seen).empty()) << "each button is pressed once";
+  EXPECT_TRUE(qrv::checks::CheckEscInDropDowns(again->Handle(), seen).empty()) << "each list is opened once";
+  again->Hide();
 
   auto right = Shown<KeysRight>();
-  Findings none = qrv::checks::CheckEscInDropDowns(right->Handle());
+  seen = {};
+  Findings none = qrv::checks::CheckEscInDropDowns(right->Handle(), seen);
   EXPECT_TRUE(none.empty()) << qrv::checks::Report("esc", none);
-  none = qrv::checks::CheckTabPageKeys(right->Handle());
+  none = qrv::checks::CheckTabPageKeys(right->Handle(), seen);
   EXPECT_TRUE(none.empty()) << qrv::checks::Report("pages", none);
   EXPECT_EQ(right->tabs.Selection(), 0);
-  pressed.clear();
-  none = qrv::checks::CheckLetterAfterClick(right->Handle(), pressed);
+  const std::size_t before = seen.Count();
+  none = qrv::checks::CheckLetterAfterClick(right->Handle(), seen);
   EXPECT_TRUE(none.empty()) << qrv::checks::Report("letter", none);
-  EXPECT_EQ(pressed.size(), 2u);
+  EXPECT_EQ(seen.Count() - before, 2u) << "both buttons pressed";
 }
 
 // A box with no owner leaves no window of the thread active when it closes,

@@ -287,10 +287,10 @@ Findings CheckTabOrder(HWND form) {
   return findings;
 }
 
-Findings CheckEscInDropDowns(HWND form) {
+Findings CheckEscInDropDowns(HWND form, Examined& seen) {
   Findings findings;
   for (HWND combo : VisibleControls(form)) {
-    if (!IsDropDown(combo) || !IsWindowEnabled(combo)) continue;
+    if (!IsDropDown(combo) || !IsWindowEnabled(combo) || !seen.First(combo)) continue;
     BringForward(form);
     CloseGuard guard(form);
     SetFocus(combo);
@@ -311,7 +311,7 @@ Findings CheckEscInDropDowns(HWND form) {
   return findings;
 }
 
-Findings CheckTabPageKeys(HWND form) {
+Findings CheckTabPageKeys(HWND form, Examined& seen) {
   struct Step {
     const char* keys;
     WORD key;
@@ -325,7 +325,7 @@ Findings CheckTabPageKeys(HWND form) {
   Findings findings;
   for (HWND tabs : VisibleControls(form)) {
     const int count = static_cast<int>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
-    if (ClassOf(tabs) != WC_TABCONTROLW || count < 2) continue;
+    if (ClassOf(tabs) != WC_TABCONTROLW || count < 2 || !seen.First(tabs)) continue;
     BringForward(form);
     const int start = static_cast<int>(SendMessageW(tabs, TCM_GETCURSEL, 0, 0));
     for (const Step& step : kSteps) {
@@ -347,13 +347,13 @@ Findings CheckTabPageKeys(HWND form) {
   return findings;
 }
 
-Findings CheckLetterAfterClick(HWND form, std::set<HWND>& seen) {
+Findings CheckLetterAfterClick(HWND form, Examined& seen) {
   Findings findings;
   BringForward(form);
   const HWND start = GetFocus();
   ClickGuard guard(form);
   for (HWND control : VisibleControls(form)) {
-    if (!IsClickable(control) || !seen.insert(control).second) continue;
+    if (!IsClickable(control) || !seen.First(control)) continue;
     const wchar_t letter = OtherMnemonic(form, control);
     if (!letter || !UnderTheMouse(control)) continue;
     if (GetFocus() != start) SetFocus(start);
