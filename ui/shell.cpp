@@ -40,10 +40,9 @@ std::vector<std::wstring> DroppedFiles(HDROP drop) {
   return files;
 }
 
-bool StartProgram(const std::wstring& path) {
+bool StartProgram(const std::wstring& path, std::wstring commandLine) {
   if (startHandler) return startHandler(path);
-  // The command line is the quoted path alone: the program sees no arguments.
-  std::wstring commandLine = L"\"" + path + L"\"";
+  if (commandLine.empty()) commandLine = L"\"" + path + L"\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;

@@ -24,8 +24,9 @@ void SetShellHandler(ShellHandler handler);
 
 // Starts a program by its full path, given as the application name so that no
 // part of a path with blanks is taken for another program; false when it did
-// not start.
-bool StartProgram(const std::wstring& path);
+// not start. The program's command line is `commandLine` (its first word
+// naming the program), else the quoted path alone: no arguments.
+bool StartProgram(const std::wstring& path, std::wstring commandLine = {});
 // Tests take the starts here instead; nullptr starts for real again.
 using ProgramStartHandler = bool (*)(const std::wstring& path);
 void SetProgramStartHandler(ProgramStartHandler handler);

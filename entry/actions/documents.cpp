@@ -1,7 +1,6 @@
 // Text documents written through the save dialog, and web searches opened in
 // the browser.
 #include <windows.h>
-#include <commdlg.h>
 
 #include <algorithm>
 #include <stdexcept>
@@ -15,31 +14,12 @@
 #include "entry/actions/item_actions.h"
 #include "entry/entry_window.h"
 #include "ui/dialogs.h"
+#include "ui/file_dialog.h"
 #include "ui/shell.h"
 #include "ui/wide.h"
 
 namespace qrv {
 namespace {
-
-std::optional<std::wstring> ShowSaveDialog(HWND owner, const std::wstring& offered) {
-  std::wstring file = offered;
-  file.resize(std::max<std::size_t>(file.size() + 1, 32 * 1024), L'\0');
-  OPENFILENAMEW dialog{};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = owner;
-  dialog.lpstrFilter = L"Any file (*.*)\0*.*\0Text File (*.txt)\0*.txt\0";
-  dialog.lpstrFile = file.data();
-  dialog.nMaxFile = static_cast<DWORD>(file.size());
-  dialog.lpstrDefExt = L"txt";
-  dialog.Flags =
-      OFN_OVERWRITEPROMPT | OFN_CREATEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER | OFN_NOCHANGEDIR;
-  if (GetSaveFileNameW(&dialog)) return std::wstring(file.c_str());
-  // Cancel answers no error; anything else is a failure the user must hear of.
-  if (const DWORD error = CommDlgExtendedError(); error != 0) {
-    throw std::runtime_error("The save dialog could not be shown (error " + std::to_string(error) + ").");
-  }
-  return std::nullopt;
-}
 
 // Text in the system code page, as the program's files are; a character that
 // code page lacks keeps its UTF-8 bytes rather than being lost.
@@ -51,7 +31,13 @@ std::optional<std::wstring> ItemActions::SaveTextDocument(const EntryWindow& win
   const std::string subject = Narrow(window.StoredSubject());
   const std::wstring offered = Widen(OfferedFileName(subject));
   const HWND owner = window.Handle();
-  const auto path = chooseSaveName_ ? chooseSaveName_(owner, offered) : ShowSaveDialog(owner, offered);
+  const auto path = chooseSaveName_ ? chooseSaveName_(owner, offered)
+                                    : ChooseFile({.owner = owner,
+                                                  .save = true,
+                                                  .askToCreate = true,
+                                                  .filter = L"Any file (*.*)|*.*|Text File (*.txt)|*.txt",
+                                                  .defaultExtension = L"txt",
+                                                  .file = offered});
   if (!path) return std::nullopt;
   const std::string document = TextDocument(subject, Narrow(window.Body()));
   const SaveResult saved = WriteFileSafely(std::filesystem::path(*path), Ansi(JoinLines(SplitLines(document))));
@@ -87,19 +73,9 @@ bool ItemActions::RunWebSearch(const EntryWindow& window) const {
 // The browser is named as the program to start, so that a path with blanks
 // cannot start another; the address is one quoted argument.
 void ItemActions::StartBrowser(const std::string& address) const {
-  const std::wstring program = Widen(data_.settings.browserPath);
-  std::wstring commandLine = Widen(BrowserCommandLine(data_.settings.browserPath, address));
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESHOWWINDOW;
-  startup.wShowWindow = SW_SHOW;
-  PROCESS_INFORMATION process{};
-  if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &process)) {
-    throw std::runtime_error("The web browser could not be started: " + data_.settings.browserPath);
-  }
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  const std::string& browser = data_.settings.browserPath;
+  if (!StartProgram(Widen(browser), Widen(BrowserCommandLine(browser, address))))
+    throw std::runtime_error("The web browser could not be started: " + browser);
 }
 
 }  // namespace qrv
