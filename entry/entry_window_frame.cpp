@@ -9,6 +9,7 @@
 
 #include "entry/entry_window.h"
 #include "ui/gdi.h"
+#include "ui/shell.h"
 
 namespace qrv {
 namespace {
@@ -94,20 +95,10 @@ bool EntryWindow::OnFrameMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result
   }
 }
 
-// Each dropped path is read whole, however long: its length is asked first.
 // A text document takes a dropped file as its subject and body; any other
 // entry attaches the files.
 void EntryWindow::DropFiles(HDROP drop) {
-  std::vector<std::wstring> paths;
-  const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
-  for (UINT i = 0; i < count; ++i) {
-    const UINT length = DragQueryFileW(drop, i, nullptr, 0);
-    std::wstring path(length + 1, L'\0');
-    path.resize(DragQueryFileW(drop, i, path.data(), length + 1));
-    if (!path.empty()) paths.push_back(std::move(path));
-  }
-  DragFinish(drop);
-  for (const std::wstring& path : paths) {
+  for (const std::wstring& path : DroppedFiles(drop)) {
     if (TypeButton() == EntryType::kTextDocument)
       TakeTextFile(path);
     else
