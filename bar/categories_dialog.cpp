@@ -13,7 +13,7 @@ constexpr COLORREF kTitleBand = RGB(0, 0, 128);
 }  // namespace
 
 CategoriesDialog::CategoriesDialog()
-    : Form({.caption = L"Categories", .clientSize = {222, 304}}),
+    : Form({.caption = L"Categories", .clientSize = {222, 304}, .systemMenu = false}),
       title_(*this, {.bounds = {0, 3, 222, 17}, .text = L" Select Categories..."},
              {.face = L"Arial", .points = 10, .bold = true}),
       listLabel_(*this, {.bounds = {10, kTitleHeight + 5, 194, 14}, .text = L" Available Outlook categories: "}),
@@ -25,9 +25,6 @@ CategoriesDialog::CategoriesDialog()
                         .takesFocus = false}),
       allButton_(*this, {.bounds = {83, kTitleHeight + 246, 49, 22}, .text = L"&ALL", .takesFocus = false}),
       noneButton_(*this, {.bounds = {135, kTitleHeight + 246, 49, 22}, .text = L"&NONE", .takesFocus = false}) {
-  // A caption without the system menu and its buttons (Esc still cancels).
-  SetWindowLongPtrW(Handle(), GWL_STYLE, GetWindowLongPtrW(Handle(), GWL_STYLE) & ~WS_SYSMENU);
-  SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
   title_.color = RGB(255, 255, 255);
   allButton_.onClick = [this] { SelectAll(true); };
   noneButton_.onClick = [this] { SelectAll(false); };

@@ -26,10 +26,12 @@ std::wstring FileName(const std::wstring& path) {
 }  // namespace
 
 AttachmentList::AttachmentList(Container& parent, const Bounds& bounds)
-    : ListView(parent, {.bounds = bounds, .visible = false, .columns = {{.title = L"Files", .width = 201}}}) {
-  // Several rows at once, no header, and the shell's icons, which the list must not free.
-  const LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
-  SetWindowLongPtrW(Handle(), GWL_STYLE, (style & ~LVS_SINGLESEL) | LVS_NOCOLUMNHEADER | LVS_SHAREIMAGELISTS);
+    : ListView(parent, {.bounds = bounds,
+                        .visible = false,
+                        .columns = {{.title = L"Files", .width = 201}},
+                        .multiSelect = true,
+                        .noHeader = true}) {
+  // The shell's icons, which the list must not free (the list shares its pictures).
   Send(LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(ShellSmallIcons()));
 }
 

@@ -10,11 +10,9 @@ IconList::IconList(Container& parent, const Bounds& bounds, HIMAGELIST pictures)
     : ListView(parent, {.bounds = bounds,
                         .anchors = {.right = true, .bottom = true},
                         .columns = {{L"Files", 136}},
-                        .enterOpens = true}),
+                        .enterOpens = true,
+                        .noHeader = true}),
       pictures_(pictures) {
-  // No header, and the bar's pictures, which the list must not free.
-  SetWindowLongPtrW(Handle(), GWL_STYLE,
-                    GetWindowLongPtrW(Handle(), GWL_STYLE) | LVS_NOCOLUMNHEADER | LVS_SHAREIMAGELISTS);
   ShowPictures();
 }
 
@@ -60,20 +58,14 @@ bool IconList::HandleNotify(NMHDR& header, LRESULT& result) {
 }
 
 IconChooser::IconChooser(Form& owner, const std::vector<std::string>& definitions, HIMAGELIST pictures)
-    : Form({.caption = L"Select Icon", .clientSize = {152, 276}, .owner = &owner}),
+    : Form({.caption = L"Select Icon", .clientSize = {152, 276}, .owner = &owner, .toolWindow = true}),
       icons_(*this, {0, 0, 152, 255}, pictures),
       noneButton_(
           *this,
           {.bounds = {49, 257, 54, 19}, .text = L"None", .anchors = {.left = false, .top = false, .bottom = true}}) {
-  // A tool window with only a close box.
-  SetWindowLongPtrW(Handle(), GWL_EXSTYLE, GetWindowLongPtrW(Handle(), GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
   for (std::size_t line = 1; line < definitions.size(); ++line) {
     const int row = icons_.AddRow({Widen(IconCaption(definitions, line))});
-    LVITEMW item{};
-    item.mask = LVIF_IMAGE;
-    item.iItem = row;
-    item.iImage = static_cast<int>(line) - 1;
-    SendMessageW(icons_.Handle(), LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    icons_.SetRowImage(row, static_cast<int>(line) - 1);
   }
   icons_.onPick = [this](int row) {
     chosen_ = row;
