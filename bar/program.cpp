@@ -10,13 +10,13 @@
 namespace qrv {
 
 Program::Program(std::vector<std::string> args) : args_(std::move(args)) {
-  mapi_.Load();  // Simple MAPI, when the system has it; the program runs without it
+  parts_.mapi.Load();  // Simple MAPI, when the system has it; the program runs without it
 }
 
 void Program::Run() {
   auto& app = Application::Get();
   app.Initialize(L"Quorvel");
-  auto& bar = app.CreateForm<BarWindow>(data_, outlook_, entryActions_, args_);
+  auto& bar = app.CreateForm<BarWindow>(parts_.data, parts_.outlook, parts_.entryActions, args_);
   auto& hotkeyEditor = app.CreateForm<HotkeyEditor>(ProgramFolder(), bar.ForHotkeys());
   bar.showHotkeyEditor = [&hotkeyEditor] { hotkeyEditor.ShowEditor(); };
   bar.Launch();

@@ -1,7 +1,5 @@
-// The bar program: what it is made of and its run. Its data, the Outlook
-// session, Simple MAPI and e-mail and the Information Item windows' actions
-// outlive the forms (the bar and the hotkey editor), which go when the
-// message loop ends.
+// The bar program: what it is made of and its run. Its parts outlive the
+// forms (the bar and the hotkey editor), which go when the message loop ends.
 #pragma once
 
 #include <string>
@@ -14,6 +12,20 @@
 #include "outlook/outlook_session.h"
 
 namespace qrv {
+
+// What the program is made of besides its forms, and outlives them: its data,
+// the Outlook session, Simple MAPI and e-mail, and the Information Item
+// windows' actions.
+struct ProgramParts {
+  BarData data;
+  OutlookSession outlook;
+  SimpleMapi mapi;
+  Email email{mapi};
+  ItemActions entryActions{
+      {data.settings, data.keywordList, data.webServiceCaptions, data.categoryNames, data.icons.noteFound},
+      outlook,
+      email};
+};
 
 class Program {
  public:
@@ -28,14 +40,7 @@ class Program {
 
  private:
   std::vector<std::string> args_;
-  BarData data_;
-  OutlookSession outlook_;
-  SimpleMapi mapi_;
-  Email email_{mapi_};
-  ItemActions entryActions_{
-      {data_.settings, data_.keywordList, data_.webServiceCaptions, data_.categoryNames, data_.icons.noteFound},
-      outlook_,
-      email_};
+  ProgramParts parts_;
 };
 
 }  // namespace qrv

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "bar/bar_window.h"
+#include "bar/program.h"
 #include "ui/app.h"
 
 namespace qrv {
@@ -66,21 +67,14 @@ TEST(PictureNames, TheNearestDrawnScaleIsChosen) {
 class BarAtDpi : public ::testing::Test {
  protected:
   void SetUp() override {
-    bar_ = std::make_unique<BarWindow>(data_, outlook_, entryActions_, std::vector<std::string>{});
+    bar_ = std::make_unique<BarWindow>(parts_.data, parts_.outlook, parts_.entryActions, std::vector<std::string>{});
     bar_->SetWindowRect(-1, 150, BarWindow::kOpenWidth, BarWindow::kHeight);
   }
   void TearDown() override { bar_.reset(); }
   int Width() const { return bar_->WindowRect().right - bar_->WindowRect().left; }
   int Height() const { return bar_->WindowRect().bottom - bar_->WindowRect().top; }
 
-  BarData data_;
-  OutlookSession outlook_;
-  SimpleMapi mapi_;
-  Email email_{mapi_};
-  ItemActions entryActions_{
-      {data_.settings, data_.keywordList, data_.webServiceCaptions, data_.categoryNames, data_.icons.noteFound},
-      outlook_,
-      email_};
+  ProgramParts parts_;
   std::unique_ptr<BarWindow> bar_;
 };
 

@@ -142,15 +142,16 @@ void BarTest::SetUp() {
   qrv::SetPromptHandler(RecordPrompt);
   qrv::SetShellHandler(RecordShell);
   gAnswerer = SetTimer(nullptr, 0, 20, AnswerDialog);
-  mapi_.Load();  // Simple MAPI, when the system has it, as the program loads it
-  bar_ = std::make_unique<RecordingBar>(data_, outlook_, entryActions_, std::vector<std::string>{}, imported_);
+  parts_.mapi.Load();  // Simple MAPI, when the system has it, as the program loads it
+  bar_ = std::make_unique<RecordingBar>(parts_.data, parts_.outlook, parts_.entryActions, std::vector<std::string>{},
+                                        imported_);
   bar_->SetWindowRect(-1, 150, BarWindow::kOpenWidth, BarWindow::kHeight);
 }
 
 void BarTest::TearDown() {
   KillTimer(nullptr, gAnswerer);
   bar_.reset();
-  outlook_.Release();
+  parts_.outlook.Release();
   qrv::SetPromptHandler(nullptr);
   qrv::SetShellHandler(nullptr);
   StandInTest::TearDown();

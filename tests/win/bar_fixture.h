@@ -13,6 +13,7 @@
 
 #include "bar/bar_commands.h"
 #include "bar/bar_window.h"
+#include "bar/program.h"
 #include "components/settings.h"
 #include "outlook/outlook_categories.h"
 #include "standin_fixture.h"
@@ -83,14 +84,7 @@ class BarTest : public StandInTest {
   // The items of the stand-in's store, oldest first.
   std::vector<StoreSection> Items(std::string_view className = {}) const;
 
-  BarData data_;
-  OutlookSession outlook_;
-  SimpleMapi mapi_;
-  Email email_{mapi_};
-  ItemActions entryActions_{
-      {data_.settings, data_.keywordList, data_.webServiceCaptions, data_.categoryNames, data_.icons.noteFound},
-      outlook_,
-      email_};
+  ProgramParts parts_;
   std::unique_ptr<BarWindow> bar_;
   // The paths the bar's web-service file import was given.
   std::vector<std::wstring> imported_;

@@ -57,7 +57,7 @@ class HandOffToBar : public BarTest {
   // A bar started with these arguments in place of the fixture's.
   void RestartBar(std::vector<std::string> args) {
     bar_.reset();
-    bar_ = std::make_unique<RecordingBar>(data_, outlook_, entryActions_, std::move(args), imported_);
+    bar_ = std::make_unique<RecordingBar>(parts_.data, parts_.outlook, parts_.entryActions, std::move(args), imported_);
   }
 
   std::wstring folder_, file_, shortPath_;

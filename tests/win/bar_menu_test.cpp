@@ -60,7 +60,7 @@ TEST_F(BarMenu, HoldsTheBarCommandsInTheirOrderWithTheirNumbers) {
   ASSERT_EQ(commands.size(), 26u);
   // The folder items turn Outlook's window to their folders, and the new-item
   // items make items of their kinds, in the menu's order.
-  ASSERT_TRUE(outlook_.Connect());
+  ASSERT_TRUE(parts_.outlook.Connect());
   Configure("explorer=yes\n");
   const std::vector<std::string> folders{"Tasks", "Notes", "Calendar", "Contacts", "Inbox", "Journal"};
   for (std::size_t n = 0; n < folders.size(); ++n) {
@@ -82,7 +82,7 @@ const MenuItem& ItemNamed(BarWindow& bar, const std::wstring& text) {
 
 TEST_F(BarMenu, OutlookProgramsEnableTheirItemsOnlyWhenTheyAreThere) {
   const auto enabled = [&](const wchar_t* text) { return ItemNamed(*bar_, text).enabled; };
-  data_.settings.outlookExePath = FolderPath() + "\\OUTLOOK.EXE";
+  parts_.data.settings.outlookExePath = FolderPath() + "\\OUTLOOK.EXE";
   bar_->EnableMenuPrograms();
   EXPECT_FALSE(enabled(L"Open Outlook") || enabled(L"Open Outlook Today") || enabled(L"Advanced Find...") ||
                enabled(L"New Office Document"));
@@ -90,7 +90,7 @@ TEST_F(BarMenu, OutlookProgramsEnableTheirItemsOnlyWhenTheyAreThere) {
     CloseHandle(
         CreateFileW(qrv::Widen(FolderPath() + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
   }
-  data_.settings.officeShortcutPath = FolderPath() + "\\OUTLOOK.EXE";
+  parts_.data.settings.officeShortcutPath = FolderPath() + "\\OUTLOOK.EXE";
   bar_->EnableMenuPrograms();
   EXPECT_TRUE(enabled(L"Open Outlook") && enabled(L"Open Outlook Today") && enabled(L"Advanced Find...") &&
               enabled(L"New Office Document"));
@@ -98,7 +98,7 @@ TEST_F(BarMenu, OutlookProgramsEnableTheirItemsOnlyWhenTheyAreThere) {
 }
 
 TEST_F(BarMenu, ChosenItemsRunTheirCommands) {
-  ASSERT_TRUE(outlook_.Connect());
+  ASSERT_TRUE(parts_.outlook.Connect());
   Configure("explorer=yes\n");
   bar_->Show();
   SetForegroundWindow(bar_->Handle());
@@ -112,10 +112,10 @@ TEST_F(BarMenu, ChosenItemsRunTheirCommands) {
   EXPECT_EQ(meetings[0].Get("MeetingStatus"), "1");
   EXPECT_EQ(meetings[0].Get("Displays"), "1");
   // "Tavrobar Enabled" hides the bar and leaves the icon alone.
-  data_.settings.programMode = ProgramMode::kBarAndTray;
+  parts_.data.settings.programMode = ProgramMode::kBarAndTray;
   ChooseByKeys(MenuPlace(20));
   bar_->BarMenu().Popup(*bar_, 10, 200);
-  EXPECT_EQ(data_.settings.programMode, ProgramMode::kTrayOnly);
+  EXPECT_EQ(parts_.data.settings.programMode, ProgramMode::kTrayOnly);
   EXPECT_FALSE(bar_->Visible());
   EXPECT_FALSE(ItemNamed(*bar_, L"Tavrobar Enabled").checked);
 }

@@ -16,7 +16,7 @@ class ConnectedBar : public BarTest {
  protected:
   void SetUp() override {
     BarTest::SetUp();
-    ASSERT_TRUE(outlook_.Connect());
+    ASSERT_TRUE(parts_.outlook.Connect());
   }
   void Show(int type, Origin origin = Origin::kMenu, const std::wstring& caption = L"New Item 0", bool ask = false) {
     commands_.ShowNewItem(static_cast<EntryType>(type), origin, ask, caption);
@@ -35,7 +35,7 @@ class ConnectedBar : public BarTest {
   }
 
   TestHost host_;
-  BarCommands commands_{outlook_, data_, host_};
+  BarCommands commands_{parts_.outlook, parts_.data, host_};
 };
 
 TEST_F(ConnectedBar, EveryNewItemIsMadeInItsFolderWithItsFinishingStepsAndShown) {
@@ -70,7 +70,7 @@ TEST_F(ConnectedBar, EveryNewItemIsMadeInItsFolderWithItsFinishingStepsAndShown)
 }
 
 TEST_F(ConnectedBar, BarButtonAsksForCategoriesBesideTheBarAndKeepsTheListOrder) {
-  data_.settings.categoryPromptTypes = {"OFF", "1"};
+  parts_.data.settings.categoryPromptTypes = {"OFF", "1"};
   AnswerCategories({L"VIP", L"Business"});
   Show(1, Origin::kBar, L"New Task");
   ASSERT_EQ(Shown().size(), 1u);
@@ -88,13 +88,13 @@ TEST_F(ConnectedBar, BarButtonAsksForCategoriesBesideTheBarAndKeepsTheListOrder)
   EXPECT_EQ(Shown().size(), 1u);
   EXPECT_EQ(host_.collapses, 2);
   // Without collapsing after an action, the bar is left as it is.
-  data_.settings.minimizeButton = false;
+  parts_.data.settings.minimizeButton = false;
   Show(3, Origin::kBar, L"New Appointment");
   EXPECT_EQ(host_.collapses, 2);
 }
 
 TEST_F(ConnectedBar, MenuAsksInTheScreenCentreUnderThePlainCaption) {
-  data_.settings.categoryPromptTypes = {"3"};
+  parts_.data.settings.categoryPromptTypes = {"3"};
   AnswerCategories({L"Ideas", L"Gifts", L"Ideas"});        // the second click takes "Ideas" back
   Show(3, Origin::kMenu, L"New Appointment\tCtrl+Alt+A");  // a caption as a hotkey writes it
   ASSERT_EQ(Shown().size(), 1u);
@@ -107,12 +107,12 @@ TEST_F(ConnectedBar, MenuAsksInTheScreenCentreUnderThePlainCaption) {
 }
 
 TEST_F(ConnectedBar, AllAndNoneSetEveryEntryAndAnInformationItemNeverAsks) {
-  data_.settings.categoryPromptTypes = {"6"};
+  parts_.data.settings.categoryPromptTypes = {"6"};
   AnswerCategories({}, L"&ALL");
   Show(6, Origin::kMenu, L"New Journal Item");
   AnswerCategories({L"VIP"}, L"&NONE");
   Show(6, Origin::kMenu, L"New Journal Item");
-  EXPECT_FALSE(NewOutlookItem(outlook_, EntryType::kJournal, {}, {}).IsEmpty());
+  EXPECT_FALSE(NewOutlookItem(parts_.outlook, EntryType::kJournal, {}, {}).IsEmpty());
   ASSERT_EQ(Shown().size(), 2u);
   const auto journal = Items("JournalItem");
   ASSERT_EQ(journal.size(), 3u);
@@ -141,8 +141,8 @@ TEST_F(ConnectedBar, RightButtonForcesThePromptExceptOnTheOtherMailProgramsRoad)
   EXPECT_EQ(contacts[0].Get("Categories"), "");
   EXPECT_EQ(contacts[1].Get("Categories"), "Hot Contacts");
 
-  data_.settings.emailType = "1";
-  data_.settings.addressBookPath = R"(C:\Address Book\wab.exe)";
+  parts_.data.settings.emailType = "1";
+  parts_.data.settings.addressBookPath = R"(C:\Address Book\wab.exe)";
   Show(5, Origin::kBar, L"New E-Mail Item", true);
   EXPECT_TRUE(commands_.NewItem(EntryType::kContact, Origin::kBar, true, L"New Contact").IsEmpty());
   EXPECT_EQ(Shown().size(), 1u);
@@ -154,7 +154,7 @@ TEST_F(ConnectedBar, RightButtonForcesThePromptExceptOnTheOtherMailProgramsRoad)
 
 // Esc in the categories dialog: the item is made all the same, without categories.
 TEST_F(ConnectedBar, CancelledPromptMakesTheItemWithoutCategories) {
-  data_.settings.categoryPromptTypes = {"1"};
+  parts_.data.settings.categoryPromptTypes = {"1"};
   AnswerCategories({L"VIP"}, L"Esc");
   Show(1, Origin::kMenu, L"New Task");
   ASSERT_EQ(Shown().size(), 1u);
@@ -178,15 +178,15 @@ TEST_F(ConnectedBar, RefusedMemberEndsTheCommandWithOutlooksMessage) {
 
 TEST_F(ConnectedBar, FoldersCollapseTheBarByTheirSettingAndItemsAndExtrasByTheirs) {
   Configure("explorer=yes\n");
-  data_.settings.minimizeView = true;
-  data_.settings.minimizeButton = false;
+  parts_.data.settings.minimizeView = true;
+  parts_.data.settings.minimizeButton = false;
   View(1, Origin::kBar);
   EXPECT_EQ(host_.collapses, 1);
   Show(1, Origin::kBar, L"New Task");
   Extra(1, Origin::kBar);
   EXPECT_EQ(host_.collapses, 1);
-  data_.settings.minimizeView = false;
-  data_.settings.minimizeButton = true;
+  parts_.data.settings.minimizeView = false;
+  parts_.data.settings.minimizeButton = true;
   View(1, Origin::kBar);
   EXPECT_EQ(host_.collapses, 1);
   Show(1, Origin::kBar, L"New Task");
@@ -204,28 +204,29 @@ TEST_F(ConnectedBar, FolderButtonTurnsTheOpenOutlookWindowOrStartsOutlookOnTheFo
   Configure("explorer=no\n");
   View(3);  // outlook.exe is not there: nothing
   EXPECT_TRUE(Opened().empty());
-  data_.settings.outlookExePath = Program("OUTLOOK.EXE");
+  parts_.data.settings.outlookExePath = Program("OUTLOOK.EXE");
   View(3);
-  EXPECT_EQ(Opened(), (std::vector<ShellRequest>{{qrv::Widen(data_.settings.outlookExePath), L"Outlook:Calendar"}}));
+  EXPECT_EQ(Opened(),
+            (std::vector<ShellRequest>{{qrv::Widen(parts_.data.settings.outlookExePath), L"Outlook:Calendar"}}));
   EXPECT_EQ(Stored("Explorer", "2").kind, "");  // no window opened by the bar itself
 }
 
 TEST_F(ConnectedBar, NewWindowRoadsOpenTheFolderWithOrWithoutTheOutlookBar) {
   View(2, Origin::kBar, true);  // a new window even with FolderState 0
   EXPECT_EQ(Stored("Folder", "Notes").Get("Displays"), "1");
-  data_.settings.folderState = 1;
+  parts_.data.settings.folderState = 1;
   View(5);
   EXPECT_EQ(Stored("Folder", "Inbox").Get("Displays"), "1");
-  data_.settings.folderType = 1;  // without the Outlook Bar: through an explorer of the folder
+  parts_.data.settings.folderType = 1;  // without the Outlook Bar: through an explorer of the folder
   View(6);
   EXPECT_EQ(Stored("Folder", "Journal").Get("Displays"), "0");
   EXPECT_EQ(Calls(Log(), "call", "GetExplorer").at(0).args, "1");
   EXPECT_EQ(Stored("Explorer", "3").Get("Folder"), "Journal");
   EXPECT_EQ(Stored("Explorer", "3").Get("Displays"), "1");
 
-  data_.settings.emailType = "1";
-  data_.settings.expressPath = R"(C:\Mail\msimn.exe)";
-  data_.settings.addressBookPath = R"(C:\Mail\wab.exe)";
+  parts_.data.settings.emailType = "1";
+  parts_.data.settings.expressPath = R"(C:\Mail\msimn.exe)";
+  parts_.data.settings.addressBookPath = R"(C:\Mail\wab.exe)";
   View(5, Origin::kMenu, true);
   View(4, Origin::kMenu, true);
   EXPECT_EQ(Opened(), (std::vector<ShellRequest>{{LR"(C:\Mail\msimn.exe)", L""}, {LR"(C:\Mail\wab.exe)", L""}}));
@@ -234,15 +235,15 @@ TEST_F(ConnectedBar, NewWindowRoadsOpenTheFolderWithOrWithoutTheOutlookBar) {
 TEST_F(ConnectedBar, ExtraActionsStartTheirProgramsOnlyWhenThereAreSome) {
   for (int action = 1; action <= 5; ++action) Extra(action);
   EXPECT_TRUE(Opened().empty());
-  data_.settings.outlookExePath = Program("OUTLOOK.EXE");
-  data_.settings.officeShortcutPath = Program("OSA9.EXE");
-  data_.settings.fileName = Program("My Tool.exe");
+  parts_.data.settings.outlookExePath = Program("OUTLOOK.EXE");
+  parts_.data.settings.officeShortcutPath = Program("OSA9.EXE");
+  parts_.data.settings.fileName = Program("My Tool.exe");
   for (int action = 1; action <= 6; ++action) Extra(action);
-  const std::wstring outlookExe = qrv::Widen(data_.settings.outlookExePath);
+  const std::wstring outlookExe = qrv::Widen(parts_.data.settings.outlookExePath);
   EXPECT_EQ(Opened(), (std::vector<ShellRequest>{{outlookExe, L""},
                                                  {outlookExe, L"Outlook:Outlook Today"},
-                                                 {qrv::Widen(data_.settings.officeShortcutPath), L"-n"},
-                                                 {qrv::Widen(data_.settings.fileName), L""},
+                                                 {qrv::Widen(parts_.data.settings.officeShortcutPath), L"-n"},
+                                                 {qrv::Widen(parts_.data.settings.fileName), L""},
                                                  {qrv::Widen(FolderPath()) + L"\\Finder.exe", L""}}));
   // With an Outlook window open, "Open Outlook" shows that window.
   Opened().clear();
@@ -271,8 +272,8 @@ TEST_F(BarOutlook, OutlookThatCannotStartIsReportedOnceAndTheBarRunsOn) {
     ASSERT_EQ(warnings.size(), 1u);
     EXPECT_EQ(warnings[0].text, L"Outlook could not be accessed.\r\nMake sure Outlook is correctly installed.");
     EXPECT_EQ(warnings[0].kind, qrv::MessageKind::kWarning);
-    EXPECT_FALSE(outlook_.Connected());
-    EXPECT_TRUE(data_.icons.definitions.empty());
+    EXPECT_FALSE(parts_.outlook.Connected());
+    EXPECT_TRUE(parts_.data.icons.definitions.empty());
     // Closing asks nothing about an Outlook the bar does not hold.
     const std::size_t asked = Prompts().size();
     bool canClose = false;
@@ -315,39 +316,39 @@ TEST_F(ConnectedBar, ClosingWithoutOutlookWindowsLogsOffAndQuitsWithoutAsking) {
 // --- the session: what it makes it returns, and it keeps nothing ---------------------------
 
 TEST_F(ConnectedBar, SessionReturnsWhatItMakesAndAFailedItemLeavesNothing) {
-  OleObject folder = outlook_.DefaultFolder(OutlookFolder::kTasks);
+  OleObject folder = parts_.outlook.DefaultFolder(OutlookFolder::kTasks);
   EXPECT_FALSE(folder.IsEmpty());
-  OleObject first = outlook_.CreateItem(OutlookItemKind::kTask);
-  OleObject second = outlook_.CreateItem(OutlookItemKind::kTask);
+  OleObject first = parts_.outlook.CreateItem(OutlookItemKind::kTask);
+  OleObject second = parts_.outlook.CreateItem(OutlookItemKind::kTask);
   first.Put("Subject", "first");
   second.Put("Subject", "second");
   const auto tasks = Items("TaskItem");
   ASSERT_EQ(tasks.size(), 2u);
   EXPECT_EQ(tasks[0].Get("Subject"), "first");  // two items, each its own
   EXPECT_EQ(tasks[1].Get("Subject"), "second");
-  EXPECT_TRUE(outlook_.ActiveExplorer().IsEmpty());
+  EXPECT_TRUE(parts_.outlook.ActiveExplorer().IsEmpty());
   Configure("explorer=yes\n");
-  EXPECT_FALSE(outlook_.ActiveExplorer().IsEmpty());
+  EXPECT_FALSE(parts_.outlook.ActiveExplorer().IsEmpty());
 
   Configure("fail=CreateItem Out of memory.\n");
-  EXPECT_THROW(outlook_.CreateItem(OutlookItemKind::kTask), OleError);
+  EXPECT_THROW(parts_.outlook.CreateItem(OutlookItemKind::kTask), OleError);
   EXPECT_THROW(Show(1, Origin::kMenu, L"New Task"), OleError);
   EXPECT_EQ(Items("TaskItem").size(), 2u);
   EXPECT_EQ(Calls(Log(), "call", "Display").size(), 0u);
   folder.Clear();
   first.Clear();
   second.Clear();
-  outlook_.Release();
+  parts_.outlook.Release();
   EXPECT_TRUE(UnreleasedObjects(Log()).empty());
 }
 
 TEST_F(BarOutlook, SessionWithoutOutlookRefusesEveryCallAndIsNeverClosed) {
-  EXPECT_FALSE(outlook_.Connected());
-  EXPECT_THROW(outlook_.CreateItem(OutlookItemKind::kTask), OleError);
-  EXPECT_THROW(outlook_.DefaultFolder(OutlookFolder::kTasks), OleError);
-  EXPECT_THROW(outlook_.ActiveExplorer(), OleError);
-  EXPECT_FALSE(outlook_.AnyWindowOpen());
-  outlook_.Close();
+  EXPECT_FALSE(parts_.outlook.Connected());
+  EXPECT_THROW(parts_.outlook.CreateItem(OutlookItemKind::kTask), OleError);
+  EXPECT_THROW(parts_.outlook.DefaultFolder(OutlookFolder::kTasks), OleError);
+  EXPECT_THROW(parts_.outlook.ActiveExplorer(), OleError);
+  EXPECT_FALSE(parts_.outlook.AnyWindowOpen());
+  parts_.outlook.Close();
   EXPECT_TRUE(Calls(Log(), "call", "Quit").empty());
 }
 

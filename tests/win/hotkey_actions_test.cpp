@@ -54,7 +54,7 @@ TEST_F(HotkeyActionsTest, EachActionReachesTheBarOutlookTheFocusedWindowOrTheSes
   EXPECT_EQ(MenuHotkey(L"New Information Item"), L"Ctrl+Alt+3");
   EXPECT_EQ(MenuHotkey(L"Hotkeys..."), L"Ctrl+Alt+4");
 
-  ASSERT_TRUE(outlook_.Connect());
+  ASSERT_TRUE(parts_.outlook.Connect());
   Configure("explorer=yes\n");
   Press(0);
   EXPECT_EQ(Stored("Explorer", "1").Get("Folder"), "Notes");

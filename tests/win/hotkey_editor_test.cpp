@@ -84,7 +84,7 @@ TEST_F(HotkeyEditorTest, ARowAddedFromTheKeyboardIsAppliedToTheFileByteForByteAn
   EXPECT_TRUE(editor.Actions().Hotkeys().At(0).registered);
 
   // Pressed, it turns Outlook to the calendar; the menu shows it beside "Calendar".
-  ASSERT_TRUE(outlook_.Connect());
+  ASSERT_TRUE(parts_.outlook.Connect());
   Configure("explorer=yes\n");
   Press(0);
   EXPECT_EQ(Stored("Explorer", "1").Get("Folder"), "Calendar");

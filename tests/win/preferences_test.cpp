@@ -210,9 +210,10 @@ TEST_F(Preferences, ChangesOnEveryPageAreStoredOnOkReadByTheBarAndShownOnReopeni
   const auto lines = KeywordFileLines();
   EXPECT_NE(std::find(lines.begin(), lines.end(), "K=1{LUNCH}3"), lines.end());
   // The bar read what was saved.
-  EXPECT_FALSE(data_.settings.hints);
-  EXPECT_EQ(data_.settings.itemType, EntryType::kTask);
-  EXPECT_NE(std::find(data_.keywordList.begin(), data_.keywordList.end(), "K=1{LUNCH}3"), data_.keywordList.end());
+  EXPECT_FALSE(parts_.data.settings.hints);
+  EXPECT_EQ(parts_.data.settings.itemType, EntryType::kTask);
+  EXPECT_NE(std::find(parts_.data.keywordList.begin(), parts_.data.keywordList.end(), "K=1{LUNCH}3"),
+            parts_.data.keywordList.end());
 
   PreferencesWindow& reopened = Open(PreferencePage::kKeywords);
   EXPECT_EQ(SendMessageW(ChildWithText(Page(PreferencesTab::kGeneral), L"Show Hints under mouse"), BM_GETCHECK, 0, 0),
@@ -241,12 +242,12 @@ TEST_F(Preferences, CancelKeepsTheSettingsAndTheKeywordFileAsTheyWere) {
   Application::Get().RunUntil([&] { return bar_->Preferences() == nullptr; });
   EXPECT_EQ(ReadSetting("HINTS"), "");
   EXPECT_EQ(ReadFileBytes(kKeywordFile, 1 << 24), before);
-  EXPECT_TRUE(data_.settings.hints);
+  EXPECT_TRUE(parts_.data.settings.hints);
 }
 
 TEST_F(Preferences, KeywordsOfEachKindAreAddedModifiedAndRemovedAndDamagingFieldsRefused) {
-  data_.icons.definitions = {"icons", "1 Flag=00FF", "2 Phone=FF00"};
-  data_.icons.noteFound = true;
+  parts_.data.icons.definitions = {"icons", "1 Flag=00FF", "2 Phone=FF00"};
+  parts_.data.icons.noteFound = true;
   PreferencesWindow& prefs = Open(PreferencePage::kKeywords);
   KeywordsPage& page = prefs.Keywords();
   // Items: modify the first to "Contains ring / Note", then remove the second.
@@ -310,7 +311,7 @@ TEST_F(Preferences, ResetWorksOnTheWindowsOwnListAndCancelKeepsTheUsersKeywords)
   const bool hadFactory = std::filesystem::exists(kFactoryFile);
   if (!hadFactory) std::filesystem::copy_file(QRV_FACTORY_KEYWORD_FILE, kFactoryFile);
   const auto before = ReadFileBytes(kKeywordFile, 1 << 24);
-  const std::vector<std::string> userList = data_.keywordList;
+  const std::vector<std::string> userList = parts_.data.keywordList;
   PreferencesWindow& prefs = Open(PreferencePage::kKeywords);
   PromptAnswer() = DialogResult::kYes;
   prefs.Keywords().ResetButton().Click();
@@ -319,7 +320,7 @@ TEST_F(Preferences, ResetWorksOnTheWindowsOwnListAndCancelKeepsTheUsersKeywords)
   EXPECT_GT(prefs.Keywords().Grid().Count(), 3);
   EXPECT_EQ(prefs.Keywords().Lists().webServices, kUserLists.webServices);
   // The bar's own list, which Information Item windows read, is the user's still.
-  EXPECT_EQ(data_.keywordList, userList);
+  EXPECT_EQ(parts_.data.keywordList, userList);
   Finish(prefs.CancelButton());
   EXPECT_EQ(ReadFileBytes(kKeywordFile, 1 << 24), before);
   PreferencesWindow& reopened = Open(PreferencePage::kKeywords);
@@ -353,7 +354,7 @@ TEST_F(Preferences, AnUpdateTheBarStartsStoresOnlyItsOwnValuesAndLeavesOpenPages
   ASSERT_EQ(bar_->Preferences(), &prefs);
   EXPECT_EQ(prefs.Keywords().Lists().itemKeywords.size(), 1u);
   Finish(prefs.OkButton());
-  EXPECT_EQ(data_.keywordList.front(), "K=1{MEET*}3");
+  EXPECT_EQ(parts_.data.keywordList.front(), "K=1{MEET*}3");
   KillTimer(nullptr, answerNo);
 }
 
