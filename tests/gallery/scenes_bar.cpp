@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "bar/bar_window.h"
+#include "bar/program.h"
 #include "components/ole_auto.h"
 #include "components/settings.h"
 #include "tests/gallery/scene_groups.h"
@@ -17,7 +18,7 @@ namespace {
 struct StartedBar {
   explicit StartedBar(UINT dpi) {
     RegDeleteKeyValueW(HKEY_CURRENT_USER, kSettingsKey, L"LASTUPDATE");
-    bar = std::make_unique<BarWindow>(data, outlook, entryActions, std::vector<std::string>{});
+    bar = std::make_unique<BarWindow>(parts.data, parts.outlook, parts.entryActions, std::vector<std::string>{});
     Scale(*bar, dpi);
     bar->SetWindowRect(-1, 150, bar->Scale(BarWindow::kOpenWidth), bar->Scale(BarWindow::kHeight));
     bar->Show();
@@ -26,18 +27,11 @@ struct StartedBar {
   }
   ~StartedBar() {
     bar.reset();
-    outlook.Release();
+    parts.outlook.Release();
   }
   const OleSession ole;  // the bar drives Outlook
   KeywordFileBeside keywordFile;
-  BarData data;
-  OutlookSession outlook;
-  SimpleMapi mapi;
-  Email email{mapi};
-  ItemActions entryActions{
-      {data.settings, data.keywordList, data.webServiceCaptions, data.categoryNames, data.icons.noteFound},
-      outlook,
-      email};
+  ProgramParts parts;
   std::unique_ptr<BarWindow> bar;
 };
 
