@@ -6,11 +6,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <optional>
+#include <string_view>
 #include <utility>
 
 #include "core/cipher.h"
 #include "core/codepage.h"
-#include "core/file_io.h"
 #include "core/service_file.h"
 #include "ui/wide.h"
 
@@ -25,11 +25,11 @@ constexpr std::size_t kMaxReplyLines = 1000;
 
 // Winsock, started on the first upload and kept for the rest of the run.
 bool WinsockStarted() {
-  static const bool started = [] {
+  static const bool kStarted = [] {
     WSADATA data;
     return WSAStartup(MAKEWORD(2, 2), &data) == 0;
   }();
-  return started;
+  return kStarted;
 }
 
 class Socket {
@@ -53,6 +53,42 @@ class Socket {
 
  private:
   SOCKET socket_ = INVALID_SOCKET;
+};
+
+// The file being uploaded, read where it lies without a copy in memory; no one
+// else may write it while it is open, so what is sent is the file as it was.
+class LocalFile {
+ public:
+  explicit LocalFile(const std::filesystem::path& path)
+      : file_(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr)) {
+    LARGE_INTEGER size;
+    if (file_ == INVALID_HANDLE_VALUE || !GetFileSizeEx(file_, &size) ||
+        static_cast<unsigned long long>(size.QuadPart) > kMaxServiceFileBytes)
+      return;
+    if (size.QuadPart == 0) {
+      bytes_ = std::string_view();  // an empty file cannot be mapped
+      return;
+    }
+    mapping_ = CreateFileMappingW(file_, nullptr, PAGE_READONLY, 0, 0, nullptr);
+    if (mapping_) view_ = MapViewOfFile(mapping_, FILE_MAP_READ, 0, 0, 0);
+    if (view_) bytes_ = std::string_view(static_cast<const char*>(view_), static_cast<std::size_t>(size.QuadPart));
+  }
+  ~LocalFile() {
+    if (view_) UnmapViewOfFile(view_);
+    if (mapping_) CloseHandle(mapping_);
+    if (file_ != INVALID_HANDLE_VALUE) CloseHandle(file_);
+  }
+  LocalFile(const LocalFile&) = delete;
+  LocalFile& operator=(const LocalFile&) = delete;
+
+  // None when the file could not be read or is larger than a web-service file may be.
+  const std::optional<std::string_view>& Bytes() const { return bytes_; }
+
+ private:
+  HANDLE file_;
+  HANDLE mapping_ = nullptr;
+  void* view_ = nullptr;
+  std::optional<std::string_view> bytes_;
 };
 
 // A connection made within the time-out, which then also bounds every send and
@@ -224,7 +260,7 @@ class Uploader {
   }
 
   // Stored and confirmed by the server; the failure otherwise.
-  std::optional<UploadOutcome> Store(const std::string& bytes, const std::string& remoteName) {
+  std::optional<UploadOutcome> Store(std::string_view bytes, const std::string& remoteName) {
     if (const int reply = control_.Command("TYPE I"); reply != 200) return StoreFailed(reply);
     if (const int reply = control_.Command("PASV"); reply != 227) return StoreFailed(reply);
     const std::optional<u_short> port = PassivePort(control_.LastLine());
@@ -284,7 +320,8 @@ std::optional<std::string> RemoteName(const std::wstring& name) {
 
 UploadOutcome UploadFile(const LibraryPeers& peers, const std::filesystem::path& file, int retryNumber,
                          const UploadStatus& status) {
-  const std::optional<std::string> bytes = ReadFileBytes(file, kMaxServiceFileBytes);
+  const LocalFile local(file);
+  const std::optional<std::string_view>& bytes = local.Bytes();
   const std::optional<std::string> name = RemoteName(file.filename().wstring());
   const std::optional<std::string> numbered = RemoteName(file.filename().wstring() + std::to_wstring(retryNumber));
   if (!bytes || !name || !numbered) return {UploadResult::kStoreFailed, L"The file could not be read."};

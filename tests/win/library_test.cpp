@@ -176,6 +176,24 @@ TEST_F(UploadTest, OnlyTheServersConfirmationAfterAllBytesCountsAsStored) {
   }
 }
 
+TEST_F(UploadTest, AnEmptyFileIsStoredEmptyAndAMissingOrLargerOneIsNotSent) {
+  const std::filesystem::path empty = folder_ / L"empty.qrv";
+  ASSERT_TRUE(WriteFileSafely(empty, ""));
+  std::error_code error;
+  std::filesystem::remove(Incoming() / L"empty.qrv", error);
+  const auto ignore = [](const std::wstring&) {};
+  EXPECT_EQ(UploadFile(Peers("files", "files"), empty, 1, ignore).result, UploadResult::kStored);
+  EXPECT_EQ(ReadFileBytes(Incoming() / L"empty.qrv", 10), "");
+  const std::filesystem::path large = folder_ / L"toolarge.qrv";
+  ASSERT_TRUE(WriteFileSafely(large, std::string(kMaxServiceFileBytes + 1, 'x')));
+  for (const auto& file : {folder_ / L"none.qrv", large}) {
+    const UploadOutcome outcome = UploadFile(Peers("files", "files"), file, 1, ignore);
+    EXPECT_EQ(outcome.result, UploadResult::kStoreFailed);
+    EXPECT_EQ(outcome.reason, L"The file could not be read.");
+    EXPECT_FALSE(std::filesystem::exists(Incoming() / file.filename()));
+  }
+}
+
 // The median of five runs of `run`, each after `prepare`, in milliseconds.
 double MedianMs(
     const std::function<void()>& run, const std::function<void()>& prepare = [] {}) {
