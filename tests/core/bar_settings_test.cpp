@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <set>
+
+#include "core/preferences.h"
+
 namespace qrv {
 namespace {
 
@@ -30,11 +35,24 @@ TEST(BarSettingsRead, NoKeyGivesTheFirstStartLayout) {
   EXPECT_EQ(s.journalType, "Phone call");
   EXPECT_FALSE(s.rememberPosition);
   EXPECT_EQ(s.barTop, 106);
-  const std::vector<ButtonPlacement> expected = {{7, false, 190, false}, {8, false, 190, false}, {1, false, 20, true},
-                                                 {2, false, 54, true},   {3, false, 88, true},   {4, false, 122, true},
-                                                 {5, false, 156, true},  {6, false, 190, true},  {1, true, 224, true},
-                                                 {2, true, 224, false},  {3, true, 224, false},  {4, true, 224, false}};
-  EXPECT_EQ(s.buttonLayout, expected);
+  // Every button is placed once; the shown item buttons fill the preferences'
+  // slots from the top, and one extra button stands below them.
+  std::set<std::pair<bool, int>> placed;
+  std::vector<int> shownTops;
+  int extrasShown = 0;
+  for (const ButtonPlacement& b : s.buttonLayout) {
+    EXPECT_TRUE(placed.insert({b.extra, b.button}).second) << b.button;
+    if (b.shown && b.extra) {
+      ++extrasShown;
+      EXPECT_GT(b.top, kSlotTops.back());
+    } else if (b.shown) {
+      shownTops.push_back(b.top);
+    }
+  }
+  EXPECT_EQ(placed.size(), 12u);
+  EXPECT_EQ(extrasShown, 1);
+  std::sort(shownTops.begin(), shownTops.end());
+  EXPECT_EQ(shownTops, std::vector<int>(kSlotTops.begin(), kSlotTops.end()));
   EXPECT_EQ(s.categoryPromptTypes, std::vector<std::string>(6, "OFF"));
   // The last update is a week ago less a day, and that date is stored.
   EXPECT_EQ(s.lastUpdate, (Date{2024, 2, 28}));
@@ -85,10 +103,11 @@ TEST(BarSettingsRead, OddValuesTakeTheirDefaults) {
 }
 
 TEST(BarSettingsRead, ModesAreKeptAsTheirDecimalValue) {
-  const SettingsValues key = {{"BUTTON1", "20,ON"}, {"PROGRAMMODE", " 1"}, {"EMAILTYPE", "$1"}};
+  const SettingsValues key = {{"BUTTON1", "20,ON"}, {"PROGRAMMODE", " 1"}, {"EMAILTYPE", "$1"}, {"ITEMTYPE", "1"}};
   const Read r = ReadKey(&key);
   EXPECT_EQ(r.settings.programMode, ProgramMode::kTrayOnly);
   EXPECT_EQ(r.settings.emailType, "1");
+  EXPECT_EQ(r.settings.itemType, EntryType::kTask);
 }
 
 TEST(BarSettingsRead, IdleTimeZeroSwitchesCollapsingOffAndHugeValuesAreRefused) {
@@ -144,26 +163,31 @@ TEST(BarButtons, LaunchHintAndFolderButtons) {
   EXPECT_EQ(FolderOfEntryType(EntryType::kTextDocument), std::nullopt);  // no folder button
 }
 
-TEST(BarProgramMode, MenuToggleGoesBetweenIconAloneAndBoth) {
-  EXPECT_EQ(ToggledProgramMode(ProgramMode::kBarOnly), ProgramMode::kTrayOnly);
-  EXPECT_EQ(ToggledProgramMode(ProgramMode::kTrayOnly), ProgramMode::kBarAndTray);
-  EXPECT_EQ(ToggledProgramMode(ProgramMode::kBarAndTray), ProgramMode::kTrayOnly);
-}
-
-// The mode read from the key is written back as the same text, and only the
-// three stored numbers are modes.
-TEST(BarProgramMode, KeyTextsRoundTrip) {
-  for (const char* text : {"0", "1", "2"}) EXPECT_EQ(ProgramModeText(*ReadProgramMode(text)), text);
+// What each mode shows and what the menu's toggle makes of it; the bar stays
+// reachable while the tray icon could not be shown. A mode read from the key
+// is written back as the same text, and only the three stored numbers are modes.
+TEST(BarProgramMode, ModesShowTheirPartsToggleAndRoundTripThroughTheKey) {
+  using enum ProgramMode;
+  struct Mode {
+    ProgramMode mode;
+    const char* text;
+    bool bar, icon;
+    ProgramMode toggled;
+  };
+  for (const Mode& m : {Mode{kBarOnly, "0", true, false, kTrayOnly}, Mode{kTrayOnly, "1", false, true, kBarAndTray},
+                        Mode{kBarAndTray, "2", true, true, kTrayOnly}}) {
+    SCOPED_TRACE(m.text);
+    EXPECT_EQ(ShowsBar(m.mode), m.bar);
+    EXPECT_EQ(ShowsTrayIcon(m.mode), m.icon);
+    EXPECT_EQ(ToggledProgramMode(m.mode), m.toggled);
+    EXPECT_TRUE(BarShownFor(m.mode, false));
+    EXPECT_EQ(BarShownFor(m.mode, true), m.bar);
+    EXPECT_EQ(ProgramModeText(m.mode), m.text);
+    const SettingsValues key = {{"BUTTON1", "20,ON"}, {"PROGRAMMODE", m.text}};
+    EXPECT_EQ(ReadKey(&key).settings.programMode, m.mode);
+  }
   EXPECT_EQ(ReadProgramMode(" 2"), ProgramMode::kBarAndTray);
-  EXPECT_EQ(ReadProgramMode("-1"), std::nullopt);
-  EXPECT_EQ(ReadProgramMode("3"), std::nullopt);
-  EXPECT_EQ(ReadProgramMode(""), std::nullopt);
-  EXPECT_TRUE(ShowsBar(ProgramMode::kBarOnly) && !ShowsTrayIcon(ProgramMode::kBarOnly));
-  EXPECT_TRUE(!ShowsBar(ProgramMode::kTrayOnly) && ShowsTrayIcon(ProgramMode::kTrayOnly));
-  const SettingsValues key = {{"BUTTON1", "20,ON"}, {"PROGRAMMODE", "0"}, {"ITEMTYPE", "1"}};
-  const Read r = ReadKey(&key);
-  EXPECT_EQ(r.settings.programMode, ProgramMode::kBarOnly);
-  EXPECT_EQ(r.settings.itemType, EntryType::kTask);
+  for (const char* text : {"-1", "3", ""}) EXPECT_EQ(ReadProgramMode(text), std::nullopt) << text;
 }
 
 }  // namespace

@@ -94,12 +94,14 @@ TEST(EntryItem, BodiesAreBuiltApartFromTheWindow) {
 
 // Every type stores the subject the window's marks promise, never the typed one.
 TEST(EntryItem, EveryTypeStoresTheSubjectWithoutItsRemovedPhrases) {
-  ItemInput in = Dated(EntryType::kEmail, kMarch5, kMarch5);
-  EXPECT_EQ(Put(in)["Subject"], ItemValue("Plan"s));
-  in.type = EntryType::kJournal;
-  EXPECT_EQ(Put(in)["Subject"], ItemValue("Plan"s));
-  in.type = EntryType::kContact;
-  EXPECT_EQ(Put(in)["FullName"], ItemValue("Plan"s));
+  using enum EntryType;
+  for (const auto& [type, member] : {std::pair{kTask, "Subject"},
+                                     {kAppointment, "Subject"},
+                                     {kEmail, "Subject"},
+                                     {kJournal, "Subject"},
+                                     {kMeetingRequest, "Subject"},
+                                     {kContact, "FullName"}})
+    EXPECT_EQ(Put(Dated(type, kMarch5, kMarch5))[member], ItemValue("Plan"s)) << member;
 }
 
 TEST(EntryItem, JournalEntriesStartNowWithoutAStartTime) {

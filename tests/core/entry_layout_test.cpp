@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace qrv {
 namespace {
 
@@ -70,12 +72,28 @@ TEST(EntryLayout, OnlyTimedTypesHaveADatePanelAndTheNoTypeLayoutKeepsTheHeader) 
   EXPECT_EQ(none.datePanel, Show::kHide);
 }
 
-TEST(EntryLayout, TheFloatingDateButtonDecidesWhereTodayGoes) {
+// Under the calendar the Today button stands beside the None or the floating
+// button when one shows, and in their middle alone otherwise. The floating
+// button shows with the icon note, stays as it was without, and never shows
+// for a request.
+TEST(EntryLayout, TodayMakesRoomOnlyForAButtonBesideIt) {
+  std::set<int> paired, alone;
+  for (EntryType type : {kTask, kNote, kAppointment, kContact, kEmail, kJournal, kTextDocument, kInternet})
+    for (const bool recipients : {false, true})
+      for (const bool iconNote : {false, true})
+        for (const bool floatShown : {false, true}) {
+          const EntryLayout l = LayOutEntry(
+              {.type = type, .hasRecipients = recipients, .iconNoteFound = iconNote, .floatShown = floatShown});
+          if (l.datePanel == Show::kHide) continue;
+          ASSERT_TRUE(l.todayLeft) << NumberOf(type);
+          const bool floating = l.floatButton == Show::kShow || (l.floatButton == Show::kKeep && floatShown);
+          (l.noneButton == Show::kShow || floating ? paired : alone).insert(*l.todayLeft);
+        }
+  ASSERT_EQ(paired.size(), 1u);
+  ASSERT_EQ(alone.size(), 1u);
+  EXPECT_LT(*paired.begin(), *alone.begin());
   EXPECT_EQ(For(kAppointment, false, false, true).floatButton, Show::kShow);
-  EXPECT_EQ(For(kAppointment, false, false, true).todayLeft, 87);
   EXPECT_EQ(For(kAppointment).floatButton, Show::kKeep);
-  EXPECT_EQ(For(kAppointment).todayLeft, 113);
-  EXPECT_EQ(LayOutEntry({.type = kAppointment, .floatShown = true}).todayLeft, 87);
   EXPECT_EQ(For(kAppointment, true, false, true).floatButton, Show::kHide);
 }
 

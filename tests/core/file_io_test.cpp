@@ -32,20 +32,15 @@ class FileIo : public ::testing::Test {
   fs::path folder_;
 };
 
+// A leftover temporary file of a save cut short stops no later one.
 TEST_F(FileIo, WritesAndReplacesWholeFilesWithoutLeftovers) {
+  fs::path leftover = File();
+  leftover += ".tmp";
+  ASSERT_TRUE(WriteFileSafely(leftover, "half a save"));
   ASSERT_TRUE(WriteFileSafely(File(), std::string("first\r\n\0second", 15)));
   EXPECT_EQ(ReadFileBytes(File(), 100), std::string("first\r\n\0second", 15));
   ASSERT_TRUE(WriteFileSafely(File(), "new"));
   EXPECT_EQ(ReadFileBytes(File(), 100), "new");
-  EXPECT_TRUE(OnlyTheFileIsLeft());
-}
-
-TEST_F(FileIo, ALeftoverTemporaryFileDoesNotStopASave) {
-  fs::path leftover = File();
-  leftover += ".tmp";
-  ASSERT_TRUE(WriteFileSafely(leftover, "half a save"));
-  ASSERT_TRUE(WriteFileSafely(File(), "whole"));
-  EXPECT_EQ(ReadFileBytes(File(), 100), "whole");
   EXPECT_TRUE(OnlyTheFileIsLeft());
 }
 
@@ -84,24 +79,22 @@ TEST_F(FileIo, TheReplacementKeepsTheReplacedFilesAttributes) {
   EXPECT_EQ(fs::status(File()).permissions() & fs::perms::mask, kept);
 }
 
-TEST_F(FileIo, ReadingTellsAMissingFileFromOneThatCannotBeRead) {
+// Only an existing regular file within the limit is read, and a missing file
+// is told from one that cannot be read.
+TEST_F(FileIo, ReadsOnlyExistingRegularFilesWithinTheLimit) {
   EXPECT_EQ(ReadStoredFile(File(), 100).status, ReadStatus::kMissing);
+  EXPECT_EQ(ReadFileBytes(File(), 100), std::nullopt);
   fs::create_directory(File());
   const FileRead folder = ReadStoredFile(File(), 100);
   EXPECT_EQ(folder.status, ReadStatus::kUnreadable);
   EXPECT_FALSE(folder.reason.empty());
+  EXPECT_EQ(ReadFileBytes(File(), 100), std::nullopt);
   fs::remove(File());
   ASSERT_TRUE(WriteFileSafely(File(), "12345"));
   EXPECT_EQ(ReadStoredFile(File(), 4).status, ReadStatus::kUnreadable);
-  EXPECT_EQ(ReadStoredFile(File(), 5).bytes, "12345");
-}
-
-TEST_F(FileIo, ReadsOnlyExistingRegularFilesWithinTheLimit) {
-  ASSERT_TRUE(WriteFileSafely(File(), "12345"));
-  EXPECT_EQ(ReadFileBytes(File(), 5), "12345");
   EXPECT_EQ(ReadFileBytes(File(), 4), std::nullopt);
-  EXPECT_EQ(ReadFileBytes(folder_ / "none", 100), std::nullopt);
-  EXPECT_EQ(ReadFileBytes(folder_, 100), std::nullopt);
+  EXPECT_EQ(ReadStoredFile(File(), 5).bytes, "12345");
+  EXPECT_EQ(ReadFileBytes(File(), 5), "12345");
   ASSERT_TRUE(WriteFileSafely(File(), ""));
   EXPECT_EQ(ReadFileBytes(File(), 0), "");
 }

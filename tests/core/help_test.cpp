@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "core/bar_settings.h"
 #include "core/help_history.h"
 #include "core/help_pages.h"
 
@@ -89,13 +88,6 @@ TEST(HelpPages, ShippedPagesAreCompleteAndLinked) {
     EXPECT_FALSE(page->blocks.empty()) << "page " << page->number << " is empty";
   }
   EXPECT_EQ(reached, numbers);
-}
-
-TEST(ProgramMode, TrayOnlyKeepsTheBarUntilTheIconShows) {
-  EXPECT_TRUE(BarShownFor(ProgramMode::kTrayOnly, false));
-  EXPECT_FALSE(BarShownFor(ProgramMode::kTrayOnly, true));
-  EXPECT_TRUE(BarShownFor(ProgramMode::kBarAndTray, true));
-  EXPECT_TRUE(BarShownFor(ProgramMode::kBarOnly, false));
 }
 
 }  // namespace

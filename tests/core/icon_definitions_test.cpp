@@ -16,15 +16,13 @@ std::vector<std::string> Rows(const IconPicture& picture) {
   return rows;
 }
 
+// Stored records name icons 1 to 52 by the characters "A" to "t" in a row.
 TEST(IconCharacters, MapIconNumbersBothWays) {
-  EXPECT_EQ(ExtractIconValue(1), 'A');
-  EXPECT_EQ(ExtractIconValue(26), 'Z');
-  EXPECT_EQ(ExtractIconValue(27), '[');
-  EXPECT_EQ(ExtractIconValue(32), '`');
-  EXPECT_EQ(ExtractIconValue(33), 'a');
-  EXPECT_EQ(ExtractIconValue(52), 't');
+  for (int n = 1; n <= kMaxIcon; ++n) {
+    EXPECT_EQ(ExtractIconValue(n), static_cast<char>('@' + n)) << n;
+    EXPECT_EQ(CreateIconValue(ExtractIconValue(n)), n);
+  }
   for (int n : {0, 53, -1, 1000}) EXPECT_EQ(ExtractIconValue(n), '@') << n;
-  for (int n = 1; n <= kMaxIcon; ++n) EXPECT_EQ(CreateIconValue(ExtractIconValue(n)), n);
   for (char c : {'@', 'u', '?', ' ', '\0', '\xC9'}) EXPECT_EQ(CreateIconValue(c), 0) << int(c);
 }
 
@@ -43,14 +41,9 @@ TEST(IconDefinitions, LineZeroIsTheHeadingAndTheRestAreIcons) {
 
 TEST(IconDefinitions, CaptionsOfTypedLinesNeverFail) {
   const std::vector<std::string> lines{"1 Birthday=0123", "1 Call", "1=x", "=", "", "12=", "1 a=b=c"};
-  EXPECT_EQ(IconCaption(lines, 0), "Birthday");
-  EXPECT_EQ(IconCaption(lines, 1), "");  // no "="
-  EXPECT_EQ(IconCaption(lines, 2), "");  // "=" before the caption begins
-  EXPECT_EQ(IconCaption(lines, 3), "");
-  EXPECT_EQ(IconCaption(lines, 4), "");
-  EXPECT_EQ(IconCaption(lines, 5), "");
-  EXPECT_EQ(IconCaption(lines, 6), "a");
-  EXPECT_EQ(IconCaption(lines, 7), "");  // no such line
+  // No "=", an "=" before the caption begins, or no such line: no caption.
+  const char* const captions[] = {"Birthday", "", "", "", "", "", "a", ""};
+  for (std::size_t i = 0; i < std::size(captions); ++i) EXPECT_EQ(IconCaption(lines, i), captions[i]) << i;
 }
 
 TEST(IconPicture, DrawsTwoPixelBlocksRowByRow) {

@@ -55,19 +55,17 @@ TEST(KeywordFile, HintWithLineBreaksSurvivesSaveAndLoad) {
   EXPECT_EQ(ServiceHint(loaded.keywordList[1]), "Shows a place.\r\nType map and the town.");
 }
 
-TEST(KeywordFile, FactoryServicesJoinAKeywordListWithoutAny) {
+// The factory file's services join a keyword list without any of its own.
+TEST(KeywordFile, FactoryServicesJoinOnlyAKeywordListWithoutAny) {
   const std::string a = Service("A", "First"), b = Service("B", "Second"), c = Service("C", "Third");
   // An item record, an empty line and a line without a caption never count as services.
   const std::string factory = "K=0{CALL}1\r\n" + EncipherLine(a) + "\r\n\r\n" + EncipherLine(b) + "\r\n" +
                               EncipherLine("S=0{x}11 damaged") + "\r\n" + EncipherLine(c) + "\r\n";
-  const LoadedKeywords loaded = LoadKeywordLists({}, FileOf({"K=0{TODO}1"}, {}), factory);
+  LoadedKeywords loaded = LoadKeywordLists({}, FileOf({"K=0{TODO}1"}, {}), factory);
   EXPECT_EQ(loaded.webServiceCaptions, (std::vector<std::string>{"First", "Second", "Third"}));
   EXPECT_EQ(loaded.keywordList, (std::vector<std::string>{"K=0{TODO}1", c, b, a}));
-}
-
-TEST(KeywordFile, FactoryServicesAreNotAddedWhenTheListHasItsOwn) {
   const std::string own = Service("Own", "Own Search", true);
-  const LoadedKeywords loaded = LoadKeywordLists({}, FileOf({}, {own}), FileOf({}, {Service("A", "Factory")}));
+  loaded = LoadKeywordLists({}, FileOf({}, {own}), factory);
   EXPECT_EQ(loaded.keywordList, std::vector<std::string>{own});
   EXPECT_EQ(loaded.webServiceCaptions, std::vector<std::string>{"Own Search"});
 }
@@ -110,17 +108,30 @@ TEST(KeywordFile, WritesItemsCategoriesIconsThenEncipheredServices) {
   EXPECT_EQ(KeywordFileBytes({}), "");
 }
 
+// Saved into the program folder and loaded from it; a record that would not
+// read back is never saved, and a file that cannot be read is not called missing.
 TEST(KeywordFile, SavesIntoTheProgramFolderAndLoadsFromIt) {
   const auto folder = std::filesystem::temp_directory_path() / "qrv-keyword-file-test";
   std::filesystem::remove_all(folder);
   std::filesystem::create_directories(folder);
-  const KeywordLists lists{{"K=0{CALL}1"}, {}, {}, {Service("Wiki", "Wikipedia")}};
-  ASSERT_TRUE(SaveKeywordFile(folder, lists));
-  const LoadedKeywords loaded = LoadKeywordFiles(folder, {});
+  ASSERT_TRUE(SaveKeywordFile(folder, {{"K=0{CALL}1"}, {}, {}, {Service("Wiki", "Wikipedia")}}));
+  LoadedKeywords loaded = LoadKeywordFiles(folder, {});
   EXPECT_TRUE(loaded.warning.empty());
   EXPECT_EQ(loaded.keywordList, (std::vector<std::string>{"K=0{CALL}1", Service("Wiki", "Wikipedia")}));
+  // A line break in a plain record would turn it into two on the next load.
+  const SaveResult refused = SaveKeywordFile(folder, {{"K=0{CALL}1"}, {"C=1{PHONE}|{Phone\r\nCalls}"}, {}, {}});
+  EXPECT_FALSE(refused);
+  EXPECT_NE(KeywordFileSaveWarning(refused).find("line break"), std::string::npos);
+  EXPECT_EQ(LoadKeywordFiles(folder, {}).keywordList, loaded.keywordList);
+
   std::filesystem::remove_all(folder);
   EXPECT_EQ(LoadKeywordFiles(folder, {}).warning, kKeywordFileMissingWarning);
+  std::filesystem::create_directories(folder / kKeywordFileName);  // a folder in the file's place
+  loaded = LoadKeywordFiles(folder, {"K=0{BUY}1"});
+  EXPECT_EQ(loaded.keywordList, std::vector<std::string>{"K=0{BUY}1"});
+  EXPECT_NE(loaded.warning, kKeywordFileMissingWarning);
+  EXPECT_EQ(loaded.warning.rfind(KeywordFileUnreadableWarning(""), 0), 0u) << loaded.warning;
+  std::filesystem::remove_all(folder);
 }
 
 TEST(KeywordFile, AByteOrderMarkBeforeTheFirstRecordIsSkipped) {
@@ -149,44 +160,15 @@ TEST(KeywordFile, AFileOfTooManyLinesOrAnOverlongLineIsRefusedAndTheHeldListKept
             kMaxKeywordLines);
 }
 
-TEST(KeywordFile, AKeywordFileThatCannotBeReadIsNotCalledMissing) {
-  const auto folder = std::filesystem::temp_directory_path() / "qrv-keyword-file-unreadable";
-  std::filesystem::remove_all(folder);
-  std::filesystem::create_directories(folder / kKeywordFileName);  // a folder in the file's place
-  const LoadedKeywords loaded = LoadKeywordFiles(folder, {"K=0{BUY}1"});
-  EXPECT_EQ(loaded.keywordList, std::vector<std::string>{"K=0{BUY}1"});
-  EXPECT_NE(loaded.warning, kKeywordFileMissingWarning);
-  EXPECT_EQ(loaded.warning.rfind(KeywordFileUnreadableWarning(""), 0), 0u) << loaded.warning;
-  std::filesystem::remove_all(folder);
-}
-
-TEST(KeywordFile, ARecordThatWouldNotReadBackIsNeverSaved) {
-  const auto folder = std::filesystem::temp_directory_path() / "qrv-keyword-file-refused";
-  std::filesystem::remove_all(folder);
-  std::filesystem::create_directories(folder);
-  ASSERT_TRUE(SaveKeywordFile(folder, {{"K=0{CALL}1"}, {}, {}, {}}));
-  // A line break in a plain record would turn it into two on the next load.
-  const SaveResult refused = SaveKeywordFile(folder, {{"K=0{CALL}1"}, {"C=1{PHONE}|{Phone\r\nCalls}"}, {}, {}});
-  EXPECT_FALSE(refused);
-  EXPECT_NE(KeywordFileSaveWarning(refused).find("line break"), std::string::npos);
-  EXPECT_EQ(LoadKeywordFiles(folder, {}).keywordList, std::vector<std::string>{"K=0{CALL}1"});
-  std::filesystem::remove_all(folder);
-}
-
 // The factory file we ship, loaded as a keyword file and saved again from the
 // four lists, gives the same bytes: nothing is lost or reordered on the way.
-TEST(FactoryKeywordFile, RoundTripsByteForByteThroughLoadAndSave) {
+TEST(FactoryKeywordFile, RoundTripsByteForByteAndHoldsSoundRecords) {
   const auto bytes = ReadFileBytes(QRV_FACTORY_KEYWORD_FILE, 1 << 20);
   ASSERT_TRUE(bytes.has_value());
   const LoadedKeywords loaded = LoadKeywordLists({}, *bytes, std::nullopt);
   EXPECT_EQ(KeywordFileBytes(SplitByKind(loaded.keywordList)), *bytes);
   EXPECT_EQ(loaded.keywordList.size(), SplitLines(*bytes).size());
-}
-
-TEST(FactoryKeywordFile, HoldsSoundItemKeywordsAndWebServices) {
-  const auto bytes = ReadFileBytes(QRV_FACTORY_KEYWORD_FILE, 1 << 20);
-  ASSERT_TRUE(bytes.has_value());
-  const LoadedKeywords loaded = LoadKeywordLists({}, *bytes, std::nullopt);
+  // Every record is sound, every keyword is there once, and services lead to web addresses.
   std::vector<std::string> keywords;
   for (const auto& line : loaded.keywordList) {
     const KeywordRecord r = ReadKeywordRecord(line);

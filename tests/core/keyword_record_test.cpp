@@ -35,13 +35,7 @@ TEST(KeywordRecord, ReadsEveryWebServiceTag) {
   EXPECT_EQ(line,
             "S=0{Wiki}11<CB=Encyclopedia!><D=!D><CUST=Y><HINT=Look it up\r\nin the "
             "encyclopedia!H>|https://en.wikipedia.org/w/index.php?search=<QRV!>");
-  const WebService back = ReadService(line);
-  EXPECT_EQ(back.keyword, s.keyword);
-  EXPECT_EQ(back.caption, s.caption);
-  EXPECT_EQ(back.criteria, s.criteria);
-  EXPECT_TRUE(back.custom);
-  EXPECT_EQ(back.hint, s.hint);
-  EXPECT_EQ(back.url, s.url);
+  EXPECT_EQ(ServiceRecord(ReadService(line)), line);
   const auto r = ReadKeywordRecord(line);
   EXPECT_EQ(r.type, NumberOf(EntryType::kWebService));
   EXPECT_EQ(r.caption, "Encyclopedia");

@@ -37,16 +37,12 @@ class FakeDisk {
 
 TEST(LongPath, ShortAndCaseFoldedComponentsComeBackAsStored) {
   FakeDisk disk;
+  disk.stored[R"(\\server\share\SERVIC~1.QRV)"] = "Services.qrv";
   EXPECT_EQ(BuildLongPath(R"(C:\PROGRA~1\QUORVEL\MYSERV~1.QRV)", std::ref(disk)),
             R"(C:\Program Files\Quorvel\My Service.qrv)");
-  // The drive letter keeps the case it was given in.
+  // The drive letter keeps the case it was given in, and a share's root is kept.
   EXPECT_EQ(BuildLongPath(R"(c:\users)", std::ref(disk)), R"(c:\Users)");
-}
-
-TEST(LongPath, DriveRootGivesLetterAndColon) {
-  FakeDisk disk;
-  EXPECT_EQ(BuildLongPath(R"(C:\)", std::ref(disk)), "C:");
-  EXPECT_EQ(disk.lookups, 0);
+  EXPECT_EQ(BuildLongPath(R"(\\server\share\SERVIC~1.QRV)", std::ref(disk)), R"(\\server\share\Services.qrv)");
 }
 
 TEST(LongPath, MissingComponentNamesTheWholePath) {
@@ -59,18 +55,14 @@ TEST(LongPath, MissingComponentNamesTheWholePath) {
   }
 }
 
-TEST(LongPath, WildcardsAndEmptyPathsNeverMatchAnEntry) {
+// A drive root needs no look-up; wildcards and empty paths never match an entry.
+TEST(LongPath, RootsWildcardsAndEmptyPathsAskTheDiskNothing) {
   FakeDisk disk;
+  EXPECT_EQ(BuildLongPath(R"(C:\)", std::ref(disk)), "C:");
   EXPECT_THROW(BuildLongPath(R"(C:\PROGRA~1\*)", std::ref(disk)), PathError);
   EXPECT_THROW(BuildLongPath(R"(C:\PROGRA~1\QUORVEL\?.QRV)", std::ref(disk)), PathError);
   EXPECT_THROW(BuildLongPath("", std::ref(disk)), PathError);
   EXPECT_EQ(disk.lookups, 0);
-}
-
-TEST(LongPath, NetworkShareRootIsKeptAndItsFilesExpanded) {
-  FakeDisk disk;
-  disk.stored[R"(\\server\share\SERVIC~1.QRV)"] = "Services.qrv";
-  EXPECT_EQ(BuildLongPath(R"(\\server\share\SERVIC~1.QRV)", std::ref(disk)), R"(\\server\share\Services.qrv)");
 }
 
 }  // namespace

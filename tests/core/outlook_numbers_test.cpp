@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/bar_windows.h"
 
 namespace qrv {
@@ -39,10 +41,20 @@ TEST(CategoryList, SeparatorsInARowKeepAnEmptyNameAndATrailingOneIsDropped) {
   EXPECT_EQ(SplitCategoryList(""), Names{});
 }
 
-TEST(CategoryList, SortIgnoresCaseAndKeepsTheOrderOfEqualNames) {
+// In the locale's order, or by bytes ignoring case; names that sort alike keep their order.
+TEST(CategoryList, SortsInTheGivenOrderAndKeepsTheOrderOfNamesThatSortAlike) {
   Names names = {"vip", "Business", "Ideas", "VIP", "business card"};
   SortCategoryNames(names);
   EXPECT_EQ(names, (Names{"Business", "business card", "Ideas", "vip", "VIP"}));
+  // A locale's order stands in here: shorter names first.
+  const TextOrder shorterFirst = [](std::string_view a, std::string_view b) {
+    return static_cast<int>(a.size()) - static_cast<int>(b.size());
+  };
+  names = {"Zoo", "\xC3\x84rger", "Abend", "ab", "AB"};
+  SortCategoryNames(names, shorterFirst);
+  EXPECT_EQ(names, (Names{"ab", "AB", "Zoo", "Abend", "\xC3\x84rger"}));
+  SortCategoryNames(names, nullptr);  // no order given: by bytes, ignoring case
+  EXPECT_EQ(names, (Names{"ab", "AB", "Abend", "Zoo", "\xC3\x84rger"}));
   Names defaults = DefaultCategoryNames();
   ASSERT_EQ(defaults.size(), 20u);
   Names sorted = defaults;
@@ -58,43 +70,48 @@ TEST(CategoryList, JoinedNamesKeepEveryEntryInItsPlace) {
 
 constexpr ScreenSize kScreen{1280, 1024};
 
+// The windows cascade right and down from beside the bar at its top; one that
+// would leave the screen at the right, or at the bottom with its date panel,
+// goes to the cascade's second place in that direction.
 TEST(BarWindows, InformationItemWindowsCascadeAndComeBackOnScreen) {
-  const auto place = [](int n, int width, int height) { return EntryWindowPlace(n, width, height, 150, 106, kScreen); };
-  EXPECT_EQ(place(1, 400, 300).left, 40);
-  EXPECT_EQ(place(1, 400, 300).top, 106);
-  EXPECT_EQ(place(2, 400, 300).left, 64);
-  EXPECT_EQ(place(2, 400, 300).top, 118);
-  EXPECT_EQ(place(3, 400, 300).left, 88);
-  EXPECT_EQ(place(3, 400, 300).top, 130);
-  // Off the right edge: left 64; off the bottom with the date panel: the bar's top + 12.
-  EXPECT_EQ(place(50, 400, 300).left, 64);
-  EXPECT_EQ(place(50, 400, 300).top, 118);
-  EXPECT_EQ(place(1, 1241, 300).left, 64);
-  EXPECT_EQ(place(1, 400, 769).top, 118);
-  EXPECT_EQ(place(1, 400, 768).top, 106);
-}
-
-TEST(BarWindows, HelpViewerStandsBesideTheBarWithinTheScreen) {
-  const HelpViewerPlace beside = PlaceHelpViewer(500, 106, kScreen);
-  EXPECT_EQ(beside.left, 395);
-  EXPECT_EQ(beside.top, 106);
-  EXPECT_EQ(beside.height, 430);
-  EXPECT_EQ(PlaceHelpViewer(886, 106, kScreen).left, 64);
-  EXPECT_EQ(PlaceHelpViewer(885, 106, kScreen).left, 395);
-  EXPECT_EQ(PlaceHelpViewer(500, 595, kScreen).top, 15);
-  EXPECT_EQ(PlaceHelpViewer(500, 594, kScreen).top, 594);
-}
-
-TEST(CategoryList, SortsInTheGivenOrderAndKeepsTheOrderOfNamesThatSortAlike) {
-  // A locale's order stands in here: shorter names first.
-  const TextOrder shorterFirst = [](std::string_view a, std::string_view b) {
-    return static_cast<int>(a.size()) - static_cast<int>(b.size());
+  constexpr int kBarTop = 106, kDatePanel = 150;
+  const auto place = [](int n, int width, int height) {
+    return EntryWindowPlace(n, width, height, kDatePanel, kBarTop, kScreen);
   };
-  Names names = {"Zoo", "\xC3\x84rger", "Abend", "ab", "AB"};
-  SortCategoryNames(names, shorterFirst);
-  EXPECT_EQ(names, (Names{"ab", "AB", "Zoo", "Abend", "\xC3\x84rger"}));
-  SortCategoryNames(names, nullptr);  // no order given: by bytes, ignoring case
-  EXPECT_EQ(names, (Names{"ab", "AB", "Abend", "Zoo", "\xC3\x84rger"}));
+  const WindowPlace first = place(1, 1, 1), second = place(2, 1, 1);
+  EXPECT_EQ(first.left, kBesideBarLeft);
+  EXPECT_EQ(first.top, kBarTop);
+  for (int n = 1; n <= 50; ++n) {
+    const WindowPlace cascade = place(n, 1, 1);
+    const WindowPlace earlier = place(std::max(n - 1, 1), 1, 1);
+    EXPECT_TRUE(n == 1 || (cascade.left > earlier.left && cascade.top > earlier.top)) << n;
+    for (const int width : {400, kScreen.width - kBesideBarLeft, kScreen.width - kBesideBarLeft + 1})
+      for (const int height : {300, kScreen.height - kDatePanel - kBarTop, kScreen.height - kDatePanel - kBarTop + 1}) {
+        SCOPED_TRACE(testing::Message() << n << ": " << width << " x " << height);
+        const WindowPlace p = place(n, width, height);
+        EXPECT_EQ(p.left, cascade.left + width <= kScreen.width ? cascade.left : second.left);
+        EXPECT_EQ(p.top, cascade.top + height + kDatePanel <= kScreen.height ? cascade.top : second.top);
+      }
+  }
+}
+
+// The help viewer stands right of the bar at the bar's top, moved only when it
+// would leave the screen, then onto it.
+TEST(BarWindows, HelpViewerStandsBesideTheBarWithinTheScreen) {
+  const HelpViewerPlace beside = PlaceHelpViewer(1, 0, kScreen);
+  EXPECT_GT(beside.left, kBesideBarLeft);
+  for (const int width : {500, kScreen.width - beside.left, kScreen.width - beside.left + 1, 1000})
+    for (const int barTop : {0, 106, kScreen.height - beside.height, kScreen.height - beside.height + 1}) {
+      SCOPED_TRACE(testing::Message() << width << " at " << barTop);
+      const HelpViewerPlace p = PlaceHelpViewer(width, barTop, kScreen);
+      EXPECT_EQ(p.height, beside.height);
+      EXPECT_EQ(p.left, beside.left + width <= kScreen.width ? beside.left : p.left);
+      EXPECT_LE(p.left + width, kScreen.width);
+      EXPECT_EQ(p.top, barTop + p.height <= kScreen.height ? barTop : p.top);
+      EXPECT_LE(p.top + p.height, kScreen.height);
+      EXPECT_GE(p.top, 0);
+      EXPECT_GE(p.left, kBesideBarLeft);
+    }
 }
 
 }  // namespace

@@ -66,13 +66,11 @@ TEST_F(QuickEntry, TheEarlierWordDecidesThenTheFirstRecord) {
   EXPECT_EQ(Run("call: Bob").type, std::nullopt);
   EXPECT_EQ(Run("call, Bob").type, kTask);
   EXPECT_EQ(Run("bad call").type, kTask);  // a type that is no number matches nothing
-  const auto r = Run("Call Bob");
+  auto r = Run("Call Bob");
   EXPECT_EQ(r.typeButton, kTask);
   EXPECT_TRUE(r.checkCaption);
-}
-
-TEST_F(QuickEntry, TypesWithoutAButtonStillEndTheSearch) {
-  const auto r = Run("assign call at 3pm");
+  // A type without a button still ends the search.
+  r = Run("assign call at 3pm");
   EXPECT_EQ(r.type, kTaskRequest);
   EXPECT_EQ(r.typeButton, std::nullopt);
   EXPECT_TRUE(r.checkCaption);
@@ -168,12 +166,9 @@ TEST_F(QuickEntry, DatesAndTimesGoToTheCalendarAndTheTimeBoxes) {
   in_.window.datePanelVisible = true;
   in_.window.calendarStart = in_.window.calendarEnd = {2003, 5, 1};
   EXPECT_EQ(Run("nothing here").calendar, (DateRange{kMonday, kMonday}));
-}
-
-TEST_F(QuickEntry, HandChosenDatesAndTimesStay) {
+  // Dates and times chosen by hand stay.
   in_.byHand.date = true;
-  in_.window.calendarStart = in_.window.calendarEnd = {2003, 5, 1};
-  auto r = Run("party tomorrow 11pm");
+  r = Run("party tomorrow 11pm");
   EXPECT_EQ(r.startDate, (Date{2003, 3, 4}));
   EXPECT_EQ(r.calendar, (DateRange{{2003, 5, 1}, {2003, 5, 2}}));  // only the end follows the times
   in_.byHand.time = true;

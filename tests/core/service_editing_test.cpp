@@ -49,7 +49,11 @@ TEST(UrlEditing, StarAndMarkerNeverSwapThroughLoadAndSave) {
     }
   }
   EXPECT_EQ(UrlForEditing("https://x/?q=<QRV!>"), "https://x/?q=*");
+  // A template with two markers is shown as stored, so that saving keeps both.
+  EXPECT_EQ(UrlForEditing("https://x/?q=<QRV!>&also=<QRV!>"), "https://x/?q=<QRV!>&also=<QRV!>");
   EXPECT_EQ(UrlFromEditing("x.org/find?q=*&n=*"), "http://x.org/find?q=<QRV!>&n=*");
+  EXPECT_EQ(UrlFromEditing("ftp://x.org/"), "ftp://x.org/");
+  EXPECT_EQ(UrlFromEditing(UrlForEditing("https://x/?q=<QRV!>&day=<DD>")), "https://x/?q=<QRV!>&day=<DD>");
 }
 
 TEST(UrlEditing, SampleCriteriaAreEncodedAndOnlyWebAddressesOpened) {

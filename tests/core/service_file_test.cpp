@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "core/cipher.h"
-#include "core/service_editing.h"
 #include "core/text.h"
 
 namespace qrv {
@@ -22,7 +21,10 @@ std::vector<std::string> DecipheredLines(const std::string& bytes) {
   return lines;
 }
 
-TEST(ServiceFile, HoldsRecordIgnoredLineAndVersionEnciphered) {
+// The record, a line the bar ignores and the version, each enciphered; the
+// editor opens the record whole, custom or not, and the bar imports only
+// services a user made.
+TEST(ServiceFile, HoldsTheRecordAnIgnoredLineAndTheVersion) {
   const std::string bytes = *ServiceFileBytes(ServiceRecord(kLibrary), "2.1");
   ASSERT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
   const auto lines = DecipheredLines(bytes);
@@ -31,31 +33,20 @@ TEST(ServiceFile, HoldsRecordIgnoredLineAndVersionEnciphered) {
   EXPECT_FALSE(StartsWith(lines[1], "S=") && Contains(lines[1], "<CUST="));
   EXPECT_EQ(lines[2], "2.1");
   EXPECT_EQ(DecipheredLines(*ServiceFileBytes(ServiceRecord(kLibrary), ""))[2], "None Installed");
-}
+  const auto opened = ServiceInFile(bytes);
+  ASSERT_TRUE(opened.has_value());
+  EXPECT_EQ(ServiceRecord(*opened), ServiceRecord(kLibrary));
+  EXPECT_EQ(CustomServicesInFile(bytes), std::vector<std::string>{ServiceRecord(kLibrary)});
 
-TEST(ServiceFile, BarImportsOnlyServicesAUserMade) {
-  EXPECT_EQ(CustomServicesInFile(*ServiceFileBytes(ServiceRecord(kLibrary), "2.1")),
-            std::vector<std::string>{ServiceRecord(kLibrary)});
   WebService standard = kLibrary;
   standard.custom = false;
-  EXPECT_TRUE(CustomServicesInFile(*ServiceFileBytes(ServiceRecord(standard), "2.1")).empty());
+  const std::string standardFile = *ServiceFileBytes(ServiceRecord(standard), "");
+  EXPECT_EQ(ServiceRecord(ServiceInFile(standardFile).value()), ServiceRecord(standard));
+  EXPECT_TRUE(CustomServicesInFile(standardFile).empty());
   // The bar looks only for the start of the marker; the editor only for the one it writes.
   const std::string otherMarker = "S=0{x}11<CB=X!><D=!D><CUST=N><HINT=!H>|https://x/<QRV!>";
   EXPECT_EQ(CustomServicesInFile(*ServiceFileBytes(otherMarker, "")).size(), 1u);
   EXPECT_FALSE(ServiceInFile(*ServiceFileBytes(otherMarker, ""))->custom);
-}
-
-TEST(ServiceFile, EditorOpensTheFirstRecordCustomOrNot) {
-  const auto opened = ServiceInFile(*ServiceFileBytes(ServiceRecord(kLibrary), "2.1"));
-  ASSERT_TRUE(opened.has_value());
-  EXPECT_EQ(opened->keyword, "Lib");
-  EXPECT_EQ(opened->caption, "Library");
-  EXPECT_EQ(opened->hint, kLibrary.hint);
-  EXPECT_EQ(opened->url, kLibrary.url);
-  EXPECT_TRUE(opened->custom);
-  WebService standard = kLibrary;
-  standard.custom = false;
-  EXPECT_FALSE(ServiceInFile(*ServiceFileBytes(ServiceRecord(standard), ""))->custom);
 }
 
 TEST(ServiceFile, ReadersRefuseWhatIsNoWebServiceFile) {
@@ -80,15 +71,6 @@ TEST(ServiceFile, AByteOrderMarkBeforeTheRecordIsSkipped) {
   EXPECT_EQ(CustomServicesInFile(file), std::vector<std::string>{ServiceRecord(kLibrary)});
   ASSERT_TRUE(ServiceInFile(file).has_value());
   EXPECT_EQ(ServiceInFile(file)->url, kLibrary.url);
-}
-
-TEST(ServiceFile, EditorShowsAndStoresTheCriteriaMarkerAsAStar) {
-  // A template with two markers is shown as stored, so that saving keeps both.
-  EXPECT_EQ(UrlForEditing("https://x.org/?q=<QRV!>&also=<QRV!>"), "https://x.org/?q=<QRV!>&also=<QRV!>");
-  EXPECT_EQ(UrlFromEditing("https://x.org/?q=*&n=*"), "https://x.org/?q=<QRV!>&n=*");
-  EXPECT_EQ(UrlFromEditing("www.x.org/find/*"), "http://www.x.org/find/<QRV!>");
-  EXPECT_EQ(UrlFromEditing("ftp://x.org/"), "ftp://x.org/");
-  EXPECT_EQ(UrlFromEditing(UrlForEditing(kLibrary.url)), kLibrary.url);
 }
 
 }  // namespace

@@ -9,15 +9,13 @@
 namespace qrv {
 namespace {
 
-TEST(ShortDate, ReadsInTheFormatsOrder) {
+TEST(ShortDate, ReadsInTheFormatsOrderAndRefusesWhatIsNoDate) {
   EXPECT_EQ(ParseShortDate("3/5/2024", "M/d/yyyy"), (Date{2024, 3, 5}));
   EXPECT_EQ(ParseShortDate("05.03.2024", "dd.MM.yyyy"), (Date{2024, 3, 5}));
   EXPECT_EQ(ParseShortDate("2024-03-05", "yyyy-MM-dd"), (Date{2024, 3, 5}));
   EXPECT_EQ(ParseShortDate("3/5/49", "M/d/yy"), (Date{2049, 3, 5}));
   EXPECT_EQ(ParseShortDate("3/5/50", "M/d/yy"), (Date{1950, 3, 5}));
-}
-
-TEST(ShortDate, RefusesWhatIsNoDate) {
+  // What is no date in the format is refused.
   EXPECT_EQ(ParseShortDate("", "M/d/yyyy"), std::nullopt);
   EXPECT_EQ(ParseShortDate("2/30/2024", "M/d/yyyy"), std::nullopt);
   EXPECT_EQ(ParseShortDate("13/5/2024", "M/d/yyyy"), std::nullopt);

@@ -54,22 +54,20 @@ TEST(SubjectWords, EachWordKnowsWhereItStands) {
               ElementsAre("friday", "10am", "2pm", "a \"b", "saturday", "sunday", "5"));
   EXPECT_THAT(spans, ElementsAre(TextSpan{1, 7}, TextSpan{10, 14}, TextSpan{15, 18}, TextSpan{19, 26}, TextSpan{27, 34},
                                  TextSpan{27, 34}, TextSpan{36, 37}));
-  WordList words({"in", "2pm"}, {{0, 2}, {3, 6}});
-  ASSERT_TRUE(words.Next() && words.Next());
-  words.InsertAfterCurrent("x");
-  EXPECT_EQ(words.Span(2), (TextSpan{3, 6}));
 }
 
+// A word inserted while walking comes next and takes the span of the word it came from.
 TEST(SubjectWords, InsertedWordsComeNextInTheWalk) {
-  WordList words({"a", "b"});
-  ASSERT_TRUE(words.Next());
+  WordList words({"a", "b", "c"}, {{0, 1}, {2, 3}, {4, 5}});
+  ASSERT_TRUE(words.Next() && words.Next());
   words.InsertAfterCurrent("x");
-  EXPECT_EQ(words.Size(), 3u);
-  EXPECT_EQ(words[1], "x");
-  EXPECT_EQ(words[2], "b");
-  std::string seen = words[0];
+  EXPECT_EQ(words.Size(), 4u);
+  EXPECT_EQ(words[2], "x");
+  EXPECT_EQ(words[3], "c");
+  EXPECT_EQ(words.Span(2), (TextSpan{2, 3}));
+  std::string seen = words[0] + words[1];
   while (words.Next()) seen += words[words.Current()];
-  EXPECT_EQ(seen, "axb");
+  EXPECT_EQ(seen, "abxc");
   EXPECT_FALSE(WordList({}).Next());
 }
 
