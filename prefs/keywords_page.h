@@ -54,6 +54,7 @@ class KeywordsPage {
   Button& AddButton() { return add_; }
   Button& ModifyButton() { return modify_; }
   Button& RemoveButton() { return remove_; }
+  Button& MoveUpButton() { return moveUp_; }
   Button& MoveDownButton() { return moveDown_; }
   Button& ResetButton() { return reset_; }
 
