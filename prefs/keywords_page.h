@@ -71,7 +71,7 @@ class KeywordsPage {
   void Move(bool up);
   void Reset();
   void StartWebEditor();
-  void Changed(int current);
+  void Changed(int first, int last, int current);
 
   Form& owner_;
   const PreferencesData& data_;
