@@ -249,9 +249,6 @@ void HotkeyEditor::PlaceCurrent() {
   if (place < current_) std::rotate(to, from, from + 1);
   if (place > current_) std::rotate(from, from + 1, to + 1);
   list_.RedrawRows(std::min(place, current_), std::max(place, current_));
-  // The old place lets go of the selection first: a list of virtual rows
-  // otherwise looks at every row for one to let go of.
-  ListView_SetItemState(list_.Handle(), current_, 0, LVIS_SELECTED);
   current_ = place;
   SelectRow(current_);
 }
@@ -259,7 +256,6 @@ void HotkeyEditor::PlaceCurrent() {
 void HotkeyEditor::SelectRow(int row) {
   if (row < 0) return;
   list_.SetSelection(row);
-  ListView_EnsureVisible(list_.Handle(), row, FALSE);
 }
 
 void HotkeyEditor::NewRow() {

@@ -127,9 +127,15 @@ void KeywordsPage::EnableButtons() {
   add_.SetEnabled(true);
 }
 
-void KeywordsPage::Changed(int current) {
+// Only the rows from `first` to `last` changed; the grid is told the count
+// only when it changed, which draws every row anew.
+void KeywordsPage::Changed(int first, int last, int current) {
   working_.changed = true;
-  Refill(current);
+  const int count = static_cast<int>(List().size());
+  if (grid_.Count() != count) grid_.SetRowCount(count);
+  grid_.RedrawRows(first, last);
+  if (count > 0) grid_.SetSelection(std::clamp(current, 0, count - 1));
+  EnableButtons();
   grid_.Focus();
 }
 
@@ -160,10 +166,11 @@ void KeywordsPage::Edit(bool add) {
   if (!record) return;
   if (add) {
     List().push_back(*record);
-    Changed(static_cast<int>(List().size()) - 1);
+    const int added = static_cast<int>(List().size()) - 1;
+    Changed(added, added, added);
   } else {
     List()[static_cast<std::size_t>(current)] = *record;
-    Changed(current);
+    Changed(current, current, current);
   }
 }
 
@@ -173,13 +180,15 @@ void KeywordsPage::RemoveCurrent() {
   const auto record = List().begin() + current;
   if (shown_ == KeywordListKind::kInternet && !IsCustomService(*record)) return;
   List().erase(record);
-  Changed(current);
+  Changed(current, static_cast<int>(List().size()), current);
 }
 
 void KeywordsPage::Move(bool up) {
   const int current = Current();
   if (shown_ == KeywordListKind::kInternet || current < 0) return;
-  if (MoveRecord(List(), static_cast<std::size_t>(current), up)) Changed(up ? current - 1 : current + 1);
+  const int place = up ? current - 1 : current + 1;
+  if (MoveRecord(List(), static_cast<std::size_t>(current), up))
+    Changed(std::min(place, current), std::max(place, current), place);
 }
 
 void KeywordsPage::Reset() {
@@ -196,7 +205,7 @@ void KeywordsPage::Reset() {
   const std::vector<std::string> names =
       shown_ == KeywordListKind::kCategories ? actions_.CategoryNames() : std::vector<std::string>{};
   ResetKeywordList(working_.lists, shown_, PlainLines(*factory), names);
-  Changed(0);
+  Changed(0, static_cast<int>(List().size()), 0);
 }
 
 // New web services come from the editor as web-service files.

@@ -54,6 +54,7 @@ class KeywordsPage {
   Button& AddButton() { return add_; }
   Button& ModifyButton() { return modify_; }
   Button& RemoveButton() { return remove_; }
+  Button& MoveUpButton() { return moveUp_; }
   Button& MoveDownButton() { return moveDown_; }
   Button& ResetButton() { return reset_; }
 
@@ -70,7 +71,7 @@ class KeywordsPage {
   void Move(bool up);
   void Reset();
   void StartWebEditor();
-  void Changed(int current);
+  void Changed(int first, int last, int current);
 
   Form& owner_;
   const PreferencesData& data_;

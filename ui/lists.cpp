@@ -1,8 +1,34 @@
 #include "ui/lists.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace qrv {
+
+namespace {
+
+// A list view draws its scroll bars at once, more than once, whenever its rows
+// or its place in them change. Its window is kept from the screen meanwhile,
+// without telling the list, and drawn whole, frame and header too, at the next
+// paint.
+class UnseenScope {
+ public:
+  explicit UnseenScope(HWND list) : list_(list), shown_(GetWindowLongPtrW(list, GWL_STYLE) & WS_VISIBLE) {
+    if (shown_) DefWindowProcW(list_, WM_SETREDRAW, FALSE, 0);
+  }
+  ~UnseenScope() {
+    if (shown_) DefWindowProcW(list_, WM_SETREDRAW, TRUE, 0);
+    RedrawWindow(list_, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
+  }
+  UnseenScope(const UnseenScope&) = delete;
+  UnseenScope& operator=(const UnseenScope&) = delete;
+
+ private:
+  HWND list_;
+  bool shown_;
+};
+
+}  // namespace
 
 ListBox::ListBox(Container& parent, const ListBoxArgs& args)
     : Control(parent, BasicsOf(args, {.className = WC_LISTBOXW,
@@ -157,8 +183,8 @@ void ListView::Clear() {
 
 void ListView::SetRowCount(int count) {
   QuietScope quiet(*this);
+  UnseenScope unseen(Handle());
   Send(LVM_SETITEMCOUNT, static_cast<WPARAM>(count), LVSICF_NOSCROLL);
-  InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 // Only the rows in view are drawn: a range far beyond would cost its length.
@@ -217,13 +243,23 @@ void ListView::SetChecked(int row, bool checked, Notify notify) {
   if (notify == Notify::kYes && onCheck) onCheck(row, checked);
 }
 
+// The row selected before lets go first: a list of virtual rows otherwise
+// looks at every row for one to let go of. A row out of view is scrolled to
+// unseen.
 void ListView::SetSelection(int row, Notify notify) {
   {
     QuietScope quiet(*this);
+    const auto top = static_cast<int>(Send(LVM_GETTOPINDEX));
+    std::optional<UnseenScope> unseen;
+    if (row < top || row >= top + static_cast<int>(Send(LVM_GETCOUNTPERPAGE))) unseen.emplace(Handle());
     LVITEMW item{};
+    item.stateMask = LVIS_SELECTED;
+    if (const int old = Selection(); old >= 0 && old != row)
+      Send(LVM_SETITEMSTATE, static_cast<WPARAM>(old), reinterpret_cast<LPARAM>(&item));
     item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     item.state = LVIS_SELECTED | LVIS_FOCUSED;
     Send(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    Send(LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
   }
   if (notify == Notify::kYes && onSelect) onSelect(row);
 }

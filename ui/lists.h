@@ -82,6 +82,7 @@ class ListView : public Control {
   bool Checked(int row) const;
   void SetChecked(int row, bool checked, Notify notify = Notify::kNo);
   int Selection() const { return static_cast<int>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED)); }
+  // Selects and focuses a row, in view.
   void SetSelection(int row, Notify notify = Notify::kNo);
   // A cell's place in the list's client area.
   RECT CellRect(int row, int column) const;

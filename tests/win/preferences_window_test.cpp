@@ -4,6 +4,7 @@
 #include <shlobj.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "prefs/preferences_window.h"
 #include "ui/app.h"
@@ -180,6 +181,44 @@ TEST_F(PreferencesWindowAlone, AddingAWebServiceStartsTheEditorByItsFullPath) {
   SetProgramStartHandler(nullptr);
   EXPECT_EQ(gStarted, (std::vector<std::wstring>{(folder_ / L"QRVWebEditor.exe").wstring()}));
   EXPECT_EQ(window_->Keywords().Grid().Count(), 0);
+}
+
+TEST_F(PreferencesWindowAlone, AMovedRowStaysTheOneSelectedInViewAndIsSavedInItsPlaceAndAHiddenGridStaysHidden) {
+  keywords_.clear();
+  for (int n = 0; n < 60; ++n) keywords_.push_back("K=0{K" + std::to_string(n) + "}1");
+  window_->OpenPages(PreferencesTab::kKeywords);
+  KeywordsPage& page = window_->Keywords();
+  HWND grid = page.Grid().Handle();
+  page.Grid().SetSelection(0);
+  for (int n = 0; n < 30; ++n) page.MoveDownButton().Click();
+  page.MoveUpButton().Click();
+  EXPECT_EQ(page.Grid().Selection(), 29);
+  EXPECT_EQ(SendMessageW(grid, LVM_GETSELECTEDCOUNT, 0, 0), 1);
+  const auto top = static_cast<int>(SendMessageW(grid, LVM_GETTOPINDEX, 0, 0));
+  EXPECT_TRUE(top <= 29 && 29 < top + static_cast<int>(SendMessageW(grid, LVM_GETCOUNTPERPAGE, 0, 0))) << top;
+  EXPECT_EQ(page.Grid().CellText(29, 1), L"k0");
+  // The last row taken away: the row before it is selected, in view.
+  page.Grid().SetSelection(59);
+  page.RemoveButton().Click();
+  EXPECT_EQ(page.Grid().Count(), 59);
+  EXPECT_EQ(page.Grid().Selection(), 58);
+  EXPECT_EQ(SendMessageW(grid, LVM_GETSELECTEDCOUNT, 0, 0), 1);
+  // While an update hides the grid, the refill after it does not show it.
+  page.SetGridShown(false);
+  page.ServicesChanged();
+  page.ShowList(KeywordListKind::kItems);
+  EXPECT_FALSE(GetWindowLongPtrW(grid, GWL_STYLE) & WS_VISIBLE);
+  page.SetGridShown(true);
+  window_->Accept();
+  Application::Get().RunUntil([&] { return actions_.closed; });
+  std::ifstream saved(folder_ / "prefs-qrv.dat", std::ios::binary);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(saved, line);) lines.push_back(line);
+  ASSERT_GE(lines.size(), 59u);
+  EXPECT_EQ(lines[28], "K=0{K29}1\r");
+  EXPECT_EQ(lines[29], "K=0{K0}1\r");
+  EXPECT_EQ(lines[30], "K=0{K30}1\r");
+  EXPECT_EQ(lines[58], "K=0{K58}1\r");
 }
 
 }  // namespace
