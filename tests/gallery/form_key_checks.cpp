@@ -379,7 +379,9 @@ Findings CheckFocusAfterBox(HWND form, HWND owner) {
   const HWND before = GetFocus();
   testing::AnswerNextBoxByKey(VK_RETURN);
   ShowMessage(L"A message of the window's", MessageKind::kInformation, MessageButtons::kOk, {.owner = owner});
-  Settle();
+  // The system activates the window again a moment after the box has gone,
+  // later on a busy machine: a second at most.
+  for (int waited = 0; waited < 1000 && (GetActiveWindow() != form || GetFocus() != before); waited += 30) Settle();
   Findings findings;
   auto title = [](HWND window) { return window ? "\"" + Narrow(WindowText(window)) + "\"" : std::string("none"); };
   if (const HWND active = GetActiveWindow(), front = GetForegroundWindow(); active != form || front != form) {
