@@ -127,18 +127,20 @@ double Median(std::vector<double> times) {
 }
 
 // The keyword grid with thousands of rows: the whole list shown at once, and
-// one row of 5,000 added, modified, removed or moved, each through its button
-// and painted before the clock stops (an edit's clock starts at its dialog's OK).
-void MeasureLargeGrid(qrv::Form& bar, qrv::BarSettings& settings, QuietActions& actions) {
+// one row of `rows` added, modified, removed or moved, each through its button
+// and painted before the clock stops (an edit's clock starts at its dialog's
+// OK). Measured with 5,000 rows and with a screenful, what a long list costs
+// more is the difference.
+void MeasureGridEdits(qrv::Form& bar, qrv::BarSettings& settings, QuietActions& actions, int rows) {
   std::vector<std::string> keywords;
-  for (int n = 0; n < 5000; ++n) keywords.push_back("K=0{KEY" + std::to_string(n) + "}1");
+  for (int n = 0; n < rows; ++n) keywords.push_back("K=0{KEY" + std::to_string(n) + "}1");
   for (int n = 0; n < 20000; ++n) keywords.push_back(Service(n, "https://s.example/", "<CUST=Y>"));
   OpenWindow open(bar, settings, actions, keywords);
   qrv::KeywordsPage& page = open.window.Keywords();
   auto start = std::chrono::steady_clock::now();
   page.ShowList(qrv::KeywordListKind::kInternet);
   open.Paint();
-  std::printf("keyword grid filled with 20,000 web services: %.1f ms\n", MsSince(start));
+  if (rows > 100) std::printf("keyword grid filled with 20,000 web services: %.1f ms\n", MsSince(start));
   page.ShowList(qrv::KeywordListKind::kItems);
   open.Paint();
   std::vector<double> adds, modifications, movesDown, movesUp, removals;
@@ -150,7 +152,7 @@ void MeasureLargeGrid(qrv::Form& bar, qrv::BarSettings& settings, QuietActions& 
   };
   const UINT_PTR answer = SetTimer(nullptr, 0, 20, PressOk);
   for (int run = 0; run < 11; ++run) {
-    page.Grid().SetSelection(2500);
+    page.Grid().SetSelection(rows / 2);
     page.ModifyButton().Click();
     open.Paint();
     modifications.push_back(MsSince(okPressed));
@@ -163,9 +165,9 @@ void MeasureLargeGrid(qrv::Form& bar, qrv::BarSettings& settings, QuietActions& 
   }
   KillTimer(nullptr, answer);
   std::printf(
-      "one row of 5,000 added: median %.2f ms; modified: %.2f ms; moved down: %.2f ms; moved up: %.2f ms; "
+      "one row of %d added: median %.2f ms; modified: %.2f ms; moved down: %.2f ms; moved up: %.2f ms; "
       "removed: %.2f ms\n",
-      Median(adds), Median(modifications), Median(movesDown), Median(movesUp), Median(removals));
+      rows, Median(adds), Median(modifications), Median(movesDown), Median(movesUp), Median(removals));
 }
 
 // Serves `body` to every request on 127.0.0.1, as a web host serves the site list.
@@ -280,6 +282,10 @@ int main() {
   Measure("in its about view", bar, data, actions, false);
   const std::string keywordsPage = "on its Keywords page (" + std::to_string(keywords.size()) + " keywords)";
   Measure(keywordsPage.c_str(), bar, data, actions, true);
-  MeasureLargeGrid(bar, settings, actions);
-  return MeasureUpdate(bar, settings, actions);
+  MeasureGridEdits(bar, settings, actions, 5000);
+  MeasureGridEdits(bar, settings, actions, 16);
+  const int result = MeasureUpdate(bar, settings, actions);
+  // The forms go while what they show is still here.
+  qrv::Application::Get().DestroyForms();
+  return result;
 }
