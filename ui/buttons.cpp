@@ -127,7 +127,8 @@ LRESULT CheckBox::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == BM_SETCHECK) {
       // The system makes a checked radio button a tab stop; a toolbar button stays none.
       const LRESULT result = Control::WndProc(msg, wp, lp);
-      SetWindowLongPtrW(Handle(), GWL_STYLE, GetWindowLongPtrW(Handle(), GWL_STYLE) & ~WS_TABSTOP);
+      const LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
+      if (style & WS_TABSTOP) SetWindowLongPtrW(Handle(), GWL_STYLE, style & ~WS_TABSTOP);
       return result;
     }
   }
