@@ -23,12 +23,12 @@ constexpr UINT kTextCut = WM_APP + 20;
 EntryWindow::EntryWindow(const EntryData& data, EntryActions& actions, const EntryClock& clock)
     : Form({.caption = L"Information",
             .clientSize = {kEntryMinClientWidth, kEntryPanelHeight},
-            .style = FormStyle::kSizable}),
+            .style = FormStyle::kSizable,
+            .taskbarButton = true}),
       data_(data),
       actions_(actions),
       clock_(clock),
       locale_(UserLocaleFacts()) {
-  SetWindowLongPtrW(Handle(), GWL_EXSTYLE, GetWindowLongPtrW(Handle(), GWL_EXSTYLE) | WS_EX_APPWINDOW);
   closeAction = CloseAction::kFree;
   MakeTypeButtons();
   WireParts();

@@ -114,7 +114,8 @@ CheckBox::CheckBox(Container& parent, const CheckArgs& args, DWORD kindStyle)
                                                (args.pushLike ? static_cast<DWORD>(BS_PUSHLIKE) : 0u) |
                                                (args.pictureOnly ? static_cast<DWORD>(BS_BITMAP) : 0u)})),
       takesFocus_(args.takesFocus) {
-  SetChecked(args.checked);
+  // A new box is unchecked; the system takes a radio button's tab stop as it is unchecked.
+  if (args.checked || (args.takesFocus && kindStyle == BS_AUTORADIOBUTTON)) SetChecked(args.checked);
 }
 
 LRESULT CheckBox::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
