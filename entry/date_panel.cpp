@@ -20,7 +20,8 @@ void Apply(Show show, Control& control) {
 
 }  // namespace
 
-DatePanel::DatePanel(Container& parent, const BarSettings& settings, const LocaleFacts& locale, const EntryClock& clock)
+DatePanel::DatePanel(Container& parent, bool reminderOn, bool timerOn, const LocaleFacts& locale,
+                     const EntryClock& clock)
     : Panel(parent, {.bounds = {0, kEntryPanelHeight, kEntryMinClientWidth, kDatePanelHeight}, .visible = false}),
       locale_(locale),
       clock_(clock) {
@@ -34,8 +35,8 @@ DatePanel::DatePanel(Container& parent, const BarSettings& settings, const Local
   SendMessageW(calendar_.Handle(), MCM_SETCOLOR, MCSC_TITLEBK, RGB(0, 0, 128));
   SendMessageW(calendar_.Handle(), MCM_SETCOLOR, MCSC_TRAILINGTEXT, RGB(192, 192, 192));
   SetWindowLongPtrW(calendar_.Handle(), GWL_STYLE, GetWindowLongPtrW(calendar_.Handle(), GWL_STYLE) | MCS_NOTODAY);
-  reminderButton_.SetChecked(settings.apptReminder);
-  timerButton_.SetChecked(settings.journalTime);
+  reminderButton_.SetChecked(reminderOn);
+  timerButton_.SetChecked(timerOn);
   calendar_.onSelect = [this] { Fire(onDatesChosen); };
   todayButton_.onClick = [this] { Today(); };
   noneButton_.onClick = [this] { Fire(onNone); };

@@ -21,7 +21,7 @@ namespace qrv {
 
 class DatePanel : public Panel {
  public:
-  DatePanel(Container& parent, const BarSettings& settings, const LocaleFacts& locale, const EntryClock& clock);
+  DatePanel(Container& parent, bool reminderOn, bool timerOn, const LocaleFacts& locale, const EntryClock& clock);
 
   DateRange Dates() const;
   void SetDates(const DateRange& range);

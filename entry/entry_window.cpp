@@ -89,17 +89,6 @@ void EntryWindow::WireParts() {
   body_.onChange = [this] { BodyChanged(); };
   attachmentsList_.onRemoved = [this] { CheckCaption(); };
   attachmentsList_.onOpen = [this](const std::wstring& path) { ShellOpen(Handle(), path); };
-  TimeBox& start = datePanel_.StartTime();
-  TimeBox& end = datePanel_.EndTime();
-  start.onChange = start.onSelect = [this] { StartTimeChanged(); };
-  end.onChange = end.onSelect = [this] { EndTimeChanged(); };
-  start.onExit = [this] { datePanel_.LeaveStartTime(TypeButton()); };
-  end.onExit = [this] { datePanel_.LeaveEndTime(); };
-  datePanel_.onDatesChosen = [this] {
-    byHand_.date = true;
-    ShowSubjectMarks();
-  };
-  datePanel_.onNone = [this] { AssignDate(); };
   categoryPanel_.onChosen = [this] { byHand_.categories = true; };
   categoryPanel_.onNone = [this] {
     byHand_.categories = true;
@@ -153,7 +142,7 @@ void EntryWindow::WireCommands() {
 // The bar's list of open windows learns of the window once, as it goes.
 EntryWindow::~EntryWindow() {
   // Controls lose the focus as they go: their handlers must not run on the rest.
-  datePanel_.StartTime().onExit = datePanel_.EndTime().onExit = nullptr;
+  if (datePanel_) datePanel_->StartTime().onExit = datePanel_->EndTime().onExit = nullptr;
   built_ = false;
   if (onClosed) onClosed(Handle());
 }
@@ -163,8 +152,8 @@ void EntryWindow::Clear() {
   if (GetWindowTextLengthW(body_.Handle()) > 0) body_.SetPlainText(L"", Notify::kYes);
   WrapBody();
   attachmentsList_.RemoveAll();
-  datePanel_.Today();
-  datePanel_.ClearTimes();
+  Today();
+  if (datePanel_) datePanel_->ClearTimes();
   byHand_.date = byHand_.time = false;
   HideCalendar();
   SetTypeButton(EntryType::kTask);
@@ -174,6 +163,35 @@ void EntryWindow::Clear() {
   // A window made ahead takes no focus while hidden: that would take the
   // activation from the window the user works in.
   if (IsWindowVisible(Handle())) header_.Subject().Focus();
+}
+
+// Made hidden, in its place in the Tab order, and laid out as the window is now.
+DatePanel& EntryWindow::MadeDatePanel() {
+  if (datePanel_) return *datePanel_;
+  DatePanel& panel = datePanel_.emplace(*this, reminderOn_, timerOn_, locale_, clock_);
+  SetWindowPos(panel.Handle(), attachmentsList_.Handle(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  panel.SetDates({day_, day_});
+  panel.ClearTimes();
+  TimeBox& start = panel.StartTime();
+  TimeBox& end = panel.EndTime();
+  start.onChange = start.onSelect = [this] { StartTimeChanged(); };
+  end.onChange = end.onSelect = [this] { EndTimeChanged(); };
+  start.onExit = [this] { datePanel_->LeaveStartTime(TypeButton()); };
+  end.onExit = [this] { datePanel_->LeaveEndTime(); };
+  panel.onDatesChosen = [this] {
+    byHand_.date = true;
+    ShowSubjectMarks();
+  };
+  panel.onNone = [this] { AssignDate(); };
+  panel.ApplyLayout(layout_);
+  panel.ApplyButtons(layout_);
+  Arrange();
+  return panel;
+}
+
+void EntryWindow::Today() {
+  day_ = clock_.Today();
+  if (datePanel_) datePanel_->Today();
 }
 
 std::optional<EntryType> EntryWindow::Type() const {

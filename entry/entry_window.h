@@ -57,14 +57,14 @@ class EntryWindow : public Form {
   std::wstring Recipients() const { return header_.Recipients().Text(); }
   std::wstring Copies() const { return header_.Copies().Text(); }
   std::wstring Body() const { return body_.PlainText(); }
-  std::wstring StartTimeText() const { return datePanel_.StartTime().Text(); }
-  std::wstring EndTimeText() const { return datePanel_.EndTime().Text(); }
-  DateRange Dates() const { return datePanel_.Dates(); }
-  bool DatePanelShown() const { return datePanel_.Visible(); }
+  std::wstring StartTimeText() const { return datePanel_ ? datePanel_->StartTime().Text() : kNoTime; }
+  std::wstring EndTimeText() const { return datePanel_ ? datePanel_->EndTime().Text() : kNoTime; }
+  DateRange Dates() const { return datePanel_ ? datePanel_->Dates() : DateRange{day_, day_}; }
+  bool DatePanelShown() const { return datePanel_ && datePanel_->Visible(); }
   bool CategoryPanelShown() const { return categoryPanel_.Visible(); }
   std::vector<std::wstring> ChosenCategories() const { return categoryPanel_.Chosen(); }
   Priority ItemPriority() const { return priority_; }
-  bool ReminderOn() const { return datePanel_.Reminder().Checked(); }
+  bool ReminderOn() const { return datePanel_ ? datePanel_->Reminder().Checked() : reminderOn_; }
   const HandChoices& ByHand() const { return byHand_; }
   const std::string& LabelMatch() const { return labelMatch_; }
   int IconIndex() const { return header_.IconIndex(); }  // from 0; -1 for none
@@ -75,8 +75,8 @@ class EntryWindow : public Form {
   int StatusIndex() const { return header_.StatusIndex(); }  // -1: none chosen
   std::wstring JournalTypeText() const { return header_.JournalTypeText(); }
   std::wstring ServiceCaption() const { return header_.ServiceCaption(); }
-  bool TimerOn() const { return datePanel_.Timer().Checked(); }
-  bool FloatOn() const { return datePanel_.Float().Checked(); }
+  bool TimerOn() const { return datePanel_ ? datePanel_->Timer().Checked() : timerOn_; }
+  bool FloatOn() const { return datePanel_ && datePanel_->Float().Checked(); }
   bool PriorityShown() const { return priorityButton_.Visible(); }
   bool Sends() const { return processButton_.Text() == L"&Send"; }  // the process button reads "&Send"
   void SetSubject(const std::wstring& text) { header_.Subject().SetPlainText(text); }
@@ -90,7 +90,7 @@ class EntryWindow : public Form {
   void FindContact() { actions_.FindContact(*this); }
   void ChooseType(EntryType type);  // as a type button pressed by hand
   void AssignDate();
-  void Today() { datePanel_.Today(); }
+  void Today();
   void ToggleCategoryPanel();
   void ChoosePriority(Priority priority);
   void Print();
@@ -122,6 +122,9 @@ class EntryWindow : public Form {
   void MakeTypeButtons();
   void WireParts();
   void WireCommands();
+
+  // The date panel, made when first shown or given dates or times: a new window is an undated task.
+  DatePanel& MadeDatePanel();
 
   // Layout
   void CheckCaption();
@@ -188,6 +191,10 @@ class EntryWindow : public Form {
   // keystroke asks for it several times.
   std::optional<EntryType> typeButton_;
   bool keywordRemoval_ = data_.settings.keywordRemoval;
+  // The date panel's buttons start as the settings were when the window was made.
+  const bool reminderOn_ = data_.settings.apptReminder;
+  const bool timerOn_ = data_.settings.journalTime;
+  Date day_{};  // the calendar's day while the date panel is not made
   bool asking_ = false;
   bool cutToldLater_ = false;  // a message that text was cut is on its way
   bool bodyWraps_ = true;      // false while the body holds a line too long to wrap
@@ -209,7 +216,7 @@ class EntryWindow : public Form {
   RichEdit body_{*this, {.bounds = {0, 61, 245, 138}}};
   std::optional<RichEdit> webBody_;
   AttachmentList attachmentsList_{*this, {0, 199, 245, 40}};
-  DatePanel datePanel_{*this, data_.settings, locale_, clock_};
+  std::optional<DatePanel> datePanel_;
   Button priorityButton_{*this, {.bounds = {248, 1, 21, 19}, .text = L"!", .takesFocus = false}};
   std::array<std::unique_ptr<RadioButton>, 8> typeButtons_;
   Button assignDateButton_{*this, {.bounds = {0, 200, 20, 19}, .text = L"D", .takesFocus = false}};

@@ -169,8 +169,10 @@ void EntryWindow::ApplyParserResult(const QuickEntryResult& r) {
   if (r.service == Change::kClear && header_.ServiceIndex() != -1) header_.SetServiceIndex(-1);
   if (r.typeButton && TypeButton() != r.typeButton) SetTypeButton(*r.typeButton);
   if (r.checkCaption) CheckCaption();
-  if (r.calendar && *r.calendar != Dates()) datePanel_.SetDates(*r.calendar);
-  if (r.times) datePanel_.ShowTimes(Widen(r.times->start), Widen(r.times->end));
+  if (r.calendar && *r.calendar != Dates()) MadeDatePanel().SetDates(*r.calendar);
+  // Most keys answer no time, which a panel not made shows already.
+  if (r.times && (datePanel_ || r.times->start != "None" || r.times->end != "None"))
+    MadeDatePanel().ShowTimes(Widen(r.times->start), Widen(r.times->end));
   if (r.showCalendar) ShowCalendar();
   if (r.icon == Change::kSet) SetIcon(r.iconIndex);
   if (r.icon == Change::kClear && IconIndex() >= 0) BlankIcon();
@@ -189,7 +191,7 @@ std::optional<EntryField> EntryWindow::FieldOf(HWND window) const {
   if (!window) return std::nullopt;
   if (window == body_.Handle()) return EntryField::kBody;
   if (auto field = header_.FieldOf(window)) return field;
-  return datePanel_.FieldOf(window);
+  return datePanel_ ? datePanel_->FieldOf(window) : std::nullopt;
 }
 
 EntryKeyContext EntryWindow::KeyContext(EntryField field) const {
@@ -197,9 +199,9 @@ EntryKeyContext EntryWindow::KeyContext(EntryField field) const {
           .typeButton = TypeButton(),
           .datePanelShown = DatePanelShown(),
           .bodyTakesTab = data_.settings.tab,
-          .startTimeEnabled = datePanel_.StartTime().Enabled(),
+          .startTimeEnabled = datePanel_ && datePanel_->StartTime().Enabled(),
           .assignDateEnabled = assignDateButton_.Enabled(),
-          .reminderShown = datePanel_.Reminder().Visible()};
+          .reminderShown = datePanel_ && datePanel_->Reminder().Visible()};
 }
 
 // The fields' keys come here before the dialog keys: Tab and Shift+Tab, the
@@ -300,12 +302,12 @@ void EntryWindow::RunKeyCommand(const KeyAction& action, EntryField field) {
       Open();
       return;
     case EntryCommand::kLeaveStartTime:
-      datePanel_.LeaveStartTime(TypeButton());
-      SendMessageW(datePanel_.StartTime().Handle(), CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+      datePanel_->LeaveStartTime(TypeButton());
+      SendMessageW(datePanel_->StartTime().Handle(), CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
       return;
     case EntryCommand::kLeaveEndTime:
-      datePanel_.LeaveEndTime();
-      SendMessageW(datePanel_.EndTime().Handle(), CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+      datePanel_->LeaveEndTime();
+      SendMessageW(datePanel_->EndTime().Handle(), CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
       return;
     case EntryCommand::kSelectAll:
       SendMessageW(GetFocus(), EM_SETSEL, 0, -1);
@@ -317,7 +319,7 @@ void EntryWindow::RunKeyCommand(const KeyAction& action, EntryField field) {
       Clear();
       return;
     case EntryCommand::kFocusStartTime:
-      datePanel_.StartTime().Focus();
+      datePanel_->StartTime().Focus();
       return;
     case EntryCommand::kAssignDate:
       AssignDate();
@@ -329,7 +331,7 @@ void EntryWindow::RunKeyCommand(const KeyAction& action, EntryField field) {
       CheckNames();
       return;
     case EntryCommand::kToggleReminder:
-      datePanel_.Reminder().SetChecked(!ReminderOn());
+      datePanel_->Reminder().SetChecked(!ReminderOn());
       return;
     case EntryCommand::kPrint:
       Print();
@@ -349,17 +351,17 @@ void EntryWindow::RunKeyCommand(const KeyAction& action, EntryField field) {
 void EntryWindow::StartTimeChanged() {
   byHand_.time = true;
   if (NoTime(StartTimeText())) {
-    datePanel_.EndTime().SetText(kNoTime);
+    datePanel_->EndTime().SetText(kNoTime);
     return;
   }
-  datePanel_.CheckSpanDays();
+  datePanel_->CheckSpanDays();
   RunParser();
 }
 
 void EntryWindow::EndTimeChanged() {
   byHand_.time = true;
   RunParser();
-  datePanel_.CheckSpanDays();
+  datePanel_->CheckSpanDays();
 }
 
 // --- Marks -------------------------------------------------------------------------

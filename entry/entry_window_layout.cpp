@@ -14,7 +14,7 @@ void EntryWindow::CheckCaption() {
                                .hasRecipients = Type() != TypeButton(),
                                .twoLineSubject = header_.TwoLines(),
                                .iconNoteFound = data_.iconNoteFound,
-                               .floatShown = datePanel_.Float().Visible()};
+                               .floatShown = datePanel_ && datePanel_->Float().Visible()};
   // Typing calls this on every key: a layout that did not change is left alone.
   const bool attachments = attachmentsList_.Count() > 0;
   if (laidOutFor_ == input && laidOutWithAttachments_ == attachments && !DatePanelMayChange(input)) return;
@@ -42,11 +42,12 @@ void EntryWindow::ApplyDateArea(const EntryLayout& l) {
     ShowIf(body_, l.webBody != Show::kShow);
   }
   if (l.priority != Show::kKeep) ShowIf(priorityButton_, l.priority == Show::kShow);
-  datePanel_.ApplyLayout(l);
+  // A panel made later takes the layout then.
+  if (datePanel_ || l.datePanel == Show::kShow) MadeDatePanel().ApplyLayout(l);
   if (l.datePanel == Show::kShow) ShowCalendar();
   if (l.datePanel == Show::kHide) HideCalendar();
   assignDateButton_.SetEnabled(l.assignDateEnabled);
-  datePanel_.ApplyButtons(l);
+  if (datePanel_) datePanel_->ApplyButtons(l);
   header_.ShowIconButton(l.iconShown);
 }
 
@@ -64,8 +65,8 @@ void EntryWindow::Arrange() {
   const int entryWidth = client.cx - (CategoryPanelShown() ? kCategoryPanelWidth : 0);
   const int entryHeight = client.cy - (DatePanelShown() ? kDatePanelHeight : 0);
   // A hidden panel's controls are arranged as it shows (the window grows then).
-  Place(datePanel_, {0, entryHeight, entryWidth, kDatePanelHeight});
-  if (DatePanelShown()) datePanel_.Arrange(entryWidth);
+  if (datePanel_) Place(*datePanel_, {0, entryHeight, entryWidth, kDatePanelHeight});
+  if (DatePanelShown()) datePanel_->Arrange(entryWidth);
   Place(categoryPanel_, {entryWidth, 0, kCategoryPanelWidth, client.cy});
   if (CategoryPanelShown()) categoryPanel_.Arrange(client.cy);
   ArrangeEntryArea(entryWidth, entryHeight);
@@ -114,15 +115,15 @@ void EntryWindow::ShowCalendar() {
   const auto type = TypeButton();
   if (DatePanelShown() || (type != EntryType::kTask && type != EntryType::kAppointment && type != EntryType::kJournal))
     return;
-  ShowIf(datePanel_, true);
+  ShowIf(MadeDatePanel(), true);
   GrowBy(0, kDatePanelHeight);
   ShowSubjectMarks();  // the subject's date phrases go with the item's date
 }
 
 void EntryWindow::HideCalendar() {
   if (!DatePanelShown()) return;
-  if (datePanel_.HasFocus()) header_.Subject().Focus();
-  ShowIf(datePanel_, false);
+  if (datePanel_->HasFocus()) header_.Subject().Focus();
+  ShowIf(*datePanel_, false);
   GrowBy(0, -kDatePanelHeight);
   ShowSubjectMarks();
 }
@@ -144,7 +145,7 @@ void EntryWindow::AssignDate() {
     HideCalendar();
   } else {
     ShowCalendar();
-    if (datePanel_.StartTime().Enabled()) datePanel_.StartTime().Focus();
+    if (DatePanelShown() && datePanel_->StartTime().Enabled()) datePanel_->StartTime().Focus();
   }
   CheckCaption();
 }

@@ -114,7 +114,8 @@ CheckBox::CheckBox(Container& parent, const CheckArgs& args, DWORD kindStyle)
                                                (args.pushLike ? static_cast<DWORD>(BS_PUSHLIKE) : 0u) |
                                                (args.pictureOnly ? static_cast<DWORD>(BS_BITMAP) : 0u)})),
       takesFocus_(args.takesFocus) {
-  SetChecked(args.checked);
+  // A new box is unchecked; the system takes a radio button's tab stop as it is unchecked.
+  if (args.checked || (args.takesFocus && kindStyle == BS_AUTORADIOBUTTON)) SetChecked(args.checked);
 }
 
 LRESULT CheckBox::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
@@ -127,7 +128,8 @@ LRESULT CheckBox::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == BM_SETCHECK) {
       // The system makes a checked radio button a tab stop; a toolbar button stays none.
       const LRESULT result = Control::WndProc(msg, wp, lp);
-      SetWindowLongPtrW(Handle(), GWL_STYLE, GetWindowLongPtrW(Handle(), GWL_STYLE) & ~WS_TABSTOP);
+      const LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
+      if (style & WS_TABSTOP) SetWindowLongPtrW(Handle(), GWL_STYLE, style & ~WS_TABSTOP);
       return result;
     }
   }

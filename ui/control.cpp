@@ -91,7 +91,10 @@ bool Container::Reflect(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
 Control::Control(Container& parent, const ControlBasics& basics)
     : anchors(basics.anchors), parent_(parent), bounds_(basics.bounds) {
   static int frames = 0;
-  if (basics.frame) frameOrder_ = ++frames;
+  if (basics.frame) {
+    frameOrder_ = ++frames;
+    parent.holdsFrames_ = true;
+  }
   const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | basics.style | (basics.visible ? WS_VISIBLE : 0) |
                       (basics.enabled ? 0 : WS_DISABLED);
   const int id = basics.id ? basics.id : parent.NextControlId();
@@ -105,8 +108,9 @@ Control::Control(Container& parent, const ControlBasics& basics)
   SetWindowSubclass(hwnd_, SubclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
   parent_.children_.push_back(this);
   Send(WM_SETFONT, reinterpret_cast<WPARAM>(CachedFont(font_, parent_.Dpi())), FALSE);
-  // A new window goes below its siblings: a frame made before it goes below it again.
-  KeepFramesBelow(GetParent(hwnd_));
+  // A new window goes below its siblings: a frame made before it goes below it
+  // again. Most containers hold none, and looking costs a call per sibling.
+  if (parent_.holdsFrames_) KeepFramesBelow(GetParent(hwnd_));
 }
 
 void Control::KeepFramesBelow(HWND parent) {

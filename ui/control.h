@@ -69,6 +69,7 @@ class Container {
   friend class Control;
   std::vector<Control*> children_;
   int nextId_ = 1000;
+  bool holdsFrames_ = false;  // a frame was made in it
 };
 
 // What every kind of control hands to the base.

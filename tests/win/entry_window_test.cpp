@@ -66,6 +66,12 @@ TEST_F(EntryWindowTest, ANewWindowIsAnEmptyTaskAtItsSmallestSize) {
   const RECT place = window.WindowRect();
   EXPECT_EQ(place.left, 40);
   EXPECT_EQ(place.top, 100);
+  // The date panel, first shown by a journal entry, holds the day and no end time.
+  Chord({VK_CONTROL, VK_SHIFT}, 'J');
+  ASSERT_TRUE(window.DatePanelShown());
+  EXPECT_EQ(window.StartTimeText(), L"10:15 AM");
+  EXPECT_EQ(window.EndTimeText(), L"None");
+  EXPECT_EQ(window.Dates(), (DateRange{kToday, kToday}));
   // The second window opens one step down the cascade.
   EntryWindow& second = OpenWindow();
   EXPECT_EQ(second.WindowRect().left, 64);
