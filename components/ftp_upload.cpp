@@ -25,11 +25,11 @@ constexpr std::size_t kMaxReplyLines = 1000;
 
 // Winsock, started on the first upload and kept for the rest of the run.
 bool WinsockStarted() {
-  static const bool started = [] {
+  static const bool kStarted = [] {
     WSADATA data;
     return WSAStartup(MAKEWORD(2, 2), &data) == 0;
   }();
-  return started;
+  return kStarted;
 }
 
 class Socket {
