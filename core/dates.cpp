@@ -166,7 +166,7 @@ std::string FormatShortTime(const LocaleFacts& locale, TimeOfDay time) {
 }
 
 std::optional<TimeOfDay> AddMinutes(long long minutes, TimeOfDay time) {
-  if (minutes < 0 || minutes > 48 * 60) return std::nullopt;
+  if (minutes < 0 || minutes > 48LL * 60) return std::nullopt;
   const long long total = time.minute + minutes;
   long long hour = time.hour + total / 60;
   if (hour > 23) hour -= 24;
