@@ -175,7 +175,7 @@ std::optional<TimeOfDay> AddMinutes(long long minutes, TimeOfDay time) {
 }
 
 std::string InitialFormatTime(std::string_view text) {
-  const std::string s = AsciiLower(text);
+  std::string s = AsciiLower(text);
   if (s == "noon") return "12:00pm";
   if (s == "midnight") return "12:00am";
   return s;
