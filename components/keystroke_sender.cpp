@@ -155,8 +155,8 @@ SendKeysResult KeystrokeSender::Deliver(const std::vector<KeyEvent>& events) {
 
 SendKeysResult SendKeys(std::string_view text, std::string* fault) noexcept {
   static SystemKeyboardInput input;
-  static const SystemKeyboardLayout layout;
-  static KeystrokeSender sender(input, layout);
+  static const SystemKeyboardLayout kLayout;
+  static KeystrokeSender sender(input, kLayout);
   return sender.SendKeys(text, fault);
 }
 

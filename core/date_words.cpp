@@ -265,7 +265,7 @@ bool DateTimeReader::InTime(const WordList& words, std::size_t s, std::string& t
   if (!time) return false;
   text = AsciiLower(FormatShortTime(locale_, TimeOfDay{time->hour, time->minute, 0}));
   // Past midnight the time is tomorrow's, unless the subject gave a date first.
-  if ((*time < now_ || minutes >= 24 * 60) && !start_) {
+  if ((*time < now_ || minutes >= 24LL * 60) && !start_) {
     start_ = AddDays(today_, 1);
     startWord_ = DateWordUse{s, DateWordForm::kTimePeriod};
   }

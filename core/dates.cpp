@@ -166,7 +166,7 @@ std::string FormatShortTime(const LocaleFacts& locale, TimeOfDay time) {
 }
 
 std::optional<TimeOfDay> AddMinutes(long long minutes, TimeOfDay time) {
-  if (minutes < 0 || minutes > 48 * 60) return std::nullopt;
+  if (minutes < 0 || minutes > 48LL * 60) return std::nullopt;
   const long long total = time.minute + minutes;
   long long hour = time.hour + total / 60;
   if (hour > 23) hour -= 24;
@@ -175,7 +175,7 @@ std::optional<TimeOfDay> AddMinutes(long long minutes, TimeOfDay time) {
 }
 
 std::string InitialFormatTime(std::string_view text) {
-  const std::string s = AsciiLower(text);
+  std::string s = AsciiLower(text);
   if (s == "noon") return "12:00pm";
   if (s == "midnight") return "12:00am";
   return s;

@@ -119,7 +119,7 @@ bool IsSearchAddress(std::string_view address) {
 
 std::string OfferedFileName(std::string_view subject) {
   const std::string title = Trim(subject);
-  if (title.empty()) return title;
+  if (title.empty()) return {};
   std::string name = FileNameFromTitle(title);
   if (Utf16Prefix(name, kOfferedNameLimit).size() < name.size()) {
     name = TrimRight(Utf16Prefix(name, kOfferedNameLimit - 4));

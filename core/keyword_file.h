@@ -28,7 +28,7 @@ inline constexpr std::string_view kKeywordFileSaveWarning =
 inline constexpr std::size_t kMaxKeywordLines = 100'000;
 // A record is a keyword, a caption, a hint and an address: a line longer than
 // this is no record, and the file holding it is refused in the same way.
-inline constexpr std::size_t kMaxKeywordLineBytes = 64 * 1024;
+inline constexpr std::size_t kMaxKeywordLineBytes = std::size_t{64} * 1024;
 
 // What a settings read takes from the two files.
 struct LoadedKeywords {

@@ -5,6 +5,8 @@
 namespace qrv {
 
 ServiceHintText WebServiceHelpText() {
+  // Each numbered line is one sentence split over two literals.
+  // NOLINTBEGIN(bugprone-suspicious-missing-comma)
   return {.heading = "Web Service Support:",
           .lines = {"1. Select a web service from the search list above, or if you know its keyword, type it in the "
                     "Subject field.",
@@ -12,6 +14,7 @@ ServiceHintText WebServiceHelpText() {
                     "2. If the web service supports search criteria, type this in the Subject field to search for "
                     "specific information.",
                     "", "Default search criteria can be configured in QRV's Internet Keyword Preferences."}};
+  // NOLINTEND(bugprone-suspicious-missing-comma)
 }
 
 std::optional<ServiceHintText> ServiceHintFor(const std::vector<KeywordRecord>& records, std::string_view caption) {

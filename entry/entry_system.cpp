@@ -44,8 +44,8 @@ EntryActions& NoEntryActions() {
 }
 
 const EntryClock& SystemClock() {
-  static const EntryClock clock;
-  return clock;
+  static const EntryClock kClock;
+  return kClock;
 }
 
 LocaleFacts ReadLocaleFacts() {

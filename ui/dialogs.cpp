@@ -60,24 +60,24 @@ UINT StyleOf(MessageKind kind, MessageButtons buttons, bool owned) {
 // active. A box shown while another is up has a placement of its own.
 class BoxPlacement {
  public:
-  explicit BoxPlacement(const std::optional<POINT>& topLeft) : outer_(std::exchange(current_, this)) {
+  explicit BoxPlacement(const std::optional<POINT>& topLeft) : outer_(std::exchange(current, this)) {
     if (!topLeft) return;
     topLeft_ = *topLeft;
     hook_ = SetWindowsHookExW(WH_CBT, &BoxPlacement::OnCbt, nullptr, GetCurrentThreadId());
   }
   ~BoxPlacement() {
     Unhook();
-    current_ = outer_;
+    current = outer_;
   }
   BoxPlacement(const BoxPlacement&) = delete;
   BoxPlacement& operator=(const BoxPlacement&) = delete;
 
  private:
   static LRESULT CALLBACK OnCbt(int code, WPARAM wp, LPARAM lp) noexcept {
-    if (code == HCBT_ACTIVATE && current_ && current_->hook_) {
-      SetWindowPos(reinterpret_cast<HWND>(wp), nullptr, current_->topLeft_.x, current_->topLeft_.y, 0, 0,
+    if (code == HCBT_ACTIVATE && current && current->hook_) {
+      SetWindowPos(reinterpret_cast<HWND>(wp), nullptr, current->topLeft_.x, current->topLeft_.y, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-      current_->Unhook();
+      current->Unhook();
     }
     return CallNextHookEx(nullptr, code, wp, lp);
   }
@@ -87,7 +87,7 @@ class BoxPlacement {
     hook_ = nullptr;
   }
 
-  static inline BoxPlacement* current_ = nullptr;
+  static inline BoxPlacement* current = nullptr;
   BoxPlacement* outer_;
   POINT topLeft_{};
   HHOOK hook_ = nullptr;

@@ -104,8 +104,7 @@ std::string Recipients(ULONG count, lpMapiRecipDesc list) {
 
 extern "C" {
 
-__declspec(dllexport) ULONG WINAPI
-    MAPILogon(ULONG_PTR, LPSTR profile, LPSTR password, FLAGS flags, ULONG, LPLHANDLE session) {
+ULONG WINAPI MAPILogon(ULONG_PTR, LPSTR profile, LPSTR password, FLAGS flags, ULONG, LPLHANDLE session) {
   const ULONG code = Code("logon");
   Log("MAPILogon\tprofile=" + Text(profile) + "\tpassword=" + Text(password) + "\tflags=" + std::to_string(flags) +
       "\tresult=" + std::to_string(code));
@@ -113,13 +112,12 @@ __declspec(dllexport) ULONG WINAPI
   return code;
 }
 
-__declspec(dllexport) ULONG WINAPI MAPILogoff(LHANDLE session, ULONG_PTR, FLAGS, ULONG) {
+ULONG WINAPI MAPILogoff(LHANDLE session, ULONG_PTR, FLAGS, ULONG) {
   Log("MAPILogoff\tsession=" + std::to_string(session));
   return SUCCESS_SUCCESS;
 }
 
-__declspec(dllexport) ULONG WINAPI
-    MAPIResolveName(LHANDLE, ULONG_PTR, LPSTR name, FLAGS flags, ULONG, lpMapiRecipDesc* recipient) {
+ULONG WINAPI MAPIResolveName(LHANDLE, ULONG_PTR, LPSTR name, FLAGS flags, ULONG, lpMapiRecipDesc* recipient) {
   ULONG code = MAPI_E_UNKNOWN_RECIPIENT;
   std::vector<Entry> found;
   for (const Entry& e : Settings()) {
@@ -136,7 +134,7 @@ __declspec(dllexport) ULONG WINAPI
   return code;
 }
 
-__declspec(dllexport) ULONG WINAPI MAPISendMail(LHANDLE session, ULONG_PTR, lpMapiMessage message, FLAGS flags, ULONG) {
+ULONG WINAPI MAPISendMail(LHANDLE session, ULONG_PTR, lpMapiMessage message, FLAGS flags, ULONG) {
   const ULONG code = Code("send");
   std::string files;
   for (ULONG i = 0; message && i < message->nFileCount; ++i) {
@@ -150,9 +148,8 @@ __declspec(dllexport) ULONG WINAPI MAPISendMail(LHANDLE session, ULONG_PTR, lpMa
   return code;
 }
 
-__declspec(dllexport) ULONG WINAPI
-    MAPIAddress(LHANDLE, ULONG_PTR, LPSTR, ULONG editFields, LPSTR, ULONG count, lpMapiRecipDesc recipients, FLAGS,
-                ULONG, LPULONG newCount, lpMapiRecipDesc* newRecipients) {
+ULONG WINAPI MAPIAddress(LHANDLE, ULONG_PTR, LPSTR, ULONG editFields, LPSTR, ULONG count, lpMapiRecipDesc recipients,
+                         FLAGS, ULONG, LPULONG newCount, lpMapiRecipDesc* newRecipients) {
   const ULONG code = Code("address");
   Log("MAPIAddress\teditFields=" + std::to_string(editFields) + "\trecipients=" + Recipients(count, recipients) +
       "\tresult=" + std::to_string(code));
@@ -166,29 +163,29 @@ __declspec(dllexport) ULONG WINAPI
   return code;
 }
 
-__declspec(dllexport) ULONG WINAPI MAPIFreeBuffer(LPVOID buffer) {
+ULONG WINAPI MAPIFreeBuffer(LPVOID buffer) {
   Log("MAPIFreeBuffer");
   HeapFree(GetProcessHeap(), 0, buffer);
   return SUCCESS_SUCCESS;
 }
 
-__declspec(dllexport) ULONG WINAPI MAPIFindNext(LHANDLE, ULONG_PTR, LPSTR, LPSTR, FLAGS, ULONG, LPSTR) {
+ULONG WINAPI MAPIFindNext(LHANDLE, ULONG_PTR, LPSTR, LPSTR, FLAGS, ULONG, LPSTR) {
   Log("MAPIFindNext");
   return MAPI_E_NO_MESSAGES;
 }
 
-__declspec(dllexport) ULONG WINAPI MAPIReadMail(LHANDLE, ULONG_PTR, LPSTR, FLAGS, ULONG, lpMapiMessage*) {
+ULONG WINAPI MAPIReadMail(LHANDLE, ULONG_PTR, LPSTR, FLAGS, ULONG, lpMapiMessage*) {
   Log("MAPIReadMail");
   return MAPI_E_INVALID_MESSAGE;
 }
 
-__declspec(dllexport) ULONG WINAPI MAPIDeleteMail(LHANDLE, ULONG_PTR, LPSTR, FLAGS, ULONG) {
+ULONG WINAPI MAPIDeleteMail(LHANDLE, ULONG_PTR, LPSTR, FLAGS, ULONG) {
   Log("MAPIDeleteMail");
   return MAPI_E_INVALID_MESSAGE;
 }
 
 #ifndef QRV_MAPI_INCOMPLETE
-__declspec(dllexport) ULONG WINAPI MAPISaveMail(LHANDLE, ULONG_PTR, lpMapiMessage, FLAGS, ULONG, LPSTR) {
+ULONG WINAPI MAPISaveMail(LHANDLE, ULONG_PTR, lpMapiMessage, FLAGS, ULONG, LPSTR) {
   Log("MAPISaveMail");
   return MAPI_E_NOT_SUPPORTED;
 }

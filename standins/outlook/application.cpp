@@ -7,7 +7,7 @@
 namespace standin {
 namespace {
 
-Store& TheStore() { return Session::Current().store(); }
+Store& TheStore() { return Session::Current().Data(); }
 
 class Application : public Object {
  public:
@@ -16,12 +16,12 @@ class Application : public Object {
  private:
   enum { kGetNameSpace, kCreateItem, kActiveExplorer, kQuit, kInspectors };
   std::span<const Member> Members() const override {
-    static const Member members[] = {{"GetNameSpace", kCall},
-                                     {"CreateItem", kCall},
-                                     {"ActiveExplorer", kCall},
-                                     {"Quit", kCall},
-                                     {"Inspectors", kGet}};
-    return members;
+    static const Member kMembers[] = {{"GetNameSpace", kCall},
+                                      {"CreateItem", kCall},
+                                      {"ActiveExplorer", kCall},
+                                      {"Quit", kCall},
+                                      {"Inspectors", kGet}};
+    return kMembers;
   }
 
   Var Answer(int member, Access, const Args& args) override {
@@ -64,9 +64,9 @@ class NameSpace : public Object {
  private:
   enum { kLogon, kLogoff, kGetDefaultFolder, kFolders };
   std::span<const Member> Members() const override {
-    static const Member members[] = {
+    static const Member kMembers[] = {
         {"Logon", kCall}, {"Logoff", kCall}, {"GetDefaultFolder", kCall}, {"Folders", kCall | kGet}};
-    return members;
+    return kMembers;
   }
 
   Var Answer(int member, Access, const Args& args) override {
@@ -110,8 +110,8 @@ class ExplorerObject : public Object {
   enum { kCurrentFolder, kDisplay };
   std::span<const Member> Members() const override {
     // Outlook takes a folder into CurrentFolder only by reference.
-    static const Member members[] = {{"CurrentFolder", kGet | kPutRef}, {"Display", kCall}};
-    return members;
+    static const Member kMembers[] = {{"CurrentFolder", kGet | kPutRef}, {"Display", kCall}};
+    return kMembers;
   }
 
   Var Answer(int member, Access access, const Args& args) override {
@@ -146,8 +146,8 @@ class Inspectors : public Object {
 
  private:
   std::span<const Member> Members() const override {
-    static const Member members[] = {{"Count", kGet}};
-    return members;
+    static const Member kMembers[] = {{"Count", kGet}};
+    return kMembers;
   }
   Var Answer(int, Access, const Args& args) override {
     args.Expect(0, 0);

@@ -192,13 +192,13 @@ Var Var::Of(Object* fresh) {
 
 Var Var::Nothing() {
   Var var;
-  switch (Session::Current().nothing()) {
-    case standin::Nothing::Empty:
+  switch (Session::Current().NothingAnswer()) {
+    case standin::Nothing::kEmpty:
       break;
-    case standin::Nothing::Null:
+    case standin::Nothing::kNull:
       var.value_.vt = VT_NULL;
       break;
-    case standin::Nothing::NullObject:
+    case standin::Nothing::kNullObject:
       var.value_.vt = VT_DISPATCH;
       break;
   }
@@ -317,7 +317,7 @@ HRESULT Object::Answered(int member, Access access, const DISPPARAMS& params, VA
   session.Refresh();
   const Args args(params);
   const char* name = Members()[static_cast<std::size_t>(member)].name;
-  if (session.store().quit) {
+  if (session.Data().quit) {
     throw Fault{RPC_E_DISCONNECTED, "Outlook has been closed.", true};
   }
   if (const std::string* message = session.Failure(className_, name)) Refuse(*message);

@@ -10,7 +10,7 @@
 namespace standin {
 namespace {
 
-Store& TheStore() { return Session::Current().store(); }
+Store& TheStore() { return Session::Current().Data(); }
 
 }  // namespace
 
@@ -40,9 +40,9 @@ class FolderObject : public Object {
  private:
   enum { kName, kDisplay, kGetExplorer, kItems, kFolders };
   std::span<const Member> Members() const override {
-    static const Member members[] = {
+    static const Member kMembers[] = {
         {"Name", kGet}, {"Display", kCall}, {"GetExplorer", kCall}, {"Items", kGet}, {"Folders", kCall | kGet}};
-    return members;
+    return kMembers;
   }
 
   Var Answer(int member, Access, const Args& args) override {
@@ -92,8 +92,8 @@ class Folders : public Object {
  private:
   enum { kItem, kCount };
   std::span<const Member> Members() const override {
-    static const Member members[] = {{"Item", kCall | kGet}, {"Count", kGet}};
-    return members;
+    static const Member kMembers[] = {{"Item", kCall | kGet}, {"Count", kGet}};
+    return kMembers;
   }
 
   std::vector<std::string> Paths() const { return parent_ ? TheStore().SubFolders(*parent_) : TopFolders(); }
@@ -118,8 +118,8 @@ class Items : public Object {
  private:
   enum { kFind, kFindNext, kItem, kCount };
   std::span<const Member> Members() const override {
-    static const Member members[] = {{"Find", kCall}, {"FindNext", kCall}, {"Item", kCall | kGet}, {"Count", kGet}};
-    return members;
+    static const Member kMembers[] = {{"Find", kCall}, {"FindNext", kCall}, {"Item", kCall | kGet}, {"Count", kGet}};
+    return kMembers;
   }
 
   Var Answer(int member, Access, const Args& args) override {

@@ -8,7 +8,7 @@ namespace standin {
 namespace {
 
 Item& ItemOf(int id) {
-  Item* item = Session::Current().store().FindItem(id);
+  Item* item = Session::Current().Data().FindItem(id);
   if (!item) Refuse("The item has been moved or deleted.");
   return *item;
 }
@@ -59,8 +59,8 @@ class RecipientObject : public Object {
  private:
   enum { kName, kType, kResolve, kResolved };
   std::span<const Member> Members() const override {
-    static const Member members[] = {{"Name", kGet}, {"Type", kGet | kPut}, {"Resolve", kCall}, {"Resolved", kGet}};
-    return members;
+    static const Member kMembers[] = {{"Name", kGet}, {"Type", kGet | kPut}, {"Resolve", kCall}, {"Resolved", kGet}};
+    return kMembers;
   }
 
   Var Answer(int member, Access access, const Args& args) override {
@@ -142,8 +142,8 @@ class AttachmentObject : public Object {
  private:
   enum { kFileName, kPathName, kType };
   std::span<const Member> Members() const override {
-    static const Member members[] = {{"FileName", kGet}, {"PathName", kGet}, {"Type", kGet}};
-    return members;
+    static const Member kMembers[] = {{"FileName", kGet}, {"PathName", kGet}, {"Type", kGet}};
+    return kMembers;
   }
 
   Var Answer(int member, Access, const Args& args) override {

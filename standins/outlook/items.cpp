@@ -15,7 +15,7 @@ constexpr unsigned Kinds(std::initializer_list<ItemKind> kinds) {
 }
 
 constexpr unsigned kAllKinds = (1u << kItemKinds) - 1;
-constexpr unsigned kAddressed = Kinds({ItemKind::Mail, ItemKind::Appointment, ItemKind::Task, ItemKind::Journal});
+constexpr unsigned kAddressed = Kinds({ItemKind::kMail, ItemKind::kAppointment, ItemKind::kTask, ItemKind::kJournal});
 
 // The members every item has or may have; its properties follow them.
 enum { kDisplay, kSave, kSend, kAssign, kStartTimer, kRecipients, kAttachments, kMethods };
@@ -26,21 +26,21 @@ struct MethodInfo {
 const MethodInfo kItemMethods[kMethods] = {
     {{"Display", kCall}, kAllKinds},
     {{"Save", kCall}, kAllKinds},
-    {{"Send", kCall}, Kinds({ItemKind::Mail, ItemKind::Appointment, ItemKind::Task})},
-    {{"Assign", kCall}, Kinds({ItemKind::Task})},
-    {{"StartTimer", kCall}, Kinds({ItemKind::Journal})},
+    {{"Send", kCall}, Kinds({ItemKind::kMail, ItemKind::kAppointment, ItemKind::kTask})},
+    {{"Assign", kCall}, Kinds({ItemKind::kTask})},
+    {{"StartTimer", kCall}, Kinds({ItemKind::kJournal})},
     {{"Recipients", kGet}, kAddressed},
-    {{"Attachments", kGet}, kAllKinds & ~Kinds({ItemKind::Note})},
+    {{"Attachments", kGet}, kAllKinds & ~Kinds({ItemKind::kNote})},
 };
 
 const std::vector<Member>& ItemMembers() {
-  static const std::vector<Member> members = [] {
+  static const std::vector<Member> kMembers = [] {
     std::vector<Member> list;
     for (const MethodInfo& method : kItemMethods) list.push_back(method.member);
     for (const PropertyInfo& info : Properties()) list.push_back(Member{info.name, kGet | kPut});
     return list;
   }();
-  return members;
+  return kMembers;
 }
 
 const PropertyInfo& PropertyAt(int member) { return Properties()[static_cast<std::size_t>(member - kMethods)]; }
@@ -59,7 +59,7 @@ class ItemObject : public Object {
   }
 
   Var Answer(int member, Access access, const Args& args) override {
-    Item* item = Session::Current().store().FindItem(id_);
+    Item* item = Session::Current().Data().FindItem(id_);
     if (!item) Refuse("The item has been moved or deleted.");
     if (member >= kMethods) {
       return access == kGet ? Get(*item, PropertyAt(member), args) : Put(*item, PropertyAt(member), args);
@@ -95,13 +95,13 @@ class ItemObject : public Object {
     args.Expect(0, 0);
     const std::string value = item.Value(info);
     switch (info.type) {
-      case PropType::Int:
+      case PropType::kInt:
         return Var::Int(qrv::ReadIntOr(value, 0));
-      case PropType::Bool:
+      case PropType::kBool:
         return Var::Bool(value == "true");
-      case PropType::Date:
+      case PropType::kDate:
         return Var::Date(ParseStoreDate(value).value_or(0));
-      case PropType::Text:
+      case PropType::kText:
         break;
     }
     return Var::Text(value);
@@ -113,10 +113,10 @@ class ItemObject : public Object {
       Refuse(std::string("The property \"") + info.name + "\" is read-only.");
     }
     switch (info.type) {
-      case PropType::Text:
+      case PropType::kText:
         item.Put(info, args.Text(0));
         break;
-      case PropType::Int: {
+      case PropType::kInt: {
         const int value = args.Int(0);
         if (!InRange(info, value)) {
           Refuse("The value " + std::to_string(value) + " is out of range for \"" + info.name + "\".");
@@ -124,10 +124,10 @@ class ItemObject : public Object {
         item.Put(info, std::to_string(value));
         break;
       }
-      case PropType::Bool:
+      case PropType::kBool:
         item.Put(info, args.Bool(0) ? "true" : "false");
         break;
-      case PropType::Date:
+      case PropType::kDate:
         item.Put(info, DateText(args.Date(0)));
         break;
     }
@@ -137,7 +137,7 @@ class ItemObject : public Object {
 
   // Outlook sends only an assigned task, and only to names it recognises.
   static void Send(Item& item) {
-    if (item.kind == ItemKind::Task && !item.assigned) {
+    if (item.kind == ItemKind::kTask && !item.assigned) {
       Refuse("The task has not been assigned to anyone.");
     }
     if (item.recipients.empty()) Refuse("There must be at least one name in the To, Cc or Bcc box.");
@@ -152,7 +152,7 @@ class ItemObject : public Object {
     }
     item.sent = true;
     item.windowOpen = false;
-    if (item.kind == ItemKind::Mail) item.folder = "Sent Items";
+    if (item.kind == ItemKind::kMail) item.folder = "Sent Items";
   }
 
   int id_;
@@ -162,7 +162,7 @@ class ItemObject : public Object {
 }  // namespace
 
 Object* NewItem(int id) {
-  const Item* item = Session::Current().store().FindItem(id);
+  const Item* item = Session::Current().Data().FindItem(id);
   return item ? new ItemObject(*item) : nullptr;
 }
 

@@ -112,7 +112,7 @@ LRESULT CALLBACK UserWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
   try {
     // The user closes Outlook's window: its explorer is gone.
     Session& session = Session::Current();
-    session.store().CloseExplorers();
+    session.Data().CloseExplorers();
     session.Changed();
     session.Flush();
     session.Log("call", "Outlook", "Close");
@@ -138,7 +138,7 @@ bool OpenUserWindow() {
   if (!userWindow) return false;
   ShowWindow(userWindow, SW_SHOWNOACTIVATE);
   Session& session = Session::Current();
-  session.store().AddExplorer("Inbox").open = true;
+  session.Data().AddExplorer("Inbox").open = true;
   session.Changed();
   session.Flush();
   Object* application = NewApplication();

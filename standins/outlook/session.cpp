@@ -128,7 +128,7 @@ void Session::ReadSettings() {
   slowMembers_.clear();
   unresolved_.clear();
   startDelayMs_ = 0;
-  nothing_ = Nothing::NullObject;
+  nothing_ = Nothing::kNullObject;
   std::string text;
   if (!ReadWholeFile(configPath_, text)) return;
   std::string_view rest = text;
@@ -158,9 +158,9 @@ void Session::ApplySetting(std::string_view key, std::string_view value) {
   } else if (qrv::EqualsIgnoringCase(key, "unresolved")) {
     unresolved_.emplace_back(value);
   } else if (qrv::EqualsIgnoringCase(key, "nothing")) {
-    nothing_ = qrv::EqualsIgnoringCase(value, "empty")  ? Nothing::Empty
-               : qrv::EqualsIgnoringCase(value, "null") ? Nothing::Null
-                                                        : Nothing::NullObject;
+    nothing_ = qrv::EqualsIgnoringCase(value, "empty")  ? Nothing::kEmpty
+               : qrv::EqualsIgnoringCase(value, "null") ? Nothing::kNull
+                                                        : Nothing::kNullObject;
   } else if (qrv::EqualsIgnoringCase(key, "explorer")) {
     // An Outlook window that the user opened or closed meanwhile.
     if (qrv::EqualsIgnoringCase(value, "no")) {

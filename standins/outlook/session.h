@@ -19,7 +19,7 @@
 namespace standin {
 
 // How Outlook answers "nothing" (no explorer, no item found).
-enum class Nothing { NullObject, Empty, Null };
+enum class Nothing { kNullObject, kEmpty, kNull };
 
 class Session {
  public:
@@ -29,7 +29,7 @@ class Session {
   void Start();
   // Started and not quit since.
   bool Running() const { return started_ && !store_.quit; }
-  Store& store() { return store_; }
+  Store& Data() { return store_; }
 
   // Reads the settings again when their file changed since the last look.
   void Refresh(bool force = false);
@@ -44,7 +44,7 @@ class Session {
   // How long Outlook takes to start, and how long a member takes to answer.
   DWORD StartDelayMs() const { return startDelayMs_; }
   DWORD SlowMs(std::string_view className, std::string_view member) const;
-  Nothing nothing() const { return nothing_; }
+  Nothing NothingAnswer() const { return nothing_; }
 
   // One line of the call log: what happened, to which object, with what.
   void Log(std::string_view kind, std::string_view object, std::string_view member = {}, std::string_view args = {},
@@ -76,7 +76,7 @@ class Session {
   std::vector<std::pair<std::string, std::string>> failures_;  // target, message
   std::vector<std::pair<std::string, DWORD>> slowMembers_;     // target, milliseconds
   std::vector<std::string> unresolved_;
-  Nothing nothing_ = Nothing::NullObject;
+  Nothing nothing_ = Nothing::kNullObject;
   DWORD startDelayMs_ = 0;
   void (*onIdle_)() = nullptr;
   void (*onQuit_)() = nullptr;

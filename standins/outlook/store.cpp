@@ -9,42 +9,42 @@ namespace standin {
 namespace {
 
 constexpr unsigned Bit(ItemKind kind) { return 1u << static_cast<int>(kind); }
-constexpr unsigned kMail = Bit(ItemKind::Mail);
-constexpr unsigned kAppointment = Bit(ItemKind::Appointment);
-constexpr unsigned kContact = Bit(ItemKind::Contact);
-constexpr unsigned kTask = Bit(ItemKind::Task);
-constexpr unsigned kJournal = Bit(ItemKind::Journal);
-constexpr unsigned kNote = Bit(ItemKind::Note);
+constexpr unsigned kMail = Bit(ItemKind::kMail);
+constexpr unsigned kAppointment = Bit(ItemKind::kAppointment);
+constexpr unsigned kContact = Bit(ItemKind::kContact);
+constexpr unsigned kTask = Bit(ItemKind::kTask);
+constexpr unsigned kJournal = Bit(ItemKind::kJournal);
+constexpr unsigned kNote = Bit(ItemKind::kNote);
 constexpr unsigned kAll = kMail | kAppointment | kContact | kTask | kJournal | kNote;
 
 // Outlook's "no date".
 constexpr const char* kNoDate = "1/1/4501";
 
 const std::vector<PropertyInfo> kProperties = {
-    {"Subject", PropType::Text, kAll, 0, 0, "", kNote},
-    {"Body", PropType::Text, kAll, 0, 0, "", 0},
-    {"Categories", PropType::Text, kAll, 0, 0, "", 0},
-    {"Importance", PropType::Int, kAll & ~kNote, 0, 2, "1", 0},
-    {"Status", PropType::Int, kTask, 0, 4, "0", 0},
-    {"StartDate", PropType::Date, kTask, 0, 0, kNoDate, 0},
-    {"DueDate", PropType::Date, kTask, 0, 0, kNoDate, 0},
-    {"ReminderSet", PropType::Bool, kTask | kAppointment | kMail, 0, 0, "false", 0},
-    {"ReminderTime", PropType::Date, kTask | kMail, 0, 0, kNoDate, 0},
-    {"Location", PropType::Text, kAppointment, 0, 0, "", 0},
-    {"AllDayEvent", PropType::Bool, kAppointment, 0, 0, "false", 0},
-    {"Start", PropType::Date, kAppointment | kJournal, 0, 0, kNoDate, 0},
-    {"End", PropType::Date, kAppointment | kJournal, 0, 0, kNoDate, 0},
-    {"MeetingStatus", PropType::Int, kAppointment, 0, 7, "0", 0},
-    {"FullName", PropType::Text, kContact, 0, 0, "", 0},
-    {"FirstName", PropType::Text, kContact, 0, 0, "", 0},
-    {"LastName", PropType::Text, kContact, 0, 0, "", 0},
-    {"CompanyName", PropType::Text, kContact, 0, 0, "", 0},
-    {"BusinessTelephoneNumber", PropType::Text, kContact, 0, 0, "", 0},
-    {"Type", PropType::Text, kJournal, 0, 0, "", 0},
-    {"Left", PropType::Int, kNote, -32768, 32767, "0", 0},
-    {"Top", PropType::Int, kNote, -32768, 32767, "0", 0},
-    {"Width", PropType::Int, kNote, 0, 32767, "200", 0},
-    {"Height", PropType::Int, kNote, 0, 32767, "166", 0},
+    {"Subject", PropType::kText, kAll, 0, 0, "", kNote},
+    {"Body", PropType::kText, kAll, 0, 0, "", 0},
+    {"Categories", PropType::kText, kAll, 0, 0, "", 0},
+    {"Importance", PropType::kInt, kAll & ~kNote, 0, 2, "1", 0},
+    {"Status", PropType::kInt, kTask, 0, 4, "0", 0},
+    {"StartDate", PropType::kDate, kTask, 0, 0, kNoDate, 0},
+    {"DueDate", PropType::kDate, kTask, 0, 0, kNoDate, 0},
+    {"ReminderSet", PropType::kBool, kTask | kAppointment | kMail, 0, 0, "false", 0},
+    {"ReminderTime", PropType::kDate, kTask | kMail, 0, 0, kNoDate, 0},
+    {"Location", PropType::kText, kAppointment, 0, 0, "", 0},
+    {"AllDayEvent", PropType::kBool, kAppointment, 0, 0, "false", 0},
+    {"Start", PropType::kDate, kAppointment | kJournal, 0, 0, kNoDate, 0},
+    {"End", PropType::kDate, kAppointment | kJournal, 0, 0, kNoDate, 0},
+    {"MeetingStatus", PropType::kInt, kAppointment, 0, 7, "0", 0},
+    {"FullName", PropType::kText, kContact, 0, 0, "", 0},
+    {"FirstName", PropType::kText, kContact, 0, 0, "", 0},
+    {"LastName", PropType::kText, kContact, 0, 0, "", 0},
+    {"CompanyName", PropType::kText, kContact, 0, 0, "", 0},
+    {"BusinessTelephoneNumber", PropType::kText, kContact, 0, 0, "", 0},
+    {"Type", PropType::kText, kJournal, 0, 0, "", 0},
+    {"Left", PropType::kInt, kNote, -32768, 32767, "0", 0},
+    {"Top", PropType::kInt, kNote, -32768, 32767, "0", 0},
+    {"Width", PropType::kInt, kNote, 0, 32767, "200", 0},
+    {"Height", PropType::kInt, kNote, 0, 32767, "166", 0},
 };
 
 const char* const kClassNames[kItemKinds] = {"MailItem", "AppointmentItem", "ContactItem",
@@ -92,18 +92,18 @@ bool InRange(const PropertyInfo& info, int value) { return value >= info.min && 
 
 std::optional<std::string> StoredValue(const PropertyInfo& info, std::string_view text) {
   switch (info.type) {
-    case PropType::Text:
+    case PropType::kText:
       return std::string(text);
-    case PropType::Int: {
+    case PropType::kInt: {
       const std::optional<int> value = qrv::ReadInt(text);
       if (!value || !InRange(info, *value)) return std::nullopt;
       return std::to_string(*value);
     }
-    case PropType::Bool:
+    case PropType::kBool:
       if (qrv::EqualsIgnoringCase(text, "true")) return "true";
       if (qrv::EqualsIgnoringCase(text, "false")) return "false";
       return std::nullopt;
-    case PropType::Date: {
+    case PropType::kDate: {
       const std::optional<double> date = ParseStoreDate(text);
       if (!date) return std::nullopt;
       return DateText(*date);
@@ -233,7 +233,7 @@ std::vector<Item*> Store::ItemsIn(std::string_view folder) {
 std::vector<const Item*> Store::ContactsNamed(std::string_view name) const {
   std::vector<const Item*> found;
   for (const Item& item : items_) {
-    if (item.kind != ItemKind::Contact || !item.saved) continue;
+    if (item.kind != ItemKind::kContact || !item.saved) continue;
     for (const char* part : {"FullName", "FirstName", "LastName"}) {
       if (qrv::EqualsIgnoringCase(item.Value(*FindProperty(part)), name)) {
         found.push_back(&item);
@@ -297,8 +297,8 @@ std::string Store::Dump() const {
            "\r\nSaved=" + YesNo(item.saved) + "\r\nSent=" + YesNo(item.sent) +
            "\r\nDisplays=" + std::to_string(item.displays) + "\r\nWindow=" + (item.windowOpen ? "open" : "closed") +
            "\r\n";
-    if (item.kind == ItemKind::Task) out += "Assigned=" + std::string(YesNo(item.assigned)) + "\r\n";
-    if (item.kind == ItemKind::Journal) {
+    if (item.kind == ItemKind::kTask) out += "Assigned=" + std::string(YesNo(item.assigned)) + "\r\n";
+    if (item.kind == ItemKind::kJournal) {
       out += "TimerStarted=" + std::string(YesNo(item.timerStarted)) + "\r\n";
     }
     for (const PropertyInfo& info : kProperties) {

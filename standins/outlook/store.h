@@ -13,10 +13,10 @@
 namespace standin {
 
 // Item kinds as CreateItem numbers them.
-enum class ItemKind { Mail = 0, Appointment = 1, Contact = 2, Task = 3, Journal = 4, Note = 5 };
+enum class ItemKind { kMail = 0, kAppointment = 1, kContact = 2, kTask = 3, kJournal = 4, kNote = 5 };
 constexpr int kItemKinds = 6;
 
-enum class PropType { Text, Int, Bool, Date };
+enum class PropType { kText, kInt, kBool, kDate };
 
 // One item property: its value type, the kinds that have it, the values it takes
 // (integers), and the kinds where Outlook derives it from other properties.
@@ -55,7 +55,7 @@ struct Attachment {
 
 struct Item {
   int id = 0;
-  ItemKind kind = ItemKind::Mail;
+  ItemKind kind = ItemKind::kMail;
   std::string folder;  // path of the folder it belongs to
   bool saved = false;
   bool sent = false;

@@ -65,7 +65,7 @@ TEST(Cipher, LinesFromManyThreadsAtOnceKeepTheirBytes) {
   std::vector<std::thread> threads;
   std::vector<int> wrong(8, 0);
   for (int t = 0; t < 8; ++t)
-    threads.emplace_back([&record, &wrong, t] {
+    threads.emplace_back([&, t] {
       for (int i = 0; i < 200; ++i)
         if (EncipherLine(record.plain) != record.enciphered || DecipherLine(record.enciphered) != record.plain)
           ++wrong[static_cast<std::size_t>(t)];

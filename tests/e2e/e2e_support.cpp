@@ -3,12 +3,14 @@
 #include <cstdint>
 #include <fstream>
 #include <iterator>
+#include <string_view>
 #include <vector>
 
 namespace e2e {
 
 std::wstring AppProgram(const wchar_t* name) {
-  std::wstring path = L"Z:" + std::wstring(QRV_APP_DIR, QRV_APP_DIR + sizeof(QRV_APP_DIR) - 1) + L"/" + name;
+  const std::string_view dir = QRV_APP_DIR;
+  std::wstring path = L"Z:" + std::wstring(dir.begin(), dir.end()) + L"/" + name;
   for (auto& c : path) c = c == L'/' ? L'\\' : c;
   return path;
 }
@@ -389,7 +391,8 @@ std::wstring SaveScreenshot(const wchar_t* name, RECT area) {
   DeleteObject(bitmap);
   DeleteDC(mem);
   ReleaseDC(nullptr, screen);
-  std::wstring dir = L"Z:" + std::wstring(QRV_SHOT_DIR, QRV_SHOT_DIR + sizeof(QRV_SHOT_DIR) - 1);
+  const std::string_view shots = QRV_SHOT_DIR;
+  std::wstring dir = L"Z:" + std::wstring(shots.begin(), shots.end());
   for (auto& c : dir) c = c == L'/' ? L'\\' : c;
   CreateDirectoryW(dir.c_str(), nullptr);
   const std::wstring path = dir + L"\\" + name;

@@ -103,18 +103,18 @@ class EntryWindowEndToEnd : public ::testing::Test {
  protected:
   void SetUp() override {
     e2e::ResetSettings(e2e::DefaultSettings(L"30"));
-    bar_window_ = e2e::StartBar(bar_);
-    ASSERT_TRUE(bar_window_) << "the bar did not come up collapsed";
+    barWindow_ = e2e::StartBar(bar_);
+    ASSERT_TRUE(barWindow_) << "the bar did not come up collapsed";
   }
   void TearDown() override {
-    PostMessageW(bar_window_, WM_CLOSE, 0, 0);
+    PostMessageW(barWindow_, WM_CLOSE, 0, 0);
     if (HWND box = nullptr; e2e::WaitFor([&] { return (box = e2e::FindMessageBox(bar_.Id(), L"Confirm")); }, 500))
       e2e::Answer(box, IDYES);
     bar_.WaitForExit(5000);
   }
   // Clicks the collapsed strip's quick-entry zone and waits for the window.
   HWND OpenFromBar() {
-    const RECT bar = e2e::WindowRect(bar_window_);
+    const RECT bar = e2e::WindowRect(barWindow_);
     e2e::Click(2, bar.top + 250);
     HWND window = nullptr;
     e2e::WaitFor([&] { return (window = FindWindowW(nullptr, L"Task - QRV")) && GetForegroundWindow() == window; },
@@ -122,7 +122,7 @@ class EntryWindowEndToEnd : public ::testing::Test {
     return window;
   }
   Process bar_;
-  HWND bar_window_ = nullptr;
+  HWND barWindow_ = nullptr;
 };
 
 TEST_F(EntryWindowEndToEnd, TypedSubjectsChooseTypeDatesAndTimesAndEscAsksOnlyForText) {

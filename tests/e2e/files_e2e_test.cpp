@@ -38,14 +38,14 @@ class BarFiles : public ::testing::Test {
     folder_.Write(name, *qrv::ServiceFileBytes(qrv::ServiceRecord(service), "3.22"));
     return (folder_.Path() / name).wstring();
   }
-  std::wstring ServiceFile() { return ServiceFile("My Web Service.qrv", kDocs); }
+  std::wstring ServiceFile() { return ServiceFile("My Web Service.qrv", docs_); }
   void StartBar(const std::wstring& program) {
     bar_ = Process::Start(program, L"");
     hwnd_ = e2e::WaitForCollapsedBar(bar_, 20000);
     ASSERT_TRUE(hwnd_) << "the bar did not come up collapsed";
   }
 
-  const qrv::WebService kDocs{
+  const qrv::WebService docs_{
       "Docs", "Documentation", "", true, "Searches the documentation.", "https://docs.example.org/search?q=<QRV!>"};
   e2e::ProgramFolder folder_;
   Process bar_;  // closed before its folder goes
@@ -117,7 +117,7 @@ TEST_F(BarFiles, AFileOpenedThroughTheShellIsImportedWithTheBarRunningOrNot) {
   EXPECT_TRUE(e2e::WaitFor([&] { return e2e::ForegroundOwnedBy(hwnd_); }, 3000))
       << "the bar's preferences did not come to the front";
   ConfirmImportOfOne(bar_.Id());
-  const std::string docs = qrv::ServiceRecord(kDocs);
+  const std::string docs = qrv::ServiceRecord(docs_);
   EXPECT_EQ(std::ranges::count(folder_.Records("prefs-qrv.dat"), docs), 1);
 
   // With no bar running, the shell starts one with the file, which imports it.

@@ -108,8 +108,8 @@ class BarPreferences : public ::testing::Test {
         {L"Button", L"Automatically detect category keywords"},
         {L"Button", L"Reset"}};
     e2e::ClickTab(e2e::ControlsOf(prefs, L"SysTabControl32").at(0), page);
-    const auto [windowClass, text] = kOnPage[page];
-    ASSERT_TRUE(e2e::WaitFor([&] { return e2e::FindControl(prefs, windowClass, text) != nullptr; }, 2000))
+    const auto& shown = kOnPage[page];
+    ASSERT_TRUE(e2e::WaitFor([&] { return e2e::FindControl(prefs, shown.first, shown.second) != nullptr; }, 2000))
         << "page " << page << " did not show";
   }
   static void Press(HWND window, const wchar_t* button) {

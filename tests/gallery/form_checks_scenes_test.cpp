@@ -35,7 +35,7 @@ class SceneProgram : public ::testing::Environment {
  private:
   std::optional<qrv::OleSession> ole_;
 };
-const auto* const sceneProgram = ::testing::AddGlobalTestEnvironment(new SceneProgram);
+const auto* const kSceneProgram = ::testing::AddGlobalTestEnvironment(new SceneProgram);
 
 // The checks that leave a look as they found it; the order keeps the
 // keyboard ones, which move the focus and open lists, after the pictures.

@@ -102,15 +102,15 @@ TEST(OverlapCheck, FindsNoneBetweenControlsThatTouchAtAnyDpi) {
 
 // Texts each a little too wide for their controls, and the same texts with room.
 struct Texts : qrv::Form {
-  explicit Texts(int slack) : Form({.caption = L"texts", .clientSize = {330, 220}}), slack_(slack) {}
-  int slack_;
-  qrv::Label label{*this, {.bounds = {8, 8, 40 + slack_, 16}, .text = L"Reminder:"}};
-  qrv::Label wrapped{*this, {.bounds = {8, 28, 100 + slack_, 16 + slack_}, .text = L"Start the program with Windows"}};
-  qrv::CheckBox check{*this, {.bounds = {8, 50, 60 + slack_, 20}, .text = L"Show hints"}};
-  qrv::RadioButton radio{*this, {.bounds = {8, 74, 60 + slack_, 20}, .text = L"Company:"}};
-  qrv::Button button{*this, {.bounds = {8, 98, 50 + slack_, 23}, .text = L"&Preferences"}};
-  qrv::GroupBox frame{*this, {.bounds = {8, 126, 60 + slack_, 40}, .text = L"Keyword dialog"}};
-  qrv::ComboBox times{*this, {.bounds = {8, 172, 50 + slack_, 100}, .items = {L"12:00 AM", L"12:30 PM"}}};
+  explicit Texts(int slack) : Form({.caption = L"texts", .clientSize = {330, 220}}), slack(slack) {}
+  int slack;
+  qrv::Label label{*this, {.bounds = {8, 8, 40 + slack, 16}, .text = L"Reminder:"}};
+  qrv::Label wrapped{*this, {.bounds = {8, 28, 100 + slack, 16 + slack}, .text = L"Start the program with Windows"}};
+  qrv::CheckBox check{*this, {.bounds = {8, 50, 60 + slack, 20}, .text = L"Show hints"}};
+  qrv::RadioButton radio{*this, {.bounds = {8, 74, 60 + slack, 20}, .text = L"Company:"}};
+  qrv::Button button{*this, {.bounds = {8, 98, 50 + slack, 23}, .text = L"&Preferences"}};
+  qrv::GroupBox frame{*this, {.bounds = {8, 126, 60 + slack, 40}, .text = L"Keyword dialog"}};
+  qrv::ComboBox times{*this, {.bounds = {8, 172, 50 + slack, 100}, .items = {L"12:00 AM", L"12:30 PM"}}};
 };
 
 struct TooTight : Texts {
@@ -173,10 +173,10 @@ TEST(TabOrderCheck, FindsTabGoingUpAndPassesAFormInReadingOrder) {
 
 // Dialog keys a form may get wrong; `mended` has them right.
 struct KeysForm : qrv::Form {
-  explicit KeysForm(bool mended) : Form({.caption = L"keys", .clientSize = {300, 160}}), mended_(mended) {
+  explicit KeysForm(bool mended) : Form({.caption = L"keys", .clientSize = {300, 160}}), mended(mended) {
     go.onClick = [this] { ++goes; };
     // Unmended, the list box closes the window on Esc as well as its list.
-    if (!mended_) SetWindowSubclass(combo.Handle(), CloseOnEsc, 1, reinterpret_cast<DWORD_PTR>(Handle()));
+    if (!mended) SetWindowSubclass(combo.Handle(), CloseOnEsc, 1, reinterpret_cast<DWORD_PTR>(Handle()));
   }
   static LRESULT CALLBACK CloseOnEsc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR form) {
     if (msg == WM_KEYDOWN && wp == VK_ESCAPE) PostMessageW(reinterpret_cast<HWND>(form), WM_CLOSE, 0, 0);
@@ -184,16 +184,16 @@ struct KeysForm : qrv::Form {
   }
   bool PreTranslate(MSG& msg) override {
     // Unmended, a letter typed on a button is a mnemonic, as in the system's dialogs.
-    if (!mended_ && msg.message == WM_CHAR) return IsDialogMessageW(Handle(), &msg) != FALSE;
+    if (!mended && msg.message == WM_CHAR) return IsDialogMessageW(Handle(), &msg) != FALSE;
     if (msg.message != WM_KEYDOWN) return false;
     // Unmended, the page keys are swallowed; mended, they turn the page.
     if (GetKeyState(VK_CONTROL) < 0 && (msg.wParam == VK_TAB || msg.wParam == VK_NEXT || msg.wParam == VK_PRIOR)) {
-      if (mended_) tabs.SetSelection(1 - tabs.Selection(), qrv::Notify::kYes);  // two pages: back is forth
+      if (mended) tabs.SetSelection(1 - tabs.Selection(), qrv::Notify::kYes);  // two pages: back is forth
       return true;
     }
     return false;
   }
-  bool mended_;
+  bool mended;
   qrv::Edit text{*this, {.bounds = {8, 8, 200, 20}}};
   qrv::Button tool{*this, {.bounds = {210, 8, 40, 20}, .text = L"Icon"}};
   qrv::ComboBox combo{*this, {.bounds = {8, 34, 120, 100}, .items = {L"Task", L"Note"}}};

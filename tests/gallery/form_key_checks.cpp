@@ -138,13 +138,11 @@ struct CloseGuard {
     }
     return DefSubclassProc(hwnd, msg, wp, lp);
   }
-  explicit CloseGuard(HWND form) : form_(form) {
-    SetWindowSubclass(form_, Proc, 1, reinterpret_cast<DWORD_PTR>(&asked));
-  }
-  ~CloseGuard() { RemoveWindowSubclass(form_, Proc, 1); }
+  explicit CloseGuard(HWND form) : form(form) { SetWindowSubclass(form, Proc, 1, reinterpret_cast<DWORD_PTR>(&asked)); }
+  ~CloseGuard() { RemoveWindowSubclass(form, Proc, 1); }
   CloseGuard(const CloseGuard&) = delete;
   CloseGuard& operator=(const CloseGuard&) = delete;
-  HWND form_;
+  HWND form;
   bool asked = false;
 };
 

@@ -50,51 +50,51 @@ class EntryActionsTest : public StandInTest {
     promptAnswer = DialogResult::kYes;
     SetPromptHandler(AnswerPrompt);
     if (!Application::Get().MainForm()) Application::Get().CreateForm<Form>(FormArgs{.caption = L"bar"});
-    data.settings.hints = false;
-    data.webServiceCaptions = {"Search"};
-    data.keywordList = {"W=1{FIND}<CB=Search!><D=news!D>|http://127.0.0.1/find?q=<QRV!>&d=<Y>-<MM>-<DD>"};
-    mapiLog = Folder() + L"\\mapi.log";
-    mapiConfig = Folder() + L"\\mapi.ini";
-    SetEnvironmentVariableW(L"QRV_MAPI_LOG", mapiLog.c_str());
-    SetEnvironmentVariableW(L"QRV_MAPI_CONFIG", mapiConfig.c_str());
-    mapi.Load(AppFile(L"mapi32.dll"), true);
-    actions.emplace(ItemActionsData{data.settings, data.keywordList, data.webServiceCaptions, data.categoryNames,
-                                    data.icons.noteFound},
-                    outlook, email, clock);
-    actions->notePlace = [] { return NotePlace{40, 100, 298}; };
-    actions->SetSaveNameChooser([this](HWND, const std::wstring& offered) -> std::optional<std::wstring> {
-      offeredName = offered;
-      if (chosenPath.empty()) return std::nullopt;
-      return chosenPath;
+    data_.settings.hints = false;
+    data_.webServiceCaptions = {"Search"};
+    data_.keywordList = {"W=1{FIND}<CB=Search!><D=news!D>|http://127.0.0.1/find?q=<QRV!>&d=<Y>-<MM>-<DD>"};
+    mapiLog_ = Folder() + L"\\mapi.log";
+    mapiConfig_ = Folder() + L"\\mapi.ini";
+    SetEnvironmentVariableW(L"QRV_MAPI_LOG", mapiLog_.c_str());
+    SetEnvironmentVariableW(L"QRV_MAPI_CONFIG", mapiConfig_.c_str());
+    mapi_.Load(AppFile(L"mapi32.dll"), true);
+    actions_.emplace(ItemActionsData{data_.settings, data_.keywordList, data_.webServiceCaptions, data_.categoryNames,
+                                     data_.icons.noteFound},
+                     outlook_, email_, clock_);
+    actions_->notePlace = [] { return NotePlace{40, 100, 298}; };
+    actions_->SetSaveNameChooser([this](HWND, const std::wstring& offered) -> std::optional<std::wstring> {
+      offeredName_ = offered;
+      if (chosenPath_.empty()) return std::nullopt;
+      return chosenPath_;
     });
   }
   void TearDown() override {
-    for (EntryWindow* window : live) Application::Get().Release(*window);
+    for (EntryWindow* window : live_) Application::Get().Release(*window);
     Pump(50);
     SetPromptHandler(nullptr);
-    if (outlook.Connected()) outlook.Release();
-    DeleteFileW(mapiLog.c_str());
-    DeleteFileW(mapiConfig.c_str());
+    if (outlook_.Connected()) outlook_.Release();
+    DeleteFileW(mapiLog_.c_str());
+    DeleteFileW(mapiConfig_.c_str());
     StandInTest::TearDown();
   }
 
   std::wstring Folder() const { return Widen(FolderPath()); }
-  void ConfigureMapi(const std::string& text) { std::ofstream(mapiConfig.c_str(), std::ios::binary) << text; }
-  std::string MapiLog() const { return ReadText(mapiLog); }
+  void ConfigureMapi(const std::string& text) { std::ofstream(mapiConfig_.c_str(), std::ios::binary) << text; }
+  std::string MapiLog() const { return ReadText(mapiLog_); }
 
   // A window of a type chosen by hand, its boxes filled as given.
   EntryWindow& Window(EntryType type, const std::wstring& subject, const std::wstring& to = L"",
                       const std::wstring& cc = L"") {
-    if (!outlook.Connected()) {
-      EXPECT_TRUE(outlook.Connect());
+    if (!outlook_.Connected()) {
+      EXPECT_TRUE(outlook_.Connect());
     }
     EntryWindow& window = OpenEntryWindow(
-        entryData, *actions,
+        entryData_, *actions_,
         {.barTop = 100,
          .listWindow = [](HWND) { return 1; },
-         .unlistWindow = [this](HWND w) { std::erase_if(live, [w](EntryWindow* e) { return e->Handle() == w; }); },
-         .clock = &clock});
-    live.push_back(&window);
+         .unlistWindow = [this](HWND w) { std::erase_if(live_, [w](EntryWindow* e) { return e->Handle() == w; }); },
+         .clock = &clock_});
+    live_.push_back(&window);
     window.ChooseType(type);
     window.SetSubject(subject);
     if (!to.empty()) window.SetRecipients(to);
@@ -103,18 +103,18 @@ class EntryActionsTest : public StandInTest {
     Pump(30);
     return window;
   }
-  bool IsOpen(const EntryWindow* window) const { return std::find(live.begin(), live.end(), window) != live.end(); }
+  bool IsOpen(const EntryWindow* window) const { return std::find(live_.begin(), live_.end(), window) != live_.end(); }
 
-  BarData data;
-  OutlookSession outlook;
-  SimpleMapi mapi;
-  Email email{mapi};
-  FixedClock clock;
-  std::optional<ItemActions> actions;
-  EntryData entryData{data.settings,      data.keywords,     data.webServiceCaptions,
-                      data.categoryNames, data.journalTypes, data.icons.noteFound};
-  std::vector<EntryWindow*> live;
-  std::wstring mapiLog, mapiConfig, chosenPath, offeredName;
+  BarData data_;
+  OutlookSession outlook_;
+  SimpleMapi mapi_;
+  Email email_{mapi_};
+  FixedClock clock_;
+  std::optional<ItemActions> actions_;
+  EntryData entryData_{data_.settings,      data_.keywords,     data_.webServiceCaptions,
+                       data_.categoryNames, data_.journalTypes, data_.icons.noteFound};
+  std::vector<EntryWindow*> live_;
+  std::wstring mapiLog_, mapiConfig_, chosenPath_, offeredName_;
 };
 
 }  // namespace qrv::testing

@@ -176,32 +176,32 @@ TEST_F(EntryActions, QuestionsAnsweredNoAndRefusedCallsKeepTheWindow) {
 TEST_F(EntryActions, TextDocumentsAreWrittenWhereTheUserChose) {
   EntryWindow& cancelled = Window(EntryType::kTextDocument, L"Plan 3/5: draft");
   EXPECT_FALSE(cancelled.Save());  // the dialog cancelled: nothing written, the window stays
-  EXPECT_EQ(offeredName, L"Plan 3_5_ draft.txt");
+  EXPECT_EQ(offeredName_, L"Plan 3_5_ draft.txt");
   EXPECT_TRUE(IsOpen(&cancelled));
-  chosenPath = Folder() + L"\\plan.txt";
+  chosenPath_ = Folder() + L"\\plan.txt";
   EXPECT_TRUE(cancelled.Save());
-  EXPECT_EQ(ReadText(chosenPath), "Plan 3/5: draft\r\n");
+  EXPECT_EQ(ReadText(chosenPath_), "Plan 3/5: draft\r\n");
   Pump(50);
   EXPECT_FALSE(IsOpen(&cancelled));
-  DeleteFileW(chosenPath.c_str());
+  DeleteFileW(chosenPath_.c_str());
 
   // Open with no program for the file: told, and the entry stays.
   promptAnswer = DialogResult::kOk;
-  chosenPath = Folder() + L"\\plan.qrvnoprogram";
+  chosenPath_ = Folder() + L"\\plan.qrvnoprogram";
   EntryWindow& unopened = Window(EntryType::kTextDocument, L"Plan");
   EXPECT_FALSE(unopened.Open());
   EXPECT_NE(prompts.text.find(L"No program could open"), std::wstring::npos) << prompts.text;
   EXPECT_TRUE(IsOpen(&unopened));
   EXPECT_EQ(unopened.Subject(), L"Plan");
-  DeleteFileW(chosenPath.c_str());
+  DeleteFileW(chosenPath_.c_str());
 }
 
 TEST_F(EntryActions, WebSearchesOpenOnlyWebAddressesInTheBrowser) {
   const std::wstring browser = Folder() + L"\\web browser.exe", log = Folder() + L"\\browser.log";
   ASSERT_TRUE(CopyFileW((TestFolder() + L"\\..\\..\\standins\\arglog.exe").c_str(), browser.c_str(), FALSE));
   SetEnvironmentVariableW(L"QRV_ARGLOG", log.c_str());
-  data.settings.newIeWindow = true;
-  data.settings.browserPath = qrv::Narrow(browser);
+  data_.settings.newIeWindow = true;
+  data_.settings.browserPath = qrv::Narrow(browser);
 
   EntryWindow& plain = Window(EntryType::kInternet, L"example.com/\"a\" --evil");
   EXPECT_TRUE(plain.Open());
@@ -273,7 +273,7 @@ TEST_F(EntryActions, CheckNamesResolvesTheBoxesThroughOutlookAndLeavesNoItem) {
 
   // No folder holds a scratch e-mail, each was released, and the contacts are as seeded.
   for (const OutlookFolder folder : {OutlookFolder::kSentMail, OutlookFolder::kDrafts}) {
-    EXPECT_EQ(outlook.DefaultFolder(folder).Get("Items").Object().Get("Count").Int(), 0) << static_cast<int>(folder);
+    EXPECT_EQ(outlook_.DefaultFolder(folder).Get("Items").Object().Get("Count").Int(), 0) << static_cast<int>(folder);
   }
   const StandInStore store = Store();
   const auto scratch = store.Items("MailItem");

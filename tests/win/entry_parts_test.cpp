@@ -269,9 +269,9 @@ TEST_F(EntryPartsTest, TheIconChooserListsTheNoteIconsAndNoneAlwaysMeansNoIcon) 
   const std::vector<std::string> definitions{"VIDODU3", "1 Birthday=FFFF", "2 Call=0F0F", "3 Trip=F0F0"};
   ImageList pictures(16, 16);
   AddIconPictures(pictures);
-  data.iconDefinitions = &definitions;
-  data.iconPictures = &pictures;
-  iconNoteFound = true;
+  data_.iconDefinitions = &definitions;
+  data_.iconPictures = &pictures;
+  iconNoteFound_ = true;
   EntryWindow& window = OpenWindow();
   window.ChooseType(kAppointment);
   const HWND iconButton = FindWindowExW(window.Handle(), nullptr, L"Button", L"");
@@ -331,7 +331,7 @@ TEST_F(EntryPartsTest, TheIconChooserListsTheNoteIconsAndNoneAlwaysMeansNoIcon) 
 }
 
 TEST_F(EntryPartsTest, TheCaptionBarButtonOpensTheSubjectMenu) {
-  settings.keywordRemoval = true;
+  settings_.keywordRemoval = true;
   EntryWindow& window = OpenWindow();
   const RECT place = window.WindowRect();
   const RECT button = window.CaptionButtonRect();
@@ -361,12 +361,12 @@ TEST_F(EntryPartsTest, TheCaptionBarButtonOpensTheSubjectMenu) {
   EXPECT_FALSE(window.KeywordRemoval());
   window.SubjectMenu().Items()[0]->onClick();
   window.SubjectMenu().Items()[1]->onClick();
-  EXPECT_EQ(actions.finds, 1);
-  EXPECT_EQ(actions.checks, 1);
+  EXPECT_EQ(actions_.finds, 1);
+  EXPECT_EQ(actions_.checks, 1);
 }
 
 TEST_F(EntryPartsTest, AServiceHintIsShownAsPlainTextWithItsKeywordInBold) {
-  keywords = KeywordMatcher(ReadKeywordRecords(
+  keywords_ = KeywordMatcher(ReadKeywordRecords(
       {"S=0{GOO}11<CB=Google!><D=news!D><HINT={\\rtf1 \\b Bold?}!H>|https://g/?q=<QRV!>", "K=1{CALL}1"}));
   EntryWindow& window = OpenWindow();
   const HWND subject = GetFocus();

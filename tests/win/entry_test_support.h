@@ -60,38 +60,38 @@ class EntryFixture : public ::testing::Test {
     promptAnswer = DialogResult::kCancel;
     SetPromptHandler(AnswerPrompt);
     if (!Application::Get().MainForm()) Application::Get().CreateForm<Form>(FormArgs{.caption = L"bar"});
-    settings.hints = false;
+    settings_.hints = false;
   }
   void TearDown() override {
-    for (EntryWindow* window : live) Application::Get().Release(*window);
+    for (EntryWindow* window : live_) Application::Get().Release(*window);
     Pump(50);
     SetPromptHandler(nullptr);
   }
 
   EntryOpening Opening() {
     return {.barTop = 100,
-            .listWindow = [this](HWND) { return ++listed; },
-            .unlistWindow = [this](HWND w) { std::erase_if(live, [w](EntryWindow* e) { return e->Handle() == w; }); },
-            .clock = &clock};
+            .listWindow = [this](HWND) { return ++listed_; },
+            .unlistWindow = [this](HWND w) { std::erase_if(live_, [w](EntryWindow* e) { return e->Handle() == w; }); },
+            .clock = &clock_};
   }
-  EntryWindow& OpenWindow() { return Opened(OpenEntryWindow(data, actions, Opening())); }
+  EntryWindow& OpenWindow() { return Opened(OpenEntryWindow(data_, actions_, Opening())); }
   EntryWindow& Opened(EntryWindow& window) {
-    live.push_back(&window);
+    live_.push_back(&window);
     SetForegroundWindow(window.Handle());
     Pump(60);
     return window;
   }
-  bool Open(const EntryWindow* window) const { return std::find(live.begin(), live.end(), window) != live.end(); }
+  bool Open(const EntryWindow* window) const { return std::find(live_.begin(), live_.end(), window) != live_.end(); }
 
-  BarSettings settings;
-  KeywordMatcher keywords{ReadKeywordRecords({"K=1{CALL}1", "K=0{NOTE}2", "K=1{MEET*}3", "C=1{PHONE}|{Phone Calls}"})};
-  std::vector<std::string> services{"Google"}, categories{"Business", "Personal"}, journalTypes{"Phone call"};
-  bool iconNoteFound = false;
-  EntryData data{settings, keywords, services, categories, journalTypes, iconNoteFound};
-  CountingActions actions;
-  FixedClock clock;
-  std::vector<EntryWindow*> live;
-  int listed = 0;
+  BarSettings settings_;
+  KeywordMatcher keywords_{ReadKeywordRecords({"K=1{CALL}1", "K=0{NOTE}2", "K=1{MEET*}3", "C=1{PHONE}|{Phone Calls}"})};
+  std::vector<std::string> services_{"Google"}, categories_{"Business", "Personal"}, journalTypes_{"Phone call"};
+  bool iconNoteFound_ = false;
+  EntryData data_{settings_, keywords_, services_, categories_, journalTypes_, iconNoteFound_};
+  CountingActions actions_;
+  FixedClock clock_;
+  std::vector<EntryWindow*> live_;
+  int listed_ = 0;
 };
 
 }  // namespace qrv::testing

@@ -62,7 +62,7 @@ TEST_F(EntryWindowTest, ANewWindowIsAnEmptyTaskAtItsSmallestSize) {
   const SIZE client = ClientOf(window);
   EXPECT_EQ(client.cx, window.Scale(272));
   EXPECT_EQ(client.cy, window.Scale(221));
-  EXPECT_EQ(listed, 1);
+  EXPECT_EQ(listed_, 1);
   const RECT place = window.WindowRect();
   EXPECT_EQ(place.left, 40);
   EXPECT_EQ(place.top, 100);
@@ -84,7 +84,7 @@ TEST_F(EntryWindowTest, ANewWindowIsAnEmptyTaskAtItsSmallestSize) {
 TEST_F(EntryWindowTest, AWindowMadeAheadStaysOutOfSightAndOpensOnlyWhileCurrent) {
   EntryWindow& first = OpenWindow();
   TypeText(L"a");
-  ReadyEntryWindow ready(data, actions, clock);
+  ReadyEntryWindow ready(data_, actions_, clock_);
   ready.Prepare();
   Pump(60);
   EXPECT_EQ(GetForegroundWindow(), first.Handle());
@@ -94,17 +94,17 @@ TEST_F(EntryWindowTest, AWindowMadeAheadStaysOutOfSightAndOpensOnlyWhileCurrent)
   EntryWindow& second = Opened(ready.Open(Opening()));
   EXPECT_TRUE(IsWindowVisible(second.Handle()));
   EXPECT_EQ(second.Caption(), L"Task - QRV");
-  EXPECT_EQ(listed, 2);
+  EXPECT_EQ(listed_, 2);
   EXPECT_EQ(second.WindowRect().top, 112);
   TypeText(L"call Anna");
   EXPECT_EQ(second.Subject(), L"call Anna");
   EXPECT_EQ(first.Subject(), L"a");
 
   ready.Prepare();
-  settings.keywordRemoval = !settings.keywordRemoval;
+  settings_.keywordRemoval = !settings_.keywordRemoval;
   EXPECT_FALSE(ready.Ready());
   EntryWindow& third = Opened(ready.Open(Opening()));
-  EXPECT_EQ(third.KeywordRemoval(), settings.keywordRemoval);
+  EXPECT_EQ(third.KeywordRemoval(), settings_.keywordRemoval);
   EXPECT_EQ(third.Caption(), L"Task - QRV");
 }
 
@@ -112,7 +112,7 @@ TEST_F(EntryWindowTest, AWindowMadeAheadStaysOutOfSightAndOpensOnlyWhileCurrent)
 // scaled: the first right of the open bar (57 pixels wide there) at the bar's
 // top, the next one step further.
 TEST_F(EntryWindowTest, AtAnotherDpiTheCascadeStandsRightOfTheOpenBar) {
-  ReadyEntryWindow ready(data, actions, clock);
+  ReadyEntryWindow ready(data_, actions_, clock_);
   const auto openAt144 = [&] {
     ready.Prepare();
     HWND made = FindWindowW(L"QrvForm", L"Information");
@@ -247,13 +247,13 @@ TEST_F(EntryWindowTest, CtrlKeysRunCommandsAndLeaveClipboardKeysToTheField) {
   Chord({VK_CONTROL}, 'Q');  // no command: not typed either
   EXPECT_EQ(window.Subject(), L"memomemo");
   Chord({VK_CONTROL}, 'S');
-  EXPECT_EQ(actions.saves, 1);
-  EXPECT_EQ(actions.savedSubject, L"memomemo");
+  EXPECT_EQ(actions_.saves, 1);
+  EXPECT_EQ(actions_.savedSubject, L"memomemo");
   EXPECT_TRUE(Open(&window));  // the save did not finish: the window stays
   Chord({VK_CONTROL}, 'K');
   Chord({VK_CONTROL}, 'F');
-  EXPECT_EQ(actions.checks, 1);
-  EXPECT_EQ(actions.finds, 1);
+  EXPECT_EQ(actions_.checks, 1);
+  EXPECT_EQ(actions_.finds, 1);
   // Ctrl+5 picks e-mail through the key's release, Ctrl+Shift+M as well.
   Chord({VK_CONTROL}, '5');
   EXPECT_EQ(window.Caption(), L"E-Mail - QRV");
@@ -277,7 +277,7 @@ TEST_F(EntryWindowTest, CtrlKeysRunCommandsWhileTheCalendarOrTheCategoryListHasT
   SetFocus(ChildOfClass(window.Handle(), MONTHCAL_CLASSW));
   Pump(50);
   Chord({VK_CONTROL}, 'S');
-  EXPECT_EQ(actions.saves, 1);
+  EXPECT_EQ(actions_.saves, 1);
   Chord({VK_CONTROL, VK_SHIFT}, 'N');
   EXPECT_EQ(window.TypeButton(), kNote);
   window.ToggleCategoryPanel();
@@ -354,14 +354,14 @@ TEST_F(EntryWindowTest, EscapeClosesAnEmptyWindowAndAsksWhenItHoldsText) {
   promptAnswer = DialogResult::kYes;
   PressKeys({VK_ESCAPE});
   Pump(80);
-  EXPECT_EQ(actions.saves, 1);
+  EXPECT_EQ(actions_.saves, 1);
   EXPECT_TRUE(Open(&window));
   EXPECT_EQ(window.Subject(), L"keep me");
   // Yes with a save that finishes closes the window once.
-  actions.saveFinishes = true;
+  actions_.saveFinishes = true;
   PressKeys({VK_ESCAPE});
   Pump(120);
-  EXPECT_EQ(actions.saves, 2);
+  EXPECT_EQ(actions_.saves, 2);
   EXPECT_FALSE(Open(&window));
   EXPECT_EQ(prompts.count, 3);
 }
@@ -401,7 +401,7 @@ TEST_F(EntryWindowTest, AWindowHoldingOnlyABodyAsks) {
 }
 
 TEST_F(EntryWindowTest, TabAndEnterFollowTheSettingAndTheType) {
-  settings.tab = true;
+  settings_.tab = true;
   EntryWindow& window = OpenWindow();
   const HWND subject = GetFocus();
   PressKeys({VK_RETURN});  // the subject stays one line
@@ -417,7 +417,7 @@ TEST_F(EntryWindowTest, TabAndEnterFollowTheSettingAndTheType) {
   Chord({VK_CONTROL, VK_SHIFT}, 'I');
   EXPECT_EQ(window.Caption(), L"Internet - QRV");
   PressKeys({VK_RETURN});
-  EXPECT_EQ(actions.opens, 1);
+  EXPECT_EQ(actions_.opens, 1);
   Pump(80);
   EXPECT_FALSE(Open(&window));
 }

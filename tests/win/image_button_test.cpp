@@ -44,10 +44,10 @@ Picture DiscStrip() {
 class ImageButtonTest : public ::testing::Test {
  protected:
   ImageButton& AddButton(int left) {
-    auto& button =
-        *buttons.emplace_back(std::make_unique<ImageButton>(form, qrv::ImageButtonArgs{.bounds = {left, 10, 20, 20}}));
+    auto& button = *buttons_.emplace_back(
+        std::make_unique<ImageButton>(form_, qrv::ImageButtonArgs{.bounds = {left, 10, 20, 20}}));
     button.SetGlyph(DiscStrip());
-    button.onClick = [this] { ++clicks; };
+    button.onClick = [this] { ++clicks_; };
     return button;
   }
   // The colour the button paints at a point of its own.
@@ -61,9 +61,9 @@ class ImageButtonTest : public ::testing::Test {
     button.Paint(dc.Get());
     return GetPixel(dc.Get(), x, y);
   }
-  qrv::Form form{{.caption = L"buttons", .clientSize = {200, 60}}};
-  std::vector<std::unique_ptr<ImageButton>> buttons;
-  int clicks = 0;
+  qrv::Form form_{{.caption = L"buttons", .clientSize = {200, 60}}};
+  std::vector<std::unique_ptr<ImageButton>> buttons_;
+  int clicks_ = 0;
 };
 
 TEST_F(ImageButtonTest, HoverOnlyOverDrawnPixels) {
@@ -99,17 +99,17 @@ TEST_F(ImageButtonTest, ClickOnlyWhenTheLeftButtonIsReleasedOverIt) {
   EXPECT_EQ(button.ButtonState(), ImageButton::State::kPressed);
   button.MouseMove(60, 10);
   button.MouseUp(MouseButton::kLeft, 60, 10);
-  EXPECT_EQ(clicks, 0);
+  EXPECT_EQ(clicks_, 0);
   EXPECT_EQ(button.ButtonState(), ImageButton::State::kUp);
 
   button.MouseDown(MouseButton::kRight, 10, 10);
   button.MouseUp(MouseButton::kRight, 10, 10);
-  EXPECT_EQ(clicks, 0);
+  EXPECT_EQ(clicks_, 0);
   EXPECT_EQ(rightUps, 1);
 
   button.MouseDown(MouseButton::kLeft, 10, 10);
   button.MouseUp(MouseButton::kLeft, 10, 20);  // the bottom edge still counts
-  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(clicks_, 1);
 }
 
 TEST_F(ImageButtonTest, DisabledButtonShowsItsDisabledPictureAndIgnoresPresses) {
@@ -118,7 +118,7 @@ TEST_F(ImageButtonTest, DisabledButtonShowsItsDisabledPictureAndIgnoresPresses) 
   button.MouseMove(10, 10);
   button.MouseDown(MouseButton::kLeft, 10, 10);
   button.MouseUp(MouseButton::kLeft, 10, 10);
-  EXPECT_EQ(clicks, 0);
+  EXPECT_EQ(clicks_, 0);
   EXPECT_EQ(Painted(button, 10, 10), qrv::ToColorRef(kBlue + 1));
   EXPECT_EQ(button.ButtonState(), ImageButton::State::kDisabled);
   // White and grey of the disabled picture take the system's 3-D colours.

@@ -41,7 +41,7 @@ void SetMapiInstalled(const wchar_t* value) {
 }
 
 TEST_F(SimpleMapiMail, TheLoaderTakesOnlyACompleteInstalledLibrary) {
-  EXPECT_TRUE(mapi.Available());
+  EXPECT_TRUE(mapi_.Available());
   SimpleMapi incomplete;
   incomplete.Load(L"Z:" + Widen(QRV_BUILD_DIR) + L"/standins/mapi32-incomplete/mapi32.dll", true);
   EXPECT_EQ(incomplete.Status(), SimpleMapi::State::kIncomplete);
@@ -69,21 +69,21 @@ TEST_F(SimpleMapiMail, ResolvedNamesAreSentAndReplaceTheTypedOnes) {
       "contact=[carl@x.org]|carl@x.org|SMTP:carl@x.org\n");
   const std::wstring file = Folder() + L"\\abcdefghijklmnop.txt";
   std::ofstream(file.c_str()) << "x";
-  email.recipients = {"Ann", "", "Bo"};
-  email.copies = {"[carl@x.org]"};
-  email.attachments = {qrv::Narrow(file)};
-  email.subject = "Hi";
-  email.body = "Body";
-  EXPECT_EQ(email.SendMail(), SUCCESS_SUCCESS);
+  email_.recipients = {"Ann", "", "Bo"};
+  email_.copies = {"[carl@x.org]"};
+  email_.attachments = {qrv::Narrow(file)};
+  email_.subject = "Hi";
+  email_.body = "Body";
+  EXPECT_EQ(email_.SendMail(), SUCCESS_SUCCESS);
   const std::string line = SendLine(MapiLog());
   EXPECT_NE(line.find("recipients=1:Ann Lee<ann@x.org>;1:Bob Ray<bob@x.org>;2:carl@x.org<carl@x.org>"),
             std::string::npos)
       << line;
   EXPECT_NE(line.find("flags=0\t"), std::string::npos);
   EXPECT_NE(line.find("|ijklmnop.txt"), std::string::npos);  // the name shown, cut to 12 characters
-  EXPECT_EQ(email.recipients, (std::vector<std::string>{"Ann Lee", "", "Bob Ray"}));
-  EXPECT_EQ(email.copies, (std::vector<std::string>{"[carl@x.org]"}));  // a typed address stays as typed
-  EXPECT_EQ(email.ResolveName("[carl@x.org]"), "[carl@x.org]");
+  EXPECT_EQ(email_.recipients, (std::vector<std::string>{"Ann Lee", "", "Bob Ray"}));
+  EXPECT_EQ(email_.copies, (std::vector<std::string>{"[carl@x.org]"}));  // a typed address stays as typed
+  EXPECT_EQ(email_.ResolveName("[carl@x.org]"), "[carl@x.org]");
   ExpectReleased(MapiLog());
   DeleteFileW(file.c_str());
 }
@@ -91,30 +91,30 @@ TEST_F(SimpleMapiMail, ResolvedNamesAreSentAndReplaceTheTypedOnes) {
 TEST_F(SimpleMapiMail, NothingIsSentUnlessEveryNameAndFileIsThere) {
   ConfigureMapi("contact=Ann|Ann Lee|ann@x.org\n");
   std::vector<ULONG> errors;
-  email.onMapiError = [&](ULONG code) { errors.push_back(code); };
-  email.recipients = {"Ann", "Zed"};
-  EXPECT_EQ(email.SendMail(), static_cast<ULONG>(MAPI_E_UNKNOWN_RECIPIENT));
-  EXPECT_EQ(email.UnresolvedNames(), std::vector<std::string>{"Zed"});
-  email.recipients = {"Ann"};
-  email.attachments = {qrv::Narrow(Folder() + L"\\gone.txt")};
-  EXPECT_EQ(email.SendMail(), kMapiAttachmentMissing);
+  email_.onMapiError = [&](ULONG code) { errors.push_back(code); };
+  email_.recipients = {"Ann", "Zed"};
+  EXPECT_EQ(email_.SendMail(), static_cast<ULONG>(MAPI_E_UNKNOWN_RECIPIENT));
+  EXPECT_EQ(email_.UnresolvedNames(), std::vector<std::string>{"Zed"});
+  email_.recipients = {"Ann"};
+  email_.attachments = {qrv::Narrow(Folder() + L"\\gone.txt")};
+  EXPECT_EQ(email_.SendMail(), kMapiAttachmentMissing);
   EXPECT_EQ(errors, (std::vector<ULONG>{MAPI_E_UNKNOWN_RECIPIENT, kMapiAttachmentMissing}));
   EXPECT_EQ(SendLine(MapiLog()), "");
   // Without any name the mail system's own send dialog asks for them.
-  email.recipients.clear();
-  email.attachments.clear();
-  EXPECT_EQ(email.SendMail(), SUCCESS_SUCCESS);
+  email_.recipients.clear();
+  email_.attachments.clear();
+  EXPECT_EQ(email_.SendMail(), SUCCESS_SUCCESS);
   EXPECT_NE(SendLine(MapiLog()).find("flags=8\t"), std::string::npos);
   ExpectReleased(MapiLog());
 }
 
 TEST_F(SimpleMapiMail, TheAddressBookFillsTheListsWithWhatWasChosen) {
   ConfigureMapi("contact=Ann|Ann Lee|ann@x.org\npick=1|Ann Lee|ann@x.org\npick=2|Dee|dee@x.org\n");
-  email.recipients = {"Ann"};
-  email.editFields = 2;
-  EXPECT_EQ(email.ShowAddressBook(), SUCCESS_SUCCESS);
-  EXPECT_EQ(email.recipients, std::vector<std::string>{"Ann Lee"});
-  EXPECT_EQ(email.copies, std::vector<std::string>{"Dee"});
+  email_.recipients = {"Ann"};
+  email_.editFields = 2;
+  EXPECT_EQ(email_.ShowAddressBook(), SUCCESS_SUCCESS);
+  EXPECT_EQ(email_.recipients, std::vector<std::string>{"Ann Lee"});
+  EXPECT_EQ(email_.copies, std::vector<std::string>{"Dee"});
   EXPECT_NE(MapiLog().find("MAPIAddress\teditFields=2\trecipients=1:Ann Lee<ann@x.org>"), std::string::npos);
   ExpectReleased(MapiLog());
   EXPECT_EQ(Email::TruncateFileName("abcd.efghijkl"), "bcd.efghijkl");  // its last 12 characters
@@ -123,7 +123,7 @@ TEST_F(SimpleMapiMail, TheAddressBookFillsTheListsWithWhatWasChosen) {
 }
 
 TEST_F(SimpleMapiMail, TheWindowSendsOnlyAFullyResolvedMailAndKeepsItOtherwise) {
-  data.settings.emailType = "1";
+  data_.settings.emailType = "1";
   ConfigureMapi("contact=Ann|Ann Lee|ann@x.org\ncontact=Smith|Smith, John|js@x.org\n");
   EntryWindow& window = Window(EntryType::kEmail, L"Lunch", L"Ann, Zed");
   promptAnswer = DialogResult::kOk;
@@ -153,15 +153,15 @@ TEST_F(SimpleMapiMail, TheWindowSendsOnlyAFullyResolvedMailAndKeepsItOtherwise) 
 // The To and Cc buttons open the address book on the boxes' names and write
 // back what the user confirmed; a cancelled book leaves the boxes alone.
 TEST_F(SimpleMapiMail, TheAddressButtonsFillTheBoxesWithWhatWasChosen) {
-  data.settings.emailType = "1";
+  data_.settings.emailType = "1";
   ConfigureMapi("pick=1|Ann Lee|ann@x.org\npick=1|Bo|bo@x.org\npick=2|Dee|dee@x.org\naddress=1\n");
   EntryWindow& window = Window(EntryType::kEmail, L"Lunch", L"Ann", L"Dee");
-  actions->ChooseAddresses(window, 2);
+  actions_->ChooseAddresses(window, 2);
   EXPECT_EQ(window.Recipients(), L"Ann");
   ConfigureMapi(
       "contact=Ann|Ann Lee|ann@x.org\ncontact=Dee|Dee|dee@x.org\n"
       "pick=1|Ann Lee|ann@x.org\npick=1|Bo|bo@x.org\npick=2|Dee|dee@x.org\n");
-  actions->ChooseAddresses(window, 2);
+  actions_->ChooseAddresses(window, 2);
   EXPECT_EQ(window.Recipients(), L"Ann Lee;Bo");
   EXPECT_EQ(window.Copies(), L"Dee");
   EXPECT_NE(MapiLog().find("MAPIAddress\teditFields=2"), std::string::npos);
@@ -174,12 +174,12 @@ TEST_F(SimpleMapiMail, TheAddressButtonsFillTheBoxesWithWhatWasChosen) {
       "pick=1|Picked One|p1@x.org\npick=1|Picked, Two|p2@x.org\n");
   window.SetRecipients(L"Picked One; Zed Nobody");
   window.SetCopies(L"");
-  actions->ChooseAddresses(window, 2);
+  actions_->ChooseAddresses(window, 2);
   EXPECT_EQ(window.Recipients(), L"Picked One;Picked, Two;Zed Nobody");
   window.SetRecipients(L"Picked One");
-  actions->ChooseAddresses(window, 2);
+  actions_->ChooseAddresses(window, 2);
   ASSERT_EQ(window.Recipients(), L"Picked One;Picked, Two");
-  actions->ChooseAddresses(window, 2);
+  actions_->ChooseAddresses(window, 2);
   EXPECT_NE(MapiLog().rfind("recipients=1:Picked One<p1@x.org>;1:Picked, Two<p2@x.org>"), std::string::npos);
   EXPECT_TRUE(window.Save());
   EXPECT_NE(SendLine(MapiLog()).find("recipients=1:Picked One<p1@x.org>;1:Picked, Two<p2@x.org>\t"), std::string::npos)
@@ -189,7 +189,7 @@ TEST_F(SimpleMapiMail, TheAddressButtonsFillTheBoxesWithWhatWasChosen) {
 // The subject goes to the mail system whole up to its limit, counted in
 // characters: accented letters are never cut into a "?".
 TEST_F(SimpleMapiMail, TheSubjectIsCutAtACharacterNeverInsideOne) {
-  data.settings.emailType = "1";
+  data_.settings.emailType = "1";
   ConfigureMapi("contact=Ann Lee|Ann Lee|ann@x.org\n");
   EntryWindow& window = Window(EntryType::kEmail, std::wstring(300, L'\u00e9'), L"Ann Lee");
   EXPECT_TRUE(window.Save()) << prompts.text;
@@ -236,7 +236,7 @@ TEST_F(SimpleMapiMail, OpenHandsTheMailToTheProgramOfMailtoAddresses) {
   ASSERT_TRUE(CopyFileW((TestFolder() + L"\\..\\..\\standins\\arglog.exe").c_str(), program.c_str(), FALSE));
   SetEnvironmentVariableW(L"QRV_ARGLOG", log.c_str());
   const MailtoHandler handler(program);
-  data.settings.emailType = "1";
+  data_.settings.emailType = "1";
   ConfigureMapi("contact=Ann|Ann \"A\" Lee|ann@x.org\n");
   EntryWindow& window = Window(EntryType::kEmail, L"Tea & cake", L"Ann");
   EXPECT_TRUE(window.Open());
@@ -260,9 +260,9 @@ TEST_F(SimpleMapiMail, TwentySendsInARowEachSucceed) {
   ConfigureMapi("contact=Ann|Ann Lee|ann@x.org\n");
   std::vector<double> times;
   for (int i = 0; i < 20; ++i) {
-    email.recipients = {"Ann"};
+    email_.recipients = {"Ann"};
     const auto start = std::chrono::steady_clock::now();
-    ASSERT_EQ(email.SendMail(), SUCCESS_SUCCESS);
+    ASSERT_EQ(email_.SendMail(), SUCCESS_SUCCESS);
     times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
   }
   std::sort(times.begin(), times.end());

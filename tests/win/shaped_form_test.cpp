@@ -19,30 +19,30 @@ class ShapedFormTest : public ::testing::Test {
   // The rectangles of the window's region; nothing when it has none.
   std::optional<std::vector<qrv::RegionRect>> WindowShape() {
     qrv::OwnedRegion region(CreateRectRgn(0, 0, 0, 0));
-    if (GetWindowRgn(form.Handle(), region.Get()) == ERROR) return std::nullopt;
+    if (GetWindowRgn(form_.Handle(), region.Get()) == ERROR) return std::nullopt;
     std::vector<std::uint8_t> data(GetRegionData(region.Get(), 0, nullptr));
     GetRegionData(region.Get(), static_cast<DWORD>(data.size()), reinterpret_cast<RGNDATA*>(data.data()));
     return qrv::DecodeRegionData(data);
   }
-  qrv::ShapedForm form{{.caption = L"shape", .clientSize = {80, 80}, .style = qrv::FormStyle::kBorderless}};
+  qrv::ShapedForm form_{{.caption = L"shape", .clientSize = {80, 80}, .style = qrv::FormStyle::kBorderless}};
 };
 
 TEST_F(ShapedFormTest, StoredShapeBecomesTheWindowsRegion) {
   EXPECT_EQ(WindowShape(), std::nullopt);
-  ASSERT_TRUE(form.LoadMask(qrv::EncodeMask(kShape)));
+  ASSERT_TRUE(form_.LoadMask(qrv::EncodeMask(kShape)));
   const auto shape = WindowShape();
   ASSERT_TRUE(shape.has_value());
   EXPECT_EQ(qrv::RegionBounds(*shape), (qrv::RegionRect{0, 0, 40, 60}));
-  EXPECT_EQ(form.SaveMask(), qrv::EncodeMask(kShape));
+  EXPECT_EQ(form_.SaveMask(), qrv::EncodeMask(kShape));
 }
 
 TEST_F(ShapedFormTest, NoOrDamagedShapeLeavesTheWindowRectangular) {
-  EXPECT_FALSE(form.LoadMask(qrv::EncodeMask({})));
-  EXPECT_EQ(form.SaveMask(), (std::vector<std::uint8_t>{0, 0, 0, 0}));
+  EXPECT_FALSE(form_.LoadMask(qrv::EncodeMask({})));
+  EXPECT_EQ(form_.SaveMask(), (std::vector<std::uint8_t>{0, 0, 0, 0}));
   auto damaged = qrv::EncodeMask(kShape);
   damaged[12] = 99;  // a rectangle count the bytes do not hold
-  EXPECT_FALSE(form.LoadMask(damaged));
-  EXPECT_FALSE(form.LoadMask({}));
+  EXPECT_FALSE(form_.LoadMask(damaged));
+  EXPECT_FALSE(form_.LoadMask({}));
   EXPECT_EQ(WindowShape(), std::nullopt);
 }
 
@@ -51,33 +51,33 @@ TEST_F(ShapedFormTest, BackgroundPictureSitsAtTheFormsCornerOverItsColour) {
   std::vector<std::uint32_t> pixels(16, 0xFF0000);
   pixels[5] = 0x0000FF;
   pixels[12] = 0x0000FF;
-  form.SetPicture(qrv::Picture::FromPixels(4, 4, pixels));
-  form.background = RGB(0, 255, 0);
+  form_.SetPicture(qrv::Picture::FromPixels(4, 4, pixels));
+  form_.background = RGB(0, 255, 0);
   qrv::WindowDc screen(nullptr);
   qrv::MemoryDc dc(screen.Get());
   qrv::OwnedBitmap bitmap(CreateCompatibleBitmap(screen.Get(), 8, 8));
   qrv::SelectedObject select(dc.Get(), bitmap.Get());
-  form.PaintBackground(dc.Get(), RECT{0, 0, 8, 8});
+  form_.PaintBackground(dc.Get(), RECT{0, 0, 8, 8});
   EXPECT_EQ(GetPixel(dc.Get(), 0, 0), RGB(255, 0, 0));
   EXPECT_EQ(GetPixel(dc.Get(), 1, 1), RGB(0, 255, 0));  // the form's colour shows through
   EXPECT_EQ(GetPixel(dc.Get(), 6, 6), RGB(0, 255, 0));
   // Another colour of the form shows through at the next paint, and so does a new picture.
-  form.background = RGB(0, 0, 0);
-  form.PaintBackground(dc.Get(), RECT{0, 0, 8, 8});
+  form_.background = RGB(0, 0, 0);
+  form_.PaintBackground(dc.Get(), RECT{0, 0, 8, 8});
   EXPECT_EQ(GetPixel(dc.Get(), 1, 1), RGB(0, 0, 0));
   pixels[5] = 0xFF0000;
-  form.SetPicture(qrv::Picture::FromPixels(4, 4, pixels));
-  form.PaintBackground(dc.Get(), RECT{0, 0, 8, 8});
+  form_.SetPicture(qrv::Picture::FromPixels(4, 4, pixels));
+  form_.PaintBackground(dc.Get(), RECT{0, 0, 8, 8});
   EXPECT_EQ(GetPixel(dc.Get(), 1, 1), RGB(255, 0, 0));
 }
 
 TEST_F(ShapedFormTest, RightButtonDoesNotMoveTheWindow) {
-  form.SetWindowRect(100, 100, 80, 80);
-  form.Show();
-  SendMessageW(form.Handle(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
-  SendMessageW(form.Handle(), WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
-  EXPECT_EQ(form.WindowRect().left, 100);
-  EXPECT_EQ(form.WindowRect().top, 100);
+  form_.SetWindowRect(100, 100, 80, 80);
+  form_.Show();
+  SendMessageW(form_.Handle(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
+  SendMessageW(form_.Handle(), WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
+  EXPECT_EQ(form_.WindowRect().left, 100);
+  EXPECT_EQ(form_.WindowRect().top, 100);
 }
 
 }  // namespace

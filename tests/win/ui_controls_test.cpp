@@ -66,13 +66,13 @@ struct AllKinds : qrv::Form {
 class Controls : public ::testing::Test {
  protected:
   void SetUp() override {
-    form.SetWindowRect(40, 40, form.WindowRect().right - form.WindowRect().left,
-                       form.WindowRect().bottom - form.WindowRect().top);
-    form.Show();
-    SetForegroundWindow(form.Handle());
+    form_.SetWindowRect(40, 40, form_.WindowRect().right - form_.WindowRect().left,
+                        form_.WindowRect().bottom - form_.WindowRect().top);
+    form_.Show();
+    SetForegroundWindow(form_.Handle());
     Pump(50);
   }
-  AllKinds form;
+  AllKinds form_;
 };
 
 using Box = std::array<LONG, 4>;  // left, top, width, height
@@ -85,64 +85,64 @@ Box ClientOf(HWND hwnd) {
 }
 
 TEST_F(Controls, StandWhereDesignedAndScaleWithTheDpi) {
-  EXPECT_EQ(Placed(form.nameEdit), (Box{50, 8, 120, 20}));
-  EXPECT_EQ(Placed(form.okButton), (Box{250, 260, 75, 23}));
-  EXPECT_EQ(ClientOf(form.Handle()), (Box{0, 0, 420, 300}));
-  form.ApplyDpi(144);
-  EXPECT_EQ(Placed(form.nameEdit), (Box{75, 12, 180, 30}));
-  EXPECT_EQ(Placed(form.okButton), (Box{375, 390, 113, 35}));
-  EXPECT_EQ(ClientOf(form.Handle()), (Box{0, 0, 630, 450}));
+  EXPECT_EQ(Placed(form_.nameEdit), (Box{50, 8, 120, 20}));
+  EXPECT_EQ(Placed(form_.okButton), (Box{250, 260, 75, 23}));
+  EXPECT_EQ(ClientOf(form_.Handle()), (Box{0, 0, 420, 300}));
+  form_.ApplyDpi(144);
+  EXPECT_EQ(Placed(form_.nameEdit), (Box{75, 12, 180, 30}));
+  EXPECT_EQ(Placed(form_.okButton), (Box{375, 390, 113, 35}));
+  EXPECT_EQ(ClientOf(form_.Handle()), (Box{0, 0, 630, 450}));
   LOGFONTW font{};
-  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(form.nameEdit.Handle(), WM_GETFONT, 0, 0)), sizeof font, &font);
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(form_.nameEdit.Handle(), WM_GETFONT, 0, 0)), sizeof font, &font);
   EXPECT_EQ(font.lfHeight, -16);  // 8 points at 144 DPI
   // Back at 96 through the system's message, taking its suggested rectangle.
-  RECT suggested = form.WindowRect();
+  RECT suggested = form_.WindowRect();
   RECT frame{0, 0, 420, 300};
   AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, WS_EX_CONTROLPARENT);
   suggested.right = suggested.left + frame.right - frame.left;
   suggested.bottom = suggested.top + frame.bottom - frame.top;
-  SendMessageW(form.Handle(), WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&suggested));
-  EXPECT_EQ(Placed(form.nameEdit), (Box{50, 8, 120, 20}));
-  EXPECT_EQ(Placed(form.okButton), (Box{250, 260, 75, 23}));
+  SendMessageW(form_.Handle(), WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&suggested));
+  EXPECT_EQ(Placed(form_.nameEdit), (Box{50, 8, 120, 20}));
+  EXPECT_EQ(Placed(form_.okButton), (Box{250, 260, 75, 23}));
 }
 
 TEST_F(Controls, AnchoredControlsFollowTheFormsSize) {
-  const RECT w = form.WindowRect();
-  form.SetWindowRect(w.left, w.top, w.right - w.left + 40, w.bottom - w.top + 20);
-  EXPECT_EQ(Placed(form.nameEdit), (Box{50, 8, 160, 20}));        // stretched
-  EXPECT_EQ(Placed(form.okButton), (Box{290, 280, 75, 23}));      // moved
-  EXPECT_EQ(Placed(form.cancelButton), (Box{330, 260, 75, 23}));  // stays
+  const RECT w = form_.WindowRect();
+  form_.SetWindowRect(w.left, w.top, w.right - w.left + 40, w.bottom - w.top + 20);
+  EXPECT_EQ(Placed(form_.nameEdit), (Box{50, 8, 160, 20}));        // stretched
+  EXPECT_EQ(Placed(form_.okButton), (Box{290, 280, 75, 23}));      // moved
+  EXPECT_EQ(Placed(form_.cancelButton), (Box{330, 260, 75, 23}));  // stays
 }
 
 TEST_F(Controls, EventsFireOnceForTheUsersInputAndNotForTheProgramsChanges) {
   int edits = 0, checks = 0, selects = 0, notes = 0;
-  form.nameEdit.onChange = [&] { ++edits; };
-  form.doneCheck.onChange = [&] { ++checks; };
-  form.list.onSelect = [&] { ++selects; };
-  form.notes.onChange = [&] { ++notes; };
-  form.nameEdit.SetText(L"program");
-  form.doneCheck.SetChecked(true);
-  form.list.SetSelected(1, true);
-  form.notes.SetPlainText(L"program");
+  form_.nameEdit.onChange = [&] { ++edits; };
+  form_.doneCheck.onChange = [&] { ++checks; };
+  form_.list.onSelect = [&] { ++selects; };
+  form_.notes.onChange = [&] { ++notes; };
+  form_.nameEdit.SetText(L"program");
+  form_.doneCheck.SetChecked(true);
+  form_.list.SetSelected(1, true);
+  form_.notes.SetPlainText(L"program");
   EXPECT_EQ(edits + checks + selects + notes, 0);
-  form.nameEdit.SetText(L"asked", Notify::kYes);
+  form_.nameEdit.SetText(L"asked", Notify::kYes);
   EXPECT_EQ(edits, 1);
 
-  form.nameEdit.Focus();
-  form.nameEdit.Select(100, 100);
+  form_.nameEdit.Focus();
+  form_.nameEdit.Select(100, 100);
   PressKeys({'A', 'B'});
   EXPECT_EQ(edits, 3);
-  EXPECT_EQ(form.nameEdit.Text(), L"askedab");
-  ClickOn(form.doneCheck.Handle());
+  EXPECT_EQ(form_.nameEdit.Text(), L"askedab");
+  ClickOn(form_.doneCheck.Handle());
   EXPECT_EQ(checks, 1);
-  EXPECT_FALSE(form.doneCheck.Checked());
-  const RECT item = form.list.ItemRect(2);
+  EXPECT_FALSE(form_.doneCheck.Checked());
+  const RECT item = form_.list.ItemRect(2);
   POINT at{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
-  ClientToScreen(form.list.Handle(), &at);
+  ClientToScreen(form_.list.Handle(), &at);
   qrv::testing::ClickAt(at);
   EXPECT_EQ(selects, 1);
-  EXPECT_TRUE(form.list.Selected(2));
-  form.notes.Focus();
+  EXPECT_TRUE(form_.list.Selected(2));
+  form_.notes.Focus();
   PressKeys({'X'});
   EXPECT_EQ(notes, 1);
 }
@@ -156,24 +156,24 @@ std::wstring Describe(HWND hwnd) {
 }
 
 TEST_F(Controls, TabMovesThroughTheControlsInCreationOrder) {
-  form.nameEdit.Focus();
+  form_.nameEdit.Focus();
   PressKeys({VK_TAB});
-  EXPECT_EQ(GetFocus(), form.doneCheck.Handle());
+  EXPECT_EQ(GetFocus(), form_.doneCheck.Handle());
   PressKeys({VK_TAB});
-  EXPECT_TRUE(GetFocus() == form.lowRadio.Handle() || GetFocus() == form.highRadio.Handle())
+  EXPECT_TRUE(GetFocus() == form_.lowRadio.Handle() || GetFocus() == form_.highRadio.Handle())
       << testing::PrintToString(Describe(GetFocus()));
   PressKeys({VK_TAB});
-  EXPECT_EQ(GetFocus(), form.kindCombo.Handle());
+  EXPECT_EQ(GetFocus(), form_.kindCombo.Handle());
   PressKeys({VK_TAB}, VK_SHIFT);
   PressKeys({VK_TAB}, VK_SHIFT);
-  EXPECT_EQ(GetFocus(), form.doneCheck.Handle());
+  EXPECT_EQ(GetFocus(), form_.doneCheck.Handle());
 }
 
 TEST_F(Controls, EnterClicksTheDefaultButtonAndEscTheCancelButton) {
   int oks = 0, cancels = 0;
-  form.okButton.onClick = [&] { ++oks; };
-  form.cancelButton.onClick = [&] { ++cancels; };
-  form.nameEdit.Focus();
+  form_.okButton.onClick = [&] { ++oks; };
+  form_.cancelButton.onClick = [&] { ++cancels; };
+  form_.nameEdit.Focus();
   PressKeys({VK_RETURN});
   EXPECT_EQ(oks, 1);
   PressKeys({VK_ESCAPE});
@@ -183,87 +183,87 @@ TEST_F(Controls, EnterClicksTheDefaultButtonAndEscTheCancelButton) {
 
 TEST_F(Controls, MnemonicsClickButtonsAndLabelsLeadToTheirControl) {
   int checks = 0;
-  form.doneCheck.onChange = [&] { ++checks; };
-  form.list.Focus();
+  form_.doneCheck.onChange = [&] { ++checks; };
+  form_.list.Focus();
   PressKeys({'N'}, VK_MENU);
-  EXPECT_EQ(GetFocus(), form.nameEdit.Handle()) << testing::PrintToString(Describe(GetFocus()));
+  EXPECT_EQ(GetFocus(), form_.nameEdit.Handle()) << testing::PrintToString(Describe(GetFocus()));
   PressKeys({'D'}, VK_MENU);
   EXPECT_EQ(checks, 1);
-  EXPECT_TRUE(form.doneCheck.Checked());
+  EXPECT_TRUE(form_.doneCheck.Checked());
 }
 
 TEST_F(Controls, ArrowKeysMoveWithinARadioGroup) {
   int changes = 0;
-  form.highRadio.onChange = [&] { ++changes; };
-  form.lowRadio.SetChecked(true);
-  form.lowRadio.Focus();
+  form_.highRadio.onChange = [&] { ++changes; };
+  form_.lowRadio.SetChecked(true);
+  form_.lowRadio.Focus();
   PressKeys({VK_RIGHT});
-  EXPECT_EQ(GetFocus(), form.highRadio.Handle());
-  EXPECT_TRUE(form.highRadio.Checked());
-  EXPECT_FALSE(form.lowRadio.Checked());
+  EXPECT_EQ(GetFocus(), form_.highRadio.Handle());
+  EXPECT_TRUE(form_.highRadio.Checked());
+  EXPECT_FALSE(form_.lowRadio.Checked());
   EXPECT_EQ(changes, 1);
 }
 
 TEST_F(Controls, RichEditStreamsPlainTextInAndOut) {
   const std::wstring text = L"first line\r\nsecond \u00e9 line";
-  form.notes.SetPlainText(text);
-  std::wstring back = form.notes.PlainText();
+  form_.notes.SetPlainText(text);
+  std::wstring back = form_.notes.PlainText();
   // The control keeps its paragraphs with CR alone.
   EXPECT_EQ(back.substr(0, 10), L"first line");
   EXPECT_NE(back.find(L"second \u00e9 line"), std::wstring::npos);
-  form.notes.SetPlainText(L"");
-  EXPECT_EQ(form.notes.PlainText(), L"");
+  form_.notes.SetPlainText(L"");
+  EXPECT_EQ(form_.notes.PlainText(), L"");
 }
 
 TEST_F(Controls, ListViewLabelEditIsKeptOrRefusedByItsHandler) {
-  form.view.AddRow({L"alpha", L"1"});
-  form.view.AddRow({L"beta", L"2"});
+  form_.view.AddRow({L"alpha", L"1"});
+  form_.view.AddRow({L"beta", L"2"});
   int checks = 0;
-  form.view.onCheck = [&](int, bool) { ++checks; };
-  form.view.SetChecked(1, true);
-  EXPECT_TRUE(form.view.Checked(1));
+  form_.view.onCheck = [&](int, bool) { ++checks; };
+  form_.view.SetChecked(1, true);
+  EXPECT_TRUE(form_.view.Checked(1));
   EXPECT_EQ(checks, 0);
   bool accept = false;
-  form.view.onLabelEdit = [&](int, const std::wstring& text) { return accept && text == L"gamma"; };
+  form_.view.onLabelEdit = [&](int, const std::wstring& text) { return accept && text == L"gamma"; };
   for (bool keep : {false, true}) {
     accept = keep;
-    form.view.Focus();
-    HWND edit = form.view.EditLabel(0);
+    form_.view.Focus();
+    HWND edit = form_.view.EditLabel(0);
     ASSERT_NE(edit, nullptr);
     SetWindowTextW(edit, L"gamma");
     PressKeys({VK_RETURN});
-    EXPECT_EQ(form.view.CellText(0, 0), keep ? L"gamma" : L"alpha");
+    EXPECT_EQ(form_.view.CellText(0, 0), keep ? L"gamma" : L"alpha");
   }
-  EXPECT_EQ(form.view.CellText(1, 1), L"2");
+  EXPECT_EQ(form_.view.CellText(1, 1), L"2");
 }
 
 TEST_F(Controls, PickersKeepTheirValuesQuietly) {
   int changes = 0;
-  form.count.onChange = [&](int) { ++changes; };
-  form.count.SetPosition(4);
-  EXPECT_EQ(form.count.Position(), 4);
-  form.countEdit.Focus();
+  form_.count.onChange = [&](int) { ++changes; };
+  form_.count.SetPosition(4);
+  EXPECT_EQ(form_.count.Position(), 4);
+  form_.countEdit.Focus();
   PressKeys({VK_UP});
-  EXPECT_EQ(form.count.Position(), 5);
+  EXPECT_EQ(form_.count.Position(), 5);
   EXPECT_EQ(changes, 1);
   SYSTEMTIME first{2024, 3, 0, 4, 0, 0, 0, 0}, last{2024, 3, 0, 6, 0, 0, 0, 0};
   int selects = 0;
-  form.calendar.onSelect = [&] { ++selects; };
-  ASSERT_TRUE(form.calendar.SetRange(first, last));
-  EXPECT_EQ(form.calendar.Range().second.wDay, 6);
+  form_.calendar.onSelect = [&] { ++selects; };
+  ASSERT_TRUE(form_.calendar.SetRange(first, last));
+  EXPECT_EQ(form_.calendar.Range().second.wDay, 6);
   EXPECT_EQ(selects, 0);
-  form.tabs.SetSelection(1);
-  EXPECT_TRUE(form.tabs.Page(1).Visible());
-  EXPECT_FALSE(form.tabs.Page(0).Visible());
-  EXPECT_EQ(GetParent(form.pageCheck.Handle()), form.tabs.Page(1).Handle());
+  form_.tabs.SetSelection(1);
+  EXPECT_TRUE(form_.tabs.Page(1).Visible());
+  EXPECT_FALSE(form_.tabs.Page(0).Visible());
+  EXPECT_EQ(GetParent(form_.pageCheck.Handle()), form_.tabs.Page(1).Handle());
 }
 
 TEST_F(Controls, ChildOfAPanelReflectsItsEventsThroughThePanel) {
   int changes = 0;
-  form.pageCheck.onChange = [&] { ++changes; };
-  form.tabs.SetSelection(1);
+  form_.pageCheck.onChange = [&] { ++changes; };
+  form_.tabs.SetSelection(1);
   Pump(30);
-  ClickOn(form.pageCheck.Handle());
+  ClickOn(form_.pageCheck.Handle());
   EXPECT_EQ(changes, 1);
 }
 
@@ -291,7 +291,7 @@ TEST_F(Controls, PopupMenuShowsTheItemsAsTheyStandAndRunsTheChosenOneAfterClosin
   EXPECT_EQ(MenuText(GetSubMenu(built, 3), 0), L"Deep");
   DestroyMenu(built);
   // Down to "More", into it, choose "Deep".
-  qrv::Timer keys(form, 150, true);
+  qrv::Timer keys(form_, 150, true);
   keys.onTimer = [&] {
     keys.SetEnabled(false);
     // The menu's own loop takes these keys: send them without pumping here.
@@ -300,7 +300,7 @@ TEST_F(Controls, PopupMenuShowsTheItemsAsTheyStandAndRunsTheChosenOneAfterClosin
       qrv::testing::Key(key, true);
     }
   };
-  menu.Popup(form, 100, 100);
+  menu.Popup(form_, 100, 100);
   EXPECT_EQ(chosen, std::vector<std::wstring>{L"Deep"});
 }
 
@@ -317,7 +317,7 @@ TEST_F(Controls, MenuPicturesShowOverTheMenuWithTheirTransparency) {
   qrv::PopupMenu menu;
   qrv::MenuItem pictured{menu, {.text = L"Pictured", .picture = picture.Get()}};
   COLORREF beside = CLR_INVALID;
-  qrv::Timer look(form, 300, true);
+  qrv::Timer look(form_, 300, true);
   look.onTimer = [&] {
     look.SetEnabled(false);
     if (HWND open = FindWindowW(L"#32768", nullptr)) {
@@ -333,18 +333,18 @@ TEST_F(Controls, MenuPicturesShowOverTheMenuWithTheirTransparency) {
     qrv::testing::Key(VK_ESCAPE, false);
     qrv::testing::Key(VK_ESCAPE, true);
   };
-  menu.Popup(form, 100, 100);
+  menu.Popup(form_, 100, 100);
   EXPECT_EQ(beside, GetSysColor(COLOR_MENU));
 }
 
 TEST_F(Controls, MenuBarAcceleratorRunsItsItem) {
-  qrv::MenuBar bar(form);
+  qrv::MenuBar bar(form_);
   qrv::MenuItem file{bar, {.text = L"&File"}};
   qrv::MenuItem save{file, {.text = L"&Save", .hotkeyText = L"Ctrl+S", .accelerator = {FVIRTKEY | FCONTROL, 'S', 0}}};
   bar.Attach();
   int saves = 0;
   save.onClick = [&] { ++saves; };
-  form.nameEdit.Focus();
+  form_.nameEdit.Focus();
   PressKeys({'S'}, VK_CONTROL);
   EXPECT_EQ(saves, 1);
   save.enabled = false;
@@ -391,24 +391,24 @@ TEST(TreeView, NodesKeepTheirNumbersAndOnlyTheUsersSelectionFires) {
 // Another window's turn and a box of the form's own leave the focus on the
 // field the user left.
 TEST_F(Controls, TheFocusComesBackToTheFieldTheUserLeft) {
-  ClickOn(form.notes.Handle());
-  ASSERT_EQ(GetFocus(), form.notes.Handle());
+  ClickOn(form_.notes.Handle());
+  ASSERT_EQ(GetFocus(), form_.notes.Handle());
   qrv::Form other({.caption = L"other", .clientSize = {120, 40}});
   other.Show();
   SetForegroundWindow(other.Handle());
   Pump(50);
   ASSERT_EQ(GetActiveWindow(), other.Handle());
-  SetForegroundWindow(form.Handle());
+  SetForegroundWindow(form_.Handle());
   Pump(50);
-  EXPECT_EQ(GetFocus(), form.notes.Handle());
+  EXPECT_EQ(GetFocus(), form_.notes.Handle());
 
   AnswerNextBox(IDOK);
   qrv::ShowMessage(L"a box of the form's", qrv::MessageKind::kInformation, qrv::MessageButtons::kOk,
-                   {.owner = form.Handle()});
+                   {.owner = form_.Handle()});
   Pump(50);
-  EXPECT_EQ(answeredBox.owner, form.Handle());
-  EXPECT_EQ(GetForegroundWindow(), form.Handle());
-  EXPECT_EQ(GetFocus(), form.notes.Handle());
+  EXPECT_EQ(answeredBox.owner, form_.Handle());
+  EXPECT_EQ(GetForegroundWindow(), form_.Handle());
+  EXPECT_EQ(GetFocus(), form_.notes.Handle());
 }
 
 }  // namespace
