@@ -17,6 +17,7 @@
 #include "core/file_io.h"
 #include "core/keyword_file.h"
 #include "entry/open_entry.h"
+#include "tests/win/ui_test_support.h"
 #include "ui/app.h"
 #include "ui/dialogs.h"
 #include "ui/edits.h"
@@ -141,18 +142,6 @@ double OpeningMs(Bar& bar, bool madeAhead) {
   return Median(times);
 }
 
-// A file dropped as the shell drops it.
-HGLOBAL DropOf(const std::wstring& file) {
-  const std::wstring names = file + L'\0' + L'\0';
-  HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size() * sizeof(wchar_t));
-  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-  drop->pFiles = sizeof(DROPFILES);
-  drop->fWide = TRUE;
-  std::memcpy(drop + 1, names.data(), names.size() * sizeof(wchar_t));
-  GlobalUnlock(memory);
-  return memory;
-}
-
 // A file dropped on a text document, from the drop to the window painted;
 // then the window switched to an e-mail, and cleared (Ctrl+R). The word that
 // the text was cut is answered at once.
@@ -173,7 +162,7 @@ DropTimes DroppedFileMs(Bar& bar, const std::string& text) {
     window.ChooseType(qrv::EntryType::kTextDocument);
     qrv::Application::Get().ProcessMessages();
     auto start = Clock::now();
-    SendMessageW(window.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf(file)), 0);
+    qrv::testing::DropFiles(window.Handle(), {file});
     qrv::Application::Get().ProcessMessages();
     UpdateWindow(window.Handle());
     drop.push_back(Ms(start));

@@ -173,19 +173,6 @@ TEST_F(EditorTest, ARecordWithANulIsNotOpenedAndOverlongFieldsAreCutWithAMessage
   EXPECT_NE(messages[1].find(L"Site description: the first 2000 characters"), std::wstring::npos) << messages[1];
 }
 
-HGLOBAL DropOf(const std::vector<std::filesystem::path>& files) {
-  std::wstring names;
-  for (const auto& file : files) names += file.wstring() + L'\0';
-  names += L'\0';
-  HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size() * sizeof(wchar_t));
-  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-  drop->pFiles = sizeof(DROPFILES);
-  drop->fWide = TRUE;
-  std::memcpy(drop + 1, names.data(), names.size() * sizeof(wchar_t));
-  GlobalUnlock(memory);
-  return memory;
-}
-
 TEST_F(EditorTest, InstallHandsTheFullPathToTheRunningBarOrStartsTheBarWithIt) {
   auto probe = Probe();
   // Dropped files open in name order; the last stays shown, from another folder.
@@ -193,7 +180,7 @@ TEST_F(EditorTest, InstallHandsTheFullPathToTheRunningBarOrStartsTheBarWithIt) {
   std::filesystem::create_directories(other);
   const auto a = WriteServiceFile(L"other/Apples.qrv", "S=0{a}11<CB=Apples!><D=!D><CUST=Y><HINT=!H>|https://a/");
   const auto b = WriteServiceFile(L"other/bananas.qrv", "S=0{b}11<CB=Bananas!><D=!D><CUST=Y><HINT=!H>|https://b/");
-  SendMessageW(Window().Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf({b, other / L"x.txt", a})), 0);
+  testing::DropFiles(Window().Handle(), {b.wstring(), (other / L"x.txt").wstring(), a.wstring()});
   EXPECT_EQ(probe.Title().Text(), L"Bananas");
   {
     HWND bar =

@@ -26,19 +26,6 @@ namespace {
 
 using enum EntryType;
 
-HGLOBAL DropOf(const std::vector<std::wstring>& files) {
-  std::wstring names;
-  for (const auto& file : files) names += file + L'\0';
-  names += L'\0';
-  HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size() * sizeof(wchar_t));
-  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-  drop->pFiles = sizeof(DROPFILES);
-  drop->fWide = TRUE;
-  std::memcpy(drop + 1, names.data(), names.size() * sizeof(wchar_t));
-  GlobalUnlock(memory);
-  return memory;
-}
-
 // Selects a row of a list view as the program would.
 void SelectRow(HWND list, int row) {
   LVITEMW item{};
@@ -100,7 +87,7 @@ TEST_F(EntryPartsTest, FilesAreAttachedByDialogAndDropRemovedWithDeleteAndAskBef
   window.chooseFiles = [&] { return std::vector<std::wstring>{a, b}; };
   SendMessageW(FindWindowExW(window.Handle(), nullptr, L"Button", L"A"), BM_CLICK, 0, 0);
   Pump(40);
-  SendMessageW(window.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf({deep})), 0);
+  DropFiles(window.Handle(), {deep});
   Pump(40);
   EXPECT_EQ(window.Attachments(), (std::vector<std::wstring>{a, b, deep}));
   const HWND list = ChildOf(window.Handle(), WC_LISTVIEWW);
@@ -129,12 +116,12 @@ TEST_F(EntryPartsTest, FilesAreAttachedByDialogAndDropRemovedWithDeleteAndAskBef
   // A text document takes a dropped file as its subject and text; a file that
   // cannot be read is reported and changes nothing.
   window.ChooseType(kTextDocument);
-  SendMessageW(window.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf({deep})), 0);
+  DropFiles(window.Handle(), {deep});
   EXPECT_EQ(window.Subject(), deep);
   EXPECT_EQ(window.Body(), L"deep");
   EXPECT_TRUE(window.Attachments().empty());
   const int before = prompts.count;
-  SendMessageW(window.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf({(folder_ / L"gone.txt").wstring()})), 0);
+  DropFiles(window.Handle(), {(folder_ / L"gone.txt").wstring()});
   EXPECT_EQ(prompts.count, before + 1);
   EXPECT_EQ(prompts.kind, MessageKind::kError);
   EXPECT_EQ(window.Body(), L"deep");
@@ -162,7 +149,7 @@ TEST_F(EntryPartsTest, OverlongSubjectsAndDroppedTextsAreCutAndTheUserIsTold) {
   window.ChooseType(kTextDocument);
   std::string big;
   while (big.size() < (5u << 20)) big += "The quick brown fox jumps over the lazy dog.\r\n";
-  SendMessageW(window.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf({WriteFile(L"big.txt", big)})), 0);
+  DropFiles(window.Handle(), {WriteFile(L"big.txt", big)});
   Pump(100);
   EXPECT_EQ(window.Body().size(), static_cast<std::size_t>(kBodyLimit));
   EXPECT_NE(prompts.text.find(L"The text holds at most"), std::wstring::npos) << prompts.text;
@@ -195,7 +182,7 @@ TEST_F(EntryPartsTest, ADroppedTextOfOneVeryLongLineIsShownUnwrapped) {
   EntryWindow& window = OpenWindow();
   window.ChooseType(kTextDocument);
   const std::wstring word = WriteFile(L"word.txt", std::string(5u << 20, 'w'));
-  SendMessageW(window.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf({word})), 0);
+  DropFiles(window.Handle(), {word});
   Pump(100);
   EXPECT_TRUE(window.Body() == std::wstring(kBodyLimit, L'w')) << window.Body().size();
   EXPECT_EQ(BodyRows(window), 1);
@@ -205,7 +192,7 @@ TEST_F(EntryPartsTest, ADroppedTextOfOneVeryLongLineIsShownUnwrapped) {
   window.ChooseType(kTextDocument);
   std::string words;
   while (words.size() < 300) words += "wrapped words ";
-  SendMessageW(window.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf({WriteFile(L"words.txt", words)})), 0);
+  DropFiles(window.Handle(), {WriteFile(L"words.txt", words)});
   Pump(100);
   EXPECT_GT(BodyRows(window), 2);
 }

@@ -10,6 +10,7 @@
 #include "ui/app.h"
 #include "ui/dialogs.h"
 #include "ui/shell.h"
+#include "ui_test_support.h"
 
 namespace qrv::testing {
 namespace {
@@ -75,23 +76,6 @@ class PreferencesWindowAlone : public ::testing::Test {
     fclose(file);
     return path.wstring();
   }
-  // Drops files on the window as the shell does.
-  void Drop(const std::vector<std::wstring>& paths) {
-    std::size_t chars = 1;
-    for (const auto& path : paths) chars += path.size() + 1;
-    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + chars * sizeof(wchar_t));
-    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-    drop->pFiles = sizeof(DROPFILES);
-    drop->fWide = TRUE;
-    auto* names = reinterpret_cast<wchar_t*>(reinterpret_cast<BYTE*>(drop) + sizeof(DROPFILES));
-    for (const auto& path : paths) {
-      wcscpy(names, path.c_str());
-      names += path.size() + 1;
-    }
-    GlobalUnlock(memory);
-    SendMessageW(window_->Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
-  }
-
   Form bar_{FormArgs{.caption = L"bar", .clientSize = {40, 300}}};
   BarSettings settings_;
   std::vector<std::string> keywords_{"K=0{CALL}1"}, journalTypes_, icons_;
@@ -107,7 +91,7 @@ TEST_F(PreferencesWindowAlone, EveryDroppedNameReachesTheImportWhoseServicesTheW
   // The import says what is wrong with a file; none is passed over unseen.
   const std::vector<std::wstring> dropped = {MakeFile(L"small.qrv", 300), MakeFile(L"large.qrv", 70000),
                                              folder_.wstring(), (folder_ / L"gone.qrv").wstring()};
-  Drop(dropped);
+  DropFiles(window_->Handle(), dropped);
   EXPECT_EQ(actions_.imported, dropped);
   // The pages opened on the web services, which now hold the import and are saved on OK.
   EXPECT_TRUE(window_->PagesShown());

@@ -4,10 +4,13 @@
 
 #include <windows.h>
 
-#include <functional>
+#include <shlobj.h>
 
+#include <cstring>
+#include <functional>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "ui/app.h"
 #include "ui/dialogs.h"
@@ -24,6 +27,20 @@ inline Prompts prompts;
 inline DialogResult RecordPrompt(const std::wstring& text, MessageKind kind, MessageButtons) {
   prompts = {text, kind, prompts.count + 1};
   return DialogResult::kOk;
+}
+
+// Drops files on a window as the shell does: the window owns the drop and frees it.
+inline void DropFiles(HWND window, const std::vector<std::wstring>& files) {
+  std::wstring names;
+  for (const auto& file : files) names += file + L'\0';
+  names += L'\0';
+  HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size() * sizeof(wchar_t));
+  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+  drop->pFiles = sizeof(DROPFILES);
+  drop->fWide = TRUE;
+  std::memcpy(drop + 1, names.data(), names.size() * sizeof(wchar_t));
+  GlobalUnlock(memory);
+  SendMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
 }
 
 // Runs the message loop for a while.
