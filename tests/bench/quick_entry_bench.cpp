@@ -84,14 +84,21 @@ void BmLongSubjectLargeList(benchmark::State& state) {
 }
 BENCHMARK(BmLongSubjectLargeList);
 
-// One word of 10,000 characters joined by "-": every run stays linear.
-void BmHyphenatedSubject10000(benchmark::State& state) {
+// One word joined by "-" ("a-pa-pa..."), 25,000 to 200,000 characters: every run stays linear.
+void BmHyphenatedSubject(benchmark::State& state) {
   static const KeywordMatcher kEywords(qrv::ReadKeywordRecords(FactoryLines()));
-  std::string word = "well";
-  while (word.size() < 10000) word += "-known";
+  std::string word = "a";
+  while (word.size() < static_cast<std::size_t>(state.range(0))) word += "-pa";
   RunSubjects(state, kEywords, {word});
+  state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BmHyphenatedSubject10000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BmHyphenatedSubject)
+    ->Arg(25000)
+    ->Arg(50000)
+    ->Arg(100000)
+    ->Arg(200000)
+    ->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMillisecond);
 
 void BmLoadLargeList(benchmark::State& state) {
   const std::vector<std::string> lines = LargeLines();
