@@ -78,7 +78,7 @@ class Email::OwnLogon {
  public:
   explicit OwnLogon(Email& email) : email_(email), own_(!email.LoggedOn()), code_(email.Logon()) {}
   ~OwnLogon() {
-    if (own_ && email_.LoggedOn()) email_.Logoff();
+    if (own_) email_.EndSession();
   }
   OwnLogon(const OwnLogon&) = delete;
   OwnLogon& operator=(const OwnLogon&) = delete;
@@ -140,6 +140,10 @@ ULONG Email::Logon() {
 
 ULONG Email::Logoff() {
   CheckMapi();
+  return EndSession();
+}
+
+ULONG Email::EndSession() noexcept {
   if (!LoggedOn()) return SUCCESS_SUCCESS;
   const ULONG code = mapi_.Logoff(session_);
   session_ = 0;

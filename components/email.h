@@ -89,6 +89,7 @@ class Email {
   struct Built;
 
   void CheckMapi() const;
+  ULONG EndSession() noexcept;  // Logoff without the check: a session is only open where MAPI is
   ULONG Failed(ULONG code) const;
   FLAGS LogonFlags() const;
   void ReadDefaultProfile();

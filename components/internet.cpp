@@ -60,7 +60,7 @@ class Deadline {
 // the host's time is spent.
 std::optional<std::string> ReadBody(HINTERNET request, std::size_t limit, const Deadline& deadline) {
   std::string body;
-  std::vector<char> buffer(64 * 1024);
+  std::vector<char> buffer(std::size_t{64} * 1024);
   for (;;) {
     const DWORD remaining = deadline.RemainingMs();
     if (remaining == 0) return std::nullopt;

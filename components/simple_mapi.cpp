@@ -79,7 +79,9 @@ ULONG SimpleMapi::Logon(ULONG_PTR ui, LPSTR profile, LPSTR password, FLAGS flags
   return Available() ? logon_(ui, profile, password, flags, 0, session) : MAPI_E_FAILURE;
 }
 
-ULONG SimpleMapi::Logoff(LHANDLE session) const { return Available() ? logoff_(session, 0, 0, 0) : MAPI_E_FAILURE; }
+ULONG SimpleMapi::Logoff(LHANDLE session) const noexcept {
+  return Available() ? logoff_(session, 0, 0, 0) : MAPI_E_FAILURE;
+}
 
 ULONG SimpleMapi::SendMail(LHANDLE session, ULONG_PTR ui, lpMapiMessage message, FLAGS flags) const {
   return Available() ? sendMail_(session, ui, message, flags, 0) : MAPI_E_FAILURE;

@@ -36,7 +36,7 @@ class SimpleMapi {
 
   // The entry points, arguments passed on unchanged.
   ULONG Logon(ULONG_PTR ui, LPSTR profile, LPSTR password, FLAGS flags, LPLHANDLE session) const;
-  ULONG Logoff(LHANDLE session) const;
+  ULONG Logoff(LHANDLE session) const noexcept;
   ULONG SendMail(LHANDLE session, ULONG_PTR ui, lpMapiMessage message, FLAGS flags) const;
   ULONG ResolveName(LHANDLE session, ULONG_PTR ui, LPSTR name, FLAGS flags, lpMapiRecipDesc* recipient) const;
   ULONG FreeBuffer(LPVOID buffer) const;

@@ -3,6 +3,8 @@
 #include <objbase.h>
 #include <wincodec.h>
 
+#include <array>
+#include <bit>
 #include <cstdint>
 #include <cstdio>
 #include <vector>
@@ -99,7 +101,8 @@ std::string PictureGroup(const Pixels& pixels) {
                 pixels.height, pixels.width * 15, pixels.height * 15);  // twips at 96 DPI
   std::string rtf = sizes;
   rtf.reserve(rtf.size() + 2 * (sizeof header + pixels.bgrx.size() + 4) + 4);
-  AppendHex(rtf, reinterpret_cast<const std::uint8_t*>(&header), sizeof header);
+  const auto headerBytes = std::bit_cast<std::array<std::uint8_t, sizeof header>>(header);
+  AppendHex(rtf, headerBytes.data(), headerBytes.size());
   const std::size_t row = static_cast<std::size_t>(pixels.width) * 4;
   for (std::size_t y = pixels.height; y-- > 0;) AppendHex(rtf, pixels.bgrx.data() + y * row, row);
   // Some rich edits read a picture's pixels from four bytes past where they

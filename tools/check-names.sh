@@ -16,7 +16,7 @@ fixes=""
 wide=()
 if [[ "${1:-}" == "--wide" ]]; then
   # Swappable parameters: every Win32-shaped function of two HWNDs or two ints is one.
-  wide=("--checks=bugprone-*,-bugprone-easily-swappable-parameters,performance-*,clang-analyzer-*"
+  wide=("--checks=bugprone-*,-bugprone-easily-swappable-parameters,performance-*,-performance-no-int-to-ptr,clang-analyzer-*"
         "--warnings-as-errors=*")
   shift
 elif [[ "${1:-}" == "--fix" ]]; then

@@ -14,7 +14,7 @@
 #include <windows.h>
 #include <mapi.h>
 
-#include <cstring>
+#include <algorithm>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -77,15 +77,16 @@ lpMapiRecipDesc NewRecipients(const std::vector<Entry>& picked, ULONG classOf) {
   std::size_t size = sizeof(MapiRecipDesc) * (picked.empty() ? 1 : picked.size());
   for (const Entry& e : picked) size += e.fields[1].size() + e.fields[2].size() + 2;
   auto* block = static_cast<char*>(HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, size));
+  if (!block) return nullptr;
   auto* list = reinterpret_cast<lpMapiRecipDesc>(block);
   char* strings = block + sizeof(MapiRecipDesc) * (picked.empty() ? 1 : picked.size());
   for (std::size_t i = 0; i < picked.size(); ++i) {
     const Entry& e = picked[i];
     list[i].ulRecipClass = classOf ? classOf : static_cast<ULONG>(std::stoul(e.fields[0]));
     list[i].lpszName = strings;
-    strings = std::strcpy(strings, e.fields[1].c_str()) + e.fields[1].size() + 1;
+    strings = std::copy(e.fields[1].begin(), e.fields[1].end(), strings) + 1;  // the block is zeroed: ends in NUL
     list[i].lpszAddress = strings;
-    strings = std::strcpy(strings, e.fields[2].c_str()) + e.fields[2].size() + 1;
+    strings = std::copy(e.fields[2].begin(), e.fields[2].end(), strings) + 1;
   }
   Log("allocate");
   return list;

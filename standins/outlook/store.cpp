@@ -309,13 +309,15 @@ std::string Store::Dump() const {
     for (std::size_t i = 0; i < item.recipients.size(); ++i) {
       const Recipient& r = item.recipients[i];
       const std::string key = "Recipient" + std::to_string(i + 1);
-      out += key + "=" + Escape(r.name) + "\r\n" + key + ".Type=" + std::to_string(r.type) + "\r\n" + key +
-             ".Resolved=" + YesNo(r.resolved) + "\r\n";
+      out += key + "=" + Escape(r.name) + "\r\n";
+      out += key + ".Type=" + std::to_string(r.type) + "\r\n";
+      out += key + ".Resolved=" + YesNo(r.resolved) + "\r\n";
     }
     for (std::size_t i = 0; i < item.attachments.size(); ++i) {
       const Attachment& a = item.attachments[i];
       const std::string key = "Attachment" + std::to_string(i + 1);
-      out += key + "=" + Escape(a.path) + "\r\n" + key + ".Type=" + std::to_string(a.type) + "\r\n";
+      out += key + "=" + Escape(a.path) + "\r\n";
+      out += key + ".Type=" + std::to_string(a.type) + "\r\n";
     }
   }
   return out;
