@@ -18,7 +18,9 @@ namespace qrv {
 
 namespace {
 
-constexpr std::size_t kChunkBytes = 256 * 1024;
+// The data goes out in sends this large, each followed by the progress: every
+// send costs a round trip to the Wine server, and a file is at most 1 MiB.
+constexpr std::size_t kChunkBytes = 512 * 1024;
 // No server's reply line is longer; a longer one is no FTP server.
 constexpr std::size_t kMaxReplyLine = 8 * 1024;
 constexpr std::size_t kMaxReplyLines = 1000;
@@ -91,9 +93,13 @@ class LocalFile {
   std::optional<std::string_view> bytes_;
 };
 
-// A connection made within the time-out, which then also bounds every send and
-// receive. The wait is on an event: under Wine a select costs milliseconds.
-Socket Connect(const sockaddr_in& address, DWORD timeoutMs) {
+// A connection made within the time-out, which then also bounds each of its
+// sends or receives (`timeoutOption`: SO_SNDTIMEO or SO_RCVTIMEO). The control
+// connection only ever waits in receives, its commands being a line each, and
+// the data connection only sends, so each gets the one option it needs: under
+// Wine every socket call costs a round trip to the Wine server. The wait is on
+// an event: under Wine a select costs milliseconds.
+Socket Connect(const sockaddr_in& address, DWORD timeoutMs, int timeoutOption) {
   Socket s(socket(AF_INET, SOCK_STREAM, IPPROTO_TCP));
   WSAEVENT connected = WSACreateEvent();
   if (!s || connected == WSA_INVALID_EVENT) return {};
@@ -107,9 +113,9 @@ Socket Connect(const sockaddr_in& address, DWORD timeoutMs) {
   WSAEventSelect(s.Get(), nullptr, 0);
   WSACloseEvent(connected);
   u_long blocking = 0;
-  if (!made || ioctlsocket(s.Get(), FIONBIO, &blocking) != 0) return {};
-  for (int option : {SO_RCVTIMEO, SO_SNDTIMEO})
-    setsockopt(s.Get(), SOL_SOCKET, option, reinterpret_cast<const char*>(&timeoutMs), sizeof timeoutMs);
+  if (!made || ioctlsocket(s.Get(), FIONBIO, &blocking) != 0 ||
+      setsockopt(s.Get(), SOL_SOCKET, timeoutOption, reinterpret_cast<const char*>(&timeoutMs), sizeof timeoutMs) != 0)
+    return {};
   return s;
 }
 
@@ -178,7 +184,7 @@ std::wstring StoreFailure(int code) {
 class Control {
  public:
   bool Open(const sockaddr_in& address, DWORD timeoutMs) {
-    socket_ = Connect(address, timeoutMs);
+    socket_ = Connect(address, timeoutMs, SO_RCVTIMEO);
     buffer_.clear();
     return static_cast<bool>(socket_);
   }
@@ -252,10 +258,10 @@ class Uploader {
     if (reply == 331) reply = control_.Command("PASS " + DecipherLine(peers_.ftpPassword));
     if (reply == 0) return Failed(UploadResult::kConnectionFailed, L"Connection lost.");
     if (reply != 230 && reply != 202) return Failed(UploadResult::kLoginRefused, L"Log-in refused.");
-    Sleep(peers_.ftpPauseMs);
+    Pause();
     // Without the folder the file goes to the log-in folder.
     control_.Command("CWD " + DecipherLine(peers_.ftpFolder));
-    Sleep(peers_.ftpPauseMs);
+    Pause();
     return std::nullopt;
   }
 
@@ -267,7 +273,7 @@ class Uploader {
     if (!port) return StoreFailed(0);
     sockaddr_in dataAddress = server_;
     dataAddress.sin_port = htons(*port);
-    Socket data = Connect(dataAddress, peers_.ftpTimeoutMs);
+    Socket data = Connect(dataAddress, peers_.ftpTimeoutMs, SO_SNDTIMEO);
     if (!data) return StoreFailed(0);
     const int start = control_.Command("STOR " + remoteName);
     if (start >= 500 && start <= 502) return Failed(UploadResult::kUnsupported, L"The server does not take files.");
@@ -283,8 +289,8 @@ class Uploader {
       sent += chunk;
       status_(std::to_wstring(sent) + L" of " + total);
     }
-    // The end of the data connection ends the file; the server's reply to it says whether it was kept.
-    shutdown(data.Get(), SD_SEND);
+    // The end of the data connection ends the file (the close sends what is still
+    // buffered, then the end); the server's reply to it says whether it was kept.
     data.Close();
     status_(L"Data Transfer Complete");
     const int end = control_.Reply();
@@ -298,6 +304,10 @@ class Uploader {
   std::optional<UploadOutcome> Failed(UploadResult result, const std::wstring& reason) {
     control_.Close();
     return UploadOutcome{result, reason};
+  }
+  // No pause at all is no yield of the thread either.
+  void Pause() const {
+    if (peers_.ftpPauseMs > 0) Sleep(peers_.ftpPauseMs);
   }
   std::optional<UploadOutcome> StoreFailed(int code) {
     return UploadOutcome{UploadResult::kStoreFailed, StoreFailure(code)};

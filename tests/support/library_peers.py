@@ -16,9 +16,10 @@ sends its first half without announcing a length and closes, "chunkcut" closes
 inside a chunk half-way, and "trickle" sends it 200 bytes a second. FTP ("ftp"):
 user "qrv" (password "secret") stores in its "incoming" folder and refuses to
 store over a file that exists; user "full" is refused every store as the disk
-were full. Two FTP servers fail as real ones do once the data has come:
+were full. Three FTP servers fail as real ones do once the data has come:
 "diskfull" takes the whole file, keeps it empty and answers 451 after it,
-"dropping" takes 73,728 bytes and then closes both of its connections.
+"dropping" takes 73,728 bytes and then closes both of its connections, and
+"mute" takes the whole file, keeps it and never answers.
 """
 import http.server
 import os
@@ -144,9 +145,11 @@ class FailingFtp(threading.Thread):
                 if not chunk:
                     break
                 received += chunk
-        # The disk that is full keeps an empty file, the dropped transfer what came.
+        # The disk that is full keeps an empty file, the others what came.
         with open(os.path.join(self.folder, name), "wb") as f:
-            f.write(received if self.mode == "dropping" else b"")
+            f.write(b"" if self.mode == "diskfull" else received)
+        if self.mode == "mute":
+            return True
         if self.mode == "dropping":
             control.shutdown(socket.SHUT_RDWR)
             return False
@@ -235,7 +238,7 @@ def serve(folder):
     LibraryFtp.passive_ports = None
     ftp = FTPServer(("127.0.0.1", 0), LibraryFtp)
     failing = {}
-    for mode in ("diskfull", "dropping"):
+    for mode in ("diskfull", "dropping", "mute"):
         os.makedirs(os.path.join(folder, "ftp", mode), exist_ok=True)
         failing[mode] = FailingFtp(os.path.join(folder, "ftp", mode), mode)
         failing[mode].start()
@@ -244,7 +247,7 @@ def serve(folder):
     ports = {"files": http_server(Files), "html": http_server(HtmlPage), "missing": http_server(MissingPage),
              "refused": free_port(), "ftp": ftp.address[1], "silent": http_server(SilentPage),
              "empty": http_server(EmptyPage), "truncated": http_server(truncated), "chunked": http_server(chunked),
-             "diskfull": failing["diskfull"].port, "dropping": failing["dropping"].port}
+             "diskfull": failing["diskfull"].port, "dropping": failing["dropping"].port, "mute": failing["mute"].port}
     for kind in ("cut", "chunkcut", "trickle"):
         ports[kind] = http_server(site_list_page(www, kind))
     with open(os.path.join(folder, "ports.tmp"), "w") as out:

@@ -139,7 +139,8 @@ TEST_F(UploadTest, RefusedLogInFullDiskAndNoServerEndAsFailedWithTheReason) {
 }
 
 // A file of the size a reviewer sent, to servers that keep it, fail after the
-// data, or drop both connections half-way.
+// data, drop both connections half-way, or never answer after the data (the
+// wait for that answer ends at the time-out).
 TEST_F(UploadTest, OnlyTheServersConfirmationAfterAllBytesCountsAsStored) {
   const std::filesystem::path file = folder_ / L"large.qrv";
   std::string bytes(953710, 'x');
@@ -149,13 +150,16 @@ TEST_F(UploadTest, OnlyTheServersConfirmationAfterAllBytesCountsAsStored) {
     const char* server;
     UploadResult result;
     std::wstring reason;
+    DWORD timeoutMs = 5000;
   };
   for (const Case& c : {Case{"ftp", UploadResult::kStored, L""},
                         Case{"diskfull", UploadResult::kStoreFailed, L"The server could not write the file."},
-                        Case{"dropping", UploadResult::kStoreFailed, L"Connection lost."}}) {
+                        Case{"dropping", UploadResult::kStoreFailed, L"Connection lost."},
+                        Case{"mute", UploadResult::kStoreFailed, L"Connection lost.", 500}}) {
     SCOPED_TRACE(c.server);
     auto peers = Peers("files", "files");
     peers.ftpPort = static_cast<INTERNET_PORT>(PeerPort(c.server));
+    peers.ftpTimeoutMs = c.timeoutMs;
     std::error_code error;
     std::filesystem::remove(Incoming() / L"large.qrv", error);
     std::filesystem::remove(PeersFolder() / "ftp" / c.server / "large.qrv7", error);
