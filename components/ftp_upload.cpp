@@ -19,10 +19,10 @@ namespace qrv {
 namespace {
 
 // The data goes out in sends this large, each followed by the progress: every
-// send costs a round trip to the Wine server, and a file is at most 1 MiB.
-constexpr std::size_t kChunkBytes = 512 * 1024;
+// send is a costly call into the system, and a file is at most 1 MiB.
+constexpr std::size_t kChunkBytes = std::size_t{512} * 1024;
 // No server's reply line is longer; a longer one is no FTP server.
-constexpr std::size_t kMaxReplyLine = 8 * 1024;
+constexpr std::size_t kMaxReplyLine = std::size_t{8} * 1024;
 constexpr std::size_t kMaxReplyLines = 1000;
 
 // Winsock, started on the first upload and kept for the rest of the run.
