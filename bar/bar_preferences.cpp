@@ -1,11 +1,14 @@
-// The bar's preferences window: opened in one of its modes, placed beside the
-// bar, and what it asks of the bar (settings written and read anew, Outlook's
-// categories, the update and import of web services).
+#include "bar/bar_preferences.h"
+
+#include <utility>
+
 #include "bar/bar_files.h"
-#include "bar/bar_window.h"
+#include "bar/bar_types.h"
 #include "components/settings.h"
+#include "core/bar_windows.h"
+#include "help/help_viewer.h"
 #include "outlook/outlook_categories.h"
-#include "ui/program_file.h"
+#include "ui/dialogs.h"
 #include "ui/wide.h"
 
 namespace qrv {
@@ -19,18 +22,26 @@ void BringToFront(HWND window) {
   SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+int WidthOf(const RECT& r) { return r.right - r.left; }
+int HeightOf(const RECT& r) { return r.bottom - r.top; }
+
 }  // namespace
 
-void BarWindow::ShowPreferences(PreferencePage page) {
-  if (!settingsRead_) {
-    pendingPreferences_ = page;
+BarPreferences::BarPreferences(Form& bar, BarData& data, std::function<void()> settingsChanged)
+    : bar_(bar), data_(data), settingsChanged_(std::move(settingsChanged)), updateCheck_(bar, kUpdateCheckIntervalMs) {
+  updateCheck_.onTimer = [this] { ShowDueUpdate(); };
+}
+
+void BarPreferences::Show(PreferencePage page) {
+  if (!ready_) {
+    pendingPage_ = page;
     return;
   }
   // No scheduled update starts while the window is open; it runs again when it closes.
-  updateCheckTimer_.SetEnabled(false);
+  updateCheck_.SetEnabled(false);
   if (!prefs_) {
-    prefs_ = &CreateOwned<PreferencesWindow>(prefsData_, static_cast<PreferencesActions&>(*this));
-    PlacePrefsWindow(*prefs_);
+    prefs_ = &bar_.CreateOwned<PreferencesWindow>(prefsData_, static_cast<PreferencesActions&>(*this));
+    Place(*prefs_);
   }
   PreferencesWindow& prefs = *prefs_;
   prefs.Show();
@@ -50,28 +61,62 @@ void BarWindow::ShowPreferences(PreferencePage page) {
       data_.silentUpdate = false;
       break;
     case PreferencePage::kImport:
-      BringToFront(Handle());
+      BringToFront(bar_.Handle());
       BringToFront(prefs.Handle());
       if (!prefs.PagesShown()) prefs.ShowWebServices();
       break;
   }
 }
 
-// --- what the window asks of the bar ------------------------------------------------
+void BarPreferences::ImportFile(const std::wstring& path) {
+  if (!ready_) {
+    pendingFiles_.push_back(path);
+    return;
+  }
+  Show(PreferencePage::kImport);
+  try {
+    if (prefs_) prefs_->ImportFiles({path});
+  } catch (const std::exception& e) {
+    ShowMessage(Widen(e.what()), MessageKind::kError, MessageButtons::kOk, {.owner = bar_.Handle()});
+  }
+}
 
-void BarWindow::ClaimAssociation() { CheckAssociation("YES", prefs_ ? prefs_->Handle() : Handle()); }
+void BarPreferences::ServeWaiting() {
+  if (const auto page = std::exchange(pendingPage_, std::nullopt)) Show(*page);
+  for (const auto& path : std::exchange(pendingFiles_, {})) ImportFile(path);
+}
 
-std::vector<std::string> BarWindow::CategoryNames() {
+bool BarPreferences::WindowOpen() const { return prefsWindow_ && IsWindow(prefsWindow_); }
+
+void BarPreferences::Place(Form& prefs) {
+  prefsWindow_ = prefs.Handle();
+  const RECT r = prefs.WindowRect();
+  prefs.SetWindowRect(bar_.Scale(kBesideBarLeft), bar_.WindowRect().top, WidthOf(r), HeightOf(r));
+}
+
+void BarPreferences::ShowDueUpdate() {
+  const BarSettings& settings = data_.settings;
+  if (ChecksForUpdates(settings.updateCheck) && Today() >= AddDays(settings.lastUpdate, settings.updateDays))
+    Show(PreferencePage::kUpdate);
+}
+
+// --- what the window asks of the program ----------------------------------------------
+
+void BarPreferences::ShowHelp(int page) { qrv::ShowHelp(bar_, page); }
+
+void BarPreferences::ClaimAssociation() { CheckAssociation("YES", prefs_ ? prefs_->Handle() : bar_.Handle()); }
+
+std::vector<std::string> BarPreferences::CategoryNames() {
   data_.categoryNames = ReadCategoryNames();
   return data_.categoryNames;
 }
 
-SaveContext BarWindow::SaveContextNow() const {
+SaveContext BarPreferences::SaveContextNow() const {
   const BarSettings& s = data_.settings;
   std::string folder = Narrow(ProgramFolder().wstring());
   if (!folder.empty() && folder.back() != '\\') folder += '\\';
   return {.programFolder = folder,
-          .barTop = Top(),
+          .barTop = bar_.WindowRect().top,
           .updateCheck = s.updateCheck,
           .updateDays = s.updateDays,
           .lastUpdateText = FormatShortDate(s.lastUpdate, ShortDateFormat()),
@@ -79,18 +124,18 @@ SaveContext BarWindow::SaveContextNow() const {
           .idleSeconds = s.minimizeTimeMs / 1000};
 }
 
-bool BarWindow::StoreSettings(const SettingsWrite& values) {
+bool BarPreferences::StoreSettings(const SettingsWrite& values) {
   bool stored = true;
   for (const auto& [name, text] : values) stored = WriteSetting(name.c_str(), text) && stored;
   return stored;
 }
 
-void BarWindow::PreferencesClosed(bool pagesShown) {
+void BarPreferences::PreferencesClosed(bool pagesShown) {
   prefs_ = nullptr;
-  ForgetPrefsWindow();
+  Forget();
   // What OK saved takes effect; what Cancel dropped comes back.
-  if (pagesShown) ReadSettings();
-  updateCheckTimer_.SetEnabled(true);
+  if (pagesShown) settingsChanged_();
+  updateCheck_.SetEnabled(true);
 }
 
 }  // namespace qrv

@@ -45,14 +45,14 @@ void PlayBar(const Viewer& viewer, UINT dpi) {
 
   const RECT place = bar.WindowRect();
   LookAtNextMenu(viewer, "bar-menu", "Bar: its menu");
-  bar.BarMenu().Popup(bar, place.right, place.top + 40);
+  bar.Menu().Popup().Popup(bar, place.right, place.top + 40);
   Pump(50);
 
   RECT work{};
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
   LookAtNextMenu(viewer, "bar-tray-menu", "Bar: the notification-area icon's menu");
   SetForegroundWindow(bar.Handle());
-  bar.BarMenu().Popup(bar, work.right - 20, work.bottom - 4);
+  bar.Menu().Popup().Popup(bar, work.right - 20, work.bottom - 4);
   Pump(50);
 }
 

@@ -89,11 +89,11 @@ TEST_F(BarAtDpi, WidthButtonsPicturesAndShapeScaleTogether) {
   EXPECT_EQ(bar_->BackgroundPicture().Width(), 156);
   EXPECT_EQ(bar_->BackgroundPicture().Height(), 453);
   // The note button: 12, 54, 25 x 24 at 96 DPI; its strip of four the one drawn at 150 %.
-  const BarButton& note = bar_->NewItemButton(EntryType::kNote);
+  const BarButton& note = bar_->Buttons().NewItemButton(EntryType::kNote);
   EXPECT_EQ(Box(note.PlacedRect()), Box({18, 81, 56, 117}));
   EXPECT_EQ(note.Glyph().Width(), 4 * 38);
   EXPECT_EQ(note.Glyph().Height(), 36);
-  EXPECT_EQ(bar_->FolderButton(FolderKind::kNotes).PlacedRect().bottom, 117);
+  EXPECT_EQ(bar_->Buttons().FolderButton(FolderKind::kNotes).PlacedRect().bottom, 117);
   // The shape is the outline of the bigger background, not the small one.
   const RECT shapeAt144 = ShapeBox(bar_->Handle());
   EXPECT_EQ(Box(shapeAt144), Box(DrawnBox(bar_->BackgroundPicture())));
@@ -145,7 +145,7 @@ TEST_F(BarAtDpi, MenuItemsOfFoldersNewItemsAndProgramsShowPicturesDrawnForTheDis
   std::vector<int> pictured{0, 1, 2, 3, 4, 5, 7, 8, 9, 10, 11, 12, 14, 15, 17, 18, 19, 20, 21};
   const auto check = [&](int size) {
     std::vector<MenuItem*> commands;
-    HMENU menu = bar_->BarMenu().Build(commands);
+    HMENU menu = bar_->Menu().Popup().Build(commands);
     std::set<HBITMAP> distinct;
     for (int place = 0; place < GetMenuItemCount(menu); ++place) {
       HBITMAP picture = nullptr;

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -49,11 +50,11 @@ void ChooseByKeys(std::vector<UINT> keys);
 std::vector<UINT> MenuPlace(int place);
 
 // A bar whose web-service import only notes the paths it was given.
-class RecordingBar : public BarWindow {
+class RecordingPreferences : public BarPreferences {
  public:
-  RecordingBar(BarData& data, OutlookSession& outlook, ItemActions& entryActions, std::vector<std::string> args,
-               std::vector<std::wstring>& imported)
-      : BarWindow(data, outlook, entryActions, std::move(args)), imported_(imported) {}
+  RecordingPreferences(Form& bar, BarData& data, std::function<void()> settingsChanged,
+                       std::vector<std::wstring>& imported)
+      : BarPreferences(bar, data, std::move(settingsChanged)), imported_(imported) {}
 
  private:
   int ImportWebServiceFiles(Form&, const std::vector<std::wstring>& paths, std::vector<std::string>&) override {
@@ -61,6 +62,16 @@ class RecordingBar : public BarWindow {
     return 0;
   }
   std::vector<std::wstring>& imported_;
+};
+
+class RecordingBar : public BarWindow {
+ public:
+  RecordingBar(BarData& data, OutlookSession& outlook, ItemActions& entryActions, std::vector<std::string> args,
+               std::vector<std::wstring>& imported)
+      : BarWindow(data, outlook, entryActions, std::move(args),
+                  [&imported](Form& bar, BarData& barData, std::function<void()> settingsChanged) {
+                    return std::make_unique<RecordingPreferences>(bar, barData, std::move(settingsChanged), imported);
+                  }) {}
 };
 
 class BarTest : public StandInTest {

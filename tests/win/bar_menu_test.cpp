@@ -24,7 +24,7 @@ std::vector<std::wstring> MenuLines(HMENU menu) {
 
 TEST_F(BarMenu, HoldsTheBarCommandsInTheirOrderWithTheirNumbers) {
   std::vector<qrv::MenuItem*> commands;
-  HMENU menu = bar_->BarMenu().Build(commands);
+  HMENU menu = bar_->Menu().Popup().Build(commands);
   EXPECT_EQ(MenuLines(menu), (std::vector<std::wstring>{L"Tasks",
                                                         L"Notes",
                                                         L"Calendar",
@@ -75,7 +75,7 @@ TEST_F(BarMenu, HoldsTheBarCommandsInTheirOrderWithTheirNumbers) {
 
 // A bar menu item by its text.
 const MenuItem& ItemNamed(BarWindow& bar, const std::wstring& text) {
-  for (const MenuItem* item : bar.BarMenu().Items())
+  for (const MenuItem* item : bar.Menu().Popup().Items())
     if (item->text == text) return *item;
   throw std::logic_error("no such menu item");
 }
@@ -83,7 +83,7 @@ const MenuItem& ItemNamed(BarWindow& bar, const std::wstring& text) {
 TEST_F(BarMenu, OutlookProgramsEnableTheirItemsOnlyWhenTheyAreThere) {
   const auto enabled = [&](const wchar_t* text) { return ItemNamed(*bar_, text).enabled; };
   parts_.data.settings.outlookExePath = FolderPath() + "\\OUTLOOK.EXE";
-  bar_->EnableMenuPrograms();
+  bar_->Menu().EnablePrograms();
   EXPECT_FALSE(enabled(L"Open Outlook") || enabled(L"Open Outlook Today") || enabled(L"Advanced Find...") ||
                enabled(L"New Office Document"));
   for (const char* name : {"\\OUTLOOK.EXE", "\\Finder.exe"}) {
@@ -91,7 +91,7 @@ TEST_F(BarMenu, OutlookProgramsEnableTheirItemsOnlyWhenTheyAreThere) {
         CreateFileW(qrv::Widen(FolderPath() + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
   }
   parts_.data.settings.officeShortcutPath = FolderPath() + "\\OUTLOOK.EXE";
-  bar_->EnableMenuPrograms();
+  bar_->Menu().EnablePrograms();
   EXPECT_TRUE(enabled(L"Open Outlook") && enabled(L"Open Outlook Today") && enabled(L"Advanced Find...") &&
               enabled(L"New Office Document"));
   for (const char* name : {"\\OUTLOOK.EXE", "\\Finder.exe"}) DeleteFileW(qrv::Widen(FolderPath() + name).c_str());
@@ -103,10 +103,10 @@ TEST_F(BarMenu, ChosenItemsRunTheirCommands) {
   bar_->Show();
   SetForegroundWindow(bar_->Handle());
   ChooseByKeys(MenuPlace(3));  // "Calendar"
-  bar_->BarMenu().Popup(*bar_, 10, 200);
+  bar_->Menu().Popup().Popup(*bar_, 10, 200);
   EXPECT_EQ(Stored("Explorer", "1").Get("Folder"), "Calendar");
   ChooseByKeys(MenuPlace(14));  // "New Meeting Request"
-  bar_->BarMenu().Popup(*bar_, 10, 200);
+  bar_->Menu().Popup().Popup(*bar_, 10, 200);
   const auto meetings = Items("AppointmentItem");
   ASSERT_EQ(meetings.size(), 1u);
   EXPECT_EQ(meetings[0].Get("MeetingStatus"), "1");
@@ -114,7 +114,7 @@ TEST_F(BarMenu, ChosenItemsRunTheirCommands) {
   // "Tavrobar Enabled" hides the bar and leaves the icon alone.
   parts_.data.settings.programMode = ProgramMode::kBarAndTray;
   ChooseByKeys(MenuPlace(20));
-  bar_->BarMenu().Popup(*bar_, 10, 200);
+  bar_->Menu().Popup().Popup(*bar_, 10, 200);
   EXPECT_EQ(parts_.data.settings.programMode, ProgramMode::kTrayOnly);
   EXPECT_FALSE(bar_->Visible());
   EXPECT_FALSE(ItemNamed(*bar_, L"Tavrobar Enabled").checked);
@@ -209,12 +209,12 @@ TEST_F(BarMenu, TheHelpViewerAndThePreferencesWindowKeepTheirPlaces) {
 
   // A window that went without clearing its handle is no window to reuse.
   auto prefs = std::make_unique<Form>(FormArgs{.caption = L"prefs", .clientSize = {300, 200}});
-  bar_->PlacePrefsWindow(*prefs);
+  bar_->Preferences().Place(*prefs);
   EXPECT_EQ(prefs->WindowRect().left, 40);
-  EXPECT_TRUE(bar_->PrefsWindowOpen());
+  EXPECT_TRUE(bar_->Preferences().WindowOpen());
   prefs.reset();
-  EXPECT_FALSE(bar_->PrefsWindowOpen());
-  bar_->ForgetPrefsWindow();
+  EXPECT_FALSE(bar_->Preferences().WindowOpen());
+  bar_->Preferences().Forget();
 }
 
 // --- the categories dialog on its own --------------------------------------------------

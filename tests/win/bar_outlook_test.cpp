@@ -125,7 +125,7 @@ TEST_F(ConnectedBar, AllAndNoneSetEveryEntryAndAnInformationItemNeverAsks) {
 TEST_F(ConnectedBar, RightButtonForcesThePromptExceptOnTheOtherMailProgramsRoad) {
   // On the bar's contact button a left click makes the contact straight away;
   // the right button asks for its categories first.
-  HWND contactButton = bar_->NewItemButton(EntryType::kContact).Handle();
+  HWND contactButton = bar_->Buttons().NewItemButton(EntryType::kContact).Handle();
   const auto press = [&](UINT down, UINT up, WPARAM held) {
     SendMessageW(contactButton, down, held, MAKELPARAM(10, 10));
     SendMessageW(contactButton, up, 0, MAKELPARAM(10, 10));

@@ -52,7 +52,7 @@ class HotkeyTest : public BarTest {
 
   // The hotkey text the bar menu shows beside an item.
   std::wstring MenuHotkey(const std::wstring& text) const {
-    for (const MenuItem* item : bar_->BarMenu().Items())
+    for (const MenuItem* item : bar_->Menu().Popup().Items())
       if (item->text == text) return item->hotkeyText;
     return L"(no such item)";
   }

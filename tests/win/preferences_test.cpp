@@ -114,19 +114,19 @@ class Preferences : public BarTest {
   }
 
   PreferencesWindow& Open(PreferencePage page) {
-    bar_->ShowPreferences(page);
-    EXPECT_NE(bar_->Preferences(), nullptr);
-    return *bar_->Preferences();
+    bar_->Preferences().Show(page);
+    EXPECT_NE(bar_->Preferences().Window(), nullptr);
+    return *bar_->Preferences().Window();
   }
   // Shows a page, as a click on its tab does, and answers its window.
   HWND Page(PreferencesTab tab) {
-    bar_->Preferences()->ShowTab(tab);
-    return bar_->Preferences()->Tabs().Page(static_cast<std::size_t>(tab)).Handle();
+    bar_->Preferences().Window()->ShowTab(tab);
+    return bar_->Preferences().Window()->Tabs().Page(static_cast<std::size_t>(tab)).Handle();
   }
   // Presses a button of the window and lets it close.
   void Finish(Button& button) {
     button.Click();
-    Application::Get().RunUntil([&] { return bar_->Preferences() == nullptr; });
+    Application::Get().RunUntil([&] { return bar_->Preferences().Window() == nullptr; });
   }
   std::vector<std::string> KeywordFileLines() const { return PlainLines(ReadFileBytes(kKeywordFile, 1 << 24).value()); }
 
@@ -139,16 +139,16 @@ TEST_F(Preferences, OpenOneAtATimeBesideTheBarFromTheMenuAndTheButtonAndGoWhenCl
   EXPECT_FALSE(about.PagesShown());
   EXPECT_EQ(about.WindowRect().left, 40);
   EXPECT_EQ(about.WindowRect().top, bar_->WindowRect().top);
-  EXPECT_TRUE(bar_->PrefsWindowOpen());
+  EXPECT_TRUE(bar_->Preferences().WindowOpen());
   // "Keywords..." on the open about face opens the pages there; the same window.
   EXPECT_EQ(&Open(PreferencePage::kKeywords), &about);
   EXPECT_TRUE(about.PagesShown());
   EXPECT_EQ(about.Tabs().Selection(), static_cast<int>(PreferencesTab::kKeywords));
   EXPECT_FALSE(about.PrefsButton().Visible());
-  EXPECT_FALSE(bar_->UpdateCheckRunning());
+  EXPECT_FALSE(bar_->Preferences().UpdateCheckRunning());
   Finish(about.CancelButton());
-  EXPECT_FALSE(bar_->PrefsWindowOpen());
-  EXPECT_TRUE(bar_->UpdateCheckRunning());
+  EXPECT_FALSE(bar_->Preferences().WindowOpen());
+  EXPECT_TRUE(bar_->Preferences().UpdateCheckRunning());
   // The about face's Preferences button opens the pages on General.
   PreferencesWindow& again = Open(PreferencePage::kGeneral);
   again.PrefsButton().Click();
@@ -239,7 +239,7 @@ TEST_F(Preferences, CancelKeepsTheSettingsAndTheKeywordFileAsTheyWere) {
   SendMessageW(ok, WM_LBUTTONUP, 0, MAKELPARAM(-20, -20));
   EXPECT_EQ(GetFocus(), grid);
   PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1);
-  Application::Get().RunUntil([&] { return bar_->Preferences() == nullptr; });
+  Application::Get().RunUntil([&] { return bar_->Preferences().Window() == nullptr; });
   EXPECT_EQ(ReadSetting("HINTS"), "");
   EXPECT_EQ(ReadFileBytes(kKeywordFile, 1 << 24), before);
   EXPECT_TRUE(parts_.data.settings.hints);
@@ -337,21 +337,21 @@ TEST_F(Preferences, AnUpdateTheBarStartsStoresOnlyItsOwnValuesAndLeavesOpenPages
     if (dialog && IsWindowVisible(dialog)) PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1);
   });
   // With no window open it stores the update's values alone and closes.
-  bar_->ShowPreferences(PreferencePage::kUpdate);
-  Application::Get().RunUntil([&] { return bar_->Preferences() == nullptr; });
+  bar_->Preferences().Show(PreferencePage::kUpdate);
+  Application::Get().RunUntil([&] { return bar_->Preferences().Window() == nullptr; });
   EXPECT_EQ(ReadSetting("UPDATECHECK"), "1");
   EXPECT_EQ(ReadSetting("UPDATETIME"), "7");
   EXPECT_EQ(ReadSetting("HINTS"), "");
   EXPECT_EQ(ReadSetting("MINIMIZETIME"), "");
-  EXPECT_TRUE(bar_->UpdateCheckRunning());
+  EXPECT_TRUE(bar_->Preferences().UpdateCheckRunning());
   // Pages the user is editing stay open with the edits.
   PreferencesWindow& prefs = Open(PreferencePage::kKeywords);
   prefs.Keywords().Grid().SetSelection(0);
   prefs.Keywords().RemoveButton().Click();
-  bar_->ShowPreferences(PreferencePage::kUpdate);
-  bar_->ShowPreferences(PreferencePage::kKeywords);
+  bar_->Preferences().Show(PreferencePage::kUpdate);
+  bar_->Preferences().Show(PreferencePage::kKeywords);
   Application::Get().ProcessMessages();
-  ASSERT_EQ(bar_->Preferences(), &prefs);
+  ASSERT_EQ(bar_->Preferences().Window(), &prefs);
   EXPECT_EQ(prefs.Keywords().Lists().itemKeywords.size(), 1u);
   Finish(prefs.OkButton());
   EXPECT_EQ(parts_.data.keywordList.front(), "K=1{MEET*}3");
@@ -363,7 +363,7 @@ TEST_F(Preferences, AnUpdateTheBarStartsStoresOnlyItsOwnValuesAndLeavesOpenPages
 TEST_F(Preferences, TheInformationItemWindowListsTheCategoriesAndOpensTheKeywords) {
   // The program's main form is the bar: closing the window ends only the window.
   if (!Application::Get().MainForm()) Application::Get().CreateForm<Form>(FormArgs{.caption = L"main"});
-  for (const MenuItem* item : bar_->BarMenu().Items())
+  for (const MenuItem* item : bar_->Menu().Popup().Items())
     if (item->text == L"New Information Item") item->onClick();
   Pump(100);
   const HWND entry = FindThreadWindow([](HWND w) { return FindWindowExW(w, nullptr, L"Button", L"Key") != nullptr; });
@@ -382,10 +382,10 @@ TEST_F(Preferences, TheInformationItemWindowListsTheCategoriesAndOpensTheKeyword
   EXPECT_GT(SendMessageW(list, LB_GETCOUNT, 0, 0), 0);
   SendMessageW(FindWindowExW(entry, nullptr, L"Button", L"Key"), BM_CLICK, 0, 0);
   Pump(100);
-  ASSERT_NE(bar_->Preferences(), nullptr);
-  EXPECT_TRUE(bar_->Preferences()->PagesShown());
-  EXPECT_EQ(bar_->Preferences()->Tabs().Selection(), static_cast<int>(PreferencesTab::kKeywords));
-  Finish(bar_->Preferences()->CancelButton());
+  ASSERT_NE(bar_->Preferences().Window(), nullptr);
+  EXPECT_TRUE(bar_->Preferences().Window()->PagesShown());
+  EXPECT_EQ(bar_->Preferences().Window()->Tabs().Selection(), static_cast<int>(PreferencesTab::kKeywords));
+  Finish(bar_->Preferences().Window()->CancelButton());
   PostMessageW(entry, WM_CLOSE, 0, 0);
   for (int i = 0; i < 100 && IsWindow(entry); ++i) Pump(20);
   EXPECT_FALSE(IsWindow(entry));
