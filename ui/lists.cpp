@@ -9,17 +9,18 @@ namespace {
 
 // A list view draws its scroll bars at once, more than once, whenever its rows
 // or its place in them change. Its window is kept from the screen meanwhile,
-// without telling the list; then only what looks different is drawn anew: the
-// rows when the list scrolled (or all were changed), the vertical scroll bar
-// when its thumb or arrows moved, and the whole list, frame and header too,
-// when a scroll bar came or went or the list scrolled sideways.
+// without telling the list. Then it is drawn whole, frame and header too, when
+// every row changed, a scroll bar came or went or the list scrolled sideways;
+// else only what looks different is drawn anew: the rows when the list
+// scrolled, and the vertical scroll bar when its thumb or arrows moved.
 class UnseenScope {
  public:
-  UnseenScope(HWND list, bool rowsChanged)
-      : list_(list), shown_(GetWindowLongPtrW(list, GWL_STYLE) & WS_VISIBLE), rowsChanged_(rowsChanged) {
+  UnseenScope(HWND list, bool allRows)
+      : list_(list), shown_(GetWindowLongPtrW(list, GWL_STYLE) & WS_VISIBLE), allRows_(allRows) {
     if (!shown_) return;
-    // Hidden, the list forgets what it still had to draw: that is drawn first.
-    UpdateWindow(list_);
+    // Hidden, the list forgets what it still had to draw: unless it is drawn
+    // whole afterwards, that is drawn first.
+    if (!allRows_) UpdateWindow(list_);
     before_ = Look(list_);
     DefWindowProcW(list_, WM_SETREDRAW, FALSE, 0);
   }
@@ -29,7 +30,7 @@ class UnseenScope {
     // Shown again, the list would draw its frame at its next paint, changed or not.
     RedrawWindow(list_, nullptr, nullptr, RDW_VALIDATE | RDW_NOFRAME | RDW_NOCHILDREN);
     const View after = Look(list_);
-    if (after.bars != before_.bars || after.left != before_.left) {
+    if (allRows_ || after.bars != before_.bars || after.left != before_.left) {
       RedrawWindow(list_, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
       return;
     }
@@ -41,7 +42,7 @@ class UnseenScope {
       GetScrollInfo(list_, SB_VERT, &info);
       SetScrollInfo(list_, SB_VERT, &info, TRUE);
     }
-    if (rowsChanged_ || after.top != before_.top) {
+    if (after.top != before_.top) {
       const RECT rows = RowsArea();
       RedrawWindow(list_, &rows, nullptr, RDW_INVALIDATE | RDW_ERASE);
     }
@@ -84,7 +85,7 @@ class UnseenScope {
 
   HWND list_;
   bool shown_;
-  bool rowsChanged_;
+  bool allRows_;
   View before_;
 };
 
