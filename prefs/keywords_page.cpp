@@ -127,12 +127,12 @@ void KeywordsPage::EnableButtons() {
   add_.SetEnabled(true);
 }
 
-// Only the rows from `first` to `last` changed; the grid is told the count
-// only when it changed, which draws every row anew.
+// Only the rows from `first` to `last` changed, and only they are drawn anew;
+// the grid is told the count only when it changed.
 void KeywordsPage::Changed(int first, int last, int current) {
   working_.changed = true;
   const int count = static_cast<int>(List().size());
-  if (grid_.Count() != count) grid_.SetRowCount(count);
+  if (grid_.Count() != count) grid_.SetRowCount(count, RowsDrawn::kByCaller);
   grid_.RedrawRows(first, last);
   if (count > 0) grid_.SetSelection(std::clamp(current, 0, count - 1));
   EnableButtons();

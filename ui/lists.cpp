@@ -9,23 +9,84 @@ namespace {
 
 // A list view draws its scroll bars at once, more than once, whenever its rows
 // or its place in them change. Its window is kept from the screen meanwhile,
-// without telling the list, and drawn whole, frame and header too, at the next
-// paint.
+// without telling the list. Then it is drawn whole, frame and header too, when
+// every row changed, a scroll bar came or went or the list scrolled sideways;
+// else only what looks different is drawn anew: the rows when the list
+// scrolled, and the vertical scroll bar when its thumb or arrows moved.
 class UnseenScope {
  public:
-  explicit UnseenScope(HWND list) : list_(list), shown_(GetWindowLongPtrW(list, GWL_STYLE) & WS_VISIBLE) {
-    if (shown_) DefWindowProcW(list_, WM_SETREDRAW, FALSE, 0);
+  UnseenScope(HWND list, bool allRows)
+      : list_(list), shown_(GetWindowLongPtrW(list, GWL_STYLE) & WS_VISIBLE), allRows_(allRows) {
+    if (!shown_) return;
+    // Hidden, the list forgets what it still had to draw: unless it is drawn
+    // whole afterwards, that is drawn first.
+    if (!allRows_) UpdateWindow(list_);
+    before_ = Look(list_);
+    DefWindowProcW(list_, WM_SETREDRAW, FALSE, 0);
   }
   ~UnseenScope() {
-    if (shown_) DefWindowProcW(list_, WM_SETREDRAW, TRUE, 0);
-    RedrawWindow(list_, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
+    if (!shown_) return;
+    DefWindowProcW(list_, WM_SETREDRAW, TRUE, 0);
+    // Shown again, the list would draw its frame at its next paint, changed or not.
+    RedrawWindow(list_, nullptr, nullptr, RDW_VALIDATE | RDW_NOFRAME | RDW_NOCHILDREN);
+    const View after = Look(list_);
+    if (allRows_ || after.bars != before_.bars || after.left != before_.left) {
+      RedrawWindow(list_, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
+      return;
+    }
+    if (!SameThumb(after.vertical, before_.vertical)) {
+      // The same values again, drawn: only the bar, not the frame around the list.
+      SCROLLINFO info{};
+      info.cbSize = sizeof info;
+      info.fMask = SIF_ALL;
+      GetScrollInfo(list_, SB_VERT, &info);
+      SetScrollInfo(list_, SB_VERT, &info, TRUE);
+    }
+    if (after.top != before_.top) {
+      const RECT rows = RowsArea();
+      RedrawWindow(list_, &rows, nullptr, RDW_INVALIDATE | RDW_ERASE);
+    }
   }
   UnseenScope(const UnseenScope&) = delete;
   UnseenScope& operator=(const UnseenScope&) = delete;
 
  private:
+  struct View {
+    LONG_PTR bars = 0;  // the scroll bars shown
+    int top = 0;        // the first row in view
+    int left = 0;       // how far the list scrolled sideways
+    SCROLLBARINFO vertical{};
+  };
+  static View Look(HWND list) {
+    View view{.bars = GetWindowLongPtrW(list, GWL_STYLE) & (WS_VSCROLL | WS_HSCROLL),
+              .top = static_cast<int>(SendMessageW(list, LVM_GETTOPINDEX, 0, 0)),
+              .left = GetScrollPos(list, SB_HORZ),
+              .vertical = {}};
+    view.vertical.cbSize = sizeof view.vertical;
+    GetScrollBarInfo(list, static_cast<LONG>(OBJID_VSCROLL), &view.vertical);
+    return view;
+  }
+  static bool SameThumb(const SCROLLBARINFO& a, const SCROLLBARINFO& b) {
+    return a.xyThumbTop == b.xyThumbTop && a.xyThumbBottom == b.xyThumbBottom &&
+           std::equal(std::begin(a.rgstate), std::end(a.rgstate), std::begin(b.rgstate));
+  }
+  // The client area below the column titles.
+  RECT RowsArea() const {
+    RECT area{};
+    GetClientRect(list_, &area);
+    const auto header = reinterpret_cast<HWND>(SendMessageW(list_, LVM_GETHEADER, 0, 0));
+    RECT titles{};
+    if (header && (GetWindowLongPtrW(header, GWL_STYLE) & WS_VISIBLE) && GetWindowRect(header, &titles)) {
+      MapWindowPoints(nullptr, list_, reinterpret_cast<POINT*>(&titles), 2);
+      area.top = std::max(area.top, titles.bottom);
+    }
+    return area;
+  }
+
   HWND list_;
   bool shown_;
+  bool allRows_;
+  View before_;
 };
 
 }  // namespace
@@ -181,9 +242,9 @@ void ListView::Clear() {
   Send(LVM_DELETEALLITEMS);
 }
 
-void ListView::SetRowCount(int count) {
+void ListView::SetRowCount(int count, RowsDrawn drawn) {
   QuietScope quiet(*this);
-  UnseenScope unseen(Handle());
+  UnseenScope unseen(Handle(), drawn == RowsDrawn::kAll);
   Send(LVM_SETITEMCOUNT, static_cast<WPARAM>(count), LVSICF_NOSCROLL);
 }
 
@@ -251,7 +312,7 @@ void ListView::SetSelection(int row, Notify notify) {
     QuietScope quiet(*this);
     const auto top = static_cast<int>(Send(LVM_GETTOPINDEX));
     std::optional<UnseenScope> unseen;
-    if (row < top || row >= top + static_cast<int>(Send(LVM_GETCOUNTPERPAGE))) unseen.emplace(Handle());
+    if (row < top || row >= top + static_cast<int>(Send(LVM_GETCOUNTPERPAGE))) unseen.emplace(Handle(), false);
     LVITEMW item{};
     item.stateMask = LVIS_SELECTED;
     if (const int old = Selection(); old >= 0 && old != row)

@@ -63,14 +63,17 @@ struct ListViewArgs {
   bool noHeader = false;     // the column titles not shown
 };
 
+enum class RowsDrawn { kAll, kByCaller };
+
 class ListView : public Control {
  public:
   ListView(Container& parent, const ListViewArgs& args);
   // Adds a row of cell texts at the end; returns its index.
   int AddRow(const std::vector<std::wstring>& cells);
   void Clear();
-  // Virtual rows: how many there are (drawn once), and rows to draw anew.
-  void SetRowCount(int count);
+  // Virtual rows: how many there are (every row in view drawn anew, or only
+  // those the caller then redraws), and rows to draw anew.
+  void SetRowCount(int count, RowsDrawn drawn = RowsDrawn::kAll);
   void RedrawRows(int first, int last);
   // Takes other columns; the rows go with the old ones.
   void SetColumns(std::vector<ListColumn> columns);

@@ -237,6 +237,91 @@ TEST_F(Controls, ListViewLabelEditIsKeptOrRefusedByItsHandler) {
   EXPECT_EQ(form_.view.CellText(1, 1), L"2");
 }
 
+// What a window shows on the screen, pixel by pixel.
+std::vector<std::uint32_t> OnTheScreen(HWND window) {
+  RECT rc{};
+  GetWindowRect(window, &rc);
+  const int width = rc.right - rc.left, height = rc.bottom - rc.top;
+  BITMAPINFO info{};
+  info.bmiHeader = {.biSize = sizeof info.bmiHeader,
+                    .biWidth = width,
+                    .biHeight = -height,
+                    .biPlanes = 1,
+                    .biBitCount = 32,
+                    .biCompression = BI_RGB,
+                    .biSizeImage = 0,
+                    .biXPelsPerMeter = 0,
+                    .biYPelsPerMeter = 0,
+                    .biClrUsed = 0,
+                    .biClrImportant = 0};
+  void* bits = nullptr;
+  HDC screen = GetDC(nullptr);
+  HDC copy = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(copy, bitmap);
+  BitBlt(copy, 0, 0, width, height, screen, rc.left, rc.top, SRCCOPY);
+  GdiFlush();
+  const auto* pixels = static_cast<const std::uint32_t*>(bits);
+  std::vector<std::uint32_t> shown(pixels, pixels + static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+  SelectObject(copy, old);
+  DeleteObject(bitmap);
+  DeleteDC(copy);
+  ReleaseDC(nullptr, screen);
+  return shown;
+}
+
+struct LongList : qrv::Form {
+  LongList() : Form({.caption = L"long list", .clientSize = {300, 200}}) {}
+  std::vector<std::wstring> rows;
+  qrv::ListView view{
+      *this,
+      {.bounds = {8, 8, 265, 148}, .columns = {{L"Row", 120}, {L"Half", 100}}, .rowHeight = 18, .virtualRows = true}};
+};
+
+// A list of virtual rows draws anew only what its changes touch: what it then
+// shows is what drawing it whole shows, rows, scroll bar and column titles.
+TEST(VirtualList, ShowsAfterEachChangeWhatDrawingItWholeShows) {
+  LongList form;
+  for (int n = 0; n < 5000; ++n) form.rows.push_back(L"row " + std::to_wstring(n));
+  form.view.cellText = [&](int row, int column) {
+    const std::wstring& text = form.rows[static_cast<std::size_t>(row)];
+    return column == 0 ? text : text.substr(0, text.size() / 2);
+  };
+  form.Show();
+  SetForegroundWindow(form.Handle());
+  form.view.SetRowCount(static_cast<int>(form.rows.size()));
+  form.view.SetSelection(2500);
+  Pump(50);
+  const auto shownAfter = [&](const char* change) {
+    Pump(50);
+    const std::vector<std::uint32_t> shown = OnTheScreen(form.view.Handle());
+    RedrawWindow(form.view.Handle(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Pump(50);
+    EXPECT_TRUE(shown == OnTheScreen(form.view.Handle())) << change;
+  };
+  const auto count = [&] { return static_cast<int>(form.rows.size()); };
+  form.rows.erase(form.rows.begin() + 2500);
+  form.view.SetRowCount(count(), qrv::RowsDrawn::kByCaller);
+  form.view.RedrawRows(2500, count());
+  form.view.SetSelection(2500);
+  shownAfter("a row removed");
+  form.rows.push_back(L"added");
+  form.view.SetRowCount(count(), qrv::RowsDrawn::kByCaller);
+  form.view.RedrawRows(count() - 1, count() - 1);
+  form.view.SetSelection(count() - 1);
+  shownAfter("a row added at the end, out of view");
+  form.view.SetSelection(0);
+  shownAfter("the first row selected");
+  for (std::wstring& row : form.rows) row += L" again";
+  form.view.SetRowCount(count());
+  shownAfter("every row changed");
+  form.rows.resize(3);
+  form.view.SetRowCount(count());
+  form.view.SetSelection(2);
+  shownAfter("fewer rows than the list holds");
+}
+
 TEST_F(Controls, PickersKeepTheirValuesQuietly) {
   int changes = 0;
   form_.count.onChange = [&](int) { ++changes; };
