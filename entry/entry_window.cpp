@@ -149,7 +149,7 @@ EntryWindow::~EntryWindow() {
 
 void EntryWindow::Clear() {
   header_.Clear();
-  if (GetWindowTextLengthW(body_.Handle()) > 0) body_.SetPlainText(L"", Notify::kYes);
+  if (body_.TextLength() > 0) body_.SetPlainText(L"", Notify::kYes);
   WrapBody();
   attachmentsList_.RemoveAll();
   Today();
@@ -207,9 +207,7 @@ RichEdit& EntryWindow::WebBody() {
   return *webBody_;
 }
 
-bool EntryWindow::Empty() const {
-  return header_.Empty() && GetWindowTextLengthW(body_.Handle()) == 0 && attachmentsList_.Count() == 0;
-}
+bool EntryWindow::Empty() const { return header_.Empty() && body_.TextLength() == 0 && attachmentsList_.Count() == 0; }
 
 bool EntryWindow::Save() {
   if (!actions_.Save(*this)) return false;

@@ -40,16 +40,6 @@ std::wstring DecodeText(const std::string& bytes) {
   return Widen(AnsiToUtf8(bytes));
 }
 
-void SetBold(const RichEdit& edit, LONG start, LONG end, bool bold) {
-  CHARRANGE range{start, end};
-  SendMessageW(edit.Handle(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
-  CHARFORMAT2W format{};
-  format.cbSize = sizeof format;
-  format.dwMask = CFM_BOLD;
-  format.dwEffects = bold ? CFE_BOLD : 0;
-  SendMessageW(edit.Handle(), EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
-}
-
 }  // namespace
 
 // --- Pictures --------------------------------------------------------------------
@@ -112,10 +102,10 @@ void EntryWindow::RenderHintText() {
     }
   }
   body.SetPlainText(text);
-  SetBold(body, 0, -1, false);
-  if (headingEnd > 0) SetBold(body, 0, headingEnd, true);
-  if (boldStart >= 0) SetBold(body, boldStart, boldEnd, true);
-  SendMessageW(body.Handle(), EM_SETSEL, 0, 0);
+  body.SetBold({0, -1}, false);
+  if (headingEnd > 0) body.SetBold({0, headingEnd}, true);
+  if (boldStart >= 0) body.SetBold({boldStart, boldEnd}, true);
+  body.Select(0, 0);
 }
 
 // --- The icon ----------------------------------------------------------------------
@@ -188,8 +178,7 @@ void EntryWindow::UnwrapBodyFor(std::wstring_view text) {
     line = c == L'\r' || c == L'\n' ? 0 : line + 1;
     if (line > kLongestWrappedLine) {
       bodyWraps_ = false;
-      SendMessageW(body_.Handle(), EM_SETOPTIONS, ECOOP_OR, ECO_AUTOHSCROLL);
-      SendMessageW(body_.Handle(), EM_SETTARGETDEVICE, 0, 1);
+      body_.SetWordWrap(false);
       return;
     }
   }
@@ -197,8 +186,7 @@ void EntryWindow::UnwrapBodyFor(std::wstring_view text) {
 
 void EntryWindow::WrapBody() {
   if (std::exchange(bodyWraps_, true)) return;
-  SendMessageW(body_.Handle(), EM_SETOPTIONS, ECOOP_AND, ~static_cast<LPARAM>(ECO_AUTOHSCROLL));
-  SendMessageW(body_.Handle(), EM_SETTARGETDEVICE, 0, 0);
+  body_.SetWordWrap(true);
 }
 
 }  // namespace qrv
