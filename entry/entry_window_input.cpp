@@ -164,7 +164,7 @@ void EntryWindow::ApplyParserResult(const QuickEntryResult& r) {
   if (r.labelMatch) labelMatch_ = *r.labelMatch;
   if (r.service == Change::kSet && header_.ServiceIndex() != r.serviceIndex) {
     header_.SetServiceIndex(r.serviceIndex);
-    ShowServiceHint();
+    webBody_.ShowServiceHint(header_.ServiceIndex(), header_.ServiceItems());
   }
   if (r.service == Change::kClear && header_.ServiceIndex() != -1) header_.SetServiceIndex(-1);
   if (r.typeButton && TypeButton() != r.typeButton) SetTypeButton(*r.typeButton);
@@ -200,7 +200,7 @@ EntryKeyContext EntryWindow::KeyContext(EntryField field) const {
           .datePanelShown = DatePanelShown(),
           .bodyTakesTab = data_.settings.tab,
           .startTimeEnabled = datePanel_ && datePanel_->StartTime().Enabled(),
-          .assignDateEnabled = assignDateButton_.Enabled(),
+          .assignDateEnabled = footer_.AssignDateEnabled(),
           .reminderShown = datePanel_ && datePanel_->Reminder().Visible()};
 }
 

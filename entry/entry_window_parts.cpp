@@ -1,5 +1,4 @@
-// The window's pictures, the web-service hint shown for an internet entry,
-// the icon of an appointment and the attached files.
+// The window's pictures, the icon of an appointment and the attached files.
 #include <windows.h>
 
 #include <commdlg.h>
@@ -48,65 +47,12 @@ void EntryWindow::ShowPictures() {
   const UINT dpi = Dpi();
   for (std::size_t i = 0; i < typeButtons_.size(); ++i)
     SetButtonPicture(*typeButtons_[i], EntryPictureFor(static_cast<EntryPicture>(i), dpi));
-  SetButtonPicture(assignDateButton_, EntryPictureFor(EntryPicture::kDate, dpi));
-  SetButtonPicture(categoriesButton_, EntryPictureFor(EntryPicture::kCategories, dpi));
-  SetButtonPicture(attachButton_, EntryPictureFor(EntryPicture::kAttach, dpi));
-  SetButtonPicture(signatureButton_, EntryPictureFor(EntryPicture::kSignature, dpi));
+  footer_.ShowPictures();
   ChoosePriority(priority_);
   header_.ShowPictures();
 }
 
 void EntryWindow::DpiChanged() { ShowPictures(); }
-
-// --- The web-service hint ----------------------------------------------------------
-
-void EntryWindow::ShowServiceHint() {
-  const int service = header_.ServiceIndex();
-  const std::vector<std::string>& services = header_.ServiceItems();
-  if (service < 0 || service >= static_cast<int>(services.size())) return;
-  if (const auto hint = ServiceHintFor(data_.keywords.Records(), services[static_cast<std::size_t>(service)]))
-    ShowHintText(*hint);
-}
-
-void EntryWindow::ShowHintText(const ServiceHintText& hint) {
-  hint_ = hint;
-  if (webBody_) RenderHintText();
-}
-
-// The text goes in as plain text, whatever it holds; then the heading and the
-// keyword are made bold.
-void EntryWindow::RenderHintText() {
-  const ServiceHintText& hint = hint_;
-  RichEdit& body = *webBody_;
-  std::wstring text;
-  LONG at = 0, headingEnd = 0, boldStart = -1, boldEnd = -1;
-  const auto add = [&](const std::string& line) {
-    const std::wstring wide = Widen(line);
-    if (!text.empty()) {
-      text += L"\r\n";
-      ++at;  // the edit keeps a line break as one character
-    }
-    text += wide;
-    at += static_cast<LONG>(wide.size());
-  };
-  if (!hint.heading.empty()) {
-    add(hint.heading);
-    headingEnd = at;
-  }
-  for (std::size_t i = 0; i < hint.lines.size(); ++i) {
-    const LONG start = at + (text.empty() ? 0 : 1);
-    add(hint.lines[i]);
-    if (static_cast<int>(i) == hint.boldLine) {
-      boldStart = start + static_cast<LONG>(Widen(hint.lines[i].substr(0, hint.boldFrom)).size());
-      boldEnd = at;
-    }
-  }
-  body.SetPlainText(text);
-  body.SetBold({0, -1}, false);
-  if (headingEnd > 0) body.SetBold({0, headingEnd}, true);
-  if (boldStart >= 0) body.SetBold({boldStart, boldEnd}, true);
-  body.Select(0, 0);
-}
 
 // --- The icon ----------------------------------------------------------------------
 
