@@ -25,16 +25,14 @@ DatePanel::DatePanel(Container& parent, bool reminderOn, bool timerOn, const Loc
     : Panel(parent, {.bounds = {0, kEntryPanelHeight, kEntryMinClientWidth, kDatePanelHeight}, .visible = false}),
       locale_(locale),
       clock_(clock) {
-  SetWindowLongPtrW(timeLabel_.Handle(), GWL_STYLE, GetWindowLongPtrW(timeLabel_.Handle(), GWL_STYLE) | SS_RIGHT);
   dashLabel_.SetFont({.bold = true});
   reminderButton_.SetHint(L"Reminder on/off (Ctrl+M)");
   timerButton_.SetHint(L"Record end time on Save/Open");
   floatButton_.SetHint(L"VidoDu3 Floating Event");
   // A range of days, navy title, silver days of other months, no today mark.
-  SendMessageW(calendar_.Handle(), MCM_SETMAXSELCOUNT, 99999, 0);
-  SendMessageW(calendar_.Handle(), MCM_SETCOLOR, MCSC_TITLEBK, RGB(0, 0, 128));
-  SendMessageW(calendar_.Handle(), MCM_SETCOLOR, MCSC_TRAILINGTEXT, RGB(192, 192, 192));
-  SetWindowLongPtrW(calendar_.Handle(), GWL_STYLE, GetWindowLongPtrW(calendar_.Handle(), GWL_STYLE) | MCS_NOTODAY);
+  calendar_.SetMaxSelectedDays(99999);
+  calendar_.SetColour(MCSC_TITLEBK, RGB(0, 0, 128));
+  calendar_.SetColour(MCSC_TRAILINGTEXT, RGB(192, 192, 192));
   reminderButton_.SetChecked(reminderOn);
   timerButton_.SetChecked(timerOn);
   calendar_.onSelect = [this] { Fire(onDatesChosen); };
@@ -128,10 +126,9 @@ void DatePanel::ApplyButtons(const EntryLayout& l) {
 // The calendar takes the size its font needs (at least the designed one),
 // centred under the times, and the buttons follow under it.
 void DatePanel::Arrange(int width) {
-  RECT need{};
-  SendMessageW(calendar_.Handle(), MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&need));
-  const int calendarWidth = std::max(197, ScaleFromDpi(need.right, Dpi()));
-  const int calendarHeight = std::clamp(ScaleFromDpi(need.bottom, Dpi()), 136, kDatePanelHeight - kCalendarTop - 21);
+  const SIZE need = calendar_.MinimumSize();
+  const int calendarWidth = std::max(197, ScaleFromDpi(need.cx, Dpi()));
+  const int calendarHeight = std::clamp(ScaleFromDpi(need.cy, Dpi()), 136, kDatePanelHeight - kCalendarTop - 21);
   const int left = std::max(0, (width - calendarWidth) / 2);
   qrv::Place(calendar_, {left, kCalendarTop, calendarWidth, calendarHeight});
   const int shift = left - 39, buttonsTop = kCalendarTop + calendarHeight + 1;

@@ -60,14 +60,14 @@ class DatePanel : public Panel {
   const LocaleFacts& locale_;
   const EntryClock& clock_;
   int todayLeft_ = 87;
-  Label timeLabel_{*this, {.bounds = {16, 8, 55, 13}, .text = L"Time:"}};
+  Label timeLabel_{*this, {.bounds = {16, 8, 55, 13}, .text = L"Time:", .rightAligned = true}};
   TimeBox startTime_{*this, {.bounds = {75, 4, 73, 300}, .editable = true}};
   Label dashLabel_{*this, {.bounds = {149, 8, 8, 13}, .text = L"-"}};
   TimeBox endTime_{*this, {.bounds = {157, 4, 73, 300}, .editable = true}};
   CheckBox reminderButton_{*this, {.bounds = {231, 5, 22, 19}, .text = L"R", .pushLike = true, .takesFocus = false}};
   CheckBox timerButton_{
       *this, {.bounds = {231, 5, 22, 19}, .text = L"T", .visible = false, .pushLike = true, .takesFocus = false}};
-  MonthCalendar calendar_{*this, {.bounds = {39, 27, 197, 136}}};
+  MonthCalendar calendar_{*this, {.bounds = {39, 27, 197, 136}, .noToday = true}};
   Button todayButton_{*this, {.bounds = {87, 165, 49, 19}, .text = L"Today"}};
   Button noneButton_{*this, {.bounds = {139, 165, 49, 19}, .text = L"&None"}};
   CheckBox floatButton_{

@@ -34,8 +34,6 @@ EntryHeader::EntryHeader(Form& form, const EntryData& data)
       data_(data),
       serviceItems_(Sorted(data.webServiceCaptions)),
       journalTypes_(Sorted(data.journalTypes)) {
-  for (Label* label : {&subjectLabel_, &row2Label_, &row3Label_})
-    SetWindowLongPtrW(label->Handle(), GWL_STYLE, GetWindowLongPtrW(label->Handle(), GWL_STYLE) | SS_RIGHT);
   iconButton_.SetHint(L"VidoDu3 Icon");
   toButton_.SetHint(L"Assign contacts");
   ccButton_.SetHint(L"Assign contacts");
@@ -64,15 +62,20 @@ std::optional<EntryField> EntryHeader::FieldOf(HWND window) const {
   return std::nullopt;
 }
 
+void EntryHeader::SelectAll(EntryField field) {
+  if (field == EntryField::kSubject) subjectEdit_.Select(0, -1);
+  if (field == EntryField::kRecipients) recipientsEdit_.Select(0, -1);
+  if (field == EntryField::kCopies) copiesEdit_.Select(0, -1);
+}
+
 void EntryHeader::Clear() {
-  if (GetWindowTextLengthW(subjectEdit_.Handle()) > 0) subjectEdit_.SetPlainText(L"", Notify::kYes);
+  if (subjectEdit_.TextLength() > 0) subjectEdit_.SetPlainText(L"", Notify::kYes);
   if (!recipientsEdit_.Text().empty()) recipientsEdit_.SetText(L"", Notify::kYes);
   if (!copiesEdit_.Text().empty()) copiesEdit_.SetText(L"");
 }
 
 bool EntryHeader::Empty() const {
-  return GetWindowTextLengthW(subjectEdit_.Handle()) == 0 && recipientsEdit_.Text().empty() &&
-         copiesEdit_.Text().empty();
+  return subjectEdit_.TextLength() == 0 && recipientsEdit_.Text().empty() && copiesEdit_.Text().empty();
 }
 
 // --- The web-service and journal-type choices ---------------------------------------
@@ -174,17 +177,16 @@ void EntryHeader::Arrange(int width, const EntryLayout& l) {
 bool EntryHeader::CheckLines(const std::wstring& subject) {
   // Counting the lines makes the rich edit lay its text out again: a subject
   // well inside one line is not counted.
-  const auto lines = FitsOneLine(subject) ? 1 : SendMessageW(subjectEdit_.Handle(), EM_GETLINECOUNT, 0, 0);
+  const int lines = FitsOneLine(subject) ? 1 : subjectEdit_.LineCount();
   if (twoLineSubject_ ? lines != 1 : lines <= 1) return false;
   twoLineSubject_ = !twoLineSubject_;
   return true;
 }
 
 bool EntryHeader::FitsOneLine(const std::wstring& subject) const {
-  RECT area{};
-  SendMessageW(subjectEdit_.Handle(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
+  const RECT area = subjectEdit_.FormattingRect();
   WindowDc dc(subjectEdit_.Handle());
-  SelectedObject font(dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageW(subjectEdit_.Handle(), WM_GETFONT, 0, 0)));
+  SelectedObject font(dc.Get(), subjectEdit_.FontHandle());
   SIZE size{};
   GetTextExtentPoint32W(dc.Get(), subject.c_str(), static_cast<int>(subject.size()), &size);
   return size.cx + form_.Scale(8) < area.right - area.left;

@@ -37,6 +37,8 @@ class EntryHeader {
   SubjectMarks& Marks() { return marks_; }
   const SubjectMarks& Marks() const { return marks_; }
   std::optional<EntryField> FieldOf(HWND window) const;
+  // All the text of the subject, To or Cc selected.
+  void SelectAll(EntryField field);
   // Subject, To and Cc emptied, as the user would.
   void Clear();
   bool Empty() const;
@@ -87,14 +89,14 @@ class EntryHeader {
   int iconIndex_ = -1;
   Bitmap iconPicture_;  // the chosen icon on the icon button
   Button iconButton_{form_, {.bounds = {0, 2, 20, 20}, .visible = false, .takesFocus = false}};
-  Label subjectLabel_{form_, {.bounds = {10, 5, 52, 13}, .text = L"Subject:"}};
+  Label subjectLabel_{form_, {.bounds = {10, 5, 52, 13}, .text = L"Subject:", .rightAligned = true}};
   RichEdit subjectEdit_{form_, {.bounds = {kFieldLeft, 2, kFieldWidth, kSubjectHeight}}};
   Button toButton_{form_, {.bounds = {24, kRow2Top, 39, 19}, .text = L"To:", .takesFocus = false}};
-  Label row2Label_{form_, {.bounds = {10, kRow2Top + 3, 52, 13}, .text = L"Company:"}};
+  Label row2Label_{form_, {.bounds = {10, kRow2Top + 3, 52, 13}, .text = L"Company:", .rightAligned = true}};
   Edit recipientsEdit_{form_, {.bounds = {kFieldLeft, kRow2Top, kFieldWidth, 19}}};
   std::optional<ComboBox> serviceCombo_;
   Button ccButton_{form_, {.bounds = {24, kRow3Top, 39, 19}, .text = L"Cc:", .visible = false, .takesFocus = false}};
-  Label row3Label_{form_, {.bounds = {10, kRow3Top + 3, 52, 13}, .text = L"Status:"}};
+  Label row3Label_{form_, {.bounds = {10, kRow3Top + 3, 52, 13}, .text = L"Status:", .rightAligned = true}};
   Edit copiesEdit_{form_, {.bounds = {kFieldLeft, kRow3Top, kFieldWidth, 19}, .visible = false}};
   ComboBox statusCombo_{
       form_,

@@ -34,7 +34,7 @@ bool PrintPages(HDC dc, const std::wstring& title, const RichEdit& body) {
   range.hdc = range.hdcTarget = dc;
   range.rcPage = {0, 0, width, height};
   range.rc = {1440, 1440, width - 1440, height - 1440};
-  const LONG length = static_cast<LONG>(SendMessageW(body.Handle(), WM_GETTEXTLENGTH, 0, 0));
+  const auto length = static_cast<LONG>(body.Text().size());
   range.chrg = {0, -1};
   bool ok = true;
   do {
@@ -42,13 +42,12 @@ bool PrintPages(HDC dc, const std::wstring& title, const RichEdit& body) {
       ok = false;
       break;
     }
-    const LONG next =
-        static_cast<LONG>(SendMessageW(body.Handle(), EM_FORMATRANGE, TRUE, reinterpret_cast<LPARAM>(&range)));
+    const LONG next = body.FormatRange(range, true);
     EndPage(dc);
     if (next <= range.chrg.cpMin) break;
     range.chrg.cpMin = next;
   } while (range.chrg.cpMin < length);
-  SendMessageW(body.Handle(), EM_FORMATRANGE, FALSE, 0);
+  body.EndFormatting();
   ok ? EndDoc(dc) : AbortDoc(dc);
   return ok;
 }

@@ -34,7 +34,6 @@ EntryWindow::EntryWindow(const EntryData& data, EntryActions& actions, const Ent
   WireParts();
   WireCommands();
   SetShowHints(data_.settings.hints);
-  ShowHintText(WebServiceHelpText());
   ShowPictures();
   // Files dropped from the shell are attached (or read, for a text document).
   DragAcceptFiles(Handle(), TRUE);
@@ -80,7 +79,7 @@ void EntryWindow::WireParts() {
   header_.Recipients().onChange = [this] { RecipientsChanged(); };
   header_.onServiceChosen = [this] {
     byHand_.service = true;
-    ShowServiceHint();
+    webBody_.ShowServiceHint(header_.ServiceIndex(), header_.ServiceItems());
   };
   header_.onChooseIcon = [this] { ChooseIcon(); };
   header_.onChooseAddresses = [this] { actions_.ChooseAddresses(*this, header_.AddressFields()); };
@@ -97,23 +96,9 @@ void EntryWindow::WireParts() {
 }
 
 void EntryWindow::WireCommands() {
-  const std::array<std::pair<Control*, const wchar_t*>, 11> hints{{
-      {&assignDateButton_, L"Assign date/time... (Ctrl-D)"},
-      {&categoriesButton_, L"Assign Categories..."},
-      {&attachButton_, L"Attach files..."},
-      {&signatureButton_, L"Add signature"},
-      {&keywordsButton_, L"Edit Keywords"},
-      {&helpButton_, L"View Help"},
-      {&escapeButton_, L"Exit without saving (Esc)"},
-      {&resetButton_, L"Clear all fields (Ctrl+R)"},
-      {&openButton_, L"Open the entry (Ctrl+O)"},
-      {&processButton_, L"Process the entry (Ctrl+S)"},
-      {&priorityButton_, L"Priority"},
-  }};
-  for (auto [control, hint] : hints) control->SetHint(hint);
-  helpButton_.SetFont({.bold = true});
-  assignDateButton_.onClick = [this] { AssignDate(); };
-  categoriesButton_.onClick = [this] { ToggleCategoryPanel(); };
+  priorityButton_.SetHint(L"Priority");
+  footer_.onAssignDate = [this] { AssignDate(); };
+  footer_.onCategories = [this] { ToggleCategoryPanel(); };
   priorityButton_.onClick = [this] {
     POINT at{};
     GetCursorPos(&at);
@@ -122,21 +107,18 @@ void EntryWindow::WireCommands() {
   lowItem_.onClick = [this] { ChoosePriority(Priority::kLow); };
   normalItem_.onClick = [this] { ChoosePriority(Priority::kNormal); };
   highItem_.onClick = [this] { ChoosePriority(Priority::kHigh); };
-  attachButton_.onClick = [this] { ChooseAttachments(); };
-  findContactItem_.onClick = [this] { FindContact(); };
-  checkNamesItem_.onClick = [this] { CheckNames(); };
-  printBodyItem_.onClick = [this] { Print(); };
-  keywordRemovalItem_.onClick = [this] {
-    keywordRemovalItem_.checked = !keywordRemovalItem_.checked;
-    SetKeywordRemoval(keywordRemovalItem_.checked);
-  };
+  footer_.onAttach = [this] { ChooseAttachments(); };
+  captionButton_.onFindContact = [this] { FindContact(); };
+  captionButton_.onCheckNames = [this] { CheckNames(); };
+  captionButton_.onPrint = [this] { Print(); };
+  captionButton_.onKeywordRemoval = [this](bool on) { SetKeywordRemoval(on); };
   chooseFiles = [this] { return RunFileDialog(); };
-  keywordsButton_.onClick = [this] { actions_.EditKeywords(); };
-  helpButton_.onClick = [this] { actions_.ShowHelp(); };
-  escapeButton_.onClick = [this] { Close(); };
-  resetButton_.onClick = [this] { Clear(); };
-  openButton_.onClick = [this] { Open(); };
-  processButton_.onClick = [this] { Save(); };
+  footer_.onKeywords = [this] { actions_.EditKeywords(); };
+  footer_.onHelp = [this] { actions_.ShowHelp(); };
+  footer_.onEscape = [this] { Close(); };
+  footer_.onReset = [this] { Clear(); };
+  footer_.onOpen = [this] { Open(); };
+  footer_.onProcess = [this] { Save(); };
 }
 
 // The bar's list of open windows learns of the window once, as it goes.
@@ -149,7 +131,7 @@ EntryWindow::~EntryWindow() {
 
 void EntryWindow::Clear() {
   header_.Clear();
-  if (GetWindowTextLengthW(body_.Handle()) > 0) body_.SetPlainText(L"", Notify::kYes);
+  if (body_.TextLength() > 0) body_.SetPlainText(L"", Notify::kYes);
   WrapBody();
   attachmentsList_.RemoveAll();
   Today();
@@ -198,18 +180,7 @@ std::optional<EntryType> EntryWindow::Type() const {
   return WindowEntryType(TypeButton(), !Trim(Narrow(Recipients())).empty());
 }
 
-// The web-service body is made when a layout first shows it: a new window is a task.
-RichEdit& EntryWindow::WebBody() {
-  if (webBody_) return *webBody_;
-  webBody_.emplace(*this, EditArgs{.bounds = body_.DesignBounds(), .visible = false, .readOnly = true});
-  SetWindowPos(webBody_->Handle(), body_.Handle(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  RenderHintText();
-  return *webBody_;
-}
-
-bool EntryWindow::Empty() const {
-  return header_.Empty() && GetWindowTextLengthW(body_.Handle()) == 0 && attachmentsList_.Count() == 0;
-}
+bool EntryWindow::Empty() const { return header_.Empty() && body_.TextLength() == 0 && attachmentsList_.Count() == 0; }
 
 bool EntryWindow::Save() {
   if (!actions_.Save(*this)) return false;
@@ -287,7 +258,7 @@ LRESULT EntryWindow::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
       // A wider or narrower subject may need one line more or less.
       if (built_) CheckSubjectLines(Subject());
       // The caption-bar button keeps to the right edge.
-      DrawCaptionButton();
+      captionButton_.Draw();
       return result;
     }
     case WM_SHOWWINDOW:

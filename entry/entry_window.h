@@ -19,12 +19,14 @@
 #include "core/entry_keys.h"
 #include "core/entry_layout.h"
 #include "core/quick_entry.h"
-#include "core/service_hint.h"
 #include "entry/attachment_list.h"
+#include "entry/caption_menu_button.h"
 #include "entry/category_panel.h"
 #include "entry/date_panel.h"
 #include "entry/entry_data.h"
+#include "entry/entry_footer.h"
 #include "entry/entry_header.h"
+#include "entry/web_service_body.h"
 #include "ui/buttons.h"
 #include "ui/edits.h"
 #include "ui/form.h"
@@ -78,7 +80,7 @@ class EntryWindow : public Form {
   bool TimerOn() const { return datePanel_ ? datePanel_->Timer().Checked() : timerOn_; }
   bool FloatOn() const { return datePanel_ && datePanel_->Float().Checked(); }
   bool PriorityShown() const { return priorityButton_.Visible(); }
-  bool Sends() const { return processButton_.Text() == L"&Send"; }  // the process button reads "&Send"
+  bool Sends() const { return footer_.Sends(); }
   void SetSubject(const std::wstring& text) { header_.Subject().SetPlainText(text); }
   void SetRecipients(const std::wstring& text) { header_.Recipients().SetText(text, Notify::kYes); }  // lays out anew
   void SetCopies(const std::wstring& text) { header_.Copies().SetText(text); }
@@ -101,9 +103,9 @@ class EntryWindow : public Form {
   void BlankIcon() { header_.BlankIcon(); }
 
   // The menu of the button in the caption bar.
-  PopupMenu& SubjectMenu() { return subjectMenu_; }
+  PopupMenu& SubjectMenu() { return captionButton_.Menu(); }
   // The caption-bar button's place in window coordinates (its first painting places it).
-  RECT CaptionButtonRect() const { return captionButton_; }
+  RECT CaptionButtonRect() const { return captionButton_.Rect(); }
 
   // The files the user chose in the file dialog; tests answer it instead.
   std::function<std::vector<std::wstring>()> chooseFiles;
@@ -162,17 +164,8 @@ class EntryWindow : public Form {
   void EndTimeChanged();
   bool AskBeforeClosing();
 
-  // The web-service body, made when first shown, and its hint
-  RichEdit& WebBody();
-  void ShowServiceHint();
-  void ShowHintText(const ServiceHintText& hint);
-  void RenderHintText();
-
-  // Pictures, the caption-bar button, files
+  // Pictures, the frame, files
   void ShowPictures();
-  void PlaceCaptionButton();
-  void DrawCaptionButton();
-  bool CaptionButtonClicked(LPARAM screenPoint);
   bool OnFrameMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
   void DropFiles(HDROP drop);
   void TakeTextFile(const std::wstring& path);
@@ -205,44 +198,26 @@ class EntryWindow : public Form {
   bool laidOutWithAttachments_ = false;
   Priority priority_ = Priority::kNormal;
   std::string labelMatch_;
-  ServiceHintText hint_;  // what the web-service body shows
   std::wstring caption_;  // "<type> - QRV", the window's caption while shown
-  RECT captionButton_{};
+  CaptionMenuButton captionButton_{*this, data_.settings.keywordRemoval};
   std::wstring attachFolder_;  // where the file dialog opens
 
   // The parts, in the Tab order: the header, the body, the date panel, the
   // priority and type buttons right (made last), the footer, the category panel.
   EntryHeader header_{*this, data_};
   RichEdit body_{*this, {.bounds = {0, 61, 245, 138}}};
-  std::optional<RichEdit> webBody_;
+  WebServiceBody webBody_{*this, body_, data_.keywords};
   AttachmentList attachmentsList_{*this, {0, 199, 245, 40}};
   std::optional<DatePanel> datePanel_;
   Button priorityButton_{*this, {.bounds = {248, 1, 21, 19}, .text = L"!", .takesFocus = false}};
   std::array<std::unique_ptr<RadioButton>, 8> typeButtons_;
-  Button assignDateButton_{*this, {.bounds = {0, 200, 20, 19}, .text = L"D", .takesFocus = false}};
-  Button categoriesButton_{*this, {.bounds = {20, 200, 20, 19}, .text = L"C", .takesFocus = false}};
-  Button attachButton_{*this, {.bounds = {40, 200, 20, 19}, .text = L"A", .takesFocus = false}};
-  Button signatureButton_{*this, {.bounds = {60, 200, 20, 19}, .text = L"S", .visible = false, .takesFocus = false}};
-  Button keywordsButton_{*this, {.bounds = {82, 200, 23, 19}, .text = L"Key", .takesFocus = false}};
-  Button helpButton_{*this, {.bounds = {105, 200, 17, 19}, .text = L"?", .takesFocus = false}};
-  Button escapeButton_{*this, {.bounds = {122, 200, 25, 19}, .text = L"Esc", .takesFocus = false}};
-  Button resetButton_{*this, {.bounds = {147, 200, 36, 19}, .text = L"&Reset", .takesFocus = false}};
-  Button openButton_{*this, {.bounds = {183, 200, 34, 19}, .text = L"&Open", .takesFocus = false}};
-  Button processButton_{*this, {.bounds = {217, 200, 33, 19}, .text = L"&Save", .takesFocus = false}};
+  EntryFooter footer_{*this};
   CategoryPanel categoryPanel_{*this, data_.categoryNames};
   // Priority menu
   PopupMenu priorityMenu_;
   MenuItem lowItem_{priorityMenu_, {.text = L"Low"}};
   MenuItem normalItem_{priorityMenu_, {.text = L"Normal"}};
   MenuItem highItem_{priorityMenu_, {.text = L"High"}};
-  // Caption-bar menu
-  PopupMenu subjectMenu_;
-  MenuItem findContactItem_{subjectMenu_, {.text = L"Find Contact in Subject", .hotkeyText = L"Ctrl+F"}};
-  MenuItem checkNamesItem_{subjectMenu_, {.text = L"Check Names in To/Cc", .hotkeyText = L"Ctrl+K"}};
-  MenuItem printBodyItem_{subjectMenu_, {.text = L"Print Body", .hotkeyText = L"Ctrl+P"}};
-  MenuItem subjectMenuSeparator_{subjectMenu_, {.text = L"-"}};
-  MenuItem keywordRemovalItem_{subjectMenu_,
-                               {.text = L"Subject Keyword Removal", .checked = data_.settings.keywordRemoval}};
 };
 
 // The entry types of the type buttons, top to bottom.

@@ -77,13 +77,13 @@ void EntryWindow::SubjectChanged() {
   if (subject.find_first_of(L"\r\n") != std::wstring::npos) {
     subject = OneLine(subject);
     edit.SetPlainText(subject);
-    SendMessageW(edit.Handle(), EM_SETSEL, static_cast<WPARAM>(-1), -1);
+    edit.Select(-1, -1);
     header_.Marks().Forget();
   }
   CheckSubjectLines(subject);
   // Typed recipients stop the subject from choosing the type.
   try {
-    if (header_.Recipients().Visible() && GetWindowTextLengthW(header_.Recipients().Handle()) > 0) {
+    if (header_.Recipients().Visible() && !header_.Recipients().Text().empty()) {
       header_.Marks().Read(Narrow(subject), {});  // read by no run: nothing of it is marked
       ShowSubjectMarks();
       return;
@@ -164,7 +164,7 @@ void EntryWindow::ApplyParserResult(const QuickEntryResult& r) {
   if (r.labelMatch) labelMatch_ = *r.labelMatch;
   if (r.service == Change::kSet && header_.ServiceIndex() != r.serviceIndex) {
     header_.SetServiceIndex(r.serviceIndex);
-    ShowServiceHint();
+    webBody_.ShowServiceHint(header_.ServiceIndex(), header_.ServiceItems());
   }
   if (r.service == Change::kClear && header_.ServiceIndex() != -1) header_.SetServiceIndex(-1);
   if (r.typeButton && TypeButton() != r.typeButton) SetTypeButton(*r.typeButton);
@@ -200,7 +200,7 @@ EntryKeyContext EntryWindow::KeyContext(EntryField field) const {
           .datePanelShown = DatePanelShown(),
           .bodyTakesTab = data_.settings.tab,
           .startTimeEnabled = datePanel_ && datePanel_->StartTime().Enabled(),
-          .assignDateEnabled = assignDateButton_.Enabled(),
+          .assignDateEnabled = footer_.AssignDateEnabled(),
           .reminderShown = datePanel_ && datePanel_->Reminder().Visible()};
 }
 
@@ -249,7 +249,8 @@ bool EntryWindow::HandleKeyDown(MSG& msg, EntryField field, Modifiers m) {
   const HWND combo = IsEditBox(field)                        ? nullptr
                      : FieldOf(GetParent(msg.hwnd)) == field ? GetParent(msg.hwnd)
                                                              : msg.hwnd;
-  const bool droppedDown = combo && SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0);
+  const auto* list = dynamic_cast<const ComboBox*>(Control::FromHandle(combo));
+  const bool droppedDown = list && list->DroppedDown();
   const bool enterHere =
       key == VK_RETURN && !m.ctrl &&
       (field == EntryField::kSubject || field == EntryField::kStartTime || field == EntryField::kEndTime);
@@ -265,18 +266,15 @@ bool EntryWindow::HandleKeyDown(MSG& msg, EntryField field, Modifiers m) {
 bool EntryWindow::PasteWithin(RichEdit& edit, int limit) {
   std::optional<std::wstring> text = ClipboardText(Handle());
   if (!text) return false;
-  CHARRANGE selection{};
-  SendMessageW(edit.Handle(), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
-  GETTEXTLENGTHEX count{GTL_NUMCHARS | GTL_PRECISE, 1200};
-  const auto held =
-      static_cast<LONG>(SendMessageW(edit.Handle(), EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&count), 0));
+  const CHARRANGE selection = edit.Selection();
+  const LONG held = edit.TextLength();
   const auto room = static_cast<std::size_t>(std::max<LONG>(0, limit - (held - (selection.cpMax - selection.cpMin))));
   if (text->size() > room) {
     text = CutTo(std::move(*text), room);
     TellTextCut(&edit == &header_.Subject());
   }
   if (&edit == &body_) UnwrapBodyFor(*text);
-  SendMessageW(edit.Handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text->c_str()));
+  edit.ReplaceSelection(*text);
   return true;
 }
 
@@ -284,7 +282,7 @@ bool EntryWindow::PasteWithin(RichEdit& edit, int limit) {
 // says so.
 bool EntryWindow::HandleTab(EntryField field, Modifiers m) {
   if (field == EntryField::kBody && data_.settings.tab && !m.shift) {
-    SendMessageW(body_.Handle(), WM_CHAR, L'\t', 0);
+    body_.ReplaceSelection(L"\t");
     return true;
   }
   SendMessageW(Handle(), WM_NEXTDLGCTL, m.shift ? 1 : 0, 0);
@@ -303,14 +301,17 @@ void EntryWindow::RunKeyCommand(const KeyAction& action, EntryField field) {
       return;
     case EntryCommand::kLeaveStartTime:
       datePanel_->LeaveStartTime(TypeButton());
-      SendMessageW(datePanel_->StartTime().Handle(), CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+      datePanel_->StartTime().SelectText(0, -1);
       return;
     case EntryCommand::kLeaveEndTime:
       datePanel_->LeaveEndTime();
-      SendMessageW(datePanel_->EndTime().Handle(), CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+      datePanel_->EndTime().SelectText(0, -1);
       return;
     case EntryCommand::kSelectAll:
-      SendMessageW(GetFocus(), EM_SETSEL, 0, -1);
+      if (field == EntryField::kBody)
+        body_.Select(0, -1);
+      else
+        header_.SelectAll(field);
       return;
     case EntryCommand::kSave:
       Save();
@@ -343,7 +344,6 @@ void EntryWindow::RunKeyCommand(const KeyAction& action, EntryField field) {
       Close();
       return;
   }
-  (void)field;
 }
 
 // --- Times ----------------------------------------------------------------------

@@ -25,8 +25,7 @@ void EntryWindow::CheckCaption() {
   const auto type = TypeButton();
   const bool attachmentsShow = attachments && l.attachmentsAllowed && type;
   ShowIf(attachmentsList_, attachmentsShow);
-  if (!l.processCaption.empty()) SetTextIf(processButton_, Widen(l.processCaption));
-  if (l.processEnabled) processButton_.SetEnabled(*l.processEnabled);
+  footer_.ApplyLayout(l);
   if (l.changesHeader) header_.ApplyLayout(l);
   ApplyDateArea(l);
   caption_ = Widen(l.captionWord) + L" - QRV";
@@ -37,8 +36,7 @@ void EntryWindow::CheckCaption() {
 
 void EntryWindow::ApplyDateArea(const EntryLayout& l) {
   if (l.webBody != Show::kKeep) {
-    if (l.webBody == Show::kShow) ShowIf(WebBody(), true);
-    if (webBody_ && l.webBody != Show::kShow) ShowIf(*webBody_, false);
+    webBody_.SetShown(l.webBody == Show::kShow);
     ShowIf(body_, l.webBody != Show::kShow);
   }
   if (l.priority != Show::kKeep) ShowIf(priorityButton_, l.priority == Show::kShow);
@@ -46,7 +44,7 @@ void EntryWindow::ApplyDateArea(const EntryLayout& l) {
   if (datePanel_ || l.datePanel == Show::kShow) MadeDatePanel().ApplyLayout(l);
   if (l.datePanel == Show::kShow) ShowCalendar();
   if (l.datePanel == Show::kHide) HideCalendar();
-  assignDateButton_.SetEnabled(l.assignDateEnabled);
+  footer_.EnableAssignDate(l.assignDateEnabled);
   if (datePanel_) datePanel_->ApplyButtons(l);
   header_.ShowIconButton(l.iconShown);
 }
@@ -79,24 +77,12 @@ void EntryWindow::ArrangeEntryArea(int width, int height) {
   const int bodyBottom = footerTop - (attachmentsList_.Visible() ? 40 : 0);
   const Bounds body{0, layout_.headerHeight, centre, bodyBottom - layout_.headerHeight};
   Place(body_, body);
-  if (webBody_) Place(*webBody_, body);
+  webBody_.Place(body);
   Place(attachmentsList_, {0, bodyBottom, centre, 40});
   Place(priorityButton_, {centre + 3, 1, 21, 19});
   for (std::size_t i = 0; i < typeButtons_.size(); ++i)
     Place(*typeButtons_[i], {centre + 2, 22 + 22 * static_cast<int>(i), 23, 22});
-  int left = 0;
-  for (Button* button : {&assignDateButton_, &categoriesButton_, &attachButton_, &signatureButton_}) {
-    Place(*button, {left, footerTop + 1, 20, 19});
-    left += 20;
-  }
-  const int group = width - 195;
-  const std::array<std::pair<Button*, std::pair<int, int>>, 6> right{{{&keywordsButton_, {3, 25}},
-                                                                      {&helpButton_, {28, 17}},
-                                                                      {&escapeButton_, {45, 25}},
-                                                                      {&resetButton_, {70, 36}},
-                                                                      {&openButton_, {106, 34}},
-                                                                      {&processButton_, {140, 33}}}};
-  for (auto [button, place] : right) Place(*button, {group + place.first, footerTop + 1, place.second, 19});
+  footer_.Arrange(width, footerTop + 1);
 }
 
 // The window grows or shrinks with a panel, so the entry area keeps its size;

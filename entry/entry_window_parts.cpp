@@ -1,5 +1,4 @@
-// The window's pictures, the web-service hint shown for an internet entry,
-// the icon of an appointment and the attached files.
+// The window's pictures, the icon of an appointment and the attached files.
 #include <windows.h>
 
 #include <commdlg.h>
@@ -40,16 +39,6 @@ std::wstring DecodeText(const std::string& bytes) {
   return Widen(AnsiToUtf8(bytes));
 }
 
-void SetBold(const RichEdit& edit, LONG start, LONG end, bool bold) {
-  CHARRANGE range{start, end};
-  SendMessageW(edit.Handle(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
-  CHARFORMAT2W format{};
-  format.cbSize = sizeof format;
-  format.dwMask = CFM_BOLD;
-  format.dwEffects = bold ? CFE_BOLD : 0;
-  SendMessageW(edit.Handle(), EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
-}
-
 }  // namespace
 
 // --- Pictures --------------------------------------------------------------------
@@ -58,65 +47,12 @@ void EntryWindow::ShowPictures() {
   const UINT dpi = Dpi();
   for (std::size_t i = 0; i < typeButtons_.size(); ++i)
     SetButtonPicture(*typeButtons_[i], EntryPictureFor(static_cast<EntryPicture>(i), dpi));
-  SetButtonPicture(assignDateButton_, EntryPictureFor(EntryPicture::kDate, dpi));
-  SetButtonPicture(categoriesButton_, EntryPictureFor(EntryPicture::kCategories, dpi));
-  SetButtonPicture(attachButton_, EntryPictureFor(EntryPicture::kAttach, dpi));
-  SetButtonPicture(signatureButton_, EntryPictureFor(EntryPicture::kSignature, dpi));
+  footer_.ShowPictures();
   ChoosePriority(priority_);
   header_.ShowPictures();
 }
 
 void EntryWindow::DpiChanged() { ShowPictures(); }
-
-// --- The web-service hint ----------------------------------------------------------
-
-void EntryWindow::ShowServiceHint() {
-  const int service = header_.ServiceIndex();
-  const std::vector<std::string>& services = header_.ServiceItems();
-  if (service < 0 || service >= static_cast<int>(services.size())) return;
-  if (const auto hint = ServiceHintFor(data_.keywords.Records(), services[static_cast<std::size_t>(service)]))
-    ShowHintText(*hint);
-}
-
-void EntryWindow::ShowHintText(const ServiceHintText& hint) {
-  hint_ = hint;
-  if (webBody_) RenderHintText();
-}
-
-// The text goes in as plain text, whatever it holds; then the heading and the
-// keyword are made bold.
-void EntryWindow::RenderHintText() {
-  const ServiceHintText& hint = hint_;
-  RichEdit& body = *webBody_;
-  std::wstring text;
-  LONG at = 0, headingEnd = 0, boldStart = -1, boldEnd = -1;
-  const auto add = [&](const std::string& line) {
-    const std::wstring wide = Widen(line);
-    if (!text.empty()) {
-      text += L"\r\n";
-      ++at;  // the edit keeps a line break as one character
-    }
-    text += wide;
-    at += static_cast<LONG>(wide.size());
-  };
-  if (!hint.heading.empty()) {
-    add(hint.heading);
-    headingEnd = at;
-  }
-  for (std::size_t i = 0; i < hint.lines.size(); ++i) {
-    const LONG start = at + (text.empty() ? 0 : 1);
-    add(hint.lines[i]);
-    if (static_cast<int>(i) == hint.boldLine) {
-      boldStart = start + static_cast<LONG>(Widen(hint.lines[i].substr(0, hint.boldFrom)).size());
-      boldEnd = at;
-    }
-  }
-  body.SetPlainText(text);
-  SetBold(body, 0, -1, false);
-  if (headingEnd > 0) SetBold(body, 0, headingEnd, true);
-  if (boldStart >= 0) SetBold(body, boldStart, boldEnd, true);
-  SendMessageW(body.Handle(), EM_SETSEL, 0, 0);
-}
 
 // --- The icon ----------------------------------------------------------------------
 
@@ -188,8 +124,7 @@ void EntryWindow::UnwrapBodyFor(std::wstring_view text) {
     line = c == L'\r' || c == L'\n' ? 0 : line + 1;
     if (line > kLongestWrappedLine) {
       bodyWraps_ = false;
-      SendMessageW(body_.Handle(), EM_SETOPTIONS, ECOOP_OR, ECO_AUTOHSCROLL);
-      SendMessageW(body_.Handle(), EM_SETTARGETDEVICE, 0, 1);
+      body_.SetWordWrap(false);
       return;
     }
   }
@@ -197,8 +132,7 @@ void EntryWindow::UnwrapBodyFor(std::wstring_view text) {
 
 void EntryWindow::WrapBody() {
   if (std::exchange(bodyWraps_, true)) return;
-  SendMessageW(body_.Handle(), EM_SETOPTIONS, ECOOP_AND, ~static_cast<LPARAM>(ECO_AUTOHSCROLL));
-  SendMessageW(body_.Handle(), EM_SETTARGETDEVICE, 0, 0);
+  body_.SetWordWrap(true);
 }
 
 }  // namespace qrv

@@ -56,8 +56,7 @@ void SubjectMarks::Show(const std::vector<TextSpan>& spans) {
   if (texts == markedTexts_) {
     if (markedSubject_ == parsedSubject_) return;
     markedSubject_ = parsedSubject_;
-    CHARRANGE caret{};
-    SendMessageW(subject_.Handle(), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&caret));
+    const CHARRANGE caret = subject_.Selection();
     for (const CHARRANGE& mark : marks) {
       const CHARRANGE typed{mark.cpMax, mark.cpMax + 1};
       if (caret.cpMin == caret.cpMax && caret.cpMin == typed.cpMax) subject_.ColourRuns({&typed, 1}, text);

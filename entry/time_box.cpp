@@ -30,21 +30,12 @@ void TimeBox::FillList() {
   for (const std::wstring& item : items) Send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
   const std::wstring text = Text();
   const LRESULT index = Send(CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str()));
-  // The list's own selection: CB_SETCURSEL would write the item over the box's text.
-  COMBOBOXINFO info{};
-  info.cbSize = sizeof info;
-  if (GetComboBoxInfo(Handle(), &info))
-    SendMessageW(info.hwndList, LB_SETCURSEL, static_cast<WPARAM>(std::max<LRESULT>(index, 0)), 0);
+  MarkListEntry(static_cast<int>(std::max<LRESULT>(index, 0)));
 }
 
 void TimeBox::HandleCommand(WORD code) {
   if (code == CBN_SETFOCUS || code == CBN_DROPDOWN) FillList();
-  if (code == CBN_SELCHANGE && Selection() >= 0 && !Quiet()) {
-    std::wstring item(static_cast<std::size_t>(Send(CB_GETLBTEXTLEN, static_cast<WPARAM>(Selection()))) + 1, L'\0');
-    item.resize(static_cast<std::size_t>(
-        Send(CB_GETLBTEXT, static_cast<WPARAM>(Selection()), reinterpret_cast<LPARAM>(item.data()))));
-    SetText(item);
-  }
+  if (code == CBN_SELCHANGE && Selection() >= 0 && !Quiet()) SetText(ItemText(Selection()));
   ComboBox::HandleCommand(code);
   if (code == CBN_KILLFOCUS) Fire(onExit);
 }

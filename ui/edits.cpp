@@ -122,6 +122,14 @@ void RichEdit::SetBold(CHARRANGE range, bool bold) {
   Send(EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
 }
 
+void RichEdit::SetWordWrap(bool wrap) {
+  if (wrap)
+    Send(EM_SETOPTIONS, ECOOP_AND, ~static_cast<LPARAM>(ECO_AUTOHSCROLL));
+  else
+    Send(EM_SETOPTIONS, ECOOP_OR, ECO_AUTOHSCROLL);
+  Send(EM_SETTARGETDEVICE, 0, wrap ? 0 : 1);
+}
+
 void RichEdit::ColourRuns(std::span<const CHARRANGE> runs, COLORREF colour) {
   QuietScope quiet(*this);
   CHARRANGE selection{};

@@ -65,12 +65,14 @@ class RichEdit : public Control {
   RECT FormattingRect() const;
   // Bold on or off for a range, as the program's change.
   void SetBold(CHARRANGE range, bool bold);
+  // Lines wrap at the control's width; off, a line runs on and the text scrolls sideways with the caret.
+  void SetWordWrap(bool wrap);
   // Lays out (with `render` also draws) range.chrg onto range.hdc; answers the first character left over.
-  LONG FormatRange(FORMATRANGE& range, bool render) {
+  LONG FormatRange(FORMATRANGE& range, bool render) const {
     return static_cast<LONG>(Send(EM_FORMATRANGE, render ? TRUE : FALSE, reinterpret_cast<LPARAM>(&range)));
   }
   // Frees what FormatRange kept of the device.
-  void EndFormatting() { Send(EM_FORMATRANGE, FALSE, 0); }
+  void EndFormatting() const { Send(EM_FORMATRANGE, FALSE, 0); }
   std::function<void()> onChange;
   std::function<void()> onMaxText;
   void HandleCommand(WORD code) override;
