@@ -34,7 +34,8 @@ bool PrintPages(HDC dc, const std::wstring& title, const RichEdit& body) {
   range.hdc = range.hdcTarget = dc;
   range.rcPage = {0, 0, width, height};
   range.rc = {1440, 1440, width - 1440, height - 1440};
-  const auto length = static_cast<LONG>(body.Text().size());
+  // In the control's own count, a line break is one character, as in the ranges.
+  const LONG length = body.TextLength();
   range.chrg = {0, -1};
   bool ok = true;
   do {
