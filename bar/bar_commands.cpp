@@ -67,9 +67,7 @@ std::string BarCommands::AskCategories(Origin origin, const std::wstring& captio
                          width, height);
   }
   dialog.SetCaption(caption);
-  std::vector<std::wstring> entries;
-  for (const std::string& name : data_.categoryNames) entries.push_back(Widen(name));
-  dialog.SetEntries(entries);
+  dialog.SetEntries(WidenAll(data_.categoryNames));
   // Cancelled (Esc, or closed otherwise), the item gets no categories.
   if (dialog.ShowModal() != DialogResult::kOk) return {};
   std::vector<std::string> chosen;

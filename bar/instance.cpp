@@ -49,7 +49,7 @@ std::wstring ExpandLongFileName(const std::wstring& name) {
 namespace {
 
 // How long a second instance waits for a busy bar to take its file.
-constexpr ULONGLONG kHandOffWaitMs = 10 * 60 * 1000;
+constexpr ULONGLONG kHandOffWaitMs = ULONGLONG{10} * 60 * 1000;
 
 bool MarkerExists(const wchar_t* markerName) {
   HANDLE marker = OpenMutexW(SYNCHRONIZE, FALSE, markerName);

@@ -19,11 +19,7 @@ CategoryPanel::CategoryPanel(Container& parent, const std::vector<std::string>& 
   };
 }
 
-void CategoryPanel::ShowItems() {
-  std::vector<std::wstring> wide;
-  for (const auto& item : items_) wide.push_back(Widen(item));
-  list_.SetItems(wide);
-}
+void CategoryPanel::ShowItems() { list_.SetItems(WidenAll(items_)); }
 
 std::vector<std::wstring> CategoryPanel::Chosen() const {
   std::vector<std::wstring> names;

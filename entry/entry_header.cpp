@@ -11,12 +11,6 @@
 namespace qrv {
 namespace {
 
-std::vector<std::wstring> Widened(const std::vector<std::string>& texts) {
-  std::vector<std::wstring> wide;
-  for (const auto& text : texts) wide.push_back(Widen(text));
-  return wide;
-}
-
 std::vector<std::string> Sorted(std::vector<std::string> texts) {
   std::sort(texts.begin(), texts.end());
   return texts;
@@ -83,9 +77,9 @@ bool EntryHeader::Empty() const {
 
 ComboBox& EntryHeader::ServiceCombo() {
   if (serviceCombo_) return *serviceCombo_;
-  serviceCombo_.emplace(
-      form_,
-      ComboArgs{.bounds = {kFieldLeft, kRow2Top, kFieldWidth, 200}, .visible = false, .items = Widened(serviceItems_)});
+  serviceCombo_.emplace(form_, ComboArgs{.bounds = {kFieldLeft, kRow2Top, kFieldWidth, 200},
+                                         .visible = false,
+                                         .items = WidenAll(serviceItems_)});
   serviceCombo_->SetSelection(serviceIndex_);
   serviceCombo_->onSelect = [this] {
     if (onServiceChosen) onServiceChosen();
@@ -96,9 +90,9 @@ ComboBox& EntryHeader::ServiceCombo() {
 
 ComboBox& EntryHeader::JournalTypeCombo() {
   if (journalTypeCombo_) return *journalTypeCombo_;
-  journalTypeCombo_.emplace(
-      form_,
-      ComboArgs{.bounds = {kFieldLeft, kRow3Top, kFieldWidth, 260}, .visible = false, .items = Widened(journalTypes_)});
+  journalTypeCombo_.emplace(form_, ComboArgs{.bounds = {kFieldLeft, kRow3Top, kFieldWidth, 260},
+                                             .visible = false,
+                                             .items = WidenAll(journalTypes_)});
   if (const auto it = std::find(journalTypes_.begin(), journalTypes_.end(), data_.settings.journalType);
       it != journalTypes_.end())
     journalTypeCombo_->SetSelection(static_cast<int>(it - journalTypes_.begin()));

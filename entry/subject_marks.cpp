@@ -40,7 +40,7 @@ void SubjectMarks::Read(std::string subject, std::vector<UsedPhrase> phrases) {
 }
 
 std::wstring SubjectMarks::Stored(const std::vector<TextSpan>& spans) const {
-  const std::wstring shown = subject_.Text();
+  std::wstring shown = subject_.Text();
   const std::string subject = Narrow(shown);
   if (subject != parsedSubject_) return shown;  // no run read this text: nothing is known to go
   return Widen(SubjectWithout(subject, spans));
@@ -51,6 +51,7 @@ std::wstring SubjectMarks::Stored(const std::vector<TextSpan>& spans) const {
 void SubjectMarks::Show(const std::vector<TextSpan>& spans) {
   const std::vector<CHARRANGE> marks = CharacterRanges(parsedSubject_, spans);
   std::vector<std::string> texts;
+  texts.reserve(spans.size());
   for (const TextSpan& span : spans) texts.push_back(parsedSubject_.substr(span.begin, span.end - span.begin));
   const COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
   if (texts == markedTexts_) {

@@ -54,15 +54,10 @@ HotkeyEditor::HotkeyEditor(std::filesystem::path folder, HotkeyTargets targets)
       folder_(std::move(folder)),
       actions_(std::move(targets), [this] { ShowEditor(); }) {
   actions_.Hotkeys().onHotkey = [this](int index) { actions_.Run(index, Handle()); };
-  const auto names = [](const auto& choices) {
-    std::vector<std::wstring> items;
-    for (std::string_view name : choices) items.push_back(Widen(name));
-    return items;
-  };
-  actionBox_.SetItems(names(kHotkeyActionNames));
-  exitBox_.SetItems(names(kExitChoices));
-  folderBox_.SetItems(names(kOutlookFolderChoices));
-  itemBox_.SetItems(names(kOutlookItemChoices));
+  actionBox_.SetItems(WidenAll(kHotkeyActionNames));
+  exitBox_.SetItems(WidenAll(kExitChoices));
+  folderBox_.SetItems(WidenAll(kOutlookFolderChoices));
+  itemBox_.SetItems(WidenAll(kOutlookItemChoices));
   std::vector<std::wstring> keys;
   for (const HotkeyKey& key : HotkeyKeys()) keys.push_back(Widen(key.name));
   keyBox_.SetItems(keys);

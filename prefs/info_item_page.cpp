@@ -24,9 +24,7 @@ InfoItemPage::InfoItemPage(Panel& page)
 
 void InfoItemPage::Load(const PreferenceChoices& c, const std::vector<std::string>& journalTypes) {
   journalTypes_ = journalTypes;
-  std::vector<std::wstring> items;
-  for (const std::string& type : journalTypes_) items.push_back(Widen(type));
-  journalType_.SetItems(items);  // the items replace those of the last opening
+  journalType_.SetItems(WidenAll(journalTypes_));  // the items replace those of the last opening
   int chosen = -1;
   for (std::size_t n = 0; c.journalType && n < journalTypes_.size(); ++n)
     if (journalTypes_[n] == *c.journalType) chosen = static_cast<int>(n);

@@ -81,9 +81,7 @@ void KeywordDialog::SetUpFor(KeywordListKind kind, const std::vector<std::string
     case KeywordListKind::kCategories: {
       title_.SetText(L" Keywords: Category");
       typeLabel_.SetText(L" Select the category: ");
-      std::vector<std::wstring> names;
-      for (const std::string& name : choices) names.push_back(Widen(name));
-      categories_.SetItems(names);
+      categories_.SetItems(WidenAll(choices));
       break;
     }
     case KeywordListKind::kInternet:

@@ -14,7 +14,7 @@ namespace qrv {
 namespace {
 
 const std::vector<std::wstring> kListNames{L"Items", L"Categories", L"Internet", L"Icons"};
-constexpr std::size_t kFactoryFileLimit = 4 * 1024 * 1024;
+constexpr std::size_t kFactoryFileLimit = std::size_t{4} * 1024 * 1024;
 constexpr int kIconColumn = 1;  // of the Icons list
 
 std::vector<ListColumn> Columns(KeywordListKind kind) {

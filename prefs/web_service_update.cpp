@@ -22,7 +22,7 @@ namespace qrv {
 namespace {
 
 // A ".qrv" file holds three short lines; anything larger is no such file.
-constexpr std::size_t kMaxImportBytes = 64 * 1024;
+constexpr std::size_t kMaxImportBytes = std::size_t{64} * 1024;
 constexpr wchar_t kSiteNotFound[] =
     L"QRV Update site not found.\r\nIf you continue to experience this problem,\r\nplease contact the author.";
 const std::wstring kReportPadding(22, L' ');

@@ -9,7 +9,7 @@
 namespace qrv {
 namespace {
 
-constexpr std::size_t kBufferSize = 64 * 1024;  // characters: room for many files chosen at once
+constexpr std::size_t kBufferSize = std::size_t{64} * 1024;  // characters: room for many files chosen at once
 
 // The buffer the dialog fills: empty, or the dialog refuses to open.
 std::wstring Buffer(const std::wstring& offered) {

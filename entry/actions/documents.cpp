@@ -31,13 +31,13 @@ std::optional<std::wstring> ItemActions::SaveTextDocument(const EntryWindow& win
   const std::string subject = Narrow(window.StoredSubject());
   const std::wstring offered = Widen(OfferedFileName(subject));
   const HWND owner = window.Handle();
-  const auto path = chooseSaveName_ ? chooseSaveName_(owner, offered)
-                                    : ChooseFile({.owner = owner,
-                                                  .save = true,
-                                                  .askToCreate = true,
-                                                  .filter = L"Any file (*.*)|*.*|Text File (*.txt)|*.txt",
-                                                  .defaultExtension = L"txt",
-                                                  .file = offered});
+  auto path = chooseSaveName_ ? chooseSaveName_(owner, offered)
+                              : ChooseFile({.owner = owner,
+                                            .save = true,
+                                            .askToCreate = true,
+                                            .filter = L"Any file (*.*)|*.*|Text File (*.txt)|*.txt",
+                                            .defaultExtension = L"txt",
+                                            .file = offered});
   if (!path) return std::nullopt;
   const std::string document = TextDocument(subject, Narrow(window.Body()));
   const SaveResult saved = WriteFileSafely(std::filesystem::path(*path), Ansi(JoinLines(SplitLines(document))));
