@@ -45,7 +45,7 @@ std::vector<std::string> FactoryList() {
 }
 
 struct Bar {
-  explicit Bar(std::vector<std::string> list) : keywords(qrv::ReadKeywordRecords(list)) {}
+  explicit Bar(const std::vector<std::string>& list) : keywords(qrv::ReadKeywordRecords(list)) {}
   qrv::BarSettings settings;
   qrv::KeywordMatcher keywords;
   std::vector<std::string> services{"Google", "Encyclopedia"}, categories{"Business", "Personal"},

@@ -12,14 +12,13 @@
 #include <chrono>
 #include <cstdio>
 #include <string>
-#include <thread>
 #include <vector>
 
-#include "core/cipher.h"
 #include "core/keyword_file.h"
 #include "core/text.h"
 #include "prefs/preferences_window.h"
 #include "prefs/web_service_update.h"
+#include "tests/support/site_list_server.h"
 #include "ui/app.h"
 #include "ui/program_file.h"
 
@@ -178,58 +177,6 @@ void MeasureGridEdits(qrv::Form& bar, qrv::BarSettings& settings, QuietActions& 
       rows, Median(adds), Median(modifications), Median(movesDown), Median(movesUp), Median(removals), Median(cancels));
 }
 
-// Serves `body` to every request on 127.0.0.1, as a web host serves the site list.
-class SiteListServer {
- public:
-  explicit SiteListServer(std::string body) : body_(std::move(body)) {
-    WSADATA wsa;
-    WSAStartup(MAKEWORD(2, 2), &wsa);
-    listener_ = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    int size = sizeof address;
-    bind(listener_, reinterpret_cast<sockaddr*>(&address), size);
-    listen(listener_, 4);
-    getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &size);
-    port_ = ntohs(address.sin_port);
-    thread_ = std::thread([this] { Serve(); });
-  }
-  ~SiteListServer() {
-    closesocket(listener_);
-    thread_.join();
-    WSACleanup();
-  }
-  SiteListServer(const SiteListServer&) = delete;
-  SiteListServer& operator=(const SiteListServer&) = delete;
-  INTERNET_PORT Port() const { return port_; }
-
- private:
-  void Serve() {
-    for (SOCKET client; (client = accept(listener_, nullptr, nullptr)) != INVALID_SOCKET; closesocket(client)) {
-      std::string request;
-      char buffer[4096];
-      for (int got;
-           request.find("\r\n\r\n") == std::string::npos && (got = recv(client, buffer, sizeof buffer, 0)) > 0;)
-        request.append(buffer, static_cast<std::size_t>(got));
-      const std::string answer =
-          "HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\nContent-Length: " + std::to_string(body_.size()) +
-          "\r\n\r\n" + body_;
-      for (std::size_t sent = 0; sent < answer.size();) {
-        const int n = send(client, answer.data() + sent, static_cast<int>(answer.size() - sent), 0);
-        if (n <= 0) break;
-        sent += static_cast<std::size_t>(n);
-      }
-      shutdown(client, SD_SEND);
-    }
-  }
-
-  std::string body_;
-  SOCKET listener_;
-  INTERNET_PORT port_ = 0;
-  std::thread thread_;
-};
-
 // The scheduled update on the Keywords page showing the user's 20,000 web
 // services, against a site list of as many: a third unchanged, a third with a
 // new address, a third gone and as many new. The clock runs from the start
@@ -237,15 +184,17 @@ class SiteListServer {
 // grid's refill until it is painted.
 int MeasureUpdate(qrv::Form& bar, qrv::BarSettings& settings, QuietActions& actions) {
   constexpr int kServices = 20000;
-  std::string body;
+  std::vector<std::string> listed;
   std::vector<std::string> keywords;
+  listed.reserve(kServices);
+  keywords.reserve(kServices);
   for (int n = 0; n < kServices; ++n) {
-    body += qrv::EncipherLine(Service(n, "https://new.example/")) + "\r\n";
+    listed.push_back(Service(n, "https://new.example/"));
     keywords.push_back(n % 3 == 0   ? Service(n, "https://new.example/")
                        : n % 3 == 1 ? Service(n, "http://old.example/")
                                     : Service(n + kServices, "http://gone.example/"));
   }
-  const SiteListServer server(body);
+  const qrv::testing::SiteListServer server(listed);
   qrv::SiteListPeers peers;
   for (qrv::HttpSource& source : peers.sources) source = {L"127.0.0.1", server.Port(), L"/qrv/sitelist.txt"};
   qrv::SetSiteListPeers(peers);

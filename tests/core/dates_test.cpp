@@ -78,8 +78,8 @@ TEST(Dates, TimesReadAndWriteInTheLocaleFormat) {
 TEST(Dates, AddMinutesWrapsOnceIntoTheNextDayAndNoFurther) {
   EXPECT_EQ(AddMinutes(60, {23, 30, 15}), (TimeOfDay{0, 30, 15}));
   EXPECT_EQ(AddMinutes(45, {10, 20, 0}), (TimeOfDay{11, 5, 0}));
-  EXPECT_EQ(AddMinutes(30 * 60, {10, 15, 0}), (TimeOfDay{16, 15, 0}));
-  EXPECT_EQ(AddMinutes(38 * 60, {10, 15, 0}), std::nullopt);
+  EXPECT_EQ(AddMinutes(30LL * 60, {10, 15, 0}), (TimeOfDay{16, 15, 0}));
+  EXPECT_EQ(AddMinutes(38LL * 60, {10, 15, 0}), std::nullopt);
   EXPECT_EQ(AddMinutes(65580, {10, 0, 0}), std::nullopt);  // no 16-bit wrap to 44 minutes
   EXPECT_EQ(AddMinutes(-1, {10, 0, 0}), std::nullopt);
 }

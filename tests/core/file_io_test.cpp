@@ -37,8 +37,8 @@ TEST_F(FileIo, WritesAndReplacesWholeFilesWithoutLeftovers) {
   fs::path leftover = File();
   leftover += ".tmp";
   ASSERT_TRUE(WriteFileSafely(leftover, "half a save"));
-  ASSERT_TRUE(WriteFileSafely(File(), std::string("first\r\n\0second", 15)));
-  EXPECT_EQ(ReadFileBytes(File(), 100), std::string("first\r\n\0second", 15));
+  ASSERT_TRUE(WriteFileSafely(File(), std::string("first\r\n\0second", 14)));
+  EXPECT_EQ(ReadFileBytes(File(), 100), std::string("first\r\n\0second", 14));
   ASSERT_TRUE(WriteFileSafely(File(), "new"));
   EXPECT_EQ(ReadFileBytes(File(), 100), "new");
   EXPECT_TRUE(OnlyTheFileIsLeft());

@@ -12,7 +12,7 @@ namespace {
 
 using namespace std::string_literals;
 
-HotkeyRow Row(std::string description, HotkeyAction action, std::string hotkeyText, bool active = true) {
+HotkeyRow Row(std::string description, HotkeyAction action, const std::string& hotkeyText, bool active = true) {
   HotkeyRow row;
   row.description = std::move(description);
   row.action = action;

@@ -76,7 +76,9 @@ TEST(RecordFields, EveryFieldTheCheckAcceptsReadsBackAsWritten) {
   std::size_t accepted = 0;
   for (const auto& x : pieces)
     for (const auto& y : pieces) {
-      const std::string text = "a" + x + y;
+      std::string text = "a";
+      text += x;
+      text += y;
       for (const RecordField field : {RecordField::kKeyword, RecordField::kCaption, RecordField::kCriteria,
                                       RecordField::kHint, RecordField::kUrl}) {
         WebService s{"KW", "Caption", "Criteria", false, "Hint", "https://x/<QRV!>"};

@@ -37,7 +37,7 @@ class Bar : public ::testing::Test {
     GetLongPathNameW(temp, longTemp, MAX_PATH);
     const std::wstring folder = std::wstring(longTemp) + L"Quorvel End To End";
     CreateDirectoryW(folder.c_str(), nullptr);
-    const std::wstring file = folder + L"\\Handed Over Service.qrv";
+    std::wstring file = folder + L"\\Handed Over Service.qrv";
     CloseHandle(CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     GetShortPathNameW(file.c_str(), shortName, MAX_PATH);
     shortPath = shortName;

@@ -395,7 +395,7 @@ std::wstring SaveScreenshot(const wchar_t* name, RECT area) {
   std::wstring dir = L"Z:" + std::wstring(shots.begin(), shots.end());
   for (auto& c : dir) c = c == L'/' ? L'\\' : c;
   CreateDirectoryW(dir.c_str(), nullptr);
-  const std::wstring path = dir + L"\\" + name;
+  std::wstring path = dir + L"\\" + name;
   const auto png = Png(w, h, rows);
   std::ofstream(path.c_str(), std::ios::binary)
       .write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));

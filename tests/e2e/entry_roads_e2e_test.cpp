@@ -121,7 +121,7 @@ class EntryRoads : public BarWithOutlook {
   std::wstring Told(HWND window) const {
     HWND box = WaitForBox();
     if (!box) return L"(no message)";
-    const std::wstring text = e2e::MessageText(box);
+    std::wstring text = e2e::MessageText(box);
     e2e::Answer(box, IDOK);
     e2e::WaitFor([&] { return !IsWindow(box); }, 3000);
     e2e::XFocus(TextOf(window));

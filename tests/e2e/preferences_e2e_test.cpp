@@ -316,7 +316,7 @@ class BarPreferencesUpdate : public BarPreferences {
     Press(question, L"  Yes  ");
     HWND box = nullptr;
     EXPECT_TRUE(e2e::WaitFor([&] { return (box = e2e::FindMessageBox(bar_.Id(), L"Information")) != nullptr; }, 15000));
-    const std::wstring text = box ? e2e::MessageText(box) : L"";
+    std::wstring text = box ? e2e::MessageText(box) : L"";
     if (box) e2e::Answer(box, IDOK);
     return text;
   }

@@ -155,7 +155,7 @@ void FitCombo(HWND control, Findings& findings) {
   COMBOBOXINFO info{};
   info.cbSize = sizeof info;
   if (!GetComboBoxInfo(control, &info)) return;
-  const int has = info.rcItem.right - info.rcItem.left - MulDiv(kComboInset, LayoutDpi(control), 96);
+  const int has = info.rcItem.right - info.rcItem.left - MulDiv(kComboInset, static_cast<int>(LayoutDpi(control)), 96);
   std::vector<std::wstring> texts{WindowText(control)};
   const int count = static_cast<int>(SendMessageW(control, CB_GETCOUNT, 0, 0));
   for (int i = 0; i < count; ++i) {
@@ -241,7 +241,7 @@ bool Buddies(HWND one, HWND other) {
 std::wstring KeyOf(HWND control) {
   std::wstring key = ClassOf(control) + L":" + WindowText(control);
   const HWND root = GetAncestor(control, GA_ROOT);
-  for (HWND w = control; w && w != root; w = GetParent(w)) key = std::to_wstring(GetDlgCtrlID(w)) + L"/" + key;
+  for (HWND w = control; w && w != root; w = GetParent(w)) key.insert(0, std::to_wstring(GetDlgCtrlID(w)) + L"/");
   return ClassOf(root) + L"/" + key;
 }
 

@@ -312,14 +312,14 @@ Findings CheckEscInDropDowns(HWND form, Examined& seen) {
 Findings CheckTabPageKeys(HWND form, Examined& seen) {
   struct Step {
     const char* keys;
-    WORD key;
     std::initializer_list<WORD> modifiers;
+    WORD key;
     int move;
   };
-  static const Step kSteps[] = {{"Ctrl+Tab", VK_TAB, {VK_CONTROL}, 1},
-                                {"Ctrl+Shift+Tab", VK_TAB, {VK_CONTROL, VK_SHIFT}, -1},
-                                {"Ctrl+PageDown", VK_NEXT, {VK_CONTROL}, 1},
-                                {"Ctrl+PageUp", VK_PRIOR, {VK_CONTROL}, -1}};
+  static const Step kSteps[] = {{"Ctrl+Tab", {VK_CONTROL}, VK_TAB, 1},
+                                {"Ctrl+Shift+Tab", {VK_CONTROL, VK_SHIFT}, VK_TAB, -1},
+                                {"Ctrl+PageDown", {VK_CONTROL}, VK_NEXT, 1},
+                                {"Ctrl+PageUp", {VK_CONTROL}, VK_PRIOR, -1}};
   Findings findings;
   for (HWND tabs : VisibleControls(form)) {
     const int count = static_cast<int>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));

@@ -122,7 +122,7 @@ void WhenShown(std::function<HWND()> find, std::function<void(HWND)> look, std::
 }
 
 void LookAtNextBox(const Viewer& viewer, const std::string& name, const std::string& title, int button,
-                   std::function<void()> then) {
+                   const std::function<void()>& then) {
   WhenShown([] { return ShownWindowOfClass(L"#32770"); }, [=](HWND box) { Present(viewer, box, name, title, false); },
             [=](HWND box) {
               PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(button), 0);

@@ -55,7 +55,7 @@ void WhenShown(std::function<HWND()> find, std::function<void(HWND)> look, std::
 // then answered with `button` (IDOK, IDNO...); `then` runs once it is answered
 // (to arm the look at a box that follows it).
 void LookAtNextBox(const Viewer& viewer, const std::string& name, const std::string& title, int button = IDOK,
-                   std::function<void()> then = {});
+                   const std::function<void()>& then = {});
 // The next pop-up menu: looked at, then closed.
 void LookAtNextMenu(const Viewer& viewer, const std::string& name, const std::string& title);
 // The next modal form `find` answers: given the scene's DPI, looked at, then closed.

@@ -11,12 +11,11 @@ add_library(qrv_scenes STATIC
   scenes_hotkeys.cpp
   scenes_help.cpp
   scenes_editor.cpp
-  site_list_server.cpp
 )
 target_include_directories(qrv_scenes PUBLIC ${PROJECT_SOURCE_DIR})
 target_compile_definitions(qrv_scenes PRIVATE
   QRV_FACTORY_KEYWORD_FILE="${PROJECT_SOURCE_DIR}/assets/prefs-qrv.bak")
-target_link_libraries(qrv_scenes PUBLIC qrv_bar qrv_entry qrv_prefs qrv_help qrv_webeditor ws2_32)
+target_link_libraries(qrv_scenes PUBLIC qrv_bar qrv_entry qrv_prefs qrv_help qrv_webeditor qrv_test_support)
 
 add_executable(gallery gallery_main.cpp)
 target_link_libraries(gallery PRIVATE qrv_scenes qrv_bar_assets)

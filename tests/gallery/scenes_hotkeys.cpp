@@ -10,7 +10,7 @@
 namespace qrv::gallery {
 namespace {
 
-HotkeyRow Row(std::string description, HotkeyAction action, std::string combination, int dataIndex = 0,
+HotkeyRow Row(std::string description, HotkeyAction action, const std::string& combination, int dataIndex = 0,
               std::string text = {}) {
   HotkeyRow row{
       .description = std::move(description), .action = action, .text = std::move(text), .dataIndex = dataIndex};

@@ -10,7 +10,7 @@
 #include "prefs/web_service_update.h"
 #include "tests/gallery/scene_groups.h"
 #include "tests/gallery/scene_support.h"
-#include "tests/gallery/site_list_server.h"
+#include "tests/support/site_list_server.h"
 #include "ui/app.h"
 #include "ui/program_file.h"
 
@@ -130,8 +130,8 @@ void PlayUpdate(const Viewer& viewer, UINT dpi) {
   // A site list with a new web service and a newer program: the report, then the announcement.
   std::vector<std::string> services;
   {
-    SiteListServer server({"S=0{book}11<CB=Books!><D=!D><HINT=Finds books.>|https://books.example/?q=<QRV!>", "VER=99",
-                           "VERTEXT=Windows open faster."});
+    testing::SiteListServer server({"S=0{book}11<CB=Books!><D=!D><HINT=Finds books.>|https://books.example/?q=<QRV!>",
+                                    "VER=99", "VERTEXT=Windows open faster."});
     SiteListPeers here;
     for (HttpSource& source : here.sources) source = {L"127.0.0.1", server.Port(), L"/qrv/sitelist.txt"};
     SetSiteListPeers(here);

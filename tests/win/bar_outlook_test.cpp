@@ -29,7 +29,7 @@ class ConnectedBar : public BarTest {
   }
   // A file that stands for a program the bar starts, in a folder with blanks.
   std::string Program(const std::string& name) {
-    const std::string path = FolderPath() + "\\" + name;
+    std::string path = FolderPath() + "\\" + name;
     std::ofstream(path, std::ios::binary) << "MZ";
     return path;
   }
@@ -297,6 +297,7 @@ TEST_F(ConnectedBar, ClosingQuitsOutlookSilentlyOnlyWhenItShowsNoWindowAtAll) {
   Configure("item-windows=closed\nexplorer=yes\n");
   PromptAnswer() = qrv::DialogResult::kYes;
   canClose = bar_->CanClose();
+  EXPECT_TRUE(canClose);
   EXPECT_EQ(Prompts().size(), 2u);
   EXPECT_EQ(Stored("Session").Get("Quit"), "yes");
   EXPECT_EQ(Stored("Session").Get("LoggedOn"), "no");

@@ -92,7 +92,7 @@ void EditorTest::TearDown() {
 }
 
 std::filesystem::path EditorTest::WriteServiceFile(const std::wstring& name, const std::string& record) {
-  const auto file = folder_ / name;
+  auto file = folder_ / name;
   EXPECT_TRUE(WriteFileSafely(file, ServiceFileBytes(record, "2.5").value()));
   return file;
 }

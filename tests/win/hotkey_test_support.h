@@ -16,7 +16,7 @@
 namespace qrv::testing {
 
 // A row of the hotkey file.
-inline HotkeyRow Row(std::string description, HotkeyAction action, std::string combination, int dataIndex = 0,
+inline HotkeyRow Row(std::string description, HotkeyAction action, const std::string& combination, int dataIndex = 0,
                      std::string text = {}) {
   HotkeyRow row{
       .description = std::move(description), .action = action, .text = std::move(text), .dataIndex = dataIndex};

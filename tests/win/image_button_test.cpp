@@ -27,17 +27,18 @@ constexpr std::uint32_t kBlue = 0x2050C0;
 Picture DiscStrip() {
   const int count = 4;
   const int size = 20;
-  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(size * count * size), kKey);
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(size) * count * size, kKey);
+  const auto at = [&](int x, int y) { return static_cast<std::size_t>(y) * size * count + x; };
   for (int i = 0; i < count; ++i) {
     for (int y = 0; y < size; ++y) {
       for (int x = 0; x < size; ++x) {
         const int dx = x - 10, dy = y - 10;
-        if (dx * dx + dy * dy <= 64) pixels[static_cast<std::size_t>(y * size * count + i * size + x)] = kBlue + i;
+        if (dx * dx + dy * dy <= 64) pixels[at(i * size + x, y)] = kBlue + i;
       }
     }
   }
-  pixels[static_cast<std::size_t>(4 * size * count + size + 10)] = kWhite;
-  pixels[static_cast<std::size_t>(15 * size * count + size + 10)] = kGrey;
+  pixels[at(size + 10, 4)] = kWhite;
+  pixels[at(size + 10, 15)] = kGrey;
   return Picture::FromPixels(size * count, size, std::move(pixels));
 }
 

@@ -301,6 +301,8 @@ TEST_F(OutlookStandIn, SeedEntriesThatMakeNoSenseAreLeftOutAndNamed) {
   EXPECT_EQ(problems,
             (std::vector<std::string>{
                 "line 14: not an entry of a section",
+                // A sentence split over two literals.
+                // NOLINTNEXTLINE(bugprone-suspicious-missing-comma)
                 "line 1: an item needs a Class: MailItem, AppointmentItem, ContactItem, "
                 "TaskItem, JournalItem or NoteItem",
                 "line 6: TaskItem has no \"Location\"", "line 7: \"9\" is no value for \"Importance\"",

@@ -82,7 +82,8 @@ HWND KeywordEdit(HWND dialog) {
 }
 
 // Types a keyword, chooses entries of the shown lists and presses a button.
-std::function<void(HWND)> Fill(std::wstring keyword, std::vector<int> choices, const wchar_t* button = L"OK") {
+std::function<void(HWND)> Fill(const std::wstring& keyword, const std::vector<int>& choices,
+                               const wchar_t* button = L"OK") {
   return [=](HWND dialog) {
     SetWindowTextW(KeywordEdit(dialog), keyword.c_str());
     const auto combos = Children(dialog, L"ComboBox", true);

@@ -1,4 +1,4 @@
-// A site-list host on this machine for the update's scene: it answers every
+// A site-list host on this machine for the update's scenes and benchmark: it answers every
 // request with one list, from a thread of its own, until it is destroyed.
 #pragma once
 
@@ -8,7 +8,7 @@
 #include <thread>
 #include <vector>
 
-namespace qrv::gallery {
+namespace qrv::testing {
 
 class SiteListServer {
  public:
@@ -28,4 +28,4 @@ class SiteListServer {
   std::thread thread_;
 };
 
-}  // namespace qrv::gallery
+}  // namespace qrv::testing

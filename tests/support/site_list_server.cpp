@@ -1,4 +1,4 @@
-#include "tests/gallery/site_list_server.h"
+#include "tests/support/site_list_server.h"
 
 #include <ws2tcpip.h>
 
@@ -7,7 +7,7 @@
 #include "core/cipher.h"
 #include "core/text.h"
 
-namespace qrv::gallery {
+namespace qrv::testing {
 
 SiteListServer::SiteListServer(const std::vector<std::string>& lines) {
   std::vector<std::string> enciphered;
@@ -51,4 +51,4 @@ void SiteListServer::Serve() {
   }
 }
 
-}  // namespace qrv::gallery
+}  // namespace qrv::testing
