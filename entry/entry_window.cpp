@@ -1,8 +1,5 @@
 #include "entry/entry_window.h"
 
-#include <algorithm>
-#include <utility>
-
 #include "core/text.h"
 #include "entry/entry_pictures.h"
 #include "entry/entry_print.h"
@@ -11,12 +8,6 @@
 #include "ui/wide.h"
 
 namespace qrv {
-namespace {
-
-// Told after the edit that cut the text has finished: wParam 1 for the subject, 0 the body.
-constexpr UINT kTextCut = WM_APP + 20;
-
-}  // namespace
 
 // The header, the body, the date panel, the footer and the category panel are
 // made as members; the type buttons after them.
@@ -37,9 +28,6 @@ EntryWindow::EntryWindow(const EntryData& data, EntryActions& actions, const Ent
   ShowPictures();
   // Files dropped from the shell are attached (or read, for a text document).
   DragAcceptFiles(Handle(), TRUE);
-  for (int digit = 0; digit < 7; ++digit)
-    digitKeys_[static_cast<std::size_t>(digit)] =
-        LOBYTE(VkKeyScanW(static_cast<wchar_t>(digit < 6 ? L'1' + digit : L'9')));
   built_ = true;
   Clear();
 }
@@ -74,7 +62,7 @@ void EntryWindow::MakeTypeButtons() {
 // What the user changes in the parts goes to the parser run and the choices made by hand.
 void EntryWindow::WireParts() {
   RichEdit& subject = header_.Subject();
-  subject.onMaxText = [this] { TellTextCut(true); };
+  subject.onMaxText = [this] { texts_.TellTextCut(true); };
   subject.onChange = [this] { SubjectChanged(); };
   header_.Recipients().onChange = [this] { RecipientsChanged(); };
   header_.onServiceChosen = [this] {
@@ -84,7 +72,7 @@ void EntryWindow::WireParts() {
   header_.onChooseIcon = [this] { ChooseIcon(); };
   header_.onChooseAddresses = [this] { actions_.ChooseAddresses(*this, header_.AddressFields()); };
   body_.LimitText(kBodyLimit);
-  body_.onMaxText = [this] { TellTextCut(false); };
+  body_.onMaxText = [this] { texts_.TellTextCut(false); };
   body_.onChange = [this] { BodyChanged(); };
   attachmentsList_.onRemoved = [this] { CheckCaption(); };
   attachmentsList_.onOpen = [this](const std::wstring& path) { ShellOpen(Handle(), path); };
@@ -119,6 +107,14 @@ void EntryWindow::WireCommands() {
   footer_.onReset = [this] { Clear(); };
   footer_.onOpen = [this] { Open(); };
   footer_.onProcess = [this] { Save(); };
+  keys_.onKeyUp = [this](const KeyUpAction& action) {
+    if (action.type) {
+      SetTypeButton(*action.type);
+      byHand_.type = true;
+    }
+    if (action.checkCaption) CheckCaption();
+  };
+  keys_.onChar = [this](const KeyAction& action, EntryField field) { RunKeyCommand(action, field); };
 }
 
 // The bar's list of open windows learns of the window once, as it goes.
@@ -132,16 +128,16 @@ EntryWindow::~EntryWindow() {
 void EntryWindow::Clear() {
   header_.Clear();
   if (body_.TextLength() > 0) body_.SetPlainText(L"", Notify::kYes);
-  WrapBody();
+  texts_.WrapBody();
   attachmentsList_.RemoveAll();
-  Today();
+  dates_.Today();
   if (datePanel_) datePanel_->ClearTimes();
   byHand_.date = byHand_.time = false;
   HideCalendar();
   SetTypeButton(EntryType::kTask);
   ChoosePriority(Priority::kNormal);
   CheckCaption();
-  BlankIcon();
+  header_.BlankIcon();
   // A window made ahead takes no focus while hidden: that would take the
   // activation from the window the user works in.
   if (IsWindowVisible(Handle())) header_.Subject().Focus();
@@ -150,9 +146,10 @@ void EntryWindow::Clear() {
 // Made hidden, in its place in the Tab order, and laid out as the window is now.
 DatePanel& EntryWindow::MadeDatePanel() {
   if (datePanel_) return *datePanel_;
-  DatePanel& panel = datePanel_.emplace(*this, reminderOn_, timerOn_, locale_, clock_);
+  const DateRange dates = dates_.Range();
+  DatePanel& panel = datePanel_.emplace(*this, dates_.ReminderOn(), dates_.TimerOn(), locale_, clock_);
   SetWindowPos(panel.Handle(), attachmentsList_.Handle(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  panel.SetDates({day_, day_});
+  panel.SetDates(dates);
   panel.ClearTimes();
   TimeBox& start = panel.StartTime();
   TimeBox& end = panel.EndTime();
@@ -171,13 +168,8 @@ DatePanel& EntryWindow::MadeDatePanel() {
   return panel;
 }
 
-void EntryWindow::Today() {
-  day_ = clock_.Today();
-  if (datePanel_) datePanel_->Today();
-}
-
 std::optional<EntryType> EntryWindow::Type() const {
-  return WindowEntryType(TypeButton(), !Trim(Narrow(Recipients())).empty());
+  return WindowEntryType(TypeButton(), !Trim(Narrow(header_.Recipients().Text())).empty());
 }
 
 bool EntryWindow::Empty() const { return header_.Empty() && body_.TextLength() == 0 && attachmentsList_.Count() == 0; }
@@ -237,26 +229,17 @@ bool EntryWindow::AskBeforeClosing() {
   }
 }
 
-void EntryWindow::TellTextCut(bool subject) {
-  if (std::exchange(cutToldLater_, true)) return;
-  PostMessageW(Handle(), kTextCut, subject ? 1 : 0, 0);
-}
-
 LRESULT EntryWindow::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
   if (LRESULT result = 0; OnFrameMessage(msg, wp, lp, result)) return result;
   switch (msg) {
-    case kTextCut:
-      ShowMessage(
-          wp ? L"The subject holds at most " + std::to_wstring(kSubjectLimit) + L" characters: the rest was left out."
-             : L"The text holds at most " + std::to_wstring(kBodyLimit) + L" characters: the rest was left out.",
-          MessageKind::kInformation, MessageButtons::kOk, {.owner = Handle()});
-      cutToldLater_ = false;
+    case kTextCutMessage:
+      texts_.ShowTextCut(wp != 0);
       return 0;
     case WM_SIZE: {
       const LRESULT result = Form::WndProc(msg, wp, lp);
       Arrange();
       // A wider or narrower subject may need one line more or less.
-      if (built_) CheckSubjectLines(Subject());
+      if (built_) CheckSubjectLines(header_.Subject().Text());
       // The caption-bar button keeps to the right edge.
       captionButton_.Draw();
       return result;
@@ -274,7 +257,7 @@ LRESULT EntryWindow::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
       break;
     case WM_GETMINMAXINFO: {
       if (!built_) break;
-      const ClientSize minimum = EntryMinimumClientSize(DatePanelShown(), CategoryPanelShown());
+      const ClientSize minimum = EntryMinimumClientSize(dates_.PanelShown(), CategoryPanelShown());
       RECT rc{0, 0, Scale(minimum.width), Scale(minimum.height)};
       AdjustWindowRectEx(&rc, static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_STYLE)), FALSE,
                          static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_EXSTYLE)));

@@ -24,8 +24,11 @@
 #include "entry/category_panel.h"
 #include "entry/date_panel.h"
 #include "entry/entry_data.h"
+#include "entry/entry_dates.h"
 #include "entry/entry_footer.h"
 #include "entry/entry_header.h"
+#include "entry/entry_texts.h"
+#include "entry/field_keys.h"
 #include "entry/web_service_body.h"
 #include "ui/buttons.h"
 #include "ui/edits.h"
@@ -36,10 +39,6 @@ namespace qrv {
 
 enum class Priority { kLow, kNormal, kHigh };
 
-// The longest body the window takes, in characters: longer text is cut off,
-// and the user is told.
-inline constexpr int kBodyLimit = 64 * 1024;
-
 class EntryWindow : public Form {
  public:
   EntryWindow(const EntryData& data, EntryActions& actions, const EntryClock& clock = SystemClock());
@@ -48,42 +47,31 @@ class EntryWindow : public Form {
   // Back to an empty task, keeping the marks and choices a reset keeps.
   void Clear();
 
-  // What the window holds.
+  // The subject, To and Cc, the icon, the status, the journal type and the web
+  // service; a change of To written with its notification lays the window out anew.
+  EntryHeader& Header() { return header_; }
+  const EntryHeader& Header() const { return header_; }
+
+  // What the window holds beside the header.
   std::optional<EntryType> TypeButton() const { return typeButton_; }  // the type button that is down
   std::optional<EntryType> Type() const;                               // with the requests
-  std::wstring Subject() const { return header_.Subject().Text(); }
   // The subject the item stores: without the marked phrases while keyword removal is on.
   std::wstring StoredSubject() const;
   bool KeywordRemoval() const { return keywordRemoval_; }
   void SetKeywordRemoval(bool on);
-  std::wstring Recipients() const { return header_.Recipients().Text(); }
-  std::wstring Copies() const { return header_.Copies().Text(); }
   std::wstring Body() const { return body_.PlainText(); }
-  std::wstring StartTimeText() const { return datePanel_ ? datePanel_->StartTime().Text() : kNoTime; }
-  std::wstring EndTimeText() const { return datePanel_ ? datePanel_->EndTime().Text() : kNoTime; }
-  DateRange Dates() const { return datePanel_ ? datePanel_->Dates() : DateRange{day_, day_}; }
-  bool DatePanelShown() const { return datePanel_ && datePanel_->Visible(); }
+  const EntryDates& Dates() const { return dates_; }
   bool CategoryPanelShown() const { return categoryPanel_.Visible(); }
   std::vector<std::wstring> ChosenCategories() const { return categoryPanel_.Chosen(); }
   Priority ItemPriority() const { return priority_; }
-  bool ReminderOn() const { return datePanel_ ? datePanel_->Reminder().Checked() : reminderOn_; }
   const HandChoices& ByHand() const { return byHand_; }
   const std::string& LabelMatch() const { return labelMatch_; }
-  int IconIndex() const { return header_.IconIndex(); }  // from 0; -1 for none
   // The attached files' full paths, in the list's order.
   std::vector<std::wstring> Attachments() const { return attachmentsList_.Paths(); }
   bool Empty() const;
-  // What the item commands read and write back beside the getters above.
-  int StatusIndex() const { return header_.StatusIndex(); }  // -1: none chosen
-  std::wstring JournalTypeText() const { return header_.JournalTypeText(); }
-  std::wstring ServiceCaption() const { return header_.ServiceCaption(); }
-  bool TimerOn() const { return datePanel_ ? datePanel_->Timer().Checked() : timerOn_; }
-  bool FloatOn() const { return datePanel_ && datePanel_->Float().Checked(); }
+  // What the item commands read beside the getters above.
   bool PriorityShown() const { return priorityButton_.Visible(); }
   bool Sends() const { return footer_.Sends(); }
-  void SetSubject(const std::wstring& text) { header_.Subject().SetPlainText(text); }
-  void SetRecipients(const std::wstring& text) { header_.Recipients().SetText(text, Notify::kYes); }  // lays out anew
-  void SetCopies(const std::wstring& text) { header_.Copies().SetText(text); }
 
   // Commands of the buttons and keys.
   bool Save();  // clears and closes the window when the save finished
@@ -92,20 +80,15 @@ class EntryWindow : public Form {
   void FindContact() { actions_.FindContact(*this); }
   void ChooseType(EntryType type);  // as a type button pressed by hand
   void AssignDate();
-  void Today();
   void ToggleCategoryPanel();
   void ChoosePriority(Priority priority);
   void Print();
   void AddAttachment(const std::wstring& path);
-  void ChooseAttachments();                            // through the file dialog
-  void ChooseIcon();                                   // through the icon chooser
-  void SetIcon(int index) { header_.SetIcon(index); }  // an icon of the icon note, from 0
-  void BlankIcon() { header_.BlankIcon(); }
+  void ChooseAttachments();  // through the file dialog
+  void ChooseIcon();         // through the icon chooser
 
-  // The menu of the button in the caption bar.
-  PopupMenu& SubjectMenu() { return captionButton_.Menu(); }
-  // The caption-bar button's place in window coordinates (its first painting places it).
-  RECT CaptionButtonRect() const { return captionButton_.Rect(); }
+  // The button in the caption bar with the subject menu.
+  CaptionMenuButton& CaptionButton() { return captionButton_; }
 
   // The files the user chose in the file dialog; tests answer it instead.
   std::function<std::vector<std::wstring>()> chooseFiles;
@@ -154,11 +137,6 @@ class EntryWindow : public Form {
   void ShowSubjectMarks();
 
   // Keys, times and closing
-  std::optional<EntryField> FieldOf(HWND window) const;
-  EntryKeyContext KeyContext(EntryField field) const;
-  bool HandleKeyDown(MSG& msg, EntryField field, Modifiers modifiers);
-  bool HandleTab(EntryField field, Modifiers modifiers);
-  bool PasteWithin(RichEdit& edit, int limit);
   void RunKeyCommand(const KeyAction& action, EntryField field);
   void StartTimeChanged();
   void EndTimeChanged();
@@ -168,29 +146,20 @@ class EntryWindow : public Form {
   void ShowPictures();
   bool OnFrameMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
   void DropFiles(HDROP drop);
-  void TakeTextFile(const std::wstring& path);
-  void UnwrapBodyFor(std::wstring_view text);
-  void WrapBody();
-  void TellTextCut(bool subject);
   std::vector<std::wstring> RunFileDialog();
 
   const EntryData& data_;
   EntryActions& actions_;
   const EntryClock& clock_;
   const LocaleFacts& locale_;
-  DigitKeys digitKeys_{};
   HandChoices byHand_;
   // The type button that is down, kept here as the buttons change: every
   // keystroke asks for it several times.
   std::optional<EntryType> typeButton_;
   bool keywordRemoval_ = data_.settings.keywordRemoval;
   // The date panel's buttons start as the settings were when the window was made.
-  const bool reminderOn_ = data_.settings.apptReminder;
-  const bool timerOn_ = data_.settings.journalTime;
-  Date day_{};  // the calendar's day while the date panel is not made
+  EntryDates dates_{datePanel_, clock_, data_.settings.apptReminder, data_.settings.journalTime};
   bool asking_ = false;
-  bool cutToldLater_ = false;  // a message that text was cut is on its way
-  bool bodyWraps_ = true;      // false while the body holds a line too long to wrap
   bool categoriesRead_ = false;
   bool built_ = false;
   EntryLayout layout_;
@@ -218,6 +187,9 @@ class EntryWindow : public Form {
   MenuItem lowItem_{priorityMenu_, {.text = L"Low"}};
   MenuItem normalItem_{priorityMenu_, {.text = L"Normal"}};
   MenuItem highItem_{priorityMenu_, {.text = L"High"}};
+  // What the subject and the body take other than typed, and the keys of the fields.
+  EntryTexts texts_{*this, header_.Subject(), body_};
+  FieldKeys keys_{*this, {header_, body_, datePanel_, footer_, texts_, typeButton_}, data_.settings};
 };
 
 // The entry types of the type buttons, top to bottom.

@@ -40,7 +40,7 @@ bool EntryWindow::OnFrameMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result
 void EntryWindow::DropFiles(HDROP drop) {
   for (const std::wstring& path : DroppedFiles(drop)) {
     if (TypeButton() == EntryType::kTextDocument)
-      TakeTextFile(path);
+      texts_.TakeTextFile(path);
     else
       AddAttachment(path);
   }

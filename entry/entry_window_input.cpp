@@ -1,8 +1,6 @@
 // What the user types: the subject read by the quick-entry parser on every
-// change, the keys the fields share, and the editing of dates and times.
-#include <algorithm>
+// change, the commands of the fields' keys, and the editing of dates and times.
 #include <exception>
-#include <optional>
 
 #include "core/subject_phrases.h"
 #include "core/text.h"
@@ -11,20 +9,6 @@
 
 namespace qrv {
 namespace {
-
-Modifiers HeldModifiers() {
-  return {.ctrl = GetKeyState(VK_CONTROL) < 0, .shift = GetKeyState(VK_SHIFT) < 0, .alt = GetKeyState(VK_MENU) < 0};
-}
-
-// Ctrl with a letter or digit runs a command of the window (or picks a type)
-// when its character comes, and never reaches the field as a key: only copy,
-// cut, paste and undo do. AltGr (Ctrl and Alt) types text.
-bool IsWindowCommandKey(WPARAM key, Modifiers m) {
-  if (!m.ctrl || m.alt) return false;
-  if (key >= '0' && key <= '9') return true;
-  if (key < 'A' || key > 'Z') return false;
-  return m.shift || (key != 'C' && key != 'X' && key != 'V' && key != 'Z');
-}
 
 std::wstring OneLine(const std::wstring& text) {
   std::wstring line;
@@ -41,29 +25,6 @@ std::wstring OneLine(const std::wstring& text) {
 }
 
 bool NoTime(const std::wstring& text) { return text.empty() || text == kNoTime; }
-
-std::optional<std::wstring> ClipboardText(HWND owner) {
-  if (!OpenClipboard(owner)) return std::nullopt;
-  std::optional<std::wstring> text;
-  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
-      text.emplace(chars, wcsnlen(chars, GlobalSize(data) / sizeof(wchar_t)));
-      GlobalUnlock(data);
-    }
-  }
-  CloseClipboard();
-  return text;
-}
-
-// The longest start of `text` with at most `units` UTF-16 units, never half a character.
-std::wstring CutTo(std::wstring text, std::size_t units) {
-  if (text.size() > units) text.resize(units > 0 && IS_HIGH_SURROGATE(text[units - 1]) ? units - 1 : units);
-  return text;
-}
-
-bool IsPasteKey(WPARAM key, Modifiers m) {
-  return !m.alt && ((key == 'V' && m.ctrl && !m.shift) || (key == VK_INSERT && m.shift && !m.ctrl));
-}
 
 }  // namespace
 
@@ -95,7 +56,7 @@ void EntryWindow::SubjectChanged() {
 void EntryWindow::BodyChanged() {
   if (byHand_.categories) return;
   try {
-    const std::string subject = Narrow(Subject()), body = Narrow(body_.Text());
+    const std::string subject = Narrow(header_.Subject().Text()), body = Narrow(body_.Text());
     ApplyCategories(CheckCategory(ParserInput(subject, body, {}, {}), data_.keywords));
   } catch (const std::exception&) {}
 }
@@ -106,7 +67,7 @@ void EntryWindow::BodyChanged() {
 void EntryWindow::RecipientsChanged() {
   const auto type = TypeButton();
   const bool byParser = !byHand_.type;
-  const bool empty = Trim(Narrow(Recipients())).empty();
+  const bool empty = Trim(Narrow(header_.Recipients().Text())).empty();
   if (byParser && !empty && (type == EntryType::kTask || type == EntryType::kAppointment)) {
     SetTypeButton(EntryType::kEmail);
   } else if (byParser && empty && type == EntryType::kEmail) {
@@ -127,8 +88,8 @@ QuickEntryInput EntryWindow::ParserInput(const std::string& subject, const std::
   in.window.type = TypeButton();
   in.window.serviceItems = header_.ServiceItems();
   in.window.serviceText = serviceText;
-  in.window.datePanelVisible = DatePanelShown();
-  const DateRange dates = Dates();
+  in.window.datePanelVisible = dates_.PanelShown();
+  const DateRange dates = dates_.Range();
   in.window.calendarStart = dates.start;
   in.window.calendarEnd = dates.end;
   in.window.categoryItems = categoryPanel_.Items();
@@ -142,7 +103,7 @@ QuickEntryInput EntryWindow::ParserInput(const std::string& subject, const std::
 // fields as they are and the next change tries again.
 void EntryWindow::RunParser() {
   try {
-    ParseNow(Subject());
+    ParseNow(header_.Subject().Text());
   } catch (const std::exception&) {}
 }
 
@@ -151,7 +112,7 @@ void EntryWindow::ParseNow(const std::wstring& subjectText) {
   const std::string body = data_.settings.useCategories && !byHand_.categories ? Narrow(body_.Text()) : "";
   const int service = header_.ServiceIndex();
   const std::string serviceText = service >= 0 ? header_.ServiceItems().at(static_cast<std::size_t>(service)) : "";
-  const std::string startBox = Narrow(StartTimeText());
+  const std::string startBox = Narrow(dates_.StartTimeText());
   QuickEntryResult result = RunQuickEntry(ParserInput(subject, body, serviceText, startBox), data_.keywords, locale_);
   header_.Marks().Read(subject, std::move(result.phrases));
   ApplyParserResult(result);
@@ -169,13 +130,13 @@ void EntryWindow::ApplyParserResult(const QuickEntryResult& r) {
   if (r.service == Change::kClear && header_.ServiceIndex() != -1) header_.SetServiceIndex(-1);
   if (r.typeButton && TypeButton() != r.typeButton) SetTypeButton(*r.typeButton);
   if (r.checkCaption) CheckCaption();
-  if (r.calendar && *r.calendar != Dates()) MadeDatePanel().SetDates(*r.calendar);
+  if (r.calendar && *r.calendar != dates_.Range()) MadeDatePanel().SetDates(*r.calendar);
   // Most keys answer no time, which a panel not made shows already.
   if (r.times && (datePanel_ || r.times->start != "None" || r.times->end != "None"))
     MadeDatePanel().ShowTimes(Widen(r.times->start), Widen(r.times->end));
   if (r.showCalendar) ShowCalendar();
-  if (r.icon == Change::kSet) SetIcon(r.iconIndex);
-  if (r.icon == Change::kClear && IconIndex() >= 0) BlankIcon();
+  if (r.icon == Change::kSet) header_.SetIcon(r.iconIndex);
+  if (r.icon == Change::kClear && header_.IconIndex() >= 0) header_.BlankIcon();
   ApplyCategories(r.categories);
 }
 
@@ -187,107 +148,8 @@ void EntryWindow::ApplyCategories(const CategoryChoice& choice) {
 
 // --- Keys ------------------------------------------------------------------------
 
-std::optional<EntryField> EntryWindow::FieldOf(HWND window) const {
-  if (!window) return std::nullopt;
-  if (window == body_.Handle()) return EntryField::kBody;
-  if (auto field = header_.FieldOf(window)) return field;
-  return datePanel_ ? datePanel_->FieldOf(window) : std::nullopt;
-}
-
-EntryKeyContext EntryWindow::KeyContext(EntryField field) const {
-  return {.sender = field,
-          .typeButton = TypeButton(),
-          .datePanelShown = DatePanelShown(),
-          .bodyTakesTab = data_.settings.tab,
-          .startTimeEnabled = datePanel_ && datePanel_->StartTime().Enabled(),
-          .assignDateEnabled = footer_.AssignDateEnabled(),
-          .reminderShown = datePanel_ && datePanel_->Reminder().Visible()};
-}
-
-// The fields' keys come here before the dialog keys: Tab and Shift+Tab, the
-// Ctrl commands, the type keys, Enter in the subject and the time boxes, Esc.
-bool EntryWindow::PreTranslate(MSG& msg) {
-  if (msg.message != WM_KEYDOWN && msg.message != WM_CHAR && msg.message != WM_KEYUP) return false;
-  const Modifiers modifiers = HeldModifiers();
-  // The window's Ctrl keys work whichever of its controls has the focus; the
-  // other keys of a control that is no field stay its own.
-  auto field = FieldOf(msg.hwnd);
-  if (!field) {
-    if (!modifiers.ctrl || !IsChild(Handle(), msg.hwnd)) return false;
-    field = EntryField::kOther;
-  }
-  if (msg.message == WM_KEYDOWN) return HandleKeyDown(msg, *field, modifiers);
-  if (msg.message == WM_KEYUP) {
-    if (*field != EntryField::kEndTime) {
-      const KeyUpAction action = ClassifyEntryKeyUp(static_cast<int>(msg.wParam), modifiers, digitKeys_);
-      if (action.type) {
-        SetTypeButton(*action.type);
-        byHand_.type = true;
-      }
-      if (action.checkCaption) CheckCaption();
-    }
-    return false;
-  }
-  const KeyAction action = ClassifyEntryChar(static_cast<char32_t>(msg.wParam), modifiers, KeyContext(*field));
-  RunKeyCommand(action, *field);
-  return action.swallow;
-}
-
-// A key whose character the window handles is translated here and not handed
-// to the field or the dialog keys.
-bool EntryWindow::HandleKeyDown(MSG& msg, EntryField field, Modifiers m) {
-  const WPARAM key = msg.wParam;
-  if (field == EntryField::kOther) {
-    if (!IsWindowCommandKey(key, m)) return false;
-    TranslateMessage(&msg);
-    return true;
-  }
-  if (key == VK_TAB && !m.ctrl && !m.alt) return HandleTab(field, m);
-  if (IsPasteKey(key, m) && field == EntryField::kSubject) return PasteWithin(header_.Subject(), kSubjectLimit);
-  if (IsPasteKey(key, m) && field == EntryField::kBody) return PasteWithin(body_, kBodyLimit);
-  // Esc in an open drop-down list closes the list, not the window.
-  const HWND combo = IsEditBox(field)                        ? nullptr
-                     : FieldOf(GetParent(msg.hwnd)) == field ? GetParent(msg.hwnd)
-                                                             : msg.hwnd;
-  const auto* list = dynamic_cast<const ComboBox*>(Control::FromHandle(combo));
-  const bool droppedDown = list && list->DroppedDown();
-  const bool enterHere =
-      key == VK_RETURN && !m.ctrl &&
-      (field == EntryField::kSubject || field == EntryField::kStartTime || field == EntryField::kEndTime);
-  if (IsWindowCommandKey(key, m) || enterHere || (key == VK_ESCAPE && !droppedDown)) {
-    TranslateMessage(&msg);
-    return true;
-  }
-  return false;
-}
-
-// A paste takes what fits in the field: the rich edit would take all of it
-// first, and a long text costs seconds before it could be cut.
-bool EntryWindow::PasteWithin(RichEdit& edit, int limit) {
-  std::optional<std::wstring> text = ClipboardText(Handle());
-  if (!text) return false;
-  const CHARRANGE selection = edit.Selection();
-  const LONG held = edit.TextLength();
-  const auto room = static_cast<std::size_t>(std::max<LONG>(0, limit - (held - (selection.cpMax - selection.cpMin))));
-  if (text->size() > room) {
-    text = CutTo(std::move(*text), room);
-    TellTextCut(&edit == &header_.Subject());
-  }
-  if (&edit == &body_) UnwrapBodyFor(*text);
-  edit.ReplaceSelection(*text);
-  return true;
-}
-
-// Tab moves between the fields; the body keeps a plain Tab when the TAB setting
-// says so.
-bool EntryWindow::HandleTab(EntryField field, Modifiers m) {
-  if (field == EntryField::kBody && data_.settings.tab && !m.shift) {
-    body_.ReplaceSelection(L"\t");
-    return true;
-  }
-  SendMessageW(Handle(), WM_NEXTDLGCTL, m.shift ? 1 : 0, 0);
-  return true;
-}
+// The fields' keys come here before the dialog keys.
+bool EntryWindow::PreTranslate(MSG& msg) { return keys_.PreTranslate(msg); }
 
 void EntryWindow::RunKeyCommand(const KeyAction& action, EntryField field) {
   switch (action.command) {
@@ -332,7 +194,7 @@ void EntryWindow::RunKeyCommand(const KeyAction& action, EntryField field) {
       CheckNames();
       return;
     case EntryCommand::kToggleReminder:
-      datePanel_->Reminder().SetChecked(!ReminderOn());
+      datePanel_->Reminder().SetChecked(!dates_.ReminderOn());
       return;
     case EntryCommand::kPrint:
       Print();
@@ -350,7 +212,7 @@ void EntryWindow::RunKeyCommand(const KeyAction& action, EntryField field) {
 
 void EntryWindow::StartTimeChanged() {
   byHand_.time = true;
-  if (NoTime(StartTimeText())) {
+  if (NoTime(dates_.StartTimeText())) {
     datePanel_->EndTime().SetText(kNoTime);
     return;
   }
@@ -371,7 +233,7 @@ std::vector<TextSpan> EntryWindow::MarkedSpans() const {
                                                       .typeButton = TypeButton(),
                                                       .dateByHand = byHand_.date,
                                                       .timeByHand = byHand_.time,
-                                                      .datesUsed = DatePanelShown()});
+                                                      .datesUsed = dates_.PanelShown()});
 }
 
 std::wstring EntryWindow::StoredSubject() const { return header_.Marks().Stored(MarkedSpans()); }

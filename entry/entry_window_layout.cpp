@@ -53,7 +53,7 @@ void EntryWindow::ApplyDateArea(const EntryLayout& l) {
 // user's date commands may have changed since.
 bool EntryWindow::DatePanelMayChange(const EntryLayoutInput& input) const {
   const qrv::Show panel = LayOutEntry(input).datePanel;
-  return (panel == qrv::Show::kShow && !DatePanelShown()) || (panel == qrv::Show::kHide && DatePanelShown());
+  return (panel == qrv::Show::kShow && !dates_.PanelShown()) || (panel == qrv::Show::kHide && dates_.PanelShown());
 }
 
 // Places the panels and the parts for the client size now.
@@ -61,10 +61,10 @@ void EntryWindow::Arrange() {
   if (!built_) return;
   const SIZE client = ClientSize96();
   const int entryWidth = client.cx - (CategoryPanelShown() ? kCategoryPanelWidth : 0);
-  const int entryHeight = client.cy - (DatePanelShown() ? kDatePanelHeight : 0);
+  const int entryHeight = client.cy - (dates_.PanelShown() ? kDatePanelHeight : 0);
   // A hidden panel's controls are arranged as it shows (the window grows then).
   if (datePanel_) Place(*datePanel_, {0, entryHeight, entryWidth, kDatePanelHeight});
-  if (DatePanelShown()) datePanel_->Arrange(entryWidth);
+  if (dates_.PanelShown()) datePanel_->Arrange(entryWidth);
   Place(categoryPanel_, {entryWidth, 0, kCategoryPanelWidth, client.cy});
   if (CategoryPanelShown()) categoryPanel_.Arrange(client.cy);
   ArrangeEntryArea(entryWidth, entryHeight);
@@ -99,7 +99,8 @@ void EntryWindow::GrowBy(int dx, int dy) {
 
 void EntryWindow::ShowCalendar() {
   const auto type = TypeButton();
-  if (DatePanelShown() || (type != EntryType::kTask && type != EntryType::kAppointment && type != EntryType::kJournal))
+  if (dates_.PanelShown() ||
+      (type != EntryType::kTask && type != EntryType::kAppointment && type != EntryType::kJournal))
     return;
   ShowIf(MadeDatePanel(), true);
   GrowBy(0, kDatePanelHeight);
@@ -107,7 +108,7 @@ void EntryWindow::ShowCalendar() {
 }
 
 void EntryWindow::HideCalendar() {
-  if (!DatePanelShown()) return;
+  if (!dates_.PanelShown()) return;
   if (datePanel_->HasFocus()) header_.Subject().Focus();
   ShowIf(*datePanel_, false);
   GrowBy(0, -kDatePanelHeight);
@@ -127,11 +128,11 @@ void EntryWindow::CheckSubjectLines(const std::wstring& subject) {
 }
 
 void EntryWindow::AssignDate() {
-  if (DatePanelShown()) {
+  if (dates_.PanelShown()) {
     HideCalendar();
   } else {
     ShowCalendar();
-    if (DatePanelShown() && datePanel_->StartTime().Enabled()) datePanel_->StartTime().Focus();
+    if (dates_.PanelShown() && datePanel_->StartTime().Enabled()) datePanel_->StartTime().Focus();
   }
   CheckCaption();
 }

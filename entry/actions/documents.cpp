@@ -46,8 +46,8 @@ std::optional<std::wstring> ItemActions::SaveTextDocument(const EntryWindow& win
 }
 
 bool ItemActions::RunWebSearch(const EntryWindow& window) const {
-  const std::string subject = Narrow(window.Subject());
-  const std::string caption = Narrow(window.ServiceCaption());
+  const std::string subject = Narrow(window.Header().Subject().Text());
+  const std::string caption = Narrow(window.Header().ServiceCaption());
   std::string address = caption.empty() ? AddressOfSubject(subject) : subject;
   const auto& captions = data_.webServiceCaptions;
   if (!caption.empty() && std::find(captions.begin(), captions.end(), caption) != captions.end()) {

@@ -62,8 +62,9 @@ ItemInput ItemActions::InputOf(const EntryWindow& window) const {
   ItemInput in;
   in.type = window.Type().value_or(EntryType::kTask);
   in.storedSubject = Trim(Narrow(window.StoredSubject()));
-  in.recipients = Narrow(window.Recipients());
-  in.copies = Narrow(window.Copies());
+  const EntryHeader& header = window.Header();
+  in.recipients = Narrow(header.Recipients().Text());
+  in.copies = Narrow(header.Copies().Text());
   in.body = Narrow(window.Body());
   in.hasAttachments = !window.Attachments().empty();
   if (window.CategoryPanelShown()) {
@@ -72,19 +73,20 @@ ItemInput ItemActions::InputOf(const EntryWindow& window) const {
     in.categories = JoinCategories(names);
   }
   if (window.PriorityShown()) in.importance = static_cast<int>(window.ItemPriority());
-  if (window.StatusIndex() >= 0) in.status = window.StatusIndex();
-  in.journalType = Narrow(window.JournalTypeText());
-  in.datePanelShown = window.DatePanelShown();
-  const DateRange dates = window.Dates();
-  in.start = dates.start;
-  in.end = dates.end;
-  in.startTime = Narrow(window.StartTimeText());
-  in.endTime = Narrow(window.EndTimeText());
-  in.reminderOn = window.ReminderOn();
-  in.timerOn = window.TimerOn();
-  const bool floating = window.FloatOn();
-  if (data_.iconNoteFound && (floating || window.IconIndex() >= 0)) {
-    in.iconLine = std::string("##") + (floating ? "f" : "@") + "@@" + ExtractIconValue(window.IconIndex() + 1) + "@@@";
+  if (header.StatusIndex() >= 0) in.status = header.StatusIndex();
+  in.journalType = Narrow(header.JournalTypeText());
+  const EntryDates& dates = window.Dates();
+  in.datePanelShown = dates.PanelShown();
+  const DateRange range = dates.Range();
+  in.start = range.start;
+  in.end = range.end;
+  in.startTime = Narrow(dates.StartTimeText());
+  in.endTime = Narrow(dates.EndTimeText());
+  in.reminderOn = dates.ReminderOn();
+  in.timerOn = dates.TimerOn();
+  const bool floating = dates.FloatOn();
+  if (data_.iconNoteFound && (floating || header.IconIndex() >= 0)) {
+    in.iconLine = std::string("##") + (floating ? "f" : "@") + "@@" + ExtractIconValue(header.IconIndex() + 1) + "@@@";
   }
   return in;
 }
@@ -105,7 +107,9 @@ bool ItemActions::Save(EntryWindow& window) {
 // The two questions before a save: an empty item, and a task reminder that
 // has passed (which Yes clears).
 bool ItemActions::SaveAsked(EntryWindow& window, ItemInput& input) {
-  if (Blank(window.Subject()) && Blank(window.Recipients()) && Blank(window.Copies()) && Blank(window.Body())) {
+  const EntryHeader& header = window.Header();
+  if (Blank(header.Subject().Text()) && Blank(header.Recipients().Text()) && Blank(header.Copies().Text()) &&
+      Blank(window.Body())) {
     MessageBeep(MB_ICONEXCLAMATION);
     return ShowMessage(L"Information Item is empty, continue with save?", MessageKind::kWarning, MessageButtons::kYesNo,
                        {.owner = window.Handle()}) == DialogResult::kYes;

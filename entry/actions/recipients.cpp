@@ -50,7 +50,7 @@ void ItemActions::ChooseAddresses(EntryWindow& window, int fields) {
   Guarded(window.Handle(), [&] {
     const bool email = window.TypeButton() == EntryType::kEmail;
     auto& written = resolvedTexts_[window.Handle()];
-    const std::string to = Narrow(window.Recipients()), cc = Narrow(window.Copies());
+    const std::string to = Narrow(window.Header().Recipients().Text()), cc = Narrow(window.Header().Copies().Text());
     email_.recipients = SplitRecipients(to, written.first != to);
     email_.copies = email ? SplitRecipients(cc, written.second != cc) : std::vector<std::string>{};
     email_.blindCopies.clear();
@@ -59,10 +59,10 @@ void ItemActions::ChooseAddresses(EntryWindow& window, int fields) {
     if (code == SUCCESS_SUCCESS) {
       // The book's display names may hold commas: they are never split again.
       written.first = JoinRecipients(email_.recipients);
-      window.SetRecipients(Widen(written.first));
+      window.Header().Recipients().SetText(Widen(written.first), Notify::kYes);
       if (email) {
         written.second = JoinRecipients(email_.copies);
-        window.SetCopies(Widen(written.second));
+        window.Header().Copies().SetText(Widen(written.second));
       }
     } else if (code != MAPI_USER_ABORT) {
       ShowMessage(L"The address book could not be opened (Simple MAPI error " + std::to_wstring(code) + L").",
@@ -76,7 +76,7 @@ void ItemActions::ChooseAddresses(EntryWindow& window, int fields) {
 // failed.
 std::vector<std::string> ItemActions::ResolveBoxes(EntryWindow& window, bool throughOutlook) {
   const std::optional<EntryType> button = window.TypeButton();
-  const std::wstring to = window.Recipients(), cc = window.Copies();
+  const std::wstring to = window.Header().Recipients().Text(), cc = window.Header().Copies().Text();
   if (!ResolvesNames(button, to, cc)) return {};
   const bool email = button == EntryType::kEmail;
   auto& written = resolvedTexts_[window.Handle()];
@@ -93,10 +93,10 @@ std::vector<std::string> ItemActions::ResolveBoxes(EntryWindow& window, bool thr
   }
   if (!failed.empty()) return failed;
   written.first = JoinRecipients(toNames);
-  window.SetRecipients(Widen(written.first));
+  window.Header().Recipients().SetText(Widen(written.first), Notify::kYes);
   if (email) {
     written.second = JoinRecipients(ccNames);
-    window.SetCopies(Widen(written.second));
+    window.Header().Copies().SetText(Widen(written.second));
   }
   return failed;
 }
@@ -119,12 +119,12 @@ bool ItemActions::ResolveThroughMapi(std::vector<std::string>& names, std::vecto
 
 void ItemActions::FindContact(EntryWindow& window) {
   Guarded(window.Handle(), [&] {
-    std::string name = Trim(Narrow(window.Subject()));
+    std::string name = Trim(Narrow(window.Header().Subject().Text()));
     if (name.empty()) return;
     if (email_.Available()) {
       if (const std::string display = email_.ResolveName(name.substr(0, kMaxName)); !display.empty()) {
         name = display;
-        window.SetSubject(Widen(name));
+        window.Header().Subject().SetPlainText(Widen(name));
       }
     }
     const OleObject contact = qrv::FindContact(outlook_, name);
@@ -134,8 +134,8 @@ void ItemActions::FindContact(EntryWindow& window) {
     }
     contact.Call("Display");
     // The window goes only when the subject was all it held.
-    const bool onlySubject =
-        window.Body().empty() && window.Recipients().empty() && window.Copies().empty() && window.Attachments().empty();
+    const bool onlySubject = window.Body().empty() && window.Header().Recipients().Text().empty() &&
+                             window.Header().Copies().Text().empty() && window.Attachments().empty();
     if (onlySubject) {
       window.Clear();
       window.Close();

@@ -51,7 +51,7 @@ void PlayTypes(const Viewer& viewer, UINT dpi) {
     // Chosen by hand only where the subject does not say it (and for the requests, which a recipient
     // would make an e-mail otherwise).
     if (window.TypeButton() != ButtonOf(shown.type) || shown.recipients) window.ChooseType(ButtonOf(shown.type));
-    if (shown.recipients) window.SetRecipients(shown.recipients);
+    if (shown.recipients) window.Header().Recipients().SetText(shown.recipients, Notify::kYes);
     Pump(60);
     Present(viewer, window.Handle(), shown.name, shown.title);
     EntrySetting::Close(window);
@@ -62,7 +62,7 @@ void PlayPanels(const Viewer& viewer, UINT dpi) {
   EntrySetting setting;
   EntryWindow& timed = setting.Open(dpi);
   EntrySetting::TypeSubject(timed, L"Dentist friday 9am");
-  if (!timed.DatePanelShown()) timed.AssignDate();
+  if (!timed.Dates().PanelShown()) timed.AssignDate();
   Present(viewer, timed.Handle(), "entry-date-panel", "Information Item: the date panel");
   timed.ToggleCategoryPanel();
   Present(viewer, timed.Handle(), "entry-both-panels", "Information Item: the date and category panels");
@@ -70,7 +70,7 @@ void PlayPanels(const Viewer& viewer, UINT dpi) {
 
   EntryWindow& untimed = setting.Open(dpi);
   EntrySetting::TypeSubject(untimed, L"Order the new chairs");
-  if (untimed.DatePanelShown()) untimed.AssignDate();
+  if (untimed.Dates().PanelShown()) untimed.AssignDate();
   untimed.ToggleCategoryPanel();
   Present(viewer, untimed.Handle(), "entry-category-panel", "Information Item: the category panel");
   EntrySetting::Close(untimed);
@@ -105,9 +105,9 @@ void PlayMenuAndChooser(const Viewer& viewer, UINT dpi) {
   EntrySetting::TypeSubject(window, L"Birthday party saturday");
   window.ChooseType(kAppointment);
   Pump(60);
-  const RECT frame = window.WindowRect(), button = window.CaptionButtonRect();
+  const RECT frame = window.WindowRect(), button = window.CaptionButton().Rect();
   LookAtNextMenu(viewer, "entry-caption-menu", "Information Item: the caption-bar menu");
-  window.SubjectMenu().Popup(window, frame.left + button.left, frame.top + button.bottom);
+  window.CaptionButton().Menu().Popup(window, frame.left + button.left, frame.top + button.bottom);
   Pump(50);
   LookAtNextModal(viewer, Captioned(L"Select Icon"), "entry-icon-chooser", "Information Item: the icon chooser", dpi);
   window.ChooseIcon();

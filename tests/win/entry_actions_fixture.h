@@ -96,9 +96,9 @@ class EntryActionsTest : public StandInTest {
          .clock = &clock_});
     live_.push_back(&window);
     window.ChooseType(type);
-    window.SetSubject(subject);
-    if (!to.empty()) window.SetRecipients(to);
-    if (!cc.empty()) window.SetCopies(cc);
+    window.Header().Subject().SetPlainText(subject);
+    if (!to.empty()) window.Header().Recipients().SetText(to, Notify::kYes);
+    if (!cc.empty()) window.Header().Copies().SetText(cc);
     SetForegroundWindow(window.Handle());
     Pump(30);
     return window;

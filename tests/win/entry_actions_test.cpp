@@ -86,7 +86,8 @@ TEST_F(EntryActions, WhatTheMarksPromiseIsWhatEveryTypeStores) {
     SetForegroundWindow(window.Handle());
     Pump(30);
     TypeText(subject);
-    if (type == EntryType::kEmail) window.SetRecipients(L"Ann");  // Outlook sends only to someone
+    if (type == EntryType::kEmail)
+      window.Header().Recipients().SetText(L"Ann", Notify::kYes);  // Outlook sends only to someone
     return &window;
   };
   struct Case {
@@ -109,9 +110,9 @@ TEST_F(EntryActions, WhatTheMarksPromiseIsWhatEveryTypeStores) {
   }
   EXPECT_TRUE(typed(EntryType::kTask, L"Dinner with Sam (friday)")->Save());
   EntryWindow* undated = typed(EntryType::kTask, L"Buy milk tomorrow");
-  ASSERT_TRUE(undated->DatePanelShown());
+  ASSERT_TRUE(undated->Dates().PanelShown());
   PressKeys({'N'}, VK_CONTROL);
-  ASSERT_FALSE(undated->DatePanelShown());
+  ASSERT_FALSE(undated->Dates().PanelShown());
   EXPECT_EQ(undated->StoredSubject(), L"Buy milk tomorrow");
   EXPECT_TRUE(undated->Save());
   const StandInStore store = Store();
@@ -170,7 +171,7 @@ TEST_F(EntryActions, QuestionsAnsweredNoAndRefusedCallsKeepTheWindow) {
   EXPECT_FALSE(task.Save());
   EXPECT_NE(prompts.text.find(L"The store is full"), std::wstring::npos);
   EXPECT_TRUE(IsOpen(&task));
-  EXPECT_EQ(task.Subject(), L"Pay rent");
+  EXPECT_EQ(task.Header().Subject().Text(), L"Pay rent");
 }
 
 TEST_F(EntryActions, TextDocumentsAreWrittenWhereTheUserChose) {
@@ -192,7 +193,7 @@ TEST_F(EntryActions, TextDocumentsAreWrittenWhereTheUserChose) {
   EXPECT_FALSE(unopened.Open());
   EXPECT_NE(prompts.text.find(L"No program could open"), std::wstring::npos) << prompts.text;
   EXPECT_TRUE(IsOpen(&unopened));
-  EXPECT_EQ(unopened.Subject(), L"Plan");
+  EXPECT_EQ(unopened.Header().Subject().Text(), L"Plan");
   DeleteFileW(chosenPath_.c_str());
 }
 
@@ -259,17 +260,17 @@ TEST_F(EntryActions, CheckNamesResolvesTheBoxesThroughOutlookAndLeavesNoItem) {
       "[Item 3]\nClass=ContactItem\nFullName=Smith, John\n\n");
   EntryWindow& mail = Window(EntryType::kEmail, L"Hello", L"ann, john ", L"carl lee");
   mail.CheckNames();
-  EXPECT_EQ(mail.Recipients(), L"Ann Lee;Smith, John");
-  EXPECT_EQ(mail.Copies(), L"Carl Lee");
+  EXPECT_EQ(mail.Header().Recipients().Text(), L"Ann Lee;Smith, John");
+  EXPECT_EQ(mail.Header().Copies().Text(), L"Carl Lee");
   EXPECT_EQ(prompts.count, 0);
   mail.CheckNames();  // the display name holding a comma stays one name
-  EXPECT_EQ(mail.Recipients(), L"Ann Lee;Smith, John");
+  EXPECT_EQ(mail.Header().Recipients().Text(), L"Ann Lee;Smith, John");
 
   // "Lee" is two contacts: it is reported and the box keeps what was typed.
   EntryWindow& task = Window(EntryType::kTask, L"Review", L"bob; Lee");
   task.CheckNames();
   EXPECT_EQ(prompts.text, L"These names could not be resolved:\r\nLee");
-  EXPECT_EQ(task.Recipients(), L"bob; Lee");
+  EXPECT_EQ(task.Header().Recipients().Text(), L"bob; Lee");
 
   // No folder holds a scratch e-mail, each was released, and the contacts are as seeded.
   for (const OutlookFolder folder : {OutlookFolder::kSentMail, OutlookFolder::kDrafts}) {

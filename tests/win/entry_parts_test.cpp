@@ -117,7 +117,7 @@ TEST_F(EntryPartsTest, FilesAreAttachedByDialogAndDropRemovedWithDeleteAndAskBef
   // cannot be read is reported and changes nothing.
   window.ChooseType(kTextDocument);
   DropFiles(window.Handle(), {deep});
-  EXPECT_EQ(window.Subject(), deep);
+  EXPECT_EQ(window.Header().Subject().Text(), deep);
   EXPECT_EQ(window.Body(), L"deep");
   EXPECT_TRUE(window.Attachments().empty());
   const int before = prompts.count;
@@ -142,7 +142,8 @@ TEST_F(EntryPartsTest, OverlongSubjectsAndDroppedTextsAreCutAndTheUserIsTold) {
   CloseClipboard();
   PressKeys({'V'}, VK_CONTROL);
   Pump(100);
-  EXPECT_TRUE(window.Subject() == pasted.substr(0, kSubjectLimit)) << window.Subject().size();
+  EXPECT_TRUE(window.Header().Subject().Text() == pasted.substr(0, kSubjectLimit))
+      << window.Header().Subject().Text().size();
   EXPECT_NE(prompts.text.find(L"The subject holds at most 255 characters"), std::wstring::npos) << prompts.text;
   EXPECT_EQ(prompts.count, 1);
 
@@ -280,7 +281,7 @@ TEST_F(EntryPartsTest, TheIconChooserListsTheNoteIconsAndNoneAlwaysMeansNoIcon) 
   };
   SetTimer(nullptr, 0, 30, AnswerChooser);
   SendMessageW(iconButton, BM_CLICK, 0, 0);
-  EXPECT_EQ(window.IconIndex(), 2);
+  EXPECT_EQ(window.Header().IconIndex(), 2);
   EXPECT_TRUE(window.ByHand().icon);
   EXPECT_NE(SendMessageW(iconButton, BM_GETIMAGE, IMAGE_BITMAP, 0), 0);
 
@@ -291,7 +292,7 @@ TEST_F(EntryPartsTest, TheIconChooserListsTheNoteIconsAndNoneAlwaysMeansNoIcon) 
   };
   SetTimer(nullptr, 0, 30, AnswerChooser);
   SendMessageW(iconButton, BM_CLICK, 0, 0);
-  EXPECT_EQ(window.IconIndex(), -1);
+  EXPECT_EQ(window.Header().IconIndex(), -1);
   EXPECT_EQ(FindWindowW(nullptr, L"Select Icon"), nullptr);  // freed with its use
 
   // Enter on a row chosen with the keyboard: that icon, at once. (Were Enter
@@ -314,14 +315,14 @@ TEST_F(EntryPartsTest, TheIconChooserListsTheNoteIconsAndNoneAlwaysMeansNoIcon) 
   };
   SetTimer(nullptr, 0, 30, AnswerChooser);
   SendMessageW(iconButton, BM_CLICK, 0, 0);
-  EXPECT_EQ(window.IconIndex(), 1);
+  EXPECT_EQ(window.Header().IconIndex(), 1);
 }
 
 TEST_F(EntryPartsTest, TheCaptionBarButtonOpensTheSubjectMenu) {
   settings_.keywordRemoval = true;
   EntryWindow& window = OpenWindow();
   const RECT place = window.WindowRect();
-  const RECT button = window.CaptionButtonRect();
+  const RECT button = window.CaptionButton().Rect();
   const int frame = GetSystemMetrics(SM_CXFRAME), icon = GetSystemMetrics(SM_CXSMICON);
   EXPECT_EQ(button.left, place.right - place.left - frame - 4 * icon - 8);
   EXPECT_EQ(button.top, frame + 2);
@@ -329,7 +330,7 @@ TEST_F(EntryPartsTest, TheCaptionBarButtonOpensTheSubjectMenu) {
   EXPECT_EQ(SendMessageW(window.Handle(), WM_NCHITTEST, 0, at), HTBORDER);
 
   int popups = 0;
-  window.SubjectMenu().onPopup = [&] {
+  window.CaptionButton().Menu().onPopup = [&] {
     ++popups;
     PostMessageW(window.Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
   };
@@ -340,14 +341,14 @@ TEST_F(EntryPartsTest, TheCaptionBarButtonOpensTheSubjectMenu) {
             HTBORDER);
 
   std::vector<std::wstring> texts;
-  for (const MenuItem* item : window.SubjectMenu().Items()) texts.push_back(item->text);
+  for (const MenuItem* item : window.CaptionButton().Menu().Items()) texts.push_back(item->text);
   EXPECT_EQ(texts, (std::vector<std::wstring>{L"Find Contact in Subject", L"Check Names in To/Cc", L"Print Body", L"-",
                                               L"Subject Keyword Removal"}));
   EXPECT_TRUE(window.KeywordRemoval());
-  window.SubjectMenu().Items()[4]->onClick();
+  window.CaptionButton().Menu().Items()[4]->onClick();
   EXPECT_FALSE(window.KeywordRemoval());
-  window.SubjectMenu().Items()[0]->onClick();
-  window.SubjectMenu().Items()[1]->onClick();
+  window.CaptionButton().Menu().Items()[0]->onClick();
+  window.CaptionButton().Menu().Items()[1]->onClick();
   EXPECT_EQ(actions_.finds, 1);
   EXPECT_EQ(actions_.checks, 1);
 }

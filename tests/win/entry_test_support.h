@@ -29,7 +29,7 @@ struct CountingActions : EntryActions {
   std::wstring savedSubject;
   bool Save(EntryWindow& window) override {
     ++saves;
-    savedSubject = window.Subject();
+    savedSubject = window.Header().Subject().Text();
     return saveFinishes;
   }
   bool Open(EntryWindow&) override { return ++opens, true; }

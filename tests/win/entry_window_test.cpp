@@ -54,11 +54,11 @@ TEST_F(EntryWindowTest, ANewWindowIsAnEmptyTaskAtItsSmallestSize) {
   EntryWindow& window = OpenWindow();
   EXPECT_EQ(window.Caption(), L"Task - QRV");
   EXPECT_EQ(window.TypeButton(), kTask);
-  EXPECT_FALSE(window.DatePanelShown());
-  EXPECT_EQ(window.StartTimeText(), L"None");
-  EXPECT_EQ(window.EndTimeText(), L"None");
+  EXPECT_FALSE(window.Dates().PanelShown());
+  EXPECT_EQ(window.Dates().StartTimeText(), L"None");
+  EXPECT_EQ(window.Dates().EndTimeText(), L"None");
   EXPECT_EQ(window.ItemPriority(), Priority::kNormal);
-  EXPECT_EQ(window.Dates(), (DateRange{kToday, kToday}));
+  EXPECT_EQ(window.Dates().Range(), (DateRange{kToday, kToday}));
   const SIZE client = ClientOf(window);
   EXPECT_EQ(client.cx, window.Scale(272));
   EXPECT_EQ(client.cy, window.Scale(221));
@@ -68,10 +68,10 @@ TEST_F(EntryWindowTest, ANewWindowIsAnEmptyTaskAtItsSmallestSize) {
   EXPECT_EQ(place.top, 100);
   // The date panel, first shown by a journal entry, holds the day and no end time.
   Chord({VK_CONTROL, VK_SHIFT}, 'J');
-  ASSERT_TRUE(window.DatePanelShown());
-  EXPECT_EQ(window.StartTimeText(), L"10:15 AM");
-  EXPECT_EQ(window.EndTimeText(), L"None");
-  EXPECT_EQ(window.Dates(), (DateRange{kToday, kToday}));
+  ASSERT_TRUE(window.Dates().PanelShown());
+  EXPECT_EQ(window.Dates().StartTimeText(), L"10:15 AM");
+  EXPECT_EQ(window.Dates().EndTimeText(), L"None");
+  EXPECT_EQ(window.Dates().Range(), (DateRange{kToday, kToday}));
   // The second window opens one step down the cascade.
   EntryWindow& second = OpenWindow();
   EXPECT_EQ(second.WindowRect().left, 64);
@@ -97,8 +97,8 @@ TEST_F(EntryWindowTest, AWindowMadeAheadStaysOutOfSightAndOpensOnlyWhileCurrent)
   EXPECT_EQ(listed_, 2);
   EXPECT_EQ(second.WindowRect().top, 112);
   TypeText(L"call Anna");
-  EXPECT_EQ(second.Subject(), L"call Anna");
-  EXPECT_EQ(first.Subject(), L"a");
+  EXPECT_EQ(second.Header().Subject().Text(), L"call Anna");
+  EXPECT_EQ(first.Header().Subject().Text(), L"a");
 
   ready.Prepare();
   settings_.keywordRemoval = !settings_.keywordRemoval;
@@ -150,18 +150,18 @@ TEST_F(EntryWindowTest, TypingASubjectChoosesTypeDateAndTimes) {
   EXPECT_EQ(subjectHeight(), window.Scale(19));  // wide enough for one
   window.SetWindowRect(rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
   EXPECT_EQ(subjectHeight(), window.Scale(33));
-  EXPECT_EQ(window.Subject(), L"lunch with Bob and Carol at the old harbour tomorrow at noon");
+  EXPECT_EQ(window.Header().Subject().Text(), L"lunch with Bob and Carol at the old harbour tomorrow at noon");
   EXPECT_EQ(window.TypeButton(), kAppointment);  // a time and no keyword: the default kind
   EXPECT_EQ(window.Caption(), L"Appointment - QRV");
-  EXPECT_TRUE(window.DatePanelShown());
+  EXPECT_TRUE(window.Dates().PanelShown());
   EXPECT_EQ(ClientOf(window).cy, height + window.Scale(190));
-  EXPECT_EQ(window.Dates(), (DateRange{{2003, 3, 4}, {2003, 3, 4}}));
-  EXPECT_EQ(window.StartTimeText(), L"12:00 PM");
-  EXPECT_EQ(window.EndTimeText(), L"1:00 PM");
+  EXPECT_EQ(window.Dates().Range(), (DateRange{{2003, 3, 4}, {2003, 3, 4}}));
+  EXPECT_EQ(window.Dates().StartTimeText(), L"12:00 PM");
+  EXPECT_EQ(window.Dates().EndTimeText(), L"1:00 PM");
   EXPECT_FALSE(window.ByHand().type);
   // Taking the time out again clears the boxes; the type stays.
   for (int i = 0; i < 8; ++i) PressKeys({VK_BACK});
-  EXPECT_EQ(window.StartTimeText(), L"None");
+  EXPECT_EQ(window.Dates().StartTimeText(), L"None");
   EXPECT_EQ(window.TypeButton(), kAppointment);
   Chord({VK_CONTROL}, 'R');
   EXPECT_EQ(subjectHeight(), window.Scale(19));
@@ -181,9 +181,9 @@ TEST_F(EntryWindowTest, WhatTheUserChoseByHandIsNeverOverwritten) {
   SendMessageW(GetFocus(), EM_SETSEL, 0, -1);
   TypeText(L"930");
   PressKeys({VK_RETURN});
-  EXPECT_EQ(window.StartTimeText(), L"9:30 AM");
+  EXPECT_EQ(window.Dates().StartTimeText(), L"9:30 AM");
   EXPECT_TRUE(window.ByHand().time);
-  EXPECT_EQ(window.EndTimeText(), L"4:00 PM");  // the subject's, not filled again
+  EXPECT_EQ(window.Dates().EndTimeText(), L"4:00 PM");  // the subject's, not filled again
 }
 
 TEST_F(EntryWindowTest, ARecipientMakesAParsedTaskOrAppointmentAnEMailAndEmptyingToParsesAgain) {
@@ -200,7 +200,7 @@ TEST_F(EntryWindowTest, ARecipientMakesAParsedTaskOrAppointmentAnEMailAndEmptyin
   TypeText(L"bob");
   EXPECT_EQ(window.TypeButton(), kEmail);
   EXPECT_EQ(window.Caption(), L"E-Mail - QRV");
-  EXPECT_FALSE(window.DatePanelShown());
+  EXPECT_FALSE(window.Dates().PanelShown());
   EXPECT_FALSE(window.ByHand().type);
   // With a name in To the subject chooses nothing; emptied, the subject's time
   // makes it an appointment again.
@@ -243,9 +243,9 @@ TEST_F(EntryWindowTest, CtrlKeysRunCommandsAndLeaveClipboardKeysToTheField) {
   Chord({VK_CONTROL}, 'C');
   Chord({VK_CONTROL}, 'V');
   Chord({VK_CONTROL}, 'V');
-  EXPECT_EQ(window.Subject(), L"memomemo");
+  EXPECT_EQ(window.Header().Subject().Text(), L"memomemo");
   Chord({VK_CONTROL}, 'Q');  // no command: not typed either
-  EXPECT_EQ(window.Subject(), L"memomemo");
+  EXPECT_EQ(window.Header().Subject().Text(), L"memomemo");
   Chord({VK_CONTROL}, 'S');
   EXPECT_EQ(actions_.saves, 1);
   EXPECT_EQ(actions_.savedSubject, L"memomemo");
@@ -261,11 +261,11 @@ TEST_F(EntryWindowTest, CtrlKeysRunCommandsAndLeaveClipboardKeysToTheField) {
   EXPECT_EQ(window.TypeButton(), kTask);
   // A dated task loses its date with Ctrl+N and gets it back with Ctrl+D.
   Chord({VK_CONTROL}, 'D');
-  EXPECT_TRUE(window.DatePanelShown());
+  EXPECT_TRUE(window.Dates().PanelShown());
   Chord({VK_CONTROL}, 'N');
-  EXPECT_FALSE(window.DatePanelShown());
+  EXPECT_FALSE(window.Dates().PanelShown());
   Chord({VK_CONTROL}, 'R');
-  EXPECT_EQ(window.Subject(), L"");
+  EXPECT_EQ(window.Header().Subject().Text(), L"");
   EXPECT_EQ(window.Caption(), L"Task - QRV");
 }
 
@@ -273,7 +273,7 @@ TEST_F(EntryWindowTest, CtrlKeysRunCommandsWhileTheCalendarOrTheCategoryListHasT
   EntryWindow& window = OpenWindow();
   TypeText(L"memo");
   Chord({VK_CONTROL}, 'D');
-  ASSERT_TRUE(window.DatePanelShown());
+  ASSERT_TRUE(window.Dates().PanelShown());
   SetFocus(ChildOfClass(window.Handle(), MONTHCAL_CLASSW));
   Pump(50);
   Chord({VK_CONTROL}, 'S');
@@ -284,7 +284,7 @@ TEST_F(EntryWindowTest, CtrlKeysRunCommandsWhileTheCalendarOrTheCategoryListHasT
   SetFocus(ChildOfClass(window.Handle(), WC_LISTBOXW));
   Pump(50);
   Chord({VK_CONTROL}, 'R');
-  EXPECT_EQ(window.Subject(), L"");
+  EXPECT_EQ(window.Header().Subject().Text(), L"");
 }
 
 // While one window shows a message box, the keys typed into another are read
@@ -331,7 +331,7 @@ TEST_F(EntryWindowTest, AltGrCharactersAreTypedIntoTheFields) {
   Pump(80);
   keys[VK_CONTROL] = keys[VK_LCONTROL] = keys[VK_MENU] = keys[VK_RMENU] = 0;
   SetKeyboardState(keys);
-  EXPECT_EQ(window.Subject(), L"a@b\\{\u20AC");
+  EXPECT_EQ(window.Header().Subject().Text(), L"a@b\\{\u20AC");
   EXPECT_EQ(window.TypeButton(), kTask);
 }
 
@@ -356,7 +356,7 @@ TEST_F(EntryWindowTest, EscapeClosesAnEmptyWindowAndAsksWhenItHoldsText) {
   Pump(80);
   EXPECT_EQ(actions_.saves, 1);
   EXPECT_TRUE(Open(&window));
-  EXPECT_EQ(window.Subject(), L"keep me");
+  EXPECT_EQ(window.Header().Subject().Text(), L"keep me");
   // Yes with a save that finishes closes the window once.
   actions_.saveFinishes = true;
   PressKeys({VK_ESCAPE});
@@ -378,7 +378,7 @@ TEST_F(EntryWindowTest, TypingGoesOnInTheSubjectAfterTheClosingQuestionIsCancell
   EXPECT_EQ(answeredBox.owner, window.Handle());
   EXPECT_EQ(GetForegroundWindow(), window.Handle());
   TypeText(L" on");
-  EXPECT_EQ(window.Subject(), L"keep on");
+  EXPECT_EQ(window.Header().Subject().Text(), L"keep on");
   EXPECT_TRUE(Open(&window));
 }
 
@@ -405,7 +405,7 @@ TEST_F(EntryWindowTest, TabAndEnterFollowTheSettingAndTheType) {
   EntryWindow& window = OpenWindow();
   const HWND subject = GetFocus();
   PressKeys({VK_RETURN});  // the subject stays one line
-  EXPECT_EQ(window.Subject(), L"");
+  EXPECT_EQ(window.Header().Subject().Text(), L"");
   for (int i = 0; i < 10 && window.Body().empty(); ++i) PressKeys({VK_TAB});
   EXPECT_EQ(window.Body(), L"\t");  // the body took the Tab
   const HWND body = GetFocus();
@@ -425,21 +425,21 @@ TEST_F(EntryWindowTest, TabAndEnterFollowTheSettingAndTheType) {
 TEST_F(EntryWindowTest, TimeBoxesAreNormalisedWhenLeftAndTheEndFollows) {
   EntryWindow& window = OpenWindow();
   Chord({VK_CONTROL, VK_SHIFT}, 'A');
-  ASSERT_TRUE(window.DatePanelShown());
+  ASSERT_TRUE(window.Dates().PanelShown());
   Chord({VK_CONTROL}, 'D');  // to the start time
   SendMessageW(GetFocus(), EM_SETSEL, 0, -1);
   TypeText(L"11:30p");
   PressKeys({VK_RETURN});
-  EXPECT_EQ(window.StartTimeText(), L"11:30 PM");
-  EXPECT_EQ(window.EndTimeText(), L"12:30 AM");                  // wraps at midnight
-  EXPECT_EQ(window.Dates(), (DateRange{kToday, {2003, 3, 4}}));  // and ends the next day
+  EXPECT_EQ(window.Dates().StartTimeText(), L"11:30 PM");
+  EXPECT_EQ(window.Dates().EndTimeText(), L"12:30 AM");                  // wraps at midnight
+  EXPECT_EQ(window.Dates().Range(), (DateRange{kToday, {2003, 3, 4}}));  // and ends the next day
   TypeText(L"x");
   PressKeys({VK_TAB});
-  EXPECT_EQ(window.StartTimeText(), L"None");  // no time
+  EXPECT_EQ(window.Dates().StartTimeText(), L"None");  // no time
   EXPECT_EQ(prompts.count, 0);
   // A journal entry starts now when it has no start time.
   Chord({VK_CONTROL, VK_SHIFT}, 'J');
-  EXPECT_EQ(window.StartTimeText(), L"10:15 AM");
+  EXPECT_EQ(window.Dates().StartTimeText(), L"10:15 AM");
 }
 
 // The time lists are filled when first used: the arrow keys still step through them from the time shown.
@@ -448,16 +448,16 @@ TEST_F(EntryWindowTest, TheArrowKeysStepThroughTheTimesFromTheOneShown) {
   Chord({VK_CONTROL, VK_SHIFT}, 'A');
   Chord({VK_CONTROL}, 'D');  // to the start time, showing "None"
   PressKeys({VK_DOWN});
-  EXPECT_EQ(window.StartTimeText(), L"12:00 AM");
+  EXPECT_EQ(window.Dates().StartTimeText(), L"12:00 AM");
   EntryWindow& parsed = OpenWindow();
   TypeText(L"lunch tomorrow at noon");
-  ASSERT_EQ(parsed.StartTimeText(), L"12:00 PM");
+  ASSERT_EQ(parsed.Dates().StartTimeText(), L"12:00 PM");
   Chord({VK_CONTROL}, 'D');
   PressKeys({VK_DOWN});
-  EXPECT_EQ(parsed.StartTimeText(), L"12:30 PM");
+  EXPECT_EQ(parsed.Dates().StartTimeText(), L"12:30 PM");
   PressKeys({VK_UP});
   PressKeys({VK_UP});
-  EXPECT_EQ(parsed.StartTimeText(), L"11:30 AM");
+  EXPECT_EQ(parsed.Dates().StartTimeText(), L"11:30 AM");
 }
 
 TEST_F(EntryWindowTest, PanelsGrowTheWindowUnlessItIsMaximised) {
@@ -472,7 +472,7 @@ TEST_F(EntryWindowTest, PanelsGrowTheWindowUnlessItIsMaximised) {
   const RECT maximised = window.WindowRect();
   window.ToggleCategoryPanel();
   window.ChooseType(kAppointment);
-  EXPECT_TRUE(window.DatePanelShown());
+  EXPECT_TRUE(window.Dates().PanelShown());
   EXPECT_TRUE(window.CategoryPanelShown());
   EXPECT_EQ(window.WindowRect().right, maximised.right);
   EXPECT_EQ(window.WindowRect().bottom, maximised.bottom);
@@ -487,7 +487,7 @@ TEST_F(EntryWindowTest, PrintingWithoutAPrinterSaysSo) {
   Chord({VK_CONTROL}, 'P');
   EXPECT_EQ(prompts.count, 1);
   EXPECT_NE(prompts.text.find(L"no printer"), std::wstring::npos);
-  EXPECT_EQ(window.Subject(), L"print me");
+  EXPECT_EQ(window.Header().Subject().Text(), L"print me");
   EXPECT_TRUE(Open(&window));
 }
 

@@ -130,13 +130,13 @@ TEST_F(SimpleMapiMail, TheWindowSendsOnlyAFullyResolvedMailAndKeepsItOtherwise) 
   EXPECT_FALSE(window.Save());
   EXPECT_NE(prompts.text.find(L"Zed"), std::wstring::npos);
   EXPECT_TRUE(IsOpen(&window));
-  EXPECT_EQ(window.Recipients(), L"Ann, Zed");  // a name failed: the box keeps what was typed
+  EXPECT_EQ(window.Header().Recipients().Text(), L"Ann, Zed");  // a name failed: the box keeps what was typed
   EXPECT_EQ(SendLine(MapiLog()), "");
 
   // Check Names writes the display names back; a comma inside one is no separator later.
-  window.SetRecipients(L"Smith; Ann");
+  window.Header().Recipients().SetText(L"Smith; Ann", Notify::kYes);
   window.CheckNames();
-  EXPECT_EQ(window.Recipients(), L"Smith, John;Ann Lee");
+  EXPECT_EQ(window.Header().Recipients().Text(), L"Smith, John;Ann Lee");
   ConfigureMapi("contact=Smith, John|Smith, John|js@x.org\ncontact=Ann Lee|Ann Lee|ann@x.org\nsend=1\n");
   EXPECT_FALSE(window.Save());  // the user cancelled the send: the entry stays
   EXPECT_TRUE(IsOpen(&window));
@@ -157,13 +157,13 @@ TEST_F(SimpleMapiMail, TheAddressButtonsFillTheBoxesWithWhatWasChosen) {
   ConfigureMapi("pick=1|Ann Lee|ann@x.org\npick=1|Bo|bo@x.org\npick=2|Dee|dee@x.org\naddress=1\n");
   EntryWindow& window = Window(EntryType::kEmail, L"Lunch", L"Ann", L"Dee");
   actions_->ChooseAddresses(window, 2);
-  EXPECT_EQ(window.Recipients(), L"Ann");
+  EXPECT_EQ(window.Header().Recipients().Text(), L"Ann");
   ConfigureMapi(
       "contact=Ann|Ann Lee|ann@x.org\ncontact=Dee|Dee|dee@x.org\n"
       "pick=1|Ann Lee|ann@x.org\npick=1|Bo|bo@x.org\npick=2|Dee|dee@x.org\n");
   actions_->ChooseAddresses(window, 2);
-  EXPECT_EQ(window.Recipients(), L"Ann Lee;Bo");
-  EXPECT_EQ(window.Copies(), L"Dee");
+  EXPECT_EQ(window.Header().Recipients().Text(), L"Ann Lee;Bo");
+  EXPECT_EQ(window.Header().Copies().Text(), L"Dee");
   EXPECT_NE(MapiLog().find("MAPIAddress\teditFields=2"), std::string::npos);
   ExpectReleased(MapiLog());
 
@@ -172,13 +172,13 @@ TEST_F(SimpleMapiMail, TheAddressButtonsFillTheBoxesWithWhatWasChosen) {
   ConfigureMapi(
       "contact=Picked One|Picked One|p1@x.org\ncontact=Picked, Two|Picked, Two|p2@x.org\n"
       "pick=1|Picked One|p1@x.org\npick=1|Picked, Two|p2@x.org\n");
-  window.SetRecipients(L"Picked One; Zed Nobody");
-  window.SetCopies(L"");
+  window.Header().Recipients().SetText(L"Picked One; Zed Nobody", Notify::kYes);
+  window.Header().Copies().SetText(L"");
   actions_->ChooseAddresses(window, 2);
-  EXPECT_EQ(window.Recipients(), L"Picked One;Picked, Two;Zed Nobody");
-  window.SetRecipients(L"Picked One");
+  EXPECT_EQ(window.Header().Recipients().Text(), L"Picked One;Picked, Two;Zed Nobody");
+  window.Header().Recipients().SetText(L"Picked One", Notify::kYes);
   actions_->ChooseAddresses(window, 2);
-  ASSERT_EQ(window.Recipients(), L"Picked One;Picked, Two");
+  ASSERT_EQ(window.Header().Recipients().Text(), L"Picked One;Picked, Two");
   actions_->ChooseAddresses(window, 2);
   EXPECT_NE(MapiLog().rfind("recipients=1:Picked One<p1@x.org>;1:Picked, Two<p2@x.org>"), std::string::npos);
   EXPECT_TRUE(window.Save());

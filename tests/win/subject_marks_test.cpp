@@ -56,12 +56,12 @@ TEST_F(SubjectMarksTest, TheUsedPhrasesAreMarkedAsTheSubjectIsTyped) {
   // Off, or for a type that keeps its dates, nothing is marked or taken out.
   window.SetKeywordRemoval(false);
   EXPECT_EQ(ColourOf(0, 26), text_);
-  EXPECT_EQ(window.StoredSubject(), window.Subject());
+  EXPECT_EQ(window.StoredSubject(), window.Header().Subject().Text());
   window.SetKeywordRemoval(true);
   EXPECT_EQ(ColourOf(14, 23), mark_);
   window.ChooseType(kNote);
   EXPECT_EQ(ColourOf(0, 26), text_);
-  EXPECT_EQ(window.StoredSubject(), window.Subject());
+  EXPECT_EQ(window.StoredSubject(), window.Header().Subject().Text());
 }
 
 TEST_F(SubjectMarksTest, WordsThatOnlyHoldAPhraseStayUnmarked) {
