@@ -65,10 +65,10 @@ void EntryFooter::Arrange(int width, int top) {
 
 void EntryFooter::ShowPictures() {
   const UINT dpi = form_.Dpi();
-  SetButtonPicture(assignDateButton_, EntryPictureFor(EntryPicture::kDate, dpi));
-  SetButtonPicture(categoriesButton_, EntryPictureFor(EntryPicture::kCategories, dpi));
-  SetButtonPicture(attachButton_, EntryPictureFor(EntryPicture::kAttach, dpi));
-  SetButtonPicture(signatureButton_, EntryPictureFor(EntryPicture::kSignature, dpi));
+  assignDateButton_.SetPicture(EntryPictureFor(EntryPicture::kDate, dpi));
+  categoriesButton_.SetPicture(EntryPictureFor(EntryPicture::kCategories, dpi));
+  attachButton_.SetPicture(EntryPictureFor(EntryPicture::kAttach, dpi));
+  signatureButton_.SetPicture(EntryPictureFor(EntryPicture::kSignature, dpi));
 }
 
 }  // namespace qrv

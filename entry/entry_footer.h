@@ -37,10 +37,12 @@ class EntryFooter {
 
  private:
   Form& form_;
-  Button assignDateButton_{form_, {.bounds = {0, 200, 20, 19}, .text = L"D", .takesFocus = false}};
-  Button categoriesButton_{form_, {.bounds = {20, 200, 20, 19}, .text = L"C", .takesFocus = false}};
-  Button attachButton_{form_, {.bounds = {40, 200, 20, 19}, .text = L"A", .takesFocus = false}};
-  Button signatureButton_{form_, {.bounds = {60, 200, 20, 19}, .text = L"S", .visible = false, .takesFocus = false}};
+  Button assignDateButton_{form_, {.bounds = {0, 200, 20, 19}, .text = L"D", .takesFocus = false, .pictureOnly = true}};
+  Button categoriesButton_{form_,
+                           {.bounds = {20, 200, 20, 19}, .text = L"C", .takesFocus = false, .pictureOnly = true}};
+  Button attachButton_{form_, {.bounds = {40, 200, 20, 19}, .text = L"A", .takesFocus = false, .pictureOnly = true}};
+  Button signatureButton_{
+      form_, {.bounds = {60, 200, 20, 19}, .text = L"S", .visible = false, .takesFocus = false, .pictureOnly = true}};
   Button keywordsButton_{form_, {.bounds = {82, 200, 23, 19}, .text = L"Key", .takesFocus = false}};
   Button helpButton_{form_, {.bounds = {105, 200, 17, 19}, .text = L"?", .takesFocus = false}};
   Button escapeButton_{form_, {.bounds = {122, 200, 25, 19}, .text = L"Esc", .takesFocus = false}};

@@ -203,18 +203,18 @@ void EntryHeader::SetIcon(int index) {
     FillRect(memory.Get(), &whole, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     pictures->Draw(memory.Get(), index, 0, 0);
   }
-  SetButtonPicture(iconButton_, picture);
+  iconButton_.SetPicture(picture);
   iconPicture_.Reset(picture);
 }
 
 void EntryHeader::BlankIcon() {
   iconIndex_ = -1;
-  SetButtonPicture(iconButton_, EntryPictureFor(EntryPicture::kNoIcon, form_.Dpi()));
+  iconButton_.SetPicture(EntryPictureFor(EntryPicture::kNoIcon, form_.Dpi()));
   iconPicture_.Reset();
 }
 
 void EntryHeader::ShowPictures() {
-  if (iconIndex_ < 0) SetButtonPicture(iconButton_, EntryPictureFor(EntryPicture::kNoIcon, form_.Dpi()));
+  if (iconIndex_ < 0) iconButton_.SetPicture(EntryPictureFor(EntryPicture::kNoIcon, form_.Dpi()));
 }
 
 }  // namespace qrv

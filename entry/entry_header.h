@@ -88,7 +88,7 @@ class EntryHeader {
   bool twoLineSubject_ = false;
   int iconIndex_ = -1;
   Bitmap iconPicture_;  // the chosen icon on the icon button
-  Button iconButton_{form_, {.bounds = {0, 2, 20, 20}, .visible = false, .takesFocus = false}};
+  Button iconButton_{form_, {.bounds = {0, 2, 20, 20}, .visible = false, .takesFocus = false, .pictureOnly = true}};
   Label subjectLabel_{form_, {.bounds = {10, 5, 52, 13}, .text = L"Subject:", .rightAligned = true}};
   RichEdit subjectEdit_{form_, {.bounds = {kFieldLeft, 2, kFieldWidth, kSubjectHeight}}};
   Button toButton_{form_, {.bounds = {24, kRow2Top, 39, 19}, .text = L"To:", .takesFocus = false}};

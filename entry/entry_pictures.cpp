@@ -52,13 +52,4 @@ HBITMAP EntryPictureFor(EntryPicture picture, UINT dpi) {
   return bitmap ? bitmap->Handle() : nullptr;
 }
 
-void SetButtonPicture(Control& button, HBITMAP picture) {
-  // Each change costs the button its messages: the picture it shows stays.
-  if (!picture || SendMessageW(button.Handle(), BM_GETIMAGE, IMAGE_BITMAP, 0) == reinterpret_cast<LRESULT>(picture))
-    return;
-  const LONG_PTR style = GetWindowLongPtrW(button.Handle(), GWL_STYLE);
-  if (!(style & BS_BITMAP)) SetWindowLongPtrW(button.Handle(), GWL_STYLE, style | BS_BITMAP);
-  SendMessageW(button.Handle(), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture));
-}
-
 }  // namespace qrv

@@ -5,8 +5,6 @@
 
 #include <windows.h>
 
-#include "ui/control.h"
-
 namespace qrv {
 
 enum class EntryPicture {
@@ -28,12 +26,7 @@ enum class EntryPicture {
   kNoIcon,
 };
 
-// The picture for a DPI; null when the program holds none (the button keeps its text).
+// The picture for a DPI; null when the program holds none.
 HBITMAP EntryPictureFor(EntryPicture picture, UINT dpi);
-
-// Shows a picture on a push button (or push-like check box) instead of its
-// text; a null picture leaves the text showing. The caller keeps the picture
-// alive while the button shows it.
-void SetButtonPicture(Control& button, HBITMAP picture);
 
 }  // namespace qrv

@@ -45,7 +45,8 @@ void EntryWindow::MakeTypeButtons() {
                                                        .text = kLetters[i],
                                                        .groupStart = i == 0,
                                                        .pushLike = true,
-                                                       .takesFocus = false});
+                                                       .takesFocus = false,
+                                                       .pictureOnly = true});
     typeButtons_[i]->SetHint(kHints[i]);
     typeButtons_[i]->onChange = [this, i] {
       // The button that was released fires too.
@@ -192,9 +193,8 @@ void EntryWindow::ChoosePriority(Priority priority) {
   priority_ = priority;
   static constexpr std::array<const wchar_t*, 3> kGlyphs{L"\x2193", L"!", L"!!"};
   priorityButton_.SetText(kGlyphs[static_cast<std::size_t>(priority)]);
-  SetButtonPicture(priorityButton_, EntryPictureFor(static_cast<EntryPicture>(static_cast<int>(EntryPicture::kLow) +
-                                                                              static_cast<int>(priority)),
-                                                    Dpi()));
+  priorityButton_.SetPicture(EntryPictureFor(
+      static_cast<EntryPicture>(static_cast<int>(EntryPicture::kLow) + static_cast<int>(priority)), Dpi()));
   lowItem_.checked = priority == Priority::kLow;
   normalItem_.checked = priority == Priority::kNormal;
   highItem_.checked = priority == Priority::kHigh;

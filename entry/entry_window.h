@@ -178,7 +178,7 @@ class EntryWindow : public Form {
   WebServiceBody webBody_{*this, body_, data_.keywords};
   AttachmentList attachmentsList_{*this, {0, 199, 245, 40}};
   std::optional<DatePanel> datePanel_;
-  Button priorityButton_{*this, {.bounds = {248, 1, 21, 19}, .text = L"!", .takesFocus = false}};
+  Button priorityButton_{*this, {.bounds = {248, 1, 21, 19}, .text = L"!", .takesFocus = false, .pictureOnly = true}};
   std::array<std::unique_ptr<RadioButton>, 8> typeButtons_;
   EntryFooter footer_{*this};
   CategoryPanel categoryPanel_{*this, data_.categoryNames};

@@ -19,7 +19,7 @@ namespace qrv {
 void EntryWindow::ShowPictures() {
   const UINT dpi = Dpi();
   for (std::size_t i = 0; i < typeButtons_.size(); ++i)
-    SetButtonPicture(*typeButtons_[i], EntryPictureFor(static_cast<EntryPicture>(i), dpi));
+    typeButtons_[i]->SetPicture(EntryPictureFor(static_cast<EntryPicture>(i), dpi));
   footer_.ShowPictures();
   ChoosePriority(priority_);
   header_.ShowPictures();

@@ -70,6 +70,12 @@ bool ToolbarMouse(HWND button, UINT msg, LPARAM lp, bool& pressing) {
   return false;
 }
 
+// A button given the picture it shows already would repaint for nothing.
+void ShowPicture(HWND button, HBITMAP picture) {
+  if (SendMessageW(button, BM_GETIMAGE, IMAGE_BITMAP, 0) != reinterpret_cast<LRESULT>(picture))
+    SendMessageW(button, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture));
+}
+
 }  // namespace
 
 Button::Button(Container& parent, const ButtonArgs& args)
@@ -96,6 +102,8 @@ LRESULT Button::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
   return Control::WndProc(msg, wp, lp);
 }
 
+void Button::SetPicture(HBITMAP picture) { ShowPicture(Handle(), picture); }
+
 void Button::Click() {
   if (onClick) onClick();
   if (result_ != DialogResult::kNone) Parent().OwnerForm().EndModal(result_);
@@ -106,6 +114,8 @@ void Button::HandleCommand(WORD code) {
 }
 
 CheckBox::CheckBox(Container& parent, const CheckArgs& args) : CheckBox(parent, args, BS_AUTOCHECKBOX) {}
+
+void CheckBox::SetPicture(HBITMAP picture) { ShowPicture(Handle(), picture); }
 
 CheckBox::CheckBox(Container& parent, const CheckArgs& args, DWORD kindStyle)
     : Control(parent, BasicsOf(args, {.className = WC_BUTTONW,

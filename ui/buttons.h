@@ -32,7 +32,7 @@ class Button : public Control {
   // Clicks it as the user would (onClick and the dialog result).
   void Click();
   // Shows a picture before the text (the caller keeps it alive while it shows).
-  void SetPicture(HBITMAP picture) { Send(BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture)); }
+  void SetPicture(HBITMAP picture);
   std::function<void()> onClick;
   void HandleCommand(WORD code) override;
   bool TakesFocus() const override { return takesFocus_; }
@@ -66,7 +66,7 @@ class CheckBox : public Control {
   bool Checked() const;
   void SetChecked(bool checked, Notify notify = Notify::kNo);
   // Shows a picture (the caller keeps it alive while it shows).
-  void SetPicture(HBITMAP picture) { Send(BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture)); }
+  void SetPicture(HBITMAP picture);
   std::function<void()> onChange;
   void HandleCommand(WORD code) override;
   bool TakesFocus() const override { return takesFocus_; }
