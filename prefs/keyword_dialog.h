@@ -29,7 +29,7 @@ class KeywordDialog : public Form {
   // Runs the dialog; the record built on OK, none on Cancel.
   std::optional<std::string> Run();
   // The list of item types or icons, for the tests that look at it.
-  ComboBox& Types() { return types_; }
+  ComboBox& Types() { return *types_; }
 
   void PaintBackground(HDC dc, const RECT& area) override;
 
@@ -46,19 +46,20 @@ class KeywordDialog : public Form {
   int iconCount_ = 0;
   std::optional<std::string> result_;
 
+  // Only the fields of the dialog's list are made.
   PictureLabel title_;
-  Label positionLabel_;
-  ComboBox position_;
-  Edit site_;
+  std::optional<Label> positionLabel_;
+  std::optional<ComboBox> position_;
+  std::optional<Edit> site_;
   Label keywordLabel_;
   Edit keyword_;
   Label typeLabel_;
-  ComboBox types_;
-  ComboBox categories_;
-  Edit criteria_;
+  std::optional<ComboBox> types_;
+  std::optional<ComboBox> categories_;
+  std::optional<Edit> criteria_;
   Label wildcardNote_;
   Label internetNote_;
-  Edit hint_;
+  std::optional<Edit> hint_;
   Button okButton_;
   Button cancelButton_;
 };
