@@ -76,38 +76,41 @@ KeywordDialog::KeywordDialog(Form& owner, KeywordListKind kind, const std::vecto
       DrawType(dc, index, item, selected);
     };
   }
-  SetUpFor(kind, choices);
+  SetUpFor(kind);
+  SetChoices(choices);
 }
 
-void KeywordDialog::SetUpFor(KeywordListKind kind, const std::vector<std::string>& choices) {
+void KeywordDialog::SetUpFor(KeywordListKind kind) {
   if (kind != KeywordListKind::kItems) keywordLabel_.SetText(L" Keyword: ");
   switch (kind) {
     case KeywordListKind::kItems:
       types_->SetItems(kItemTypes);
       break;
-    case KeywordListKind::kCategories: {
+    case KeywordListKind::kCategories:
       title_.SetText(L" Keywords: Category");
       typeLabel_.SetText(L" Select the category: ");
-      categories_->SetItems(WidenAll(choices));
       break;
-    }
     case KeywordListKind::kInternet:
       title_.SetText(L" Keywords: Internet");
       positionLabel_->SetText(L" Web Service: ");
       typeLabel_.SetText(L" Default search criteria: ");
       break;
-    case KeywordListKind::kIcons: {
+    case KeywordListKind::kIcons:
       title_.SetText(L" Keywords: Icon");
       typeLabel_.SetText(L" Change the icon to: ");
       types_->SetItemHeight(kIconHeight);
-      // Only icons a record can name: a character exists for each of them.
-      iconCount_ = StorableIconCount(choices);
-      std::vector<std::wstring> icons;
-      for (int n = 1; n <= iconCount_; ++n) icons.push_back(Widen(IconCaption(choices, n)));
-      types_->SetItems(icons);
       break;
-    }
   }
+}
+
+void KeywordDialog::SetChoices(const std::vector<std::string>& choices) {
+  if (kind_ == KeywordListKind::kCategories) categories_->SetItems(WidenAll(choices));
+  if (kind_ != KeywordListKind::kIcons) return;
+  // Only icons a record can name: a character exists for each of them.
+  iconCount_ = StorableIconCount(choices);
+  std::vector<std::wstring> icons;
+  for (int n = 1; n <= iconCount_; ++n) icons.push_back(Widen(IconCaption(choices, n)));
+  types_->SetItems(icons);
 }
 
 void KeywordDialog::Prefill(const std::string* record) {

@@ -24,9 +24,11 @@ class KeywordDialog : public Form {
   // for icons; `pictures`: picture n - 1 for icon n.
   KeywordDialog(Form& owner, KeywordListKind kind, const std::vector<std::string>& choices, const ImageList& pictures);
 
+  // Takes the list's choices anew, as the dialog is opened again.
+  void SetChoices(const std::vector<std::string>& choices);
   // Fills the fields from a record to modify; without one the dialog adds.
   void Prefill(const std::string* record);
-  // Runs the dialog; the record built on OK, none on Cancel.
+  // Runs the dialog, which is hidden again after it; the record built on OK, none on Cancel.
   std::optional<std::string> Run();
   // The list of item types or icons, for the tests that look at it.
   ComboBox& Types() { return *types_; }
@@ -34,7 +36,7 @@ class KeywordDialog : public Form {
   void PaintBackground(HDC dc, const RECT& area) override;
 
  private:
-  void SetUpFor(KeywordListKind kind, const std::vector<std::string>& choices);
+  void SetUpFor(KeywordListKind kind);
   void DrawType(HDC dc, int index, const RECT& item, bool selected);
   void Accept();
   // The record of the fields; throws RecordFieldError for a field that cannot be stored.
