@@ -27,6 +27,13 @@ const std::vector<std::wstring> kItemTypes{
 
 int HeightFor(KeywordListKind kind) { return kind == KeywordListKind::kInternet ? kInternetHeight : kHeight; }
 
+// A field made only for the lists that use it, in its place among the others (the Tab order).
+template <class C, class Args>
+std::optional<C> MadeIf(bool made, Container& parent, const Args& args) {
+  if (!made) return std::nullopt;
+  return std::optional<C>(std::in_place, parent, args);
+}
+
 }  // namespace
 
 KeywordDialog::KeywordDialog(Form& owner, KeywordListKind kind, const std::vector<std::string>& choices,
@@ -36,21 +43,27 @@ KeywordDialog::KeywordDialog(Form& owner, KeywordListKind kind, const std::vecto
       pictures_(pictures),
       title_(*this, {.bounds = {0, 3, kWidth, 17}, .text = L" Keywords"},
              {.face = L"Arial", .points = 12, .bold = true}),
-      positionLabel_(*this, {.bounds = {6, 29, 180, 13}, .text = L" When the subject: "}),
-      position_(*this, {.bounds = {6, 42, 180, 100}, .items = {L"Begins with...", L"Contains..."}}),
-      site_(*this, {.bounds = {6, 42, 180, 21}, .readOnly = true}),
+      positionLabel_(MadeIf<Label>(kind == KeywordListKind::kItems || kind == KeywordListKind::kInternet, *this,
+                                   StaticArgs{.bounds = {6, 29, 180, 13}, .text = L" When the subject: "})),
+      position_(MadeIf<ComboBox>(kind == KeywordListKind::kItems, *this,
+                                 ComboArgs{.bounds = {6, 42, 180, 100}, .items = {L"Begins with...", L"Contains..."}})),
+      site_(MadeIf<Edit>(kind == KeywordListKind::kInternet, *this,
+                         EditArgs{.bounds = {6, 42, 180, 21}, .readOnly = true})),
       keywordLabel_(*this, {.bounds = {6, 68, 180, 13}, .text = L" the keyword: "}),
       keyword_(*this, {.bounds = {6, 81, 180, 21}}),
       typeLabel_(*this, {.bounds = {6, 107, 180, 13}, .text = L" Change the item type to: "}),
-      types_(*this, {.bounds = {6, 120, 180, 200}, .itemHeight = kTypeHeight}),
-      categories_(*this, {.bounds = {6, 120, 180, 200}, .editable = true}),
-      criteria_(*this, {.bounds = {6, 120, 180, 21}}),
+      types_(MadeIf<ComboBox>(kind == KeywordListKind::kItems || kind == KeywordListKind::kIcons, *this,
+                              ComboArgs{.bounds = {6, 120, 180, 200}, .itemHeight = kTypeHeight})),
+      categories_(MadeIf<ComboBox>(kind == KeywordListKind::kCategories, *this,
+                                   ComboArgs{.bounds = {6, 120, 180, 200}, .editable = true})),
+      criteria_(MadeIf<Edit>(kind == KeywordListKind::kInternet, *this, EditArgs{.bounds = {6, 120, 180, 21}})),
       wildcardNote_(*this, {.bounds = {6, 148, 265, 40},
                             .text = L"Use * after a keyword to match the base word.\r\nEx. meet* will match \"meet\" "
                                     L"or \"meeting\" or \"meet:\""}),
       internetNote_(*this, {.bounds = {6, 190, 265, 27},
                             .text = L"The * wildcard does not work with category or internet keywords."}),
-      hint_(*this, {.bounds = {10, 220, 241, 65}, .multiLine = true, .readOnly = true}),
+      hint_(MadeIf<Edit>(kind == KeywordListKind::kInternet, *this,
+                         EditArgs{.bounds = {10, 220, 241, 65}, .multiLine = true, .readOnly = true})),
       okButton_(*this, {.bounds = {kWidth - 150, HeightFor(kind) - 28, 68, 23}, .text = L"OK", .isDefault = true}),
       cancelButton_(*this, {.bounds = {kWidth - 76, HeightFor(kind) - 28, 68, 23},
                             .text = L"Cancel",
@@ -58,49 +71,46 @@ KeywordDialog::KeywordDialog(Form& owner, KeywordListKind kind, const std::vecto
                             .result = DialogResult::kCancel}) {
   title_.color = RGB(255, 255, 255);
   okButton_.onClick = [this] { Accept(); };
-  types_.onDrawItem = [this](HDC dc, int index, const RECT& item, bool selected) {
-    DrawType(dc, index, item, selected);
-  };
-  SetUpFor(kind, choices);
+  if (types_) {
+    types_->onDrawItem = [this](HDC dc, int index, const RECT& item, bool selected) {
+      DrawType(dc, index, item, selected);
+    };
+  }
+  SetUpFor(kind);
+  SetChoices(choices);
 }
 
-void KeywordDialog::SetUpFor(KeywordListKind kind, const std::vector<std::string>& choices) {
-  const bool items = kind == KeywordListKind::kItems, internet = kind == KeywordListKind::kInternet;
-  positionLabel_.SetVisible(items || internet);
-  position_.SetVisible(items);
-  site_.SetVisible(internet);
-  types_.SetVisible(items || kind == KeywordListKind::kIcons);
-  categories_.SetVisible(kind == KeywordListKind::kCategories);
-  criteria_.SetVisible(internet);
-  hint_.SetVisible(internet);
-  if (!items) keywordLabel_.SetText(L" Keyword: ");
+void KeywordDialog::SetUpFor(KeywordListKind kind) {
+  if (kind != KeywordListKind::kItems) keywordLabel_.SetText(L" Keyword: ");
   switch (kind) {
     case KeywordListKind::kItems:
-      types_.SetItems(kItemTypes);
+      types_->SetItems(kItemTypes);
       break;
-    case KeywordListKind::kCategories: {
+    case KeywordListKind::kCategories:
       title_.SetText(L" Keywords: Category");
       typeLabel_.SetText(L" Select the category: ");
-      categories_.SetItems(WidenAll(choices));
       break;
-    }
     case KeywordListKind::kInternet:
       title_.SetText(L" Keywords: Internet");
-      positionLabel_.SetText(L" Web Service: ");
+      positionLabel_->SetText(L" Web Service: ");
       typeLabel_.SetText(L" Default search criteria: ");
       break;
-    case KeywordListKind::kIcons: {
+    case KeywordListKind::kIcons:
       title_.SetText(L" Keywords: Icon");
       typeLabel_.SetText(L" Change the icon to: ");
-      types_.SetItemHeight(kIconHeight);
-      // Only icons a record can name: a character exists for each of them.
-      iconCount_ = StorableIconCount(choices);
-      std::vector<std::wstring> icons;
-      for (int n = 1; n <= iconCount_; ++n) icons.push_back(Widen(IconCaption(choices, n)));
-      types_.SetItems(icons);
+      types_->SetItemHeight(kIconHeight);
       break;
-    }
   }
+}
+
+void KeywordDialog::SetChoices(const std::vector<std::string>& choices) {
+  if (kind_ == KeywordListKind::kCategories) categories_->SetItems(WidenAll(choices));
+  if (kind_ != KeywordListKind::kIcons) return;
+  // Only icons a record can name: a character exists for each of them.
+  iconCount_ = StorableIconCount(choices);
+  std::vector<std::wstring> icons;
+  for (int n = 1; n <= iconCount_; ++n) icons.push_back(Widen(IconCaption(choices, n)));
+  types_->SetItems(icons);
 }
 
 void KeywordDialog::Prefill(const std::string* record) {
@@ -108,25 +118,25 @@ void KeywordDialog::Prefill(const std::string* record) {
   keyword_.SetText(kind_ == KeywordListKind::kInternet ? keyword : Widen(AsciiLower(Narrow(keyword))));
   switch (kind_) {
     case KeywordListKind::kItems:
-      position_.SetSelection(record && StartsWith(*record, "K=1") ? 1 : 0);
-      types_.SetSelection(record ? std::clamp(RecordType(*record).value_or(1), 1, 10) - 1 : 0);
+      position_->SetSelection(record && StartsWith(*record, "K=1") ? 1 : 0);
+      types_->SetSelection(record ? std::clamp(RecordType(*record).value_or(1), 1, 10) - 1 : 0);
       break;
     case KeywordListKind::kCategories:
-      categories_.SetText(record ? Widen(RecordCategory(*record)) : std::wstring());
+      categories_->SetText(record ? Widen(RecordCategory(*record)) : std::wstring());
       break;
     case KeywordListKind::kInternet: {
       modified_ = record ? *record : std::string();
-      site_.SetText(Widen(ServiceCaption(modified_)));
+      site_->SetText(Widen(ServiceCaption(modified_)));
       const bool criteria = Contains(modified_, "<QRV!>") && Contains(modified_, "<D=");
-      criteria_.SetText(criteria ? Widen(ServiceCriteria(modified_)) : kNoneAllowed);
-      criteria_.SetReadOnly(!criteria);
-      hint_.SetText(Widen(ServiceHint(modified_)));
+      criteria_->SetText(criteria ? Widen(ServiceCriteria(modified_)) : kNoneAllowed);
+      criteria_->SetReadOnly(!criteria);
+      hint_->SetText(Widen(ServiceHint(modified_)));
       break;
     }
     case KeywordListKind::kIcons: {
       const std::string tail = record ? RecordTail(*record) : std::string();
       const int icon = tail.empty() ? 1 : CreateIconValue(tail[0]);
-      types_.SetSelection(icon >= 1 && icon <= iconCount_ ? icon - 1 : (record ? -1 : 0));
+      types_->SetSelection(icon >= 1 && icon <= iconCount_ ? icon - 1 : (record ? -1 : 0));
       break;
     }
   }
@@ -158,22 +168,22 @@ std::string KeywordDialog::BuildRecord() const {
   const std::string keyword = AsciiUpper(typed);
   switch (kind_) {
     case KeywordListKind::kItems:
-      return ItemRecord(position_.Selection() == 1, keyword,
-                        static_cast<EntryType>(std::clamp(types_.Selection(), 0, 9) + 1));
+      return ItemRecord(position_->Selection() == 1, keyword,
+                        static_cast<EntryType>(std::clamp(types_->Selection(), 0, 9) + 1));
     case KeywordListKind::kCategories: {
-      const std::string category = Narrow(categories_.Text());
+      const std::string category = Narrow(categories_->Text());
       if (std::string fault = CategoryFault(keyword, category); !fault.empty()) throw RecordFieldError(fault);
       return CategoryRecord(keyword, category);
     }
     case KeywordListKind::kInternet: {
-      const std::string criteria = Narrow(criteria_.Text());
-      return ModifiedService(modified_, typed, criteria_.ReadOnly() ? nullptr : &criteria);
+      const std::string criteria = Narrow(criteria_->Text());
+      return ModifiedService(modified_, typed, criteria_->ReadOnly() ? nullptr : &criteria);
     }
     case KeywordListKind::kIcons:
       break;
   }
-  if (types_.Selection() < 0) throw RecordFieldError("Choose an icon.");
-  return IconRecord(keyword, ExtractIconValue(types_.Selection() + 1));
+  if (types_->Selection() < 0) throw RecordFieldError("Choose an icon.");
+  return IconRecord(keyword, ExtractIconValue(types_->Selection() + 1));
 }
 
 // An entry of the item types, or an icon's picture and caption; the chosen
@@ -190,7 +200,7 @@ void KeywordDialog::DrawType(HDC dc, int index, const RECT& item, bool selected)
   if (selected) FillRect(dc, &text, GetSysColorBrush(COLOR_HIGHLIGHT));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-  const std::wstring caption = types_.ItemText(index);
+  const std::wstring caption = types_->ItemText(index);
   text.left += Scale(1);
   DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
             DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);

@@ -24,17 +24,19 @@ class KeywordDialog : public Form {
   // for icons; `pictures`: picture n - 1 for icon n.
   KeywordDialog(Form& owner, KeywordListKind kind, const std::vector<std::string>& choices, const ImageList& pictures);
 
+  // Takes the list's choices anew, as the dialog is opened again.
+  void SetChoices(const std::vector<std::string>& choices);
   // Fills the fields from a record to modify; without one the dialog adds.
   void Prefill(const std::string* record);
-  // Runs the dialog; the record built on OK, none on Cancel.
+  // Runs the dialog, which is hidden again after it; the record built on OK, none on Cancel.
   std::optional<std::string> Run();
   // The list of item types or icons, for the tests that look at it.
-  ComboBox& Types() { return types_; }
+  ComboBox& Types() { return *types_; }
 
   void PaintBackground(HDC dc, const RECT& area) override;
 
  private:
-  void SetUpFor(KeywordListKind kind, const std::vector<std::string>& choices);
+  void SetUpFor(KeywordListKind kind);
   void DrawType(HDC dc, int index, const RECT& item, bool selected);
   void Accept();
   // The record of the fields; throws RecordFieldError for a field that cannot be stored.
@@ -46,19 +48,20 @@ class KeywordDialog : public Form {
   int iconCount_ = 0;
   std::optional<std::string> result_;
 
+  // Only the fields of the dialog's list are made.
   PictureLabel title_;
-  Label positionLabel_;
-  ComboBox position_;
-  Edit site_;
+  std::optional<Label> positionLabel_;
+  std::optional<ComboBox> position_;
+  std::optional<Edit> site_;
   Label keywordLabel_;
   Edit keyword_;
   Label typeLabel_;
-  ComboBox types_;
-  ComboBox categories_;
-  Edit criteria_;
+  std::optional<ComboBox> types_;
+  std::optional<ComboBox> categories_;
+  std::optional<Edit> criteria_;
   Label wildcardNote_;
   Label internetNote_;
-  Edit hint_;
+  std::optional<Edit> hint_;
   Button okButton_;
   Button cancelButton_;
 };

@@ -7,6 +7,7 @@
 #include "core/keyword_file.h"
 #include "core/keyword_record.h"
 #include "prefs/keyword_dialog.h"
+#include "ui/dpi.h"
 #include "ui/shell.h"
 #include "ui/wide.h"
 
@@ -75,6 +76,8 @@ KeywordsPage::KeywordsPage(Panel& page, Form& owner, const PreferencesData& data
   reset_.onClick = [this] { Reset(); };
   Reload();
 }
+
+KeywordsPage::~KeywordsPage() = default;
 
 void KeywordsPage::Reload() {
   // The choice's entries replace those of the last opening.
@@ -156,13 +159,19 @@ void KeywordsPage::Edit(bool add) {
   const std::vector<std::string> choices = shown_ == KeywordListKind::kCategories ? actions_.CategoryNames()
                                            : shown_ == KeywordListKind::kIcons    ? data_.iconDefinitions
                                                                                   : std::vector<std::string>{};
-  KeywordDialog dialog(owner_, shown_, choices, data_.iconImages);
-  const RECT window = owner_.WindowRect(), box = dialog.WindowRect();
-  dialog.SetWindowRect(window.left + ((window.right - window.left) - (box.right - box.left)) / 2,
-                       window.top + ((window.bottom - window.top) - (box.bottom - box.top)) / 2, box.right - box.left,
-                       box.bottom - box.top);
-  dialog.Prefill(add ? nullptr : &List()[static_cast<std::size_t>(current)]);
-  const auto record = dialog.Run();
+  std::unique_ptr<KeywordDialog>& dialog = dialogs_[static_cast<std::size_t>(shown_)];
+  if (dialog)
+    dialog->SetChoices(choices);
+  else
+    dialog = std::make_unique<KeywordDialog>(owner_, shown_, choices, data_.iconImages);
+  const RECT window = owner_.WindowRect(), box = dialog->WindowRect();
+  dialog->SetWindowRect(window.left + ((window.right - window.left) - (box.right - box.left)) / 2,
+                        window.top + ((window.bottom - window.top) - (box.bottom - box.top)) / 2, box.right - box.left,
+                        box.bottom - box.top);
+  // Kept since its last opening, it takes the DPI of where it opens now, as a new one would.
+  dialog->ApplyDpi(DpiOf(dialog->Handle()));
+  dialog->Prefill(add ? nullptr : &List()[static_cast<std::size_t>(current)]);
+  const auto record = dialog->Run();
   if (!record) return;
   if (add) {
     List().push_back(*record);

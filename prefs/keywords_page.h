@@ -4,7 +4,9 @@
 // touched here; the window saves the copies on OK.
 #pragma once
 
+#include <array>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -29,11 +31,16 @@ struct WorkingLists {
 // from Outlook's categories, which counts as a change.
 WorkingLists OpenWorkingLists(const std::vector<std::string>& keywordList, PreferencesActions& actions);
 
+class KeywordDialog;
+
 class KeywordsPage {
  public:
   // Shows `working` (the window keeps it when the page is not made).
   KeywordsPage(Panel& page, Form& owner, const PreferencesData& data, PreferencesActions& actions,
                WorkingLists& working);
+  ~KeywordsPage();
+  KeywordsPage(const KeywordsPage&) = delete;
+  KeywordsPage& operator=(const KeywordsPage&) = delete;
 
   // Shows the item keywords of lists taken anew.
   void Reload();
@@ -87,6 +94,8 @@ class KeywordsPage {
   Label updating_;
   ListView grid_;
   Button add_, modify_, remove_, moveUp_, moveDown_, reset_;
+  // A list's keyword dialog, made at its first opening and hidden between openings.
+  std::array<std::unique_ptr<KeywordDialog>, 4> dialogs_;
 };
 
 }  // namespace qrv

@@ -218,7 +218,7 @@ class KeywordDialog {
   }
   void Ok() const {
     e2e::ClickControl(e2e::FindControl(dialog_, L"Button", L"OK"));
-    EXPECT_TRUE(e2e::WaitFor([&] { return !IsWindow(dialog_); }, 3000)) << "the dialog stays";
+    EXPECT_TRUE(e2e::WaitFor([&] { return !IsWindowVisible(dialog_); }, 3000)) << "the dialog stays";
   }
 
  private:

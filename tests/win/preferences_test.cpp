@@ -260,6 +260,19 @@ TEST_F(Preferences, KeywordsOfEachKindAreAddedModifiedAndRemovedAndDamagingField
   page.Grid().SetSelection(1);
   page.RemoveButton().Click();
   EXPECT_EQ(page.Lists().itemKeywords, (std::vector<std::string>{"K=1{RING}2"}));
+  // Add opens the dialog afresh each time, whatever the last opening left in it.
+  const auto fresh = [](HWND dialog) {
+    HWND edit = KeywordEdit(dialog);
+    EXPECT_EQ(GetWindowTextLengthW(edit), 0);
+    EXPECT_EQ(GetFocus(), edit);
+    for (HWND combo : Children(dialog, L"ComboBox", true)) EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), 0);
+    SetFocus(ChildWithText(dialog, L"OK"));
+    Click(ChildWithText(dialog, L"Cancel"));
+  };
+  for (int n = 0; n < 2; ++n) {
+    gDialogSteps.push_back(fresh);
+    page.AddButton().Click();
+  }
   // Categories: an empty category is refused with a message, then given.
   page.ShowList(KeywordListKind::kCategories);
   gDialogSteps.push_back([](HWND dialog) {
