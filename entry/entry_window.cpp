@@ -7,7 +7,6 @@
 #include "entry/entry_pictures.h"
 #include "entry/entry_print.h"
 #include "entry/entry_system.h"
-#include "ui/shell.h"
 #include "ui/wide.h"
 
 namespace qrv {
@@ -44,7 +43,9 @@ EntryWindow::EntryWindow(const EntryData& data, EntryActions& actions, const Ent
   Clear();
 }
 
-// The right column, task first: each with its letter, its picture and its key in the hint.
+// The right column, task first: each with its letter, its picture and its key
+// in the hint. The task's is made down, as a new window is a task: putting a
+// button down makes the system put every other button of the group up.
 void EntryWindow::MakeTypeButtons() {
   static constexpr std::array<const wchar_t*, 8> kLetters{L"W", L"T", L"N", L"A", L"C", L"M", L"J", L"D"};
   static constexpr std::array<const wchar_t*, 8> kHints{
@@ -55,6 +56,7 @@ void EntryWindow::MakeTypeButtons() {
     typeButtons_[i] =
         std::make_unique<RadioButton>(*this, CheckArgs{.bounds = {247, 22 + 22 * static_cast<int>(i), 23, 22},
                                                        .text = kLetters[i],
+                                                       .checked = kTypeButtonTypes[i] == EntryType::kTask,
                                                        .groupStart = i == 0,
                                                        .pushLike = true,
                                                        .takesFocus = false});
@@ -67,6 +69,7 @@ void EntryWindow::MakeTypeButtons() {
       CheckCaption();
     };
   }
+  typeButton_ = EntryType::kTask;
   // Without the contact type where the user sends e-mail through another program.
   typeButtons_[4]->SetVisible(data_.settings.emailType != "1");
 }
@@ -86,13 +89,6 @@ void EntryWindow::WireParts() {
   body_.LimitText(kBodyLimit);
   body_.onMaxText = [this] { TellTextCut(false); };
   body_.onChange = [this] { BodyChanged(); };
-  attachmentsList_.onRemoved = [this] { CheckCaption(); };
-  attachmentsList_.onOpen = [this](const std::wstring& path) { ShellOpen(Handle(), path); };
-  categoryPanel_.onChosen = [this] { byHand_.categories = true; };
-  categoryPanel_.onNone = [this] {
-    byHand_.categories = true;
-    ToggleCategoryPanel();
-  };
 }
 
 void EntryWindow::WireCommands() {
@@ -133,7 +129,7 @@ void EntryWindow::Clear() {
   header_.Clear();
   if (body_.TextLength() > 0) body_.SetPlainText(L"", Notify::kYes);
   WrapBody();
-  attachmentsList_.RemoveAll();
+  if (attachmentsList_) attachmentsList_->RemoveAll();
   Today();
   if (datePanel_) datePanel_->ClearTimes();
   byHand_.date = byHand_.time = false;
@@ -151,7 +147,7 @@ void EntryWindow::Clear() {
 DatePanel& EntryWindow::MadeDatePanel() {
   if (datePanel_) return *datePanel_;
   DatePanel& panel = datePanel_.emplace(*this, reminderOn_, timerOn_, locale_, clock_);
-  SetWindowPos(panel.Handle(), attachmentsList_.Handle(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  MadeBefore(panel, priorityButton_);
   panel.SetDates({day_, day_});
   panel.ClearTimes();
   TimeBox& start = panel.StartTime();
@@ -171,6 +167,26 @@ DatePanel& EntryWindow::MadeDatePanel() {
   return panel;
 }
 
+// Made hidden, its list and button the last tab stops (the type buttons, made
+// after it, take none), with the items the window holds.
+CategoryPanel& EntryWindow::MadeCategoryPanel() {
+  if (categoryPanel_) return *categoryPanel_;
+  CategoryPanel& panel = categoryPanel_.emplace(*this, categoryNames_);
+  MadeBefore(panel, *typeButtons_.front());
+  panel.onChosen = [this] { byHand_.categories = true; };
+  panel.onNone = [this] {
+    byHand_.categories = true;
+    ToggleCategoryPanel();
+  };
+  Arrange();
+  return panel;
+}
+
+void EntryWindow::MadeBefore(Control& made, const Control& next) {
+  SetWindowPos(made.Handle(), GetWindow(next.Handle(), GW_HWNDPREV), 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 void EntryWindow::Today() {
   day_ = clock_.Today();
   if (datePanel_) datePanel_->Today();
@@ -180,7 +196,7 @@ std::optional<EntryType> EntryWindow::Type() const {
   return WindowEntryType(TypeButton(), !Trim(Narrow(Recipients())).empty());
 }
 
-bool EntryWindow::Empty() const { return header_.Empty() && body_.TextLength() == 0 && attachmentsList_.Count() == 0; }
+bool EntryWindow::Empty() const { return header_.Empty() && body_.TextLength() == 0 && !HasAttachments(); }
 
 bool EntryWindow::Save() {
   if (!actions_.Save(*this)) return false;
@@ -269,7 +285,10 @@ LRESULT EntryWindow::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
         // so that showing the window again keeps the user's choice.
         categoriesRead_ = true;
         actions_.ReadCategories();
-        categoryPanel_.Refill(data_.categoryNames);
+        if (categoryPanel_)
+          categoryPanel_->Refill(data_.categoryNames);
+        else
+          categoryNames_ = data_.categoryNames;
       }
       break;
     case WM_GETMINMAXINFO: {

@@ -63,15 +63,19 @@ class EntryWindow : public Form {
   std::wstring EndTimeText() const { return datePanel_ ? datePanel_->EndTime().Text() : kNoTime; }
   DateRange Dates() const { return datePanel_ ? datePanel_->Dates() : DateRange{day_, day_}; }
   bool DatePanelShown() const { return datePanel_ && datePanel_->Visible(); }
-  bool CategoryPanelShown() const { return categoryPanel_.Visible(); }
-  std::vector<std::wstring> ChosenCategories() const { return categoryPanel_.Chosen(); }
+  bool CategoryPanelShown() const { return categoryPanel_ && categoryPanel_->Visible(); }
+  std::vector<std::wstring> ChosenCategories() const {
+    return categoryPanel_ ? categoryPanel_->Chosen() : std::vector<std::wstring>{};
+  }
   Priority ItemPriority() const { return priority_; }
   bool ReminderOn() const { return datePanel_ ? datePanel_->Reminder().Checked() : reminderOn_; }
   const HandChoices& ByHand() const { return byHand_; }
   const std::string& LabelMatch() const { return labelMatch_; }
   int IconIndex() const { return header_.IconIndex(); }  // from 0; -1 for none
   // The attached files' full paths, in the list's order.
-  std::vector<std::wstring> Attachments() const { return attachmentsList_.Paths(); }
+  std::vector<std::wstring> Attachments() const {
+    return attachmentsList_ ? attachmentsList_->Paths() : std::vector<std::wstring>{};
+  }
   bool Empty() const;
   // What the item commands read and write back beside the getters above.
   int StatusIndex() const { return header_.StatusIndex(); }  // -1: none chosen
@@ -127,6 +131,16 @@ class EntryWindow : public Form {
 
   // The date panel, made when first shown or given dates or times: a new window is an undated task.
   DatePanel& MadeDatePanel();
+  // The list of attached files, made with the first file: a new window has none.
+  AttachmentList& MadeAttachmentList();
+  bool HasAttachments() const { return attachmentsList_ && attachmentsList_->Count() > 0; }
+  // The category panel, made when first shown or given categories: a new window chooses none.
+  CategoryPanel& MadeCategoryPanel();
+  const std::vector<std::string>& CategoryItems() const {
+    return categoryPanel_ ? categoryPanel_->Items() : categoryNames_;
+  }
+  // A part made late takes its place in the Tab order before the part given.
+  void MadeBefore(Control& made, const Control& next);
 
   // Layout
   void CheckCaption();
@@ -188,6 +202,8 @@ class EntryWindow : public Form {
   const bool reminderOn_ = data_.settings.apptReminder;
   const bool timerOn_ = data_.settings.journalTime;
   Date day_{};  // the calendar's day while the date panel is not made
+  // The category list's items while the category panel is not made.
+  std::vector<std::string> categoryNames_ = data_.categoryNames;
   bool asking_ = false;
   bool cutToldLater_ = false;  // a message that text was cut is on its way
   bool bodyWraps_ = true;      // false while the body holds a line too long to wrap
@@ -207,12 +223,12 @@ class EntryWindow : public Form {
   EntryHeader header_{*this, data_};
   RichEdit body_{*this, {.bounds = {0, 61, 245, 138}}};
   WebServiceBody webBody_{*this, body_, data_.keywords};
-  AttachmentList attachmentsList_{*this, {0, 199, 245, 40}};
+  std::optional<AttachmentList> attachmentsList_;
   std::optional<DatePanel> datePanel_;
   Button priorityButton_{*this, {.bounds = {248, 1, 21, 19}, .text = L"!", .takesFocus = false}};
   std::array<std::unique_ptr<RadioButton>, 8> typeButtons_;
   EntryFooter footer_{*this};
-  CategoryPanel categoryPanel_{*this, data_.categoryNames};
+  std::optional<CategoryPanel> categoryPanel_;
   // Priority menu
   PopupMenu priorityMenu_;
   MenuItem lowItem_{priorityMenu_, {.text = L"Low"}};
