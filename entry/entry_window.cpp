@@ -4,7 +4,6 @@
 #include "entry/entry_pictures.h"
 #include "entry/entry_print.h"
 #include "entry/entry_system.h"
-#include "ui/shell.h"
 #include "ui/wide.h"
 
 namespace qrv {
@@ -32,7 +31,9 @@ EntryWindow::EntryWindow(const EntryData& data, EntryActions& actions, const Ent
   Clear();
 }
 
-// The right column, task first: each with its letter, its picture and its key in the hint.
+// The right column, task first: each with its letter, its picture and its key
+// in the hint. The task's is made down, as a new window is a task: putting a
+// button down makes the system put every other button of the group up.
 void EntryWindow::MakeTypeButtons() {
   static constexpr std::array<const wchar_t*, 8> kLetters{L"W", L"T", L"N", L"A", L"C", L"M", L"J", L"D"};
   static constexpr std::array<const wchar_t*, 8> kHints{
@@ -43,6 +44,7 @@ void EntryWindow::MakeTypeButtons() {
     typeButtons_[i] =
         std::make_unique<RadioButton>(*this, CheckArgs{.bounds = {247, 22 + 22 * static_cast<int>(i), 23, 22},
                                                        .text = kLetters[i],
+                                                       .checked = kTypeButtonTypes[i] == EntryType::kTask,
                                                        .groupStart = i == 0,
                                                        .pushLike = true,
                                                        .takesFocus = false,
@@ -56,6 +58,7 @@ void EntryWindow::MakeTypeButtons() {
       CheckCaption();
     };
   }
+  typeButton_ = EntryType::kTask;
   // Without the contact type where the user sends e-mail through another program.
   typeButtons_[4]->SetVisible(data_.settings.emailType != "1");
 }
@@ -75,13 +78,6 @@ void EntryWindow::WireParts() {
   body_.LimitText(kBodyLimit);
   body_.onMaxText = [this] { texts_.TellTextCut(false); };
   body_.onChange = [this] { BodyChanged(); };
-  attachmentsList_.onRemoved = [this] { CheckCaption(); };
-  attachmentsList_.onOpen = [this](const std::wstring& path) { ShellOpen(Handle(), path); };
-  categoryPanel_.onChosen = [this] { byHand_.categories = true; };
-  categoryPanel_.onNone = [this] {
-    byHand_.categories = true;
-    ToggleCategoryPanel();
-  };
 }
 
 void EntryWindow::WireCommands() {
@@ -130,7 +126,7 @@ void EntryWindow::Clear() {
   header_.Clear();
   if (body_.TextLength() > 0) body_.SetPlainText(L"", Notify::kYes);
   texts_.WrapBody();
-  attachmentsList_.RemoveAll();
+  if (attachmentsList_) attachmentsList_->RemoveAll();
   dates_.Today();
   if (datePanel_) datePanel_->ClearTimes();
   byHand_.date = byHand_.time = false;
@@ -149,7 +145,7 @@ DatePanel& EntryWindow::MadeDatePanel() {
   if (datePanel_) return *datePanel_;
   const DateRange dates = dates_.Range();
   DatePanel& panel = datePanel_.emplace(*this, dates_.ReminderOn(), dates_.TimerOn(), locale_, clock_);
-  SetWindowPos(panel.Handle(), attachmentsList_.Handle(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  MadeBefore(panel, priorityButton_);
   panel.SetDates(dates);
   panel.ClearTimes();
   TimeBox& start = panel.StartTime();
@@ -169,11 +165,31 @@ DatePanel& EntryWindow::MadeDatePanel() {
   return panel;
 }
 
+// Made hidden, its list and button the last tab stops (the type buttons, made
+// after it, take none), with the items the window holds.
+CategoryPanel& EntryWindow::MadeCategoryPanel() {
+  if (categoryPanel_) return *categoryPanel_;
+  CategoryPanel& panel = categoryPanel_.emplace(*this, categoryNames_);
+  MadeBefore(panel, *typeButtons_.front());
+  panel.onChosen = [this] { byHand_.categories = true; };
+  panel.onNone = [this] {
+    byHand_.categories = true;
+    ToggleCategoryPanel();
+  };
+  Arrange();
+  return panel;
+}
+
+void EntryWindow::MadeBefore(Control& made, const Control& next) {
+  SetWindowPos(made.Handle(), GetWindow(next.Handle(), GW_HWNDPREV), 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 std::optional<EntryType> EntryWindow::Type() const {
   return WindowEntryType(TypeButton(), !Trim(Narrow(header_.Recipients().Text())).empty());
 }
 
-bool EntryWindow::Empty() const { return header_.Empty() && body_.TextLength() == 0 && attachmentsList_.Count() == 0; }
+bool EntryWindow::Empty() const { return header_.Empty() && body_.TextLength() == 0 && !HasAttachments(); }
 
 bool EntryWindow::Save() {
   if (!actions_.Save(*this)) return false;
@@ -252,7 +268,10 @@ LRESULT EntryWindow::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
         // so that showing the window again keeps the user's choice.
         categoriesRead_ = true;
         actions_.ReadCategories();
-        categoryPanel_.Refill(data_.categoryNames);
+        if (categoryPanel_)
+          categoryPanel_->Refill(data_.categoryNames);
+        else
+          categoryNames_ = data_.categoryNames;
       }
       break;
     case WM_GETMINMAXINFO: {

@@ -61,13 +61,17 @@ class EntryWindow : public Form {
   void SetKeywordRemoval(bool on);
   std::wstring Body() const { return body_.PlainText(); }
   const EntryDates& Dates() const { return dates_; }
-  bool CategoryPanelShown() const { return categoryPanel_.Visible(); }
-  std::vector<std::wstring> ChosenCategories() const { return categoryPanel_.Chosen(); }
+  bool CategoryPanelShown() const { return categoryPanel_ && categoryPanel_->Visible(); }
+  std::vector<std::wstring> ChosenCategories() const {
+    return categoryPanel_ ? categoryPanel_->Chosen() : std::vector<std::wstring>{};
+  }
   Priority ItemPriority() const { return priority_; }
   const HandChoices& ByHand() const { return byHand_; }
   const std::string& LabelMatch() const { return labelMatch_; }
   // The attached files' full paths, in the list's order.
-  std::vector<std::wstring> Attachments() const { return attachmentsList_.Paths(); }
+  std::vector<std::wstring> Attachments() const {
+    return attachmentsList_ ? attachmentsList_->Paths() : std::vector<std::wstring>{};
+  }
   bool Empty() const;
   // What the item commands read beside the getters above.
   bool PriorityShown() const { return priorityButton_.Visible(); }
@@ -110,6 +114,16 @@ class EntryWindow : public Form {
 
   // The date panel, made when first shown or given dates or times: a new window is an undated task.
   DatePanel& MadeDatePanel();
+  // The list of attached files, made with the first file: a new window has none.
+  AttachmentList& MadeAttachmentList();
+  bool HasAttachments() const { return attachmentsList_ && attachmentsList_->Count() > 0; }
+  // The category panel, made when first shown or given categories: a new window chooses none.
+  CategoryPanel& MadeCategoryPanel();
+  const std::vector<std::string>& CategoryItems() const {
+    return categoryPanel_ ? categoryPanel_->Items() : categoryNames_;
+  }
+  // A part made late takes its place in the Tab order before the part given.
+  void MadeBefore(Control& made, const Control& next);
 
   // Layout
   void CheckCaption();
@@ -159,6 +173,8 @@ class EntryWindow : public Form {
   bool keywordRemoval_ = data_.settings.keywordRemoval;
   // The date panel's buttons start as the settings were when the window was made.
   EntryDates dates_{datePanel_, clock_, data_.settings.apptReminder, data_.settings.journalTime};
+  // The category list's items while the category panel is not made.
+  std::vector<std::string> categoryNames_ = data_.categoryNames;
   bool asking_ = false;
   bool categoriesRead_ = false;
   bool built_ = false;
@@ -176,12 +192,12 @@ class EntryWindow : public Form {
   EntryHeader header_{*this, data_};
   RichEdit body_{*this, {.bounds = {0, 61, 245, 138}}};
   WebServiceBody webBody_{*this, body_, data_.keywords};
-  AttachmentList attachmentsList_{*this, {0, 199, 245, 40}};
+  std::optional<AttachmentList> attachmentsList_;
   std::optional<DatePanel> datePanel_;
   Button priorityButton_{*this, {.bounds = {248, 1, 21, 19}, .text = L"!", .takesFocus = false, .pictureOnly = true}};
   std::array<std::unique_ptr<RadioButton>, 8> typeButtons_;
   EntryFooter footer_{*this};
-  CategoryPanel categoryPanel_{*this, data_.categoryNames};
+  std::optional<CategoryPanel> categoryPanel_;
   // Priority menu
   PopupMenu priorityMenu_;
   MenuItem lowItem_{priorityMenu_, {.text = L"Low"}};

@@ -92,7 +92,7 @@ QuickEntryInput EntryWindow::ParserInput(const std::string& subject, const std::
   const DateRange dates = dates_.Range();
   in.window.calendarStart = dates.start;
   in.window.calendarEnd = dates.end;
-  in.window.categoryItems = categoryPanel_.Items();
+  in.window.categoryItems = CategoryItems();
   in.window.startTimeBox = startBox;
   in.today = clock_.Today();
   in.now = clock_.Now();
@@ -142,7 +142,8 @@ void EntryWindow::ApplyParserResult(const QuickEntryResult& r) {
 
 void EntryWindow::ApplyCategories(const CategoryChoice& choice) {
   if (!choice.apply) return;
-  categoryPanel_.Apply(choice);
+  // Choosing none in a list not made leaves it as it is.
+  if (categoryPanel_ || !choice.append.empty() || !choice.select.empty()) MadeCategoryPanel().Apply(choice);
   if (choice.showPanel && !CategoryPanelShown()) ToggleCategoryPanel();
 }
 

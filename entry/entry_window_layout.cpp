@@ -16,7 +16,7 @@ void EntryWindow::CheckCaption() {
                                .iconNoteFound = data_.iconNoteFound,
                                .floatShown = datePanel_ && datePanel_->Float().Visible()};
   // Typing calls this on every key: a layout that did not change is left alone.
-  const bool attachments = attachmentsList_.Count() > 0;
+  const bool attachments = HasAttachments();
   if (laidOutFor_ == input && laidOutWithAttachments_ == attachments && !DatePanelMayChange(input)) return;
   laidOutFor_ = input;
   laidOutWithAttachments_ = attachments;
@@ -24,7 +24,7 @@ void EntryWindow::CheckCaption() {
   const EntryLayout& l = layout_;
   const auto type = TypeButton();
   const bool attachmentsShow = attachments && l.attachmentsAllowed && type;
-  ShowIf(attachmentsList_, attachmentsShow);
+  if (attachmentsList_) ShowIf(*attachmentsList_, attachmentsShow);
   footer_.ApplyLayout(l);
   if (l.changesHeader) header_.ApplyLayout(l);
   ApplyDateArea(l);
@@ -65,8 +65,8 @@ void EntryWindow::Arrange() {
   // A hidden panel's controls are arranged as it shows (the window grows then).
   if (datePanel_) Place(*datePanel_, {0, entryHeight, entryWidth, kDatePanelHeight});
   if (dates_.PanelShown()) datePanel_->Arrange(entryWidth);
-  Place(categoryPanel_, {entryWidth, 0, kCategoryPanelWidth, client.cy});
-  if (CategoryPanelShown()) categoryPanel_.Arrange(client.cy);
+  if (categoryPanel_) Place(*categoryPanel_, {entryWidth, 0, kCategoryPanelWidth, client.cy});
+  if (CategoryPanelShown()) categoryPanel_->Arrange(client.cy);
   ArrangeEntryArea(entryWidth, entryHeight);
 }
 
@@ -74,11 +74,11 @@ void EntryWindow::ArrangeEntryArea(int width, int height) {
   const int footerTop = height - kFooterHeight;
   const int centre = width - kTypeColumnWidth;
   header_.Arrange(centre, layout_);
-  const int bodyBottom = footerTop - (attachmentsList_.Visible() ? 40 : 0);
+  const int bodyBottom = footerTop - (attachmentsList_ && attachmentsList_->Visible() ? 40 : 0);
   const Bounds body{0, layout_.headerHeight, centre, bodyBottom - layout_.headerHeight};
   Place(body_, body);
   webBody_.Place(body);
-  Place(attachmentsList_, {0, bodyBottom, centre, 40});
+  if (attachmentsList_) Place(*attachmentsList_, {0, bodyBottom, centre, 40});
   Place(priorityButton_, {centre + 3, 1, 21, 19});
   for (std::size_t i = 0; i < typeButtons_.size(); ++i)
     Place(*typeButtons_[i], {centre + 2, 22 + 22 * static_cast<int>(i), 23, 22});
@@ -117,7 +117,7 @@ void EntryWindow::HideCalendar() {
 
 void EntryWindow::ToggleCategoryPanel() {
   const bool show = !CategoryPanelShown();
-  ShowIf(categoryPanel_, show);
+  ShowIf(MadeCategoryPanel(), show);
   GrowBy(show ? kCategoryPanelWidth : -kCategoryPanelWidth, 0);
 }
 

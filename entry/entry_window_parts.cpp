@@ -11,6 +11,7 @@
 #include "entry/icon_chooser.h"
 #include "ui/file_dialog.h"
 #include "ui/gdi.h"
+#include "ui/shell.h"
 
 namespace qrv {
 
@@ -53,8 +54,18 @@ void EntryWindow::ChooseIcon() {
 
 // --- Attachments -------------------------------------------------------------------
 
+// Made hidden, in its place in the Tab order; the layout shows it.
+AttachmentList& EntryWindow::MadeAttachmentList() {
+  if (attachmentsList_) return *attachmentsList_;
+  AttachmentList& list = attachmentsList_.emplace(*this, Bounds{0, 199, 245, 40});
+  MadeBefore(list, datePanel_ ? static_cast<const Control&>(*datePanel_) : priorityButton_);
+  list.onRemoved = [this] { CheckCaption(); };
+  list.onOpen = [this](const std::wstring& path) { ShellOpen(Handle(), path); };
+  return list;
+}
+
 void EntryWindow::AddAttachment(const std::wstring& path) {
-  attachmentsList_.Add(path);
+  MadeAttachmentList().Add(path);
   CheckCaption();
 }
 
