@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cwctype>
-#include <utility>
 
 #include "ui/app.h"
 #include "ui/dialog_keys.h"
@@ -62,6 +61,9 @@ Form::Form(const FormArgs& args) : owner_(args.owner), designSize_(args.clientSi
   dpi_ = DpiOf(Handle());
   SetClientSize(designSize_);
   filterId_ = Application::Get().AddMessageFilter([this](MSG& msg) { return FilterMessage(msg); });
+  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, 0, 0, 0,
+                             0, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(tooltip_, TTM_ACTIVATE, FALSE, 0);
 }
 
 Form::~Form() {
@@ -148,31 +150,9 @@ void Form::DpiChangedTo(UINT dpi, const RECT& suggested) {
   DpiChanged();
 }
 
-void Form::SetShowHints(bool show) {
-  showHints_ = show;
-  if (tooltip_) SendMessageW(tooltip_, TTM_ACTIVATE, show, 0);
-}
+void Form::SetShowHints(bool show) { SendMessageW(tooltip_, TTM_ACTIVATE, show, 0); }
 
 void Form::SetHint(HWND control, const std::wstring& hint) {
-  if (tooltip_) {
-    AddTool(control, hint);
-    return;
-  }
-  std::erase_if(hints_, [control](const auto& kept) { return kept.first == control; });
-  if (!hint.empty()) hints_.emplace_back(control, hint);
-}
-
-// The move that made the tooltip is its first: the tooltip sees the later ones itself.
-void Form::MakeTooltip(const MSG& firstMove) {
-  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, 0, 0, 0,
-                             0, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
-  for (const auto& [control, hint] : std::exchange(hints_, {})) AddTool(control, hint);
-  SendMessageW(tooltip_, TTM_ACTIVATE, TRUE, 0);
-  MSG move = firstMove;
-  SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&move));
-}
-
-void Form::AddTool(HWND control, const std::wstring& hint) {
   TTTOOLINFOW tool{};
   tool.cbSize = sizeof tool;
   tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -208,7 +188,6 @@ void Form::RemoveTimer(Timer& timer) { std::erase(timers_, &timer); }
 // closes the list and does nothing else, before the form sees the key.
 bool Form::FilterMessage(MSG& msg) {
   if (!Handle() || (msg.hwnd != Handle() && !IsChild(Handle(), msg.hwnd))) return false;
-  if (msg.message == WM_MOUSEMOVE && showHints_ && !tooltip_ && !hints_.empty()) MakeTooltip(msg);
   if (IsInputMessage(msg.message)) keys_.RememberFocus();
   if (keys_.CloseDroppedList(msg)) return true;
   if (PreTranslate(msg)) return true;

@@ -11,7 +11,6 @@
 
 #include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "ui/control.h"
@@ -113,8 +112,6 @@ class Form : public Window, public Container {
 
  private:
   bool FilterMessage(MSG& msg);
-  void MakeTooltip(const MSG& firstMove);
-  void AddTool(HWND control, const std::wstring& hint);
   void Closing();
   void DpiChangedTo(UINT dpi, const RECT& suggested);
 
@@ -123,11 +120,7 @@ class Form : public Window, public Container {
   UINT dpi_ = kDesignDpi;
   int filterId_ = 0;
   int defaultId_ = 0;
-  // The tooltip is made as the mouse first moves over the form with hints on:
-  // under Wine each hidden top-level window costs a window of the X server.
   HWND tooltip_ = nullptr;
-  bool showHints_ = false;
-  std::vector<std::pair<HWND, std::wstring>> hints_;  // the controls' hints until then
   DialogKeys keys_{*this};
   bool clickActivating_ = false;
   bool inModal_ = false;
