@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/file_dialog.h"
+#include "ui/shell.h"
 
 namespace qrv {
 namespace {
@@ -11,20 +12,6 @@ constexpr int kButtonWidth = 16;  // at 96 DPI
 constexpr int kButtonId = 1;
 
 bool IsLineBreak(wchar_t c) { return c == L'\r' || c == L'\n'; }
-
-// The clipboard's text, empty when it holds none.
-std::wstring ClipboardText(HWND owner) {
-  std::wstring text;
-  if (!OpenClipboard(owner)) return text;
-  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
-      text.assign(chars, wcsnlen(chars, GlobalSize(data) / sizeof(wchar_t)));
-      GlobalUnlock(data);
-    }
-  }
-  CloseClipboard();
-  return text;
-}
 
 }  // namespace
 
@@ -77,8 +64,11 @@ void BrowseEdit::PlaceButton() {
   Send(EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, width));
 }
 
+// With no text on the clipboard, the selection stays as the system's paste leaves it.
 void BrowseEdit::Paste() {
-  const std::wstring text = OneLine(ClipboardText(Handle()));
+  const std::optional<std::wstring> pasted = ClipboardText(Handle());
+  if (!pasted) return;
+  const std::wstring text = OneLine(*pasted);
   Send(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
 }
 

@@ -9,6 +9,7 @@
 #include "core/codepage.h"
 #include "core/file_io.h"
 #include "entry/entry_header.h"
+#include "ui/shell.h"
 #include "ui/wide.h"
 
 namespace qrv {
@@ -31,19 +32,6 @@ std::wstring DecodeText(const std::string& bytes) {
   }
   if (bytes.starts_with("\xEF\xBB\xBF")) return Widen(std::string_view(bytes).substr(3));
   return Widen(AnsiToUtf8(bytes));
-}
-
-std::optional<std::wstring> ClipboardText(HWND owner) {
-  if (!OpenClipboard(owner)) return std::nullopt;
-  std::optional<std::wstring> text;
-  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
-      text.emplace(chars, wcsnlen(chars, GlobalSize(data) / sizeof(wchar_t)));
-      GlobalUnlock(data);
-    }
-  }
-  CloseClipboard();
-  return text;
 }
 
 // The longest start of `text` with at most `units` UTF-16 units, never half a character.

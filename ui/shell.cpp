@@ -58,4 +58,17 @@ bool StartProgram(const std::wstring& path, std::wstring commandLine) {
 
 void SetProgramStartHandler(ProgramStartHandler handler) { startHandler = handler; }
 
+std::optional<std::wstring> ClipboardText(HWND owner) {
+  if (!OpenClipboard(owner)) return std::nullopt;
+  std::optional<std::wstring> text;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+      text.emplace(chars, wcsnlen(chars, GlobalSize(data) / sizeof(wchar_t)));
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
 }  // namespace qrv

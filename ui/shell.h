@@ -1,12 +1,13 @@
 // Opening a file, program or address through the shell, as Explorer would, and
 // the seam through which tests see what would have been opened instead; the
-// files dropped on a window.
+// files dropped on a window and the text on the clipboard.
 #pragma once
 
 #include <windows.h>
 
 #include <shellapi.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,5 +35,8 @@ void SetProgramStartHandler(ProgramStartHandler handler);
 // The files of a drop (WM_DROPFILES), in the order given, names the system
 // answers empty left out. The drop is finished: the handle is gone after it.
 std::vector<std::wstring> DroppedFiles(HDROP drop);
+
+// The clipboard's text; none when it holds none or could not be opened.
+std::optional<std::wstring> ClipboardText(HWND owner);
 
 }  // namespace qrv

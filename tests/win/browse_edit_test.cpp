@@ -51,6 +51,13 @@ TEST(BrowseEdit, NeverTakesALineBreakTypedPastedOrSet) {
   PutOnClipboard(form.Handle(), L"\r\nc:\\tools\\run.exe\r\n--fast\n");
   PressKeys({'V'}, VK_CONTROL);
   EXPECT_EQ(form.edit.Text(), L"abc:\\tools\\run.exe --fast");
+  // A clipboard without text leaves the selection in place.
+  ASSERT_TRUE(OpenClipboard(form.Handle()));
+  EmptyClipboard();
+  CloseClipboard();
+  SendMessageW(form.edit.Handle(), EM_SETSEL, 0, -1);
+  PressKeys({'V'}, VK_CONTROL);
+  EXPECT_EQ(form.edit.Text(), L"abc:\\tools\\run.exe --fast");
 
   form.edit.SetText(L"one\r\ntwo");
   EXPECT_EQ(form.edit.Text(), L"one two");

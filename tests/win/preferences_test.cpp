@@ -382,6 +382,8 @@ TEST_F(Preferences, TheInformationItemWindowListsTheCategoriesAndOpensTheKeyword
   Pump(100);
   const HWND entry = FindThreadWindow([](HWND w) { return FindWindowExW(w, nullptr, L"Button", L"Key") != nullptr; });
   ASSERT_NE(entry, nullptr);
+  // The category panel, made as it is first shown, lists them.
+  SendMessageW(FindWindowExW(entry, nullptr, L"Button", L"C"), BM_CLICK, 0, 0);
   HWND list = nullptr;
   EnumChildWindows(
       entry,
