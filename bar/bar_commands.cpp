@@ -1,12 +1,12 @@
 #include "bar/bar_commands.h"
 
 #include "bar/categories_dialog.h"
-#include "bar/paint_now.h"
 #include "components/settings.h"
 #include "core/bar_windows.h"
 #include "core/outlook_numbers.h"
 #include "outlook/outlook_categories.h"
 #include "outlook/outlook_items.h"
+#include "ui/paint_now.h"
 #include "ui/shell.h"
 #include "ui/wide.h"
 

@@ -5,11 +5,11 @@
 
 #include "bar/bar_files.h"
 #include "bar/bar_window.h"
-#include "bar/paint_now.h"
 #include "components/settings.h"
 #include "core/bar_windows.h"
 #include "core/region_data.h"
 #include "ui/app.h"
+#include "ui/paint_now.h"
 #include "ui/resource.h"
 
 namespace qrv {

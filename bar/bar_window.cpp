@@ -3,12 +3,12 @@
 #include "bar/bar_window.h"
 
 #include "bar/bar_files.h"
-#include "bar/paint_now.h"
 #include "components/settings.h"
 #include "core/command_line.h"
 #include "help/help_viewer.h"
 #include "ui/app.h"
 #include "ui/dialogs.h"
+#include "ui/paint_now.h"
 #include "ui/program_file.h"
 #include "ui/wide.h"
 

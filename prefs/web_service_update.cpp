@@ -15,6 +15,7 @@
 #include "prefs/update_dialog.h"
 #include "ui/app.h"
 #include "ui/dialogs.h"
+#include "ui/paint_now.h"
 #include "ui/shell.h"
 #include "ui/wide.h"
 
@@ -75,10 +76,11 @@ std::optional<std::string> DownloadWhilePainting(const SiteListPeers& peers) {
     }
     SetEvent(done);
   });
-  // A window that never validates its paint must not keep this loop from the end.
+  // A wake is for paint that came since the last look at the queue: a window
+  // that never validates its paint wakes this loop once, not without end.
   while (MsgWaitForMultipleObjects(1, &done, FALSE, INFINITE, QS_PAINT) != WAIT_OBJECT_0) {
-    MSG msg;
-    for (int n = 0; n < 100 && PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE | PM_QS_PAINT); ++n) DispatchMessageW(&msg);
+    GetQueueStatus(QS_PAINT);
+    PaintNow();
   }
   transfer.join();
   CloseHandle(done);

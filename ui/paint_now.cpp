@@ -1,4 +1,4 @@
-#include "bar/paint_now.h"
+#include "ui/paint_now.h"
 
 #include <windows.h>
 
