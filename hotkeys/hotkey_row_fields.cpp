@@ -1,6 +1,8 @@
 #include "hotkeys/hotkey_row_fields.h"
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "hotkeys/hotkey_actions.h"
 #include "ui/wide.h"
