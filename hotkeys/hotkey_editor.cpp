@@ -47,6 +47,8 @@ std::wstring ReadingWarning(const HotkeyFileContents& contents) {
   return file + L" is damaged: " + reason + shown + kept;
 }
 
+bool SameCombination(const HotkeyRow& a, const HotkeyRow& b) { return HasKey(a) && HotkeyText(a) == HotkeyText(b); }
+
 }  // namespace
 
 HotkeyEditor::HotkeyEditor(std::filesystem::path folder, HotkeyTargets targets)
@@ -54,15 +56,6 @@ HotkeyEditor::HotkeyEditor(std::filesystem::path folder, HotkeyTargets targets)
       folder_(std::move(folder)),
       actions_(std::move(targets), [this] { ShowEditor(); }) {
   actions_.Hotkeys().onHotkey = [this](int index) { actions_.Run(index, Handle()); };
-  actionBox_.SetItems(WidenAll(kHotkeyActionNames));
-  exitBox_.SetItems(WidenAll(kExitChoices));
-  folderBox_.SetItems(WidenAll(kOutlookFolderChoices));
-  itemBox_.SetItems(WidenAll(kOutlookItemChoices));
-  std::vector<std::wstring> keys;
-  for (const HotkeyKey& key : HotkeyKeys()) keys.push_back(Widen(key.name));
-  keyBox_.SetItems(keys);
-  for (ComboBox* box : {&exitBox_, &folderBox_, &itemBox_}) box->SetSelection(0);
-
   list_.cellText = [this](int row, int column) {
     return row >= 0 && row < static_cast<int>(rows_.size()) ? CellOf(rows_[static_cast<std::size_t>(row)], column)
                                                             : std::wstring();
@@ -73,14 +66,19 @@ HotkeyEditor::HotkeyEditor(std::filesystem::path folder, HotkeyTargets targets)
   list_.onClick = [this](int) {
     if (list_.Selection() < 0) SelectRow(current_);
   };
-  descriptionEdit_.onChange = [this] { OnDescriptionChange(); };
-  commandEdit_.onChange = [this] { OnTextChange(commandEdit_); };
-  keysEdit_.onChange = [this] { OnTextChange(keysEdit_); };
-  actionBox_.onSelect = [this] { OnActionSelect(); };
-  for (ComboBox* box : {&exitBox_, &folderBox_, &itemBox_}) box->onSelect = [this] { OnChoiceSelect(); };
-  for (CheckBox* box : {&ctrlBox_, &altBox_, &shiftBox_, &winBox_}) box->onChange = [this] { OnCombinationChange(); };
-  keyBox_.onSelect = [this] { OnCombinationChange(); };
-  activeBox_.onChange = [this] { OnActiveChange(); };
+  // What the user changes in the fields goes to the edited row; a new
+  // description may move it in the list.
+  fields_.onDescriptionChange = [this] {
+    Current() = fields_.Row();
+    PlaceCurrent();
+    SetModified(true);
+  };
+  fields_.onChange = [this] {
+    Current() = fields_.Row();
+    ShowCurrentRow();
+    SetModified(true);
+  };
+  fields_.acceptCombination = [this](const HotkeyRow& candidate) { return CheckHotkey(candidate); };
   newButton_.onClick = [this] { NewRow(); };
   deleteButton_.onClick = [this] { DeleteRow(); };
   applyButton_.onClick = [this] { SaveList(); };
@@ -157,8 +155,7 @@ void HotkeyEditor::LoadList() {
   current_ = std::min(remembered, static_cast<int>(rows_.size()) - 1);
   SortRows();
   ShowList();
-  group_.SetText(L"Edit hotkey");
-  ShowItem();
+  fields_.Show(Current(), L"Edit hotkey");
   SetModified(false);
 }
 
@@ -206,8 +203,7 @@ void HotkeyEditor::ShowList() {
 void HotkeyEditor::ShowRow(int row) {
   if (row < 0 || row >= static_cast<int>(rows_.size()) || row == current_) return;
   current_ = row;
-  group_.SetText(L"Edit hotkey");
-  ShowItem();
+  fields_.Show(Current(), L"Edit hotkey");
 }
 
 // Keeps the rows in the order of their descriptions, ignoring case, as the
@@ -258,8 +254,7 @@ void HotkeyEditor::NewRow() {
   current_ = static_cast<int>(rows_.size()) - 1;
   list_.SetRowCount(static_cast<int>(rows_.size()));
   PlaceCurrent();
-  group_.SetText(L"Add hotkey");
-  ShowItem();
+  fields_.Show(Current(), L"Add hotkey");
   SetModified(true);
 }
 
@@ -273,9 +268,48 @@ void HotkeyEditor::DeleteRow() {
   }
   current_ = 0;
   ShowList();
-  group_.SetText(L"Edit hotkey");
-  ShowItem();
+  fields_.Show(Current(), L"Edit hotkey");
   SetModified(true);
+}
+
+// --- a new combination's checks ----------------------------------------------------------
+
+// A combination another active row uses needs the user's word, naming the row
+// that will then not work (the later one: the earlier is registered first); one
+// that another program holds is refused. A row without a key, or inactive,
+// registers nothing and needs no check.
+bool HotkeyEditor::CheckHotkey(const HotkeyRow& candidate) {
+  if (!candidate.active || !HasKey(candidate)) return true;
+  // The user goes on where they were once a question is answered.
+  HWND focus = GetFocus();
+  bool accepted = true;
+  const auto conflict = std::find_if(rows_.begin(), rows_.end(), [&](const HotkeyRow& other) {
+    return &other != &Current() && WouldRegister(other) && SameCombination(other, candidate);
+  });
+  if (conflict != rows_.end()) {
+    if (!conflictDialog_) conflictDialog_ = &CreateOwned<HotkeyConflictDialog>();
+    const std::string& loser = conflict - rows_.begin() < current_ ? candidate.description : conflict->description;
+    accepted = conflictDialog_->Ask(Widen(conflict->description), Widen(loser));
+  } else if (HeldByOtherProgram(candidate)) {
+    ShowMessage(L"This hotkey combination is in use by another application.", MessageKind::kInformation,
+                MessageButtons::kOk, {.caption = L"Hotkey combination error", .owner = Handle()});
+    accepted = false;
+  }
+  if (focus && GetFocus() != focus) SetFocus(focus);
+  return accepted;
+}
+
+// Tries the combination with the system; one of our own saved hotkeys (still
+// registered before the first change) is no other program's.
+bool HotkeyEditor::HeldByOtherProgram(const HotkeyRow& candidate) {
+  SystemHotkeys& hotkeys = actions_.Hotkeys();
+  const HotkeyCombination combination = CombinationOf(candidate);
+  for (int n = 0; n < hotkeys.Count(); ++n) {
+    if (hotkeys.At(n).registered && hotkeys.At(n).combination == combination) return false;
+  }
+  const bool registered = hotkeys.Add(combination).registered;
+  hotkeys.Delete(hotkeys.Count() - 1);
+  return !registered;
 }
 
 // --- the window's size and the columns' widths, kept beside the program ---------------

@@ -1,6 +1,5 @@
 // The hotkey editor: the user's hotkey definitions in a list sorted by
-// description, one row edited below it (description, action and its data, the
-// combination, active), kept in the hotkey file in the program's folder. The
+// description, one row edited below it (HotkeyRowFields), kept in the hotkey file in the program's folder. The
 // window exists from start-up, hidden until asked for; it registers the saved
 // hotkeys and runs them (HotkeyActions). While the list holds unsaved changes
 // no hotkey is registered: a new combination is tried against the other
@@ -10,12 +9,11 @@
 #include <filesystem>
 #include <vector>
 
-#include "components/browse_edit.h"
 #include "core/hotkey_file.h"
 #include "hotkeys/hotkey_actions.h"
 #include "hotkeys/hotkey_conflict_dialog.h"
+#include "hotkeys/hotkey_row_fields.h"
 #include "ui/buttons.h"
-#include "ui/edits.h"
 #include "ui/form.h"
 #include "ui/lists.h"
 
@@ -42,7 +40,6 @@ class HotkeyEditor : public Form {
   bool CanClose() override;
 
  private:
-  // The list (hotkey_editor.cpp).
   void LoadList();
   bool SaveList();
   void RegisterHotkeys();
@@ -57,18 +54,8 @@ class HotkeyEditor : public Form {
   void ReadLayout();
   void WriteLayout() const;
 
-  // The row being edited (hotkey_editor_row.cpp).
   HotkeyRow& Current() { return rows_[static_cast<std::size_t>(current_)]; }
-  void ShowItem();
   void ShowCurrentRow() { list_.RedrawRows(current_, current_); }
-  void ShowActionControls();
-  void ShowHotkey();
-  void OnDescriptionChange();
-  void OnTextChange(const Edit& edit);
-  void OnActionSelect();
-  void OnChoiceSelect();
-  void OnActiveChange();
-  void OnCombinationChange();
   bool CheckHotkey(const HotkeyRow& candidate);
   bool HeldByOtherProgram(const HotkeyRow& candidate);
 
@@ -76,7 +63,6 @@ class HotkeyEditor : public Form {
   HotkeyActions actions_;
   std::vector<HotkeyRow> rows_;
   int current_ = -1;
-  bool updating_ = false;
   bool modified_ = false;
   // The hotkey file holds what could not be read: saving over it asks first.
   bool unreadFile_ = false;
@@ -89,45 +75,7 @@ class HotkeyEditor : public Form {
        .anchors = {.right = true, .bottom = true},
        .columns = {{L"Description", 115}, {L"Action", 130}, {L"Data", 130}, {L"Hotkey", 90}, {L"Active", 50}},
        .virtualRows = true}};
-  GroupBox group_{
-      *this,
-      {.bounds = {4, 196, 448, 152}, .text = L"Edit hotkey", .anchors = {.top = false, .right = true, .bottom = true}}};
-  Label descriptionLabel_{
-      *this, {.bounds = {12, 218, 78, 13}, .text = L"De&scription:", .anchors = {.top = false, .bottom = true}}};
-  Edit descriptionEdit_{*this,
-                        {.bounds = {92, 215, 352, 21}, .anchors = {.top = false, .right = true, .bottom = true}}};
-  Label actionLabel_{*this,
-                     {.bounds = {12, 244, 78, 13}, .text = L"Ac&tion:", .anchors = {.top = false, .bottom = true}}};
-  ComboBox actionBox_{*this, {.bounds = {92, 241, 352, 240}, .anchors = {.top = false, .right = true, .bottom = true}}};
-  Label dataLabel_{*this, {.bounds = {12, 270, 78, 13}, .anchors = {.top = false, .bottom = true}}};
-  BrowseEdit commandEdit_{*this,
-                          {.bounds = {92, 267, 352, 21},
-                           .anchors = {.top = false, .right = true, .bottom = true},
-                           .dialogTitle = L"Select Program to Run",
-                           .dialogFilter = L"Program Files (*.exe;*.com)|*.exe;*.com|Batch Files (*.bat)|*.bat|"
-                                           L"All Files (*.*)|*.*"}};
-  Edit keysEdit_{
-      *this,
-      {.bounds = {92, 267, 352, 21}, .anchors = {.top = false, .right = true, .bottom = true}, .visible = false}};
-  ComboBox exitBox_{
-      *this,
-      {.bounds = {92, 267, 352, 120}, .anchors = {.top = false, .right = true, .bottom = true}, .visible = false}};
-  ComboBox folderBox_{
-      *this,
-      {.bounds = {92, 267, 352, 160}, .anchors = {.top = false, .right = true, .bottom = true}, .visible = false}};
-  ComboBox itemBox_{
-      *this,
-      {.bounds = {92, 267, 352, 200}, .anchors = {.top = false, .right = true, .bottom = true}, .visible = false}};
-  Label hotkeyLabel_{*this,
-                     {.bounds = {12, 296, 78, 13}, .text = L"&Hotkey:", .anchors = {.top = false, .bottom = true}}};
-  CheckBox ctrlBox_{*this, {.bounds = {92, 293, 42, 20}, .text = L"Ctrl", .anchors = {.top = false, .bottom = true}}};
-  CheckBox altBox_{*this, {.bounds = {136, 293, 40, 20}, .text = L"Alt", .anchors = {.top = false, .bottom = true}}};
-  CheckBox shiftBox_{*this,
-                     {.bounds = {178, 293, 46, 20}, .text = L"Shift", .anchors = {.top = false, .bottom = true}}};
-  CheckBox winBox_{*this, {.bounds = {226, 293, 42, 20}, .text = L"Win", .anchors = {.top = false, .bottom = true}}};
-  ComboBox keyBox_{*this, {.bounds = {272, 293, 172, 300}, .anchors = {.top = false, .right = true, .bottom = true}}};
-  CheckBox activeBox_{
-      *this, {.bounds = {92, 321, 160, 20}, .text = L"H&otkey is active", .anchors = {.top = false, .bottom = true}}};
+  HotkeyRowFields fields_{*this};
   Button newButton_{*this, {.bounds = {460, 4, 75, 25}, .text = L"&New", .anchors = {.left = false, .right = true}}};
   Button deleteButton_{*this,
                        {.bounds = {460, 33, 75, 25}, .text = L"&Delete", .anchors = {.left = false, .right = true}}};

@@ -8,7 +8,6 @@
 #include "ui/gdi.h"
 #include "ui/menu.h"
 #include "ui/panels.h"
-#include "ui/timer.h"
 
 namespace qrv {
 namespace {
@@ -176,13 +175,6 @@ void Form::PaintTitleBand(HDC dc, int height, COLORREF colour) {
   FillRect(dc, &band, brush.Get());
 }
 
-UINT_PTR Form::AddTimer(Timer& timer) {
-  timers_.push_back(&timer);
-  return nextTimerId_++;
-}
-
-void Form::RemoveTimer(Timer& timer) { std::erase(timers_, &timer); }
-
 // The dialog keys of this form's windows: Tab, Enter, Esc, mnemonics, arrows,
 // and Ctrl+Tab or Ctrl+PageDown for tab pages. Esc in an open drop-down list
 // closes the list and does nothing else, before the form sees the key.
@@ -267,11 +259,7 @@ LRESULT Form::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
       DpiChangedTo(HIWORD(wp), *reinterpret_cast<RECT*>(lp));
       return 0;
     case WM_TIMER:
-      // A handler may free timers: look each one up again before it runs.
-      for (Timer* timer : std::vector<Timer*>(timers_)) {
-        if (std::find(timers_.begin(), timers_.end(), timer) == timers_.end()) continue;
-        if (timer->Id() == wp && timer->Running() && timer->onTimer) timer->onTimer();
-      }
+      timers_.Run(wp);
       return 0;
   }
   return Window::WndProc(msg, wp, lp);

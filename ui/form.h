@@ -16,12 +16,12 @@
 #include "ui/control.h"
 #include "ui/dialog_keys.h"
 #include "ui/dialogs.h"
+#include "ui/form_timers.h"
 #include "ui/window.h"
 
 namespace qrv {
 
 class MenuBar;
-class Timer;
 
 enum class FormStyle { kDialog, kSizable, kBorderless };
 enum class CloseAction { kHide, kFree };
@@ -97,8 +97,7 @@ class Form : public Window, public Container {
 
   // Used by MenuBar and Timer.
   void SetMenuBar(MenuBar* bar) { menuBar_ = bar; }
-  UINT_PTR AddTimer(Timer& timer);
-  void RemoveTimer(Timer& timer);
+  FormTimers& Timers() { return timers_; }
 
  protected:
   // A form's own handlers: override and fall back to Form::WndProc.
@@ -126,8 +125,7 @@ class Form : public Window, public Container {
   bool inModal_ = false;
   DialogResult result_ = DialogResult::kNone;
   MenuBar* menuBar_ = nullptr;
-  std::vector<Timer*> timers_;
-  UINT_PTR nextTimerId_ = 1;
+  FormTimers timers_;
   std::vector<std::unique_ptr<Form>> owned_;
 };
 

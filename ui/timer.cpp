@@ -5,13 +5,13 @@
 namespace qrv {
 
 Timer::Timer(Form& owner, UINT interval, bool enabled)
-    : owner_(owner), id_(owner.AddTimer(*this)), interval_(interval), enabled_(enabled) {
+    : owner_(owner), id_(owner.Timers().Add(*this)), interval_(interval), enabled_(enabled) {
   Update();
 }
 
 Timer::~Timer() {
   if (running_ && owner_.Handle()) KillTimer(owner_.Handle(), id_);
-  owner_.RemoveTimer(*this);
+  owner_.Timers().Remove(*this);
 }
 
 void Timer::SetInterval(UINT ms) {
