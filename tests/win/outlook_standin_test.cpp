@@ -5,6 +5,7 @@
 #include <functional>
 #include <iterator>
 
+#include "classes_key.h"
 #include "registration.h"
 #include "standin_fixture.h"
 
@@ -392,11 +393,8 @@ TEST_F(Registration, OutlooksAppPathNamesTheStandInUntilItIsUnregistered) {
   EXPECT_EQ(Value(kAppPath, L"Path", machine_), L"C:\\Stand In\\");
   ASSERT_TRUE(standin::UnregisterServer());
   EXPECT_EQ(Value(kAppPath, nullptr, machine_), L"(none)");
-  HKEY key = nullptr;
-  ASSERT_EQ(RegCreateKeyExW(machine_, kAppPath, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr), ERROR_SUCCESS);
-  const wchar_t real[] = L"C:\\Office\\OUTLOOK.EXE";
-  RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(real), sizeof real);
-  RegCloseKey(key);
+  const std::wstring real = L"C:\\Office\\OUTLOOK.EXE";
+  SetKeyText(machine_, kAppPath, nullptr, real);
   ASSERT_TRUE(standin::UnregisterServer());
   EXPECT_EQ(Value(kAppPath, nullptr, machine_), real);
 }
@@ -415,11 +413,8 @@ TEST_F(Registration, UnregisteringRemovesItsOwnClassAndLeavesAnotherOutlooksName
 
   // Once another Outlook holds the name, only our class goes.
   ASSERT_TRUE(standin::RegisterServer(kProgram));
-  HKEY name = nullptr;
-  ASSERT_EQ(RegOpenKeyExW(classes_, L"Outlook.Application\\CLSID", 0, KEY_SET_VALUE, &name), ERROR_SUCCESS);
-  const wchar_t other[] = L"{12345678-1234-1234-1234-123456789ABC}";
-  RegSetValueExW(name, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(other), sizeof other);
-  RegCloseKey(name);
+  const std::wstring other = L"{12345678-1234-1234-1234-123456789ABC}";
+  SetKeyText(classes_, L"Outlook.Application\\CLSID", nullptr, other);
   ASSERT_TRUE(standin::UnregisterServer());
   EXPECT_EQ(Value(L"Outlook.Application\\CLSID"), other);
   EXPECT_EQ(Value(server.c_str()), L"(none)");
@@ -427,13 +422,7 @@ TEST_F(Registration, UnregisteringRemovesItsOwnClassAndLeavesAnotherOutlooksName
 
 TEST_F(Registration, AnEarlierInProcessRegistrationIsReplaced) {
   const std::wstring clsid = L"CLSID\\{3E6C0C8A-5B3F-4B8E-9E2D-7A1C4F0B9D21}";
-  HKEY old = nullptr;
-  ASSERT_EQ(RegCreateKeyExW(classes_, (clsid + L"\\InprocServer32").c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &old,
-                            nullptr),
-            ERROR_SUCCESS);
-  const wchar_t library[] = L"C:\\Stand In\\outlook_standin.dll";
-  RegSetValueExW(old, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(library), sizeof library);
-  RegCloseKey(old);
+  SetKeyText(classes_, clsid + L"\\InprocServer32", nullptr, L"C:\\Stand In\\outlook_standin.dll");
   ASSERT_TRUE(standin::RegisterServer(kProgram));
   EXPECT_EQ(Value((clsid + L"\\InprocServer32").c_str()), L"(none)");
   EXPECT_EQ(Value((clsid + L"\\LocalServer32").c_str()), L"\"" + std::wstring(kProgram) + L"\"");
