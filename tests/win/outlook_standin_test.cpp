@@ -2,7 +2,6 @@
 // Outlook's name, finding items with the conditions the bar writes, keeping
 // recipients, attachments and what was saved, sent and shown, and writing a
 // store file that reads back as it was.
-#include <functional>
 #include <iterator>
 
 #include "classes_key.h"
@@ -33,15 +32,6 @@ class Outlook {
   OleObject app;
   OleObject session;
 };
-
-std::string Message(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (const OleError& error) {
-    return error.what();
-  }
-  return "(no error)";
-}
 
 TEST_F(OutlookStandIn, IsRegisteredUnderOutlooksNameAsALocalServer) {
   CLSID clsid{};
@@ -105,19 +95,19 @@ TEST_F(OutlookStandIn, FindNextWalksTheMatchesAndUnsavedItemsAreNotInAFolder) {
   EXPECT_TRUE(items.Call("FindNext").IsEmpty());
   EXPECT_TRUE(items.Call("FindNext").IsEmpty());
   EXPECT_EQ(items.Call("Item", 2).Object().Get("CompanyName").Text(), "Acme Trading");
-  EXPECT_EQ(Message([&] { items.Call("Item", 5); }), "There is no item at position 5.");
+  EXPECT_EQ(FailureOf([&] { items.Call("Item", 5); }), "There is no item at position 5.");
 }
 
 TEST_F(OutlookStandIn, ConditionsOutlookCannotReadAreRefusedWithItsMessage) {
   Seed(kSeed);
   const Outlook outlook(StartOutlook());
   // A name with a quote in it, put in without escaping, breaks the condition.
-  EXPECT_EQ(Message([&] { outlook.Find(10, "[FullName] = \"Bob \"Jr\" Smith\""); }),
+  EXPECT_EQ(FailureOf([&] { outlook.Find(10, "[FullName] = \"Bob \"Jr\" Smith\""); }),
             "Cannot parse condition. Error at \"Jr\" Smith\"\".");
-  EXPECT_EQ(Message([&] { outlook.Find(10, "[Nickname] = \"Bob\""); }),
+  EXPECT_EQ(FailureOf([&] { outlook.Find(10, "[Nickname] = \"Bob\""); }),
             "The property \"Nickname\" in the condition is unknown.");
-  EXPECT_EQ(Message([&] { outlook.Find(10, "[FullName] = \"Bob"); }), "Cannot parse condition. Error at \"Bob\".");
-  EXPECT_EQ(Message([&] { outlook.Find(10, "[FullName] = \"Bob\" andalso"); }),
+  EXPECT_EQ(FailureOf([&] { outlook.Find(10, "[FullName] = \"Bob"); }), "Cannot parse condition. Error at \"Bob\".");
+  EXPECT_EQ(FailureOf([&] { outlook.Find(10, "[FullName] = \"Bob\" andalso"); }),
             "Cannot parse condition. Error at \"andalso\".");
 }
 
@@ -125,7 +115,7 @@ TEST_F(OutlookStandIn, TheSharedContactsFolderIsReachedByNameOnlyWhenItExists) {
   {
     const Outlook outlook(StartOutlook());
     const OleObject contacts = outlook.session.Call("Folders", 1).Object().Call("Folders", "Contacts").Object();
-    EXPECT_EQ(Message([&] { contacts.Call("Folders", "Contacts-Shared"); }),
+    EXPECT_EQ(FailureOf([&] { contacts.Call("Folders", "Contacts-Shared"); }),
               "The folder \"Contacts-Shared\" was not found.");
   }
   Seed(kSeed);
@@ -146,7 +136,7 @@ TEST_F(OutlookStandIn, RecipientsResolveUnlessToldOtherwiseAndSendNeedsThemAll) 
   Configure("unresolved=Nobody Known\r\n");
   const Outlook outlook(StartOutlook());
   const OleObject mail = outlook.app.Call("CreateItem", 0).Object();
-  EXPECT_EQ(Message([&] { mail.Call("Send"); }), "There must be at least one name in the To, Cc or Bcc box.");
+  EXPECT_EQ(FailureOf([&] { mail.Call("Send"); }), "There must be at least one name in the To, Cc or Bcc box.");
   const OleObject recipients = mail.Get("Recipients").Object();
   recipients.Call("Add", "Bob Smith");
   recipients.Call("Add", "nobody known");
@@ -156,8 +146,9 @@ TEST_F(OutlookStandIn, RecipientsResolveUnlessToldOtherwiseAndSendNeedsThemAll) 
   EXPECT_FALSE(recipients.Call("Item", 3).Object().Call("Resolve").Bool());
   recipients.Call("Item", 2).Object().Put("Type", 2);
   EXPECT_EQ(recipients.Get("Count").Int(), 3);
-  EXPECT_EQ(Message([&] { recipients.Call("Item", 4); }), "Array index out of bounds: there is nothing at position 4.");
-  EXPECT_EQ(Message([&] { mail.Call("Send"); }), "Outlook does not recognize one or more names.");
+  EXPECT_EQ(FailureOf([&] { recipients.Call("Item", 4); }),
+            "Array index out of bounds: there is nothing at position 4.");
+  EXPECT_EQ(FailureOf([&] { mail.Call("Send"); }), "Outlook does not recognize one or more names.");
 
   const StoreSection stored = Stored("Item", "1");
   EXPECT_EQ(stored.Get("Recipient2"), "nobody known");
@@ -168,7 +159,7 @@ TEST_F(OutlookStandIn, RecipientsResolveUnlessToldOtherwiseAndSendNeedsThemAll) 
   Configure("");
   recipients.Call("Item", 3).Object().Put("Type", 1);
   recipients.Call("Add", "Ann");
-  EXPECT_EQ(Message([&] { mail.Call("Send"); }), "Outlook does not recognize one or more names.");
+  EXPECT_EQ(FailureOf([&] { mail.Call("Send"); }), "Outlook does not recognize one or more names.");
 }
 
 TEST_F(OutlookStandIn, SendRecordsTheItemAsSentAndATaskMustBeAssignedFirst) {
@@ -178,10 +169,10 @@ TEST_F(OutlookStandIn, SendRecordsTheItemAsSentAndATaskMustBeAssignedFirst) {
   mail.Call("Send");
   const OleObject task = outlook.app.Call("CreateItem", 3).Object();
   task.Get("Recipients").Object().Call("Add", "Bob Smith");
-  EXPECT_EQ(Message([&] { task.Call("Send"); }), "The task has not been assigned to anyone.");
+  EXPECT_EQ(FailureOf([&] { task.Call("Send"); }), "The task has not been assigned to anyone.");
   task.Call("Assign");
   task.Call("Send");
-  EXPECT_EQ(Message([&] { outlook.app.Call("CreateItem", 2).Object().Call("Send"); }),
+  EXPECT_EQ(FailureOf([&] { outlook.app.Call("CreateItem", 2).Object().Call("Send"); }),
             "The automation object has no member \"Send\".");
 
   const StoreSection sentMail = Stored("Item", "1");
@@ -200,10 +191,10 @@ TEST_F(OutlookStandIn, AttachmentsNeedAFileThatExistsAndNotesHaveNone) {
   Seed("; any file that exists will do\r\n");
   const OleObject attachments = outlook.app.Call("CreateItem", 1).Object().Get("Attachments").Object();
   EXPECT_EQ(attachments.Call("Add", file, 5).Object().Get("FileName").Text(), "seed.ini");
-  EXPECT_EQ(Message([&] { attachments.Call("Add", FolderPath() + "\\missing.txt", 1); }),
+  EXPECT_EQ(FailureOf([&] { attachments.Call("Add", FolderPath() + "\\missing.txt", 1); }),
             "Cannot find the file \"" + FolderPath() + "\\missing.txt\". Check the path and the file name.");
-  EXPECT_EQ(Message([&] { attachments.Call("Add", file, 3); }), "The attachment type 3 is not valid.");
-  EXPECT_EQ(Message([&] { outlook.app.Call("CreateItem", 5).Object().Get("Attachments"); }),
+  EXPECT_EQ(FailureOf([&] { attachments.Call("Add", file, 3); }), "The attachment type 3 is not valid.");
+  EXPECT_EQ(FailureOf([&] { outlook.app.Call("CreateItem", 5).Object().Get("Attachments"); }),
             "The automation object has no member \"Attachments\".");
 
   const StoreSection stored = Stored("Item", "1");
@@ -221,7 +212,7 @@ TEST_F(OutlookStandIn, StoreFileShowsEachChangeWhileOutlookRuns) {
   note.Put("Height", 298);
   note.Call("Display");
   EXPECT_EQ(note.Get("Subject").Text(), "Call Bob");
-  EXPECT_EQ(Message([&] { note.Put("Subject", "x"); }), "The property \"Subject\" is read-only.");
+  EXPECT_EQ(FailureOf([&] { note.Put("Subject", "x"); }), "The property \"Subject\" is read-only.");
   EXPECT_EQ(outlook.app.Get("Inspectors").Object().Get("Count").Int(), 1);
 
   const StoreSection shown = Stored("Item", "1");
@@ -239,7 +230,7 @@ TEST_F(OutlookStandIn, StoreFileShowsEachChangeWhileOutlookRuns) {
   meeting.Put("End", "3/5/2004");
   meeting.Put("AllDayEvent", false);
   meeting.Put("MeetingStatus", 1);
-  EXPECT_EQ(Message([&] { meeting.Put("Start", "the day after"); }), "Type mismatch. (Start)");
+  EXPECT_EQ(FailureOf([&] { meeting.Put("Start", "the day after"); }), "Type mismatch. (Start)");
   Configure("item-windows=closed\r\n");
   EXPECT_EQ(outlook.app.Get("Inspectors").Object().Get("Count").Int(), 0);
 
