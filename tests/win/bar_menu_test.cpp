@@ -183,8 +183,8 @@ TEST_F(BarMenu, ABarOffTheScreenAboveOrBelowComesBackWhole) {
   }
 }
 
-// Where the help viewer stands and how it is reused is the help viewer's own
-// test; the bar's is that it stays off the top of other programs, unlike the bar.
+// Help opened from the bar does not stay on top of other programs as the bar
+// does; where the viewer stands and how it is reused is the help viewer's own test.
 TEST_F(BarMenu, TheHelpViewerIsNotOnTopAndAGonePreferencesWindowIsNoneToReuse) {
   bar_->ShowHelp(0);
   HelpViewer* viewer = OpenHelpViewer();
