@@ -2,8 +2,6 @@
 // now, in a month-first and a day-first locale.
 #include <gtest/gtest.h>
 
-#include <array>
-
 #include "core/quick_entry.h"
 
 namespace qrv {
@@ -40,6 +38,20 @@ void ExpectDates(std::initializer_list<DateCase> cases, const LocaleFacts& local
     const auto r = Read(c.subject, c.today, locale);
     EXPECT_EQ(r.startDate, c.start) << c.subject;
     EXPECT_EQ(r.endDate, c.end) << c.subject;
+  }
+}
+
+struct TimeCase {
+  const char* subject;
+  const char* start;
+  const char* end = "";
+};
+
+void ExpectTimes(std::initializer_list<TimeCase> cases) {
+  for (const auto& c : cases) {
+    const auto r = Read(c.subject);
+    EXPECT_EQ(r.startTime, c.start) << c.subject;
+    EXPECT_EQ(r.endTime, c.end) << c.subject;
   }
 }
 
@@ -143,40 +155,35 @@ TEST(DateWords, LocaleNamesAreTheOnesRead) {
 }
 
 TEST(DateWords, TimesInEveryForm) {
-  const std::tuple<const char*, const char*, const char*> cases[] = {{"lunch at noon", "12:00pm", ""},
-                                                                     {"midnight", "12:00am", ""},
-                                                                     {"9a", "9:00am", ""},
-                                                                     {"11PM", "11:00pm", ""},
-                                                                     {"9:30pm", "9:30pm", ""},
-                                                                     {"9:30p", "9:30pm", ""},
-                                                                     {"9:30", "9:30am", ""},
-                                                                     {"17:45", "5:45pm", ""},
-                                                                     {"0:15", "12:15am", ""},
-                                                                     {"9 am", "9:00am", ""},
-                                                                     {"10 p.m.", "10:00pm", ""},
-                                                                     {"9:30 pm", "9:30pm", ""},
-                                                                     {"9am-5pm", "9:00am", "5:00pm"},
-                                                                     {"9:00 to 17:30", "9:00am", "5:30pm"},
-                                                                     {"1 2pm 3pm 4pm", "2:00pm", "3:00pm"},
-                                                                     {"930", "", ""},
-                                                                     {"930am", "", ""},
-                                                                     {"9:5pm", "", ""},
-                                                                     {"13pm", "", ""},
-                                                                     {"buy a car", "", ""},
-                                                                     {"page 5 p", "5:00pm", ""},
-                                                                     {"in 2 hours", "12:15 pm", ""},
-                                                                     {"in 45 mins", "11:00 am", ""},
-                                                                     {"in 1 minute", "10:16 am", ""},
-                                                                     {"in 30 hours", "4:15 pm", ""},
-                                                                     {"in 38 hours", "", ""},
-                                                                     {"in 1093 hours", "", ""},
-                                                                     {"in -1 hours", "", ""},
-                                                                     {"in 9999 minutes", "", ""}};
-  for (const auto& [subject, start, end] : cases) {
-    const auto r = Read(subject);
-    EXPECT_EQ(r.startTime, start) << subject;
-    EXPECT_EQ(r.endTime, end) << subject;
-  }
+  ExpectTimes({{"lunch at noon", "12:00pm"},
+               {"midnight", "12:00am"},
+               {"9a", "9:00am"},
+               {"11PM", "11:00pm"},
+               {"9:30pm", "9:30pm"},
+               {"9:30p", "9:30pm"},
+               {"9:30", "9:30am"},
+               {"17:45", "5:45pm"},
+               {"0:15", "12:15am"},
+               {"9 am", "9:00am"},
+               {"10 p.m.", "10:00pm"},
+               {"9:30 pm", "9:30pm"},
+               {"9am-5pm", "9:00am", "5:00pm"},
+               {"9:00 to 17:30", "9:00am", "5:30pm"},
+               {"1 2pm 3pm 4pm", "2:00pm", "3:00pm"},
+               {"930", ""},
+               {"930am", ""},
+               {"9:5pm", ""},
+               {"13pm", ""},
+               {"buy a car", ""},
+               {"page 5 p", "5:00pm"},
+               {"in 2 hours", "12:15 pm"},
+               {"in 45 mins", "11:00 am"},
+               {"in 1 minute", "10:16 am"},
+               {"in 30 hours", "4:15 pm"},
+               {"in 38 hours", ""},
+               {"in 1093 hours", ""},
+               {"in -1 hours", ""},
+               {"in 9999 minutes", ""}});
 }
 
 TEST(DateWords, APartAfterADashIsReadAsTheNextWord) {
@@ -189,19 +196,14 @@ TEST(DateWords, APartAfterADashIsReadAsTheNextWord) {
 }
 
 TEST(DateWords, RangesMarksAndMidnightReadAsMeant) {
-  const std::array<std::array<const char*, 3>, 8> cases{{{"call 3-5pm", "3:00pm", "5:00pm"},
-                                                         {"8-10am", "8:00am", "10:00am"},
-                                                         {"11-1pm", "11:00am", "1:00pm"},
-                                                         {"10am-2pm", "10:00am", "2:00pm"},
-                                                         {"meet at 3pm.", "3:00pm", ""},
-                                                         {"lunch (noon)", "12:00pm", ""},
-                                                         {"call me at 9am!", "9:00am", ""},
-                                                         {"0x10 people", "", ""}}};
-  for (const auto& [subject, start, end] : cases) {
-    const auto r = Read(subject);
-    EXPECT_EQ(r.startTime, start) << subject;
-    EXPECT_EQ(r.endTime, end) << subject;
-  }
+  ExpectTimes({{"call 3-5pm", "3:00pm", "5:00pm"},
+               {"8-10am", "8:00am", "10:00am"},
+               {"11-1pm", "11:00am", "1:00pm"},
+               {"10am-2pm", "10:00am", "2:00pm"},
+               {"meet at 3pm.", "3:00pm"},
+               {"lunch (noon)", "12:00pm"},
+               {"call me at 9am!", "9:00am"},
+               {"0x10 people", ""}});
   EXPECT_EQ(Read("party (friday)").startDate, kFriday);
   EXPECT_EQ(Read("party friday?").startDate, kFriday);
   EXPECT_EQ(Read("meet 9-5").startDate, (Date{2003, 9, 5}));  // still a date

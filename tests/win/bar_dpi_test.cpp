@@ -82,18 +82,26 @@ TEST_F(BarAtDpi, WidthButtonsPicturesAndShapeScaleTogether) {
   ASSERT_FALSE(bar_->BackgroundPicture().Empty()) << "the bar's pictures are not compiled in";
   const RECT shapeAt96 = ShapeBox(bar_->Handle());
   EXPECT_EQ(Box(shapeAt96), Box(DrawnBox(bar_->BackgroundPicture())));
-
-  bar_->ApplyDpi(144);
-  EXPECT_EQ(Width(), 57);
-  EXPECT_EQ(Height(), 453);
-  EXPECT_EQ(bar_->BackgroundPicture().Width(), 156);
-  EXPECT_EQ(bar_->BackgroundPicture().Height(), 453);
-  // The note button: 12, 54, 25 x 24 at 96 DPI; its strip of four the one drawn at 150 %.
   const BarButton& note = bar_->Buttons().NewItemButton(EntryType::kNote);
-  EXPECT_EQ(Box(note.PlacedRect()), Box({18, 81, 56, 117}));
-  EXPECT_EQ(note.Glyph().Width(), 4 * 38);
-  EXPECT_EQ(note.Glyph().Height(), 36);
-  EXPECT_EQ(bar_->Buttons().FolderButton(FolderKind::kNotes).PlacedRect().bottom, 117);
+  const BarButton& notes = bar_->Buttons().FolderButton(FolderKind::kNotes);
+  const RECT noteAt96 = note.PlacedRect(), notesAt96 = notes.PlacedRect();
+  const SIZE backAt96{bar_->BackgroundPicture().Width(), bar_->BackgroundPicture().Height()};
+  const SIZE glyphAt96{note.Glyph().Width() / 4, note.Glyph().Height()};  // a strip of four
+
+  // At 150 % every measure is half as large again, each picture the one drawn at that size.
+  const auto at144 = [](LONG size) { return MulDiv(size, 144, 96); };
+  const auto rectAt144 = [&](const RECT& r) {
+    return Box({at144(r.left), at144(r.top), at144(r.right), at144(r.bottom)});
+  };
+  bar_->ApplyDpi(144);
+  EXPECT_EQ(Width(), at144(BarWindow::kOpenWidth));
+  EXPECT_EQ(Height(), at144(BarWindow::kHeight));
+  EXPECT_EQ(bar_->BackgroundPicture().Width(), at144(backAt96.cx));
+  EXPECT_EQ(bar_->BackgroundPicture().Height(), at144(backAt96.cy));
+  EXPECT_EQ(Box(note.PlacedRect()), rectAt144(noteAt96));
+  EXPECT_EQ(Box(notes.PlacedRect()), rectAt144(notesAt96));
+  EXPECT_EQ(note.Glyph().Width(), 4 * at144(glyphAt96.cx));
+  EXPECT_EQ(note.Glyph().Height(), at144(glyphAt96.cy));
   // The shape is the outline of the bigger background, not the small one.
   const RECT shapeAt144 = ShapeBox(bar_->Handle());
   EXPECT_EQ(Box(shapeAt144), Box(DrawnBox(bar_->BackgroundPicture())));
@@ -102,8 +110,8 @@ TEST_F(BarAtDpi, WidthButtonsPicturesAndShapeScaleTogether) {
   // Back at 96 DPI, everything is as it was.
   bar_->ApplyDpi(96);
   EXPECT_EQ(Width(), BarWindow::kOpenWidth);
-  EXPECT_EQ(Box(note.PlacedRect()), Box({12, 54, 37, 78}));
-  EXPECT_EQ(note.Glyph().Width(), 4 * 25);
+  EXPECT_EQ(Box(note.PlacedRect()), Box(noteAt96));
+  EXPECT_EQ(note.Glyph().Width(), 4 * glyphAt96.cx);
   EXPECT_EQ(Box(ShapeBox(bar_->Handle())), Box(shapeAt96));
 }
 
@@ -111,10 +119,10 @@ TEST_F(BarAtDpi, CollapsingAndOpeningKeepTheScaledWidths) {
   bar_->ApplyDpi(144);
   bar_->ToggleCollapsed();
   EXPECT_TRUE(bar_->Collapsed());
-  EXPECT_EQ(Width(), 9);
+  EXPECT_EQ(Width(), MulDiv(BarWindow::kCollapsedWidth, 144, 96));
   bar_->ToggleCollapsed();
   EXPECT_FALSE(bar_->Collapsed());
-  EXPECT_EQ(Width(), 57);
+  EXPECT_EQ(Width(), MulDiv(BarWindow::kOpenWidth, 144, 96));
 }
 
 // The side of the square 32-bit picture a menu item has its owner draw, or 0;

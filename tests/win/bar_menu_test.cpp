@@ -4,7 +4,9 @@
 
 #include "bar/categories_dialog.h"
 #include "bar_fixture.h"
+#include "classes_key.h"
 #include "help/help_viewer.h"
+#include "ui_test_support.h"
 
 namespace qrv::testing {
 namespace {
@@ -132,10 +134,7 @@ HWND OpenFromMenu(BarWindow& bar) {
 
 void CloseAndWait(HWND window) {
   PostMessageW(window, WM_CLOSE, 0, 0);
-  for (int n = 0; n < 50 && IsWindow(window); ++n) {
-    Application::Get().ProcessMessages();
-    Sleep(20);
-  }
+  for (int n = 0; n < 50 && IsWindow(window); ++n) Pump(20);
 }
 
 RECT PlaceOf(HWND window) {
@@ -179,33 +178,20 @@ TEST_F(BarMenu, ABarOffTheScreenAboveOrBelowComesBackWhole) {
       const RECT r = bar_->WindowRect();
       return r.top >= 0 && r.bottom <= screenHeight;
     };
-    for (int n = 0; n < 150 && !onScreen(); ++n) {
-      Application::Get().ProcessMessages();
-      Sleep(20);
-    }
+    for (int n = 0; n < 150 && !onScreen(); ++n) Pump(20);
     EXPECT_TRUE(onScreen()) << top;
   }
 }
 
-TEST_F(BarMenu, TheHelpViewerAndThePreferencesWindowKeepTheirPlaces) {
-  // Help opens beside the bar at its top; asked again, the open viewer is
-  // reused where the user put it, on the page asked for.
+// Help opened from the bar does not stay on top of other programs as the bar
+// does; where the viewer stands and how it is reused is the help viewer's own test.
+TEST_F(BarMenu, TheHelpViewerIsNotOnTopAndAGonePreferencesWindowIsNoneToReuse) {
   bar_->ShowHelp(0);
   HelpViewer* viewer = OpenHelpViewer();
   ASSERT_NE(viewer, nullptr);
-  EXPECT_EQ(viewer->WindowRect().left, 395);
-  EXPECT_FALSE(GetWindowLongPtrW(viewer->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);  // unlike the bar
-  viewer->SetWindowRect(500, 20, 420, 450);
-  bar_->ShowHelp(4);
-  EXPECT_EQ(OpenHelpViewer(), viewer);
-  EXPECT_EQ(viewer->CurrentPage(), 4);
-  EXPECT_EQ(viewer->WindowRect().left, 500);
+  EXPECT_FALSE(GetWindowLongPtrW(viewer->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
   viewer->Close();
-  for (int n = 0; n < 50 && OpenHelpViewer(); ++n) {
-    Application::Get().ProcessMessages();
-    Sleep(20);
-  }
-  EXPECT_EQ(OpenHelpViewer(), nullptr);
+  for (int n = 0; n < 50 && OpenHelpViewer(); ++n) Pump(20);
 
   // A window that went without clearing its handle is no window to reuse.
   auto prefs = std::make_unique<Form>(FormArgs{.caption = L"prefs", .clientSize = {300, 200}});
@@ -279,13 +265,7 @@ class CategoryNamesRead : public ::testing::Test {
   void TearDown() override { RegDeleteTreeW(HKEY_CURRENT_USER, kOffice); }
   // A value of a version's key (name null: its default value).
   void SetValue(const wchar_t* version, const wchar_t* name, DWORD type, const std::wstring& text) {
-    HKEY key;
-    const std::wstring path = std::wstring(kOffice) + L"\\" + version + L"\\Outlook\\Categories";
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExW(key, name, 0, type, reinterpret_cast<const BYTE*>(text.c_str()),
-                   static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
-    RegCloseKey(key);
+    SetKeyText(HKEY_CURRENT_USER, std::wstring(kOffice) + L"\\" + version + L"\\Outlook\\Categories", name, text, type);
   }
   static std::vector<std::string> Read() { return ReadCategoryNames(kOffice); }
 };

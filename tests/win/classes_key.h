@@ -1,5 +1,6 @@
 // Reading and setting keys of HKEY_CLASSES_ROOT (the machine-wide classes key
-// under Wine) and of the user's own classes in the association tests.
+// under Wine) and of the user's own classes in the association tests, and
+// setting a text value of any key the tests make.
 #pragma once
 
 #include <windows.h>
@@ -43,10 +44,16 @@ inline void RemoveClassKey(const std::wstring& path) {
   RegDeleteTreeW(HKEY_CLASSES_ROOT, path.c_str());
 }
 
-inline void SetClassesDefault(const std::wstring& path, const std::wstring& value) {
-  ASSERT_EQ(RegSetKeyValueW(HKEY_CLASSES_ROOT, path.c_str(), nullptr, REG_SZ, value.c_str(),
+// Sets a value of a key, making the key when it is missing (name null: its default value).
+inline void SetKeyText(HKEY root, const std::wstring& path, const wchar_t* name, const std::wstring& value,
+                       DWORD type = REG_SZ) {
+  ASSERT_EQ(RegSetKeyValueW(root, path.c_str(), name, type, value.c_str(),
                             static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))),
             ERROR_SUCCESS);
+}
+
+inline void SetClassesDefault(const std::wstring& path, const std::wstring& value) {
+  SetKeyText(HKEY_CLASSES_ROOT, path, nullptr, value);
 }
 
 }  // namespace qrv::testing

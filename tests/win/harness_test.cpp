@@ -1,11 +1,8 @@
 // The ground the Windows tests stand on: under Wine a test program can create a
-// window, a named mutex and a registry value, and the system code page agrees
-// with the core's conversion table.
+// window, a named mutex and a registry value.
 #include <windows.h>
 
 #include <gtest/gtest.h>
-
-#include "core/codepage.h"
 
 namespace {
 
@@ -46,16 +43,6 @@ TEST(WineHarness, RegistryValueIsWrittenAndReadBack) {
   EXPECT_STREQ(read, L"YES");
   RegCloseKey(key);
   EXPECT_EQ(RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\QV\\HarnessTest"), ERROR_SUCCESS);
-}
-
-TEST(WineHarness, SystemCodePageAgreesWithTheCoreTable) {
-  ASSERT_EQ(GetACP(), 1252u);
-  for (int b = 0; b < 256; ++b) {
-    const char byte = static_cast<char>(b);
-    wchar_t wide = 0;
-    ASSERT_EQ(MultiByteToWideChar(CP_ACP, 0, &byte, 1, &wide, 1), 1);
-    EXPECT_EQ(static_cast<char16_t>(wide), qrv::AnsiCharToUnicode(static_cast<unsigned char>(b))) << "byte " << b;
-  }
 }
 
 }  // namespace

@@ -28,6 +28,20 @@ class HelpViewerTest : public ::testing::Test {
     Pump(50);
   }
   std::wstring Header(int page) { return qrv::Widen(qrv::ProgramHelpBook().Find(page)->header); }
+  // The page's selection, first and last character.
+  static std::pair<long, long> Selection(HWND page) {
+    CHARRANGE range{};
+    SendMessageW(page, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    return {range.cpMin, range.cpMax};
+  }
+  // A click on a character of the page.
+  static void ClickCharacter(HWND page, long character) {
+    POINTL at{};
+    SendMessageW(page, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&at), character);
+    POINT screen{at.x + 2, at.y + 4};
+    ClientToScreen(page, &screen);
+    qrv::testing::ClickAt(screen);
+  }
   // Clicks the link of the page shown that leads to a page.
   void ClickLinkTo(qrv::HelpViewer& viewer, int target) {
     qrv::HelpPageView& view = viewer.PageView();
@@ -37,11 +51,7 @@ class HelpViewerTest : public ::testing::Test {
       SendMessageW(view.Handle(), EM_SETSEL, static_cast<WPARAM>(link.start), link.start);
       SendMessageW(view.Handle(), EM_SCROLLCARET, 0, 0);
       Pump(30);
-      POINTL at{};
-      SendMessageW(view.Handle(), EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&at), link.start + 1);
-      POINT screen{at.x + 2, at.y + 4};
-      ClientToScreen(view.Handle(), &screen);
-      qrv::testing::ClickAt(screen);
+      ClickCharacter(view.Handle(), link.start + 1);
       Pump(80);
       return;
     }
@@ -100,11 +110,7 @@ TEST_F(HelpViewerTest, TabAndShiftTabMoveBetweenTheLinksAndEnterFollowsOne) {
   qrv::HelpPageView& view = viewer.PageView();
   const auto links = view.Links();
   ASSERT_GE(links.size(), 3u);
-  const auto selected = [&] {
-    CHARRANGE range{};
-    SendMessageW(view.Handle(), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
-    return std::pair<long, long>{range.cpMin, range.cpMax};
-  };
+  const auto selected = [&] { return Selection(view.Handle()); };
   view.Focus();
   // Enter with no link selected goes nowhere.
   qrv::testing::PressKeys({VK_RETURN});
@@ -149,16 +155,7 @@ TEST_F(HelpViewerTest, ThePageShowsNoCaretAndItsKeysScrollIt) {
     return GetGUIThreadInfo(GetCurrentThreadId(), &thread) && thread.hwndCaret == page;
   };
   const auto firstLine = [&] { return SendMessageW(page, EM_GETFIRSTVISIBLELINE, 0, 0); };
-  const auto selection = [&] {
-    CHARRANGE range{};
-    SendMessageW(page, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
-    return range;
-  };
-  POINTL at{};
-  SendMessageW(page, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&at), 3);
-  POINT screen{at.x + 2, at.y + 4};
-  ClientToScreen(page, &screen);
-  qrv::testing::ClickAt(screen);
+  ClickCharacter(page, 3);
   Pump(50);
   ASSERT_EQ(GetFocus(), page);
   EXPECT_FALSE(caretInPage());
@@ -172,11 +169,10 @@ TEST_F(HelpViewerTest, ThePageShowsNoCaretAndItsKeysScrollIt) {
   EXPECT_GT(firstLine(), 3);
   EXPECT_FALSE(caretInPage());
   qrv::testing::PressKeys({VK_DOWN}, VK_SHIFT);
-  EXPECT_LT(selection().cpMin, selection().cpMax);
+  EXPECT_LT(Selection(page).first, Selection(page).second);
   qrv::testing::PressKeys({VK_TAB});
-  const CHARRANGE link = selection();
-  EXPECT_TRUE(
-      std::ranges::any_of(view.Links(), [&](const auto& l) { return l.start == link.cpMin && l.end == link.cpMax; }));
+  const auto link = Selection(page);
+  EXPECT_TRUE(std::ranges::any_of(view.Links(), [&](const auto& l) { return std::pair(l.start, l.end) == link; }));
   EXPECT_FALSE(caretInPage());
   // The focus leaves the page and comes back to it.
   viewer.ContentsButton().Focus();

@@ -30,8 +30,10 @@ class InputDouble final : public KeyboardInput {
   int calls = 0;
 };
 
-std::vector<std::pair<std::uint32_t, bool>> KeysOf(const std::vector<KeyEvent>& events) {
-  std::vector<std::pair<std::uint32_t, bool>> keys;
+// Each event's key and whether it goes up.
+using Keys = std::vector<std::pair<std::uint32_t, bool>>;
+Keys KeysOf(const std::vector<KeyEvent>& events) {
+  Keys keys;
   for (const auto& e : events) keys.emplace_back(e.virtualKey, e.IsUp());
   return keys;
 }
@@ -46,7 +48,6 @@ class KeystrokeSenderTest : public ::testing::Test {
 TEST_F(KeystrokeSenderTest, HeldHotkeyModifiersAreLetGoFirstWithoutOpeningAMenu) {
   input_.held = {VK_LCONTROL, VK_LMENU};
   EXPECT_EQ(sender_.SendKeys("a"), SendKeysResult::kOk);
-  using Keys = std::vector<std::pair<std::uint32_t, bool>>;
   EXPECT_EQ(KeysOf(input_.sent), (Keys{{kHarmlessKey, false},
                                        {kHarmlessKey, true},
                                        {VK_LCONTROL, true},
@@ -69,7 +70,6 @@ TEST_F(KeystrokeSenderTest, NothingOrPartSentLeavesNoKeyDownAndTheSenderIdle) {
   input_.acceptsNext = 3;  // Ctrl down, X down, X up
   EXPECT_EQ(sender_.SendKeys("^xy", &fault), SendKeysResult::kInputRefused);
   EXPECT_EQ(fault, "Windows took only part of the keys or none");
-  using Keys = std::vector<std::pair<std::uint32_t, bool>>;
   EXPECT_EQ(KeysOf(input_.sent), (Keys{{VK_CONTROL, false}, {'X', false}, {'X', true}, {VK_CONTROL, true}}));
   input_.sent.clear();
   input_.acceptsNext = 0;

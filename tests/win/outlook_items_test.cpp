@@ -1,23 +1,12 @@
 // Items of the stand-in Outlook as Outlook gives them: each kind with its own
 // properties and their values, names split as Outlook splits them, and the
 // refusals the bar's commands may meet.
-#include <functional>
-
 #include "standin_fixture.h"
 
 namespace qrv::testing {
 namespace {
 
 using OutlookItems = StandInTest;
-
-std::string Message(const OleObject& object, const char* member, const OleArg& value) {
-  try {
-    object.Put(member, value);
-  } catch (const OleError& error) {
-    return error.what();
-  }
-  return "(no error)";
-}
 
 TEST_F(OutlookItems, EachKindTakesTheValuesOutlookGivesItAndNoOthers) {
   const OleObject outlook = StartOutlook();
@@ -50,7 +39,7 @@ TEST_F(OutlookItems, EachKindTakesTheValuesOutlookGivesItAndNoOthers) {
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.kind) + " " + c.member);
     const OleObject item = outlook.Call("CreateItem", c.kind).Object();
-    EXPECT_EQ(Message(item, c.member, c.value), c.error ? c.error : "(no error)");
+    EXPECT_EQ(FailureOf([&] { item.Put(c.member, c.value); }), c.error ? c.error : "(no error)");
   }
   // What a get answers before anything was put.
   const OleObject task = outlook.Call("CreateItem", 3).Object();
@@ -113,22 +102,14 @@ TEST_F(OutlookItems, JournalTimerAndTaskAssignmentAreKeptAsState) {
 TEST_F(OutlookItems, TheApplicationRefusesWhatOutlookRefuses) {
   Configure("fail=Logon The profile is in use.\r\nfail=Display\r\nwindows=many\r\n");
   const OleObject outlook = StartOutlook();
-  auto message = [](const std::function<void()>& call) {
-    try {
-      call();
-    } catch (const OleError& error) {
-      return std::string(error.what());
-    }
-    return std::string("(no error)");
-  };
-  EXPECT_EQ(message([&] { outlook.Call("GetNameSpace", "Exchange"); }), "Only the \"MAPI\" namespace is offered.");
-  EXPECT_EQ(message([&] { outlook.Call("CreateItem", 7); }), "CreateItem makes no item of kind 7.");
+  EXPECT_EQ(FailureOf([&] { outlook.Call("GetNameSpace", "Exchange"); }), "Only the \"MAPI\" namespace is offered.");
+  EXPECT_EQ(FailureOf([&] { outlook.Call("CreateItem", 7); }), "CreateItem makes no item of kind 7.");
   const OleObject session = outlook.Call("GetNameSpace", "MAPI").Object();
-  EXPECT_EQ(message([&] { session.Call("GetDefaultFolder", 3); }), "There is no default folder number 3.");
-  EXPECT_EQ(message([&] { session.Call("Logon"); }), "The profile is in use.");
+  EXPECT_EQ(FailureOf([&] { session.Call("GetDefaultFolder", 3); }), "There is no default folder number 3.");
+  EXPECT_EQ(FailureOf([&] { session.Call("Logon"); }), "The profile is in use.");
   // A member named alone fails on every object that has it.
-  EXPECT_EQ(message([&] { outlook.Call("CreateItem", 5).Object().Call("Display"); }), "The operation failed.");
-  EXPECT_EQ(message([&] { session.Call("GetDefaultFolder", 12).Object().Call("Display"); }), "The operation failed.");
+  EXPECT_EQ(FailureOf([&] { outlook.Call("CreateItem", 5).Object().Call("Display"); }), "The operation failed.");
+  EXPECT_EQ(FailureOf([&] { session.Call("GetDefaultFolder", 12).Object().Call("Display"); }), "The operation failed.");
   EXPECT_EQ(Stored("Session").Get("LoggedOn"), "no");
   const std::vector<LogEntry> config = Calls(Log(), "config", "");
   ASSERT_EQ(config.size(), 1u);

@@ -2,9 +2,9 @@
 // Outlook's name, finding items with the conditions the bar writes, keeping
 // recipients, attachments and what was saved, sent and shown, and writing a
 // store file that reads back as it was.
-#include <functional>
 #include <iterator>
 
+#include "classes_key.h"
 #include "registration.h"
 #include "standin_fixture.h"
 
@@ -32,15 +32,6 @@ class Outlook {
   OleObject app;
   OleObject session;
 };
-
-std::string Message(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (const OleError& error) {
-    return error.what();
-  }
-  return "(no error)";
-}
 
 TEST_F(OutlookStandIn, IsRegisteredUnderOutlooksNameAsALocalServer) {
   CLSID clsid{};
@@ -104,19 +95,19 @@ TEST_F(OutlookStandIn, FindNextWalksTheMatchesAndUnsavedItemsAreNotInAFolder) {
   EXPECT_TRUE(items.Call("FindNext").IsEmpty());
   EXPECT_TRUE(items.Call("FindNext").IsEmpty());
   EXPECT_EQ(items.Call("Item", 2).Object().Get("CompanyName").Text(), "Acme Trading");
-  EXPECT_EQ(Message([&] { items.Call("Item", 5); }), "There is no item at position 5.");
+  EXPECT_EQ(FailureOf([&] { items.Call("Item", 5); }), "There is no item at position 5.");
 }
 
 TEST_F(OutlookStandIn, ConditionsOutlookCannotReadAreRefusedWithItsMessage) {
   Seed(kSeed);
   const Outlook outlook(StartOutlook());
   // A name with a quote in it, put in without escaping, breaks the condition.
-  EXPECT_EQ(Message([&] { outlook.Find(10, "[FullName] = \"Bob \"Jr\" Smith\""); }),
+  EXPECT_EQ(FailureOf([&] { outlook.Find(10, "[FullName] = \"Bob \"Jr\" Smith\""); }),
             "Cannot parse condition. Error at \"Jr\" Smith\"\".");
-  EXPECT_EQ(Message([&] { outlook.Find(10, "[Nickname] = \"Bob\""); }),
+  EXPECT_EQ(FailureOf([&] { outlook.Find(10, "[Nickname] = \"Bob\""); }),
             "The property \"Nickname\" in the condition is unknown.");
-  EXPECT_EQ(Message([&] { outlook.Find(10, "[FullName] = \"Bob"); }), "Cannot parse condition. Error at \"Bob\".");
-  EXPECT_EQ(Message([&] { outlook.Find(10, "[FullName] = \"Bob\" andalso"); }),
+  EXPECT_EQ(FailureOf([&] { outlook.Find(10, "[FullName] = \"Bob"); }), "Cannot parse condition. Error at \"Bob\".");
+  EXPECT_EQ(FailureOf([&] { outlook.Find(10, "[FullName] = \"Bob\" andalso"); }),
             "Cannot parse condition. Error at \"andalso\".");
 }
 
@@ -124,7 +115,7 @@ TEST_F(OutlookStandIn, TheSharedContactsFolderIsReachedByNameOnlyWhenItExists) {
   {
     const Outlook outlook(StartOutlook());
     const OleObject contacts = outlook.session.Call("Folders", 1).Object().Call("Folders", "Contacts").Object();
-    EXPECT_EQ(Message([&] { contacts.Call("Folders", "Contacts-Shared"); }),
+    EXPECT_EQ(FailureOf([&] { contacts.Call("Folders", "Contacts-Shared"); }),
               "The folder \"Contacts-Shared\" was not found.");
   }
   Seed(kSeed);
@@ -145,7 +136,7 @@ TEST_F(OutlookStandIn, RecipientsResolveUnlessToldOtherwiseAndSendNeedsThemAll) 
   Configure("unresolved=Nobody Known\r\n");
   const Outlook outlook(StartOutlook());
   const OleObject mail = outlook.app.Call("CreateItem", 0).Object();
-  EXPECT_EQ(Message([&] { mail.Call("Send"); }), "There must be at least one name in the To, Cc or Bcc box.");
+  EXPECT_EQ(FailureOf([&] { mail.Call("Send"); }), "There must be at least one name in the To, Cc or Bcc box.");
   const OleObject recipients = mail.Get("Recipients").Object();
   recipients.Call("Add", "Bob Smith");
   recipients.Call("Add", "nobody known");
@@ -155,8 +146,9 @@ TEST_F(OutlookStandIn, RecipientsResolveUnlessToldOtherwiseAndSendNeedsThemAll) 
   EXPECT_FALSE(recipients.Call("Item", 3).Object().Call("Resolve").Bool());
   recipients.Call("Item", 2).Object().Put("Type", 2);
   EXPECT_EQ(recipients.Get("Count").Int(), 3);
-  EXPECT_EQ(Message([&] { recipients.Call("Item", 4); }), "Array index out of bounds: there is nothing at position 4.");
-  EXPECT_EQ(Message([&] { mail.Call("Send"); }), "Outlook does not recognize one or more names.");
+  EXPECT_EQ(FailureOf([&] { recipients.Call("Item", 4); }),
+            "Array index out of bounds: there is nothing at position 4.");
+  EXPECT_EQ(FailureOf([&] { mail.Call("Send"); }), "Outlook does not recognize one or more names.");
 
   const StoreSection stored = Stored("Item", "1");
   EXPECT_EQ(stored.Get("Recipient2"), "nobody known");
@@ -167,7 +159,7 @@ TEST_F(OutlookStandIn, RecipientsResolveUnlessToldOtherwiseAndSendNeedsThemAll) 
   Configure("");
   recipients.Call("Item", 3).Object().Put("Type", 1);
   recipients.Call("Add", "Ann");
-  EXPECT_EQ(Message([&] { mail.Call("Send"); }), "Outlook does not recognize one or more names.");
+  EXPECT_EQ(FailureOf([&] { mail.Call("Send"); }), "Outlook does not recognize one or more names.");
 }
 
 TEST_F(OutlookStandIn, SendRecordsTheItemAsSentAndATaskMustBeAssignedFirst) {
@@ -177,10 +169,10 @@ TEST_F(OutlookStandIn, SendRecordsTheItemAsSentAndATaskMustBeAssignedFirst) {
   mail.Call("Send");
   const OleObject task = outlook.app.Call("CreateItem", 3).Object();
   task.Get("Recipients").Object().Call("Add", "Bob Smith");
-  EXPECT_EQ(Message([&] { task.Call("Send"); }), "The task has not been assigned to anyone.");
+  EXPECT_EQ(FailureOf([&] { task.Call("Send"); }), "The task has not been assigned to anyone.");
   task.Call("Assign");
   task.Call("Send");
-  EXPECT_EQ(Message([&] { outlook.app.Call("CreateItem", 2).Object().Call("Send"); }),
+  EXPECT_EQ(FailureOf([&] { outlook.app.Call("CreateItem", 2).Object().Call("Send"); }),
             "The automation object has no member \"Send\".");
 
   const StoreSection sentMail = Stored("Item", "1");
@@ -199,10 +191,10 @@ TEST_F(OutlookStandIn, AttachmentsNeedAFileThatExistsAndNotesHaveNone) {
   Seed("; any file that exists will do\r\n");
   const OleObject attachments = outlook.app.Call("CreateItem", 1).Object().Get("Attachments").Object();
   EXPECT_EQ(attachments.Call("Add", file, 5).Object().Get("FileName").Text(), "seed.ini");
-  EXPECT_EQ(Message([&] { attachments.Call("Add", FolderPath() + "\\missing.txt", 1); }),
+  EXPECT_EQ(FailureOf([&] { attachments.Call("Add", FolderPath() + "\\missing.txt", 1); }),
             "Cannot find the file \"" + FolderPath() + "\\missing.txt\". Check the path and the file name.");
-  EXPECT_EQ(Message([&] { attachments.Call("Add", file, 3); }), "The attachment type 3 is not valid.");
-  EXPECT_EQ(Message([&] { outlook.app.Call("CreateItem", 5).Object().Get("Attachments"); }),
+  EXPECT_EQ(FailureOf([&] { attachments.Call("Add", file, 3); }), "The attachment type 3 is not valid.");
+  EXPECT_EQ(FailureOf([&] { outlook.app.Call("CreateItem", 5).Object().Get("Attachments"); }),
             "The automation object has no member \"Attachments\".");
 
   const StoreSection stored = Stored("Item", "1");
@@ -220,7 +212,7 @@ TEST_F(OutlookStandIn, StoreFileShowsEachChangeWhileOutlookRuns) {
   note.Put("Height", 298);
   note.Call("Display");
   EXPECT_EQ(note.Get("Subject").Text(), "Call Bob");
-  EXPECT_EQ(Message([&] { note.Put("Subject", "x"); }), "The property \"Subject\" is read-only.");
+  EXPECT_EQ(FailureOf([&] { note.Put("Subject", "x"); }), "The property \"Subject\" is read-only.");
   EXPECT_EQ(outlook.app.Get("Inspectors").Object().Get("Count").Int(), 1);
 
   const StoreSection shown = Stored("Item", "1");
@@ -238,7 +230,7 @@ TEST_F(OutlookStandIn, StoreFileShowsEachChangeWhileOutlookRuns) {
   meeting.Put("End", "3/5/2004");
   meeting.Put("AllDayEvent", false);
   meeting.Put("MeetingStatus", 1);
-  EXPECT_EQ(Message([&] { meeting.Put("Start", "the day after"); }), "Type mismatch. (Start)");
+  EXPECT_EQ(FailureOf([&] { meeting.Put("Start", "the day after"); }), "Type mismatch. (Start)");
   Configure("item-windows=closed\r\n");
   EXPECT_EQ(outlook.app.Get("Inspectors").Object().Get("Count").Int(), 0);
 
@@ -392,11 +384,8 @@ TEST_F(Registration, OutlooksAppPathNamesTheStandInUntilItIsUnregistered) {
   EXPECT_EQ(Value(kAppPath, L"Path", machine_), L"C:\\Stand In\\");
   ASSERT_TRUE(standin::UnregisterServer());
   EXPECT_EQ(Value(kAppPath, nullptr, machine_), L"(none)");
-  HKEY key = nullptr;
-  ASSERT_EQ(RegCreateKeyExW(machine_, kAppPath, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr), ERROR_SUCCESS);
-  const wchar_t real[] = L"C:\\Office\\OUTLOOK.EXE";
-  RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(real), sizeof real);
-  RegCloseKey(key);
+  const std::wstring real = L"C:\\Office\\OUTLOOK.EXE";
+  SetKeyText(machine_, kAppPath, nullptr, real);
   ASSERT_TRUE(standin::UnregisterServer());
   EXPECT_EQ(Value(kAppPath, nullptr, machine_), real);
 }
@@ -415,11 +404,8 @@ TEST_F(Registration, UnregisteringRemovesItsOwnClassAndLeavesAnotherOutlooksName
 
   // Once another Outlook holds the name, only our class goes.
   ASSERT_TRUE(standin::RegisterServer(kProgram));
-  HKEY name = nullptr;
-  ASSERT_EQ(RegOpenKeyExW(classes_, L"Outlook.Application\\CLSID", 0, KEY_SET_VALUE, &name), ERROR_SUCCESS);
-  const wchar_t other[] = L"{12345678-1234-1234-1234-123456789ABC}";
-  RegSetValueExW(name, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(other), sizeof other);
-  RegCloseKey(name);
+  const std::wstring other = L"{12345678-1234-1234-1234-123456789ABC}";
+  SetKeyText(classes_, L"Outlook.Application\\CLSID", nullptr, other);
   ASSERT_TRUE(standin::UnregisterServer());
   EXPECT_EQ(Value(L"Outlook.Application\\CLSID"), other);
   EXPECT_EQ(Value(server.c_str()), L"(none)");
@@ -427,13 +413,7 @@ TEST_F(Registration, UnregisteringRemovesItsOwnClassAndLeavesAnotherOutlooksName
 
 TEST_F(Registration, AnEarlierInProcessRegistrationIsReplaced) {
   const std::wstring clsid = L"CLSID\\{3E6C0C8A-5B3F-4B8E-9E2D-7A1C4F0B9D21}";
-  HKEY old = nullptr;
-  ASSERT_EQ(RegCreateKeyExW(classes_, (clsid + L"\\InprocServer32").c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &old,
-                            nullptr),
-            ERROR_SUCCESS);
-  const wchar_t library[] = L"C:\\Stand In\\outlook_standin.dll";
-  RegSetValueExW(old, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(library), sizeof library);
-  RegCloseKey(old);
+  SetKeyText(classes_, clsid + L"\\InprocServer32", nullptr, L"C:\\Stand In\\outlook_standin.dll");
   ASSERT_TRUE(standin::RegisterServer(kProgram));
   EXPECT_EQ(Value((clsid + L"\\InprocServer32").c_str()), L"(none)");
   EXPECT_EQ(Value((clsid + L"\\LocalServer32").c_str()), L"\"" + std::wstring(kProgram) + L"\"");

@@ -35,14 +35,7 @@ std::vector<HWND> Children(HWND parent, const wchar_t* className, bool visibleOn
   return found;
 }
 
-HWND ChildWithText(HWND parent, const std::wstring& text) {
-  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    wchar_t caption[256] = L"";
-    GetWindowTextW(child, caption, 256);
-    if (caption == text) return child;
-  }
-  return nullptr;
-}
+HWND ChildWithText(HWND parent, const wchar_t* text) { return FindWindowExW(parent, nullptr, nullptr, text); }
 
 void Click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
 

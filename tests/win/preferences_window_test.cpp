@@ -69,12 +69,13 @@ class PreferencesWindowAlone : public ::testing::Test {
     std::filesystem::remove_all(folder_);
   }
   std::wstring MakeFile(const wchar_t* name, std::size_t size) {
-    const auto path = folder_ / name;
-    std::string bytes(size, 'x');
-    FILE* file = _wfopen(path.c_str(), L"wb");
-    fwrite(bytes.data(), 1, bytes.size(), file);
-    fclose(file);
-    return path.wstring();
+    std::ofstream(folder_ / name, std::ios::binary) << std::string(size, 'x');
+    return (folder_ / name).wstring();
+  }
+  // OK, and the window closes.
+  void AcceptAndWait() {
+    window_->Accept();
+    Application::Get().RunUntil([&] { return actions_.closed; });
   }
   Form bar_{FormArgs{.caption = L"bar", .clientSize = {40, 300}}};
   BarSettings settings_;
@@ -97,8 +98,7 @@ TEST_F(PreferencesWindowAlone, EveryDroppedNameReachesTheImportWhoseServicesTheW
   EXPECT_TRUE(window_->PagesShown());
   EXPECT_EQ(window_->Keywords().Shown(), KeywordListKind::kInternet);
   EXPECT_EQ(window_->Keywords().Grid().Count(), 1);
-  window_->Accept();
-  Application::Get().RunUntil([&] { return actions_.closed; });
+  AcceptAndWait();
   EXPECT_TRUE(std::filesystem::exists(folder_ / "prefs-qrv.dat"));
 }
 
@@ -112,8 +112,7 @@ TEST_F(PreferencesWindowAlone, ASaveTheRegistryRefusesSaysSoAndKeepsTheWindowOpe
   EXPECT_FALSE(actions_.closed);
   EXPECT_TRUE(window_->Visible());
   actions_.storeWorks = true;
-  window_->Accept();
-  Application::Get().RunUntil([&] { return actions_.closed; });
+  AcceptAndWait();
   EXPECT_EQ(actions_.stored.size(), 2u);
   EXPECT_EQ(actions_.stored.back().front().first, "VERSION");
 }
@@ -143,8 +142,7 @@ TEST_F(PreferencesWindowAlone, PagesAreMadeWhenFirstShownAndThoseNeverShownAreSa
   EXPECT_EQ(SendMessageW(hints, BM_GETCHECK, 0, 0), BST_UNCHECKED);
   SendMessageW(hints, BM_CLICK, 0, 0);
   EXPECT_FALSE(made(PreferencesTab::kViews));
-  window_->Accept();
-  Application::Get().RunUntil([&] { return actions_.closed; });
+  AcceptAndWait();
   // Every setting is written: the pages never shown as they were loaded.
   PreferenceChoices expected = ChoicesFromSettings(settings_, journalTypes_);
   expected.hints = true;
@@ -193,8 +191,7 @@ TEST_F(PreferencesWindowAlone, AMovedRowStaysTheOneSelectedInViewAndIsSavedInIts
   page.ShowList(KeywordListKind::kItems);
   EXPECT_FALSE(GetWindowLongPtrW(grid, GWL_STYLE) & WS_VISIBLE);
   page.SetGridShown(true);
-  window_->Accept();
-  Application::Get().RunUntil([&] { return actions_.closed; });
+  AcceptAndWait();
   std::ifstream saved(folder_ / "prefs-qrv.dat", std::ios::binary);
   std::vector<std::string> lines;
   for (std::string line; std::getline(saved, line);) lines.push_back(line);

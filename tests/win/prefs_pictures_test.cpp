@@ -20,8 +20,8 @@ constexpr std::uint32_t kRed = 0xDC0000, kBlue = 0x0000DC;
 // A picture of one colour, for the icons.
 Picture Plain(std::uint32_t colour) { return Picture::FromPixels(16, 16, std::vector<std::uint32_t>(256, colour)); }
 
-// A window's client area as the window paints it into a picture of ours.
-Picture Painted(HWND window) {
+// A picture of ours the size of a window's client area, painted by `paint`.
+Picture Shot(HWND window, const std::function<void(HDC, const RECT&)>& paint) {
   RECT client{};
   GetClientRect(window, &client);
   Picture shot = Picture::FromPixels(client.right, client.bottom,
@@ -29,9 +29,16 @@ Picture Painted(HWND window) {
   WindowDc screen(nullptr);
   MemoryDc memory(screen.Get());
   SelectedObject selected(memory.Get(), shot.Handle());
-  SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.Get()), PRF_CLIENT | PRF_ERASEBKGND);
+  paint(memory.Get(), client);
   GdiFlush();
   return shot;
+}
+
+// A window's client area as the window paints it.
+Picture Painted(HWND window) {
+  return Shot(window, [window](HDC dc, const RECT&) {
+    SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
+  });
 }
 
 // How many pixels of a part of a picture pass a test.
@@ -128,17 +135,8 @@ TEST_F(PreferencesPictures, TheKeywordDialogsIconListDrawsEachIconsPictureBefore
 TEST_F(PreferencesPictures, TheAboutFaceShowsItsPictureAndTheButtonsTheirGlyphsBesideTheirTexts) {
   const Picture face = Picture::FromResource(L"ABOUTBACK");
   ASSERT_FALSE(face.Empty());
-  RECT client{};
-  GetClientRect(window_->Handle(), &client);
-  Picture shot = Picture::FromPixels(client.right, client.bottom,
-                                     std::vector<std::uint32_t>(std::size_t(client.right) * client.bottom, 0));
-  {
-    WindowDc screen(nullptr);
-    MemoryDc memory(screen.Get());
-    SelectedObject selected(memory.Get(), shot.Handle());
-    window_->PaintBackground(memory.Get(), client);
-    GdiFlush();
-  }
+  const Picture shot =
+      Shot(window_->Handle(), [&](HDC dc, const RECT& client) { window_->PaintBackground(dc, client); });
   for (POINT at : {POINT{10, 10}, POINT{176, 30}, POINT{100, 80}, POINT{200, 200}})
     EXPECT_EQ(shot.Pixel(at.x, at.y), face.Pixel(at.x, at.y)) << at.x << "," << at.y;
   EXPECT_NE(shot.Pixel(200, 200), shot.Pixel(200, 20));  // a picture, not one colour

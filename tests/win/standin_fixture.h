@@ -7,12 +7,23 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <string>
 
 #include "components/ole_auto.h"
 #include "tests/support/outlook_trace.h"
 
 namespace qrv::testing {
+
+// What Outlook (or the automation helper) said when the call failed; "(no error)" when it did not.
+inline std::string FailureOf(const std::function<void()>& call) {
+  try {
+    call();
+  } catch (const OleError& error) {
+    return error.what();
+  }
+  return "(no error)";
+}
 
 class StandInTest : public ::testing::Test {
  protected:
