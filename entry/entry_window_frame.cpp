@@ -39,7 +39,7 @@ bool EntryWindow::OnFrameMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result
 // entry attaches the files.
 void EntryWindow::DropFiles(HDROP drop) {
   for (const std::wstring& path : DroppedFiles(drop)) {
-    if (TypeButton() == EntryType::kTextDocument)
+    if (typeButtons_.Down() == EntryType::kTextDocument)
       texts_.TakeTextFile(path);
     else
       AddAttachment(path);

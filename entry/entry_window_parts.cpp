@@ -17,16 +17,11 @@ namespace qrv {
 
 // --- Pictures --------------------------------------------------------------------
 
-void EntryWindow::ShowPictures() {
-  const UINT dpi = Dpi();
-  for (std::size_t i = 0; i < typeButtons_.size(); ++i)
-    typeButtons_[i]->SetPicture(EntryPictureFor(static_cast<EntryPicture>(i), dpi));
+void EntryWindow::DpiChanged() {
+  typeButtons_.ShowPictures();
   footer_.ShowPictures();
-  ChoosePriority(priority_);
   header_.ShowPictures();
 }
-
-void EntryWindow::DpiChanged() { ShowPictures(); }
 
 // --- The icon ----------------------------------------------------------------------
 
@@ -54,19 +49,9 @@ void EntryWindow::ChooseIcon() {
 
 // --- Attachments -------------------------------------------------------------------
 
-// Made hidden, in its place in the Tab order; the layout shows it.
-AttachmentList& EntryWindow::MadeAttachmentList() {
-  if (attachmentsList_) return *attachmentsList_;
-  AttachmentList& list = attachmentsList_.emplace(*this, Bounds{0, 199, 245, 40});
-  MadeBefore(list, datePanel_ ? static_cast<const Control&>(*datePanel_) : priorityButton_);
-  list.onRemoved = [this] { CheckCaption(); };
-  list.onOpen = [this](const std::wstring& path) { ShellOpen(Handle(), path); };
-  return list;
-}
-
 void EntryWindow::AddAttachment(const std::wstring& path) {
-  MadeAttachmentList().Add(path);
-  CheckCaption();
+  lateParts_.MadeAttachmentList().Add(path);
+  layout_.CheckCaption();
 }
 
 void EntryWindow::ChooseAttachments() {
@@ -74,10 +59,6 @@ void EntryWindow::ChooseAttachments() {
   if (files.empty()) return;
   attachFolder_ = std::filesystem::path(files.front()).parent_path().wstring();
   for (const std::wstring& file : files) AddAttachment(file);
-}
-
-std::vector<std::wstring> EntryWindow::RunFileDialog() {
-  return ChooseFiles({.owner = Handle(), .multiSelect = true, .title = L"Attach Files...", .folder = attachFolder_});
 }
 
 }  // namespace qrv
