@@ -1,6 +1,5 @@
 #include "entry/entry_window.h"
 
-#include "core/text.h"
 #include "entry/entry_pictures.h"
 #include "entry/entry_print.h"
 #include "entry/entry_system.h"
@@ -207,16 +206,20 @@ bool EntryWindow::AskBeforeClosing() {
 }
 
 LRESULT EntryWindow::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
-  if (LRESULT result = 0; OnFrameMessage(msg, wp, lp, result)) return result;
+  const auto standard = [&] { return Form::WndProc(msg, wp, lp); };
+  if (LRESULT result = 0; captionButton_.FrameMessage(msg, wp, lp, standard, result)) return result;
   switch (msg) {
+    case WM_DROPFILES:
+      DropFiles(reinterpret_cast<HDROP>(wp));
+      return 0;
     case kTextCutMessage:
       texts_.ShowTextCut(wp != 0);
       return 0;
     case WM_SIZE: {
       const LRESULT result = Form::WndProc(msg, wp, lp);
-      // A wider or narrower subject may need one line more or less.
       if (built_) {
         layout_.Arrange();
+        // A wider or narrower subject may need one line more or less.
         layout_.CheckSubjectLines(header_.Subject().Text());
       }
       // The caption-bar button keeps to the right edge.

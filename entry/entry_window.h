@@ -98,7 +98,6 @@ class EntryWindow : public Form {
 
   void RunKeyCommand(const KeyAction& action, EntryField field);
   bool AskBeforeClosing();
-  bool OnFrameMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
   void DropFiles(HDROP drop);
 
   const EntryData& data_;
@@ -112,9 +111,10 @@ class EntryWindow : public Form {
   CaptionMenuButton captionButton_{*this, data_.settings.keywordRemoval};
   std::wstring attachFolder_;  // where the file dialog opens
 
-  // The parts, in the Tab order: the header, the body, the date panel, the
-  // priority button, the footer, the category panel, then the type buttons
-  // (made last, taking no focus).
+  // The parts, in the Tab order: the header, the body, the attached files, the
+  // date panel, the priority button, the footer, the category panel, then the
+  // type buttons (made last, taking no focus). The parts made late take their
+  // places as they are made.
   EntryHeader header_{*this, data_};
   RichEdit body_{*this, {.bounds = {0, 61, 245, 138}}};
   WebServiceBody webBody_{*this, body_, data_.keywords};

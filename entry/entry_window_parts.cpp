@@ -1,4 +1,5 @@
-// The window's pictures, the icon of an appointment and the attached files.
+// The window's pictures, the icon of an appointment, and the attached files and
+// the files the shell drops on the window.
 #include <windows.h>
 
 #include <commdlg.h>
@@ -59,6 +60,17 @@ void EntryWindow::ChooseAttachments() {
   if (files.empty()) return;
   attachFolder_ = std::filesystem::path(files.front()).parent_path().wstring();
   for (const std::wstring& file : files) AddAttachment(file);
+}
+
+// A text document takes a dropped file as its subject and body; any other
+// entry attaches the files.
+void EntryWindow::DropFiles(HDROP drop) {
+  for (const std::wstring& path : DroppedFiles(drop)) {
+    if (typeButtons_.Down() == EntryType::kTextDocument)
+      texts_.TakeTextFile(path);
+    else
+      AddAttachment(path);
+  }
 }
 
 }  // namespace qrv
