@@ -1,6 +1,5 @@
 #include "entry/entry_window.h"
 
-#include "entry/entry_pictures.h"
 #include "entry/entry_print.h"
 #include "entry/entry_system.h"
 #include "ui/file_dialog.h"

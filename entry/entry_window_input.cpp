@@ -3,8 +3,6 @@
 
 namespace qrv {
 
-// --- Keys ------------------------------------------------------------------------
-
 // The fields' keys come here before the dialog keys.
 bool EntryWindow::PreTranslate(MSG& msg) { return keys_.PreTranslate(msg); }
 

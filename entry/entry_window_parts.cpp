@@ -7,10 +7,8 @@
 
 #include <filesystem>
 
-#include "entry/entry_pictures.h"
 #include "entry/entry_window.h"
 #include "entry/icon_chooser.h"
-#include "ui/file_dialog.h"
 #include "ui/gdi.h"
 #include "ui/shell.h"
 
