@@ -81,4 +81,28 @@ void CaptionMenuButton::OpenMenu() {
   menu_.Popup(form_, rc.left + place_.left, rc.top + place_.bottom);
 }
 
+bool CaptionMenuButton::FrameMessage(UINT msg, WPARAM wp, LPARAM lp, const std::function<LRESULT()>& standard,
+                                     LRESULT& result) {
+  switch (msg) {
+    case WM_NCPAINT:
+    case WM_NCACTIVATE:
+    case WM_SETTEXT:
+      result = standard();
+      Draw();
+      return true;
+    case WM_NCHITTEST:
+      // A plain border: a click on the button neither moves nor maximises the window.
+      result = standard();
+      if (Hit(lp)) result = HTBORDER;
+      return true;
+    case WM_NCLBUTTONDOWN:
+      if (wp != HTBORDER || !Hit(lp)) return false;
+      OpenMenu();
+      result = 0;
+      return true;
+    default:
+      return false;
+  }
+}
+
 }  // namespace qrv

@@ -24,6 +24,9 @@ class CaptionMenuButton {
   bool Hit(LPARAM screenPoint) const;
   // Under the button.
   void OpenMenu();
+  // The window's frame messages: true when handled here, with the result.
+  // `standard` runs the window's own handling of the message.
+  bool FrameMessage(UINT msg, WPARAM wp, LPARAM lp, const std::function<LRESULT()>& standard, LRESULT& result);
 
   std::function<void()> onFindContact;
   std::function<void()> onCheckNames;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "core/text.h"
 #include "entry/entry_pictures.h"
 #include "entry/placing.h"
 #include "ui/gdi.h"
@@ -71,6 +72,8 @@ void EntryHeader::Clear() {
 bool EntryHeader::Empty() const {
   return subjectEdit_.TextLength() == 0 && recipientsEdit_.Text().empty() && copiesEdit_.Text().empty();
 }
+
+bool EntryHeader::HasRecipients() const { return !Trim(Narrow(recipientsEdit_.Text())).empty(); }
 
 // --- The web-service and journal-type choices ---------------------------------------
 // What they would hold is kept here until a layout first shows them.

@@ -42,6 +42,8 @@ class EntryHeader {
   // Subject, To and Cc emptied, as the user would.
   void Clear();
   bool Empty() const;
+  // To holds more than blanks.
+  bool HasRecipients() const;
 
   int StatusIndex() const { return statusCombo_.Selection(); }  // -1: none chosen
   int ServiceIndex() const;                                     // -1: none chosen

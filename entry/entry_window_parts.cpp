@@ -1,4 +1,5 @@
-// The window's pictures, the icon of an appointment and the attached files.
+// The window's pictures, the icon of an appointment, and the attached files and
+// the files the shell drops on the window.
 #include <windows.h>
 
 #include <commdlg.h>
@@ -6,10 +7,8 @@
 
 #include <filesystem>
 
-#include "entry/entry_pictures.h"
 #include "entry/entry_window.h"
 #include "entry/icon_chooser.h"
-#include "ui/file_dialog.h"
 #include "ui/gdi.h"
 #include "ui/shell.h"
 
@@ -17,16 +16,11 @@ namespace qrv {
 
 // --- Pictures --------------------------------------------------------------------
 
-void EntryWindow::ShowPictures() {
-  const UINT dpi = Dpi();
-  for (std::size_t i = 0; i < typeButtons_.size(); ++i)
-    typeButtons_[i]->SetPicture(EntryPictureFor(static_cast<EntryPicture>(i), dpi));
+void EntryWindow::DpiChanged() {
+  typeButtons_.ShowPictures();
   footer_.ShowPictures();
-  ChoosePriority(priority_);
   header_.ShowPictures();
 }
-
-void EntryWindow::DpiChanged() { ShowPictures(); }
 
 // --- The icon ----------------------------------------------------------------------
 
@@ -54,19 +48,9 @@ void EntryWindow::ChooseIcon() {
 
 // --- Attachments -------------------------------------------------------------------
 
-// Made hidden, in its place in the Tab order; the layout shows it.
-AttachmentList& EntryWindow::MadeAttachmentList() {
-  if (attachmentsList_) return *attachmentsList_;
-  AttachmentList& list = attachmentsList_.emplace(*this, Bounds{0, 199, 245, 40});
-  MadeBefore(list, datePanel_ ? static_cast<const Control&>(*datePanel_) : priorityButton_);
-  list.onRemoved = [this] { CheckCaption(); };
-  list.onOpen = [this](const std::wstring& path) { ShellOpen(Handle(), path); };
-  return list;
-}
-
 void EntryWindow::AddAttachment(const std::wstring& path) {
-  MadeAttachmentList().Add(path);
-  CheckCaption();
+  lateParts_.MadeAttachmentList().Add(path);
+  layout_.CheckCaption();
 }
 
 void EntryWindow::ChooseAttachments() {
@@ -76,8 +60,15 @@ void EntryWindow::ChooseAttachments() {
   for (const std::wstring& file : files) AddAttachment(file);
 }
 
-std::vector<std::wstring> EntryWindow::RunFileDialog() {
-  return ChooseFiles({.owner = Handle(), .multiSelect = true, .title = L"Attach Files...", .folder = attachFolder_});
+// A text document takes a dropped file as its subject and body; any other
+// entry attaches the files.
+void EntryWindow::DropFiles(HDROP drop) {
+  for (const std::wstring& path : DroppedFiles(drop)) {
+    if (typeButtons_.Down() == EntryType::kTextDocument)
+      texts_.TakeTextFile(path);
+    else
+      AddAttachment(path);
+  }
 }
 
 }  // namespace qrv

@@ -28,7 +28,7 @@ std::string Ansi(std::string_view utf8) { return Utf8ToAnsi(utf8).value_or(std::
 }  // namespace
 
 std::optional<std::wstring> ItemActions::SaveTextDocument(const EntryWindow& window) {
-  const std::string subject = Narrow(window.StoredSubject());
+  const std::string subject = Narrow(window.Parser().StoredSubject());
   const std::wstring offered = Widen(OfferedFileName(subject));
   const HWND owner = window.Handle();
   auto path = chooseSaveName_ ? chooseSaveName_(owner, offered)
@@ -51,7 +51,7 @@ bool ItemActions::RunWebSearch(const EntryWindow& window) const {
   std::string address = caption.empty() ? AddressOfSubject(subject) : subject;
   const auto& captions = data_.webServiceCaptions;
   if (!caption.empty() && std::find(captions.begin(), captions.end(), caption) != captions.end()) {
-    const std::string criteria = SearchCriteria(subject, window.LabelMatch());
+    const std::string criteria = SearchCriteria(subject, window.Parser().LabelMatch());
     const auto line = FindServiceLine(data_.keywordList, caption);
     if (line && Contains(*line, "|")) address = ServiceUrl(*line);
     const std::string fallback = line ? ServiceCriteria(*line) : std::string();

@@ -61,18 +61,18 @@ ItemClock ItemActions::ClockNow() const { return {ShortDateFormat(), UserLocaleF
 ItemInput ItemActions::InputOf(const EntryWindow& window) const {
   ItemInput in;
   in.type = window.Type().value_or(EntryType::kTask);
-  in.storedSubject = Trim(Narrow(window.StoredSubject()));
+  in.storedSubject = Trim(Narrow(window.Parser().StoredSubject()));
   const EntryHeader& header = window.Header();
   in.recipients = Narrow(header.Recipients().Text());
   in.copies = Narrow(header.Copies().Text());
   in.body = Narrow(window.Body());
-  in.hasAttachments = !window.Attachments().empty();
-  if (window.CategoryPanelShown()) {
+  in.hasAttachments = !window.LateParts().Attachments().empty();
+  if (window.LateParts().CategoryPanelShown()) {
     std::vector<std::string> names;
-    for (const std::wstring& name : window.ChosenCategories()) names.push_back(Narrow(name));
+    for (const std::wstring& name : window.LateParts().ChosenCategories()) names.push_back(Narrow(name));
     in.categories = JoinCategories(names);
   }
-  if (window.PriorityShown()) in.importance = static_cast<int>(window.ItemPriority());
+  if (window.TypeButtons().PriorityShown()) in.importance = static_cast<int>(window.TypeButtons().ItemPriority());
   if (header.StatusIndex() >= 0) in.status = header.StatusIndex();
   in.journalType = Narrow(header.JournalTypeText());
   const EntryDates& dates = window.Dates();

@@ -34,7 +34,7 @@ bool ItemActions::SendThroughMapi(const EntryWindow& window, const ItemInput& in
   email_.copies = SplitRecipients(input.copies, !ccResolved);
   email_.blindCopies.clear();
   email_.attachments.clear();
-  for (const std::wstring& file : window.Attachments()) email_.attachments.push_back(Narrow(file));
+  for (const std::wstring& file : window.LateParts().Attachments()) email_.attachments.push_back(Narrow(file));
   email_.subject = Utf16Prefix(input.storedSubject, kMaxSubject);
   email_.body = input.body;
   const ULONG code = email_.SendMail();
@@ -52,14 +52,14 @@ bool ItemActions::SendThroughMapi(const EntryWindow& window, const ItemInput& in
 }
 
 bool ItemActions::OpenMailto(const EntryWindow& window, const ItemInput& input) const {
-  const auto address = MailtoAddress(input.recipients, input.copies, EncodedForMailto(window.StoredSubject()),
+  const auto address = MailtoAddress(input.recipients, input.copies, EncodedForMailto(window.Parser().StoredSubject()),
                                      EncodedForMailto(window.Body()));
   if (!address) {
     ShowMessage(L"Open currently does not support Outlook Express\r\nmessages greater than 256 characters.",
                 MessageKind::kWarning, MessageButtons::kOk, {.owner = window.Handle()});
     return false;
   }
-  if (!window.Attachments().empty()) {
+  if (!window.LateParts().Attachments().empty()) {
     ShowMessage(L"The attached files must be added in the mail program: the e-mail opens without them.",
                 MessageKind::kInformation, MessageButtons::kOk, {.owner = window.Handle()});
   }

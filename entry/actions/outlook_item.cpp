@@ -39,7 +39,7 @@ std::optional<ItemActions::MadeItem> ItemActions::MakeItem(const EntryWindow& wi
   OleObject item = NewOutlookItem(outlook_, input.type, {}, notePlace ? notePlace() : NotePlace{});
   if (item.IsEmpty()) return std::nullopt;
   if (const auto kind = AttachmentKind(input.type)) {
-    const std::vector<std::wstring> files = window.Attachments();
+    const std::vector<std::wstring> files = window.LateParts().Attachments();
     if (!files.empty()) {
       const OleObject attachments = item.Get("Attachments").Object();
       for (const std::wstring& file : files) attachments.Call("Add", Narrow(file), static_cast<int>(*kind));

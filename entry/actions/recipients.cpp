@@ -48,7 +48,7 @@ void ItemActions::CheckNames(EntryWindow& window) {
 // cancelled book changes nothing; any other failure is told.
 void ItemActions::ChooseAddresses(EntryWindow& window, int fields) {
   Guarded(window.Handle(), [&] {
-    const bool email = window.TypeButton() == EntryType::kEmail;
+    const bool email = window.TypeButtons().Down() == EntryType::kEmail;
     auto& written = resolvedTexts_[window.Handle()];
     const std::string to = Narrow(window.Header().Recipients().Text()), cc = Narrow(window.Header().Copies().Text());
     email_.recipients = SplitRecipients(to, written.first != to);
@@ -75,7 +75,7 @@ void ItemActions::ChooseAddresses(EntryWindow& window, int fields) {
 // display names joined by ";", else they keep what was typed. The names that
 // failed.
 std::vector<std::string> ItemActions::ResolveBoxes(EntryWindow& window, bool throughOutlook) {
-  const std::optional<EntryType> button = window.TypeButton();
+  const std::optional<EntryType> button = window.TypeButtons().Down();
   const std::wstring to = window.Header().Recipients().Text(), cc = window.Header().Copies().Text();
   if (!ResolvesNames(button, to, cc)) return {};
   const bool email = button == EntryType::kEmail;
@@ -135,7 +135,7 @@ void ItemActions::FindContact(EntryWindow& window) {
     contact.Call("Display");
     // The window goes only when the subject was all it held.
     const bool onlySubject = window.Body().empty() && window.Header().Recipients().Text().empty() &&
-                             window.Header().Copies().Text().empty() && window.Attachments().empty();
+                             window.Header().Copies().Text().empty() && window.LateParts().Attachments().empty();
     if (onlySubject) {
       window.Clear();
       window.Close();

@@ -50,7 +50,8 @@ void PlayTypes(const Viewer& viewer, UINT dpi) {
     EntrySetting::TypeSubject(window, shown.subject);
     // Chosen by hand only where the subject does not say it (and for the requests, which a recipient
     // would make an e-mail otherwise).
-    if (window.TypeButton() != ButtonOf(shown.type) || shown.recipients) window.ChooseType(ButtonOf(shown.type));
+    if (window.TypeButtons().Down() != ButtonOf(shown.type) || shown.recipients)
+      window.ChooseType(ButtonOf(shown.type));
     if (shown.recipients) window.Header().Recipients().SetText(shown.recipients, Notify::kYes);
     Pump(60);
     Present(viewer, window.Handle(), shown.name, shown.title);

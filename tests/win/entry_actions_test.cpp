@@ -67,7 +67,7 @@ TEST_F(EntryActions, TheStoredSubjectLeavesOutTheDateWordsTheEntryUsed) {
   Pump(30);
   TypeText(L"Call Bo tomorrow");
   Pump(50);
-  kept.SetKeywordRemoval(false);
+  kept.Parser().SetKeywordRemoval(false);
   EXPECT_TRUE(kept.Save());
   const StandInStore store = Store();
   const auto tasks = store.Items("TaskItem");
@@ -113,7 +113,7 @@ TEST_F(EntryActions, WhatTheMarksPromiseIsWhatEveryTypeStores) {
   ASSERT_TRUE(undated->Dates().PanelShown());
   PressKeys({'N'}, VK_CONTROL);
   ASSERT_FALSE(undated->Dates().PanelShown());
-  EXPECT_EQ(undated->StoredSubject(), L"Buy milk tomorrow");
+  EXPECT_EQ(undated->Parser().StoredSubject(), L"Buy milk tomorrow");
   EXPECT_TRUE(undated->Save());
   const StandInStore store = Store();
   const auto tasks = store.Items("TaskItem");

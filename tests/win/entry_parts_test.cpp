@@ -89,7 +89,7 @@ TEST_F(EntryPartsTest, FilesAreAttachedByDialogAndDropRemovedWithDeleteAndAskBef
   Pump(40);
   DropFiles(window.Handle(), {deep});
   Pump(40);
-  EXPECT_EQ(window.Attachments(), (std::vector<std::wstring>{a, b, deep}));
+  EXPECT_EQ(window.LateParts().Attachments(), (std::vector<std::wstring>{a, b, deep}));
   const HWND list = ChildOf(window.Handle(), WC_LISTVIEWW);
   ASSERT_NE(list, nullptr);
   EXPECT_TRUE(IsWindowVisible(list));
@@ -99,7 +99,7 @@ TEST_F(EntryPartsTest, FilesAreAttachedByDialogAndDropRemovedWithDeleteAndAskBef
   SelectRow(list, 2);
   SetFocus(list);
   PressKeys({VK_DELETE});
-  EXPECT_EQ(window.Attachments(), std::vector<std::wstring>{b});
+  EXPECT_EQ(window.LateParts().Attachments(), std::vector<std::wstring>{b});
   EXPECT_TRUE(IsWindowVisible(list));
   // Only attachments in the window: closing asks first.
   window.Close();
@@ -109,7 +109,7 @@ TEST_F(EntryPartsTest, FilesAreAttachedByDialogAndDropRemovedWithDeleteAndAskBef
   SelectRow(list, 0);
   SetFocus(list);
   PressKeys({VK_DELETE});
-  EXPECT_TRUE(window.Attachments().empty());
+  EXPECT_TRUE(window.LateParts().Attachments().empty());
   EXPECT_FALSE(IsWindowVisible(list));
   EXPECT_TRUE(window.Empty());
 
@@ -119,7 +119,7 @@ TEST_F(EntryPartsTest, FilesAreAttachedByDialogAndDropRemovedWithDeleteAndAskBef
   DropFiles(window.Handle(), {deep});
   EXPECT_EQ(window.Header().Subject().Text(), deep);
   EXPECT_EQ(window.Body(), L"deep");
-  EXPECT_TRUE(window.Attachments().empty());
+  EXPECT_TRUE(window.LateParts().Attachments().empty());
   const int before = prompts.count;
   DropFiles(window.Handle(), {(folder_ / L"gone.txt").wstring()});
   EXPECT_EQ(prompts.count, before + 1);
@@ -344,9 +344,9 @@ TEST_F(EntryPartsTest, TheCaptionBarButtonOpensTheSubjectMenu) {
   for (const MenuItem* item : window.CaptionButton().Menu().Items()) texts.push_back(item->text);
   EXPECT_EQ(texts, (std::vector<std::wstring>{L"Find Contact in Subject", L"Check Names in To/Cc", L"Print Body", L"-",
                                               L"Subject Keyword Removal"}));
-  EXPECT_TRUE(window.KeywordRemoval());
+  EXPECT_TRUE(window.Parser().KeywordRemoval());
   window.CaptionButton().Menu().Items()[4]->onClick();
-  EXPECT_FALSE(window.KeywordRemoval());
+  EXPECT_FALSE(window.Parser().KeywordRemoval());
   window.CaptionButton().Menu().Items()[0]->onClick();
   window.CaptionButton().Menu().Items()[1]->onClick();
   EXPECT_EQ(actions_.finds, 1);

@@ -53,11 +53,11 @@ class EntryWindowTest : public EntryFixture {};
 TEST_F(EntryWindowTest, ANewWindowIsAnEmptyTaskAtItsSmallestSize) {
   EntryWindow& window = OpenWindow();
   EXPECT_EQ(window.Caption(), L"Task - QRV");
-  EXPECT_EQ(window.TypeButton(), kTask);
+  EXPECT_EQ(window.TypeButtons().Down(), kTask);
   EXPECT_FALSE(window.Dates().PanelShown());
   EXPECT_EQ(window.Dates().StartTimeText(), L"None");
   EXPECT_EQ(window.Dates().EndTimeText(), L"None");
-  EXPECT_EQ(window.ItemPriority(), Priority::kNormal);
+  EXPECT_EQ(window.TypeButtons().ItemPriority(), Priority::kNormal);
   EXPECT_EQ(window.Dates().Range(), (DateRange{kToday, kToday}));
   const SIZE client = ClientOf(window);
   EXPECT_EQ(client.cx, window.Scale(272));
@@ -104,7 +104,7 @@ TEST_F(EntryWindowTest, AWindowMadeAheadStaysOutOfSightAndOpensOnlyWhileCurrent)
   settings_.keywordRemoval = !settings_.keywordRemoval;
   EXPECT_FALSE(ready.Ready());
   EntryWindow& third = Opened(ready.Open(Opening()));
-  EXPECT_EQ(third.KeywordRemoval(), settings_.keywordRemoval);
+  EXPECT_EQ(third.Parser().KeywordRemoval(), settings_.keywordRemoval);
   EXPECT_EQ(third.Caption(), L"Task - QRV");
 }
 
@@ -151,7 +151,7 @@ TEST_F(EntryWindowTest, TypingASubjectChoosesTypeDateAndTimes) {
   window.SetWindowRect(rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
   EXPECT_EQ(subjectHeight(), window.Scale(33));
   EXPECT_EQ(window.Header().Subject().Text(), L"lunch with Bob and Carol at the old harbour tomorrow at noon");
-  EXPECT_EQ(window.TypeButton(), kAppointment);  // a time and no keyword: the default kind
+  EXPECT_EQ(window.TypeButtons().Down(), kAppointment);  // a time and no keyword: the default kind
   EXPECT_EQ(window.Caption(), L"Appointment - QRV");
   EXPECT_TRUE(window.Dates().PanelShown());
   EXPECT_EQ(ClientOf(window).cy, height + window.Scale(190));
@@ -162,7 +162,7 @@ TEST_F(EntryWindowTest, TypingASubjectChoosesTypeDateAndTimes) {
   // Taking the time out again clears the boxes; the type stays.
   for (int i = 0; i < 8; ++i) PressKeys({VK_BACK});
   EXPECT_EQ(window.Dates().StartTimeText(), L"None");
-  EXPECT_EQ(window.TypeButton(), kAppointment);
+  EXPECT_EQ(window.TypeButtons().Down(), kAppointment);
   Chord({VK_CONTROL}, 'R');
   EXPECT_EQ(subjectHeight(), window.Scale(19));
 }
@@ -170,10 +170,10 @@ TEST_F(EntryWindowTest, TypingASubjectChoosesTypeDateAndTimes) {
 TEST_F(EntryWindowTest, WhatTheUserChoseByHandIsNeverOverwritten) {
   EntryWindow& window = OpenWindow();
   Chord({VK_CONTROL, VK_SHIFT}, 'N');  // a note, by hand
-  EXPECT_EQ(window.TypeButton(), kNote);
+  EXPECT_EQ(window.TypeButtons().Down(), kNote);
   EXPECT_TRUE(window.ByHand().type);
   TypeText(L"call Anna friday 3pm");
-  EXPECT_EQ(window.TypeButton(), kNote);
+  EXPECT_EQ(window.TypeButtons().Down(), kNote);
   Chord({VK_CONTROL, VK_SHIFT}, 'A');
   EXPECT_EQ(window.Caption(), L"Appointment - QRV");
   // A start time typed by hand stays when the subject changes.
@@ -195,29 +195,29 @@ TEST_F(EntryWindowTest, ARecipientMakesAParsedTaskOrAppointmentAnEMailAndEmptyin
     PressKeys({VK_BACK});
   };
   TypeText(L"lunch tomorrow at noon");
-  ASSERT_EQ(window.TypeButton(), kAppointment);
+  ASSERT_EQ(window.TypeButtons().Down(), kAppointment);
   SetFocus(to);
   TypeText(L"bob");
-  EXPECT_EQ(window.TypeButton(), kEmail);
+  EXPECT_EQ(window.TypeButtons().Down(), kEmail);
   EXPECT_EQ(window.Caption(), L"E-Mail - QRV");
   EXPECT_FALSE(window.Dates().PanelShown());
   EXPECT_FALSE(window.ByHand().type);
   // With a name in To the subject chooses nothing; emptied, the subject's time
   // makes it an appointment again.
   emptyTo();
-  EXPECT_EQ(window.TypeButton(), kAppointment);
+  EXPECT_EQ(window.TypeButtons().Down(), kAppointment);
   EXPECT_EQ(window.Caption(), L"Appointment - QRV");
   // Blanks are no recipient.
   SetFocus(to);
   TypeText(L"  ");
-  EXPECT_EQ(window.TypeButton(), kAppointment);
+  EXPECT_EQ(window.TypeButtons().Down(), kAppointment);
   emptyTo();
   // A type chosen by hand stays: its To makes it a request, and emptying To
   // makes it a task again.
   Chord({VK_CONTROL, VK_SHIFT}, 'K');
   SetFocus(to);
   TypeText(L"ann");
-  EXPECT_EQ(window.TypeButton(), kTask);
+  EXPECT_EQ(window.TypeButtons().Down(), kTask);
   EXPECT_EQ(window.Caption(), L"Task Request - QRV");
   emptyTo();
   EXPECT_EQ(window.Caption(), L"Task - QRV");
@@ -228,12 +228,12 @@ TEST_F(EntryWindowTest, CategoryKeywordsChooseCategoriesAndOpenTheirPanel) {
   const int width = ClientOf(window).cx;
   TypeText(L"phone Bob");
   // A category Outlook does not list yet is added to the list and chosen.
-  EXPECT_EQ(window.ChosenCategories(), std::vector<std::wstring>{L"Phone Calls"});
-  EXPECT_TRUE(window.CategoryPanelShown());
+  EXPECT_EQ(window.LateParts().ChosenCategories(), std::vector<std::wstring>{L"Phone Calls"});
+  EXPECT_TRUE(window.LateParts().CategoryPanelShown());
   EXPECT_EQ(ClientOf(window).cx, width + window.Scale(222));
   for (int i = 0; i < 9; ++i) PressKeys({VK_BACK});
-  EXPECT_TRUE(window.ChosenCategories().empty());
-  EXPECT_TRUE(window.CategoryPanelShown());  // the panel stays open
+  EXPECT_TRUE(window.LateParts().ChosenCategories().empty());
+  EXPECT_TRUE(window.LateParts().CategoryPanelShown());  // the panel stays open
 }
 
 TEST_F(EntryWindowTest, CtrlKeysRunCommandsAndLeaveClipboardKeysToTheField) {
@@ -258,7 +258,7 @@ TEST_F(EntryWindowTest, CtrlKeysRunCommandsAndLeaveClipboardKeysToTheField) {
   Chord({VK_CONTROL}, '5');
   EXPECT_EQ(window.Caption(), L"E-Mail - QRV");
   Chord({VK_CONTROL, VK_SHIFT}, 'K');
-  EXPECT_EQ(window.TypeButton(), kTask);
+  EXPECT_EQ(window.TypeButtons().Down(), kTask);
   // A dated task loses its date with Ctrl+N and gets it back with Ctrl+D.
   Chord({VK_CONTROL}, 'D');
   EXPECT_TRUE(window.Dates().PanelShown());
@@ -279,7 +279,7 @@ TEST_F(EntryWindowTest, CtrlKeysRunCommandsWhileTheCalendarOrTheCategoryListHasT
   Chord({VK_CONTROL}, 'S');
   EXPECT_EQ(actions_.saves, 1);
   Chord({VK_CONTROL, VK_SHIFT}, 'N');
-  EXPECT_EQ(window.TypeButton(), kNote);
+  EXPECT_EQ(window.TypeButtons().Down(), kNote);
   window.ToggleCategoryPanel();
   SetFocus(ChildOfClass(window.Handle(), WC_LISTBOXW));
   Pump(50);
@@ -316,8 +316,8 @@ TEST_F(EntryWindowTest, AWindowKeepsItsKeysWhileAnotherShowsAMessageBox) {
   SetTimer(nullptr, 0, 60, TypeIntoOtherWindow);
   ShowMessage(L"Asking", MessageKind::kInformation, MessageButtons::kOk, {.owner = asking.Handle()});
   SetPromptHandler(AnswerPrompt);
-  EXPECT_EQ(other.TypeButton(), kNote);
-  EXPECT_EQ(asking.TypeButton(), kTask);
+  EXPECT_EQ(other.TypeButtons().Down(), kNote);
+  EXPECT_EQ(asking.TypeButtons().Down(), kTask);
 }
 
 TEST_F(EntryWindowTest, AltGrCharactersAreTypedIntoTheFields) {
@@ -332,7 +332,7 @@ TEST_F(EntryWindowTest, AltGrCharactersAreTypedIntoTheFields) {
   keys[VK_CONTROL] = keys[VK_LCONTROL] = keys[VK_MENU] = keys[VK_RMENU] = 0;
   SetKeyboardState(keys);
   EXPECT_EQ(window.Header().Subject().Text(), L"a@b\\{\u20AC");
-  EXPECT_EQ(window.TypeButton(), kTask);
+  EXPECT_EQ(window.TypeButtons().Down(), kTask);
 }
 
 TEST_F(EntryWindowTest, EscapeClosesAnEmptyWindowAndAsksWhenItHoldsText) {
@@ -473,7 +473,7 @@ TEST_F(EntryWindowTest, PanelsGrowTheWindowUnlessItIsMaximised) {
   window.ToggleCategoryPanel();
   window.ChooseType(kAppointment);
   EXPECT_TRUE(window.Dates().PanelShown());
-  EXPECT_TRUE(window.CategoryPanelShown());
+  EXPECT_TRUE(window.LateParts().CategoryPanelShown());
   EXPECT_EQ(window.WindowRect().right, maximised.right);
   EXPECT_EQ(window.WindowRect().bottom, maximised.bottom);
 }

@@ -41,10 +41,10 @@ TEST_F(SubjectMarksTest, TheUsedPhrasesAreMarkedAsTheSubjectIsTyped) {
   ASSERT_NE(mark_, text_);
   EntryWindow& window = OpenWindow();
   TypeText(L"Meet Ron on 5/3/03");
-  EXPECT_EQ(window.TypeButton(), kAppointment);
+  EXPECT_EQ(window.TypeButtons().Down(), kAppointment);
   EXPECT_EQ(ColourOf(0, 9), text_);  // "on" ends "Ron" too, but only the word is marked
   EXPECT_EQ(ColourOf(9, 18), mark_);
-  EXPECT_EQ(window.StoredSubject(), L"Meet Ron");
+  EXPECT_EQ(window.Parser().StoredSubject(), L"Meet Ron");
   // Text typed right after a mark is plain; the mark moves with its words.
   TypeText(L" ok");
   EXPECT_EQ(ColourOf(18, 21), text_);
@@ -52,28 +52,28 @@ TEST_F(SubjectMarksTest, TheUsedPhrasesAreMarkedAsTheSubjectIsTyped) {
   TypeText(L"Zoë: ");
   EXPECT_EQ(ColourOf(0, 14), text_);
   EXPECT_EQ(ColourOf(14, 23), mark_);
-  EXPECT_EQ(window.StoredSubject(), L"Zoë: Meet Ron ok");
+  EXPECT_EQ(window.Parser().StoredSubject(), L"Zoë: Meet Ron ok");
   // Off, or for a type that keeps its dates, nothing is marked or taken out.
-  window.SetKeywordRemoval(false);
+  window.Parser().SetKeywordRemoval(false);
   EXPECT_EQ(ColourOf(0, 26), text_);
-  EXPECT_EQ(window.StoredSubject(), window.Header().Subject().Text());
-  window.SetKeywordRemoval(true);
+  EXPECT_EQ(window.Parser().StoredSubject(), window.Header().Subject().Text());
+  window.Parser().SetKeywordRemoval(true);
   EXPECT_EQ(ColourOf(14, 23), mark_);
   window.ChooseType(kNote);
   EXPECT_EQ(ColourOf(0, 26), text_);
-  EXPECT_EQ(window.StoredSubject(), window.Header().Subject().Text());
+  EXPECT_EQ(window.Parser().StoredSubject(), window.Header().Subject().Text());
 }
 
 TEST_F(SubjectMarksTest, WordsThatOnlyHoldAPhraseStayUnmarked) {
   EntryWindow& window = OpenWindow();
   TypeText(L"Lunch with Simon");
   EXPECT_EQ(ColourOf(0, 16), text_);
-  EXPECT_EQ(window.StoredSubject(), L"Lunch with Simon");
+  EXPECT_EQ(window.Parser().StoredSubject(), L"Lunch with Simon");
   PressKeys({VK_BACK});
   TypeText(L"n tomorrow");
   EXPECT_EQ(ColourOf(0, 17), text_);
   EXPECT_EQ(ColourOf(17, 25), mark_);
-  EXPECT_EQ(window.StoredSubject(), L"Lunch with Simon");
+  EXPECT_EQ(window.Parser().StoredSubject(), L"Lunch with Simon");
 }
 
 }  // namespace
