@@ -135,12 +135,9 @@ void KeywordsPage::EnableButtons() {
 void KeywordsPage::Changed(int first, int last, int current) {
   working_.changed = true;
   const int count = static_cast<int>(List().size());
-  const int selected = count > 0 ? std::clamp(current, 0, count - 1) : -1;
-  if (grid_.Count() != count)
-    grid_.SetRowCount(count, RowsDrawn::kByCaller, selected);
-  else if (selected >= 0)
-    grid_.SetSelection(selected);
+  if (grid_.Count() != count) grid_.SetRowCount(count, RowsDrawn::kByCaller);
   grid_.RedrawRows(first, last);
+  if (count > 0) grid_.SetSelection(std::clamp(current, 0, count - 1));
   EnableButtons();
   grid_.Focus();
 }

@@ -242,18 +242,10 @@ void ListView::Clear() {
   Send(LVM_DELETEALLITEMS);
 }
 
-void ListView::SetRowCount(int count, RowsDrawn drawn, int selected) {
+void ListView::SetRowCount(int count, RowsDrawn drawn) {
   QuietScope quiet(*this);
-  const int before = Selection();
-  {
-    UnseenScope unseen(Handle(), drawn == RowsDrawn::kAll);
-    Send(LVM_SETITEMCOUNT, static_cast<WPARAM>(count), LVSICF_NOSCROLL);
-    if (selected >= 0) SelectInView(selected);
-  }
-  // Unseen, the list drew neither row whose selection changed.
-  if (selected < 0 || drawn == RowsDrawn::kAll) return;
-  RedrawRows(before, before);
-  RedrawRows(selected, selected);
+  UnseenScope unseen(Handle(), drawn == RowsDrawn::kAll);
+  Send(LVM_SETITEMCOUNT, static_cast<WPARAM>(count), LVSICF_NOSCROLL);
 }
 
 // Only the rows in view are drawn: a range far beyond would cost its length.
@@ -321,20 +313,16 @@ void ListView::SetSelection(int row, Notify notify) {
     const auto top = static_cast<int>(Send(LVM_GETTOPINDEX));
     std::optional<UnseenScope> unseen;
     if (row < top || row >= top + static_cast<int>(Send(LVM_GETCOUNTPERPAGE))) unseen.emplace(Handle(), false);
-    SelectInView(row);
+    LVITEMW item{};
+    item.stateMask = LVIS_SELECTED;
+    if (const int old = Selection(); old >= 0 && old != row)
+      Send(LVM_SETITEMSTATE, static_cast<WPARAM>(old), reinterpret_cast<LPARAM>(&item));
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    Send(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    Send(LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
   }
   if (notify == Notify::kYes && onSelect) onSelect(row);
-}
-
-void ListView::SelectInView(int row) {
-  LVITEMW item{};
-  item.stateMask = LVIS_SELECTED;
-  if (const int old = Selection(); old >= 0 && old != row)
-    Send(LVM_SETITEMSTATE, static_cast<WPARAM>(old), reinterpret_cast<LPARAM>(&item));
-  item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-  item.state = LVIS_SELECTED | LVIS_FOCUSED;
-  Send(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-  Send(LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
 }
 
 void ListView::ItemChanged(const NMLISTVIEW& change) {

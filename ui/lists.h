@@ -72,9 +72,8 @@ class ListView : public Control {
   int AddRow(const std::vector<std::wstring>& cells);
   void Clear();
   // Virtual rows: how many there are (every row in view drawn anew, or only
-  // those the caller then redraws), and rows to draw anew. A row given is
-  // selected and brought into view with the change, which is drawn once.
-  void SetRowCount(int count, RowsDrawn drawn = RowsDrawn::kAll, int selected = -1);
+  // those the caller then redraws), and rows to draw anew.
+  void SetRowCount(int count, RowsDrawn drawn = RowsDrawn::kAll);
   void RedrawRows(int first, int last);
   // Takes other columns; the rows go with the old ones.
   void SetColumns(std::vector<ListColumn> columns);
@@ -114,7 +113,6 @@ class ListView : public Control {
   void GiveCellText(LVITEMW& item) const;
   void TakeRowHeight();
   void ItemChanged(const NMLISTVIEW& change);
-  void SelectInView(int row);
   void InsertColumns();
   std::vector<ListColumn> columns_;
   int rowHeight_;
