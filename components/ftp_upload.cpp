@@ -273,9 +273,18 @@ class Uploader {
     if (!port) return StoreFailed(0);
     sockaddr_in dataAddress = server_;
     dataAddress.sin_port = htons(*port);
+    // The store is asked for before the data connection is made, so that the
+    // server's answer and the connection overlap: after a passive reply the
+    // server listens until the client connects, whichever comes first. Without
+    // the data connection the server still waits on that store, so a retry
+    // starts over on a new control connection.
+    if (!control_.Send("STOR " + remoteName)) return StoreFailed(0);
     Socket data = Connect(dataAddress, peers_.ftpTimeoutMs, SO_SNDTIMEO);
-    if (!data) return StoreFailed(0);
-    const int start = control_.Command("STOR " + remoteName);
+    if (!data) {
+      control_.Close();
+      return StoreFailed(0);
+    }
+    const int start = control_.Reply();
     if (start >= 500 && start <= 502) return Failed(UploadResult::kUnsupported, L"The server does not take files.");
     if (start != 125 && start != 150) return StoreFailed(start);
     status_(L"Beginning Data Transfer");

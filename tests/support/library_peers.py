@@ -19,7 +19,9 @@ store over a file that exists; user "full" is refused every store as the disk
 were full. Three FTP servers fail as real ones do once the data has come:
 "diskfull" takes the whole file, keeps it empty and answers 451 after it,
 "dropping" takes 73,728 bytes and then closes both of its connections, and
-"mute" takes the whole file, keeps it and never answers.
+"mute" takes the whole file, keeps it and never answers. "unreachable" names a
+passive port nobody listens on, as behind a firewall, and answers a store with
+425 once it gave up waiting for the data connection.
 """
 import http.server
 import os
@@ -123,7 +125,15 @@ class FailingFtp(threading.Thread):
                 if verb == "PASV":
                     data = socket.create_server(("127.0.0.1", 0))
                     port = data.getsockname()[1]
+                    if self.mode == "unreachable":
+                        data.close()
                     control.sendall(b"227 Entering Passive Mode (127,0,0,1,%d,%d).\r\n" % (port // 256, port % 256))
+                elif verb == "STOR" and self.mode == "unreachable":
+                    time.sleep(0.2)
+                    try:
+                        control.sendall(b"425 Failed to establish connection.\r\n")
+                    except OSError:
+                        return
                 elif verb == "STOR" and data:
                     control.sendall(b"150 Ok to send data.\r\n")
                     if not self.store(control, data, os.path.basename(argument)):
@@ -238,7 +248,7 @@ def serve(folder):
     LibraryFtp.passive_ports = None
     ftp = FTPServer(("127.0.0.1", 0), LibraryFtp)
     failing = {}
-    for mode in ("diskfull", "dropping", "mute"):
+    for mode in ("diskfull", "dropping", "mute", "unreachable"):
         os.makedirs(os.path.join(folder, "ftp", mode), exist_ok=True)
         failing[mode] = FailingFtp(os.path.join(folder, "ftp", mode), mode)
         failing[mode].start()
@@ -247,7 +257,8 @@ def serve(folder):
     ports = {"files": http_server(Files), "html": http_server(HtmlPage), "missing": http_server(MissingPage),
              "refused": free_port(), "ftp": ftp.address[1], "silent": http_server(SilentPage),
              "empty": http_server(EmptyPage), "truncated": http_server(truncated), "chunked": http_server(chunked),
-             "diskfull": failing["diskfull"].port, "dropping": failing["dropping"].port, "mute": failing["mute"].port}
+             "diskfull": failing["diskfull"].port, "dropping": failing["dropping"].port, "mute": failing["mute"].port,
+             "unreachable": failing["unreachable"].port}
     for kind in ("cut", "chunkcut", "trickle"):
         ports[kind] = http_server(site_list_page(www, kind))
     with open(os.path.join(folder, "ports.tmp"), "w") as out:
