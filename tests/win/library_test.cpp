@@ -1,8 +1,6 @@
 // The online library and the upload against real servers on 127.0.0.1, and
 // how long the editor takes to start and to show a large library.
 #include <algorithm>
-#include <chrono>
-#include <functional>
 
 #include "components/ftp_upload.h"
 #include "core/cipher.h"
@@ -199,28 +197,14 @@ TEST_F(UploadTest, AnEmptyFileIsStoredEmptyAndAMissingOrLargerOneIsNotSent) {
   }
 }
 
-// The median of five runs of `run`, each after `prepare`, in milliseconds.
-double MedianMs(
-    const std::function<void()>& run, const std::function<void()>& prepare = [] {}) {
-  std::vector<double> times;
-  for (int i = 0; i < 5; ++i) {
-    prepare();
-    const auto start = std::chrono::steady_clock::now();
-    run();
-    times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-  }
-  std::sort(times.begin(), times.end());
-  return times[2];
-}
-
 TEST_F(LibraryTest, AThousandServicesAreDownloadedAndAllShown) {
   std::vector<std::string> lines;
   for (int i = 0; i < 1010; ++i)
     lines.push_back(i % 101 == 0 ? "CATEGORY=" + std::to_string(i) : Service("s" + std::to_string(i), "Service"));
   PublishLibrary(lines);
-  const double ms = MedianMs([&] { Probe().ShowPage(1); }, [&] { Open(Peers("files", "files")); });
-  ASSERT_EQ(Probe().Tree().Count(), 1010);
-  std::printf("1,000 services downloaded, read and shown: median %.0f ms\n", ms);
+  Open(Peers("files", "files"));
+  Probe().ShowPage(1);
+  EXPECT_EQ(Probe().Tree().Count(), 1010);
 }
 
 HWND ShownWindowOf(DWORD process) {
@@ -235,21 +219,18 @@ HWND ShownWindowOf(DWORD process) {
 
 TEST(EditorStart, TheWindowShowsWhenTheProgramStarts) {
   const std::wstring program = Widen(QRV_APP_DIR) + L"/QRVWebEditor.exe";
-  const double ms = MedianMs([&] {
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    std::wstring commandLine = L"\"" + program + L"\"";
-    ASSERT_TRUE(CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                               &startup, &process));
-    for (DWORD start = GetTickCount(); !ShownWindowOf(process.dwProcessId) && GetTickCount() - start < 20000;) Sleep(2);
-    EXPECT_NE(ShownWindowOf(process.dwProcessId), nullptr);
-    TerminateProcess(process.hProcess, 0);
-    WaitForSingleObject(process.hProcess, 5000);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-  });
-  std::printf("Editor start to window shown: median %.0f ms\n", ms);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  std::wstring commandLine = L"\"" + program + L"\"";
+  ASSERT_TRUE(CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                             &startup, &process));
+  for (DWORD start = GetTickCount(); !ShownWindowOf(process.dwProcessId) && GetTickCount() - start < 20000;) Sleep(2);
+  EXPECT_NE(ShownWindowOf(process.dwProcessId), nullptr);
+  TerminateProcess(process.hProcess, 0);
+  WaitForSingleObject(process.hProcess, 5000);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
 }
 
 }  // namespace
