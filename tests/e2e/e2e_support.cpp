@@ -1,10 +1,6 @@
 #include "e2e_support.h"
 
-#include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <string_view>
-#include <vector>
 
 namespace e2e {
 
@@ -141,15 +137,26 @@ bool ForegroundOwnedBy(HWND owner) {
   return frontProcess == ownerProcess && std::wstring(className) == L"#32770";
 }
 
-HWND FindBar(DWORD processId) {
+namespace {
+
+// The first top-level window of a process of this class and title (null:
+// any) that `fits`, or null.
+template <typename Fits>
+HWND FirstWindowOf(DWORD processId, const wchar_t* windowClass, const wchar_t* title, Fits fits) {
   HWND found = nullptr;
-  while ((found = FindWindowExW(nullptr, found, nullptr, L"QV")) != nullptr) {
+  while ((found = FindWindowExW(nullptr, found, windowClass, title)) != nullptr) {
     DWORD owner = 0;
     GetWindowThreadProcessId(found, &owner);
-    if (owner == processId) return found;
+    if (owner == processId && fits(found)) return found;
   }
   return nullptr;
 }
+
+bool Any(HWND) { return true; }
+
+}  // namespace
+
+HWND FindBar(DWORD processId) { return FirstWindowOf(processId, nullptr, L"QV", Any); }
 
 HWND WaitForCollapsedBar(const Process& bar, DWORD ms) {
   HWND hwnd = nullptr;
@@ -163,13 +170,7 @@ HWND WaitForCollapsedBar(const Process& bar, DWORD ms) {
 }
 
 HWND FindMessageBox(DWORD processId, const wchar_t* caption) {
-  HWND found = nullptr;
-  while ((found = FindWindowExW(nullptr, found, L"#32770", caption)) != nullptr) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(found, &owner);
-    if (owner == processId) return found;
-  }
-  return nullptr;
+  return FirstWindowOf(processId, L"#32770", caption, Any);
 }
 
 RECT WindowRect(HWND hwnd) {
@@ -224,24 +225,14 @@ void PressKeys(std::initializer_list<WORD> keys) {
 }
 
 HWND FindWindowOf(DWORD processId, const wchar_t* windowClass, const wchar_t* title, bool shown) {
-  HWND found = nullptr;
-  while ((found = FindWindowExW(nullptr, found, windowClass, title)) != nullptr) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(found, &owner);
-    if (owner == processId && (IsWindowVisible(found) != FALSE) == shown) return found;
-  }
-  return nullptr;
+  return FirstWindowOf(processId, windowClass, title,
+                       [shown](HWND window) { return (IsWindowVisible(window) != FALSE) == shown; });
 }
 
 HWND FindWindowWithChild(DWORD processId, const wchar_t* childClass) {
-  HWND found = nullptr;
-  while ((found = FindWindowExW(nullptr, found, nullptr, nullptr)) != nullptr) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(found, &owner);
-    if (owner == processId && IsWindowVisible(found) && FindWindowExW(found, nullptr, childClass, nullptr))
-      return found;
-  }
-  return nullptr;
+  return FirstWindowOf(processId, nullptr, nullptr, [childClass](HWND window) {
+    return IsWindowVisible(window) && FindWindowExW(window, nullptr, childClass, nullptr);
+  });
 }
 
 std::wstring MessageText(HWND box) {
@@ -251,13 +242,6 @@ std::wstring MessageText(HWND box) {
 }
 
 void Answer(HWND box, int button) { PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0); }
-
-double UnixSeconds() {
-  FILETIME now{};
-  GetSystemTimePreciseAsFileTime(&now);
-  const unsigned long long ticks = ((static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime);
-  return static_cast<double>(ticks - 116444736000000000ULL) / 1e7;
-}
 
 constexpr wchar_t kKey[] = L"Software\\QV\\Quorvel";
 
@@ -311,95 +295,6 @@ LRESULT CALLBACK HandOffListener::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPA
   if (length && (listener->paths_.empty() || listener->paths_.back() != std::wstring(path, length)))
     listener->paths_.emplace_back(path, length);
   return 0;
-}
-
-// --- screenshots as PNG files (stored, uncompressed deflate blocks) ------------------
-
-namespace {
-
-std::uint32_t Crc(const std::uint8_t* data, std::size_t size, std::uint32_t crc = 0xFFFFFFFFu) {
-  for (std::size_t i = 0; i < size; ++i) {
-    crc ^= data[i];
-    for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-  }
-  return crc;
-}
-
-void PutBig32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-  for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<std::uint8_t>(v >> shift));
-}
-
-void Chunk(std::vector<std::uint8_t>& png, const char* type, const std::vector<std::uint8_t>& data) {
-  PutBig32(png, static_cast<std::uint32_t>(data.size()));
-  std::vector<std::uint8_t> body(type, type + 4);
-  body.insert(body.end(), data.begin(), data.end());
-  png.insert(png.end(), body.begin(), body.end());
-  PutBig32(png, Crc(body.data(), body.size()) ^ 0xFFFFFFFFu);
-}
-
-std::vector<std::uint8_t> Png(int width, int height, const std::vector<std::uint8_t>& rgbRows) {
-  std::vector<std::uint8_t> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-  std::vector<std::uint8_t> header;
-  PutBig32(header, static_cast<std::uint32_t>(width));
-  PutBig32(header, static_cast<std::uint32_t>(height));
-  header.insert(header.end(), {8, 2, 0, 0, 0});
-  Chunk(png, "IHDR", header);
-  std::vector<std::uint8_t> z = {0x78, 0x01};
-  std::uint32_t a = 1, b = 0;
-  for (std::size_t at = 0; at < rgbRows.size();) {
-    const std::size_t n = std::min<std::size_t>(65535, rgbRows.size() - at);
-    z.push_back(at + n == rgbRows.size() ? 1 : 0);
-    z.insert(z.end(), {static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8), static_cast<std::uint8_t>(~n),
-                       static_cast<std::uint8_t>(~n >> 8)});
-    z.insert(z.end(), rgbRows.begin() + static_cast<long>(at), rgbRows.begin() + static_cast<long>(at + n));
-    at += n;
-  }
-  for (std::uint8_t byte : rgbRows) {
-    a = (a + byte) % 65521;
-    b = (b + a) % 65521;
-  }
-  PutBig32(z, (b << 16) | a);
-  Chunk(png, "IDAT", z);
-  Chunk(png, "IEND", {});
-  return png;
-}
-
-}  // namespace
-
-std::wstring SaveScreenshot(const wchar_t* name, RECT area) {
-  const int w = area.right - area.left, h = area.bottom - area.top;
-  HDC screen = GetDC(nullptr);
-  HDC mem = CreateCompatibleDC(screen);
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(mem, bitmap);
-  BitBlt(mem, 0, 0, w, h, screen, area.left, area.top, SRCCOPY);
-  std::vector<std::uint8_t> rows;
-  rows.reserve(static_cast<std::size_t>(h) * (3 * w + 1));
-  const auto* pixels = static_cast<const std::uint32_t*>(bits);
-  for (int y = 0; y < h; ++y) {
-    rows.push_back(0);
-    for (int x = 0; x < w; ++x) {
-      const std::uint32_t p = pixels[static_cast<std::size_t>(y) * w + x];
-      rows.insert(rows.end(), {static_cast<std::uint8_t>(p >> 16), static_cast<std::uint8_t>(p >> 8),
-                               static_cast<std::uint8_t>(p)});
-    }
-  }
-  SelectObject(mem, old);
-  DeleteObject(bitmap);
-  DeleteDC(mem);
-  ReleaseDC(nullptr, screen);
-  const std::string_view shots = QRV_SHOT_DIR;
-  std::wstring dir = L"Z:" + std::wstring(shots.begin(), shots.end());
-  for (auto& c : dir) c = c == L'/' ? L'\\' : c;
-  CreateDirectoryW(dir.c_str(), nullptr);
-  std::wstring path = dir + L"\\" + name;
-  const auto png = Png(w, h, rows);
-  std::ofstream(path.c_str(), std::ios::binary)
-      .write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
-  return path;
 }
 
 }  // namespace e2e

@@ -1,5 +1,5 @@
 // What the end-to-end tests drive the real Quorvel.exe with under Wine: the
-// process, its windows, the mouse, the settings key and screenshots.
+// process, its windows, the mouse and the settings key.
 #pragma once
 
 #include <windows.h>
@@ -87,8 +87,6 @@ HWND FindWindowWithChild(DWORD processId, const wchar_t* childClass);
 // The text of a message box, and the answer given to it (IDOK, IDYES, IDNO).
 std::wstring MessageText(HWND box);
 void Answer(HWND box, int button);
-// Now, in seconds since 1970, as the stand-ins write it in their logs.
-double UnixSeconds();
 
 // The settings key: replaced by the given values (none: no key at all), or read.
 void ResetSettings(const std::map<std::wstring, std::wstring>& values);
@@ -114,9 +112,5 @@ class HandOffListener {
   HWND window_ = nullptr;
   std::vector<std::wstring> paths_;
 };
-
-// Saves part of the screen as a PNG file in the build's screenshot folder and
-// returns its path.
-std::wstring SaveScreenshot(const wchar_t* name, RECT area);
 
 }  // namespace e2e

@@ -11,6 +11,7 @@
 #include <array>
 #include <string>
 
+#include "e2e_controls.h"
 #include "e2e_support.h"
 
 namespace {
@@ -20,11 +21,7 @@ using e2e::Process;
 void Type(const std::wstring& text) { ASSERT_TRUE(e2e::XType(text)); }
 void Keys(const wchar_t* keys) { ASSERT_TRUE(e2e::XKeys(keys)); }
 
-std::wstring TextOf(HWND window) {
-  wchar_t text[256]{};
-  SendMessageW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
-  return text;
-}
+using e2e::TextOf;
 
 // The windows of the Information Item window, by their order among its children.
 struct EntryParts {

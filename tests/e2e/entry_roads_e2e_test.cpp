@@ -15,11 +15,7 @@ namespace {
 constexpr wchar_t kMessaging[] = L"SOFTWARE\\Microsoft\\Windows Messaging Subsystem";
 constexpr wchar_t kBrowserPath[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\IEXPLORE.EXE";
 
-std::wstring TextOf(HWND window) {
-  wchar_t text[512]{};
-  SendMessageW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
-  return text;
-}
+using e2e::TextOf;
 
 bool EndsWith(const std::string& text, const std::string& end) {
   return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;

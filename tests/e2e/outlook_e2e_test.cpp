@@ -1,10 +1,7 @@
 // The real Quorvel.exe under Wine with the stand-in Outlook and the argument
 // logger in place of the programs it starts: what its buttons and menu make in
 // Outlook, the categories prompt, the folders, the extra actions, a start
-// without Outlook, the closing question, and the time from a click to the
-// item shown.
-#include <algorithm>
-#include <cstdio>
+// without Outlook and the closing question.
 #include <fstream>
 #include <sstream>
 
@@ -363,26 +360,6 @@ TEST_F(BarWithOutlook, ClosingAsksAboutOutlookOnlyWhileItShowsAWindow) {
   ASSERT_TRUE(bar_.WaitForExit(5000)) << "the bar asked";
   EXPECT_EQ(Stored("Session").Get("Quit"), "yes");
   EXPECT_EQ(Stored("Session").Get("LoggedOn"), "no");
-}
-
-// From the click on "New Task" to the item's Display reaching Outlook, with
-// the bar collapsing after the item was made, as it does by default.
-TEST_F(BarWithOutlook, NewTaskClickToDisplayTime) {
-  StartBar();
-  std::vector<double> times;
-  for (std::size_t run = 1; run <= 20; ++run) {
-    OpenBar();
-    e2e::MoveMouse(24, top_ + kSlot[1] + 12);
-    const double clicked = e2e::UnixSeconds();
-    e2e::PressButton();
-    ASSERT_TRUE(WaitForItemDisplays(run));
-    times.push_back((std::stod(ItemDisplays().back().time) - clicked) * 1000.0);
-    ASSERT_TRUE(e2e::WaitFor([&] { return e2e::WidthOf(hwnd_) == kCollapsed; }, 3000));
-  }
-  std::sort(times.begin(), times.end());
-  EXPECT_GT(times.front(), 0.0);
-  std::printf("\"New Task\" click to Display under Wine: median %.1f ms (fastest %.1f, slowest %.1f, 20 runs)\n",
-              (times[9] + times[10]) / 2, times.front(), times.back());
 }
 
 }  // namespace

@@ -2,9 +2,6 @@
 // every entry type lands in its folder with its properties, requests are sent
 // only when their names resolve, text documents and web searches leave the
 // window as the user expects, and Find Contact finds seeded contacts.
-#include <algorithm>
-#include <cstdio>
-
 #include "entry_actions_fixture.h"
 
 namespace qrv::testing {
@@ -291,46 +288,24 @@ TEST_F(EntryActions, CheckNamesResolvesTheBoxesThroughOutlookAndLeavesNoItem) {
   EXPECT_EQ(contacts[2]->Get("FullName"), "Smith, John");
 }
 
-double UnixSecondsNow() {
-  FILETIME now{};
-  GetSystemTimePreciseAsFileTime(&now);
-  const ULONGLONG ticks = (ULONGLONG{now.dwHighDateTime} << 32) | now.dwLowDateTime;
-  return static_cast<double>(ticks - 116444736000000000ULL) / 1e7;
-}
-
-void PressCtrlS() {
-  INPUT keys[4]{};
-  for (INPUT& key : keys) key.type = INPUT_KEYBOARD;
-  keys[0].ki.wVk = keys[3].ki.wVk = VK_CONTROL;
-  keys[1].ki.wVk = keys[2].ki.wVk = 'S';
-  keys[2].ki.dwFlags = keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(4, keys, sizeof keys[0]);
-}
-
-// Twenty saves in a row each reach Outlook; the median is printed for the
-// record (its goal is measured, not asserted: a loaded machine is no measure).
+// Ctrl+S on a typed task saves it each time (its time is measured in
+// save_bench). Each call crosses to Outlook's process: a member's number and the
+// tasks folder are asked for once, not on every save.
 TEST_F(EntryActions, CtrlSOnATypedTaskSavesItEveryTime) {
-  std::vector<double> times;
-  for (std::size_t i = 0; i < 20; ++i) {
+  for (std::size_t i = 0; i < 2; ++i) {
     EntryWindow& window = Window(EntryType::kTask, L"");
     SetForegroundWindow(window.Handle());
     Pump(30);
     TypeText(L"Pay");
-    const double start = UnixSecondsNow();
-    PressCtrlS();
+    PressKeys({'S'}, VK_CONTROL);
     std::vector<LogEntry> saves;
     for (int tries = 0; tries < 400 && saves.size() <= i; ++tries) {
       Pump(5);
       saves = Calls(Log(), "call", "Save");
     }
     ASSERT_EQ(saves.size(), i + 1);
-    times.push_back((std::stod(saves.back().time) - start) * 1000);
   }
-  std::sort(times.begin(), times.end());
-  std::printf("Ctrl+S to Outlook's Save: median %.1f ms\n", times[10]);
-  EXPECT_EQ(Store().Items("TaskItem").size(), 20u);
-  // Each call crosses to Outlook's process: a member's number and the tasks
-  // folder are asked for once, not on every save.
+  EXPECT_EQ(Store().Items("TaskItem").size(), 2u);
   const std::vector<LogEntry> log = Log();
   EXPECT_EQ(Calls(log, "name", "Subject").size(), 1u);
   EXPECT_EQ(Calls(log, "name", "Save").size(), 1u);
