@@ -17,21 +17,15 @@
 #include "core/file_io.h"
 #include "core/keyword_file.h"
 #include "entry/open_entry.h"
+#include "tests/bench/bench_timing.h"
 #include "tests/win/ui_test_support.h"
 #include "ui/app.h"
 #include "ui/dialogs.h"
 #include "ui/edits.h"
 
+using namespace qrv::bench;
+
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double Ms(Clock::time_point start) { return std::chrono::duration<double, std::milli>(Clock::now() - start).count(); }
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
 
 std::vector<std::string> FactoryList() {
   wchar_t path[MAX_PATH]{};

@@ -18,18 +18,12 @@
 
 #include "components/keystroke_sender.h"
 #include "hotkeys/hotkey_editor.h"
+#include "tests/bench/bench_timing.h"
 #include "ui/app.h"
 
+using namespace qrv::bench;
+
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double Ms(Clock::time_point start) { return std::chrono::duration<double, std::milli>(Clock::now() - start).count(); }
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values.empty() ? 0 : values[values.size() / 2];
-}
 
 // The system's input as the sender sees it, with no modifier held: it notes
 // when the first events arrive and types nothing.

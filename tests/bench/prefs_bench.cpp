@@ -18,9 +18,12 @@
 #include "core/text.h"
 #include "prefs/preferences_window.h"
 #include "prefs/web_service_update.h"
+#include "tests/bench/bench_timing.h"
 #include "tests/support/site_list_server.h"
 #include "ui/app.h"
 #include "ui/program_file.h"
+
+using namespace qrv::bench;
 
 namespace {
 
@@ -40,14 +43,14 @@ class QuietActions : public qrv::PreferencesActions {
 // Opens a window, on the Keywords page or on the about face, and answers the
 // time until it was painted.
 double OpenMs(qrv::Form& bar, const qrv::PreferencesData& data, QuietActions& actions, bool keywordsPage) {
-  const auto start = std::chrono::steady_clock::now();
+  const auto start = Clock::now();
   auto& window = bar.CreateOwned<qrv::PreferencesWindow>(data, actions);
   actions.open = true;
   window.Show();
   if (keywordsPage) window.OpenPages(qrv::PreferencesTab::kKeywords);
   UpdateWindow(window.Handle());
   qrv::Application::Get().ProcessMessages();
-  const auto end = std::chrono::steady_clock::now();
+  const auto end = Clock::now();
   window.Close();
   qrv::Application::Get().RunUntil([&] { return !actions.open; });
   qrv::Application::Get().ProcessMessages();
@@ -64,17 +67,13 @@ void Measure(const char* what, qrv::Form& bar, const qrv::PreferencesData& data,
               times.front(), times.back(), kRuns);
 }
 
-double MsSince(std::chrono::steady_clock::time_point start) {
-  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-}
-
 // A keyword dialog or a report of the preferences window, once it shows, is
 // answered with OK (a keyword typed into an empty field), or with Cancel when
 // asked: an edit's clock starts at that click. The preferences window's own OK
 // is never pressed.
 HWND preferences;
 const wchar_t* answerButton = L"OK";
-std::chrono::steady_clock::time_point answered;
+Clock::time_point answered;
 
 void CALLBACK PressOk(HWND, UINT, UINT_PTR, DWORD) {
   HWND field = GetFocus();
@@ -82,7 +81,7 @@ void CALLBACK PressOk(HWND, UINT, UINT_PTR, DWORD) {
   HWND button = dialog ? FindWindowExW(dialog, nullptr, L"Button", answerButton) : nullptr;
   if (!button || !IsWindowEnabled(dialog) || GetWindow(dialog, GW_OWNER) != preferences) return;
   if (GetWindowTextLengthW(field) == 0) SetWindowTextW(field, L"ADDED");
-  answered = std::chrono::steady_clock::now();
+  answered = Clock::now();
   SendMessageW(button, BM_CLICK, 0, 0);
 }
 
@@ -122,11 +121,6 @@ std::string Service(int n, const std::string& url, const std::string& marker = "
          "<HINT=Search!H>|" + url + "?q=<QRV!>";
 }
 
-double Median(std::vector<double> times) {
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
-}
-
 // The keyword grid with thousands of rows: the whole list shown at once, and
 // one row of `rows` added, modified, removed or moved, each through its button
 // and painted before the clock stops (an edit's clock starts at its dialog's
@@ -139,35 +133,35 @@ void MeasureGridEdits(qrv::Form& bar, qrv::BarSettings& settings, QuietActions& 
   for (int n = 0; n < 20000; ++n) keywords.push_back(Service(n, "https://s.example/", "<CUST=Y>"));
   OpenWindow open(bar, settings, actions, keywords);
   qrv::KeywordsPage& page = open.window.Keywords();
-  auto start = std::chrono::steady_clock::now();
+  auto start = Clock::now();
   page.ShowList(qrv::KeywordListKind::kInternet);
   open.Paint();
-  if (rows > 100) std::printf("keyword grid filled with 20,000 web services: %.1f ms\n", MsSince(start));
+  if (rows > 100) std::printf("keyword grid filled with 20,000 web services: %.1f ms\n", Ms(start));
   page.ShowList(qrv::KeywordListKind::kItems);
   open.Paint();
   std::vector<double> adds, modifications, movesDown, movesUp, removals, cancels;
   const auto timed = [&](qrv::Button& button, std::vector<double>& times) {
-    start = std::chrono::steady_clock::now();
+    start = Clock::now();
     button.Click();
     open.Paint();
-    times.push_back(MsSince(start));
+    times.push_back(Ms(start));
   };
   const UINT_PTR answer = SetTimer(nullptr, 0, 20, PressOk);
   for (int run = 0; run < 11; ++run) {
     page.Grid().SetSelection(rows / 2);
     page.ModifyButton().Click();
     open.Paint();
-    modifications.push_back(MsSince(answered));
+    modifications.push_back(Ms(answered));
     timed(page.MoveDownButton(), movesDown);
     timed(page.MoveUpButton(), movesUp);
     timed(page.RemoveButton(), removals);
     page.AddButton().Click();
     open.Paint();
-    adds.push_back(MsSince(answered));
+    adds.push_back(Ms(answered));
     answerButton = L"Cancel";
     page.ModifyButton().Click();
     open.Paint();
-    cancels.push_back(MsSince(answered));
+    cancels.push_back(Ms(answered));
     answerButton = L"OK";
   }
   KillTimer(nullptr, answer);
@@ -204,10 +198,10 @@ int MeasureUpdate(qrv::Form& bar, qrv::BarSettings& settings, QuietActions& acti
     OpenWindow open(bar, settings, actions, keywords);
     open.window.Keywords().ShowList(qrv::KeywordListKind::kInternet);
     open.Paint();
-    const auto start = std::chrono::steady_clock::now();
+    const auto start = Clock::now();
     open.window.RunUpdate(true);
     open.Paint();
-    times.push_back(MsSince(start));
+    times.push_back(Ms(start));
     const std::vector<std::string>& services = open.window.Keywords().Lists().webServices;
     if (std::any_of(services.begin(), services.end(),
                     [](const std::string& s) { return qrv::Contains(s, "old.example"); })) {

@@ -16,9 +16,12 @@
 #include "components/ole_auto.h"
 #include "entry/actions/item_actions.h"
 #include "entry/open_entry.h"
+#include "tests/bench/bench_timing.h"
 #include "tests/support/outlook_trace.h"
 #include "tests/win/ui_test_support.h"
 #include "ui/app.h"
+
+using namespace qrv::bench;
 
 namespace {
 
@@ -68,11 +71,6 @@ bool CrossesToOutlook(const qrv::testing::LogEntry& entry) {
     if (entry.kind == kind) return true;
   }
   return false;
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
 }
 
 // The median time of one call to Outlook, made `runs` times.

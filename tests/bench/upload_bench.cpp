@@ -18,21 +18,15 @@
 #include "components/ftp_upload.h"
 #include "core/cipher.h"
 #include "core/file_io.h"
+#include "tests/bench/bench_timing.h"
 #include "ui/app.h"
 #include "webeditor/editor_window.h"
+
+using namespace qrv::bench;
 
 namespace {
 
 constexpr int kRuns = 31;
-
-using Clock = std::chrono::steady_clock;
-
-double Ms(Clock::time_point start) { return std::chrono::duration<double, std::milli>(Clock::now() - start).count(); }
-
-double Median(std::vector<double> times) {
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
-}
 
 // Chooses the item of the window's first drop-down menu with this text, as a click does.
 void ChooseMenuItem(HWND window, const std::wstring& text) {
