@@ -24,14 +24,19 @@ bool Names(const Findings& findings, const qrv::Control& control) {
   return std::any_of(findings.begin(), findings.end(), [&](const auto& f) { return f.control == control.Handle(); });
 }
 
-template <class F>
-std::unique_ptr<F> Shown() {
-  auto form = std::make_unique<F>();
+template <class F, class... Args>
+std::unique_ptr<F> Shown(Args... args) {
+  auto form = std::make_unique<F>(args...);
   form->SetWindowRect(60, 60, 360, 260);
   form->Show();
   SetForegroundWindow(form->Handle());
   qrv::Application::Get().ProcessMessages();
   return form;
+}
+
+// Expects a check to find nothing, reporting what it found under `what`.
+void ExpectNone(const char* what, const Findings& findings) {
+  EXPECT_TRUE(findings.empty()) << qrv::checks::Report(what, findings);
 }
 
 // A frame above what it frames, as one made first lies: the framed controls,
@@ -58,8 +63,7 @@ struct FrameLast : qrv::Form {
 // them (below); a frame below them leaves nothing unpainted.
 TEST(PaintCheck, FindsNothingUnpaintedWhenFramedRight) {
   auto right = Shown<FrameLast>();
-  const Findings none = qrv::checks::CheckPaint(right->Handle());
-  EXPECT_TRUE(none.empty()) << qrv::checks::Report("paint", none);
+  ExpectNone("paint", qrv::checks::CheckPaint(right->Handle()));
 }
 
 // A prompt made after its edit box lies below it and partly behind it.
@@ -79,8 +83,7 @@ TEST(OverlapCheck, NamesTheCoveredControlAndWhatCoversIt) {
   EXPECT_TRUE(Names(qrv::checks::CheckOverlaps(wrong->Handle()), wrong->check));
   EXPECT_TRUE(Names(qrv::checks::CheckOverlaps(wrong->Handle()), wrong->edit));
   auto right = Shown<FrameLast>();
-  const Findings none = qrv::checks::CheckOverlaps(right->Handle());
-  EXPECT_TRUE(none.empty()) << qrv::checks::Report("overlaps", none);
+  ExpectNone("overlaps", qrv::checks::CheckOverlaps(right->Handle()));
 }
 
 // Buttons one under the other touch at 96 DPI and must not overlap once
@@ -96,8 +99,7 @@ TEST(OverlapCheck, FindsNoneBetweenControlsThatTouchAtAnyDpi) {
   // Controls made at 144 DPI, as a page's are when it is first shown, stand alike.
   qrv::Button modify{*form, {.bounds = {100, 81, 61, 21}, .text = L"Modify..."}};
   qrv::Button remove{*form, {.bounds = {100, 102, 61, 21}, .text = L"Remove"}};
-  const Findings none = qrv::checks::CheckOverlaps(form->Handle());
-  EXPECT_TRUE(none.empty()) << qrv::checks::Report("overlaps at 144 DPI", none);
+  ExpectNone("overlaps at 144 DPI", qrv::checks::CheckOverlaps(form->Handle()));
 }
 
 // Texts each a little too wide for their controls, and the same texts with room.
@@ -113,26 +115,17 @@ struct Texts : qrv::Form {
   qrv::ComboBox times{*this, {.bounds = {8, 172, 50 + slack, 100}, .items = {L"12:00 AM", L"12:30 PM"}}};
 };
 
-struct TooTight : Texts {
-  TooTight() : Texts(0) {}
-};
-struct Roomy : Texts {
-  Roomy() : Texts(60) {}
-};
-
 TEST(TextFitCheck, FindsEveryKindOfCaptionCutOffAndNoneWithRoom) {
-  auto tight = Shown<TooTight>();
+  auto tight = Shown<Texts>(0);
   const Findings cut = qrv::checks::CheckTextFit(tight->Handle());
   for (const qrv::Control* c : std::initializer_list<const qrv::Control*>{
            &tight->label, &tight->wrapped, &tight->check, &tight->radio, &tight->button, &tight->frame, &tight->times})
     EXPECT_TRUE(Names(cut, *c)) << qrv::checks::Describe(c->Handle()) << "\n" << qrv::checks::Report("fit", cut);
-  auto roomy = Shown<Roomy>();
-  const Findings none = qrv::checks::CheckTextFit(roomy->Handle());
-  EXPECT_TRUE(none.empty()) << qrv::checks::Report("fit", none);
+  auto roomy = Shown<Texts>(60);
+  ExpectNone("fit", qrv::checks::CheckTextFit(roomy->Handle()));
   // At 144 DPI the fonts and the room grow alike.
   roomy->ApplyDpi(144);
-  const Findings scaled = qrv::checks::CheckTextFit(roomy->Handle());
-  EXPECT_TRUE(scaled.empty()) << qrv::checks::Report("fit at 144 DPI", scaled);
+  ExpectNone("fit at 144 DPI", qrv::checks::CheckTextFit(roomy->Handle()));
 }
 
 TEST(TextFitCheck, FindsTabsBeyondTheirControl) {
@@ -167,8 +160,7 @@ TEST(TabOrderCheck, FindsTabGoingUpAndPassesAFormInReadingOrder) {
   ASSERT_EQ(up.size(), 1u) << qrv::checks::Report("tab order", up);
   EXPECT_EQ(up[0].control, wrong->name.Handle());
   auto right = Shown<InReadingOrder>();
-  const Findings none = qrv::checks::CheckTabOrder(right->Handle());
-  EXPECT_TRUE(none.empty()) << qrv::checks::Report("tab order", none);
+  ExpectNone("tab order", qrv::checks::CheckTabOrder(right->Handle()));
 }
 
 // Dialog keys a form may get wrong; `mended` has them right.
@@ -201,15 +193,9 @@ struct KeysForm : qrv::Form {
   qrv::Button go{*this, {.bounds = {210, 130, 75, 23}, .text = L"&Go"}};
   int goes = 0;
 };
-struct KeysWrong : KeysForm {
-  KeysWrong() : KeysForm(false) {}
-};
-struct KeysRight : KeysForm {
-  KeysRight() : KeysForm(true) {}
-};
 
 TEST(KeyChecks, FindEscClosingCtrlTabIgnoredAndALetterAfterAClickClicking) {
-  auto wrong = Shown<KeysWrong>();
+  auto wrong = Shown<KeysForm>(false);
   qrv::checks::Examined seen;
   const Findings esc = qrv::checks::CheckEscInDropDowns(wrong->Handle(), seen);
   EXPECT_TRUE(Names(esc, wrong->combo)) << qrv::checks::Report("esc", esc);
@@ -223,21 +209,18 @@ TEST(KeyChecks, FindEscClosingCtrlTabIgnoredAndALetterAfterAClickClicking) {
   EXPECT_EQ(wrong->goes, 0) << "the check runs no command";
   wrong->Hide();
   // The same window made again is not examined again.
-  auto again = Shown<KeysWrong>();
+  auto again = Shown<KeysForm>(false);
   EXPECT_TRUE(qrv::checks::CheckLetterAfterClick(again->Handle(), seen).empty()) << "each button is pressed once";
   EXPECT_TRUE(qrv::checks::CheckEscInDropDowns(again->Handle(), seen).empty()) << "each list is opened once";
   again->Hide();
 
-  auto right = Shown<KeysRight>();
+  auto right = Shown<KeysForm>(true);
   seen = {};
-  Findings none = qrv::checks::CheckEscInDropDowns(right->Handle(), seen);
-  EXPECT_TRUE(none.empty()) << qrv::checks::Report("esc", none);
-  none = qrv::checks::CheckTabPageKeys(right->Handle(), seen);
-  EXPECT_TRUE(none.empty()) << qrv::checks::Report("pages", none);
+  ExpectNone("esc", qrv::checks::CheckEscInDropDowns(right->Handle(), seen));
+  ExpectNone("pages", qrv::checks::CheckTabPageKeys(right->Handle(), seen));
   EXPECT_EQ(right->tabs.Selection(), 0);
   const std::size_t before = seen.Count();
-  none = qrv::checks::CheckLetterAfterClick(right->Handle(), seen);
-  EXPECT_TRUE(none.empty()) << qrv::checks::Report("letter", none);
+  ExpectNone("letter", qrv::checks::CheckLetterAfterClick(right->Handle(), seen));
   EXPECT_EQ(seen.Count() - before, 2u) << "both buttons pressed";
 }
 
@@ -252,8 +235,7 @@ TEST(KeyChecks, FindTheFocusLostAfterABoxWithoutOwner) {
   auto form = Shown<Fields>();
   const Findings lost = qrv::checks::CheckFocusAfterBox(form->Handle(), nullptr);
   EXPECT_FALSE(lost.empty());
-  const Findings none = qrv::checks::CheckFocusAfterBox(form->Handle(), form->Handle());
-  EXPECT_TRUE(none.empty()) << qrv::checks::Report("focus after a box", none);
+  ExpectNone("focus after a box", qrv::checks::CheckFocusAfterBox(form->Handle(), form->Handle()));
   EXPECT_EQ(GetFocus(), form->second.Handle());
 }
 

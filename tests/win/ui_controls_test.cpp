@@ -30,6 +30,7 @@ using qrv::Notify;
 using qrv::testing::answeredBox;
 using qrv::testing::AnswerNextBox;
 using qrv::testing::ClickOn;
+using qrv::testing::Describe;
 using qrv::testing::PressKeys;
 using qrv::testing::Pump;
 
@@ -147,21 +148,12 @@ TEST_F(Controls, EventsFireOnceForTheUsersInputAndNotForTheProgramsChanges) {
   EXPECT_EQ(notes, 1);
 }
 
-// The focused window's class and text, for messages of failed checks.
-std::wstring Describe(HWND hwnd) {
-  wchar_t name[64] = L"", text[64] = L"";
-  GetClassNameW(hwnd, name, 64);
-  GetWindowTextW(hwnd, text, 64);
-  return std::wstring(name) + L" '" + text + L"'";
-}
-
 TEST_F(Controls, TabMovesThroughTheControlsInCreationOrder) {
   form_.nameEdit.Focus();
   PressKeys({VK_TAB});
   EXPECT_EQ(GetFocus(), form_.doneCheck.Handle());
   PressKeys({VK_TAB});
-  EXPECT_TRUE(GetFocus() == form_.lowRadio.Handle() || GetFocus() == form_.highRadio.Handle())
-      << testing::PrintToString(Describe(GetFocus()));
+  EXPECT_TRUE(GetFocus() == form_.lowRadio.Handle() || GetFocus() == form_.highRadio.Handle()) << Describe(GetFocus());
   PressKeys({VK_TAB});
   EXPECT_EQ(GetFocus(), form_.kindCombo.Handle());
   PressKeys({VK_TAB}, VK_SHIFT);
@@ -186,7 +178,7 @@ TEST_F(Controls, MnemonicsClickButtonsAndLabelsLeadToTheirControl) {
   form_.doneCheck.onChange = [&] { ++checks; };
   form_.list.Focus();
   PressKeys({'N'}, VK_MENU);
-  EXPECT_EQ(GetFocus(), form_.nameEdit.Handle()) << testing::PrintToString(Describe(GetFocus()));
+  EXPECT_EQ(GetFocus(), form_.nameEdit.Handle()) << Describe(GetFocus());
   PressKeys({'D'}, VK_MENU);
   EXPECT_EQ(checks, 1);
   EXPECT_TRUE(form_.doneCheck.Checked());
@@ -242,18 +234,7 @@ std::vector<std::uint32_t> OnTheScreen(HWND window) {
   RECT rc{};
   GetWindowRect(window, &rc);
   const int width = rc.right - rc.left, height = rc.bottom - rc.top;
-  BITMAPINFO info{};
-  info.bmiHeader = {.biSize = sizeof info.bmiHeader,
-                    .biWidth = width,
-                    .biHeight = -height,
-                    .biPlanes = 1,
-                    .biBitCount = 32,
-                    .biCompression = BI_RGB,
-                    .biSizeImage = 0,
-                    .biXPelsPerMeter = 0,
-                    .biYPelsPerMeter = 0,
-                    .biClrUsed = 0,
-                    .biClrImportant = 0};
+  BITMAPINFO info = qrv::TopDownBitmapInfo(width, height);
   void* bits = nullptr;
   HDC screen = GetDC(nullptr);
   HDC copy = CreateCompatibleDC(screen);

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -29,22 +30,12 @@
 namespace {
 
 using qrv::testing::ClickOn;
+using qrv::testing::Describe;
 using qrv::testing::Key;
 using qrv::testing::PressAndLeave;
 using qrv::testing::PressKeys;
 using qrv::testing::Pump;
 using qrv::testing::TypeCharacter;
-
-// The focused window's class and text, for messages of failed checks.
-std::string Describe(HWND hwnd) {
-  if (!hwnd) return "(none)";
-  wchar_t name[64] = L"", text[64] = L"";
-  GetClassNameW(hwnd, name, 64);
-  GetWindowTextW(hwnd, text, 64);
-  std::string out;
-  for (const wchar_t c : std::wstring(name) + L" '" + text + L"'") out += static_cast<char>(c < 128 ? c : '?');
-  return out;
-}
 
 void ShowInFront(qrv::Form& form, int left = 60, int top = 60) {
   const RECT w = form.WindowRect();
@@ -52,6 +43,15 @@ void ShowInFront(qrv::Form& form, int left = 60, int top = 60) {
   form.Show();
   SetForegroundWindow(form.Handle());
   Pump(80);
+}
+
+// Presses Tab (held with `modifier` when given) once for each window of
+// `route`, checking that the focus lands on it.
+void ExpectTabRoute(std::initializer_list<HWND> route, WORD modifier = 0) {
+  for (HWND next : route) {
+    PressKeys({VK_TAB}, modifier);
+    EXPECT_EQ(GetFocus(), next) << "expected " << Describe(next) << ", got " << Describe(GetFocus());
+  }
 }
 
 // Whether `lower` comes after `upper` among their parent's children (lies below it).
@@ -111,20 +111,14 @@ TEST(Frames, KeepTheTabOrderAndTheRadioGroups) {
   FramedForm form;
   ShowInFront(form);
   form.before.Focus();
-  PressKeys({VK_TAB});
-  EXPECT_EQ(GetFocus(), form.framedCheck.Handle()) << Describe(GetFocus());
-  PressKeys({VK_TAB});
-  EXPECT_EQ(GetFocus(), form.first.Handle()) << Describe(GetFocus());
+  ExpectTabRoute({form.framedCheck.Handle(), form.first.Handle()});
   PressKeys({VK_DOWN});
   EXPECT_EQ(GetFocus(), form.second.Handle()) << Describe(GetFocus());
   EXPECT_TRUE(form.second.Checked());
   PressKeys({VK_UP});
   EXPECT_EQ(GetFocus(), form.first.Handle()) << Describe(GetFocus());
   EXPECT_TRUE(form.first.Checked());
-  PressKeys({VK_TAB});
-  EXPECT_EQ(GetFocus(), form.framedEdit.Handle()) << Describe(GetFocus());
-  PressKeys({VK_TAB});
-  EXPECT_EQ(GetFocus(), form.after.Handle()) << Describe(GetFocus());
+  ExpectTabRoute({form.framedEdit.Handle(), form.after.Handle()});
 }
 
 // --- 2. Toolbar buttons and drawn controls --------------------------------------------
@@ -416,21 +410,11 @@ TEST(TabOrder, APagesControlsComeRightAfterItsTabControlAndBeforeTheButtonsUnder
   form.prefsButton.onClick = [&] { form.OpenPages(); };
   ClickOn(form.prefsButton.Handle());
   ASSERT_TRUE(form.tabs);
-  PressKeys({VK_TAB});
-  EXPECT_EQ(GetFocus(), form.first->Handle()) << Describe(GetFocus());
+  ExpectTabRoute({form.first->Handle()});
   form.first->Focus();
-  PressKeys({VK_TAB});
-  EXPECT_EQ(GetFocus(), form.second->Handle()) << Describe(GetFocus());
-  PressKeys({VK_TAB});
-  EXPECT_EQ(GetFocus(), form.okButton.Handle()) << Describe(GetFocus());
-  PressKeys({VK_TAB});
-  EXPECT_EQ(GetFocus(), form.cancelButton.Handle()) << Describe(GetFocus());
-  PressKeys({VK_TAB});
-  EXPECT_EQ(GetFocus(), form.helpButton.Handle()) << Describe(GetFocus());
-  PressKeys({VK_TAB});
-  EXPECT_EQ(GetFocus(), form.first->Handle()) << Describe(GetFocus());
-  PressKeys({VK_TAB}, VK_SHIFT);
-  EXPECT_EQ(GetFocus(), form.helpButton.Handle()) << Describe(GetFocus());
+  ExpectTabRoute({form.second->Handle(), form.okButton.Handle(), form.cancelButton.Handle(), form.helpButton.Handle(),
+                  form.first->Handle()});
+  ExpectTabRoute({form.helpButton.Handle()}, VK_SHIFT);
 }
 
 // --- 8. A window's keys whichever control has the focus ---------------------------------

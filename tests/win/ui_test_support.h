@@ -180,4 +180,15 @@ inline void PressAndLeave(HWND hwnd) {
   Pump(60);
 }
 
+// A window's class and text, for messages of failed checks (null: "(none)").
+inline std::string Describe(HWND hwnd) {
+  if (!hwnd) return "(none)";
+  wchar_t name[64] = L"", text[64] = L"";
+  GetClassNameW(hwnd, name, 64);
+  GetWindowTextW(hwnd, text, 64);
+  std::string out;
+  for (const wchar_t c : std::wstring(name) + L" '" + text + L"'") out += static_cast<char>(c < 128 ? c : '?');
+  return out;
+}
+
 }  // namespace qrv::testing
