@@ -45,10 +45,6 @@ class Bar : public ::testing::Test {
     PostMessageW(hwnd_, WM_CLOSE, 0, 0);
     ASSERT_TRUE(bar_.WaitForExit(5000));
   }
-  // The bar served a hand-off the way the user sees it: it came to the front.
-  bool BarInFront() const {
-    return e2e::WaitFor([&] { return GetForegroundWindow() == hwnd_; }, 3000);
-  }
 
   Process bar_;
   HWND hwnd_ = nullptr;

@@ -30,7 +30,6 @@ class StandInStore {
   const StoreSection* Find(std::string_view kind, std::string_view name) const;
   // The items, oldest first; with a class name ("TaskItem") only those.
   std::vector<const StoreSection*> Items(std::string_view className = {}) const;
-  const std::vector<StoreSection>& Sections() const { return sections_; }
 
  private:
   std::vector<StoreSection> sections_;

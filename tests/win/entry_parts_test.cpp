@@ -34,28 +34,6 @@ void SelectRow(HWND list, int row) {
   SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
 }
 
-// The first child window of a class whose style has all of `style`.
-HWND ChildOf(HWND parent, const wchar_t* className, LONG_PTR style = 0) {
-  struct Search {
-    const wchar_t* className;
-    LONG_PTR style;
-    HWND found = nullptr;
-  } search{className, style};
-  EnumChildWindows(
-      parent,
-      [](HWND child, LPARAM lp) -> BOOL {
-        auto& s = *reinterpret_cast<Search*>(lp);
-        wchar_t name[64]{};
-        GetClassNameW(child, name, 64);
-        if (lstrcmpiW(name, s.className) != 0 || (GetWindowLongPtrW(child, GWL_STYLE) & s.style) != s.style)
-          return TRUE;
-        s.found = child;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
 class EntryPartsTest : public EntryFixture {
  protected:
   void SetUp() override {

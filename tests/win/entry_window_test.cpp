@@ -28,26 +28,6 @@ void Chord(std::initializer_list<WORD> held, WORD key) {
   Pump(80);
 }
 
-// The first child window of a class.
-HWND ChildOfClass(HWND parent, const wchar_t* className) {
-  struct Search {
-    const wchar_t* className;
-    HWND found = nullptr;
-  } search{className};
-  EnumChildWindows(
-      parent,
-      [](HWND child, LPARAM lp) -> BOOL {
-        auto& s = *reinterpret_cast<Search*>(lp);
-        wchar_t name[64]{};
-        GetClassNameW(child, name, 64);
-        if (lstrcmpiW(name, s.className) != 0) return TRUE;
-        s.found = child;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
 class EntryWindowTest : public EntryFixture {};
 
 TEST_F(EntryWindowTest, ANewWindowIsAnEmptyTaskAtItsSmallestSize) {
@@ -269,14 +249,14 @@ TEST_F(EntryWindowTest, CtrlKeysRunCommandsWhileTheCalendarOrTheCategoryListHasT
   TypeText(L"memo");
   Chord({VK_CONTROL}, 'D');
   ASSERT_TRUE(window.Dates().PanelShown());
-  SetFocus(ChildOfClass(window.Handle(), MONTHCAL_CLASSW));
+  SetFocus(ChildOf(window.Handle(), MONTHCAL_CLASSW));
   Pump(50);
   Chord({VK_CONTROL}, 'S');
   EXPECT_EQ(actions_.saves, 1);
   Chord({VK_CONTROL, VK_SHIFT}, 'N');
   EXPECT_EQ(window.TypeButtons().Down(), kNote);
   window.ToggleCategoryPanel();
-  SetFocus(ChildOfClass(window.Handle(), WC_LISTBOXW));
+  SetFocus(ChildOf(window.Handle(), WC_LISTBOXW));
   Pump(50);
   Chord({VK_CONTROL}, 'R');
   EXPECT_EQ(window.Header().Subject().Text(), L"");

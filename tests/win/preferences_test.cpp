@@ -377,16 +377,7 @@ TEST_F(Preferences, TheInformationItemWindowListsTheCategoriesAndOpensTheKeyword
   ASSERT_NE(entry, nullptr);
   // The category panel, made as it is first shown, lists them.
   SendMessageW(FindWindowExW(entry, nullptr, L"Button", L"C"), BM_CLICK, 0, 0);
-  HWND list = nullptr;
-  EnumChildWindows(
-      entry,
-      [](HWND child, LPARAM found) {
-        wchar_t name[32]{};
-        GetClassNameW(child, name, 32);
-        if (std::wstring(name) == L"ListBox") *reinterpret_cast<HWND*>(found) = child;
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&list));
+  const HWND list = ChildOf(entry, L"ListBox");
   ASSERT_NE(list, nullptr);
   EXPECT_GT(SendMessageW(list, LB_GETCOUNT, 0, 0), 0);
   SendMessageW(FindWindowExW(entry, nullptr, L"Button", L"Key"), BM_CLICK, 0, 0);

@@ -191,4 +191,27 @@ inline std::string Describe(HWND hwnd) {
   return out;
 }
 
+// The first window below `parent` of a class (any case) whose style has all of
+// `style`, or null.
+inline HWND ChildOf(HWND parent, const wchar_t* className, LONG_PTR style = 0) {
+  struct Search {
+    const wchar_t* className;
+    LONG_PTR style;
+    HWND found = nullptr;
+  } search{className, style};
+  EnumChildWindows(
+      parent,
+      [](HWND child, LPARAM lp) -> BOOL {
+        auto& s = *reinterpret_cast<Search*>(lp);
+        wchar_t name[64]{};
+        GetClassNameW(child, name, 64);
+        if (lstrcmpiW(name, s.className) != 0 || (GetWindowLongPtrW(child, GWL_STYLE) & s.style) != s.style)
+          return TRUE;
+        s.found = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 }  // namespace qrv::testing
