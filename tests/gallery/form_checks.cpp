@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "form_checks_support.h"
+#include "tests/win/ui_test_support.h"
 #include "ui/control.h"
 #include "ui/gdi.h"
 #include "ui/wide.h"
@@ -184,27 +185,10 @@ struct Pixels {
 Pixels ReadBack(HWND form) {
   RECT client{};
   GetClientRect(form, &client);
-  Pixels pixels{client.right, client.bottom, {}};
-  pixels.rgb.resize(static_cast<std::size_t>(pixels.width) * pixels.height);
   HDC dc = GetDCEx(form, nullptr, DCX_CACHE);
-  MemoryDc memory(dc);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = pixels.width;
-  info.bmiHeader.biHeight = -pixels.height;  // top-down rows
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  OwnedBitmap bitmap(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  {
-    SelectedObject selected(memory.Get(), bitmap.Get());
-    BitBlt(memory.Get(), 0, 0, pixels.width, pixels.height, dc, 0, 0, SRCCOPY);
-    GdiFlush();
-  }
+  Pixels pixels{client.right, client.bottom, testing::CopiedPixels(dc, client)};
   ReleaseDC(form, dc);
-  const auto* quads = static_cast<const RGBQUAD*>(bits);
-  for (std::size_t i = 0; bits && i < pixels.rgb.size(); ++i)
-    pixels.rgb[i] = RGB(quads[i].rgbRed, quads[i].rgbGreen, quads[i].rgbBlue);
+  pixels.rgb.resize(static_cast<std::size_t>(pixels.width) * pixels.height);
   return pixels;
 }
 

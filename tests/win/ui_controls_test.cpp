@@ -33,6 +33,7 @@ using qrv::testing::ClickOn;
 using qrv::testing::Describe;
 using qrv::testing::PressKeys;
 using qrv::testing::Pump;
+using qrv::testing::ScreenPixels;
 
 struct AllKinds : qrv::Form {
   AllKinds() : Form({.caption = L"all kinds", .clientSize = {420, 300}, .style = qrv::FormStyle::kSizable}) {}
@@ -229,28 +230,6 @@ TEST_F(Controls, ListViewLabelEditIsKeptOrRefusedByItsHandler) {
   EXPECT_EQ(form_.view.CellText(1, 1), L"2");
 }
 
-// What a window shows on the screen, pixel by pixel.
-std::vector<std::uint32_t> OnTheScreen(HWND window) {
-  RECT rc{};
-  GetWindowRect(window, &rc);
-  const int width = rc.right - rc.left, height = rc.bottom - rc.top;
-  BITMAPINFO info = qrv::TopDownBitmapInfo(width, height);
-  void* bits = nullptr;
-  HDC screen = GetDC(nullptr);
-  HDC copy = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(copy, bitmap);
-  BitBlt(copy, 0, 0, width, height, screen, rc.left, rc.top, SRCCOPY);
-  GdiFlush();
-  const auto* pixels = static_cast<const std::uint32_t*>(bits);
-  std::vector<std::uint32_t> shown(pixels, pixels + static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
-  SelectObject(copy, old);
-  DeleteObject(bitmap);
-  DeleteDC(copy);
-  ReleaseDC(nullptr, screen);
-  return shown;
-}
-
 struct LongList : qrv::Form {
   LongList() : Form({.caption = L"long list", .clientSize = {300, 200}}) {}
   std::vector<std::wstring> rows;
@@ -275,11 +254,11 @@ TEST(VirtualList, ShowsAfterEachChangeWhatDrawingItWholeShows) {
   Pump(50);
   const auto shownAfter = [&](const char* change) {
     Pump(50);
-    const std::vector<std::uint32_t> shown = OnTheScreen(form.view.Handle());
+    const std::vector<COLORREF> shown = ScreenPixels(form.view.Handle());
     RedrawWindow(form.view.Handle(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     Pump(50);
-    EXPECT_TRUE(shown == OnTheScreen(form.view.Handle())) << change;
+    EXPECT_TRUE(shown == ScreenPixels(form.view.Handle())) << change;
   };
   const auto count = [&] { return static_cast<int>(form.rows.size()); };
   form.rows.erase(form.rows.begin() + 2500);

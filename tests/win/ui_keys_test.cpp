@@ -35,6 +35,7 @@ using qrv::testing::Key;
 using qrv::testing::PressAndLeave;
 using qrv::testing::PressKeys;
 using qrv::testing::Pump;
+using qrv::testing::ScreenPixels;
 using qrv::testing::TypeCharacter;
 
 void ShowInFront(qrv::Form& form, int left = 60, int top = 60) {
@@ -65,20 +66,12 @@ bool LiesBelow(HWND lower, HWND upper) {
 // colour it fills itself with, with some dark pixels of its text. A control
 // that was never drawn shows what lay there before (the screen's black).
 bool DrawnOnTheScreen(HWND window) {
-  RECT rc{};
-  GetWindowRect(window, &rc);
-  HDC screen = GetDC(nullptr);
+  const std::vector<COLORREF> shown = ScreenPixels(window);
   const COLORREF face = GetSysColor(COLOR_BTNFACE);
-  int dark = 0, faced = 0;
-  for (int y = rc.top; y < rc.bottom; ++y)
-    for (int x = rc.left; x < rc.right; ++x) {
-      const COLORREF c = GetPixel(screen, x, y);
-      if (c == face) ++faced;
-      if (c != CLR_INVALID && GetRValue(c) + GetGValue(c) + GetBValue(c) < 200) ++dark;
-    }
-  ReleaseDC(nullptr, screen);
-  const int area = (rc.right - rc.left) * (rc.bottom - rc.top);
-  return faced > area / 2 && dark > 10;
+  const auto faced = std::count(shown.begin(), shown.end(), face);
+  const auto dark = std::count_if(shown.begin(), shown.end(),
+                                  [](COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c) < 200; });
+  return faced > std::ssize(shown) / 2 && dark > 10;
 }
 
 // --- 1. Frames ----------------------------------------------------------------------

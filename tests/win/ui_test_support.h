@@ -14,6 +14,8 @@
 
 #include "ui/app.h"
 #include "ui/dialogs.h"
+#include "ui/gdi.h"
+#include "ui/picture.h"
 
 namespace qrv::testing {
 
@@ -212,6 +214,34 @@ inline HWND ChildOf(HWND parent, const wchar_t* className, LONG_PTR style = 0) {
       },
       reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+// What `part` of a device context shows, in rows from the top.
+inline std::vector<COLORREF> CopiedPixels(HDC dc, const RECT& part) {
+  const int width = part.right - part.left, height = part.bottom - part.top;
+  if (width <= 0 || height <= 0) return {};
+  BITMAPINFO info = TopDownBitmapInfo(width, height);
+  void* bits = nullptr;
+  MemoryDc memory(dc);
+  OwnedBitmap bitmap(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!bits) return {};
+  {
+    SelectedObject selected(memory.Get(), bitmap.Get());
+    BitBlt(memory.Get(), 0, 0, width, height, dc, part.left, part.top, SRCCOPY);
+    GdiFlush();
+  }
+  const auto* quads = static_cast<const RGBQUAD*>(bits);
+  std::vector<COLORREF> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+  for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = RGB(quads[i].rgbRed, quads[i].rgbGreen, quads[i].rgbBlue);
+  return pixels;
+}
+
+// What the screen shows of a window, in rows from the top.
+inline std::vector<COLORREF> ScreenPixels(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  const WindowDc screen(nullptr);
+  return CopiedPixels(screen.Get(), rect);
 }
 
 }  // namespace qrv::testing
